@@ -1,0 +1,5 @@
+# Copies SRC to DST unless DST already exists.
+if(NOT EXISTS "${DST}")
+  file(COPY_FILE "${SRC}" "${DST}")
+  message(STATUS "Placed ${DST}")
+endif()

@@ -1,0 +1,139 @@
+#include "app/TForm1.h"
+
+#include "app/Errors.h"
+#include "app/Random.h"
+#include "app/TextFile.h"
+#include "generator/TForm6.h"
+#include "history/DrawHistory.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+// The maker's information page opened by the banner labels.
+const QString kMakerInfoPage = QStringLiteral("https://brenlow.example/quintara/");
+} // namespace
+
+BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
+
+TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* parent)
+    : QMainWindow(parent), m_programDirectory(programDirectory), m_platform(std::move(platform)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quintara for Greece"));
+    QFont base(QStringLiteral("Arial"));
+    base.setPixelSize(13);
+    setFont(base);
+    ui.build(this);
+    resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    connectControls();
+    FormCreate();
+    // The number choice window is created after the main window, so the start-up translation
+    // (which runs inside FormCreate) reaches the main window only.
+    m_form6 = new TForm6(this);
+}
+
+TForm1::~TForm1() = default;
+
+DrawHistory TForm1::history() const { return DrawHistory(historyPath()); }
+
+void TForm1::connectControls() {
+    connect(ui.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
+    connect(ui.BitBtn5, &QPushButton::clicked, this, &TForm1::Beenden1Click);
+    connect(ui.Label43, &ClickLabel::clicked, this, &TForm1::Label43Click);
+    connect(ui.Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
+    for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
+        connect(link, &ClickLabel::clicked, this, [this, link] { Label52Click(link); });
+    connect(ui.SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(ui.SpeedButton20, &QToolButton::clicked, this, &TForm1::SpeedButton20Click);
+    connect(ui.BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
+    connect(ui.SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+}
+
+void TForm1::FormCreate() {
+    Rng::setSeed(static_cast<std::uint32_t>(m_platform.clock->counter()));
+    if (!m_programDirectory.endsWith(QLatin1Char('/'))) m_programDirectory += QLatin1Char('/');
+    MaxRuns = 100000;
+    EvaluationEnabled = false;
+
+    loadSettings();
+    MaxRuns = ui.UpDown7->position() * 1000;
+    if (ui.FileNameEdit->text().isEmpty()) ui.FileNameEdit->setText(m_programDirectory + QStringLiteral("Lotto.html"));
+    if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
+
+    const QString tips = m_programDirectory + QStringLiteral("tipps.txt");
+    if (QFileInfo::exists(tips)) {
+        try {
+            ui.ListBox1->clear();
+            ui.ListBox1->addItems(TextFile::readLines(tips));
+        } catch (const AppError& e) {
+            showError(e.message());
+        }
+    }
+
+    m_historyFileName = QStringLiteral("ZahlenGR.dat");
+    m_winSoundFile = m_programDirectory + QStringLiteral("yippee.wav");
+    ui.DateTimePicker1->trySetDate(m_platform.clock->today());
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        // Runs once the window is on screen, as the first activation does.
+        QTimer::singleShot(0, this, &TForm1::FormActivate);
+    }
+}
+
+void TForm1::FormActivate() {
+    // An error shown by one step ends the activation; the later steps are skipped.
+    if (!runAction([this] { SpeedButton5Click(); })) return;
+    if (!runAction([this] { SpeedButton2Click(); })) return;
+}
+
+void TForm1::FormClose() {
+    if (m_closed) return;
+    m_closed = true;
+    // Shutdown never shows a message; a failing write skips the remaining ones.
+    try {
+        saveSettings();
+        TextFile::writeLinesAtomic(m_programDirectory + QStringLiteral("tipps.txt"), [this] {
+            QStringList lines;
+            for (int i = 0; i < ui.ListBox1->count(); ++i) lines << ui.ListBox1->item(i)->text();
+            return lines;
+        }());
+    } catch (const std::exception&) {
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm1::Beenden1Click() { close(); }
+
+void TForm1::Label43Click() { m_platform.shell->open(kMakerInfoPage); }
+
+void TForm1::Label52Click(QObject* sender) {
+    if (auto* label = qobject_cast<QLabel*>(sender)) m_platform.shell->open(label->text());
+}
+
+bool TForm1::runAction(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const AppError& e) {
+        showError(e.message());
+    } catch (const std::exception& e) {
+        showError(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
+
+void TForm1::showError(const QString& text) { m_platform.dialogs->error(this, text); }
+void TForm1::showMessage(const QString& text) { m_platform.dialogs->message(this, text); }

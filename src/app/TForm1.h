@@ -1,0 +1,106 @@
+#pragma once
+#include "app/Form1Ui.h"
+#include "evaluation/CurrentDraw.h"
+#include "platform/Platform.h"
+#include "stats/DrawFilter.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class TForm6;
+class DrawHistory;
+
+// The main window. It owns all working state; every operation is one of its methods, named
+// after the control event that starts it. The method definitions live beside the subsystem
+// they belong to (app/, history/, stats/, ...).
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // programDirectory: the directory of the program file, ending in "/".
+    TForm1(const QString& programDirectory, Platform platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Controls, by their names.
+    Form1Ui ui;
+
+    // ---- Application frame (start-up, activation, shutdown, links) ----
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void Beenden1Click();
+    void Label43Click();
+    void Label52Click(QObject* sender);
+
+    // ---- Settings store ----
+    void loadSettings();
+    void saveSettings();
+
+    // ---- Draw history ----
+    void BitBtn4Click(); // "Löschen": remove the current draw
+
+    // ---- Statistics ----
+    void SpeedButton2Click();  // number frequencies
+    void SpeedButton20Click(); // options shortcut to the frequencies
+
+    // ---- Evaluation ----
+    void SpeedButton5Click(); // load the draw of the evaluation date and check the list
+    // "DDD dd.mm.yy", the blanks after the date, each number after two blanks, the text before
+    // the additional number, the additional number.
+    static QString drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional);
+
+    // ---- State ----
+    const QString& programDirectory() const { return m_programDirectory; }
+    QString historyFileName() const { return m_historyFileName; }
+    QString historyPath() const { return m_programDirectory + m_historyFileName; }
+    QString winSoundFile() const { return m_winSoundFile; }
+    DrawHistory history() const;
+    const Platform& platform() const { return m_platform; }
+    TForm6* form6() const { return m_form6; }
+    bool activated() const { return m_activated; }
+
+    int MaxRuns = 100000;
+    bool EvaluationEnabled = false;
+    // Values the settings keep and write back without other use.
+    int NeuerSchein = 0;
+    int Land = 3;
+    int TippTop = 39;
+    int TippLeft = 47;
+    double Preis = 0.0;
+    int StoredSystem = 0; // "System": the selector entry every activation selects
+    // The translation file, held as the open dialog's file name.
+    QString OpenDialog1FileName;
+
+    CurrentDraw currentDraw;
+    // The analysis window as the controls set it.
+    DrawFilter drawFilter() const;
+
+    // Runs an action, showing an error that ends it in the standard error box.
+    bool runAction(const std::function<void()>& action);
+    void showError(const QString& text);
+    void showMessage(const QString& text);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectControls();
+
+    QString m_programDirectory;
+    Platform m_platform;
+    QString m_historyFileName;
+    QString m_winSoundFile;
+    TForm6* m_form6 = nullptr;
+    bool m_activated = false;
+    bool m_closed = false;
+};
+
+// Busy mouse cursor for the lifetime of the object.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};

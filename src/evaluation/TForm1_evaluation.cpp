@@ -1,0 +1,48 @@
+#include "app/DayCount.h"
+#include "app/Rounding.h"
+#include "app/TForm1.h"
+#include "history/DrawHistory.h"
+
+QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
+    QString text = DayCount::shortWeekdayText(draw.date) + afterDate;
+    for (int i = 1; i <= 6; ++i) text += QStringLiteral("  ") + QString::number(draw.numbers[i]);
+    text += beforeAdditional + QString::number(draw.numbers[7]);
+    return text;
+}
+
+void TForm1::SpeedButton5Click() {
+    DrawHistory file = history();
+    if (!file.exists()) {
+        showMessage(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        return;
+    }
+    const std::vector<DrawRecord> records = file.readAll();
+    const double target = static_cast<double>(roundHalfEven(ui.DateTimePicker1->dayCount()));
+
+    auto take = [this](const DrawRecord& r, bool firstRead) {
+        currentDraw.take(r);
+        ui.Label29->setText(drawText(currentDraw, firstRead ? QStringLiteral("   ") : QStringLiteral("  "),
+                                     QStringLiteral("   + ")));
+        ui.Label13->setText(QStringLiteral("Quersumme: ") + QString::number(currentDraw.crossSum()));
+    };
+
+    // Walk from the first record to the first draw on or after the target date; past the end
+    // the last draw is taken (again).
+    int index = 1;
+    size_t read = 0;
+    if (!records.empty()) {
+        read = 1;
+        if (records[0].date >= target) take(records[0], true);
+        while (read < records.size() && target > records[read - 1].date) {
+            ++read;
+            ++index;
+            if (records[read - 1].date >= target) take(records[read - 1], false);
+        }
+    }
+    --index;
+    currentDraw.index = index;
+    if (read == records.size() && read > 0 && records[read - 1].date > 0) take(records[read - 1], false);
+
+    ui.DateTimePicker1->trySetDayCount(currentDraw.date);
+    ui.Label35->setText(ui.Label29->text());
+}

@@ -1,0 +1,51 @@
+#include "history/DrawRecord.h"
+
+#include <bit>
+#include <cstring>
+
+std::array<std::uint8_t, 8> DrawRecord::numberBytes() const {
+    std::array<std::uint8_t, 8> bytes{};
+    std::copy(numbers.begin(), numbers.end(), bytes.begin());
+    bytes[6] = additional;
+    bytes[7] = eighth;
+    return bytes;
+}
+
+void DrawRecord::setNumberBytes(const std::array<std::uint8_t, 8>& bytes) {
+    std::copy(bytes.begin(), bytes.begin() + 6, numbers.begin());
+    additional = bytes[6];
+    eighth = bytes[7];
+}
+
+int DrawRecord::crossSum() const {
+    int sum = 0;
+    for (auto n : numbers) sum += n;
+    return sum;
+}
+
+DrawRecord DrawRecord::fromBytes(const unsigned char* bytes) {
+    DrawRecord r;
+    std::uint64_t bits = 0;
+    for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
+    r.date = std::bit_cast<double>(bits);
+    std::memcpy(r.numbers.data(), bytes + 8, 6);
+    r.additional = bytes[14];
+    r.eighth = bytes[15];
+    std::memcpy(r.reserved.data(), bytes + 16, 16);
+    return r;
+}
+
+void DrawRecord::toBytes(unsigned char* bytes) const {
+    std::uint64_t bits = std::bit_cast<std::uint64_t>(date);
+    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
+    std::memcpy(bytes + 8, numbers.data(), 6);
+    bytes[14] = additional;
+    bytes[15] = eighth;
+    std::memcpy(bytes + 16, reserved.data(), 16);
+}
+
+std::array<unsigned char, DrawRecord::Size> DrawRecord::toBytes() const {
+    std::array<unsigned char, Size> bytes{};
+    toBytes(bytes.data());
+    return bytes;
+}

@@ -1,0 +1,109 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+// The bar chart as the statistics fill it and the generator reads it back: two bar series, a
+// value (left) axis that is either fixed or scaled automatically, and a bottom axis title.
+// A plain model, so the values the generator relies on never depend on how the chart is drawn.
+
+using BarColour = unsigned int; // 0xRRGGBB
+
+namespace BarColours {
+constexpr BarColour Red = 0xFF0000;
+constexpr BarColour Green = 0x00A000;
+} // namespace BarColours
+
+struct Bar {
+    double x = 0;
+    double y = 0;
+    QString label;
+    BarColour colour = BarColours::Green;
+};
+
+class BarSeries : public QObject {
+    Q_OBJECT
+public:
+    BarSeries(const QString& name, BarColour defaultColour, bool showMarks, QObject* parent = nullptr);
+
+    bool isActive() const { return m_active; }
+    void setActive(bool active);
+    bool showMarks() const { return m_marks; }
+    BarColour defaultColour() const { return m_defaultColour; }
+
+    void clear();
+    void addBar(double x, double y, const QString& label = {}, std::optional<BarColour> colour = {});
+    int count() const { return static_cast<int>(m_bars.size()); }
+    const Bar& bar(int index) const { return m_bars.at(index); }
+    // The y value of bar `index` (0-based).
+    double yValue(int index) const { return m_bars.at(index).y; }
+    const QVector<Bar>& bars() const { return m_bars; }
+
+signals:
+    void changed();
+
+private:
+    QVector<Bar> m_bars;
+    BarColour m_defaultColour;
+    bool m_active = true;
+    bool m_marks;
+};
+
+class ValueAxis : public QObject {
+    Q_OBJECT
+public:
+    explicit ValueAxis(QObject* parent = nullptr) : QObject(parent) {}
+
+    bool isAutomatic() const { return m_automatic; }
+    void setAutomatic(bool automatic);
+    // Fixed limits; setting either switches automatic scaling off.
+    void setMinimum(double value);
+    void setMaximum(double value);
+    // In automatic mode the limits the chart computes from the bars of its active series.
+    double minimum() const;
+    double maximum() const;
+
+    // The fixed range from the smallest to the largest bar, set in the order that never holds
+    // a minimum above the maximum: a lower limit of 0 first, then the maximum, then the minimum.
+    void setFixedRange(double smallest, double largest);
+
+signals:
+    void changed();
+
+private:
+    friend class BarChartModel;
+    std::pair<double, double> automaticRange() const;
+    class BarChartModel* m_chart = nullptr;
+    bool m_automatic = true;
+    double m_min = 0;
+    double m_max = 0;
+};
+
+class BarChartModel : public QObject {
+    Q_OBJECT
+public:
+    explicit BarChartModel(QObject* parent = nullptr);
+
+    BarSeries* series1() const { return m_series1; }
+    BarSeries* series2() const { return m_series2; }
+    ValueAxis* leftAxis() const { return m_left; }
+
+    bool bottomAutomatic() const { return m_bottomAutomatic; }
+    void setBottomAutomatic(bool automatic);
+    QString bottomTitle() const { return m_bottomTitle; }
+    void setBottomTitle(const QString& title);
+
+    // What every statistic does first: Series2 active, Series1 inactive, Series2 empty.
+    void prepareStatistic();
+
+signals:
+    void changed();
+
+private:
+    BarSeries* m_series1;
+    BarSeries* m_series2;
+    ValueAxis* m_left;
+    bool m_bottomAutomatic = true;
+    QString m_bottomTitle;
+};

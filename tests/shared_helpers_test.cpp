@@ -1,0 +1,64 @@
+#include "app/DayCount.h"
+#include "app/Random.h"
+#include "app/Rounding.h"
+
+#include <gtest/gtest.h>
+
+TEST(Random, FollowsTheLinearCongruenceAndScalesTheUpperBits) {
+    Rng::setSeed(0);
+    // seed 0 -> 1; 1 * 49 >> 32 = 0
+    EXPECT_EQ(Rng::random(49), 0u);
+    EXPECT_EQ(Rng::seed(), 1u);
+    // 1 * 134775813 + 1 = 134775814; (134775814 * 49) >> 32 = 1
+    EXPECT_EQ(Rng::random(49), 1u);
+    EXPECT_EQ(Rng::seed(), 134775814u);
+
+    // Wraps modulo 2^32 and stays within 0..n-1.
+    Rng::setSeed(0xFFFFFFFFu);
+    const std::uint32_t expectedSeed = 0xFFFFFFFFu * 134775813u + 1u;
+    const std::uint32_t v = Rng::random(1000);
+    EXPECT_EQ(Rng::seed(), expectedSeed);
+    EXPECT_EQ(v, static_cast<std::uint32_t>((std::uint64_t(expectedSeed) * 1000) >> 32));
+
+    Rng::setSeed(42);
+    for (int i = 0; i < 10000; ++i) ASSERT_LT(Rng::random(49), 49u);
+}
+
+TEST(Random, SameSeedSameSequenceAndSignedSeedKeepsItsBits) {
+    Rng::setSeedSigned(-1);
+    EXPECT_EQ(Rng::seed(), 0xFFFFFFFFu);
+    EXPECT_EQ(Rng::seedSigned(), -1);
+    Rng::setSeed(777);
+    std::vector<std::uint32_t> a, b;
+    for (int i = 0; i < 50; ++i) a.push_back(Rng::random(49));
+    Rng::setSeed(777);
+    for (int i = 0; i < 50; ++i) b.push_back(Rng::random(49));
+    EXPECT_EQ(a, b);
+}
+
+TEST(Rounding, HalvesGoToTheEvenInteger) {
+    EXPECT_EQ(roundHalfEven(101.5), 102);
+    EXPECT_EQ(roundHalfEven(112.5), 112);
+    EXPECT_EQ(roundHalfEven(17.5), 18);
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(2.4999), 2);
+    EXPECT_EQ(roundHalfEven(2.5001), 3);
+    EXPECT_EQ(roundHalfEven(24.0), 24);
+}
+
+TEST(DayCount, EpochWeekdaysAndFormats) {
+    EXPECT_EQ(DayCount::fromDate(QDate(1899, 12, 30)), 0.0);
+    EXPECT_EQ(DayCount::fromDate(QDate(1990, 12, 5)), 33212.0);
+    EXPECT_EQ(DayCount::toDate(45899.0), QDate(2025, 8, 30));
+    EXPECT_EQ(DayCount::weekday(0.0), DayCount::Saturday);
+    EXPECT_EQ(DayCount::weekday(1.0), DayCount::Sunday);
+    EXPECT_EQ(DayCount::weekday(DayCount::fromDate(QDate(2011, 3, 5))), DayCount::Saturday);
+    EXPECT_EQ(DayCount::weekday(DayCount::fromDate(QDate(2011, 10, 12))), DayCount::Wednesday);
+    EXPECT_EQ(DayCount::weekday(QDate(2011, 10, 12)), DayCount::Wednesday);
+    // Before the epoch the weekday still follows the calendar.
+    EXPECT_EQ(DayCount::weekday(DayCount::fromDate(QDate(1899, 12, 27))), DayCount::Wednesday);
+    EXPECT_EQ(DayCount::compactText(DayCount::fromDate(QDate(2011, 3, 9))), QStringLiteral("20110309"));
+    EXPECT_TRUE(DayCount::shortWeekdayText(DayCount::fromDate(QDate(2011, 10, 12))).endsWith(QStringLiteral(" 12.10.11")));
+}

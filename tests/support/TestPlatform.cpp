@@ -1,0 +1,132 @@
+#include "support/TestPlatform.h"
+
+#include "history/DrawCsv.h"
+#include "history/DrawHistory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+void FakeDialogs::message(QWidget*, const QString& text) {
+    shown.push_back({QStringLiteral("message"), text});
+    if (onShown) onShown(shown.back());
+}
+
+void FakeDialogs::error(QWidget*, const QString& text) {
+    shown.push_back({QStringLiteral("error"), text});
+    if (onShown) onShown(shown.back());
+}
+
+QString FakeDialogs::inputBox(QWidget*, const QString& caption, const QString& prompt, const QString& proposal) {
+    shown.push_back({QStringLiteral("input"), caption + QLatin1Char('|') + prompt + QLatin1Char('|') + proposal});
+    if (onShown) onShown(shown.back());
+    if (inputAnswers.empty()) return proposal;
+    const auto answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer ? *answer : proposal;
+}
+
+QString FakeDialogs::saveFileName(QWidget*, const FileRequest& request) {
+    fileRequests.push_back(request);
+    shown.push_back({QStringLiteral("save"),
+                     request.filter + QLatin1Char('|') + request.defaultSuffix + QLatin1Char('|') + request.proposedName});
+    if (saveAnswers.empty()) return {};
+    const QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+QString FakeDialogs::openFileName(QWidget*, const FileRequest& request) {
+    fileRequests.push_back(request);
+    shown.push_back({QStringLiteral("open"),
+                     request.filter + QLatin1Char('|') + request.defaultSuffix + QLatin1Char('|') + request.proposedName});
+    if (openAnswers.empty()) return {};
+    const QString answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+QStringList FakeDialogs::messages() const {
+    QStringList out;
+    for (const auto& s : shown)
+        if (s.kind == QLatin1String("message")) out << s.text;
+    return out;
+}
+
+QStringList FakeDialogs::errors() const {
+    QStringList out;
+    for (const auto& s : shown)
+        if (s.kind == QLatin1String("error")) out << s.text;
+    return out;
+}
+
+TestProgramDir::TestProgramDir() {
+    m_hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    QDir().mkpath(configHome());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
+}
+
+TestProgramDir::~TestProgramDir() {
+    if (m_hadConfigHome)
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+}
+
+QString TestProgramDir::path() const { return m_dir.path() + QStringLiteral("/program/"); }
+QString TestProgramDir::configHome() const { return m_dir.path() + QStringLiteral("/config"); }
+
+void TestProgramDir::writeHistory(const std::vector<DrawRecord>& records) const {
+    QDir().mkpath(path());
+    QFile f(file(QStringLiteral("ZahlenGR.dat")));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    for (const auto& r : records) {
+        const auto b = r.toBytes();
+        f.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
+    }
+}
+
+std::vector<DrawRecord> TestProgramDir::readHistory() const {
+    return DrawHistory(file(QStringLiteral("ZahlenGR.dat"))).readAll();
+}
+
+void TestProgramDir::installRealHistory() const { writeHistory(realHistory()); }
+
+void TestProgramDir::installBesideFiles() const {
+    QDir().mkpath(path());
+    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/."), path()});
+}
+
+DrawRecord makeDraw(const QDate& date, std::array<int, 6> numbers, int additional, int eighth) {
+    DrawRecord r;
+    r.date = DayCount::fromDate(date);
+    for (int i = 0; i < 6; ++i) r.numbers[i] = static_cast<std::uint8_t>(numbers[i]);
+    r.additional = static_cast<std::uint8_t>(additional);
+    r.eighth = static_cast<std::uint8_t>(eighth);
+    return r;
+}
+
+std::vector<DrawRecord> realHistory() {
+    static const std::vector<DrawRecord> records =
+        DrawCsv::readFile(QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv"));
+    return records;
+}
+
+FormFixture::FormFixture(TestProgramDir& dir, bool activate) {
+    QDir().mkpath(dir.path());
+    form = std::make_unique<TForm1>(dir.path(), platform.platform());
+    if (activate) {
+        form->show();
+        processEvents();
+    }
+}
+
+FormFixture::~FormFixture() {
+    if (form) form->close();
+}
+
+void FormFixture::processEvents() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
