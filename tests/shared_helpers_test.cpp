@@ -60,5 +60,6 @@ TEST(DayCount, EpochWeekdaysAndFormats) {
     // Before the epoch the weekday still follows the calendar.
     EXPECT_EQ(DayCount::weekday(DayCount::fromDate(QDate(1899, 12, 27))), DayCount::Wednesday);
     EXPECT_EQ(DayCount::compactText(DayCount::fromDate(QDate(2011, 3, 9))), QStringLiteral("20110309"));
-    EXPECT_TRUE(DayCount::shortWeekdayText(DayCount::fromDate(QDate(2011, 10, 12))).endsWith(QStringLiteral(" 12.10.11")));
+    EXPECT_TRUE(DayCount::shortWeekdayText(DayCount::fromDate(QDate(2011, 10, 12)))
+                    .endsWith(QStringLiteral(" 12.10.11")));
 }

@@ -9,10 +9,14 @@ namespace {
 const qint64 kEpochJulian = QDate(1899, 12, 30).toJulianDay();
 
 // QDate numbers Monday 1 ... Sunday 7.
-int qtWeekday(int dayOfWeek) { return dayOfWeek % 7 + 1; }
+int qtWeekday(int dayOfWeek) {
+    return dayOfWeek % 7 + 1;
+}
 } // namespace
 
-double fromDate(const QDate& date) { return static_cast<double>(date.toJulianDay() - kEpochJulian); }
+double fromDate(const QDate& date) {
+    return static_cast<double>(date.toJulianDay() - kEpochJulian);
+}
 
 QDate toDate(double dayCount) {
     return QDate::fromJulianDay(kEpochJulian + static_cast<qint64>(std::floor(dayCount)));
@@ -24,7 +28,9 @@ int weekday(double dayCount) {
     return static_cast<int>(((days % 7) + 7 + 6) % 7) + 1;
 }
 
-int weekday(const QDate& date) { return qtWeekday(date.dayOfWeek()); }
+int weekday(const QDate& date) {
+    return qtWeekday(date.dayOfWeek());
+}
 
 QString shortWeekdayText(double dayCount) {
     const QDate date = toDate(dayCount);
@@ -40,6 +46,8 @@ QString longWeekdayText(double dayCount) {
            date.toString(QStringLiteral("dd.MM.yy"));
 }
 
-QString compactText(double dayCount) { return toDate(dayCount).toString(QStringLiteral("yyyyMMdd")); }
+QString compactText(double dayCount) {
+    return toDate(dayCount).toString(QStringLiteral("yyyyMMdd"));
+}
 
 } // namespace DayCount

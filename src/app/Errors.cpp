@@ -5,17 +5,27 @@
 
 QString systemErrorText(int errorNumber) {
     switch (errorNumber) {
-    case ENOENT: return QStringLiteral("Datei nicht gefunden");
+    case ENOENT:
+        return QStringLiteral("Datei nicht gefunden");
     case EACCES:
-    case EPERM: return QStringLiteral("Zugriff verweigert");
-    case ENOSPC: return QStringLiteral("Nicht genügend Speicherplatz auf dem Datenträger");
-    case EDQUOT: return QStringLiteral("Speicherkontingent überschritten");
-    case EROFS: return QStringLiteral("Das Dateisystem ist schreibgeschützt");
-    case EISDIR: return QStringLiteral("Ein Verzeichnis steht an Stelle der Datei");
-    case ENOTDIR: return QStringLiteral("Ein Teil des Pfades ist kein Verzeichnis");
-    case EIO: return QStringLiteral("Ein-/Ausgabefehler");
-    case EEXIST: return QStringLiteral("Die Datei ist bereits vorhanden");
-    default: return QString::fromLocal8Bit(std::strerror(errorNumber));
+    case EPERM:
+        return QStringLiteral("Zugriff verweigert");
+    case ENOSPC:
+        return QStringLiteral("Nicht genügend Speicherplatz auf dem Datenträger");
+    case EDQUOT:
+        return QStringLiteral("Speicherkontingent überschritten");
+    case EROFS:
+        return QStringLiteral("Das Dateisystem ist schreibgeschützt");
+    case EISDIR:
+        return QStringLiteral("Ein Verzeichnis steht an Stelle der Datei");
+    case ENOTDIR:
+        return QStringLiteral("Ein Teil des Pfades ist kein Verzeichnis");
+    case EIO:
+        return QStringLiteral("Ein-/Ausgabefehler");
+    case EEXIST:
+        return QStringLiteral("Die Datei ist bereits vorhanden");
+    default:
+        return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
 }
 
@@ -25,8 +35,8 @@ FileError openError(const QString& path, int errorNumber) {
 }
 
 FileError readError(const QString& path, int errorNumber) {
-    return FileError(QStringLiteral("Fehler beim Lesen der Datei \"%1\". %2.")
-                         .arg(path, systemErrorText(errorNumber)));
+    return FileError(
+        QStringLiteral("Fehler beim Lesen der Datei \"%1\". %2.").arg(path, systemErrorText(errorNumber)));
 }
 
 FileError writeError(const QString& path, int errorNumber) {

@@ -5,7 +5,8 @@
 // An error that ends the running action and is shown to the user in the standard error box.
 class AppError : public std::runtime_error {
 public:
-    explicit AppError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit AppError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString& message() const { return m_message; }
 
 private:

@@ -115,9 +115,10 @@ void Form1Ui::build(TForm1* form) {
     {
         auto* box = new QVBoxLayout(TabSheet5);
         auto* strip = new QHBoxLayout;
-        SpeedButton2 =
-            speedButton("SpeedButton2", QStringLiteral("1-49"), QStringLiteral("Häufigkeit der gezogenen Zahlen"), TabSheet5);
-        DateTimePicker2 = new DatePicker(QStringLiteral("DateTimePicker2"), QDate(1986, 9, 7), QDate(1986, 9, 7), TabSheet5);
+        SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("1-49"),
+                                   QStringLiteral("Häufigkeit der gezogenen Zahlen"), TabSheet5);
+        DateTimePicker2 = new DatePicker(QStringLiteral("DateTimePicker2"), QDate(1986, 9, 7),
+                                         QDate(1986, 9, 7), TabSheet5);
         strip->addWidget(SpeedButton2);
         strip->addStretch();
         strip->addWidget(DateTimePicker2);
@@ -130,9 +131,11 @@ void Form1Ui::build(TForm1* form) {
     {
         auto* grid = new QGridLayout(TabSheet4);
         Label29 = named(new QLabel(TabSheet4), "Label29");
-        DateTimePicker1 = new DatePicker(QStringLiteral("DateTimePicker1"), QDate(1955, 10, 9), QDate::currentDate(), TabSheet4);
+        DateTimePicker1 = new DatePicker(QStringLiteral("DateTimePicker1"), QDate(1955, 10, 9),
+                                         QDate::currentDate(), TabSheet4);
         SpeedButton5 = speedButton("SpeedButton5", QStringLiteral("OK"),
-                                   QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"), TabSheet4);
+                                   QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"),
+                                   TabSheet4);
         BitBtn6 = named(new QPushButton(QStringLiteral("Löschen"), TabSheet4), "BitBtn6");
         grid->addWidget(Label29, 0, 0);
         grid->addWidget(DateTimePicker1, 0, 1);
@@ -146,9 +149,12 @@ void Form1Ui::build(TForm1* form) {
         FileNameEdit = named(new QLineEdit(QStringLiteral("Lotto.txt"), TabSheet3), "FileNameEdit");
         ProxyHostEdit = named(new QLineEdit(TabSheet3), "ProxyHostEdit");
         ProxyPortEdit = named(new QLineEdit(QStringLiteral("80"), TabSheet3), "ProxyPortEdit");
-        Label52 = new ClickLabel(QStringLiteral("Label52"), QStringLiteral("https://brenlow.example/quintara/update"), TabSheet3);
-        Label54 = new ClickLabel(QStringLiteral("Label54"), QStringLiteral("https://lottery-operator.example/results"), TabSheet3);
-        Label56 = new ClickLabel(QStringLiteral("Label56"), QStringLiteral("https://brenlow.example/"), TabSheet3);
+        Label52 = new ClickLabel(QStringLiteral("Label52"),
+                                 QStringLiteral("https://brenlow.example/quintara/update"), TabSheet3);
+        Label54 = new ClickLabel(QStringLiteral("Label54"),
+                                 QStringLiteral("https://lottery-operator.example/results"), TabSheet3);
+        Label56 =
+            new ClickLabel(QStringLiteral("Label56"), QStringLiteral("https://brenlow.example/"), TabSheet3);
         grid->addWidget(FileNameEdit, 0, 0);
         grid->addWidget(ProxyHostEdit, 1, 0);
         grid->addWidget(ProxyPortEdit, 1, 1);

@@ -18,8 +18,12 @@ namespace {
 const QString kMakerInfoPage = QStringLiteral("https://brenlow.example/quintara/");
 } // namespace
 
-BusyCursor::BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-BusyCursor::~BusyCursor() { QApplication::restoreOverrideCursor(); }
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
 
 TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* parent)
     : QMainWindow(parent), m_programDirectory(programDirectory), m_platform(std::move(platform)) {
@@ -39,19 +43,22 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
 
 TForm1::~TForm1() = default;
 
-DrawHistory TForm1::history() const { return DrawHistory(historyPath()); }
+DrawHistory TForm1::history() const {
+    return DrawHistory(historyPath());
+}
 
 void TForm1::connectControls() {
-    connect(ui.Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
-    connect(ui.BitBtn5, &QPushButton::clicked, this, &TForm1::Beenden1Click);
-    connect(ui.Label43, &ClickLabel::clicked, this, &TForm1::Label43Click);
-    connect(ui.Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
+    bind(ui.Beenden1, &QAction::triggered, &TForm1::Beenden1Click);
+    bind(ui.BitBtn5, &QPushButton::clicked, &TForm1::Beenden1Click);
+    bind(ui.Label43, &ClickLabel::clicked, &TForm1::Label43Click);
+    bind(ui.Label44, &ClickLabel::clicked, &TForm1::Label43Click);
     for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
-        connect(link, &ClickLabel::clicked, this, [this, link] { Label52Click(link); });
-    connect(ui.SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(ui.SpeedButton20, &QToolButton::clicked, this, &TForm1::SpeedButton20Click);
-    connect(ui.BitBtn6, &QPushButton::clicked, this, &TForm1::BitBtn4Click);
-    connect(ui.SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+        connect(link, &ClickLabel::clicked, this,
+                [this, link] { runAction([this, link] { Label52Click(link); }); });
+    bind(ui.SpeedButton2, &QToolButton::clicked, &TForm1::SpeedButton2Click);
+    bind(ui.SpeedButton20, &QToolButton::clicked, &TForm1::SpeedButton20Click);
+    bind(ui.BitBtn6, &QPushButton::clicked, &TForm1::BitBtn4Click);
+    bind(ui.SpeedButton5, &QToolButton::clicked, &TForm1::SpeedButton5Click);
 }
 
 void TForm1::FormCreate() {
@@ -62,7 +69,8 @@ void TForm1::FormCreate() {
 
     loadSettings();
     MaxRuns = ui.UpDown7->position() * 1000;
-    if (ui.FileNameEdit->text().isEmpty()) ui.FileNameEdit->setText(m_programDirectory + QStringLiteral("Lotto.html"));
+    if (ui.FileNameEdit->text().isEmpty())
+        ui.FileNameEdit->setText(m_programDirectory + QStringLiteral("Lotto.html"));
     if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
 
     const QString tips = m_programDirectory + QStringLiteral("tipps.txt");
@@ -115,9 +123,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm1::Beenden1Click() { close(); }
+void TForm1::Beenden1Click() {
+    close();
+}
 
-void TForm1::Label43Click() { m_platform.shell->open(kMakerInfoPage); }
+void TForm1::Label43Click() {
+    m_platform.shell->open(kMakerInfoPage);
+}
 
 void TForm1::Label52Click(QObject* sender) {
     if (auto* label = qobject_cast<QLabel*>(sender)) m_platform.shell->open(label->text());
@@ -135,5 +147,9 @@ bool TForm1::runAction(const std::function<void()>& action) {
     return false;
 }
 
-void TForm1::showError(const QString& text) { m_platform.dialogs->error(this, text); }
-void TForm1::showMessage(const QString& text) { m_platform.dialogs->message(this, text); }
+void TForm1::showError(const QString& text) {
+    m_platform.dialogs->error(this, text);
+}
+void TForm1::showMessage(const QString& text) {
+    m_platform.dialogs->message(this, text);
+}

@@ -47,7 +47,8 @@ public:
     void SpeedButton5Click(); // load the draw of the evaluation date and check the list
     // "DDD dd.mm.yy", the blanks after the date, each number after two blanks, the text before
     // the additional number, the additional number.
-    static QString drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional);
+    static QString drawText(const CurrentDraw& draw, const QString& afterDate,
+                            const QString& beforeAdditional);
 
     // ---- State ----
     const QString& programDirectory() const { return m_programDirectory; }
@@ -83,6 +84,14 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+    // Connects a control's signal to an operation; an error the operation raises ends it and is
+    // shown in the standard error box, as for every action the user starts.
+    template <class Sender, class Signal>
+    void bind(Sender* sender, Signal signal, void (TForm1::*operation)()) {
+        connect(sender, signal, this,
+                [this, operation] { runAction([this, operation] { (this->*operation)(); }); });
+    }
 
 private:
     void connectControls();

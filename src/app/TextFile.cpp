@@ -65,14 +65,19 @@ void writeBytesAtomic(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const int err = file.error() == QFileDevice::PermissionsError ? EACCES : EIO;
-        throw FileError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. %2.")
-                            .arg(path, file.errorString().isEmpty() ? systemErrorText(err) : file.errorString()));
+        throw FileError(
+            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. %2.")
+                .arg(path, file.errorString().isEmpty() ? systemErrorText(err) : file.errorString()));
     }
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(QStringLiteral("Fehler beim Schreiben der Datei \"%1\". %2. Der bisherige Inhalt bleibt erhalten.")
-                            .arg(path, file.errorString()));
+        throw FileError(
+            QStringLiteral(
+                "Fehler beim Schreiben der Datei \"%1\". %2. Der bisherige Inhalt bleibt erhalten.")
+                .arg(path, file.errorString()));
 }
 
-void writeLinesAtomic(const QString& path, const QStringList& lines) { writeBytesAtomic(path, encodeLines(lines)); }
+void writeLinesAtomic(const QString& path, const QStringList& lines) {
+    writeBytesAtomic(path, encodeLines(lines));
+}
 
 } // namespace TextFile

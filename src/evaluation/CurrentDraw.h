@@ -17,5 +17,7 @@ struct CurrentDraw {
         const auto bytes = record.numberBytes();
         for (int i = 0; i < 8; ++i) numbers[i + 1] = bytes[i];
     }
-    int crossSum() const { return numbers[1] + numbers[2] + numbers[3] + numbers[4] + numbers[5] + numbers[6]; }
+    int crossSum() const {
+        return numbers[1] + numbers[2] + numbers[3] + numbers[4] + numbers[5] + numbers[6];
+    }
 };

@@ -19,7 +19,11 @@ public:
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return m_fd; }
-    int release() { int fd = m_fd; m_fd = -1; return fd; }
+    int release() {
+        int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     void reset() {
         if (m_fd >= 0) ::close(m_fd);
         m_fd = -1;
@@ -29,7 +33,9 @@ private:
     int m_fd = -1;
 };
 
-QByteArray nativePath(const QString& path) { return QFile::encodeName(path); }
+QByteArray nativePath(const QString& path) {
+    return QFile::encodeName(path);
+}
 
 int openOrThrow(const QString& path, int flags, mode_t mode = 0644) {
     int fd;
@@ -88,7 +94,9 @@ void syncDirectoryOf(const QString& path) {
 
 DrawHistory::DrawHistory(QString filePath) : m_path(std::move(filePath)) {}
 
-QString DrawHistory::insertTempPath() const { return m_path + QLatin1Char('~'); }
+QString DrawHistory::insertTempPath() const {
+    return m_path + QLatin1Char('~');
+}
 
 QString DrawHistory::removeTempPath() const {
     return QFileInfo(m_path).absolutePath() + QStringLiteral("/Zahlen.da~");
@@ -227,7 +235,9 @@ HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     }
 }
 
-HistoryAppender::~HistoryAppender() { close(); }
+HistoryAppender::~HistoryAppender() {
+    close();
+}
 
 void HistoryAppender::append(const DrawRecord& record) {
     if (m_fd < 0) throw writeError(m_path, EBADF);

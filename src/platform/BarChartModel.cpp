@@ -61,12 +61,15 @@ std::pair<double, double> ValueAxis::automaticRange() const {
     return {lo, hi};
 }
 
-double ValueAxis::minimum() const { return m_automatic ? automaticRange().first : m_min; }
-double ValueAxis::maximum() const { return m_automatic ? automaticRange().second : m_max; }
+double ValueAxis::minimum() const {
+    return m_automatic ? automaticRange().first : m_min;
+}
+double ValueAxis::maximum() const {
+    return m_automatic ? automaticRange().second : m_max;
+}
 
 BarChartModel::BarChartModel(QObject* parent)
-    : QObject(parent),
-      m_series1(new BarSeries(QStringLiteral("Series1"), 0xFF0000, true, this)),
+    : QObject(parent), m_series1(new BarSeries(QStringLiteral("Series1"), 0xFF0000, true, this)),
       m_series2(new BarSeries(QStringLiteral("Series2"), BarColours::Green, false, this)),
       m_left(new ValueAxis(this)) {
     m_left->setObjectName(QStringLiteral("LeftAxis"));

@@ -15,7 +15,9 @@ UpDown::UpDown(const QString& upDownName, const QString& editName, int minimum, 
     setAccelerated(true);
 }
 
-QLineEdit* UpDown::edit() const { return QSpinBox::lineEdit(); }
+QLineEdit* UpDown::edit() const {
+    return QSpinBox::lineEdit();
+}
 
 void UpDown::mousePressEvent(QMouseEvent* event) {
     QSpinBox::mousePressEvent(event);
@@ -48,9 +50,13 @@ bool DatePicker::trySetDate(const QDate& date) {
     return true;
 }
 
-bool DatePicker::trySetDayCount(double dayCount) { return trySetDate(DayCount::toDate(dayCount)); }
+bool DatePicker::trySetDayCount(double dayCount) {
+    return trySetDate(DayCount::toDate(dayCount));
+}
 
-double DatePicker::dayCount() const { return DayCount::fromDate(date()); }
+double DatePicker::dayCount() const {
+    return DayCount::fromDate(date());
+}
 
 PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, QWidget* parent)
     : QStatusBar(parent) {
@@ -69,9 +75,13 @@ PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, 
     }
 }
 
-QString PanelStatusBar::panelText(int index) const { return m_panels.at(index)->text(); }
+QString PanelStatusBar::panelText(int index) const {
+    return m_panels.at(index)->text();
+}
 
-void PanelStatusBar::setPanelText(int index, const QString& text) { m_panels.at(index)->setText(text); }
+void PanelStatusBar::setPanelText(int index, const QString& text) {
+    m_panels.at(index)->setText(text);
+}
 
 ClickLabel::ClickLabel(const QString& name, const QString& text, QWidget* parent) : QLabel(text, parent) {
     setObjectName(name);

@@ -2,13 +2,15 @@
 
 #include "platform/WavSound.h"
 
-#include <QDesktopServices>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
 #include <chrono>
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
+QDate SystemClock::today() const {
+    return QDate::currentDate();
+}
 
 std::uint64_t SystemClock::counter() const {
     return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());

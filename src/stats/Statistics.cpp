@@ -6,8 +6,22 @@ namespace Statistics {
 
 bool isRedNumber(int n) {
     switch (n) {
-    case 1: case 2: case 3: case 5: case 7: case 11: case 13: case 17: case 19: case 23:
-    case 29: case 31: case 37: case 41: case 43: case 47:
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 7:
+    case 11:
+    case 13:
+    case 17:
+    case 19:
+    case 23:
+    case 29:
+    case 31:
+    case 37:
+    case 41:
+    case 43:
+    case 47:
         return true;
     default:
         return false;

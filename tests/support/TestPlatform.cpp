@@ -18,8 +18,10 @@ void FakeDialogs::error(QWidget*, const QString& text) {
     if (onShown) onShown(shown.back());
 }
 
-QString FakeDialogs::inputBox(QWidget*, const QString& caption, const QString& prompt, const QString& proposal) {
-    shown.push_back({QStringLiteral("input"), caption + QLatin1Char('|') + prompt + QLatin1Char('|') + proposal});
+QString FakeDialogs::inputBox(QWidget*, const QString& caption, const QString& prompt,
+                              const QString& proposal) {
+    shown.push_back(
+        {QStringLiteral("input"), caption + QLatin1Char('|') + prompt + QLatin1Char('|') + proposal});
     if (onShown) onShown(shown.back());
     if (inputAnswers.empty()) return proposal;
     const auto answer = inputAnswers.front();
@@ -29,8 +31,8 @@ QString FakeDialogs::inputBox(QWidget*, const QString& caption, const QString& p
 
 QString FakeDialogs::saveFileName(QWidget*, const FileRequest& request) {
     fileRequests.push_back(request);
-    shown.push_back({QStringLiteral("save"),
-                     request.filter + QLatin1Char('|') + request.defaultSuffix + QLatin1Char('|') + request.proposedName});
+    shown.push_back({QStringLiteral("save"), request.filter + QLatin1Char('|') + request.defaultSuffix +
+                                                 QLatin1Char('|') + request.proposedName});
     if (saveAnswers.empty()) return {};
     const QString answer = saveAnswers.front();
     saveAnswers.pop_front();
@@ -39,8 +41,8 @@ QString FakeDialogs::saveFileName(QWidget*, const FileRequest& request) {
 
 QString FakeDialogs::openFileName(QWidget*, const FileRequest& request) {
     fileRequests.push_back(request);
-    shown.push_back({QStringLiteral("open"),
-                     request.filter + QLatin1Char('|') + request.defaultSuffix + QLatin1Char('|') + request.proposedName});
+    shown.push_back({QStringLiteral("open"), request.filter + QLatin1Char('|') + request.defaultSuffix +
+                                                 QLatin1Char('|') + request.proposedName});
     if (openAnswers.empty()) return {};
     const QString answer = openAnswers.front();
     openAnswers.pop_front();
@@ -75,8 +77,12 @@ TestProgramDir::~TestProgramDir() {
         qunsetenv("XDG_CONFIG_HOME");
 }
 
-QString TestProgramDir::path() const { return m_dir.path() + QStringLiteral("/program/"); }
-QString TestProgramDir::configHome() const { return m_dir.path() + QStringLiteral("/config"); }
+QString TestProgramDir::path() const {
+    return m_dir.path() + QStringLiteral("/program/");
+}
+QString TestProgramDir::configHome() const {
+    return m_dir.path() + QStringLiteral("/config");
+}
 
 void TestProgramDir::writeHistory(const std::vector<DrawRecord>& records) const {
     QDir().mkpath(path());
@@ -92,11 +98,14 @@ std::vector<DrawRecord> TestProgramDir::readHistory() const {
     return DrawHistory(file(QStringLiteral("ZahlenGR.dat"))).readAll();
 }
 
-void TestProgramDir::installRealHistory() const { writeHistory(realHistory()); }
+void TestProgramDir::installRealHistory() const {
+    writeHistory(realHistory());
+}
 
 void TestProgramDir::installBesideFiles() const {
     QDir().mkpath(path());
-    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/."), path()});
+    QProcess::execute(QStringLiteral("cp"),
+                      {QStringLiteral("-r"), QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/."), path()});
 }
 
 DrawRecord makeDraw(const QDate& date, std::array<int, 6> numbers, int additional, int eighth) {

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Records every text shown and answers input boxes and file dialogs from queues. An input box
@@ -23,7 +23,8 @@ public:
 
     void message(QWidget*, const QString& text) override;
     void error(QWidget*, const QString& text) override;
-    QString inputBox(QWidget*, const QString& caption, const QString& prompt, const QString& proposal) override;
+    QString inputBox(QWidget*, const QString& caption, const QString& prompt,
+                     const QString& proposal) override;
     QString saveFileName(QWidget*, const FileRequest& request) override;
     QString openFileName(QWidget*, const FileRequest& request) override;
 
@@ -74,7 +75,7 @@ class TestProgramDir {
 public:
     TestProgramDir();
     ~TestProgramDir();
-    QString path() const;          // ends in "/"
+    QString path() const; // ends in "/"
     QString file(const QString& name) const { return path() + name; }
     QString configHome() const;
 

@@ -1,0 +1,196 @@
+#include "app/Errors.h"
+#include "history/DrawCsv.h"
+#include "history/DrawHistory.h"
+#include "support/TestPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class HistoryFile : public ::testing::Test {
+protected:
+    TestProgramDir dir;
+    QString path() const { return dir.file(QStringLiteral("ZahlenGR.dat")); }
+    DrawHistory history() const { return DrawHistory(path()); }
+    void SetUp() override { QDir().mkpath(dir.path()); }
+
+    static DrawRecord draw(int y, int m, int d, std::array<int, 6> n, int extra = 0) {
+        return makeDraw(QDate(y, m, d), n, extra);
+    }
+    std::vector<DrawRecord> threeDraws() const {
+        return {draw(2011, 10, 5, {1, 2, 3, 4, 5, 6}, 7), draw(2011, 10, 8, {8, 9, 10, 11, 12, 13}, 14),
+                draw(2011, 10, 12, {3, 9, 17, 22, 35, 48}, 20)};
+    }
+    QByteArray fileBytes() const {
+        QFile f(path());
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+};
+
+} // namespace
+
+TEST_F(HistoryFile, RecordIsThirtyTwoLittleEndianBytes) {
+    DrawRecord r = draw(1990, 12, 5, {2, 4, 5, 46, 48, 49}, 0);
+    r.eighth = 9;
+    for (int i = 0; i < 16; ++i) r.reserved[i] = static_cast<std::uint8_t>(0xA0 + i);
+    const auto bytes = r.toBytes();
+    const QByteArray hex = QByteArray(reinterpret_cast<const char*>(bytes.data()), 32).toHex();
+    EXPECT_EQ(hex, QByteArray("000000008037e040"
+                              "020405"
+                              "2e3031"
+                              "00"
+                              "09"
+                              "a0a1a2a3a4a5a6a7a8a9aaabacadaeaf"));
+    EXPECT_EQ(DrawRecord::fromBytes(bytes.data()), r);
+    EXPECT_EQ(r.crossSum(), 2 + 4 + 5 + 46 + 48 + 49);
+    const auto eight = r.numberBytes();
+    EXPECT_EQ(eight[6], 0);
+    EXPECT_EQ(eight[7], 9);
+}
+
+TEST_F(HistoryFile, EmptyFileHasNoRecords) {
+    dir.writeHistory({});
+    EXPECT_EQ(history().recordCount(), 0);
+    EXPECT_TRUE(history().readAll().empty());
+    EXPECT_FALSE(history().lastRecord().has_value());
+    EXPECT_FALSE(history().recordAt(0).has_value());
+}
+
+TEST_F(HistoryFile, PartialTrailingRecordIsIgnoredAndOverwrittenByAppend) {
+    const auto records = threeDraws();
+    dir.writeHistory({records[0], records[1]});
+    {
+        QFile f(path());
+        f.open(QIODevice::Append);
+        f.write(QByteArray(10, 'x'));
+    }
+    EXPECT_EQ(history().recordCount(), 2);
+    EXPECT_EQ(history().lastRecord()->date, records[1].date);
+
+    history().append(records[2]);
+    EXPECT_EQ(fileBytes().size(), 3 * 32);
+    EXPECT_EQ(history().readAll(), records);
+}
+
+TEST_F(HistoryFile, RecordAtStopsAtTheLastRecord) {
+    dir.writeHistory(threeDraws());
+    auto at1 = history().recordAt(1);
+    ASSERT_TRUE(at1);
+    EXPECT_EQ(at1->record, threeDraws()[1]);
+    EXPECT_EQ(at1->recordsRead, 2);
+    auto beyond = history().recordAt(10);
+    ASSERT_TRUE(beyond);
+    EXPECT_EQ(beyond->record, threeDraws()[2]);
+    EXPECT_EQ(beyond->recordsRead, 3);
+}
+
+TEST_F(HistoryFile, InsertOrReplaceKeepsDateOrderAndOneRecordPerDate) {
+    const auto records = threeDraws();
+    dir.writeHistory(records);
+
+    // Same date: replaced, length unchanged.
+    DrawRecord replacement = draw(2011, 10, 8, {1, 12, 23, 34, 45, 46}, 3);
+    auto newest = history().insertOrReplace(replacement);
+    ASSERT_TRUE(newest);
+    EXPECT_EQ(newest->date, records[2].date);
+    EXPECT_EQ(history().readAll(), (std::vector<DrawRecord>{records[0], replacement, records[2]}));
+
+    // Between two draws: inserted in order.
+    DrawRecord between = draw(2011, 10, 9, {5, 6, 7, 8, 9, 10});
+    history().insertOrReplace(between);
+    EXPECT_EQ(history().readAll(), (std::vector<DrawRecord>{records[0], replacement, between, records[2]}));
+
+    // Before the first draw.
+    DrawRecord first = draw(2011, 1, 1, {5, 6, 7, 8, 9, 11});
+    history().insertOrReplace(first);
+    EXPECT_EQ(history().readAll().front(), first);
+    EXPECT_EQ(history().recordCount(), 5);
+
+    // No temporary file stays behind.
+    EXPECT_FALSE(QFile::exists(history().insertTempPath()));
+}
+
+TEST_F(HistoryFile, RemoveDateDropsOnlyThatDate) {
+    const auto records = threeDraws();
+    dir.writeHistory(records);
+    history().removeDate(records[1].date);
+    EXPECT_EQ(history().readAll(), (std::vector<DrawRecord>{records[0], records[2]}));
+    EXPECT_FALSE(QFile::exists(history().removeTempPath()));
+
+    // An absent date rewrites the same records.
+    history().removeDate(records[1].date + 1);
+    EXPECT_EQ(history().readAll(), (std::vector<DrawRecord>{records[0], records[2]}));
+}
+
+TEST_F(HistoryFile, MissingFileFailsAtTheOpenAndCreatesNothing) {
+    EXPECT_THROW(history().readAll(), FileError);
+    EXPECT_THROW(history().removeDate(40000), FileError);
+    EXPECT_FALSE(QFile::exists(history().removeTempPath()));
+    EXPECT_FALSE(QFile::exists(path()));
+    try {
+        history().readAll();
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("ZahlenGR.dat")));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("nicht gefunden")));
+    }
+}
+
+TEST_F(HistoryFile, FailedRewriteLeavesTheHistoryWhole) {
+    const auto records = threeDraws();
+    dir.writeHistory(records);
+    const QByteArray before = fileBytes();
+
+    // A directory in the way of either temporary file makes the rewrite fail before the rename.
+    QDir().mkpath(history().insertTempPath());
+    EXPECT_THROW(history().insertOrReplace(draw(2011, 10, 9, {1, 2, 3, 4, 5, 6})), FileError);
+    EXPECT_EQ(fileBytes(), before);
+
+    QDir().mkpath(history().removeTempPath());
+    EXPECT_THROW(history().removeDate(records[0].date), FileError);
+    EXPECT_EQ(fileBytes(), before);
+}
+
+TEST_F(HistoryFile, RewriteReplacesInOneStepAndKeepsPermissions) {
+    dir.writeHistory(threeDraws());
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    history().removeDate(threeDraws()[0].date);
+    const auto perms = QFile::permissions(path());
+    EXPECT_TRUE(perms & QFileDevice::WriteOwner);
+    EXPECT_FALSE(perms & (QFileDevice::ReadGroup | QFileDevice::ReadOther));
+}
+
+TEST_F(HistoryFile, AppenderCreatesTheFileAndRepeatsNothing) {
+    HistoryAppender appender(path());
+    EXPECT_FALSE(appender.lastRecord());
+    const auto records = threeDraws();
+    for (const auto& r : records) appender.append(r);
+    EXPECT_EQ(appender.recordCount(), 3);
+    appender.close();
+    EXPECT_EQ(history().readAll(), records);
+    HistoryAppender again(path());
+    EXPECT_EQ(*again.lastRecord(), records[2]);
+}
+
+TEST(RealHistory, BundledResultsConvertExactly) {
+    const auto records = realHistory();
+    ASSERT_EQ(records.size(), 3449u);
+    EXPECT_EQ(records.front(), makeDraw(QDate(1990, 12, 5), {2, 4, 5, 46, 48, 49}));
+    EXPECT_EQ(records.back().date, DayCount::fromDate(QDate(2025, 8, 30)));
+    for (size_t i = 1; i < records.size(); ++i) ASSERT_LT(records[i - 1].date, records[i].date);
+
+    // The history the build puts beside the program holds the same records.
+    const auto sample = DrawHistory(QStringLiteral(QUINTARA_BINARY_DIR "/ZahlenGR.sample.dat")).readAll();
+    EXPECT_EQ(sample, records);
+}
+
+TEST(DrawCsvParse, RejectsMalformedRows) {
+    EXPECT_THROW(DrawCsv::parse("date,n1,n2,n3,n4,n5,n6,additional\n2001-01-03,1,2,3,4,5,50,\n"), AppError);
+    EXPECT_THROW(DrawCsv::parse("2001-01-03,1,2,3,4,5,6,\n2001-01-03,1,2,3,4,5,6,\n"), AppError);
+    EXPECT_THROW(DrawCsv::parse("2001-13-03,1,2,3,4,5,6,\n"), AppError);
+    const auto ok = DrawCsv::parse("2001-01-03,1,2,3,4,5,6,7\r\n");
+    ASSERT_EQ(ok.size(), 1u);
+    EXPECT_EQ(ok[0].additional, 7);
+}

@@ -1,0 +1,183 @@
+#include "app/Random.h"
+#include "app/TForm1.h"
+#include "generator/TForm6.h"
+#include "stats/Statistics.h"
+#include "support/TestPlatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(MainWindow, FirstStartOnAnEmptyProgramDirectory) {
+    TestProgramDir dir;
+    FormFixture f(dir);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_TRUE(f->activated());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Quintara for Greece"));
+    // The draw lookup reports the missing history, then the frequency chart fails at the open.
+    const auto& shown = f.platform.dialogs->shown;
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].kind, QStringLiteral("message"));
+    EXPECT_EQ(shown[0].text, QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+    EXPECT_EQ(shown[1].kind, QStringLiteral("error"));
+    EXPECT_TRUE(shown[1].text.contains(QStringLiteral("ZahlenGR.dat")));
+    EXPECT_EQ(f->ui.Chart1->model()->series2()->count(), 0);
+    EXPECT_EQ(f->ui.ListBox1->count(), 0);
+    EXPECT_EQ(f->ui.DateTimePicker1->date(), f.platform.clock->date);
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("ZahlenGR.dat"))));
+}
+
+TEST(MainWindow, ProgramDirectoryAlwaysEndsInOneSeparator) {
+    TestProgramDir dir;
+    TestPlatform platform;
+    QString withoutSlash = dir.path();
+    withoutSlash.chop(1);
+    TForm1 form(withoutSlash, platform.platform());
+    EXPECT_EQ(form.programDirectory(), dir.path());
+    EXPECT_EQ(form.historyPath(), dir.path() + QStringLiteral("ZahlenGR.dat"));
+    EXPECT_EQ(form.winSoundFile(), dir.path() + QStringLiteral("yippee.wav"));
+    TForm1 again(dir.path(), platform.platform());
+    EXPECT_EQ(again.programDirectory(), dir.path());
+}
+
+TEST(MainWindow, WindowsAreCreatedMainFirstAndTheRandomSeedComesFromTheClock) {
+    TestProgramDir dir;
+    TestPlatform platform;
+    platform.clock->count = 0x1234567890ULL;
+    TForm1 form(dir.path(), platform.platform());
+    ASSERT_NE(form.form6(), nullptr);
+    EXPECT_EQ(form.form6()->objectName(), QStringLiteral("Form6"));
+    EXPECT_EQ(form.form6()->windowTitle(), QStringLiteral("Welche Zahlen für die Berechnung"));
+    EXPECT_EQ(Rng::seed(), 0x34567890u);
+    EXPECT_EQ(form.MaxRuns, 100000);
+    EXPECT_TRUE(form.EvaluationEnabled);
+}
+
+TEST(MainWindow, ActivationShowsTheNewestDrawAndTheFrequencyChart) {
+    TestProgramDir dir;
+    dir.installRealHistory();
+    FormFixture f(dir);
+    EXPECT_TRUE(f.platform.dialogs->shown.empty());
+    // Today lies after the last draw (Saturday 30.08.2025: 7 37 9 33 36 30).
+    EXPECT_EQ(f->ui.DateTimePicker1->date(), QDate(2025, 8, 30));
+    EXPECT_TRUE(f->ui.Label29->text().endsWith(QStringLiteral(" 30.08.25    7  37  9  33  36  30   + 0")))
+        << f->ui.Label29->text().toStdString();
+    EXPECT_EQ(f->ui.Label35->text(), f->ui.Label29->text());
+    EXPECT_EQ(f->ui.Label13->text(), QStringLiteral("Quersumme: 152"));
+    EXPECT_EQ(f->currentDraw.index, 3448);
+
+    BarChartModel* chart = f->ui.Chart1->model();
+    ASSERT_EQ(chart->series2()->count(), 49);
+    EXPECT_TRUE(chart->series2()->isActive());
+    EXPECT_FALSE(chart->series1()->isActive());
+    double total = 0, lo = 1e9, hi = 0;
+    for (int i = 0; i < 49; ++i) {
+        const Bar& bar = chart->series2()->bar(i);
+        EXPECT_EQ(bar.x, i + 1);
+        EXPECT_EQ(bar.colour, Statistics::isRedNumber(i + 1) ? BarColours::Red : BarColours::Green);
+        total += bar.y;
+        lo = std::min(lo, bar.y);
+        hi = std::max(hi, bar.y);
+    }
+    EXPECT_EQ(total, 6 * 3449);
+    EXPECT_FALSE(chart->leftAxis()->isAutomatic());
+    EXPECT_EQ(chart->leftAxis()->minimum(), lo);
+    EXPECT_EQ(chart->leftAxis()->maximum(), hi);
+    EXPECT_TRUE(chart->bottomTitle().startsWith(
+        QStringLiteral("Zahlenverteilung     Ziehungen: 3449    Quersumme: ")));
+
+    // Closing and showing again does not run the activation a second time.
+    f->ui.Chart1->model()->prepareStatistic();
+    f->hide();
+    f->show();
+    FormFixture::processEvents();
+    EXPECT_EQ(chart->series2()->count(), 0);
+}
+
+TEST(MainWindow, FrequencyWindowFollowsThePickersAndWeekdayBoxes) {
+    TestProgramDir dir;
+    dir.writeHistory({makeDraw(QDate(2011, 10, 12), {1, 2, 3, 4, 5, 6}),
+                      makeDraw(QDate(2011, 10, 15), {1, 12, 13, 14, 15, 16}),
+                      makeDraw(QDate(2011, 10, 19), {1, 32, 33, 34, 35, 36})});
+    FormFixture f(dir, false);
+    f->ui.DateTimePicker2->setDate(QDate(2011, 10, 15));
+    f->ui.DateTimePicker1->setDate(QDate(2011, 10, 19));
+    f->ui.CheckBox17->setChecked(false);
+    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet1);
+    f->SpeedButton20Click();
+    EXPECT_EQ(f->ui.PageControl1->currentWidget(), f->ui.TabSheet5);
+    BarChartModel* chart = f->ui.Chart1->model();
+    EXPECT_EQ(chart->bottomTitle(), QStringLiteral("Zahlenverteilung     Ziehungen: 1    Quersumme: 71"));
+    EXPECT_EQ(chart->series2()->yValue(0), 1);
+    EXPECT_EQ(chart->series2()->yValue(11), 1);
+    EXPECT_EQ(chart->series2()->yValue(31), 0);
+    EXPECT_EQ(chart->leftAxis()->minimum(), 0);
+    EXPECT_EQ(chart->leftAxis()->maximum(), 1);
+}
+
+TEST(MainWindow, DeleteRemovesTheCurrentDrawAndTakesTheNextOne) {
+    TestProgramDir dir;
+    const std::vector<DrawRecord> records{makeDraw(QDate(2011, 10, 5), {1, 2, 3, 4, 5, 6}, 7),
+                                          makeDraw(QDate(2011, 10, 8), {8, 9, 10, 11, 12, 13}, 14),
+                                          makeDraw(QDate(2011, 10, 12), {3, 9, 17, 22, 35, 48}, 20)};
+    dir.writeHistory(records);
+    FormFixture f(dir, false);
+    f->ui.DateTimePicker1->setDate(QDate(2011, 10, 7));
+    f->SpeedButton5Click();
+    EXPECT_EQ(f->currentDraw.date, records[1].date);
+    EXPECT_EQ(f->currentDraw.index, 1);
+
+    f->ui.BitBtn6->click();
+    EXPECT_EQ(dir.readHistory(), (std::vector<DrawRecord>{records[0], records[2]}));
+    // The picker still holds 08.10.; the next later draw is shown.
+    EXPECT_EQ(f->currentDraw.date, records[2].date);
+    EXPECT_EQ(f->ui.DateTimePicker1->date(), QDate(2011, 10, 12));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(MainWindow, DeleteWithoutHistoryReportsTheFileErrorAndRestoresTheCursor) {
+    TestProgramDir dir;
+    FormFixture f(dir, false);
+    f->ui.BitBtn6->click();
+    ASSERT_EQ(f.platform.dialogs->errors().size(), 1);
+    EXPECT_TRUE(f.platform.dialogs->errors()[0].contains(QStringLiteral("nicht gefunden")));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(QFile::exists(dir.file(QStringLiteral("Zahlen.da~"))));
+}
+
+TEST(MainWindow, DrawLookupBlanksFollowWhereTheDrawWasTaken) {
+    TestProgramDir dir;
+    const std::vector<DrawRecord> two{makeDraw(QDate(2011, 1, 5), {1, 2, 3, 4, 5, 6}, 7),
+                                      makeDraw(QDate(2011, 1, 8), {11, 12, 13, 14, 15, 16}, 17)};
+    dir.writeHistory(two);
+    FormFixture f(dir, false);
+    // On or before the first of two draws: taken on the first read, three blanks.
+    f->ui.DateTimePicker1->setDate(QDate(2011, 1, 1));
+    f->SpeedButton5Click();
+    EXPECT_EQ(f->currentDraw.index, 0);
+    EXPECT_TRUE(f->ui.Label29->text().endsWith(QStringLiteral(" 05.01.11     1  2  3  4  5  6   + 7")))
+        << f->ui.Label29->text().toStdString();
+    // Between the draws: the later one.
+    f->ui.DateTimePicker1->setDate(QDate(2011, 1, 6));
+    f->SpeedButton5Click();
+    EXPECT_EQ(f->ui.DateTimePicker1->date(), QDate(2011, 1, 8));
+    EXPECT_EQ(f->currentDraw.index, 1);
+    EXPECT_TRUE(f->ui.Label29->text().endsWith(QStringLiteral(" 08.01.11    11  12  13  14  15  16   + 17")));
+    EXPECT_EQ(f->ui.Label13->text(), QStringLiteral("Quersumme: 81"));
+
+    // A history of a single draw takes it again at the end: two blanks.
+    dir.writeHistory({two[0]});
+    f->ui.DateTimePicker1->setDate(QDate(2011, 1, 1));
+    f->SpeedButton5Click();
+    EXPECT_TRUE(f->ui.Label29->text().endsWith(QStringLiteral(" 05.01.11    1  2  3  4  5  6   + 7")));
+}
+
+TEST(MainWindow, BannerAndLinkLabelsOpenTheirAddresses) {
+    TestProgramDir dir;
+    FormFixture f(dir, false);
+    emit f->ui.Label43->clicked();
+    emit f->ui.Label52->clicked();
+    ASSERT_EQ(f.platform.shell->opened.size(), 2);
+    EXPECT_TRUE(f.platform.shell->opened[0].contains(QStringLiteral("brenlow.example")));
+    EXPECT_EQ(f.platform.shell->opened[1], f->ui.Label52->text());
+}
