@@ -59,6 +59,8 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton20, &QToolButton::clicked, &TForm1::SpeedButton20Click);
     bind(ui.BitBtn6, &QPushButton::clicked, &TForm1::BitBtn4Click);
     bind(ui.SpeedButton5, &QToolButton::clicked, &TForm1::SpeedButton5Click);
+    bind(ui.SpeedButton6, &QToolButton::clicked, &TForm1::SpeedButton6Click);
+    bind(ui.SpeedButton7, &QToolButton::clicked, &TForm1::SpeedButton7Click);
 }
 
 void TForm1::FormCreate() {

@@ -37,7 +37,14 @@ public:
     void saveSettings();
 
     // ---- Draw history ----
-    void BitBtn4Click(); // "Löschen": remove the current draw
+    void BitBtn4Click();      // "Löschen": remove the current draw
+    void BitBtn8Click();      // "Eingeben": manual draw entry
+    void SpeedButton6Click(); // previous draw
+    void SpeedButton7Click(); // next draw
+
+    // Whether the weekday boxes step over a draw of this date.
+    bool steppedOver(double date) const;
+    void takeBrowsedDraw(const DrawRecord& record);
 
     // ---- Statistics ----
     void SpeedButton2Click();  // number frequencies
@@ -45,6 +52,7 @@ public:
 
     // ---- Evaluation ----
     void SpeedButton5Click(); // load the draw of the evaluation date and check the list
+    int Komplettcheck();      // check the whole tip list against the current draw
     // "DDD dd.mm.yy", the blanks after the date, each number after two blanks, the text before
     // the additional number, the additional number.
     static QString drawText(const CurrentDraw& draw, const QString& afterDate,

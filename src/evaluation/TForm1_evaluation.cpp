@@ -45,4 +45,7 @@ void TForm1::SpeedButton5Click() {
 
     ui.DateTimePicker1->trySetDayCount(currentDraw.date);
     ui.Label35->setText(ui.Label29->text());
+    Komplettcheck();
 }
+
+int TForm1::Komplettcheck() { return 0; }

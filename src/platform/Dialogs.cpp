@@ -14,6 +14,10 @@ QString toQtFilter(const QString& filter) {
     return out.join(QStringLiteral(";;"));
 }
 
+int Dialogs::showModal(QDialog* dialog) {
+    return dialog->exec();
+}
+
 void WidgetDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QApplication::applicationName(), text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // Every message box, input box and file dialog of the program goes through this interface, so
@@ -25,6 +26,9 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
     virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
+
+    // Shows one of the program's own windows modally and returns its modal result.
+    virtual int showModal(QDialog* dialog);
 };
 
 // The real dialogs of the toolkit.

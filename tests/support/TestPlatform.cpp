@@ -4,6 +4,7 @@
 #include "history/DrawHistory.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -47,6 +48,16 @@ QString FakeDialogs::openFileName(QWidget*, const FileRequest& request) {
     const QString answer = openAnswers.front();
     openAnswers.pop_front();
     return answer;
+}
+
+int FakeDialogs::showModal(QDialog* dialog) {
+    ++modalCount;
+    if (modalAnswers.empty()) return QDialog::Rejected;
+    auto answer = modalAnswers.front();
+    modalAnswers.pop_front();
+    const int result = answer(dialog);
+    dialog->setResult(result);
+    return result;
 }
 
 QStringList FakeDialogs::messages() const {

@@ -28,6 +28,12 @@ public:
     QString saveFileName(QWidget*, const FileRequest& request) override;
     QString openFileName(QWidget*, const FileRequest& request) override;
 
+    // Answers a modal window: the callback may change its controls and returns the modal result.
+    // Without one the window is cancelled (QDialog::Rejected).
+    int showModal(QDialog* dialog) override;
+    std::deque<std::function<int(QDialog*)>> modalAnswers;
+    int modalCount = 0;
+
     QStringList messages() const; // plain messages, in order
     QStringList errors() const;   // error boxes, in order
     std::vector<Shown> shown;
