@@ -1,32 +1,31 @@
 #include "stats/Statistics.h"
 
+#include "app/Errors.h"
 #include "app/Rounding.h"
+
+#include <algorithm>
+#include <bit>
 
 namespace Statistics {
 
 bool isRedNumber(int n) {
-    switch (n) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 7:
-    case 11:
-    case 13:
-    case 17:
-    case 19:
-    case 23:
-    case 29:
-    case 31:
-    case 37:
-    case 41:
-    case 43:
-    case 47:
-        return true;
-    default:
-        return false;
-    }
+    constexpr std::uint64_t red = [] {
+        std::uint64_t bits = 0;
+        for (int k : {1, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47})
+            bits |= std::uint64_t{1} << k;
+        return bits;
+    }();
+    return n >= 0 && n < 64 && ((red >> n) & 1) != 0;
 }
+
+std::uint64_t winningMask(const DrawRecord& record) {
+    std::uint64_t mask = 0;
+    for (auto n : record.numbers)
+        if (n < 64) mask |= std::uint64_t{1} << n;
+    return mask;
+}
+
+// ---- Number frequencies ----
 
 NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, const DrawFilter& filter) {
     NumberFrequencies f;
@@ -48,6 +47,183 @@ QString frequencyTitle(const NumberFrequencies& f) {
     return QStringLiteral("Zahlenverteilung     Ziehungen: %1    Quersumme: %2")
         .arg(f.draws)
         .arg(averageCrossSum(f.crossSums, f.draws));
+}
+
+Plot frequencyPlot(const NumberFrequencies& f) {
+    return numberPlot(f.count, frequencyTitle(f));
+}
+
+// ---- Runs of consecutive numbers ----
+
+int lastRunStart(RunKind kind) {
+    return kind == RunKind::Pairs ? 48 : 47;
+}
+
+int runBarCount(RunKind kind) {
+    switch (kind) {
+    case RunKind::Pairs:
+        return 48;
+    case RunKind::Triples:
+        return 47;
+    case RunKind::Quadruples:
+        return 49;
+    }
+    return 0;
+}
+
+RunCounts runCounts(const std::vector<DrawRecord>& records, const DrawFilter& filter, RunKind kind) {
+    RunCounts runs;
+    runs.kind = kind;
+    const int length = static_cast<int>(kind);
+    // Starting numbers 1 to lastRunStart; a run may end at most at 50, well inside the mask.
+    const std::uint64_t starts = ((std::uint64_t{1} << (lastRunStart(kind) + 1)) - 1) & ~std::uint64_t{1};
+    for (const DrawRecord& r : records) {
+        if (!filter.inOpenWindow(r.date) || !filter.passesWeekday(r.date)) continue;
+        ++runs.draws;
+        const std::uint64_t drawn = winningMask(r);
+        // Bit n survives when n, n + 1, ..., n + length - 1 were all drawn.
+        std::uint64_t complete = drawn & starts;
+        for (int step = 1; step < length; ++step) complete &= drawn >> step;
+        while (complete) {
+            const int n = std::countr_zero(complete);
+            complete &= complete - 1;
+            ++runs.found[n];
+            ++runs.total;
+        }
+    }
+    return runs;
+}
+
+QString runTitle(const RunCounts& runs) {
+    const QString d = QString::number(runs.draws);
+    const QString f = QString::number(runs.total);
+    const QString b = QString::number(runs.found[5]);
+    switch (runs.kind) {
+    case RunKind::Pairs:
+        return QStringLiteral("Bei ") + d + QStringLiteral(" Ziehungen wurden ") + f +
+               QStringLiteral(" Paare gefunden! Häufigkeit = 1.Zahl des Paares (") + b +
+               QStringLiteral(" x 5 => ") + b + QStringLiteral(" x 5-6)");
+    case RunKind::Triples:
+        return QStringLiteral("Bei ") + d + QStringLiteral(" Ziehungen wurden ") + f +
+               QStringLiteral(" Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (") + b +
+               QStringLiteral(" x 5 => ") + b + QStringLiteral(" x 5-6-7)");
+    case RunKind::Quadruples:
+        // No blank before the "x": the title has always read so.
+        return QStringLiteral("Bei ") + d + QStringLiteral(" Ziehungen wurden ") + f +
+               QStringLiteral(" Vierer gefunden! Häufigkeit = 1.Zahl des Vierers (") + b +
+               QStringLiteral("x 5 => ") + b + QStringLiteral("x 5-6-7-8)");
+    }
+    return {};
+}
+
+Plot runPlot(const RunCounts& runs) {
+    Plot plot;
+    const int bars = runBarCount(runs.kind);
+    plot.bars.reserve(bars);
+    int smallest = runs.found[1], largest = runs.found[1];
+    for (int n = 1; n <= bars; ++n) {
+        plot.bars.push_back({double(n), double(runs.found[n]), std::nullopt});
+        smallest = std::min(smallest, runs.found[n]);
+        largest = std::max(largest, runs.found[n]);
+    }
+    if (runs.kind == RunKind::Quadruples) {
+        plot.leftAxis = Plot::LeftAxis::Automatic;
+    } else {
+        plot.leftAxis = Plot::LeftAxis::Fixed;
+        plot.axisMin = smallest;
+        plot.axisMax = largest;
+    }
+    plot.title = runTitle(runs);
+    return plot;
+}
+
+// ---- Overdue numbers ----
+
+Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter& filter) {
+    Overdue overdue;
+    // lastDrawn[n]: the count of draws up to and including the last one holding n (0: none).
+    std::array<int, 50> lastDrawn{};
+    for (const DrawRecord& r : records) {
+        if (!filter.inOpenWindow(r.date) || !filter.passesWeekday(r.date)) continue;
+        ++overdue.draws;
+        for (auto n : r.numbers)
+            if (n < lastDrawn.size()) lastDrawn[n] = overdue.draws;
+    }
+    for (size_t n = 0; n < lastDrawn.size(); ++n) overdue.wait[n] = overdue.draws - lastDrawn[n] + 1;
+    return overdue;
+}
+
+QString overdueTitle() {
+    return QStringLiteral("Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?");
+}
+
+Plot overduePlot(const Overdue& overdue) {
+    return numberPlot(overdue.wait, overdueTitle());
+}
+
+// ---- Cross-sum distribution ----
+
+CrossSums crossSums(const std::vector<DrawRecord>& records, const DrawFilter& filter) {
+    CrossSums sums;
+    for (const DrawRecord& r : records) {
+        if (!filter.inOpenWindow(r.date) || !filter.passesWeekday(r.date)) continue;
+        const int s = r.crossSum();
+        ++sums.occurrences[s];
+        if (sums.draws == 0) {
+            sums.smallest = sums.largest = s;
+        } else {
+            sums.smallest = std::min(sums.smallest, s);
+            sums.largest = std::max(sums.largest, s);
+        }
+        ++sums.draws;
+        sums.total += s;
+    }
+    return sums;
+}
+
+QString crossSumTitle(const CrossSums& sums) {
+    return QStringLiteral("Quersummenverteilung     Ziehungen: %1    Quersumme: %2")
+        .arg(sums.draws)
+        .arg(averageCrossSum(sums.total, sums.draws));
+}
+
+Plot crossSumPlot(const CrossSums& sums) {
+    Plot plot;
+    if (sums.draws > 0) {
+        plot.bars.reserve(sums.largest - sums.smallest + 1);
+        for (int s = sums.smallest; s <= sums.largest; ++s)
+            plot.bars.push_back({double(s), double(sums.occurrences[s]), std::nullopt});
+    }
+    plot.leftAxis = Plot::LeftAxis::Automatic;
+    plot.title = crossSumTitle(sums);
+    return plot;
+}
+
+// ---- Tip distribution ----
+
+std::array<int, 50> tipDistribution(const QStringList& tipLines) {
+    std::array<int, 50> count{};
+    for (const QString& line : tipLines) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        // Every field, the last one included, ends with a ",".
+        const QString numbers = (colon < 0 ? line : line.left(colon)) + QLatin1Char(',');
+        qsizetype start = 0;
+        for (qsizetype comma = numbers.indexOf(QLatin1Char(',')); comma >= 0;
+             start = comma + 1, comma = numbers.indexOf(QLatin1Char(','), start)) {
+            int value = 0;
+            if (!tryToInt(numbers.mid(start, comma - start), value)) break;
+            if (value >= 0 && value <= 49) ++count[value];
+        }
+    }
+    return count;
+}
+
+QString tipDistributionTitle() {
+    return QStringLiteral("Zahlenverteilung des Tippes");
+}
+
+Plot tipDistributionPlot(const std::array<int, 50>& count) {
+    return numberPlot(count, tipDistributionTitle());
 }
 
 } // namespace Statistics

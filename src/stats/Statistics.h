@@ -1,17 +1,27 @@
 #pragma once
 #include "history/DrawRecord.h"
 #include "stats/DrawFilter.h"
+#include "stats/Plot.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 // The statistics over the draw history, free of any display. Each takes the records of the
-// history file in file order and the analysis window.
+// history file in file order and the analysis window, and returns its counts; the *Plot
+// functions turn those into what the chart shows (see applyPlot).
 namespace Statistics {
 
 // 1 and the primes up to 47: drawn red in the number charts.
 bool isRedNumber(int n);
+
+// Bit n set for each of the six winning numbers n of the record (the additional number is
+// never part of a statistic). Numbers above 63 cannot be represented and are left out.
+std::uint64_t winningMask(const DrawRecord& record);
+
+// ---- Number frequencies ----
 
 struct NumberFrequencies {
     std::array<int, 50> count{}; // index 1 to 49
@@ -25,5 +35,75 @@ NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, cons
 long long averageCrossSum(long long total, int draws);
 
 QString frequencyTitle(const NumberFrequencies& f);
+Plot frequencyPlot(const NumberFrequencies& f);
+
+// ---- Runs of consecutive numbers ----
+
+// The value is the length of the run.
+enum class RunKind { Pairs = 2, Triples = 3, Quadruples = 4 };
+
+struct RunCounts {
+    RunKind kind = RunKind::Pairs;
+    // found[n]: draws holding the run that starts at n. Index 1 up to the last starting
+    // number searched (48 for pairs, 47 otherwise); every other entry stays 0.
+    std::array<int, 50> found{};
+    int draws = 0; // counted draws, with or without a run
+    int total = 0; // runs found over all counted draws
+};
+
+// Starting numbers searched: pairs 1..48, triples 1..47, quadruples 1..47 (the run from 47
+// would need a 50, so it is never found; its bar is kept for the chart's sake).
+int lastRunStart(RunKind kind);
+// Bars plotted: pairs 48, triples 47, quadruples 49 (bars 47 to 49 always 0).
+int runBarCount(RunKind kind);
+
+// Draws strictly after the from date; runs overlap freely, and only the six winning numbers
+// make up a run.
+RunCounts runCounts(const std::vector<DrawRecord>& records, const DrawFilter& filter, RunKind kind);
+QString runTitle(const RunCounts& runs);
+// Default colour; pairs and triples fix the left axis from the smallest to the largest bar,
+// quadruples leave it to the chart.
+Plot runPlot(const RunCounts& runs);
+
+// ---- Overdue numbers ----
+
+struct Overdue {
+    // wait[n]: 1 when n was drawn in the last counted draw, 2 in the one before, ...,
+    // 1 + draws when not drawn in the window at all. Index 1 to 49.
+    std::array<int, 50> wait{};
+    int draws = 0;
+};
+// Draws strictly after the from date.
+Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter& filter);
+QString overdueTitle();
+Plot overduePlot(const Overdue& overdue);
+
+// ---- Cross-sum distribution ----
+
+struct CrossSums {
+    // Six number bytes of a record sum to at most 6 * 255; a history file written by other
+    // programs may hold any byte, so every possible sum has its counter.
+    static constexpr int MaxSum = 6 * 255;
+    std::array<int, MaxSum + 1> occurrences{};
+    int smallest = 0; // meaningful only when draws > 0
+    int largest = 0;
+    int draws = 0;
+    long long total = 0;
+};
+// Draws strictly after the from date.
+CrossSums crossSums(const std::vector<DrawRecord>& records, const DrawFilter& filter);
+QString crossSumTitle(const CrossSums& sums);
+// One bar for every sum from the smallest to the largest, zeros included; none without a
+// counted draw. Both axes automatic.
+Plot crossSumPlot(const CrossSums& sums);
+
+// ---- Tip distribution ----
+
+// How often each number occurs in the tip lines: each line is cut at its first ":", its
+// comma-separated fields converted in turn; a field that does not convert ends that line,
+// values outside 0..49 are not counted. Index 0 to 49.
+std::array<int, 50> tipDistribution(const QStringList& tipLines);
+QString tipDistributionTitle();
+Plot tipDistributionPlot(const std::array<int, 50>& count);
 
 } // namespace Statistics

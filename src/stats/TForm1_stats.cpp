@@ -1,22 +1,7 @@
 #include "app/TForm1.h"
 #include "history/DrawHistory.h"
+#include "stats/Plot.h"
 #include "stats/Statistics.h"
-
-namespace {
-
-// Bars 1 to 49 with the prime colouring, left axis fixed from the smallest to the largest.
-void plotNumberBars(BarChartModel* chart, const std::array<int, 50>& values) {
-    int smallest = values[1], largest = values[1];
-    for (int n = 1; n <= 49; ++n) {
-        chart->series2()->addBar(n, values[n], {},
-                                 Statistics::isRedNumber(n) ? BarColours::Red : BarColours::Green);
-        smallest = std::min(smallest, values[n]);
-        largest = std::max(largest, values[n]);
-    }
-    chart->leftAxis()->setFixedRange(smallest, largest);
-}
-
-} // namespace
 
 DrawFilter TForm1::drawFilter() const {
     DrawFilter f;
@@ -31,12 +16,7 @@ void TForm1::SpeedButton2Click() {
     BusyCursor busy;
     const DrawFilter filter = drawFilter();
     const auto records = history().readAll(); // a missing file ends here, chart untouched
-    const Statistics::NumberFrequencies f = Statistics::numberFrequencies(records, filter);
-    BarChartModel* chart = ui.Chart1->model();
-    chart->prepareStatistic();
-    plotNumberBars(chart, f.count);
-    chart->setBottomAutomatic(true);
-    chart->setBottomTitle(Statistics::frequencyTitle(f));
+    applyPlot(ui.Chart1->model(), Statistics::frequencyPlot(Statistics::numberFrequencies(records, filter)));
 }
 
 void TForm1::SpeedButton20Click() {

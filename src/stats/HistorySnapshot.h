@@ -1,0 +1,90 @@
+#pragma once
+#include "history/DrawRecord.h"
+
+#include <QString>
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <utility>
+#include <vector>
+
+// The records of a history file as they are on disk, prepared for the history checks that
+// the generator runs for every candidate tip (hundreds of thousands of times in one run).
+struct HistoryRecords {
+    std::vector<DrawRecord> records; // file order
+    std::vector<double> dates;       // dates[i] == records[i].date, packed for searching
+    // Bit n set for each winning number n of the record (see Statistics::winningMask).
+    std::vector<std::uint64_t> winningMasks;
+    // Every record holds six different winning numbers below 64, as every draw written by
+    // this program does. Then the hits of a tip of different numbers are exactly
+    // popcount(winningMasks[i] & tipMask); otherwise count number by number.
+    bool masksExact = true;
+    // Dates strictly ascending, as every writer of the history keeps them; lets a date
+    // window be found by binary search. A file from elsewhere may break the order, then
+    // every record is tested one by one.
+    bool ascending = true;
+
+    std::size_t size() const { return records.size(); }
+    // [first, last) of the records that can lie in start < date <= end: exact when ascending,
+    // the whole file otherwise.
+    std::pair<std::size_t, std::size_t> candidates(double start, double end) const;
+};
+
+// A cache of one history file that is never stale: every records() call checks the file
+// with stat() and reads it again when its device, inode, size, modification time or change
+// time differs from what was read, or when the file may have changed unseen (below).
+//
+// Timestamps advance in ticks of the file system's clock (a few milliseconds, up to two
+// seconds on some file systems), so a rewrite of the same size in the same tick as an
+// earlier change would leave every compared field alone. The cache therefore trusts a
+// reading only when the file's change time lay at least `settleTime` before the moment it
+// was read: any later change then stamps a change time past the recorded one, which stat()
+// sees. A file changed within settleTime of reading is read again on every call until it
+// has been quiet that long. The change time cannot be set by programs, and an append, a
+// rewrite in place and a replacement by rename all update it (the latter also the inode).
+//
+// What remains: the system clock stepped back across the recorded change time, and network
+// file systems whose attribute cache answers stat() with old values or whose server clock
+// runs apart from ours. Neither applies to the program's own directory on a local disk.
+class HistorySnapshot {
+public:
+    static constexpr std::chrono::nanoseconds DefaultSettleTime = std::chrono::seconds(2);
+
+    explicit HistorySnapshot(QString path, std::chrono::nanoseconds settleTime = DefaultSettleTime);
+
+    const QString& path() const { return m_path; }
+
+    // The file's records as they are now. Throws FileError when the file is missing, is a
+    // directory or cannot be read. The reference stays valid until the next call.
+    const HistoryRecords& records();
+
+    // How often the file has been read; lets tests tell a cached answer from a fresh one.
+    std::uint64_t loadCount() const { return m_loads; }
+
+    // One snapshot per file and thread, for the window's history checks. The program's
+    // user-interface thread is the only one calling them.
+    static HistorySnapshot& of(const QString& path);
+
+private:
+    struct Identity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec modified{};
+        timespec changed{};
+        bool operator==(const Identity& o) const;
+    };
+    static Identity identityOf(const struct stat& st);
+    void load();
+
+    QString m_path;
+    QByteArray m_nativePath;
+    std::chrono::nanoseconds m_settle;
+    HistoryRecords m_data;
+    Identity m_identity;
+    bool m_valid = false;
+    bool m_settled = false;
+    std::uint64_t m_loads = 0;
+};

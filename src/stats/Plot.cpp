@@ -1,0 +1,46 @@
+#include "stats/Plot.h"
+
+#include "stats/Statistics.h"
+
+#include <algorithm>
+
+void applyPlot(BarChartModel* chart, const Plot& plot) {
+    chart->prepareStatistic();
+    BarSeries* series = chart->series2();
+    for (const PlotBar& bar : plot.bars) series->addBar(bar.x, bar.y, {}, bar.colour);
+    switch (plot.leftAxis) {
+    case Plot::LeftAxis::Fixed:
+        chart->leftAxis()->setFixedRange(plot.axisMin, plot.axisMax);
+        break;
+    case Plot::LeftAxis::Automatic:
+        chart->leftAxis()->setAutomatic(true);
+        break;
+    case Plot::LeftAxis::Unchanged:
+        break;
+    }
+    if (plot.title) {
+        chart->setBottomAutomatic(true);
+        chart->setBottomTitle(*plot.title);
+    }
+}
+
+namespace Statistics {
+
+Plot numberPlot(const std::array<int, 50>& values, const QString& title) {
+    Plot plot;
+    plot.bars.reserve(49);
+    int smallest = values[1], largest = values[1];
+    for (int n = 1; n <= 49; ++n) {
+        plot.bars.push_back(
+            {double(n), double(values[n]), isRedNumber(n) ? BarColours::Red : BarColours::Green});
+        smallest = std::min(smallest, values[n]);
+        largest = std::max(largest, values[n]);
+    }
+    plot.leftAxis = Plot::LeftAxis::Fixed;
+    plot.axisMin = smallest;
+    plot.axisMax = largest;
+    plot.title = title;
+    return plot;
+}
+
+} // namespace Statistics

@@ -1,0 +1,56 @@
+#include "stats/TipTest.h"
+
+#include "app/DayCount.h"
+#include "app/Errors.h"
+
+#include <QLocale>
+
+namespace TipTest {
+
+QString caption() {
+    return QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?");
+}
+QString prompt() {
+    return QStringLiteral("Tipp-Test");
+}
+QString proposal() {
+    return QStringLiteral("6");
+}
+
+int threshold(const QString& answer) {
+    return toInt(answer);
+}
+
+QString drawLabel(const DrawRecord& record) {
+    QString text = DayCount::shortWeekdayText(record.date) + QStringLiteral("  ");
+    for (auto n : record.numbers) text += QStringLiteral("  ") + QString::number(n);
+    return text;
+}
+
+QString crossSumLabel(const DrawRecord& record) {
+    return QStringLiteral("Quersummer: ") + QString::number(record.crossSum());
+}
+
+QString hitMessage(double date) {
+    return QStringLiteral("Ein Treffer am: ") +
+           QLocale().toString(DayCount::toDate(date), QLocale::ShortFormat);
+}
+
+void run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
+         const std::function<int(std::size_t, const DrawRecord&)>& examine,
+         const std::function<void(const QString&)>& report) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const DrawRecord& r = records[i];
+        if (!filter.inClosedWindow(r.date)) continue;
+        if (examine(i, r) >= threshold) report(hitMessage(r.date));
+    }
+}
+
+Plot finalPlot() {
+    Plot plot;
+    for (int x = 0; x <= 9; ++x) plot.bars.push_back({double(x), 0.0, std::nullopt});
+    plot.leftAxis = Plot::LeftAxis::Unchanged;
+    return plot;
+}
+
+} // namespace TipTest

@@ -1,0 +1,449 @@
+#include "app/DayCount.h"
+#include "app/Errors.h"
+#include "platform/BarChartModel.h"
+#include "stats/Plot.h"
+#include "stats/Statistics.h"
+#include "stats/TipTest.h"
+#include "support/TestPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+using namespace Statistics;
+
+namespace {
+
+double day(int y, int m, int d) {
+    return DayCount::fromDate(QDate(y, m, d));
+}
+
+// A window from the day before the first test draw to far ahead, both weekday boxes on.
+DrawFilter wideFilter() {
+    DrawFilter f;
+    f.from = day(2024, 12, 31);
+    f.to = day(2030, 1, 1);
+    return f;
+}
+
+std::vector<double> ys(const Plot& plot) {
+    std::vector<double> out;
+    for (const PlotBar& b : plot.bars) out.push_back(b.y);
+    return out;
+}
+
+std::vector<int> nonZeroStarts(const RunCounts& runs) {
+    std::vector<int> out;
+    for (int n = 0; n < 50; ++n)
+        if (runs.found[n] != 0) out.push_back(n);
+    return out;
+}
+
+} // namespace
+
+// ---- Runs of consecutive numbers ----
+
+TEST(RunSearch, OverlappingRunsInOneDrawAndExactTitles) {
+    // Stored in server order, not sorted.
+    const std::vector<DrawRecord> h = {makeDraw(QDate(2025, 1, 4), {31, 8, 5, 30, 7, 6})};
+    const RunCounts pairs = runCounts(h, wideFilter(), RunKind::Pairs);
+    const RunCounts triples = runCounts(h, wideFilter(), RunKind::Triples);
+    const RunCounts quads = runCounts(h, wideFilter(), RunKind::Quadruples);
+
+    EXPECT_EQ(nonZeroStarts(pairs), (std::vector<int>{5, 6, 7, 30}));
+    EXPECT_EQ(nonZeroStarts(triples), (std::vector<int>{5, 6}));
+    EXPECT_EQ(nonZeroStarts(quads), (std::vector<int>{5}));
+    EXPECT_EQ(pairs.total, 4);
+    EXPECT_EQ(triples.total, 2);
+    EXPECT_EQ(quads.total, 1);
+
+    EXPECT_EQ(runTitle(pairs),
+              QStringLiteral("Bei 1 Ziehungen wurden 4 Paare gefunden! Häufigkeit = 1.Zahl des "
+                             "Paares (1 x 5 => 1 x 5-6)"));
+    EXPECT_EQ(runTitle(triples),
+              QStringLiteral("Bei 1 Ziehungen wurden 2 Dreier gefunden! Häufigkeit = 1.Zahl des "
+                             "Dreiers (1 x 5 => 1 x 5-6-7)"));
+    EXPECT_EQ(runTitle(quads),
+              QStringLiteral("Bei 1 Ziehungen wurden 1 Vierer gefunden! Häufigkeit = 1.Zahl des "
+                             "Vierers (1x 5 => 1x 5-6-7-8)"));
+}
+
+TEST(RunSearch, WindowWeekdaysAndTheAdditionalNumber) {
+    const std::vector<DrawRecord> h = {
+        makeDraw(QDate(2025, 1, 1), {1, 2, 20, 30, 40, 45}),       // Wednesday, on the from date
+        makeDraw(QDate(2025, 1, 4), {10, 20, 30, 40, 45, 49}, 11), // Saturday, 11 only additional
+        makeDraw(QDate(2025, 1, 8), {3, 4, 17, 25, 33, 41}),       // Wednesday
+        makeDraw(QDate(2025, 1, 12), {12, 13, 22, 26, 35, 44}),    // Sunday
+        makeDraw(QDate(2025, 1, 15), {14, 15, 16, 27, 36, 47}),    // Wednesday, after the to date
+    };
+    DrawFilter f;
+    f.from = day(2025, 1, 1);
+    f.to = day(2025, 1, 12);
+
+    RunCounts pairs = runCounts(h, f, RunKind::Pairs);
+    // The draw on the from date is out, the one on the to date in; draws without a run count.
+    EXPECT_EQ(pairs.draws, 3);
+    EXPECT_EQ(nonZeroStarts(pairs), (std::vector<int>{3, 12}));
+    EXPECT_EQ(pairs.found[10], 0); // 10-11 would need the additional number
+
+    f.wednesdays = false; // Saturdays only
+    pairs = runCounts(h, f, RunKind::Pairs);
+    EXPECT_EQ(pairs.draws, 1);
+    EXPECT_EQ(pairs.total, 0);
+
+    f.saturdays = false; // neither box: nothing passes, not even the Sunday draw
+    for (RunKind kind : {RunKind::Pairs, RunKind::Triples, RunKind::Quadruples}) {
+        const RunCounts none = runCounts(h, f, kind);
+        EXPECT_EQ(none.draws, 0);
+        const Plot plot = runPlot(none);
+        EXPECT_TRUE(
+            std::all_of(plot.bars.begin(), plot.bars.end(), [](const PlotBar& b) { return b.y == 0; }));
+    }
+}
+
+TEST(RunSearch, RunsAtTheTopOfTheRangeAndBarLayouts) {
+    const std::vector<DrawRecord> h = {makeDraw(QDate(2025, 1, 4), {46, 47, 48, 49, 1, 3})};
+    const RunCounts pairs = runCounts(h, wideFilter(), RunKind::Pairs);
+    const RunCounts triples = runCounts(h, wideFilter(), RunKind::Triples);
+    const RunCounts quads = runCounts(h, wideFilter(), RunKind::Quadruples);
+    EXPECT_EQ(nonZeroStarts(pairs), (std::vector<int>{46, 47, 48}));
+    EXPECT_EQ(nonZeroStarts(triples), (std::vector<int>{46, 47}));
+    EXPECT_EQ(nonZeroStarts(quads), (std::vector<int>{46}));
+
+    const Plot pp = runPlot(pairs), tp = runPlot(triples), qp = runPlot(quads);
+    ASSERT_EQ(pp.bars.size(), 48u);
+    ASSERT_EQ(tp.bars.size(), 47u);
+    ASSERT_EQ(qp.bars.size(), 49u);
+    EXPECT_EQ(pp.bars.front().x, 1);
+    EXPECT_EQ(pp.bars.back().x, 48);
+    EXPECT_EQ(pp.bars.back().y, 1);
+    EXPECT_EQ(tp.bars.back().y, 1); // the run 47-48-49
+    EXPECT_EQ(qp.bars[45].y, 1);    // the run 46..49
+    EXPECT_EQ(qp.bars[46].y, 0);
+    EXPECT_EQ(qp.bars[47].y, 0);
+    EXPECT_EQ(qp.bars[48].y, 0);
+    for (const Plot* p : {&pp, &tp, &qp})
+        for (const PlotBar& b : p->bars) EXPECT_FALSE(b.colour.has_value()); // series default
+
+    EXPECT_EQ(pp.leftAxis, Plot::LeftAxis::Fixed);
+    EXPECT_EQ(pp.axisMin, 0);
+    EXPECT_EQ(pp.axisMax, 1);
+    EXPECT_EQ(tp.leftAxis, Plot::LeftAxis::Fixed);
+    EXPECT_EQ(qp.leftAxis, Plot::LeftAxis::Automatic);
+}
+
+TEST(RunSearch, QuadruplesScaleTheAxisAutomaticallyInTheChart) {
+    std::vector<DrawRecord> h;
+    for (int i = 0; i < 3; ++i) h.push_back(makeDraw(QDate(2025, 1, 4).addDays(7 * i), {5, 6, 7, 8, 30, 31}));
+    h.push_back(makeDraw(QDate(2025, 2, 1), {20, 21, 22, 23, 40, 41}));
+    BarChartModel chart;
+    chart.leftAxis()->setFixedRange(0, 100); // left over from an earlier statistic
+    applyPlot(&chart, runPlot(runCounts(h, wideFilter(), RunKind::Quadruples)));
+    EXPECT_TRUE(chart.leftAxis()->isAutomatic());
+    EXPECT_EQ(chart.leftAxis()->minimum(), 0);
+    EXPECT_EQ(chart.leftAxis()->maximum(), 3);
+    EXPECT_EQ(chart.series2()->count(), 49);
+    EXPECT_EQ(chart.series2()->yValue(4), 3);
+    EXPECT_EQ(chart.series2()->yValue(19), 1);
+    EXPECT_TRUE(chart.bottomTitle().startsWith(QStringLiteral("Bei 4 Ziehungen wurden 4 Vierer gefunden!")));
+    EXPECT_TRUE(chart.bottomTitle().endsWith(QStringLiteral("(3x 5 => 3x 5-6-7-8)")));
+}
+
+TEST(RunSearch, MatchesAPlainMembershipCountOverTheRealHistory) {
+    const std::vector<DrawRecord> h = realHistory();
+    DrawFilter f;
+    f.from = h[100].date; // open start: draw 100 itself is out
+    f.to = h[3000].date;
+    f.saturdays = false; // Wednesdays only
+    for (RunKind kind : {RunKind::Pairs, RunKind::Triples, RunKind::Quadruples}) {
+        const int length = static_cast<int>(kind);
+        std::array<int, 50> expected{};
+        int draws = 0;
+        for (size_t i = 101; i <= 3000; ++i) {
+            if (DayCount::weekday(h[i].date) != DayCount::Wednesday) continue;
+            ++draws;
+            for (int n = 1; n <= lastRunStart(kind); ++n) {
+                bool all = true;
+                for (int k = 0; k < length; ++k)
+                    all = all &&
+                          std::find(h[i].numbers.begin(), h[i].numbers.end(), n + k) != h[i].numbers.end();
+                if (all) ++expected[n];
+            }
+        }
+        const RunCounts runs = runCounts(h, f, kind);
+        EXPECT_EQ(runs.draws, draws);
+        EXPECT_EQ(runs.found, expected);
+        EXPECT_EQ(runs.total, std::accumulate(expected.begin(), expected.end(), 0));
+        EXPECT_GT(runs.total, 0);
+    }
+}
+
+// ---- Chart application ----
+
+TEST(ApplyPlot, PreparesTheChartAndSetsAxesAndTitleAsDescribed) {
+    BarChartModel chart;
+    chart.series1()->setActive(true);
+    chart.series2()->addBar(99, 99);
+    chart.setBottomAutomatic(false);
+
+    std::array<int, 50> values{};
+    values[2] = 5;
+    values[4] = 3;
+    values[1] = 2;
+    for (int n = 5; n <= 49; ++n) values[n] = 1;
+    applyPlot(&chart, numberPlot(values, QStringLiteral("T")));
+
+    EXPECT_FALSE(chart.series1()->isActive());
+    EXPECT_TRUE(chart.series2()->isActive());
+    ASSERT_EQ(chart.series2()->count(), 49);
+    EXPECT_EQ(chart.series2()->bar(0).x, 1);
+    EXPECT_EQ(chart.series2()->bar(0).colour, BarColours::Red);   // 1
+    EXPECT_EQ(chart.series2()->bar(3).colour, BarColours::Green); // 4
+    EXPECT_EQ(chart.series2()->bar(46).colour, BarColours::Red);  // 47
+    EXPECT_EQ(chart.series2()->bar(48).colour, BarColours::Green);
+    // Smallest and largest bar, not starting from zero.
+    EXPECT_FALSE(chart.leftAxis()->isAutomatic());
+    EXPECT_EQ(chart.leftAxis()->minimum(), 0); // values[3]
+    EXPECT_EQ(chart.leftAxis()->maximum(), 5);
+    EXPECT_TRUE(chart.bottomAutomatic());
+    EXPECT_EQ(chart.bottomTitle(), QStringLiteral("T"));
+
+    // A plot without axis or title leaves both as they were.
+    Plot bare;
+    bare.leftAxis = Plot::LeftAxis::Unchanged;
+    bare.bars.push_back({0, 0, std::nullopt});
+    chart.setBottomTitle(QStringLiteral("before"));
+    applyPlot(&chart, bare);
+    EXPECT_EQ(chart.series2()->count(), 1);
+    EXPECT_EQ(chart.series2()->bar(0).colour, chart.series2()->defaultColour());
+    EXPECT_FALSE(chart.leftAxis()->isAutomatic());
+    EXPECT_EQ(chart.leftAxis()->maximum(), 5);
+    EXPECT_EQ(chart.bottomTitle(), QStringLiteral("before"));
+}
+
+TEST(NumberPlot, RedAreOneAndThePrimes) {
+    for (int n = 1; n <= 49; ++n) {
+        bool prime = n > 1;
+        for (int d = 2; d * d <= n; ++d) prime = prime && n % d != 0;
+        EXPECT_EQ(isRedNumber(n), n == 1 || prime) << n;
+    }
+    EXPECT_FALSE(isRedNumber(0));
+    EXPECT_FALSE(isRedNumber(53));
+}
+
+TEST(NumberFrequencies, OneDrawWindowIncludesTheFromDate) {
+    const std::vector<DrawRecord> h = {makeDraw(QDate(2025, 1, 4), {1, 2, 3, 4, 5, 6}, 7)};
+    DrawFilter f;
+    f.from = f.to = day(2025, 1, 4);
+    const Plot plot = frequencyPlot(numberFrequencies(h, f));
+    EXPECT_EQ(ys(plot)[5], 1);
+    EXPECT_EQ(ys(plot)[6], 0); // the additional number
+    EXPECT_EQ(plot.axisMin, 0);
+    EXPECT_EQ(plot.axisMax, 1);
+    EXPECT_EQ(*plot.title, QStringLiteral("Zahlenverteilung     Ziehungen: 1    Quersumme: 21"));
+}
+
+// ---- Overdue numbers ----
+
+TEST(OverdueNumbers, WaitsCountBackFromTheLastCountedDraw) {
+    const std::vector<DrawRecord> h = {
+        makeDraw(QDate(2025, 1, 1), {7, 8, 9, 10, 11, 12}),     // on the from date: not counted
+        makeDraw(QDate(2025, 1, 4), {1, 7, 20, 21, 22, 23}),    // 1st counted
+        makeDraw(QDate(2025, 1, 8), {1, 2, 30, 31, 32, 33}, 9), // 2nd
+        makeDraw(QDate(2025, 1, 11), {2, 3, 40, 41, 42, 43}),   // 3rd (last)
+        makeDraw(QDate(2025, 1, 15), {4, 5, 6, 44, 45, 46}),    // after the to date
+    };
+    DrawFilter f;
+    f.from = day(2025, 1, 1);
+    f.to = day(2025, 1, 11);
+    const Overdue o = overdueNumbers(h, f);
+    EXPECT_EQ(o.draws, 3);
+    EXPECT_EQ(o.wait[7], 3);
+    EXPECT_EQ(o.wait[1], 2);
+    EXPECT_EQ(o.wait[2], 1);
+    EXPECT_EQ(o.wait[3], 1);
+    EXPECT_EQ(o.wait[9], 4);  // only additional in the window, drawn before it
+    EXPECT_EQ(o.wait[49], 4); // never drawn
+
+    const Plot plot = overduePlot(o);
+    EXPECT_EQ(plot.leftAxis, Plot::LeftAxis::Fixed);
+    EXPECT_EQ(plot.axisMin, 1);
+    EXPECT_EQ(plot.axisMax, 4);
+    EXPECT_EQ(
+        *plot.title,
+        QStringLiteral("Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?"));
+
+    // Only Saturdays: the 4th and the 11th count.
+    f.wednesdays = false;
+    const Overdue sat = overdueNumbers(h, f);
+    EXPECT_EQ(sat.draws, 2);
+    EXPECT_EQ(sat.wait[1], 2);
+    EXPECT_EQ(sat.wait[30], 3);
+
+    // An empty history (as when the file is missing): every bar 1.
+    const Overdue none = overdueNumbers({}, f);
+    for (int n = 1; n <= 49; ++n) EXPECT_EQ(none.wait[n], 1);
+}
+
+// ---- Cross sums ----
+
+TEST(CrossSums, EverySumBetweenSmallestAndLargestWithHalfEvenAverage) {
+    const std::vector<DrawRecord> h = {
+        makeDraw(QDate(2025, 1, 1), {1, 2, 3, 4, 5, 6}),       // on the from date: not counted
+        makeDraw(QDate(2025, 1, 4), {10, 11, 12, 20, 22, 25}), // 100
+        makeDraw(QDate(2025, 1, 8), {10, 11, 12, 20, 22, 28}), // 103
+    };
+    DrawFilter f;
+    f.from = day(2025, 1, 1);
+    f.to = day(2025, 1, 8);
+    const CrossSums sums = crossSums(h, f);
+    const Plot plot = crossSumPlot(sums);
+    ASSERT_EQ(plot.bars.size(), 4u);
+    EXPECT_EQ(plot.bars.front().x, 100);
+    EXPECT_EQ(plot.bars.back().x, 103);
+    EXPECT_EQ(ys(plot), (std::vector<double>{1, 0, 0, 1}));
+    EXPECT_EQ(plot.leftAxis, Plot::LeftAxis::Automatic);
+    EXPECT_EQ(*plot.title, QStringLiteral("Quersummenverteilung     Ziehungen: 2    Quersumme: 102"));
+
+    f.saturdays = f.wednesdays = false;
+    const Plot empty = crossSumPlot(crossSums(h, f));
+    EXPECT_TRUE(empty.bars.empty());
+    EXPECT_EQ(*empty.title, QStringLiteral("Quersummenverteilung     Ziehungen: 0    Quersumme: 0"));
+}
+
+TEST(CrossSums, RecordsFromElsewhereWithLargeBytesAreCountedSafely) {
+    // Bytes above 49 cannot come from this program's writers, but a copied file may hold them;
+    // their sums lie beyond the largest real cross sum of 279.
+    const std::vector<DrawRecord> h = {makeDraw(QDate(2025, 1, 4), {255, 255, 255, 255, 255, 255}),
+                                       makeDraw(QDate(2025, 1, 8), {44, 45, 46, 47, 48, 49})};
+    const CrossSums sums = crossSums(h, wideFilter());
+    EXPECT_EQ(sums.smallest, 279);
+    EXPECT_EQ(sums.largest, 1530);
+    const Plot plot = crossSumPlot(sums);
+    EXPECT_EQ(plot.bars.size(), 1530u - 279u + 1u);
+    EXPECT_EQ(plot.bars.back().y, 1);
+    // The other statistics ignore such numbers instead of writing past their counters.
+    EXPECT_EQ(overdueNumbers(h, wideFilter()).wait[49], 1);
+    EXPECT_EQ(runCounts(h, wideFilter(), RunKind::Pairs).total, 5);
+}
+
+TEST(CrossSums, RealHistoryAddsUp) {
+    const std::vector<DrawRecord> h = realHistory();
+    DrawFilter f;
+    f.from = h.front().date - 1;
+    f.to = h.back().date;
+    const CrossSums sums = crossSums(h, f);
+    EXPECT_EQ(sums.draws, static_cast<int>(h.size()));
+    EXPECT_EQ(std::accumulate(sums.occurrences.begin(), sums.occurrences.end(), 0), sums.draws);
+    EXPECT_GE(sums.smallest, 21);
+    EXPECT_LE(sums.largest, 279);
+    EXPECT_EQ(sums.occurrences[sums.smallest] > 0 && sums.occurrences[sums.largest] > 0, true);
+    // 6 * 25 on average for uniformly drawn numbers.
+    const long long avg = averageCrossSum(sums.total, sums.draws);
+    EXPECT_GT(avg, 140);
+    EXPECT_LT(avg, 160);
+}
+
+// ---- Tip distribution ----
+
+TEST(TipDistribution, CountsEachLinesNumbersUntilAFieldFails) {
+    const auto c = tipDistribution(
+        {QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("01,10,20,30,40,49:Normal")});
+    EXPECT_EQ(c[1], 2);
+    for (int n : {2, 3, 4, 5, 6, 10, 20, 30, 40, 49}) EXPECT_EQ(c[n], 1) << n;
+    EXPECT_EQ(std::accumulate(c.begin(), c.end(), 0), 12);
+
+    const auto d = tipDistribution({
+        QStringLiteral("07,08,x9,11:Normal"),            // stops at x9: 7 and 8 stay counted
+        QStringLiteral("12,13,14,15,16,17,18:System 7"), // a system line counts each number once
+        QStringLiteral("21, 22 ,50,-1,00"),              // no designation; 50 and -1 not counted, 0 is
+        QStringLiteral(""),                              // nothing to count
+        QStringLiteral("23:Normal:extra"),               // cut at the first ":"
+        QStringLiteral("24,,25"),                        // an empty field ends the line
+    });
+    EXPECT_EQ(d[7], 1);
+    EXPECT_EQ(d[8], 1);
+    EXPECT_EQ(d[11], 0);
+    for (int n = 12; n <= 18; ++n) EXPECT_EQ(d[n], 1);
+    EXPECT_EQ(d[21], 1);
+    EXPECT_EQ(d[22], 1);
+    EXPECT_EQ(d[0], 1);
+    EXPECT_EQ(d[23], 1);
+    EXPECT_EQ(d[24], 1);
+    EXPECT_EQ(d[25], 0);
+    EXPECT_EQ(std::accumulate(d.begin(), d.end(), 0), 2 + 7 + 3 + 1 + 1);
+}
+
+TEST(TipDistribution, EmptyListGivesZeroBarsAndAZeroAxis) {
+    BarChartModel chart;
+    applyPlot(&chart, tipDistributionPlot(tipDistribution({})));
+    ASSERT_EQ(chart.series2()->count(), 49);
+    for (int i = 0; i < 49; ++i) EXPECT_EQ(chart.series2()->yValue(i), 0);
+    EXPECT_FALSE(chart.leftAxis()->isAutomatic());
+    EXPECT_EQ(chart.leftAxis()->minimum(), 0);
+    EXPECT_EQ(chart.leftAxis()->maximum(), 0);
+    EXPECT_EQ(chart.bottomTitle(), QStringLiteral("Zahlenverteilung des Tippes"));
+}
+
+// ---- Tip test ----
+
+TEST(TipTest, ReportsEachDrawReachingTheThresholdInDateOrder) {
+    const std::vector<DrawRecord> h = {
+        makeDraw(QDate(2025, 1, 1), {1, 2, 3, 4, 5, 6}),       // on the from date: examined
+        makeDraw(QDate(2025, 1, 4), {1, 2, 3, 4, 5, 6}),       // Saturday
+        makeDraw(QDate(2025, 1, 5), {10, 20, 30, 40, 45, 49}), // Sunday: no weekday test
+        makeDraw(QDate(2025, 1, 8), {1, 2, 3, 40, 45, 49}),
+        makeDraw(QDate(2025, 1, 11), {1, 2, 3, 4, 5, 6}), // after the to date
+    };
+    DrawFilter f;
+    f.from = day(2025, 1, 1);
+    f.to = day(2025, 1, 8);
+    f.saturdays = f.wednesdays = false;
+    // Scores the list would reach on each draw, by index.
+    const std::vector<int> best = {3, 2, 4, 3, 6};
+    std::vector<size_t> examined;
+    QStringList messages;
+    TipTest::run(
+        h, f, 3,
+        [&](size_t i, const DrawRecord&) {
+            examined.push_back(i);
+            return best[i];
+        },
+        [&](const QString& m) { messages << m; });
+    EXPECT_EQ(examined, (std::vector<size_t>{0, 1, 2, 3}));
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("Ein Treffer am: 01.01.25"),
+                                     QStringLiteral("Ein Treffer am: 05.01.25"),
+                                     QStringLiteral("Ein Treffer am: 08.01.25")}));
+
+    // The list check disabled scores 0 everywhere: only a threshold of 0 reports.
+    messages.clear();
+    auto zero = [](size_t, const DrawRecord&) { return 0; };
+    auto collect = [&](const QString& m) { messages << m; };
+    TipTest::run(h, f, 1, zero, collect);
+    EXPECT_TRUE(messages.isEmpty());
+    TipTest::run(h, f, 0, zero, collect);
+    EXPECT_EQ(messages.size(), 4);
+}
+
+TEST(TipTest, InputLabelsAndChart) {
+    EXPECT_EQ(TipTest::caption(), QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"));
+    EXPECT_EQ(TipTest::prompt(), QStringLiteral("Tipp-Test"));
+    EXPECT_EQ(TipTest::threshold(TipTest::proposal()), 6);
+    EXPECT_EQ(TipTest::threshold(QStringLiteral(" 3 ")), 3);
+    EXPECT_THROW(TipTest::threshold(QStringLiteral("drei")), ConversionError);
+
+    const DrawRecord r = makeDraw(QDate(2025, 1, 8), {31, 8, 5, 30, 7, 6}, 44);
+    EXPECT_EQ(TipTest::drawLabel(r),
+              DayCount::shortWeekdayText(r.date) + QStringLiteral("    31  8  5  30  7  6"));
+    EXPECT_EQ(TipTest::crossSumLabel(r), QStringLiteral("Quersummer: 87"));
+
+    BarChartModel chart;
+    chart.setBottomTitle(QStringLiteral("kept"));
+    applyPlot(&chart, TipTest::finalPlot());
+    ASSERT_EQ(chart.series2()->count(), 10);
+    EXPECT_EQ(chart.series2()->bar(0).x, 0);
+    EXPECT_EQ(chart.series2()->bar(9).x, 9);
+    EXPECT_EQ(chart.series2()->yValue(9), 0);
+    EXPECT_EQ(chart.bottomTitle(), QStringLiteral("kept"));
+}
