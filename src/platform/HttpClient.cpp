@@ -39,6 +39,11 @@ QString transportErrorText(QNetworkReply::NetworkError error, const QString& err
                            const HttpProxy& proxy) {
     const QString server = hostText(url);
     const QString proxyText = proxy.host + QLatin1Char(':') + QString::number(proxy.port);
+    // Through a proxy the only connection the client opens is the one to the proxy.
+    if (!proxy.host.isEmpty() && error == QNetworkReply::ConnectionRefusedError)
+        error = QNetworkReply::ProxyConnectionRefusedError;
+    if (!proxy.host.isEmpty() && error == QNetworkReply::HostNotFoundError)
+        error = QNetworkReply::ProxyNotFoundError;
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
         return QStringLiteral("Verbindung zu %1 abgelehnt").arg(server);
@@ -152,7 +157,7 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
     m_busy = false;
     m_reply = nullptr;
 
-    if (!tooLarge) {
+    if (!tooLarge && reply->isOpen()) {
         body += reply->readAll();
         if (body.size() > maxBody) tooLarge = true;
     }
