@@ -39,19 +39,22 @@ TEST(HttpClient, ErrorStatusesAndRedirectsAreFailuresWithTheirStatusLine) {
         ScriptedAnswer::failing(500, "Internal Server Error"),
         ScriptedAnswer{.status = 302, .reason = "Found", .headers = {"Location: /elsewhere"}},
         ScriptedAnswer{.status = 204, .reason = "No Content"},
+        ScriptedAnswer::failing(400, "Bad Request"),
+        ScriptedAnswer::failing(405, "Method Not Allowed"),
+        ScriptedAnswer::failing(503, "Service Unavailable"),
     };
     size_t next = 0;
     server.handler = [&](const SeenRequest&) { return answers.at(next++); };
     HttpClient client;
-    for (const char* expected :
-         {"404 Not Found", "500 Internal Server Error", "302 Found", "204 No Content"}) {
+    for (const char* expected : {"404 Not Found", "500 Internal Server Error", "302 Found", "204 No Content",
+                                 "400 Bad Request", "405 Method Not Allowed", "503 Service Unavailable"}) {
         const HttpResult result = client.get(at(server), {});
         EXPECT_FALSE(result.succeeded());
         EXPECT_EQ(result.failureText(), QString::fromLatin1(expected));
         EXPECT_TRUE(result.body.isEmpty());
     }
     // The redirect was not followed.
-    EXPECT_EQ(server.requests.size(), 4u);
+    EXPECT_EQ(server.requests.size(), answers.size());
 }
 
 TEST(HttpClient, ConnectionFailuresAreDescribedInGerman) {

@@ -32,6 +32,7 @@ QString durationText(std::chrono::milliseconds timeout) {
 // the user more than Qt's wording would.
 bool isHttpStatusError(QNetworkReply::NetworkError error) {
     return (error >= QNetworkReply::ContentAccessDenied && error < QNetworkReply::ProtocolUnknownError) ||
+           error == QNetworkReply::ProtocolInvalidOperationError || // Qt's name for a 400
            (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
 }
 
