@@ -1,4 +1,5 @@
 #include "app/DayCount.h"
+#include "app/Errors.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
 #include "history/DrawServer.h"
@@ -98,6 +99,26 @@ TEST(DrawStepping, MovesToTheNextDrawDay) {
         const int weekday = DayCount::weekday(next);
         EXPECT_TRUE(weekday == DayCount::Wednesday || weekday == DayCount::Saturday);
     }
+}
+
+TEST(DrawAnswer, SplitsTheSevenFieldsAsTheServerSendsThem) {
+    const DrawAnswer blanks = DrawAnswer::parse(QStringLiteral(" 4,  15,23,31,38,45, 12"));
+    EXPECT_EQ(blanks.numbers, (std::array<int, 6>{4, 15, 23, 31, 38, 45}));
+    EXPECT_EQ(blanks.additional, 12);
+    EXPECT_TRUE(blanks.invalidReason().isEmpty());
+
+    // Too few fields: the missing ones count as 0 and the last text is the additional number.
+    const DrawAnswer shortAnswer = DrawAnswer::parse(QStringLiteral("4,15,23"));
+    EXPECT_EQ(shortAnswer.numbers, (std::array<int, 6>{4, 15, 0, 0, 0, 0}));
+    EXPECT_EQ(shortAnswer.additional, 23);
+
+    const DrawAnswer garbled = DrawAnswer::parse(QStringLiteral("4,x,23,31,38,45,12"));
+    EXPECT_EQ(garbled.numbers[1], 0);
+    EXPECT_TRUE(garbled.invalidReason().contains(QStringLiteral("2. Feld")))
+        << garbled.invalidReason().toStdString();
+
+    EXPECT_THROW(DrawAnswer::parse(QStringLiteral("4,15,23,31,38,45,12 ")), ConversionError);
+    EXPECT_THROW(DrawAnswer::parse(QStringLiteral("4,15,23,31,38,45,99999999999")), ConversionError);
 }
 
 TEST(DrawServerAddress, AcceptsSchemeHostAndPortOnly) {

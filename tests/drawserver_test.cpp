@@ -142,7 +142,8 @@ TEST(DrawServerProgram, ServesItsFileOnAFreePort) {
     const HttpResult result =
         client.get(QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250827")), {});
     EXPECT_TRUE(result.succeeded()) << result.failureText().toStdString();
-    const DrawRecord* expected = DrawTable(realHistory()).find(DayCount::fromDate(QDate(2025, 8, 27)));
+    const DrawTable real(realHistory());
+    const DrawRecord* expected = real.find(DayCount::fromDate(QDate(2025, 8, 27)));
     ASSERT_NE(expected, nullptr);
     EXPECT_EQ(result.body, DrawTable::answerText(*expected));
     server.kill();

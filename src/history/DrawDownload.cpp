@@ -60,7 +60,12 @@ DrawAnswer DrawAnswer::parse(const QString& body) {
     for (int i = 1; i < 6; ++i) {
         rest = afterComma(rest);
         int value = 0;
-        answer.numbers[i] = toFieldInt(beforeComma(rest), value) ? value : 0;
+        if (toFieldInt(beforeComma(rest), value)) {
+            answer.numbers[i] = value;
+        } else {
+            answer.numbers[i] = 0;
+            if (answer.unreadableField == 0) answer.unreadableField = i + 1;
+        }
     }
     rest = afterComma(rest);
     answer.additional = requiredField(rest);
@@ -68,6 +73,7 @@ DrawAnswer DrawAnswer::parse(const QString& body) {
 }
 
 QString DrawAnswer::invalidReason() const {
+    if (unreadableField != 0) return QStringLiteral("das %1. Feld ist keine Zahl").arg(unreadableField);
     for (int i = 0; i < 6; ++i) {
         if (numbers[i] < 1 || numbers[i] > 49)
             return QStringLiteral("die %1. Zahl %2 liegt nicht zwischen 1 und 49").arg(i + 1).arg(numbers[i]);

@@ -63,6 +63,7 @@ struct DrawDownloadResult {
 struct DrawAnswer {
     std::array<int, 6> numbers{};
     int additional = 0;
+    int unreadableField = 0; // 2 to 6: the first field that was no number (and counts as 0)
 
     // Field 1 is the text before the first comma, fields 2 to 6 the texts between the next
     // commas (a text that is no number counts as 0), field 7 all the rest. Fields 1 and 7 must
