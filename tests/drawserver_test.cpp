@@ -1,0 +1,162 @@
+#include "app/DayCount.h"
+#include "app/Errors.h"
+#include "history/DrawServer.h"
+#include "platform/HttpClient.h"
+#include "support/TestPlatform.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+DrawTable sampleTable() {
+    return DrawTable({makeDraw(QDate(2025, 8, 27), {4, 15, 23, 31, 38, 45}, 12),
+                      makeDraw(QDate(2025, 8, 30), {7, 37, 9, 33, 36, 30}, 0)});
+}
+
+// Sends raw bytes and collects the answer until the server closes, within a bounded time.
+QByteArray exchange(quint16 port, const QByteArray& request) {
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.write(request);
+    QByteArray answer;
+    const QDeadlineTimer deadline(5s);
+    while (socket.state() != QAbstractSocket::UnconnectedState && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        answer += socket.readAll();
+    }
+    return answer + socket.readAll();
+}
+
+} // namespace
+
+TEST(DrawServer, AnswersDatesAsAgreed) {
+    const DrawServer server(sampleTable());
+    struct Case {
+        const char* target;
+        int status;
+        const char* body; // nullptr: any
+    };
+    const Case cases[] = {
+        {"/zahlen/velmora.asp?Datum=20250827", 200, "4,15,23,31,38,45,12"},
+        {"/zahlen/velmora.asp?Datum=20250830", 200, "7,37,9,33,36,30,0"},
+        {"http://127.0.0.1:8049/zahlen/velmora.asp?Datum=20250827", 200, "4,15,23,31,38,45,12"},
+        {"/zahlen/velmora.asp?Datum=20250828", 200, ""},
+        {"/zahlen/velmora.asp?x=1&Datum=20250827", 200, "4,15,23,31,38,45,12"},
+        {"/zahlen/velmora.asp?Datum=2025082", 400, nullptr},
+        {"/zahlen/velmora.asp?Datum=2025-08-27", 400, nullptr},
+        {"/zahlen/velmora.asp?Datum=20250230", 400, nullptr},
+        {"/zahlen/velmora.asp?Datum=+2025082", 400, nullptr},
+        {"/zahlen/velmora.asp?Datum=202508270", 400, nullptr},
+        {"/zahlen/velmora.asp", 400, nullptr},
+        {"/zahlen/velmora.asp?datum=20250827", 400, nullptr},
+        {"/zahlen/other.asp?Datum=20250827", 404, nullptr},
+        {"/", 404, nullptr},
+    };
+    for (const Case& c : cases) {
+        const DrawServer::Answer a = server.answer("GET", c.target);
+        EXPECT_EQ(a.status, c.status) << c.target;
+        if (c.body) {
+            EXPECT_EQ(a.body, QByteArray(c.body)) << c.target;
+        }
+    }
+    EXPECT_EQ(server.answer("POST", "/zahlen/velmora.asp?Datum=20250827").status, 405);
+}
+
+TEST(DrawServer, ReadsTheResultsCsvAndHistoryFilesAlike) {
+    TestProgramDir dir;
+    const std::vector<DrawRecord> real = realHistory();
+    dir.writeHistory(real);
+    const DrawTable fromCsv =
+        DrawTable::fromFile(QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv"));
+    const DrawTable fromDat = DrawTable::fromFile(dir.file(QStringLiteral("ZahlenGR.dat")));
+    ASSERT_EQ(fromCsv.size(), real.size());
+    ASSERT_EQ(fromDat.size(), real.size());
+    for (const DrawRecord& r : real) {
+        ASSERT_NE(fromCsv.find(r.date), nullptr);
+        EXPECT_EQ(DrawTable::answerText(*fromCsv.find(r.date)), DrawTable::answerText(*fromDat.find(r.date)));
+    }
+    EXPECT_THROW(DrawTable::fromFile(dir.file(QStringLiteral("missing.dat"))), AppError);
+}
+
+TEST(DrawServer, KeepsConnectionsAliveAndRecognisesItsSessionCookie) {
+    DrawServer server(sampleTable());
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    std::vector<DrawServer::Request> served;
+    QObject::connect(&server, &DrawServer::requestServed,
+                     [&](const DrawServer::Request& r) { served.push_back(r); });
+    HttpClient client;
+    const QString base = QStringLiteral("http://127.0.0.1:%1/zahlen/velmora.asp?Datum=").arg(server.port());
+    EXPECT_EQ(client.get(QUrl(base + QStringLiteral("20250827")), {}).body, "4,15,23,31,38,45,12");
+    EXPECT_EQ(client.get(QUrl(base + QStringLiteral("20250830")), {}).body, "7,37,9,33,36,30,0");
+    const HttpResult bad = client.get(QUrl(base + QStringLiteral("2025")), {});
+    EXPECT_EQ(bad.failureText(), QStringLiteral("400 Bad Request"));
+    HttpClient stranger;
+    stranger.get(QUrl(base + QStringLiteral("20250827")), {});
+
+    ASSERT_EQ(served.size(), 4u);
+    EXPECT_FALSE(served[0].knownSession);
+    EXPECT_TRUE(served[1].knownSession);
+    EXPECT_TRUE(served[2].knownSession);
+    EXPECT_FALSE(served[3].knownSession);
+}
+
+TEST(DrawServer, RejectsMalformedAndOversizedRequests) {
+    DrawServer server(sampleTable());
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    EXPECT_TRUE(exchange(server.port(), "NONSENSE\r\n\r\n").startsWith("HTTP/1.1 400 "));
+    const QByteArray huge = "GET /zahlen/velmora.asp?Datum=20250827 HTTP/1.1\r\nX: " +
+                            QByteArray(DrawServer::MaxRequestBytes + 10, 'a') + "\r\n\r\n";
+    EXPECT_TRUE(exchange(server.port(), huge).startsWith("HTTP/1.1 431 "));
+    // Two requests on one connection, the second asking to close it.
+    const QByteArray two = exchange(server.port(), "GET /zahlen/velmora.asp?Datum=20250827 HTTP/1.1\r\n\r\n"
+                                                   "GET /zahlen/velmora.asp?Datum=20250830 HTTP/1.1\r\n"
+                                                   "Connection: close\r\n\r\n");
+    EXPECT_EQ(two.count("HTTP/1.1 200 OK"), 2);
+    EXPECT_TRUE(two.endsWith("\r\n\r\n7,37,9,33,36,30,0"));
+}
+
+TEST(DrawServerProgram, ServesItsFileOnAFreePort) {
+    const QString program = QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver");
+    QProcess server;
+    server.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--file"),
+                           QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv")});
+    ASSERT_TRUE(server.waitForStarted(10000));
+    QByteArray banner;
+    const QDeadlineTimer deadline(20s);
+    while (!banner.contains('\n') && !deadline.hasExpired() && server.state() == QProcess::Running) {
+        server.waitForReadyRead(200);
+        banner += server.readAllStandardOutput();
+    }
+    const auto match = QRegularExpression(QStringLiteral("http://127\\.0\\.0\\.1:(\\d+)"))
+                           .match(QString::fromLatin1(banner));
+    ASSERT_TRUE(match.hasMatch()) << banner.constData();
+
+    HttpClient client;
+    const HttpResult result =
+        client.get(QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250827")), {});
+    EXPECT_TRUE(result.succeeded()) << result.failureText().toStdString();
+    const DrawTable real(realHistory());
+    const DrawRecord* expected = real.find(DayCount::fromDate(QDate(2025, 8, 27)));
+    ASSERT_NE(expected, nullptr);
+    EXPECT_EQ(result.body, DrawTable::answerText(*expected));
+    server.kill();
+    server.waitForFinished(5000);
+
+    // Bad command lines end at once with an exit code.
+    for (const QStringList& args :
+         {QStringList{}, QStringList{QStringLiteral("--file"), QStringLiteral("/nonexistent.dat")},
+          QStringList{QStringLiteral("--file"), QStringLiteral("x.csv"), QStringLiteral("--port"),
+                      QStringLiteral("99999")}}) {
+        QProcess bad;
+        bad.start(program, args);
+        ASSERT_TRUE(bad.waitForFinished(10000));
+        EXPECT_NE(bad.exitCode(), 0) << args.join(' ').toStdString();
+    }
+}
