@@ -31,6 +31,7 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     ui.build(this);
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
+    connectOptions();
     FormCreate();
     // The number choice window is created after the main window, so the start-up translation
     // (which runs inside FormCreate) reaches the main window only.
@@ -46,6 +47,9 @@ void TForm1::connectControls() {
     connect(ui.BitBtn5, &QPushButton::clicked, this, &TForm1::Beenden1Click);
     connect(ui.Label43, &ClickLabel::clicked, this, &TForm1::Label43Click);
     connect(ui.Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
+    // The banner panels answer a click like their labels.
+    connect(ui.Panel9, &Panel::clicked, this, &TForm1::Label43Click);
+    connect(ui.Panel10, &Panel::clicked, this, &TForm1::Label43Click);
     for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
         connect(link, &ClickLabel::clicked, this, [this, link] { Label52Click(link); });
     connect(ui.SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
