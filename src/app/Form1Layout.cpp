@@ -282,13 +282,14 @@ void Form1Ui::buildLottotipp() {
     }
 
     // Centre: the tip list under its header.
-    const int headerHeight = QCheckBox().sizeHint().height() + 6;
+    int headerHeight = 0;
     {
         auto* centre = new QVBoxLayout;
         centre->setSpacing(0);
         Panel12 = new Panel(QStringLiteral("Panel12"), QStringLiteral("Spielreihen"), p);
-        Panel12->setFixedHeight(headerHeight);
         CheckBox28 = checkBox("CheckBox28", QStringLiteral("Löschen vor neuer Berechnung"), true, Panel12);
+        headerHeight = CheckBox28->sizeHint().height() + 2 * Panel12->frameWidth() + 2;
+        Panel12->setFixedHeight(headerHeight);
         auto* header = new QHBoxLayout(Panel12);
         header->setContentsMargins(4, 0, 4, 0);
         header->addStretch();
@@ -359,6 +360,7 @@ void Form1Ui::buildLottotipp() {
         columns->addWidget(Panel13);
 
         ListBox2 = named(new QListWidget(block), "ListBox2");
+        ListBox2->setMinimumWidth(40); // the results are short ("5 + Z"); the settings column comes first
         columns->addWidget(ListBox2, 1);
         Panel15 = new Panel(QStringLiteral("Panel15"), {}, block);
         Panel15->setFixedWidth(6);

@@ -85,7 +85,11 @@ ClickLabel::ClickLabel(const QString& name, const QString& text, QWidget* parent
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        // Handled here: a panel under the label must not answer the same click.
+        event->accept();
+        emit clicked();
+    }
 }
 
 Panel::Panel(const QString& name, const QString& caption, QWidget* parent) : QLabel(caption, parent) {
@@ -98,17 +102,21 @@ Panel::Panel(const QString& name, const QString& caption, QWidget* parent) : QLa
 
 QSize Panel::sizeHint() const {
     const QSize own = QLabel::sizeHint();
-    return layout() ? own.expandedTo(layout()->sizeHint()) : own;
+    return layout() ? own.expandedTo(layout()->totalSizeHint()) : own;
 }
 
 QSize Panel::minimumSizeHint() const {
-    const QSize own = QLabel::minimumSizeHint();
-    return layout() ? own.expandedTo(layout()->minimumSize()) : own;
+    // Without a caption only the frame needs room.
+    const QSize own = text().isEmpty() ? QSize(2 * frameWidth(), 2 * frameWidth()) : QLabel::minimumSizeHint();
+    return layout() ? own.expandedTo(layout()->totalMinimumSize()) : own;
 }
 
 void Panel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();
+        emit clicked();
+    }
 }
 
 namespace {
@@ -182,8 +190,11 @@ void InlineFields::place() {
         const int height = field->sizeHint().height();
         const int y = (m_host->height() - height) / 2;
         if (i < runs.size()) {
-            const int x = runs[i].first + kFieldGap;
-            field->setGeometry(x, y, std::max(0, runs[i].second - kFieldGap - x), height);
+            // Centred in the run, keeping a gap to the words where the run is wide enough; a
+            // field never shrinks below the room its digits and arrows need.
+            const int run = runs[i].second - runs[i].first;
+            const int width = std::max(run - 2 * kFieldGap, std::min(run, field->minimumSizeHint().width()));
+            field->setGeometry(runs[i].first + (run - width) / 2, y, width, height);
         } else {
             const int width = field->sizeHint().width();
             field->setGeometry(after, y, width, height);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -33,6 +34,8 @@ void settle() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The captions are German; the draw line's weekday should match them.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: quintara-screenshots <results.csv> <output directory>\n");
