@@ -1,29 +1,166 @@
 #include "app/Form1Ui.h"
 #include "app/TForm1.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPainter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
+
+// Texts of the maker and the product that the layout shows.
+const QString kMakerSite = QStringLiteral("brenlow.example");
+const QString kMakerLetters = QStringLiteral("b r e n l o w . e x a m p l e");
+const QString kProductLetters = QStringLiteral("Q u i n t a r a   G R   1 . 0");
+const QString kUpdatePage = QStringLiteral("https://brenlow.example/quintara/update");
+const QString kOperatorResults = QStringLiteral("https://lottery-operator.example/results");
+const QString kOperatorHome = QStringLiteral("https://lottery-operator.example/");
+const QString kOtherProduct = QStringLiteral("https://brenlow.example/");
+const QString kDefaultDrawServer = QStringLiteral("http://127.0.0.1:8049");
 
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
+QLabel* label(const char* name, const QString& text, QWidget* parent) {
+    auto* l = named(new QLabel(text, parent), name);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QLabel* heading(const char* name, const QString& text, QWidget* parent) {
+    QLabel* l = label(name, text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QLabel* note(const char* name, const QString& text, QWidget* parent) {
+    QLabel* l = label(name, text, parent);
+    l->setWordWrap(true);
+    return l;
+}
+
+QCheckBox* checkBox(const char* name, const QString& text, bool checked, QWidget* parent) {
+    auto* box = named(new QCheckBox(text, parent), name);
+    box->setChecked(checked);
+    return box;
+}
+
+UpDown* spin(const char* upDown, const char* edit, int minimum, int maximum, int position, QWidget* parent,
+             const QString& editHint = {}) {
+    auto* s = new UpDown(QLatin1String(upDown), QLatin1String(edit), minimum, maximum, position, parent);
+    if (!editHint.isEmpty()) s->edit()->setToolTip(editHint);
+    return s;
+}
+
 QToolButton* speedButton(const char* name, const QString& text, const QString& hint, QWidget* parent) {
     auto* b = named(new QToolButton(parent), name);
     b->setText(text);
     b->setToolTip(hint);
+    b->setAutoRaise(false);
     return b;
+}
+
+QToolButton* iconButton(const char* name, const QIcon& icon, const QString& hint, QWidget* parent) {
+    QToolButton* b = speedButton(name, {}, hint, parent);
+    b->setIcon(icon);
+    b->setIconSize(QSize(16, 16));
+    return b;
+}
+
+QPushButton* button(const char* name, const QString& text, const QString& hint, QWidget* parent) {
+    auto* b = named(new QPushButton(text, parent), name);
+    b->setToolTip(hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+ClickLabel* linkLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* l = new ClickLabel(QLatin1String(name), text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setCursor(Qt::PointingHandCursor);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(Qt::blue));
+    l->setPalette(p);
+    QFont f = l->font();
+    f.setUnderline(true);
+    l->setFont(f);
+    return l;
+}
+
+// A note that shows a chart when clicked.
+ClickLabel* chartNote(const char* name, const QString& text, QWidget* parent) {
+    auto* l = new ClickLabel(QLatin1String(name), text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
 }
 
 QWidget* page(QTabWidget* tabs, const char* name, const QString& caption) {
     auto* w = named(new QWidget(tabs), name);
     tabs->addTab(w, caption);
     return w;
+}
+
+QIcon standardIcon(QStyle::StandardPixmap pixmap) {
+    return QApplication::style()->standardIcon(pixmap);
+}
+
+// Three small bars: the buttons and notes that open a chart.
+QIcon chartIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 128, 0));
+    painter.drawRect(2, 8, 3, 7);
+    painter.setBrush(QColor(200, 0, 0));
+    painter.drawRect(7, 3, 3, 12);
+    painter.setBrush(QColor(0, 128, 0));
+    painter.drawRect(12, 6, 3, 9);
+    painter.setPen(Qt::black);
+    painter.drawLine(0, 15, 15, 15);
+    return QIcon(pixmap);
+}
+
+// A white panel holding a label whose letters stand one per line.
+void letterBanner(Panel* panel, ClickLabel* letters) {
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(p);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setCursor(Qt::PointingHandCursor);
+
+    letters->setTextFormat(Qt::PlainText);
+    letters->setWordWrap(true);
+    letters->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    letters->setCursor(Qt::PointingHandCursor);
+    QFont f = letters->font();
+    f.setBold(true);
+    letters->setFont(f);
+    QPalette lp = letters->palette();
+    lp.setColor(QPalette::WindowText, Qt::blue);
+    letters->setPalette(lp);
+    // Narrow enough that every blank breaks the line, so one letter stands per line.
+    letters->setFixedWidth(letters->fontMetrics().horizontalAdvance(QLatin1Char('W')) + 2);
+
+    auto* box = new QVBoxLayout(panel);
+    box->setContentsMargins(1, 4, 1, 4);
+    box->addWidget(letters, 1, Qt::AlignHCenter);
+}
+
+QHBoxLayout* row(QBoxLayout* parent) {
+    auto* r = new QHBoxLayout;
+    r->setSpacing(4);
+    parent->addLayout(r);
+    return r;
 }
 
 } // namespace
@@ -34,11 +171,12 @@ void Form1Ui::build(TForm1* form) {
     Beenden1 = named(bar->addAction(QStringLiteral("&Beenden")), "Beenden1");
     Aktualisieren1 = named(bar->addAction(QStringLiteral("&Aktualisieren")), "Aktualisieren1");
     Sprache1 = named(bar->addMenu(QStringLiteral("Sprache / Language")), "Sprache1");
+    Sprache1->menuAction()->setObjectName(QStringLiteral("Sprache1"));
     Deutsch1 = named(Sprache1->addAction(QStringLiteral("Deutsch")), "Deutsch1");
     Englichen1 = named(Sprache1->addAction(QStringLiteral("Englisch")), "Englichen1");
     Grichisch1 = named(Sprache1->addAction(QStringLiteral("Griechisch")), "Grichisch1");
     for (QAction* a : {Deutsch1, Englichen1, Grichisch1}) a->setCheckable(true);
-    named(Sprache1->addSeparator(), "N1");
+    N1 = named(Sprache1->addSeparator(), "N1");
     Dateiladen1 = named(Sprache1->addAction(QStringLiteral("Datei laden")), "Dateiladen1");
     InDateispeichern1 = named(Sprache1->addAction(QStringLiteral("Datei speichern")), "InDateispeichern1");
 
@@ -53,113 +191,656 @@ void Form1Ui::build(TForm1* form) {
     TabSheet4 = page(PageControl1, "TabSheet4", QStringLiteral("Datenbank"));
     TabSheet3 = page(PageControl1, "TabSheet3", QStringLiteral("Internet-Optionen"));
 
-    // Lottotipp
-    {
-        auto* grid = new QGridLayout(TabSheet1);
-        SpeedButton6 = speedButton("SpeedButton6", QStringLiteral("<"), {}, TabSheet1);
-        SpeedButton7 = speedButton("SpeedButton7", QStringLiteral(">"), {}, TabSheet1);
-        Label35 = named(new QLabel(TabSheet1), "Label35");
-        Label13 = named(new QLabel(QStringLiteral("Quersumme"), TabSheet1), "Label13");
-        CheckBox16 = named(new QCheckBox(QStringLiteral("Samstags Ziehungen"), TabSheet1), "CheckBox16");
-        CheckBox17 = named(new QCheckBox(QStringLiteral("Mitwoch Ziehungen"), TabSheet1), "CheckBox17");
-        CheckBox16->setChecked(true);
-        CheckBox17->setChecked(true);
-        Panel9 = named(new QFrame(TabSheet1), "Panel9");
-        Label43 = new ClickLabel(QStringLiteral("Label43"), QStringLiteral("b r e n l o w"), Panel9);
-        Panel10 = named(new QFrame(TabSheet1), "Panel10");
-        Label44 = new ClickLabel(QStringLiteral("Label44"), QStringLiteral("Q u i n t a r a"), Panel10);
-        ListBox1 = named(new QListWidget(TabSheet1), "ListBox1");
-        ListBox2 = named(new QListWidget(TabSheet1), "ListBox2");
-        UpDown9 = new UpDown(QStringLiteral("UpDown9"), QStringLiteral("Edit1"), 1, 960, 6, TabSheet1);
-        UpDown18 = new UpDown(QStringLiteral("UpDown18"), QStringLiteral("Edit5"), 6, 11, 6, TabSheet1);
-        UpDown8 = new UpDown(QStringLiteral("UpDown8"), QStringLiteral("Edit80"), 1, 12, 6, TabSheet1);
-        UpDown8->hide();
-        ComboBox1 = named(new QComboBox(TabSheet1), "ComboBox1");
-        ComboBox1->setEditable(true);
-        ComboBox1->addItems({QStringLiteral("Normal"), QStringLiteral("Voll"), QStringLiteral("609"),
-                             QStringLiteral("610"), QStringLiteral("612"), QStringLiteral("616"),
-                             QStringLiteral("622"), QStringLiteral("626"), QStringLiteral("710"),
-                             QStringLiteral("711"), QStringLiteral("712")});
-        ComboBox1->setEditText(QStringLiteral("Normal"));
-        BitBtn5 = named(new QPushButton(QStringLiteral("Schließen"), TabSheet1), "BitBtn5");
-        grid->addWidget(SpeedButton6, 0, 0);
-        grid->addWidget(Label35, 0, 1, 1, 2);
-        grid->addWidget(SpeedButton7, 0, 3);
-        grid->addWidget(Label13, 0, 4);
-        grid->addWidget(CheckBox16, 1, 1);
-        grid->addWidget(CheckBox17, 1, 2);
-        grid->addWidget(Panel9, 2, 0);
-        grid->addWidget(ListBox1, 2, 1, 1, 2);
-        grid->addWidget(ListBox2, 2, 3);
-        grid->addWidget(Panel10, 2, 4);
-        grid->addWidget(UpDown9, 3, 1);
-        grid->addWidget(UpDown18, 3, 2);
-        grid->addWidget(ComboBox1, 3, 3);
-        grid->addWidget(BitBtn5, 4, 4);
-    }
-
-    // Optionen
     {
         auto* box = new QVBoxLayout(TabSheet6);
+        box->setContentsMargins(4, 4, 4, 4);
         PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
         box->addWidget(PageControl2);
         TabSheet8 = page(PageControl2, "TabSheet8", QStringLiteral("Statistisch"));
         TabSheet9 = page(PageControl2, "TabSheet9", QStringLiteral("Schein Optimierung"));
         TabSheet10 = page(PageControl2, "TabSheet10", QStringLiteral("Mathematisch"));
         TabSheet11 = page(PageControl2, "TabSheet11", QStringLiteral("Allgemein"));
-        SpeedButton20 = speedButton("SpeedButton20", QStringLiteral("..."), {}, TabSheet8);
-        UpDown7 = new UpDown(QStringLiteral("UpDown7"), QStringLiteral("Edit55"), 1, 10000, 100, TabSheet11);
     }
 
-    // Diagramm
+    buildLottotipp();
+    buildStatistisch();
+    buildScheinOptimierung();
+    buildMathematisch();
+    buildAllgemein();
+    buildDiagramm();
+    buildDatenbank();
+    buildInternetOptionen();
+
+    PageControl1->setCurrentWidget(TabSheet1);
+    PageControl2->setCurrentWidget(TabSheet8);
+}
+
+void Form1Ui::buildLottotipp() {
+    QWidget* p = TabSheet1;
+    auto* pageBox = new QVBoxLayout(p);
+    pageBox->setContentsMargins(4, 4, 4, 4);
+    pageBox->setSpacing(4);
+
+    // Draw line: the current draw with its arrows and cross sum, the weekday filter below.
     {
-        auto* box = new QVBoxLayout(TabSheet5);
-        auto* strip = new QHBoxLayout;
-        SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("1-49"),
-                                   QStringLiteral("Häufigkeit der gezogenen Zahlen"), TabSheet5);
-        DateTimePicker2 = new DatePicker(QStringLiteral("DateTimePicker2"), QDate(1986, 9, 7),
-                                         QDate(1986, 9, 7), TabSheet5);
-        strip->addWidget(SpeedButton2);
-        strip->addStretch();
-        strip->addWidget(DateTimePicker2);
-        box->addLayout(strip);
-        Chart1 = named(new BarChartView(TabSheet5), "Chart1");
-        box->addWidget(Chart1);
+        auto* line = new QFrame(p);
+        line->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        auto* grid = new QGridLayout(line);
+        grid->setContentsMargins(4, 2, 4, 2);
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(0);
+        SpeedButton6 = speedButton("SpeedButton6", {}, {}, line);
+        SpeedButton6->setArrowType(Qt::LeftArrow);
+        Label35 = label("Label35", {}, line);
+        QFont drawFont = Label35->font();
+        drawFont.setPixelSize(15);
+        drawFont.setBold(true);
+        Label35->setFont(drawFont);
+        Label35->setAutoFillBackground(true);
+        Label35->setBackgroundRole(QPalette::ToolTipBase);
+        Label35->setForegroundRole(QPalette::ToolTipText);
+        Label35->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        Label35->setMinimumHeight(Label35->fontMetrics().height() + 6);
+        SpeedButton7 = speedButton("SpeedButton7", {}, {}, line);
+        SpeedButton7->setArrowType(Qt::RightArrow);
+        Label13 = label("Label13", QStringLiteral("Quersumme"), line);
+        Label13->setMinimumWidth(Label13->fontMetrics().horizontalAdvance(QStringLiteral("Quersumme: 279")));
+        CheckBox16 = checkBox("CheckBox16", QStringLiteral("Samstags Ziehungen"), true, line);
+        CheckBox17 = checkBox("CheckBox17", QStringLiteral("Mitwoch Ziehungen"), true, line);
+        grid->addWidget(SpeedButton6, 0, 0);
+        grid->addWidget(Label35, 0, 1);
+        grid->addWidget(SpeedButton7, 0, 2);
+        grid->addWidget(Label13, 0, 3);
+        auto* weekdays = new QHBoxLayout;
+        weekdays->setSpacing(16);
+        weekdays->addWidget(CheckBox16);
+        weekdays->addWidget(CheckBox17);
+        weekdays->addStretch();
+        grid->addLayout(weekdays, 1, 1, 1, 3);
+        grid->setColumnStretch(1, 1);
+        pageBox->addWidget(line);
     }
 
-    // Datenbank
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(4);
+    pageBox->addLayout(middle, 1);
+
+    // Left strip: the download button over the maker's banner.
     {
-        auto* grid = new QGridLayout(TabSheet4);
-        Label29 = named(new QLabel(TabSheet4), "Label29");
-        DateTimePicker1 = new DatePicker(QStringLiteral("DateTimePicker1"), QDate(1955, 10, 9),
-                                         QDate::currentDate(), TabSheet4);
-        SpeedButton5 = speedButton("SpeedButton5", QStringLiteral("OK"),
-                                   QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"),
-                                   TabSheet4);
-        BitBtn6 = named(new QPushButton(QStringLiteral("Löschen"), TabSheet4), "BitBtn6");
-        grid->addWidget(Label29, 0, 0);
-        grid->addWidget(DateTimePicker1, 0, 1);
-        grid->addWidget(SpeedButton5, 0, 2);
-        grid->addWidget(BitBtn6, 1, 0);
+        auto* strip = new QVBoxLayout;
+        strip->setSpacing(4);
+        SpeedButton10 =
+            iconButton("SpeedButton10", standardIcon(QStyle::SP_BrowserReload),
+                       QStringLiteral("Aktualisieren der Lottozahlen aus dem Internet ") + kMakerSite, p);
+        Panel9 = new Panel(QStringLiteral("Panel9"), {}, p);
+        Label43 = new ClickLabel(QStringLiteral("Label43"), kMakerLetters, Panel9);
+        letterBanner(Panel9, Label43);
+        Panel9->setFixedWidth(SpeedButton10->sizeHint().width());
+        strip->addWidget(SpeedButton10);
+        strip->addWidget(Panel9, 1);
+        middle->addLayout(strip);
     }
 
-    // Internet-Optionen
+    // Centre: the tip list under its header.
+    int headerHeight = 0;
     {
-        auto* grid = new QGridLayout(TabSheet3);
-        FileNameEdit = named(new QLineEdit(QStringLiteral("Lotto.txt"), TabSheet3), "FileNameEdit");
-        ProxyHostEdit = named(new QLineEdit(TabSheet3), "ProxyHostEdit");
-        ProxyPortEdit = named(new QLineEdit(QStringLiteral("80"), TabSheet3), "ProxyPortEdit");
-        Label52 = new ClickLabel(QStringLiteral("Label52"),
-                                 QStringLiteral("https://brenlow.example/quintara/update"), TabSheet3);
-        Label54 = new ClickLabel(QStringLiteral("Label54"),
-                                 QStringLiteral("https://lottery-operator.example/results"), TabSheet3);
-        Label56 =
-            new ClickLabel(QStringLiteral("Label56"), QStringLiteral("https://brenlow.example/"), TabSheet3);
-        grid->addWidget(FileNameEdit, 0, 0);
-        grid->addWidget(ProxyHostEdit, 1, 0);
-        grid->addWidget(ProxyPortEdit, 1, 1);
-        grid->addWidget(Label52, 2, 0);
-        grid->addWidget(Label54, 3, 0);
-        grid->addWidget(Label56, 4, 0);
+        auto* centre = new QVBoxLayout;
+        centre->setSpacing(0);
+        Panel12 = new Panel(QStringLiteral("Panel12"), QStringLiteral("Spielreihen"), p);
+        CheckBox28 = checkBox("CheckBox28", QStringLiteral("Löschen vor neuer Berechnung"), true, Panel12);
+        headerHeight = CheckBox28->sizeHint().height() + 2 * Panel12->frameWidth() + 2;
+        Panel12->setFixedHeight(headerHeight);
+        auto* header = new QHBoxLayout(Panel12);
+        header->setContentsMargins(4, 0, 4, 0);
+        header->addStretch();
+        header->addWidget(CheckBox28);
+        ListBox1 = named(new QListWidget(p), "ListBox1");
+        centre->addWidget(Panel12);
+        centre->addWidget(ListBox1, 1);
+        middle->addLayout(centre, 1);
     }
+
+    // Right block: the settings column, the hit list and the product banner under "Gewinn".
+    {
+        auto* block = new QWidget(p);
+        block->setFixedWidth(207);
+        auto* blockBox = new QVBoxLayout(block);
+        blockBox->setContentsMargins(0, 0, 0, 0);
+        blockBox->setSpacing(0);
+        Panel14 =
+            new Panel(QStringLiteral("Panel14"), QStringLiteral("                          Gewinn"), block);
+        Panel14->setFixedHeight(headerHeight);
+        blockBox->addWidget(Panel14);
+
+        auto* columns = new QHBoxLayout;
+        columns->setSpacing(0);
+        blockBox->addLayout(columns, 1);
+
+        Panel13 = new Panel(QStringLiteral("Panel13"), {}, block);
+        auto* column = new QVBoxLayout(Panel13);
+        column->setContentsMargins(3, 3, 3, 3);
+        column->setSpacing(2);
+        Label22 = label("Label22", QStringLiteral("Anzahl der Tipps"), Panel13);
+        UpDown9 = spin("UpDown9", "Edit1", 1, 960, 6, Panel13);
+        Label61 = label("Label61", QStringLiteral("Zahlen pro Tipp"), Panel13);
+        UpDown18 = spin("UpDown18", "Edit5", 6, 11, 6, Panel13);
+        ComboBox1 = named(new QComboBox(Panel13), "ComboBox1");
+        ComboBox1->setEditable(true);
+        ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+        ComboBox1->addItems({QStringLiteral("Normal"), QStringLiteral("Voll"), QStringLiteral("609"),
+                             QStringLiteral("610"), QStringLiteral("612"), QStringLiteral("616"),
+                             QStringLiteral("622"), QStringLiteral("626"), QStringLiteral("710"),
+                             QStringLiteral("711"), QStringLiteral("712")});
+        ComboBox1->setEditText(QStringLiteral("Normal"));
+        SpeedEdit = iconButton("SpeedEdit", standardIcon(QStyle::SP_FileDialogDetailedView),
+                               QStringLiteral("Zahlen des gewählten Tipps bearbeiten oder ändern"), Panel13);
+        SpeedButton11 = iconButton("SpeedButton11", standardIcon(QStyle::SP_TrashIcon),
+                                   QStringLiteral("Löschen aller Tipps"), Panel13);
+        Label16 = label("Label16", QStringLiteral("Tipps pro Schein"), Panel13);
+        UpDown8 = spin("UpDown8", "Edit80", 1, 12, 6, Panel13);
+        Label16->hide();
+        UpDown8->hide();
+        column->addWidget(Label22);
+        column->addWidget(UpDown9);
+        column->addSpacing(4);
+        column->addWidget(Label61);
+        column->addWidget(UpDown18);
+        column->addSpacing(4);
+        column->addWidget(ComboBox1);
+        column->addSpacing(4);
+        auto* editButtons = new QHBoxLayout;
+        editButtons->setSpacing(4);
+        editButtons->addWidget(SpeedEdit);
+        editButtons->addWidget(SpeedButton11);
+        editButtons->addStretch();
+        column->addLayout(editButtons);
+        column->addWidget(Label16);
+        column->addWidget(UpDown8);
+        column->addStretch();
+        columns->addWidget(Panel13);
+
+        ListBox2 = named(new QListWidget(block), "ListBox2");
+        ListBox2->setMinimumWidth(40); // the results are short ("5 + Z"); the settings column comes first
+        columns->addWidget(ListBox2, 1);
+        Panel15 = new Panel(QStringLiteral("Panel15"), {}, block);
+        Panel15->setFixedWidth(6);
+        columns->addWidget(Panel15);
+        Panel10 = new Panel(QStringLiteral("Panel10"), {}, block);
+        Label44 = new ClickLabel(QStringLiteral("Label44"), kProductLetters, Panel10);
+        letterBanner(Panel10, Label44);
+        columns->addWidget(Panel10);
+        middle->addWidget(block);
+    }
+
+    // Bottom rows.
+    {
+        QHBoxLayout* first = row(pageBox);
+        SpeedButton15 = iconButton("SpeedButton15", standardIcon(QStyle::SP_DialogSaveButton),
+                                   QStringLiteral("Speichern des berechneten Tipps in einer Datei"), p);
+        SpeedButton16 = iconButton("SpeedButton16", standardIcon(QStyle::SP_DialogOpenButton),
+                                   QStringLiteral("Laden eines Tipps aus einer Datei"), p);
+        BitBtn7 =
+            button("BitBtn7", QStringLiteral("Tipp"),
+                   QStringLiteral("Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich auch "
+                                  "gedrucktwerden und zur annahmestelle gebracht werden."),
+                   p);
+        BitBtn7->setIcon(standardIcon(QStyle::SP_FileIcon));
+        SpeedButton4 = speedButton(
+            "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
+            QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"), p);
+        Button6 = button("Button6", QStringLiteral("Tippverteilung"),
+                         QStringLiteral("Hier sehen Sie ein Diagramm der Zahlenverteilung des Tipps"), p);
+        first->addWidget(SpeedButton15);
+        first->addWidget(SpeedButton16);
+        first->addWidget(BitBtn7);
+        first->addWidget(SpeedButton4);
+        first->addWidget(Button6);
+        first->addStretch();
+
+        QHBoxLayout* second = row(pageBox);
+        BitBtn4 = button(
+            "BitBtn4", QStringLiteral("Tipps berechnen"),
+            QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"),
+            p);
+        BitBtn4->setIcon(standardIcon(QStyle::SP_MediaPlay));
+        SpeedButton13 = speedButton(
+            "SpeedButton13", QStringLiteral("Glückszahl setzen"),
+            QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"),
+            p);
+        BitBtn5 = button("BitBtn5", QStringLiteral("Schließen"), {}, p);
+        BitBtn5->setIcon(standardIcon(QStyle::SP_DialogCloseButton));
+        second->addWidget(BitBtn4);
+        second->addWidget(SpeedButton13);
+        second->addStretch();
+        second->addWidget(BitBtn5);
+    }
+
+    // The tip text is assembled here; never shown.
+    Memo1 = named(new QPlainTextEdit(p), "Memo1");
+    Memo1->hide();
+}
+
+void Form1Ui::buildStatistisch() {
+    QWidget* p = TabSheet8;
+    auto* box = new QVBoxLayout(p);
+    box->setContentsMargins(8, 6, 8, 6);
+    box->setSpacing(4);
+    LabelStatisticsHeading = heading("LabelStatisticsHeading",
+                                     QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"), p);
+    Label76 =
+        note("Label76",
+             QStringLiteral(
+                 "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)"),
+             p);
+    box->addWidget(LabelStatisticsHeading);
+    box->addWidget(Label76);
+
+    const QString percentHint =
+        QStringLiteral("Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen");
+    const QIcon chart = chartIcon();
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    CheckBox2 =
+        checkBox("CheckBox2", QStringLiteral("Zahlen die besonders oft gezogen wurden bevorzugen"), false, p);
+    UpDown12 = spin("UpDown12", "Edit85", 5, 75, 30, p, percentHint);
+    SpeedButton20 = iconButton("SpeedButton20", chart, {}, p);
+    CheckBox14 = checkBox("CheckBox14",
+                          QStringLiteral("Zahlen die besonders selten gezogen wurden bevorzugen"), true, p);
+    UpDown14 = spin("UpDown14", "Edit87", 5, 75, 30, p, percentHint);
+    CheckBox10 = checkBox("CheckBox10", QStringLiteral("Zahlen die am längsten überfällig sind"), true, p);
+    UpDown13 = spin("UpDown13", "Edit86", 5, 75, 30, p, percentHint);
+    SpeedButton21 = iconButton("SpeedButton21", chart, {}, p);
+    CheckBox1 =
+        checkBox("CheckBox1", QStringLiteral("Zahlen mit einer häufigen Paarebildung bevorzugen"), false, p);
+    CheckBox11 = checkBox("CheckBox11", QStringLiteral("seltensten"), false, p);
+    SpeedButton17 = iconButton("SpeedButton17", chart, {}, p);
+    CheckBox6 = checkBox(
+        "CheckBox6", QStringLiteral("Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen"), false, p);
+    CheckBox12 = checkBox("CheckBox12", QStringLiteral("seltensten"), false, p);
+    SpeedButton18 = iconButton("SpeedButton18", chart, {}, p);
+    CheckBox7 = checkBox("CheckBox7",
+                         QStringLiteral("Zahlen mit einer häufigen Viergruppenbildung bevorzugen"), false, p);
+    CheckBox13 = checkBox("CheckBox13", QStringLiteral("seltensten"), false, p);
+    SpeedButton19 = iconButton("SpeedButton19", chart, {}, p);
+    CheckBox19 =
+        checkBox("CheckBox19", QStringLiteral("benachbarte Zahlen der letzten Ziehung bevorzugen"), false, p);
+
+    grid->addWidget(CheckBox2, 0, 0);
+    grid->addWidget(UpDown12, 0, 1);
+    grid->addWidget(SpeedButton20, 0, 2, 2, 1, Qt::AlignVCenter);
+    grid->addWidget(CheckBox14, 1, 0);
+    grid->addWidget(UpDown14, 1, 1);
+    grid->addWidget(CheckBox10, 2, 0);
+    grid->addWidget(UpDown13, 2, 1);
+    grid->addWidget(SpeedButton21, 2, 2);
+    grid->setRowMinimumHeight(3, 8);
+    grid->addWidget(CheckBox1, 4, 0);
+    grid->addWidget(CheckBox11, 4, 1);
+    grid->addWidget(SpeedButton17, 4, 2);
+    grid->addWidget(CheckBox6, 5, 0);
+    grid->addWidget(CheckBox12, 5, 1);
+    grid->addWidget(SpeedButton18, 5, 2);
+    grid->addWidget(CheckBox7, 6, 0);
+    grid->addWidget(CheckBox13, 6, 1);
+    grid->addWidget(SpeedButton19, 6, 2);
+    grid->setRowMinimumHeight(7, 8);
+    grid->addWidget(CheckBox19, 8, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    box->addLayout(grid);
+    box->addStretch();
+
+    LabelStatisticsNote =
+        note("LabelStatisticsNote",
+             QStringLiteral("Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die "
+                            "Tippberechnung verwendet werden"),
+             p);
+    box->addWidget(LabelStatisticsNote);
+}
+
+void Form1Ui::buildScheinOptimierung() {
+    QWidget* p = TabSheet9;
+    auto* box = new QVBoxLayout(p);
+    box->setContentsMargins(8, 6, 8, 6);
+    box->setSpacing(3);
+    // A check box whose caption leaves blank runs for its number fields.
+    auto sentence = [&](const char* name, const QString& text, bool checked, QList<QWidget*> fields) {
+        QCheckBox* b = checkBox(name, text, checked, p);
+        new InlineFields(b, fields);
+        box->addWidget(b);
+        return b;
+    };
+
+    LabelTicketHeading = heading("LabelTicketHeading",
+                                 QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "), p);
+    box->addWidget(LabelTicketHeading);
+    UpDown3 = spin("UpDown3", "Edit39", 0, 5, 4, p);
+    CheckBox3 =
+        sentence("CheckBox3", QStringLiteral("maximal                 Übereinstimmungen mit anderen Tipps"),
+                 true, {UpDown3});
+    UpDown1 = spin("UpDown1", "Edit88", 0, 5, 2, p);
+    CheckBox24 =
+        sentence("CheckBox24", QStringLiteral("minimal                  Übereinstimmungen mit anderen Tipps"),
+                 true, {UpDown1});
+    CheckBox27 = checkBox("CheckBox27",
+                          QStringLiteral("Min/Max: jeder Tipp muss mit jedem Tipp diese Bedingung erfüllen"),
+                          false, p);
+    box->addWidget(CheckBox27);
+
+    box->addSpacing(10);
+    LabelHistoryHeading =
+        heading("LabelHistoryHeading",
+                QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), p);
+    box->addWidget(LabelHistoryHeading);
+    UpDown4 = spin("UpDown4", "Edit40", 0, 5, 0, p);
+    CheckBox4 =
+        sentence("CheckBox4", QStringLiteral("maximal                 Zahl der letzten Ziehung zulassen"),
+                 true, {UpDown4});
+    UpDown5 = spin("UpDown5", "Edit41", 0, 5, 1, p);
+    CheckBox5 =
+        sentence("CheckBox5", QStringLiteral("maximal                 Zahl der vorletzten Ziehung zulassen"),
+                 true, {UpDown5});
+    UpDown11 = spin("UpDown11", "Edit84", 0, 5, 2, p);
+    CheckBox23 = sentence("CheckBox23",
+                          QStringLiteral("maximal                 Zahl der vorvorletzten Ziehung zulassen"),
+                          true, {UpDown11});
+    UpDown6 = spin("UpDown6", "Edit42", 3, 6, 5, p);
+    CheckBox9 = sentence(
+        "CheckBox9", QStringLiteral("Tipp darf noch keinen              er aus der Datenbank entsprechen"),
+        true, {UpDown6});
+
+    const QString recentCaption =
+        QStringLiteral("Tipp darf keinen              er aus den letzten              Ziehungen sein");
+    const QString recentHint = QStringLiteral("Tipp vor noch keinen Xer aus der Datenbank entsprechen, "
+                                              "beginnen mit dem Datum  aus deer Diagrammübersicht");
+    const QString hitsHint =
+        QStringLiteral("Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen");
+    const QString drawsHint =
+        QStringLiteral("Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen");
+    UpDown19 = spin("UpDown19", "Edit91", 2, 6, 4, p, hitsHint);
+    UpDown20 = spin("UpDown20", "Edit92", 4, 128, 40, p, drawsHint);
+    CheckBox30 = sentence("CheckBox30", recentCaption, true, {UpDown19, UpDown20});
+    CheckBox30->setToolTip(recentHint);
+    UpDown21 = spin("UpDown21", "Edit6", 2, 6, 3, p, hitsHint);
+    UpDown22 = spin("UpDown22", "Edit7", 4, 128, 10, p, drawsHint);
+    CheckBox31 = sentence("CheckBox31", recentCaption, true, {UpDown21, UpDown22});
+    CheckBox31->setToolTip(recentHint);
+    box->addStretch();
+}
+
+void Form1Ui::buildMathematisch() {
+    QWidget* p = TabSheet10;
+    auto* box = new QVBoxLayout(p);
+    box->setContentsMargins(8, 6, 8, 6);
+    box->setSpacing(3);
+    auto sentence = [&](const char* name, const QString& text, QList<QWidget*> fields) {
+        QCheckBox* b = checkBox(name, text, false, p);
+        new InlineFields(b, fields);
+        box->addWidget(b);
+        return b;
+    };
+
+    LabelMathHeading = heading(
+        "LabelMathHeading", QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"), p);
+    LabelCrossSumNote =
+        note("LabelCrossSumNote",
+             QStringLiteral("Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder "
+                            "39-41-43-46-47-49"),
+             p);
+    box->addWidget(LabelMathHeading);
+    box->addWidget(LabelCrossSumNote);
+    UpDown2 = spin("UpDown2", "Edit37", 21, 279, 125, p);
+    UpDown15 = spin("UpDown15", "Edit38", 21, 279, 175, p);
+    LabelCrossSum =
+        label("LabelCrossSum",
+              QStringLiteral("Quersummer von                  bis                     im Tipp zulassen"), p);
+    new InlineFields(LabelCrossSum, {UpDown2, UpDown15});
+    box->addWidget(LabelCrossSum);
+    Label74 = chartNote(
+        "Label74",
+        QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "),
+        p);
+    box->addWidget(Label74);
+
+    box->addSpacing(6);
+    UpDown10 = spin("UpDown10", "Edit83", 0, 6, 2, p);
+    CheckBox22 = sentence("CheckBox22", QStringLiteral("mindestens               Primzahlen in jedem Tipp"),
+                          {UpDown10});
+    UpDown16 = spin("UpDown16", "Edit89", 0, 6, 2, p);
+    CheckBox25 = sentence("CheckBox25",
+                          QStringLiteral("mindestens               gerade Zahlen in jedem Tipp"), {UpDown16});
+    UpDown17 = spin("UpDown17", "Edit90", 0, 6, 2, p);
+    CheckBox26 = sentence(
+        "CheckBox26", QStringLiteral("mindestens               ungerade Zahlen in jedem Tipp"), {UpDown17});
+
+    box->addSpacing(6);
+    Label66 = chartNote(
+        "Label66",
+        QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."), p);
+    Label66->setWordWrap(true);
+    box->addWidget(Label66);
+    CheckBox8 = checkBox("CheckBox8", QStringLiteral("eine Paarbildung pro Tipp erzwingen"), false, p);
+    box->addWidget(CheckBox8);
+
+    box->addSpacing(6);
+    {
+        // "Dreier, " and "Vierer ..." read as one sentence; each half opens its own chart.
+        auto* line = new QHBoxLayout;
+        line->setSpacing(0);
+        Label75 = chartNote("Label75", QStringLiteral("Dreier, "), p);
+        Label69 = chartNote(
+            "Label69",
+            QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ sellten, können hier "
+                           "ganz verhindert werden"),
+            p);
+        Label69->setWordWrap(true);
+        line->addWidget(Label75, 0, Qt::AlignTop);
+        line->addWidget(Label69, 1);
+        box->addLayout(line);
+    }
+    CheckBox18 = checkBox("CheckBox18", QStringLiteral("keine Dreie, Vierer... Gruppen"), true, p);
+    box->addWidget(CheckBox18);
+    box->addStretch();
+}
+
+void Form1Ui::buildAllgemein() {
+    QWidget* p = TabSheet11;
+    auto* box = new QVBoxLayout(p);
+    box->setContentsMargins(8, 6, 8, 6);
+    box->setSpacing(4);
+    CheckBox20 = checkBox("CheckBox20", QStringLiteral("Liste bearbeiten"), false, p);
+    CheckBox15 =
+        checkBox("CheckBox15", QStringLiteral("für den Tipp nur bevorzugte Zahlen verwenden!"), false, p);
+    box->addWidget(CheckBox20);
+    box->addWidget(CheckBox15);
+    box->addSpacing(10);
+    QHBoxLayout* runs = row(box);
+    LabelMaxRuns = label("LabelMaxRuns", QStringLiteral("Max.Berechnungsläufe"), p);
+    UpDown7 = spin("UpDown7", "Edit55", 1, 10000, 100, p);
+    LabelThousands = label("LabelThousands", QStringLiteral("Tausend"), p);
+    runs->addWidget(LabelMaxRuns);
+    runs->addWidget(UpDown7);
+    runs->addWidget(LabelThousands);
+    runs->addStretch();
+    CheckBox29 = checkBox("CheckBox29", {}, false, p);
+    CheckBox29->hide();
+    box->addWidget(CheckBox29);
+    box->addStretch();
+}
+
+void Form1Ui::buildDiagramm() {
+    QWidget* p = TabSheet5;
+    auto* box = new QVBoxLayout(p);
+    box->setContentsMargins(4, 4, 4, 4);
+    box->setSpacing(4);
+    QHBoxLayout* strip = row(box);
+    SpeedButton2 =
+        iconButton("SpeedButton2", chartIcon(), QStringLiteral("Häufigkeit der gezogenen Zahlen"), p);
+    SpeedButton9 = speedButton("SpeedButton9", QStringLiteral("QS"),
+                               QStringLiteral("Verteilung der Quersumme der Ziehungen"), p);
+    SpeedButton22 = speedButton("SpeedButton22", QStringLiteral("2er"), {}, p);
+    SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("3er"), {}, p);
+    SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("4er"), {}, p);
+    SpeedButton23 = speedButton("SpeedButton23", QStringLiteral("Ausstehende"), {}, p);
+    DateTimePicker2 =
+        new DatePicker(QStringLiteral("DateTimePicker2"), QDate(1986, 9, 7), QDate(1986, 9, 7), p);
+    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1,
+                                                      SpeedButton3, SpeedButton23})
+        strip->addWidget(w);
+    strip->addStretch();
+    strip->addWidget(DateTimePicker2);
+    Chart1 = named(new BarChartView(p), "Chart1");
+    box->addWidget(Chart1, 1);
+}
+
+void Form1Ui::buildDatenbank() {
+    QWidget* p = TabSheet4;
+    auto* box = new QVBoxLayout(p);
+    box->setContentsMargins(8, 8, 8, 8);
+    box->setSpacing(10);
+
+    QHBoxLayout* download = row(box);
+    BitBtn1 = button("BitBtn1", QStringLiteral("Datenbank aktualisieren"), {}, p);
+    BitBtn1->setIcon(standardIcon(QStyle::SP_BrowserReload));
+    SpeedButton8 = iconButton("SpeedButton8", standardIcon(QStyle::SP_BrowserStop),
+                              QStringLiteral("Stoppt das Einlesen"), p);
+    SpeedButton8->hide();
+    download->addWidget(BitBtn1);
+    download->addWidget(SpeedButton8);
+    download->addStretch();
+
+    QHBoxLayout* draw = row(box);
+    Label29 = label("Label29", {}, p);
+    QFont drawFont = Label29->font();
+    drawFont.setPixelSize(15);
+    drawFont.setBold(true);
+    Label29->setFont(drawFont);
+    Label29->setAutoFillBackground(true);
+    Label29->setBackgroundRole(QPalette::HighlightedText);
+    Label29->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label29->setMinimumHeight(Label29->fontMetrics().height() + 6);
+    DateTimePicker1 =
+        new DatePicker(QStringLiteral("DateTimePicker1"), QDate(1955, 10, 9), QDate::currentDate(), p);
+    SpeedButton5 = iconButton("SpeedButton5", standardIcon(QStyle::SP_DialogApplyButton),
+                              QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"), p);
+    draw->addWidget(Label29, 1);
+    draw->addWidget(DateTimePicker1);
+    draw->addWidget(SpeedButton5);
+
+    QHBoxLayout* edit = row(box);
+    BitBtn6 = button("BitBtn6", QStringLiteral("Löschen"), {}, p);
+    BitBtn8 = button("BitBtn8", QStringLiteral("Eingeben"), {}, p);
+    edit->addWidget(BitBtn6);
+    edit->addWidget(BitBtn8);
+    edit->addStretch();
+
+    QHBoxLayout* search = row(box);
+    Button2 = button("Button2", QStringLiteral("Paare suchen"), {}, p);
+    Button3 = button("Button3", QStringLiteral("Dreier suchen"), {}, p);
+    Button4 = button("Button4", QStringLiteral("Vierer suchen"), {}, p);
+    Button5 = button("Button5", QStringLiteral("Ausstehende"), {}, p);
+    for (QWidget* w : {Button2, Button3, Button4, Button5}) search->addWidget(w);
+    search->addStretch();
+
+    BitBtn9 = button("BitBtn9",
+                     QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"),
+                     {}, p);
+    QHBoxLayout* history = row(box);
+    history->addWidget(BitBtn9);
+    history->addStretch();
+    box->addStretch();
+}
+
+void Form1Ui::buildInternetOptionen() {
+    QWidget* p = TabSheet3;
+    auto* box = new QVBoxLayout(p);
+    box->setContentsMargins(8, 6, 8, 6);
+    box->setSpacing(3);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    Label12 = label("Label12", QStringLiteral("Temp-Datei für Internetabruf"), p);
+    FileNameEdit = named(new QLineEdit(QStringLiteral("Lotto.txt"), p), "FileNameEdit");
+    Label10 = label("Label10", QStringLiteral("Proxy-Server"), p);
+    ProxyHostEdit = named(new QLineEdit(p), "ProxyHostEdit");
+    Label11 = label("Label11", QStringLiteral("Porxy-Port"), p);
+    ProxyPortEdit = named(new QLineEdit(QStringLiteral("80"), p), "ProxyPortEdit");
+    ProxyPortEdit->setFixedWidth(ProxyPortEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+                                 12);
+    LabelDrawServer = label("LabelDrawServer", QStringLiteral("Ziehungsserver (Adresse)"), p);
+    DrawServerEdit = named(new QLineEdit(kDefaultDrawServer, p), "DrawServerEdit");
+    grid->addWidget(Label12, 0, 0);
+    grid->addWidget(FileNameEdit, 0, 1, 1, 3);
+    grid->addWidget(Label10, 1, 0);
+    grid->addWidget(ProxyHostEdit, 1, 1);
+    grid->addWidget(Label11, 1, 2);
+    grid->addWidget(ProxyPortEdit, 1, 3);
+    grid->addWidget(LabelDrawServer, 2, 0);
+    grid->addWidget(DrawServerEdit, 2, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    box->addLayout(grid);
+
+    box->addSpacing(6);
+    Label73 = label(
+        "Label73",
+        QStringLiteral("Online-Tipp über Linkseite, notwendig falls Direktaufruf nicht funktioniert"), p);
+    CheckBox21 = checkBox("CheckBox21", QStringLiteral("Linkseite aktivieren"), true, p);
+    box->addWidget(Label73);
+    box->addWidget(CheckBox21);
+
+    // Each note with its link below it, indented.
+    auto link = [&](QLabel* text, ClickLabel* address) {
+        box->addSpacing(4);
+        box->addWidget(text);
+        auto* r = new QHBoxLayout;
+        r->addSpacing(16);
+        r->addWidget(address);
+        r->addStretch();
+        box->addLayout(r);
+    };
+    Label51 = label("Label51", QStringLiteral("Updates und die neueste Version gibt es bei:"), p);
+    Label52 = linkLabel("Label52", kUpdatePage, p);
+    link(Label51, Label52);
+    Label53 = label("Label53", QStringLiteral("Die aktuellen Ziehungen und Quoten finden unter:"), p);
+    Label54 = linkLabel("Label54", kOperatorResults, p);
+    link(Label53, Label54);
+    Label55 =
+        label("Label55", QStringLiteral("Weitere Programme für Lottospieler von Brenlow gibt es unter:"), p);
+    Label56 = linkLabel("Label56", kOtherProduct, p);
+    link(Label55, Label56);
+
+    box->addSpacing(8);
+    QHBoxLayout* fees = row(box);
+    Label46 = label("Label46", QStringLiteral("Bearb.gebühr:"), p);
+    Label47 = label("Label47", QStringLiteral("Sa.od.Mi.:"), p);
+    Edit3 = named(new QLineEdit(QStringLiteral("0,50"), p), "Edit3");
+    Label48 = label("Label48", QStringLiteral("Sa u.Mi:"), p);
+    Edit4 = named(new QLineEdit(QStringLiteral("1,00"), p), "Edit4");
+    for (QLineEdit* e : {Edit3, Edit4})
+        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 12);
+    fees->addWidget(Label46);
+    fees->addSpacing(8);
+    fees->addWidget(Label47);
+    fees->addWidget(Edit3);
+    fees->addSpacing(8);
+    fees->addWidget(Label48);
+    fees->addWidget(Edit4);
+    fees->addStretch();
+
+    // Kept for the settings only; never shown.
+    Label21 = label("Label21", QStringLiteral("Internetquelle für Lottozahlenabruf"), p);
+    URLEdit = named(new QLineEdit(kOperatorHome, p), "URLEdit");
+    URLEdit->setEnabled(false);
+    Label26 = label("Label26", QStringLiteral("Spielername"), p);
+    Edit2 = named(new QLineEdit(p), "Edit2");
+    Label25 = label("Label25", QStringLiteral("Passwort"), p);
+    MaskEdit1 = named(new QLineEdit(p), "MaskEdit1");
+    MaskEdit1->setEchoMode(QLineEdit::Password);
+    MaskEdit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
+    for (QWidget* w : std::initializer_list<QWidget*>{Label21, URLEdit, Label26, Edit2, Label25, MaskEdit1}) {
+        w->hide();
+        box->addWidget(w);
+    }
+    box->addStretch();
 }

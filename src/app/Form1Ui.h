@@ -1,5 +1,7 @@
 #pragma once
-// The controls of the main window, by the names every operation uses.
+// The controls of the main window, by the names every operation uses. Each control's
+// objectName is its member name; an edit bound to a spin button is the line edit of the UpDown
+// spin box and carries the edit's name (Edit39 inside UpDown3, ...).
 #include "platform/BarChartView.h"
 #include "platform/Controls.h"
 
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -25,6 +28,7 @@ struct Form1Ui {
     QAction* Deutsch1 = nullptr;
     QAction* Englichen1 = nullptr;
     QAction* Grichisch1 = nullptr;
+    QAction* N1 = nullptr;
     QAction* Dateiladen1 = nullptr;
     QAction* InDateispeichern1 = nullptr;
 
@@ -36,53 +40,192 @@ struct Form1Ui {
     QWidget* TabSheet4 = nullptr; // Datenbank
     QWidget* TabSheet3 = nullptr; // Internet-Optionen
     QTabWidget* PageControl2 = nullptr;
-    QWidget* TabSheet8 = nullptr;
-    QWidget* TabSheet9 = nullptr;
-    QWidget* TabSheet10 = nullptr;
-    QWidget* TabSheet11 = nullptr;
+    QWidget* TabSheet8 = nullptr;  // Statistisch
+    QWidget* TabSheet9 = nullptr;  // Schein Optimierung
+    QWidget* TabSheet10 = nullptr; // Mathematisch
+    QWidget* TabSheet11 = nullptr; // Allgemein
 
-    // Lottotipp
-    QToolButton* SpeedButton6 = nullptr;
-    QToolButton* SpeedButton7 = nullptr;
-    QLabel* Label35 = nullptr;
-    QLabel* Label13 = nullptr;
-    QCheckBox* CheckBox16 = nullptr;
-    QCheckBox* CheckBox17 = nullptr;
-    QFrame* Panel9 = nullptr;
-    ClickLabel* Label43 = nullptr;
-    QFrame* Panel10 = nullptr;
-    ClickLabel* Label44 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QListWidget* ListBox2 = nullptr;
-    UpDown* UpDown9 = nullptr;
-    UpDown* UpDown18 = nullptr;
-    UpDown* UpDown8 = nullptr;
+    // ---- Lottotipp ----
+    // Draw line
+    QToolButton* SpeedButton6 = nullptr; // previous draw
+    QLabel* Label35 = nullptr;           // the current draw
+    QToolButton* SpeedButton7 = nullptr; // next draw
+    QLabel* Label13 = nullptr;           // "Quersumme"
+    QCheckBox* CheckBox16 = nullptr;     // Saturday draws
+    QCheckBox* CheckBox17 = nullptr;     // Wednesday draws
+    // Left strip
+    QToolButton* SpeedButton10 = nullptr; // draw download
+    Panel* Panel9 = nullptr;
+    ClickLabel* Label43 = nullptr; // the maker's address, one letter per line
+    // Centre
+    Panel* Panel12 = nullptr;        // "Spielreihen"
+    QCheckBox* CheckBox28 = nullptr; // "Löschen vor neuer Berechnung"
+    QListWidget* ListBox1 = nullptr; // tip list
+    // Right block
+    Panel* Panel14 = nullptr; // "Gewinn"
+    Panel* Panel13 = nullptr; // settings column
+    QLabel* Label22 = nullptr;
+    UpDown* UpDown9 = nullptr; // Edit1: number of tips
+    QLabel* Label61 = nullptr;
+    UpDown* UpDown18 = nullptr; // Edit5: numbers per tip
     QComboBox* ComboBox1 = nullptr;
+    QToolButton* SpeedEdit = nullptr;
+    QToolButton* SpeedButton11 = nullptr;
+    QListWidget* ListBox2 = nullptr; // hit list
+    Panel* Panel15 = nullptr;
+    Panel* Panel10 = nullptr;
+    ClickLabel* Label44 = nullptr; // product name and version, one letter per line
+    // Bottom rows
+    QToolButton* SpeedButton15 = nullptr;
+    QToolButton* SpeedButton16 = nullptr;
+    QPushButton* BitBtn7 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QToolButton* SpeedButton13 = nullptr;
     QPushButton* BitBtn5 = nullptr;
+    // Hidden
+    QLabel* Label16 = nullptr;
+    UpDown* UpDown8 = nullptr; // Edit80: tips per ticket
+    QPlainTextEdit* Memo1 = nullptr;
 
-    // Optionen
+    // ---- Optionen / Statistisch ----
+    QLabel* LabelStatisticsHeading = nullptr;
+    QLabel* Label76 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    UpDown* UpDown12 = nullptr; // Edit85
+    QCheckBox* CheckBox14 = nullptr;
+    UpDown* UpDown14 = nullptr; // Edit87
     QToolButton* SpeedButton20 = nullptr;
-    UpDown* UpDown7 = nullptr;
+    QCheckBox* CheckBox10 = nullptr;
+    UpDown* UpDown13 = nullptr; // Edit86
+    QToolButton* SpeedButton21 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox11 = nullptr;
+    QToolButton* SpeedButton17 = nullptr;
+    QCheckBox* CheckBox6 = nullptr;
+    QCheckBox* CheckBox12 = nullptr;
+    QToolButton* SpeedButton18 = nullptr;
+    QCheckBox* CheckBox7 = nullptr;
+    QCheckBox* CheckBox13 = nullptr;
+    QToolButton* SpeedButton19 = nullptr;
+    QCheckBox* CheckBox19 = nullptr;
+    QLabel* LabelStatisticsNote = nullptr;
 
-    // Diagramm
-    QToolButton* SpeedButton2 = nullptr;
+    // ---- Optionen / Schein Optimierung ----
+    QLabel* LabelTicketHeading = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    UpDown* UpDown3 = nullptr; // Edit39: maximum matches
+    QCheckBox* CheckBox24 = nullptr;
+    UpDown* UpDown1 = nullptr; // Edit88: minimum matches
+    QCheckBox* CheckBox27 = nullptr;
+    QLabel* LabelHistoryHeading = nullptr;
+    QCheckBox* CheckBox4 = nullptr;
+    UpDown* UpDown4 = nullptr; // Edit40
+    QCheckBox* CheckBox5 = nullptr;
+    UpDown* UpDown5 = nullptr; // Edit41
+    QCheckBox* CheckBox23 = nullptr;
+    UpDown* UpDown11 = nullptr; // Edit84
+    QCheckBox* CheckBox9 = nullptr;
+    UpDown* UpDown6 = nullptr; // Edit42
+    QCheckBox* CheckBox30 = nullptr;
+    UpDown* UpDown19 = nullptr; // Edit91
+    UpDown* UpDown20 = nullptr; // Edit92
+    QCheckBox* CheckBox31 = nullptr;
+    UpDown* UpDown21 = nullptr; // Edit6
+    UpDown* UpDown22 = nullptr; // Edit7
+
+    // ---- Optionen / Mathematisch ----
+    QLabel* LabelMathHeading = nullptr;
+    QLabel* LabelCrossSumNote = nullptr;
+    QLabel* LabelCrossSum = nullptr;
+    UpDown* UpDown2 = nullptr;  // Edit37: lowest cross sum
+    UpDown* UpDown15 = nullptr; // Edit38: highest cross sum
+    ClickLabel* Label74 = nullptr;
+    QCheckBox* CheckBox22 = nullptr;
+    UpDown* UpDown10 = nullptr; // Edit83: primes
+    QCheckBox* CheckBox25 = nullptr;
+    UpDown* UpDown16 = nullptr; // Edit89: even numbers
+    QCheckBox* CheckBox26 = nullptr;
+    UpDown* UpDown17 = nullptr; // Edit90: odd numbers
+    ClickLabel* Label66 = nullptr;
+    QCheckBox* CheckBox8 = nullptr;
+    ClickLabel* Label75 = nullptr;
+    ClickLabel* Label69 = nullptr;
+    QCheckBox* CheckBox18 = nullptr;
+
+    // ---- Optionen / Allgemein ----
+    QCheckBox* CheckBox20 = nullptr;
+    QCheckBox* CheckBox15 = nullptr;
+    QLabel* LabelMaxRuns = nullptr;
+    UpDown* UpDown7 = nullptr; // Edit55: attempts per tip in thousands
+    QLabel* LabelThousands = nullptr;
+    QCheckBox* CheckBox29 = nullptr; // hidden
+
+    // ---- Diagramm ----
+    QToolButton* SpeedButton2 = nullptr;  // frequencies
+    QToolButton* SpeedButton9 = nullptr;  // "QS"
+    QToolButton* SpeedButton22 = nullptr; // "2er"
+    QToolButton* SpeedButton1 = nullptr;  // "3er"
+    QToolButton* SpeedButton3 = nullptr;  // "4er"
+    QToolButton* SpeedButton23 = nullptr; // "Ausstehende"
     DatePicker* DateTimePicker2 = nullptr;
     BarChartView* Chart1 = nullptr;
 
-    // Datenbank
-    QPushButton* BitBtn6 = nullptr;
+    // ---- Datenbank ----
+    QPushButton* BitBtn1 = nullptr;      // "Datenbank aktualisieren"
+    QToolButton* SpeedButton8 = nullptr; // stop, visible only while a download runs
     QLabel* Label29 = nullptr;
     DatePicker* DateTimePicker1 = nullptr;
     QToolButton* SpeedButton5 = nullptr;
+    QPushButton* BitBtn6 = nullptr; // "Löschen"
+    QPushButton* BitBtn8 = nullptr; // "Eingeben"
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* BitBtn9 = nullptr;
 
-    // Internet-Optionen
+    // ---- Internet-Optionen ----
+    QLabel* Label12 = nullptr;
     QLineEdit* FileNameEdit = nullptr;
+    QLabel* Label10 = nullptr;
     QLineEdit* ProxyHostEdit = nullptr;
+    QLabel* Label11 = nullptr;
     QLineEdit* ProxyPortEdit = nullptr;
+    QLabel* LabelDrawServer = nullptr;
+    QLineEdit* DrawServerEdit = nullptr; // scheme, host and port of the draw results server
+    QLabel* Label73 = nullptr;
+    QCheckBox* CheckBox21 = nullptr;
+    QLabel* Label51 = nullptr;
     ClickLabel* Label52 = nullptr;
+    QLabel* Label53 = nullptr;
     ClickLabel* Label54 = nullptr;
+    QLabel* Label55 = nullptr;
     ClickLabel* Label56 = nullptr;
+    QLabel* Label46 = nullptr;
+    QLabel* Label47 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLabel* Label48 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    // Hidden
+    QLabel* Label21 = nullptr;
+    QLineEdit* URLEdit = nullptr; // disabled
+    QLabel* Label26 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLabel* Label25 = nullptr;
+    QLineEdit* MaskEdit1 = nullptr; // password echo
 
     // Builds every control on the window and names it.
     void build(TForm1* form);
+
+private:
+    void buildLottotipp();
+    void buildStatistisch();
+    void buildScheinOptimierung();
+    void buildMathematisch();
+    void buildAllgemein();
+    void buildDiagramm();
+    void buildDatenbank();
+    void buildInternetOptionen();
 };

@@ -35,6 +35,7 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     ui.build(this);
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
+    connectOptions();
     FormCreate();
     // The number choice window is created after the main window, so the start-up translation
     // (which runs inside FormCreate) reaches the main window only.
@@ -52,6 +53,9 @@ void TForm1::connectControls() {
     bind(ui.BitBtn5, &QPushButton::clicked, &TForm1::Beenden1Click);
     bind(ui.Label43, &ClickLabel::clicked, &TForm1::Label43Click);
     bind(ui.Label44, &ClickLabel::clicked, &TForm1::Label43Click);
+    // The banner panels answer a click like their labels.
+    bind(ui.Panel9, &Panel::clicked, &TForm1::Label43Click);
+    bind(ui.Panel10, &Panel::clicked, &TForm1::Label43Click);
     for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
         connect(link, &ClickLabel::clicked, this,
                 [this, link] { runAction([this, link] { Label52Click(link); }); });

@@ -36,6 +36,17 @@ public:
     void loadSettings();
     void saveSettings();
 
+    // ---- Generator options: coupled spin limits, percentage label, attempt limit ----
+    void UpDown3MouseDown(); // the maximum of matches caps the minimum
+    void UpDown1MouseUp();   // the minimum of matches floors the maximum
+    void UpDown16MouseUp();  // even and odd minimums never exceed six together
+    void UpDown17MouseUp();
+    void UpDown17MouseDown();
+    void UpDown12Click(); // Label76 explains the frequency band
+    void UpDown14Click();
+    void UpDown13Click();
+    void UpDown7Changing(); // MaxRuns from the position before the step
+
     // ---- Draw history ----
     void BitBtn4Click();      // "Löschen": remove the current draw
     void BitBtn8Click();      // "Eingeben": manual draw entry
@@ -103,6 +114,7 @@ protected:
 
 private:
     void connectControls();
+    void connectOptions();
 
     QString m_programDirectory;
     Platform m_platform;

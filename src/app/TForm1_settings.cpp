@@ -1,7 +1,160 @@
+// The settings of the main window: read once at start-up straight into the controls, written
+// once at shutdown. A value that is absent, or stored with another kind than the one below,
+// leaves its control in its built-in state; nothing here stops the start-up.
+#include "app/SettingsStore.h"
 #include "app/TForm1.h"
 
-// Settings are not stored yet: every control keeps its built-in state.
-void TForm1::loadSettings() {
-    EvaluationEnabled = true;
+#include <QtEndian>
+#include <bit>
+#include <cmath>
+
+namespace {
+
+// The check boxes that are stored, in the order of reading and writing. The values are
+// spelled "Chekcbox<n>".
+constexpr int kStoredCheckBoxes[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                     14, 15, 18, 19, 20, 22, 23, 24, 25, 26, 27, 30, 31};
+constexpr int kUpDownCount = 22;
+
+QString checkBoxValue(int n) {
+    return QStringLiteral("Chekcbox%1").arg(n);
 }
-void TForm1::saveSettings() {}
+QString upDownValue(int n) {
+    return QStringLiteral("UpDown%1").arg(n);
+}
+
+QByteArray doubleBytes(double value) {
+    QByteArray bytes(8, '\0');
+    qToLittleEndian(std::bit_cast<quint64>(value), bytes.data());
+    return bytes;
+}
+
+// An 8-byte binary value as a double; nothing for any other kind or size.
+std::optional<double> readDouble(const SettingsStore& store, const QString& name) {
+    if (store.kind(name) != SettingsStore::Kind::Binary) return std::nullopt;
+    const QByteArray bytes = store.readBinary(name);
+    if (bytes.size() != 8) return std::nullopt;
+    return std::bit_cast<double>(qFromLittleEndian<quint64>(bytes.constData()));
+}
+
+std::optional<qint32> readInteger(const SettingsStore& store, const QString& name) {
+    if (store.kind(name) != SettingsStore::Kind::Integer) return std::nullopt;
+    return store.readInteger(name);
+}
+
+std::optional<QString> readText(const SettingsStore& store, const QString& name) {
+    if (store.kind(name) != SettingsStore::Kind::Text) return std::nullopt;
+    return store.readString(name);
+}
+
+// Day counts a date picker can hold at all (years 1 to 9999); others are damage.
+bool plausibleDayCount(double dayCount) {
+    return std::isfinite(dayCount) && dayCount > -693594.0 && dayCount < 2958466.0;
+}
+
+} // namespace
+
+void TForm1::loadSettings() {
+    const SettingsStore store = SettingsStore::openKey(SettingsStore::ProgramKey);
+    auto checkBox = [this](int n) {
+        return ui.PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
+    };
+    auto upDown = [this](int n) {
+        return ui.PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
+    };
+    auto text = [&store](const QString& name, QLineEdit* edit) {
+        if (const auto value = readText(store, name)) edit->setText(*value);
+    };
+
+    if (const auto v = readInteger(store, QStringLiteral("NeuerSchein"))) NeuerSchein = *v;
+    for (const int n : kStoredCheckBoxes)
+        if (const auto v = readInteger(store, checkBoxValue(n))) checkBox(n)->setChecked(*v != 0);
+
+    // The language items are always set: an absent flag takes its default, so a first start
+    // selects Greek.
+    ui.Deutsch1->setChecked(readInteger(store, QStringLiteral("Deutsch1")).value_or(0) != 0);
+    ui.Englichen1->setChecked(readInteger(store, QStringLiteral("Englichen1")).value_or(0) != 0);
+    ui.Grichisch1->setChecked(readInteger(store, QStringLiteral("Grichisch1")).value_or(1) != 0);
+
+    if (const auto v = readInteger(store, QStringLiteral("Land"))) Land = *v;
+    if (const auto v = readInteger(store, QStringLiteral("TippTop"))) TippTop = *v;
+    if (const auto v = readInteger(store, QStringLiteral("TippLeft"))) TippLeft = *v;
+    if (const auto v = readInteger(store, QStringLiteral("System"))) StoredSystem = *v;
+
+    for (int n = 1; n <= kUpDownCount; ++n) {
+        // The spin keeps its position within its limits.
+        if (const auto v = readInteger(store, upDownValue(n))) upDown(n)->setPosition(*v);
+        // The maximum of matches with other tips is never below the minimum.
+        if (n == 3 && ui.UpDown3->position() < ui.UpDown1->position())
+            ui.UpDown3->setPosition(ui.UpDown1->position());
+    }
+
+    text(QStringLiteral("Spielername"), ui.Edit2);
+    text(QStringLiteral("Passwort"), ui.MaskEdit1);
+    text(QStringLiteral("EINPREIS"), ui.Edit3);
+    text(QStringLiteral("ZWEIPREIS"), ui.Edit4);
+    if (const auto v = readDouble(store, QStringLiteral("Preis"))) Preis = *v;
+
+    // "Browser" was once stored as text; a non-empty text means checked.
+    const QString browser = QStringLiteral("Browser");
+    if (const auto v = readInteger(store, browser))
+        ui.CheckBox21->setChecked(*v != 0);
+    else if (const auto t = readText(store, browser); t && !t->isEmpty())
+        ui.CheckBox21->setChecked(true);
+    EvaluationEnabled = true;
+
+    // Without a stored name the start-up puts the program directory's "Lotto.html" here,
+    // instead of the built-in placeholder.
+    if (const auto v = readText(store, QStringLiteral("FileNameEdit")))
+        ui.FileNameEdit->setText(*v);
+    else
+        ui.FileNameEdit->clear();
+    text(QStringLiteral("URLEdit"), ui.URLEdit);
+    text(QStringLiteral("ProxyHostEdit"), ui.ProxyHostEdit);
+    text(QStringLiteral("ProxyPortEdit"), ui.ProxyPortEdit);
+
+    // A date the picker refuses (before its earliest date) leaves the built-in date.
+    if (const auto day = readDouble(store, QStringLiteral("DateTimePicker2")); day && plausibleDayCount(*day))
+        ui.DateTimePicker2->trySetDayCount(*day);
+
+    text(QStringLiteral("DrawServer"), ui.DrawServerEdit);
+}
+
+void TForm1::saveSettings() {
+    // The key is written whole, in this order; values of the key that this program does not
+    // know follow its own.
+    const SettingsStore previous = SettingsStore::openKey(SettingsStore::ProgramKey);
+    SettingsStore key = previous;
+    key.clear();
+    auto flag = [&key](const QString& name, bool on) { key.writeInteger(name, on ? 1 : 0); };
+
+    key.writeInteger(QStringLiteral("NeuerSchein"), NeuerSchein);
+    for (const int n : kStoredCheckBoxes)
+        flag(checkBoxValue(n),
+             ui.PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n))->isChecked());
+    flag(QStringLiteral("Deutsch1"), ui.Deutsch1->isChecked());
+    flag(QStringLiteral("Englichen1"), ui.Englichen1->isChecked());
+    flag(QStringLiteral("Grichisch1"), ui.Grichisch1->isChecked());
+    key.writeInteger(QStringLiteral("System"), ui.ComboBox1->currentIndex());
+    key.writeInteger(QStringLiteral("TippTop"), TippTop);
+    key.writeInteger(QStringLiteral("TippLeft"), TippLeft);
+    for (int n = 1; n <= kUpDownCount; ++n)
+        key.writeInteger(upDownValue(n),
+                         ui.PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n))->position());
+    key.writeBinary(QStringLiteral("Preis"), doubleBytes(Preis));
+    flag(QStringLiteral("Browser"), ui.CheckBox21->isChecked());
+    key.writeString(QStringLiteral("FileNameEdit"), ui.FileNameEdit->text());
+    key.writeString(QStringLiteral("URLEdit"), ui.URLEdit->text());
+    key.writeString(QStringLiteral("ProxyHostEdit"), ui.ProxyHostEdit->text());
+    key.writeString(QStringLiteral("ProxyPortEdit"), ui.ProxyPortEdit->text());
+    key.writeString(QStringLiteral("Spielername"), ui.Edit2->text());
+    key.writeString(QStringLiteral("EINPREIS"), ui.Edit3->text());
+    key.writeString(QStringLiteral("ZWEIPREIS"), ui.Edit4->text());
+    key.writeString(QStringLiteral("Passwort"), ui.MaskEdit1->text());
+    key.writeBinary(QStringLiteral("DateTimePicker2"), doubleBytes(ui.DateTimePicker2->dayCount()));
+    key.writeInteger(QStringLiteral("Land"), Land);
+    key.writeString(QStringLiteral("DrawServer"), ui.DrawServerEdit->text());
+
+    key.addMissingFrom(previous);
+    key.save();
+}

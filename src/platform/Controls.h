@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateEdit>
 #include <QLabel>
+#include <QPointer>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVector>
@@ -24,6 +25,9 @@ public:
 signals:
     void mousePressed();
     void mouseReleased();
+    // The user is about to step the position with the arrows or the arrow keys; position()
+    // still holds the value before the step.
+    void changing();
     // The user stepped the position with the arrows or the arrow keys.
     void clicked();
 
@@ -70,4 +74,49 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A panel: a framed area with an optional caption (text()) that other widgets may sit on, and
+// that reports clicks like a label.
+class Panel : public QLabel {
+    Q_OBJECT
+public:
+    explicit Panel(const QString& name, const QString& caption = {}, QWidget* parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+
+    // Large enough for the caption and for the widgets its layout holds.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Places fields (spin boxes) over the runs of two or more blanks in the caption of a label or
+// check box, so that the number stands inside the sentence ("maximal [4] Übereinstimmungen
+// ..."). The n-th field covers the n-th run; a field without a run (a translated caption
+// may have none) goes after the text. The fields become children of the host, which is made
+// tall enough for them; they follow caption, font and size changes.
+class InlineFields : public QObject {
+    Q_OBJECT
+public:
+    InlineFields(QWidget* host, const QList<QWidget*>& fields);
+
+    // The x range (start, end) of each blank run in the host's caption, in host coordinates.
+    static QList<QPair<int, int>> blankRuns(const QWidget* host);
+    // Places the fields now.
+    void place();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_host;
+    QList<QPointer<QWidget>> m_fields;
+    QString m_placedText;
 };

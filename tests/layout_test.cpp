@@ -1,0 +1,354 @@
+// The main window's controls by name: captions, hints, hidden controls, pages, menu, and a
+// geometry check of every page at the designed size.
+#include "support/TestPlatform.h"
+
+#include <QAbstractItemView>
+#include <QGraphicsView>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Text {
+    const char* name;
+    const char* text;
+};
+
+// Captions exactly as built in, blank runs included.
+const Text kCaptions[] = {
+    {"Label13", "Quersumme"},
+    {"CheckBox16", "Samstags Ziehungen"},
+    {"CheckBox17", "Mitwoch Ziehungen"},
+    {"Panel12", "Spielreihen"},
+    {"CheckBox28", "Löschen vor neuer Berechnung"},
+    {"Panel14", "                          Gewinn"},
+    {"Label22", "Anzahl der Tipps"},
+    {"Label61", "Zahlen pro Tipp"},
+    {"BitBtn7", "Tipp"},
+    {"SpeedButton4", "Tipps in DB suchen"},
+    {"Button6", "Tippverteilung"},
+    {"BitBtn4", "Tipps berechnen"},
+    {"SpeedButton13", "Glückszahl setzen"},
+    {"BitBtn5", "Schließen"},
+    {"Label16", "Tipps pro Schein"},
+    {"LabelStatisticsHeading", "Zahlen für die Tipps über Statistik bevorzugen"},
+    {"LabelStatisticsNote", "Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die "
+                            "Tippberechnung verwendet werden"},
+    {"Label76", "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)"},
+    {"CheckBox2", "Zahlen die besonders oft gezogen wurden bevorzugen"},
+    {"CheckBox14", "Zahlen die besonders selten gezogen wurden bevorzugen"},
+    {"CheckBox10", "Zahlen die am längsten überfällig sind"},
+    {"CheckBox1", "Zahlen mit einer häufigen Paarebildung bevorzugen"},
+    {"CheckBox11", "seltensten"},
+    {"CheckBox6", "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen"},
+    {"CheckBox12", "seltensten"},
+    {"CheckBox7", "Zahlen mit einer häufigen Viergruppenbildung bevorzugen"},
+    {"CheckBox13", "seltensten"},
+    {"CheckBox19", "benachbarte Zahlen der letzten Ziehung bevorzugen"},
+    {"LabelTicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein "},
+    {"LabelHistoryHeading", "Optimierung der einzelnen Tipps über die vergangenen Ziehungen"},
+    {"CheckBox3", "maximal                 Übereinstimmungen mit anderen Tipps"},
+    {"CheckBox24", "minimal                  Übereinstimmungen mit anderen Tipps"},
+    {"CheckBox27", "Min/Max: jeder Tipp muss mit jedem Tipp diese Bedingung erfüllen"},
+    {"CheckBox4", "maximal                 Zahl der letzten Ziehung zulassen"},
+    {"CheckBox5", "maximal                 Zahl der vorletzten Ziehung zulassen"},
+    {"CheckBox23", "maximal                 Zahl der vorvorletzten Ziehung zulassen"},
+    {"CheckBox9", "Tipp darf noch keinen              er aus der Datenbank entsprechen"},
+    {"CheckBox30", "Tipp darf keinen              er aus den letzten              Ziehungen sein"},
+    {"CheckBox31", "Tipp darf keinen              er aus den letzten              Ziehungen sein"},
+    {"LabelMathHeading", "Diese Bedingungen werden in jeder Tippreihe berücksichtigt"},
+    {"LabelCrossSumNote",
+     "Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49"},
+    {"LabelCrossSum", "Quersummer von                  bis                     im Tipp zulassen"},
+    {"Label74", "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "},
+    {"CheckBox22", "mindestens               Primzahlen in jedem Tipp"},
+    {"CheckBox25", "mindestens               gerade Zahlen in jedem Tipp"},
+    {"CheckBox26", "mindestens               ungerade Zahlen in jedem Tipp"},
+    {"Label66", "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."},
+    {"CheckBox8", "eine Paarbildung pro Tipp erzwingen"},
+    {"Label75", "Dreier, "},
+    {"Label69",
+     "Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ sellten, können hier ganz verhindert werden"},
+    {"CheckBox18", "keine Dreie, Vierer... Gruppen"},
+    {"CheckBox20", "Liste bearbeiten"},
+    {"CheckBox15", "für den Tipp nur bevorzugte Zahlen verwenden!"},
+    {"LabelMaxRuns", "Max.Berechnungsläufe"},
+    {"LabelThousands", "Tausend"},
+    {"SpeedButton9", "QS"},
+    {"SpeedButton22", "2er"},
+    {"SpeedButton1", "3er"},
+    {"SpeedButton3", "4er"},
+    {"SpeedButton23", "Ausstehende"},
+    {"BitBtn1", "Datenbank aktualisieren"},
+    {"BitBtn6", "Löschen"},
+    {"BitBtn8", "Eingeben"},
+    {"Button2", "Paare suchen"},
+    {"Button3", "Dreier suchen"},
+    {"Button4", "Vierer suchen"},
+    {"Button5", "Ausstehende"},
+    {"BitBtn9", "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"},
+    {"Label12", "Temp-Datei für Internetabruf"},
+    {"Label10", "Proxy-Server"},
+    {"Label11", "Porxy-Port"},
+    {"LabelDrawServer", "Ziehungsserver (Adresse)"},
+    {"Label73", "Online-Tipp über Linkseite, notwendig falls Direktaufruf nicht funktioniert"},
+    {"CheckBox21", "Linkseite aktivieren"},
+    {"Label51", "Updates und die neueste Version gibt es bei:"},
+    {"Label53", "Die aktuellen Ziehungen und Quoten finden unter:"},
+    {"Label46", "Bearb.gebühr:"},
+    {"Label47", "Sa.od.Mi.:"},
+    {"Label48", "Sa u.Mi:"},
+    {"Label21", "Internetquelle für Lottozahlenabruf"},
+    {"Label26", "Spielername"},
+    {"Label25", "Passwort"},
+};
+
+const char* const kPercentHint = "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen";
+const char* const kRecentHint = "Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem "
+                                "Datum  aus deer Diagrammübersicht";
+const char* const kHitsHint = "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen";
+const char* const kDrawsHint = "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen";
+
+const Text kHints[] = {
+    {"SpeedEdit", "Zahlen des gewählten Tipps bearbeiten oder ändern"},
+    {"SpeedButton11", "Löschen aller Tipps"},
+    {"SpeedButton15", "Speichern des berechneten Tipps in einer Datei"},
+    {"SpeedButton16", "Laden eines Tipps aus einer Datei"},
+    {"BitBtn7", "Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich auch gedrucktwerden und zur "
+                "annahmestelle gebracht werden."},
+    {"SpeedButton4", "Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"},
+    {"Button6", "Hier sehen Sie ein Diagramm der Zahlenverteilung des Tipps"},
+    {"BitBtn4", "Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"},
+    {"SpeedButton13", "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"},
+    {"SpeedButton2", "Häufigkeit der gezogenen Zahlen"},
+    {"SpeedButton9", "Verteilung der Quersumme der Ziehungen"},
+    {"SpeedButton8", "Stoppt das Einlesen"},
+    {"SpeedButton5", "Bewertung des Tipps für die Ziehung des gewählten Datums"},
+    {"Edit85", kPercentHint},
+    {"Edit86", kPercentHint},
+    {"Edit87", kPercentHint},
+    {"CheckBox30", kRecentHint},
+    {"CheckBox31", kRecentHint},
+    {"Edit91", kHitsHint},
+    {"Edit6", kHitsHint},
+    {"Edit92", kDrawsHint},
+    {"Edit7", kDrawsHint},
+};
+
+// Each spin with the edit that carries its number.
+const std::pair<int, const char*> kSpinEdits[] = {
+    {1, "Edit88"},  {2, "Edit37"},  {3, "Edit39"},  {4, "Edit40"},  {5, "Edit41"},  {6, "Edit42"},
+    {7, "Edit55"},  {8, "Edit80"},  {9, "Edit1"},   {10, "Edit83"}, {11, "Edit84"}, {12, "Edit85"},
+    {13, "Edit86"}, {14, "Edit87"}, {15, "Edit38"}, {16, "Edit89"}, {17, "Edit90"}, {18, "Edit5"},
+    {19, "Edit91"}, {20, "Edit92"}, {21, "Edit6"},  {22, "Edit7"}};
+
+// Sentences and the spins standing in their blank runs, in run order.
+const std::pair<const char*, std::vector<int>> kSentences[] = {
+    {"CheckBox3", {3}},         {"CheckBox24", {1}},  {"CheckBox4", {4}},       {"CheckBox5", {5}},
+    {"CheckBox23", {11}},       {"CheckBox9", {6}},   {"CheckBox30", {19, 20}}, {"CheckBox31", {21, 22}},
+    {"LabelCrossSum", {2, 15}}, {"CheckBox22", {10}}, {"CheckBox25", {16}},     {"CheckBox26", {17}}};
+
+struct LayoutTest : ::testing::Test {
+    TestProgramDir dir;
+    FormFixture f{dir, true};
+    TForm1* form = f.form.get();
+
+    QWidget* widget(const char* name) const { return form->findChild<QWidget*>(QLatin1String(name)); }
+    UpDown* spin(int n) const { return form->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n)); }
+};
+
+// The controls a page shows, each with its rectangle in page coordinates; composite controls
+// (spin boxes, combo boxes, lists, the chart) count as one.
+void collectControls(QWidget* parent, QList<QWidget*>& out) {
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isHidden() || qobject_cast<QTabWidget*>(w)) continue;
+        const bool composite = qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
+                               qobject_cast<QAbstractItemView*>(w) || qobject_cast<QGraphicsView*>(w);
+        if (composite || qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+            qobject_cast<QLineEdit*>(w))
+            out << w;
+        if (!composite) collectControls(w, out);
+    }
+}
+
+void checkPage(QWidget* page) {
+    SCOPED_TRACE(page->objectName().toStdString());
+    QList<QWidget*> controls;
+    collectControls(page, controls);
+    ASSERT_FALSE(controls.isEmpty());
+    auto rectOf = [page](QWidget* w) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); };
+    for (QWidget* w : controls) {
+        const std::string name = w->objectName().toStdString();
+        EXPECT_TRUE(page->rect().contains(rectOf(w))) << name << " leaves the page";
+        const auto* label = qobject_cast<QLabel*>(w);
+        if (label && label->wordWrap()) {
+            EXPECT_GE(w->height(), label->heightForWidth(w->width())) << name << " is cut off";
+        } else {
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " is cut off";
+            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name << " is cut off";
+        }
+    }
+    for (QWidget* a : controls)
+        for (QWidget* b : controls)
+            if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a)) {
+                EXPECT_FALSE(rectOf(a).intersects(rectOf(b)))
+                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+            }
+}
+
+} // namespace
+
+TEST_F(LayoutTest, CaptionsAndHintsAreExact) {
+    for (const Text& t : kCaptions) {
+        QWidget* w = widget(t.name);
+        ASSERT_NE(w, nullptr) << t.name;
+        EXPECT_EQ(w->property("text").toString(), QString::fromUtf8(t.text)) << t.name;
+    }
+    for (const Text& t : kHints) {
+        QWidget* w = widget(t.name);
+        ASSERT_NE(w, nullptr) << t.name;
+        EXPECT_EQ(w->toolTip(), QString::fromUtf8(t.text)) << t.name;
+    }
+    EXPECT_TRUE(form->ui.SpeedButton10->toolTip().startsWith(
+        QStringLiteral("Aktualisieren der Lottozahlen aus dem Internet")));
+    QStringList entries;
+    for (int i = 0; i < form->ui.ComboBox1->count(); ++i) entries << form->ui.ComboBox1->itemText(i);
+    EXPECT_EQ(entries.join(QLatin1Char(' ')),
+              QStringLiteral("Normal Voll 609 610 612 616 622 626 710 711 712"));
+    EXPECT_EQ(form->ui.ComboBox1->currentText(), QStringLiteral("Normal"));
+    EXPECT_EQ(form->ui.FileNameEdit->objectName(), QStringLiteral("FileNameEdit"));
+    EXPECT_EQ(form->ui.Edit3->text(), QStringLiteral("0,50"));
+}
+
+TEST_F(LayoutTest, EverySpinCarriesItsEditByName) {
+    for (const auto& [n, edit] : kSpinEdits) {
+        UpDown* s = spin(n);
+        ASSERT_NE(s, nullptr) << n;
+        EXPECT_EQ(form->findChild<QLineEdit*>(QLatin1String(edit)), s->edit()) << edit;
+    }
+}
+
+TEST_F(LayoutTest, HiddenControlsExistHidden) {
+    for (const char* name : {"Label16", "UpDown8", "Label21", "URLEdit", "Label26", "Edit2", "Label25",
+                             "MaskEdit1", "Memo1", "SpeedButton8", "CheckBox29"}) {
+        QWidget* w = widget(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->isHidden()) << name;
+    }
+    EXPECT_FALSE(form->ui.URLEdit->isEnabled());
+    EXPECT_EQ(form->ui.MaskEdit1->echoMode(), QLineEdit::Password);
+    for (const Text& t : kCaptions) {
+        const QString name = QLatin1String(t.name);
+        if (name != QLatin1String("Label16") && name != QLatin1String("Label21") &&
+            name != QLatin1String("Label26") && name != QLatin1String("Label25")) {
+            EXPECT_FALSE(widget(t.name)->isHidden()) << t.name;
+        }
+    }
+}
+
+TEST_F(LayoutTest, PagesMenuStatusBarAndWindow) {
+    const Form1Ui& ui = form->ui;
+    const QStringList pages = {QStringLiteral("Lottotipp"), QStringLiteral("Optionen"),
+                               QStringLiteral("Diagramm"), QStringLiteral("Datenbank"),
+                               QStringLiteral("Internet-Optionen")};
+    const QList<QWidget*> sheets = {ui.TabSheet1, ui.TabSheet6, ui.TabSheet5, ui.TabSheet4, ui.TabSheet3};
+    for (int i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(ui.PageControl1->tabText(i), pages[i]);
+        EXPECT_EQ(ui.PageControl1->widget(i), sheets[i]);
+    }
+    const QStringList subPages = {QStringLiteral("Statistisch"), QStringLiteral("Schein Optimierung"),
+                                  QStringLiteral("Mathematisch"), QStringLiteral("Allgemein")};
+    for (int i = 0; i < subPages.size(); ++i) EXPECT_EQ(ui.PageControl2->tabText(i), subPages[i]);
+    EXPECT_EQ(ui.PageControl1->currentWidget(), ui.TabSheet1);
+    EXPECT_EQ(ui.PageControl2->currentWidget(), ui.TabSheet8);
+
+    QStringList menu;
+    for (QAction* a : form->menuBar()->actions()) menu << a->objectName() + QLatin1Char('=') + a->text();
+    EXPECT_EQ(menu.join(QLatin1Char(' ')),
+              QStringLiteral("Beenden1=&Beenden Aktualisieren1=&Aktualisieren Sprache1=Sprache / Language"));
+    QStringList language;
+    for (QAction* a : ui.Sprache1->actions())
+        language << a->objectName() + QLatin1Char('=') +
+                        (a->isSeparator() ? QStringLiteral("-") : a->text()) +
+                        (a->isCheckable() ? QStringLiteral("[x]") : QString());
+    EXPECT_EQ(language.join(QLatin1Char(' ')),
+              QStringLiteral("Deutsch1=Deutsch[x] Englichen1=Englisch[x] Grichisch1=Griechisch[x] N1=- "
+                             "Dateiladen1=Datei laden InDateispeichern1=Datei speichern"));
+
+    EXPECT_EQ(ui.StatusBar1->panel(0)->width(), 150);
+    EXPECT_GE(ui.StatusBar1->panel(1)->width(), 50);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Quintara for Greece"));
+    EXPECT_EQ(form->centralWidget()->size(), QSize(565, 450));
+    EXPECT_EQ(form->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(form->font().pixelSize(), 13);
+    for (QLabel* draw : {ui.Label35, ui.Label29}) {
+        EXPECT_TRUE(draw->font().bold());
+        EXPECT_EQ(draw->font().pixelSize(), 15);
+    }
+}
+
+TEST_F(LayoutTest, NumberFieldsStandInTheBlankRunsOfTheirSentences) {
+    form->ui.PageControl1->setCurrentWidget(form->ui.TabSheet6);
+    for (QWidget* sub : {form->ui.TabSheet9, form->ui.TabSheet10}) {
+        form->ui.PageControl2->setCurrentWidget(sub);
+        FormFixture::processEvents();
+    }
+    for (const auto& [hostName, spins] : kSentences) {
+        QWidget* host = widget(hostName);
+        const auto runs = InlineFields::blankRuns(host);
+        ASSERT_EQ(runs.size(), static_cast<qsizetype>(spins.size())) << hostName;
+        for (size_t i = 0; i < spins.size(); ++i) {
+            const QRect field = spin(spins[i])->geometry();
+            EXPECT_EQ(spin(spins[i])->parentWidget(), host) << hostName;
+            EXPECT_GE(field.left(), runs[i].first) << hostName;
+            EXPECT_LE(field.right(), runs[i].second) << hostName;
+            EXPECT_GE(field.width(), 36) << hostName; // room for the digits and the arrows
+            EXPECT_TRUE(host->rect().contains(field)) << hostName;
+        }
+    }
+    // A translated caption moves the field to the new run.
+    form->ui.PageControl2->setCurrentWidget(form->ui.TabSheet9);
+    FormFixture::processEvents();
+    auto* box = form->ui.CheckBox3;
+    box->setText(QStringLiteral("at most                 matches with other tips"));
+    box->repaint();
+    const auto runs = InlineFields::blankRuns(box);
+    EXPECT_GE(form->ui.UpDown3->geometry().left(), runs[0].first);
+    EXPECT_LE(form->ui.UpDown3->geometry().right(), runs[0].second);
+}
+
+TEST_F(LayoutTest, NothingOverlapsOrIsCutOffAtTheDesignedSize) {
+    for (QWidget* page : {form->ui.TabSheet1, form->ui.TabSheet5, form->ui.TabSheet4, form->ui.TabSheet3}) {
+        form->ui.PageControl1->setCurrentWidget(page);
+        FormFixture::processEvents();
+        checkPage(page);
+    }
+    form->ui.PageControl1->setCurrentWidget(form->ui.TabSheet6);
+    for (QWidget* page : {form->ui.TabSheet8, form->ui.TabSheet9, form->ui.TabSheet10, form->ui.TabSheet11}) {
+        form->ui.PageControl2->setCurrentWidget(page);
+        FormFixture::processEvents();
+        checkPage(page);
+    }
+    EXPECT_EQ(form->centralWidget()->size(), QSize(565, 450));
+}
+
+TEST_F(LayoutTest, LinksAndBannerOpenThroughTheShell) {
+    auto& opened = f.platform.shell->opened;
+    for (ClickLabel* link : {form->ui.Label52, form->ui.Label54, form->ui.Label56}) {
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+        opened.clear();
+        QTest::mouseClick(link, Qt::LeftButton);
+        EXPECT_EQ(opened, QStringList{link->text()});
+        EXPECT_TRUE(link->text().contains(QStringLiteral(".example")));
+    }
+    QStringList banner;
+    opened.clear();
+    for (QWidget* w : std::initializer_list<QWidget*>{form->ui.Label43, form->ui.Label44, form->ui.Panel9,
+                                                      form->ui.Panel10})
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
+    ASSERT_EQ(opened.size(), 4);
+    EXPECT_EQ(opened.count(opened.first()), 4);
+    EXPECT_TRUE(opened.first().startsWith(QStringLiteral("https://brenlow.example/")));
+}

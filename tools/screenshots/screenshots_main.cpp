@@ -1,0 +1,93 @@
+// Grabs every page of the main window into PNG files, for looking at the layout without a
+// display (run with QT_QPA_PLATFORM=offscreen).
+//   quintara-screenshots <results.csv> <output directory>
+// The window runs on a temporary program directory holding the history built from the CSV,
+// with its own settings folder, so nothing of the user's is read or written.
+#include "app/TForm1.h"
+#include "history/DrawCsv.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+// Messages are printed instead of shown, so the grab never waits for a click.
+class PrintingDialogs : public WidgetDialogs {
+public:
+    void message(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    void error(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "error: %s\n", qPrintable(text));
+    }
+};
+
+void settle() {
+    for (int i = 0; i < 10; ++i) QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The captions are German; the draw line's weekday should match them.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: quintara-screenshots <results.csv> <output directory>\n");
+        return 2;
+    }
+    QTemporaryDir temp;
+    const QString programDir = temp.path() + QStringLiteral("/program/");
+    QDir().mkpath(programDir);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(temp.path() + QStringLiteral("/config")));
+    {
+        QFile history(programDir + QStringLiteral("ZahlenGR.dat"));
+        if (!history.open(QIODevice::WriteOnly)) return 1;
+        for (const auto& r : DrawCsv::readFile(args[1])) {
+            const auto b = r.toBytes();
+            history.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
+        }
+    }
+    QDir().mkpath(args[2]);
+
+    Platform platform = Platform::system();
+    platform.dialogs = std::make_shared<PrintingDialogs>();
+    TForm1 form(programDir, platform);
+    form.ui.ListBox1->addItems(
+        {QStringLiteral("03,11,19,27,35,44:Normal"), QStringLiteral("05,12,21,30,38,47:Normal")});
+    form.ui.ListBox2->addItems({QStringLiteral("2"), QStringLiteral("5 + Z")});
+    form.show();
+    settle();
+
+    auto grab = [&](const QString& name) {
+        settle();
+        form.ui.Chart1->refresh();
+        settle();
+        const QString file = args[2] + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!form.grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    };
+    const QStringList pages = {QStringLiteral("lottotipp"), QStringLiteral("optionen"),
+                               QStringLiteral("diagramm"), QStringLiteral("datenbank"),
+                               QStringLiteral("internet")};
+    const QStringList subPages = {QStringLiteral("statistisch"), QStringLiteral("schein"),
+                                  QStringLiteral("mathematisch"), QStringLiteral("allgemein")};
+    for (int i = 0; i < pages.size(); ++i) {
+        form.ui.PageControl1->setCurrentIndex(i);
+        if (form.ui.PageControl1->currentWidget() == form.ui.TabSheet6) {
+            for (int j = 0; j < subPages.size(); ++j) {
+                form.ui.PageControl2->setCurrentIndex(j);
+                grab(QStringLiteral("optionen-") + subPages[j]);
+            }
+        } else {
+            grab(pages[i]);
+        }
+    }
+    std::printf("window %dx%d, client %dx%d\n", form.width(), form.height(), form.centralWidget()->width(),
+                form.centralWidget()->height());
+    return 0;
+}
