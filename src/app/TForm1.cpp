@@ -4,7 +4,9 @@
 #include "app/Random.h"
 #include "app/TextFile.h"
 #include "generator/TForm6.h"
+#include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
+#include "platform/HttpClient.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,7 +44,9 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     m_form6 = new TForm6(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (downloadRunning()) m_download->abort();
+}
 
 DrawHistory TForm1::history() const {
     return DrawHistory(historyPath());
@@ -65,6 +69,34 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton5, &QToolButton::clicked, &TForm1::SpeedButton5Click);
     bind(ui.SpeedButton6, &QToolButton::clicked, &TForm1::SpeedButton6Click);
     bind(ui.SpeedButton7, &QToolButton::clicked, &TForm1::SpeedButton7Click);
+    bind(ui.BitBtn8, &QPushButton::clicked, &TForm1::BitBtn8Click);
+
+    // Draw download: three starters, one stop button that works while the run holds the window.
+    bind(ui.BitBtn1, &QPushButton::clicked, &TForm1::QuintaraClick);
+    bind(ui.SpeedButton10, &QToolButton::clicked, &TForm1::QuintaraClick);
+    bind(ui.Aktualisieren1, &QAction::triggered, &TForm1::QuintaraClick);
+    bind(ui.SpeedButton8, &QToolButton::clicked, &TForm1::SpeedButton8Click, true);
+
+    // Statistics and their shortcuts.
+    bind(ui.Button2, &QPushButton::clicked, &TForm1::Button2Click);
+    bind(ui.SpeedButton22, &QToolButton::clicked, &TForm1::Button2Click);
+    bind(ui.Button3, &QPushButton::clicked, &TForm1::Button3Click);
+    bind(ui.SpeedButton1, &QToolButton::clicked, &TForm1::Button3Click);
+    bind(ui.Button4, &QPushButton::clicked, &TForm1::Button4Click);
+    bind(ui.SpeedButton3, &QToolButton::clicked, &TForm1::Button4Click);
+    bind(ui.Label66, &ClickLabel::clicked, &TForm1::Label66Click);
+    bind(ui.SpeedButton17, &QToolButton::clicked, &TForm1::Label66Click);
+    bind(ui.Label75, &ClickLabel::clicked, &TForm1::Label75Click);
+    bind(ui.SpeedButton18, &QToolButton::clicked, &TForm1::Label75Click);
+    bind(ui.Label69, &ClickLabel::clicked, &TForm1::Label69Click);
+    bind(ui.SpeedButton19, &QToolButton::clicked, &TForm1::Label69Click);
+    bind(ui.Button5, &QPushButton::clicked, &TForm1::Button5Click);
+    bind(ui.SpeedButton23, &QToolButton::clicked, &TForm1::Button5Click);
+    bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::SpeedButton21Click);
+    bind(ui.SpeedButton9, &QToolButton::clicked, &TForm1::SpeedButton9Click);
+    bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
+    bind(ui.Button6, &QPushButton::clicked, &TForm1::Button6Click);
+    bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
 }
 
 void TForm1::FormCreate() {
@@ -125,6 +157,10 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (downloadRunning()) {
+        ui.SpeedButton8->hide();
+        m_download->abort();
+    }
     FormClose();
     event->accept();
 }

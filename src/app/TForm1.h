@@ -6,7 +6,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <chrono>
 #include <functional>
+#include <memory>
 
 class TForm6;
 class DrawHistory;
@@ -57,9 +59,32 @@ public:
     bool steppedOver(double date) const;
     void takeBrowsedDraw(const DrawRecord& record);
 
+    // ---- Draw download ----
+    void QuintaraClick();      // update the history from the draw results server
+    void SpeedButton8Click();  // stop the update after the current request
+    bool downloadRunning() const;
+    // scheme://host:port of the draw results server: the command line's, else the setting's.
+    QString drawServerAddress() const;
+    void setServerOverride(const QString& address) { m_serverOverride = address; }
+    void setDownloadTimeout(std::chrono::milliseconds timeout) { m_downloadTimeout = timeout; }
+
     // ---- Statistics ----
     void SpeedButton2Click();  // number frequencies
     void SpeedButton20Click(); // options shortcut to the frequencies
+    void Button2Click();       // pairs
+    void Button3Click();       // runs of three
+    void Button4Click();       // runs of four
+    void Label66Click();
+    void Label75Click();
+    void Label69Click();
+    void Button5Click();       // overdue numbers
+    void SpeedButton21Click(); // options shortcut to the overdue numbers
+    void SpeedButton9Click();  // cross-sum distribution
+    void Label74Click();
+    void Button6Click();       // tip distribution
+    void SpeedButton4Click();  // tip test over the history
+    void showChartPage();
+    QStringList tipLines() const;
 
     // ---- Evaluation ----
     void SpeedButton5Click(); // load the draw of the evaluation date and check the list
@@ -106,15 +131,19 @@ protected:
 
     // Connects a control's signal to an operation; an error the operation raises ends it and is
     // shown in the standard error box, as for every action the user starts.
+    // While a long operation runs, other actions are held back (whileBusy: the stop button).
     template <class Sender, class Signal>
-    void bind(Sender* sender, Signal signal, void (TForm1::*operation)()) {
-        connect(sender, signal, this,
-                [this, operation] { runAction([this, operation] { (this->*operation)(); }); });
+    void bind(Sender* sender, Signal signal, void (TForm1::*operation)(), bool whileBusy = false) {
+        connect(sender, signal, this, [this, operation, whileBusy] {
+            if (m_busy && !whileBusy) return;
+            runAction([this, operation] { (this->*operation)(); });
+        });
     }
 
 private:
     void connectControls();
     void connectOptions();
+    void runSearch(int runLength);
 
     QString m_programDirectory;
     Platform m_platform;
@@ -122,6 +151,12 @@ private:
     QString m_winSoundFile;
     TForm6* m_form6 = nullptr;
     bool m_activated = false;
+    // A long operation (download, generation run) is going on: other actions wait.
+    bool m_busy = false;
+    QString m_serverOverride;
+    std::chrono::milliseconds m_downloadTimeout{15000};
+    std::unique_ptr<class HttpClient> m_http;
+    std::unique_ptr<class DrawDownload> m_download;
     bool m_closed = false;
 };
 

@@ -1,0 +1,90 @@
+#include "app/TForm1.h"
+#include "history/DrawHistory.h"
+#include "stats/Statistics.h"
+#include "stats/TipTest.h"
+
+void TForm1::showChartPage() { ui.PageControl1->setCurrentWidget(ui.TabSheet5); }
+
+QStringList TForm1::tipLines() const {
+    QStringList lines;
+    for (int i = 0; i < ui.ListBox1->count(); ++i) lines << ui.ListBox1->item(i)->text();
+    return lines;
+}
+
+void TForm1::runSearch(int runLength) {
+    BusyCursor busy;
+    const auto records = history().readAll();
+    const auto runs = Statistics::runCounts(records, drawFilter(), static_cast<Statistics::RunKind>(runLength));
+    applyPlot(ui.Chart1->model(), Statistics::runPlot(runs));
+    showChartPage();
+}
+
+void TForm1::Button2Click() { runSearch(2); }
+void TForm1::Button3Click() { runSearch(3); }
+void TForm1::Button4Click() { runSearch(4); }
+
+void TForm1::Label66Click() {
+    showChartPage();
+    Button2Click();
+}
+
+void TForm1::Label75Click() {
+    showChartPage();
+    Button3Click();
+}
+
+void TForm1::Label69Click() {
+    showChartPage();
+    Button4Click();
+}
+
+void TForm1::Button5Click() {
+    BusyCursor busy;
+    // A missing history is not reported here: no draw is counted and every bar stays at 1.
+    const DrawHistory file = history();
+    const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
+    applyPlot(ui.Chart1->model(), Statistics::overduePlot(Statistics::overdueNumbers(records, drawFilter())));
+    showChartPage();
+}
+
+void TForm1::SpeedButton21Click() { Button5Click(); }
+
+void TForm1::SpeedButton9Click() {
+    BusyCursor busy;
+    const auto records = history().readAll();
+    applyPlot(ui.Chart1->model(), Statistics::crossSumPlot(Statistics::crossSums(records, drawFilter())));
+}
+
+void TForm1::Label74Click() {
+    showChartPage();
+    SpeedButton9Click();
+}
+
+void TForm1::Button6Click() {
+    BusyCursor busy;
+    applyPlot(ui.Chart1->model(), Statistics::tipDistributionPlot(Statistics::tipDistribution(tipLines())));
+    showChartPage();
+}
+
+void TForm1::SpeedButton4Click() {
+    const QString answer =
+        m_platform.dialogs->inputBox(this, TipTest::caption(), TipTest::prompt(), TipTest::proposal());
+    const int threshold = TipTest::threshold(answer);
+    const DrawHistory file = history();
+    // A missing history is not reported: no draw is examined.
+    const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
+    BarChartModel* chart = ui.Chart1->model();
+    chart->prepareStatistic();
+    TipTest::run(
+        records, drawFilter(), threshold,
+        [this](std::size_t, const DrawRecord& record) {
+            currentDraw.take(record);
+            ui.Label29->setText(TipTest::drawLabel(record));
+            ui.Label13->setText(TipTest::crossSumLabel(record));
+            ui.Label35->setText(ui.Label29->text());
+            repaint();
+            return Komplettcheck();
+        },
+        [this](const QString& message) { showMessage(message); });
+    applyPlot(chart, TipTest::finalPlot());
+}
