@@ -95,6 +95,14 @@ TEST(SingleAndFullSystem, RepeatedNumbersCountOnce) {
     EXPECT_EQ(c.check(QStringLiteral("03,40,41,42,43,44:Normal")).hits, 2);
 }
 
+TEST(SingleAndFullSystem, ValuesOutsideTheNumberRangeCompareExactly) {
+    Checker c;
+    c.draw.numbers[1] = 100; // a damaged record may hold any byte
+    c.draw.numbers[7] = 200;
+    EXPECT_EQ(c.check(QStringLiteral("100,09,200,-3,64,17:Normal")), (TicketResult{3, true}));
+    EXPECT_EQ(c.check(QStringLiteral("36,164,-100,09,17,22:Normal")), (TicketResult{3, false}));
+}
+
 TEST(ReducedSystem, BestRowDecidesAndTheEarliestGivesTheFlag) {
     Checker c;
     // Tip positions: 1:03 2:09 3:17 4:22 5:35 6:11 7:40 8:41 9:42 (11 is the additional number).

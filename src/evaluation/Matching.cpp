@@ -15,23 +15,32 @@ namespace {
 // Hits are the winning positions whose number is among the tip's numbers. For a tip of
 // distinct numbers that is the plain count of equal pairs; a tip that repeats a number must
 // not count one winning number twice (it could otherwise report more than six hits).
-int countHits(const int* values, int n, const CurrentDraw& draw) {
-    int hits = 0;
-    for (int w = 1; w <= 6; ++w) {
-        for (int k = 0; k < n; ++k) {
-            if (values[k] == draw.numbers[w]) {
-                ++hits;
-                break;
-            }
-        }
+// Lottery numbers fit a 64-bit set; other values take the slow path.
+TicketResult countHits(const int* values, int n, const CurrentDraw& draw) {
+    std::uint64_t tip = 0;
+    bool small = true;
+    for (int k = 0; k < n; ++k) {
+        const unsigned v = static_cast<unsigned>(values[k]);
+        if (v < 64)
+            tip |= std::uint64_t{1} << v;
+        else
+            small = false;
     }
-    return hits;
-}
-
-bool hasAdditional(const int* values, int n, const CurrentDraw& draw) {
-    for (int k = 0; k < n; ++k)
-        if (values[k] == draw.numbers[7]) return true;
-    return false;
+    const auto contains = [&](int x) {
+        const unsigned u = static_cast<unsigned>(x);
+        if (u < 64 && (tip >> u) & 1u) return true;
+        if (small) return false;
+        for (int k = 0; k < n; ++k)
+            if (values[k] == x) return true;
+        return false;
+    };
+    TicketResult r;
+    int hits = 0;
+    for (int w = 1; w <= 6; ++w)
+        if (contains(draw.numbers[static_cast<size_t>(w)])) ++hits;
+    r.hits = static_cast<std::uint8_t>(hits);
+    r.additionalHit = contains(draw.numbers[7]);
+    return r;
 }
 
 // The generator calls the check for every candidate against every draw of the history, so
@@ -43,10 +52,7 @@ TicketResult checkAllNumbers(const ParsedTicket& ticket, const CurrentDraw& draw
         values[valid] = ticket.numbers[valid + 1].value;
         ++valid;
     }
-    TicketResult r;
-    r.hits = static_cast<std::uint8_t>(countHits(values.data(), valid, draw));
-    r.additionalHit = hasAdditional(values.data(), valid, draw);
-    return r;
+    return countHits(values.data(), valid, draw);
 }
 
 [[noreturn]] void throwNotANumber(const TicketSlot& slot) {
@@ -69,11 +75,10 @@ TicketResult checkRows(const ParsedTicket& ticket, const SystemTable& table, con
             if (used < 6) values[used++] = field.value; // later marks only need to convert
         }
         if (used == 0) continue; // no "x" within the line's fields
-        const int hits = countHits(values.data(), used, draw);
-        const bool additional = hasAdditional(values.data(), used, draw);
-        if (hits > best) {
-            best = hits;
-            bestAdditional = additional;
+        const TicketResult row = countHits(values.data(), used, draw);
+        if (row.hits > best) {
+            best = row.hits;
+            bestAdditional = row.additionalHit;
         }
     }
     TicketResult result;

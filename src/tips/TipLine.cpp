@@ -42,18 +42,17 @@ ParsedTicket::ParsedTicket() {
 }
 
 std::optional<QString> ParsedTicket::parse(QStringView line) {
-    // Every slot starts as "0"; copying a prepared slot is cheaper than assigning text.
+    // Slots the previous parse filled go back to "0"; the others still hold it.
     static const TicketSlot zero = [] {
         TicketSlot s;
         s.assign(ZeroText);
         return s;
     }();
-    numbers.fill(zero);
+    for (int k = 1; k <= m_filled; ++k) numbers[k] = zero;
+    m_filled = 0;
+    count = 0;
 
-    if (line.isEmpty()) {
-        count = 0;
-        return std::nullopt;
-    }
+    if (line.isEmpty()) return std::nullopt;
 
     std::optional<QString> selector;
     const qsizetype colon = line.indexOf(QLatin1Char(':'));
@@ -66,24 +65,20 @@ std::optional<QString> ParsedTicket::parse(QStringView line) {
     // The line behaves as if one "," were appended: the last field ends at the end of the line.
     // Fields are taken from the left; blanks and control characters before a field go, those
     // before its "," stay part of it.
-    qsizetype pos = 0;
-    const qsizetype end = line.size();
-    bool finalComma = true; // the appended "," not yet consumed
+    const QChar* p = line.data();
+    const QChar* const end = p + line.size();
     int i = 0;
-    while ((pos < end || finalComma) && i < MaxFields) {
+    while (i < MaxFields) {
         ++i;
-        while (pos < end && isTrimmable(line[pos])) ++pos;
-        const qsizetype comma = line.indexOf(QLatin1Char(','), pos);
-        if (comma >= 0) {
-            numbers[i].assign(line.mid(pos, comma - pos));
-            pos = comma + 1;
-        } else {
-            numbers[i].assign(line.mid(pos, end - pos));
-            pos = end;
-            finalComma = false;
-        }
+        while (p < end && isTrimmable(*p)) ++p;
+        const QChar* fieldEnd = p;
+        while (fieldEnd < end && *fieldEnd != QLatin1Char(',')) ++fieldEnd;
+        numbers[i].assign(QStringView(p, fieldEnd));
+        if (fieldEnd == end) break; // that was the appended ","
+        p = fieldEnd + 1;
     }
     count = i;
+    m_filled = i;
     return selector;
 }
 

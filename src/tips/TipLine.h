@@ -52,6 +52,9 @@ struct ParsedTicket {
     std::optional<QString> parse(QStringView line);
 
     QString slotText(int k) const { return numbers[k].text(); }
+
+private:
+    int m_filled = 0; // slots 1..m_filled differ from "0" since the last parse
 };
 
 namespace TipLine {
