@@ -23,13 +23,13 @@ namespace {
 constexpr int RowSize = 6;
 constexpr int MaxRows = 1000;
 
-struct SystemSpec {
+struct WheelPlan {
     const char* code;
     int base;      // number of base numbers
     int guarantee; // t: t winning numbers among the base give a row with t hits
 };
 
-const SystemSpec Systems[] = {
+const WheelPlan Systems[] = {
     {"609", 9, 3},  {"610", 10, 3}, {"612", 12, 3}, {"616", 16, 3}, {"622", 22, 3},
     {"626", 26, 3}, {"710", 10, 4}, {"711", 11, 4}, {"712", 12, 4},
 };
@@ -210,15 +210,15 @@ bool anneal(Cover& cover, Rng& rng, long steps) {
     return cover.uncovered() == 0;
 }
 
-std::vector<std::uint32_t> wheel(const SystemSpec& spec, std::uint64_t seed, long stepsPerSize) {
-    Cover start(spec.base, spec.guarantee);
-    greedy(start, subsetsOfSize(spec.base, RowSize));
+std::vector<std::uint32_t> wheel(const WheelPlan& plan, std::uint64_t seed, long stepsPerSize) {
+    Cover start(plan.base, plan.guarantee);
+    greedy(start, subsetsOfSize(plan.base, RowSize));
     std::vector<std::uint32_t> best = start.rows();
     Rng rng(seed);
     // Try one row fewer until the search fails to close the gap a few times in a row.
     int failures = 0;
     while (best.size() > 1 && failures < 3) {
-        Cover attempt(spec.base, spec.guarantee);
+        Cover attempt(plan.base, plan.guarantee);
         for (const std::uint32_t r : best) attempt.addRow(r);
         attempt.removeRow(static_cast<size_t>(rng.below(static_cast<int>(best.size()))));
         if (anneal(attempt, rng, stepsPerSize)) {
@@ -238,8 +238,8 @@ std::string rowText(std::uint32_t row, int base) {
     return text;
 }
 
-bool verify(const std::vector<std::uint32_t>& rows, const SystemSpec& spec) {
-    for (const std::uint32_t s : subsetsOfSize(spec.base, spec.guarantee)) {
+bool verify(const std::vector<std::uint32_t>& rows, const WheelPlan& plan) {
+    for (const std::uint32_t s : subsetsOfSize(plan.base, plan.guarantee)) {
         bool covered = false;
         for (const std::uint32_t r : rows)
             if ((s & ~r) == 0) covered = true;
@@ -258,21 +258,21 @@ int main(int argc, char** argv) {
     const std::string outDir = argv[1];
     const long stepsPerSize = 3'000'000;
     std::printf("| Code | Base numbers | Guarantee | Rows |\n|---|---|---|---|\n");
-    for (const SystemSpec& spec : Systems) {
-        if (argc == 3 && std::string(argv[2]) != spec.code) continue;
-        const std::uint64_t seed = 0x5157 + static_cast<std::uint64_t>(spec.base * 16 + spec.guarantee);
-        std::vector<std::uint32_t> rows = wheel(spec, seed, stepsPerSize);
-        if (!verify(rows, spec) || rows.size() > MaxRows) {
-            std::fprintf(stderr, "%s: no valid table\n", spec.code);
+    for (const WheelPlan& plan : Systems) {
+        if (argc == 3 && std::string(argv[2]) != plan.code) continue;
+        const std::uint64_t seed = 0x5157 + static_cast<std::uint64_t>(plan.base * 16 + plan.guarantee);
+        std::vector<std::uint32_t> rows = wheel(plan, seed, stepsPerSize);
+        if (!verify(rows, plan) || rows.size() > MaxRows) {
+            std::fprintf(stderr, "%s: no valid table\n", plan.code);
             return 1;
         }
         // Rows in reading order: the ones marking earlier numbers first.
         std::vector<std::string> lines;
-        for (const std::uint32_t r : rows) lines.push_back(rowText(r, spec.base));
+        for (const std::uint32_t r : rows) lines.push_back(rowText(r, plan.base));
         std::sort(lines.begin(), lines.end(),
                   [](const std::string& a, const std::string& b) { return a > b; });
 
-        const std::string path = outDir + "/" + spec.code + ".txt";
+        const std::string path = outDir + "/" + plan.code + ".txt";
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         for (const std::string& line : lines) out << line << "\r\n";
         out.close();
@@ -280,7 +280,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: cannot write\n", path.c_str());
             return 1;
         }
-        std::printf("| %s | %d | %d if %d | %zu |\n", spec.code, spec.base, spec.guarantee, spec.guarantee,
+        std::printf("| %s | %d | %d if %d | %zu |\n", plan.code, plan.base, plan.guarantee, plan.guarantee,
                     rows.size());
         std::fflush(stdout);
     }
