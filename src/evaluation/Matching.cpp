@@ -1,0 +1,150 @@
+#include "evaluation/Matching.h"
+
+#include "app/Errors.h"
+
+#include <algorithm>
+
+SystemKind systemKindOf(QStringView selectorText) {
+    if (selectorText == TipLine::Normal) return SystemKind::Single;
+    if (selectorText == TipLine::FullSystem) return SystemKind::Full;
+    return SystemKind::Reduced;
+}
+
+namespace {
+
+// Hits are the winning positions whose number is among the tip's numbers. For a tip of
+// distinct numbers that is the plain count of equal pairs; a tip that repeats a number must
+// not count one winning number twice (it could otherwise report more than six hits).
+// Lottery numbers fit a 64-bit set; other values take the slow path.
+TicketResult countHits(const int* values, int n, const CurrentDraw& draw) {
+    std::uint64_t tip = 0;
+    bool small = true;
+    for (int k = 0; k < n; ++k) {
+        const unsigned v = static_cast<unsigned>(values[k]);
+        if (v < 64)
+            tip |= std::uint64_t{1} << v;
+        else
+            small = false;
+    }
+    const auto contains = [&](int x) {
+        const unsigned u = static_cast<unsigned>(x);
+        if (u < 64 && (tip >> u) & 1u) return true;
+        if (small) return false;
+        for (int k = 0; k < n; ++k)
+            if (values[k] == x) return true;
+        return false;
+    };
+    TicketResult r;
+    int hits = 0;
+    for (int w = 1; w <= 6; ++w)
+        if (contains(draw.numbers[static_cast<size_t>(w)])) ++hits;
+    r.hits = static_cast<std::uint8_t>(hits);
+    r.additionalHit = contains(draw.numbers[7]);
+    return r;
+}
+
+// The generator calls the check for every candidate against every draw of the history, so
+// this works on the values the parser already converted and allocates nothing.
+TicketResult checkAllNumbers(const ParsedTicket& ticket, const CurrentDraw& draw) {
+    std::array<int, ParsedTicket::MaxFields> values;
+    int valid = 0;
+    while (valid < ticket.count && ticket.numbers[valid + 1].numeric) {
+        values[valid] = ticket.numbers[valid + 1].value;
+        ++valid;
+    }
+    return countHits(values.data(), valid, draw);
+}
+
+[[noreturn]] void throwNotANumber(const TicketSlot& slot) {
+    throw ConversionError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(slot.text()));
+}
+
+TicketResult checkRows(const ParsedTicket& ticket, const SystemTable& table, const CurrentDraw& draw) {
+    int best = 0;
+    bool bestAdditional = false;
+    const int rows = std::min(table.rowCount(), SystemTable::Capacity);
+    for (int r = 1; r <= rows; ++r) {
+        const SystemTable::Marks& marks = table.marks(r);
+        std::array<int, 6> values;
+        int used = 0;
+        for (int m = 0; m < marks.count; ++m) {
+            const int slot = marks.positions[m] + 1;
+            if (slot > ticket.count) break; // positions are ascending
+            const TicketSlot& field = ticket.numbers[slot];
+            if (!field.numeric) throwNotANumber(field);
+            if (used < 6) values[used++] = field.value; // later marks only need to convert
+        }
+        if (used == 0) continue; // no "x" within the line's fields
+        const TicketResult row = countHits(values.data(), used, draw);
+        if (row.hits > best) {
+            best = row.hits;
+            bestAdditional = row.additionalHit;
+        }
+    }
+    TicketResult result;
+    result.hits = static_cast<std::uint8_t>(best);
+    result.additionalHit = bestAdditional;
+    return result;
+}
+
+} // namespace
+
+TicketResult checkTicket(const ParsedTicket& ticket, SystemKind kind, const SystemTable& table,
+                         const CurrentDraw& draw) {
+    if (kind == SystemKind::Reduced) return checkRows(ticket, table, draw);
+    return checkAllNumbers(ticket, draw);
+}
+
+bool zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
+                 const SystemTable& table, const CurrentDraw& draw) {
+    bool changed = false;
+    if (std::optional<QString> shown = ticket.parse(line)) {
+        selectorText = std::move(*shown);
+        changed = true;
+    }
+    result = TicketResult{};
+    result = checkTicket(ticket, systemKindOf(selectorText), table, draw);
+    return changed;
+}
+
+QString hitText(const TicketResult& result) {
+    if (result.hits == 5 && result.additionalHit) return QStringLiteral("5 + Z");
+    return QString::number(result.hits);
+}
+
+QString maxWinText(int maxHits) {
+    if (maxHits < 3) return QString();
+    return QStringLiteral("Max-Gewinn ") + QString::number(maxHits) + QStringLiteral("er");
+}
+
+ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& ticket, TicketResult& result,
+                       HitTally& tally, const SystemTable& table, const CurrentDraw& draw) {
+    ListCheck check;
+    tally.clear();
+
+    QStringList kept;
+    kept.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (TipLine::isBlank(lines[i]))
+            check.removedLines.push_back(static_cast<int>(i));
+        else
+            kept << lines[i];
+    }
+    if (!check.removedLines.empty()) lines = kept;
+
+    try {
+        for (const QString& line : std::as_const(lines)) {
+            zettelcheck(line, ticket, selectorText, result, table, draw);
+            tally.add(result);
+            if (result.hits >= 3) ++check.winningLines;
+            check.hitTexts << hitText(result);
+            check.maxHits = std::max<int>(check.maxHits, result.hits);
+        }
+    } catch (const AppError& e) {
+        check.error = e.message();
+    } catch (const std::exception& e) {
+        check.error = QString::fromLocal8Bit(e.what());
+    }
+    check.status = maxWinText(check.maxHits);
+    return check;
+}

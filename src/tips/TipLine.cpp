@@ -1,0 +1,135 @@
+#include "tips/TipLine.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isTrimmable(QChar c) {
+    return c.unicode() <= 0x20;
+}
+
+const QString ZeroText = QStringLiteral("0");
+
+} // namespace
+
+void TicketSlot::assign(QStringView text) {
+    const qsizetype n = std::min<qsizetype>(text.size(), Width);
+    for (qsizetype i = 0; i < n; ++i) chars[i] = text[i].unicode();
+    length = static_cast<std::uint8_t>(n);
+
+    // Five characters hold at most a sign and four digits, so the value never overflows.
+    numeric = false;
+    value = 0;
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < n && (chars[i] == u'+' || chars[i] == u'-')) {
+        negative = chars[i] == u'-';
+        ++i;
+    }
+    if (i == n) return;
+    int v = 0;
+    for (; i < n; ++i) {
+        const char16_t c = chars[i];
+        if (c < u'0' || c > u'9') return;
+        v = v * 10 + (c - u'0');
+    }
+    numeric = true;
+    value = negative ? -v : v;
+}
+
+ParsedTicket::ParsedTicket() {
+    for (TicketSlot& slot : numbers) slot.assign(ZeroText);
+}
+
+std::optional<QString> ParsedTicket::parse(QStringView line) {
+    // Slots the previous parse filled go back to "0"; the others still hold it.
+    static const TicketSlot zero = [] {
+        TicketSlot s;
+        s.assign(ZeroText);
+        return s;
+    }();
+    for (int k = 1; k <= m_filled; ++k) numbers[k] = zero;
+    m_filled = 0;
+    count = 0;
+
+    if (line.isEmpty()) return std::nullopt;
+
+    std::optional<QString> selector;
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    if (colon >= 0) {
+        systemCode = line.mid(colon + 1, MaxCodeLength).toString();
+        selector = TipLine::selectorTextForCode(systemCode);
+        line = line.left(colon);
+    }
+
+    // The line behaves as if one "," were appended: the last field ends at the end of the line.
+    // Fields are taken from the left; blanks and control characters before a field go, those
+    // before its "," stay part of it.
+    const QChar* p = line.data();
+    const QChar* const end = p + line.size();
+    int i = 0;
+    while (i < MaxFields) {
+        ++i;
+        while (p < end && isTrimmable(*p)) ++p;
+        const QChar* fieldEnd = p;
+        while (fieldEnd < end && *fieldEnd != QLatin1Char(',')) ++fieldEnd;
+        numbers[i].assign(QStringView(p, fieldEnd));
+        if (fieldEnd == end) break; // that was the appended ","
+        p = fieldEnd + 1;
+    }
+    count = i;
+    m_filled = i;
+    return selector;
+}
+
+namespace TipLine {
+
+QString selectorTextForCode(const QString& code) {
+    if (code == Normal) return Normal;
+    if (code == FullSystem) return FullSystem;
+    static const QString fullCodes[] = {QStringLiteral("007"), QStringLiteral("008"), QStringLiteral("009"),
+                                        QStringLiteral("010"), QStringLiteral("011"), QStringLiteral("012")};
+    for (const QString& c : fullCodes)
+        if (code == c) return FullSystem;
+    return ReducedPrefix + code;
+}
+
+QStringView trimmed(QStringView text) {
+    qsizetype b = 0;
+    qsizetype e = text.size();
+    while (b < e && isTrimmable(text[b])) ++b;
+    while (e > b && isTrimmable(text[e - 1])) --e;
+    return text.mid(b, e - b);
+}
+
+bool isBlank(QStringView text) {
+    return trimmed(text).isEmpty();
+}
+
+QString formatNumbers(std::span<const int> numbers) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(numbers.size()) * 3);
+    bool first = true;
+    for (const int n : numbers) {
+        if (!first) out += QLatin1Char(',');
+        first = false;
+        out += QString::asprintf("%.2d", n);
+    }
+    return out;
+}
+
+QString designation(const QString& selectorText, int n) {
+    if (selectorText == FullSystem) {
+        if (n >= 7 && n <= 12) return QString::asprintf("%.3d", n);
+        return QString();
+    }
+    const qsizetype colon = selectorText.indexOf(QLatin1Char(':'));
+    return colon >= 0 ? selectorText.mid(colon + 1) : selectorText;
+}
+
+QString makeLine(std::span<const int> numbers, const QString& selectorText) {
+    return formatNumbers(numbers) + QLatin1Char(':') +
+           designation(selectorText, static_cast<int>(numbers.size()));
+}
+
+} // namespace TipLine

@@ -1,0 +1,117 @@
+// The shipped reduced-system tables keep the promises written down for the players: whenever
+// `guarantee` of the winning numbers are among the base numbers of a tip line, the check finds
+// a row with at least that many hits. Every choice of winning base numbers is tried.
+#include "evaluation/Matching.h"
+#include "tips/SystemTable.h"
+
+#include <QFile>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+struct Shipped {
+    const char* code;
+    int base;
+    int guarantee;
+};
+
+void PrintTo(const Shipped& s, std::ostream* os) {
+    *os << s.code;
+}
+
+const Shipped Tables[] = {
+    {"609", 9, 3},  {"610", 10, 3}, {"612", 12, 3}, {"616", 16, 3}, {"622", 22, 3},
+    {"626", 26, 3}, {"710", 10, 4}, {"711", 11, 4}, {"712", 12, 4},
+};
+
+const QString BesideDir = QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/");
+
+// Calls f for every set of `size` positions out of 0..n-1.
+template <typename F> void forEachSubset(int n, int size, F&& f) {
+    std::vector<int> pick(static_cast<size_t>(size));
+    for (int i = 0; i < size; ++i) pick[static_cast<size_t>(i)] = i;
+    while (true) {
+        f(pick);
+        int i = size - 1;
+        while (i >= 0 && pick[static_cast<size_t>(i)] == n - size + i) --i;
+        if (i < 0) return;
+        ++pick[static_cast<size_t>(i)];
+        for (int j = i + 1; j < size; ++j)
+            pick[static_cast<size_t>(j)] = pick[static_cast<size_t>(j - 1)] + 1;
+    }
+}
+
+class ShippedTable : public ::testing::TestWithParam<Shipped> {};
+
+} // namespace
+
+TEST_P(ShippedTable, RowsAreWellFormed) {
+    const Shipped s = GetParam();
+    SystemTable table;
+    const auto step =
+        SystemChoice::changeStep(QStringLiteral("VEW:") + QLatin1String(s.code), s.base, BesideDir, table);
+    ASSERT_GT(table.rowCount(), 0) << "missing table " << s.code;
+    EXPECT_LE(table.rowCount(), SystemTable::Capacity);
+    EXPECT_EQ(step.linesIgnored, 0);
+    for (int r = 1; r <= table.rowCount(); ++r) {
+        const QString row = table.row(r);
+        ASSERT_EQ(row.size(), s.base) << s.code << " row " << r;
+        EXPECT_EQ(row.count(QLatin1Char('x')), 6) << s.code << " row " << r;
+        EXPECT_EQ(row.count(QLatin1Char('-')), s.base - 6) << s.code << " row " << r;
+    }
+    // Lines end in CR LF throughout, and no row repeats.
+    QFile f(step.tablePath);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_EQ(bytes.count('\r'), table.rowCount());
+    std::vector<QString> rows;
+    for (int r = 1; r <= table.rowCount(); ++r) rows.push_back(table.row(r));
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(std::adjacent_find(rows.begin(), rows.end()), rows.end()) << s.code;
+}
+
+TEST_P(ShippedTable, EveryChoiceOfWinningBaseNumbersIsMet) {
+    const Shipped s = GetParam();
+    SystemTable table;
+    SystemChoice::changeStep(QStringLiteral("VEW:") + QLatin1String(s.code), s.base, BesideDir, table);
+    ASSERT_GT(table.rowCount(), 0);
+
+    // The tip line holds 1..base in order; winning numbers not among them come from 40 upwards.
+    std::vector<int> numbers;
+    for (int i = 1; i <= s.base; ++i) numbers.push_back(i);
+    ParsedTicket ticket;
+    QString selector;
+    TicketResult result;
+    CurrentDraw draw;
+    zettelcheck(TipLine::makeLine(numbers, QStringLiteral("VEW:") + QLatin1String(s.code)), ticket, selector,
+                result, table, draw);
+    ASSERT_EQ(selector, QStringLiteral("VEW:") + QLatin1String(s.code));
+    ASSERT_EQ(ticket.count, s.base);
+
+    int subsets = 0;
+    int missed = 0;
+    QString firstMiss;
+    forEachSubset(s.base, s.guarantee, [&](const std::vector<int>& winning) {
+        ++subsets;
+        for (int w = 1; w <= 6; ++w)
+            draw.numbers[static_cast<size_t>(w)] =
+                w <= s.guarantee ? winning[static_cast<size_t>(w - 1)] + 1 : 40 + w;
+        draw.numbers[7] = 49;
+        if (checkTicket(ticket, SystemKind::Reduced, table, draw).hits >= s.guarantee) return;
+        if (missed++ == 0)
+            for (const int p : winning) firstMiss += QString::number(p + 1) + QLatin1Char(' ');
+    });
+    EXPECT_GT(subsets, 0);
+    EXPECT_EQ(missed, 0) << s.code << ": no row with " << s.guarantee << " hits for the winning numbers "
+                         << firstMiss.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, ShippedTable, ::testing::ValuesIn(Tables),
+                         [](const ::testing::TestParamInfo<Shipped>& info) {
+                             return std::string("code") + info.param.code;
+                         });
