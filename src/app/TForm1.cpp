@@ -97,6 +97,11 @@ void TForm1::connectControls() {
     bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
     bind(ui.Button6, &QPushButton::clicked, &TForm1::Button6Click);
     bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
+
+    // System bets: the change step runs on the user's picks and edits only.
+    bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
+    bind(ui.ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);
+    bind(ui.ComboBox1->lineEdit(), &QLineEdit::textEdited, &TForm1::ComboBox1Change);
 }
 
 void TForm1::FormCreate() {
@@ -137,8 +142,10 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormActivate() {
     // An error shown by one step ends the activation; the later steps are skipped.
+    if (!runAction([this] { UpDown18Click(); })) return;
     if (!runAction([this] { SpeedButton5Click(); })) return;
     if (!runAction([this] { SpeedButton2Click(); })) return;
+    runAction([this] { restoreStoredSystem(); });
 }
 
 void TForm1::FormClose() {

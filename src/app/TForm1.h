@@ -1,8 +1,10 @@
 #pragma once
 #include "app/Form1Ui.h"
 #include "evaluation/CurrentDraw.h"
+#include "evaluation/Matching.h"
 #include "platform/Platform.h"
 #include "stats/DrawFilter.h"
+#include "stats/HistoryCheck.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -55,13 +57,12 @@ public:
     void SpeedButton6Click(); // previous draw
     void SpeedButton7Click(); // next draw
 
-    // Whether the weekday boxes step over a draw of this date.
-    bool steppedOver(double date) const;
     void takeBrowsedDraw(const DrawRecord& record);
+    void browse(bool forward);
 
     // ---- Draw download ----
-    void QuintaraClick();      // update the history from the draw results server
-    void SpeedButton8Click();  // stop the update after the current request
+    void QuintaraClick();     // update the history from the draw results server
+    void SpeedButton8Click(); // stop the update after the current request
     bool downloadRunning() const;
     // scheme://host:port of the draw results server: the command line's, else the setting's.
     QString drawServerAddress() const;
@@ -81,14 +82,28 @@ public:
     void SpeedButton21Click(); // options shortcut to the overdue numbers
     void SpeedButton9Click();  // cross-sum distribution
     void Label74Click();
-    void Button6Click();       // tip distribution
-    void SpeedButton4Click();  // tip test over the history
+    void Button6Click();      // tip distribution
+    void SpeedButton4Click(); // tip test over the history
     void showChartPage();
     QStringList tipLines() const;
 
     // ---- Evaluation ----
-    void SpeedButton5Click(); // load the draw of the evaluation date and check the list
-    int Komplettcheck();      // check the whole tip list against the current draw
+    void SpeedButton5Click();              // load the draw of the evaluation date and check the list
+    int Komplettcheck();                   // check the whole tip list against the current draw
+    void Zettelcheck(const QString& line); // parse one tip line and check it against the current draw
+    // Sets the selector's text without running its change step.
+    void setSelectorText(const QString& text);
+
+    // ---- System bets ----
+    void UpDown18Click();   // the system size changed
+    void ComboBox1Change(); // the system selector changed
+    void restoreStoredSystem();
+
+    // ---- History checks of single candidate tips ----
+    // False when a draw of the analysis window (from < date <= to) reached minHits.
+    bool Secheroderfuenfer(const QString& tip, int minHits);
+    // False when one of the recent draws reached minHits.
+    bool kurzzeitCheck(const QString& tip, int minHits, int drawCount);
     // "DDD dd.mm.yy", the blanks after the date, each number after two blanks, the text before
     // the additional number, the additional number.
     static QString drawText(const CurrentDraw& draw, const QString& afterDate,
@@ -117,6 +132,10 @@ public:
     QString OpenDialog1FileName;
 
     CurrentDraw currentDraw;
+    ParsedTicket parsedTicket;
+    TicketResult ticketResult;
+    HitTally hitTally;
+    SystemTable systemTable;
     // The analysis window as the controls set it.
     DrawFilter drawFilter() const;
 
@@ -144,6 +163,7 @@ private:
     void connectControls();
     void connectOptions();
     void runSearch(int runLength);
+    bool historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window);
 
     QString m_programDirectory;
     Platform m_platform;

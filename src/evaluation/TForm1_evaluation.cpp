@@ -1,6 +1,7 @@
 #include "app/DayCount.h"
 #include "app/Rounding.h"
 #include "app/TForm1.h"
+#include "evaluation/Matching.h"
 #include "history/DrawHistory.h"
 
 QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
@@ -48,4 +49,30 @@ void TForm1::SpeedButton5Click() {
     Komplettcheck();
 }
 
-int TForm1::Komplettcheck() { return 0; }
+void TForm1::setSelectorText(const QString& text) {
+    // Set from code: the selector's change handling runs only on the user's edits.
+    if (ui.ComboBox1->currentText() != text) ui.ComboBox1->setEditText(text);
+}
+
+void TForm1::Zettelcheck(const QString& line) {
+    QString selector = ui.ComboBox1->currentText();
+    const bool shown = ::zettelcheck(line, parsedTicket, selector, ticketResult, systemTable, currentDraw);
+    if (shown) setSelectorText(selector);
+}
+
+int TForm1::Komplettcheck() {
+    hitTally.clear();
+    if (!EvaluationEnabled) return 0;
+    ui.ListBox2->clear();
+    QStringList lines = tipLines();
+    QString selector = ui.ComboBox1->currentText();
+    const ListCheck check =
+        checkTipList(lines, selector, parsedTicket, ticketResult, hitTally, systemTable, currentDraw);
+    for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
+        delete ui.ListBox1->takeItem(*it);
+    ui.ListBox2->addItems(check.hitTexts);
+    setSelectorText(selector);
+    for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
+    ui.StatusBar1->setPanelText(0, check.status);
+    return check.maxHits;
+}

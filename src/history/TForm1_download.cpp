@@ -31,7 +31,9 @@ public:
     bool stopRequested() const override { return f.ui.SpeedButton8->isHidden(); }
     QString proxyHostText() const override { return f.ui.ProxyHostEdit->text(); }
     QString proxyPortText() const override { return f.ui.ProxyPortEdit->text(); }
-    void setStatusText(int panel, const QString& text) override { f.ui.StatusBar1->setPanelText(panel, text); }
+    void setStatusText(int panel, const QString& text) override {
+        f.ui.StatusBar1->setPanelText(panel, text);
+    }
     void setCurrentDrawDate(double dayCount) override { f.currentDraw.date = dayCount; }
     void setDrawText(const QString& text) override { f.ui.Label29->setText(text); }
     void setCrossSumText(const QString& text) override { f.ui.Label13->setText(text); }
@@ -51,7 +53,8 @@ void TForm1::QuintaraClick() {
     if (m_download && m_download->running()) return;
     const auto address = DrawDownload::parseServerAddress(drawServerAddress());
     if (!address) {
-        showError(QStringLiteral("Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird zum Beispiel %2.")
+        showError(QStringLiteral(
+                      "Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird zum Beispiel %2.")
                       .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer)));
         return;
     }
@@ -65,6 +68,10 @@ void TForm1::QuintaraClick() {
     if (!result.error.isEmpty()) showError(result.error);
 }
 
-void TForm1::SpeedButton8Click() { ui.SpeedButton8->hide(); }
+void TForm1::SpeedButton8Click() {
+    ui.SpeedButton8->hide();
+}
 
-bool TForm1::downloadRunning() const { return m_download && m_download->running(); }
+bool TForm1::downloadRunning() const {
+    return m_download && m_download->running();
+}

@@ -117,7 +117,8 @@ QSize Panel::sizeHint() const {
 
 QSize Panel::minimumSizeHint() const {
     // Without a caption only the frame needs room.
-    const QSize own = text().isEmpty() ? QSize(2 * frameWidth(), 2 * frameWidth()) : QLabel::minimumSizeHint();
+    const QSize own =
+        text().isEmpty() ? QSize(2 * frameWidth(), 2 * frameWidth()) : QLabel::minimumSizeHint();
     return layout() ? own.expandedTo(layout()->totalMinimumSize()) : own;
 }
 

@@ -3,7 +3,9 @@
 #include "stats/Statistics.h"
 #include "stats/TipTest.h"
 
-void TForm1::showChartPage() { ui.PageControl1->setCurrentWidget(ui.TabSheet5); }
+void TForm1::showChartPage() {
+    ui.PageControl1->setCurrentWidget(ui.TabSheet5);
+}
 
 QStringList TForm1::tipLines() const {
     QStringList lines;
@@ -14,14 +16,21 @@ QStringList TForm1::tipLines() const {
 void TForm1::runSearch(int runLength) {
     BusyCursor busy;
     const auto records = history().readAll();
-    const auto runs = Statistics::runCounts(records, drawFilter(), static_cast<Statistics::RunKind>(runLength));
+    const auto runs =
+        Statistics::runCounts(records, drawFilter(), static_cast<Statistics::RunKind>(runLength));
     applyPlot(ui.Chart1->model(), Statistics::runPlot(runs));
     showChartPage();
 }
 
-void TForm1::Button2Click() { runSearch(2); }
-void TForm1::Button3Click() { runSearch(3); }
-void TForm1::Button4Click() { runSearch(4); }
+void TForm1::Button2Click() {
+    runSearch(2);
+}
+void TForm1::Button3Click() {
+    runSearch(3);
+}
+void TForm1::Button4Click() {
+    runSearch(4);
+}
 
 void TForm1::Label66Click() {
     showChartPage();
@@ -47,7 +56,9 @@ void TForm1::Button5Click() {
     showChartPage();
 }
 
-void TForm1::SpeedButton21Click() { Button5Click(); }
+void TForm1::SpeedButton21Click() {
+    Button5Click();
+}
 
 void TForm1::SpeedButton9Click() {
     BusyCursor busy;

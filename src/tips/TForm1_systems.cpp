@@ -1,0 +1,35 @@
+#include "app/TForm1.h"
+#include "tips/SystemTable.h"
+
+#include <QLineEdit>
+
+void TForm1::UpDown18Click() {
+    const int n = ui.UpDown18->position();
+    const SystemChoice::SizeStep step = SystemChoice::sizeStep(n, ui.UpDown8->position());
+    ui.UpDown8->setMaximum(step.ticketsMaximum);
+    ui.UpDown8->setPosition(step.ticketsPosition);
+    ui.ComboBox1->clear();
+    ui.StatusBar1->setPanelText(1, QString());
+    ui.ComboBox1->addItem(step.entry);
+    ui.ComboBox1->setEnabled(true);
+    ui.StatusBar1->setPanelText(1, SystemChoice::ChooseText);
+    setSelectorText(step.entry);
+    ComboBox1Change();
+}
+
+void TForm1::ComboBox1Change() {
+    ui.StatusBar1->setPanelText(0, QString());
+    const SystemChoice::ChangeStep step = SystemChoice::changeStep(
+        ui.ComboBox1->currentText(), ui.UpDown18->position(), m_programDirectory, systemTable);
+    if (step.status) ui.StatusBar1->setPanelText(1, *step.status);
+    if (step.linesIgnored > 0) showMessage(SystemChoice::tooManyLinesText(step.tablePath, step.linesIgnored));
+    if (step.recheck) Komplettcheck();
+}
+
+void TForm1::restoreStoredSystem() {
+    if (StoredSystem >= 0 && StoredSystem < ui.ComboBox1->count()) {
+        ui.ComboBox1->setCurrentIndex(StoredSystem);
+        setSelectorText(ui.ComboBox1->itemText(StoredSystem));
+    }
+    ComboBox1Change();
+}
