@@ -10,7 +10,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <vector>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Records every text shown and answers input boxes and file dialogs from queues. An input box
 // or file dialog without a queued answer behaves as if cancelled.
