@@ -46,7 +46,8 @@ std::vector<DrawRecord> synthetic(int count) {
         while (k < 6) {
             seed = Rng::next(seed);
             const int n = static_cast<int>(Rng::scale(seed, 49)) + 1;
-            if (std::find(r.numbers.begin(), r.numbers.begin() + k, n) == r.numbers.begin() + k) r.numbers[k++] = n;
+            if (std::find(r.numbers.begin(), r.numbers.begin() + k, n) == r.numbers.begin() + k)
+                r.numbers[k++] = n;
         }
         records.push_back(r);
     }
