@@ -1,6 +1,8 @@
 #include "platform/BarChartModel.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 BarSeries::BarSeries(const QString& name, BarColour defaultColour, bool showMarks, QObject* parent)
     : QObject(parent), m_defaultColour(defaultColour), m_marks(showMarks) {
@@ -21,6 +23,13 @@ void BarSeries::clear() {
 void BarSeries::addBar(double x, double y, const QString& label, std::optional<BarColour> colour) {
     m_bars.push_back(Bar{x, y, label, colour.value_or(m_defaultColour)});
     emit changed();
+}
+
+const Bar& BarSeries::bar(int index) const {
+    if (index < 0 || index >= m_bars.size())
+        throw std::out_of_range("Balken " + std::to_string(index) + " der Reihe " + objectName().toStdString() +
+                                " existiert nicht");
+    return m_bars[index];
 }
 
 void ValueAxis::setAutomatic(bool automatic) {

@@ -35,9 +35,9 @@ public:
     void clear();
     void addBar(double x, double y, const QString& label = {}, std::optional<BarColour> colour = {});
     int count() const { return static_cast<int>(m_bars.size()); }
-    const Bar& bar(int index) const { return m_bars.at(index); }
-    // The y value of bar `index` (0-based).
-    double yValue(int index) const { return m_bars.at(index).y; }
+    // Bar `index` (0-based); a bar that does not exist throws std::out_of_range.
+    const Bar& bar(int index) const;
+    double yValue(int index) const { return bar(index).y; }
     const QVector<Bar>& bars() const { return m_bars; }
 
 signals:
