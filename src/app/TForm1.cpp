@@ -2,7 +2,6 @@
 
 #include "app/Errors.h"
 #include "app/Random.h"
-#include "app/TextFile.h"
 #include "generator/TForm6.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
@@ -10,7 +9,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -102,6 +100,10 @@ void TForm1::connectControls() {
     bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
     bind(ui.ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);
     bind(ui.ComboBox1->lineEdit(), &QLineEdit::textEdited, &TForm1::ComboBox1Change);
+
+    // Tip files and translation.
+    connectTipFiles();
+    connectLanguage();
 }
 
 void TForm1::FormCreate() {
@@ -116,19 +118,12 @@ void TForm1::FormCreate() {
         ui.FileNameEdit->setText(m_programDirectory + QStringLiteral("Lotto.html"));
     if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
 
-    const QString tips = m_programDirectory + QStringLiteral("tipps.txt");
-    if (QFileInfo::exists(tips)) {
-        try {
-            ui.ListBox1->clear();
-            ui.ListBox1->addItems(TextFile::readLines(tips));
-        } catch (const AppError& e) {
-            showError(e.message());
-        }
-    }
+    restoreTipList();
 
     m_historyFileName = QStringLiteral("ZahlenGR.dat");
     m_winSoundFile = m_programDirectory + QStringLiteral("yippee.wav");
     ui.DateTimePicker1->trySetDate(m_platform.clock->today());
+    applyStartupLanguage();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -154,11 +149,7 @@ void TForm1::FormClose() {
     // Shutdown never shows a message; a failing write skips the remaining ones.
     try {
         saveSettings();
-        TextFile::writeLinesAtomic(m_programDirectory + QStringLiteral("tipps.txt"), [this] {
-            QStringList lines;
-            for (int i = 0; i < ui.ListBox1->count(); ++i) lines << ui.ListBox1->item(i)->text();
-            return lines;
-        }());
+        saveTipList();
     } catch (const std::exception&) {
     }
 }

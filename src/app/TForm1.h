@@ -109,6 +109,23 @@ public:
     static QString drawText(const CurrentDraw& draw, const QString& afterDate,
                             const QString& beforeAdditional);
 
+    // ---- Tip files and tip text ----
+    void SpeedButton15Click(); // save the tip list as a tip file
+    void SpeedButton16Click(); // load a tip file into the tip list
+    void BitBtn7Click();       // write the tip text Tipp.txt and open it
+    void restoreTipList();     // start-up: tipps.txt into the tip list
+    void saveTipList();        // shutdown: the tip list into tipps.txt; throws FileError
+
+    // ---- Translation ----
+    void Deutsch1Click();
+    void Englichen1Click();
+    void Grichisch1Click();
+    void Dateiladen1Click();       // apply the selected translation file to every window
+    void InDateispeichern1Click(); // write a translation template of every window
+    void applyStartupLanguage();   // the checked language's file, applied to the windows there are
+    // The main window, then the windows it owns, in creation order.
+    QList<QWidget*> ownedWindows();
+
     // ---- State ----
     const QString& programDirectory() const { return m_programDirectory; }
     QString historyFileName() const { return m_historyFileName; }
@@ -178,6 +195,13 @@ private:
     std::unique_ptr<class HttpClient> m_http;
     std::unique_ptr<class DrawDownload> m_download;
     bool m_closed = false;
+
+    // Tip files and translation.
+    void connectTipFiles();
+    void connectLanguage();
+    void selectLanguage(QAction* item, const QString& file);
+    // tipps.txt existed but could not be read at start-up.
+    bool m_tipListUnread = false;
 };
 
 // Busy mouse cursor for the lifetime of the object.

@@ -63,17 +63,25 @@ QStringList readLines(const QString& path) {
 
 void writeBytesAtomic(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a short write (full disk, size limit) must fail here. A buffered write would
+    // only fail while commit() flushes, and commit() would still rename the truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int err = file.error() == QFileDevice::PermissionsError ? EACCES : EIO;
         throw FileError(
             QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. %2.")
                 .arg(path, file.errorString().isEmpty() ? systemErrorText(err) : file.errorString()));
     }
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    const bool whole = file.write(bytes) == bytes.size();
+    if (!whole || !file.commit()) {
+        // A short write without an error of its own means the file may not grow any further.
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("Die Daten konnten nicht vollständig geschrieben werden");
         throw FileError(
             QStringLiteral(
                 "Fehler beim Schreiben der Datei \"%1\". %2. Der bisherige Inhalt bleibt erhalten.")
-                .arg(path, file.errorString()));
+                .arg(path, reason));
+    }
 }
 
 void writeLinesAtomic(const QString& path, const QStringList& lines) {

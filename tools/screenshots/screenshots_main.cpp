@@ -1,6 +1,6 @@
 // Grabs every page of the main window into PNG files, for looking at the layout without a
 // display (run with QT_QPA_PLATFORM=offscreen).
-//   quintara-screenshots <results.csv> <output directory>
+//   quintara-screenshots <results.csv> <output directory> [translation file]
 // The window runs on a temporary program directory holding the history built from the CSV,
 // with its own settings folder, so nothing of the user's is read or written.
 #include "app/TForm1.h"
@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
     // The captions are German; the draw line's weekday should match them.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: quintara-screenshots <results.csv> <output directory>\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr,
+                     "usage: quintara-screenshots <results.csv> <output directory> [translation file]\n");
         return 2;
     }
     QTemporaryDir temp;
@@ -61,6 +62,11 @@ int main(int argc, char** argv) {
     form.ui.ListBox1->addItems(
         {QStringLiteral("03,11,19,27,35,44:Normal"), QStringLiteral("05,12,21,30,38,47:Normal")});
     form.ui.ListBox2->addItems({QStringLiteral("2"), QStringLiteral("5 + Z")});
+    if (args.size() == 4) {
+        // As the language menu applies it (its companion file is found beside it).
+        form.OpenDialog1FileName = args[3];
+        form.Dateiladen1Click();
+    }
     form.show();
     settle();
 

@@ -1,0 +1,57 @@
+#include "tips/TipFiles.h"
+
+#include "app/DayCount.h"
+#include "app/TextFile.h"
+
+#include <algorithm>
+
+namespace TipFiles {
+
+QStringList read(const QString& path) {
+    return TextFile::readLines(path);
+}
+
+void write(const QString& path, const QStringList& tips) {
+    TextFile::writeLinesAtomic(path, tips);
+}
+
+QString proposedName(const QDate& chosenDraw, const QDate& today) {
+    QDate nameDate = today;
+    switch (DayCount::weekday(chosenDraw)) {
+    case DayCount::Sunday:
+    case DayCount::Wednesday:
+        nameDate = chosenDraw.addDays(3);
+        break;
+    case DayCount::Saturday:
+        nameDate = chosenDraw.addDays(4);
+        break;
+    default:
+        break;
+    }
+    return nameDate.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + Suffix;
+}
+
+double nextDrawDate(double drawDate) {
+    return drawDate + (DayCount::weekday(drawDate) == DayCount::Wednesday ? 3 : 4);
+}
+
+QStringList tipText(const QStringList& tips, int tipsPerTicket, double nextDraw) {
+    // The spin never goes below one; a smaller value would leave no ticket to start.
+    const int perTicket = std::max(1, tipsPerTicket);
+    QStringList text;
+    text << QStringLiteral("Quintara Tipp für ") + DayCount::longWeekdayText(nextDraw);
+    text << QString(39, QLatin1Char('~'));
+    int number = 0;
+    for (int p = 1; p <= tips.size(); ++p) {
+        if ((p - 1) % perTicket == 0) {
+            text << QStringLiteral(" ");
+            text << QString::number((p - 1) / perTicket + 1) + QStringLiteral(". Lotto-Schein");
+            number = 0;
+        }
+        ++number;
+        text << QStringLiteral("%1. Tipp:  ").arg(number, 2) + tips.at(p - 1);
+    }
+    return text;
+}
+
+} // namespace TipFiles

@@ -1,0 +1,95 @@
+// The tip text "Tipp.txt": title with the next draw, tickets with their headers, the tips
+// numbered within each ticket, and the button that writes and opens it.
+#include "app/DayCount.h"
+#include "support/TestPlatform.h"
+#include "tips/TipFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList tips(int count) {
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out << QStringLiteral("%1,11,19,27,35,44:Normal").arg(i, 2, 10, QLatin1Char('0'));
+    return out;
+}
+
+double day(int y, int m, int d) {
+    return DayCount::fromDate(QDate(y, m, d));
+}
+
+const QString kTilde = QStringLiteral("~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~");
+
+} // namespace
+
+TEST(TipText, ThirteenTipsAtThreePerTicketMakeFiveTicketsTheLastWithOneTip) {
+    const QStringList list = tips(13);
+    const QStringList text = TipFiles::tipText(list, 3, day(2025, 9, 3));
+    QStringList expected = {QStringLiteral("Quintara Tipp für Mittwoch 03.09.25"), kTilde};
+    for (int ticket = 1; ticket <= 5; ++ticket) {
+        expected << QStringLiteral(" ") << QStringLiteral("%1. Lotto-Schein").arg(ticket);
+        for (int n = 1; n <= 3 && (ticket - 1) * 3 + n <= 13; ++n)
+            expected << QStringLiteral(" %1. Tipp:  ").arg(n) + list[(ticket - 1) * 3 + n - 1];
+    }
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text.size(), 2 + 5 * 2 + 13);
+    EXPECT_EQ(text.last(), QStringLiteral(" 1. Tipp:  13,11,19,27,35,44:Normal"));
+}
+
+TEST(TipText, OneTipPerTicketGivesEveryTipItsOwnHeaderAndTwelveNumberTwoPlaces) {
+    const QStringList text = TipFiles::tipText(tips(4), 1, day(2025, 9, 6));
+    EXPECT_EQ(text.first(), QStringLiteral("Quintara Tipp für Samstag 06.09.25"));
+    ASSERT_EQ(text.size(), 2 + 4 * 3);
+    for (int p = 0; p < 4; ++p) {
+        EXPECT_EQ(text[2 + 3 * p], QStringLiteral(" "));
+        EXPECT_EQ(text[3 + 3 * p], QStringLiteral("%1. Lotto-Schein").arg(p + 1));
+        EXPECT_TRUE(text[4 + 3 * p].startsWith(QStringLiteral(" 1. Tipp:  ")))
+            << text[4 + 3 * p].toStdString();
+    }
+    // Two-digit tip numbers stand right-aligned in the same two places.
+    const QStringList twelve = TipFiles::tipText(tips(12), 12, day(2025, 9, 6));
+    EXPECT_EQ(twelve[4], QStringLiteral(" 1. Tipp:  01,11,19,27,35,44:Normal"));
+    EXPECT_EQ(twelve.last(), QStringLiteral("12. Tipp:  12,11,19,27,35,44:Normal"));
+}
+
+TEST(TipText, AnEmptyListHoldsTitleAndTildeLineOnly) {
+    EXPECT_EQ(TipFiles::tipText({}, 6, day(2025, 9, 3)),
+              (QStringList{QStringLiteral("Quintara Tipp für Mittwoch 03.09.25"), kTilde}));
+    EXPECT_EQ(kTilde.size(), 39);
+}
+
+TEST(TipText, TheNextDrawFollowsAWednesdayByThreeDaysAnyOtherDayByFour) {
+    EXPECT_EQ(TipFiles::nextDrawDate(day(2025, 8, 27)), day(2025, 8, 30)); // Wednesday -> Saturday
+    EXPECT_EQ(TipFiles::nextDrawDate(day(2025, 8, 30)), day(2025, 9, 3));  // Saturday -> Wednesday
+    EXPECT_EQ(TipFiles::nextDrawDate(day(2025, 8, 31)), day(2025, 9, 4));  // Sunday -> Thursday
+    EXPECT_EQ(TipFiles::nextDrawDate(day(2024, 12, 28)), day(2025, 1, 1)); // across a year end
+}
+
+TEST(TipText, TheButtonWritesTippTxtWithCrLfKeepsItInTheMemoAndOpensIt) {
+    TestProgramDir dir;
+    dir.writeHistory({makeDraw(QDate(2025, 8, 30), {3, 11, 19, 27, 35, 40}, 44)});
+    FormFixture f(dir, true);
+    const QString path = dir.file(QStringLiteral("Tipp.txt"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(5000, 'x'));
+    }
+    f->ui.Memo1->setPlainText(QStringLiteral("earlier content"));
+    f->ui.ListBox1->addItems(tips(4));
+    f->ui.UpDown8->setPosition(3);
+    f->BitBtn7Click();
+
+    // The current draw is Saturday 30.08.25, so the tips are for Wednesday 03.09.25.
+    const QStringList expected = TipFiles::tipText(tips(4), 3, day(2025, 9, 3));
+    EXPECT_EQ(expected[0], QStringLiteral("Quintara Tipp für Mittwoch 03.09.25"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), (expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    EXPECT_EQ(f->ui.Memo1->toPlainText(), expected.join(QLatin1Char('\n')));
+    EXPECT_EQ(f.platform.shell->opened, QStringList{path});
+    EXPECT_TRUE(f.platform.dialogs->shown.empty());
+}
