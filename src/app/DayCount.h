@@ -8,6 +8,7 @@ namespace DayCount {
 
 constexpr int Sunday = 1;
 constexpr int Wednesday = 4;
+constexpr int Thursday = 5;
 constexpr int Saturday = 7;
 
 double fromDate(const QDate& date);

@@ -96,6 +96,8 @@ void TForm1::connectControls() {
     bind(ui.Button6, &QPushButton::clicked, &TForm1::Button6Click);
     bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
 
+    bind(ui.SpeedButton13, &QToolButton::clicked, &TForm1::SpeedButton13Click);
+
     // System bets: the change step runs on the user's picks and edits only.
     bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
     bind(ui.ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);

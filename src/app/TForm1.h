@@ -99,6 +99,9 @@ public:
     void ComboBox1Change(); // the system selector changed
     void restoreStoredSystem();
 
+    // ---- Lucky number and historic analysis ----
+    void SpeedButton13Click(); // set the seed of the random generator
+
     // ---- History checks of single candidate tips ----
     // False when a draw of the analysis window (from < date <= to) reached minHits.
     bool Secheroderfuenfer(const QString& tip, int minHits);

@@ -1,0 +1,32 @@
+#pragma once
+#include "evaluation/Matching.h"
+
+#include <QString>
+#include <array>
+
+// The replay of the generator over past draws: totals of the tips' hits per hit count, kept
+// apart for Saturday and Wednesday draws, and the summary shown at the end.
+namespace HistoricAnalysis {
+
+inline const QString InputCaption = QStringLiteral("Ihre GlücksZahl (1-99999999)?");
+inline const QString InputPrompt = QStringLiteral("Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!");
+inline const QString InputError = QStringLiteral("Fehler bei Eingabe der ZufallsZahl");
+// "GlücksZahl <n> gesetzt", for the second status panel.
+QString seedStatus(int luckyNumber);
+
+struct Totals {
+    // [hits][additional number no/yes]
+    std::array<std::array<std::int32_t, 2>, 7> saturday{};
+    std::array<std::array<std::int32_t, 2>, 7> wednesday{};
+    int steps = 0;
+
+    // Adds the tally of one evaluation; draws evaluated on a Saturday or a Sunday count as
+    // Saturday draws, all others as Wednesday draws.
+    void add(const HitTally& tally, int weekday);
+    QString summary() const;
+};
+
+// Days the evaluation date moves on per step: 3 with both draw days on, else 6.
+int stepDays(bool saturdays, bool wednesdays);
+
+} // namespace HistoricAnalysis
