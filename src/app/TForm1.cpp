@@ -41,7 +41,7 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     FormCreate();
     // The number choice window is created after the main window, so the start-up translation
     // (which runs inside FormCreate) reaches the main window only.
-    m_form6 = new TForm6(this);
+    m_form6 = new TForm6(m_platform, this);
 }
 
 TForm1::~TForm1() {
@@ -102,6 +102,8 @@ void TForm1::connectControls() {
     bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
     bind(ui.ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);
     bind(ui.ComboBox1->lineEdit(), &QLineEdit::textEdited, &TForm1::ComboBox1Change);
+
+    connectGenerator();
 }
 
 void TForm1::FormCreate() {
