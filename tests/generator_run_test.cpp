@@ -376,6 +376,13 @@ TEST_F(GenerationRun, PoolEditorIsPresetFromThePoolAndHoldsBackASecondRun) {
     EXPECT_TRUE(busyInside);
     EXPECT_EQ(dialogs().modalCount, 1);
     ASSERT_EQ(lines.size(), 6);
+    // The window shows the weights the statistics give, read back from its chart.
+    const DrawFilter filter{form().ui.DateTimePicker2->dayCount(), history.back().date, true, true};
+    PreferencePool pool;
+    HistoryPoolSource source(history, filter);
+    buildPool(pool, PoolOptions{}, RecentDraws::fromHistory(history, history.back().date, {true, true}),
+              source);
+    for (int n = 1; n <= 49; ++n) EXPECT_EQ(shownWeights[n], pool.weights()[n]) << n;
     // The last draw's numbers left the pool; every other number kept at least its base entry.
     const DrawRecord& last = history.back();
     for (int n = 1; n <= 49; ++n) {
