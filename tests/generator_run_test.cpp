@@ -164,7 +164,7 @@ TEST_F(GenerationRun, WindowAndDomainCodeDrawTheSameTips) {
         }
     };
     HistorySnapshot snapshot(dir.file(QStringLiteral("ZahlenGR.dat")));
-    Collect hooks(snapshot.records(), filter);
+    Collect hooks(snapshot, filter);
     RuleOptions options;
     auto state = std::make_unique<GenerationState>();
     Rng::setSeed(4242);

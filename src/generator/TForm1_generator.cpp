@@ -3,7 +3,10 @@
 // loop and the evaluation at the end.
 #include "app/TForm1.h"
 #include "generator/TForm6.h"
+#include "history/DrawBrowsing.h"
+#include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
+#include "stats/Statistics.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -23,38 +26,52 @@ private:
     F m_f;
 };
 
-// The statistics of the pool phase, run by the chart buttons' operations and read back from the
-// chart they leave.
+// The statistics of the pool phase. Each is computed as its chart button computes it and put
+// into the chart, from which the pool reads it back. Two things are left out that only cost
+// time: the records come from the validated snapshot of the history file (identical to reading
+// the file), and the chart page is not brought to the front, nor is each status text shown the
+// moment it is set: nothing is painted before the phase ends, so neither would ever be seen.
 class ChartPoolSource : public PoolSource {
 public:
     explicit ChartPoolSource(TForm1& form) : m_form(form) {}
 
     StatisticBars compute(PoolStatistic statistic) override {
+        using namespace Statistics;
+        const std::vector<DrawRecord>& records = HistorySnapshot::of(m_form.historyPath()).records().records;
+        const DrawFilter filter = m_form.drawFilter();
+        BarChartModel* chart = m_form.ui.Chart1->model();
+        Plot plot;
         switch (statistic) {
         case PoolStatistic::Pairs:
-            m_form.Button2Click();
+            plot = runPlot(runCounts(records, filter, RunKind::Pairs));
             break;
         case PoolStatistic::Triples:
-            m_form.Button3Click();
+            plot = runPlot(runCounts(records, filter, RunKind::Triples));
             break;
         case PoolStatistic::Quadruples:
-            m_form.Button4Click();
+            plot = runPlot(runCounts(records, filter, RunKind::Quadruples));
             break;
         case PoolStatistic::Frequencies:
-            m_form.SpeedButton2Click();
+            plot = frequencyPlot(numberFrequencies(records, filter));
             break;
         case PoolStatistic::Overdue:
-            m_form.Button5Click();
+            plot = overduePlot(overdueNumbers(records, filter));
             break;
         }
-        m_form.showChartPage();
-        return readStatistic(*m_form.ui.Chart1->model());
+        applyPlot(chart, plot);
+        return readStatistic(*chart);
     }
 
-    void status(const QString& text) override { m_form.ui.StatusBar1->setPanelText(1, text); }
+    void status(const QString& text) override { m_status = text; }
+    // Shows the last status text (before anything can be painted).
+    void showStatus() {
+        if (!m_status.isEmpty()) m_form.ui.StatusBar1->setPanelText(1, m_status);
+        m_status.clear();
+    }
 
 private:
     TForm1& m_form;
+    QString m_status;
 };
 
 } // namespace
@@ -187,22 +204,25 @@ PoolOptions TForm1::poolOptions() const {
 
 RecentDraws TForm1::takeRecentDraws() {
     RecentDraws recent;
-    auto copyCurrent = [this, &recent](int group) {
-        for (int i = 0; i < 8; ++i)
-            recent.groups[static_cast<std::size_t>(group)][static_cast<std::size_t>(i)] =
-                static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
+    auto copy = [&recent](int group, const std::array<std::uint8_t, 8>& values) {
+        recent.groups[static_cast<std::size_t>(group)] = values;
     };
-    const QDate remembered = ui.DateTimePicker1->date();
+    // The draw of the evaluation date becomes the current draw, as the draw line shows it.
     SpeedButton5Click();
-    copyCurrent(0);
-    SpeedButton6Click();
-    copyCurrent(1);
-    SpeedButton6Click();
-    copyCurrent(2);
-    ui.DateTimePicker1->trySetDate(remembered);
-    try {
-        SpeedButton5Click();
-    } catch (const std::exception&) {
+    std::array<std::uint8_t, 8> values{};
+    for (int i = 0; i < 8; ++i)
+        values[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
+    copy(0, values);
+    // The two draws before it, stepping back over switched-off weekdays as the browse button
+    // does. Taken from the records in memory instead of moving the current draw there and back:
+    // the outcome is the same, without reading the file twice more and redrawing the draw line.
+    const std::vector<DrawRecord>& records = HistorySnapshot::of(historyPath()).records().records;
+    const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
+    qint64 index = currentDraw.index;
+    for (int group = 1; group <= 2; ++group) {
+        if (const auto step = DrawBrowsing::back(records, index, rule); step.index) index = *step.index;
+        if (!records.empty()) copy(group, records[static_cast<std::size_t>(index)].numberBytes());
     }
     return recent;
 }
@@ -229,10 +249,10 @@ void TForm1::Label28Click() {
     // changed in the options.
     const ScopeExit restore([&] {
         EvaluationEnabled = true;
-        ui.CheckBox8->setChecked(pairWasForced);
-        ui.UpDown4->setPosition(last);
-        ui.UpDown5->setPosition(secondLast);
-        ui.UpDown6->setPosition(historyHits);
+        if (ui.CheckBox8->isChecked() != pairWasForced) ui.CheckBox8->setChecked(pairWasForced);
+        for (auto [spin, position] : {std::pair{ui.UpDown4, last}, std::pair{ui.UpDown5, secondLast},
+                                      std::pair{ui.UpDown6, historyHits}})
+            if (spin->position() != position) spin->setPosition(position);
         m_busy = wasBusy;
         m_generating = false;
     });
@@ -269,14 +289,15 @@ void TForm1::Label28Click() {
 
     // The pool phase; ends the run without a tip when there is nothing to draw from or the user
     // cancelled the editing.
+    ChartPoolSource source(*this);
     auto endInPoolPhase = [&](bool tooFew) {
+        source.showStatus();
         busy.reset();
         if (tooFew) showMessage(TooFewNumbersText);
         ui.PageControl1->setCurrentWidget(ui.TabSheet6);
         ui.PageControl2->setCurrentWidget(ui.TabSheet8);
     };
     PreferencePool pool;
-    ChartPoolSource source(*this);
     if (buildPool(pool, poolOptions(), recent, source) == PoolOutcome::TooFewNumbers)
         return endInPoolPhase(true);
     if (ui.CheckBox20->isChecked()) {
@@ -289,6 +310,7 @@ void TForm1::Label28Click() {
             chooser->box(k)->setChecked(weights[static_cast<std::size_t>(k)] > 0);
             chooser->setHint(k, QString::number(weights[static_cast<std::size_t>(k)]));
         }
+        source.showStatus();
         busy.reset();
         const int result = chooser->execute();
         if (result == TForm6::mrRetry) {

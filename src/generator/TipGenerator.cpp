@@ -84,11 +84,12 @@ bool RecordHistoryChecks::check(QStringView text, int minHits, double start, dou
             value = value * 10 + (c.unicode() - u'0');
         }
     }
+    const HistoryRecords& history = m_history.records();
     const auto hits = [&](const DrawRecord& r, std::size_t i) {
-        if (m_history.masksExact) return std::popcount(m_history.winningMasks[i] & tipMask);
+        if (history.masksExact) return std::popcount(history.winningMasks[i] & tipMask);
         int h = 0;
         for (const std::uint8_t v : r.numbers) h += (v < 64 && (tipMask >> v & 1));
         return h;
     };
-    return !HistoryCheck::firstInWindowReaching(m_history, {start, end}, minHits, hits).reached;
+    return !HistoryCheck::firstInWindowReaching(history, {start, end}, minHits, hits).reached;
 }

@@ -47,17 +47,18 @@ QString candidateStatusText(int t, const CandidateTip& tip, int n, int qs);
 QString rejectionStatusText(int runCount);
 
 // History checks straight on the records of a history file, for single tips: the hits of a
-// draw are the common numbers of its six winning numbers and the tip. For running the
+// draw are the common numbers of its six winning numbers and the tip. Every check sees the
+// file as it is at that moment (the snapshot validates itself on each call). For running the
 // generator without the window; the window's checks give the same answers for single tips.
 class RecordHistoryChecks : public GenerationHooks {
 public:
-    RecordHistoryChecks(const HistoryRecords& history, const DrawFilter& filter)
+    RecordHistoryChecks(HistorySnapshot& history, const DrawFilter& filter)
         : m_history(history), m_filter(filter) {}
     bool allTime(QStringView text, int minHits) override;
     bool recent(QStringView text, int minHits, int drawCount) override;
 
 private:
     bool check(QStringView text, int minHits, double start, double end);
-    const HistoryRecords& m_history;
+    HistorySnapshot& m_history;
     DrawFilter m_filter;
 };
