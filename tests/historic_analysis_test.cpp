@@ -71,3 +71,97 @@ TEST(LuckyNumber, SetsTheSeedOrNothing) {
     f->ui.SpeedButton13->click();
     EXPECT_EQ(Rng::seedSigned(), -123456789);
 }
+
+namespace {
+
+// Wednesdays and Saturdays from 5 January 2011 with spread-out numbers.
+std::vector<DrawRecord> twelveDraws() {
+    std::vector<DrawRecord> records;
+    QDate date(2011, 1, 5);
+    for (int i = 0; i < 12; ++i) {
+        records.push_back(makeDraw(date, {1 + i, 10 + i, 19 + i, 28 + i % 5, 37 + i % 7, 49 - i % 3}, 0));
+        date = date.addDays(date.dayOfWeek() == Qt::Wednesday ? 3 : 4);
+    }
+    return records;
+}
+
+struct Analysis : ::testing::Test {
+    TestProgramDir dir;
+    std::vector<DrawRecord> records = twelveDraws();
+    std::unique_ptr<FormFixture> f;
+    void SetUp() override {
+        dir.writeHistory(records);
+        f = std::make_unique<FormFixture>(dir, false);
+        (*f)->ui.DateTimePicker2->setDate(QDate(2010, 1, 1));
+        f->platform.clock->date = QDate(2011, 3, 1);
+    }
+    TForm1& form() { return *f->form; }
+    static int column(const QStringList& lines, int which) {
+        int sum = 0;
+        for (int i = 1; i <= 13; ++i) sum += lines[i].split(QStringLiteral("=> "))[which].trimmed().toInt();
+        return sum;
+    }
+};
+
+} // namespace
+
+TEST_F(Analysis, ReplaysEveryStepAndSplitsSaturdaysFromWednesdays) {
+    form().ui.CheckBox20->setChecked(true);
+    form().ui.DateTimePicker1->setDate(DayCount::toDate(records[9].date)); // a Saturday
+    f->platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
+    form().ui.BitBtn9->click();
+
+    const QStringList shown = f->platform.dialogs->messages();
+    ASSERT_EQ(shown.size(), 1) << shown.join(QLatin1Char('|')).toStdString();
+    const QStringList lines = shown[0].split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 16);
+    // Wednesday 9.3., Saturday 12.3., then the newest draw (12.3.) once more.
+    EXPECT_EQ(lines[15], QStringLiteral("Bei 3 Ziehungen"));
+    EXPECT_EQ(column(lines, 1), 12);
+    EXPECT_EQ(column(lines, 2), 6);
+    EXPECT_TRUE(form().ui.CheckBox20->isChecked());
+    EXPECT_EQ(f->platform.dialogs->modalCount, 0); // no pool editing during the replay
+    EXPECT_EQ(form().ui.StatusBar1->panelText(1).isEmpty(), false);
+    EXPECT_EQ(form().ui.DateTimePicker1->date(), DayCount::toDate(records.back().date));
+    EXPECT_EQ(form().ui.ListBox1->count(), 6);
+    EXPECT_FALSE(form().analysisRunning());
+}
+
+TEST_F(Analysis, SameLuckyNumberSameSummary) {
+    QStringList summaries;
+    for (int i = 0; i < 2; ++i) {
+        form().ui.DateTimePicker1->setDate(DayCount::toDate(records[8].date));
+        f->platform.dialogs->inputAnswers.push_back(QStringLiteral("99"));
+        form().BitBtn9Click();
+        summaries << f->platform.dialogs->messages().last();
+    }
+    EXPECT_EQ(summaries[0], summaries[1]);
+}
+
+TEST_F(Analysis, StartOnTodayRunsNoStepAndBadNumberIsReported) {
+    // The start date is today's: the loop never runs.
+    form().ui.DateTimePicker1->setDate(QDate(2011, 3, 1));
+    f->platform.dialogs->inputAnswers.push_back(QStringLiteral("5"));
+    form().BitBtn9Click();
+    EXPECT_TRUE(f->platform.dialogs->messages().last().endsWith(QStringLiteral("Bei 0 Ziehungen")));
+
+    form().ui.CheckBox20->setChecked(true);
+    f->platform.dialogs->inputAnswers.push_back(QStringLiteral("abc"));
+    form().BitBtn9Click();
+    EXPECT_EQ(f->platform.dialogs->messages().last(), QStringLiteral("Fehler bei Eingabe der ZufallsZahl"));
+    EXPECT_TRUE(form().ui.CheckBox20->isChecked());
+}
+
+TEST_F(Analysis, TheButtonStopsARunningAnalysis) {
+    form().ui.DateTimePicker1->setDate(DayCount::toDate(records[2].date));
+    f->platform.dialogs->inputAnswers.push_back(QStringLiteral("1"));
+    // Press the button again as soon as the first generation run has put its tips in the list.
+    QObject::connect(form().ui.ListBox1->model(), &QAbstractItemModel::rowsInserted, [&] {
+        if (form().analysisRunning()) form().ui.BitBtn9->click();
+    });
+    form().ui.BitBtn9->click();
+    const QString summary = f->platform.dialogs->messages().last();
+    EXPECT_TRUE(summary.endsWith(QStringLiteral("Bei 1 Ziehungen"))) << summary.toStdString();
+    EXPECT_EQ(form().ui.BitBtn9->text(),
+              QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"));
+}

@@ -97,6 +97,7 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
 
     bind(ui.SpeedButton13, &QToolButton::clicked, &TForm1::SpeedButton13Click);
+    bind(ui.BitBtn9, &QPushButton::clicked, &TForm1::BitBtn9Click, true);
 
     // System bets: the change step runs on the user's picks and edits only.
     bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
@@ -159,6 +160,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    m_analysisStop = true;
     if (downloadRunning()) {
         ui.SpeedButton8->hide();
         m_download->abort();

@@ -102,6 +102,8 @@ public:
 
     // ---- Lucky number and historic analysis ----
     void SpeedButton13Click(); // set the seed of the random generator
+    void BitBtn9Click();       // replay the generator over the history; stops the replay while it runs
+    bool analysisRunning() const { return m_analysisRunning; }
 
     // ---- History checks of single candidate tips ----
     // False when a draw of the analysis window (from < date <= to) reached minHits.
@@ -216,6 +218,8 @@ private:
     bool m_activated = false;
     // A long operation (download, generation run) is going on: other actions wait.
     bool m_busy = false;
+    bool m_analysisRunning = false;
+    bool m_analysisStop = false;
     QString m_serverOverride;
     std::chrono::milliseconds m_downloadTimeout{15000};
     std::unique_ptr<class HttpClient> m_http;

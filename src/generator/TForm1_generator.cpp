@@ -1,3 +1,4 @@
+#include "app/ScopeExit.h"
 // The generation run of the main window: the last draws, the tip list and its ticket table,
 // the preference pool from the chart statistics (optionally edited by the user), the drawing
 // loop and the evaluation at the end.
@@ -14,17 +15,6 @@
 #include <optional>
 
 namespace {
-
-template <class F> class ScopeExit {
-public:
-    explicit ScopeExit(F f) : m_f(std::move(f)) {}
-    ~ScopeExit() { m_f(); }
-    ScopeExit(const ScopeExit&) = delete;
-    ScopeExit& operator=(const ScopeExit&) = delete;
-
-private:
-    F m_f;
-};
 
 // The statistics of the pool phase. Each is computed as its chart button computes it and put
 // into the chart, from which the pool reads it back. Two things are left out that only cost

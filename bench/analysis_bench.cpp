@@ -1,0 +1,63 @@
+// The historic analysis ("Historische Analyse ...") from 1 January 2015 to the newest draw of
+// the real history, with the built-in options, through the real main window (offscreen).
+#include "app/TForm1.h"
+#include "history/DrawCsv.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class BenchClock : public Clock {
+public:
+    QDate today() const override { return QDate(2025, 9, 1); }
+    std::uint64_t counter() const override { return 1; }
+};
+
+// Answers the lucky number box and keeps the summary.
+class AnsweringDialogs : public WidgetDialogs {
+public:
+    QString summary;
+    void message(QWidget*, const QString& text) override { summary = text; }
+    void error(QWidget*, const QString& text) override { summary = text; }
+    QString inputBox(QWidget*, const QString&, const QString&, const QString&) override {
+        return QStringLiteral("4711");
+    }
+};
+
+void BM_HistoricAnalysisFrom2015(benchmark::State& state) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("/config")));
+    {
+        QFile f(dir.path() + QStringLiteral("/ZahlenGR.dat"));
+        f.open(QIODevice::WriteOnly);
+        for (const auto& r : DrawCsv::readFile(QStringLiteral(QUINTARA_REAL_HISTORY_CSV))) {
+            const auto b = r.toBytes();
+            f.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
+        }
+    }
+    auto dialogs = std::make_shared<AnsweringDialogs>();
+    Platform p = Platform::system();
+    p.dialogs = dialogs;
+    p.clock = std::make_shared<BenchClock>();
+    TForm1 form(dir.path() + QLatin1Char('/'), p);
+    for (auto _ : state) {
+        form.ui.DateTimePicker1->setDate(QDate(2015, 1, 1));
+        form.BitBtn9Click();
+    }
+    state.SetLabel(dialogs->summary.section(QLatin1Char('\n'), -1).toStdString());
+}
+BENCHMARK(BM_HistoricAnalysisFrom2015)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
