@@ -3,6 +3,7 @@
 //   quintara-screenshots <results.csv> <output directory> [translation file]
 // The window runs on a temporary program directory holding the history built from the CSV,
 // with its own settings folder, so nothing of the user's is read or written.
+#include "app/Random.h"
 #include "app/TForm1.h"
 #include "history/DrawCsv.h"
 
@@ -59,15 +60,17 @@ int main(int argc, char** argv) {
     Platform platform = Platform::system();
     platform.dialogs = std::make_shared<PrintingDialogs>();
     TForm1 form(programDir, platform);
-    form.ui.ListBox1->addItems(
-        {QStringLiteral("03,11,19,27,35,44:Normal"), QStringLiteral("05,12,21,30,38,47:Normal")});
-    form.ui.ListBox2->addItems({QStringLiteral("2"), QStringLiteral("5 + Z")});
     if (args.size() == 4) {
         // As the language menu applies it (its companion file is found beside it).
         form.OpenDialog1FileName = args[3];
         form.Dateiladen1Click();
     }
     form.show();
+    settle();
+    // Real tips from a fixed seed, checked against the newest draw, as a player would see them.
+    Rng::setSeed(4711);
+    form.Label28Click();
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
     settle();
 
     auto grab = [&](const QString& name) {
