@@ -1,5 +1,6 @@
 // The historic analysis ("Historische Analyse ...") from 1 January 2015 to the newest draw of
 // the real history, with the built-in options, through the real main window (offscreen).
+#include "BenchSupport.h"
 #include "app/TForm1.h"
 #include "history/DrawCsv.h"
 
@@ -9,12 +10,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class BenchClock : public Clock {
-public:
-    QDate today() const override { return QDate(2025, 9, 1); }
-    std::uint64_t counter() const override { return 1; }
-};
 
 // Answers the lucky number box and keeps the summary.
 class AnsweringDialogs : public WidgetDialogs {
@@ -30,14 +25,8 @@ public:
 void BM_HistoricAnalysisFrom2015(benchmark::State& state) {
     QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("/config")));
-    {
-        QFile f(dir.path() + QStringLiteral("/ZahlenGR.dat"));
-        f.open(QIODevice::WriteOnly);
-        for (const auto& r : DrawCsv::readFile(QStringLiteral(QUINTARA_REAL_HISTORY_CSV))) {
-            const auto b = r.toBytes();
-            f.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
-        }
-    }
+    writeHistoryFile(dir.path() + QStringLiteral("/ZahlenGR.dat"),
+                     DrawCsv::readFile(QStringLiteral(QUINTARA_REAL_HISTORY_CSV)));
     auto dialogs = std::make_shared<AnsweringDialogs>();
     Platform p = Platform::system();
     p.dialogs = dialogs;

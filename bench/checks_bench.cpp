@@ -1,5 +1,6 @@
 // Secheroderfuenfer and kurzzeitCheck through the real main window, on the real history and
 // on a synthetic history of 10,000 draws.
+#include "BenchSupport.h"
 #include "app/Random.h"
 #include "app/TForm1.h"
 #include "history/DrawCsv.h"
@@ -13,26 +14,11 @@
 
 namespace {
 
-class BenchClock : public Clock {
-public:
-    QDate today() const override { return QDate(2025, 9, 1); }
-    std::uint64_t counter() const override { return 1; }
-};
-
 class SilentDialogs : public WidgetDialogs {
 public:
     void message(QWidget*, const QString&) override {}
     void error(QWidget*, const QString&) override {}
 };
-
-void writeHistory(const QString& path, const std::vector<DrawRecord>& records) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    for (const auto& r : records) {
-        const auto b = r.toBytes();
-        f.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
-    }
-}
 
 std::vector<DrawRecord> synthetic(int count) {
     std::vector<DrawRecord> records;
@@ -59,7 +45,7 @@ struct Fixture {
     std::unique_ptr<TForm1> form;
     explicit Fixture(const std::vector<DrawRecord>& records) {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("/config")));
-        writeHistory(dir.path() + QStringLiteral("/ZahlenGR.dat"), records);
+        writeHistoryFile(dir.path() + QStringLiteral("/ZahlenGR.dat"), records);
         // Let the file settle so the snapshot may answer from memory.
         QThread::sleep(3);
         Platform p = Platform::system();
