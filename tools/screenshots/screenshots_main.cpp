@@ -5,6 +5,7 @@
 // with its own settings folder, so nothing of the user's is read or written.
 #include "app/Random.h"
 #include "app/TForm1.h"
+#include "generator/TForm6.h"
 #include "history/DrawCsv.h"
 
 #include <QApplication>
@@ -95,6 +96,14 @@ int main(int argc, char** argv) {
         } else {
             grab(pages[i]);
         }
+    }
+    // The number choice window as the generator's pool editing shows it.
+    if (QWidget* choice = form.form6()) {
+        choice->show();
+        settle();
+        const QString file = args[2] + QStringLiteral("/zahlenwahl.png");
+        if (!choice->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        choice->hide();
     }
     std::printf("window %dx%d, client %dx%d\n", form.width(), form.height(), form.centralWidget()->width(),
                 form.centralWidget()->height());
