@@ -39,7 +39,7 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     FormCreate();
     // The number choice window is created after the main window, so the start-up translation
     // (which runs inside FormCreate) reaches the main window only.
-    m_form6 = new TForm6(this);
+    m_form6 = new TForm6(m_platform, this);
 }
 
 TForm1::~TForm1() {
@@ -106,6 +106,8 @@ void TForm1::connectControls() {
     // Tip files and translation.
     connectTipFiles();
     connectLanguage();
+
+    connectGenerator();
 }
 
 void TForm1::FormCreate() {

@@ -2,6 +2,7 @@
 #include "app/Form1Ui.h"
 #include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
+#include "generator/TipGenerator.h"
 #include "platform/Platform.h"
 #include "stats/DrawFilter.h"
 #include "stats/HistoryCheck.h"
@@ -129,6 +130,27 @@ public:
     // The main window, then the windows it owns, in creation order.
     QList<QWidget*> ownedWindows();
 
+    // ---- Tip generation ----
+    void BitBtn19Click(); // "Tipps berechnen"
+    void Label28Click();  // the generation run
+    // How many of positions 1..N of the candidate (N as UpDown18 shows it) hold a prime.
+    int primzahlen() const;
+    // The option controls as the rules and the pool phase read them.
+    RuleOptions ruleOptions() const;
+    PoolOptions poolOptions() const;
+    // The last three draws, stepping back from the draw of the evaluation date; the current
+    // draw is that draw again afterwards.
+    RecentDraws takeRecentDraws();
+    bool generating() const { return m_generating; }
+    const GenerationState& generation() const { return *m_generation; }
+
+    // ---- Tip list editing ----
+    void SpeedEditClick();     // edit the selected tip in the number choice window
+    void SpeedButton11Click(); // clear the tip list and the hit list
+    // A selection made in either list is mirrored in the other.
+    void ListBox1MouseDown();
+    void ListBox2MouseDown();
+
     // ---- State ----
     const QString& programDirectory() const { return m_programDirectory; }
     QString historyFileName() const { return m_historyFileName; }
@@ -182,6 +204,7 @@ protected:
 private:
     void connectControls();
     void connectOptions();
+    void connectGenerator();
     void runSearch(int runLength);
     bool historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window);
 
@@ -205,6 +228,12 @@ private:
     void selectLanguage(QAction* item, const QString& file);
     // tipps.txt existed but could not be read at start-up.
     bool m_tipListUnread = false;
+
+    // Generation run state: the candidate, the ticket table and the attempt count.
+    friend class GenerationWindowHooks;
+    std::unique_ptr<GenerationState> m_generation = std::make_unique<GenerationState>();
+    bool m_generating = false;
+    bool m_mirroringSelection = false;
 };
 
 // Busy mouse cursor for the lifetime of the object.

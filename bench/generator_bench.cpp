@@ -1,0 +1,291 @@
+// A generation run with the built-in options on the real 1990-2025 history, through the main
+// window under the offscreen platform and through the domain code alone, and the rate at which
+// candidates are drawn and tested when only the cross-sum rule is on.
+#include "app/Random.h"
+#include "app/TForm1.h"
+#include "generator/TipGenerator.h"
+#include "history/DrawCsv.h"
+#include "history/DrawHistory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+class QuietDialogs : public Dialogs {
+public:
+    void message(QWidget*, const QString&) override {}
+    void error(QWidget*, const QString& text) override {
+        qFatal("error during the benchmark: %s", qPrintable(text));
+    }
+    QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
+        return proposal;
+    }
+    QString saveFileName(QWidget*, const FileRequest&) override { return {}; }
+    QString openFileName(QWidget*, const FileRequest&) override { return {}; }
+};
+
+class FixedClock : public Clock {
+public:
+    QDate today() const override { return QDate(2025, 9, 1); }
+    std::uint64_t counter() const override { return 1; }
+};
+
+class Silent : public Sound, public Shell {
+public:
+    void play(const QString&) override {}
+    void open(const QString&) override {}
+};
+
+long g_candidates = 0, g_checks = 0;
+
+// Every iteration uses the next of these seeds, the same sequence for window and domain runs.
+constexpr std::uint32_t Seeds[] = {11, 22, 33, 44, 55, 66, 77, 88, 99, 111, 222, 333, 444, 555, 666, 777};
+
+struct Setup {
+    QTemporaryDir dir;
+    QString programDir;
+    std::vector<DrawRecord> records;
+
+    Setup() {
+        programDir = dir.filePath(QStringLiteral("program/"));
+        QDir().mkpath(programDir);
+        QDir().mkpath(dir.filePath(QStringLiteral("config")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath(QStringLiteral("config"))));
+        records = DrawCsv::readFile(QStringLiteral(QUINTARA_REAL_HISTORY_CSV));
+        QFile f(historyPath());
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
+        for (const DrawRecord& r : records) {
+            const auto b = r.toBytes();
+            f.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
+        }
+        f.close();
+        // A history file changed within the last two seconds is read again by every history
+        // check; a run meets a settled file.
+        std::this_thread::sleep_for(HistorySnapshot::DefaultSettleTime + std::chrono::milliseconds(200));
+    }
+    QString historyPath() const { return programDir + QStringLiteral("ZahlenGR.dat"); }
+};
+
+Setup& setup() {
+    static Setup s;
+    return s;
+}
+
+std::unique_ptr<TForm1> makeWindow() {
+    auto silent = std::make_shared<Silent>();
+    Platform platform{std::make_shared<QuietDialogs>(), std::make_shared<FixedClock>(), silent, silent};
+    auto form = std::make_unique<TForm1>(setup().programDir, platform);
+    form->show();
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    return form;
+}
+
+// The domain side of a run: the last draws, the pool from the statistics, the drawing loop
+// with the history checks on the prepared records.
+struct Collect : RecordHistoryChecks {
+    using RecordHistoryChecks::RecordHistoryChecks;
+    QStringList lines;
+    long candidates = 0, checks = 0;
+    bool candidateDrawn(int, const CandidateTip&, int, int, RuleOptions&) override {
+        ++candidates;
+        return true;
+    }
+    bool allTime(QStringView text, int minHits) override {
+        ++checks;
+        return RecordHistoryChecks::allTime(text, minHits);
+    }
+    bool recent(QStringView text, int minHits, int drawCount) override {
+        ++checks;
+        return RecordHistoryChecks::recent(text, minHits, drawCount);
+    }
+    void accepted(int, const CandidateTip& tip) override {
+        std::array<int, 6> numbers{};
+        for (int k = 0; k < 6; ++k)
+            numbers[static_cast<std::size_t>(k)] = tip.pos[static_cast<std::size_t>(k + 1)];
+        lines << TipLine::makeLine(numbers, TipLine::Normal);
+    }
+};
+
+// What the window's run does besides the window: read the history file for the last three
+// draws, compute the two statistics of the defaults from the validated snapshot of the file,
+// build the pool, draw the tips with the history checks, and check the new list against the
+// draw.
+int domainRun(HistorySnapshot& snapshot, const DrawFilter& filter, GenerationState& state,
+              RuleOptions options) {
+    const std::vector<DrawRecord> records = DrawHistory(setup().historyPath()).readAll();
+    const RecentDraws recent = RecentDraws::fromHistory(records, filter.to, {true, true});
+    PreferencePool pool;
+    HistoryPoolSource source(snapshot.records().records, filter);
+    buildPool(pool, PoolOptions{}, recent, source);
+    Collect hooks(snapshot, filter);
+    generateTips(pool, recent, 6, 0, 6, options, state, hooks);
+
+    CurrentDraw draw;
+    draw.take(records.back());
+    QString selector = TipLine::Normal;
+    ParsedTicket ticket;
+    TicketResult result;
+    HitTally tally;
+    const SystemTable table;
+    benchmark::DoNotOptimize(checkTipList(hooks.lines, selector, ticket, result, tally, table, draw));
+    g_candidates += hooks.candidates;
+    g_checks += hooks.checks;
+    return static_cast<int>(hooks.lines.size());
+}
+
+DrawFilter wholeHistory(const TForm1& form) {
+    return {form.ui.DateTimePicker2->dayCount(), form.currentDraw.date, true, true};
+}
+
+void BM_DefaultRunWindow(benchmark::State& state) {
+    auto form = makeWindow();
+    std::size_t i = 0;
+    int tips = 0;
+    for (auto _ : state) {
+        Rng::setSeed(Seeds[i++ % std::size(Seeds)]);
+        form->Label28Click();
+        tips += form->ui.ListBox1->count();
+        state.PauseTiming();
+        // What the event loop does after the run: paint, refresh the chart.
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["tips"] =
+        benchmark::Counter(static_cast<double>(tips), benchmark::Counter::kAvgIterations);
+    form->close();
+}
+
+void BM_DefaultRunDomain(benchmark::State& state) {
+    auto form = makeWindow(); // only for the analysis window it starts with
+    const DrawFilter filter = wholeHistory(*form);
+    form->close();
+    HistorySnapshot snapshot(setup().historyPath());
+    auto generation = std::make_unique<GenerationState>();
+    std::size_t i = 0;
+    int tips = 0;
+    g_candidates = g_checks = 0;
+    for (auto _ : state) {
+        Rng::setSeed(Seeds[i++ % std::size(Seeds)]);
+        tips += domainRun(snapshot, filter, *generation, RuleOptions{});
+    }
+    state.counters["candidates"] =
+        benchmark::Counter(static_cast<double>(g_candidates), benchmark::Counter::kAvgIterations);
+    state.counters["checks"] =
+        benchmark::Counter(static_cast<double>(g_checks), benchmark::Counter::kAvgIterations);
+    state.counters["tips"] =
+        benchmark::Counter(static_cast<double>(tips), benchmark::Counter::kAvgIterations);
+}
+
+// The defaults, but no tip may ever have had three hits: almost every candidate goes through
+// the all-time history check and fails it, until the 2000 attempts for the first tip are spent.
+// Shows what the window adds per candidate when the history checks do the work.
+void BM_HistoryHeavyRunWindow(benchmark::State& state) {
+    auto form = makeWindow();
+    form->ui.UpDown6->setPosition(3);
+    form->ui.UpDown7->setPosition(2);
+    Rng::setSeed(5);
+    for (auto _ : state) {
+        form->Label28Click();
+        if (form->generation().runCount != 2000) state.SkipWithError("the run did not use every attempt");
+    }
+    state.SetItemsProcessed(state.iterations() * 2000);
+    form->close();
+}
+
+void BM_HistoryHeavyRunDomain(benchmark::State& state) {
+    auto form = makeWindow();
+    const DrawFilter filter = wholeHistory(*form);
+    form->close();
+    HistorySnapshot snapshot(setup().historyPath());
+    auto generation = std::make_unique<GenerationState>();
+    RuleOptions options;
+    options.historyHits = 3;
+    options.maxRuns = 2000;
+    Rng::setSeed(5);
+    for (auto _ : state) {
+        domainRun(snapshot, filter, *generation, options);
+        if (generation->runCount != 2000) state.SkipWithError("the run did not use every attempt");
+    }
+    state.SetItemsProcessed(state.iterations() * 2000);
+}
+
+// Only the cross-sum rule, with bounds no candidate meets: every attempt draws a candidate,
+// sorts it and tests it, until the attempt limit ends the tip.
+RuleOptions crossSumOnly(int attempts) {
+    RuleOptions o;
+    o.maxMatchesOn = o.minMatchesOn = o.everyPair = o.forcePair = o.noRunsOfThree = false;
+    o.recentOn = {false, false, false};
+    o.historyOn = false;
+    o.recentChecks[0].on = o.recentChecks[1].on = false;
+    o.crossSumLow = 200;
+    o.crossSumHigh = 100;
+    o.maxRuns = attempts;
+    return o;
+}
+
+void BM_CandidatesCrossSumOnlyDomain(benchmark::State& state) {
+    auto form = makeWindow();
+    const DrawFilter filter = wholeHistory(*form);
+    form->close();
+    PreferencePool pool;
+    HistoryPoolSource source(setup().records, filter);
+    const RecentDraws recent = RecentDraws::fromHistory(setup().records, filter.to, {true, true});
+    buildPool(pool, PoolOptions{}, recent, source);
+    HistorySnapshot snapshot(setup().historyPath());
+    Collect hooks(snapshot, filter);
+    auto generation = std::make_unique<GenerationState>();
+    constexpr int Attempts = 100000;
+    Rng::setSeed(1);
+    for (auto _ : state) {
+        RuleOptions o = crossSumOnly(Attempts);
+        benchmark::DoNotOptimize(generateTips(pool, recent, 6, 0, 1, o, *generation, hooks));
+    }
+    state.SetItemsProcessed(state.iterations() * Attempts);
+}
+
+void BM_CandidatesCrossSumOnlyWindow(benchmark::State& state) {
+    auto form = makeWindow();
+    for (QCheckBox* box : {form->ui.CheckBox3, form->ui.CheckBox24, form->ui.CheckBox27, form->ui.CheckBox8,
+                           form->ui.CheckBox18, form->ui.CheckBox4, form->ui.CheckBox5, form->ui.CheckBox23,
+                           form->ui.CheckBox9, form->ui.CheckBox30, form->ui.CheckBox31})
+        box->setChecked(false);
+    form->ui.UpDown2->setPosition(200);
+    form->ui.UpDown15->setPosition(100);
+    form->ui.UpDown9->setPosition(1);
+    form->ui.UpDown7->setPosition(100);
+    Rng::setSeed(1);
+    for (auto _ : state) {
+        form->Label28Click();
+        if (form->generation().runCount != 100000) state.SkipWithError("the run did not use every attempt");
+    }
+    state.SetItemsProcessed(state.iterations() * 100000);
+    form->close();
+}
+
+} // namespace
+
+BENCHMARK(BM_DefaultRunWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DefaultRunDomain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryHeavyRunWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryHeavyRunDomain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CandidatesCrossSumOnlyDomain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CandidatesCrossSumOnlyWindow)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setup();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,167 @@
+#include "generator/GenerationRules.h"
+
+#include "app/Rounding.h"
+
+#include <algorithm>
+#include <bit>
+
+void CandidateTip::sortAscending(int n) {
+    // At most 26 small values: insertion sort, no allocation.
+    for (int i = 2; i <= n; ++i) {
+        const std::uint8_t v = pos[static_cast<std::size_t>(i)];
+        int j = i - 1;
+        while (j >= 1 && pos[static_cast<std::size_t>(j)] > v) {
+            pos[static_cast<std::size_t>(j + 1)] = pos[static_cast<std::size_t>(j)];
+            --j;
+        }
+        pos[static_cast<std::size_t>(j + 1)] = v;
+    }
+}
+
+std::uint64_t CandidateTip::mask(int n) const {
+    std::uint64_t m = 0;
+    for (int k = 1; k <= n; ++k) m |= std::uint64_t{1} << pos[static_cast<std::size_t>(k)];
+    return m & ~std::uint64_t{1}; // position value 0 is "not drawn"
+}
+
+TicketTable::TicketTable() {
+    clear();
+}
+
+void TicketTable::clear() {
+    for (auto& row : m_rows) row.fill(0);
+    m_masks.fill(0);
+}
+
+void TicketTable::setRow(int t, std::span<const int> values, int n) {
+    auto& row = m_rows[static_cast<std::size_t>(t)];
+    row.fill(0);
+    std::uint64_t m = 0;
+    const int count = std::min<int>(static_cast<int>(values.size()), Width);
+    for (int k = 1; k <= count; ++k) {
+        const int v = values[static_cast<std::size_t>(k - 1)];
+        if (v < 1 || v > 49) continue;
+        row[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(v);
+        if (k <= n) m |= std::uint64_t{1} << v;
+    }
+    m_masks[static_cast<std::size_t>(t)] = m;
+}
+
+void TicketTable::setRow(int t, const CandidateTip& tip, int n) {
+    std::array<int, Width> values{};
+    for (int k = 1; k <= n; ++k)
+        values[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
+    setRow(t, std::span<const int>(values.data(), static_cast<std::size_t>(n)), n);
+}
+
+namespace Rules {
+
+namespace {
+constexpr std::uint64_t PrimeMask =
+    (std::uint64_t{1} << 1) | (std::uint64_t{1} << 2) | (std::uint64_t{1} << 3) | (std::uint64_t{1} << 5) |
+    (std::uint64_t{1} << 7) | (std::uint64_t{1} << 11) | (std::uint64_t{1} << 13) | (std::uint64_t{1} << 17) |
+    (std::uint64_t{1} << 19) | (std::uint64_t{1} << 23) | (std::uint64_t{1} << 29) |
+    (std::uint64_t{1} << 31) | (std::uint64_t{1} << 37) | (std::uint64_t{1} << 41) |
+    (std::uint64_t{1} << 43) | (std::uint64_t{1} << 47);
+
+int at(const CandidateTip& tip, int k) {
+    return tip.pos[static_cast<std::size_t>(k)];
+}
+} // namespace
+
+bool isPrime(int v) {
+    return v > 0 && v < 64 && (PrimeMask >> v & 1);
+}
+
+int crossSum(const CandidateTip& tip, int n) {
+    int s = 0;
+    for (int k = 1; k <= n; ++k) s += at(tip, k);
+    if (n == 6) return s;
+    // s * 6 is exact; the quotient is exact whenever it ends in .5.
+    return static_cast<int>(roundHalfEven(static_cast<double>(s) * 6 / n));
+}
+
+bool hasPair(const CandidateTip& tip, int n) {
+    for (int k = 1; k < n; ++k)
+        if (at(tip, k + 1) == at(tip, k) + 1) return true;
+    return false;
+}
+
+bool hasRunOfThree(const CandidateTip& tip, int n) {
+    for (int k = 1; k + 2 <= n; ++k)
+        if (at(tip, k + 1) == at(tip, k) + 1 && at(tip, k + 2) == at(tip, k) + 2) return true;
+    return false;
+}
+
+int evenCount(const CandidateTip& tip, int n) {
+    int c = 0;
+    for (int k = 1; k <= n; ++k) c += (at(tip, k) % 2 == 0);
+    return c;
+}
+
+int oddCount(const CandidateTip& tip, int n) {
+    int c = 0;
+    for (int k = 1; k <= n; ++k) c += (at(tip, k) % 2 != 0);
+    return c;
+}
+
+int primeCount(const CandidateTip& tip, int width) {
+    int c = 0;
+    for (int k = 1; k <= std::min(width, CandidateTip::MaxNumbers); ++k) c += isPrime(at(tip, k));
+    return c;
+}
+
+bool ticketOptimisationFails(std::uint64_t candidate, const TicketTable& table, int rows,
+                             const RuleOptions& o) {
+    if (rows < 1) return false;
+    int most = 0;
+    int fewest = 64;
+    for (int r = 1; r <= rows; ++r) {
+        const int hits = std::popcount(candidate & table.mask(r));
+        most = std::max(most, hits);
+        fewest = std::min(fewest, hits);
+    }
+    const bool tooMany = most > o.maxMatches;
+    const bool tooFew = fewest < o.minMatches;
+    return (tooMany && o.maxMatchesOn) || (tooFew && o.minMatchesOn) || (o.everyPair && (tooMany || tooFew));
+}
+
+int historyText(const CandidateTip& tip, int n, HistoryText& out) {
+    int len = 0;
+    for (int k = 1; k <= n; ++k) {
+        const int v = at(tip, k);
+        if (v >= 10) out[static_cast<std::size_t>(len++)] = static_cast<char16_t>(u'0' + v / 10);
+        out[static_cast<std::size_t>(len++)] = static_cast<char16_t>(u'0' + v % 10);
+        out[static_cast<std::size_t>(len++)] = u',';
+    }
+    return len;
+}
+
+int firstFailingRule(const CandidateTip& tip, int n, int t, const TicketTable& table,
+                     const RecentDraws& recent, const RuleOptions& o, HistoryChecks& checks) {
+    const std::uint64_t mask = tip.mask(n);
+    if (t > 1 && ticketOptimisationFails(mask, table, std::min(t - 1, TicketTable::Rows), o)) return 1;
+    if (o.forcePair && !hasPair(tip, n)) return 2;
+    if (o.noRunsOfThree && hasRunOfThree(tip, n)) return 3;
+    const int qs = crossSum(tip, n);
+    if (qs < o.crossSumLow || qs > o.crossSumHigh) return 4;
+    for (int g = 0; g < 3; ++g) {
+        const auto i = static_cast<std::size_t>(g);
+        if (o.recentOn[i] && std::popcount(mask & recent.mask(g)) > o.recentAllowance[i]) return 5 + g;
+    }
+    if (o.evenOn && evenCount(tip, n) < o.evenMin) return 8;
+    if (o.oddOn && oddCount(tip, n) < o.oddMin) return 9;
+    if (o.primesOn && primeCount(tip, o.primeWidth) < o.primesMin) return 10;
+    if (!o.historyOn && !o.recentChecks[0].on && !o.recentChecks[1].on) return 0;
+
+    HistoryText buffer;
+    const QStringView text(buffer.data(), historyText(tip, n, buffer));
+    if (o.historyOn && !checks.allTime(text, o.historyHits)) return 11;
+    for (int c = 0; c < 2; ++c) {
+        const RuleOptions::RecentCheck& rc = o.recentChecks[static_cast<std::size_t>(c)];
+        if (rc.on && !checks.recent(text, rc.hits, rc.draws)) return 12 + c;
+    }
+    return 0;
+}
+
+} // namespace Rules

@@ -1,0 +1,256 @@
+#include "generator/PreferencePool.h"
+
+#include "app/Errors.h"
+#include "app/Rounding.h"
+#include "platform/BarChartModel.h"
+#include "stats/Plot.h"
+#include "stats/Statistics.h"
+
+#include <algorithm>
+#include <bit>
+
+void PreferencePool::add(int n, int times) {
+    if (n < 1 || n > 49) return;
+    for (int i = 0; i < times && m_size < Capacity; ++i)
+        m_entries[static_cast<std::size_t>(m_size++)] = static_cast<std::uint8_t>(n);
+}
+
+std::vector<int> PreferencePool::entries() const {
+    return std::vector<int>(m_entries.begin(), m_entries.begin() + m_size);
+}
+
+std::array<int, 50> PreferencePool::weights() const {
+    std::array<int, 50> w{};
+    for (int i = 0; i < m_size; ++i) ++w[m_entries[static_cast<std::size_t>(i)]];
+    return w;
+}
+
+int PreferencePool::distinctCount() const {
+    std::uint64_t seen = 0;
+    for (int i = 0; i < m_size; ++i) seen |= std::uint64_t{1} << m_entries[static_cast<std::size_t>(i)];
+    return std::popcount(seen);
+}
+
+void PreferencePool::removeNumbers(std::uint64_t excluded) {
+    auto marked = [excluded](std::uint8_t n) { return (excluded >> n & 1) != 0; };
+    for (int pos = 0; pos < m_size; ++pos) {
+        while (pos < m_size && marked(m_entries[static_cast<std::size_t>(pos)])) {
+            m_entries[static_cast<std::size_t>(pos)] = m_entries[static_cast<std::size_t>(m_size - 1)];
+            --m_size;
+        }
+    }
+}
+
+void PreferencePool::rebuild(const std::array<bool, 50>& ticked, const std::array<QString, 50>& weightTexts) {
+    clear();
+    for (int n = 1; n <= 49; ++n) {
+        if (!ticked[static_cast<std::size_t>(n)]) continue;
+        int w = toInt(weightTexts[static_cast<std::size_t>(n)]);
+        if (w == 0) w = 1;
+        if (w >= 0) add(n, w + 1);
+    }
+}
+
+std::uint64_t RecentDraws::mask(int group) const {
+    std::uint64_t m = 0;
+    for (int i = 0; i < 7; ++i) {
+        const std::uint8_t v = groups[static_cast<std::size_t>(group)][static_cast<std::size_t>(i)];
+        if (v > 0 && v < 64) m |= std::uint64_t{1} << v;
+    }
+    return m;
+}
+
+RecentDraws RecentDraws::fromHistory(const std::vector<DrawRecord>& records, double date,
+                                     const DrawBrowsing::WeekdayRule& rule) {
+    RecentDraws recent;
+    if (records.empty()) return recent;
+    const double target = static_cast<double>(roundHalfEven(date));
+    qint64 index = static_cast<qint64>(records.size()) - 1;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (records[i].date >= target) {
+            index = static_cast<qint64>(i);
+            break;
+        }
+    for (int g = 0; g < 3; ++g) {
+        if (g > 0) index = DrawBrowsing::back(records, index, rule).index.value_or(index);
+        recent.groups[static_cast<std::size_t>(g)] = records[static_cast<std::size_t>(index)].numberBytes();
+    }
+    return recent;
+}
+
+StatisticBars readStatistic(const BarChartModel& chart) {
+    StatisticBars bars;
+    const BarSeries* series = chart.series2();
+    bars.values.reserve(static_cast<std::size_t>(series->count()));
+    for (int i = 0; i < series->count(); ++i) bars.values.push_back(series->yValue(i));
+    bars.min = chart.leftAxis()->minimum();
+    bars.max = chart.leftAxis()->maximum();
+    return bars;
+}
+
+QString poolStatisticText(PoolStatistic statistic) {
+    switch (statistic) {
+    case PoolStatistic::Pairs:
+        return QStringLiteral("Berechnung der Paarbildung");
+    case PoolStatistic::Triples:
+        return QStringLiteral("Berechnung der Dreiergruppenbildung");
+    case PoolStatistic::Quadruples:
+        return QStringLiteral("Berechnung der Vierergruppenbildung");
+    case PoolStatistic::Frequencies:
+        return QStringLiteral("Berechnung der Zahlenverteilung");
+    case PoolStatistic::Overdue:
+        return QStringLiteral("Berechnung der der Ausstehenden Zahlen");
+    }
+    return {};
+}
+
+namespace PoolBands {
+
+// The numerators below are exact for whole bar values, and a quotient ending in .5 is exact in
+// binary, so an exact half is recognised as one and goes to the even integer.
+int frequentGroupLow(double min, double max) {
+    return static_cast<int>(roundHalfEven((10 * max - 3 * (max - min)) / 10));
+}
+int rareGroupHigh(double min, double max) {
+    return static_cast<int>(roundHalfEven((10 * min + 3 * (max - min)) / 10));
+}
+int frequentNumberLow(double min, double max, int percent, int divisor) {
+    return static_cast<int>(roundHalfEven((divisor * max - percent * (max - min)) / divisor));
+}
+int rareNumberHigh(double min, double max, int percent, int divisor) {
+    return static_cast<int>(roundHalfEven((divisor * min + percent * (max - min)) / divisor));
+}
+
+} // namespace PoolBands
+
+namespace {
+
+QString bandStatus(int lo, int hi, int size, bool oneBlank = false) {
+    return QStringLiteral("Min: ") + QString::number(lo) +
+           (oneBlank ? QStringLiteral(" Max: ") : QStringLiteral("  Max: ")) + QString::number(hi) +
+           QStringLiteral("  ") + QString::number(size);
+}
+
+int barCount(const StatisticBars& bars) {
+    return static_cast<int>(bars.values.size());
+}
+
+// One group statistic (g consecutive numbers per bar): the frequent band and/or the rare band.
+void groupBlocks(PreferencePool& pool, PoolSource& source, PoolStatistic statistic, int g, bool frequent,
+                 bool rare, bool oneBlankInRare) {
+    if (!frequent && !rare) return;
+    source.status(poolStatisticText(statistic));
+    const StatisticBars bars = source.compute(statistic);
+    const int last = barCount(bars) - g; // the last g - 1 bars stay unexamined
+    if (frequent) {
+        const int lo = PoolBands::frequentGroupLow(bars.min, bars.max);
+        const int hi = static_cast<int>(roundHalfEven(bars.max));
+        source.status(bandStatus(lo, hi, pool.size()));
+        for (int i = 0; i <= last; ++i) {
+            const double v = bars.values[static_cast<std::size_t>(i)];
+            if (lo < v && v <= hi)
+                for (int k = 1; k <= g; ++k) pool.add(i + k);
+        }
+    }
+    if (rare) {
+        const int hi = PoolBands::rareGroupHigh(bars.min, bars.max);
+        source.status(bandStatus(0, hi, pool.size(), oneBlankInRare));
+        for (int i = 0; i <= last; ++i) {
+            const double v = bars.values[static_cast<std::size_t>(i)];
+            if (0 < v && v <= hi)
+                for (int k = 1; k <= g; ++k) pool.add(i + k);
+        }
+    }
+}
+
+// One pass of a number band: every bar with lo <= v <= hi gives `times` entries of its number.
+void numberPass(PreferencePool& pool, PoolSource& source, const StatisticBars& bars, int lo, int hi,
+                int times, bool oneBlank) {
+    source.status(bandStatus(lo, hi, pool.size(), oneBlank));
+    for (int i = 0; i < barCount(bars); ++i) {
+        const double v = bars.values[static_cast<std::size_t>(i)];
+        if (lo <= v && v <= hi) pool.add(i + 1, times);
+    }
+}
+
+void frequentNumberBlock(PreferencePool& pool, PoolSource& source, const StatisticBars& bars, int percent,
+                         bool oneBlankInFirstPass) {
+    const int hi = static_cast<int>(roundHalfEven(bars.max));
+    numberPass(pool, source, bars, PoolBands::frequentNumberLow(bars.min, bars.max, percent, 100), hi, 2,
+               oneBlankInFirstPass);
+    numberPass(pool, source, bars, PoolBands::frequentNumberLow(bars.min, bars.max, percent, 200), hi, 1,
+               false);
+}
+
+} // namespace
+
+PoolOutcome buildPool(PreferencePool& pool, const PoolOptions& o, const RecentDraws& recent,
+                      PoolSource& source) {
+    pool.clear();
+    groupBlocks(pool, source, PoolStatistic::Pairs, 2, o.frequentPairs, o.rarePairs, false);
+    groupBlocks(pool, source, PoolStatistic::Triples, 3, o.frequentTriples, o.rareTriples, false);
+    groupBlocks(pool, source, PoolStatistic::Quadruples, 4, o.frequentQuads, o.rareQuads, true);
+
+    if (o.frequentNumbers || o.rareNumbers) {
+        source.status(poolStatisticText(PoolStatistic::Frequencies));
+        const StatisticBars bars = source.compute(PoolStatistic::Frequencies);
+        if (o.frequentNumbers) frequentNumberBlock(pool, source, bars, o.frequentPercent, false);
+        if (o.rareNumbers) {
+            const int lo = static_cast<int>(roundHalfEven(bars.min));
+            numberPass(pool, source, bars, lo,
+                       PoolBands::rareNumberHigh(bars.min, bars.max, o.rarePercent, 100), 2, false);
+            numberPass(pool, source, bars, lo,
+                       PoolBands::rareNumberHigh(bars.min, bars.max, o.rarePercent, 200), 1, false);
+        }
+    }
+    if (o.overdue) {
+        source.status(poolStatisticText(PoolStatistic::Overdue));
+        frequentNumberBlock(pool, source, source.compute(PoolStatistic::Overdue), o.overduePercent, true);
+    }
+    if (o.lastDrawNeighbours) {
+        source.status(NeighboursText);
+        for (const std::uint8_t x : recent.groups[0]) {
+            if (x > 1) pool.add(x - 1, 4);
+            if (x < 49) pool.add(x + 1, 4);
+        }
+    }
+
+    if (o.onlyPreferred) {
+        if (pool.distinctCount() < o.numbersPerTip) return PoolOutcome::TooFewNumbers;
+    } else {
+        for (int n = 1; n <= 49; ++n) pool.add(n);
+    }
+
+    std::uint64_t excluded = 0;
+    for (int g = 0; g < 3; ++g)
+        if (o.excludeDraw[static_cast<std::size_t>(g)]) excluded |= recent.mask(g);
+    pool.removeNumbers(excluded);
+    return PoolOutcome::Ready;
+}
+
+HistoryPoolSource::HistoryPoolSource(const std::vector<DrawRecord>& records, const DrawFilter& filter)
+    : m_records(records), m_filter(filter), m_chart(std::make_unique<BarChartModel>()) {}
+
+HistoryPoolSource::~HistoryPoolSource() = default;
+
+StatisticBars HistoryPoolSource::compute(PoolStatistic statistic) {
+    using namespace Statistics;
+    switch (statistic) {
+    case PoolStatistic::Pairs:
+        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, RunKind::Pairs)));
+        break;
+    case PoolStatistic::Triples:
+        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, RunKind::Triples)));
+        break;
+    case PoolStatistic::Quadruples:
+        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, RunKind::Quadruples)));
+        break;
+    case PoolStatistic::Frequencies:
+        applyPlot(m_chart.get(), frequencyPlot(numberFrequencies(m_records, m_filter)));
+        break;
+    case PoolStatistic::Overdue:
+        applyPlot(m_chart.get(), overduePlot(overdueNumbers(m_records, m_filter)));
+        break;
+    }
+    return readStatistic(*m_chart);
+}

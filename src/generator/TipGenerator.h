@@ -1,0 +1,64 @@
+#pragma once
+#include "generator/GenerationRules.h"
+#include "generator/PreferencePool.h"
+#include "stats/HistorySnapshot.h"
+
+#include <QString>
+
+// What the drawing loop tells its owner, and asks it. Everything the loop does to the random
+// sequence happens inside the loop; a hook must never draw random numbers.
+class GenerationHooks : public HistoryChecks {
+public:
+    // A complete candidate was drawn and sorted, before its rules are tested. The owner may
+    // show it, let the user interface run and refresh `options` from the controls. Returning
+    // false stops the run (the window was closed).
+    virtual bool candidateDrawn(int t, const CandidateTip& tip, int qs, int runCount, RuleOptions& options) {
+        (void)t, (void)tip, (void)qs, (void)runCount, (void)options;
+        return true;
+    }
+    virtual void rejected(int runCount) { (void)runCount; }
+    // Half of the attempts for one tip are spent: the forced pair is off for the rest of the run.
+    virtual void pairRuleSwitchedOff() {}
+    virtual void accepted(int t, const CandidateTip& tip) { (void)t, (void)tip; }
+};
+
+struct GenerationState {
+    CandidateTip candidate;
+    TicketTable table;
+    int runCount = 0;
+};
+
+enum class GenerationResult {
+    Complete,  // every tip up to the target stands (or none was needed)
+    TipFailed, // a tip was not found within the attempt limit; no further tip was generated
+    Stopped,   // the owner stopped the run
+};
+
+// Draws tips t = kept + 1 .. target from the pool: for each, candidates are drawn and tested
+// until one passes every rule or options.maxRuns attempts are spent. The pool must hold at
+// least n different numbers.
+GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& recent, int n, int kept,
+                              int target, RuleOptions& options, GenerationState& state,
+                              GenerationHooks& hooks);
+
+// The status texts of a candidate ("3.Tipp:   3 12 17 25 33 41 QS: 131") and of a rejection
+// ("1234 Reihen getestet").
+QString candidateStatusText(int t, const CandidateTip& tip, int n, int qs);
+QString rejectionStatusText(int runCount);
+
+// History checks straight on the records of a history file, for single tips: the hits of a
+// draw are the common numbers of its six winning numbers and the tip. Every check sees the
+// file as it is at that moment (the snapshot validates itself on each call). For running the
+// generator without the window; the window's checks give the same answers for single tips.
+class RecordHistoryChecks : public GenerationHooks {
+public:
+    RecordHistoryChecks(HistorySnapshot& history, const DrawFilter& filter)
+        : m_history(history), m_filter(filter) {}
+    bool allTime(QStringView text, int minHits) override;
+    bool recent(QStringView text, int minHits, int drawCount) override;
+
+private:
+    bool check(QStringView text, int minHits, double start, double end);
+    HistorySnapshot& m_history;
+    DrawFilter m_filter;
+};
