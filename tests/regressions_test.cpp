@@ -2,6 +2,8 @@
 // behaviour before (visible under the sanitizer build; in a plain build it gave arbitrary
 // weekdays and dates).
 #include "app/DayCount.h"
+#include "app/TextFile.h"
+#include "generator/PreferencePool.h"
 #include "history/DrawBrowsing.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
@@ -68,6 +70,39 @@ TEST(DamagedDates, AHistoryWithImpossibleDatesIsCountedWithoutFault) {
     const auto forward = DrawBrowsing::forward(read, 0, onlyWednesdays);
     EXPECT_LT(back.index.value_or(0), 5);
     EXPECT_LT(forward.index.value_or(0), 5);
+}
+
+// A number list whose weight is the largest 32-bit number: one more entry than the weight
+// overflowed. The pool is full of that number instead, as for any weight beyond its capacity.
+TEST(NumberListWeights, TheLargestWeightFillsThePoolWithoutOverflow) {
+    std::array<bool, 50> ticked{};
+    std::array<QString, 50> texts;
+    texts.fill(QStringLiteral("1"));
+    ticked[7] = true;
+    texts[7] = QStringLiteral("2147483647");
+    PreferencePool pool;
+    pool.rebuild(ticked, texts);
+    EXPECT_EQ(pool.size(), PreferencePool::Capacity);
+    EXPECT_EQ(pool.weights()[7], PreferencePool::Capacity);
+
+    // Read from a file as the number choice window loads it.
+    TestProgramDir dir;
+    QDir().mkpath(dir.path());
+    const QString path = dir.file(QStringLiteral("liste.hlw"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("2147483647\r\n\r\n3\r\n");
+    f.close();
+    const QStringList lines = TextFile::readLines(path);
+    ticked = {};
+    for (int n = 1; n <= 49; ++n) {
+        const QString line = n <= lines.size() ? lines[n - 1] : QString();
+        ticked[static_cast<std::size_t>(n)] = !line.isEmpty();
+        texts[static_cast<std::size_t>(n)] = line.isEmpty() ? QStringLiteral("1") : line;
+    }
+    pool.rebuild(ticked, texts);
+    EXPECT_EQ(pool.weights()[1], PreferencePool::Capacity);
+    EXPECT_EQ(pool.weights()[3], 0); // the pool was full before number 3
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "app/DayCount.h"
 #include "app/Errors.h"
 #include "app/SettingsStore.h"
+#include "app/TextFile.h"
+#include "generator/TForm6.h"
 #include "history/DrawHistory.h"
 #include "i18n/Translation.h"
 #include "support/TestPlatform.h"
@@ -166,6 +168,13 @@ std::vector<Writer> writers() {
          [](const QString& path) { TipFiles::write(path, manyTips()); }},
         {"tip text", TipFiles::TextFileName, oldText,
          [](const QString& path) { TipFiles::write(path, TipFiles::tipText(manyTips(), 6, kFirstDay)); }},
+        {"number list", QStringLiteral("20250903.hlw"), oldText,
+         [](const QString& path) {
+             // What the number choice window writes: 49 lines, a weight or nothing.
+             QStringList lines;
+             for (int n = 1; n <= 49; ++n) lines << (n % 2 ? QString::number(n % 7) : QString());
+             TextFile::writeLinesAtomic(path, lines);
+         }},
         {"translation template", QStringLiteral("vorlage.txt"),
          [](const QString& path) {
              writeBytes(path, "TForm1\r\nButton1\r\nAlt\r\n\r\n0\r\n");
@@ -320,6 +329,22 @@ TEST(WindowWriteFault, TipFileSaveIntoAMissingFolderIsShown) {
     ASSERT_EQ(f.platform.dialogs->errors().size(), errorsBefore + 1);
     EXPECT_TRUE(f.platform.dialogs->errors().last().contains(QStringLiteral("20250903.hlt")));
     EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+// The number choice window's save into a place it cannot write: an error box with the name.
+TEST(WindowWriteFault, NumberListThatCannotBeWrittenIsShown) {
+    TestProgramDir dir;
+    QDir().mkpath(dir.path());
+    TestPlatform platform;
+    TForm6 chooser(platform.platform());
+    chooser.box(5)->setChecked(true);
+    const QString target = dir.file(QStringLiteral("20250903.hlw"));
+    ASSERT_TRUE(QDir().mkpath(target + QStringLiteral("/inside")));
+    platform.dialogs->saveAnswers.push_back(target);
+    chooser.SpeedButton1->click();
+    ASSERT_EQ(platform.dialogs->errors().size(), 1);
+    EXPECT_TRUE(platform.dialogs->errors()[0].contains(QStringLiteral("20250903.hlw")));
+    EXPECT_TRUE(QFileInfo(target + QStringLiteral("/inside")).isDir());
 }
 
 } // namespace
