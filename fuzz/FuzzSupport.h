@@ -51,13 +51,15 @@ private:
 };
 
 // A directory of this fuzzing process, created once; files in it are overwritten per input.
+// Removed again when the fuzzer exits.
 inline QString fuzzScratchDir() {
-    static const QString dir = [] {
-        const QString d = QDir::tempPath() + QStringLiteral("/quintara-fuzz-%1/").arg(::getpid());
-        QDir().mkpath(d);
-        return d;
-    }();
-    return dir;
+    struct Scratch {
+        QString path = QDir::tempPath() + QStringLiteral("/quintara-fuzz-%1/").arg(::getpid());
+        Scratch() { QDir().mkpath(path); }
+        ~Scratch() { QDir(path).removeRecursively(); }
+    };
+    static const Scratch scratch;
+    return scratch.path;
 }
 
 inline QString writeScratch(const QString& name, const QByteArray& bytes) {

@@ -5,7 +5,7 @@
 #   scripts/quintara.sh build  install what is missing, build
 #   scripts/quintara.sh ci     the tests, then the tests again under AddressSanitizer and
 #                              UndefinedBehaviorSanitizer (build-asan), then every fuzz target
-#                              for QUINTARA_FUZZ_SECONDS (default 40) seconds each
+#                              for QUINTARA_FUZZ_SECONDS (default 30) seconds each
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -64,7 +64,7 @@ case "${1:-}" in
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --output-on-failure -j "$(nproc)")
     echo "ci: sanitizer tests passed after $((SECONDS - start)) s"
-    QUINTARA_JOBS="$(nproc)" "$here/scripts/fuzz.sh" "${QUINTARA_FUZZ_SECONDS:-40}"
+    QUINTARA_JOBS="$(nproc)" "$here/scripts/fuzz.sh" "${QUINTARA_FUZZ_SECONDS:-30}"
     echo "ci: done after $((SECONDS - start)) s"
     ;;
   build)
