@@ -3,6 +3,9 @@
 #   scripts/quintara.sh run    install what is missing, build, start the program
 #   scripts/quintara.sh test   install what is missing, build, run every test
 #   scripts/quintara.sh build  install what is missing, build
+#   scripts/quintara.sh ci     the tests, then the tests again under AddressSanitizer and
+#                              UndefinedBehaviorSanitizer (build-asan), then every fuzz target
+#                              for QUINTARA_FUZZ_SECONDS (default 30) seconds each
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -12,6 +15,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev qt6-httpserver-dev libgl-dev
   libgtest-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev
   fonts-liberation
 )
 
@@ -45,12 +49,30 @@ case "${1:-}" in
     cd "$build"
     ctest --output-on-failure -j "$(nproc)"
     ;;
+  ci)
+    install_missing
+    start=$SECONDS
+    build_all
+    (cd "$build" && ctest --output-on-failure -j "$(nproc)")
+    echo "ci: tests passed after $((SECONDS - start)) s"
+    asan="${QUINTARA_ASAN_BUILD_DIR:-$here/build-asan}"
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARA_SANITIZE=ON
+    cmake --build "$asan" -j "$(nproc)"
+    # Leaks of the platform libraries Qt loads (fonts, D-Bus) are theirs, not ours.
+    (cd "$asan" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+      LSAN_OPTIONS=suppressions="$here/.ci/lsan.supp":print_suppressions=0 \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --output-on-failure -j "$(nproc)")
+    echo "ci: sanitizer tests passed after $((SECONDS - start)) s"
+    QUINTARA_JOBS="$(nproc)" "$here/scripts/fuzz.sh" "${QUINTARA_FUZZ_SECONDS:-30}"
+    echo "ci: done after $((SECONDS - start)) s"
+    ;;
   build)
     install_missing
     build_all "${@:2}"
     ;;
   *)
-    echo "usage: $0 run|test|build" >&2
+    echo "usage: $0 run|test|build|ci" >&2
     exit 2
     ;;
 esac

@@ -47,7 +47,9 @@ void PreferencePool::rebuild(const std::array<bool, 50>& ticked, const std::arra
         if (!ticked[static_cast<std::size_t>(n)]) continue;
         int w = toInt(weightTexts[static_cast<std::size_t>(n)]);
         if (w == 0) w = 1;
-        if (w >= 0) add(n, w + 1);
+        // w + 1 overflows for the largest weight a file may hold; the pool holds no more
+        // than Capacity entries anyway.
+        if (w >= 0) add(n, w < Capacity ? w + 1 : Capacity);
     }
 }
 

@@ -174,7 +174,20 @@ void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>
     struct stat st {};
     if (::stat(nativePath(m_path).constData(), &st) == 0) mode = st.st_mode & 07777;
 
-    Fd fd(openOrThrow(tempPath, O_WRONLY | O_CREAT | O_TRUNC, mode));
+    // A failure on the replacement file names only that file, which the player never sees;
+    // say which history it was for and that the history itself is unchanged.
+    const auto forHistory = [&](const FileError& e) {
+        if (e.message().contains(m_path)) return e;
+        return FileError(e.message() +
+                         QStringLiteral(" Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path));
+    };
+    int opened = -1;
+    try {
+        opened = openOrThrow(tempPath, O_WRONLY | O_CREAT | O_TRUNC, mode);
+    } catch (const FileError& e) {
+        throw forHistory(e);
+    }
+    Fd fd(opened);
     try {
         writeAllAt(fd.get(), bytes.data(), static_cast<qint64>(bytes.size()), 0, tempPath);
         syncOrThrow(fd.get(), tempPath);
@@ -183,6 +196,10 @@ void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>
             throw FileError(QStringLiteral("Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3. "
                                            "Die bisherigen Ziehungen bleiben erhalten.")
                                 .arg(m_path, tempPath, systemErrorText(errno)));
+    } catch (const FileError& e) {
+        fd.reset();
+        ::unlink(nativePath(tempPath).constData());
+        throw forHistory(e);
     } catch (...) {
         fd.reset();
         ::unlink(nativePath(tempPath).constData());
