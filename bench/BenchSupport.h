@@ -3,7 +3,10 @@
 #include "history/DrawRecord.h"
 #include "platform/Platform.h"
 
+#include <QApplication>
 #include <QFile>
+#include <benchmark/benchmark.h>
+#include <functional>
 #include <vector>
 
 class BenchClock : public Clock {
@@ -19,4 +22,19 @@ inline void writeHistoryFile(const QString& path, const std::vector<DrawRecord>&
         const auto b = r.toBytes();
         f.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
     }
+}
+
+// The main() of a benchmark that needs widgets: an application on the offscreen platform,
+// `before` once it exists, the benchmarks, then `after` while the application still exists.
+inline int runWidgetBenchmarks(int argc, char** argv, const std::function<void()>& before = {},
+                               const std::function<void()>& after = {}) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (before) before();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (after) after();
+    return 0;
 }

@@ -95,11 +95,7 @@ BENCHMARK(BM_SecheroderfuenferFullSystem)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    for (auto& f : g_fixtures) f.reset();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, {}, [] {
+        for (auto& f : g_fixtures) f.reset();
+    });
 }

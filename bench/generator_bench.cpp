@@ -1,6 +1,7 @@
 // A generation run with the built-in options on the real 1990-2025 history, through the main
 // window under the offscreen platform and through the domain code alone, and the rate at which
 // candidates are drawn and tested when only the cross-sum rule is on.
+#include "BenchSupport.h"
 #include "app/Random.h"
 #include "app/TForm1.h"
 #include "generator/TipGenerator.h"
@@ -280,12 +281,5 @@ BENCHMARK(BM_CandidatesCrossSumOnlyDomain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CandidatesCrossSumOnlyWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    setup();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, setup);
 }
