@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "evaluation/Matching.h"
 #include "history/DrawHistory.h"
+#include "stats/HistorySnapshot.h"
 
 QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
     QString text = DayCount::shortWeekdayText(draw.date) + afterDate;
@@ -17,7 +18,9 @@ void TForm1::SpeedButton5Click() {
         showMessage(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
         return;
     }
-    const std::vector<DrawRecord> records = file.readAll();
+    // The history as it is on disk now: the snapshot checks the file on every call and reads it
+    // again whenever it changed, so a generation run's repeated lookups cost no file reads.
+    const std::vector<DrawRecord>& records = HistorySnapshot::of(file.filePath()).records().records;
     const double target = static_cast<double>(roundHalfEven(ui.DateTimePicker1->dayCount()));
 
     auto take = [this](const DrawRecord& r, bool firstRead) {
