@@ -62,6 +62,18 @@ bool wholeRecordsAscending(const QString& path, std::vector<DrawRecord>& records
     return true;
 }
 
+// Puts the old history in place, starts the writer, kills it after `delayMs` and reads what is
+// left. False when the writer did not start or the file holds a broken or unordered record.
+bool killedWrite(const QString& history, const std::vector<DrawRecord>& old, const QStringList& args,
+                 unsigned long delayMs, std::vector<DrawRecord>& now) {
+    writeRecords(history, old);
+    QProcess p;
+    if (!startWriter(p, args)) return false;
+    QThread::msleep(delayMs);
+    killWriter(p);
+    return wholeRecordsAscending(history, now);
+}
+
 TEST(HistoryKill, ADownloadKilledAnywhereKeepsTheOldDrawsAndWholeNewOnes) {
     TestProgramDir dir;
     QDir().mkpath(dir.path());
@@ -90,14 +102,9 @@ TEST(HistoryKill, ADownloadKilledAnywhereKeepsTheOldDrawsAndWholeNewOnes) {
     std::uniform_int_distribution<qint64> delay(0, fullRunMs);
     int partial = 0;
     for (int kill = 0; kill < kKills; ++kill) {
-        writeRecords(history, old);
-        QProcess p;
-        ASSERT_TRUE(startWriter(p, args)) << "kill " << kill;
-        QThread::msleep(static_cast<unsigned long>(delay(random)));
-        killWriter(p);
-
         std::vector<DrawRecord> now;
-        ASSERT_TRUE(wholeRecordsAscending(history, now)) << "kill " << kill;
+        ASSERT_TRUE(killedWrite(history, old, args, static_cast<unsigned long>(delay(random)), now))
+            << "kill " << kill;
         ASSERT_GE(now.size(), old.size()) << "kill " << kill;
         ASSERT_LE(now.size(), complete.size()) << "kill " << kill;
         ASSERT_TRUE(std::equal(now.begin(), now.end(), complete.begin())) << "kill " << kill;
@@ -121,14 +128,9 @@ TEST(HistoryKill, ARewriteKilledAnywhereLeavesTheOldOrTheNewHistory) {
     std::uniform_int_distribution<int> delay(0, 400);
     int withInserted = 0, replaced = 0;
     for (int kill = 0; kill < kKills; ++kill) {
-        writeRecords(history, old);
-        QProcess p;
-        ASSERT_TRUE(startWriter(p, args)) << "kill " << kill;
-        QThread::msleep(static_cast<unsigned long>(delay(random)));
-        killWriter(p);
-
         std::vector<DrawRecord> now;
-        ASSERT_TRUE(wholeRecordsAscending(history, now)) << "kill " << kill;
+        ASSERT_TRUE(killedWrite(history, old, args, static_cast<unsigned long>(delay(random)), now))
+            << "kill " << kill;
         ASSERT_TRUE(now.size() == old.size() || now.size() == old.size() + 1) << "kill " << kill;
         // Apart from the replaced draw (either number) and the inserted one, nothing changes.
         size_t j = 0;
