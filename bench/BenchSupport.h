@@ -1,7 +1,7 @@
 #pragma once
 // What the window benchmarks share: a fixed clock and a history file written from records.
 #include "history/DrawRecord.h"
-#include "platform/Platform.h"
+#include "gui/Platform.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Secheroderfuenfer and kurzzeitCheck through the real main window, on the real history and
 // on a synthetic history of 10,000 draws.
 #include "BenchSupport.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "app/TForm1.h"
 #include "history/DrawCsv.h"
 

@@ -2,7 +2,7 @@
 // window under the offscreen platform and through the domain code alone, and the rate at which
 // candidates are drawn and tested when only the cross-sum rule is on.
 #include "BenchSupport.h"
-#include "app/Random.h"
+#include "base/Random.h"
 #include "app/TForm1.h"
 #include "generator/TipGenerator.h"
 #include "history/DrawCsv.h"

@@ -1,11 +1,11 @@
 // Each chart statistic as the window runs it (read the history file, count, build the plot,
 // apply it to a chart model) and the history-check path (validate the snapshot, find the
 // window, scan it), on the real 1990-2025 history and on a synthetic 10,000-draw history.
-#include "app/DayCount.h"
-#include "app/Random.h"
+#include "base/DayCount.h"
+#include "base/Random.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
-#include "platform/BarChartModel.h"
+#include "stats/BarChartModel.h"
 #include "stats/HistoryCheck.h"
 #include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"

@@ -1,7 +1,7 @@
 // The body of a results-server answer is outside input; parsing, validating and showing it
 // must never fault, whatever the server sends.
 #include "FuzzSupport.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "history/DrawDownload.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,8 +1,8 @@
 // ZahlenGR.dat may come from anywhere (an older program, a copy, a broken disk): every read,
 // statistic, lookup and browsing step over it must stay within bounds and defined.
 #include "FuzzSupport.h"
-#include "app/DayCount.h"
-#include "app/Errors.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
 #include "history/DrawBrowsing.h"
 #include "history/DrawHistory.h"
 #include "stats/HistoryCheck.h"

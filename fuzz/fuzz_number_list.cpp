@@ -1,8 +1,8 @@
 // Number list files (.hlw) are loaded into the number choice window and their lines become
 // the weights the tip pool is rebuilt from: any file must load and rebuild without fault.
 #include "FuzzSupport.h"
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "generator/PreferencePool.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

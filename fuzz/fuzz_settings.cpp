@@ -1,7 +1,7 @@
 // The settings file lives in the user's configuration directory and may be damaged or
 // edited by hand: parsing keeps what it can, and what it keeps must write and read back.
 #include "FuzzSupport.h"
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);

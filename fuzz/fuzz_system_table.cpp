@@ -1,7 +1,7 @@
 // Reduced-system tables are files beside the program that users edit and share: loading one
 // and checking tips against its rows must hold for any content.
 #include "FuzzSupport.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "evaluation/Matching.h"
 #include "tips/SystemTable.h"
 

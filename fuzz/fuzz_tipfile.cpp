@@ -1,8 +1,8 @@
 // Tip files (.hlt, tipps.txt) come from users and other programs: any bytes must read as
 // lines, and the lines must survive a write and a read unchanged where they can be encoded.
 #include "FuzzSupport.h"
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "stats/Statistics.h"
 #include "tips/TipFiles.h"
 

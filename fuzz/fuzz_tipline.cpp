@@ -1,7 +1,7 @@
 // Tip lines reach the parser from files, the list and the entry edit: any text must parse and
 // be checked under each of the three system kinds without fault.
 #include "FuzzSupport.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "evaluation/Matching.h"
 #include "tips/SystemTable.h"
 #include "tips/TipLine.h"

@@ -1,7 +1,7 @@
 // Translation files and their UTF-16 companions are made by users: reading them, looking up
 // entries and writing them back must not fault on any content.
 #include "FuzzSupport.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "i18n/Translation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -14,9 +14,11 @@ build="${QUINTARA_BUILD_DIR:-$here/build}"
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev qt6-httpserver-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-svg-dev
   libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  fonts-liberation
+  fonts-liberation fonts-dejavu-core
+  ccache strace file dpkg-dev desktop-file-utils appstream
 )
 
 install_missing() {
@@ -45,6 +47,7 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    "$here/scripts/check-layers.sh"
     build_all
     cd "$build"
     ctest --output-on-failure -j "$(nproc)"
@@ -52,6 +55,7 @@ case "${1:-}" in
   ci)
     install_missing
     start=$SECONDS
+    "$here/scripts/check-layers.sh"
     build_all
     (cd "$build" && ctest --output-on-failure -j "$(nproc)")
     echo "ci: tests passed after $((SECONDS - start)) s"

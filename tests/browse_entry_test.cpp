@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 #include "history/DrawHistory.h"
-#include "history/TForm3.h"
+#include "gui/TForm3.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 #include "history/DrawBrowsing.h"
 #include "support/TestPlatform.h"
 

@@ -1,5 +1,5 @@
-#include "platform/BarChartModel.h"
-#include "platform/BarChartView.h"
+#include "stats/BarChartModel.h"
+#include "gui/BarChartView.h"
 #include "stats/Plot.h"
 
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
-#include "app/DayCount.h"
-#include "app/Errors.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
-#include "history/DrawServer.h"
+#include "server/DrawServer.h"
 #include "support/LoopbackServers.h"
 #include "support/TestPlatform.h"
 

@@ -1,7 +1,7 @@
-#include "app/DayCount.h"
-#include "app/Errors.h"
-#include "history/DrawServer.h"
-#include "platform/HttpClient.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
+#include "server/DrawServer.h"
+#include "net/HttpClient.h"
 #include "support/TestPlatform.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "app/DayCount.h"
-#include "app/Errors.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
 #include "history/DrawEntry.h"
 #include "support/TestPlatform.h"
 

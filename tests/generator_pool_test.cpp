@@ -1,4 +1,4 @@
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "generator/GenerationRules.h"
 #include "generator/PreferencePool.h"
 

@@ -1,8 +1,8 @@
-#include "app/DayCount.h"
-#include "app/Random.h"
-#include "app/Rounding.h"
+#include "base/DayCount.h"
+#include "base/Random.h"
+#include "base/Rounding.h"
 #include "app/TForm1.h"
-#include "generator/TForm6.h"
+#include "gui/TForm6.h"
 #include "generator/TipGenerator.h"
 #include "support/TestPlatform.h"
 

@@ -1,4 +1,4 @@
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 #include "generator/HistoricAnalysis.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST(HistoricAnalysis, EmptyRunAndTexts) {
     EXPECT_EQ(HistoricAnalysis::stepDays(false, false), 6);
 }
 
-#include "app/Random.h"
+#include "base/Random.h"
 #include "app/TForm1.h"
 #include "support/TestPlatform.h"
 

@@ -1,4 +1,4 @@
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
 #include "support/TestPlatform.h"

@@ -1,7 +1,7 @@
 // A program killed at any moment (power cut, SIGKILL) must leave the draw history either as it
 // was before the change or as it is after it: every record whole, dates ascending. A child
 // process changes the history and is killed after random delays.
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 #include "history/DrawHistory.h"
 #include "support/TestPlatform.h"
 

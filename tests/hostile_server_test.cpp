@@ -1,7 +1,7 @@
 // The update through the window against a results server that misbehaves in every way at
 // once: the window keeps handling events, every request ends within the time-out, nothing of
 // what such a server sends is stored, and the history stays as it was.
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 #include "app/TForm1.h"
 #include "history/DrawDownload.h"
 #include "support/LoopbackServers.h"

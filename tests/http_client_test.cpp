@@ -1,4 +1,4 @@
-#include "platform/HttpClient.h"
+#include "net/HttpClient.h"
 #include "support/LoopbackServers.h"
 
 #include <QTimer>

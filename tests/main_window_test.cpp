@@ -1,6 +1,6 @@
-#include "app/Random.h"
+#include "base/Random.h"
 #include "app/TForm1.h"
-#include "generator/TForm6.h"
+#include "gui/TForm6.h"
 #include "stats/Statistics.h"
 #include "support/TestPlatform.h"
 

@@ -1,4 +1,4 @@
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "evaluation/Matching.h"
 
 #include <gtest/gtest.h>

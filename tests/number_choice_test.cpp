@@ -1,5 +1,5 @@
-#include "app/Random.h"
-#include "generator/TForm6.h"
+#include "base/Random.h"
+#include "gui/TForm6.h"
 #include "support/TestPlatform.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // Inputs found by fuzzing the readers, kept so the faults stay mended. Each ran into undefined
 // behaviour before (visible under the sanitizer build; in a plain build it gave arbitrary
 // weekdays and dates).
-#include "app/DayCount.h"
-#include "app/TextFile.h"
+#include "base/DayCount.h"
+#include "base/TextFile.h"
 #include "generator/PreferencePool.h"
 #include "history/DrawBrowsing.h"
 #include "history/DrawDownload.h"

@@ -1,6 +1,6 @@
 // The settings of the main window across a restart: defaults, the full round trip, the
 // special rules of the load step and damaged values.
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "support/TestPlatform.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/DayCount.h"
-#include "app/Random.h"
-#include "app/Rounding.h"
+#include "base/DayCount.h"
+#include "base/Random.h"
+#include "base/Rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "app/TForm1.h"
-#include "generator/TForm6.h"
+#include "gui/TForm6.h"
 #include "support/TestPlatform.h"
 
 #include <QCheckBox>

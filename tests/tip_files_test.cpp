@@ -1,8 +1,8 @@
 // Tip files and the tip list file: what is read and written byte by byte, the name proposed
 // for each weekday, failed reads and writes that must leave the player's tips alone, and the
 // save and load buttons of the main window.
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "i18n/Translation.h"
 #include "support/TestPlatform.h"
 #include "tips/TipFiles.h"

@@ -1,6 +1,6 @@
 // The tip text "Tipp.txt": title with the next draw, tickets with their headers, the tips
 // numbered within each ticket, and the button that writes and opens it.
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 #include "support/TestPlatform.h"
 #include "tips/TipFiles.h"
 

@@ -1,11 +1,11 @@
 // Translation files: reading entries (trimming, truncation, the UTF-16 companion), applying
 // them to the windows by control class, the language menu and start-up, the template writer,
 // and the three files shipped beside the program.
-#include "app/SettingsStore.h"
-#include "app/TextFile.h"
-#include "generator/TForm6.h"
+#include "base/SettingsStore.h"
+#include "base/TextFile.h"
+#include "gui/TForm6.h"
 #include "i18n/Translation.h"
-#include "i18n/WindowTexts.h"
+#include "gui/WindowTexts.h"
 #include "support/PageGeometry.h"
 #include "support/TestPlatform.h"
 

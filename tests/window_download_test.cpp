@@ -1,5 +1,5 @@
 #include "app/TForm1.h"
-#include "history/DrawServer.h"
+#include "server/DrawServer.h"
 #include "support/TestPlatform.h"
 
 #include <QHostAddress>

@@ -2,11 +2,11 @@
 // limit in a forked child, since root ignores permissions), a directory or file in the way, and
 // a read-only directory where permissions apply. Each failure must be reported with the file's
 // name, and what the file held before must still be there, with no half-written file beside it.
-#include "app/DayCount.h"
-#include "app/Errors.h"
-#include "app/SettingsStore.h"
-#include "app/TextFile.h"
-#include "generator/TForm6.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
+#include "base/SettingsStore.h"
+#include "base/TextFile.h"
+#include "gui/TForm6.h"
 #include "history/DrawHistory.h"
 #include "i18n/Translation.h"
 #include "support/TestPlatform.h"

@@ -2,8 +2,8 @@
 // The controls of the main window, by the names every operation uses. Each control's
 // objectName is its member name; an edit bound to a spin button is the line edit of the UpDown
 // spin box and carries the edit's name (Edit39 inside UpDown3, ...).
-#include "platform/BarChartView.h"
-#include "platform/Controls.h"
+#include "gui/BarChartView.h"
+#include "gui/Controls.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "app/TForm1.h"
 
-#include "app/Errors.h"
-#include "app/Random.h"
-#include "generator/TForm6.h"
+#include "base/Errors.h"
+#include "base/Random.h"
+#include "gui/TForm6.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
-#include "platform/HttpClient.h"
+#include "net/HttpClient.h"
 
 #include <QApplication>
 #include <QCloseEvent>

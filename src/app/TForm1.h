@@ -3,7 +3,7 @@
 #include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
 #include "generator/TipGenerator.h"
-#include "platform/Platform.h"
+#include "gui/Platform.h"
 #include "stats/DrawFilter.h"
 #include "stats/HistoryCheck.h"
 
@@ -135,8 +135,6 @@ public:
     // ---- Tip generation ----
     void BitBtn19Click(); // "Tipps berechnen"
     void Label28Click();  // the generation run
-    // How many of positions 1..N of the candidate (N as UpDown18 shows it) hold a prime.
-    int primzahlen() const;
     // The option controls as the rules and the pool phase read them.
     RuleOptions ruleOptions() const;
     PoolOptions poolOptions() const;
@@ -155,7 +153,6 @@ public:
 
     // ---- State ----
     const QString& programDirectory() const { return m_programDirectory; }
-    QString historyFileName() const { return m_historyFileName; }
     QString historyPath() const { return m_programDirectory + m_historyFileName; }
     QString winSoundFile() const { return m_winSoundFile; }
     DrawHistory history() const;

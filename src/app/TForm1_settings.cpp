@@ -1,7 +1,7 @@
 // The settings of the main window: read once at start-up straight into the controls, written
 // once at shutdown. A value that is absent, or stored with another kind than the one below,
 // leaves its control in its built-in state; nothing here stops the start-up.
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "app/TForm1.h"
 
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #include "evaluation/Matching.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <algorithm>
 

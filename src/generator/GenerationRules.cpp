@@ -1,6 +1,6 @@
 #include "generator/GenerationRules.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 #include <bit>

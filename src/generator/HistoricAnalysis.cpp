@@ -1,6 +1,6 @@
 #include "generator/HistoricAnalysis.h"
 
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 
 namespace HistoricAnalysis {
 

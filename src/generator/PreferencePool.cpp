@@ -1,8 +1,8 @@
 #include "generator/PreferencePool.h"
 
-#include "app/Errors.h"
-#include "app/Rounding.h"
-#include "platform/BarChartModel.h"
+#include "base/Errors.h"
+#include "base/Rounding.h"
+#include "stats/BarChartModel.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 

@@ -1,6 +1,6 @@
 #include "generator/TipGenerator.h"
 
-#include "app/Random.h"
+#include "base/Random.h"
 #include "stats/HistoryCheck.h"
 
 #include <bit>

@@ -1,6 +1,6 @@
 #include "history/DrawBrowsing.h"
 
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 
 #include <algorithm>
 

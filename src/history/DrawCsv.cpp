@@ -1,7 +1,7 @@
 #include "history/DrawCsv.h"
 
-#include "app/DayCount.h"
-#include "app/Errors.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "history/DrawDownload.h"
 
-#include "app/DayCount.h"
-#include "app/Errors.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
 #include "history/DrawHistory.h"
 
 #include <cmath>

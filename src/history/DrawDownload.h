@@ -1,6 +1,6 @@
 #pragma once
 #include "history/DrawRecord.h"
-#include "platform/HttpClient.h"
+#include "net/HttpClient.h"
 
 #include <QDate>
 #include <QString>
@@ -97,7 +97,6 @@ public:
     // "DDD dd.mm.yy", three blanks, each number after two blanks, "  +  ", the additional number.
     static QString drawText(double dayCount, const DrawAnswer& answer);
 
-    void setServerAddress(const QUrl& address) { m_server = address; }
     const QUrl& serverAddress() const { return m_server; }
     bool running() const { return m_running; }
 

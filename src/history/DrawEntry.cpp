@@ -1,6 +1,6 @@
 #include "history/DrawEntry.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "history/DrawHistory.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <QFileInfo>
 #include <cerrno>

@@ -11,12 +11,6 @@ std::array<std::uint8_t, 8> DrawRecord::numberBytes() const {
     return bytes;
 }
 
-void DrawRecord::setNumberBytes(const std::array<std::uint8_t, 8>& bytes) {
-    std::copy(bytes.begin(), bytes.begin() + 6, numbers.begin());
-    additional = bytes[6];
-    eighth = bytes[7];
-}
-
 int DrawRecord::crossSum() const {
     int sum = 0;
     for (auto n : numbers) sum += n;

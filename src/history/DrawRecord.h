@@ -19,7 +19,6 @@ struct DrawRecord {
 
     // Bytes 8 to 15: six numbers, additional number, eighth byte.
     std::array<std::uint8_t, 8> numberBytes() const;
-    void setNumberBytes(const std::array<std::uint8_t, 8>& bytes);
     int crossSum() const;
 
     static DrawRecord fromBytes(const unsigned char* bytes);

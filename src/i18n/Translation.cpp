@@ -1,7 +1,7 @@
 #include "i18n/Translation.h"
 
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include <QFileInfo>
 #include <QStringEncoder>

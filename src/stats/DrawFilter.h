@@ -1,5 +1,5 @@
 #pragma once
-#include "app/DayCount.h"
+#include "base/DayCount.h"
 
 // The analysis window of the statistics: from date, to date and the two weekday boxes.
 struct DrawFilter {

@@ -1,6 +1,6 @@
 #include "stats/HistoryCheck.h"
 
-#include "app/Rounding.h"
+#include "base/Rounding.h"
 
 namespace HistoryCheck {
 

@@ -1,6 +1,6 @@
 #include "stats/HistorySnapshot.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "history/DrawHistory.h"
 #include "stats/Statistics.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/BarChartModel.h"
+#include "stats/BarChartModel.h"
 
 #include <QString>
 #include <array>

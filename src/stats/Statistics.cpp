@@ -1,7 +1,7 @@
 #include "stats/Statistics.h"
 
-#include "app/Errors.h"
-#include "app/Rounding.h"
+#include "base/Errors.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 #include <bit>

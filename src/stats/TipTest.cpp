@@ -1,7 +1,7 @@
 #include "stats/TipTest.h"
 
-#include "app/DayCount.h"
-#include "app/Errors.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "tips/SystemTable.h"
 
-#include "app/TextFile.h"
+#include "base/TextFile.h"
 #include "tips/TipLine.h"
 
 #include <QFileInfo>

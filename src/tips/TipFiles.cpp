@@ -1,7 +1,7 @@
 #include "tips/TipFiles.h"
 
-#include "app/DayCount.h"
-#include "app/TextFile.h"
+#include "base/DayCount.h"
+#include "base/TextFile.h"
 
 #include <algorithm>
 

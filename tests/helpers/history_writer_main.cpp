@@ -5,12 +5,12 @@
 //   history_writer rewrite <history> <rounds>
 //       alternately replaces one draw, inserts a new draw and removes it again
 // Prints "ready" once the work is about to start, so the parent's kill delays count from there.
-#include "app/DayCount.h"
-#include "app/Errors.h"
+#include "base/DayCount.h"
+#include "base/Errors.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
-#include "history/DrawServer.h"
-#include "platform/HttpClient.h"
+#include "server/DrawServer.h"
+#include "net/HttpClient.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -60,6 +60,22 @@ int FakeDialogs::showModal(QDialog* dialog) {
     return result;
 }
 
+Dialogs::Answer FakeDialogs::question(QWidget*, const QString& text, bool withCancel) {
+    shown.push_back({QStringLiteral("question"), text});
+    if (onShown) onShown(shown.back());
+    if (questionAnswers.empty()) return withCancel ? Answer::Cancel : Answer::No;
+    const Answer answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+}
+
+QStringList FakeDialogs::questions() const {
+    QStringList out;
+    for (const Shown& s : shown)
+        if (s.kind == QLatin1String("question")) out << s.text;
+    return out;
+}
+
 QStringList FakeDialogs::messages() const {
     QStringList out;
     for (const auto& s : shown)

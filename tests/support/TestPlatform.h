@@ -23,12 +23,14 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
-        QString kind; // "message", "error", "input", "save", "open"
+        QString kind; // "message", "error", "question", "input", "save", "open"
         QString text; // message text, or "caption|prompt|proposal", or filter|suffix|name
     };
 
     void message(QWidget*, const QString& text) override;
     void error(QWidget*, const QString& text) override;
+    // Answered from questionAnswers; without a queued answer: No (Cancel when offered).
+    Answer question(QWidget*, const QString& text, bool withCancel = false) override;
     QString inputBox(QWidget*, const QString& caption, const QString& prompt,
                      const QString& proposal) override;
     QString saveFileName(QWidget*, const FileRequest& request) override;
@@ -42,10 +44,12 @@ public:
 
     QStringList messages() const; // plain messages, in order
     QStringList errors() const;   // error boxes, in order
+    QStringList questions() const; // questions asked, in order
     std::vector<Shown> shown;
 
     // Answers; std::nullopt-like cancel is an empty optional in the queue.
     std::deque<std::optional<QString>> inputAnswers;
+    std::deque<Answer> questionAnswers;
     std::deque<QString> saveAnswers; // empty text = cancel
     std::deque<QString> openAnswers;
     std::vector<FileRequest> fileRequests;

@@ -1,6 +1,6 @@
 // Builds a ZahlenGR.dat from the published results CSV.
 //   quintara-csv2dat <results.csv> <ZahlenGR.dat>
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "history/DrawCsv.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // The draw results server: answers GET /zahlen/velmora.asp?Datum=yyyymmdd from a results CSV
 // or a ZahlenGR.dat.
 //   quintara-drawserver --file <draws.csv|ZahlenGR.dat> [--port 8049] [--bind 127.0.0.1] [--verbose]
-#include "app/Errors.h"
-#include "history/DrawServer.h"
+#include "base/Errors.h"
+#include "server/DrawServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

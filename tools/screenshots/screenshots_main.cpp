@@ -3,9 +3,9 @@
 //   quintara-screenshots <results.csv> <output directory> [translation file]
 // The window runs on a temporary program directory holding the history built from the CSV,
 // with its own settings folder, so nothing of the user's is read or written.
-#include "app/Random.h"
+#include "base/Random.h"
 #include "app/TForm1.h"
-#include "generator/TForm6.h"
+#include "gui/TForm6.h"
 #include "history/DrawCsv.h"
 
 #include <QApplication>

@@ -1,0 +1,77 @@
+#include "app/TForm1.h"
+#include "history/DrawDownload.h"
+#include "net/HttpClient.h"
+
+namespace {
+
+// The window as the update run sees it.
+class DownloadView : public DrawDownloadView {
+public:
+    explicit DownloadView(TForm1& form) : f(form) {}
+
+    void runStarted() override {
+        f.ui.BitBtn1->setEnabled(false);
+        f.ui.SpeedButton10->setEnabled(false);
+        f.ui.Aktualisieren1->setEnabled(false);
+        f.ui.SpeedButton8->show();
+    }
+    void runEnded() override {
+        f.ui.BitBtn1->setEnabled(true);
+        f.ui.SpeedButton10->setEnabled(true);
+        f.ui.Aktualisieren1->setEnabled(true);
+        f.ui.SpeedButton8->hide();
+        f.ui.Label35->setText(f.ui.Label29->text());
+        f.EvaluationEnabled = true;
+        f.runAction([this] { f.SpeedButton5Click(); });
+    }
+    double requestDate() const override { return f.ui.DateTimePicker1->dayCount(); }
+    bool setRequestDate(double dayCount) override { return f.ui.DateTimePicker1->trySetDayCount(dayCount); }
+    QDate today() const override { return f.platform().clock->today(); }
+    // isHidden, not isVisible: the button counts as shown while the window itself is not.
+    bool stopRequested() const override { return f.ui.SpeedButton8->isHidden(); }
+    QString proxyHostText() const override { return f.ui.ProxyHostEdit->text(); }
+    QString proxyPortText() const override { return f.ui.ProxyPortEdit->text(); }
+    void setStatusText(int panel, const QString& text) override {
+        f.ui.StatusBar1->setPanelText(panel, text);
+    }
+    void setCurrentDrawDate(double dayCount) override { f.currentDraw.date = dayCount; }
+    void setDrawText(const QString& text) override { f.ui.Label29->setText(text); }
+    void setCrossSumText(const QString& text) override { f.ui.Label13->setText(text); }
+    void setTipDrawText(const QString& text) override { f.ui.Label35->setText(text); }
+
+private:
+    TForm1& f;
+};
+
+} // namespace
+
+QString TForm1::drawServerAddress() const {
+    return m_serverOverride.isEmpty() ? ui.DrawServerEdit->text().trimmed() : m_serverOverride;
+}
+
+void TForm1::QuintaraClick() {
+    if (m_download && m_download->running()) return;
+    const auto address = DrawDownload::parseServerAddress(drawServerAddress());
+    if (!address) {
+        showError(QStringLiteral(
+                      "Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird zum Beispiel %2.")
+                      .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer)));
+        return;
+    }
+    if (!m_http) m_http = std::make_unique<HttpClient>();
+    m_http->setTimeout(m_downloadTimeout);
+    m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *address);
+    DownloadView view(*this);
+    m_busy = true;
+    const DrawDownloadResult result = m_download->run(view);
+    m_busy = false;
+    if (!result.error.isEmpty()) showError(result.error);
+}
+
+void TForm1::SpeedButton8Click() {
+    ui.SpeedButton8->hide();
+}
+
+bool TForm1::downloadRunning() const {
+    return m_download && m_download->running();
+}

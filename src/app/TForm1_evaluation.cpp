@@ -1,0 +1,81 @@
+#include "base/DayCount.h"
+#include "base/Rounding.h"
+#include "app/TForm1.h"
+#include "evaluation/Matching.h"
+#include "history/DrawHistory.h"
+#include "stats/HistorySnapshot.h"
+
+QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
+    QString text = DayCount::shortWeekdayText(draw.date) + afterDate;
+    for (int i = 1; i <= 6; ++i) text += QStringLiteral("  ") + QString::number(draw.numbers[i]);
+    text += beforeAdditional + QString::number(draw.numbers[7]);
+    return text;
+}
+
+void TForm1::SpeedButton5Click() {
+    DrawHistory file = history();
+    if (!file.exists()) {
+        showMessage(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        return;
+    }
+    // The history as it is on disk now: the snapshot checks the file on every call and reads it
+    // again whenever it changed, so a generation run's repeated lookups cost no file reads.
+    const std::vector<DrawRecord>& records = HistorySnapshot::of(file.filePath()).records().records;
+    const double target = static_cast<double>(roundHalfEven(ui.DateTimePicker1->dayCount()));
+
+    auto take = [this](const DrawRecord& r, bool firstRead) {
+        currentDraw.take(r);
+        ui.Label29->setText(drawText(currentDraw, firstRead ? QStringLiteral("   ") : QStringLiteral("  "),
+                                     QStringLiteral("   + ")));
+        ui.Label13->setText(QStringLiteral("Quersumme: ") + QString::number(currentDraw.crossSum()));
+    };
+
+    // Walk from the first record to the first draw on or after the target date; past the end
+    // the last draw is taken (again).
+    int index = 1;
+    size_t read = 0;
+    if (!records.empty()) {
+        read = 1;
+        if (records[0].date >= target) take(records[0], true);
+        while (read < records.size() && target > records[read - 1].date) {
+            ++read;
+            ++index;
+            if (records[read - 1].date >= target) take(records[read - 1], false);
+        }
+    }
+    --index;
+    currentDraw.index = index;
+    if (read == records.size() && read > 0 && records[read - 1].date > 0) take(records[read - 1], false);
+
+    ui.DateTimePicker1->trySetDayCount(currentDraw.date);
+    ui.Label35->setText(ui.Label29->text());
+    Komplettcheck();
+}
+
+void TForm1::setSelectorText(const QString& text) {
+    // Set from code: the selector's change handling runs only on the user's edits.
+    if (ui.ComboBox1->currentText() != text) ui.ComboBox1->setEditText(text);
+}
+
+void TForm1::Zettelcheck(const QString& line) {
+    QString selector = ui.ComboBox1->currentText();
+    const bool shown = ::zettelcheck(line, parsedTicket, selector, ticketResult, systemTable, currentDraw);
+    if (shown) setSelectorText(selector);
+}
+
+int TForm1::Komplettcheck() {
+    hitTally.clear();
+    if (!EvaluationEnabled) return 0;
+    ui.ListBox2->clear();
+    QStringList lines = tipLines();
+    QString selector = ui.ComboBox1->currentText();
+    const ListCheck check =
+        checkTipList(lines, selector, parsedTicket, ticketResult, hitTally, systemTable, currentDraw);
+    for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
+        delete ui.ListBox1->takeItem(*it);
+    ui.ListBox2->addItems(check.hitTexts);
+    setSelectorText(selector);
+    for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
+    ui.StatusBar1->setPanelText(0, check.status);
+    return check.maxHits;
+}

@@ -1,0 +1,335 @@
+#include "base/ScopeExit.h"
+// The generation run of the main window: the last draws, the tip list and its ticket table,
+// the preference pool from the chart statistics (optionally edited by the user), the drawing
+// loop and the evaluation at the end.
+#include "app/TForm1.h"
+#include "gui/TForm6.h"
+#include "history/DrawBrowsing.h"
+#include "stats/HistorySnapshot.h"
+#include "stats/Plot.h"
+#include "stats/Statistics.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <optional>
+
+namespace {
+
+// The statistics of the pool phase. Each is computed as its chart button computes it and put
+// into the chart, from which the pool reads it back. Two things are left out that only cost
+// time: the records come from the validated snapshot of the history file (identical to reading
+// the file), and the chart page is not brought to the front, nor is each status text shown the
+// moment it is set: nothing is painted before the phase ends, so neither would ever be seen.
+class ChartPoolSource : public PoolSource {
+public:
+    explicit ChartPoolSource(TForm1& form) : m_form(form) {}
+
+    StatisticBars compute(PoolStatistic statistic) override {
+        using namespace Statistics;
+        const std::vector<DrawRecord>& records = HistorySnapshot::of(m_form.historyPath()).records().records;
+        const DrawFilter filter = m_form.drawFilter();
+        BarChartModel* chart = m_form.ui.Chart1->model();
+        Plot plot;
+        switch (statistic) {
+        case PoolStatistic::Pairs:
+            plot = runPlot(runCounts(records, filter, RunKind::Pairs));
+            break;
+        case PoolStatistic::Triples:
+            plot = runPlot(runCounts(records, filter, RunKind::Triples));
+            break;
+        case PoolStatistic::Quadruples:
+            plot = runPlot(runCounts(records, filter, RunKind::Quadruples));
+            break;
+        case PoolStatistic::Frequencies:
+            plot = frequencyPlot(numberFrequencies(records, filter));
+            break;
+        case PoolStatistic::Overdue:
+            plot = overduePlot(overdueNumbers(records, filter));
+            break;
+        }
+        applyPlot(chart, plot);
+        return readStatistic(*chart);
+    }
+
+    void status(const QString& text) override { m_status = text; }
+    // Shows the last status text (before anything can be painted).
+    void showStatus() {
+        if (!m_status.isEmpty()) m_form.ui.StatusBar1->setPanelText(1, m_status);
+        m_status.clear();
+    }
+
+private:
+    TForm1& m_form;
+    QString m_status;
+};
+
+} // namespace
+
+// The window's side of the drawing loop. Showing the candidate, painting and taking the user's
+// input cost far more than testing a candidate, so they happen at most every PulseMs; the
+// random sequence is drawn by the loop alone and does not depend on when they happen.
+class GenerationWindowHooks : public GenerationHooks {
+public:
+    static constexpr qint64 PulseMs = 30;
+
+    GenerationWindowHooks(TForm1& form, int n) : m_form(form), m_n(n) { m_clock.start(); }
+
+    bool candidateDrawn(int t, const CandidateTip& tip, int qs, int runCount, RuleOptions& options) override {
+        (void)runCount;
+        // Looking at the clock every candidate would cost more than the cheap rules do.
+        if (++m_sinceLook < 16) return true;
+        m_sinceLook = 0;
+        if (m_clock.elapsed() < m_nextPulse) return true;
+
+        m_form.ui.StatusBar1->setPanelText(1, candidateStatusText(t, tip, m_n, qs));
+        if (m_lastRejected > 0) m_form.ui.StatusBar1->setPanelText(0, rejectionStatusText(m_lastRejected));
+        QCoreApplication::processEvents();
+        if (m_form.m_closed) return false;
+        // The user may have changed an option meanwhile; the rules see the controls as they are.
+        options = m_form.ruleOptions();
+        m_nextPulse = m_clock.elapsed() + PulseMs;
+        return true;
+    }
+
+    void rejected(int runCount) override { m_lastRejected = runCount; }
+
+    void pairRuleSwitchedOff() override { m_form.ui.CheckBox8->setChecked(false); }
+
+    void accepted(int t, const CandidateTip& tip) override {
+        (void)t;
+        std::array<int, CandidateTip::MaxNumbers> numbers{};
+        for (int k = 1; k <= m_n; ++k)
+            numbers[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
+        m_form.ui.ListBox1->addItem(
+            TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(m_n)),
+                              m_form.ui.ComboBox1->currentText()));
+    }
+
+    bool allTime(QStringView text, int minHits) override {
+        return m_form.Secheroderfuenfer(QString::fromRawData(text.data(), text.size()), minHits);
+    }
+
+    bool recent(QStringView text, int minHits, int drawCount) override {
+        return m_form.kurzzeitCheck(QString::fromRawData(text.data(), text.size()), minHits, drawCount);
+    }
+
+private:
+    TForm1& m_form;
+    int m_n;
+    QElapsedTimer m_clock;
+    qint64 m_nextPulse = PulseMs;
+    int m_sinceLook = 0;
+    int m_lastRejected = 0;
+};
+
+void TForm1::connectGenerator() {
+    bind(ui.BitBtn4, &QPushButton::clicked, &TForm1::BitBtn19Click);
+    bind(ui.SpeedEdit, &QToolButton::clicked, &TForm1::SpeedEditClick);
+    bind(ui.SpeedButton11, &QToolButton::clicked, &TForm1::SpeedButton11Click);
+    // Selections are mirrored whoever makes them, even while a run holds the other actions back;
+    // the lists being emptied (row -1) are left alone.
+    connect(ui.ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) ListBox1MouseDown();
+    });
+    connect(ui.ListBox2, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) ListBox2MouseDown();
+    });
+}
+
+RuleOptions TForm1::ruleOptions() const {
+    RuleOptions o;
+    o.maxMatchesOn = ui.CheckBox3->isChecked();
+    o.maxMatches = ui.UpDown3->position();
+    o.minMatchesOn = ui.CheckBox24->isChecked();
+    o.minMatches = ui.UpDown1->position();
+    o.everyPair = ui.CheckBox27->isChecked();
+    o.forcePair = ui.CheckBox8->isChecked();
+    o.noRunsOfThree = ui.CheckBox18->isChecked();
+    o.crossSumLow = ui.UpDown2->position();
+    o.crossSumHigh = ui.UpDown15->position();
+    o.recentOn = {ui.CheckBox4->isChecked(), ui.CheckBox5->isChecked(), ui.CheckBox23->isChecked()};
+    o.recentAllowance = {ui.UpDown4->position(), ui.UpDown5->position(), ui.UpDown11->position()};
+    o.evenOn = ui.CheckBox25->isChecked();
+    o.evenMin = ui.UpDown16->position();
+    o.oddOn = ui.CheckBox26->isChecked();
+    o.oddMin = ui.UpDown17->position();
+    o.primesOn = ui.CheckBox22->isChecked();
+    o.primesMin = ui.UpDown10->position();
+    o.primeWidth = ui.UpDown18->position();
+    o.historyOn = ui.CheckBox9->isChecked();
+    o.historyHits = ui.UpDown6->position();
+    o.recentChecks[0] = {ui.CheckBox30->isChecked(), ui.UpDown19->position(), ui.UpDown20->position()};
+    o.recentChecks[1] = {ui.CheckBox31->isChecked(), ui.UpDown21->position(), ui.UpDown22->position()};
+    o.maxRuns = MaxRuns;
+    return o;
+}
+
+PoolOptions TForm1::poolOptions() const {
+    PoolOptions o;
+    o.frequentPairs = ui.CheckBox1->isChecked();
+    o.rarePairs = ui.CheckBox11->isChecked();
+    o.frequentTriples = ui.CheckBox6->isChecked();
+    o.rareTriples = ui.CheckBox12->isChecked();
+    o.frequentQuads = ui.CheckBox7->isChecked();
+    o.rareQuads = ui.CheckBox13->isChecked();
+    o.frequentNumbers = ui.CheckBox2->isChecked();
+    o.frequentPercent = ui.UpDown12->position();
+    o.rareNumbers = ui.CheckBox14->isChecked();
+    o.rarePercent = ui.UpDown14->position();
+    o.overdue = ui.CheckBox10->isChecked();
+    o.overduePercent = ui.UpDown13->position();
+    o.lastDrawNeighbours = ui.CheckBox19->isChecked();
+    o.onlyPreferred = ui.CheckBox15->isChecked();
+    o.numbersPerTip = ui.UpDown18->position();
+    o.excludeDraw = {ui.CheckBox4->isChecked() && ui.UpDown4->position() == 0,
+                     ui.CheckBox5->isChecked() && ui.UpDown5->position() == 0,
+                     ui.CheckBox23->isChecked() && ui.UpDown11->position() == 0};
+    return o;
+}
+
+RecentDraws TForm1::takeRecentDraws() {
+    RecentDraws recent;
+    auto copy = [&recent](int group, const std::array<std::uint8_t, 8>& values) {
+        recent.groups[static_cast<std::size_t>(group)] = values;
+    };
+    // The draw of the evaluation date becomes the current draw, as the draw line shows it.
+    SpeedButton5Click();
+    std::array<std::uint8_t, 8> values{};
+    for (int i = 0; i < 8; ++i)
+        values[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
+    copy(0, values);
+    // The two draws before it, stepping back over switched-off weekdays as the browse button
+    // does. Taken from the records in memory instead of moving the current draw there and back:
+    // the outcome is the same, without reading the file twice more and redrawing the draw line.
+    const std::vector<DrawRecord>& records = HistorySnapshot::of(historyPath()).records().records;
+    const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
+    qint64 index = currentDraw.index;
+    for (int group = 1; group <= 2; ++group) {
+        if (const auto step = DrawBrowsing::back(records, index, rule); step.index) index = *step.index;
+        if (!records.empty()) copy(group, records[static_cast<std::size_t>(index)].numberBytes());
+    }
+    return recent;
+}
+
+void TForm1::BitBtn19Click() {
+    Label28Click();
+}
+
+void TForm1::Label28Click() {
+    // One run at a time: the button and every other action wait while it is in progress.
+    if (m_generating) return;
+    m_generating = true;
+    const bool wasBusy = m_busy;
+    m_busy = true;
+
+    const int n = ui.UpDown18->position();
+    EvaluationEnabled = false;
+    MaxRuns = ui.UpDown7->position() * 1000;
+    const bool pairWasForced = ui.CheckBox8->isChecked();
+    const int last = ui.UpDown4->position();
+    const int secondLast = ui.UpDown5->position();
+    const int historyHits = ui.UpDown6->position();
+    // Every way out, an error included, switches the evaluation back on and undoes what the run
+    // changed in the options.
+    const ScopeExit restore([&] {
+        EvaluationEnabled = true;
+        if (ui.CheckBox8->isChecked() != pairWasForced) ui.CheckBox8->setChecked(pairWasForced);
+        for (auto [spin, position] : {std::pair{ui.UpDown4, last}, std::pair{ui.UpDown5, secondLast},
+                                      std::pair{ui.UpDown6, historyHits}})
+            if (spin->position() != position) spin->setPosition(position);
+        m_busy = wasBusy;
+        m_generating = false;
+    });
+
+    std::optional<BusyCursor> busy(std::in_place);
+    const RecentDraws recent = takeRecentDraws();
+    // The history checks leave the current draw on the last draw they examined; the list is
+    // evaluated against this one, the draw the draw line shows.
+    const CurrentDraw chosenDraw = currentDraw;
+
+    GenerationState& state = *m_generation;
+    state.table.clear();
+    int kept = 0;
+    if (ui.CheckBox28->isChecked()) {
+        SpeedButton11Click();
+    } else {
+        kept = ui.ListBox1->count();
+        for (int i = 0; i < kept && i < TicketTable::Rows; ++i) {
+            const QString selector = ui.ComboBox1->currentText();
+            Zettelcheck(ui.ListBox1->item(i)->text());
+            setSelectorText(selector);
+            // A field that is no number holds no number of the row.
+            std::array<int, TicketTable::Width> values{};
+            const int count = std::min(parsedTicket.count, TicketTable::Width);
+            for (int k = 1; k <= count; ++k) {
+                const TicketSlot& slot = parsedTicket.numbers[static_cast<std::size_t>(k)];
+                values[static_cast<std::size_t>(k - 1)] = slot.numeric ? slot.value : 0;
+            }
+            state.table.setRow(i + 1, std::span<const int>(values.data(), static_cast<std::size_t>(count)),
+                               n);
+        }
+    }
+    state.runCount = 0;
+
+    // The pool phase; ends the run without a tip when there is nothing to draw from or the user
+    // cancelled the editing.
+    ChartPoolSource source(*this);
+    auto endInPoolPhase = [&](bool tooFew) {
+        source.showStatus();
+        busy.reset();
+        if (tooFew) showMessage(TooFewNumbersText);
+        ui.PageControl1->setCurrentWidget(ui.TabSheet6);
+        ui.PageControl2->setCurrentWidget(ui.TabSheet8);
+    };
+    PreferencePool pool;
+    if (buildPool(pool, poolOptions(), recent, source) == PoolOutcome::TooFewNumbers)
+        return endInPoolPhase(true);
+    if (ui.CheckBox20->isChecked()) {
+        ui.PageControl1->setCurrentWidget(ui.TabSheet1);
+        // A fresh window each time; it stays the program's number choice window afterwards.
+        auto* chooser = new TForm6(m_platform, this);
+        m_form6 = chooser;
+        const std::array<int, 50> weights = pool.weights();
+        for (int k = 1; k <= 49; ++k) {
+            chooser->box(k)->setChecked(weights[static_cast<std::size_t>(k)] > 0);
+            chooser->setHint(k, QString::number(weights[static_cast<std::size_t>(k)]));
+        }
+        source.showStatus();
+        busy.reset();
+        const int result = chooser->execute();
+        if (result == TForm6::mrRetry) {
+            std::array<bool, 50> ticked{};
+            std::array<QString, 50> texts;
+            for (int k = 1; k <= 49; ++k) {
+                ticked[static_cast<std::size_t>(k)] = chooser->box(k)->isChecked();
+                texts[static_cast<std::size_t>(k)] = chooser->hint(k);
+            }
+            pool.rebuild(ticked, texts);
+        } else if (result != TForm6::mrOk) {
+            return endInPoolPhase(false);
+        }
+        busy.emplace();
+    }
+    // Removing the recent draws' numbers or the user's edit may leave too few numbers for a tip;
+    // drawing from them would never end.
+    if (pool.distinctCount() < n) return endInPoolPhase(true);
+
+    ui.StatusBar1->setPanelText(1, QStringLiteral("Beginn der Tippberechnung"));
+    ui.PageControl1->setCurrentWidget(ui.TabSheet1);
+    MaxRuns = ui.UpDown7->position() * 1000;
+    RuleOptions options = ruleOptions();
+    GenerationWindowHooks hooks(*this, n);
+    const GenerationResult result =
+        generateTips(pool, recent, n, kept, ui.UpDown9->position(), options, state, hooks);
+
+    EvaluationEnabled = true;
+    currentDraw = chosenDraw;
+    Komplettcheck();
+    busy.reset();
+    ui.StatusBar1->setPanelText(1,
+                                result == GenerationResult::Complete
+                                    ? QStringLiteral("Tipps wurden neu berechnet")
+                                    : QStringLiteral("Ändern Sie die Parameter um alle Tipps zuberechnen"));
+}

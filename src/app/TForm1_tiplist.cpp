@@ -1,0 +1,74 @@
+// Working on the tip list: the tip list and the hit list keep the same selection, one tip is
+// edited in the number choice window, and the whole list is cleared.
+#include "app/TForm1.h"
+#include "gui/TForm6.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+void TForm1::ListBox1MouseDown() {
+    if (m_mirroringSelection) return;
+    m_mirroringSelection = true;
+    ui.ListBox2->setCurrentRow(ui.ListBox1->currentRow());
+    m_mirroringSelection = false;
+}
+
+void TForm1::ListBox2MouseDown() {
+    if (m_mirroringSelection) return;
+    m_mirroringSelection = true;
+    ui.ListBox1->setCurrentRow(ui.ListBox2->currentRow());
+    m_mirroringSelection = false;
+}
+
+void TForm1::SpeedButton11Click() {
+    ui.ListBox1->clear();
+    ui.ListBox2->clear();
+}
+
+void TForm1::SpeedEditClick() {
+    const int index = ui.ListBox1->currentRow();
+    if (index < 0) {
+        showMessage(QStringLiteral("Wählen Sie zuerst einen Tipp aus"));
+        return;
+    }
+    try {
+        Zettelcheck(ui.ListBox1->item(index)->text());
+    } catch (const std::exception&) {
+    }
+
+    TForm6* chooser = m_form6;
+    chooser->BitBtn3->hide();
+    chooser->BitBtn4->show();
+    chooser->PickCount = parsedTicket.count;
+    for (int k = 1; k <= 49; ++k) {
+        chooser->box(k)->setChecked(false);
+        chooser->setBoxColour(k, TForm6::BoxColour::Neutral);
+    }
+    // Marking stops at the first field that is no number of 1..49; nothing is reported.
+    for (int slot = 1; slot <= parsedTicket.count; ++slot) {
+        const TicketSlot& field = parsedTicket.numbers[static_cast<std::size_t>(slot)];
+        if (!field.numeric || field.value < 0 || field.value > 49) break;
+        if (field.value == 0) continue;
+        chooser->box(field.value)->setChecked(true);
+        chooser->setBoxColour(field.value, TForm6::BoxColour::Picked);
+    }
+
+    if (chooser->execute() == TForm6::mrOk) {
+        // At most twelve numbers, the lowest ones.
+        std::array<int, 12> numbers{};
+        int taken = 0;
+        for (int k = 1; k <= 49 && taken < 12; ++k)
+            if (chooser->box(k)->isChecked()) numbers[static_cast<std::size_t>(taken++)] = k;
+        const QString line =
+            TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(taken)),
+                              ui.ComboBox1->currentText());
+        delete ui.ListBox1->takeItem(index);
+        ui.ListBox1->insertItem(index, line);
+    }
+
+    chooser->BitBtn3->show();
+    chooser->BitBtn4->hide();
+    for (int k = 1; k <= 49; ++k) chooser->setBoxColour(k, TForm6::BoxColour::Neutral);
+    chooser->setWindowTitle(QStringLiteral("Zahlen für Berechnung wählen"));
+    Komplettcheck();
+}

@@ -1,0 +1,65 @@
+#include "base/DayCount.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace DayCount {
+
+namespace {
+const qint64 kEpochJulian = QDate(1899, 12, 30).toJulianDay();
+
+// Day counts come from files that may be damaged: NaN, infinities and values no calendar
+// reaches must never be converted to an integer as they are (that is undefined). Beyond this
+// bound (some 270 000 years) a day count is taken as the bound, NaN as day 0.
+constexpr double kMaxDays = 1e8;
+
+qint64 wholeDays(double dayCount) {
+    if (std::isnan(dayCount)) return 0;
+    return static_cast<qint64>(std::floor(std::clamp(dayCount, -kMaxDays, kMaxDays)));
+}
+
+// QDate numbers Monday 1 ... Sunday 7.
+int qtWeekday(int dayOfWeek) {
+    return dayOfWeek % 7 + 1;
+}
+} // namespace
+
+double fromDate(const QDate& date) {
+    return static_cast<double>(date.toJulianDay() - kEpochJulian);
+}
+
+QDate toDate(double dayCount) {
+    if (!(std::fabs(dayCount) <= kMaxDays)) return {};
+    return QDate::fromJulianDay(kEpochJulian + wholeDays(dayCount));
+}
+
+int weekday(double dayCount) {
+    const qint64 days = wholeDays(dayCount);
+    // Day 0 was a Saturday.
+    return static_cast<int>(((days % 7) + 7 + 6) % 7) + 1;
+}
+
+int weekday(const QDate& date) {
+    return qtWeekday(date.dayOfWeek());
+}
+
+QString shortWeekdayText(double dayCount) {
+    const QDate date = toDate(dayCount);
+    QLocale locale;
+    return locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           date.toString(QStringLiteral("dd.MM.yy"));
+}
+
+QString longWeekdayText(double dayCount) {
+    const QDate date = toDate(dayCount);
+    QLocale locale;
+    return locale.dayName(date.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ') +
+           date.toString(QStringLiteral("dd.MM.yy"));
+}
+
+QString compactText(double dayCount) {
+    return toDate(dayCount).toString(QStringLiteral("yyyyMMdd"));
+}
+
+} // namespace DayCount

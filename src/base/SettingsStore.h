@@ -1,0 +1,96 @@
+#pragma once
+// The per-user settings key: named values of three kinds (32-bit integer, text, binary), kept
+// in a text file under the user's configuration directory, in the line format of registry
+// exports so that it stays readable and every value keeps its kind:
+//
+//   Windows Registry Editor Version 5.00
+//
+//   [HKEY_CURRENT_USER\SOFTWARE\Brenlow\Velmora]
+//   "UpDown3"=dword:00000004
+//   "ProxyHostEdit"="proxy.example"
+//   "Preis"=hex:00,00,00,00,00,00,00,00
+//
+// Texts escape "\" as "\\", '"' as "\"", line feed as "\n" and carriage return as "\r".
+// Lines that do not parse are skipped, so a damaged file loses only its damaged lines.
+#include "base/Errors.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+// Reading a value that does not exist or has another kind.
+class SettingsError : public AppError {
+public:
+    using AppError::AppError;
+};
+
+class SettingsStore {
+public:
+    enum class Kind { Integer, Text, Binary };
+
+    // The program's key.
+    static const QString ProgramKey; // "\SOFTWARE\Brenlow\Velmora"
+
+    // The file that holds a key of the current user: $XDG_CONFIG_HOME (when set to an absolute
+    // path, else ~/.config) + the key path with "/" separators + ".reg".
+    static QString filePathForKey(const QString& keyPath);
+
+    // Opens a key: reads its file when it exists. An absent, unreadable or damaged file gives
+    // the values that could be read (possibly none); it never fails. The file itself comes
+    // into being at the first save.
+    static SettingsStore openKey(const QString& keyPath);
+    // The same for a file given directly.
+    static SettingsStore openFile(const QString& filePath);
+
+    const QString& filePath() const { return m_filePath; }
+    const QString& keyPath() const { return m_keyPath; }
+    // Lines of the file that were skipped because they did not parse.
+    int skippedLines() const { return m_skipped; }
+
+    // Value names compare without regard to case, as registry value names do.
+    bool hasValue(const QString& name) const;
+    std::optional<Kind> kind(const QString& name) const;
+    QStringList valueNames() const; // in the order they were first written or read
+
+    // Throw SettingsError when the value is absent or of another kind.
+    qint32 readInteger(const QString& name) const;
+    QString readString(const QString& name) const;
+    QByteArray readBinary(const QString& name) const;
+
+    void writeInteger(const QString& name, qint32 value);
+    void writeString(const QString& name, const QString& value);
+    void writeBinary(const QString& name, const QByteArray& value);
+
+    // Removes every value (the file is only touched by save()).
+    void clear() { m_values.clear(); }
+    // Appends the values of another key whose names this one does not hold.
+    void addMissingFrom(const SettingsStore& other);
+
+    // Writes the key to its file in one step (temporary file, sync, rename), readable and
+    // writable by the owner only; creates the directories. A failure throws FileError and
+    // leaves the previous file as it was.
+    void save() const;
+
+    // The file content save() writes.
+    QByteArray serialize() const;
+    // Parses file content into the values; returns the number of lines skipped.
+    int parse(const QByteArray& content);
+
+private:
+    struct Value {
+        QString name;
+        Kind kind = Kind::Integer;
+        qint32 integer = 0;
+        QString text;
+        QByteArray binary;
+    };
+    const Value* find(const QString& name) const;
+    Value& slot(const QString& name);
+
+    QString m_keyPath;
+    QString m_filePath;
+    QVector<Value> m_values;
+    int m_skipped = 0;
+};

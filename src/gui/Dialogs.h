@@ -1,0 +1,51 @@
+#pragma once
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Every message box, input box and file dialog of the program goes through this interface, so
+// tests can answer them and read the exact text shown.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A plain message (the program's foreseen messages: "Wählen Sie zuerst einen Tipp aus", ...).
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // The standard error box for an error that ended an action.
+    virtual void error(QWidget* parent, const QString& text) = 0;
+    // A question the user answers with Yes or No (or Cancel, when offered). Closing the box
+    // answers Cancel where it is offered, No otherwise.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer question(QWidget* parent, const QString& text, bool withCancel = false) = 0;
+    // Caption, prompt and proposed text in; the entered text out, the proposal when cancelled.
+    virtual QString inputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                             const QString& proposal) = 0;
+
+    struct FileRequest {
+        QString filter;        // "Tippdatei|*.hlt"
+        QString defaultSuffix; // "hlt"
+        QString proposedName;  // file name or path proposed to the user
+    };
+    // The chosen path, or an empty text when the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
+    virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
+
+    // Shows one of the program's own windows modally and returns its modal result.
+    virtual int showModal(QDialog* dialog);
+};
+
+// The real dialogs of the toolkit.
+class WidgetDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    Answer question(QWidget* parent, const QString& text, bool withCancel = false) override;
+    QString inputBox(QWidget* parent, const QString& caption, const QString& prompt,
+                     const QString& proposal) override;
+    QString saveFileName(QWidget* parent, const FileRequest& request) override;
+    QString openFileName(QWidget* parent, const FileRequest& request) override;
+};
+
+// "Tippdatei|*.hlt" -> "Tippdatei (*.hlt)".
+QString toQtFilter(const QString& filter);

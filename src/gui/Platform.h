@@ -1,0 +1,52 @@
+#pragma once
+#include "gui/Dialogs.h"
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// Today's date and the high-resolution counter that seeds the random generator.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+    virtual std::uint64_t counter() const = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    QDate today() const override;
+    std::uint64_t counter() const override;
+};
+
+// Plays a WAV file asynchronously; a new sound cuts off the one playing. A missing file or
+// sound device stays silent.
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void play(const QString& wavPath) = 0;
+};
+
+// Opens a web address or a file with the system's default handler.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void open(const QString& addressOrFile) = 0;
+};
+
+class DesktopShell : public Shell {
+public:
+    void open(const QString& addressOrFile) override;
+};
+
+// The replaceable adapters one main window uses.
+struct Platform {
+    std::shared_ptr<Dialogs> dialogs;
+    std::shared_ptr<Clock> clock;
+    std::shared_ptr<Sound> sound;
+    std::shared_ptr<Shell> shell;
+
+    // The real ones.
+    static Platform system();
+};

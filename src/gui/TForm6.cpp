@@ -1,0 +1,227 @@
+#include "gui/TForm6.h"
+
+#include "base/DayCount.h"
+#include "base/Errors.h"
+#include "base/Random.h"
+#include "base/TextFile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+Dialogs::FileRequest listFileRequest(const Platform& platform) {
+    return {QStringLiteral("Werteliste|*.hlw"), QStringLiteral("hlw"),
+            platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".hlw")};
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QStyle::StandardPixmap icon) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setIcon(QApplication::style()->standardIcon(icon));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QString& hint,
+                             QStyle::StandardPixmap icon) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(hint);
+    b->setIcon(QApplication::style()->standardIcon(icon));
+    return b;
+}
+
+} // namespace
+
+TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform(std::move(platform)) {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(2);
+    for (int n = 1; n <= 49; ++n) {
+        auto* b = new QCheckBox(QString::number(n), this);
+        b->setObjectName(QStringLiteral("CheckBox") + QString::number(n));
+        b->setChecked(true);
+        m_boxes[static_cast<std::size_t>(n)] = b;
+        m_colours[static_cast<std::size_t>(n)] = BoxColour::Normal;
+        grid->addWidget(b, (n - 1) / 7, (n - 1) % 7);
+    }
+
+    SpeedButton1 = makeSpeedButton(this, "SpeedButton1", QStringLiteral("Speichern der Liste"),
+                                   QStyle::SP_DialogSaveButton);
+    SpeedButton2 =
+        makeSpeedButton(this, "SpeedButton2", QStringLiteral("Laden der Liste"), QStyle::SP_DialogOpenButton);
+    BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("OK"), QStyle::SP_DialogOkButton);
+    BitBtn2 = makeButton(this, "BitBtn2", QStringLiteral("Abbrechen"), QStyle::SP_DialogCancelButton);
+    BitBtn3 = makeButton(this, "BitBtn3", QStringLiteral("&Ändern"), QStyle::SP_BrowserReload);
+    BitBtn4 = makeButton(this, "BitBtn4", QStringLiteral("&Zufall"), QStyle::SP_MediaPlay);
+    BitBtn4->hide();
+    BitBtn1->setDefault(true);
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(SpeedButton1, 0, 0);
+    buttons->addWidget(SpeedButton2, 0, 1);
+    buttons->setColumnStretch(2, 1);
+    buttons->addWidget(BitBtn1, 0, 3);
+    // "&Zufall" takes the place of "&Ändern" when the tip editor uses the window.
+    buttons->addWidget(BitBtn3, 0, 4);
+    buttons->addWidget(BitBtn4, 0, 4);
+    buttons->addWidget(BitBtn2, 0, 5);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(25);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { done(mrOk); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { done(mrAbort); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { done(mrRetry); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { runAction(&TForm6::BitBtn4Click); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { runAction(&TForm6::SpeedButton1Click); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { runAction(&TForm6::SpeedButton2Click); });
+    connect(Timer1, &QTimer::timeout, this, &TForm6::Timer1Timer);
+}
+
+QCheckBox* TForm6::boxByName(const QString& name) const {
+    static const QRegularExpression pattern(QStringLiteral("^checkbox([0-9]+)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = pattern.match(name);
+    if (!m.hasMatch()) return nullptr;
+    bool ok = false;
+    const int n = m.captured(1).toInt(&ok);
+    return ok && n >= 1 && n <= 49 ? box(n) : nullptr;
+}
+
+QString TForm6::hint(int n) const {
+    return box(n)->toolTip();
+}
+
+void TForm6::setHint(int n, const QString& text) {
+    box(n)->setToolTip(text);
+}
+
+void TForm6::setBoxColour(int n, BoxColour colour) {
+    QCheckBox* b = box(n);
+    m_colours[static_cast<std::size_t>(n)] = colour;
+    if (colour == BoxColour::Normal) {
+        b->setAutoFillBackground(false);
+        b->setPalette(QPalette());
+        return;
+    }
+    QPalette p = b->palette();
+    p.setColor(QPalette::Window, colour == BoxColour::Picked
+                                     ? QColor(Qt::yellow)
+                                     : QApplication::palette().color(QPalette::ToolTipBase));
+    b->setPalette(p);
+    b->setAutoFillBackground(true);
+}
+
+void TForm6::runAction(void (TForm6::*operation)()) {
+    try {
+        (this->*operation)();
+    } catch (const AppError& e) {
+        m_platform.dialogs->error(this, e.message());
+    }
+}
+
+void TForm6::SpeedButton1Click() {
+    const QString path = m_platform.dialogs->saveFileName(this, listFileRequest(m_platform));
+    if (path.isEmpty()) return;
+    QStringList lines;
+    for (int n = 1; n <= 49; ++n) {
+        if (box(n)->isChecked()) {
+            if (hint(n).isEmpty()) setHint(n, QStringLiteral("1"));
+            lines << hint(n);
+        } else {
+            lines << QString();
+        }
+    }
+    TextFile::writeLinesAtomic(path, lines);
+}
+
+void TForm6::SpeedButton2Click() {
+    const QString path = m_platform.dialogs->openFileName(this, listFileRequest(m_platform));
+    if (path.isEmpty()) return;
+    // Read first: a file that cannot be read leaves the boxes as they were.
+    const QStringList lines = TextFile::readLines(path);
+    for (int n = 1; n <= 49; ++n) {
+        const QString line = n <= lines.size() ? lines[n - 1] : QString();
+        box(n)->setChecked(!line.isEmpty());
+        setHint(n, line.isEmpty() ? QStringLiteral("1") : line);
+    }
+}
+
+void TForm6::untickAllNeutral() {
+    for (int n = 1; n <= 49; ++n) {
+        box(n)->setChecked(false);
+        setBoxColour(n, BoxColour::Neutral);
+    }
+}
+
+void TForm6::BitBtn4Click() {
+    if (Timer1->isActive() && PickIndex >= PickCount) {
+        Timer1->stop();
+        BitBtn4->setText(QStringLiteral("Zufall"));
+        PickIndex = 1;
+    } else if (Timer1->isActive()) {
+        ++PickIndex;
+    } else {
+        Timer1->start();
+        untickAllNeutral();
+        for (int i = 1; i <= 26; ++i) PickedNumbers[static_cast<std::size_t>(i)] = 0;
+        PickIndex = 1;
+    }
+}
+
+void TForm6::Timer1Timer() {
+    BitBtn4->setText(QString::number(PickIndex) + QStringLiteral(" Stopp"));
+    untickAllNeutral();
+    // Positions are 1..26; a count beyond that has nowhere to keep its numbers.
+    const int count = std::min<std::int32_t>(PickCount, 26);
+    for (int i = 1; i < PickIndex && i <= count; ++i) {
+        const int n = PickedNumbers[static_cast<std::size_t>(i)];
+        if (n < 1 || n > 49) continue;
+        box(n)->setChecked(true);
+        setBoxColour(n, BoxColour::Picked);
+    }
+    for (int i = std::max(PickIndex, 1); i <= count; ++i) {
+        int b;
+        do {
+            b = static_cast<int>(Rng::random(49)) + 1;
+            PickedNumbers[static_cast<std::size_t>(i)] = b;
+        } while (box(b)->isChecked());
+        box(b)->setChecked(true);
+        setBoxColour(b, BoxColour::Picked);
+    }
+}
+
+void TForm6::resetPick() {
+    Timer1->stop();
+    BitBtn4->setText(QStringLiteral("Zufall"));
+    PickIndex = 1;
+}
+
+void TForm6::done(int result) {
+    resetPick();
+    QDialog::done(result);
+}
+
+int TForm6::execute() {
+    const int result = m_platform.dialogs->showModal(this);
+    resetPick();
+    return result;
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include "gui/Platform.h"
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+// The number choice window "Welche Zahlen für die Berechnung": the 49 numbers as check boxes,
+// each with its weight as hint. The generator lets the user edit its pool here; the tip editor
+// chooses the numbers of one tip here, with a random pick that the user stops number by number.
+class TForm6 : public QDialog {
+    Q_OBJECT
+public:
+    // Modal results besides Accepted (OK) and Rejected (window closed).
+    enum ModalResult { mrOk = QDialog::Accepted, mrAbort = 3, mrRetry = 4 };
+    enum class BoxColour { Normal, Neutral, Picked };
+
+    explicit TForm6(Platform platform, QWidget* parent = nullptr);
+
+    // Box n (1..49) for number n.
+    QCheckBox* box(int n) const { return m_boxes[static_cast<std::size_t>(n)]; }
+    // A number box by its name: "CheckBox" or "Checkbox" and the number, in any case.
+    QCheckBox* boxByName(const QString& name) const;
+    QString hint(int n) const;
+    void setHint(int n, const QString& text);
+    BoxColour boxColour(int n) const { return m_colours[static_cast<std::size_t>(n)]; }
+    void setBoxColour(int n, BoxColour colour);
+
+    QPushButton* BitBtn1 = nullptr;      // OK
+    QPushButton* BitBtn2 = nullptr;      // Abort
+    QPushButton* BitBtn3 = nullptr;      // "&Ändern" (Retry)
+    QPushButton* BitBtn4 = nullptr;      // "&Zufall": the random pick
+    QToolButton* SpeedButton1 = nullptr; // save the list
+    QToolButton* SpeedButton2 = nullptr; // load the list
+    QTimer* Timer1 = nullptr;
+
+    // The random pick: positions 1..26 of PickedNumbers; PickIndex is the first position not yet
+    // fixed; PickCount how many numbers the pick chooses (set by the caller).
+    std::array<std::int32_t, 27> PickedNumbers{};
+    std::int32_t PickIndex = 1;
+    std::int32_t PickCount = 0;
+
+    void SpeedButton1Click(); // save as number list file
+    void SpeedButton2Click(); // load a number list file
+    void BitBtn4Click();      // start, fix one more number, stop
+    void Timer1Timer();
+
+    // Shows the window modally through the dialog adapter and returns the modal result. The
+    // pick is reset on every way the window closes.
+    int execute();
+
+    void done(int result) override;
+
+private:
+    void resetPick();
+    void untickAllNeutral();
+    void runAction(void (TForm6::*operation)());
+
+    Platform m_platform;
+    std::array<QCheckBox*, 50> m_boxes{};
+    std::array<BoxColour, 50> m_colours{};
+};

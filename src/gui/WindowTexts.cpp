@@ -1,0 +1,227 @@
+#include "gui/WindowTexts.h"
+
+#include "gui/Controls.h"
+
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <optional>
+
+namespace WindowTexts {
+
+namespace {
+
+// Qt names its own inner widgets "qt_..."; they are no controls of the program.
+bool named(const QObject* o) {
+    const QString name = o->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+
+QTabWidget* tabsOfPage(const QObject* o) {
+    const auto* page = qobject_cast<const QWidget*>(o);
+    if (!page) return nullptr;
+    auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    return tabs && tabs->indexOf(const_cast<QWidget*>(page)) >= 0 ? tabs : nullptr;
+}
+
+std::optional<Kind> classify(QObject* o) {
+    if (auto* action = qobject_cast<QAction*>(o)) {
+        if (qobject_cast<QMenu*>(action->parent()) || qobject_cast<QMenuBar*>(action->parent()))
+            return Kind::MenuItem;
+        return std::nullopt;
+    }
+    if (qobject_cast<Panel*>(o)) return Kind::Panel;
+    if (qobject_cast<QLabel*>(o)) return Kind::Label;
+    if (qobject_cast<QPushButton*>(o))
+        return o->objectName().startsWith(QLatin1String("BitBtn")) ? Kind::BitBtn : Kind::Button;
+    if (qobject_cast<QToolButton*>(o)) return Kind::SpeedButton;
+    if (qobject_cast<QCheckBox*>(o)) return Kind::CheckBox;
+    if (qobject_cast<QRadioButton*>(o)) return Kind::RadioButton;
+    if (tabsOfPage(o)) return Kind::TabSheet;
+    if (qobject_cast<QGroupBox*>(o)) return Kind::RadioGroup;
+    if (qobject_cast<QLineEdit*>(o)) return Kind::Edit;
+    return std::nullopt;
+}
+
+// Controls whose inner parts are theirs alone: nothing inside them is translated.
+bool closed(QObject* o) {
+    return qobject_cast<QAbstractSpinBox*>(o) || qobject_cast<QComboBox*>(o) || qobject_cast<QTabBar*>(o) ||
+           qobject_cast<QAbstractScrollArea*>(o) || qobject_cast<QStatusBar*>(o) ||
+           qobject_cast<QCalendarWidget*>(o);
+}
+
+// A stacked widget reorders its children as pages are shown; its pages count in page order.
+QObjectList childrenInOrder(QObject* parent) {
+    auto* stack = qobject_cast<QStackedWidget*>(parent);
+    if (!stack) return parent->children();
+    QObjectList ordered;
+    for (int i = 0; i < stack->count(); ++i) ordered << stack->widget(i);
+    for (QObject* child : parent->children())
+        if (!ordered.contains(child)) ordered << child;
+    return ordered;
+}
+
+void collect(QObject* parent, QList<Component>& out) {
+    for (QObject* child : childrenInOrder(parent)) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        // Other windows are translated on their own; a menu is a popup window of this one.
+        if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget)) continue;
+        if (named(child))
+            if (const auto kind = classify(child)) out.push_back({child, *kind});
+        if (auto* spin = qobject_cast<UpDown*>(child)) {
+            // The edit of an up-down spin is an edit field of its own.
+            if (named(spin->edit())) out.push_back({spin->edit(), Kind::Edit});
+            continue;
+        }
+        if (widget && !closed(widget)) collect(widget, out);
+    }
+}
+
+} // namespace
+
+QList<Component> components(QWidget* window) {
+    QList<Component> out;
+    collect(window, out);
+    return out;
+}
+
+QString caption(const Component& c) {
+    switch (c.kind) {
+    case Kind::MenuItem: {
+        auto* action = static_cast<QAction*>(c.object);
+        return action->isSeparator() ? QStringLiteral("-") : action->text();
+    }
+    case Kind::Label:
+    case Kind::Panel:
+        return static_cast<QLabel*>(c.object)->text();
+    case Kind::BitBtn:
+    case Kind::Button:
+    case Kind::SpeedButton:
+    case Kind::CheckBox:
+    case Kind::RadioButton:
+        return static_cast<QAbstractButton*>(c.object)->text();
+    case Kind::TabSheet: {
+        QTabWidget* tabs = tabsOfPage(c.object);
+        return tabs->tabText(tabs->indexOf(static_cast<QWidget*>(c.object)));
+    }
+    case Kind::RadioGroup:
+        return static_cast<QGroupBox*>(c.object)->title();
+    case Kind::Edit:
+        return {};
+    }
+    return {};
+}
+
+void setCaption(const Component& c, const QString& text) {
+    switch (c.kind) {
+    case Kind::MenuItem: {
+        auto* action = static_cast<QAction*>(c.object);
+        if (!action->isSeparator()) action->setText(text);
+        break;
+    }
+    case Kind::Label:
+    case Kind::Panel:
+        static_cast<QLabel*>(c.object)->setText(text);
+        break;
+    case Kind::BitBtn:
+    case Kind::Button:
+    case Kind::SpeedButton:
+    case Kind::CheckBox:
+    case Kind::RadioButton:
+        static_cast<QAbstractButton*>(c.object)->setText(text);
+        break;
+    case Kind::TabSheet: {
+        QTabWidget* tabs = tabsOfPage(c.object);
+        tabs->setTabText(tabs->indexOf(static_cast<QWidget*>(c.object)), text);
+        break;
+    }
+    case Kind::RadioGroup:
+        static_cast<QGroupBox*>(c.object)->setTitle(text);
+        break;
+    case Kind::Edit:
+        break;
+    }
+}
+
+QString hint(const Component& c) {
+    switch (c.kind) {
+    case Kind::MenuItem:
+        return static_cast<QAction*>(c.object)->statusTip();
+    case Kind::TabSheet: {
+        QTabWidget* tabs = tabsOfPage(c.object);
+        return tabs->tabToolTip(tabs->indexOf(static_cast<QWidget*>(c.object)));
+    }
+    default:
+        return static_cast<QWidget*>(c.object)->toolTip();
+    }
+}
+
+void setHint(const Component& c, const QString& text) {
+    switch (c.kind) {
+    case Kind::MenuItem:
+        static_cast<QAction*>(c.object)->setStatusTip(text);
+        break;
+    case Kind::TabSheet: {
+        QTabWidget* tabs = tabsOfPage(c.object);
+        tabs->setTabToolTip(tabs->indexOf(static_cast<QWidget*>(c.object)), text);
+        break;
+    }
+    default:
+        static_cast<QWidget*>(c.object)->setToolTip(text);
+        break;
+    }
+}
+
+int charset(const Component& c) {
+    if (c.kind == Kind::MenuItem) return MenuCharset;
+    bool ok = false;
+    const int value = c.object->property(CharsetProperty).toInt(&ok);
+    return ok ? value : BaseCharset;
+}
+
+void setCharset(const Component& c, int value) {
+    if (c.kind != Kind::MenuItem) c.object->setProperty(CharsetProperty, value);
+}
+
+void apply(QWidget* window, const std::vector<Translation::Entry>& entries) {
+    const QString windowName = window->objectName();
+    for (const Component& c : components(window)) {
+        const Translation::Entry* entry = Translation::find(entries, windowName, c.object->objectName());
+        if (!entry) continue;
+        setCaption(c, entry->caption);
+        setHint(c, entry->hint);
+        if (const auto number = Translation::charsetNumber(*entry)) setCharset(c, *number);
+    }
+}
+
+std::vector<Translation::Entry> templateEntries(QWidget* window) {
+    std::vector<Translation::Entry> entries;
+    for (const Component& c : components(window)) {
+        Translation::Entry e;
+        e.window = window->objectName();
+        e.component = c.object->objectName();
+        e.hint = hint(c);
+        e.caption = c.kind == Kind::Edit ? e.hint : caption(c);
+        e.charset = QString::number(charset(c));
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+} // namespace WindowTexts

@@ -1,0 +1,189 @@
+#include "net/HttpClient.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+const QByteArray HttpClient::AcceptValue = QByteArrayLiteral("text/html, */*");
+const QByteArray HttpClient::UserAgentValue = QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)");
+
+QString HttpResult::failureText() const {
+    if (!errorText.isEmpty()) return errorText;
+    return QString::number(statusCode) + QLatin1Char(' ') + statusText;
+}
+
+namespace {
+
+QString hostText(const QUrl& url) {
+    const int port = url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
+    return url.host() + QLatin1Char(':') + QString::number(port);
+}
+
+QString durationText(std::chrono::milliseconds timeout) {
+    const auto ms = timeout.count();
+    if (ms % 1000 == 0) return QString::number(ms / 1000) + QStringLiteral(" s");
+    return QString::number(ms) + QStringLiteral(" ms");
+}
+
+// Errors that only say the server answered with an HTTP error status: the status line tells
+// the user more than Qt's wording would.
+bool isHttpStatusError(QNetworkReply::NetworkError error) {
+    return (error >= QNetworkReply::ContentAccessDenied && error < QNetworkReply::ProtocolUnknownError) ||
+           error == QNetworkReply::ProtocolInvalidOperationError || // Qt's name for a 400
+           (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+}
+
+QString transportErrorText(QNetworkReply::NetworkError error, const QString& errorString, const QUrl& url,
+                           const HttpProxy& proxy) {
+    const QString server = hostText(url);
+    const QString proxyText = proxy.host + QLatin1Char(':') + QString::number(proxy.port);
+    // Through a proxy the only connection the client opens is the one to the proxy.
+    if (!proxy.host.isEmpty() && error == QNetworkReply::ConnectionRefusedError)
+        error = QNetworkReply::ProxyConnectionRefusedError;
+    if (!proxy.host.isEmpty() && error == QNetworkReply::HostNotFoundError)
+        error = QNetworkReply::ProxyNotFoundError;
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("Verbindung zu %1 abgelehnt").arg(server);
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("%1 hat die Verbindung vorzeitig getrennt").arg(server);
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("Server %1 nicht gefunden").arg(url.host());
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("Zeitüberschreitung bei der Verbindung zu %1").arg(server);
+    case QNetworkReply::ProxyConnectionRefusedError:
+        return QStringLiteral("Verbindung zum Proxy %1 abgelehnt").arg(proxyText);
+    case QNetworkReply::ProxyConnectionClosedError:
+        return QStringLiteral("Der Proxy %1 hat die Verbindung vorzeitig getrennt").arg(proxyText);
+    case QNetworkReply::ProxyNotFoundError:
+        return QStringLiteral("Proxy %1 nicht gefunden").arg(proxy.host);
+    case QNetworkReply::ProxyTimeoutError:
+        return QStringLiteral("Zeitüberschreitung bei der Verbindung zum Proxy %1").arg(proxyText);
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+        return QStringLiteral("Der Proxy %1 verlangt eine Anmeldung").arg(proxyText);
+    default:
+        return QStringLiteral("Netzwerkfehler bei %1: %2").arg(server, errorString);
+    }
+}
+
+} // namespace
+
+HttpClient::HttpClient(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this)) {
+    // Redirects are not followed: the server answers one fixed address, and a 3xx from it is
+    // a failed request to be shown with its status.
+    m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+HttpClient::~HttpClient() {
+    m_abortRequested = true;
+    if (m_reply) m_reply->abort();
+}
+
+void HttpClient::abort() {
+    if (!m_busy) return;
+    m_abortRequested = true;
+    if (m_reply) m_reply->abort();
+}
+
+HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
+    HttpResult result;
+    if (m_busy) {
+        result.errorText = QStringLiteral("Es läuft bereits eine Anfrage");
+        return result;
+    }
+    const QString scheme = url.scheme();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        result.errorText = QStringLiteral("Ungültige Serveradresse \"%1\"").arg(url.toString());
+        return result;
+    }
+
+    // An explicit "no proxy" keeps proxy variables of the environment out of a direct request.
+    m_manager->setProxy(proxy.host.isEmpty()
+                            ? QNetworkProxy(QNetworkProxy::NoProxy)
+                            : QNetworkProxy(QNetworkProxy::HttpProxy, proxy.host, proxy.port));
+    QNetworkRequest request(url);
+    request.setRawHeader("Accept", AcceptValue);
+    request.setRawHeader("User-Agent", UserAgentValue);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+
+    m_busy = true;
+    m_abortRequested = false;
+    // Everything the loop's handlers touch lives on this stack frame, so that a client
+    // destroyed while the loop runs (its manager and reply go with it) leaves nothing dangling.
+    const qint64 maxBody = m_maxBody;
+    QPointer<HttpClient> self(this);
+    QPointer<QNetworkReply> reply = m_manager->get(request);
+    m_reply = reply;
+    QByteArray body;
+    bool tooLarge = false;
+    bool timedOut = false;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+
+    auto stopForSize = [&] {
+        tooLarge = true;
+        if (reply) reply->abort();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > maxBody) stopForSize();
+    });
+    connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        if (tooLarge) return;
+        body += reply->readAll();
+        if (body.size() > maxBody) stopForSize();
+    });
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    connect(reply, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(&timer, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        if (reply) reply->abort();
+    });
+    timer.start(m_timeout);
+    if (!reply->isFinished()) loop.exec();
+    timer.stop();
+
+    if (!self || !reply) {
+        result.aborted = true;
+        result.errorText = QStringLiteral("Die Anfrage wurde abgebrochen");
+        return result;
+    }
+    m_busy = false;
+    m_reply = nullptr;
+
+    if (!tooLarge && reply->isOpen()) {
+        body += reply->readAll();
+        if (body.size() > maxBody) tooLarge = true;
+    }
+    result.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    result.statusText =
+        QString::fromLatin1(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray());
+    const QNetworkReply::NetworkError error = reply->error();
+    const QString errorString = reply->errorString();
+    reply->deleteLater();
+
+    if (timedOut) {
+        result.timedOut = true;
+        result.errorText = QStringLiteral("Zeitüberschreitung: %1 hat nicht innerhalb von %2 geantwortet")
+                               .arg(hostText(url), durationText(m_timeout));
+    } else if (m_abortRequested) {
+        result.aborted = true;
+        result.errorText = QStringLiteral("Die Anfrage wurde abgebrochen");
+    } else if (tooLarge) {
+        result.errorText = QStringLiteral("Die Antwort von %1 ist zu groß (mehr als %2 Bytes)")
+                               .arg(hostText(url))
+                               .arg(maxBody);
+    } else if (error != QNetworkReply::NoError && !(result.statusCode > 0 && isHttpStatusError(error))) {
+        result.errorText = transportErrorText(error, errorString, url, proxy);
+    }
+    m_abortRequested = false;
+    if (result.succeeded()) result.body = body;
+    return result;
+}

@@ -1,0 +1,105 @@
+#include "stats/BarChartModel.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+BarSeries::BarSeries(const QString& name, BarColour defaultColour, bool showMarks, QObject* parent)
+    : QObject(parent), m_defaultColour(defaultColour), m_marks(showMarks) {
+    setObjectName(name);
+}
+
+void BarSeries::setActive(bool active) {
+    if (m_active == active) return;
+    m_active = active;
+    emit changed();
+}
+
+void BarSeries::clear() {
+    m_bars.clear();
+    emit changed();
+}
+
+void BarSeries::addBar(double x, double y, const QString& label, std::optional<BarColour> colour) {
+    m_bars.push_back(Bar{x, y, label, colour.value_or(m_defaultColour)});
+    emit changed();
+}
+
+const Bar& BarSeries::bar(int index) const {
+    if (index < 0 || index >= m_bars.size())
+        throw std::out_of_range("Balken " + std::to_string(index) + " der Reihe " + objectName().toStdString() +
+                                " existiert nicht");
+    return m_bars[index];
+}
+
+void ValueAxis::setAutomatic(bool automatic) {
+    m_automatic = automatic;
+    emit changed();
+}
+
+void ValueAxis::setMinimum(double value) {
+    m_automatic = false;
+    m_min = value;
+    emit changed();
+}
+
+void ValueAxis::setMaximum(double value) {
+    m_automatic = false;
+    m_max = value;
+    emit changed();
+}
+
+void ValueAxis::setFixedRange(double smallest, double largest) {
+    setMinimum(std::min(0.0, largest));
+    setMaximum(largest);
+    setMinimum(smallest);
+}
+
+std::pair<double, double> ValueAxis::automaticRange() const {
+    // Bars grow from zero, so the automatic range always holds 0 and reaches the tallest bar.
+    double lo = 0, hi = 0;
+    if (m_chart) {
+        for (const BarSeries* s : {m_chart->series1(), m_chart->series2()}) {
+            if (!s->isActive()) continue;
+            for (const Bar& b : s->bars()) {
+                lo = std::min(lo, b.y);
+                hi = std::max(hi, b.y);
+            }
+        }
+    }
+    return {lo, hi};
+}
+
+double ValueAxis::minimum() const {
+    return m_automatic ? automaticRange().first : m_min;
+}
+double ValueAxis::maximum() const {
+    return m_automatic ? automaticRange().second : m_max;
+}
+
+BarChartModel::BarChartModel(QObject* parent)
+    : QObject(parent), m_series1(new BarSeries(QStringLiteral("Series1"), 0xFF0000, true, this)),
+      m_series2(new BarSeries(QStringLiteral("Series2"), BarColours::Green, false, this)),
+      m_left(new ValueAxis(this)) {
+    m_left->setObjectName(QStringLiteral("LeftAxis"));
+    m_left->m_chart = this;
+    for (QObject* o : {static_cast<QObject*>(m_series1), static_cast<QObject*>(m_series2)})
+        connect(static_cast<BarSeries*>(o), &BarSeries::changed, this, &BarChartModel::changed);
+    connect(m_left, &ValueAxis::changed, this, &BarChartModel::changed);
+}
+
+void BarChartModel::setBottomAutomatic(bool automatic) {
+    m_bottomAutomatic = automatic;
+    emit changed();
+}
+
+void BarChartModel::setBottomTitle(const QString& title) {
+    m_bottomTitle = title;
+    emit changed();
+}
+
+void BarChartModel::prepareStatistic() {
+    m_series2->setActive(true);
+    m_series1->setActive(false);
+    m_series2->clear();
+}
