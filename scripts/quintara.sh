@@ -56,7 +56,7 @@ case "${1:-}" in
     install_missing
     start=$SECONDS
     "$here/scripts/check-layers.sh"
-    build_all
+    build_all -DQUINTARA_WERROR=ON
     (cd "$build" && ctest --output-on-failure -j "$(nproc)")
     echo "ci: tests passed after $((SECONDS - start)) s"
     asan="${QUINTARA_ASAN_BUILD_DIR:-$here/build-asan}"

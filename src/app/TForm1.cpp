@@ -185,10 +185,8 @@ bool TForm1::runAction(const std::function<void()>& action) {
     try {
         action();
         return true;
-    } catch (const AppError& e) {
-        showError(e.message());
     } catch (const std::exception& e) {
-        showError(QString::fromLocal8Bit(e.what()));
+        showError(errorText(e));
     }
     return false;
 }

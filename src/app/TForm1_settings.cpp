@@ -52,23 +52,27 @@ bool plausibleDayCount(double dayCount) {
     return std::isfinite(dayCount) && dayCount > -693594.0 && dayCount < 2958466.0;
 }
 
+// The option check boxes and spins the settings keep, found by name. A control that is not
+// there (renamed) is skipped: its value is neither read nor written.
+QCheckBox* storedCheckBox(const Form1Ui& ui, int n) {
+    return ui.PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
+}
+UpDown* storedUpDown(const Form1Ui& ui, int n) {
+    return ui.PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
+}
+
 } // namespace
 
 void TForm1::loadSettings() {
     const SettingsStore store = SettingsStore::openKey(SettingsStore::ProgramKey);
-    auto checkBox = [this](int n) {
-        return ui.PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
-    };
-    auto upDown = [this](int n) {
-        return ui.PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
-    };
     auto text = [&store](const QString& name, QLineEdit* edit) {
         if (const auto value = readText(store, name)) edit->setText(*value);
     };
 
     if (const auto v = readInteger(store, QStringLiteral("NeuerSchein"))) NeuerSchein = *v;
     for (const int n : kStoredCheckBoxes)
-        if (const auto v = readInteger(store, checkBoxValue(n))) checkBox(n)->setChecked(*v != 0);
+        if (auto* box = storedCheckBox(ui, n))
+            if (const auto v = readInteger(store, checkBoxValue(n))) box->setChecked(*v != 0);
 
     // The language items are always set: an absent flag takes its default, so a first start
     // selects Greek.
@@ -83,7 +87,8 @@ void TForm1::loadSettings() {
 
     for (int n = 1; n <= kUpDownCount; ++n) {
         // The spin keeps its position within its limits.
-        if (const auto v = readInteger(store, upDownValue(n))) upDown(n)->setPosition(*v);
+        if (auto* spin = storedUpDown(ui, n))
+            if (const auto v = readInteger(store, upDownValue(n))) spin->setPosition(*v);
         // The maximum of matches with other tips is never below the minimum.
         if (n == 3 && ui.UpDown3->position() < ui.UpDown1->position())
             ui.UpDown3->setPosition(ui.UpDown1->position());
@@ -130,8 +135,7 @@ void TForm1::saveSettings() {
 
     key.writeInteger(QStringLiteral("NeuerSchein"), NeuerSchein);
     for (const int n : kStoredCheckBoxes)
-        flag(checkBoxValue(n),
-             ui.PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n))->isChecked());
+        if (const auto* box = storedCheckBox(ui, n)) flag(checkBoxValue(n), box->isChecked());
     flag(QStringLiteral("Deutsch1"), ui.Deutsch1->isChecked());
     flag(QStringLiteral("Englichen1"), ui.Englichen1->isChecked());
     flag(QStringLiteral("Grichisch1"), ui.Grichisch1->isChecked());
@@ -139,8 +143,7 @@ void TForm1::saveSettings() {
     key.writeInteger(QStringLiteral("TippTop"), TippTop);
     key.writeInteger(QStringLiteral("TippLeft"), TippLeft);
     for (int n = 1; n <= kUpDownCount; ++n)
-        key.writeInteger(upDownValue(n),
-                         ui.PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n))->position());
+        if (const auto* spin = storedUpDown(ui, n)) key.writeInteger(upDownValue(n), spin->position());
     key.writeBinary(QStringLiteral("Preis"), doubleBytes(Preis));
     flag(QStringLiteral("Browser"), ui.CheckBox21->isChecked());
     key.writeString(QStringLiteral("FileNameEdit"), ui.FileNameEdit->text());

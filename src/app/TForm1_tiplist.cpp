@@ -34,6 +34,8 @@ void TForm1::SpeedEditClick() {
     try {
         Zettelcheck(ui.ListBox1->item(index)->text());
     } catch (const std::exception&) {
+        // A tip that does not parse whole still opens in the number choice window with the
+        // numbers read before the fault; the user corrects it there.
     }
 
     TForm6* chooser = m_form6;

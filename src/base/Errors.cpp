@@ -3,6 +3,11 @@
 #include <cerrno>
 #include <cstring>
 
+QString errorText(const std::exception& error) {
+    if (const auto* own = dynamic_cast<const AppError*>(&error)) return own->message();
+    return QString::fromLocal8Bit(error.what());
+}
+
 QString systemErrorText(int errorNumber) {
     switch (errorNumber) {
     case ENOENT:

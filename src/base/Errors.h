@@ -25,6 +25,10 @@ public:
     using AppError::AppError;
 };
 
+// What the user reads for an error that ended an action: the message of the program's own
+// errors, the text of any other exception.
+QString errorText(const std::exception& error);
+
 // German text for an errno value, as the user should read it.
 QString systemErrorText(int errorNumber);
 // "Die Datei ... kann nicht geöffnet werden: ..." and friends.

@@ -133,8 +133,8 @@ void TForm6::setBoxColour(int n, BoxColour colour) {
 void TForm6::runAction(void (TForm6::*operation)()) {
     try {
         (this->*operation)();
-    } catch (const AppError& e) {
-        m_platform.dialogs->error(this, e.message());
+    } catch (const std::exception& e) {
+        m_platform.dialogs->error(this, errorText(e));
     }
 }
 
