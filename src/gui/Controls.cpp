@@ -354,9 +354,11 @@ QString contextName(QWidget* w) {
 
 bool takesFocus(const QWidget* w) {
     if (w->focusPolicy() == Qt::NoFocus) return false;
-    // The edit inside a spin box or combo box is part of that control, which carries the name.
-    const QWidget* parent = w->parentWidget();
-    return !(parent && (qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent)));
+    // The parts of a spin box or combo box (its edit, its list) belong to that control, which
+    // carries the name.
+    for (const QWidget* up = w->parentWidget(); up; up = up->parentWidget())
+        if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QComboBox*>(up)) return false;
+    return true;
 }
 
 void nameForScreenReaders(QWidget* window) {
