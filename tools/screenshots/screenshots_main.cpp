@@ -114,6 +114,8 @@ int main(int argc, char** argv) {
                 grab(QStringLiteral("optionen-") + subPages[j]);
             }
         } else {
+            // The chart page with the number frequencies, as its first button shows them.
+            if (form.ui.PageControl1->currentWidget() == form.ui.TabSheet5) form.SpeedButton2Click();
             grab(pages[i]);
         }
     }
