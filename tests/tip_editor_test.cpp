@@ -14,6 +14,8 @@ struct TipEditor : ::testing::Test {
 
     void SetUp() override {
         dir.installBesideFiles();
+        // The texts checked below are the German ones; without a choice the window starts Greek.
+        storeLanguage(QStringLiteral("Deutsch1"));
         dir.writeHistory({makeDraw(QDate(2025, 8, 27), {3, 11, 17, 25, 38, 45}, 44)});
         f = std::make_unique<FormFixture>(dir);
     }

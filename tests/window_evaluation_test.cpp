@@ -13,6 +13,8 @@ struct WindowEvaluation : ::testing::Test {
     std::unique_ptr<FormFixture> f;
     void SetUp() override {
         dir.installBesideFiles();
+        // The texts checked below are the German ones; without a choice the window starts Greek.
+        storeLanguage(QStringLiteral("Deutsch1"));
         dir.writeHistory({makeDraw(QDate(2011, 10, 12), {4, 15, 23, 31, 38, 45}, 12)});
         f = std::make_unique<FormFixture>(dir, true);
     }

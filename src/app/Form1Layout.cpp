@@ -1,5 +1,6 @@
 #include "app/Form1Ui.h"
 #include "app/TForm1.h"
+#include "gui/Language.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -113,20 +114,27 @@ QIcon standardIcon(QStyle::StandardPixmap pixmap) {
 }
 
 // Three small bars: the buttons and notes that open a chart.
+// Drawn at every size a screen's scale may ask for, so it stays sharp on high-DPI screens.
 QIcon chartIcon() {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 128, 0));
-    painter.drawRect(2, 8, 3, 7);
-    painter.setBrush(QColor(200, 0, 0));
-    painter.drawRect(7, 3, 3, 12);
-    painter.setBrush(QColor(0, 128, 0));
-    painter.drawRect(12, 6, 3, 9);
-    painter.setPen(Qt::black);
-    painter.drawLine(0, 15, 15, 15);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (int scale : {1, 2, 3, 4}) {
+        QPixmap pixmap(16 * scale, 16 * scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.scale(scale, scale);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 128, 0));
+        painter.drawRect(2, 8, 3, 7);
+        painter.setBrush(QColor(200, 0, 0));
+        painter.drawRect(7, 3, 3, 12);
+        painter.setBrush(QColor(0, 128, 0));
+        painter.drawRect(12, 6, 3, 9);
+        painter.setBrush(Qt::black);
+        painter.drawRect(0, 15, 16, 1);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 // A white panel holding a label whose letters stand one per line.
@@ -176,6 +184,11 @@ void Form1Ui::build(TForm1* form) {
     Englichen1 = named(Sprache1->addAction(QStringLiteral("Englisch")), "Englichen1");
     Grichisch1 = named(Sprache1->addAction(QStringLiteral("Griechisch")), "Grichisch1");
     for (QAction* a : {Deutsch1, Englichen1, Grichisch1}) a->setCheckable(true);
+    // Each language also in its own name, so the way back is readable from any language.
+    Deutsch1->setProperty(OwnNameProperty, Language::ownName(Language::Id::German));
+    Englichen1->setProperty(OwnNameProperty, Language::ownName(Language::Id::English));
+    Grichisch1->setProperty(OwnNameProperty, Language::ownName(Language::Id::Greek));
+    showOwnNames(Sprache1);
     N1 = named(Sprache1->addSeparator(), "N1");
     Dateiladen1 = named(Sprache1->addAction(QStringLiteral("Datei laden")), "Dateiladen1");
     InDateispeichern1 = named(Sprache1->addAction(QStringLiteral("Datei speichern")), "InDateispeichern1");
@@ -233,7 +246,7 @@ void Form1Ui::buildLottotipp() {
         SpeedButton6->setArrowType(Qt::LeftArrow);
         Label35 = label("Label35", {}, line);
         QFont drawFont = Label35->font();
-        drawFont.setPixelSize(15);
+        drawFont.setPointSizeF(drawFont.pointSizeF() * 15 / 13);
         drawFont.setBold(true);
         Label35->setFont(drawFont);
         Label35->setAutoFillBackground(true);
@@ -712,7 +725,7 @@ void Form1Ui::buildDatenbank() {
     QHBoxLayout* draw = row(box);
     Label29 = label("Label29", {}, p);
     QFont drawFont = Label29->font();
-    drawFont.setPixelSize(15);
+    drawFont.setPointSizeF(drawFont.pointSizeF() * 15 / 13);
     drawFont.setBold(true);
     Label29->setFont(drawFont);
     Label29->setAutoFillBackground(true);

@@ -2,6 +2,8 @@
 
 #include "base/Errors.h"
 #include "base/Random.h"
+#include "gui/Controls.h"
+#include "gui/Language.h"
 #include "gui/TForm6.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
@@ -30,7 +32,8 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintara for Greece"));
     QFont base(QStringLiteral("Arial"));
-    base.setPixelSize(13);
+    // The desktop's text size (the designed 13 pixels at the usual 96 dpi), not fixed pixels.
+    base.setPointSizeF(QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 9.75);
     setFont(base);
     ui.build(this);
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -40,10 +43,13 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     // The number choice window is created after the main window, so the start-up translation
     // (which runs inside FormCreate) reaches the main window only.
     m_form6 = new TForm6(m_platform, this);
+    nameForScreenReaders(this);
 }
 
 TForm1::~TForm1() {
     if (downloadRunning()) m_download->abort();
+    // The messages' catalogues belong to the window that chose them.
+    if (Language::current() != Language::Id::German) Language::select(Language::Id::German);
 }
 
 DrawHistory TForm1::history() const {

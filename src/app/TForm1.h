@@ -227,6 +227,8 @@ private:
     void connectTipFiles();
     void connectLanguage();
     void selectLanguage(QAction* item, const QString& file);
+    // The messages' language after the selected translation file, applied to what is shown.
+    void selectMessageLanguage();
     // tipps.txt existed but could not be read at start-up.
     bool m_tipListUnread = false;
 

@@ -6,7 +6,7 @@ void TForm1::takeBrowsedDraw(const DrawRecord& record) {
     currentDraw.take(record);
     ui.Label29->setText(drawText(currentDraw, QStringLiteral("  "), QStringLiteral("   +  ")));
     ui.Label35->setText(ui.Label29->text());
-    ui.Label13->setText(QStringLiteral("Quersumme: ") + QString::number(currentDraw.crossSum()));
+    ui.Label13->setText(tr("Quersumme: %1").arg(currentDraw.crossSum()));
     ui.DateTimePicker1->trySetDayCount(record.date);
 }
 

@@ -53,7 +53,7 @@ void TForm1::QuintaraClick() {
     if (m_download && m_download->running()) return;
     const auto address = DrawDownload::parseServerAddress(drawServerAddress());
     if (!address) {
-        showError(QStringLiteral(
+        showError(tr(
                       "Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird zum Beispiel %2.")
                       .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer)));
         return;

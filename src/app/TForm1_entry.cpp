@@ -33,7 +33,7 @@ void TForm1::BitBtn8Click() {
             lastDate = DrawEntry::store(file, entered, lastDate);
         } catch (const AppError& e) {
             showError(
-                QStringLiteral("Die Ziehung vom %1 wurde nicht gespeichert.\n%2")
+                tr("Die Ziehung vom %1 wurde nicht gespeichert.\n%2")
                     .arg(DayCount::toDate(entered.date).toString(QStringLiteral("dd.MM.yyyy")), e.message()));
         }
     }

@@ -15,7 +15,7 @@ QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, cons
 void TForm1::SpeedButton5Click() {
     DrawHistory file = history();
     if (!file.exists()) {
-        showMessage(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        showMessage(tr("Lesen Sie zuerst die Daten der Ziehungen ein"));
         return;
     }
     // The history as it is on disk now: the snapshot checks the file on every call and reads it
@@ -27,7 +27,7 @@ void TForm1::SpeedButton5Click() {
         currentDraw.take(r);
         ui.Label29->setText(drawText(currentDraw, firstRead ? QStringLiteral("   ") : QStringLiteral("  "),
                                      QStringLiteral("   + ")));
-        ui.Label13->setText(QStringLiteral("Quersumme: ") + QString::number(currentDraw.crossSum()));
+        ui.Label13->setText(tr("Quersumme: %1").arg(currentDraw.crossSum()));
     };
 
     // Walk from the first record to the first draw on or after the target date; past the end

@@ -1,4 +1,5 @@
 #include "base/ScopeExit.h"
+#include "base/Tr.h"
 // The generation run of the main window: the last draws, the tip list and its ticket table,
 // the preference pool from the chart statistics (optionally edited by the user), the drawing
 // loop and the evaluation at the end.
@@ -279,7 +280,7 @@ void TForm1::Label28Click() {
     auto endInPoolPhase = [&](bool tooFew) {
         source.showStatus();
         busy.reset();
-        if (tooFew) showMessage(TooFewNumbersText);
+        if (tooFew) showMessage(translated("PreferencePool", TooFewNumbersText));
         ui.PageControl1->setCurrentWidget(ui.TabSheet6);
         ui.PageControl2->setCurrentWidget(ui.TabSheet8);
     };
@@ -316,7 +317,7 @@ void TForm1::Label28Click() {
     // drawing from them would never end.
     if (pool.distinctCount() < n) return endInPoolPhase(true);
 
-    ui.StatusBar1->setPanelText(1, QStringLiteral("Beginn der Tippberechnung"));
+    ui.StatusBar1->setPanelText(1, tr("Beginn der Tippberechnung"));
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
     MaxRuns = ui.UpDown7->position() * 1000;
     RuleOptions options = ruleOptions();
@@ -330,6 +331,6 @@ void TForm1::Label28Click() {
     busy.reset();
     ui.StatusBar1->setPanelText(1,
                                 result == GenerationResult::Complete
-                                    ? QStringLiteral("Tipps wurden neu berechnet")
-                                    : QStringLiteral("Ändern Sie die Parameter um alle Tipps zuberechnen"));
+                                    ? tr("Tipps wurden neu berechnet")
+                                    : tr("Ändern Sie die Parameter um alle Tipps zuberechnen"));
 }

@@ -1,8 +1,13 @@
 #include "app/TForm1.h"
+#include "base/DayCount.h"
 #include "i18n/Translation.h"
+#include "gui/Controls.h"
+#include "gui/Language.h"
+#include "gui/TForm6.h"
 #include "gui/WindowTexts.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 
 namespace {
@@ -28,7 +33,74 @@ void TForm1::applyStartupLanguage() {
     if (ui.Deutsch1->isChecked()) OpenDialog1FileName = m_programDirectory + kGerman;
     if (ui.Englichen1->isChecked()) OpenDialog1FileName = m_programDirectory + kEnglish;
     if (ui.Grichisch1->isChecked()) OpenDialog1FileName = m_programDirectory + kGreek;
+    selectMessageLanguage();
     runAction([this] { Dateiladen1Click(); });
+}
+
+void TForm1::selectMessageLanguage() {
+    // Messages follow the captions: without the translation file the window stays German.
+    Language::Id id = Language::Id::German;
+    if (!OpenDialog1FileName.isEmpty() && QFileInfo::exists(OpenDialog1FileName)) {
+        if (OpenDialog1FileName.endsWith(kEnglish)) id = Language::Id::English;
+        if (OpenDialog1FileName.endsWith(kGreek)) id = Language::Id::Greek;
+    }
+    const QLocale before;
+    // Every message that may stay on screen after the action that showed it.
+    const Language::Retranslator shown({
+        {"SystemChoice", "Wählen Sie Ihre Spielsystem"},
+        {"SystemChoice", "%1 Tippreihen pro Tipp!"},
+        {"SystemChoice", "%1Tippreihen pro Tipp!"},
+        {"Matching", "Max-Gewinn %1er"},
+        {"DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!"},
+        {"DrawDownload", "Loading"},
+        {"DrawDownload", "Received %1 bytes"},
+        {"DrawDownload", "Antwort für den %1 verworfen: %2"},
+        {"DrawDownload", "Quersumme: %1"},
+        {"TForm1", "Quersumme: %1"},
+        {"TipTest", "Quersummer: %1"},
+        {"TForm1", "Beginn der Tippberechnung"},
+        {"TForm1", "Tipps wurden neu berechnet"},
+        {"TForm1", "Ändern Sie die Parameter um alle Tipps zuberechnen"},
+        {"TipGenerator", "%1 Reihen getestet"},
+        {"TipGenerator", "%1.Tipp:  %2 QS: %3"},
+        {"HistoricAnalysis", "GlücksZahl %1 gesetzt"},
+        {"PreferencePool", "Berechnung der benachbarten Zahlen der letzten Ziehung"},
+        {"PreferencePool", "Berechnung der Paarbildung"},
+        {"PreferencePool", "Berechnung der Dreiergruppenbildung"},
+        {"PreferencePool", "Berechnung der Vierergruppenbildung"},
+        {"PreferencePool", "Berechnung der Zahlenverteilung"},
+        {"PreferencePool", "Berechnung der der Ausstehenden Zahlen"},
+        {"Statistics", "Zahlenverteilung     Ziehungen: %1    Quersumme: %2"},
+        {"Statistics", "Quersummenverteilung     Ziehungen: %1    Quersumme: %2"},
+        {"Statistics", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?"},
+        {"Statistics", "Zahlenverteilung des Tippes"},
+        {"Statistics", "Bei %1 Ziehungen wurden %2 Paare gefunden! Häufigkeit = 1.Zahl des Paares (%3 x 5 => %3 x 5-6)"},
+        {"Statistics",
+         "Bei %1 Ziehungen wurden %2 Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (%3 x 5 => %3 x 5-6-7)"},
+        {"Statistics",
+         "Bei %1 Ziehungen wurden %2 Vierer gefunden! Häufigkeit = 1.Zahl des Vierers (%3x 5 => %3x 5-6-7-8)"},
+        {"TForm1", "Für die Tippberechnung werden die ersten %1% ausgehend von der am häufigsten Gezogenen verwendet."},
+        {"TForm1", "Für die Tippberechnung werden die ersten %1% ausgehend von der am seltesten Gezogenen verwendet."},
+        {"TForm1", "Für die Tippberechnung werden die ersten %1% ausgehend von der am längsten Ausstehenden verwendet."},
+        {"TForm6", "Welche Zahlen für die Berechnung"},
+        {"TForm1", "Zahlen für Berechnung wählen"},
+    });
+    Language::select(id);
+    for (int panel = 0; panel < 2; ++panel)
+        ui.StatusBar1->setPanelText(panel, shown.retranslate(ui.StatusBar1->panelText(panel)));
+    ui.Label13->setText(shown.retranslate(ui.Label13->text()));
+    ui.Label76->setText(shown.retranslate(ui.Label76->text()));
+    BarChartModel* chart = ui.Chart1->model();
+    chart->setBottomTitle(shown.retranslate(chart->bottomTitle()));
+    if (m_form6) m_form6->setWindowTitle(shown.retranslate(m_form6->windowTitle()));
+    // The draw lines begin with the weekday of the draw.
+    if (currentDraw.date > 0) {
+        const int day = DayCount::toDate(currentDraw.date).dayOfWeek();
+        const QString old = before.dayName(day, QLocale::ShortFormat) + QLatin1Char(' ');
+        const QString now = QLocale().dayName(day, QLocale::ShortFormat) + QLatin1Char(' ');
+        for (QLabel* label : {ui.Label29, ui.Label35})
+            if (label->text().startsWith(old)) label->setText(now + label->text().mid(old.size()));
+    }
 }
 
 void TForm1::selectLanguage(QAction* item, const QString& file) {
@@ -36,6 +108,7 @@ void TForm1::selectLanguage(QAction* item, const QString& file) {
     for (QAction* language : {ui.Deutsch1, ui.Englichen1, ui.Grichisch1})
         language->setChecked(language == item);
     if (item != ui.Deutsch1) setWindowTitle(kInternationalTitle);
+    selectMessageLanguage();
     Dateiladen1Click();
 }
 
@@ -65,12 +138,15 @@ QList<QWidget*> TForm1::ownedWindows() {
 void TForm1::Dateiladen1Click() {
     if (OpenDialog1FileName.isEmpty() || !QFileInfo::exists(OpenDialog1FileName)) return;
     const std::vector<Translation::Entry> entries = Translation::read(OpenDialog1FileName);
-    for (QWidget* window : ownedWindows()) WindowTexts::apply(window, entries);
+    for (QWidget* window : ownedWindows()) {
+        WindowTexts::apply(window, entries);
+        nameForScreenReaders(window);
+    }
 }
 
 void TForm1::InDateispeichern1Click() {
     const QString path = m_platform.dialogs->saveFileName(
-        this, {QStringLiteral("Textdatei|*.txt"), QStringLiteral("txt"), {}});
+        this, {tr("Textdatei|*.txt"), QStringLiteral("txt"), {}});
     if (path.isEmpty()) return;
     std::vector<Translation::Entry> entries;
     for (QWidget* window : ownedWindows()) {

@@ -1,6 +1,7 @@
 #include "base/Errors.h"
 #include "base/Random.h"
 #include "base/ScopeExit.h"
+#include "base/Tr.h"
 #include "app/TForm1.h"
 #include "generator/HistoricAnalysis.h"
 
@@ -8,8 +9,8 @@
 
 void TForm1::SpeedButton13Click() {
     const QString answer =
-        m_platform.dialogs->inputBox(this, QStringLiteral("Ihre Glückszahl (1-99999999)?"),
-                                     HistoricAnalysis::InputPrompt, QString::number(Rng::seedSigned()));
+        m_platform.dialogs->inputBox(this, tr("Ihre Glückszahl (1-99999999)?"),
+                                     translated("HistoricAnalysis", HistoricAnalysis::InputPrompt), QString::number(Rng::seedSigned()));
     int lucky = 0;
     // A text that is no whole number changes nothing, silently.
     if (!tryToInt(answer, lucky)) return;
@@ -41,8 +42,8 @@ void TForm1::BitBtn9Click() {
     const double start = ui.DateTimePicker1->dayCount();
     SpeedButton5Click();
     const QString proposal = QString::number(Rng::random(99999));
-    const QString answer = m_platform.dialogs->inputBox(this, HistoricAnalysis::InputCaption,
-                                                        HistoricAnalysis::InputPrompt, proposal);
+    const QString answer = m_platform.dialogs->inputBox(this, translated("HistoricAnalysis", HistoricAnalysis::InputCaption),
+                                                        translated("HistoricAnalysis", HistoricAnalysis::InputPrompt), proposal);
 
     HistoricAnalysis::Totals totals;
     try {
@@ -64,12 +65,12 @@ void TForm1::BitBtn9Click() {
             totals.add(hitTally, DayCount::weekday(evaluated));
             s = evaluated;
             // Progress, and a chance for the stop button.
-            ui.BitBtn9->setText(QStringLiteral("Analyse anhalten (bei %1)")
+            ui.BitBtn9->setText(tr("Analyse anhalten (bei %1)")
                                     .arg(DayCount::toDate(evaluated).toString(QStringLiteral("dd.MM.yyyy"))));
             QCoreApplication::processEvents();
         }
     } catch (const std::exception&) {
-        showMessage(HistoricAnalysis::InputError);
+        showMessage(translated("HistoricAnalysis", HistoricAnalysis::InputError));
         return;
     }
     showMessage(totals.summary());

@@ -40,24 +40,24 @@ void TForm1::UpDown17MouseDown() {
 }
 
 namespace {
-QString bandText(int percent, const QString& from) {
-    return QStringLiteral("Für die Tippberechnung werden die ersten ") + QString::number(percent) + from;
+QString bandText(int percent, const QString& sentence) {
+    return sentence.arg(percent);
 }
 } // namespace
 
 void TForm1::UpDown12Click() {
     ui.Label76->setText(bandText(ui.UpDown12->position(),
-                                 QStringLiteral("% ausgehend von der am häufigsten Gezogenen verwendet.")));
+                                 TForm1::tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am häufigsten Gezogenen verwendet.")));
 }
 
 void TForm1::UpDown14Click() {
     ui.Label76->setText(bandText(ui.UpDown14->position(),
-                                 QStringLiteral("% ausgehend von der am seltesten Gezogenen verwendet.")));
+                                 TForm1::tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am seltesten Gezogenen verwendet.")));
 }
 
 void TForm1::UpDown13Click() {
     ui.Label76->setText(bandText(ui.UpDown13->position(),
-                                 QStringLiteral("% ausgehend von der am längsten Ausstehenden verwendet.")));
+                                 TForm1::tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am längsten Ausstehenden verwendet.")));
 }
 
 void TForm1::UpDown7Changing() {

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "tips/SystemTable.h"
+#include "base/Tr.h"
 
 #include <QLineEdit>
 
@@ -12,7 +13,7 @@ void TForm1::UpDown18Click() {
     ui.StatusBar1->setPanelText(1, QString());
     ui.ComboBox1->addItem(step.entry);
     ui.ComboBox1->setEnabled(true);
-    ui.StatusBar1->setPanelText(1, SystemChoice::ChooseText);
+    ui.StatusBar1->setPanelText(1, translated("SystemChoice", SystemChoice::ChooseText));
     setSelectorText(step.entry);
     ComboBox1Change();
 }

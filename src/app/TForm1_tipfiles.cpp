@@ -1,4 +1,5 @@
 #include "base/Errors.h"
+#include "base/Tr.h"
 #include "app/TForm1.h"
 #include "tips/TipFiles.h"
 
@@ -28,13 +29,13 @@ void TForm1::saveTipList() {
 void TForm1::SpeedButton15Click() {
     const QString proposed = TipFiles::proposedName(ui.DateTimePicker1->date(), m_platform.clock->today());
     const QString path =
-        m_platform.dialogs->saveFileName(this, {TipFiles::Filter, TipFiles::Suffix, proposed});
+        m_platform.dialogs->saveFileName(this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, proposed});
     if (path.isEmpty()) return;
     TipFiles::write(path, tipLines());
 }
 
 void TForm1::SpeedButton16Click() {
-    const QString path = m_platform.dialogs->openFileName(this, {TipFiles::Filter, TipFiles::Suffix, {}});
+    const QString path = m_platform.dialogs->openFileName(this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, {}});
     if (!path.isEmpty()) {
         // Read the whole file before touching the lists: a file that cannot be read ends the
         // step with its error and leaves the player's tips and their hits as they were.

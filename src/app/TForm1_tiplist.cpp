@@ -28,7 +28,7 @@ void TForm1::SpeedButton11Click() {
 void TForm1::SpeedEditClick() {
     const int index = ui.ListBox1->currentRow();
     if (index < 0) {
-        showMessage(QStringLiteral("Wählen Sie zuerst einen Tipp aus"));
+        showMessage(tr("Wählen Sie zuerst einen Tipp aus"));
         return;
     }
     try {
@@ -71,6 +71,6 @@ void TForm1::SpeedEditClick() {
     chooser->BitBtn3->show();
     chooser->BitBtn4->hide();
     for (int k = 1; k <= 49; ++k) chooser->setBoxColour(k, TForm6::BoxColour::Neutral);
-    chooser->setWindowTitle(QStringLiteral("Zahlen für Berechnung wählen"));
+    chooser->setWindowTitle(tr("Zahlen für Berechnung wählen"));
     Komplettcheck();
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <QCoreApplication>
 
 QString errorText(const std::exception& error) {
     if (const auto* own = dynamic_cast<const AppError*>(&error)) return own->message();
@@ -11,41 +12,41 @@ QString errorText(const std::exception& error) {
 QString systemErrorText(int errorNumber) {
     switch (errorNumber) {
     case ENOENT:
-        return QStringLiteral("Datei nicht gefunden");
+        return QCoreApplication::translate("Errors", "Datei nicht gefunden");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Zugriff verweigert");
+        return QCoreApplication::translate("Errors", "Zugriff verweigert");
     case ENOSPC:
-        return QStringLiteral("Nicht genügend Speicherplatz auf dem Datenträger");
+        return QCoreApplication::translate("Errors", "Nicht genügend Speicherplatz auf dem Datenträger");
     case EDQUOT:
-        return QStringLiteral("Speicherkontingent überschritten");
+        return QCoreApplication::translate("Errors", "Speicherkontingent überschritten");
     case EROFS:
-        return QStringLiteral("Das Dateisystem ist schreibgeschützt");
+        return QCoreApplication::translate("Errors", "Das Dateisystem ist schreibgeschützt");
     case EISDIR:
-        return QStringLiteral("Ein Verzeichnis steht an Stelle der Datei");
+        return QCoreApplication::translate("Errors", "Ein Verzeichnis steht an Stelle der Datei");
     case ENOTDIR:
-        return QStringLiteral("Ein Teil des Pfades ist kein Verzeichnis");
+        return QCoreApplication::translate("Errors", "Ein Teil des Pfades ist kein Verzeichnis");
     case EIO:
-        return QStringLiteral("Ein-/Ausgabefehler");
+        return QCoreApplication::translate("Errors", "Ein-/Ausgabefehler");
     case EEXIST:
-        return QStringLiteral("Die Datei ist bereits vorhanden");
+        return QCoreApplication::translate("Errors", "Die Datei ist bereits vorhanden");
     default:
         return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
 }
 
 FileError openError(const QString& path, int errorNumber) {
-    return FileError(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden. %2.")
+    return FileError(QCoreApplication::translate("Errors", "Die Datei \"%1\" kann nicht geöffnet werden. %2.")
                          .arg(path, systemErrorText(errorNumber)));
 }
 
 FileError readError(const QString& path, int errorNumber) {
     return FileError(
-        QStringLiteral("Fehler beim Lesen der Datei \"%1\". %2.").arg(path, systemErrorText(errorNumber)));
+        QCoreApplication::translate("Errors", "Fehler beim Lesen der Datei \"%1\". %2.").arg(path, systemErrorText(errorNumber)));
 }
 
 FileError writeError(const QString& path, int errorNumber) {
-    return FileError(QStringLiteral("Fehler beim Schreiben der Datei \"%1\". %2.")
+    return FileError(QCoreApplication::translate("Errors", "Fehler beim Schreiben der Datei \"%1\". %2.")
                          .arg(path, systemErrorText(errorNumber)));
 }
 
@@ -60,6 +61,6 @@ bool tryToInt(const QString& text, int& value) {
 int toInt(const QString& text) {
     int value = 0;
     if (!tryToInt(text, value))
-        throw ConversionError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+        throw ConversionError(QCoreApplication::translate("Errors", "'%1' ist kein gültiger Integerwert").arg(text));
     return value;
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QCoreApplication>
 
 const QString SettingsStore::ProgramKey = QStringLiteral("\\SOFTWARE\\Brenlow\\Velmora");
 
@@ -148,9 +149,9 @@ QString kindName(SettingsStore::Kind kind) {
 
 SettingsError wrongValue(const QString& name, bool exists, SettingsStore::Kind wanted) {
     if (!exists)
-        return SettingsError(QStringLiteral("Der Einstellungswert \"%1\" ist nicht vorhanden.").arg(name));
+        return SettingsError(QCoreApplication::translate("SettingsStore", "Der Einstellungswert \"%1\" ist nicht vorhanden.").arg(name));
     return SettingsError(
-        QStringLiteral("Der Einstellungswert \"%1\" hat nicht den Datentyp %2.").arg(name, kindName(wanted)));
+        QCoreApplication::translate("SettingsStore", "Der Einstellungswert \"%1\" hat nicht den Datentyp %2.").arg(name, kindName(wanted)));
 }
 } // namespace
 
@@ -282,7 +283,7 @@ int SettingsStore::parse(const QByteArray& content) {
 void SettingsStore::save() const {
     const QFileInfo info(m_filePath);
     if (!QDir().mkpath(info.absolutePath()))
-        throw FileError(QStringLiteral("Der Ordner \"%1\" für die Einstellungen kann nicht angelegt werden.")
+        throw FileError(QCoreApplication::translate("SettingsStore", "Der Ordner \"%1\" für die Einstellungen kann nicht angelegt werden.")
                             .arg(info.absolutePath()));
     QSaveFile file(m_filePath);
     // Unbuffered: a short write (full disk, size limit) must show in write()'s result; through
@@ -290,12 +291,12 @@ void SettingsStore::save() const {
     // Owner-only before the first byte is written: the key holds the password field.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw FileError(QStringLiteral("Die Einstellungen können nicht in \"%1\" geschrieben werden. %2.")
+        throw FileError(QCoreApplication::translate("SettingsStore", "Die Einstellungen können nicht in \"%1\" geschrieben werden. %2.")
                             .arg(m_filePath, file.errorString()));
     const QByteArray bytes = serialize();
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw FileError(
-            QStringLiteral("Fehler beim Schreiben der Einstellungen in \"%1\". %2. Die bisherigen "
+            QCoreApplication::translate("SettingsStore", "Fehler beim Schreiben der Einstellungen in \"%1\". %2. Die bisherigen "
                            "Einstellungen bleiben erhalten.")
                 .arg(m_filePath, file.errorString()));
 }

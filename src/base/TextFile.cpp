@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cerrno>
+#include <QCoreApplication>
 
 namespace TextFile {
 
@@ -68,7 +69,7 @@ void writeBytesAtomic(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int err = file.error() == QFileDevice::PermissionsError ? EACCES : EIO;
         throw FileError(
-            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden. %2.")
+            QCoreApplication::translate("TextFile", "Die Datei \"%1\" kann nicht geschrieben werden. %2.")
                 .arg(path, file.errorString().isEmpty() ? systemErrorText(err) : file.errorString()));
     }
     const bool whole = file.write(bytes) == bytes.size();
@@ -76,9 +77,9 @@ void writeBytesAtomic(const QString& path, const QByteArray& bytes) {
         // A short write without an error of its own means the file may not grow any further.
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
-                                   : QStringLiteral("Die Daten konnten nicht vollständig geschrieben werden");
+                                   : QCoreApplication::translate("TextFile", "Die Daten konnten nicht vollständig geschrieben werden");
         throw FileError(
-            QStringLiteral(
+            QCoreApplication::translate("TextFile",
                 "Fehler beim Schreiben der Datei \"%1\". %2. Der bisherige Inhalt bleibt erhalten.")
                 .arg(path, reason));
     }

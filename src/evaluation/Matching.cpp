@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 SystemKind systemKindOf(QStringView selectorText) {
     if (selectorText == TipLine::Normal) return SystemKind::Single;
@@ -56,7 +57,7 @@ TicketResult checkAllNumbers(const ParsedTicket& ticket, const CurrentDraw& draw
 }
 
 [[noreturn]] void throwNotANumber(const TicketSlot& slot) {
-    throw ConversionError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(slot.text()));
+    throw ConversionError(QCoreApplication::translate("Matching", "'%1' ist kein gültiger Integerwert").arg(slot.text()));
 }
 
 TicketResult checkRows(const ParsedTicket& ticket, const SystemTable& table, const CurrentDraw& draw) {
@@ -108,13 +109,13 @@ bool zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, 
 }
 
 QString hitText(const TicketResult& result) {
-    if (result.hits == 5 && result.additionalHit) return QStringLiteral("5 + Z");
+    if (result.hits == 5 && result.additionalHit) return QCoreApplication::translate("Matching", "5 + Z");
     return QString::number(result.hits);
 }
 
 QString maxWinText(int maxHits) {
     if (maxHits < 3) return QString();
-    return QStringLiteral("Max-Gewinn ") + QString::number(maxHits) + QStringLiteral("er");
+    return QCoreApplication::translate("Matching", "Max-Gewinn %1er").arg(maxHits);
 }
 
 ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& ticket, TicketResult& result,

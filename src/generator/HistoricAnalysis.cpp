@@ -2,10 +2,11 @@
 
 #include "base/DayCount.h"
 
+#include <QCoreApplication>
 namespace HistoricAnalysis {
 
 QString seedStatus(int luckyNumber) {
-    return QStringLiteral("GlücksZahl ") + QString::number(luckyNumber) + QStringLiteral(" gesetzt");
+    return QCoreApplication::translate("HistoricAnalysis", "GlücksZahl %1 gesetzt").arg(luckyNumber);
 }
 
 void Totals::add(const HitTally& tally, int weekday) {
@@ -16,15 +17,21 @@ void Totals::add(const HitTally& tally, int weekday) {
 
 QString Totals::summary() const {
     const QChar lf(QLatin1Char('\n'));
-    QString text = QStringLiteral("Aktuelle Einstellung brachten für Sa. bzw. Mi.") + lf;
+    QString text = QCoreApplication::translate("HistoricAnalysis", "Aktuelle Einstellung brachten für Sa. bzw. Mi.") + lf;
     for (int h = 0; h <= 6; ++h) {
-        text += QString::number(h) + QStringLiteral("er         => ") + QString::number(saturday[h][0]) +
-                QStringLiteral("        => ") + QString::number(wednesday[h][0]) + lf;
+        text += QCoreApplication::translate("HistoricAnalysis", "%1er         => %2        => %3")
+                    .arg(h)
+                    .arg(saturday[h][0])
+                    .arg(wednesday[h][0]) +
+                lf;
         if (h <= 5)
-            text += QString::number(h) + QStringLiteral("er + ZZ=> ") + QString::number(saturday[h][1]) +
-                    QStringLiteral("        => ") + QString::number(wednesday[h][1]) + lf;
+            text += QCoreApplication::translate("HistoricAnalysis", "%1er + ZZ=> %2        => %3")
+                        .arg(h)
+                        .arg(saturday[h][1])
+                        .arg(wednesday[h][1]) +
+                    lf;
     }
-    text += lf + QStringLiteral("Bei ") + QString::number(steps) + QStringLiteral(" Ziehungen");
+    text += lf + QCoreApplication::translate("HistoricAnalysis", "Bei %1 Ziehungen").arg(steps);
     return text;
 }
 

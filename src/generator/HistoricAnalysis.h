@@ -8,9 +8,10 @@
 // apart for Saturday and Wednesday draws, and the summary shown at the end.
 namespace HistoricAnalysis {
 
-inline const QString InputCaption = QStringLiteral("Ihre GlücksZahl (1-99999999)?");
-inline const QString InputPrompt = QStringLiteral("Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!");
-inline const QString InputError = QStringLiteral("Fehler bei Eingabe der ZufallsZahl");
+inline const QString InputCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("HistoricAnalysis", "Ihre GlücksZahl (1-99999999)?"));
+inline const QString InputPrompt =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("HistoricAnalysis", "Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!"));
+inline const QString InputError = QString::fromUtf8(QT_TRANSLATE_NOOP("HistoricAnalysis", "Fehler bei Eingabe der ZufallsZahl"));
 // "GlücksZahl <n> gesetzt", for the second status panel.
 QString seedStatus(int luckyNumber);
 

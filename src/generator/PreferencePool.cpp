@@ -1,5 +1,6 @@
 #include "generator/PreferencePool.h"
 
+#include "base/Tr.h"
 #include "base/Errors.h"
 #include "base/Rounding.h"
 #include "stats/BarChartModel.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <QCoreApplication>
 
 void PreferencePool::add(int n, int times) {
     if (n < 1 || n > 49) return;
@@ -93,15 +95,15 @@ StatisticBars readStatistic(const BarChartModel& chart) {
 QString poolStatisticText(PoolStatistic statistic) {
     switch (statistic) {
     case PoolStatistic::Pairs:
-        return QStringLiteral("Berechnung der Paarbildung");
+        return QCoreApplication::translate("PreferencePool", "Berechnung der Paarbildung");
     case PoolStatistic::Triples:
-        return QStringLiteral("Berechnung der Dreiergruppenbildung");
+        return QCoreApplication::translate("PreferencePool", "Berechnung der Dreiergruppenbildung");
     case PoolStatistic::Quadruples:
-        return QStringLiteral("Berechnung der Vierergruppenbildung");
+        return QCoreApplication::translate("PreferencePool", "Berechnung der Vierergruppenbildung");
     case PoolStatistic::Frequencies:
-        return QStringLiteral("Berechnung der Zahlenverteilung");
+        return QCoreApplication::translate("PreferencePool", "Berechnung der Zahlenverteilung");
     case PoolStatistic::Overdue:
-        return QStringLiteral("Berechnung der der Ausstehenden Zahlen");
+        return QCoreApplication::translate("PreferencePool", "Berechnung der der Ausstehenden Zahlen");
     }
     return {};
 }
@@ -210,7 +212,7 @@ PoolOutcome buildPool(PreferencePool& pool, const PoolOptions& o, const RecentDr
         frequentNumberBlock(pool, source, source.compute(PoolStatistic::Overdue), o.overduePercent, true);
     }
     if (o.lastDrawNeighbours) {
-        source.status(NeighboursText);
+        source.status(translated("PreferencePool", NeighboursText));
         for (const std::uint8_t x : recent.groups[0]) {
             if (x > 1) pool.add(x - 1, 4);
             if (x < 49) pool.add(x + 1, 4);

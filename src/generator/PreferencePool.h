@@ -109,11 +109,13 @@ public:
 
 // Status texts of the statistics as the pool phase computes them.
 QString poolStatisticText(PoolStatistic statistic);
+// German sources; shown through translated() (base/Tr.h) in the player's language.
 inline const QString NeighboursText =
-    QStringLiteral("Berechnung der benachbarten Zahlen der letzten Ziehung");
-inline const QString TooFewNumbersText = QStringLiteral(
+    QString::fromUtf8(QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der benachbarten Zahlen der letzten Ziehung"));
+inline const QString TooFewNumbersText = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "PreferencePool",
     "Es stehen zu wenig Zahlen für eine Berechnung zu Verfügung. Ändern Sie die Einstellungen unter "
-    "Optionen=>Statistisch");
+    "Optionen=>Statistisch"));
 
 // Band limits of the statistics; x rounded half to even, computed exactly for whole values.
 namespace PoolBands {

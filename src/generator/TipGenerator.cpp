@@ -3,6 +3,8 @@
 #include "base/Random.h"
 #include "stats/HistoryCheck.h"
 
+#include <QCoreApplication>
+
 #include <bit>
 
 GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& recent, int n, int kept,
@@ -53,14 +55,14 @@ GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& rec
 }
 
 QString candidateStatusText(int t, const CandidateTip& tip, int n, int qs) {
-    QString text = QString::number(t) + QStringLiteral(".Tipp:  ");
+    QString numbers;
     for (int k = 1; k <= n; ++k)
-        text += QLatin1Char(' ') + QString::number(tip.pos[static_cast<std::size_t>(k)]);
-    return text + QStringLiteral(" QS: ") + QString::number(qs);
+        numbers += QLatin1Char(' ') + QString::number(tip.pos[static_cast<std::size_t>(k)]);
+    return QCoreApplication::translate("TipGenerator", "%1.Tipp:  %2 QS: %3").arg(QString::number(t), numbers, QString::number(qs));
 }
 
 QString rejectionStatusText(int runCount) {
-    return QString::number(runCount) + QStringLiteral(" Reihen getestet");
+    return QCoreApplication::translate("TipGenerator", "%1 Reihen getestet").arg(runCount);
 }
 
 bool RecordHistoryChecks::allTime(QStringView text, int minHits) {

@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QVector>
 
+class QAction;
 class QLineEdit;
 
 // An edit field with its up-down button: one spin box named after the up-down control, whose
@@ -63,7 +64,8 @@ private:
     QVector<QLabel*> m_panels;
 };
 
-// A label that reports clicks (banner and link labels, chart shortcuts).
+// A label that reports clicks (banner and link labels, chart shortcuts). It takes the keyboard
+// focus like a button and is clicked with Enter or Space; only then it shows a focus frame.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -74,7 +76,29 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
+
+// Menu items with this property (a language's name in that language) show it in the menu's
+// right-hand column ("Englisch      English") when their caption differs from it. The caption
+// itself stays as a translation file sets it.
+inline constexpr const char* OwnNameProperty = "ownName";
+class QMenu;
+void showOwnNames(QMenu* menu);
+// What the menu shows for an item: the caption, and after a tab the own name when it shows.
+QString shownMenuText(const QAction* item);
+
+// Gives every control of the window that takes the keyboard focus a name for screen readers
+// where its own text does not give one: its hint, else the caption of the sentence or the
+// label it stands in or beside. Run again after the captions changed (a translation).
+void nameForScreenReaders(QWidget* window);
+
+// A control the keyboard can reach (the parts of a spin or combo box count as that box).
+bool takesFocus(const QWidget* widget);
+
+// The name a screen reader announces for a widget (its accessible name).
+QString screenReaderName(QWidget* widget);
 
 // A panel: a framed area with an optional caption (text()) that other widgets may sit on, and
 // that reports clicks like a label.

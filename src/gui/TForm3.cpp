@@ -5,7 +5,7 @@
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Zahlen der Ziehung eingeben"));
+    setWindowTitle(tr("Zahlen der Ziehung eingeben"));
     setModal(true);
 
     auto* column = new QVBoxLayout(this);
@@ -34,7 +34,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     column->addLayout(row);
 
     auto* buttons = new QHBoxLayout;
-    BitBtn1 = new QPushButton(QStringLiteral("Abbruch"), this);
+    BitBtn1 = new QPushButton(tr("Abbruch"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2 = new QPushButton(QStringLiteral("OK"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
@@ -45,6 +45,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     column->addLayout(buttons);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    nameForScreenReaders(this);
 }
 
 UpDown* TForm3::number(int i) const {

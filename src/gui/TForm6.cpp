@@ -4,6 +4,7 @@
 #include "base/Errors.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
+#include "gui/Controls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,7 +21,7 @@
 namespace {
 
 Dialogs::FileRequest listFileRequest(const Platform& platform) {
-    return {QStringLiteral("Werteliste|*.hlw"), QStringLiteral("hlw"),
+    return {TForm6::tr("Werteliste|*.hlw"), QStringLiteral("hlw"),
             platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".hlw")};
 }
 
@@ -45,7 +46,7 @@ QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QString& h
 
 TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform(std::move(platform)) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Welche Zahlen für die Berechnung"));
+    setWindowTitle(tr("Welche Zahlen für die Berechnung"));
 
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
@@ -94,6 +95,7 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { runAction(&TForm6::SpeedButton1Click); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { runAction(&TForm6::SpeedButton2Click); });
     connect(Timer1, &QTimer::timeout, this, &TForm6::Timer1Timer);
+    nameForScreenReaders(this);
 }
 
 QCheckBox* TForm6::boxByName(const QString& name) const {
@@ -175,7 +177,7 @@ void TForm6::untickAllNeutral() {
 void TForm6::BitBtn4Click() {
     if (Timer1->isActive() && PickIndex >= PickCount) {
         Timer1->stop();
-        BitBtn4->setText(QStringLiteral("Zufall"));
+        BitBtn4->setText(tr("Zufall"));
         PickIndex = 1;
     } else if (Timer1->isActive()) {
         ++PickIndex;
@@ -188,7 +190,7 @@ void TForm6::BitBtn4Click() {
 }
 
 void TForm6::Timer1Timer() {
-    BitBtn4->setText(QString::number(PickIndex) + QStringLiteral(" Stopp"));
+    BitBtn4->setText(tr("%1 Stopp").arg(PickIndex));
     untickAllNeutral();
     // Positions are 1..26; a count beyond that has nowhere to keep its numbers.
     const int count = std::min<std::int32_t>(PickCount, 26);
@@ -211,7 +213,7 @@ void TForm6::Timer1Timer() {
 
 void TForm6::resetPick() {
     Timer1->stop();
-    BitBtn4->setText(QStringLiteral("Zufall"));
+    BitBtn4->setText(tr("Zufall"));
     PickIndex = 1;
 }
 

@@ -5,14 +5,15 @@
 #include "history/DrawHistory.h"
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
-const QString kLoading = QStringLiteral("Loading");
-const QString kNoWarranty = QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!");
+const char* const kLoading = QT_TRANSLATE_NOOP("DrawDownload", "Loading");
+const char* const kNoWarranty = QT_TRANSLATE_NOOP("DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!");
 
 ConversionError notAnInteger(const QString& text) {
-    return ConversionError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+    return ConversionError(QCoreApplication::translate("DrawDownload", "'%1' ist kein gültiger Integerwert").arg(text));
 }
 
 // Blanks before the number are fine, anything after it is not: a trailing line break means the
@@ -73,19 +74,19 @@ DrawAnswer DrawAnswer::parse(const QString& body) {
 }
 
 QString DrawAnswer::invalidReason() const {
-    if (unreadableField != 0) return QStringLiteral("das %1. Feld ist keine Zahl").arg(unreadableField);
+    if (unreadableField != 0) return QCoreApplication::translate("DrawDownload", "das %1. Feld ist keine Zahl").arg(unreadableField);
     for (int i = 0; i < 6; ++i) {
         if (numbers[i] < 1 || numbers[i] > 49)
-            return QStringLiteral("die %1. Zahl %2 liegt nicht zwischen 1 und 49").arg(i + 1).arg(numbers[i]);
+            return QCoreApplication::translate("DrawDownload", "die %1. Zahl %2 liegt nicht zwischen 1 und 49").arg(i + 1).arg(numbers[i]);
         for (int j = 0; j < i; ++j)
             if (numbers[j] == numbers[i])
-                return QStringLiteral("die Zahl %1 kommt mehrfach vor").arg(numbers[i]);
+                return QCoreApplication::translate("DrawDownload", "die Zahl %1 kommt mehrfach vor").arg(numbers[i]);
     }
     if (additional < 0 || additional > 49)
-        return QStringLiteral("die Zusatzzahl %1 liegt nicht zwischen 1 und 49").arg(additional);
+        return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 liegt nicht zwischen 1 und 49").arg(additional);
     for (int n : numbers)
         if (additional != 0 && n == additional)
-            return QStringLiteral("die Zusatzzahl %1 ist schon eine der Gewinnzahlen").arg(additional);
+            return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 ist schon eine der Gewinnzahlen").arg(additional);
     return {};
 }
 
@@ -183,11 +184,11 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
         if (!proxy.host.isEmpty()) {
             if (port < 1 || port > 65535)
                 throw ConversionError(
-                    QStringLiteral("Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
+                    QCoreApplication::translate("DrawDownload", "Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
             proxy.port = static_cast<quint16>(port);
         }
 
-        view.setStatusText(0, kLoading);
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
         ++result.requests;
         const HttpResult answer = m_http.get(requestUrl(m_server, date), proxy);
         if (m_abort) {
@@ -198,8 +199,8 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
             ++result.failed;
             view.setStatusText(0, answer.failureText());
         } else {
-            view.setStatusText(0, QStringLiteral("Received %1 bytes").arg(answer.body.size()));
-            view.setStatusText(1, kNoWarranty);
+            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
+            view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
             if (answer.body.isEmpty()) {
                 ++result.noDraw;
             } else {
@@ -218,12 +219,12 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
                     // A garbled answer must not end up in the history that every statistic reads.
                     ++result.rejected;
                     view.setStatusText(
-                        0, QStringLiteral("Antwort für den %1 verworfen: %2")
+                        0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2")
                                .arg(DayCount::toDate(date).toString(QStringLiteral("dd.MM.yyyy")), invalid));
                 } else {
                     int sum = 0;
                     for (int n : draw.numbers) sum += n;
-                    view.setCrossSumText(QStringLiteral("Quersumme: ") + QString::number(sum));
+                    view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
                     view.setTipDrawText(text);
                     buffer.eighth = 0;
                     file.append(buffer);

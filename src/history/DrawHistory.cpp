@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -179,7 +180,7 @@ void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>
     const auto forHistory = [&](const FileError& e) {
         if (e.message().contains(m_path)) return e;
         return FileError(e.message() +
-                         QStringLiteral(" Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path));
+                         QCoreApplication::translate("DrawHistory", " Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path));
     };
     int opened = -1;
     try {
@@ -193,7 +194,7 @@ void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>
         syncOrThrow(fd.get(), tempPath);
         if (::close(fd.release()) != 0) throw writeError(tempPath, errno);
         if (::rename(nativePath(tempPath).constData(), nativePath(m_path).constData()) != 0)
-            throw FileError(QStringLiteral("Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3. "
+            throw FileError(QCoreApplication::translate("DrawHistory", "Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3. "
                                            "Die bisherigen Ziehungen bleiben erhalten.")
                                 .arg(m_path, tempPath, systemErrorText(errno)));
     } catch (const FileError& e) {

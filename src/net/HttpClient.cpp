@@ -6,6 +6,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+#include <QCoreApplication>
 
 const QByteArray HttpClient::AcceptValue = QByteArrayLiteral("text/html, */*");
 const QByteArray HttpClient::UserAgentValue = QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)");
@@ -47,25 +48,25 @@ QString transportErrorText(QNetworkReply::NetworkError error, const QString& err
         error = QNetworkReply::ProxyNotFoundError;
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("Verbindung zu %1 abgelehnt").arg(server);
+        return QCoreApplication::translate("HttpClient", "Verbindung zu %1 abgelehnt").arg(server);
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("%1 hat die Verbindung vorzeitig getrennt").arg(server);
+        return QCoreApplication::translate("HttpClient", "%1 hat die Verbindung vorzeitig getrennt").arg(server);
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("Server %1 nicht gefunden").arg(url.host());
+        return QCoreApplication::translate("HttpClient", "Server %1 nicht gefunden").arg(url.host());
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("Zeitüberschreitung bei der Verbindung zu %1").arg(server);
+        return QCoreApplication::translate("HttpClient", "Zeitüberschreitung bei der Verbindung zu %1").arg(server);
     case QNetworkReply::ProxyConnectionRefusedError:
-        return QStringLiteral("Verbindung zum Proxy %1 abgelehnt").arg(proxyText);
+        return QCoreApplication::translate("HttpClient", "Verbindung zum Proxy %1 abgelehnt").arg(proxyText);
     case QNetworkReply::ProxyConnectionClosedError:
-        return QStringLiteral("Der Proxy %1 hat die Verbindung vorzeitig getrennt").arg(proxyText);
+        return QCoreApplication::translate("HttpClient", "Der Proxy %1 hat die Verbindung vorzeitig getrennt").arg(proxyText);
     case QNetworkReply::ProxyNotFoundError:
-        return QStringLiteral("Proxy %1 nicht gefunden").arg(proxy.host);
+        return QCoreApplication::translate("HttpClient", "Proxy %1 nicht gefunden").arg(proxy.host);
     case QNetworkReply::ProxyTimeoutError:
-        return QStringLiteral("Zeitüberschreitung bei der Verbindung zum Proxy %1").arg(proxyText);
+        return QCoreApplication::translate("HttpClient", "Zeitüberschreitung bei der Verbindung zum Proxy %1").arg(proxyText);
     case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("Der Proxy %1 verlangt eine Anmeldung").arg(proxyText);
+        return QCoreApplication::translate("HttpClient", "Der Proxy %1 verlangt eine Anmeldung").arg(proxyText);
     default:
-        return QStringLiteral("Netzwerkfehler bei %1: %2").arg(server, errorString);
+        return QCoreApplication::translate("HttpClient", "Netzwerkfehler bei %1: %2").arg(server, errorString);
     }
 }
 
@@ -91,13 +92,13 @@ void HttpClient::abort() {
 HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
     HttpResult result;
     if (m_busy) {
-        result.errorText = QStringLiteral("Es läuft bereits eine Anfrage");
+        result.errorText = QCoreApplication::translate("HttpClient", "Es läuft bereits eine Anfrage");
         return result;
     }
     const QString scheme = url.scheme();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        result.errorText = QStringLiteral("Ungültige Serveradresse \"%1\"").arg(url.toString());
+        result.errorText = QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString());
         return result;
     }
 
@@ -152,7 +153,7 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
 
     if (!self || !reply) {
         result.aborted = true;
-        result.errorText = QStringLiteral("Die Anfrage wurde abgebrochen");
+        result.errorText = QCoreApplication::translate("HttpClient", "Die Anfrage wurde abgebrochen");
         return result;
     }
     m_busy = false;
@@ -171,13 +172,13 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
 
     if (timedOut) {
         result.timedOut = true;
-        result.errorText = QStringLiteral("Zeitüberschreitung: %1 hat nicht innerhalb von %2 geantwortet")
+        result.errorText = QCoreApplication::translate("HttpClient", "Zeitüberschreitung: %1 hat nicht innerhalb von %2 geantwortet")
                                .arg(hostText(url), durationText(m_timeout));
     } else if (m_abortRequested) {
         result.aborted = true;
-        result.errorText = QStringLiteral("Die Anfrage wurde abgebrochen");
+        result.errorText = QCoreApplication::translate("HttpClient", "Die Anfrage wurde abgebrochen");
     } else if (tooLarge) {
-        result.errorText = QStringLiteral("Die Antwort von %1 ist zu groß (mehr als %2 Bytes)")
+        result.errorText = QCoreApplication::translate("HttpClient", "Die Antwort von %1 ist zu groß (mehr als %2 Bytes)")
                                .arg(hostText(url))
                                .arg(maxBody);
     } else if (error != QNetworkReply::NoError && !(result.statusCode > 0 && isHttpStatusError(error))) {

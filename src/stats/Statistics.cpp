@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <QCoreApplication>
 
 namespace Statistics {
 
@@ -44,7 +45,7 @@ long long averageCrossSum(long long total, int draws) {
 }
 
 QString frequencyTitle(const NumberFrequencies& f) {
-    return QStringLiteral("Zahlenverteilung     Ziehungen: %1    Quersumme: %2")
+    return QCoreApplication::translate("Statistics", "Zahlenverteilung     Ziehungen: %1    Quersumme: %2")
         .arg(f.draws)
         .arg(averageCrossSum(f.crossSums, f.draws));
 }
@@ -100,18 +101,18 @@ QString runTitle(const RunCounts& runs) {
     const QString b = QString::number(runs.found[5]);
     switch (runs.kind) {
     case RunKind::Pairs:
-        return QStringLiteral("Bei ") + d + QStringLiteral(" Ziehungen wurden ") + f +
-               QStringLiteral(" Paare gefunden! Häufigkeit = 1.Zahl des Paares (") + b +
-               QStringLiteral(" x 5 => ") + b + QStringLiteral(" x 5-6)");
+        return QCoreApplication::translate(
+                   "Statistics", "Bei %1 Ziehungen wurden %2 Paare gefunden! Häufigkeit = 1.Zahl des Paares (%3 x 5 => %3 x 5-6)")
+            .arg(d, f, b);
     case RunKind::Triples:
-        return QStringLiteral("Bei ") + d + QStringLiteral(" Ziehungen wurden ") + f +
-               QStringLiteral(" Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (") + b +
-               QStringLiteral(" x 5 => ") + b + QStringLiteral(" x 5-6-7)");
+        return QCoreApplication::translate(
+                   "Statistics", "Bei %1 Ziehungen wurden %2 Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (%3 x 5 => %3 x 5-6-7)")
+            .arg(d, f, b);
     case RunKind::Quadruples:
         // No blank before the "x": the title has always read so.
-        return QStringLiteral("Bei ") + d + QStringLiteral(" Ziehungen wurden ") + f +
-               QStringLiteral(" Vierer gefunden! Häufigkeit = 1.Zahl des Vierers (") + b +
-               QStringLiteral("x 5 => ") + b + QStringLiteral("x 5-6-7-8)");
+        return QCoreApplication::translate(
+                   "Statistics", "Bei %1 Ziehungen wurden %2 Vierer gefunden! Häufigkeit = 1.Zahl des Vierers (%3x 5 => %3x 5-6-7-8)")
+            .arg(d, f, b);
     }
     return {};
 }
@@ -154,7 +155,7 @@ Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter&
 }
 
 QString overdueTitle() {
-    return QStringLiteral("Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?");
+    return QCoreApplication::translate("Statistics", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?");
 }
 
 Plot overduePlot(const Overdue& overdue) {
@@ -182,7 +183,7 @@ CrossSums crossSums(const std::vector<DrawRecord>& records, const DrawFilter& fi
 }
 
 QString crossSumTitle(const CrossSums& sums) {
-    return QStringLiteral("Quersummenverteilung     Ziehungen: %1    Quersumme: %2")
+    return QCoreApplication::translate("Statistics", "Quersummenverteilung     Ziehungen: %1    Quersumme: %2")
         .arg(sums.draws)
         .arg(averageCrossSum(sums.total, sums.draws));
 }
@@ -219,7 +220,7 @@ std::array<int, 50> tipDistribution(const QStringList& tipLines) {
 }
 
 QString tipDistributionTitle() {
-    return QStringLiteral("Zahlenverteilung des Tippes");
+    return QCoreApplication::translate("Statistics", "Zahlenverteilung des Tippes");
 }
 
 Plot tipDistributionPlot(const std::array<int, 50>& count) {

@@ -4,14 +4,15 @@
 #include "base/Errors.h"
 
 #include <QLocale>
+#include <QCoreApplication>
 
 namespace TipTest {
 
 QString caption() {
-    return QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?");
+    return QCoreApplication::translate("TipTest", "Bei wievielen Zahlen Übereinstellung stoppen?");
 }
 QString prompt() {
-    return QStringLiteral("Tipp-Test");
+    return QCoreApplication::translate("TipTest", "Tipp-Test");
 }
 QString proposal() {
     return QStringLiteral("6");
@@ -28,12 +29,12 @@ QString drawLabel(const DrawRecord& record) {
 }
 
 QString crossSumLabel(const DrawRecord& record) {
-    return QStringLiteral("Quersummer: ") + QString::number(record.crossSum());
+    return QCoreApplication::translate("TipTest", "Quersummer: %1").arg(record.crossSum());
 }
 
 QString hitMessage(double date) {
-    return QStringLiteral("Ein Treffer am: ") +
-           QLocale().toString(DayCount::toDate(date), QLocale::ShortFormat);
+    return QCoreApplication::translate("TipTest", "Ein Treffer am: %1")
+        .arg(QLocale().toString(DayCount::toDate(date), QLocale::ShortFormat));
 }
 
 void run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,

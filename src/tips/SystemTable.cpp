@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <QCoreApplication>
 
 SystemTable::SystemTable() : m_rows(Capacity + 1), m_marks(Capacity + 1) {}
 
@@ -45,11 +46,11 @@ int fullSystemRows(int n) {
 }
 
 QString tableRowsText(int rowCount) {
-    return QString::number(rowCount) + QStringLiteral("Tippreihen pro Tipp!");
+    return QCoreApplication::translate("SystemChoice", "%1Tippreihen pro Tipp!").arg(rowCount);
 }
 
 QString fullSystemRowsText(int rowCount) {
-    return QString::number(rowCount) + QStringLiteral(" Tippreihen pro Tipp!");
+    return QCoreApplication::translate("SystemChoice", "%1 Tippreihen pro Tipp!").arg(rowCount);
 }
 
 SizeStep sizeStep(int n, int ticketsPosition) {
@@ -91,7 +92,7 @@ ChangeStep changeStep(const QString& selectorText, int n, const QString& program
 }
 
 QString tooManyLinesText(const QString& path, int linesIgnored) {
-    return QStringLiteral("Die Systemtabelle \"%1\" hat mehr als %2 Zeilen; die übrigen %3 Zeilen werden "
+    return QCoreApplication::translate("SystemChoice", "Die Systemtabelle \"%1\" hat mehr als %2 Zeilen; die übrigen %3 Zeilen werden "
                           "nicht verwendet.")
         .arg(path)
         .arg(SystemTable::Capacity)

@@ -54,7 +54,8 @@ private:
 // selector's text does to the table, and the texts the status bar shows.
 namespace SystemChoice {
 
-inline const QString ChooseText = QStringLiteral("Wählen Sie Ihre Spielsystem");
+// German source; shown through translated() (base/Tr.h).
+inline const QString ChooseText = QString::fromUtf8(QT_TRANSLATE_NOOP("SystemChoice", "Wählen Sie Ihre Spielsystem"));
 
 // C(n, 6): the rows one full system of n numbers plays (7, 28, 84, 210, 462, 924 for
 // n = 7..12; 1 for 6; 0 below 6).

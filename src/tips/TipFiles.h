@@ -11,7 +11,8 @@ namespace TipFiles {
 
 inline const QString ListFileName = QStringLiteral("tipps.txt");
 inline const QString TextFileName = QStringLiteral("Tipp.txt");
-inline const QString Filter = QStringLiteral("Tippdatei|*.hlt");
+// German source; shown through translated() (base/Tr.h).
+inline const QString Filter = QString::fromUtf8(QT_TRANSLATE_NOOP("TipFiles", "Tippdatei|*.hlt"));
 inline const QString Suffix = QStringLiteral("hlt");
 
 // Every line of the file, unchanged, in order. The whole file is read or FileError is thrown,

@@ -1,4 +1,5 @@
 #include "support/TestPlatform.h"
+#include "base/SettingsStore.h"
 
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
@@ -165,4 +166,12 @@ FormFixture::~FormFixture() {
 
 void FormFixture::processEvents() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+void storeLanguage(const QString& item) {
+    SettingsStore key = SettingsStore::openKey(SettingsStore::ProgramKey);
+    for (const QString& language :
+         {QStringLiteral("Deutsch1"), QStringLiteral("Englichen1"), QStringLiteral("Grichisch1")})
+        key.writeInteger(language, language == item ? 1 : 0);
+    key.save();
 }

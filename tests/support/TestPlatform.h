@@ -108,6 +108,10 @@ private:
     bool m_hadConfigHome;
 };
 
+// Stores the language item ("Deutsch1", "Englichen1", "Grichisch1") the next window starts with
+// (in the settings of the current test program directory). Without one a window starts Greek.
+void storeLanguage(const QString& item);
+
 // A draw on a date with numbers; additional number and eighth byte optional.
 DrawRecord makeDraw(const QDate& date, std::array<int, 6> numbers, int additional = 0, int eighth = 0);
 std::vector<DrawRecord> realHistory();

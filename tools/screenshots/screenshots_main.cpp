@@ -1,16 +1,22 @@
-// Grabs every page of the main window into PNG files, for looking at the layout without a
-// display (run with QT_QPA_PLATFORM=offscreen).
-//   quintara-screenshots <results.csv> <output directory> [translation file]
+// Grabs every page of the main window, the draw entry, the number choice window and an input
+// box into PNG files, for looking at the layout without a display (run with
+// QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=1.5 for a scaled desktop).
+//   quintara-screenshots <results.csv> <output directory> [translation file [name prefix]]
 // The window runs on a temporary program directory holding the history built from the CSV,
-// with its own settings folder, so nothing of the user's is read or written.
+// with its own settings folder, so nothing of the user's is read or written. A translation file
+// named like one of the language menu's (Bezeich_en.txt, ...) is chosen through that menu item,
+// messages included; any other is applied as "Datei laden" does.
 #include "base/Random.h"
 #include "app/TForm1.h"
+#include "gui/TForm3.h"
 #include "gui/TForm6.h"
 #include "history/DrawCsv.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -39,9 +45,9 @@ int main(int argc, char** argv) {
     // The captions are German; the draw line's weekday should match them.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QStringList args = app.arguments();
-    if (args.size() != 3 && args.size() != 4) {
-        std::fprintf(stderr,
-                     "usage: quintara-screenshots <results.csv> <output directory> [translation file]\n");
+    if (args.size() < 3 || args.size() > 5) {
+        std::fprintf(stderr, "usage: quintara-screenshots <results.csv> <output directory> "
+                             "[translation file [name prefix]]\n");
         return 2;
     }
     QTemporaryDir temp;
@@ -61,10 +67,24 @@ int main(int argc, char** argv) {
     Platform platform = Platform::system();
     platform.dialogs = std::make_shared<PrintingDialogs>();
     TForm1 form(programDir, platform);
-    if (args.size() == 4) {
-        // As the language menu applies it (its companion file is found beside it).
-        form.OpenDialog1FileName = args[3];
-        form.Dateiladen1Click();
+    const QString prefix = args.size() == 5 ? args[4] + QLatin1Char('-') : QString();
+    if (args.size() >= 4) {
+        const QString name = QFileInfo(args[3]).fileName();
+        QDir().mkpath(programDir + QStringLiteral("land"));
+        for (const QString& file : {args[3], args[3] + QStringLiteral(".trans")})
+            if (QFileInfo::exists(file))
+                QFile::copy(file, programDir + QStringLiteral("land/") + QFileInfo(file).fileName());
+        if (name == QLatin1String("Bezeich_de.txt")) {
+            form.Deutsch1Click();
+        } else if (name == QLatin1String("Bezeich_en.txt")) {
+            form.Englichen1Click();
+        } else if (name == QLatin1String("Bezeich_gr.txt")) {
+            form.Grichisch1Click();
+        } else {
+            // As the language menu applies it (its companion file is found beside it).
+            form.OpenDialog1FileName = args[3];
+            form.Dateiladen1Click();
+        }
     }
     form.show();
     settle();
@@ -78,7 +98,7 @@ int main(int argc, char** argv) {
         settle();
         form.ui.Chart1->refresh();
         settle();
-        const QString file = args[2] + QLatin1Char('/') + name + QStringLiteral(".png");
+        const QString file = args[2] + QLatin1Char('/') + prefix + name + QStringLiteral(".png");
         if (!form.grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     };
     const QStringList pages = {QStringLiteral("lottotipp"), QStringLiteral("optionen"),
@@ -94,6 +114,8 @@ int main(int argc, char** argv) {
                 grab(QStringLiteral("optionen-") + subPages[j]);
             }
         } else {
+            // The chart page with the number frequencies, as its first button shows them.
+            if (form.ui.PageControl1->currentWidget() == form.ui.TabSheet5) form.SpeedButton2Click();
             grab(pages[i]);
         }
     }
@@ -101,9 +123,30 @@ int main(int argc, char** argv) {
     if (QWidget* choice = form.form6()) {
         choice->show();
         settle();
-        const QString file = args[2] + QStringLiteral("/zahlenwahl.png");
+        const QString file = args[2] + QLatin1Char('/') + prefix + QStringLiteral("zahlenwahl.png");
         if (!choice->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         choice->hide();
+    }
+    auto grabDialog = [&](QWidget* dialog, const QString& name) {
+        dialog->show();
+        settle();
+        const QString file = args[2] + QLatin1Char('/') + prefix + name + QStringLiteral(".png");
+        if (!dialog->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        dialog->hide();
+    };
+    // The manual draw entry, created afresh as the Datenbank page does.
+    {
+        TForm3 entry(&form);
+        grabDialog(&entry, QStringLiteral("ziehung-eingeben"));
+    }
+    // An input box as the lucky number asks for it, with Qt's own buttons in the language.
+    {
+        QInputDialog box(&form);
+        box.setWindowTitle(QCoreApplication::translate("TForm1", "Ihre Glückszahl (1-99999999)?"));
+        box.setLabelText(QCoreApplication::translate(
+            "HistoricAnalysis", "Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!"));
+        box.setTextValue(QStringLiteral("4711"));
+        grabDialog(&box, QStringLiteral("glueckszahl"));
     }
     std::printf("window %dx%d, client %dx%d\n", form.width(), form.height(), form.centralWidget()->width(),
                 form.centralWidget()->height());

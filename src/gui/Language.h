@@ -1,0 +1,46 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The language of the program's messages (status texts, message and input boxes, chart titles,
+// the texts of the windows created later) and of Qt's own dialog buttons. Captions and hints of
+// the windows come from the translation files in land/ instead. German is built in: selecting
+// it removes every catalogue, so the built-in texts show unchanged.
+namespace Language {
+
+enum class Id { German, English, Greek };
+
+// Installs the message catalogues of the language, replacing those of the previous one, and
+// makes its locale the default, so weekday names follow the language. Widgets receive a
+// LanguageChange event.
+void select(Id id);
+Id current();
+
+// The language's name in that language ("Deutsch", "English", "Ελληνικά"); it stands beside the
+// language menu's captions, so every language can be found from any other.
+QString ownName(Id id);
+
+} // namespace Language
+
+namespace Language {
+
+// Texts the program has put on screen (status panels, chart title, ...) follow a switch of the
+// language at once: made before the switch, it knows the messages in the old language; after
+// the switch, retranslate() finds which message a shown text is, with its values (%1, %2, ...),
+// and gives the same message in the new language. A text of no listed message stays as it is.
+class Retranslator {
+public:
+    struct Message {
+        const char* context;
+        const char* source;
+    };
+    explicit Retranslator(QList<Message> messages);
+    QString retranslate(const QString& shown) const;
+
+private:
+    QList<Message> m_messages;
+    QStringList m_before;
+};
+
+} // namespace Language

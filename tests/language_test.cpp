@@ -1,0 +1,382 @@
+// The messages' language: every window, message and input box in English and Greek without a
+// German text, the switch at once (texts already on screen included), German unchanged, the
+// language menu readable from any language; and the keyboard and screen-reader side: names for
+// every control that takes the focus, clickable labels that work from the keyboard.
+#include "base/DayCount.h"
+#include "gui/Controls.h"
+#include "gui/Language.h"
+#include "gui/TForm3.h"
+#include "gui/TForm6.h"
+#include "gui/WindowTexts.h"
+#include "i18n/Translation.h"
+#include "stats/BarChartModel.h"
+#include "support/TestPlatform.h"
+#include "support/Trigger.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+// Sixteen draws of August and September 2025, on Wednesdays and Saturdays.
+std::vector<DrawRecord> recentDraws() {
+    std::vector<DrawRecord> out;
+    QDate date(2025, 7, 5); // a Saturday
+    for (int i = 0; i < 16; ++i) {
+        const int b = 1 + (i * 5) % 40;
+        out.push_back(makeDraw(date, {b, b + 2, b + 4, b + 6, b + 7, b + 9}, 49 - i));
+        date = date.addDays(date.dayOfWeek() == 6 ? 4 : 3);
+    }
+    return out;
+}
+
+// The short weekday name of a draw date in a language, with the blank after it.
+QString shortDay(QLocale::Language language, double dayCount) {
+    return QLocale(language).dayName(DayCount::toDate(dayCount).dayOfWeek(), QLocale::ShortFormat) +
+           QLatin1Char(' ');
+}
+
+struct Message {
+    QString source;
+    QString translation;
+};
+
+// The messages of a catalogue (.ts) of the source tree.
+std::vector<Message> catalogue(const char* file) {
+    QFile f(QStringLiteral(QUINTARA_SOURCE_DIR "/translations/") + QLatin1String(file));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file;
+    std::vector<Message> out;
+    QXmlStreamReader xml(&f);
+    Message m;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("source")) m.source = xml.readElementText();
+        if (xml.name() == QLatin1String("translation")) {
+            m.translation = xml.readElementText();
+            out.push_back(m);
+        }
+    }
+    return out;
+}
+
+// Pieces of German that must not show in the other language: the words between the
+// placeholders of every message the catalogue translates differently, and the captions and
+// hints of the German translation file that the language's file replaces.
+QStringList germanPieces(const char* catalogueFile, const QString& languageFile) {
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    QStringList pieces;
+    auto add = [&](const QString& german, const QString& other) {
+        for (QString piece : german.split(placeholder)) {
+            piece = piece.trimmed();
+            // Short pieces ("QS:", "Min") are no sure sign of German.
+            if (piece.size() >= 8 && !other.contains(piece)) pieces << piece;
+        }
+    };
+    for (const Message& m : catalogue(catalogueFile))
+        if (m.source != m.translation) add(m.source, m.translation);
+    const auto de = Translation::read(QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/land/Bezeich_de.txt"));
+    const auto other = Translation::read(languageFile);
+    for (const auto& e : de) {
+        const Translation::Entry* o = Translation::find(other, e.window, e.component);
+        if (!o) continue;
+        if (e.caption != o->caption) add(e.caption, o->caption);
+        if (e.hint != o->hint) add(e.hint, o->hint);
+    }
+    pieces.removeDuplicates();
+    return pieces;
+}
+
+// Every text a window shows: its title, the texts and hints of its widgets, pages, menus,
+// status panels and chart titles.
+QStringList textsOf(QWidget* window) {
+    QStringList out{window->windowTitle()};
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->toolTip().isEmpty()) out << w->toolTip();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) out << b->text();
+        if (auto* l = qobject_cast<QLabel*>(w)) out << l->text();
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i) out << tabs->tabText(i) << tabs->tabToolTip(i);
+        if (auto* menu = qobject_cast<QMenuBar*>(w))
+            for (QAction* a : menu->findChildren<QAction*>()) out << a->text() << a->statusTip();
+    }
+    for (BarChartModel* chart : window->findChildren<BarChartModel*>()) out << chart->bottomTitle();
+    return out;
+}
+
+// Runs the common actions of every page, collecting the texts of the windows and of every box
+// and dialog they show.
+QStringList walkEveryWindow(FormFixture& f) {
+    TForm1& form = *f.form;
+    FakeDialogs& dialogs = *f.platform.dialogs;
+    QStringList seen;
+    auto look = [&](QWidget* window) { seen << textsOf(window); };
+    auto everyPage = [&] {
+        for (int i = 0; i < form.ui.PageControl1->count(); ++i) {
+            form.ui.PageControl1->setCurrentIndex(i);
+            FormFixture::processEvents();
+            look(&form);
+        }
+    };
+    everyPage();
+    // Messages and input boxes.
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    triggerControl(&form, QStringLiteral("SpeedEdit")); // no tip chosen
+    triggerControl(&form, QStringLiteral("SpeedButton13"));
+    dialogs.inputAnswers.push_back(QStringLiteral("x"));
+    triggerControl(&form, QStringLiteral("SpeedButton4")); // tip test, a wrong answer
+    dialogs.inputAnswers.push_back(QStringLiteral("x"));
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
+    triggerControl(&form, QStringLiteral("BitBtn9")); // historic analysis, a wrong lucky number
+    // Charts, each with its title.
+    for (const char* chart : {"Button2", "Button3", "Button4", "Button5", "SpeedButton9", "Button6"}) {
+        form.ui.PageControl1->setCurrentWidget(chart[0] == 'S' ? form.ui.TabSheet5 : form.ui.TabSheet4);
+        if (QLatin1String(chart) == QLatin1String("Button6")) form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+        triggerControl(&form, QLatin1String(chart));
+        look(&form);
+    }
+    // A generation run, the full system and a reduced system in the status bar.
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    triggerControl(&form, QStringLiteral("BitBtn4"));
+    look(&form);
+    form.ui.ComboBox1->setCurrentText(QStringLiteral("Voll"));
+    form.ComboBox1Change();
+    look(&form);
+    form.setSelectorText(QStringLiteral("VEW:609"));
+    form.ComboBox1Change();
+    look(&form);
+    // File dialogs: their filters.
+    triggerControl(&form, QStringLiteral("SpeedButton15"));
+    triggerControl(&form, QStringLiteral("InDateispeichern1"));
+    // The draw entry and the number choice window, seen while they are open.
+    dialogs.modalAnswers.push_back([&](QDialog* d) {
+        look(d);
+        return int(QDialog::Rejected);
+    });
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
+    triggerControl(&form, QStringLiteral("BitBtn8"));
+    if (form.ui.ListBox1->count() > 0) {
+        form.ui.ListBox1->setCurrentRow(0);
+        dialogs.modalAnswers.push_back([&](QDialog* d) {
+            look(d);
+            if (auto* choice = qobject_cast<TForm6*>(d)) {
+                // The random pick's caption while it runs.
+                choice->BitBtn4->click();
+                choice->Timer1Timer();
+                look(d);
+            }
+            return int(QDialog::Rejected);
+        });
+        form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+        triggerControl(&form, QStringLiteral("SpeedEdit"));
+    }
+    if (form.form6()) look(form.form6());
+    everyPage();
+    for (const auto& s : dialogs.shown) seen << s.text;
+    for (const auto& r : dialogs.fileRequests) seen << r.filter;
+    return seen;
+}
+
+struct Language_ : ::testing::Test {
+    TestProgramDir dir;
+    void SetUp() override {
+        dir.installBesideFiles();
+        dir.writeHistory(recentDraws());
+    }
+};
+
+} // namespace
+
+TEST_F(Language_, EveryWindowAndBoxShowsNoGermanInEnglishOrGreek) {
+    struct Case {
+        const char* item;
+        const char* catalogueFile;
+        const char* languageFile;
+    };
+    for (const Case& c : {Case{"Englichen1", "quintara_en.ts", "Bezeich_en.txt"},
+                          Case{"Grichisch1", "quintara_el.ts", "Bezeich_gr.txt"}}) {
+        SCOPED_TRACE(c.item);
+        storeLanguage(QLatin1String(c.item));
+        FormFixture f(dir);
+        // Chosen in the menu as well: at start-up the translation file reaches the main window
+        // only, the menu item every window.
+        triggerControl(f.form.get(), QLatin1String(c.item));
+        const QStringList pieces = germanPieces(c.catalogueFile, dir.file(QStringLiteral("land/") + c.languageFile));
+        ASSERT_GT(pieces.size(), 100);
+        const QStringList seen = walkEveryWindow(f);
+        ASSERT_GT(seen.size(), 500);
+        // The walk reached the boxes and charts it meant to.
+        EXPECT_GE(f.platform.dialogs->shown.size(), 4u);
+        EXPECT_FALSE(f->ui.Chart1->model()->bottomTitle().isEmpty());
+        std::set<QString> found;
+        for (const QString& text : seen)
+            for (const QString& piece : pieces)
+                if (text.contains(piece)) found.insert(piece + QStringLiteral("  <in>  ") + text);
+        for (const QString& hit : found) ADD_FAILURE() << "German text: " << hit.toStdString();
+    }
+}
+
+TEST_F(Language_, GermanShowsEveryMessageAsBuiltIn) {
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir);
+    EXPECT_EQ(Language::current(), Language::Id::German);
+    triggerControl(f.form.get(), QStringLiteral("SpeedEdit"));
+    triggerControl(f.form.get(), QStringLiteral("SpeedButton13"));
+    f->Button2Click();
+    const auto& shown = f.platform.dialogs->shown;
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, QStringLiteral("Wählen Sie zuerst einen Tipp aus"));
+    EXPECT_TRUE(shown[1].text.startsWith(
+        QStringLiteral("Ihre Glückszahl (1-99999999)?|Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!|")));
+    EXPECT_TRUE(f->ui.Chart1->model()->bottomTitle().startsWith(QStringLiteral("Bei ")));
+    EXPECT_TRUE(f->ui.Chart1->model()->bottomTitle().contains(QStringLiteral(" Ziehungen wurden ")));
+    EXPECT_TRUE(f->ui.Label29->text().startsWith(shortDay(QLocale::German, f->currentDraw.date)));
+}
+
+TEST_F(Language_, ASwitchTranslatesWhatIsOnScreenAtOnceAndBackExactly) {
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir);
+    TForm1& form = *f.form;
+    form.Button3Click();
+    form.setSelectorText(QStringLiteral("Vollsystem"));
+    form.ui.UpDown18->setPosition(8);
+    form.ComboBox1Change();
+    const QString title = form.ui.Chart1->model()->bottomTitle();
+    const QString panel = form.ui.StatusBar1->panelText(1);
+    const QString draw = form.ui.Label29->text();
+    const QString crossSum = form.ui.Label13->text();
+    ASSERT_EQ(panel, QStringLiteral("28 Tippreihen pro Tipp!"));
+    ASSERT_TRUE(crossSum.startsWith(QStringLiteral("Quersumme: ")));
+
+    triggerControl(&form, QStringLiteral("Englichen1"));
+    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("28 lines per tip!"));
+    EXPECT_TRUE(form.ui.Chart1->model()->bottomTitle().contains(QStringLiteral(" runs of three found in ")))
+        << form.ui.Chart1->model()->bottomTitle().toStdString();
+    EXPECT_TRUE(form.ui.Label29->text().startsWith(shortDay(QLocale::English, form.currentDraw.date)))
+        << form.ui.Label29->text().toStdString();
+    EXPECT_EQ(form.ui.Label13->text(), QStringLiteral("Sum: ") + crossSum.mid(11));
+    // A message shown after the switch is English too.
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    triggerControl(&form, QStringLiteral("SpeedEdit"));
+    EXPECT_EQ(f.platform.dialogs->messages().last(), QStringLiteral("Select a tip first"));
+
+    triggerControl(&form, QStringLiteral("Grichisch1"));
+    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("28 στήλες ανά σύστημα!"));
+    EXPECT_TRUE(form.ui.Label29->text().startsWith(shortDay(QLocale::Greek, form.currentDraw.date)));
+    EXPECT_TRUE(form.ui.Chart1->model()->bottomTitle().contains(QStringLiteral(" κληρώσεις βρέθηκαν ")));
+
+    triggerControl(&form, QStringLiteral("Deutsch1"));
+    EXPECT_EQ(form.ui.Chart1->model()->bottomTitle(), title);
+    EXPECT_EQ(form.ui.StatusBar1->panelText(1), panel);
+    EXPECT_EQ(form.ui.Label29->text(), draw);
+    EXPECT_EQ(form.ui.Label13->text(), crossSum);
+}
+
+TEST(Retranslator, FindsTheMessageAndItsValuesWhateverTheirOrder) {
+    const Language::Retranslator shown({
+        {"Statistics", "Bei %1 Ziehungen wurden %2 Paare gefunden! Häufigkeit = 1.Zahl des Paares (%3 x 5 => %3 x 5-6)"},
+        {"SystemChoice", "%1 Tippreihen pro Tipp!"},
+        {"SystemChoice", "%1Tippreihen pro Tipp!"},
+    });
+    // No catalogue is loaded: the message comes back as it was, values and all.
+    const QString title =
+        QStringLiteral("Bei 16 Ziehungen wurden 9 Paare gefunden! Häufigkeit = 1.Zahl des Paares (2 x 5 => 2 x 5-6)");
+    EXPECT_EQ(shown.retranslate(title), title);
+    EXPECT_EQ(shown.retranslate(QStringLiteral("12Tippreihen pro Tipp!")), QStringLiteral("12Tippreihen pro Tipp!"));
+    // A text of no listed message, or one that only resembles it, stays.
+    EXPECT_EQ(shown.retranslate(QStringLiteral("Tipps wurden neu berechnet")),
+              QStringLiteral("Tipps wurden neu berechnet"));
+    const QString wrong = QStringLiteral("Bei 16 Ziehungen wurden 9 Paare gefunden! Häufigkeit = 1.Zahl des Paares (2 x 5 => 3 x 5-6)");
+    EXPECT_EQ(shown.retranslate(wrong), wrong);
+
+    Language::select(Language::Id::English);
+    const Language::Retranslator english(
+        QList<Language::Retranslator::Message>{{"SystemChoice", "%1 Tippreihen pro Tipp!"}});
+    Language::select(Language::Id::Greek);
+    EXPECT_EQ(english.retranslate(QStringLiteral("84 lines per tip!")), QStringLiteral("84 στήλες ανά σύστημα!"));
+    Language::select(Language::Id::German);
+}
+
+TEST_F(Language_, EachLanguageItemShowsItsOwnNameButKeepsItsCaption) {
+    FormFixture f(dir); // Greek, as a first start
+    const Form1Ui& ui = f->ui;
+    EXPECT_EQ(shownMenuText(ui.Deutsch1), QStringLiteral("Γερμανικά\tDeutsch"));
+    EXPECT_EQ(shownMenuText(ui.Englichen1), QStringLiteral("Αγγλικά\tEnglish"));
+    EXPECT_EQ(shownMenuText(ui.Grichisch1), QStringLiteral("Ελληνικά"));
+    f->Deutsch1Click();
+    EXPECT_EQ(shownMenuText(ui.Deutsch1), QStringLiteral("Deutsch"));
+    EXPECT_EQ(shownMenuText(ui.Englichen1), QStringLiteral("Englisch\tEnglish"));
+    EXPECT_EQ(shownMenuText(ui.Grichisch1), QStringLiteral("Griechisch\tΕλληνικά"));
+    // The caption is what a translation file sets and a template writes.
+    EXPECT_EQ(ui.Englichen1->text(), QStringLiteral("Englisch"));
+    // A caption that is the language's own name shows it once.
+    f->Englichen1Click();
+    EXPECT_EQ(shownMenuText(ui.Deutsch1), QStringLiteral("German\tDeutsch"));
+    EXPECT_EQ(shownMenuText(ui.Englichen1), QStringLiteral("English"));
+    // The open menu draws the names: it is wide enough for caption and name side by side.
+    QMenu* menu = ui.Sprache1;
+    menu->popup(QPoint(0, 0));
+    FormFixture::processEvents();
+    const QFontMetrics metrics(menu->font());
+    EXPECT_GT(menu->actionGeometry(ui.Grichisch1).width(),
+              metrics.horizontalAdvance(QStringLiteral("Greek")) + metrics.horizontalAdvance(QStringLiteral("Ελληνικά")));
+    menu->hide();
+}
+
+TEST_F(Language_, EveryControlThatTakesTheFocusHasANameInEveryLanguage) {
+    for (const char* item : {"Deutsch1", "Englichen1", "Grichisch1"}) {
+        SCOPED_TRACE(item);
+        storeLanguage(QLatin1String(item));
+        FormFixture f(dir);
+        QList<QWidget*> windows{f.form.get(), f->form6()};
+        auto* entry = new TForm3(f.form.get());
+        windows << entry;
+        int checked = 0;
+        for (QWidget* window : windows)
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                if (!takesFocus(w)) continue;
+                ++checked;
+                EXPECT_FALSE(screenReaderName(w).trimmed().isEmpty())
+                    << window->objectName().toStdString() << "." << w->objectName().toStdString() << " ("
+                    << w->metaObject()->className() << ")";
+            }
+        EXPECT_GT(checked, 150);
+        delete entry;
+    }
+    // A field is named after the sentence it stands in, in the language shown.
+    storeLanguage(QStringLiteral("Grichisch1"));
+    FormFixture f(dir);
+    EXPECT_EQ(screenReaderName(f->ui.UpDown9), QStringLiteral("Αριθμός στηλών"));
+}
+
+TEST_F(Language_, ClickableLabelsWorkFromTheKeyboard) {
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir);
+    TForm1& form = *f.form;
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet3);
+    FormFixture::processEvents();
+    // The link is reached with Tab like any control and opened with Space or Enter.
+    EXPECT_NE(form.ui.Label52->focusPolicy() & Qt::TabFocus, 0);
+    form.ui.Label52->setFocus();
+    QTest::keyClick(form.ui.Label52, Qt::Key_Space);
+    QTest::keyClick(form.ui.Label54, Qt::Key_Return);
+    // Other keys do nothing.
+    QTest::keyClick(form.ui.Label52, Qt::Key_A);
+    EXPECT_EQ(f.platform.shell->opened, (QStringList{form.ui.Label52->text(), form.ui.Label54->text()}));
+    // A chart shortcut of the options pages shows its chart.
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet6);
+    QTest::keyClick(form.ui.Label66, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.ui.PageControl1->currentWidget(), form.ui.TabSheet5);
+    EXPECT_TRUE(form.ui.Chart1->model()->bottomTitle().contains(QStringLiteral("Paare")));
+}
