@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "history/DrawDownload.h"
+#include "history/PrizeTable.h"
 #include "net/HttpClient.h"
 
 namespace {
@@ -49,27 +50,40 @@ QString TForm1::drawServerAddress() const {
     return m_serverOverride.isEmpty() ? ui.DrawServerEdit->text().trimmed() : m_serverOverride;
 }
 
+QString TForm1::prizeTablePath() const {
+    return PrizeTable::companionPath(historyPath());
+}
+
 void TForm1::QuintaraClick() {
     if (m_download && m_download->running()) return;
-    const auto address = DrawDownload::parseServerAddress(drawServerAddress());
-    if (!address) {
-        showError(QStringLiteral(
-                      "Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird zum Beispiel %2.")
-                      .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer)));
+    const auto source = DrawSource::parse(drawServerAddress());
+    if (!source) {
+        showError(tr("Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird der Ergebnisdienst "
+                     "des Lottoveranstalters, zum Beispiel %2, oder ein Ziehungsserver wie %3.")
+                      .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer),
+                           QString::fromLatin1(DrawDownload::LocalServer)));
         return;
     }
     if (!m_http) m_http = std::make_unique<HttpClient>();
     m_http->setTimeout(m_downloadTimeout);
-    m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *address);
+    m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *source);
+    m_download->setPrizeTablePath(prizeTablePath());
     DownloadView view(*this);
     m_busy = true;
     const DrawDownloadResult result = m_download->run(view);
     m_busy = false;
+    if (result.refused) return;
+    // The outcome in words, ahead of what the check of the tip list reported.
+    const QString checkStatus = ui.StatusBar1->panelText(0);
+    const QString summary = result.summaryText();
+    ui.StatusBar1->setPanelText(0, checkStatus.isEmpty() ? summary : summary + QStringLiteral("   ") + checkStatus);
     if (!result.error.isEmpty()) showError(result.error);
 }
 
 void TForm1::SpeedButton8Click() {
     ui.SpeedButton8->hide();
+    // The request under way is abandoned at once; what was stored stays.
+    if (m_download && m_download->running()) m_download->abort();
 }
 
 bool TForm1::downloadRunning() const {
