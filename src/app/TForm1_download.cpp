@@ -23,6 +23,8 @@ public:
         f.ui.SpeedButton8->hide();
         f.ui.Label35->setText(f.ui.Label29->text());
         f.EvaluationEnabled = true;
+        // The run's last progress text gives way to the summary the window writes afterwards.
+        f.ui.StatusBar1->setPanelText(0, QString());
         f.runAction([this] { f.SpeedButton5Click(); });
     }
     double requestDate() const override { return f.ui.DateTimePicker1->dayCount(); }
