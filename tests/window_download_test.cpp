@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTimer>
 
 #include <QHostAddress>
@@ -186,6 +187,10 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     EXPECT_TRUE(panel.startsWith(QStringLiteral("Keine neue Ziehung gespeichert."))) << panel.toStdString();
     EXPECT_TRUE(panel.contains(QStringLiteral("Verbindung zu 127.0.0.1:%1 abgelehnt").arg(port)))
         << panel.toStdString();
+    // The narrow panel shows the start; pointing at it shows all of it.
+    const auto* panelLabel = f->ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"));
+    ASSERT_NE(panelLabel, nullptr);
+    EXPECT_EQ(panelLabel->toolTip(), panel);
 
     // The same through the operator's service: the run ends at the first failure and says so.
     f->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1/draws/v3.0/5103").arg(port));

@@ -3,6 +3,8 @@
 #include "history/PrizeTable.h"
 #include "net/HttpClient.h"
 
+#include <QLabel>
+
 namespace {
 
 // The window as the update run sees it.
@@ -78,7 +80,10 @@ void TForm1::QuintaraClick() {
     // The outcome in words, ahead of what the check of the tip list reported.
     const QString checkStatus = ui.StatusBar1->panelText(0);
     const QString summary = result.summaryText();
-    ui.StatusBar1->setPanelText(0, checkStatus.isEmpty() ? summary : summary + QStringLiteral("   ") + checkStatus);
+    const QString text = checkStatus.isEmpty() ? summary : summary + QStringLiteral("   ") + checkStatus;
+    ui.StatusBar1->setPanelText(0, text);
+    // The panel is narrow; the whole outcome can be read by pointing at it.
+    if (auto* panel = ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))) panel->setToolTip(text);
     if (!result.error.isEmpty()) showError(result.error);
 }
 
