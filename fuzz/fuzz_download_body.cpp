@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const AppError&) {
         }
     }
-    (void)DrawDownload::nextDrawDay(date);
+    (void)DrawDownload::nextRequestDate(date);
     (void)DrawDownload::parseServerAddress(QString::fromLatin1(body.left(200)));
     return 0;
 }

@@ -19,6 +19,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
   ccache strace file dpkg-dev desktop-file-utils appstream
+  libssl3 openssl ca-certificates tzdata
 )
 
 install_missing() {

@@ -89,16 +89,13 @@ void answerInTurn(ScriptedHttpServer& server, std::vector<ScriptedAnswer> answer
 
 } // namespace
 
-TEST(DrawStepping, MovesToTheNextDrawDay) {
-    // 2025-08-31 is a Sunday.
+TEST(DrawStepping, MovesToTheNextCalendarDay) {
+    // Draws moved by holidays fall on any weekday, so every day is asked for. 2025-08-31 is a
+    // Sunday; the step crosses month and year ends too.
     const double sunday = day(2025, 8, 31);
-    const double expected[7] = {3, 2, 1, 3, 2, 1, 4}; // Sun, Mon, Tue, Wed, Thu, Fri, Sat
-    for (int i = 0; i < 7; ++i) {
-        const double next = DrawDownload::nextDrawDay(sunday + i);
-        EXPECT_EQ(next - (sunday + i), expected[i]) << "weekday " << i + 1;
-        const int weekday = DayCount::weekday(next);
-        EXPECT_TRUE(weekday == DayCount::Wednesday || weekday == DayCount::Saturday);
-    }
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(DrawDownload::nextRequestDate(sunday + i), sunday + i + 1) << i;
+    EXPECT_EQ(DrawDownload::nextRequestDate(day(2024, 12, 31)), day(2025, 1, 1));
+    EXPECT_EQ(DrawDownload::nextRequestDate(day(2024, 2, 28)), day(2024, 2, 29));
 }
 
 TEST(DrawAnswer, SplitsTheSevenFieldsAsTheServerSendsThem) {
@@ -125,7 +122,7 @@ TEST(DrawServerAddress, AcceptsSchemeHostAndPortOnly) {
     EXPECT_EQ(DrawDownload::parseServerAddress(QStringLiteral(" http://127.0.0.1:8049/ "))->toString(),
               QStringLiteral("http://127.0.0.1:8049"));
     EXPECT_EQ(
-        DrawDownload::requestUrl(QUrl(QString::fromLatin1(DrawDownload::DefaultServer)), day(2025, 9, 3)),
+        DrawDownload::requestUrl(QUrl(QString::fromLatin1(DrawDownload::LocalServer)), day(2025, 9, 3)),
         QUrl(QStringLiteral("http://127.0.0.1:8049/zahlen/velmora.asp?Datum=20250903")));
     for (const char* bad : {"", "127.0.0.1:8049", "ftp://brenlow.example", "http://", "http://h/zahlen",
                             "http://h:8049?x=1", "http://u@h:1", "http://h:0"})
@@ -154,26 +151,23 @@ TEST_F(DownloadFixture, BringsAHistoryYearsBehindUpToDateExactly) {
     EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
     EXPECT_EQ(result.failed, 0);
     EXPECT_EQ(result.requests, requests);
-    EXPECT_GT(requests, 3 * 100);
-    EXPECT_LE(requests, 4 * 105);
+    // One request per calendar day after the newest stored draw, today included.
+    EXPECT_EQ(requests, int(DayCount::fromDate(view.todayDate) - old.back().date));
     EXPECT_EQ(knownSessions, requests - 1); // the session cookie came back every time
 
-    // Every draw on a draw day after the cut-off arrives byte for byte, over the reserved bytes
-    // of the newest record; draws moved to other weekdays are never asked for.
+    // Every draw after the cut-off arrives byte for byte, over the reserved bytes of the newest
+    // record, the draws moved to other weekdays by holidays included.
     std::vector<DrawRecord> expected = old;
-    int skipped = 0;
+    int moved = 0;
     for (const DrawRecord& r : source) {
         if (r.date < cutoff) continue;
         const int weekday = DayCount::weekday(r.date);
-        if (weekday != DayCount::Wednesday && weekday != DayCount::Saturday) {
-            ++skipped;
-            continue;
-        }
+        moved += weekday != DayCount::Wednesday && weekday != DayCount::Saturday;
         DrawRecord copy = r;
         copy.reserved = old.back().reserved;
         expected.push_back(copy);
     }
-    EXPECT_EQ(skipped, 4);
+    EXPECT_EQ(moved, 4);
     const std::vector<DrawRecord> now = dir.readHistory();
     ASSERT_EQ(now.size(), expected.size());
     for (size_t i = 0; i < now.size(); ++i)
@@ -197,26 +191,29 @@ TEST_F(DownloadFixture, ResumesAfterTheNewestRecordAndStopsAtToday) {
                      [&](const DrawServer::Request& r) { targets.push_back(r.target); });
     const QString address = QStringLiteral("http://127.0.0.1:%1").arg(server.port());
 
-    view.todayDate = QDate(2025, 8, 16); // a Saturday: asked for too
+    auto daysFrom = [](double first, double last) {
+        std::vector<QByteArray> out;
+        for (double d = first; d <= last; ++d) out.push_back(datum(d));
+        return out;
+    };
+    view.todayDate = QDate(2025, 8, 16); // today is asked for too
     runAgainst(address);
-    EXPECT_EQ(targets, (std::vector<QByteArray>{datum(day(2025, 8, 6)), datum(day(2025, 8, 9)),
-                                                datum(day(2025, 8, 13)), datum(day(2025, 8, 16))}));
+    EXPECT_EQ(targets, daysFrom(day(2025, 8, 3), day(2025, 8, 16)));
     targets.clear();
     view.todayDate = QDate(2025, 9, 1);
     runAgainst(address);
-    EXPECT_EQ(targets, (std::vector<QByteArray>{datum(day(2025, 8, 20)), datum(day(2025, 8, 23)),
-                                                datum(day(2025, 8, 27)), datum(day(2025, 8, 30))}));
+    EXPECT_EQ(targets, daysFrom(day(2025, 8, 17), day(2025, 9, 1)));
     const std::vector<DrawRecord> now = dir.readHistory();
     ASSERT_EQ(now.size(), source.size());
     EXPECT_EQ(now.back(), source.back());
 
-    // Newest draw today: the next draw day lies after today, so nothing is asked.
+    // Newest draw today: the next day lies after today, so nothing is asked.
     targets.clear();
     view.todayDate = QDate(2025, 8, 30);
     const DrawDownloadResult none = runAgainst(address);
     EXPECT_EQ(none.requests, 0);
     EXPECT_TRUE(targets.empty());
-    EXPECT_EQ(view.picker, day(2025, 9, 3));
+    EXPECT_EQ(view.picker, day(2025, 8, 31));
     EXPECT_EQ(view.ended, 3);
 }
 
@@ -228,10 +225,10 @@ TEST_F(DownloadFixture, FirstRequestFollowsTheSteppingFromNewestOrPicker) {
         double firstRequest;
     };
     const Case cases[] = {
-        {day(2025, 8, 23), 0, day(2025, 8, 27)},            // Saturday -> Wednesday
-        {day(2025, 8, 24), 0, day(2025, 8, 27)},            // Sunday -> Wednesday
-        {std::nullopt, day(2025, 8, 25), day(2025, 8, 27)}, // empty history, picker on a Monday
-        {std::nullopt, day(2025, 8, 28), day(2025, 8, 30)}, // empty history, Thursday -> Saturday
+        {day(2025, 8, 23), 0, day(2025, 8, 24)},            // the day after the newest draw
+        {day(2025, 8, 24), 0, day(2025, 8, 25)},
+        {std::nullopt, day(2025, 8, 25), day(2025, 8, 26)}, // empty history: the day after the picker
+        {std::nullopt, day(2025, 8, 28), day(2025, 8, 29)},
     };
     for (const Case& c : cases) {
         server.requests.clear();
@@ -252,12 +249,12 @@ TEST_F(DownloadFixture, FirstRequestFollowsTheSteppingFromNewestOrPicker) {
     view.refuseDates = true;
     view.todayDate = QDate(2025, 8, 16);
     server.requests.clear();
-    EXPECT_EQ(runAgainst(server.address()).requests, 4);
-    EXPECT_EQ(server.requests.size(), 4u);
+    EXPECT_EQ(runAgainst(server.address()).requests, 14);
+    EXPECT_EQ(server.requests.size(), 14u);
 }
 
 TEST_F(DownloadFixture, StoresAnAnswerAndShowsItAsTheWindowExpects) {
-    const DrawRecord newest = writeHistoryEndingOn(day(2025, 8, 30));
+    const DrawRecord newest = writeHistoryEndingOn(day(2025, 9, 2));
     view.todayDate = QDate(2025, 9, 3);
     ScriptedHttpServer server;
     answerInTurn(server, {ScriptedAnswer::ok("4,15,23,31,38,45,12")});
@@ -284,14 +281,14 @@ TEST_F(DownloadFixture, StoresAnAnswerAndShowsItAsTheWindowExpects) {
 
 TEST_F(DownloadFixture, FailedRequestsAreShownAndTheRunGoesOn) {
     writeHistoryEndingOn(day(2025, 8, 2));
-    view.todayDate = QDate(2025, 8, 16);
+    view.todayDate = QDate(2025, 8, 6);
     client.setTimeout(300ms);
     ScriptedHttpServer server;
     // By date: the client may repeat a request whose connection closed before any answer.
     server.handler = [](const SeenRequest& r) {
-        if (r.target == datum(day(2025, 8, 6))) return ScriptedAnswer::failing(500, "Internal Server Error");
-        if (r.target == datum(day(2025, 8, 9))) return ScriptedAnswer::hang();
-        if (r.target == datum(day(2025, 8, 13))) return ScriptedAnswer::close();
+        if (r.target == datum(day(2025, 8, 3))) return ScriptedAnswer::failing(500, "Internal Server Error");
+        if (r.target == datum(day(2025, 8, 4))) return ScriptedAnswer::hang();
+        if (r.target == datum(day(2025, 8, 5))) return ScriptedAnswer::close();
         return ScriptedAnswer::ok("1,2,3,4,5,6,7");
     };
     const DrawDownloadResult result = runAgainst(server.address());
@@ -306,7 +303,8 @@ TEST_F(DownloadFixture, FailedRequestsAreShownAndTheRunGoesOn) {
         << view.panel0[3].toStdString();
     EXPECT_FALSE(view.panel0[5].isEmpty());
     EXPECT_NE(view.panel0[5], QStringLiteral("Loading"));
-    EXPECT_EQ(dir.readHistory().back().date, day(2025, 8, 16));
+    EXPECT_EQ(dir.readHistory().back().date, day(2025, 8, 6));
+    EXPECT_EQ(result.failureText, view.panel0[5]);
 
     // The failed dates lie before the newest draw now and are not asked for again.
     server.requests.clear();
@@ -319,9 +317,10 @@ TEST_F(DownloadFixture, AnUnreachableServerStoresNothing) {
     view.todayDate = QDate(2025, 8, 13);
     const DrawDownloadResult result = runAgainst(QStringLiteral("http://127.0.0.1:%1").arg(refusingPort()));
 
-    EXPECT_EQ(result.requests, 3);
-    EXPECT_EQ(result.failed, 3);
-    EXPECT_EQ(view.panel0.filter(QStringLiteral("abgelehnt")).size(), 3);
+    EXPECT_EQ(result.requests, 11);
+    EXPECT_EQ(result.failed, 11);
+    EXPECT_EQ(view.panel0.filter(QStringLiteral("abgelehnt")).size(), 11);
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral("abgelehnt"))) << result.summaryText().toStdString();
     EXPECT_EQ(dir.readHistory(), before);
     EXPECT_EQ(view.ended, 1);
 }
@@ -350,7 +349,7 @@ TEST_F(DownloadFixture, GarbledAndIncompleteAnswersAreNotStored) {
     double date = day(2025, 6, 7);
     for (const Case& c : cases) {
         answers.push_back(ScriptedAnswer::ok(c.body));
-        date = DrawDownload::nextDrawDay(date);
+        date = DrawDownload::nextRequestDate(date);
         dates.push_back(date);
     }
     view.todayDate = DayCount::toDate(date);
@@ -414,13 +413,13 @@ TEST_F(DownloadFixture, StopDuringTheThirdRequestFinishesItAndSendsNoFourth) {
     EXPECT_EQ(result.requests, 3);
     EXPECT_EQ(server.requests.size(), 3u);
     EXPECT_EQ(result.stored, 3);
-    EXPECT_EQ(dir.readHistory().back().date, day(2025, 8, 13));
-    EXPECT_EQ(view.picker, day(2025, 8, 16)); // the first date not fetched
+    EXPECT_EQ(dir.readHistory().back().date, day(2025, 8, 5));
+    EXPECT_EQ(view.picker, day(2025, 8, 6)); // the first date not fetched
 }
 
 TEST_F(DownloadFixture, GoesThroughTheProxyWithCookiesKept) {
     writeHistoryEndingOn(day(2025, 8, 2));
-    view.todayDate = QDate(2025, 8, 13);
+    view.todayDate = QDate(2025, 8, 5);
     ScriptedHttpServer server;
     server.handler = [](const SeenRequest& r) {
         ScriptedAnswer a = ScriptedAnswer::ok("");
@@ -435,7 +434,7 @@ TEST_F(DownloadFixture, GoesThroughTheProxyWithCookiesKept) {
     EXPECT_EQ(result.requests, 3);
     ASSERT_EQ(proxy.requests.size(), 3u);
     ASSERT_EQ(server.requests.size(), 3u);
-    EXPECT_EQ(proxy.requests[0].target, server.address().toLatin1() + datum(day(2025, 8, 6)));
+    EXPECT_EQ(proxy.requests[0].target, server.address().toLatin1() + datum(day(2025, 8, 3)));
     EXPECT_EQ(proxy.requests[2].header("accept"), "text/html, */*");
     EXPECT_TRUE(server.requests[0].header("cookie").isEmpty());
     EXPECT_EQ(server.requests[1].header("cookie"), "SID=s1");

@@ -1,11 +1,16 @@
 #include "base/DayCount.h"
 #include "base/Errors.h"
+#include "history/PrizeTable.h"
+#include "server/DrawMirror.h"
 #include "server/DrawServer.h"
 #include "net/HttpClient.h"
+#include "support/FakeOperator.h"
 #include "support/TestPlatform.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpSocket>
@@ -158,5 +163,122 @@ TEST(DrawServerProgram, ServesItsFileOnAFreePort) {
         bad.start(program, args);
         ASSERT_TRUE(bad.waitForFinished(10000));
         EXPECT_NE(bad.exitCode(), 0) << args.join(' ').toStdString();
+    }
+}
+
+namespace {
+
+std::vector<DrawRecord> drawsUpTo(const QDate& last) {
+    std::vector<DrawRecord> out;
+    for (const DrawRecord& r : realHistory())
+        if (r.date <= DayCount::fromDate(last)) out.push_back(r);
+    return out;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray recordBytes(const std::vector<DrawRecord>& records) {
+    QByteArray out;
+    for (const DrawRecord& r : records) {
+        const auto b = r.toBytes();
+        out.append(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(DrawMirror, BacksOffAfterFailuresUpToThePeriod) {
+    DrawMirror::Options o;
+    o.period = std::chrono::minutes(60);
+    o.retryMin = std::chrono::minutes(1);
+    EXPECT_EQ(DrawMirror::nextDelay(o, 0), std::chrono::minutes(60));
+    EXPECT_EQ(DrawMirror::nextDelay(o, 1), std::chrono::minutes(1));
+    EXPECT_EQ(DrawMirror::nextDelay(o, 2), std::chrono::minutes(2));
+    EXPECT_EQ(DrawMirror::nextDelay(o, 4), std::chrono::minutes(8));
+    EXPECT_EQ(DrawMirror::nextDelay(o, 7), std::chrono::minutes(60));
+    EXPECT_EQ(DrawMirror::nextDelay(o, 50), std::chrono::minutes(60));
+}
+
+TEST(DrawMirror, FetchesNewDrawsIntoItsFileAndServesThem) {
+    TestProgramDir dir;
+    dir.writeHistory(drawsUpTo(QDate(2025, 8, 16)));
+    const QString path = dir.file(QStringLiteral("ZahlenGR.dat"));
+    FakeOperator fake(realHistory());
+    DrawServer server(DrawTable::fromFile(path));
+    const double newest = DayCount::fromDate(QDate(2025, 8, 30));
+    EXPECT_EQ(server.answer("GET", "/zahlen/velmora.asp?Datum=20250830").body, "");
+
+    DrawMirror mirror(path, *DrawSource::parse(fake.base()), server, DrawMirror::Options{});
+    const DrawDownloadResult result = mirror.updateOnce();
+    EXPECT_EQ(result.stored, 4);
+    EXPECT_EQ(fileBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
+    ASSERT_NE(server.draws().find(newest), nullptr);
+    EXPECT_EQ(server.answer("GET", "/zahlen/velmora.asp?Datum=20250830").body, "7,37,9,33,36,30,0");
+    EXPECT_EQ(mirror.failuresInARow(), 0);
+    EXPECT_EQ(PrizeTable::read(PrizeTable::companionPath(path)).size(), 4);
+
+    // An upstream failure leaves file and served draws as they were and counts towards the back-off.
+    fake.script = [](const SeenRequest&, int) { return std::optional<FakeAnswer>(FakeAnswer::reply(500, "Error", "")); };
+    const DrawDownloadResult failed = mirror.updateOnce();
+    EXPECT_FALSE(failed.endReason.isEmpty());
+    EXPECT_EQ(mirror.failuresInARow(), 1);
+    EXPECT_EQ(fileBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
+    EXPECT_NE(server.draws().find(newest), nullptr);
+}
+
+TEST(DrawServerProgram, MirrorsTheOperatorAndServesWhatItFetched) {
+    TestProgramDir dir;
+    QDir().mkpath(dir.path());
+    const QString path = dir.file(QStringLiteral("mirror.dat"));
+    {
+        // A mirror that last ran at the end of 2024.
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(recordBytes(drawsUpTo(QDate(2024, 12, 28))));
+    }
+    FakeOperator fake(realHistory());
+    fake.maxLimit = 20;
+    QProcess server;
+    server.start(QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver"),
+                 {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--file"), path,
+                  QStringLiteral("--upstream"), fake.base(), QStringLiteral("--period"), QStringLiteral("60")});
+    ASSERT_TRUE(server.waitForStarted(10000));
+
+    // The child asks the fake, which runs in this process: keep the event loop going while waiting.
+    QByteArray output;
+    const QDeadlineTimer deadline(60s);
+    while (!output.contains("Update:") && !deadline.hasExpired() && server.state() == QProcess::Running) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        server.waitForReadyRead(20);
+        output += server.readAllStandardOutput();
+    }
+    ASSERT_TRUE(output.contains("Update: 70 neue Ziehungen gespeichert")) << output.constData();
+    const auto match =
+        QRegularExpression(QStringLiteral("http://127\\.0\\.0\\.1:(\\d+)")).match(QString::fromLatin1(output));
+    ASSERT_TRUE(match.hasMatch()) << output.constData();
+
+    HttpClient client;
+    const HttpResult served =
+        client.get(QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250830")), {});
+    EXPECT_TRUE(served.succeeded()) << served.failureText().toStdString();
+    EXPECT_EQ(served.body, "7,37,9,33,36,30,0");
+    EXPECT_EQ(fileBytes(path), recordBytes(realHistory()));
+    server.kill();
+    server.waitForFinished(5000);
+
+    // A mirror keeps a history file, not a CSV; a bad upstream or period ends at once.
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--file"), QStringLiteral("x.csv"), QStringLiteral("--upstream"), fake.base()},
+          QStringList{QStringLiteral("--file"), path, QStringLiteral("--upstream"), QStringLiteral("nonsense")},
+          QStringList{QStringLiteral("--file"), path, QStringLiteral("--upstream"), fake.base(),
+                      QStringLiteral("--period"), QStringLiteral("0")}}) {
+        QProcess bad;
+        bad.start(QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver"), args);
+        ASSERT_TRUE(bad.waitForFinished(10000));
+        EXPECT_EQ(bad.exitCode(), 2) << args.join(' ').toStdString();
     }
 }

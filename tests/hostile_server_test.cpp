@@ -56,9 +56,9 @@ TEST(HostileServer, TheWindowStaysResponsiveAndStoresNothingOfIt) {
     };
 
     FormFixture f(dir, false);
-    // Six draw days after the newest stored draw.
+    // Six days after the newest stored draw.
     double today = old.back().date;
-    for (int i = 0; i < 6; ++i) today = DrawDownload::nextDrawDay(today);
+    for (int i = 0; i < 6; ++i) today = DrawDownload::nextRequestDate(today);
     f.platform.clock->date = DayCount::toDate(today);
     f->ui.DrawServerEdit->setText(server.address());
     f->setDownloadTimeout(400ms);

@@ -207,3 +207,21 @@ TEST(HttpClient, DestroyingTheClientDuringARequestEndsItSafely) {
     const HttpResult result = client->get(at(server), {});
     EXPECT_TRUE(result.aborted);
 }
+
+TEST(HttpClient, ABusyServerSaysWhenToAskAgain) {
+    ScriptedHttpServer server;
+    QList<QByteArray> headers{"Retry-After: 7"};
+    server.handler = [&](const SeenRequest&) {
+        return ScriptedAnswer{.status = 429, .reason = "Too Many Requests", .headers = headers};
+    };
+    HttpClient client;
+    const HttpResult busy = client.get(at(server), {});
+    EXPECT_FALSE(busy.succeeded());
+    EXPECT_EQ(busy.failureText(), QStringLiteral("429 Too Many Requests"));
+    EXPECT_EQ(busy.retryAfterSeconds, 7);
+    // A date instead of seconds, or none at all: no pause is known.
+    for (const QByteArray& header : {QByteArray("Retry-After: Wed, 21 Oct 2025 07:28:00 GMT"), QByteArray()}) {
+        headers = header.isEmpty() ? QList<QByteArray>{} : QList<QByteArray>{header};
+        EXPECT_EQ(client.get(at(server), {}).retryAfterSeconds, -1) << header.constData();
+    }
+}

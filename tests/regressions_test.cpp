@@ -31,9 +31,9 @@ TEST(DamagedDates, WeekdaysStayInRangeAndTextsAreEmpty) {
         EXPECT_LE(day, 7) << bad;
         EXPECT_FALSE(DayCount::toDate(bad).isValid()) << bad;
         EXPECT_TRUE(DayCount::compactText(bad).isEmpty()) << bad;
-        // The next draw day moves on from where it was (or stays not-a-number), it is no jump
+        // The next request date moves on from where it was (or stays not-a-number), it is no jump
         // to some other date.
-        const double next = DrawDownload::nextDrawDay(bad);
+        const double next = DrawDownload::nextRequestDate(bad);
         EXPECT_TRUE(std::isnan(next) || next >= bad) << bad;
         (void)DayCount::shortWeekdayText(bad);
         (void)TipFiles::proposedName(DayCount::toDate(bad), QDate(2025, 9, 3));

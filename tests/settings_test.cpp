@@ -83,7 +83,7 @@ TEST(Settings, FirstStartShowsEveryBuiltInValue) {
     EXPECT_EQ(ui.Edit3->text(), QStringLiteral("0,50"));
     EXPECT_EQ(ui.Edit4->text(), QStringLiteral("1,00"));
     EXPECT_EQ(ui.DateTimePicker2->date(), QDate(1986, 9, 7));
-    EXPECT_EQ(ui.DrawServerEdit->text(), QStringLiteral("http://127.0.0.1:8049"));
+    EXPECT_EQ(ui.DrawServerEdit->text(), QStringLiteral("https://api.opap.gr/draws/v3.0/5103"));
     EXPECT_EQ(
         ui.Label76->text(),
         QStringLiteral(

@@ -1,6 +1,15 @@
 #include "app/TForm1.h"
+#include "history/PrizeTable.h"
 #include "server/DrawServer.h"
+#include "support/FakeOperator.h"
 #include "support/TestPlatform.h"
+#include "support/Trigger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
 
 #include <QHostAddress>
 #include <gtest/gtest.h>
@@ -47,10 +56,10 @@ TEST_F(WindowDownload, BringsTheHistoryUpToDateAndShowsTheNewestDraw) {
         ASSERT_EQ(after[i].numbers, all[i].numbers) << i;
         ASSERT_EQ(after[i].additional, all[i].additional) << i;
     }
-    // One request per draw day from the Saturday after the newest draw up to today.
-    ASSERT_FALSE(targets.empty());
-    EXPECT_EQ(targets.front(), QStringLiteral("/zahlen/velmora.asp?Datum=20250802"));
-    EXPECT_EQ(targets.back(), QStringLiteral("/zahlen/velmora.asp?Datum=20250830"));
+    // One request per day from the day after the newest draw up to today.
+    ASSERT_EQ(targets.size(), 33u);
+    EXPECT_EQ(targets.front(), QStringLiteral("/zahlen/velmora.asp?Datum=20250731"));
+    EXPECT_EQ(targets.back(), QStringLiteral("/zahlen/velmora.asp?Datum=20250901"));
 
     // End of run: controls back, stop button hidden, newest draw current and checked.
     EXPECT_TRUE(f->ui.BitBtn1->isEnabled());
@@ -65,7 +74,7 @@ TEST_F(WindowDownload, BringsTheHistoryUpToDateAndShowsTheNewestDraw) {
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
 }
 
-TEST_F(WindowDownload, StopButtonEndsTheRunAfterTheCurrentRequest) {
+TEST_F(WindowDownload, StopButtonAbandonsTheRequestInFlight) {
     dir.writeHistory(upTo(QDate(2025, 6, 28)));
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 9, 1);
@@ -73,16 +82,69 @@ TEST_F(WindowDownload, StopButtonEndsTheRunAfterTheCurrentRequest) {
     int served = 0;
     QObject::connect(server.get(), &DrawServer::requestServed, [&](const DrawServer::Request&) {
         // While the run holds the window, the stop button is the one control that acts.
-        if (++served == 3) {
+        if (++served == 5) {
             EXPECT_FALSE(f->ui.BitBtn1->isEnabled());
             EXPECT_FALSE(f->ui.SpeedButton8->isHidden());
             f->ui.SpeedButton8->click();
         }
     });
     f->QuintaraClick();
-    EXPECT_EQ(served, 3);
-    EXPECT_EQ(dir.readHistory().size(), upTo(QDate(2025, 6, 28)).size() + 3);
+    // 29 June to 3 July were asked; the answer for 3 July was still on its way and is dropped.
+    EXPECT_EQ(served, 5);
+    EXPECT_EQ(dir.readHistory(), upTo(QDate(2025, 7, 2)));
     EXPECT_TRUE(f->ui.SpeedButton8->isHidden());
+    EXPECT_TRUE(f->ui.StatusBar1->panelText(0).contains(QStringLiteral("angehalten")))
+        << f->ui.StatusBar1->panelText(0).toStdString();
+}
+
+TEST_F(WindowDownload, StopButtonEndsAHangingRequestAtOnce) {
+    dir.writeHistory(upTo(QDate(2025, 8, 27)));
+    FormFixture f(dir, false);
+    f.platform.clock->date = QDate(2025, 9, 1);
+    f->setDownloadTimeout(std::chrono::minutes(5));
+    FakeOperator fake(all);
+    fake.script = [&](const SeenRequest&, int) -> std::optional<FakeAnswer> {
+        QTimer::singleShot(50, f.form.get(), [&] { f->ui.SpeedButton8->click(); });
+        return FakeAnswer::hanging();
+    };
+    f->ui.DrawServerEdit->setText(fake.base());
+    f->QuintaraClick();
+    // Without the abort the run would wait for the five-minute time-out and say so.
+    EXPECT_EQ(fake.requests.size(), 1u);
+    const QString panel = f->ui.StatusBar1->panelText(0);
+    EXPECT_TRUE(panel.contains(QStringLiteral("angehalten"))) << panel.toStdString();
+    EXPECT_FALSE(panel.contains(QStringLiteral("Zeitüberschreitung")));
+    EXPECT_EQ(dir.readHistory(), upTo(QDate(2025, 8, 27)));
+    EXPECT_TRUE(f->ui.BitBtn1->isEnabled());
+}
+
+TEST_F(WindowDownload, OperatorUpdateFromTheEndOf2024GivesTheBundledHistory) {
+    dir.writeHistory(upTo(QDate(2024, 12, 28)));
+    FormFixture f(dir, false);
+    f.platform.clock->date = QDate(2025, 9, 1);
+    FakeOperator fake(all);
+    fake.maxLimit = 25;
+    f->ui.DrawServerEdit->setText(fake.base());
+
+    f->ui.BitBtn1->click();
+
+    // Byte for byte the history the build makes from the bundled CSV: 3,449 draws.
+    QFile built(QStringLiteral(QUINTARA_BINARY_DIR "/ZahlenGR.sample.dat"));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    QFile now(dir.file(QStringLiteral("ZahlenGR.dat")));
+    ASSERT_TRUE(now.open(QIODevice::ReadOnly));
+    const QByteArray bytes = now.readAll();
+    EXPECT_EQ(bytes.size(), 3449 * 32);
+    EXPECT_TRUE(bytes == built.readAll());
+    EXPECT_EQ(fake.requests.size(), 3u); // one range, three pages
+
+    EXPECT_TRUE(f->ui.StatusBar1->panelText(0).startsWith(
+        QStringLiteral("70 neue Ziehungen gespeichert, die neueste vom 30.08.2025.")))
+        << f->ui.StatusBar1->panelText(0).toStdString();
+    EXPECT_EQ(f->currentDraw.date, all.back().date);
+    EXPECT_EQ(PrizeTable::read(f->prizeTablePath()).size(), 70);
+    EXPECT_EQ(QFileInfo(f->prizeTablePath()).dir(), QFileInfo(f->historyPath()).dir());
+    EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
 }
 
 TEST_F(WindowDownload, OtherActionsWaitWhileTheRunGoesOn) {
@@ -98,7 +160,7 @@ TEST_F(WindowDownload, OtherActionsWaitWhileTheRunGoesOn) {
     const auto before = upTo(QDate(2025, 8, 20)).size();
     f->QuintaraClick();
     EXPECT_EQ(dir.readHistory().size(), before + 3);
-    EXPECT_EQ(targets.size(), 3u);
+    EXPECT_EQ(targets.size(), 12u);
 }
 
 TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
@@ -120,6 +182,22 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     EXPECT_TRUE(f->ui.BitBtn1->isEnabled());
     EXPECT_TRUE(f->ui.SpeedButton8->isHidden());
     EXPECT_EQ(f->currentDraw.date, upTo(QDate(2025, 8, 23)).back().date);
+    // Panel 0 says why nothing came, in words.
+    const QString panel = f->ui.StatusBar1->panelText(0);
+    EXPECT_TRUE(panel.startsWith(QStringLiteral("Keine neue Ziehung gespeichert."))) << panel.toStdString();
+    EXPECT_TRUE(panel.contains(QStringLiteral("Verbindung zu 127.0.0.1:%1 abgelehnt").arg(port)))
+        << panel.toStdString();
+    // The narrow panel shows the start; pointing at it shows all of it.
+    const auto* panelLabel = f->ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"));
+    ASSERT_NE(panelLabel, nullptr);
+    EXPECT_EQ(panelLabel->toolTip(), panel);
+
+    // The same through the operator's service: the run ends at the first failure and says so.
+    f->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1/draws/v3.0/5103").arg(port));
+    f->QuintaraClick();
+    const QString operatorPanel = f->ui.StatusBar1->panelText(0);
+    EXPECT_TRUE(operatorPanel.contains(QStringLiteral("Grund:"))) << operatorPanel.toStdString();
+    EXPECT_TRUE(operatorPanel.contains(QStringLiteral("abgelehnt"))) << operatorPanel.toStdString();
 }
 
 TEST_F(WindowDownload, CommandLineAddressWinsOverTheSetting) {

@@ -1,6 +1,7 @@
 #include "app/Form1Ui.h"
 #include "app/TForm1.h"
 #include "gui/Language.h"
+#include "history/DrawDownload.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -20,7 +21,7 @@ const QString kUpdatePage = QStringLiteral("https://brenlow.example/quintara/upd
 const QString kOperatorResults = QStringLiteral("https://lottery-operator.example/results");
 const QString kOperatorHome = QStringLiteral("https://lottery-operator.example/");
 const QString kOtherProduct = QStringLiteral("https://brenlow.example/");
-const QString kDefaultDrawServer = QStringLiteral("http://127.0.0.1:8049");
+const QString kDefaultDrawServer = QString::fromLatin1(DrawDownload::DefaultServer);
 
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));

@@ -63,7 +63,7 @@ public:
 
     // ---- Draw download ----
     void QuintaraClick();     // update the history from the draw results server
-    void SpeedButton8Click(); // stop the update after the current request
+    void SpeedButton8Click(); // stop the update at once
     bool downloadRunning() const;
     // scheme://host:port of the draw results server: the command line's, else the setting's.
     QString drawServerAddress() const;
@@ -154,6 +154,8 @@ public:
     // ---- State ----
     const QString& programDirectory() const { return m_programDirectory; }
     QString historyPath() const { return m_programDirectory + m_historyFileName; }
+    // The prize tables of the downloaded draws, beside the history.
+    QString prizeTablePath() const;
     QString winSoundFile() const { return m_winSoundFile; }
     DrawHistory history() const;
     const Platform& platform() const { return m_platform; }

@@ -1,6 +1,9 @@
 #include "app/TForm1.h"
 #include "history/DrawDownload.h"
+#include "history/PrizeTable.h"
 #include "net/HttpClient.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -22,6 +25,8 @@ public:
         f.ui.SpeedButton8->hide();
         f.ui.Label35->setText(f.ui.Label29->text());
         f.EvaluationEnabled = true;
+        // The run's last progress text gives way to the summary the window writes afterwards.
+        f.ui.StatusBar1->setPanelText(0, QString());
         f.runAction([this] { f.SpeedButton5Click(); });
     }
     double requestDate() const override { return f.ui.DateTimePicker1->dayCount(); }
@@ -49,27 +54,43 @@ QString TForm1::drawServerAddress() const {
     return m_serverOverride.isEmpty() ? ui.DrawServerEdit->text().trimmed() : m_serverOverride;
 }
 
+QString TForm1::prizeTablePath() const {
+    return PrizeTable::companionPath(historyPath());
+}
+
 void TForm1::QuintaraClick() {
     if (m_download && m_download->running()) return;
-    const auto address = DrawDownload::parseServerAddress(drawServerAddress());
-    if (!address) {
-        showError(tr(
-                      "Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird zum Beispiel %2.")
-                      .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer)));
+    const auto source = DrawSource::parse(drawServerAddress());
+    if (!source) {
+        showError(tr("Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird der Ergebnisdienst "
+                     "des Lottoveranstalters, zum Beispiel %2, oder ein Ziehungsserver wie %3.")
+                      .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer),
+                           QString::fromLatin1(DrawDownload::LocalServer)));
         return;
     }
     if (!m_http) m_http = std::make_unique<HttpClient>();
     m_http->setTimeout(m_downloadTimeout);
-    m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *address);
+    m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *source);
+    m_download->setPrizeTablePath(prizeTablePath());
     DownloadView view(*this);
     m_busy = true;
     const DrawDownloadResult result = m_download->run(view);
     m_busy = false;
+    if (result.refused) return;
+    // The outcome in words, ahead of what the check of the tip list reported.
+    const QString checkStatus = ui.StatusBar1->panelText(0);
+    const QString summary = result.summaryText();
+    const QString text = checkStatus.isEmpty() ? summary : summary + QStringLiteral("   ") + checkStatus;
+    ui.StatusBar1->setPanelText(0, text);
+    // The panel is narrow; the whole outcome can be read by pointing at it.
+    if (auto* panel = ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))) panel->setToolTip(text);
     if (!result.error.isEmpty()) showError(result.error);
 }
 
 void TForm1::SpeedButton8Click() {
     ui.SpeedButton8->hide();
+    // The request under way is abandoned at once; what was stored stays.
+    if (m_download && m_download->running()) m_download->abort();
 }
 
 bool TForm1::downloadRunning() const {

@@ -3,11 +3,32 @@
 #include "base/DayCount.h"
 #include "base/Errors.h"
 #include "history/DrawHistory.h"
+#include "history/PrizeTable.h"
 
-#include <cmath>
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DrawDownload", text);
+}
+
+QString dateText(double dayCount) {
+    return DayCount::toDate(dayCount).toString(QStringLiteral("dd.MM.yyyy"));
+}
+QString dateText(const QDate& date) {
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+// A failed request in words: the transport error as the client words it, or the HTTP status.
+QString failureWords(int status, const QString& text) {
+    if (status > 0) return tr("der Server antwortete mit HTTP-Status %1").arg(text);
+    return text;
+}
 
 const char* const kLoading = QT_TRANSLATE_NOOP("DrawDownload", "Loading");
 const char* const kNoWarranty = QT_TRANSLATE_NOOP("DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!");
@@ -90,8 +111,51 @@ QString DrawAnswer::invalidReason() const {
     return {};
 }
 
+QString DrawDownloadResult::summaryText() const {
+    QStringList parts;
+    if (stored == 0)
+        parts << tr("Keine neue Ziehung gespeichert.");
+    else if (stored == 1)
+        parts << tr("1 neue Ziehung gespeichert, vom %1.").arg(dateText(newestStored));
+    else
+        parts << tr("%1 neue Ziehungen gespeichert, die neueste vom %2.").arg(stored).arg(dateText(newestStored));
+    if (!error.isEmpty())
+        parts << tr("Abgebrochen: %1").arg(error);
+    else if (stopped)
+        parts << tr("Die Aktualisierung wurde angehalten.");
+    if (!endReason.isEmpty()) parts << tr("Grund: %1.").arg(endReason);
+    if (endReason.isEmpty() && failed > 0) {
+        const QString why = failureWords(failureStatus, failureText);
+        parts << (failed == 1 ? tr("1 Anfrage fehlgeschlagen: %1.").arg(why)
+                              : tr("%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
+    }
+    if (rejected > 0) parts << tr("%1 unbrauchbare Antworten verworfen.").arg(rejected);
+    if (stored == 0 && error.isEmpty() && !stopped && endReason.isEmpty() && failed == 0 && rejected == 0)
+        parts << tr("Die Ziehungsdaten sind auf dem neuesten Stand.");
+    return parts.join(QLatin1Char(' '));
+}
+
+std::optional<DrawSource> DrawSource::parse(const QString& text) {
+    if (const auto perDate = DrawDownload::parseServerAddress(text)) return DrawSource{PerDate, *perDate};
+    const QUrl url(text.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) return {};
+    if (url.host().isEmpty() || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) return {};
+    if (url.port() == 0) return {};
+    QString path = url.path();
+    while (path.endsWith(QLatin1Char('/'))) path.chop(1);
+    if (path.isEmpty()) return {};
+    QUrl address = url.adjusted(QUrl::StripTrailingSlash);
+    address.setScheme(scheme);
+    address.setPath(path);
+    return DrawSource{Operator, address};
+}
+
 DrawDownload::DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress)
-    : m_http(http), m_historyPath(std::move(historyPath)), m_server(std::move(serverAddress)) {}
+    : DrawDownload(http, std::move(historyPath), DrawSource{DrawSource::PerDate, std::move(serverAddress)}) {}
+
+DrawDownload::DrawDownload(HttpGetter& http, QString historyPath, DrawSource source)
+    : m_http(http), m_historyPath(std::move(historyPath)), m_source(std::move(source)) {}
 
 std::optional<QUrl> DrawDownload::parseServerAddress(const QString& text) {
     const QUrl url(text.trimmed(), QUrl::StrictMode);
@@ -116,10 +180,10 @@ QUrl DrawDownload::requestUrl(const QUrl& serverAddress, double dayCount) {
     return url;
 }
 
-double DrawDownload::nextDrawDay(double dayCount) {
-    static constexpr int step[8] = {0,         /*Sun*/ 3, /*Mon*/ 2, /*Tue*/ 1, /*Wed*/ 3,
-                                    /*Thu*/ 2, /*Fri*/ 1, /*Sat*/ 4};
-    return dayCount + step[DayCount::weekday(dayCount)];
+double DrawDownload::nextRequestDate(double dayCount) {
+    // Every calendar day: a draw moved by a holiday may fall on any weekday, and a day without
+    // a draw costs one empty answer.
+    return dayCount + 1;
 }
 
 QString DrawDownload::drawText(double dayCount, const DrawAnswer& answer) {
@@ -132,6 +196,28 @@ void DrawDownload::abort() {
     if (!m_running) return;
     m_abort = true;
     m_http.abort();
+    if (m_pauseLoop) m_pauseLoop->quit();
+}
+
+bool DrawDownload::pause(std::chrono::milliseconds time) {
+    QEventLoop loop;
+    m_pauseLoop = &loop;
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec();
+    m_pauseLoop = nullptr;
+    return !m_abort;
+}
+
+HttpProxy DrawDownload::readProxy(DrawDownloadView& view) const {
+    const int port = toInt(view.proxyPortText());
+    HttpProxy proxy;
+    proxy.host = view.proxyHostText().trimmed();
+    if (!proxy.host.isEmpty()) {
+        if (port < 1 || port > 65535)
+            throw ConversionError(tr("Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
+        proxy.port = static_cast<quint16>(port);
+    }
+    return proxy;
 }
 
 DrawDownloadResult DrawDownload::run(DrawDownloadView& view) {
@@ -170,37 +256,38 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
         date = buffer.date;
         view.setRequestDate(date);
     }
-    date = nextDrawDay(date);
+    date = nextRequestDate(date);
     view.setRequestDate(date);
 
+    if (m_source.kind == DrawSource::Operator) {
+        m_http.setMaxBodySize(OperatorMaxBody);
+        runRanges(view, result, file, buffer, date);
+        file.close();
+        return;
+    }
+    m_http.setMaxBodySize(PerDateMaxBody);
     while (DayCount::fromDate(view.today()) >= date) {
         if (m_abort || view.stopRequested()) {
             result.stopped = true;
             break;
         }
-        const int port = toInt(view.proxyPortText());
-        HttpProxy proxy;
-        proxy.host = view.proxyHostText().trimmed();
-        if (!proxy.host.isEmpty()) {
-            if (port < 1 || port > 65535)
-                throw ConversionError(
-                    QCoreApplication::translate("DrawDownload", "Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
-            proxy.port = static_cast<quint16>(port);
-        }
+        const HttpProxy proxy = readProxy(view);
 
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
+        view.setStatusText(0, tr(kLoading));
         ++result.requests;
-        const HttpResult answer = m_http.get(requestUrl(m_server, date), proxy);
-        if (m_abort) {
+        const HttpResult answer = m_http.get(requestUrl(m_source.address, date), proxy);
+        if (m_abort || answer.aborted) {
             result.stopped = true;
             break;
         }
         if (!answer.succeeded()) {
             ++result.failed;
+            result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+            result.failureText = answer.failureText();
             view.setStatusText(0, answer.failureText());
         } else {
             view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
-            view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+            view.setStatusText(1, tr(kNoWarranty));
             if (answer.body.isEmpty()) {
                 ++result.noDraw;
             } else {
@@ -229,11 +316,174 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
                     buffer.eighth = 0;
                     file.append(buffer);
                     ++result.stored;
+                    result.newestStored = date;
                 }
             }
         }
-        date = nextDrawDay(date);
+        date = nextRequestDate(date);
         view.setRequestDate(date);
     }
     file.close();
+}
+
+void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result, HistoryAppender& file,
+                             DrawRecord& buffer, double date) {
+    const double lastStored = file.lastRecord() ? file.lastRecord()->date : 0.0;
+    PrizeTable prizes;
+    bool prizesChanged = false;
+    if (!m_prizePath.isEmpty()) prizes = PrizeTable::read(m_prizePath);
+    auto savePrizes = [&] {
+        if (prizesChanged && !m_prizePath.isEmpty()) prizes.write(m_prizePath);
+        prizesChanged = false;
+    };
+
+    int windowDays = MaxRangeDays;
+    double newest = lastStored;
+    while (DayCount::fromDate(view.today()) >= date) {
+        const double today = DayCount::fromDate(view.today());
+        const double windowEnd = std::min(today, date + windowDays - 1);
+        const QDate from = DayCount::toDate(date);
+        const QDate to = DayCount::toDate(windowEnd);
+
+        // All pages of the window first: the order of the answers is not relied on.
+        std::vector<OperatorDraw> draws;
+        bool windowDone = false;
+        bool shrunk = false;
+        int retries = 0;
+        for (int page = 0; page < 1000;) {
+            if (m_abort || view.stopRequested()) {
+                result.stopped = true;
+                savePrizes();
+                return;
+            }
+            const HttpProxy proxy = readProxy(view);
+            view.setStatusText(0, tr("Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
+                                      .arg(dateText(from), dateText(to))
+                                      .arg(page + 1));
+            ++result.requests;
+            const HttpResult answer = m_http.get(OperatorResults::rangeUrl(m_source.address, from, to, page), proxy);
+            if (m_abort || answer.aborted) {
+                result.stopped = true;
+                savePrizes();
+                return;
+            }
+            if (!answer.succeeded()) {
+                ++result.failed;
+                result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+                result.failureText = answer.failureText();
+                view.setStatusText(0, answer.failureText());
+                const int status = result.failureStatus;
+                // A range too long for the service: ask for shorter ones.
+                if ((status == 400 || status == 413 || status == 414 || status == 416 || status == 422) &&
+                    page == 0 && windowDays > 1) {
+                    windowDays = std::max(1, windowDays / 2);
+                    shrunk = true;
+                    break;
+                }
+                if ((status == 429 || status == 502 || status == 503 || status == 504) && retries < 2) {
+                    ++retries;
+                    auto wait = m_retryPause;
+                    if (answer.retryAfterSeconds >= 0)
+                        wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
+                    wait = std::min(wait, m_maxRetryPause);
+                    view.setStatusText(0, tr("Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
+                                              .arg(answer.failureText())
+                                              .arg((wait.count() + 999) / 1000));
+                    if (!pause(wait)) {
+                        result.stopped = true;
+                        savePrizes();
+                        return;
+                    }
+                    continue;
+                }
+                result.endReason = tr("die Ziehungen ab dem %1 kamen nicht an: %2")
+                                       .arg(dateText(from), failureWords(result.failureStatus, result.failureText));
+                savePrizes();
+                return;
+            }
+            retries = 0;
+            QString error;
+            const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
+            if (!error.isEmpty()) {
+                ++result.rejected;
+                result.endReason = tr("die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(from), error);
+                view.setStatusText(0, result.endReason);
+                savePrizes();
+                return;
+            }
+            draws.insert(draws.end(), parsed.draws.begin(), parsed.draws.end());
+            ++page;
+            const bool more = parsed.totalPages >= 0 ? page < parsed.totalPages
+                              : parsed.last          ? false
+                                                     : int(parsed.draws.size()) >= OperatorResults::PageSize;
+            if (!more || parsed.draws.empty()) {
+                windowDone = true;
+                break;
+            }
+        }
+        if (shrunk) continue;
+        if (!windowDone) {
+            result.endReason = tr("der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));
+            savePrizes();
+            return;
+        }
+
+        std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
+            return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
+        });
+        for (const OperatorDraw& draw : draws) {
+            const double day = DayCount::fromDate(draw.date);
+            // Only the asked range, each date once, after what the history holds.
+            if (!draw.date.isValid() || draw.date < from || draw.date > to || day <= newest) continue;
+            const OperatorDraw::State state = draw.state();
+            if (state == OperatorDraw::State::Cancelled) continue;
+            if (state == OperatorDraw::State::NotYetDrawn) {
+                // Not drawn or not published yet: nothing after it is stored either, so the next
+                // update asks for this draw again and leaves no gap.
+                ++result.incomplete;
+                view.setStatusText(0, tr("Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
+                const double reached = day;
+                view.setRequestDate(reached);
+                savePrizes();
+                return;
+            }
+            DrawAnswer answer;
+            bool shapeOk = draw.numbers.size() == 6 && draw.bonus.size() <= 1;
+            for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
+            answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
+            const QString invalid = shapeOk ? answer.invalidReason()
+                                            : tr("%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
+                                                  .arg(draw.numbers.size())
+                                                  .arg(draw.bonus.size());
+            view.setCurrentDrawDate(day);
+            const QString text = drawText(day, answer);
+            view.setDrawText(text);
+            if (!invalid.isEmpty()) {
+                ++result.rejected;
+                view.setStatusText(0, QStringLiteral("Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
+                continue;
+            }
+            buffer.date = day;
+            for (int i = 0; i < 6; ++i) buffer.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
+            buffer.additional = static_cast<std::uint8_t>(answer.additional);
+            buffer.eighth = 0;
+            int sum = 0;
+            for (int n : answer.numbers) sum += n;
+            view.setCrossSumText(QStringLiteral("Quersumme: ") + QString::number(sum));
+            view.setTipDrawText(text);
+            file.append(buffer);
+            ++result.stored;
+            result.newestStored = day;
+            newest = day;
+            if (!draw.tiers.empty()) {
+                prizes.merge(draw.prizes());
+                prizesChanged = true;
+            }
+        }
+        view.setStatusText(1, tr(kNoWarranty));
+        view.setStatusText(0, tr("Ziehungen bis %1 geladen").arg(dateText(to)));
+        savePrizes();
+        date = windowEnd + 1;
+        view.setRequestDate(date);
+    }
 }

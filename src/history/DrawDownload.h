@@ -1,5 +1,6 @@
 #pragma once
 #include "history/DrawRecord.h"
+#include "history/OperatorResults.h"
 #include "net/HttpClient.h"
 
 #include <QDate>
@@ -57,6 +58,28 @@ struct DrawDownloadResult {
     // The error that ended the run early (a conversion error, the history file); empty when the
     // run went to its end or was stopped.
     QString error;
+    // The last failed request: its HTTP status (0 for none) and what went wrong, in words.
+    int failureStatus = 0;
+    QString failureText;
+    // Why a range run ended before today (a failed or unreadable answer); empty otherwise.
+    QString endReason;
+    double newestStored = 0; // the date of the newest draw stored by this run, 0 for none
+
+    // What the run came to, in words, for the status bar: how many draws were stored and the
+    // newest date, or why nothing came.
+    QString summaryText() const;
+};
+
+// Where the draws come from: a results server of the per-date protocol (scheme://host[:port],
+// one request per day) or the operator's results service (an address with a path: the base of
+// its draws of one game, e.g. https://api.opap.gr/draws/v3.0/5103).
+struct DrawSource {
+    enum Kind { PerDate, Operator };
+    Kind kind = PerDate;
+    QUrl address;
+
+    // Empty for an address of neither form.
+    static std::optional<DrawSource> parse(const QString& text);
 };
 
 // One answer of the results server, split into its seven fields.
@@ -76,43 +99,71 @@ struct DrawAnswer {
     QString invalidReason() const;
 };
 
-// The update of the draw history from the results server: one request per draw day after the
-// newest stored draw up to today, each complete draw appended at once.
+// The update of the draw history, each complete draw appended at once.
+// Per-date protocol: one request per calendar day after the newest stored draw up to today (draws
+// moved from Wednesday or Saturday by a holiday fall on any weekday).
+// Operator's service: the missing range in date windows, each window paged; a failed window ends
+// the run, so no draw after a gap is ever stored. The prize tables go to the companion file.
 class DrawDownload {
 public:
-    static constexpr const char* DefaultServer = "http://127.0.0.1:8049";
+    // The source of a new installation: the operator's results of Lotto.
+    static constexpr const char* DefaultServer = "https://api.opap.gr/draws/v3.0/5103";
+    // Where quintara-drawserver listens unless told otherwise.
+    static constexpr const char* LocalServer = "http://127.0.0.1:8049";
     static constexpr const char* RequestPath = "/zahlen/velmora.asp";
+    // The longest date range asked for in one go; shorter when the service refuses it.
+    static constexpr int MaxRangeDays = 366;
+    static constexpr qint64 PerDateMaxBody = 64 * 1024;
+    static constexpr qint64 OperatorMaxBody = 8 * 1024 * 1024;
 
     // serverAddress: scheme://host:port of the results server.
     DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress);
+    DrawDownload(HttpGetter& http, QString historyPath, DrawSource source);
+
+    // The prize tables of the operator's draws go here (PrizeTable); empty: not kept.
+    void setPrizeTablePath(const QString& path) { m_prizePath = path; }
+    // Pause before asking again after "429 Too Many Requests" or 502/503/504 when the answer
+    // names no Retry-After; a Retry-After is honoured up to maxPause. At most two retries.
+    void setRetryPause(std::chrono::milliseconds pause, std::chrono::milliseconds maxPause) {
+        m_retryPause = pause;
+        m_maxRetryPause = maxPause;
+    }
 
     // A server address as the user gives it: "http://host[:port]" or "https://...", nothing
     // after the authority but an optional "/". Empty result for anything else.
     static std::optional<QUrl> parseServerAddress(const QString& text);
     // The address of the request for a date: the server address + RequestPath + "?Datum=yyyymmdd".
     static QUrl requestUrl(const QUrl& serverAddress, double dayCount);
-    // The next request date: Sunday and Wednesday +3, Saturday +4; Monday and Tuesday move to
-    // the next Wednesday, Thursday and Friday to the next Saturday.
-    static double nextDrawDay(double dayCount);
+    // The next request date: the next calendar day.
+    static double nextRequestDate(double dayCount);
     // "DDD dd.mm.yy", three blanks, each number after two blanks, "  +  ", the additional number.
     static QString drawText(double dayCount, const DrawAnswer& answer);
 
-    const QUrl& serverAddress() const { return m_server; }
+    const QUrl& serverAddress() const { return m_source.address; }
+    const DrawSource& source() const { return m_source; }
     bool running() const { return m_running; }
 
     // Runs the update to its end. Never throws an AppError: an error that ends the run is
     // returned in the result after the view's runEnded().
     DrawDownloadResult run(DrawDownloadView& view);
-    // Ends a running update at once, abandoning the request under way (for closing the window;
-    // the stop button only asks the run to end after the current request).
+    // Ends a running update at once, abandoning the request under way (the stop button, closing
+    // the window); what was stored stays.
     void abort();
 
 private:
     void runRequests(DrawDownloadView& view, DrawDownloadResult& result);
+    void runRanges(DrawDownloadView& view, DrawDownloadResult& result, class HistoryAppender& file,
+                   DrawRecord& buffer, double date);
+    HttpProxy readProxy(DrawDownloadView& view) const;
+    bool pause(std::chrono::milliseconds time);
 
     HttpGetter& m_http;
     QString m_historyPath;
-    QUrl m_server;
+    DrawSource m_source;
+    QString m_prizePath;
+    std::chrono::milliseconds m_retryPause{5000};
+    std::chrono::milliseconds m_maxRetryPause{60000};
     bool m_running = false;
     bool m_abort = false;
+    class QEventLoop* m_pauseLoop = nullptr;
 };

@@ -1,10 +1,13 @@
 #include "net/HttpClient.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslError>
+#include <QSslSocket>
 #include <QTimer>
 #include <QCoreApplication>
 
@@ -70,7 +73,42 @@ QString transportErrorText(QNetworkReply::NetworkError error, const QString& err
     }
 }
 
+// The first certificate complaint of a failed handshake, in words.
+QString sslErrorText(const QList<QSslError>& errors, const QUrl& url) {
+    for (const QSslError& e : errors) {
+        switch (e.error()) {
+        case QSslError::SelfSignedCertificate:
+        case QSslError::SelfSignedCertificateInChain:
+        case QSslError::UnableToGetLocalIssuerCertificate:
+        case QSslError::UnableToGetIssuerCertificate:
+        case QSslError::UnableToVerifyFirstCertificate:
+        case QSslError::CertificateUntrusted:
+            return QCoreApplication::translate("HttpClient", "das Zertifikat ist nicht vertrauenswürdig");
+        case QSslError::CertificateExpired:
+            return QCoreApplication::translate("HttpClient", "das Zertifikat ist abgelaufen");
+        case QSslError::CertificateNotYetValid:
+            return QCoreApplication::translate("HttpClient", "das Zertifikat ist noch nicht gültig");
+        case QSslError::HostNameMismatch:
+            return QCoreApplication::translate("HttpClient", "das Zertifikat gilt nicht für %1").arg(url.host());
+        case QSslError::CertificateRevoked:
+            return QCoreApplication::translate("HttpClient", "das Zertifikat wurde widerrufen");
+        default:
+            break;
+        }
+    }
+    return errors.isEmpty() ? QString() : errors.first().errorString();
+}
+
 } // namespace
+
+QString HttpClient::tlsProblem() {
+    if (QSslSocket::supportsSsl()) return {};
+    if (QSslSocket::availableBackends().isEmpty())
+        return QCoreApplication::translate("HttpClient",
+                                           "Kein TLS-Modul für Qt gefunden (Paket libqt6network6 unvollständig)");
+    return QCoreApplication::translate("HttpClient",
+                                       "HTTPS ist nicht möglich: die OpenSSL-Bibliothek fehlt (Paket libssl3)");
+}
 
 HttpClient::HttpClient(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this)) {
     // Redirects are not followed: the server answers one fixed address, and a 3xx from it is
@@ -101,6 +139,13 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
         result.errorText = QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString());
         return result;
     }
+    if (scheme == QLatin1String("https")) {
+        if (const QString problem = tlsProblem(); !problem.isEmpty()) {
+            result.tlsFailed = true;
+            result.errorText = problem;
+            return result;
+        }
+    }
 
     // An explicit "no proxy" keeps proxy variables of the environment out of a direct request.
     m_manager->setProxy(proxy.host.isEmpty()
@@ -122,6 +167,7 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
     QPointer<QNetworkReply> reply = m_manager->get(request);
     m_reply = reply;
     QByteArray body;
+    QList<QSslError> sslErrors;
     bool tooLarge = false;
     bool timedOut = false;
     QEventLoop loop;
@@ -141,6 +187,8 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
         body += reply->readAll();
         if (body.size() > maxBody) stopForSize();
     });
+    connect(reply, &QNetworkReply::sslErrors, &loop,
+            [&](const QList<QSslError>& errors) { sslErrors += errors; });
     connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     connect(reply, &QObject::destroyed, &loop, &QEventLoop::quit);
     connect(&timer, &QTimer::timeout, &loop, [&] {
@@ -166,6 +214,9 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
     result.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.statusText =
         QString::fromLatin1(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray());
+    bool retryOk = false;
+    const int retryAfter = reply->rawHeader("Retry-After").trimmed().toInt(&retryOk);
+    if (retryOk && retryAfter >= 0) result.retryAfterSeconds = retryAfter;
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorString = reply->errorString();
     reply->deleteLater();
@@ -181,6 +232,12 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
         result.errorText = QCoreApplication::translate("HttpClient", "Die Antwort von %1 ist zu groß (mehr als %2 Bytes)")
                                .arg(hostText(url))
                                .arg(maxBody);
+    } else if (error == QNetworkReply::SslHandshakeFailedError) {
+        result.tlsFailed = true;
+        const QString why = sslErrorText(sslErrors, url);
+        result.errorText = why.isEmpty()
+                               ? tr("TLS-Verbindung zu %1 fehlgeschlagen: %2").arg(hostText(url), errorString)
+                               : tr("TLS-Verbindung zu %1 fehlgeschlagen: %2").arg(hostText(url), why);
     } else if (error != QNetworkReply::NoError && !(result.statusCode > 0 && isHttpStatusError(error))) {
         result.errorText = transportErrorText(error, errorString, url, proxy);
     }

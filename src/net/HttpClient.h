@@ -24,6 +24,8 @@ struct HttpResult {
     QString errorText;  // German description of a transport failure; empty for HTTP statuses
     bool timedOut = false;
     bool aborted = false;
+    bool tlsFailed = false;     // the TLS handshake failed (untrusted certificate, no TLS backend)
+    int retryAfterSeconds = -1; // a Retry-After header in seconds; -1 when none
 
     bool succeeded() const { return statusCode == 200 && errorText.isEmpty(); }
     // What the user reads for a failed request: "<code> <reason>" for an HTTP status, the
@@ -39,6 +41,8 @@ public:
     virtual HttpResult get(const QUrl& url, const HttpProxy& proxy) = 0;
     // Ends a running get() at once; it returns an aborted failure.
     virtual void abort() = 0;
+    // A longer body makes the request fail; the server is not trusted to send little.
+    virtual void setMaxBodySize(qint64 bytes) = 0;
 };
 
 // HttpGetter on Qt Network. One object keeps one cookie jar, so cookies a server sets live as
@@ -61,14 +65,18 @@ public:
     // The whole request, from sending to the last body byte, must finish within this time.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
-    // A longer body makes the request fail; the server is not trusted to send little.
-    void setMaxBodySize(qint64 bytes) { m_maxBody = bytes; }
+    void setMaxBodySize(qint64 bytes) override { m_maxBody = bytes; }
+    qint64 maxBodySize() const { return m_maxBody; }
 
     HttpResult get(const QUrl& url, const HttpProxy& proxy) override;
     void abort() override;
     bool busy() const { return m_busy; }
 
     QNetworkAccessManager* manager() const { return m_manager; }
+
+    // Whether HTTPS can work at all: Qt's TLS backend plugin and the OpenSSL library it needs
+    // are present. Empty when they are, otherwise what is missing, in words.
+    static QString tlsProblem();
 
 private:
     QNetworkAccessManager* m_manager;

@@ -82,6 +82,10 @@ DrawServer::DrawServer(DrawTable draws, QObject* parent)
 
 DrawServer::~DrawServer() = default;
 
+void DrawServer::replaceDraws(DrawTable draws) {
+    m_draws = std::move(draws);
+}
+
 bool DrawServer::listen(const QHostAddress& address, quint16 port) {
     return m_server->listen(address, port);
 }

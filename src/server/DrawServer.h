@@ -62,6 +62,8 @@ public:
     QString errorString() const;
 
     const DrawTable& draws() const { return m_draws; }
+    // Serves these draws from now on (a mirror that has fetched new ones).
+    void replaceDraws(DrawTable draws);
 
     // Status and body for a request target (origin form "/path?query" or absolute form).
     struct Answer {

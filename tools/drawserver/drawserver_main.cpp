@@ -1,13 +1,18 @@
 // The draw results server: answers GET /zahlen/velmora.asp?Datum=yyyymmdd from a results CSV
-// or a ZahlenGR.dat.
+// or a ZahlenGR.dat; as a mirror it keeps the ZahlenGR.dat up to date from an upstream source.
 //   quintara-drawserver --file <draws.csv|ZahlenGR.dat> [--port 8049] [--bind 127.0.0.1] [--verbose]
+//   quintara-drawserver --file ZahlenGR.dat --upstream <address> [--period 60] [--since 1990-12-01]
 #include "base/Errors.h"
+#include "server/DrawMirror.h"
 #include "server/DrawServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHostAddress>
+#include <QTimer>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -27,7 +32,19 @@ int main(int argc, char** argv) {
                                         QStringLiteral("address"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption verboseOption(QStringList{QStringLiteral("v"), QStringLiteral("verbose")},
                                            QStringLiteral("Print every request."));
-    parser.addOptions({fileOption, portOption, bindOption, verboseOption});
+    const QCommandLineOption upstreamOption(
+        QStringList{QStringLiteral("u"), QStringLiteral("upstream")},
+        QStringLiteral("Mirror: keep the file (a ZahlenGR.dat, created when missing) up to date from this "
+                       "source: the operator's results service, e.g. https://api.opap.gr/draws/v3.0/5103, "
+                       "or another draw server, e.g. http://host:8049."),
+        QStringLiteral("address"));
+    const QCommandLineOption periodOption(QStringLiteral("period"),
+                                          QStringLiteral("Mirror: minutes between updates (default 60)."),
+                                          QStringLiteral("minutes"), QStringLiteral("60"));
+    const QCommandLineOption sinceOption(
+        QStringLiteral("since"), QStringLiteral("Mirror: where an empty file starts (default 1990-12-01)."),
+        QStringLiteral("yyyy-mm-dd"), QStringLiteral("1990-12-01"));
+    parser.addOptions({fileOption, portOption, bindOption, verboseOption, upstreamOption, periodOption, sinceOption});
     parser.process(app);
 
     if (!parser.isSet(fileOption)) {
@@ -48,9 +65,38 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    const QString file = parser.value(fileOption);
+    std::optional<DrawSource> upstream;
+    DrawMirror::Options mirrorOptions;
+    if (parser.isSet(upstreamOption)) {
+        upstream = DrawSource::parse(parser.value(upstreamOption));
+        if (!upstream) {
+            std::fprintf(stderr, "quintara-drawserver: invalid upstream address '%s'\n",
+                         qPrintable(parser.value(upstreamOption)));
+            return 2;
+        }
+        if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+            std::fprintf(stderr, "quintara-drawserver: a mirror keeps a ZahlenGR.dat, not a CSV file\n");
+            return 2;
+        }
+        bool minutesOk = false;
+        const double minutes = parser.value(periodOption).toDouble(&minutesOk);
+        if (!minutesOk || minutes < 0.01 || minutes > 7 * 24 * 60) {
+            std::fprintf(stderr, "quintara-drawserver: invalid period '%s'\n", qPrintable(parser.value(periodOption)));
+            return 2;
+        }
+        mirrorOptions.period = std::chrono::milliseconds(qint64(minutes * 60000));
+        mirrorOptions.retryMin = std::min(mirrorOptions.retryMin, mirrorOptions.period);
+        mirrorOptions.since = QDate::fromString(parser.value(sinceOption), Qt::ISODate);
+        if (!mirrorOptions.since.isValid()) {
+            std::fprintf(stderr, "quintara-drawserver: invalid date '%s'\n", qPrintable(parser.value(sinceOption)));
+            return 2;
+        }
+    }
+
     DrawTable draws;
     try {
-        draws = DrawTable::fromFile(parser.value(fileOption));
+        if (!upstream || QFileInfo::exists(file)) draws = DrawTable::fromFile(file);
     } catch (const AppError& e) {
         std::fprintf(stderr, "quintara-drawserver: %s: %s\n", qPrintable(parser.value(fileOption)),
                      qPrintable(e.message()));
@@ -77,5 +123,19 @@ int main(int argc, char** argv) {
     std::printf("Listening on http://%s:%u (%zu draws)\n", qPrintable(host), unsigned(server.port()),
                 server.draws().size());
     std::fflush(stdout);
+
+    std::unique_ptr<DrawMirror> mirror;
+    if (upstream) {
+        mirror = std::make_unique<DrawMirror>(file, *upstream, server, mirrorOptions);
+        QObject::connect(mirror.get(), &DrawMirror::updated, mirror.get(),
+                         [&server](const DrawDownloadResult& r, std::chrono::milliseconds nextIn) {
+                             std::printf("Update: %s (%zu draws; next update in %lld s)\n",
+                                         qPrintable(r.summaryText()), server.draws().size(),
+                                         static_cast<long long>(nextIn.count() / 1000));
+                             std::fflush(stdout);
+                         });
+        // After the first banner line, so that scripts learn the port before the first update.
+        QTimer::singleShot(0, mirror.get(), [&mirror] { mirror->start(); });
+    }
     return app.exec();
 }

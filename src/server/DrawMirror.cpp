@@ -1,0 +1,93 @@
+#include "server/DrawMirror.h"
+
+#include "base/DayCount.h"
+#include "base/Errors.h"
+#include "history/OperatorResults.h"
+#include "history/PrizeTable.h"
+#include "net/HttpClient.h"
+#include "server/DrawServer.h"
+
+#include <QDateTime>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+// The mirror as the update run sees it: no window, today in Greece, nothing to show but the end.
+class MirrorView : public DrawDownloadView {
+public:
+    MirrorView(const DrawMirror& mirror, const DrawMirror::Options& options)
+        : m_mirror(mirror), m_start(DayCount::fromDate(options.since) - 1), m_proxy(options.proxy) {}
+    void runStarted() override {}
+    void runEnded() override {}
+    // An empty history starts on `since`: the run asks from the day after this one.
+    double requestDate() const override { return m_start; }
+    bool setRequestDate(double) override { return true; }
+    QDate today() const override { return m_mirror.today(); }
+    bool stopRequested() const override { return false; }
+    QString proxyHostText() const override { return m_proxy.host; }
+    QString proxyPortText() const override { return QString::number(m_proxy.port); }
+    void setStatusText(int, const QString&) override {}
+    void setCurrentDrawDate(double) override {}
+    void setDrawText(const QString&) override {}
+    void setCrossSumText(const QString&) override {}
+    void setTipDrawText(const QString&) override {}
+
+private:
+    const DrawMirror& m_mirror;
+    double m_start;
+    HttpProxy m_proxy;
+};
+
+bool failedUpdate(const DrawDownloadResult& r) {
+    return !r.error.isEmpty() || !r.endReason.isEmpty() || (r.failed > 0 && r.stored == 0);
+}
+
+} // namespace
+
+DrawMirror::DrawMirror(QString historyPath, DrawSource upstream, DrawServer& server, Options options,
+                       QObject* parent)
+    : QObject(parent), m_path(std::move(historyPath)), m_upstream(std::move(upstream)), m_server(server),
+      m_options(options), m_http(new HttpClient(this)), m_timer(new QTimer(this)) {
+    m_http->setTimeout(m_options.timeout);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &DrawMirror::scheduled);
+}
+
+DrawMirror::~DrawMirror() = default;
+
+QDate DrawMirror::today() const {
+    return OperatorResults::greekDate(QDateTime::currentMSecsSinceEpoch());
+}
+
+std::chrono::milliseconds DrawMirror::nextDelay(const Options& options, int failures) {
+    if (failures <= 0) return options.period;
+    auto delay = options.retryMin;
+    for (int i = 1; i < failures && delay < options.period; ++i) delay *= 2;
+    return std::min(delay, options.period);
+}
+
+DrawDownloadResult DrawMirror::updateOnce() {
+    DrawDownload download(*m_http, m_path, m_upstream);
+    download.setPrizeTablePath(PrizeTable::companionPath(m_path));
+    MirrorView view(*this, m_options);
+    const DrawDownloadResult result = download.run(view);
+    m_failures = failedUpdate(result) ? m_failures + 1 : 0;
+    try {
+        m_server.replaceDraws(DrawTable::fromFile(m_path));
+    } catch (const AppError&) {
+        // The server keeps what it served; the next update tries again.
+    }
+    return result;
+}
+
+void DrawMirror::start() {
+    scheduled();
+}
+
+void DrawMirror::scheduled() {
+    const DrawDownloadResult result = updateOnce();
+    const auto next = nextDelay(m_options, m_failures);
+    m_timer->start(next);
+    emit updated(result, next);
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include "history/DrawDownload.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <chrono>
+
+class DrawServer;
+class HttpClient;
+class QTimer;
+
+// Keeps a history file up to date from an upstream source (the operator's results service or
+// another results server) and hands the draws to a DrawServer after every update: at start,
+// then every period; after a failed update it tries again sooner, doubling the pause from
+// retryMin up to the period.
+//
+// The history grows by appends of whole records and the server answers from the table in memory,
+// which is replaced only after an update has finished, so a client never sees a half-written file.
+class DrawMirror : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        std::chrono::milliseconds period{std::chrono::hours(1)};
+        std::chrono::milliseconds retryMin{std::chrono::minutes(1)};
+        std::chrono::milliseconds timeout{std::chrono::seconds(30)};
+        // Where an empty history starts (the first Lotto draw was on 5 December 1990).
+        QDate since{1990, 12, 1};
+        HttpProxy proxy;
+    };
+
+    DrawMirror(QString historyPath, DrawSource upstream, DrawServer& server, Options options,
+               QObject* parent = nullptr);
+    ~DrawMirror() override;
+
+    // Runs the first update now and schedules the next ones.
+    void start();
+    // One update; the server serves the file's draws afterwards, whatever the outcome.
+    DrawDownloadResult updateOnce();
+
+    // The pause before the next update after one that failed `failures` times in a row.
+    static std::chrono::milliseconds nextDelay(const Options& options, int failures);
+    int failuresInARow() const { return m_failures; }
+    QDate today() const;
+
+signals:
+    void updated(const DrawDownloadResult& result, std::chrono::milliseconds nextIn);
+
+private:
+    void scheduled();
+
+    QString m_path;
+    DrawSource m_upstream;
+    DrawServer& m_server;
+    Options m_options;
+    HttpClient* m_http;
+    QTimer* m_timer;
+    int m_failures = 0;
+};
