@@ -13,10 +13,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DrawDownload", text);
-}
-
 QString dateText(double dayCount) {
     return DayCount::toDate(dayCount).toString(QStringLiteral("dd.MM.yyyy"));
 }
@@ -26,7 +22,7 @@ QString dateText(const QDate& date) {
 
 // A failed request in words: the transport error as the client words it, or the HTTP status.
 QString failureWords(int status, const QString& text) {
-    if (status > 0) return tr("der Server antwortete mit HTTP-Status %1").arg(text);
+    if (status > 0) return QCoreApplication::translate("DrawDownload", "der Server antwortete mit HTTP-Status %1").arg(text);
     return text;
 }
 
@@ -114,24 +110,24 @@ QString DrawAnswer::invalidReason() const {
 QString DrawDownloadResult::summaryText() const {
     QStringList parts;
     if (stored == 0)
-        parts << tr("Keine neue Ziehung gespeichert.");
+        parts << QCoreApplication::translate("DrawDownload", "Keine neue Ziehung gespeichert.");
     else if (stored == 1)
-        parts << tr("1 neue Ziehung gespeichert, vom %1.").arg(dateText(newestStored));
+        parts << QCoreApplication::translate("DrawDownload", "1 neue Ziehung gespeichert, vom %1.").arg(dateText(newestStored));
     else
-        parts << tr("%1 neue Ziehungen gespeichert, die neueste vom %2.").arg(stored).arg(dateText(newestStored));
+        parts << QCoreApplication::translate("DrawDownload", "%1 neue Ziehungen gespeichert, die neueste vom %2.").arg(stored).arg(dateText(newestStored));
     if (!error.isEmpty())
-        parts << tr("Abgebrochen: %1").arg(error);
+        parts << QCoreApplication::translate("DrawDownload", "Abgebrochen: %1").arg(error);
     else if (stopped)
-        parts << tr("Die Aktualisierung wurde angehalten.");
-    if (!endReason.isEmpty()) parts << tr("Grund: %1.").arg(endReason);
+        parts << QCoreApplication::translate("DrawDownload", "Die Aktualisierung wurde angehalten.");
+    if (!endReason.isEmpty()) parts << QCoreApplication::translate("DrawDownload", "Grund: %1.").arg(endReason);
     if (endReason.isEmpty() && failed > 0) {
         const QString why = failureWords(failureStatus, failureText);
-        parts << (failed == 1 ? tr("1 Anfrage fehlgeschlagen: %1.").arg(why)
-                              : tr("%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
+        parts << (failed == 1 ? QCoreApplication::translate("DrawDownload", "1 Anfrage fehlgeschlagen: %1.").arg(why)
+                              : QCoreApplication::translate("DrawDownload", "%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
     }
-    if (rejected > 0) parts << tr("%1 unbrauchbare Antworten verworfen.").arg(rejected);
+    if (rejected > 0) parts << QCoreApplication::translate("DrawDownload", "%1 unbrauchbare Antworten verworfen.").arg(rejected);
     if (stored == 0 && error.isEmpty() && !stopped && endReason.isEmpty() && failed == 0 && rejected == 0)
-        parts << tr("Die Ziehungsdaten sind auf dem neuesten Stand.");
+        parts << QCoreApplication::translate("DrawDownload", "Die Ziehungsdaten sind auf dem neuesten Stand.");
     return parts.join(QLatin1Char(' '));
 }
 
@@ -214,7 +210,7 @@ HttpProxy DrawDownload::readProxy(DrawDownloadView& view) const {
     proxy.host = view.proxyHostText().trimmed();
     if (!proxy.host.isEmpty()) {
         if (port < 1 || port > 65535)
-            throw ConversionError(tr("Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
+            throw ConversionError(QCoreApplication::translate("DrawDownload", "Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
         proxy.port = static_cast<quint16>(port);
     }
     return proxy;
@@ -273,7 +269,7 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
         }
         const HttpProxy proxy = readProxy(view);
 
-        view.setStatusText(0, tr(kLoading));
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
         ++result.requests;
         const HttpResult answer = m_http.get(requestUrl(m_source.address, date), proxy);
         if (m_abort || answer.aborted) {
@@ -287,7 +283,7 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
             view.setStatusText(0, answer.failureText());
         } else {
             view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
-            view.setStatusText(1, tr(kNoWarranty));
+            view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
             if (answer.body.isEmpty()) {
                 ++result.noDraw;
             } else {
@@ -357,7 +353,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
                 return;
             }
             const HttpProxy proxy = readProxy(view);
-            view.setStatusText(0, tr("Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
+            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
                                       .arg(dateText(from), dateText(to))
                                       .arg(page + 1));
             ++result.requests;
@@ -386,7 +382,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
                     if (answer.retryAfterSeconds >= 0)
                         wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
                     wait = std::min(wait, m_maxRetryPause);
-                    view.setStatusText(0, tr("Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
+                    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
                                               .arg(answer.failureText())
                                               .arg((wait.count() + 999) / 1000));
                     if (!pause(wait)) {
@@ -396,7 +392,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
                     }
                     continue;
                 }
-                result.endReason = tr("die Ziehungen ab dem %1 kamen nicht an: %2")
+                result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2")
                                        .arg(dateText(from), failureWords(result.failureStatus, result.failureText));
                 savePrizes();
                 return;
@@ -406,7 +402,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
             const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
             if (!error.isEmpty()) {
                 ++result.rejected;
-                result.endReason = tr("die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(from), error);
+                result.endReason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(from), error);
                 view.setStatusText(0, result.endReason);
                 savePrizes();
                 return;
@@ -423,7 +419,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
         }
         if (shrunk) continue;
         if (!windowDone) {
-            result.endReason = tr("der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));
+            result.endReason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));
             savePrizes();
             return;
         }
@@ -441,7 +437,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
                 // Not drawn or not published yet: nothing after it is stored either, so the next
                 // update asks for this draw again and leaves no gap.
                 ++result.incomplete;
-                view.setStatusText(0, tr("Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
+                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
                 const double reached = day;
                 view.setRequestDate(reached);
                 savePrizes();
@@ -452,7 +448,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
             for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
             answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
             const QString invalid = shapeOk ? answer.invalidReason()
-                                            : tr("%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
+                                            : QCoreApplication::translate("DrawDownload", "%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
                                                   .arg(draw.numbers.size())
                                                   .arg(draw.bonus.size());
             view.setCurrentDrawDate(day);
@@ -460,7 +456,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
             view.setDrawText(text);
             if (!invalid.isEmpty()) {
                 ++result.rejected;
-                view.setStatusText(0, QStringLiteral("Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
+                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
                 continue;
             }
             buffer.date = day;
@@ -469,7 +465,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
             buffer.eighth = 0;
             int sum = 0;
             for (int n : answer.numbers) sum += n;
-            view.setCrossSumText(QStringLiteral("Quersumme: ") + QString::number(sum));
+            view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
             view.setTipDrawText(text);
             file.append(buffer);
             ++result.stored;
@@ -480,8 +476,8 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
                 prizesChanged = true;
             }
         }
-        view.setStatusText(1, tr(kNoWarranty));
-        view.setStatusText(0, tr("Ziehungen bis %1 geladen").arg(dateText(to)));
+        view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
         savePrizes();
         date = windowEnd + 1;
         view.setRequestDate(date);

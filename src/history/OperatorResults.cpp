@@ -11,10 +11,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("OperatorResults", text);
-}
-
 // The last Sunday of a month.
 QDate lastSunday(int year, int month) {
     QDate d(year, month, QDate(year, month, 1).daysInMonth());
@@ -105,13 +101,13 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = tr("keine gültige JSON-Antwort (%1 an Stelle %2)")
+        error = QCoreApplication::translate("OperatorResults", "keine gültige JSON-Antwort (%1 an Stelle %2)")
                     .arg(parseError.errorString())
                     .arg(parseError.offset);
         return {};
     }
     if (!doc.isObject() || !doc.object().value(QStringLiteral("content")).isArray()) {
-        error = tr("die Antwort enthält keine Liste von Ziehungen (\"content\")");
+        error = QCoreApplication::translate("OperatorResults", "die Antwort enthält keine Liste von Ziehungen (\"content\")");
         return {};
     }
     const QJsonObject root = doc.object();
@@ -125,7 +121,7 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
         OperatorDraw draw;
         if (!wholeNumber(o.value(QStringLiteral("drawId")), draw.drawId) ||
             !wholeNumber(o.value(QStringLiteral("drawTime")), draw.drawTime)) {
-            error = tr("eine Ziehung ohne gültige Nummer oder Zeit (\"drawId\", \"drawTime\")");
+            error = QCoreApplication::translate("OperatorResults", "eine Ziehung ohne gültige Nummer oder Zeit (\"drawId\", \"drawTime\")");
             return {};
         }
         draw.date = greekDate(draw.drawTime);
@@ -133,7 +129,7 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
         const QJsonObject winning = o.value(QStringLiteral("winningNumbers")).toObject();
         if (!numberList(winning.value(QStringLiteral("list")), draw.numbers) ||
             !numberList(winning.value(QStringLiteral("bonus")), draw.bonus)) {
-            error = tr("die Gewinnzahlen der Ziehung %1 sind unlesbar").arg(draw.drawId);
+            error = QCoreApplication::translate("OperatorResults", "die Gewinnzahlen der Ziehung %1 sind unlesbar").arg(draw.drawId);
             return {};
         }
         std::vector<PrizeTier> categories;
