@@ -141,13 +141,15 @@ DrawHistory::Reading DrawHistory::read() const {
     Reading reading;
     reading.before = FileStamp::of(st);
 
+    // Whole histories are small (about 110 KB for 35 years): one read for all but huge files.
+    constexpr qint64 ReadRecords = 64 * 1024;
     const qint64 count = static_cast<qint64>(st.st_size) / DrawRecord::Size;
     reading.records.reserve(static_cast<size_t>(count));
-    std::vector<unsigned char> block(static_cast<size_t>(std::min<qint64>(BlockRecords, count)) *
+    std::vector<unsigned char> block(static_cast<size_t>(std::min<qint64>(ReadRecords, count)) *
                                      DrawRecord::Size);
     qint64 index = 0;
     while (index < count) {
-        const qint64 want = std::min<qint64>(BlockRecords, count - index);
+        const qint64 want = std::min<qint64>(ReadRecords, count - index);
         const qint64 got =
             readAt(fd.get(), block.data(), want * DrawRecord::Size, index * DrawRecord::Size, m_path) /
             DrawRecord::Size;
