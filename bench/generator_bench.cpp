@@ -29,6 +29,9 @@ public:
     QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
         return proposal;
     }
+    Answer question(QWidget*, const QString& text, bool) override {
+        qFatal("question during the benchmark: %s", qPrintable(text));
+    }
     QString saveFileName(QWidget*, const FileRequest&) override { return {}; }
     QString openFileName(QWidget*, const FileRequest&) override { return {}; }
 };
