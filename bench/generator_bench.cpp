@@ -29,6 +29,9 @@ public:
     QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
         return proposal;
     }
+    Answer question(QWidget*, const QString& text, bool) override {
+        qFatal("question during the benchmark: %s", qPrintable(text));
+    }
     QString saveFileName(QWidget*, const FileRequest&) override { return {}; }
     QString openFileName(QWidget*, const FileRequest&) override { return {}; }
 };
@@ -124,10 +127,11 @@ int domainRun(HistorySnapshot& snapshot, const DrawFilter& filter, GenerationSta
     const std::vector<DrawRecord> records = DrawHistory(setup().historyPath()).readAll();
     const RecentDraws recent = RecentDraws::fromHistory(records, filter.to, {true, true});
     PreferencePool pool;
-    HistoryPoolSource source(snapshot.records().records, filter);
+    const std::shared_ptr<const HistoryRecords> history = snapshot.records();
+    HistoryPoolSource source(history->records, filter);
     buildPool(pool, PoolOptions{}, recent, source);
     Collect hooks(snapshot, filter);
-    generateTips(pool, recent, 6, 0, 6, options, state, hooks);
+    generateTips(pool, recent, 6, 0, 6, options, state, hooks, Rng::program());
 
     CurrentDraw draw;
     draw.take(records.back());
@@ -247,7 +251,7 @@ void BM_CandidatesCrossSumOnlyDomain(benchmark::State& state) {
     Rng::setSeed(1);
     for (auto _ : state) {
         RuleOptions o = crossSumOnly(Attempts);
-        benchmark::DoNotOptimize(generateTips(pool, recent, 6, 0, 1, o, *generation, hooks));
+        benchmark::DoNotOptimize(generateTips(pool, recent, 6, 0, 1, o, *generation, hooks, Rng::program()));
     }
     state.SetItemsProcessed(state.iterations() * Attempts);
 }

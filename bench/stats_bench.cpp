@@ -178,7 +178,7 @@ std::uint64_t tipMask() {
 
 void BM_SnapshotValidate(benchmark::State& state) {
     HistorySnapshot snapshot(histories().paths[state.range(0)]);
-    for (auto _ : state) benchmark::DoNotOptimize(snapshot.records().size());
+    for (auto _ : state) benchmark::DoNotOptimize(snapshot.records()->size());
     if (snapshot.loadCount() != 1) state.SkipWithError("the snapshot was read more than once");
     label(state);
 }
@@ -187,7 +187,7 @@ void BM_SnapshotValidate(benchmark::State& state) {
 // the first two seconds after the history changed.
 void BM_SnapshotReload(benchmark::State& state) {
     HistorySnapshot snapshot(histories().paths[state.range(0)], std::chrono::hours(24 * 365 * 100));
-    for (auto _ : state) benchmark::DoNotOptimize(snapshot.records().size());
+    for (auto _ : state) benchmark::DoNotOptimize(snapshot.records()->size());
     if (snapshot.loadCount() != static_cast<std::uint64_t>(state.iterations()))
         state.SkipWithError("the snapshot was answered from memory");
     label(state);
@@ -199,7 +199,8 @@ void runCheck(benchmark::State& state, const HistoryCheck::DateWindow& window, H
     HistorySnapshot snapshot(histories().paths[state.range(0)]);
     std::size_t examined = 0;
     for (auto _ : state) {
-        const HistoryRecords& records = snapshot.records();
+        const std::shared_ptr<const HistoryRecords> held = snapshot.records();
+        const HistoryRecords& records = *held;
         const HistoryCheck::ScanResult r = HistoryCheck::firstInWindowReaching(
             records, window, 6, [&](const DrawRecord& d, std::size_t i) { return hits(records, d, i); });
         benchmark::DoNotOptimize(r);

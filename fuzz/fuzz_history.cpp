@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)DrawBrowsing::forward(records, 0, rule);
 
         HistorySnapshot snapshot(path, std::chrono::nanoseconds(0));
-        const HistoryRecords& hr = snapshot.records();
+        const std::shared_ptr<const HistoryRecords> held = snapshot.records();
+        const HistoryRecords& hr = *held;
         for (const auto& window :
              {HistoryCheck::historyWindow(filter), HistoryCheck::recentWindow(filter, recent)}) {
             const auto scan = HistoryCheck::firstInWindowReaching(

@@ -1,5 +1,6 @@
 #include "base/Errors.h"
 #include "generator/GenerationRules.h"
+#include "generator/KeptTips.h"
 #include "generator/PreferencePool.h"
 
 #include <gtest/gtest.h>
@@ -354,4 +355,64 @@ TEST(GenerationRules, RulesInTheirOrderWithTheHistoryChecksLast) {
     EXPECT_EQ(rule(1), 10);
     o.primesMin = 3; // 5, 19, 43
     EXPECT_EQ(rule(1), 0);
+}
+
+TEST(KeptTips, RowsFollowTheListLinesAsTheEvaluationParsesThem) {
+    CurrentDraw draw;
+    DrawRecord r;
+    r.numbers = {1, 2, 3, 10, 20, 30};
+    r.additional = 40;
+    draw.take(r);
+    QStringList lines{
+        QStringLiteral("1,2,3,4,5,6"),
+        // A field that is no number holds none; numbers outside 1..49 are none either.
+        QStringLiteral("7,x,9,0,50,12"),
+        // A system code applies to its own line only.
+        QStringLiteral("13,14,15,16,17,18,19:VEW-A"),
+    };
+    // More fields than a row holds: the first Width count.
+    QStringList many;
+    for (int k = 1; k <= 30; ++k) many << QString::number(k <= 26 ? k : 49);
+    lines << many.join(QLatin1Char(','));
+    // The last line has no code: checked as a single tip under the given selector.
+    lines << QStringLiteral("1,2,3,10,44,45");
+
+    TicketTable table;
+    table.clear();
+    ParsedTicket ticket;
+    TicketResult result;
+    SystemTable systems;
+    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, systems, draw);
+
+    EXPECT_EQ(table.value(1, 1), 1);
+    EXPECT_EQ(table.value(1, 6), 6);
+    EXPECT_EQ(table.mask(1), 0b1111110u);
+    EXPECT_EQ(table.value(2, 1), 7);
+    EXPECT_EQ(table.value(2, 2), 0);
+    EXPECT_EQ(table.value(2, 4), 0);
+    EXPECT_EQ(table.value(2, 5), 0);
+    EXPECT_EQ(table.value(2, 6), 12);
+    EXPECT_EQ(table.value(3, 7), 19);
+    // n = 6: only the first six numbers enter the mask.
+    EXPECT_EQ(table.mask(3), (std::uint64_t{0b111111} << 13));
+    EXPECT_EQ(table.value(4, 26), 26);
+    EXPECT_EQ(table.value(6, 1), 0); // no line, no row
+
+    // Left as the last line's parse and check: four hits as a single tip.
+    EXPECT_EQ(ticket.count, 6);
+    EXPECT_EQ(result.hits, 4);
+    EXPECT_FALSE(result.additionalHit);
+}
+
+TEST(KeptTips, OnlyAsManyLinesAsTheTableHasRows) {
+    QStringList lines;
+    for (int i = 0; i < TicketTable::Rows + 5; ++i) lines << QStringLiteral("%1,2,3,4,5,6").arg(1 + i % 40 + 7);
+    TicketTable table;
+    table.clear();
+    ParsedTicket ticket;
+    TicketResult result;
+    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, SystemTable{}, CurrentDraw{});
+    EXPECT_EQ(table.value(TicketTable::Rows, 1), 1 + (TicketTable::Rows - 1) % 40 + 7);
+    // The parse stops with the last row's line.
+    EXPECT_EQ(ticket.numbers[1].value, 1 + (TicketTable::Rows - 1) % 40 + 7);
 }

@@ -170,7 +170,7 @@ TEST_F(GenerationRun, WindowAndDomainCodeDrawTheSameTips) {
     RuleOptions options;
     auto state = std::make_unique<GenerationState>();
     Rng::setSeed(4242);
-    EXPECT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks), GenerationResult::Complete);
+    EXPECT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks, Rng::program()), GenerationResult::Complete);
     EXPECT_EQ(hooks.lines, lines);
 }
 

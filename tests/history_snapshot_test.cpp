@@ -189,7 +189,8 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
     bytes.append("partial", 7); // a trailing partial record is never read
     writeFile(path(), bytes);
     HistorySnapshot snap(path());
-    const HistoryRecords& h = snap.records();
+    const std::shared_ptr<const HistoryRecords> held = snap.records();
+    const HistoryRecords& h = *held;
     ASSERT_EQ(h.size(), 3u);
     EXPECT_EQ(h.records, threeDraws());
     EXPECT_TRUE(h.ascending);
@@ -200,7 +201,7 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
     std::vector<DrawRecord> shuffled = threeDraws();
     std::swap(shuffled[0], shuffled[2]);
     writeFile(path(), bytesOf(shuffled));
-    EXPECT_FALSE(snap.records().ascending);
+    EXPECT_FALSE(snap.records()->ascending);
 
     // A repeated number, or one the mask cannot hold, makes the masks undercount.
     for (const std::array<int, 6>& odd :
@@ -208,7 +209,7 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
         std::vector<DrawRecord> draws = threeDraws();
         draws.push_back(makeDraw(QDate(2025, 2, 1), odd));
         writeFile(path(), bytesOf(draws));
-        EXPECT_FALSE(snap.records().masksExact);
+        EXPECT_FALSE(snap.records()->masksExact);
     }
 }
 
@@ -216,7 +217,7 @@ TEST_F(SnapshotTest, MissingFileOrDirectoryIsAFileError) {
     HistorySnapshot missing(path());
     EXPECT_THROW(missing.records(), FileError);
     writeFile(path(), bytesOf(threeDraws()));
-    EXPECT_EQ(missing.records().size(), 3u); // created after a failed call
+    EXPECT_EQ(missing.records()->size(), 3u); // created after a failed call
     ASSERT_TRUE(QFile::remove(path()));
     EXPECT_THROW(missing.records(), FileError); // never answered from the old reading
 
@@ -228,28 +229,28 @@ TEST_F(SnapshotTest, ASettledFileIsAnsweredFromTheCacheUntilItChanges) {
     writeFile(path(), bytesOf(threeDraws()));
     // Settle time 0: the reading is trusted at once, so only stat() decides.
     HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
-    EXPECT_EQ(snap.records().size(), 3u);
-    EXPECT_EQ(snap.records().size(), 3u);
-    EXPECT_EQ(snap.records().size(), 3u);
+    EXPECT_EQ(snap.records()->size(), 3u);
+    EXPECT_EQ(snap.records()->size(), 3u);
+    EXPECT_EQ(snap.records()->size(), 3u);
     EXPECT_EQ(snap.loadCount(), 1u);
 
     // Append: the size changes.
     appendFile(path(), bytesOf({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
-    EXPECT_EQ(snap.records().size(), 4u);
+    EXPECT_EQ(snap.records()->size(), 4u);
     EXPECT_EQ(snap.loadCount(), 2u);
 
     // Replaced by rename with the same size: a new inode.
     std::vector<DrawRecord> other = threeDraws();
     other.push_back(makeDraw(QDate(2025, 1, 12), {25, 26, 27, 28, 29, 30}));
     replaceByRename(path(), bytesOf(other));
-    EXPECT_EQ(snap.records().records, other);
+    EXPECT_EQ(snap.records()->records, other);
 
     // Rewritten in place with the same size and an explicitly different modification time.
     other[0].numbers = {40, 41, 42, 43, 44, 45};
     overwriteInPlace(path(), bytesOf(other));
     const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
-    EXPECT_EQ(snap.records().records, other);
+    EXPECT_EQ(snap.records()->records, other);
 }
 
 TEST_F(SnapshotTest, FreshlyChangedFilesAreReadAgainOnEveryCall) {
@@ -264,20 +265,103 @@ TEST_F(SnapshotTest, FreshlyChangedFilesAreReadAgainOnEveryCall) {
     // timestamp tick), is seen with the default settle time.
     HistorySnapshot normal(path());
     std::vector<DrawRecord> draws = threeDraws();
-    EXPECT_EQ(normal.records().records, draws);
+    EXPECT_EQ(normal.records()->records, draws);
     for (int round = 0; round < 20; ++round) {
         draws[1].numbers[0] = static_cast<std::uint8_t>(20 + round);
         overwriteInPlace(path(), bytesOf(draws));
-        ASSERT_EQ(normal.records().records, draws) << round;
+        ASSERT_EQ(normal.records()->records, draws) << round;
     }
 }
 
-TEST_F(SnapshotTest, SharedSnapshotIsOnePerFile) {
+TEST_F(SnapshotTest, HeldRecordsOutliveLaterReadings) {
     writeFile(path(), bytesOf(threeDraws()));
-    HistorySnapshot& a = HistorySnapshot::of(path());
-    EXPECT_EQ(&a, &HistorySnapshot::of(path()));
-    EXPECT_NE(&a, &HistorySnapshot::of(path() + QStringLiteral("2")));
-    EXPECT_EQ(a.records().size(), 3u);
+    HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
+    const std::shared_ptr<const HistoryRecords> before = snap.records();
+    appendFile(path(), bytesOf({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
+    const std::shared_ptr<const HistoryRecords> after = snap.records();
+    EXPECT_EQ(snap.loadCount(), 2u);
+    // The first reading is still whole while its holder keeps it.
+    EXPECT_EQ(before->records, threeDraws());
+    EXPECT_EQ(before->winningMasks.size(), 3u);
+    EXPECT_EQ(after->size(), 4u);
+    EXPECT_EQ(snap.records(), after); // unchanged file: the same reading
+}
+
+TEST_F(SnapshotTest, TheProgramsOwnWritesAreTrustedAtOnceOtherChangesAreNot) {
+    // Every reading is young: only the own-write record can make it trusted.
+    HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100));
+    const DrawHistory history(path());
+    for (const DrawRecord& r : threeDraws()) DrawHistory(path()).append(r);
+    EXPECT_EQ(snap.records()->size(), 3u);
+    EXPECT_EQ(snap.records()->size(), 3u);
+    EXPECT_EQ(snap.loadCount(), 1u);
+
+    // A rewrite by rename (entry), then a removal: read once each, then answered from memory.
+    DrawHistory(path()).insertOrReplace(makeDraw(QDate(2025, 1, 15), {31, 32, 33, 34, 35, 36}));
+    EXPECT_EQ(snap.records()->size(), 4u);
+    EXPECT_EQ(snap.records()->size(), 4u);
+    EXPECT_EQ(snap.loadCount(), 2u);
+    DrawHistory(path()).removeDate(day(2025, 1, 4));
+    EXPECT_EQ(snap.records()->size(), 3u);
+    EXPECT_EQ(snap.records()->size(), 3u);
+    EXPECT_EQ(snap.loadCount(), 3u);
+
+    // Another program appends: seen at once, and read again on every call while it is young.
+    appendFile(path(), bytesOf({makeDraw(QDate(2025, 2, 1), {41, 42, 43, 44, 45, 46})}));
+    EXPECT_EQ(snap.records()->size(), 4u);
+    EXPECT_EQ(snap.records()->size(), 4u);
+    EXPECT_EQ(snap.loadCount(), 5u);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &st), 0);
+    EXPECT_FALSE(OwnWrites::isOwn(FileStamp::of(st)));
+
+    // The download's appender writes next: trusted again from its write on.
+    {
+        HistoryAppender appender(path());
+        appender.append(makeDraw(QDate(2025, 2, 4), {1, 3, 5, 7, 9, 11}));
+    }
+    EXPECT_EQ(snap.records()->size(), 5u);
+    EXPECT_EQ(snap.records()->size(), 5u);
+    EXPECT_EQ(snap.loadCount(), 6u);
+
+    // A rewrite in place by someone else after the program's write, with another time stamp.
+    std::vector<DrawRecord> now = history.readAll();
+    now[0].numbers = {2, 4, 6, 8, 10, 12};
+    overwriteInPlace(path(), bytesOf(now));
+    const timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
+    EXPECT_EQ(snap.records()->records, now);
+}
+
+TEST(TipMask, OnlyDifferentNumbersUpToTheFirstFieldThatIsNone) {
+    ParsedTicket t;
+    t.parse(u"3,17,49,1");
+    EXPECT_EQ(tipMask(t), std::optional<std::uint64_t>((1ull << 3) | (1ull << 17) | (1ull << 49) | 2));
+    t.parse(u"3,17,x,20"); // counting stops at "x"
+    EXPECT_EQ(tipMask(t), std::optional<std::uint64_t>((1ull << 3) | (1ull << 17)));
+    for (const char16_t* bad : {u"3,3,4", u"0,5,6", u"64,5,6", u"-2,5"}) {
+        t.parse(bad);
+        EXPECT_FALSE(tipMask(t)) << QString::fromUtf16(bad).toStdString();
+    }
+}
+
+TEST(TipMask, CountsNumberByNumberWhereTheDrawMasksAreNotExact) {
+    HistoryRecords h;
+    const std::vector<DrawRecord> draws{makeDraw(QDate(2025, 1, 1), {5, 5, 6, 7, 8, 9}),
+                                        makeDraw(QDate(2025, 1, 4), {1, 2, 3, 4, 5, 70})};
+    for (const DrawRecord& r : draws) {
+        h.records.push_back(r);
+        h.dates.push_back(r.date);
+        h.winningMasks.push_back(0); // must not be used
+    }
+    h.masksExact = false;
+    const DateWindow all{0, day(2026, 1, 1)};
+    // The repeated 5 counts twice, as it does number by number; 70 counts never.
+    EXPECT_TRUE(firstInWindowReachingMask(h, all, 3, (1ull << 5) | (1ull << 6)).reached);
+    const ScanResult second = firstInWindowReachingMask(h, all, 5, 0b11110ull | (1ull << 5));
+    EXPECT_TRUE(second.reached);
+    EXPECT_EQ(second.lastExamined, 1u);
+    EXPECT_FALSE(firstInWindowReachingMask(h, all, 6, 0b11110ull | (1ull << 5)).reached);
 }
 
 // ---- A history check built on the pieces, over the real history ----
@@ -286,7 +370,8 @@ TEST_F(SnapshotTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
     const std::vector<DrawRecord> real = realHistory();
     writeFile(path(), bytesOf(real));
     HistorySnapshot snap(path());
-    const HistoryRecords& h = snap.records();
+    const std::shared_ptr<const HistoryRecords> held = snap.records();
+    const HistoryRecords& h = *held;
     ASSERT_TRUE(h.ascending);
 
     DrawFilter f;
@@ -329,6 +414,9 @@ TEST_F(SnapshotTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
             }
             return true;
         });
+        const ScanResult dispatched = firstInWindowReachingMask(h, window, minHits, tipMask);
+        ASSERT_EQ(dispatched.reached, plain.reached) << round;
+        ASSERT_EQ(dispatched.lastExamined, plain.lastExamined) << round;
         ASSERT_EQ(fast.reached, plain.reached) << round;
         ASSERT_EQ(fast.lastExamined, plain.lastExamined) << round;
         if (round % 10 == 0) {

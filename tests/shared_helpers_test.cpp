@@ -63,3 +63,25 @@ TEST(DayCount, EpochWeekdaysAndFormats) {
     EXPECT_TRUE(DayCount::shortWeekdayText(DayCount::fromDate(QDate(2011, 10, 12)))
                     .endsWith(QStringLiteral(" 12.10.11")));
 }
+
+TEST(Random, SequencesAreIndependentObjectsAndTheProgramHasOne) {
+    // Two sequences of the same seed give the same numbers, whatever the other one does.
+    RandomSequence a(4711), b(4711);
+    std::vector<std::uint32_t> fromA, fromB;
+    for (int i = 0; i < 20; ++i) fromA.push_back(a.random(49));
+    Rng::setSeed(1);
+    for (int i = 0; i < 20; ++i) {
+        Rng::random(49); // the program's sequence is a third one
+        fromB.push_back(b.random(49));
+    }
+    EXPECT_EQ(fromA, fromB);
+    EXPECT_EQ(a.seed(), b.seed());
+
+    // The program-wide calls all act on the one object handed to domain code.
+    Rng::setSeed(99);
+    EXPECT_EQ(&Rng::program(), &Rng::program());
+    EXPECT_EQ(Rng::program().seed(), 99u);
+    RandomSequence copy(99);
+    EXPECT_EQ(Rng::program().random(1000), copy.random(1000));
+    EXPECT_EQ(Rng::seed(), copy.seed());
+}

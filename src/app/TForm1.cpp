@@ -56,6 +56,13 @@ DrawHistory TForm1::history() const {
     return DrawHistory(historyPath());
 }
 
+HistorySnapshot& TForm1::historySnapshot() {
+    const QString path = historyPath();
+    if (!m_historySnapshot || m_historySnapshot->path() != path)
+        m_historySnapshot = std::make_unique<HistorySnapshot>(path);
+    return *m_historySnapshot;
+}
+
 void TForm1::connectControls() {
     bind(ui.Beenden1, &QAction::triggered, &TForm1::Beenden1Click);
     bind(ui.BitBtn5, &QPushButton::clicked, &TForm1::Beenden1Click);

@@ -158,6 +158,10 @@ public:
     QString prizeTablePath() const;
     QString winSoundFile() const { return m_winSoundFile; }
     DrawHistory history() const;
+    // The window's cached view of its history file, for the lookups a generation run repeats
+    // (draw lookup, pool statistics, history checks). Lives as long as the window; replaced
+    // when the history path changes.
+    HistorySnapshot& historySnapshot();
     const Platform& platform() const { return m_platform; }
     TForm6* form6() const { return m_form6; }
     bool activated() const { return m_activated; }
@@ -223,6 +227,7 @@ private:
     std::chrono::milliseconds m_downloadTimeout{15000};
     std::unique_ptr<class HttpClient> m_http;
     std::unique_ptr<class DrawDownload> m_download;
+    std::unique_ptr<HistorySnapshot> m_historySnapshot;
     bool m_closed = false;
 
     // Tip files and translation.

@@ -3,12 +3,12 @@
 #include "stats/HistoryCheck.h"
 #include "stats/HistorySnapshot.h"
 
-#include <bit>
 
 bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window) {
     // The generator asks this for every candidate; the snapshot answers from memory while the
     // file on disk is unchanged and reads it again the moment it changes.
-    const HistoryRecords& history = HistorySnapshot::of(historyPath()).records();
+    const std::shared_ptr<const HistoryRecords> held = historySnapshot().records();
+    const HistoryRecords& history = *held;
     ui.Chart1->model()->prepareStatistic();
 
     QString selector = ui.ComboBox1->currentText();
@@ -20,31 +20,15 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
 
     // Single tips and full systems of different numbers count their hits with one AND of
     // bit masks; everything else goes through the full check.
-    std::uint64_t tipMask = 0;
-    bool useMasks = kind != SystemKind::Reduced && history.masksExact;
-    if (useMasks) {
-        for (int k = 1; k <= parsedTicket.count; ++k) {
-            const TicketSlot& slot = parsedTicket.numbers[k];
-            if (!slot.numeric) break; // counting stops at the first field that is no number
-            if (slot.value < 1 || slot.value > 63 || (tipMask >> slot.value & 1)) {
-                useMasks = false;
-                break;
-            }
-            tipMask |= std::uint64_t{1} << slot.value;
-        }
-    }
-
+    std::optional<std::uint64_t> mask;
+    if (kind != SystemKind::Reduced && history.masksExact) mask = HistoryCheck::tipMask(parsedTicket);
     const HistoryCheck::ScanResult scan =
-        useMasks
-            ? HistoryCheck::firstInWindowReaching(history, window, minHits,
-                                                  [&](const DrawRecord&, std::size_t i) {
-                                                      return std::popcount(history.winningMasks[i] & tipMask);
-                                                  })
-            : HistoryCheck::firstInWindowReaching(
-                  history, window, minHits, [&](const DrawRecord& r, std::size_t) {
-                      currentDraw.take(r);
-                      return static_cast<int>(checkTicket(parsedTicket, kind, systemTable, currentDraw).hits);
-                  });
+        mask ? HistoryCheck::firstInWindowReachingMask(history, window, minHits, *mask)
+             : HistoryCheck::firstInWindowReaching(
+                   history, window, minHits, [&](const DrawRecord& r, std::size_t) {
+                       currentDraw.take(r);
+                       return static_cast<int>(checkTicket(parsedTicket, kind, systemTable, currentDraw).hits);
+                   });
     // Leave the current draw and the result on the last draw examined, as a draw-by-draw walk would.
     if (scan.lastExamined) {
         currentDraw.take(history.records[*scan.lastExamined]);

@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "evaluation/Matching.h"
 #include "history/DrawHistory.h"
+#include "stats/DrawLookup.h"
 #include "stats/HistorySnapshot.h"
 
 QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
@@ -20,32 +21,18 @@ void TForm1::SpeedButton5Click() {
     }
     // The history as it is on disk now: the snapshot checks the file on every call and reads it
     // again whenever it changed, so a generation run's repeated lookups cost no file reads.
-    const std::vector<DrawRecord>& records = HistorySnapshot::of(file.filePath()).records().records;
+    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
     const double target = static_cast<double>(roundHalfEven(ui.DateTimePicker1->dayCount()));
-
-    auto take = [this](const DrawRecord& r, bool firstRead) {
-        currentDraw.take(r);
-        ui.Label29->setText(drawText(currentDraw, firstRead ? QStringLiteral("   ") : QStringLiteral("  "),
+    const DrawLookup lookup = lookupDraw(*history, target);
+    if (lookup.record) {
+        // A record taken by the walk is shown as the first of the file or as a later one.
+        currentDraw.take(history->records[*lookup.record]);
+        ui.Label29->setText(drawText(currentDraw,
+                                     lookup.firstRecord ? QStringLiteral("   ") : QStringLiteral("  "),
                                      QStringLiteral("   + ")));
         ui.Label13->setText(tr("Quersumme: %1").arg(currentDraw.crossSum()));
-    };
-
-    // Walk from the first record to the first draw on or after the target date; past the end
-    // the last draw is taken (again).
-    int index = 1;
-    size_t read = 0;
-    if (!records.empty()) {
-        read = 1;
-        if (records[0].date >= target) take(records[0], true);
-        while (read < records.size() && target > records[read - 1].date) {
-            ++read;
-            ++index;
-            if (records[read - 1].date >= target) take(records[read - 1], false);
-        }
     }
-    --index;
-    currentDraw.index = index;
-    if (read == records.size() && read > 0 && records[read - 1].date > 0) take(records[read - 1], false);
+    currentDraw.index = static_cast<int>(lookup.index);
 
     ui.DateTimePicker1->trySetDayCount(currentDraw.date);
     ui.Label35->setText(ui.Label29->text());

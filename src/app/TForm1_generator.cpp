@@ -4,6 +4,7 @@
 // the preference pool from the chart statistics (optionally edited by the user), the drawing
 // loop and the evaluation at the end.
 #include "app/TForm1.h"
+#include "generator/KeptTips.h"
 #include "gui/TForm6.h"
 #include "history/DrawBrowsing.h"
 #include "stats/HistorySnapshot.h"
@@ -28,7 +29,8 @@ public:
 
     StatisticBars compute(PoolStatistic statistic) override {
         using namespace Statistics;
-        const std::vector<DrawRecord>& records = HistorySnapshot::of(m_form.historyPath()).records().records;
+        const std::shared_ptr<const HistoryRecords> history = m_form.historySnapshot().records();
+        const std::vector<DrawRecord>& records = history->records;
         const DrawFilter filter = m_form.drawFilter();
         BarChartModel* chart = m_form.ui.Chart1->model();
         Plot plot;
@@ -204,7 +206,8 @@ RecentDraws TForm1::takeRecentDraws() {
     // The two draws before it, stepping back over switched-off weekdays as the browse button
     // does. Taken from the records in memory instead of moving the current draw there and back:
     // the outcome is the same, without reading the file twice more and redrawing the draw line.
-    const std::vector<DrawRecord>& records = HistorySnapshot::of(historyPath()).records().records;
+    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
+    const std::vector<DrawRecord>& records = history->records;
     const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
     qint64 index = currentDraw.index;
     for (int group = 1; group <= 2; ++group) {
@@ -257,20 +260,9 @@ void TForm1::Label28Click() {
         SpeedButton11Click();
     } else {
         kept = ui.ListBox1->count();
-        for (int i = 0; i < kept && i < TicketTable::Rows; ++i) {
-            const QString selector = ui.ComboBox1->currentText();
-            Zettelcheck(ui.ListBox1->item(i)->text());
-            setSelectorText(selector);
-            // A field that is no number holds no number of the row.
-            std::array<int, TicketTable::Width> values{};
-            const int count = std::min(parsedTicket.count, TicketTable::Width);
-            for (int k = 1; k <= count; ++k) {
-                const TicketSlot& slot = parsedTicket.numbers[static_cast<std::size_t>(k)];
-                values[static_cast<std::size_t>(k - 1)] = slot.numeric ? slot.value : 0;
-            }
-            state.table.setRow(i + 1, std::span<const int>(values.data(), static_cast<std::size_t>(count)),
-                               n);
-        }
+        const QStringList lines = tipLines();
+        fillKeptRows(state.table, lines, n, ui.ComboBox1->currentText(), parsedTicket,
+                     ticketResult, systemTable, currentDraw);
     }
     state.runCount = 0;
 
@@ -323,7 +315,7 @@ void TForm1::Label28Click() {
     RuleOptions options = ruleOptions();
     GenerationWindowHooks hooks(*this, n);
     const GenerationResult result =
-        generateTips(pool, recent, n, kept, ui.UpDown9->position(), options, state, hooks);
+        generateTips(pool, recent, n, kept, ui.UpDown9->position(), options, state, hooks, Rng::program());
 
     EvaluationEnabled = true;
     currentDraw = chosenDraw;

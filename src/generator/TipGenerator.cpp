@@ -1,15 +1,12 @@
 #include "generator/TipGenerator.h"
 
-#include "base/Random.h"
 #include "stats/HistoryCheck.h"
 
 #include <QCoreApplication>
 
-#include <bit>
-
 GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& recent, int n, int kept,
                               int target, RuleOptions& options, GenerationState& state,
-                              GenerationHooks& hooks) {
+                              GenerationHooks& hooks, RandomSequence& random) {
     const auto size = static_cast<std::uint32_t>(pool.size());
     const std::uint8_t* entries = pool.data();
     CandidateTip& tip = state.candidate;
@@ -30,7 +27,7 @@ GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& rec
             // A number already in the candidate is drawn again for the same position.
             std::uint64_t drawn = 0;
             for (int k = 1; k <= n;) {
-                const std::uint8_t v = entries[Rng::random(size)];
+                const std::uint8_t v = entries[random.random(size)];
                 if (drawn >> v & 1) continue;
                 drawn |= std::uint64_t{1} << v;
                 tip.pos[static_cast<std::size_t>(k++)] = v;
@@ -76,22 +73,10 @@ bool RecordHistoryChecks::recent(QStringView text, int minHits, int drawCount) {
 }
 
 bool RecordHistoryChecks::check(QStringView text, int minHits, double start, double end) {
-    std::uint64_t tipMask = 0;
-    int value = 0;
-    for (const QChar c : text) {
-        if (c == QLatin1Char(',')) {
-            if (value > 0 && value < 64) tipMask |= std::uint64_t{1} << value;
-            value = 0;
-        } else {
-            value = value * 10 + (c.unicode() - u'0');
-        }
-    }
-    const HistoryRecords& history = m_history.records();
-    const auto hits = [&](const DrawRecord& r, std::size_t i) {
-        if (history.masksExact) return std::popcount(history.winningMasks[i] & tipMask);
-        int h = 0;
-        for (const std::uint8_t v : r.numbers) h += (v < 64 && (tipMask >> v & 1));
-        return h;
-    };
-    return !HistoryCheck::firstInWindowReaching(history, {start, end}, minHits, hits).reached;
+    m_ticket.parse(text);
+    // A candidate holds different numbers from 1 to 49, so the mask always exists.
+    const std::optional<std::uint64_t> mask = HistoryCheck::tipMask(m_ticket);
+    if (!mask) return true;
+    const std::shared_ptr<const HistoryRecords> history = m_history.records();
+    return !HistoryCheck::firstInWindowReachingMask(*history, {start, end}, minHits, *mask).reached;
 }

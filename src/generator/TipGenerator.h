@@ -1,7 +1,9 @@
 #pragma once
+#include "base/Random.h"
 #include "generator/GenerationRules.h"
 #include "generator/PreferencePool.h"
 #include "stats/HistorySnapshot.h"
+#include "tips/TipLine.h"
 
 #include <QString>
 
@@ -37,9 +39,10 @@ enum class GenerationResult {
 // Draws tips t = kept + 1 .. target from the pool: for each, candidates are drawn and tested
 // until one passes every rule or options.maxRuns attempts are spent. The pool must hold at
 // least n different numbers.
+// The numbers are drawn from `random`, nothing else advances it.
 GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& recent, int n, int kept,
                               int target, RuleOptions& options, GenerationState& state,
-                              GenerationHooks& hooks);
+                              GenerationHooks& hooks, RandomSequence& random);
 
 // The status texts of a candidate ("3.Tipp:   3 12 17 25 33 41 QS: 131") and of a rejection
 // ("1234 Reihen getestet").
@@ -61,4 +64,5 @@ private:
     bool check(QStringView text, int minHits, double start, double end);
     HistorySnapshot& m_history;
     DrawFilter m_filter;
+    ParsedTicket m_ticket;
 };

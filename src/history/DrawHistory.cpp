@@ -131,12 +131,38 @@ void DrawHistory::scanRecords(const std::function<bool(const DrawRecord&, qint64
 }
 
 std::vector<DrawRecord> DrawHistory::readAll() const {
-    std::vector<DrawRecord> records;
-    scanRecords([&](const DrawRecord& r, qint64) {
-        records.push_back(r);
-        return true;
-    });
-    return records;
+    return read().records;
+}
+
+DrawHistory::Reading DrawHistory::read() const {
+    Fd fd(openOrThrow(m_path, O_RDONLY));
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
+    if (S_ISDIR(st.st_mode)) throw openError(m_path, EISDIR);
+    Reading reading;
+    reading.before = FileStamp::of(st);
+
+    // Whole histories are small (about 110 KB for 35 years): one read for all but huge files.
+    constexpr qint64 ReadRecords = 64 * 1024;
+    const qint64 count = static_cast<qint64>(st.st_size) / DrawRecord::Size;
+    reading.records.reserve(static_cast<size_t>(count));
+    std::vector<unsigned char> block(static_cast<size_t>(std::min<qint64>(ReadRecords, count)) *
+                                     DrawRecord::Size);
+    qint64 index = 0;
+    while (index < count) {
+        const qint64 want = std::min<qint64>(ReadRecords, count - index);
+        const qint64 got =
+            readAt(fd.get(), block.data(), want * DrawRecord::Size, index * DrawRecord::Size, m_path) /
+            DrawRecord::Size;
+        for (qint64 i = 0; i < got; ++i)
+            reading.records.push_back(DrawRecord::fromBytes(block.data() + i * DrawRecord::Size));
+        index += got;
+        if (got < want) break; // the file shrank under us
+    }
+
+    if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
+    reading.after = FileStamp::of(st);
+    return reading;
 }
 
 std::optional<DrawRecord> DrawHistory::lastRecord() const {
@@ -207,6 +233,7 @@ void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>
         throw;
     }
     syncDirectoryOf(m_path);
+    OwnWrites::noteWritten(m_path);
 }
 
 std::optional<DrawRecord> DrawHistory::insertOrReplace(const DrawRecord& record) {
@@ -239,7 +266,9 @@ void DrawHistory::removeDate(double date) {
 HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     m_fd = openOrThrow(m_path, O_RDWR | O_CREAT, 0644);
     try {
-        m_count = sizeOf(m_fd, m_path) / DrawRecord::Size;
+        const qint64 size = sizeOf(m_fd, m_path);
+        m_count = size / DrawRecord::Size;
+        if (size == 0) OwnWrites::noteWritten(m_fd); // perhaps created just now
         if (m_count > 0) {
             unsigned char bytes[DrawRecord::Size];
             if (readAt(m_fd, bytes, DrawRecord::Size, (m_count - 1) * DrawRecord::Size, m_path) ==
@@ -262,6 +291,7 @@ void HistoryAppender::append(const DrawRecord& record) {
     const auto bytes = record.toBytes();
     writeAllAt(m_fd, bytes.data(), DrawRecord::Size, m_count * DrawRecord::Size, m_path);
     if (::fdatasync(m_fd) != 0 && errno != EINVAL) throw writeError(m_path, errno);
+    OwnWrites::noteWritten(m_fd);
     ++m_count;
     m_last = record;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "history/DrawRecord.h"
+#include "history/HistoryStamp.h"
 
 #include <QString>
 #include <functional>
@@ -9,6 +10,8 @@
 // The draw history file ZahlenGR.dat: DrawRecords back to back, dates strictly ascending.
 // Nothing is cached: every operation opens the file, walks it from the first record and closes
 // it again. A trailing partial record is never read; the next append writes over it.
+// Every successful write is reported to OwnWrites, so readers that cache the file know the
+// program's own changes from changes made elsewhere.
 //
 // Rewrites (insert-or-replace, removal) build the new history in a temporary file beside it,
 // flush it to disk and rename it over the history in one step, so that at every moment the
@@ -32,6 +35,15 @@ public:
     // The visitor returns false to stop early.
     void scanRecords(const std::function<bool(const DrawRecord&, qint64 index)>& visit) const;
     std::vector<DrawRecord> readAll() const;
+
+    // The whole file with its stamp before and after the reading: equal stamps mean the
+    // records are the file's content at one moment. Throws FileError.
+    struct Reading {
+        std::vector<DrawRecord> records;
+        FileStamp before;
+        FileStamp after;
+    };
+    Reading read() const;
 
     std::optional<DrawRecord> lastRecord() const;
 

@@ -20,7 +20,11 @@ int DrawRecord::crossSum() const {
 DrawRecord DrawRecord::fromBytes(const unsigned char* bytes) {
     DrawRecord r;
     std::uint64_t bits = 0;
-    for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&bits, bytes, 8);
+    } else {
+        for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
+    }
     r.date = std::bit_cast<double>(bits);
     std::memcpy(r.numbers.data(), bytes + 8, 6);
     r.additional = bytes[14];

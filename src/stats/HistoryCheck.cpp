@@ -2,6 +2,8 @@
 
 #include "base/Rounding.h"
 
+#include <bit>
+
 namespace HistoryCheck {
 
 DateWindow historyWindow(const DrawFilter& filter) {
@@ -13,6 +15,48 @@ DateWindow recentWindow(const DrawFilter& filter, int drawCount) {
                             ? 7.0 * drawCount
                             : static_cast<double>(roundHalfEven(3.5 * drawCount));
     return {filter.to - span, filter.to};
+}
+
+std::optional<std::uint64_t> tipMask(const ParsedTicket& ticket) {
+    std::uint64_t mask = 0;
+    for (int k = 1; k <= ticket.count; ++k) {
+        const TicketSlot& slot = ticket.numbers[static_cast<std::size_t>(k)];
+        if (!slot.numeric) break; // counting stops at the first field that is no number
+        if (slot.value < 1 || slot.value > 63 || (mask >> slot.value & 1)) return std::nullopt;
+        mask |= std::uint64_t{1} << slot.value;
+    }
+    return mask;
+}
+
+namespace {
+
+// The scan over the masks, the loop the generator spends its history checks in. Built twice:
+// with the popcnt instruction and for the baseline instruction set (where a population count
+// is a library call); the loader picks the one the processor runs.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__) && !defined(__clang__)
+#define QUINTARA_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
+#else
+#define QUINTARA_POPCNT_CLONES
+#endif
+
+QUINTARA_POPCNT_CLONES
+ScanResult scanMasks(const HistoryRecords& history, const DateWindow& window, int minHits, std::uint64_t tip) {
+    const std::uint64_t* masks = history.winningMasks.data();
+    return firstInWindowReaching(history, window, minHits, [masks, tip](const DrawRecord&, std::size_t i) {
+        return std::popcount(masks[i] & tip);
+    });
+}
+
+} // namespace
+
+ScanResult firstInWindowReachingMask(const HistoryRecords& history, const DateWindow& window, int minHits,
+                                     std::uint64_t tip) {
+    if (history.masksExact) return scanMasks(history, window, minHits, tip);
+    return firstInWindowReaching(history, window, minHits, [tip](const DrawRecord& r, std::size_t) {
+        int hits = 0;
+        for (const std::uint8_t v : r.numbers) hits += (v < 64 && (tip >> v & 1));
+        return hits;
+    });
 }
 
 } // namespace HistoryCheck

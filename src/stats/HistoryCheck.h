@@ -1,8 +1,10 @@
 #pragma once
 #include "stats/DrawFilter.h"
 #include "stats/HistorySnapshot.h"
+#include "tips/TipLine.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 // The two history checks answer for one candidate tip whether it already reached a number
@@ -61,5 +63,17 @@ ScanResult firstInWindowReaching(const HistoryRecords& history, const DateWindow
     }
     return result;
 }
+
+// The numbers of a parsed single tip or full system as a bit mask, when its hits on a draw
+// are exactly the common numbers of the mask and the draw's winning numbers: the fields up to
+// the first that is no number, all of them different and from 1 to 63. None otherwise; the
+// caller then counts with checkTicket.
+std::optional<std::uint64_t> tipMask(const ParsedTicket& ticket);
+
+// firstInWindowReaching with the hits of a draw counted as the common numbers of its winning
+// numbers and `tipMask`: through history.winningMasks when history.masksExact holds, number
+// by number otherwise. Uses the processor's popcnt instruction where it has one.
+ScanResult firstInWindowReachingMask(const HistoryRecords& history, const DateWindow& window, int minHits,
+                                     std::uint64_t tipMask);
 
 } // namespace HistoryCheck

@@ -1,12 +1,11 @@
 #pragma once
 #include "history/DrawRecord.h"
+#include "history/HistoryStamp.h"
 
 #include <QString>
 #include <chrono>
 #include <cstdint>
-#include <ctime>
-#include <sys/stat.h>
-#include <sys/types.h>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -33,21 +32,29 @@ struct HistoryRecords {
 };
 
 // A cache of one history file that is never stale: every records() call checks the file
-// with stat() and reads it again when its device, inode, size, modification time or change
-// time differs from what was read, or when the file may have changed unseen (below).
+// with stat() and reads it again when its stamp (device, inode, size, modification time,
+// change time) differs from what was read, or when the file may have changed unseen (below).
 //
 // Timestamps advance in ticks of the file system's clock (a few milliseconds, up to two
 // seconds on some file systems), so a rewrite of the same size in the same tick as an
-// earlier change would leave every compared field alone. The cache therefore trusts a
-// reading only when the file's change time lay at least `settleTime` before the moment it
-// was read: any later change then stamps a change time past the recorded one, which stat()
-// sees. A file changed within settleTime of reading is read again on every call until it
-// has been quiet that long. The change time cannot be set by programs, and an append, a
-// rewrite in place and a replacement by rename all update it (the latter also the inode).
+// earlier change would leave every compared field alone. A reading is therefore trusted when
+// either
+//  - the stamp is the one the program's own writer left after its last write of the file
+//    (OwnWrites): the content is what the program wrote, however young the file; or
+//  - the file's change time lay at least `settleTime` before the moment it was read: any
+//    later change then stamps a change time past the recorded one, which stat() sees.
+// Any other file changed within settleTime of reading (changed by another program) is read
+// again on every call until it has been quiet that long. The change time cannot be set by
+// programs, and an append, a rewrite in place and a replacement by rename all update it (the
+// latter also the inode).
 //
-// What remains: the system clock stepped back across the recorded change time, and network
-// file systems whose attribute cache answers stat() with old values or whose server clock
-// runs apart from ours. Neither applies to the program's own directory on a local disk.
+// What remains: another program rewriting the file in place with the same size within one
+// clock tick of the program's own write; the system clock stepped back across the recorded
+// change time; network file systems whose attribute cache answers stat() with old values.
+// None applies to the program's own directory on a local disk.
+//
+// The snapshot belongs to whoever created it (the main window keeps one for its history
+// file); it is used from one thread.
 class HistorySnapshot {
 public:
     static constexpr std::chrono::nanoseconds DefaultSettleTime = std::chrono::seconds(2);
@@ -57,34 +64,21 @@ public:
     const QString& path() const { return m_path; }
 
     // The file's records as they are now. Throws FileError when the file is missing, is a
-    // directory or cannot be read. The reference stays valid until the next call.
-    const HistoryRecords& records();
+    // directory or cannot be read. The records stay valid as long as the caller holds them,
+    // whatever later calls read.
+    std::shared_ptr<const HistoryRecords> records();
 
     // How often the file has been read; lets tests tell a cached answer from a fresh one.
     std::uint64_t loadCount() const { return m_loads; }
 
-    // One snapshot per file and thread, for the window's history checks. The program's
-    // user-interface thread is the only one calling them.
-    static HistorySnapshot& of(const QString& path);
-
 private:
-    struct Identity {
-        dev_t device = 0;
-        ino_t inode = 0;
-        off_t size = 0;
-        timespec modified{};
-        timespec changed{};
-        bool operator==(const Identity& o) const;
-    };
-    static Identity identityOf(const struct stat& st);
     void load();
 
     QString m_path;
     QByteArray m_nativePath;
     std::chrono::nanoseconds m_settle;
-    HistoryRecords m_data;
-    Identity m_identity;
-    bool m_valid = false;
+    std::shared_ptr<const HistoryRecords> m_data;
+    FileStamp m_stamp;
     bool m_settled = false;
     std::uint64_t m_loads = 0;
 };
