@@ -1,6 +1,7 @@
 // The draw results server: answers GET /zahlen/velmora.asp?Datum=yyyymmdd from a results CSV
 // or a ZahlenGR.dat.
 //   quintara-drawserver --file <draws.csv|ZahlenGR.dat> [--port 8049] [--bind 127.0.0.1] [--verbose]
+#include "base/BuildInfo.h"
 #include "base/Errors.h"
 #include "server/DrawServer.h"
 
@@ -12,10 +13,14 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quintara-drawserver"));
+    QCoreApplication::setApplicationVersion(BuildInfo::version());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Answers draw requests of Quintara GR over HTTP."));
     parser.addHelpOption();
+    // -v is --verbose here, so the version has its long name only.
+    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Displays version information."));
+    parser.addOption(versionOption);
     const QCommandLineOption fileOption(QStringList{QStringLiteral("f"), QStringLiteral("file")},
                                         QStringLiteral("Draws to serve: a results CSV or a ZahlenGR.dat."),
                                         QStringLiteral("path"));
@@ -29,6 +34,7 @@ int main(int argc, char** argv) {
                                            QStringLiteral("Print every request."));
     parser.addOptions({fileOption, portOption, bindOption, verboseOption});
     parser.process(app);
+    if (parser.isSet(versionOption)) parser.showVersion();
 
     if (!parser.isSet(fileOption)) {
         std::fprintf(stderr, "quintara-drawserver: --file is required\n");
