@@ -59,12 +59,12 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct Run {
+struct RunResult {
     int exitCode = -1;
     QString out;
 };
 
-Run runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+RunResult runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
@@ -84,7 +84,7 @@ protected:
         s_root = new QTemporaryDir;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DESTDIR"), s_root->path() + QStringLiteral("/dest"));
-        const Run install = runProgram(QStringLiteral(QUINTARA_CMAKE),
+        const RunResult install = runProgram(QStringLiteral(QUINTARA_CMAKE),
                                        {QStringLiteral("--install"), QStringLiteral(QUINTARA_BINARY_DIR),
                                         QStringLiteral("--prefix"), QStringLiteral("/usr")},
                                        env);
@@ -112,7 +112,9 @@ protected:
     void TearDown() override {
         qputenv("XDG_DATA_HOME", m_oldDataHome);
         // Nothing a test does may change the install tree.
-        if (s_installed) EXPECT_EQ(snapshot(destDir()), s_before);
+        if (s_installed) {
+            EXPECT_EQ(snapshot(destDir()), s_before);
+        }
     }
 
     static QString destDir() { return s_root->path() + QStringLiteral("/dest"); }
@@ -154,22 +156,22 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
     EXPECT_TRUE(unit.contains("quintara-drawserver --file ")) << unit.constData();
 
     // Both programs answer --version with the one version of the build.
-    const Run gui = runProgram(usr() + QStringLiteral("bin/quintara"), {QStringLiteral("--version")}, env);
+    const RunResult gui = runProgram(usr() + QStringLiteral("bin/quintara"), {QStringLiteral("--version")}, env);
     EXPECT_EQ(gui.exitCode, 0) << gui.out.toStdString();
     EXPECT_TRUE(gui.out.contains(BuildInfo::version())) << gui.out.toStdString();
-    const Run server = runProgram(usr() + QStringLiteral("bin/quintara-drawserver"), {QStringLiteral("--version")}, env);
+    const RunResult server = runProgram(usr() + QStringLiteral("bin/quintara-drawserver"), {QStringLiteral("--version")}, env);
     EXPECT_EQ(server.exitCode, 0) << server.out.toStdString();
     EXPECT_TRUE(server.out.contains(QStringLiteral("quintara-drawserver ") + BuildInfo::version())) << server.out.toStdString();
 
     // The desktop files pass the validators where they are installed.
     const QString desktopValidate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (!desktopValidate.isEmpty()) {
-        const Run r = runProgram(desktopValidate, {usr() + QStringLiteral("share/applications/example.brenlow.quintara.desktop")});
+        const RunResult r = runProgram(desktopValidate, {usr() + QStringLiteral("share/applications/example.brenlow.quintara.desktop")});
         EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     }
     const QString appstream = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
     if (!appstream.isEmpty()) {
-        const Run r = runProgram(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+        const RunResult r = runProgram(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
                                              usr() + QStringLiteral("share/metainfo/example.brenlow.quintara.metainfo.xml")});
         EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     }

@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quintara GR"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quintara GR"));
     QApplication::setApplicationVersion(BuildInfo::version());
+    // Lets the desktop match the windows to the menu entry (on Wayland too).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brenlow.quintara"));
     // The installed theme's icon when there is one, else the copy built into the program.
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("quintara"), QIcon(QStringLiteral(":/icons/quintara.png"))));
