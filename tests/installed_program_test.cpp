@@ -35,7 +35,9 @@ QMap<QString, QString> snapshot(const QString& root) {
         QString entry = QString::number(st.st_mode, 8);
         QFile f(path);
         if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly))
-            entry += QLatin1Char(' ') + QString::fromLatin1(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex());
+            entry +=
+                QLatin1Char(' ') +
+                QString::fromLatin1(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex());
         entries.insert(path.mid(root.size()), entry);
     }
     return entries;
@@ -43,13 +45,15 @@ QMap<QString, QString> snapshot(const QString& root) {
 
 void setTreeWritable(const QString& root, bool writable) {
     QStringList paths{root};
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) paths << it.next();
     for (const QString& path : paths) {
         QFileInfo info(path);
         if (info.isSymLink()) continue;
         QFile::Permissions p = info.permissions();
-        const QFile::Permissions write = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+        const QFile::Permissions write =
+            QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
         QFile::setPermissions(path, writable ? p | QFile::WriteOwner | QFile::WriteUser : p & ~write);
     }
 }
@@ -64,7 +68,8 @@ struct RunResult {
     QString out;
 };
 
-RunResult runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+RunResult runProgram(const QString& program, const QStringList& args,
+                     const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
@@ -84,10 +89,11 @@ protected:
         s_root = new QTemporaryDir;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DESTDIR"), s_root->path() + QStringLiteral("/dest"));
-        const RunResult install = runProgram(QStringLiteral(QUINTARA_CMAKE),
-                                       {QStringLiteral("--install"), QStringLiteral(QUINTARA_BINARY_DIR),
-                                        QStringLiteral("--prefix"), QStringLiteral("/usr")},
-                                       env);
+        const RunResult install =
+            runProgram(QStringLiteral(QUINTARA_CMAKE),
+                       {QStringLiteral("--install"), QStringLiteral(QUINTARA_BINARY_DIR),
+                        QStringLiteral("--prefix"), QStringLiteral("/usr")},
+                       env);
         s_installLog = install.out;
         s_installed = install.exitCode == 0;
         if (s_installed) {
@@ -138,13 +144,15 @@ private:
 
 TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
     for (const char* file :
-         {"bin/quintara", "bin/quintara-drawserver", "share/quintara/ZahlenGR.dat", "share/quintara/yippee.wav",
-          "share/quintara/land/Bezeich_de.txt", "share/quintara/land/Bezeich_en.txt",
-          "share/quintara/land/Bezeich_gr.txt", "share/quintara/vew/609.txt", "share/quintara/vew/712.txt",
+         {"bin/quintara", "bin/quintara-drawserver", "share/quintara/ZahlenGR.dat",
+          "share/quintara/yippee.wav", "share/quintara/land/Bezeich_de.txt",
+          "share/quintara/land/Bezeich_en.txt", "share/quintara/land/Bezeich_gr.txt",
+          "share/quintara/vew/609.txt", "share/quintara/vew/712.txt",
           "share/applications/example.brenlow.quintara.desktop",
-          "share/metainfo/example.brenlow.quintara.metainfo.xml", "share/icons/hicolor/scalable/apps/quintara.svg",
-          "share/icons/hicolor/16x16/apps/quintara.png", "share/icons/hicolor/256x256/apps/quintara.png",
-          "share/man/man1/quintara.1", "share/man/man1/quintara-drawserver.1", "share/doc/quintara/LICENSE",
+          "share/metainfo/example.brenlow.quintara.metainfo.xml",
+          "share/icons/hicolor/scalable/apps/quintara.svg", "share/icons/hicolor/16x16/apps/quintara.png",
+          "share/icons/hicolor/256x256/apps/quintara.png", "share/man/man1/quintara.1",
+          "share/man/man1/quintara-drawserver.1", "share/doc/quintara/LICENSE",
           "share/doc/quintara/copyright", "share/doc/quintara/greek-lotto-6-49.README.md"})
         EXPECT_TRUE(QFileInfo(usr() + QLatin1String(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(usr() + QStringLiteral("bin/quintara")).isExecutable());
@@ -156,23 +164,28 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
     EXPECT_TRUE(unit.contains("quintara-drawserver --file ")) << unit.constData();
 
     // Both programs answer --version with the one version of the build.
-    const RunResult gui = runProgram(usr() + QStringLiteral("bin/quintara"), {QStringLiteral("--version")}, env);
+    const RunResult gui =
+        runProgram(usr() + QStringLiteral("bin/quintara"), {QStringLiteral("--version")}, env);
     EXPECT_EQ(gui.exitCode, 0) << gui.out.toStdString();
     EXPECT_TRUE(gui.out.contains(BuildInfo::version())) << gui.out.toStdString();
-    const RunResult server = runProgram(usr() + QStringLiteral("bin/quintara-drawserver"), {QStringLiteral("--version")}, env);
+    const RunResult server =
+        runProgram(usr() + QStringLiteral("bin/quintara-drawserver"), {QStringLiteral("--version")}, env);
     EXPECT_EQ(server.exitCode, 0) << server.out.toStdString();
-    EXPECT_TRUE(server.out.contains(QStringLiteral("quintara-drawserver ") + BuildInfo::version())) << server.out.toStdString();
+    EXPECT_TRUE(server.out.contains(QStringLiteral("quintara-drawserver ") + BuildInfo::version()))
+        << server.out.toStdString();
 
     // The desktop files pass the validators where they are installed.
     const QString desktopValidate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (!desktopValidate.isEmpty()) {
-        const RunResult r = runProgram(desktopValidate, {usr() + QStringLiteral("share/applications/example.brenlow.quintara.desktop")});
+        const RunResult r = runProgram(
+            desktopValidate, {usr() + QStringLiteral("share/applications/example.brenlow.quintara.desktop")});
         EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     }
     const QString appstream = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
     if (!appstream.isEmpty()) {
-        const RunResult r = runProgram(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                             usr() + QStringLiteral("share/metainfo/example.brenlow.quintara.metainfo.xml")});
+        const RunResult r = runProgram(
+            appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                        usr() + QStringLiteral("share/metainfo/example.brenlow.quintara.metainfo.xml")});
         EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     }
 }
@@ -196,7 +209,7 @@ TEST_F(InstalledProgram, FirstStartOfTheInstalledProgramCopiesTheHistoryOnce) {
     ASSERT_TRUE(running) << program.readAll().constData();
     EXPECT_EQ(readAll(userDir() + Paths::HistoryName), bundled);
     EXPECT_EQ(QFileInfo(userDir()).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                                     QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+                                                    QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
               QFile::Permissions());
 }
 

@@ -80,7 +80,8 @@ TEST(PathsLayout, PortableKeepsEveryFileBesideTheProgram) {
     EXPECT_EQ(p.tipTextPath(), QStringLiteral("/opt/q/Tipp.txt"));
     EXPECT_EQ(p.downloadFilePath(), QStringLiteral("/opt/q/Lotto.html"));
     EXPECT_EQ(p.winSoundPath(), QStringLiteral("/opt/q/yippee.wav"));
-    EXPECT_EQ(p.translationPath(QStringLiteral("Bezeich_gr.txt")), QStringLiteral("/opt/q/land/Bezeich_gr.txt"));
+    EXPECT_EQ(p.translationPath(QStringLiteral("Bezeich_gr.txt")),
+              QStringLiteral("/opt/q/land/Bezeich_gr.txt"));
     EXPECT_EQ(p.dataDirectory(), p.userDirectory());
     // File dialogs open where the system chooses, as they always did.
     EXPECT_TRUE(p.dialogDirectory().isEmpty());
@@ -91,7 +92,8 @@ TEST(PathsLayout, PortableKeepsEveryFileBesideTheProgram) {
 TEST(PathsLayout, TheBuiltProgramIsPortable) {
     const Paths p = Paths::forProgram(QStringLiteral(QUINTARA_PROGRAM_DIR));
     EXPECT_EQ(p.layout(), Paths::Layout::Portable);
-    EXPECT_EQ(QFileInfo(p.historyPath()).absolutePath(), QFileInfo(QStringLiteral(QUINTARA_PROGRAM_DIR)).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(p.historyPath()).absolutePath(),
+              QFileInfo(QStringLiteral(QUINTARA_PROGRAM_DIR)).absoluteFilePath());
 }
 
 TEST(PathsLayout, VersionAndDataPlaceComeFromTheBuild) {
@@ -109,7 +111,8 @@ TEST_F(Trees, AnInstallTreeReadsShippedFilesThereAndKeepsThePlayersInTheDataHome
     EXPECT_EQ(p.tipListPath(), xdg() + QStringLiteral("quintara/tipps.txt"));
     EXPECT_EQ(p.downloadFilePath(), xdg() + QStringLiteral("quintara/Lotto.html"));
     EXPECT_EQ(p.winSoundPath(), share() + QStringLiteral("yippee.wav"));
-    EXPECT_EQ(p.translationPath(QStringLiteral("Bezeich_de.txt")), share() + QStringLiteral("land/Bezeich_de.txt"));
+    EXPECT_EQ(p.translationPath(QStringLiteral("Bezeich_de.txt")),
+              share() + QStringLiteral("land/Bezeich_de.txt"));
     EXPECT_EQ(p.dialogDirectory(), p.userDirectory());
 }
 
@@ -167,8 +170,9 @@ TEST_F(Trees, AnExistingHistoryOfThePlayerIsNeverReplaced) {
 
     // An existing directory keeps its mode and its other files.
     writeFile(p.tipListPath(), "1, 2, 3, 4, 5, 6\r\n");
-    ASSERT_TRUE(QFile::setPermissions(p.userDirectory(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                             QFile::ReadGroup | QFile::ExeGroup));
+    ASSERT_TRUE(QFile::setPermissions(p.userDirectory(), QFile::ReadOwner | QFile::WriteOwner |
+                                                             QFile::ExeOwner | QFile::ReadGroup |
+                                                             QFile::ExeGroup));
     p.prepareUserDirectory();
     EXPECT_EQ(modeOf(p.userDirectory()), 0750u);
     EXPECT_EQ(readFile(p.tipListPath()), QByteArray("1, 2, 3, 4, 5, 6\r\n"));
@@ -190,7 +194,8 @@ TEST_F(Trees, ADirectoryThatCannotBeMadeIsReportedInGerman) {
         p.prepareUserDirectory();
         FAIL() << "no error";
     } catch (const FileError& e) {
-        EXPECT_TRUE(e.message().contains(QStringLiteral("kann nicht angelegt werden"))) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("kann nicht angelegt werden")))
+            << e.message().toStdString();
         EXPECT_TRUE(e.message().contains(root() + QStringLiteral("blocked/quintara")));
     }
 }

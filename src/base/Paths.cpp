@@ -41,7 +41,8 @@ Paths Paths::installed(const QString& programDirectory, const QString& dataDirec
 }
 
 QString Paths::installedDataDirectory(const QString& programDirectory) {
-    return asDirectory(QDir::cleanPath(asDirectory(programDirectory) + BuildInfo::dataDirectoryFromProgram()));
+    return asDirectory(
+        QDir::cleanPath(asDirectory(programDirectory) + BuildInfo::dataDirectoryFromProgram()));
 }
 
 QString Paths::userDataHome() {

@@ -21,7 +21,7 @@ namespace {
 
 Dialogs::FileRequest listFileRequest(const Platform& platform) {
     return {QStringLiteral("Werteliste|*.hlw"), QStringLiteral("hlw"),
-            platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".hlw")};
+            platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".hlw"), {}};
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QStyle::StandardPixmap icon) {

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("Answers draw requests of Quintara GR over HTTP."));
     parser.addHelpOption();
     // -v is --verbose here, so the version has its long name only.
-    const QCommandLineOption versionOption(QStringLiteral("version"), QStringLiteral("Displays version information."));
+    const QCommandLineOption versionOption(QStringLiteral("version"),
+                                           QStringLiteral("Displays version information."));
     parser.addOption(versionOption);
     const QCommandLineOption fileOption(QStringList{QStringLiteral("f"), QStringLiteral("file")},
                                         QStringLiteral("Draws to serve: a results CSV or a ZahlenGR.dat."),
