@@ -50,7 +50,8 @@ build_all() {
 # The package installs below /usr; the data directory is found relative to the program, the
 # user unit of the draw server names /usr/bin.
 make_package() {
-  build_all -DCMAKE_INSTALL_PREFIX=/usr
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+  cmake --build "$build" -j "$(nproc)" --target quintara quintara-drawserver beside_program
   rm -f "$build"/quintara_*.deb
   (cd "$build" && cpack -G DEB)
   package_file="$(ls "$build"/quintara_*.deb)"
