@@ -1,9 +1,11 @@
 // The program as a package installs it: `cmake --install` into a temporary DESTDIR, the tree
 // made read-only, then the installed program started with a data home of its own.
 #include "base/BuildInfo.h"
+#include "base/DayCount.h"
 #include "base/Paths.h"
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
+#include "support/LoopbackServers.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 
@@ -213,12 +215,13 @@ TEST_F(InstalledProgram, FirstStartOfTheInstalledProgramCopiesTheHistoryOnce) {
               QFile::Permissions());
 }
 
-TEST_F(InstalledProgram, EntryTipsAndTextLiveInTheDataHomeAcrossStarts) {
+TEST_F(InstalledProgram, EntryUpdateAndTipsLiveInTheDataHomeAcrossStarts) {
     const Paths paths = Paths::forProgram(usr() + QStringLiteral("bin"));
     ASSERT_EQ(paths.layout(), Paths::Layout::Installed);
     const QStringList tips{QStringLiteral("3, 11, 19, 27, 35, 43"), QStringLiteral("1, 2, 3, 4, 5, 6")};
     {
         TestPlatform platform;
+        platform.clock->date = QDate(2025, 9, 10);
         TForm1 form(paths, platform.platform());
         form.show();
         FormFixture::processEvents();
@@ -239,6 +242,18 @@ TEST_F(InstalledProgram, EntryTipsAndTextLiveInTheDataHomeAcrossStarts) {
         form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
         ASSERT_TRUE(triggerControl(&form, QStringLiteral("BitBtn8")));
         EXPECT_EQ(platform.dialogs->errors(), QStringList());
+
+        // The update appends the draws after it (Saturday 2025-09-06; none on the 10th).
+        ScriptedHttpServer server;
+        server.handler = [](const SeenRequest& request) {
+            return ScriptedAnswer::ok(request.pathAndQuery().contains("Datum=20250906")
+                                          ? QByteArray("4,15,23,31,38,45,12")
+                                          : QByteArray());
+        };
+        form.setServerOverride(server.address());
+        form.QuintaraClick();
+        EXPECT_EQ(platform.dialogs->errors(), QStringList());
+        EXPECT_EQ(DrawHistory(userDir() + Paths::HistoryName).recordCount(), 3451);
 
         form.ui.ListBox1->clear();
         form.ui.ListBox1->addItems(tips);
@@ -262,9 +277,12 @@ TEST_F(InstalledProgram, EntryTipsAndTextLiveInTheDataHomeAcrossStarts) {
     QStringList restored;
     for (int i = 0; i < again.ui.ListBox1->count(); ++i) restored << again.ui.ListBox1->item(i)->text();
     EXPECT_EQ(restored, tips);
-    const DrawHistory history(userDir() + Paths::HistoryName);
-    ASSERT_EQ(history.recordCount(), 3450);
-    EXPECT_EQ(history.readAll().back().numbers, (std::array<std::uint8_t, 6>{7, 14, 21, 28, 35, 42}));
+    const std::vector<DrawRecord> history = DrawHistory(userDir() + Paths::HistoryName).readAll();
+    ASSERT_EQ(history.size(), 3451u);
+    EXPECT_EQ(history[3449].date, DayCount::fromDate(QDate(2025, 9, 3)));
+    EXPECT_EQ(history[3449].numbers, (std::array<std::uint8_t, 6>{7, 14, 21, 28, 35, 42}));
+    EXPECT_EQ(history[3450].date, DayCount::fromDate(QDate(2025, 9, 6)));
+    EXPECT_EQ(history[3450].numbers, (std::array<std::uint8_t, 6>{4, 15, 23, 31, 38, 45}));
     again.close();
 }
 

@@ -27,8 +27,7 @@ void TForm1::saveTipList() {
 
 void TForm1::SpeedButton15Click() {
     const QString proposed = TipFiles::proposedName(ui.DateTimePicker1->date(), m_platform.clock->today());
-    const QString path =
-        m_platform.dialogs->saveFileName(
+    const QString path = m_platform.dialogs->saveFileName(
         this, {TipFiles::Filter, TipFiles::Suffix, proposed, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     TipFiles::write(path, tipLines());
