@@ -2,10 +2,14 @@
 # Sets up a Debian machine for Quintara GR and builds it.
 #   scripts/quintara.sh run    install what is missing, build, start the program
 #   scripts/quintara.sh test   install what is missing, build, run every test
-#   scripts/quintara.sh build  install what is missing, build
-#   scripts/quintara.sh ci     the tests, then the tests again under AddressSanitizer and
-#                              UndefinedBehaviorSanitizer (build-asan), then every fuzz target
-#                              for QUINTARA_FUZZ_SECONDS (default 30) seconds each
+#   scripts/quintara.sh build    install what is missing, build
+#   scripts/quintara.sh package  install what is missing, build, make the Debian package
+#                                build/quintara_<version>_<arch>.deb
+#   scripts/quintara.sh ci       the tests; the package installed with dpkg, its programs run and
+#                                its desktop files validated, the package removed again; then the
+#                                tests again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                                (build-asan), then every fuzz target for QUINTARA_FUZZ_SECONDS
+#                                (default 30) seconds each
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -35,9 +39,41 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
 build_all() {
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build "$build" -j "$(nproc)"
+}
+
+# The package installs below /usr; the data directory is found relative to the program, the
+# user unit of the draw server names /usr/bin.
+make_package() {
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+  cmake --build "$build" -j "$(nproc)" --target quintara quintara-drawserver beside_program
+  rm -f "$build"/quintara_*.deb
+  (cd "$build" && cpack -G DEB)
+  package_file="$(ls "$build"/quintara_*.deb)"
+  echo "Package: $package_file"
+}
+
+# Installs the package, runs what it installed and removes it again (CI runs as root).
+check_package() {
+  local deb="$1"
+  as_root dpkg -i "$deb" || DEBIAN_FRONTEND=noninteractive as_root apt-get install -f -y -qq --no-install-recommends
+  trap 'as_root dpkg -r quintara >/dev/null 2>&1 || true' EXIT
+  QT_QPA_PLATFORM=offscreen /usr/bin/quintara --version
+  /usr/bin/quintara-drawserver --help
+  desktop-file-validate /usr/share/applications/example.brenlow.quintara.desktop
+  appstreamcli validate --no-net /usr/share/metainfo/example.brenlow.quintara.metainfo.xml
+  as_root dpkg -r quintara
+  trap - EXIT
+  if [ -e /usr/bin/quintara ] || [ -e /usr/share/quintara ]; then
+    echo "ci: the package left files behind" >&2
+    return 1
+  fi
 }
 
 case "${1:-}" in
@@ -60,6 +96,9 @@ case "${1:-}" in
     build_all -DQUINTARA_WERROR=ON
     (cd "$build" && ctest --output-on-failure -j "$(nproc)")
     echo "ci: tests passed after $((SECONDS - start)) s"
+    make_package
+    check_package "$package_file"
+    echo "ci: package installed, run and removed after $((SECONDS - start)) s"
     asan="${QUINTARA_ASAN_BUILD_DIR:-$here/build-asan}"
     cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARA_SANITIZE=ON
     cmake --build "$asan" -j "$(nproc)"
@@ -76,8 +115,12 @@ case "${1:-}" in
     install_missing
     build_all "${@:2}"
     ;;
+  package)
+    install_missing
+    make_package
+    ;;
   *)
-    echo "usage: $0 run|test|build|ci" >&2
+    echo "usage: $0 run|test|build|package|ci" >&2
     exit 2
     ;;
 esac

@@ -1,5 +1,6 @@
 #include "app/Form1Ui.h"
 #include "app/TForm1.h"
+#include "base/BuildInfo.h"
 #include "gui/Language.h"
 #include "history/DrawDownload.h"
 
@@ -8,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStringList>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -16,7 +18,13 @@ namespace {
 // Texts of the maker and the product that the layout shows.
 const QString kMakerSite = QStringLiteral("brenlow.example");
 const QString kMakerLetters = QStringLiteral("b r e n l o w . e x a m p l e");
-const QString kProductLetters = QStringLiteral("Q u i n t a r a   G R   1 . 0");
+// The product name and version, one character per line ("Q u i n t a r a   G R   1 . 0").
+QString productLetters() {
+    const QString name = QStringLiteral("Quintara GR ") + BuildInfo::version();
+    QStringList letters;
+    for (const QChar c : name) letters << QString(c);
+    return letters.join(QLatin1Char(' '));
+}
 const QString kUpdatePage = QStringLiteral("https://brenlow.example/quintara/update");
 const QString kOperatorResults = QStringLiteral("https://lottery-operator.example/results");
 const QString kOperatorHome = QStringLiteral("https://lottery-operator.example/");
@@ -380,7 +388,7 @@ void Form1Ui::buildLottotipp() {
         Panel15->setFixedWidth(6);
         columns->addWidget(Panel15);
         Panel10 = new Panel(QStringLiteral("Panel10"), {}, block);
-        Label44 = new ClickLabel(QStringLiteral("Label44"), kProductLetters, Panel10);
+        Label44 = new ClickLabel(QStringLiteral("Label44"), productLetters(), Panel10);
         letterBanner(Panel10, Label44);
         columns->addWidget(Panel10);
         middle->addWidget(block);

@@ -28,7 +28,10 @@ BusyCursor::~BusyCursor() {
 }
 
 TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* parent)
-    : QMainWindow(parent), m_programDirectory(programDirectory), m_platform(std::move(platform)) {
+    : TForm1(Paths::portable(programDirectory), std::move(platform), parent) {}
+
+TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
+    : QMainWindow(parent), m_paths(std::move(paths)), m_platform(std::move(platform)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintara for Greece"));
     QFont base(QStringLiteral("Arial"));
@@ -126,20 +129,21 @@ void TForm1::connectControls() {
 
 void TForm1::FormCreate() {
     Rng::setSeed(static_cast<std::uint32_t>(m_platform.clock->counter()));
-    if (!m_programDirectory.endsWith(QLatin1Char('/'))) m_programDirectory += QLatin1Char('/');
+    // An installed program keeps the player's files in a directory of their own, made (and
+    // given the bundled history) on the first start.
+    runAction([this] { m_paths.prepareUserDirectory(); });
     MaxRuns = 100000;
     EvaluationEnabled = false;
 
     loadSettings();
     MaxRuns = ui.UpDown7->position() * 1000;
     if (ui.FileNameEdit->text().isEmpty())
-        ui.FileNameEdit->setText(m_programDirectory + QStringLiteral("Lotto.html"));
+        ui.FileNameEdit->setText(m_paths.downloadFilePath());
     if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
 
     restoreTipList();
 
-    m_historyFileName = QStringLiteral("ZahlenGR.dat");
-    m_winSoundFile = m_programDirectory + QStringLiteral("yippee.wav");
+    m_winSoundFile = m_paths.winSoundPath();
     ui.DateTimePicker1->trySetDate(m_platform.clock->today());
     applyStartupLanguage();
 }

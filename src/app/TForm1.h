@@ -3,6 +3,7 @@
 #include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
 #include "generator/TipGenerator.h"
+#include "base/Paths.h"
 #include "gui/Platform.h"
 #include "stats/DrawFilter.h"
 #include "stats/HistoryCheck.h"
@@ -22,8 +23,10 @@ class DrawHistory;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // programDirectory: the directory of the program file, ending in "/".
+    // A portable program in programDirectory: every file lives there.
     TForm1(const QString& programDirectory, Platform platform, QWidget* parent = nullptr);
+    // The files where paths puts them (see Paths::forProgram).
+    TForm1(Paths paths, Platform platform, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Controls, by their names.
@@ -152,8 +155,9 @@ public:
     void ListBox2MouseDown();
 
     // ---- State ----
-    const QString& programDirectory() const { return m_programDirectory; }
-    QString historyPath() const { return m_programDirectory + m_historyFileName; }
+    const QString& programDirectory() const { return m_paths.programDirectory(); }
+    const Paths& paths() const { return m_paths; }
+    QString historyPath() const { return m_paths.historyPath(); }
     // The prize tables of the downloaded draws, beside the history.
     QString prizeTablePath() const;
     QString winSoundFile() const { return m_winSoundFile; }
@@ -213,9 +217,8 @@ private:
     void runSearch(int runLength);
     bool historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window);
 
-    QString m_programDirectory;
+    Paths m_paths;
     Platform m_platform;
-    QString m_historyFileName;
     QString m_winSoundFile;
     TForm6* m_form6 = nullptr;
     bool m_activated = false;

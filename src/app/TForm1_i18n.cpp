@@ -12,9 +12,9 @@
 
 namespace {
 
-const QString kGerman = QStringLiteral("land/Bezeich_de.txt");
-const QString kEnglish = QStringLiteral("land/Bezeich_en.txt");
-const QString kGreek = QStringLiteral("land/Bezeich_gr.txt");
+const QString kGerman = QStringLiteral("Bezeich_de.txt");
+const QString kEnglish = QStringLiteral("Bezeich_en.txt");
+const QString kGreek = QStringLiteral("Bezeich_gr.txt");
 // English and Greek show the program's international name.
 const QString kInternationalTitle = QStringLiteral("Quintara for Greece");
 
@@ -30,9 +30,9 @@ void TForm1::connectLanguage() {
 
 void TForm1::applyStartupLanguage() {
     // A later checked item wins over an earlier one, so two stored checks end with the last.
-    if (ui.Deutsch1->isChecked()) OpenDialog1FileName = m_programDirectory + kGerman;
-    if (ui.Englichen1->isChecked()) OpenDialog1FileName = m_programDirectory + kEnglish;
-    if (ui.Grichisch1->isChecked()) OpenDialog1FileName = m_programDirectory + kGreek;
+    if (ui.Deutsch1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kGerman);
+    if (ui.Englichen1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kEnglish);
+    if (ui.Grichisch1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kGreek);
     selectMessageLanguage();
     runAction([this] { Dateiladen1Click(); });
 }
@@ -104,7 +104,7 @@ void TForm1::selectMessageLanguage() {
 }
 
 void TForm1::selectLanguage(QAction* item, const QString& file) {
-    OpenDialog1FileName = m_programDirectory + file;
+    OpenDialog1FileName = m_paths.translationPath(file);
     for (QAction* language : {ui.Deutsch1, ui.Englichen1, ui.Grichisch1})
         language->setChecked(language == item);
     if (item != ui.Deutsch1) setWindowTitle(kInternationalTitle);
@@ -146,7 +146,7 @@ void TForm1::Dateiladen1Click() {
 
 void TForm1::InDateispeichern1Click() {
     const QString path = m_platform.dialogs->saveFileName(
-        this, {tr("Textdatei|*.txt"), QStringLiteral("txt"), {}});
+        this, {tr("Textdatei|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     std::vector<Translation::Entry> entries;
     for (QWidget* window : ownedWindows()) {

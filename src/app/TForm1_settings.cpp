@@ -108,7 +108,7 @@ void TForm1::loadSettings() {
         ui.CheckBox21->setChecked(true);
     EvaluationEnabled = true;
 
-    // Without a stored name the start-up puts the program directory's "Lotto.html" here,
+    // Without a stored name the start-up puts "Lotto.html" of the player's files here,
     // instead of the built-in placeholder.
     if (const auto v = readText(store, QStringLiteral("FileNameEdit")))
         ui.FileNameEdit->setText(*v);

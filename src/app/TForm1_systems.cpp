@@ -21,7 +21,7 @@ void TForm1::UpDown18Click() {
 void TForm1::ComboBox1Change() {
     ui.StatusBar1->setPanelText(0, QString());
     const SystemChoice::ChangeStep step = SystemChoice::changeStep(
-        ui.ComboBox1->currentText(), ui.UpDown18->position(), m_programDirectory, systemTable);
+        ui.ComboBox1->currentText(), ui.UpDown18->position(), m_paths.dataDirectory(), systemTable);
     if (step.status) ui.StatusBar1->setPanelText(1, *step.status);
     if (step.linesIgnored > 0) showMessage(SystemChoice::tooManyLinesText(step.tablePath, step.linesIgnored));
     if (step.recheck) Komplettcheck();

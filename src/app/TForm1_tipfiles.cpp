@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 void TForm1::restoreTipList() {
-    const QString path = m_programDirectory + TipFiles::ListFileName;
+    const QString path = m_paths.tipListPath();
     if (!QFileInfo::exists(path)) return;
     try {
         const QStringList tips = TipFiles::read(path);
@@ -23,19 +23,20 @@ void TForm1::restoreTipList() {
 void TForm1::saveTipList() {
     const QStringList tips = tipLines();
     if (m_tipListUnread && tips.isEmpty()) return;
-    TipFiles::write(m_programDirectory + TipFiles::ListFileName, tips);
+    TipFiles::write(m_paths.tipListPath(), tips);
 }
 
 void TForm1::SpeedButton15Click() {
     const QString proposed = TipFiles::proposedName(ui.DateTimePicker1->date(), m_platform.clock->today());
-    const QString path =
-        m_platform.dialogs->saveFileName(this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, proposed});
+    const QString path = m_platform.dialogs->saveFileName(
+        this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, proposed, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     TipFiles::write(path, tipLines());
 }
 
 void TForm1::SpeedButton16Click() {
-    const QString path = m_platform.dialogs->openFileName(this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, {}});
+    const QString path = m_platform.dialogs->openFileName(
+        this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, {}, m_paths.dialogDirectory()});
     if (!path.isEmpty()) {
         // Read the whole file before touching the lists: a file that cannot be read ends the
         // step with its error and leaves the player's tips and their hits as they were.
@@ -52,7 +53,7 @@ void TForm1::BitBtn7Click() {
     const QStringList text =
         TipFiles::tipText(tipLines(), ui.UpDown8->position(), TipFiles::nextDrawDate(currentDraw.date));
     ui.Memo1->setPlainText(text.join(QLatin1Char('\n')));
-    const QString path = m_programDirectory + TipFiles::TextFileName;
+    const QString path = m_paths.tipTextPath();
     TipFiles::write(path, text);
     // Whether a viewer opens the file is the system's business; nothing is reported.
     m_platform.shell->open(path);

@@ -59,6 +59,7 @@ static QString runFileDialog(QWidget* parent, const Dialogs::FileRequest& reques
     dialog.setDefaultSuffix(request.defaultSuffix);
     // Files are overwritten without asking, as everywhere in the program.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!request.directory.isEmpty()) dialog.setDirectory(request.directory);
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();

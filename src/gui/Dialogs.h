@@ -26,6 +26,7 @@ public:
         QString filter;        // "Tippdatei|*.hlt"
         QString defaultSuffix; // "hlt"
         QString proposedName;  // file name or path proposed to the user
+        QString directory;     // where the dialog opens; empty: the system's choice
     };
     // The chosen path, or an empty text when the user cancelled.
     virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;

@@ -22,7 +22,7 @@ namespace {
 
 Dialogs::FileRequest listFileRequest(const Platform& platform) {
     return {TForm6::tr("Werteliste|*.hlw"), QStringLiteral("hlw"),
-            platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".hlw")};
+            platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".hlw"), {}};
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QStyle::StandardPixmap icon) {

@@ -64,19 +64,19 @@ SizeStep sizeStep(int n, int ticketsPosition) {
     return step;
 }
 
-std::optional<QString> tablePath(const QString& programDirectory, const QString& code) {
+std::optional<QString> tablePath(const QString& dataDirectory, const QString& code) {
     if (code.contains(QLatin1Char('/')) || code.contains(QLatin1Char('\\')) || code.contains(QChar(0)))
         return std::nullopt;
-    return programDirectory + QStringLiteral("vew/") + code + QStringLiteral(".txt");
+    return dataDirectory + QStringLiteral("vew/") + code + QStringLiteral(".txt");
 }
 
-ChangeStep changeStep(const QString& selectorText, int n, const QString& programDirectory,
+ChangeStep changeStep(const QString& selectorText, int n, const QString& dataDirectory,
                       SystemTable& table) {
     ChangeStep step;
     table.clearRows();
     const qsizetype colon = selectorText.indexOf(QLatin1Char(':'));
     if (colon >= 0) {
-        const std::optional<QString> path = tablePath(programDirectory, selectorText.mid(colon + 1));
+        const std::optional<QString> path = tablePath(dataDirectory, selectorText.mid(colon + 1));
         table.setRowCount(0);
         if (path && QFileInfo(*path).isFile()) {
             step.tablePath = *path;

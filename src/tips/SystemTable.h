@@ -75,10 +75,11 @@ struct SizeStep {
 };
 SizeStep sizeStep(int n, int ticketsPosition);
 
-// File of a reduced-system code: programDirectory + "vew/" + code + ".txt". None for a code
+// File of a reduced-system code: dataDirectory + "vew/" + code + ".txt", where dataDirectory
+// holds the files shipped with the program (Paths::dataDirectory). None for a code
 // that would leave the vew directory (a path separator, or a NUL character), so text typed
 // into the selector never reaches other files.
-std::optional<QString> tablePath(const QString& programDirectory, const QString& code);
+std::optional<QString> tablePath(const QString& dataDirectory, const QString& code);
 
 // The change step for the selector text t with n numbers per tip. The caller clears the first
 // status panel before and then applies the outcome.
@@ -95,7 +96,7 @@ struct ChangeStep {
 // (rowCount 0 when there is no such file); exactly "Vollsystem" sets rowCount to C(n, 6);
 // any other text leaves rowCount as it is. Throws FileError when an existing table cannot be
 // read; the rows are then empty and rowCount is 0.
-ChangeStep changeStep(const QString& selectorText, int n, const QString& programDirectory,
+ChangeStep changeStep(const QString& selectorText, int n, const QString& dataDirectory,
                       SystemTable& table);
 
 // A warning for the user when a table file was longer than the table can hold.

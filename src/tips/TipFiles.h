@@ -1,16 +1,18 @@
 #pragma once
+#include "base/Paths.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
-// The three files that hold the tip list: "tipps.txt" beside the program (the list carried from
+// The three files that hold the tip list: "tipps.txt" in the player's directory (the list carried from
 // one run to the next), the tip files the user saves and loads (".hlt"), and the readable tip
 // text "Tipp.txt" grouped by ticket. All of them are text files of the program's kind: read with
 // a byte-order mark honoured and any line end, written with CR LF and replaced in one step.
 namespace TipFiles {
 
-inline const QString ListFileName = QStringLiteral("tipps.txt");
-inline const QString TextFileName = QStringLiteral("Tipp.txt");
+inline const QString& ListFileName = Paths::TipListName;
+inline const QString& TextFileName = Paths::TipTextName;
 // German source; shown through translated() (base/Tr.h).
 inline const QString Filter = QString::fromUtf8(QT_TRANSLATE_NOOP("TipFiles", "Tippdatei|*.hlt"));
 inline const QString Suffix = QStringLiteral("hlt");

@@ -2,6 +2,7 @@
 // or a ZahlenGR.dat; as a mirror it keeps the ZahlenGR.dat up to date from an upstream source.
 //   quintara-drawserver --file <draws.csv|ZahlenGR.dat> [--port 8049] [--bind 127.0.0.1] [--verbose]
 //   quintara-drawserver --file ZahlenGR.dat --upstream <address> [--period 60] [--since 1990-12-01]
+#include "base/BuildInfo.h"
 #include "base/Errors.h"
 #include "server/DrawMirror.h"
 #include "server/DrawServer.h"
@@ -17,10 +18,15 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quintara-drawserver"));
+    QCoreApplication::setApplicationVersion(BuildInfo::version());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Answers draw requests of Quintara GR over HTTP."));
     parser.addHelpOption();
+    // -v is --verbose here, so the version has its long name only.
+    const QCommandLineOption versionOption(QStringLiteral("version"),
+                                           QStringLiteral("Displays version information."));
+    parser.addOption(versionOption);
     const QCommandLineOption fileOption(QStringList{QStringLiteral("f"), QStringLiteral("file")},
                                         QStringLiteral("Draws to serve: a results CSV or a ZahlenGR.dat."),
                                         QStringLiteral("path"));
@@ -46,6 +52,7 @@ int main(int argc, char** argv) {
         QStringLiteral("yyyy-mm-dd"), QStringLiteral("1990-12-01"));
     parser.addOptions({fileOption, portOption, bindOption, verboseOption, upstreamOption, periodOption, sinceOption});
     parser.process(app);
+    if (parser.isSet(versionOption)) parser.showVersion();
 
     if (!parser.isSet(fileOption)) {
         std::fprintf(stderr, "quintara-drawserver: --file is required\n");

@@ -1,0 +1,99 @@
+#include "base/Paths.h"
+#include "base/BuildInfo.h"
+#include "base/Errors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace {
+
+QString asDirectory(QString path) {
+    if (!path.isEmpty() && !path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
+    return path;
+}
+
+QString translate(const char* text) {
+    return QCoreApplication::translate("Paths", text);
+}
+
+} // namespace
+
+const QString Paths::HistoryName = QStringLiteral("ZahlenGR.dat");
+const QString Paths::TipListName = QStringLiteral("tipps.txt");
+const QString Paths::TipTextName = QStringLiteral("Tipp.txt");
+const QString Paths::DownloadName = QStringLiteral("Lotto.html");
+const QString Paths::WinSoundName = QStringLiteral("yippee.wav");
+
+Paths::Paths(Layout layout, QString program, QString data, QString user)
+    : m_layout(layout), m_program(asDirectory(std::move(program))), m_data(asDirectory(std::move(data))),
+      m_user(asDirectory(std::move(user))) {}
+
+Paths Paths::portable(const QString& programDirectory) {
+    return Paths(Layout::Portable, programDirectory, programDirectory, programDirectory);
+}
+
+Paths Paths::installed(const QString& programDirectory, const QString& dataDirectory,
+                       const QString& userDirectory) {
+    return Paths(Layout::Installed, programDirectory, dataDirectory, userDirectory);
+}
+
+QString Paths::installedDataDirectory(const QString& programDirectory) {
+    return asDirectory(
+        QDir::cleanPath(asDirectory(programDirectory) + BuildInfo::dataDirectoryFromProgram()));
+}
+
+QString Paths::userDataHome() {
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    // Relative values are invalid and ignored.
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return asDirectory(QDir::cleanPath(base + QStringLiteral("/quintara")));
+}
+
+Paths Paths::forProgram(const QString& programDirectory) {
+    const QString program = asDirectory(programDirectory);
+    const QString installedData = installedDataDirectory(program);
+    // An install tree keeps the player's files out of it even where it could be written (a
+    // root session, a prefix in the home directory).
+    if (QFileInfo(installedData).isDir()) return installed(program, installedData, userDataHome());
+    if (QFileInfo(program).isWritable()) return portable(program);
+    return installed(program, program, userDataHome());
+}
+
+QString Paths::translationPath(const QString& fileName) const {
+    return m_data + QStringLiteral("land/") + fileName;
+}
+
+QString Paths::dialogDirectory() const {
+    return m_layout == Layout::Installed ? m_user : QString();
+}
+
+void Paths::prepareUserDirectory() const {
+    if (m_layout != Layout::Installed) return;
+    const QString user = m_user.chopped(1);
+    if (!QFileInfo(user).isDir()) {
+        const QFileInfo parent(QFileInfo(user).absolutePath());
+        const bool made = (parent.isDir() || QDir().mkpath(parent.absoluteFilePath())) &&
+                          QDir().mkdir(user, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (!made && !QFileInfo(user).isDir())
+            throw FileError(translate("Der Ordner für Ihre Daten kann nicht angelegt werden: %1").arg(user));
+    }
+    const QString history = historyPath();
+    const QString bundled = bundledHistoryPath();
+    if (QFileInfo::exists(history) || QFileInfo(history).isSymLink() || history == bundled ||
+        !QFileInfo::exists(bundled))
+        return;
+    // QFile::copy goes through a temporary file and a rename that never replaces a file, so a
+    // history made meanwhile by another start is kept as well.
+    QFile source(bundled);
+    if (!source.copy(history)) {
+        if (QFileInfo::exists(history)) return;
+        throw FileError(translate("Die mitgelieferte Ziehungsdatei %1 kann nicht nach %2 kopiert werden: %3")
+                            .arg(bundled, history, source.errorString()));
+    }
+    // The copy takes the permissions of the shipped file, which may be read-only.
+    QFile::setPermissions(history, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
