@@ -8,6 +8,7 @@
 #include "base/TextFile.h"
 #include "history/DrawHistory.h"
 #include "i18n/Translation.h"
+#include "server/DrawServer.h"
 #include "support/TestPlatform.h"
 #include "tips/TipFiles.h"
 

@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "base/Errors.h"
 #include "history/DrawHistory.h"
 
 #include <QDateTime>
