@@ -72,8 +72,9 @@ QStringList readLines(const QString& path, const Limits& limits) {
 }
 
 void writeBytesAtomic(const QString& path, const QByteArray& bytes) {
-    SafeFile::replace(path, bytes,
-                      {{}, 0644, QCoreApplication::translate("TextFile", "Der bisherige Inhalt bleibt erhalten.")});
+    SafeFile::ReplaceOptions options;
+    options.failureNote = QCoreApplication::translate("TextFile", "Der bisherige Inhalt bleibt erhalten.");
+    SafeFile::replace(path, bytes, options);
 }
 
 void writeLinesAtomic(const QString& path, const QStringList& lines) {
