@@ -38,6 +38,7 @@ public:
         }
         return out;
     }
+    bool atEnd() const { return m_pos >= m_size; }
     QByteArray rest() {
         QByteArray out(reinterpret_cast<const char*>(m_data + m_pos), static_cast<qsizetype>(m_size - m_pos));
         m_pos = m_size;

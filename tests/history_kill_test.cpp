@@ -126,7 +126,7 @@ TEST(HistoryKill, ARewriteKilledAnywhereLeavesTheOldOrTheNewHistory) {
 
     std::mt19937 random(4711);
     std::uniform_int_distribution<int> delay(0, 400);
-    int withInserted = 0, replaced = 0;
+    int withInserted = 0, replaced = 0, leftTemporaries = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         std::vector<DrawRecord> now;
         ASSERT_TRUE(killedWrite(history, old, args, static_cast<unsigned long>(delay(random)), now))
@@ -148,7 +148,15 @@ TEST(HistoryKill, ARewriteKilledAnywhereLeavesTheOldOrTheNewHistory) {
             ASSERT_EQ(now[i], expected) << "kill " << kill << " record " << i;
         }
         ASSERT_EQ(j, old.size());
+        // The next start of the program clears what the killed write left beside the history.
+        const QStringList temporaries{QStringLiteral("*~"), QStringLiteral("*.qgr-*")};
+        const QStringList left = QDir(dir.path()).entryList(temporaries, QDir::Files);
+        if (!left.isEmpty()) ++leftTemporaries;
+        { FormFixture start(dir, false); }
+        EXPECT_TRUE(QDir(dir.path()).entryList(temporaries, QDir::Files).isEmpty())
+            << "kill " << kill << " left " << left.join(QLatin1Char(' ')).toStdString();
     }
+    RecordProperty("kills_leaving_a_temporary", leftTemporaries);
     RecordProperty("kills_with_inserted_draw", withInserted);
     RecordProperty("kills_with_replaced_draw", replaced);
     // A stale replacement file left by a kill does not stop the next change.

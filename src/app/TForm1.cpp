@@ -2,15 +2,20 @@
 
 #include "base/Errors.h"
 #include "base/Random.h"
+#include "base/SafeFile.h"
+#include "base/SettingsStore.h"
 #include "gui/Controls.h"
 #include "gui/Language.h"
 #include "gui/TForm6.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
 #include "net/HttpClient.h"
+#include "tips/TipFiles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -143,6 +148,14 @@ void TForm1::FormCreate() {
 
     restoreTipList();
 
+    // Temporary files of a run that was killed mid-write: the file they were meant to replace
+    // is whole, so they are only clutter (and one of them would hold a stale history).
+    SafeFile::removeStaleTemporaries(programDirectory());
+    if (const QString historyDir = QFileInfo(historyPath()).absolutePath() + QLatin1Char('/');
+        historyDir != programDirectory())
+        SafeFile::removeStaleTemporaries(historyDir);
+    SafeFile::removeStaleTemporaries(
+        QFileInfo(SettingsStore::filePathForKey(SettingsStore::ProgramKey)).absolutePath());
     m_winSoundFile = m_paths.winSoundPath();
     ui.DateTimePicker1->trySetDate(m_platform.clock->today());
     applyStartupLanguage();
@@ -158,6 +171,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::FormActivate() {
+    checkHistoryDamage();
     // An error shown by one step ends the activation; the later steps are skipped.
     if (!runAction([this] { UpDown18Click(); })) return;
     if (!runAction([this] { SpeedButton5Click(); })) return;
@@ -165,14 +179,60 @@ void TForm1::FormActivate() {
     runAction([this] { restoreStoredSystem(); });
 }
 
-void TForm1::FormClose() {
-    if (m_closed) return;
-    m_closed = true;
-    // Shutdown never shows a message; a failing write skips the remaining ones.
+bool TForm1::FormClose() {
+    if (m_closed) return true;
+    // The tips are saved even when the settings fail: they are the user's work, the settings
+    // come back as defaults at worst.
+    QStringList failures;
+    bool tipsLost = false;
     try {
         saveSettings();
+    } catch (const std::exception& e) {
+        failures << errorText(e);
+    }
+    try {
         saveTipList();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        failures << errorText(e);
+        tipsLost = true;
+    }
+    if (!failures.isEmpty() && !offerToKeepTips(failures.join(QStringLiteral("\n\n")), tipsLost)) return false;
+    m_closed = true;
+    return true;
+}
+
+bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
+    if (!tipsLost) {
+        const QString text = tr("Beim Beenden konnte nicht alles gespeichert werden:\n\n%1\n\n"
+                                "Die Tippliste ist gespeichert. Trotzdem beenden?")
+                                 .arg(failures);
+        return m_platform.dialogs->question(this, text) == Dialogs::Answer::Yes;
+    }
+    const QString text = tr("Beim Beenden konnte nicht alles gespeichert werden:\n\n%1\n\n"
+                            "Die Tippliste (%2 Tipps) ginge verloren. Möchten Sie sie an einem anderen "
+                            "Ort speichern?\n\n„Ja“ wählt den Ort, „Nein“ beendet ohne die Tippliste, "
+                            "„Abbrechen“ lässt das Programm geöffnet.")
+                             .arg(failures)
+                             .arg(ui.ListBox1->count());
+    // Every round needs an answer of the user; Cancel and No end it.
+    for (;;) {
+        switch (m_platform.dialogs->question(this, text, true)) {
+        case Dialogs::Answer::No:
+            return true;
+        case Dialogs::Answer::Cancel:
+            return false;
+        case Dialogs::Answer::Yes:
+            break;
+        }
+        const QString path = m_platform.dialogs->saveFileName(
+            this, {TipFiles::Filter, TipFiles::Suffix, QStringLiteral("tipps.") + TipFiles::Suffix});
+        if (path.isEmpty()) continue;
+        try {
+            TipFiles::write(path, tipLines());
+            return true;
+        } catch (const AppError& e) {
+            showError(e.message());
+        }
     }
 }
 
@@ -182,8 +242,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
         ui.SpeedButton8->hide();
         m_download->abort();
     }
-    FormClose();
-    event->accept();
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TForm1::Beenden1Click() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include "app/Form1Ui.h"
 #include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
@@ -35,7 +36,8 @@ public:
     // ---- Application frame (start-up, activation, shutdown, links) ----
     void FormCreate();
     void FormActivate();
-    void FormClose();
+    // False when the user chose to keep the program open after a failed save.
+    bool FormClose();
     void Beenden1Click();
     void Label43Click();
     void Label52Click(QObject* sender);
@@ -241,6 +243,13 @@ private:
     void selectMessageLanguage();
     // tipps.txt existed but could not be read at start-up.
     bool m_tipListUnread = false;
+    // The tip list as read from tipps.txt: saved unchanged it is not written again, so a file
+    // the program did not write itself keeps its bytes.
+    std::optional<QStringList> m_tipListAsRead;
+    // Start-up: the history's damage is reported (and a repair offered) once.
+    void checkHistoryDamage();
+    // Shutdown after a failed save: offers to keep the tips elsewhere. False: stay open.
+    bool offerToKeepTips(const QString& failures, bool tipsLost);
 
     // Generation run state: the candidate, the ticket table and the attempt count.
     friend class GenerationWindowHooks;

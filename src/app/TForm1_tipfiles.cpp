@@ -12,6 +12,7 @@ void TForm1::restoreTipList() {
         const QStringList tips = TipFiles::read(path);
         ui.ListBox1->clear();
         ui.ListBox1->addItems(tips);
+        m_tipListAsRead = tips;
     } catch (const AppError& e) {
         // The list stays empty; the unreadable file must not be replaced by that empty list at
         // shutdown, or the tips in it would be lost for good.
@@ -23,6 +24,8 @@ void TForm1::restoreTipList() {
 void TForm1::saveTipList() {
     const QStringList tips = tipLines();
     if (m_tipListUnread && tips.isEmpty()) return;
+    // Unchanged since start-up: the file already holds the list, byte for byte as it was.
+    if (m_tipListAsRead && *m_tipListAsRead == tips && QFileInfo::exists(m_paths.tipListPath())) return;
     TipFiles::write(m_paths.tipListPath(), tips);
 }
 

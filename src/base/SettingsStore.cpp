@@ -1,9 +1,10 @@
 #include "base/SettingsStore.h"
 
+#include "base/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QCoreApplication>
 
 const QString SettingsStore::ProgramKey = QStringLiteral("\\SOFTWARE\\Brenlow\\Velmora");
@@ -285,18 +286,10 @@ void SettingsStore::save() const {
     if (!QDir().mkpath(info.absolutePath()))
         throw FileError(QCoreApplication::translate("SettingsStore", "Der Ordner \"%1\" für die Einstellungen kann nicht angelegt werden.")
                             .arg(info.absolutePath()));
-    QSaveFile file(m_filePath);
-    // Unbuffered: a short write (full disk, size limit) must show in write()'s result; through
-    // the buffer it is lost and commit() would put a truncated file in place.
-    // Owner-only before the first byte is written: the key holds the password field.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw FileError(QCoreApplication::translate("SettingsStore", "Die Einstellungen können nicht in \"%1\" geschrieben werden. %2.")
-                            .arg(m_filePath, file.errorString()));
-    const QByteArray bytes = serialize();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(
-            QCoreApplication::translate("SettingsStore", "Fehler beim Schreiben der Einstellungen in \"%1\". %2. Die bisherigen "
-                           "Einstellungen bleiben erhalten.")
-                .arg(m_filePath, file.errorString()));
+    // Owner-only: the key holds the password field.
+    SafeFile::ReplaceOptions options;
+    options.fixedMode = 0600;
+    options.failureNote =
+        QCoreApplication::translate("SettingsStore", "Die bisherigen Einstellungen bleiben erhalten.");
+    SafeFile::replace(m_filePath, serialize(), options);
 }

@@ -1,13 +1,13 @@
 #include "base/TextFile.h"
 
 #include "base/Errors.h"
+#include "base/SafeFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QCoreApplication>
+
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <cerrno>
 #include <QCoreApplication>
 
 namespace TextFile {
@@ -51,38 +51,31 @@ QByteArray encodeLines(const QStringList& lines) {
     return out;
 }
 
-QStringList readLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int err = file.error() == QFileDevice::PermissionsError ? EACCES : ENOENT;
-        throw openError(path, err);
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) throw readError(path, EIO);
-    return splitLines(decode(bytes));
+QStringList readLines(const QString& path, const Limits& limits) {
+    const QStringList lines = splitLines(decode(SafeFile::readAll(path, limits.maxBytes)));
+    if (lines.size() > limits.maxLines)
+        throw FileError(QCoreApplication::translate("TextFile",
+                                                    "Die Datei \"%1\" hat zu viele Zeilen: %2, höchstens %3 "
+                                                    "werden gelesen. Sie bleibt unverändert.")
+                            .arg(path)
+                            .arg(lines.size())
+                            .arg(limits.maxLines));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines.at(i).size() > limits.maxLineLength)
+            throw FileError(QCoreApplication::translate("TextFile",
+                                                        "Die Zeile %2 der Datei \"%1\" ist zu lang: %3 Zeichen, "
+                                                        "höchstens %4 werden gelesen. Die Datei bleibt unverändert.")
+                                .arg(path)
+                                .arg(i + 1)
+                                .arg(lines.at(i).size())
+                                .arg(limits.maxLineLength));
+    return lines;
 }
 
 void writeBytesAtomic(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Unbuffered: a short write (full disk, size limit) must fail here. A buffered write would
-    // only fail while commit() flushes, and commit() would still rename the truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const int err = file.error() == QFileDevice::PermissionsError ? EACCES : EIO;
-        throw FileError(
-            QCoreApplication::translate("TextFile", "Die Datei \"%1\" kann nicht geschrieben werden. %2.")
-                .arg(path, file.errorString().isEmpty() ? systemErrorText(err) : file.errorString()));
-    }
-    const bool whole = file.write(bytes) == bytes.size();
-    if (!whole || !file.commit()) {
-        // A short write without an error of its own means the file may not grow any further.
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QCoreApplication::translate("TextFile", "Die Daten konnten nicht vollständig geschrieben werden");
-        throw FileError(
-            QCoreApplication::translate("TextFile",
-                "Fehler beim Schreiben der Datei \"%1\". %2. Der bisherige Inhalt bleibt erhalten.")
-                .arg(path, reason));
-    }
+    SafeFile::ReplaceOptions options;
+    options.failureNote = QCoreApplication::translate("TextFile", "Der bisherige Inhalt bleibt erhalten.");
+    SafeFile::replace(path, bytes, options);
 }
 
 void writeLinesAtomic(const QString& path, const QStringList& lines) {

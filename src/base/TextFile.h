@@ -13,10 +13,19 @@ QStringList splitLines(const QString& text);
 QString decode(const QByteArray& bytes);
 QByteArray encodeLines(const QStringList& lines);
 
-// Throws FileError when the file cannot be opened or read.
-QStringList readLines(const QString& path);
-// Replaces the file in one step (temporary file, flush, rename), so a failure or a crash leaves
-// the previous content whole. Throws FileError.
+// What a reader accepts; a file beyond any of these is refused whole with a FileError that says
+// so, rather than read in part or held in memory without bound.
+struct Limits {
+    qint64 maxBytes = 8 * 1024 * 1024;
+    qsizetype maxLines = 200000;
+    qsizetype maxLineLength = 16 * 1024;
+};
+
+// Throws FileError when the file cannot be opened or read (saying why: no permission, not
+// found, input/output error) or lies beyond the limits.
+QStringList readLines(const QString& path, const Limits& limits = {});
+// Replaces the file in one step (temporary file, sync, rename, directory sync), so a failure or
+// a crash leaves the previous content whole; a read-only file is refused. Throws FileError.
 void writeLinesAtomic(const QString& path, const QStringList& lines);
 void writeBytesAtomic(const QString& path, const QByteArray& bytes);
 

@@ -1,5 +1,7 @@
 #include "history/DrawCsv.h"
 
+#include "base/SafeFile.h"
+
 #include "base/DayCount.h"
 #include "base/Errors.h"
 
@@ -44,9 +46,8 @@ std::vector<DrawRecord> parse(const QByteArray& text) {
 }
 
 std::vector<DrawRecord> readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw openError(path, ENOENT);
-    return parse(file.readAll());
+    // A results file of every draw since 1958 is well below a megabyte.
+    return parse(SafeFile::readAll(path, 64 * 1024 * 1024));
 }
 
 } // namespace DrawCsv

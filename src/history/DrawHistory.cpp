@@ -1,8 +1,12 @@
 #include "history/DrawHistory.h"
 
 #include "base/Errors.h"
+#include "base/SafeFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,16 +83,6 @@ void writeAllAt(int fd, const unsigned char* buffer, qint64 n, qint64 offset, co
         }
         done += put;
     }
-}
-
-void syncOrThrow(int fd, const QString& path) {
-    if (::fsync(fd) != 0 && errno != EINVAL) throw writeError(path, errno);
-}
-
-void syncDirectoryOf(const QString& path) {
-    const QString dir = QFileInfo(path).absolutePath();
-    Fd fd(::open(nativePath(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0) ::fsync(fd.get());
 }
 
 } // namespace
@@ -193,46 +187,17 @@ void DrawHistory::append(const DrawRecord& record) {
 }
 
 void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>& records) const {
-    std::vector<unsigned char> bytes(records.size() * DrawRecord::Size);
-    for (size_t i = 0; i < records.size(); ++i) records[i].toBytes(bytes.data() + i * DrawRecord::Size);
-
-    // Keep the history's permissions on the replacement.
-    mode_t mode = 0644;
-    struct stat st {};
-    if (::stat(nativePath(m_path).constData(), &st) == 0) mode = st.st_mode & 07777;
-
+    QByteArray bytes(static_cast<qsizetype>(records.size() * DrawRecord::Size), Qt::Uninitialized);
+    for (size_t i = 0; i < records.size(); ++i)
+        records[i].toBytes(reinterpret_cast<unsigned char*>(bytes.data()) + i * DrawRecord::Size);
     // A failure on the replacement file names only that file, which the player never sees;
-    // say which history it was for and that the history itself is unchanged.
-    const auto forHistory = [&](const FileError& e) {
-        if (e.message().contains(m_path)) return e;
-        return FileError(e.message() +
-                         QCoreApplication::translate("DrawHistory", " Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path));
-    };
-    int opened = -1;
-    try {
-        opened = openOrThrow(tempPath, O_WRONLY | O_CREAT | O_TRUNC, mode);
-    } catch (const FileError& e) {
-        throw forHistory(e);
-    }
-    Fd fd(opened);
-    try {
-        writeAllAt(fd.get(), bytes.data(), static_cast<qint64>(bytes.size()), 0, tempPath);
-        syncOrThrow(fd.get(), tempPath);
-        if (::close(fd.release()) != 0) throw writeError(tempPath, errno);
-        if (::rename(nativePath(tempPath).constData(), nativePath(m_path).constData()) != 0)
-            throw FileError(QCoreApplication::translate("DrawHistory", "Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3. "
-                                           "Die bisherigen Ziehungen bleiben erhalten.")
-                                .arg(m_path, tempPath, systemErrorText(errno)));
-    } catch (const FileError& e) {
-        fd.reset();
-        ::unlink(nativePath(tempPath).constData());
-        throw forHistory(e);
-    } catch (...) {
-        fd.reset();
-        ::unlink(nativePath(tempPath).constData());
-        throw;
-    }
-    syncDirectoryOf(m_path);
+    // say which history it was for and that the history itself is unchanged. A read-only
+    // history is refused like an append to it, and the replacement keeps its mode and owner.
+    SafeFile::ReplaceOptions options;
+    options.tempPath = tempPath;
+    options.failureNote =
+        QCoreApplication::translate("DrawHistory", "Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path);
+    SafeFile::replace(m_path, bytes, options);
     OwnWrites::noteWritten(m_path);
 }
 
@@ -263,8 +228,79 @@ void DrawHistory::removeDate(double date) {
     rewrite(removeTempPath(), result);
 }
 
+bool DrawHistory::plausible(const DrawRecord& r) {
+    // 1900-01-01 and 2200-01-01 as day counts.
+    constexpr double first = 2.0, end = 109575.0;
+    if (!std::isfinite(r.date) || r.date < first || r.date >= end || r.date != std::floor(r.date)) return false;
+    std::uint64_t seen = 0;
+    for (std::uint8_t n : r.numbers) {
+        if (n < 1 || n > 49 || (seen & (std::uint64_t(1) << n))) return false;
+        seen |= std::uint64_t(1) << n;
+    }
+    return r.additional <= 49;
+}
+
+DrawHistory::Damage DrawHistory::inspect() const {
+    Damage d;
+    {
+        Fd fd(openOrThrow(m_path, O_RDONLY));
+        d.trailingBytes = sizeOf(fd.get(), m_path) % DrawRecord::Size;
+    }
+    std::vector<DrawRecord> sound;
+    double last = -std::numeric_limits<double>::infinity();
+    scanRecords([&](const DrawRecord& r, qint64 index) {
+        ++d.records;
+        const bool inOrder = plausible(r) && r.date > last;
+        if (plausible(r)) sound.push_back(r);
+        if (inOrder) {
+            last = r.date;
+        } else {
+            ++d.damaged;
+            if (d.firstDamaged < 0) d.firstDamaged = index;
+        }
+        return true;
+    });
+    if (d.trailingBytes > 0 && d.firstDamaged < 0) d.firstDamaged = d.records;
+    // Date order; of several records of one date the first in the file stays.
+    std::stable_sort(sound.begin(), sound.end(),
+                     [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });
+    for (const DrawRecord& r : sound)
+        if (d.good.empty() || d.good.back().date != r.date) d.good.push_back(r);
+    return d;
+}
+
+void DrawHistory::repair(const QString& backupPath) const {
+    const Damage d = inspect();
+    QByteArray old;
+    {
+        Fd fd(openOrThrow(m_path, O_RDONLY));
+        const qint64 size = sizeOf(fd.get(), m_path);
+        old.resize(static_cast<qsizetype>(size));
+        old.resize(static_cast<qsizetype>(
+            readAt(fd.get(), reinterpret_cast<unsigned char*>(old.data()), size, 0, m_path)));
+    }
+    SafeFile::ReplaceOptions backup;
+    backup.failureNote =
+        QCoreApplication::translate("DrawHistory", "Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path);
+    SafeFile::replace(backupPath, old, backup);
+    rewrite(insertTempPath(), d.good);
+}
+
 HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
-    m_fd = openOrThrow(m_path, O_RDWR | O_CREAT, 0644);
+    // A history created here is only safe from a power cut once its directory is synced too.
+    m_fd = ::open(nativePath(m_path).constData(), O_RDWR | O_CLOEXEC);
+    if (m_fd < 0 && errno == ENOENT) {
+        m_fd = openOrThrow(m_path, O_RDWR | O_CREAT | O_EXCL, 0644);
+        try {
+            SafeFile::syncDirectoryOf(m_path);
+        } catch (...) {
+            ::close(m_fd);
+            m_fd = -1;
+            throw;
+        }
+    } else if (m_fd < 0) {
+        throw openError(m_path, errno);
+    }
     try {
         const qint64 size = sizeOf(m_fd, m_path);
         m_count = size / DrawRecord::Size;

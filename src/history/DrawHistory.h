@@ -14,9 +14,10 @@
 // program's own changes from changes made elsewhere.
 //
 // Rewrites (insert-or-replace, removal) build the new history in a temporary file beside it,
-// flush it to disk and rename it over the history in one step, so that at every moment the
-// file holds either the old or the new history. Failures throw FileError and leave the old
-// history untouched.
+// sync it to disk and rename it over the history in one step, then sync the directory, so that
+// at every moment the file holds either the old or the new history. A history the user may not
+// write is refused, as an append to it is; the new file keeps the old one's mode and owner.
+// Failures throw FileError and leave the old history untouched.
 class DrawHistory {
 public:
     static constexpr int BlockRecords = 1000;
@@ -62,6 +63,25 @@ public:
     std::optional<DrawRecord> insertOrReplace(const DrawRecord& record);
     // Drops every record of exactly this date.
     void removeDate(double date);
+
+    // What is wrong with the file as the program would read it: records no draw can be (date
+    // not a whole day of the years 1900 to 2199, winning numbers outside 1 to 49 or repeated,
+    // an additional number above 49), dates out of order or repeated, and a cut-off record at
+    // the end.
+    struct Damage {
+        qint64 records = 0;      // whole records in the file
+        qint64 damaged = 0;      // records that are no draw, or break the order
+        qint64 firstDamaged = -1; // zero-based position of the first of those, or of the cut record
+        qint64 trailingBytes = 0; // bytes of a cut-off record at the end
+        std::vector<DrawRecord> good; // the sound draws in date order, one per date
+        bool any() const { return damaged > 0 || trailingBytes > 0; }
+    };
+    // Throws FileError when the file cannot be read.
+    Damage inspect() const;
+    // Keeps the file as it is under backupPath and replaces the history with the sound draws
+    // in date order. Throws FileError; on failure the history is unchanged.
+    void repair(const QString& backupPath) const;
+    static bool plausible(const DrawRecord& record);
 
 private:
     void rewrite(const QString& tempPath, const std::vector<DrawRecord>& records) const;

@@ -8,7 +8,13 @@
 namespace TipFiles {
 
 QStringList read(const QString& path) {
-    return TextFile::readLines(path);
+    // A run makes at most 960 tips and a full system 462; tip lines are a few dozen characters.
+    // Far beyond that a file is no tip list, and reading it would stall the window.
+    TextFile::Limits limits;
+    limits.maxBytes = 2 * 1024 * 1024;
+    limits.maxLines = 50000;
+    limits.maxLineLength = 1024;
+    return TextFile::readLines(path, limits);
 }
 
 void write(const QString& path, const QStringList& tips) {

@@ -4,6 +4,10 @@
 //       serves the draws on 127.0.0.1 and brings the history up to today through the download
 //   history_writer rewrite <history> <rounds>
 //       alternately replaces one draw, inserts a new draw and removes it again
+//   history_writer create <history>
+//       creates the history with one draw
+//   history_writer tipfile <path>
+//       saves a tip file
 // Prints "ready" once the work is about to start, so the parent's kill delays count from there.
 #include "base/DayCount.h"
 #include "base/Errors.h"
@@ -11,6 +15,7 @@
 #include "history/DrawHistory.h"
 #include "server/DrawServer.h"
 #include "net/HttpClient.h"
+#include "tips/TipFiles.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -90,6 +95,17 @@ int main(int argc, char** argv) {
         if (args.size() == 5 && args[1] == QLatin1String("download"))
             return download(args[2], args[3], QDate::fromString(args[4], Qt::ISODate));
         if (args.size() == 4 && args[1] == QLatin1String("rewrite")) return rewrite(args[2], args[3].toInt());
+        if (args.size() == 3 && args[1] == QLatin1String("create")) {
+            DrawRecord first;
+            first.date = DayCount::fromDate(QDate(2020, 1, 1));
+            first.numbers = {1, 2, 3, 4, 5, 6};
+            DrawHistory(args[2]).append(first);
+            return 0;
+        }
+        if (args.size() == 3 && args[1] == QLatin1String("tipfile")) {
+            TipFiles::write(args[2], {QStringLiteral("01,02,03,04,05,06:Normal")});
+            return 0;
+        }
     } catch (const AppError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));
         return 5;

@@ -1,11 +1,10 @@
 // Builds a ZahlenGR.dat from the published results CSV.
 //   quintara-csv2dat <results.csv> <ZahlenGR.dat>
 #include "base/Errors.h"
+#include "base/SafeFile.h"
 #include "history/DrawCsv.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -22,9 +21,10 @@ int main(int argc, char** argv) {
             const auto b = r.toBytes();
             bytes.append(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
         }
-        QSaveFile out(args[2]);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));
+        try {
+            SafeFile::replace(args[2], bytes);
+        } catch (const AppError& e) {
+            std::fprintf(stderr, "%s\n", qPrintable(e.message()));
             return 1;
         }
     } catch (const AppError& e) {

@@ -1,0 +1,219 @@
+#include "base/SafeFile.h"
+
+#include "base/Errors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace SafeFile {
+
+namespace {
+
+const QString kTempMarker = QStringLiteral(".qgr-");
+
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+    int release() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+    void reset() {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    int m_fd;
+};
+
+int openRetrying(const QByteArray& path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path.constData(), flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+FileError withNote(const FileError& e, const QString& note) {
+    return note.isEmpty() ? e : FileError(e.message() + QLatin1Char(' ') + note);
+}
+
+QString randomSuffix() {
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString s;
+    for (int i = 0; i < 6; ++i)
+        s += QLatin1Char(kAlphabet[QRandomGenerator::global()->bounded(int(sizeof kAlphabet) - 1)]);
+    return s;
+}
+
+// Creates the temporary file exclusively; a fixed name left over from a killed run is removed
+// first. Returns the descriptor and sets tempPath.
+int createTemp(const QString& path, const ReplaceOptions& options, mode_t mode, QString& tempPath) {
+    if (!options.tempPath.isEmpty()) {
+        tempPath = options.tempPath;
+        struct stat st {};
+        if (::lstat(native(tempPath).constData(), &st) == 0 && !S_ISDIR(st.st_mode))
+            ::unlink(native(tempPath).constData());
+        const int fd = openRetrying(native(tempPath), O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd < 0) throw openError(tempPath, errno);
+        return fd;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = path + kTempMarker + randomSuffix();
+        const int fd = openRetrying(native(tempPath), O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd >= 0) return fd;
+        if (errno != EEXIST) throw openError(tempPath, errno);
+    }
+    throw openError(tempPath, EEXIST);
+}
+
+} // namespace
+
+void syncDirectoryOf(const QString& path) {
+    const QString dir = QFileInfo(path).absolutePath();
+    Fd fd(openRetrying(native(dir), O_RDONLY | O_DIRECTORY));
+    if (fd.get() < 0) throw writeError(dir, errno);
+    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS) throw writeError(dir, errno);
+}
+
+void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
+    const QByteArray target = native(path);
+    // What is there now: its permissions decide whether it may be replaced, and carry over.
+    struct stat old {};
+    bool exists = false;
+    if (::stat(target.constData(), &old) == 0) {
+        exists = true;
+        if (S_ISDIR(old.st_mode)) throw withNote(openError(path, EISDIR), options.failureNote);
+        // A file the user made read-only is not replaced behind his back: the same open an
+        // in-place write would do must succeed (root passes, as it would there).
+        if (S_ISREG(old.st_mode)) {
+            Fd probe(openRetrying(target, O_WRONLY | O_NONBLOCK));
+            if (probe.get() < 0) throw withNote(openError(path, errno), options.failureNote);
+        }
+    } else if (errno != ENOENT) {
+        throw withNote(openError(path, errno), options.failureNote);
+    }
+
+    QString tempPath;
+    // A new file gets its mode through the umask at creation; a replacement the old file's.
+    Fd fd(createTemp(path, options, options.fixedMode != 0 ? options.fixedMode : exists ? 0600 : options.newFileMode,
+                     tempPath));
+    const QByteArray temp = native(tempPath);
+    try {
+        if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+            // Keep owner and group where allowed (root, or a group of ours); else ours.
+            if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {
+                [[maybe_unused]] const int ignored = ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid);
+            }
+        }
+        const mode_t mode = options.fixedMode != 0 ? options.fixedMode : (old.st_mode & 07777);
+        if ((exists || options.fixedMode != 0) && ::fchmod(fd.get(), mode) != 0) throw writeError(tempPath, errno);
+
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const ssize_t put =
+                ::write(fd.get(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (put < 0) {
+                if (errno == EINTR) continue;
+                throw writeError(path, errno);
+            }
+            if (put == 0) throw writeError(path, ENOSPC);
+            done += put;
+        }
+        if (::fsync(fd.get()) != 0 && errno != EINVAL) throw writeError(path, errno);
+        if (::close(fd.release()) != 0) throw writeError(path, errno);
+        if (::rename(temp.constData(), target.constData()) != 0)
+            throw FileError(QCoreApplication::translate(
+                                "SafeFile", "Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3.")
+                                .arg(path, tempPath, systemErrorText(errno)));
+    } catch (const FileError& e) {
+        fd.reset();
+        ::unlink(temp.constData());
+        throw withNote(e, options.failureNote);
+    } catch (...) {
+        fd.reset();
+        ::unlink(temp.constData());
+        throw;
+    }
+    syncDirectoryOf(path);
+}
+
+QByteArray readAll(const QString& path, qint64 maxBytes) {
+    Fd fd(openRetrying(native(path), O_RDONLY | O_NONBLOCK));
+    if (fd.get() < 0) throw openError(path, errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) throw readError(path, errno);
+    if (S_ISDIR(st.st_mode)) throw openError(path, EISDIR);
+    if (st.st_size > maxBytes)
+        throw FileError(QCoreApplication::translate("SafeFile",
+                                                    "Die Datei \"%1\" ist zu groß: %2 Bytes, höchstens %3 "
+                                                    "Bytes werden gelesen. Sie bleibt unverändert.")
+                            .arg(path)
+                            .arg(static_cast<qint64>(st.st_size))
+                            .arg(maxBytes));
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            if (errno == EAGAIN) throw readError(path, EIO); // a pipe or device, not a file
+            throw readError(path, errno);
+        }
+        if (got == 0) break;
+        if (bytes.size() + got > maxBytes)
+            throw FileError(QCoreApplication::translate(
+                                "SafeFile", "Die Datei \"%1\" ist zu groß: höchstens %2 Bytes werden gelesen. "
+                                            "Sie bleibt unverändert.")
+                                .arg(path)
+                                .arg(maxBytes));
+        bytes.append(buffer, got);
+    }
+    return bytes;
+}
+
+bool isOwnTemporaryName(const QString& fileName) {
+    static const QRegularExpression own(QStringLiteral("^(ZahlenGR\\.dat~|Zahlen\\.da~|.+\\.qgr-[A-Za-z0-9]{6})$"));
+    return own.match(fileName).hasMatch();
+}
+
+QStringList removeStaleTemporaries(const QString& directory) {
+    QStringList removed;
+    const QDir dir(directory);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!isOwnTemporaryName(name)) continue;
+        const QByteArray path = native(dir.filePath(name));
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        if (::unlink(path.constData()) == 0) removed << name;
+    }
+    if (!removed.isEmpty()) {
+        try {
+            syncDirectoryOf(dir.filePath(removed.first()));
+        } catch (const FileError&) {
+            // The removal is tidying only; nothing is lost if it does not reach the disk.
+        }
+    }
+    return removed;
+}
+
+} // namespace SafeFile

@@ -1,0 +1,46 @@
+#pragma once
+// Every file the program writes is replaced through replace(): the new content goes to a
+// temporary file beside the target, is synced, renamed over the target, and the directory is
+// synced so that the rename (or the creation) itself survives a power cut. Every file the
+// program reads goes through readAll(), which reports what really went wrong (no permission,
+// not found, input/output error) and refuses files beyond a size limit.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <sys/types.h>
+
+namespace SafeFile {
+
+struct ReplaceOptions {
+    // The temporary file; empty gives "<target>.qgr-XXXXXX" with six random letters or digits.
+    QString tempPath;
+    // Mode of a file that did not exist before (the process umask still applies).
+    mode_t newFileMode = 0644;
+    // When not 0: the mode of the new file whatever the old one had (e.g. owner-only).
+    mode_t fixedMode = 0;
+    // Text added to a failure message, e.g. that the previous content stays unchanged.
+    QString failureNote;
+};
+
+// Replaces (or creates) the file at path with bytes. An existing file that this process may not
+// write is refused with the same error an in-place write would get; its mode, group and (where
+// allowed) owner carry over to the new file. Throws FileError; on failure the old file is whole
+// and the temporary file is gone.
+void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options = {});
+
+// Syncs the directory holding path, so that a rename or a creation in it is on disk. Throws
+// FileError when the directory cannot be synced (a file system without directory sync is fine).
+void syncDirectoryOf(const QString& path);
+
+// The whole content of a file, at most maxBytes. Throws FileError: openError with the real
+// reason, readError on an input/output error, and a "too large" error beyond maxBytes.
+QByteArray readAll(const QString& path, qint64 maxBytes);
+
+// Temporary files this program leaves only when it is killed mid-write: the fixed history
+// temporaries and "<name>.qgr-XXXXXX". Removes those found directly in directory (regular files
+// owned by this user only) and returns their names.
+QStringList removeStaleTemporaries(const QString& directory);
+// True for a file name removeStaleTemporaries() treats as the program's own.
+bool isOwnTemporaryName(const QString& fileName);
+
+} // namespace SafeFile
