@@ -235,6 +235,10 @@ void DrawHistory::removeDate(double date) {
     rewrite(removeTempPath(), result);
 }
 
+void DrawHistory::replaceAll(const std::vector<DrawRecord>& records) {
+    rewrite(insertTempPath(), records);
+}
+
 HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     m_fd = openOrThrow(m_path, O_RDWR | O_CREAT, 0644);
     try {

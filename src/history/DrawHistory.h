@@ -50,6 +50,8 @@ public:
     std::optional<DrawRecord> insertOrReplace(const DrawRecord& record);
     // Drops every record of exactly this date.
     void removeDate(double date);
+    // Replaces the whole history with these records (dates ascending), in one step.
+    void replaceAll(const std::vector<DrawRecord>& records);
 
 private:
     void rewrite(const QString& tempPath, const std::vector<DrawRecord>& records) const;
