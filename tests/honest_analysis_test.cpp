@@ -11,16 +11,19 @@
 #include "tips/WheelReport.h"
 
 #include <QFile>
-#include <cmath>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
 DrawRecord draw(const QDate& date, std::array<int, 6> numbers, int additional = 0) {
     DrawRecord r;
     r.date = DayCount::fromDate(date);
-    for (int i = 0; i < 6; ++i) r.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(numbers[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 6; ++i)
+        r.numbers[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(numbers[static_cast<std::size_t>(i)]);
     r.additional = static_cast<std::uint8_t>(additional);
     return r;
 }
@@ -98,7 +101,8 @@ TEST(Chance, SimulationIsReproducibleAndIndependentOfThreads) {
     settings.seed = 4712;
     const Chance::SimulationResult other = Chance::simulate(rounds, {6, {}}, settings);
     int differing = 0;
-    for (std::size_t p = 0; p < one.players.size(); ++p) differing += other.players[p].levels != one.players[p].levels;
+    for (std::size_t p = 0; p < one.players.size(); ++p)
+        differing += other.players[p].levels != one.players[p].levels;
     EXPECT_GT(differing, 150);
 
     // The simulated players agree with the exact expectation: the mean number of threes lies
@@ -119,11 +123,14 @@ TEST(Chance, StopEndsTheRunWithoutAResult) {
     int calls = 0;
     Chance::SimulationSettings settings;
     settings.players = 100000;
-    const auto result = Chance::simulate(rounds, {6, {}}, settings, [&](int done, int total) {
-        ++calls;
-        EXPECT_LE(done, total);
-        stop = true;
-    }, &stop);
+    const auto result = Chance::simulate(
+        rounds, {6, {}}, settings,
+        [&](int done, int total) {
+            ++calls;
+            EXPECT_LE(done, total);
+            stop = true;
+        },
+        &stop);
     EXPECT_TRUE(result.stopped);
     EXPECT_TRUE(result.players.empty());
     EXPECT_GE(calls, 1);
@@ -136,8 +143,8 @@ TEST(Chance, ReducedSystemScoresItsBestRow) {
     // Winning: 15, 19, 23, 27 (positions 4..7) and two others; additional 3 (position 1).
     const Chance::Round round = Chance::roundOf(draw({2020, 1, 4}, {15, 19, 23, 27, 40, 41}, 3), 1);
     const Chance::Score s = Chance::score(tip, shape, round);
-    EXPECT_EQ(s.hits, 4);        // row 2 holds 15, 19, 23, 27
-    EXPECT_FALSE(s.additional);  // row 2 lacks position 1
+    EXPECT_EQ(s.hits, 4);       // row 2 holds 15, 19, 23, 27
+    EXPECT_FALSE(s.additional); // row 2 lacks position 1
     // Both rows pay: row 1 has 3 hits (15, 19, 23) and the additional 3, row 2 has 4.
     MemoryDividends d;
     d.set({2020, 1, 4}, {{3, false, 2.0}, {4, false, 30.0}});
@@ -151,7 +158,8 @@ TEST(Chance, ReducedSystemScoresItsBestRow) {
 TEST(Money, KnownDividendsOnAHandCheckedTicket) {
     MemoryDividends d;
     const QDate day(2021, 3, 6);
-    d.set(day, {{6, false, 1000000.0}, {5, true, 50000.0}, {5, false, 1500.0}, {4, false, 35.0}, {3, false, 1.5}});
+    d.set(day,
+          {{6, false, 1000000.0}, {5, true, 50000.0}, {5, false, 1500.0}, {4, false, 35.0}, {3, false, 1.5}});
     const Chance::Round round = Chance::roundOf(draw(day, {5, 12, 19, 26, 33, 40}, 44), 1);
 
     // Single tip with 4 hits: 35 euros.
@@ -179,6 +187,38 @@ TEST(Money, KnownDividendsOnAHandCheckedTicket) {
     m = Chance::ticketMoney(tipOf({1, 2, 3, 4, 6, 7}), {6, {}}, unknown, 0.5, &d);
     EXPECT_TRUE(m.complete());
     EXPECT_DOUBLE_EQ(m.balance(), -0.5);
+}
+
+TEST(Money, PrizeTablesAnswerThroughTheTierAdapter) {
+    // The shape of the update's prize tables: draws found by date, tiers with more fields.
+    struct Tier {
+        int category = 0;
+        int hits = 0;
+        bool additional = false;
+        double dividend = 0;
+        bool fixed = false;
+    };
+    struct Draw {
+        std::vector<Tier> tiers;
+    };
+    struct Table {
+        std::map<QDate, Draw> draws;
+        const Draw* find(const QDate& d) const {
+            const auto it = draws.find(d);
+            return it == draws.end() ? nullptr : &it->second;
+        }
+    } table;
+    table.draws[{2022, 5, 7}] = Draw{{{1, 6, false, 2e6, false},
+                                      {2, 5, true, 40000, false},
+                                      {3, 5, false, 1200, false},
+                                      {4, 4, false, 40, false},
+                                      {5, 3, false, 1.5, true}}};
+    const TierTableDividends<Table> source(table);
+    EXPECT_EQ(source.dividend({2022, 5, 7}, 5, true), 40000.0);
+    EXPECT_EQ(source.dividend({2022, 5, 7}, 5, false), 1200.0);
+    EXPECT_EQ(source.dividend({2022, 5, 7}, 3, true), 1.5); // a three with the additional number
+    EXPECT_FALSE(source.dividend({2022, 5, 7}, 2, false));
+    EXPECT_FALSE(source.dividend({2022, 5, 11}, 4, false));
 }
 
 // ---- Rules ----
@@ -277,7 +317,8 @@ TEST(WheelReport, ShippedTablesShowTheirDocumentedGuarantee) {
     };
     for (const Shipped s : {Shipped{"609", 9, 7, 3}, Shipped{"612", 12, 15, 3}, Shipped{"626", 26, 162, 3},
                             Shipped{"710", 10, 21, 4}, Shipped{"712", 12, 45, 4}}) {
-        const WheelReport::Report r = WheelReport::analyseFile(Vew + QLatin1String(s.code) + QStringLiteral(".txt"));
+        const WheelReport::Report r =
+            WheelReport::analyseFile(Vew + QLatin1String(s.code) + QStringLiteral(".txt"));
         EXPECT_EQ(r.base, s.base) << s.code;
         EXPECT_EQ(static_cast<int>(r.rows.size()), s.rows) << s.code;
         EXPECT_EQ(r.fullGuarantee(), s.guarantee) << s.code;
@@ -334,7 +375,8 @@ TEST(HistoryCsv, RealHistoryRoundTripsByteForByte) {
 
     // Import into an empty ZahlenGR.dat: the same bytes.
     DrawHistory fresh(dir.filePath(QStringLiteral("ZahlenGR.dat")));
-    const DrawCsv::ImportPlan plan = DrawCsv::planImport(fresh.exists() ? fresh.readAll() : std::vector<DrawRecord>{}, exported);
+    const DrawCsv::ImportPlan plan =
+        DrawCsv::planImport(fresh.exists() ? fresh.readAll() : std::vector<DrawRecord>{}, exported);
     EXPECT_EQ(plan.added, static_cast<int>(records.size()));
     EXPECT_TRUE(plan.refused.isEmpty());
     fresh.replaceAll(plan.merged);
@@ -352,15 +394,15 @@ TEST(HistoryCsv, BadLinesAreRefusedAndCountedGoodOnesMerged) {
     const std::vector<DrawRecord> stored{draw({2025, 8, 27}, {1, 2, 3, 4, 5, 6}, 7),
                                          draw({2025, 8, 30}, {7, 8, 9, 10, 11, 12}, 0)};
     const QByteArray text = "date,n1,n2,n3,n4,n5,n6,additional\n"
-                            "2025-08-23,3,13,23,33,43,49,\n"   // added, before the stored ones
-                            "2025-08-27,1,2,3,4,5,6,7\n"       // unchanged
-                            "2025-08-30,7,8,9,10,11,13,\n"     // replaced
-                            "2025-09-03,5,5,6,7,8,9,\n"        // repeated number
-                            "2025-09-06,1,2,3,4,5,50,\n"       // out of range
-                            "2025-09-10,1,2,3,4,5,6,6\n"       // additional among the six
-                            "2025-13-01,1,2,3,4,5,6,\n"        // no date
-                            "2025-09-13,1,2,3,4,5\n"           // seven fields
-                            "2025-08-23,4,14,24,34,44,48,\n";  // date twice in the file
+                            "2025-08-23,3,13,23,33,43,49,\n"  // added, before the stored ones
+                            "2025-08-27,1,2,3,4,5,6,7\n"      // unchanged
+                            "2025-08-30,7,8,9,10,11,13,\n"    // replaced
+                            "2025-09-03,5,5,6,7,8,9,\n"       // repeated number
+                            "2025-09-06,1,2,3,4,5,50,\n"      // out of range
+                            "2025-09-10,1,2,3,4,5,6,6\n"      // additional among the six
+                            "2025-13-01,1,2,3,4,5,6,\n"       // no date
+                            "2025-09-13,1,2,3,4,5\n"          // seven fields
+                            "2025-08-23,4,14,24,34,44,48,\n"; // date twice in the file
     const DrawCsv::ImportPlan plan = DrawCsv::planImport(stored, text);
     EXPECT_EQ(plan.added, 1);
     EXPECT_EQ(plan.replaced, 1);
@@ -372,12 +414,14 @@ TEST(HistoryCsv, BadLinesAreRefusedAndCountedGoodOnesMerged) {
     EXPECT_EQ(DayCount::toDate(plan.merged[0].date), QDate(2025, 8, 23));
     EXPECT_EQ(plan.merged[0].numbers[0], 3);
     EXPECT_EQ(plan.merged[2].numbers[5], 13);
-    EXPECT_TRUE(DrawCsv::importSummary(plan).startsWith(QStringLiteral("1 Ziehungen hinzugefügt, 1 ersetzt, 1 unverändert, 6 Zeilen abgelehnt.")));
+    EXPECT_TRUE(DrawCsv::importSummary(plan).startsWith(
+        QStringLiteral("1 Ziehungen hinzugefügt, 1 ersetzt, 1 unverändert, 6 Zeilen abgelehnt.")));
 }
 
 TEST(TipListCsv, OneRowPerLineWithItsSystem) {
-    const QByteArray csv = TipCsv::format({QStringLiteral("01,08,15,22,29,36:Normal"), QStringLiteral("  "),
-                                           QStringLiteral("02,09,16,23,30,37,44:007"), QStringLiteral("3,x,5")});
+    const QByteArray csv =
+        TipCsv::format({QStringLiteral("01,08,15,22,29,36:Normal"), QStringLiteral("  "),
+                        QStringLiteral("02,09,16,23,30,37,44:007"), QStringLiteral("3,x,5")});
     EXPECT_EQ(csv, QByteArray("tipp,system,zahlen\r\n1,Normal,1,8,15,22,29,36\r\n2,007,2,9,16,23,30,37,44\r\n"
                               "3,,3,x,5\r\n"));
 }

@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "gui/AnalysisReport.h"
 
 #include "base/Errors.h"
 #include "base/Random.h"
@@ -109,6 +110,7 @@ void TForm1::connectControls() {
     connectLanguage();
 
     connectGenerator();
+    connectReport();
 }
 
 void TForm1::FormCreate() {
@@ -161,6 +163,9 @@ void TForm1::FormClose() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     m_analysisStop = true;
+    m_chanceStop = true;
+    // The report window goes with the main window, so the program ends.
+    if (m_report) m_report->close();
     if (downloadRunning()) {
         ui.SpeedButton8->hide();
         m_download->abort();

@@ -54,8 +54,8 @@ QByteArray BackTest::toCsv() const {
     for (int r = 1; r <= 13; ++r) {
         if (!enabled[static_cast<std::size_t>(r)]) continue;
         out += QByteArray::number(r) + ',' + csvText(ruleName(r)) + ',' +
-               QByteArray::number(rejected[static_cast<std::size_t>(r)]) + ',' + QByteArray::number(draws) + ',' +
-               QByteArray::number(share(r), 'f', 4) + "\r\n";
+               QByteArray::number(rejected[static_cast<std::size_t>(r)]) + ',' + QByteArray::number(draws) +
+               ',' + QByteArray::number(share(r), 'f', 4) + "\r\n";
     }
     return out;
 }
@@ -65,7 +65,8 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
     result.enabled[2] = o.forcePair;
     result.enabled[3] = o.noRunsOfThree;
     result.enabled[4] = true;
-    for (int g = 0; g < 3; ++g) result.enabled[static_cast<std::size_t>(5 + g)] = o.recentOn[static_cast<std::size_t>(g)];
+    for (int g = 0; g < 3; ++g)
+        result.enabled[static_cast<std::size_t>(5 + g)] = o.recentOn[static_cast<std::size_t>(g)];
     result.enabled[8] = o.evenOn;
     result.enabled[9] = o.oddOn;
     result.enabled[10] = o.primesOn;
@@ -80,7 +81,8 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
         CandidateTip tip;
         std::array<std::uint8_t, 6> sorted = d.numbers;
         std::sort(sorted.begin(), sorted.end());
-        for (int k = 0; k < 6; ++k) tip.pos[static_cast<std::size_t>(k + 1)] = sorted[static_cast<std::size_t>(k)];
+        for (int k = 0; k < 6; ++k)
+            tip.pos[static_cast<std::size_t>(k + 1)] = sorted[static_cast<std::size_t>(k)];
         const std::uint64_t mask = maskOf(d, false);
         const auto reject = [&](int rule) { ++result.rejected[static_cast<std::size_t>(rule)]; };
 
@@ -91,7 +93,8 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
         for (int g = 0; g < 3; ++g) {
             const auto gi = static_cast<std::size_t>(g);
             if (!o.recentOn[gi] || i < gi + 1) continue;
-            if (std::popcount(mask & maskOf(records[i - gi - 1], true)) > o.recentAllowance[gi]) reject(5 + g);
+            if (std::popcount(mask & maskOf(records[i - gi - 1], true)) > o.recentAllowance[gi])
+                reject(5 + g);
         }
         if (o.evenOn && Rules::evenCount(tip, 6) < o.evenMin) reject(8);
         if (o.oddOn && Rules::oddCount(tip, 6) < o.oddMin) reject(9);
@@ -151,7 +154,8 @@ QString RuleCounts::failureText() const {
                      .arg(locale.toString(static_cast<qlonglong>(rejectedBy[static_cast<std::size_t>(r)])),
                           locale.toString(static_cast<qlonglong>(candidates)));
     if (top.size() == 1)
-        return QCoreApplication::translate("RuleReport", "Die meisten Kandidaten verwarf die Regel %1.").arg(parts.front());
+        return QCoreApplication::translate("RuleReport", "Die meisten Kandidaten verwarf die Regel %1.")
+            .arg(parts.front());
     return QCoreApplication::translate("RuleReport", "Die meisten Kandidaten verwarfen die Regeln %1.")
         .arg(parts.join(QStringLiteral(", ")));
 }

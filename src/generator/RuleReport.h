@@ -22,7 +22,9 @@ struct BackTest {
     // tested against draws.
     std::array<bool, 14> enabled{};
     std::array<int, 14> rejected{};
-    double share(int rule) const { return draws > 0 ? double(rejected[static_cast<std::size_t>(rule)]) / draws : 0; }
+    double share(int rule) const {
+        return draws > 0 ? double(rejected[static_cast<std::size_t>(rule)]) / draws : 0;
+    }
     // "regel,name,verworfen,ziehungen,anteil" for each enabled rule.
     QByteArray toCsv() const;
 };
@@ -31,6 +33,7 @@ struct BackTest {
 // tip and tested against every enabled rule on its own, as the generator would have tested it
 // when the draw before it was the newest: the three draws before it are the recent draws, the
 // all-time check covers the window's draws before it, the recent checks the span before it.
-BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filter, const RuleOptions& options);
+BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filter,
+                  const RuleOptions& options);
 
 } // namespace RuleReport

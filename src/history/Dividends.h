@@ -47,3 +47,22 @@ public:
 private:
     std::map<QDate, std::vector<DividendTier>> m_draws;
 };
+
+// Any table of prize tiers per draw answers through this adapter: Table::find(date) returns a
+// pointer to the draw's prizes (or null), whose `tiers` each have hits, additional and
+// dividend. The tier rule is the one of MemoryDividends.
+template <class Table> class TierTableDividends : public DividendSource {
+public:
+    explicit TierTableDividends(const Table& table) : m_table(table) {}
+    std::optional<double> dividend(const QDate& date, int hits, bool additional) const override {
+        const auto* draw = m_table.find(date);
+        if (!draw) return std::nullopt;
+        std::vector<DividendTier> tiers;
+        tiers.reserve(draw->tiers.size());
+        for (const auto& t : draw->tiers) tiers.push_back({t.hits, t.additional, t.dividend});
+        return MemoryDividends::pick(tiers, hits, additional);
+    }
+
+private:
+    const Table& m_table;
+};

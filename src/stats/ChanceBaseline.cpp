@@ -57,12 +57,14 @@ std::vector<RoundPrizes> prizesOf(const std::vector<Round>& rounds, const Divide
     if (!source) return prizes;
     for (std::size_t i = 0; i < rounds.size(); ++i)
         for (int h = 3; h <= 6; ++h)
-            for (int a = 0; a < 2; ++a) prizes[i].dividend[h][a] = source->dividend(rounds[i].date, h, a == 1);
+            for (int a = 0; a < 2; ++a)
+                prizes[i].dividend[h][a] = source->dividend(rounds[i].date, h, a == 1);
     return prizes;
 }
 
 // Rows won by one tip: calls f(hits, additional, rows) for every outcome of three or more hits.
-template <typename F> void forEachWinningRow(std::uint64_t tip, const TipShape& shape, const Round& round, F&& f) {
+template <typename F>
+void forEachWinningRow(std::uint64_t tip, const TipShape& shape, const Round& round, F&& f) {
     const bool addIn = round.additional > 0 && (tip >> round.additional & 1);
     if (!shape.rows.empty()) {
         // Positions of the tip's numbers in ascending order.
@@ -102,8 +104,10 @@ void addMoney(Money& money, std::uint64_t tip, const TipShape& shape, const Roun
     money.stake += stakePerRow * rows;
     forEachWinningRow(tip, shape, round, [&](int h, bool a, double count) {
         const std::optional<double>& d = prizes.dividend[h][a ? 1 : 0];
-        if (d) money.knownReturn += *d * count;
-        else money.unknownWins += static_cast<std::int64_t>(count);
+        if (d)
+            money.knownReturn += *d * count;
+        else
+            money.unknownWins += static_cast<std::int64_t>(count);
     });
 }
 
@@ -171,13 +175,13 @@ Round roundOf(const DrawRecord& record, int tips) {
 
 double probability(int n, int hits, bool additional, bool drawHasAdditional) {
     const double all = choose(49, n);
-    if (!drawHasAdditional)
-        return additional ? 0.0 : choose(6, hits) * choose(43, n - hits) / all;
+    if (!drawHasAdditional) return additional ? 0.0 : choose(6, hits) * choose(43, n - hits) / all;
     if (additional) return choose(6, hits) * choose(42, n - hits - 1) / all;
     return choose(6, hits) * choose(42, n - hits) / all;
 }
 
-std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds, const TipShape& shape) {
+std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds,
+                                                          const TipShape& shape) {
     if (!shape.rows.empty()) return std::nullopt;
     const int n = shape.numbers;
     std::array<double, LevelCount> e{};
@@ -185,8 +189,7 @@ std::optional<std::array<double, LevelCount>> expectation(const std::vector<Roun
     std::array<std::array<double, LevelCount>, 2> per{};
     for (int kind = 0; kind < 2; ++kind)
         for (int h = 3; h <= 6; ++h)
-            for (int a = 0; a < 2; ++a)
-                per[kind][levelOf(h, a == 1)] += probability(n, h, a == 1, kind == 1);
+            for (int a = 0; a < 2; ++a) per[kind][levelOf(h, a == 1)] += probability(n, h, a == 1, kind == 1);
     for (const Round& r : rounds)
         for (int l = 0; l < LevelCount; ++l) e[l] += r.tips * per[r.additional > 0 ? 1 : 0][l];
     return e;
@@ -224,8 +227,9 @@ Score score(std::uint64_t tip, const TipShape& shape, const Round& round) {
     return s;
 }
 
-SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape, const SimulationSettings& settings,
-                          const std::function<void(int, int)>& progress, const std::atomic<bool>* stop) {
+SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
+                          const SimulationSettings& settings, const std::function<void(int, int)>& progress,
+                          const std::atomic<bool>* stop) {
     SimulationResult result;
     result.seed = settings.seed;
     const int total = std::max(0, settings.players);
@@ -245,7 +249,8 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
             const int p = nextPlayer.fetch_add(1);
             if (p >= total || stopped()) break;
             // Player p's sequence depends on the seed and p alone.
-            Sequence seq{settings.seed * 0x100000001B3ull ^ (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull};
+            Sequence seq{settings.seed * 0x100000001B3ull ^
+                         (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull};
             PlayerResult& out = players[static_cast<std::size_t>(p)];
             for (std::size_t i = 0; i < rounds.size(); ++i) {
                 const Round& round = rounds[i];
@@ -254,7 +259,8 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
                     const Score s = score(tip, shape, round);
                     const int level = levelOf(s.hits, s.additional);
                     if (level >= 0) ++out.levels[static_cast<std::size_t>(level)];
-                    if (withMoney) addMoney(out.money, tip, shape, round, settings.stakePerRow, rows, prizes[i]);
+                    if (withMoney)
+                        addMoney(out.money, tip, shape, round, settings.stakePerRow, rows, prizes[i]);
                 }
             }
             done.fetch_add(1);
@@ -263,7 +269,8 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
         finished.notify_all();
     };
 
-    int threads = settings.threads > 0 ? settings.threads : static_cast<int>(std::thread::hardware_concurrency());
+    int threads =
+        settings.threads > 0 ? settings.threads : static_cast<int>(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, std::max(1, total));
     std::vector<std::thread> workers;
     workers.reserve(static_cast<std::size_t>(threads));
@@ -289,7 +296,8 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
     for (int l = 0; l < LevelCount; ++l) {
         std::vector<double> values;
         values.reserve(players.size());
-        for (const PlayerResult& p : players) values.push_back(static_cast<double>(p.levels[static_cast<std::size_t>(l)]));
+        for (const PlayerResult& p : players)
+            values.push_back(static_cast<double>(p.levels[static_cast<std::size_t>(l)]));
         result.bands[static_cast<std::size_t>(l)] = bandOf(std::move(values));
     }
     std::vector<double> balances;
@@ -326,7 +334,8 @@ QString sentence(int level, std::int64_t actual, std::optional<double> expected,
         verdict = QCoreApplication::translate("Chance", "im Bereich des Zufalls.");
         break;
     }
-    const QString exp = expected ? number(*expected, 1) : QCoreApplication::translate("Chance", "nur simuliert");
+    const QString exp =
+        expected ? number(*expected, 1) : QCoreApplication::translate("Chance", "nur simuliert");
     return QCoreApplication::translate("Chance", "%1: %2 Treffer, Zufall erwartet %3 (Median %4, 90 % der "
                                                  "Zufallsspieler %5 bis %6): %7")
         .arg(levelName(level), QString::number(actual), exp, number(band.median, 0), number(band.low, 0),
@@ -340,11 +349,13 @@ QByteArray toCsv(const std::array<std::int64_t, LevelCount>& actual,
     static const char* const Verdicts[3] = {"unter", "im Bereich", "ueber"};
     for (int l = 0; l < LevelCount; ++l) {
         const Band& b = sim.bands[static_cast<std::size_t>(l)];
-        out += QByteArray(Names[l]) + ',' + QByteArray::number(static_cast<qlonglong>(actual[static_cast<std::size_t>(l)])) +
-               ',' + (expected ? QByteArray::number((*expected)[static_cast<std::size_t>(l)], 'f', 4) : QByteArray()) +
-               ',' + QByteArray::number(b.median, 'f', 1) + ',' + QByteArray::number(b.low, 'f', 1) + ',' +
-               QByteArray::number(b.high, 'f', 1) + ',' +
-               Verdicts[compare(b, static_cast<double>(actual[static_cast<std::size_t>(l)])) + 1] + "\r\n";
+        out +=
+            QByteArray(Names[l]) + ',' +
+            QByteArray::number(static_cast<qlonglong>(actual[static_cast<std::size_t>(l)])) + ',' +
+            (expected ? QByteArray::number((*expected)[static_cast<std::size_t>(l)], 'f', 4) : QByteArray()) +
+            ',' + QByteArray::number(b.median, 'f', 1) + ',' + QByteArray::number(b.low, 'f', 1) + ',' +
+            QByteArray::number(b.high, 'f', 1) + ',' +
+            Verdicts[compare(b, static_cast<double>(actual[static_cast<std::size_t>(l)])) + 1] + "\r\n";
     }
     out += "seed," + QByteArray::number(static_cast<qulonglong>(sim.seed)) + ",,,,,\r\n";
     return out;

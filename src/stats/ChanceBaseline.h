@@ -48,7 +48,8 @@ struct TipShape {
 // be false).
 double probability(int n, int hits, bool additional, bool drawHasAdditional);
 // Expected count of each level over the rounds; none for reduced systems (only simulated).
-std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds, const TipShape& shape);
+std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds,
+                                                          const TipShape& shape);
 
 // Money of the rounds played: what the rows cost and what they won. Wins whose dividend the
 // source does not know are counted apart and never valued.
@@ -66,9 +67,9 @@ struct PlayerResult {
 };
 
 struct Band {
-    double low = 0;    // 5th percentile
+    double low = 0; // 5th percentile
     double median = 0;
-    double high = 0;   // 95th percentile
+    double high = 0; // 95th percentile
     bool contains(double v) const { return low <= v && v <= high; }
 };
 
@@ -84,7 +85,7 @@ struct SimulationSettings {
 struct SimulationResult {
     std::vector<PlayerResult> players; // in player order; empty when stopped
     std::array<Band, LevelCount> bands{};
-    Band balance;                      // of the players' known balance
+    Band balance; // of the players' known balance
     bool stopped = false;
     std::uint64_t seed = 0;
 };
@@ -95,7 +96,8 @@ int rowsPlayed(const TipShape& shape);
 // Runs the players on worker threads. Each player draws from its own sequence derived from
 // (seed, player), so the result is the same whatever the thread count. progress(done, total)
 // is called on the calling thread now and then, and at the end; stop ends the run early.
-SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape, const SimulationSettings& settings,
+SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
+                          const SimulationSettings& settings,
                           const std::function<void(int done, int total)>& progress = {},
                           const std::atomic<bool>* stop = nullptr);
 

@@ -28,7 +28,8 @@ template <typename F> void forEachSubset(int n, int size, F&& f) {
         while (i >= 0 && pick[static_cast<std::size_t>(i)] == n - size + i) --i;
         if (i < 0) return;
         ++pick[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < size; ++j) pick[static_cast<std::size_t>(j)] = pick[static_cast<std::size_t>(j - 1)] + 1;
+        for (int j = i + 1; j < size; ++j)
+            pick[static_cast<std::size_t>(j)] = pick[static_cast<std::size_t>(j - 1)] + 1;
     }
 }
 
@@ -48,7 +49,8 @@ int Report::fullGuarantee() const {
 Report analyse(const QStringList& lines) {
     if (lines.isEmpty()) throw AppError(tr("Die Tabelle enthält keine Zeile."));
     if (lines.size() > SystemTable::Capacity)
-        throw AppError(tr("Zeile %1: mehr als %2 Zeilen.").arg(SystemTable::Capacity + 1).arg(SystemTable::Capacity));
+        throw AppError(
+            tr("Zeile %1: mehr als %2 Zeilen.").arg(SystemTable::Capacity + 1).arg(SystemTable::Capacity));
     Report report;
     std::vector<std::uint32_t> rows;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -67,7 +69,8 @@ Report analyse(const QStringList& lines) {
         }
         if (marks != 6) throw AppError(tr("Zeile %1: %2 Zahlen markiert statt 6.").arg(i + 1).arg(marks));
         report.base = std::max(report.base, static_cast<int>(std::bit_width(mask)));
-        report.base = std::max<int>(report.base, static_cast<int>(std::min<qsizetype>(line.size(), SystemTable::MaxPositions)));
+        report.base = std::max<int>(
+            report.base, static_cast<int>(std::min<qsizetype>(line.size(), SystemTable::MaxPositions)));
         rows.push_back(mask);
         report.rows.push_back(line);
     }
@@ -107,15 +110,19 @@ QStringList describe(const Report& report) {
         QStringList shares;
         for (int h = 3; h <= p.k; ++h)
             shares << tr("%1er in %2 %").arg(h).arg(locale.toString(100.0 * p.share(h), 'f', 1));
-        QString line = tr("%1 richtige unter den Basiszahlen: mindestens %2 Treffer in einer Reihe (%3 von %4 Fällen: %5)")
-                           .arg(p.k)
-                           .arg(p.guarantee)
-                           .arg(locale.toString(static_cast<qlonglong>(p.reaching[static_cast<std::size_t>(p.guarantee)])),
-                                locale.toString(static_cast<qlonglong>(p.cases)), shares.join(QStringLiteral(", ")));
+        QString line =
+            tr("%1 richtige unter den Basiszahlen: mindestens %2 Treffer in einer Reihe (%3 von %4 Fällen: "
+               "%5)")
+                .arg(p.k)
+                .arg(p.guarantee)
+                .arg(locale.toString(
+                         static_cast<qlonglong>(p.reaching[static_cast<std::size_t>(p.guarantee)])),
+                     locale.toString(static_cast<qlonglong>(p.cases)), shares.join(QStringLiteral(", ")));
         if (p.guarantee < p.k && p.guarantee < 3) {
             QStringList positions;
             for (const int v : p.weakest) positions << QString::number(v);
-            line += tr(" – Lücke: die Basiszahlen %1 treffen in keiner Reihe zu dritt.").arg(positions.join(QStringLiteral(", ")));
+            line += tr(" – Lücke: die Basiszahlen %1 treffen in keiner Reihe zu dritt.")
+                        .arg(positions.join(QStringLiteral(", ")));
         }
         out << line;
     }

@@ -20,12 +20,14 @@ struct Profile {
     // A choice of winning base positions (1-based) that gets only the guarantee: where a
     // table has a hole, this is one.
     std::vector<int> weakest;
-    double share(int h) const { return cases > 0 ? double(reaching[static_cast<std::size_t>(h)]) / double(cases) : 0; }
+    double share(int h) const {
+        return cases > 0 ? double(reaching[static_cast<std::size_t>(h)]) / double(cases) : 0;
+    }
 };
 
 struct Report {
-    int base = 0;               // base numbers: the length of the longest row
-    std::vector<QString> rows;  // the table's rows
+    int base = 0;                 // base numbers: the length of the longest row
+    std::vector<QString> rows;    // the table's rows
     std::vector<Profile> profile; // k = 0 .. min(6, base)
     // The largest k for which the guarantee is k itself (every such choice lies in one row),
     // and the one for k = 3.. as a summary.
