@@ -132,6 +132,9 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     if (m_chanceRunning || m_closed) return;
     m_chanceRunning = true;
     m_chanceStop = false;
+    // Every other action waits while the players run; the stop button answers.
+    const bool wasBusy = m_busy;
+    m_busy = true;
     AnalysisReport* r = report();
     r->show();
 
@@ -160,6 +163,7 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
         },
         &m_chanceStop);
     m_chanceRunning = false;
+    m_busy = wasBusy;
     if (m_report) m_report->showChance(view);
 }
 

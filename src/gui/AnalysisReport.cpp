@@ -96,6 +96,9 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         ruleTable->setHorizontalHeaderLabels({tr("Regel"), tr("verwarf Kandidaten"),
                                               tr("verwarf echte Ziehungen"), tr("Anteil der Ziehungen")});
         ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < 4; ++c)
+            ruleTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        ruleTable->verticalHeader()->hide();
         ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (int r = 1; r <= RuleCounts::Rules; ++r) {
             ruleTable->setItem(r - 1, 0,
@@ -285,7 +288,9 @@ void AnalysisReport::showBackTest(const RuleReport::BackTest& test) {
     const QLocale locale;
     for (int r = 1; r <= RuleCounts::Rules; ++r) {
         if (!test.enabled[static_cast<std::size_t>(r)]) {
-            ruleTable->setItem(r - 1, 2, cell(r == 1 ? tr("– (vergleicht Tipps untereinander)") : tr("aus")));
+            QTableWidgetItem* item = cell(r == 1 ? QStringLiteral("–") : tr("aus"));
+            if (r == 1) item->setToolTip(tr("Die Regel vergleicht die Tipps eines Laufs untereinander."));
+            ruleTable->setItem(r - 1, 2, item);
             ruleTable->setItem(r - 1, 3, cell(QString()));
             continue;
         }

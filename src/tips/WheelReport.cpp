@@ -107,24 +107,21 @@ QStringList describe(const Report& report) {
     out << tr("%1 Reihen aus %2 Basiszahlen.").arg(report.rows.size()).arg(report.base);
     for (const Profile& p : report.profile) {
         if (p.k < 3) continue;
+        out << tr("%1 richtige unter den Basiszahlen: mindestens %2 Treffer in einer Reihe")
+                   .arg(p.k)
+                   .arg(p.guarantee);
         QStringList shares;
         for (int h = 3; h <= p.k; ++h)
             shares << tr("%1er in %2 %").arg(h).arg(locale.toString(100.0 * p.share(h), 'f', 1));
-        QString line =
-            tr("%1 richtige unter den Basiszahlen: mindestens %2 Treffer in einer Reihe (%3 von %4 Fällen: "
-               "%5)")
-                .arg(p.k)
-                .arg(p.guarantee)
-                .arg(locale.toString(
-                         static_cast<qlonglong>(p.reaching[static_cast<std::size_t>(p.guarantee)])),
-                     locale.toString(static_cast<qlonglong>(p.cases)), shares.join(QStringLiteral(", ")));
-        if (p.guarantee < p.k && p.guarantee < 3) {
+        out << tr("    von %1 Fällen: %2")
+                   .arg(locale.toString(static_cast<qlonglong>(p.cases)), shares.join(QStringLiteral(", ")));
+        if (p.guarantee < 3) {
             QStringList positions;
             for (const int v : p.weakest) positions << QString::number(v);
-            line += tr(" – Lücke: die Basiszahlen %1 treffen in keiner Reihe zu dritt.")
-                        .arg(positions.join(QStringLiteral(", ")));
+            out << tr("    Lücke: mit den Basiszahlen %1 hat keine Reihe mehr als %2 Treffer.")
+                       .arg(positions.join(QStringLiteral(", ")))
+                       .arg(p.guarantee);
         }
-        out << line;
     }
     return out;
 }
