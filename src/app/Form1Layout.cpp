@@ -5,6 +5,7 @@
 #include "history/DrawDownload.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -770,6 +771,12 @@ void Form1Ui::buildDatenbank() {
     QHBoxLayout* history = row(box);
     history->addWidget(BitBtn9);
     history->addStretch();
+    AnalysisReportButton = button("AnalysisReportButton",
+                                  QCoreApplication::translate("Form1", "Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …"),
+                                  {}, p);
+    QHBoxLayout* reportRow = row(box);
+    reportRow->addWidget(AnalysisReportButton);
+    reportRow->addStretch();
     box->addStretch();
 }
 

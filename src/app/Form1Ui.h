@@ -185,6 +185,7 @@ struct Form1Ui {
     QPushButton* Button4 = nullptr;
     QPushButton* Button5 = nullptr;
     QPushButton* BitBtn9 = nullptr;
+    QPushButton* AnalysisReportButton = nullptr; // opens the report window
 
     // ---- Internet-Optionen ----
     QLabel* Label12 = nullptr;

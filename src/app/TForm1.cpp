@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "gui/AnalysisReport.h"
 
 #include "base/Errors.h"
 #include "base/Random.h"
@@ -130,6 +131,7 @@ void TForm1::connectControls() {
     connectLanguage();
 
     connectGenerator();
+    connectReport();
 }
 
 void TForm1::FormCreate() {
@@ -238,6 +240,9 @@ bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     m_analysisStop = true;
+    m_chanceStop = true;
+    // The report window goes with the main window, so the program ends.
+    if (m_report) m_report->close();
     if (downloadRunning()) {
         ui.SpeedButton8->hide();
         m_download->abort();

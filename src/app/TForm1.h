@@ -7,15 +7,19 @@
 #include "base/Paths.h"
 #include "gui/Platform.h"
 #include "stats/DrawFilter.h"
+#include "stats/ChanceBaseline.h"
 #include "stats/HistoryCheck.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <atomic>
+#include <optional>
 #include <chrono>
 #include <functional>
 #include <memory>
 
 class TForm6;
+class AnalysisReport;
 class DrawHistory;
 
 // The main window. It owns all working state; every operation is one of its methods, named
@@ -147,6 +151,42 @@ public:
     // draw is that draw again afterwards.
     RecentDraws takeRecentDraws();
     bool generating() const { return m_generating; }
+
+    // The report window: chance beside the results, rule reports, reduced systems, CSV.
+    void AnalysisReportClick();
+    AnalysisReport* report();
+    void ruleBackTestClick();
+    void wheelShowClick();
+    void wheelOpenClick();
+    void historyExportClick();
+    void historyImportClick();
+    void tipsExportClick();
+    void chanceCopyClick();
+    void chanceSaveClick();
+    void ruleCopyClick();
+    void ruleSaveClick();
+    // How one tip of the list is scored for the chance comparison: the size and system of the
+    // tip selector, with the rows of the loaded reduced system.
+    Chance::TipShape tipShape() const;
+    // Price of one row on one draw from the fee fields ("Sa.od.Mi." for one draw day, "Sa u.Mi"
+    // for both, per week); none when the field holds no amount.
+    std::optional<double> stakePerRow() const;
+    // Stake and known return of one tip line, and of the whole tip list, on one draw.
+    Chance::Money lineMoney(const QString& line, const Chance::Round& round, double stake) const;
+    Chance::Money listMoney(const Chance::Round& round) const;
+    // The euro amount a winning line of the hit list won on the current draw, or that its
+    // dividend is unknown: the hint of its hit list entry.
+    QString winningLineMoneyText(const QString& line) const;
+    // The dividends the money is computed from; none known until prize tables are kept.
+    const DividendSource* dividendSource() const { return m_dividends; }
+    void setDividendSource(const DividendSource* source) { m_dividends = source; }
+    // Runs the random players on the rounds, with progress and stop in the report window, and
+    // shows the comparison. The seed is named in the report.
+    void showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
+                              const std::array<std::int64_t, Chance::LevelCount>& actual, const Chance::Money& money,
+                              std::uint32_t seed);
+    // Counts of the last run (or, after a historic analysis, of all its runs).
+    const RuleCounts& reportedRuleCounts() const { return m_reportCounts; }
     const GenerationState& generation() const { return *m_generation; }
 
     // ---- Tip list editing ----
@@ -252,6 +292,16 @@ private:
     bool offerToKeepTips(const QString& failures, bool tipsLost);
 
     // Generation run state: the candidate, the ticket table and the attempt count.
+    QPointer<AnalysisReport> m_report;
+    const DividendSource* m_dividends = nullptr;
+    RuleCounts m_reportCounts;
+    QString m_reportCountsTitle;
+    bool m_chanceRunning = false;
+    std::atomic<bool> m_chanceStop{false};
+    void connectReport();
+    void noteRuleCounts(GenerationResult result);
+    RuleCounts m_analysisCounts;
+
     friend class GenerationWindowHooks;
     std::unique_ptr<GenerationState> m_generation = std::make_unique<GenerationState>();
     bool m_generating = false;

@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "base/Random.h"
 #include "history/DrawHistory.h"
 #include "stats/Statistics.h"
 #include "stats/TipTest.h"
@@ -86,16 +87,42 @@ void TForm1::SpeedButton4Click() {
     const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
     BarChartModel* chart = ui.Chart1->model();
     chart->prepareStatistic();
+    // Beside the hits: what random tips would have had on the same draws.
+    std::vector<Chance::Round> rounds;
+    std::array<std::int64_t, Chance::LevelCount> levels{};
+    Chance::Money money;
     TipTest::run(
         records, drawFilter(), threshold,
-        [this](std::size_t, const DrawRecord& record) {
+        [&](std::size_t, const DrawRecord& record) {
             currentDraw.take(record);
             ui.Label29->setText(TipTest::drawLabel(record));
             ui.Label13->setText(TipTest::crossSumLabel(record));
             ui.Label35->setText(ui.Label29->text());
             repaint();
-            return Komplettcheck();
+            const int best = Komplettcheck();
+            int tips = 0;
+            for (int h = 0; h <= 6; ++h) {
+                for (const bool z : {false, true}) {
+                    tips += hitTally.count(h, z);
+                    const int level = Chance::levelOf(h, z);
+                    if (level >= 0) levels[static_cast<std::size_t>(level)] += hitTally.count(h, z);
+                }
+            }
+            rounds.push_back(Chance::roundOf(record, tips));
+            const Chance::Money m = listMoney(rounds.back());
+            money.stake += m.stake;
+            money.knownReturn += m.knownReturn;
+            money.unknownWins += m.unknownWins;
+            return best;
         },
         [this](const QString& message) { showMessage(message); });
     applyPlot(chart, TipTest::finalPlot());
+    if (rounds.empty() || m_closed || !EvaluationEnabled) return;
+    const DrawFilter filter = drawFilter();
+    showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
+                             .arg(DayCount::toDate(filter.from).toString(QStringLiteral("dd.MM.yyyy")),
+                                  DayCount::toDate(filter.to).toString(QStringLiteral("dd.MM.yyyy")))
+                             .arg(rounds.size())
+                             .arg(rounds.front().tips),
+                         rounds, levels, money, Rng::seed());
 }

@@ -61,6 +61,10 @@ int TForm1::Komplettcheck() {
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
         delete ui.ListBox1->takeItem(*it);
     ui.ListBox2->addItems(check.hitTexts);
+    // The hint of a winning line's entry tells what it won, where the dividend is known.
+    for (int i = 0; i < check.hitTexts.size() && i < lines.size(); ++i)
+        if (check.hitTexts[i].section(QLatin1Char(' '), 0, 0).toInt() >= 3)
+            if (QListWidgetItem* item = ui.ListBox2->item(i)) item->setToolTip(winningLineMoneyText(lines[i]));
     setSelectorText(selector);
     for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
     ui.StatusBar1->setPanelText(0, check.status);

@@ -5,6 +5,7 @@
 // loop and the evaluation at the end.
 #include "app/TForm1.h"
 #include "generator/KeptTips.h"
+#include "gui/AnalysisReport.h"
 #include "gui/TForm6.h"
 #include "history/DrawBrowsing.h"
 #include "stats/HistorySnapshot.h"
@@ -325,4 +326,24 @@ void TForm1::Label28Click() {
                                 result == GenerationResult::Complete
                                     ? tr("Tipps wurden neu berechnet")
                                     : tr("Ändern Sie die Parameter um alle Tipps zuberechnen"));
+    noteRuleCounts(result);
+}
+
+void TForm1::noteRuleCounts(GenerationResult result) {
+    const RuleCounts& counts = m_generation->counts;
+    if (m_analysisRunning) {
+        // The historic analysis reports the counts of all its runs together.
+        m_analysisCounts.candidates += counts.candidates;
+        m_analysisCounts.passed += counts.passed;
+        for (std::size_t r = 0; r < counts.rejectedBy.size(); ++r) m_analysisCounts.rejectedBy[r] += counts.rejectedBy[r];
+        return;
+    }
+    m_reportCounts = counts;
+    m_reportCountsTitle = tr("Letzter Lauf des Generators:");
+    if (m_report) m_report->showRuleCounts(m_reportCountsTitle, m_reportCounts);
+    // A run that could not find every tip says which rule stood in the way.
+    if (result == GenerationResult::TipFailed && counts.rejected() > 0)
+        showMessage(tr("Nicht alle Tipps konnten berechnet werden. %1\nDie Zahlen je Regel zeigt die Auswertung "
+                       "(Seite „Datenbank“).")
+                        .arg(counts.failureText()));
 }

@@ -4,6 +4,7 @@
 #include "base/Tr.h"
 #include "app/TForm1.h"
 #include "generator/HistoricAnalysis.h"
+#include "gui/AnalysisReport.h"
 
 #include <QCoreApplication>
 
@@ -46,8 +47,15 @@ void TForm1::BitBtn9Click() {
                                                         translated("HistoricAnalysis", HistoricAnalysis::InputPrompt), proposal);
 
     HistoricAnalysis::Totals totals;
+    // What chance is compared with: each step's draw with the number of tips scored on it,
+    // the hits per prize level and the money of the tips.
+    std::vector<Chance::Round> rounds;
+    std::array<std::int64_t, Chance::LevelCount> levels{};
+    Chance::Money money;
+    m_analysisCounts = {};
+    int lucky = 0;
     try {
-        const int lucky = toInt(answer);
+        lucky = toInt(answer);
         Rng::setSeedSigned(lucky);
         ui.StatusBar1->setPanelText(1, HistoricAnalysis::seedStatus(lucky));
         double previous = DayCount::fromDate(m_platform.clock->today());
@@ -63,6 +71,26 @@ void TForm1::BitBtn9Click() {
             ++totals.steps;
             const double evaluated = ui.DateTimePicker1->dayCount();
             totals.add(hitTally, DayCount::weekday(evaluated));
+            {
+                DrawRecord played;
+                played.date = currentDraw.date;
+                for (int i = 0; i < 6; ++i)
+                    played.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
+                played.additional = static_cast<std::uint8_t>(currentDraw.numbers[7]);
+                int tips = 0;
+                for (int h = 0; h <= 6; ++h) {
+                    for (const bool z : {false, true}) {
+                        tips += hitTally.count(h, z);
+                        const int level = Chance::levelOf(h, z);
+                        if (level >= 0) levels[static_cast<std::size_t>(level)] += hitTally.count(h, z);
+                    }
+                }
+                rounds.push_back(Chance::roundOf(played, tips));
+                const Chance::Money m = listMoney(rounds.back());
+                money.stake += m.stake;
+                money.knownReturn += m.knownReturn;
+                money.unknownWins += m.unknownWins;
+            }
             s = evaluated;
             // Progress, and a chance for the stop button.
             ui.BitBtn9->setText(tr("Analyse anhalten (bei %1)")
@@ -74,4 +102,18 @@ void TForm1::BitBtn9Click() {
         return;
     }
     showMessage(totals.summary());
+    if (m_closed) return;
+
+    // The rules of all runs, and chance beside the result, in the report window.
+    m_reportCounts = m_analysisCounts;
+    m_reportCountsTitle = tr("Alle Läufe der historischen Analyse:");
+    report()->showRuleCounts(m_reportCountsTitle, m_reportCounts);
+    if (rounds.empty()) return;
+    const QString title =
+        tr("Historische Analyse ab %1: %2 Ziehungen, %3 Tipps je Ziehung, Glückszahl %4")
+            .arg(DayCount::toDate(start).toString(QStringLiteral("dd.MM.yyyy")))
+            .arg(rounds.size())
+            .arg(ui.UpDown9->position())
+            .arg(lucky);
+    showChanceComparison(title, rounds, levels, money, static_cast<std::uint32_t>(lucky));
 }

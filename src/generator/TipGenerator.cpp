@@ -10,6 +10,7 @@ GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& rec
     const auto size = static_cast<std::uint32_t>(pool.size());
     const std::uint8_t* entries = pool.data();
     CandidateTip& tip = state.candidate;
+    state.counts = {};
     // Fewer different numbers than a tip needs would draw forever.
     if (kept < target && pool.distinctCount() < n) return GenerationResult::TipFailed;
 
@@ -36,11 +37,14 @@ GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& rec
             tip.sortAscending(n);
             if (!hooks.candidateDrawn(t, tip, qs, state.runCount, options)) return GenerationResult::Stopped;
 
-            if (Rules::firstFailingRule(tip, n, t, state.table, recent, options, hooks) != 0) {
+            ++state.counts.candidates;
+            if (const int rule = Rules::firstFailingRule(tip, n, t, state.table, recent, options, hooks); rule != 0) {
+                ++state.counts.rejectedBy[static_cast<std::size_t>(rule)];
                 tip.clear();
                 hooks.rejected(state.runCount);
                 continue;
             }
+            ++state.counts.passed;
             // A candidate found on the very last attempt does not count.
             if (state.runCount >= options.maxRuns) return GenerationResult::TipFailed;
             if (t <= TicketTable::Rows) state.table.setRow(t, tip, n);

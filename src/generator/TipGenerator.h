@@ -6,6 +6,9 @@
 #include "tips/TipLine.h"
 
 #include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
 
 // What the drawing loop tells its owner, and asks it. Everything the loop does to the random
 // sequence happens inside the loop; a hook must never draw random numbers.
@@ -24,10 +27,31 @@ public:
     virtual void accepted(int t, const CandidateTip& tip) { (void)t, (void)tip; }
 };
 
+// How the candidates of one run fared: every complete candidate drawn is either rejected by
+// the first rule it fails or passes every rule.
+struct RuleCounts {
+    static constexpr int Rules = 13;
+    std::int64_t candidates = 0;
+    std::int64_t passed = 0;
+    std::array<std::int64_t, Rules + 1> rejectedBy{}; // index = rule number 1..13; 0 unused
+
+    std::int64_t rejected() const;
+    // The rules that rejected the most, most first: the leader and every rule that rejected at
+    // least half as many as it; empty when nothing was rejected.
+    std::vector<int> leaders() const;
+    // "Die meisten Kandidaten verwarf die Regel „Quersumme“ (1.998 von 2.000)." and the like;
+    // empty when nothing was rejected.
+    QString failureText() const;
+    // "regel,name,verworfen,anteil" for each rule, then the passed candidates.
+    QByteArray toCsv() const;
+};
+
 struct GenerationState {
     CandidateTip candidate;
     TicketTable table;
     int runCount = 0;
+    // Counted afresh by every generateTips call.
+    RuleCounts counts;
 };
 
 enum class GenerationResult {

@@ -2,6 +2,7 @@
 #include "history/DrawRecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // The published results as CSV: "date,n1,n2,n3,n4,n5,n6,additional" with ISO dates, numbers in
@@ -11,5 +12,26 @@ namespace DrawCsv {
 // Throws AppError naming the line when a row is malformed or the dates do not ascend.
 std::vector<DrawRecord> parse(const QByteArray& text);
 std::vector<DrawRecord> readFile(const QString& path);
+
+// The records in the same format: a header line, then one line per record, LF line ends, an
+// empty additional number for 0. A history built from such a file exports to the same bytes.
+QByteArray format(const std::vector<DrawRecord>& records);
+
+// An import of CSV into the history, worked out before anything is written: every line is
+// checked like a draw received by the update (six different numbers 1 to 49, an additional
+// number 0 or 1 to 49 not among them); good lines are merged by date into the history.
+struct ImportPlan {
+    std::vector<DrawRecord> merged; // the history after the import, dates ascending
+    int added = 0;     // new dates
+    int replaced = 0;  // dates whose stored draw differs
+    int unchanged = 0; // dates whose stored draw is the same
+    // Lines refused, with their reason ("Zeile 7: ..."), in file order.
+    QStringList refused;
+    bool changes() const { return added > 0 || replaced > 0; }
+};
+ImportPlan planImport(const std::vector<DrawRecord>& history, const QByteArray& text);
+// "12 Ziehungen hinzugefügt, 1 ersetzt, 3000 unverändert, 2 Zeilen abgelehnt." and the first
+// refused lines.
+QString importSummary(const ImportPlan& plan);
 
 } // namespace DrawCsv

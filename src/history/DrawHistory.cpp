@@ -286,6 +286,10 @@ void DrawHistory::repair(const QString& backupPath) const {
     rewrite(insertTempPath(), d.good);
 }
 
+void DrawHistory::replaceAll(const std::vector<DrawRecord>& records) {
+    rewrite(insertTempPath(), records);
+}
+
 HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     // A history created here is only safe from a power cut once its directory is synced too.
     m_fd = ::open(nativePath(m_path).constData(), O_RDWR | O_CLOEXEC);

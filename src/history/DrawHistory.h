@@ -63,6 +63,8 @@ public:
     std::optional<DrawRecord> insertOrReplace(const DrawRecord& record);
     // Drops every record of exactly this date.
     void removeDate(double date);
+    // Replaces the whole history with these records (dates ascending), in one step.
+    void replaceAll(const std::vector<DrawRecord>& records);
 
     // What is wrong with the file as the program would read it: records no draw can be (date
     // not a whole day of the years 1900 to 2199, winning numbers outside 1 to 49 or repeated,

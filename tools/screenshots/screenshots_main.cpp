@@ -9,6 +9,7 @@
 #include "base/Random.h"
 #include "app/TForm1.h"
 #include "gui/TForm3.h"
+#include "gui/AnalysisReport.h"
 #include "gui/TForm6.h"
 #include "history/DrawCsv.h"
 
@@ -32,6 +33,11 @@ public:
     void error(QWidget*, const QString& text) override {
         std::fprintf(stderr, "error: %s\n", qPrintable(text));
     }
+    // Input boxes take their proposal (the report pages run the historic analysis).
+    QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
+        return answer.isEmpty() ? proposal : answer;
+    }
+    QString answer;
 };
 
 void settle() {
@@ -63,9 +69,17 @@ int main(int argc, char** argv) {
         }
     }
     QDir().mkpath(args[2]);
+    // The reduced-system tables kept beside the results file (data/beside/vew), when there.
+    {
+        const QDir vew(QFileInfo(args[1]).absolutePath() + QStringLiteral("/beside/vew"));
+        QDir().mkpath(programDir + QStringLiteral("vew"));
+        for (const QString& name : vew.entryList({QStringLiteral("*.txt")}, QDir::Files))
+            QFile::copy(vew.filePath(name), programDir + QStringLiteral("vew/") + name);
+    }
 
     Platform platform = Platform::system();
-    platform.dialogs = std::make_shared<PrintingDialogs>();
+    auto dialogs = std::make_shared<PrintingDialogs>();
+    platform.dialogs = dialogs;
     TForm1 form(programDir, platform);
     const QString prefix = args.size() == 5 ? args[4] + QLatin1Char('-') : QString();
     if (args.size() >= 4) {
@@ -147,6 +161,26 @@ int main(int argc, char** argv) {
             "HistoricAnalysis", "Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!"));
         box.setTextValue(QStringLiteral("4711"));
         grabDialog(&box, QStringLiteral("glueckszahl"));
+    }
+    // The report window: the historic analysis of 2025 beside chance, the rules with their
+    // back-test, the 609 reduced system and the data page.
+    form.ui.DateTimePicker1->setDate(QDate(2025, 1, 1));
+    dialogs->answer = QStringLiteral("4711");
+    form.BitBtn9Click();
+    if (AnalysisReport* report = form.report()) {
+        report->show();
+        report->resize(820, 560);
+        form.ruleBackTestClick();
+        report->wheelCode->setCurrentText(QStringLiteral("609"));
+        form.wheelShowClick();
+        const QStringList names = {QStringLiteral("auswertung-zufall"), QStringLiteral("auswertung-regeln"),
+                                   QStringLiteral("auswertung-vew"), QStringLiteral("auswertung-daten")};
+        for (int i = 0; i < names.size(); ++i) {
+            report->tabs->setCurrentIndex(i);
+            settle();
+            const QString file = args[2] + QLatin1Char('/') + names[i] + QStringLiteral(".png");
+            if (!report->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        }
     }
     std::printf("window %dx%d, client %dx%d\n", form.width(), form.height(), form.centralWidget()->width(),
                 form.centralWidget()->height());

@@ -1,0 +1,174 @@
+#include "generator/RuleReport.h"
+
+#include "generator/TipGenerator.h"
+#include "stats/HistoryCheck.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <algorithm>
+#include <bit>
+
+namespace RuleReport {
+
+QString ruleName(int rule) {
+    static const char* const Names[] = {
+        "",
+        QT_TRANSLATE_NOOP("RuleReport", "Übereinstimmungen zwischen den Tipps"),
+        QT_TRANSLATE_NOOP("RuleReport", "Zahlenpaar erzwingen"),
+        QT_TRANSLATE_NOOP("RuleReport", "keine drei Zahlen in Folge"),
+        QT_TRANSLATE_NOOP("RuleReport", "Quersumme"),
+        QT_TRANSLATE_NOOP("RuleReport", "Zahlen der letzten Ziehung"),
+        QT_TRANSLATE_NOOP("RuleReport", "Zahlen der vorletzten Ziehung"),
+        QT_TRANSLATE_NOOP("RuleReport", "Zahlen der drittletzten Ziehung"),
+        QT_TRANSLATE_NOOP("RuleReport", "gerade Zahlen"),
+        QT_TRANSLATE_NOOP("RuleReport", "ungerade Zahlen"),
+        QT_TRANSLATE_NOOP("RuleReport", "Primzahlen"),
+        QT_TRANSLATE_NOOP("RuleReport", "nie ein Gewinn im Analysezeitraum"),
+        QT_TRANSLATE_NOOP("RuleReport", "kein Gewinn in den letzten Ziehungen"),
+        QT_TRANSLATE_NOOP("RuleReport", "kein Gewinn in den letzten Ziehungen (2. Regel)"),
+    };
+    if (rule < 1 || rule > 13) return {};
+    return QCoreApplication::translate("RuleReport", Names[rule]);
+}
+
+namespace {
+
+std::uint64_t maskOf(const DrawRecord& r, bool withAdditional) {
+    std::uint64_t m = 0;
+    for (const std::uint8_t v : r.numbers)
+        if (v > 0 && v < 64) m |= std::uint64_t{1} << v;
+    if (withAdditional && r.additional > 0 && r.additional < 64) m |= std::uint64_t{1} << r.additional;
+    return m;
+}
+
+QByteArray csvText(const QString& text) {
+    QByteArray t = text.toUtf8();
+    if (t.contains(',') || t.contains('"')) t = '"' + t.replace('"', "\"\"") + '"';
+    return t;
+}
+
+} // namespace
+
+QByteArray BackTest::toCsv() const {
+    QByteArray out = "regel,name,verworfen,ziehungen,anteil\r\n";
+    for (int r = 1; r <= 13; ++r) {
+        if (!enabled[static_cast<std::size_t>(r)]) continue;
+        out += QByteArray::number(r) + ',' + csvText(ruleName(r)) + ',' +
+               QByteArray::number(rejected[static_cast<std::size_t>(r)]) + ',' + QByteArray::number(draws) +
+               ',' + QByteArray::number(share(r), 'f', 4) + "\r\n";
+    }
+    return out;
+}
+
+BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filter, const RuleOptions& o) {
+    BackTest result;
+    result.enabled[2] = o.forcePair;
+    result.enabled[3] = o.noRunsOfThree;
+    result.enabled[4] = true;
+    for (int g = 0; g < 3; ++g)
+        result.enabled[static_cast<std::size_t>(5 + g)] = o.recentOn[static_cast<std::size_t>(g)];
+    result.enabled[8] = o.evenOn;
+    result.enabled[9] = o.oddOn;
+    result.enabled[10] = o.primesOn;
+    result.enabled[11] = o.historyOn;
+    result.enabled[12] = o.recentChecks[0].on;
+    result.enabled[13] = o.recentChecks[1].on;
+
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const DrawRecord& d = records[i];
+        if (!filter.inClosedWindow(d.date) || !filter.passesWeekday(d.date)) continue;
+        ++result.draws;
+        CandidateTip tip;
+        std::array<std::uint8_t, 6> sorted = d.numbers;
+        std::sort(sorted.begin(), sorted.end());
+        for (int k = 0; k < 6; ++k)
+            tip.pos[static_cast<std::size_t>(k + 1)] = sorted[static_cast<std::size_t>(k)];
+        const std::uint64_t mask = maskOf(d, false);
+        const auto reject = [&](int rule) { ++result.rejected[static_cast<std::size_t>(rule)]; };
+
+        if (o.forcePair && !Rules::hasPair(tip, 6)) reject(2);
+        if (o.noRunsOfThree && Rules::hasRunOfThree(tip, 6)) reject(3);
+        const int qs = Rules::crossSum(tip, 6);
+        if (qs < o.crossSumLow || qs > o.crossSumHigh) reject(4);
+        for (int g = 0; g < 3; ++g) {
+            const auto gi = static_cast<std::size_t>(g);
+            if (!o.recentOn[gi] || i < gi + 1) continue;
+            if (std::popcount(mask & maskOf(records[i - gi - 1], true)) > o.recentAllowance[gi])
+                reject(5 + g);
+        }
+        if (o.evenOn && Rules::evenCount(tip, 6) < o.evenMin) reject(8);
+        if (o.oddOn && Rules::oddCount(tip, 6) < o.oddMin) reject(9);
+        if (o.primesOn && Rules::primeCount(tip, std::min(o.primeWidth, 6)) < o.primesMin) reject(10);
+
+        if (i == 0) continue;
+        // The generator's window ended at the draw before this one.
+        DrawFilter before = filter;
+        before.to = records[i - 1].date;
+        const auto reached = [&](const HistoryCheck::DateWindow& w, int minHits) {
+            for (std::size_t j = 0; j < i; ++j)
+                if (w.contains(records[j].date) && std::popcount(mask & maskOf(records[j], false)) >= minHits)
+                    return true;
+            return false;
+        };
+        if (o.historyOn && reached(HistoryCheck::historyWindow(before), o.historyHits)) reject(11);
+        for (int c = 0; c < 2; ++c) {
+            const RuleOptions::RecentCheck& rc = o.recentChecks[static_cast<std::size_t>(c)];
+            if (rc.on && reached(HistoryCheck::recentWindow(before, rc.draws), rc.hits)) reject(12 + c);
+        }
+    }
+    return result;
+}
+
+} // namespace RuleReport
+
+std::int64_t RuleCounts::rejected() const {
+    std::int64_t sum = 0;
+    for (int r = 1; r <= Rules; ++r) sum += rejectedBy[static_cast<std::size_t>(r)];
+    return sum;
+}
+
+std::vector<int> RuleCounts::leaders() const {
+    std::vector<int> rules;
+    for (int r = 1; r <= Rules; ++r)
+        if (rejectedBy[static_cast<std::size_t>(r)] > 0) rules.push_back(r);
+    std::stable_sort(rules.begin(), rules.end(), [this](int a, int b) {
+        return rejectedBy[static_cast<std::size_t>(a)] > rejectedBy[static_cast<std::size_t>(b)];
+    });
+    if (rules.empty()) return rules;
+    const std::int64_t top = rejectedBy[static_cast<std::size_t>(rules.front())];
+    std::vector<int> leaders;
+    for (const int r : rules)
+        if (2 * rejectedBy[static_cast<std::size_t>(r)] >= top) leaders.push_back(r);
+    return leaders;
+}
+
+QString RuleCounts::failureText() const {
+    const std::vector<int> top = leaders();
+    if (top.empty()) return {};
+    const QLocale locale;
+    QStringList parts;
+    for (const int r : top)
+        parts << QCoreApplication::translate("RuleReport", "„%1“ (Regel %2: %3 von %4 Kandidaten)")
+                     .arg(RuleReport::ruleName(r))
+                     .arg(r)
+                     .arg(locale.toString(static_cast<qlonglong>(rejectedBy[static_cast<std::size_t>(r)])),
+                          locale.toString(static_cast<qlonglong>(candidates)));
+    if (top.size() == 1)
+        return QCoreApplication::translate("RuleReport", "Die meisten Kandidaten verwarf die Regel %1.")
+            .arg(parts.front());
+    return QCoreApplication::translate("RuleReport", "Die meisten Kandidaten verwarfen die Regeln %1.")
+        .arg(parts.join(QStringLiteral(", ")));
+}
+
+QByteArray RuleCounts::toCsv() const {
+    QByteArray out = "regel,name,verworfen,anteil\r\n";
+    for (int r = 1; r <= Rules; ++r) {
+        const std::int64_t n = rejectedBy[static_cast<std::size_t>(r)];
+        out += QByteArray::number(r) + ',' + RuleReport::ruleName(r).toUtf8() + ',' +
+               QByteArray::number(static_cast<qlonglong>(n)) + ',' +
+               QByteArray::number(candidates > 0 ? double(n) / double(candidates) : 0.0, 'f', 4) + "\r\n";
+    }
+    out += "0,angenommen," + QByteArray::number(static_cast<qlonglong>(passed)) + ',' +
+           QByteArray::number(candidates > 0 ? double(passed) / double(candidates) : 0.0, 'f', 4) + "\r\n";
+    return out;
+}

@@ -1,0 +1,308 @@
+#include "gui/AnalysisReport.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace {
+
+template <class W> W* named(W* w, const char* name) {
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QTableWidgetItem* cell(const QString& text, bool right = true) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (right) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QString euro(double v) {
+    return QLocale().toString(v, 'f', 2) + QStringLiteral(" €");
+}
+
+} // namespace
+
+QString moneyText(const Chance::Money& m) {
+    if (m.knownReturn == 0 && m.unknownWins > 0)
+        return AnalysisReport::tr(
+                   "Einsatz %1; Gewinne: unbekannt – für %2 Gewinnreihen ist keine Quote gespeichert.")
+            .arg(euro(m.stake))
+            .arg(m.unknownWins);
+    QString text = AnalysisReport::tr("Einsatz %1, Gewinn %2, Saldo %3")
+                       .arg(euro(m.stake), euro(m.knownReturn), euro(m.balance()));
+    if (m.unknownWins > 0)
+        text +=
+            AnalysisReport::tr(" (ohne %1 Gewinnreihen, deren Quote nicht bekannt ist)").arg(m.unknownWins);
+    return text;
+}
+
+AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("AnalysisReport"));
+    setWindowTitle(tr("Auswertung"));
+    resize(760, 520);
+    auto* box = new QVBoxLayout(this);
+    tabs = named(new QTabWidget(this), "AnalysisTabs");
+    box->addWidget(tabs);
+
+    // ---- Chance ----
+    chancePage = named(new QWidget, "ChancePage");
+    {
+        auto* v = new QVBoxLayout(chancePage);
+        chanceTitle = named(
+            new QLabel(tr("Noch kein Vergleich: starten Sie die historische Analyse oder den Tipp-Test."),
+                       chancePage),
+            "ChanceTitle");
+        chanceTitle->setWordWrap(true);
+        chanceTable = named(new QTableWidget(Chance::LevelCount, 6, chancePage), "ChanceTable");
+        chanceTable->setHorizontalHeaderLabels({tr("Ergebnis"), tr("Zufall erwartet"), tr("Zufall Median"),
+                                                tr("5 %"), tr("95 %"), tr("Bewertung")});
+        QStringList levels;
+        for (int l = 0; l < Chance::LevelCount; ++l) levels << Chance::levelName(l);
+        chanceTable->setVerticalHeaderLabels(levels);
+        chanceTable->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
+        chanceTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        chanceText = named(new QPlainTextEdit(chancePage), "ChanceText");
+        chanceText->setReadOnly(true);
+        auto* bar = new QHBoxLayout;
+        chanceProgress = named(new QProgressBar(chancePage), "ChanceProgress");
+        chanceProgress->setValue(0);
+        chanceStop = named(new QPushButton(tr("Anhalten"), chancePage), "ChanceStop");
+        chanceStop->setEnabled(false);
+        chanceCopy = named(new QPushButton(tr("Als CSV kopieren"), chancePage), "ChanceCopy");
+        chanceSave = named(new QPushButton(tr("Als CSV speichern …"), chancePage), "ChanceSave");
+        chanceCopy->setEnabled(false);
+        chanceSave->setEnabled(false);
+        bar->addWidget(chanceProgress, 1);
+        bar->addWidget(chanceStop);
+        bar->addWidget(chanceCopy);
+        bar->addWidget(chanceSave);
+        v->addWidget(chanceTitle);
+        v->addWidget(chanceTable, 2);
+        v->addWidget(chanceText, 1);
+        v->addLayout(bar);
+    }
+    tabs->addTab(chancePage, tr("Zufallsvergleich"));
+
+    // ---- Rules ----
+    rulePage = named(new QWidget, "RulePage");
+    {
+        auto* v = new QVBoxLayout(rulePage);
+        ruleTitle = named(new QLabel(tr("Noch kein Lauf des Generators."), rulePage), "RuleTitle");
+        ruleTitle->setWordWrap(true);
+        ruleTable = named(new QTableWidget(RuleCounts::Rules, 4, rulePage), "RuleTable");
+        ruleTable->setHorizontalHeaderLabels({tr("Regel"), tr("verwarf Kandidaten"),
+                                              tr("verwarf echte Ziehungen"), tr("Anteil der Ziehungen")});
+        ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < 4; ++c)
+            ruleTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        ruleTable->verticalHeader()->hide();
+        ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        for (int r = 1; r <= RuleCounts::Rules; ++r) {
+            ruleTable->setItem(r - 1, 0,
+                               cell(QStringLiteral("%1. %2").arg(r).arg(RuleReport::ruleName(r)), false));
+            for (int c = 1; c < 4; ++c) ruleTable->setItem(r - 1, c, cell(QString()));
+        }
+        auto* bar = new QHBoxLayout;
+        ruleBackTest =
+            named(new QPushButton(tr("Regeln an echten Ziehungen prüfen"), rulePage), "RuleBackTest");
+        ruleCopy = named(new QPushButton(tr("Als CSV kopieren"), rulePage), "RuleCopy");
+        ruleSave = named(new QPushButton(tr("Als CSV speichern …"), rulePage), "RuleSave");
+        bar->addWidget(ruleBackTest);
+        bar->addStretch();
+        bar->addWidget(ruleCopy);
+        bar->addWidget(ruleSave);
+        v->addWidget(ruleTitle);
+        v->addWidget(ruleTable, 1);
+        v->addLayout(bar);
+    }
+    tabs->addTab(rulePage, tr("Regeln"));
+
+    // ---- Wheels ----
+    wheelPage = named(new QWidget, "WheelPage");
+    {
+        auto* v = new QVBoxLayout(wheelPage);
+        auto* bar = new QHBoxLayout;
+        wheelCode = named(new QComboBox(wheelPage), "WheelCode");
+        wheelShow = named(new QPushButton(tr("Bericht anzeigen"), wheelPage), "WheelShow");
+        wheelOpen = named(new QPushButton(tr("Eigene Tabelle prüfen …"), wheelPage), "WheelOpen");
+        bar->addWidget(new QLabel(tr("VEW-System:"), wheelPage));
+        bar->addWidget(wheelCode);
+        bar->addWidget(wheelShow);
+        bar->addStretch();
+        bar->addWidget(wheelOpen);
+        wheelText = named(new QPlainTextEdit(wheelPage), "WheelText");
+        wheelText->setReadOnly(true);
+        wheelText->setLineWrapMode(QPlainTextEdit::NoWrap);
+        QFont mono(QStringLiteral("monospace"));
+        mono.setStyleHint(QFont::TypeWriter);
+        wheelText->setFont(mono);
+        v->addLayout(bar);
+        v->addWidget(wheelText, 1);
+    }
+    tabs->addTab(wheelPage, tr("VEW-Systeme"));
+
+    // ---- Data ----
+    dataPage = named(new QWidget, "DataPage");
+    {
+        auto* v = new QVBoxLayout(dataPage);
+        historyExport =
+            named(new QPushButton(tr("Ziehungen als CSV exportieren …"), dataPage), "HistoryExport");
+        historyImport =
+            named(new QPushButton(tr("Ziehungen aus CSV importieren …"), dataPage), "HistoryImport");
+        tipsExport = named(new QPushButton(tr("Tippliste als CSV exportieren …"), dataPage), "TipsExport");
+        dataText = named(
+            new QLabel(tr("CSV-Format der Ziehungen: date,n1,n2,n3,n4,n5,n6,additional (Datum JJJJ-MM-TT, "
+                          "Zusatzzahl leer, wenn es keine gab). Beim Import wird jede Zeile wie beim "
+                          "Aktualisieren geprüft; Ziehungen gleichen Datums werden ersetzt."),
+                       dataPage),
+            "DataText");
+        dataText->setWordWrap(true);
+        for (QPushButton* b : {historyExport, historyImport, tipsExport}) {
+            auto* h = new QHBoxLayout;
+            h->addWidget(b);
+            h->addStretch();
+            v->addLayout(h);
+        }
+        v->addWidget(dataText);
+        v->addStretch();
+    }
+    tabs->addTab(dataPage, tr("Daten"));
+}
+
+void AnalysisReport::startChance(const QString& title, int players) {
+    tabs->setCurrentWidget(chancePage);
+    chanceTitle->setText(title);
+    chanceProgress->setRange(0, players);
+    chanceProgress->setValue(0);
+    chanceProgress->setFormat(tr("Zufallsspieler %v von %m"));
+    chanceStop->setEnabled(true);
+    chanceCopy->setEnabled(false);
+    chanceSave->setEnabled(false);
+}
+
+void AnalysisReport::progressChance(int done) {
+    chanceProgress->setValue(done);
+}
+
+void AnalysisReport::showChance(const ChanceView& view) {
+    m_chance = view;
+    chanceStop->setEnabled(false);
+    chanceTitle->setText(view.title);
+    const QLocale locale;
+    const Chance::SimulationResult& sim = view.simulation;
+    if (sim.stopped) {
+        for (int l = 0; l < Chance::LevelCount; ++l)
+            for (int c = 0; c < 6; ++c)
+                chanceTable->setItem(
+                    l, c,
+                    cell(c == 0 ? QString::number(view.actual[static_cast<std::size_t>(l)]) : QString()));
+        chanceText->setPlainText(tr("Der Zufallsvergleich wurde angehalten."));
+        return;
+    }
+    QStringList lines;
+    int better = 0;
+    int worse = 0;
+    for (int l = 0; l < Chance::LevelCount; ++l) {
+        const auto i = static_cast<std::size_t>(l);
+        const Chance::Band& b = sim.bands[i];
+        const std::optional<double> e =
+            view.expected ? std::optional<double>((*view.expected)[i]) : std::nullopt;
+        const int where = Chance::compare(b, static_cast<double>(view.actual[i]));
+        better += where > 0;
+        worse += where < 0;
+        chanceTable->setItem(l, 0, cell(QString::number(view.actual[i])));
+        chanceTable->setItem(l, 1, cell(e ? locale.toString(*e, 'f', 2) : tr("nur simuliert")));
+        chanceTable->setItem(l, 2, cell(locale.toString(b.median, 'f', 0)));
+        chanceTable->setItem(l, 3, cell(locale.toString(b.low, 'f', 0)));
+        chanceTable->setItem(l, 4, cell(locale.toString(b.high, 'f', 0)));
+        chanceTable->setItem(l, 5,
+                             cell(where == 0  ? tr("im Bereich des Zufalls")
+                                  : where > 0 ? tr("besser als der Zufall")
+                                              : tr("schlechter als der Zufall"),
+                                  false));
+        lines << Chance::sentence(l, view.actual[i], e, b);
+    }
+    QString verdict;
+    if (better == 0 && worse == 0)
+        verdict = tr("Insgesamt: Das Ergebnis liegt bei jeder Gewinnklasse im Bereich, den 90 % der "
+                     "Zufallsspieler erreichen – "
+                     "es ist nicht besser als zufällige Tipps.");
+    else if (worse == 0)
+        verdict = tr("Insgesamt: In %n Gewinnklasse(n) besser als 95 % der Zufallsspieler.", nullptr, better);
+    else if (better == 0)
+        verdict =
+            tr("Insgesamt: In %n Gewinnklasse(n) schlechter als 95 % der Zufallsspieler.", nullptr, worse);
+    else
+        verdict = tr("Insgesamt: teils besser, teils schlechter als der Zufall.");
+    lines.prepend(verdict);
+    if (view.withMoney) {
+        lines << tr("Geld der Tipps: %1").arg(moneyText(view.money));
+        const Chance::Band& b = sim.balance;
+        bool known = true;
+        for (const auto& p : sim.players) known = known && p.money.complete();
+        if (known)
+            lines << tr("Saldo der Zufallsspieler: Median %1, 90 % zwischen %2 und %3")
+                         .arg(euro(b.median), euro(b.low), euro(b.high));
+        else if (!sim.players.empty())
+            lines << tr("Geld der Zufallsspieler: Einsatz %1 je Spieler; Gewinne unbekannt, weil Quoten "
+                        "fehlen.")
+                         .arg(euro(sim.players.front().money.stake));
+    }
+    lines
+        << tr("%1 Ziehungen, %2 Zufallsspieler, Startwert (Seed) %3 – mit demselben Startwert wiederholbar.")
+               .arg(view.draws)
+               .arg(sim.players.size())
+               .arg(sim.seed);
+    chanceText->setPlainText(lines.join(QLatin1Char('\n')));
+    chanceProgress->setValue(chanceProgress->maximum());
+    chanceCopy->setEnabled(true);
+    chanceSave->setEnabled(true);
+}
+
+QByteArray AnalysisReport::chanceCsv() const {
+    return Chance::toCsv(m_chance.actual, m_chance.expected, m_chance.simulation);
+}
+
+void AnalysisReport::showRuleCounts(const QString& title, const RuleCounts& counts) {
+    m_counts = counts;
+    const QLocale locale;
+    ruleTitle->setText(title + QLatin1Char(' ') +
+                       tr("%1 Kandidaten gezogen, %2 angenommen.")
+                           .arg(locale.toString(static_cast<qlonglong>(counts.candidates)),
+                                locale.toString(static_cast<qlonglong>(counts.passed))));
+    for (int r = 1; r <= RuleCounts::Rules; ++r) {
+        const std::int64_t n = counts.rejectedBy[static_cast<std::size_t>(r)];
+        const double share = counts.candidates > 0 ? 100.0 * double(n) / double(counts.candidates) : 0;
+        ruleTable->setItem(
+            r - 1, 1,
+            cell(QStringLiteral("%1 (%2 %)")
+                     .arg(locale.toString(static_cast<qlonglong>(n)), locale.toString(share, 'f', 1))));
+    }
+}
+
+void AnalysisReport::showBackTest(const RuleReport::BackTest& test) {
+    m_backTest = test;
+    const QLocale locale;
+    for (int r = 1; r <= RuleCounts::Rules; ++r) {
+        if (!test.enabled[static_cast<std::size_t>(r)]) {
+            QTableWidgetItem* item = cell(r == 1 ? QStringLiteral("–") : tr("aus"));
+            if (r == 1) item->setToolTip(tr("Die Regel vergleicht die Tipps eines Laufs untereinander."));
+            ruleTable->setItem(r - 1, 2, item);
+            ruleTable->setItem(r - 1, 3, cell(QString()));
+            continue;
+        }
+        ruleTable->setItem(
+            r - 1, 2, cell(tr("%1 von %2").arg(test.rejected[static_cast<std::size_t>(r)]).arg(test.draws)));
+        ruleTable->setItem(r - 1, 3,
+                           cell(locale.toString(100.0 * test.share(r), 'f', 1) + QStringLiteral(" %")));
+    }
+}
+
+QByteArray AnalysisReport::ruleCsv() const {
+    QByteArray out = m_counts.toCsv();
+    if (m_backTest) out += "\r\n" + m_backTest->toCsv();
+    return out;
+}

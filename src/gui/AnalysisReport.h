@@ -1,0 +1,86 @@
+#pragma once
+#include "generator/RuleReport.h"
+#include "generator/TipGenerator.h"
+#include "stats/ChanceBaseline.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QWidget>
+
+// The report window: what chance would have done beside the last historic analysis or tip
+// test, how the rules of the generator fared, how good a reduced system is, and the data in and
+// out as CSV. It only shows; the main window fills it and answers its buttons.
+class AnalysisReport : public QWidget {
+    Q_OBJECT
+public:
+    explicit AnalysisReport(QWidget* parent = nullptr);
+
+    QTabWidget* tabs = nullptr;
+
+    // Chance
+    QWidget* chancePage = nullptr;
+    QLabel* chanceTitle = nullptr;
+    QTableWidget* chanceTable = nullptr;
+    QPlainTextEdit* chanceText = nullptr;
+    QProgressBar* chanceProgress = nullptr;
+    QPushButton* chanceStop = nullptr;
+    QPushButton* chanceCopy = nullptr;
+    QPushButton* chanceSave = nullptr;
+
+    // Rules
+    QWidget* rulePage = nullptr;
+    QLabel* ruleTitle = nullptr;
+    QTableWidget* ruleTable = nullptr;
+    QPushButton* ruleBackTest = nullptr;
+    QPushButton* ruleCopy = nullptr;
+    QPushButton* ruleSave = nullptr;
+
+    // Wheels
+    QWidget* wheelPage = nullptr;
+    QComboBox* wheelCode = nullptr;
+    QPushButton* wheelShow = nullptr;
+    QPushButton* wheelOpen = nullptr;
+    QPlainTextEdit* wheelText = nullptr;
+
+    // Data
+    QWidget* dataPage = nullptr;
+    QPushButton* historyExport = nullptr;
+    QPushButton* historyImport = nullptr;
+    QPushButton* tipsExport = nullptr;
+    QLabel* dataText = nullptr;
+
+    // What the chance page shows.
+    struct ChanceView {
+        QString title; // what was compared ("Historische Analyse ab 01.01.2015, 6 Tipps je Ziehung")
+        std::array<std::int64_t, Chance::LevelCount> actual{};
+        std::optional<std::array<double, Chance::LevelCount>> expected;
+        Chance::SimulationResult simulation;
+        int draws = 0;
+        // Money of the tips played, and whether it was asked for.
+        Chance::Money money;
+        bool withMoney = false;
+    };
+    void startChance(const QString& title, int players);
+    void progressChance(int done);
+    void showChance(const ChanceView& view);
+    const ChanceView& chance() const { return m_chance; }
+    QByteArray chanceCsv() const;
+
+    void showRuleCounts(const QString& title, const RuleCounts& counts);
+    void showBackTest(const RuleReport::BackTest& test);
+    QByteArray ruleCsv() const;
+
+private:
+    ChanceView m_chance;
+    RuleCounts m_counts;
+    std::optional<RuleReport::BackTest> m_backTest;
+};
+
+// Texts of the money lines: "Einsatz 312,00 €, Gewinn 45,50 €, Saldo −266,50 €" and, where
+// wins have no known dividend, that they are not valued.
+QString moneyText(const Chance::Money& money);

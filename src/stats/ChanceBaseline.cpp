@@ -1,0 +1,364 @@
+#include "stats/ChanceBaseline.h"
+
+#include "base/DayCount.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace Chance {
+
+namespace {
+
+double choose(int n, int k) {
+    if (k < 0 || n < 0 || k > n) return 0;
+    double r = 1;
+    for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
+    return r;
+}
+
+// splitmix64: a small, fast sequence; one per player, so players never share state.
+struct Sequence {
+    std::uint64_t state;
+    std::uint64_t next() {
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // 1..49
+    int number() { return 1 + static_cast<int>(((next() >> 32) * 49) >> 32); }
+};
+
+std::uint64_t randomTip(Sequence& seq, int n) {
+    std::uint64_t tip = 0;
+    int count = 0;
+    while (count < n) {
+        const std::uint64_t bit = std::uint64_t{1} << seq.number();
+        if (tip & bit) continue;
+        tip |= bit;
+        ++count;
+    }
+    return tip;
+}
+
+// The dividends of one round, looked up once before the players run: [hits 3..6][additional].
+struct RoundPrizes {
+    std::array<std::array<std::optional<double>, 2>, 7> dividend{};
+};
+
+std::vector<RoundPrizes> prizesOf(const std::vector<Round>& rounds, const DividendSource* source) {
+    std::vector<RoundPrizes> prizes(rounds.size());
+    if (!source) return prizes;
+    for (std::size_t i = 0; i < rounds.size(); ++i)
+        for (int h = 3; h <= 6; ++h)
+            for (int a = 0; a < 2; ++a)
+                prizes[i].dividend[h][a] = source->dividend(rounds[i].date, h, a == 1);
+    return prizes;
+}
+
+// Rows won by one tip: calls f(hits, additional, rows) for every outcome of three or more hits.
+template <typename F>
+void forEachWinningRow(std::uint64_t tip, const TipShape& shape, const Round& round, F&& f) {
+    const bool addIn = round.additional > 0 && (tip >> round.additional & 1);
+    if (!shape.rows.empty()) {
+        // Positions of the tip's numbers in ascending order.
+        std::uint32_t winPos = 0;
+        int addPos = -1;
+        int p = 0;
+        for (std::uint64_t m = tip; m; m &= m - 1, ++p) {
+            const int v = std::countr_zero(m);
+            if (round.winning >> v & 1) winPos |= 1u << p;
+            if (v == round.additional && round.additional > 0) addPos = p;
+        }
+        for (const std::uint32_t row : shape.rows) {
+            const int h = std::popcount(row & winPos);
+            if (h >= 3) f(h, addPos >= 0 && (row >> addPos & 1), 1.0);
+        }
+        return;
+    }
+    const int n = shape.numbers;
+    const int h = std::popcount(tip & round.winning);
+    if (n == 6) {
+        if (h >= 3) f(h, addIn, 1.0);
+        return;
+    }
+    // A full system plays every six of its n numbers.
+    const int others = n - h;
+    for (int j = 3; j <= std::min(h, 6); ++j) {
+        const double rows = choose(h, j) * choose(others, 6 - j);
+        if (rows == 0) continue;
+        const double withAdd = addIn ? choose(h, j) * choose(others - 1, 5 - j) : 0.0;
+        if (withAdd > 0) f(j, true, withAdd);
+        if (rows - withAdd > 0) f(j, false, rows - withAdd);
+    }
+}
+
+void addMoney(Money& money, std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
+              int rows, const RoundPrizes& prizes) {
+    money.stake += stakePerRow * rows;
+    forEachWinningRow(tip, shape, round, [&](int h, bool a, double count) {
+        const std::optional<double>& d = prizes.dividend[h][a ? 1 : 0];
+        if (d)
+            money.knownReturn += *d * count;
+        else
+            money.unknownWins += static_cast<std::int64_t>(count);
+    });
+}
+
+double percentile(const std::vector<double>& sorted, double p) {
+    if (sorted.empty()) return 0;
+    const double pos = p * static_cast<double>(sorted.size() - 1);
+    const auto i = static_cast<std::size_t>(pos);
+    const double frac = pos - static_cast<double>(i);
+    if (i + 1 >= sorted.size()) return sorted.back();
+    return sorted[i] + (sorted[i + 1] - sorted[i]) * frac;
+}
+
+Band bandOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return {percentile(values, 0.05), percentile(values, 0.5), percentile(values, 0.95)};
+}
+
+QString number(double v, int decimals) {
+    return QLocale().toString(v, 'f', decimals);
+}
+
+} // namespace
+
+int levelOf(int hits, bool additional) {
+    switch (hits) {
+    case 3:
+        return Three;
+    case 4:
+        return Four;
+    case 5:
+        return additional ? FiveAdditional : Five;
+    case 6:
+        return Six;
+    default:
+        return -1;
+    }
+}
+
+QString levelName(int level) {
+    switch (level) {
+    case Three:
+        return QCoreApplication::translate("Chance", "3er");
+    case Four:
+        return QCoreApplication::translate("Chance", "4er");
+    case Five:
+        return QCoreApplication::translate("Chance", "5er");
+    case FiveAdditional:
+        return QCoreApplication::translate("Chance", "5er + ZZ");
+    default:
+        return QCoreApplication::translate("Chance", "6er");
+    }
+}
+
+Round roundOf(const DrawRecord& record, int tips) {
+    Round r;
+    r.date = DayCount::toDate(record.date);
+    for (const std::uint8_t v : record.numbers)
+        if (v >= 1 && v <= 49) r.winning |= std::uint64_t{1} << v;
+    r.additional = record.additional <= 49 ? record.additional : 0;
+    // An additional number among the winning numbers can never be a second hit.
+    if (r.additional > 0 && (r.winning >> r.additional & 1)) r.additional = 0;
+    r.tips = tips;
+    return r;
+}
+
+double probability(int n, int hits, bool additional, bool drawHasAdditional) {
+    const double all = choose(49, n);
+    if (!drawHasAdditional) return additional ? 0.0 : choose(6, hits) * choose(43, n - hits) / all;
+    if (additional) return choose(6, hits) * choose(42, n - hits - 1) / all;
+    return choose(6, hits) * choose(42, n - hits) / all;
+}
+
+std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds,
+                                                          const TipShape& shape) {
+    if (!shape.rows.empty()) return std::nullopt;
+    const int n = shape.numbers;
+    std::array<double, LevelCount> e{};
+    // Per tip and draw kind: with and without additional number.
+    std::array<std::array<double, LevelCount>, 2> per{};
+    for (int kind = 0; kind < 2; ++kind)
+        for (int h = 3; h <= 6; ++h)
+            for (int a = 0; a < 2; ++a) per[kind][levelOf(h, a == 1)] += probability(n, h, a == 1, kind == 1);
+    for (const Round& r : rounds)
+        for (int l = 0; l < LevelCount; ++l) e[l] += r.tips * per[r.additional > 0 ? 1 : 0][l];
+    return e;
+}
+
+int rowsPlayed(const TipShape& shape) {
+    if (!shape.rows.empty()) return static_cast<int>(shape.rows.size());
+    return static_cast<int>(choose(shape.numbers, 6));
+}
+
+Score score(std::uint64_t tip, const TipShape& shape, const Round& round) {
+    Score s;
+    if (shape.rows.empty()) {
+        s.hits = std::popcount(tip & round.winning);
+        s.additional = round.additional > 0 && (tip >> round.additional & 1);
+        return s;
+    }
+    std::uint32_t winPos = 0;
+    int addPos = -1;
+    int p = 0;
+    for (std::uint64_t m = tip; m; m &= m - 1, ++p) {
+        const int v = std::countr_zero(m);
+        if (round.winning >> v & 1) winPos |= 1u << p;
+        if (v == round.additional && round.additional > 0) addPos = p;
+    }
+    s.hits = -1;
+    for (const std::uint32_t row : shape.rows) {
+        const int h = std::popcount(row & winPos);
+        if (h > s.hits) {
+            s.hits = h;
+            s.additional = addPos >= 0 && (row >> addPos & 1);
+        }
+    }
+    if (s.hits < 0) s.hits = 0;
+    return s;
+}
+
+SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
+                          const SimulationSettings& settings, const std::function<void(int, int)>& progress,
+                          const std::atomic<bool>* stop) {
+    SimulationResult result;
+    result.seed = settings.seed;
+    const int total = std::max(0, settings.players);
+    std::vector<PlayerResult> players(static_cast<std::size_t>(total));
+    const std::vector<RoundPrizes> prizes = prizesOf(rounds, settings.dividends);
+    const int rows = rowsPlayed(shape);
+    const bool withMoney = settings.dividends != nullptr || settings.stakePerRow != 0;
+
+    std::atomic<int> nextPlayer{0};
+    std::atomic<int> done{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
+
+    const auto work = [&] {
+        for (;;) {
+            const int p = nextPlayer.fetch_add(1);
+            if (p >= total || stopped()) break;
+            // Player p's sequence depends on the seed and p alone.
+            Sequence seq{settings.seed * 0x100000001B3ull ^
+                         (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull};
+            PlayerResult& out = players[static_cast<std::size_t>(p)];
+            for (std::size_t i = 0; i < rounds.size(); ++i) {
+                const Round& round = rounds[i];
+                for (int t = 0; t < round.tips; ++t) {
+                    const std::uint64_t tip = randomTip(seq, shape.numbers);
+                    const Score s = score(tip, shape, round);
+                    const int level = levelOf(s.hits, s.additional);
+                    if (level >= 0) ++out.levels[static_cast<std::size_t>(level)];
+                    if (withMoney)
+                        addMoney(out.money, tip, shape, round, settings.stakePerRow, rows, prizes[i]);
+                }
+            }
+            done.fetch_add(1);
+        }
+        std::lock_guard lock(mutex);
+        finished.notify_all();
+    };
+
+    int threads =
+        settings.threads > 0 ? settings.threads : static_cast<int>(std::thread::hardware_concurrency());
+    threads = std::clamp(threads, 1, std::max(1, total));
+    std::vector<std::thread> workers;
+    workers.reserve(static_cast<std::size_t>(threads));
+    for (int i = 0; i < threads; ++i) workers.emplace_back(work);
+    {
+        std::unique_lock lock(mutex);
+        while (done.load() < total && !stopped()) {
+            finished.wait_for(lock, std::chrono::milliseconds(40));
+            if (progress) {
+                lock.unlock();
+                progress(done.load(), total);
+                lock.lock();
+            }
+        }
+    }
+    for (std::thread& w : workers) w.join();
+    if (done.load() < total) {
+        result.stopped = true;
+        return result;
+    }
+    if (progress) progress(total, total);
+
+    for (int l = 0; l < LevelCount; ++l) {
+        std::vector<double> values;
+        values.reserve(players.size());
+        for (const PlayerResult& p : players)
+            values.push_back(static_cast<double>(p.levels[static_cast<std::size_t>(l)]));
+        result.bands[static_cast<std::size_t>(l)] = bandOf(std::move(values));
+    }
+    std::vector<double> balances;
+    for (const PlayerResult& p : players) balances.push_back(p.money.balance());
+    result.balance = bandOf(std::move(balances));
+    result.players = std::move(players);
+    return result;
+}
+
+Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
+                  const DividendSource* dividends) {
+    Money money;
+    const std::vector<RoundPrizes> prizes = prizesOf({round}, dividends);
+    addMoney(money, tip, shape, round, stakePerRow, rowsPlayed(shape), prizes[0]);
+    return money;
+}
+
+int compare(const Band& band, double value) {
+    if (value < band.low) return -1;
+    if (value > band.high) return 1;
+    return 0;
+}
+
+QString sentence(int level, std::int64_t actual, std::optional<double> expected, const Band& band) {
+    QString verdict;
+    switch (compare(band, static_cast<double>(actual))) {
+    case -1:
+        verdict = QCoreApplication::translate("Chance", "schlechter als 95 % der Zufallsspieler.");
+        break;
+    case 1:
+        verdict = QCoreApplication::translate("Chance", "besser als 95 % der Zufallsspieler.");
+        break;
+    default:
+        verdict = QCoreApplication::translate("Chance", "im Bereich des Zufalls.");
+        break;
+    }
+    const QString exp =
+        expected ? number(*expected, 1) : QCoreApplication::translate("Chance", "nur simuliert");
+    return QCoreApplication::translate("Chance", "%1: %2 Treffer, Zufall erwartet %3 (Median %4, 90 % der "
+                                                 "Zufallsspieler %5 bis %6): %7")
+        .arg(levelName(level), QString::number(actual), exp, number(band.median, 0), number(band.low, 0),
+             number(band.high, 0), verdict);
+}
+
+QByteArray toCsv(const std::array<std::int64_t, LevelCount>& actual,
+                 const std::optional<std::array<double, LevelCount>>& expected, const SimulationResult& sim) {
+    QByteArray out = "stufe,ergebnis,erwartet,median,p5,p95,bewertung\r\n";
+    static const char* const Names[LevelCount] = {"3", "4", "5", "5+ZZ", "6"};
+    static const char* const Verdicts[3] = {"unter", "im Bereich", "ueber"};
+    for (int l = 0; l < LevelCount; ++l) {
+        const Band& b = sim.bands[static_cast<std::size_t>(l)];
+        out +=
+            QByteArray(Names[l]) + ',' +
+            QByteArray::number(static_cast<qlonglong>(actual[static_cast<std::size_t>(l)])) + ',' +
+            (expected ? QByteArray::number((*expected)[static_cast<std::size_t>(l)], 'f', 4) : QByteArray()) +
+            ',' + QByteArray::number(b.median, 'f', 1) + ',' + QByteArray::number(b.low, 'f', 1) + ',' +
+            QByteArray::number(b.high, 'f', 1) + ',' +
+            Verdicts[compare(b, static_cast<double>(actual[static_cast<std::size_t>(l)])) + 1] + "\r\n";
+    }
+    out += "seed," + QByteArray::number(static_cast<qulonglong>(sim.seed)) + ",,,,,\r\n";
+    return out;
+}
+
+} // namespace Chance

@@ -1,0 +1,126 @@
+#pragma once
+#include "history/Dividends.h"
+#include "history/DrawRecord.h"
+
+#include <QString>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// What uniform random tips would have done on the same draws: the exact expectation of each
+// prize level and the spread over many simulated random players, so a result of the
+// generator or of the tip list can be read against chance.
+namespace Chance {
+
+// The prize levels compared: 3 hits, 4 hits, 5 hits, 5 hits with the additional number, 6 hits.
+enum Level { Three, Four, Five, FiveAdditional, Six };
+constexpr int LevelCount = 5;
+// The level of an outcome; -1 below three hits.
+int levelOf(int hits, bool additional);
+// "3er", "4er", "5er", "5er + ZZ", "6er".
+QString levelName(int level);
+
+// One draw played: its winning numbers as a bit set, its additional number (0: none), and how
+// many tips were played on it.
+struct Round {
+    QDate date;
+    std::uint64_t winning = 0;
+    int additional = 0;
+    int tips = 0;
+};
+Round roundOf(const DrawRecord& record, int tips);
+
+// How one tip is scored. Without rows every number of the tip counts (single tip, full
+// system). With rows (a reduced system) each row is a set of positions of the tip's numbers in
+// ascending order; the best row decides, the earliest of equally good rows giving the
+// additional number.
+struct TipShape {
+    int numbers = 6;
+    std::vector<std::uint32_t> rows;
+};
+
+// Probability that a random tip of n numbers (6..26) has exactly `hits` winning numbers and
+// holds (or, with additional false, does not hold) the additional number of a draw that has
+// one. For a draw without additional number use drawHasAdditional false (additional must then
+// be false).
+double probability(int n, int hits, bool additional, bool drawHasAdditional);
+// Expected count of each level over the rounds; none for reduced systems (only simulated).
+std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds,
+                                                          const TipShape& shape);
+
+// Money of the rounds played: what the rows cost and what they won. Wins whose dividend the
+// source does not know are counted apart and never valued.
+struct Money {
+    double stake = 0;
+    double knownReturn = 0;
+    std::int64_t unknownWins = 0;
+    double balance() const { return knownReturn - stake; }
+    bool complete() const { return unknownWins == 0; }
+};
+
+struct PlayerResult {
+    std::array<std::int64_t, LevelCount> levels{};
+    Money money;
+};
+
+struct Band {
+    double low = 0; // 5th percentile
+    double median = 0;
+    double high = 0; // 95th percentile
+    bool contains(double v) const { return low <= v && v <= high; }
+};
+
+struct SimulationSettings {
+    int players = 1000;
+    std::uint64_t seed = 1;
+    int threads = 0; // 0: one per core
+    // Optional money: stake per row of a round and the dividends.
+    double stakePerRow = 0;
+    const DividendSource* dividends = nullptr;
+};
+
+struct SimulationResult {
+    std::vector<PlayerResult> players; // in player order; empty when stopped
+    std::array<Band, LevelCount> bands{};
+    Band balance; // of the players' known balance
+    bool stopped = false;
+    std::uint64_t seed = 0;
+};
+
+// Rows one tip of the shape plays: 1, C(n, 6) for a full system, the table's rows.
+int rowsPlayed(const TipShape& shape);
+
+// Runs the players on worker threads. Each player draws from its own sequence derived from
+// (seed, player), so the result is the same whatever the thread count. progress(done, total)
+// is called on the calling thread now and then, and at the end; stop ends the run early.
+SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
+                          const SimulationSettings& settings,
+                          const std::function<void(int done, int total)>& progress = {},
+                          const std::atomic<bool>* stop = nullptr);
+
+// Score of one tip (bit set of its numbers) against a round, as the evaluation counts it.
+struct Score {
+    int hits = 0;
+    bool additional = false;
+};
+Score score(std::uint64_t tip, const TipShape& shape, const Round& round);
+
+// Stake and return of one tip (bit set of its numbers) on one round: every row it plays costs
+// stakePerRow, every row with three or more hits wins its dividend where the source knows it.
+Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
+                  const DividendSource* dividends);
+
+// Where a result lies against the band: -1 below, 0 inside, 1 above.
+int compare(const Band& band, double value);
+// A plain sentence for one level, e.g. "3er: 41 Treffer, Zufall erwartet 38,2 (Median 38, 90 %
+// der Zufallsspieler 28 bis 49): im Bereich des Zufalls."
+QString sentence(int level, std::int64_t actual, std::optional<double> expected, const Band& band);
+
+// The rows as CSV: "stufe,ergebnis,erwartet,median,p5,p95,bewertung".
+QByteArray toCsv(const std::array<std::int64_t, LevelCount>& actual,
+                 const std::optional<std::array<double, LevelCount>>& expected, const SimulationResult& sim);
+
+} // namespace Chance

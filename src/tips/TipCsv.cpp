@@ -1,0 +1,35 @@
+#include "tips/TipCsv.h"
+
+#include "tips/TipLine.h"
+
+namespace TipCsv {
+
+namespace {
+QByteArray field(const QString& text) {
+    QByteArray t = text.toUtf8();
+    if (t.contains(',') || t.contains('"') || t.contains('\n') || t.contains('\r'))
+        t = '"' + t.replace('"', "\"\"") + '"';
+    return t;
+}
+} // namespace
+
+QByteArray format(const QStringList& lines) {
+    QByteArray out = "tipp,system,zahlen\r\n";
+    int index = 0;
+    for (const QString& line : lines) {
+        if (TipLine::isBlank(line)) continue;
+        ++index;
+        ParsedTicket ticket;
+        ticket.parse(line);
+        const bool hasCode = line.contains(QLatin1Char(':'));
+        out += QByteArray::number(index) + ',' + field(hasCode ? ticket.systemCode : QString());
+        for (int k = 1; k <= ticket.count; ++k) {
+            const TicketSlot& slot = ticket.numbers[static_cast<std::size_t>(k)];
+            out += ',' + (slot.numeric ? QByteArray::number(slot.value) : field(slot.text()));
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace TipCsv
