@@ -177,8 +177,10 @@ public:
     // The euro amount a winning line of the hit list won on the current draw, or that its
     // dividend is unknown: the hint of its hit list entry.
     QString winningLineMoneyText(const QString& line) const;
-    // The dividends the money is computed from; none known until prize tables are kept.
-    const DividendSource* dividendSource() const { return m_dividends; }
+    // The dividends the money is computed from: the prize tables the update keeps beside the
+    // history (read again when the file changed), or the source set here instead. Null when
+    // no dividend is known at all.
+    const DividendSource* dividendSource() const;
     void setDividendSource(const DividendSource* source) { m_dividends = source; }
     // Runs the random players on the rounds, with progress and stop in the report window, and
     // shows the comparison. The seed is named in the report.
@@ -294,6 +296,8 @@ private:
     // Generation run state: the candidate, the ticket table and the attempt count.
     QPointer<AnalysisReport> m_report;
     const DividendSource* m_dividends = nullptr;
+    struct KeptPrizes;
+    mutable std::shared_ptr<KeptPrizes> m_keptPrizes;
     RuleCounts m_reportCounts;
     QString m_reportCountsTitle;
     bool m_chanceRunning = false;

@@ -7,12 +7,15 @@
 #include "gui/AnalysisReport.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
+#include "history/PrizeTable.h"
 #include "tips/TipCsv.h"
 #include "tips/WheelReport.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
@@ -94,7 +97,38 @@ Chance::Money TForm1::lineMoney(const QString& line, const Chance::Round& round,
     Chance::TipShape shape = tipShape();
     if (!shape.rows.empty() && count != shape.numbers) shape.rows.clear();
     shape.numbers = count;
-    return Chance::ticketMoney(tip, shape, round, stake, m_dividends);
+    return Chance::ticketMoney(tip, shape, round, stake, dividendSource());
+}
+
+// The prize tables the update keeps, with the file state they were read in.
+struct TForm1::KeptPrizes {
+    QString path;
+    QDateTime modified;
+    qint64 size = -1;
+    PrizeTable table;
+    TierTableDividends<PrizeTable> source{table};
+};
+
+const DividendSource* TForm1::dividendSource() const {
+    if (m_dividends) return m_dividends;
+    const QString path = prizeTablePath();
+    const QFileInfo info(path);
+    if (!info.exists()) return nullptr;
+    if (!m_keptPrizes || m_keptPrizes->path != path || m_keptPrizes->modified != info.lastModified() ||
+        m_keptPrizes->size != info.size()) {
+        auto kept = std::make_shared<KeptPrizes>();
+        kept->path = path;
+        kept->modified = info.lastModified();
+        kept->size = info.size();
+        try {
+            kept->table = PrizeTable::read(path);
+        } catch (const std::exception&) {
+            // An unreadable prize file leaves every dividend unknown; nothing is guessed.
+            return nullptr;
+        }
+        m_keptPrizes = std::move(kept);
+    }
+    return &m_keptPrizes->source;
 }
 
 Chance::Money TForm1::listMoney(const Chance::Round& round) const {
@@ -144,7 +178,7 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     settings.seed = seed;
     const std::optional<double> stake = stakePerRow();
     settings.stakePerRow = stake.value_or(0);
-    settings.dividends = m_dividends;
+    settings.dividends = dividendSource();
     r->startChance(title, settings.players);
 
     AnalysisReport::ChanceView view;
