@@ -65,6 +65,7 @@ void TForm1::Zettelcheck(const QString& line) {
 
 int TForm1::Komplettcheck() {
     hitTally.clear();
+    m_lastLineHits.clear();
     if (!EvaluationEnabled) return 0;
     ui.ListBox2->clear();
     QStringList lines = tipLines();
@@ -74,6 +75,7 @@ int TForm1::Komplettcheck() {
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
         delete ui.ListBox1->takeItem(*it);
     ui.ListBox2->addItems(check.hitTexts);
+    m_lastLineHits = check.lineHits;
     setSelectorText(selector);
     for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
     ui.StatusBar1->setPanelText(0, check.status);

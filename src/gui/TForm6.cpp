@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -79,7 +80,22 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
     buttons->addWidget(BitBtn4, 0, 4);
     buttons->addWidget(BitBtn2, 0, 5);
 
+    // OK and "&Ändern" look alike but differ: say how.
+    BitBtn1->setToolTip(QCoreApplication::translate(
+        "TForm6", "Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet"));
+    BitBtn3->setToolTip(QCoreApplication::translate(
+        "TForm6", "Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen"));
+
+    // The title bar may cut the window's question; it stands whole above the numbers.
+    Question = new QLabel(windowTitle(), this);
+    QFont bold = Question->font();
+    bold.setBold(true);
+    Question->setFont(bold);
+    Question->setWordWrap(true);
+    connect(this, &QWidget::windowTitleChanged, Question, &QLabel::setText);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Question);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -38,6 +39,7 @@ public:
     QToolButton* SpeedButton1 = nullptr; // save the list
     QToolButton* SpeedButton2 = nullptr; // load the list
     QTimer* Timer1 = nullptr;
+    QLabel* Question = nullptr; // the window's caption, shown whole above the numbers
 
     // The random pick: positions 1..26 of PickedNumbers; PickIndex is the first position not yet
     // fixed; PickCount how many numbers the pick chooses (set by the caller).
