@@ -88,7 +88,7 @@ TEST(ProtectAnalysis, ClosingTheWindowEndsTheAnalysisAndTheEventLoop) {
     TestProgramDir dir;
     const auto records = twelveDraws();
     dir.writeHistory(records);
-    FormFixture f(dir, false);
+    FormFixture f(dir, true); // on screen, as the player has it
     f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet4);
     f->ui.DateTimePicker2->setDate(QDate(2010, 1, 1));
     f.platform.clock->date = QDate(2011, 3, 1);
@@ -351,7 +351,7 @@ TEST_F(ProtectEntry, TipTextReportsAFailedOpenAndThePreviewSavesAPdfWithTheTips)
 TEST(ProtectChart, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     TestProgramDir dir;
     dir.installRealHistory();
-    FormFixture f(dir, false);
+    FormFixture f(dir, true); // on screen at the designed size
     f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet5);
     f->ui.DateTimePicker2->setDate(QDate(1986, 9, 7));
     f->ui.DateTimePicker1->setDate(QDate(2025, 8, 30));
@@ -415,7 +415,7 @@ TEST(ProtectChart, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
 TEST(ProtectChart, ExportWritesAValidPngAndSvg) {
     TestProgramDir dir;
     dir.installRealHistory();
-    FormFixture f(dir, false);
+    FormFixture f(dir, true);
     f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet5);
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton2")));
     FormFixture::processEvents();
