@@ -129,6 +129,22 @@ QIcon chartIcon() {
     return QIcon(pixmap);
 }
 
+// A printer: paper coming out of a grey body.
+QIcon printerIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(60, 60, 60));
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 1, 8, 5);
+    painter.setBrush(QColor(150, 150, 150));
+    painter.drawRect(1, 6, 14, 6);
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 10, 8, 5);
+    painter.drawLine(6, 12, 10, 12);
+    return QIcon(pixmap);
+}
+
 // A white panel holding a label whose letters stand one per line.
 void letterBanner(Panel* panel, ClickLabel* letters) {
     panel->setAutoFillBackground(true);
@@ -391,10 +407,10 @@ void Form1Ui::buildLottotipp() {
                                   "gedrucktwerden und zur annahmestelle gebracht werden."),
                    p);
         BitBtn7->setIcon(standardIcon(QStyle::SP_FileIcon));
-        TippDruck = speedButton("TippDruck", QCoreApplication::translate("Form1", "Druck"),
-                                QCoreApplication::translate("Form1", "Druckvorschau des Tipps als Seite: "
-                                                                     "drucken oder als PDF speichern"),
-                                p);
+        TippDruck = iconButton("TippDruck", printerIcon(),
+                               QCoreApplication::translate("Form1", "Druckvorschau des Tipps als Seite: "
+                                                                    "drucken oder als PDF speichern"),
+                               p);
         SpeedButton4 = speedButton(
             "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
             QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"), p);
@@ -702,13 +718,15 @@ void Form1Ui::buildDiagramm() {
     for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1,
                                                       SpeedButton3, SpeedButton23})
         strip->addWidget(w);
-    strip->addSpacing(8);
-    strip->addWidget(DiagrammPNG);
-    strip->addWidget(DiagrammSVG);
     strip->addStretch();
     strip->addWidget(DateTimePicker2);
     Chart1 = named(new BarChartView(p), "Chart1");
     box->addWidget(Chart1, 1);
+    // Saving the chart: below it, where the row of statistics has no room left.
+    QHBoxLayout* exportRow = row(box);
+    exportRow->addStretch();
+    exportRow->addWidget(DiagrammPNG);
+    exportRow->addWidget(DiagrammSVG);
 }
 
 void Form1Ui::buildDatenbank() {

@@ -265,7 +265,9 @@ void BarChartView::layoutTexts() {
     }
 
     // A long title wraps instead of being cut off.
-    const QString title = wrappedTitle(m_model->bottomTitle(), m_x->titleFont(), std::max(100.0, width() - 24.0));
+    // The title has the width of the plot area.
+    const double titleWidth = std::min(axisWidth, width() - 60.0) - 12;
+    const QString title = wrappedTitle(m_model->bottomTitle(), m_x->titleFont(), std::max(100.0, titleWidth));
     if (title != m_titleShown) {
         m_titleShown = title;
         m_x->setTitleText(title);

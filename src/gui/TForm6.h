@@ -2,6 +2,7 @@
 #include "gui/Platform.h"
 
 #include <QDialog>
+#include <QHash>
 #include <array>
 #include <cstdint>
 
@@ -58,12 +59,19 @@ public:
 
     void done(int result) override;
 
+    // The hint OK and "&Ändern" show while their own hints are empty: what each of them does.
+    QString explanation(const QWidget* button) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void resetPick();
     void untickAllNeutral();
     void runAction(void (TForm6::*operation)());
 
     Platform m_platform;
+    QHash<const QWidget*, QString> m_explanations;
     std::array<QCheckBox*, 50> m_boxes{};
     std::array<BoxColour, 50> m_colours{};
 };

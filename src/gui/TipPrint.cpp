@@ -73,13 +73,15 @@ TipPrintPreview::TipPrintPreview(const QStringList& tipText, QWidget* parent)
     m_savePdf = new QAction(QCoreApplication::translate("TipPrint", "Als PDF speichern …"), this);
     m_savePdf->setObjectName(QStringLiteral("AlsPdfSpeichern"));
     m_savePdf->setToolTip(QCoreApplication::translate("TipPrint", "Den Tipp als PDF-Datei speichern"));
-    if (auto* bar = findChild<QToolBar*>()) {
-        bar->addSeparator();
-        bar->addAction(m_savePdf);
+    // First in the tool bar, where a narrow window does not hide it.
+    if (auto* bar = findChild<QToolBar*>(); bar && !bar->actions().isEmpty()) {
+        QAction* first = bar->actions().first();
+        bar->insertAction(first, m_savePdf);
+        bar->insertSeparator(first);
     } else {
         addAction(m_savePdf);
     }
-    resize(720, 820);
+    resize(920, 820);
 }
 
 TipPrintPreview::~TipPrintPreview() = default;
