@@ -26,6 +26,7 @@ public:
     void error(QWidget*, const QString& text) override {
         qFatal("error during the benchmark: %s", qPrintable(text));
     }
+    bool messageOrStop(QWidget*, const QString&, const QString&) override { return true; }
     QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
         return proposal;
     }
@@ -45,7 +46,7 @@ public:
 class Silent : public Sound, public Shell {
 public:
     void play(const QString&) override {}
-    void open(const QString&) override {}
+    bool open(const QString&) override { return true; }
 };
 
 long g_candidates = 0, g_checks = 0;

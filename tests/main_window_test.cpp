@@ -127,7 +127,11 @@ TEST(MainWindow, DeleteRemovesTheCurrentDrawAndTakesTheNextOne) {
     EXPECT_EQ(f->currentDraw.date, records[1].date);
     EXPECT_EQ(f->currentDraw.index, 1);
 
+    // Deleting asks first, naming the draw.
+    f.platform.dialogs->questionAnswers.push_back(Dialogs::Answer::Yes);
     f->ui.BitBtn6->click();
+    ASSERT_EQ(f.platform.dialogs->questions().size(), 1);
+    EXPECT_TRUE(f.platform.dialogs->questions()[0].startsWith(QStringLiteral("Die Ziehung vom 08.10.2011 löschen?")));
     EXPECT_EQ(dir.readHistory(), (std::vector<DrawRecord>{records[0], records[2]}));
     // The picker still holds 08.10.; the next later draw is shown.
     EXPECT_EQ(f->currentDraw.date, records[2].date);
@@ -138,6 +142,7 @@ TEST(MainWindow, DeleteRemovesTheCurrentDrawAndTakesTheNextOne) {
 TEST(MainWindow, DeleteWithoutHistoryReportsTheFileErrorAndRestoresTheCursor) {
     TestProgramDir dir;
     FormFixture f(dir, false);
+    f.platform.dialogs->questionAnswers.push_back(Dialogs::Answer::Yes);
     f->ui.BitBtn6->click();
     ASSERT_EQ(f.platform.dialogs->errors().size(), 1);
     EXPECT_TRUE(f.platform.dialogs->errors()[0].contains(QStringLiteral("nicht gefunden")));

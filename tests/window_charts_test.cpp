@@ -78,8 +78,9 @@ TEST_F(WindowCharts, TipTestReportsEveryDrawReachingTheThreshold) {
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("3"));
     form().ui.SpeedButton4->click();
     const QStringList messages = f->platform.dialogs->messages();
-    ASSERT_EQ(messages.size(), 2);
+    ASSERT_EQ(messages.size(), 3); // two hits, then the summary
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Ein Treffer am: ")));
+    EXPECT_TRUE(messages[2].startsWith(QStringLiteral("Suche beendet: 3 Ziehungen geprüft.")));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("05.10.")));
     EXPECT_TRUE(messages[1].contains(QStringLiteral("08.10.")));
     // The labels and the current draw show the last draw of the window; ten empty bars.

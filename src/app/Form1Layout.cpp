@@ -147,6 +147,22 @@ QIcon chartIcon() {
     return icon;
 }
 
+// A printer: paper coming out of a grey body.
+QIcon printerIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(60, 60, 60));
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 1, 8, 5);
+    painter.setBrush(QColor(150, 150, 150));
+    painter.drawRect(1, 6, 14, 6);
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 10, 8, 5);
+    painter.drawLine(6, 12, 10, 12);
+    return QIcon(pixmap);
+}
+
 // A white panel holding a label whose letters stand one per line.
 void letterBanner(Panel* panel, ClickLabel* letters) {
     panel->setAutoFillBackground(true);
@@ -359,6 +375,11 @@ void Form1Ui::buildLottotipp() {
                                QStringLiteral("Zahlen des gewählten Tipps bearbeiten oder ändern"), Panel13);
         SpeedButton11 = iconButton("SpeedButton11", standardIcon(QStyle::SP_TrashIcon),
                                    QStringLiteral("Löschen aller Tipps"), Panel13);
+        TippsZurueck = iconButton("TippsZurueck", standardIcon(QStyle::SP_ArrowBack),
+                                  QCoreApplication::translate(
+                                      "Form1", "Die eben gelöschten Tipps wiederherstellen (Rückgängig)"),
+                                  Panel13);
+        TippsZurueck->hide();
         Label16 = label("Label16", QStringLiteral("Tipps pro Schein"), Panel13);
         UpDown8 = spin("UpDown8", "Edit80", 1, 12, 6, Panel13);
         Label16->hide();
@@ -375,6 +396,7 @@ void Form1Ui::buildLottotipp() {
         editButtons->setSpacing(4);
         editButtons->addWidget(SpeedEdit);
         editButtons->addWidget(SpeedButton11);
+        editButtons->addWidget(TippsZurueck);
         editButtons->addStretch();
         column->addLayout(editButtons);
         column->addWidget(Label16);
@@ -408,6 +430,10 @@ void Form1Ui::buildLottotipp() {
                                   "gedrucktwerden und zur annahmestelle gebracht werden."),
                    p);
         BitBtn7->setIcon(standardIcon(QStyle::SP_FileIcon));
+        TippDruck = iconButton("TippDruck", printerIcon(),
+                               QCoreApplication::translate("Form1", "Druckvorschau des Tipps als Seite: "
+                                                                    "drucken oder als PDF speichern"),
+                               p);
         SpeedButton4 = speedButton(
             "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
             QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"), p);
@@ -416,6 +442,7 @@ void Form1Ui::buildLottotipp() {
         first->addWidget(SpeedButton15);
         first->addWidget(SpeedButton16);
         first->addWidget(BitBtn7);
+        first->addWidget(TippDruck);
         first->addWidget(SpeedButton4);
         first->addWidget(Button6);
         first->addStretch();
@@ -705,6 +732,10 @@ void Form1Ui::buildDiagramm() {
     SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("3er"), {}, p);
     SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("4er"), {}, p);
     SpeedButton23 = speedButton("SpeedButton23", QStringLiteral("Ausstehende"), {}, p);
+    DiagrammPNG = speedButton("DiagrammPNG", QStringLiteral("PNG"),
+                              QCoreApplication::translate("Form1", "Das Diagramm als Bild (PNG) speichern"), p);
+    DiagrammSVG = speedButton("DiagrammSVG", QStringLiteral("SVG"),
+                              QCoreApplication::translate("Form1", "Das Diagramm als Zeichnung (SVG) speichern"), p);
     DateTimePicker2 =
         new DatePicker(QStringLiteral("DateTimePicker2"), QDate(1986, 9, 7), QDate(1986, 9, 7), p);
     for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1,
@@ -714,6 +745,11 @@ void Form1Ui::buildDiagramm() {
     strip->addWidget(DateTimePicker2);
     Chart1 = named(new BarChartView(p), "Chart1");
     box->addWidget(Chart1, 1);
+    // Saving the chart: below it, where the row of statistics has no room left.
+    QHBoxLayout* exportRow = row(box);
+    exportRow->addStretch();
+    exportRow->addWidget(DiagrammPNG);
+    exportRow->addWidget(DiagrammSVG);
 }
 
 void Form1Ui::buildDatenbank() {

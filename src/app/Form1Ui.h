@@ -71,6 +71,7 @@ struct Form1Ui {
     QComboBox* ComboBox1 = nullptr;
     QToolButton* SpeedEdit = nullptr;
     QToolButton* SpeedButton11 = nullptr;
+    QToolButton* TippsZurueck = nullptr; // brings back the tips the bin button removed
     QListWidget* ListBox2 = nullptr; // hit list
     Panel* Panel15 = nullptr;
     Panel* Panel10 = nullptr;
@@ -79,6 +80,7 @@ struct Form1Ui {
     QToolButton* SpeedButton15 = nullptr;
     QToolButton* SpeedButton16 = nullptr;
     QPushButton* BitBtn7 = nullptr;
+    QToolButton* TippDruck = nullptr; // print preview of the tip text
     QToolButton* SpeedButton4 = nullptr;
     QPushButton* Button6 = nullptr;
     QPushButton* BitBtn4 = nullptr;
@@ -169,6 +171,8 @@ struct Form1Ui {
     QToolButton* SpeedButton1 = nullptr;  // "3er"
     QToolButton* SpeedButton3 = nullptr;  // "4er"
     QToolButton* SpeedButton23 = nullptr; // "Ausstehende"
+    QToolButton* DiagrammPNG = nullptr;   // the chart as a PNG picture
+    QToolButton* DiagrammSVG = nullptr;   // the chart as an SVG drawing
     DatePicker* DateTimePicker2 = nullptr;
     BarChartView* Chart1 = nullptr;
 

@@ -117,6 +117,8 @@ void TForm1::connectControls() {
     bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
     bind(ui.Button6, &QPushButton::clicked, &TForm1::Button6Click);
     bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
+    bind(ui.DiagrammPNG, &QToolButton::clicked, &TForm1::DiagrammPNGClick);
+    bind(ui.DiagrammSVG, &QToolButton::clicked, &TForm1::DiagrammSVGClick);
 
     bind(ui.SpeedButton13, &QToolButton::clicked, &TForm1::SpeedButton13Click);
     bind(ui.BitBtn9, &QPushButton::clicked, &TForm1::BitBtn9Click, true);

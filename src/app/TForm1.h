@@ -95,6 +95,9 @@ public:
     void Button6Click();      // tip distribution
     void SpeedButton4Click(); // tip test over the history
     void showChartPage();
+    void DiagrammPNGClick(); // the chart as a PNG picture
+    void DiagrammSVGClick(); // the chart as an SVG drawing
+    void exportChart(bool svg);
     QStringList tipLines() const;
 
     // ---- Evaluation ----
@@ -128,6 +131,8 @@ public:
     void SpeedButton15Click(); // save the tip list as a tip file
     void SpeedButton16Click(); // load a tip file into the tip list
     void BitBtn7Click();       // write the tip text Tipp.txt and open it
+    void TippDruckClick();     // print preview of the tip text: print, or save as PDF
+    QStringList tipText() const;
     void restoreTipList();     // start-up: tipps.txt into the tip list
     void saveTipList();        // shutdown: the tip list into tipps.txt; throws FileError
 
@@ -194,6 +199,9 @@ public:
     // ---- Tip list editing ----
     void SpeedEditClick();     // edit the selected tip in the number choice window
     void SpeedButton11Click(); // clear the tip list and the hit list
+    void clearTipListWithUndo(); // the bin button: clear, keeping the tips for an undo
+    void undoTipListClear();     // the undo button: the cleared tips back
+    void forgetClearedTips();
     // A selection made in either list is mirrored in the other.
     void ListBox1MouseDown();
     void ListBox2MouseDown();
@@ -310,6 +318,10 @@ private:
     std::unique_ptr<GenerationState> m_generation = std::make_unique<GenerationState>();
     bool m_generating = false;
     bool m_mirroringSelection = false;
+    // Hits of each line in the last whole-list check.
+    std::vector<int> m_lastLineHits;
+    // The tips the bin button removed last, until the list changes again.
+    QStringList m_clearedTips;
 };
 
 // Busy mouse cursor for the lifetime of the object.

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "base/Random.h"
+#include "gui/BarChartView.h"
 #include "history/DrawHistory.h"
 #include "stats/Statistics.h"
 #include "stats/TipTest.h"
@@ -91,7 +92,10 @@ void TForm1::SpeedButton4Click() {
     std::vector<Chance::Round> rounds;
     std::array<std::int64_t, Chance::LevelCount> levels{};
     Chance::Money money;
-    TipTest::run(
+    const QStringList lines = tipLines();
+    TipTest::LineHits hits(static_cast<std::size_t>(lines.size()));
+    bool stopped = false;
+    const int examined = TipTest::run(
         records, drawFilter(), threshold,
         [&](std::size_t, const DrawRecord& record) {
             currentDraw.take(record);
@@ -115,8 +119,15 @@ void TForm1::SpeedButton4Click() {
             money.unknownWins += m.unknownWins;
             return best;
         },
-        [this](const QString& message) { showMessage(message); });
+        [&](const QString&) {
+            // Every hit keeps its own box, which names the tips that hit and offers a way out.
+            hits.add(m_lastLineHits, threshold);
+            const QString text = TipTest::hitBoxText(currentDraw.date, tipLines(), m_lastLineHits, threshold);
+            if (!m_platform.dialogs->messageOrStop(this, text, tr("Suche beenden"))) stopped = true;
+        },
+        [&] { return stopped || m_closed; });
     applyPlot(chart, TipTest::finalPlot());
+    if (!m_closed) showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
     if (rounds.empty() || m_closed || !EvaluationEnabled) return;
     const DrawFilter filter = drawFilter();
     showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
@@ -125,4 +136,24 @@ void TForm1::SpeedButton4Click() {
                              .arg(rounds.size())
                              .arg(rounds.front().tips),
                          rounds, levels, money, Rng::seed());
+}
+
+void TForm1::exportChart(bool svg) {
+    const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
+    const QString filter = svg ? tr("SVG-Zeichnung|*.svg") : tr("PNG-Bild|*.png");
+    const QString proposed = tr("Diagramm") + QLatin1Char('-') +
+                             m_platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + suffix;
+    const QString path = m_platform.dialogs->saveFileName(this, {filter, suffix, proposed, m_paths.dialogDirectory()});
+    if (path.isEmpty()) return;
+    const bool written = svg ? ui.Chart1->saveSvg(path) : ui.Chart1->savePng(path);
+    if (!written)
+        showError(tr("Das Diagramm konnte nicht als %1 gespeichert werden.").arg(path));
+}
+
+void TForm1::DiagrammPNGClick() {
+    exportChart(false);
+}
+
+void TForm1::DiagrammSVGClick() {
+    exportChart(true);
 }

@@ -1,4 +1,5 @@
 #include "base/Errors.h"
+#include "base/DayCount.h"
 #include "app/TForm1.h"
 #include "history/DrawEntry.h"
 #include "gui/TForm3.h"
@@ -11,6 +12,7 @@ void TForm1::BitBtn8Click() {
     double lastDate = start.lastDate;
 
     auto dialog = std::make_unique<TForm3>(this);
+    dialog->reportProblem = [this](const QString& text) { showMessage(text); };
     if (start.newest) {
         const DrawRecord& newest = *start.newest;
         dialog->DateTimePicker1->trySetDayCount(newest.date);
@@ -19,7 +21,14 @@ void TForm1::BitBtn8Click() {
         dialog->UpDown8->setPosition(newest.eighth);
     }
 
-    if (m_platform.dialogs->showModal(dialog.get()) == QDialog::Accepted) {
+    // The dialog comes back until the draw may be stored or the player cancels: a wrong field is
+    // named, and replacing a stored draw needs a "Yes".
+    while (m_platform.dialogs->showModal(dialog.get()) == QDialog::Accepted) {
+        if (const auto problem = dialog->problem()) {
+            showMessage(problem->message);
+            dialog->markProblem(problem->field);
+            continue;
+        }
         DrawRecord entered = start.working;
         entered.date = dialog->DateTimePicker1->dayCount();
         for (int i = 1; i <= 6; ++i)
@@ -27,15 +36,24 @@ void TForm1::BitBtn8Click() {
         entered.additional = static_cast<std::uint8_t>(dialog->UpDown7->position());
         entered.eighth = static_cast<std::uint8_t>(dialog->UpDown8->position());
         DrawEntry::sortNumbers(entered);
+
+        const QString dateText = DayCount::toDate(entered.date).toString(QStringLiteral("dd.MM.yyyy"));
+        if (const auto stored = DrawEntry::storedDraw(file, entered.date);
+            stored && (stored->numbers != entered.numbers || stored->additional != entered.additional ||
+                       stored->eighth != entered.eighth)) {
+            const QString question = tr("Die Ziehung vom %1 ersetzen?\n\nGespeichert: %2\nNeu: %3")
+                                         .arg(dateText, DrawEntry::numbersText(*stored),
+                                              DrawEntry::numbersText(entered));
+            if (m_platform.dialogs->question(this, question) != Dialogs::Answer::Yes) continue;
+        }
         // A draw the player typed in must not vanish silently: a failed write is reported and
         // the history stays as it was.
         try {
             lastDate = DrawEntry::store(file, entered, lastDate);
         } catch (const AppError& e) {
-            showError(
-                tr("Die Ziehung vom %1 wurde nicht gespeichert.\n%2")
-                    .arg(DayCount::toDate(entered.date).toString(QStringLiteral("dd.MM.yyyy")), e.message()));
+            showError(tr("Die Ziehung vom %1 wurde nicht gespeichert.\n%2").arg(dateText, e.message()));
         }
+        break;
     }
     dialog.reset();
 

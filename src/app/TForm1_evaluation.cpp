@@ -52,6 +52,7 @@ void TForm1::Zettelcheck(const QString& line) {
 
 int TForm1::Komplettcheck() {
     hitTally.clear();
+    m_lastLineHits.clear();
     if (!EvaluationEnabled) return 0;
     ui.ListBox2->clear();
     QStringList lines = tipLines();
@@ -65,6 +66,7 @@ int TForm1::Komplettcheck() {
     for (int i = 0; i < check.hitTexts.size() && i < lines.size(); ++i)
         if (check.hitTexts[i].section(QLatin1Char(' '), 0, 0).toInt() >= 3)
             if (QListWidgetItem* item = ui.ListBox2->item(i)) item->setToolTip(winningLineMoneyText(lines[i]));
+    m_lastLineHits = check.lineHits;
     setSelectorText(selector);
     for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
     ui.StatusBar1->setPanelText(0, check.status);

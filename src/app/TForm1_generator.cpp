@@ -130,7 +130,7 @@ private:
 void TForm1::connectGenerator() {
     bind(ui.BitBtn4, &QPushButton::clicked, &TForm1::BitBtn19Click);
     bind(ui.SpeedEdit, &QToolButton::clicked, &TForm1::SpeedEditClick);
-    bind(ui.SpeedButton11, &QToolButton::clicked, &TForm1::SpeedButton11Click);
+    bind(ui.SpeedButton11, &QToolButton::clicked, &TForm1::clearTipListWithUndo);
     // Selections are mirrored whoever makes them, even while a run holds the other actions back;
     // the lists being emptied (row -1) are left alone.
     connect(ui.ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {

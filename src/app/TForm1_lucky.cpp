@@ -98,7 +98,14 @@ void TForm1::BitBtn9Click() {
             QCoreApplication::processEvents();
         }
     } catch (const std::exception&) {
-        showMessage(translated("HistoricAnalysis", HistoricAnalysis::InputError));
+        if (!m_closed) showMessage(translated("HistoricAnalysis", HistoricAnalysis::InputError));
+        return;
+    }
+    if (m_closed) {
+        // The window was closed during the analysis: it ended after the step in progress, and
+        // no box may pop up for a window that is gone. The program ends as the close asked,
+        // even when the close came while the analysis held the event loop.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }
     showMessage(totals.summary());

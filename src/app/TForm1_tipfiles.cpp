@@ -1,8 +1,12 @@
 #include "base/Errors.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
+#include "gui/TipPrint.h"
 #include "tips/TipFiles.h"
 
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QDir>
 #include <QFileInfo>
 
 void TForm1::restoreTipList() {
@@ -52,18 +56,69 @@ void TForm1::SpeedButton16Click() {
     SpeedButton5Click();
 }
 
+QStringList TForm1::tipText() const {
+    return TipFiles::tipText(tipLines(), ui.UpDown8->position(), TipFiles::nextDrawDate(currentDraw.date));
+}
+
 void TForm1::BitBtn7Click() {
-    const QStringList text =
-        TipFiles::tipText(tipLines(), ui.UpDown8->position(), TipFiles::nextDrawDate(currentDraw.date));
+    const QStringList text = tipText();
     ui.Memo1->setPlainText(text.join(QLatin1Char('\n')));
     const QString path = m_paths.tipTextPath();
     TipFiles::write(path, text);
-    // Whether a viewer opens the file is the system's business; nothing is reported.
-    m_platform.shell->open(path);
+    // Without a viewer for text files the button would seem to do nothing: say so, and where
+    // the file is.
+    if (!m_platform.shell->open(path))
+        showMessage(tr("Der Tipp wurde in %1 gespeichert, aber das System hat kein Programm, das die "
+                       "Datei öffnet.\nÜber „Druck“ können Sie den Tipp ansehen, drucken oder als PDF "
+                       "speichern.")
+                        .arg(QDir::toNativeSeparators(path)));
+}
+
+void TForm1::TippDruckClick() {
+    TipPrintPreview preview(tipText(), this);
+    connect(preview.savePdfAction(), &QAction::triggered, &preview, [this, &preview] {
+        const QString path = m_platform.dialogs->saveFileName(
+            &preview, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"),
+                       QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf")});
+        if (path.isEmpty()) return;
+        if (!TipPrint::savePdf(preview.tipText(), path))
+            showError(tr("Die PDF-Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
+    });
+    m_platform.dialogs->showModal(&preview);
+}
+
+void TForm1::clearTipListWithUndo() {
+    const QStringList removed = tipLines();
+    SpeedButton11Click();
+    if (removed.isEmpty()) return;
+    // One click empties the list; the tips stay at hand until the list is filled again.
+    m_clearedTips = removed;
+    ui.TippsZurueck->setToolTip(tr("Die eben gelöschten %n Tipps wiederherstellen (Rückgängig)", nullptr,
+                                   static_cast<int>(removed.size())));
+    ui.TippsZurueck->show();
+}
+
+void TForm1::undoTipListClear() {
+    const QStringList tips = m_clearedTips;
+    forgetClearedTips();
+    if (tips.isEmpty() || ui.ListBox1->count() > 0) return;
+    ui.ListBox1->addItems(tips);
+    Komplettcheck();
+}
+
+void TForm1::forgetClearedTips() {
+    m_clearedTips.clear();
+    ui.TippsZurueck->hide();
 }
 
 void TForm1::connectTipFiles() {
     bind(ui.SpeedButton15, &QToolButton::clicked, &TForm1::SpeedButton15Click);
     bind(ui.SpeedButton16, &QToolButton::clicked, &TForm1::SpeedButton16Click);
     bind(ui.BitBtn7, &QPushButton::clicked, &TForm1::BitBtn7Click);
+    bind(ui.TippDruck, &QToolButton::clicked, &TForm1::TippDruckClick);
+    bind(ui.TippsZurueck, &QToolButton::clicked, &TForm1::undoTipListClear);
+    // Tips entering the list from anywhere end the chance to undo the last clear.
+    connect(ui.ListBox1->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!m_clearedTips.isEmpty()) forgetClearedTips();
+    });
 }

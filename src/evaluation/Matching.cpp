@@ -139,6 +139,7 @@ ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& 
             tally.add(result);
             if (result.hits >= 3) ++check.winningLines;
             check.hitTexts << hitText(result);
+            check.lineHits.push_back(result.hits);
             check.maxHits = std::max<int>(check.maxHits, result.hits);
         }
     } catch (const AppError& e) {

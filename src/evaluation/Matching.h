@@ -59,6 +59,7 @@ QString maxWinText(int maxHits);
 struct ListCheck {
     std::vector<int> removedLines; // indices (in the list as it was) of blank lines, ascending
     QStringList hitTexts;          // one per remaining line, up to a line that failed
+    std::vector<int> lineHits;     // the hits of each of those lines
     int maxHits = 0;
     int winningLines = 0; // lines with three or more hits: one win sound each
     QString status;       // the first status panel

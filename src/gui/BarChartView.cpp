@@ -1,89 +1,309 @@
 #include "gui/BarChartView.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgGenerator>
 #include <QTimer>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QCategoryAxis>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLegendMarker>
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
-#include <map>
+#include <algorithm>
+#include <cmath>
 
-BarChartView::BarChartView(QWidget* parent) : QChartView(parent), m_model(new BarChartModel(this)) {
+namespace {
+
+constexpr int LabelPixels = 10;
+constexpr int TitlePixels = 11;
+
+// Red with light diagonal stripes: the prime bars stay apart from the others without colour
+// (in grey print, for colour-blind eyes), and the legend shows the same pattern.
+QBrush primeBrush(const QColor& colour) {
+    QPixmap tile(8, 8);
+    tile.fill(colour);
+    QPainter p(&tile);
+    p.setPen(QPen(colour.lighter(170), 2));
+    p.drawLine(0, 8, 8, 0);
+    p.drawLine(-4, 4, 4, -4);
+    p.drawLine(4, 12, 12, 4);
+    p.end();
+    return QBrush(tile);
+}
+
+// Greedy word wrap of the title into lines no wider than width, as HTML lines.
+QString wrappedTitle(const QString& text, const QFont& font, double width) {
+    const QFontMetricsF metrics(font);
+    QStringList lines;
+    QString line;
+    const QStringList words = text.split(QLatin1Char(' '));
+    for (const QString& word : words) {
+        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(candidate.simplified()) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = candidate;
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty()) lines << line;
+    // Runs of blanks in the titles are part of their look; HTML would fold them.
+    for (QString& l : lines) l = l.toHtmlEscaped().replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
+    return lines.join(QStringLiteral("<br>"));
+}
+
+} // namespace
+
+BarChartView::BarChartView(QWidget* parent)
+    : QChartView(parent), m_model(new BarChartModel(this)), m_chart(new QChart),
+      m_series(new QStackedBarSeries), m_x(new QCategoryAxis), m_y(new QValueAxis) {
     setRenderHint(QPainter::Antialiasing, false);
+    m_chart->setMargins(QMargins(4, 4, 4, 4));
+    m_chart->legend()->hide();
+    m_chart->legend()->setAlignment(Qt::AlignTop);
+    QFont legendFont = m_chart->legend()->font();
+    legendFont.setPixelSize(LabelPixels);
+    m_chart->legend()->setFont(legendFont);
+
+    m_series->setBarWidth(0.8);
+    m_chart->addSeries(m_series);
+
+    // Bars stand at positions 0, 1, 2, ...; the axis names every bar where there is room, else
+    // every second, fifth, tenth ... category.
+    m_x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    QFont small = m_x->labelsFont();
+    small.setPixelSize(LabelPixels);
+    m_x->setLabelsFont(small);
+    QFont titleFont = m_x->titleFont();
+    titleFont.setPixelSize(TitlePixels);
+    titleFont.setBold(false);
+    m_x->setTitleFont(titleFont);
+    m_x->setGridLineVisible(false);
+    m_chart->addAxis(m_x, Qt::AlignBottom);
+    m_series->attachAxis(m_x);
+
+    m_y->setLabelFormat(QStringLiteral("%d"));
+    m_y->setLabelsFont(small);
+    m_y->setTickType(QValueAxis::TicksDynamic);
+    m_y->setMinorTickCount(0);
+    m_chart->addAxis(m_y, Qt::AlignLeft);
+    m_series->attachAxis(m_y);
+    setChart(m_chart);
+
     connect(m_model, &BarChartModel::changed, this, &BarChartView::scheduleRefresh);
     refresh();
 }
 
 void BarChartView::scheduleRefresh() {
+    m_dirty = true;
     if (m_pending) return;
     m_pending = true;
-    QTimer::singleShot(0, this, &BarChartView::refresh);
+    QTimer::singleShot(0, this, [this] {
+        m_pending = false;
+        // A hidden chart is brought up to date when it is shown.
+        if (m_dirty && isVisible()) refresh();
+    });
+}
+
+void BarChartView::showEvent(QShowEvent* event) {
+    QChartView::showEvent(event);
+    if (m_dirty) refresh();
+}
+
+void BarChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    layoutTexts();
+}
+
+BarChartView::AxisRange BarChartView::displayRange(double lo, double hi) {
+    if (hi < lo) std::swap(lo, hi);
+    const double span = std::max(hi - lo, 1.0);
+    // About six whole-number intervals: 1, 2, 5, 10, 20, 50, ...
+    double step = 1;
+    for (double magnitude = 1;; magnitude *= 10) {
+        if (span / 6 <= magnitude) { step = magnitude; break; }
+        if (span / 6 <= 2 * magnitude) { step = 2 * magnitude; break; }
+        if (span / 6 <= 5 * magnitude) { step = 5 * magnitude; break; }
+    }
+    AxisRange r;
+    r.step = step;
+    r.max = std::ceil(hi / step) * step;
+    if (r.max <= lo) r.max = lo + step;
+    if (lo > 0) {
+        // At least one unit, or a twentieth of the span, of the lowest bar stays visible.
+        const double margin = std::max(1.0, (hi - lo) / 20);
+        r.min = std::max(0.0, std::floor((lo - margin) / step) * step);
+    } else {
+        r.min = std::floor(lo / step) * step;
+    }
+    return r;
+}
+
+int BarChartView::labelStep(int categories, double axisWidth, double labelWidth) {
+    if (categories <= 0) return 1;
+    // Qt Charts gives each label the axis width divided by the number of labels, less padding.
+    constexpr double Room = 12;
+    for (int step : {1, 2, 5, 10, 20, 25, 50, 100}) {
+        const int labels = (categories + step - 1) / step + 1;
+        if (axisWidth / labels >= labelWidth + Room) return step;
+    }
+    return 100;
+}
+
+QBarSet* BarChartView::setFor(BarColour colour) {
+    QBarSet*& set = m_sets[colour];
+    if (!set) {
+        set = new QBarSet(QString());
+        const QColor c = QColor::fromRgb(colour);
+        set->setBorderColor(c.darker(130));
+        if (colour == BarColours::Red)
+            set->setBrush(primeBrush(c));
+        else
+            set->setColor(c);
+        m_series->append(set);
+    }
+    return set;
 }
 
 void BarChartView::refresh() {
-    m_pending = false;
-    // A fresh chart each time: reusing one and swapping its axes leaves stale axis items behind.
-    auto* c = new QChart;
-    c->legend()->hide();
-    c->setMargins(QMargins(4, 4, 4, 4));
+    m_dirty = false;
 
+    // One bar set per colour, stacked: each category has its height in the set of its colour
+    // and 0 in the others, which gives every bar its own colour.
     QList<double> xs;
-    // One bar set per colour, stacked, gives every bar its own colour.
-    std::map<BarColour, QBarSet*> sets;
-    auto* series = new QStackedBarSeries;
+    std::map<BarColour, QList<qreal>> values;
     for (const BarSeries* s : {m_model->series1(), m_model->series2()}) {
         if (!s->isActive()) continue;
-        const int offset = static_cast<int>(xs.size());
-        for (int i = 0; i < s->count(); ++i) {
-            const Bar& b = s->bar(i);
+        for (const Bar& b : s->bars()) {
+            QList<qreal>& v = values[b.colour];
+            while (v.size() < xs.size()) v.append(0);
+            v.append(b.y);
             xs << b.x;
-            QBarSet*& set = sets[b.colour];
-            if (!set) {
-                set = new QBarSet(QString());
-                set->setColor(QColor::fromRgb(b.colour));
-                set->setBorderColor(QColor::fromRgb(b.colour).darker(130));
-            }
-            while (set->count() < offset + i) set->append(0);
-            set->append(b.y);
         }
-        if (s->showMarks()) series->setLabelsVisible(true);
     }
-    for (auto& [colour, set] : sets) {
-        while (set->count() < xs.size()) set->append(0);
-        series->append(set);
-    }
-    series->setBarWidth(0.8);
-    c->addSeries(series);
+    bool marks = false;
+    for (const BarSeries* s : {m_model->series1(), m_model->series2()})
+        if (s->isActive() && s->showMarks() && s->count() > 0) marks = true;
+    m_series->setLabelsVisible(marks);
 
-    // Bars stand at positions 0, 1, 2, ...; the axis names every bar where there is room, else
-    // every fifth or tenth category.
-    auto* xAxis = new QCategoryAxis;
-    xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (auto it = m_sets.begin(); it != m_sets.end();) {
+        if (values.count(it->first)) {
+            ++it;
+            continue;
+        }
+        m_series->remove(it->second); // deletes the set
+        it = m_sets.erase(it);
+    }
+    for (auto& [colour, v] : values) {
+        while (v.size() < xs.size()) v.append(0);
+        QBarSet* set = setFor(colour);
+        qsizetype changed = 0;
+        if (set->count() == v.size())
+            for (qsizetype i = 0; i < v.size(); ++i) changed += set->at(i) != v[i];
+        // A few changed bars are replaced one by one; otherwise the values go in as one block
+        // (each change makes the series lay out all of its bars again).
+        if (set->count() == v.size() && changed <= 4) {
+            for (qsizetype i = 0; i < v.size(); ++i)
+                if (set->at(i) != v[i]) set->replace(i, v[i]);
+        } else {
+            if (set->count() > 0) set->remove(0, set->count());
+            set->append(v);
+        }
+    }
+    updateLegend();
+
     const int n = static_cast<int>(xs.size());
-    xAxis->setRange(-0.5, std::max(0.5, n - 0.5));
-    const int step = n <= 25 ? 1 : (n <= 60 ? 5 : 10);
-    for (int i = 0; i < n; ++i) {
-        const qint64 x = static_cast<qint64>(xs[i]);
-        if (step == 1 || x % step == 0) xAxis->append(QString::number(x), i);
+    m_x->setRange(-0.5, std::max(0.5, n - 0.5));
+    if (xs != m_xs) {
+        m_xs = xs;
+        m_labelStep = 0; // labels anew
     }
-    xAxis->setTitleText(m_model->bottomTitle());
-    QFont small = xAxis->labelsFont();
-    small.setPixelSize(9);
-    xAxis->setLabelsFont(small);
-    xAxis->setGridLineVisible(false);
-    c->addAxis(xAxis, Qt::AlignBottom);
-    series->attachAxis(xAxis);
 
-    auto* yAxis = new QValueAxis;
-    const double lo = m_model->leftAxis()->minimum();
-    double hi = m_model->leftAxis()->maximum();
-    if (hi <= lo) hi = lo + 1;
-    yAxis->setRange(lo, hi);
-    if (m_model->leftAxis()->isAutomatic()) yAxis->applyNiceNumbers();
-    yAxis->setLabelFormat(QStringLiteral("%d"));
-    c->addAxis(yAxis, Qt::AlignLeft);
-    series->attachAxis(yAxis);
+    const ValueAxis* left = m_model->leftAxis();
+    const AxisRange range = displayRange(left->minimum(), left->maximum());
+    m_y->setRange(range.min, range.max);
+    m_y->setTickAnchor(range.min);
+    m_y->setTickInterval(range.step);
 
-    QChart* old = chart();
-    setChart(c);
-    if (old) old->deleteLater();
+    m_titleShown.clear();
+    layoutTexts();
+}
+
+void BarChartView::updateLegend() {
+    // The legend explains the pattern where prime bars stand beside the others.
+    const bool primeChart = m_sets.size() >= 2 && m_sets.count(BarColours::Red);
+    for (auto& [colour, set] : m_sets)
+        set->setLabel(colour == BarColours::Red
+                          ? QCoreApplication::translate("BarChartView", "1 und Primzahlen (gestreift)")
+                          : QCoreApplication::translate("BarChartView", "übrige Zahlen"));
+    m_chart->legend()->setVisible(primeChart);
+}
+
+void BarChartView::layoutTexts() {
+    const QRectF plot = m_chart->plotArea();
+    const double axisWidth = plot.width() > 50 ? plot.width() : std::max(100, width() - 60);
+
+    const int n = static_cast<int>(m_xs.size());
+    double widest = 0;
+    const QFontMetricsF metrics(m_x->labelsFont());
+    for (double x : std::as_const(m_xs))
+        widest = std::max(widest, metrics.horizontalAdvance(QString::number(static_cast<qint64>(x))));
+    const int step = labelStep(n, axisWidth, widest);
+    if (step != m_labelStep) {
+        m_labelStep = step;
+        for (const QString& label : m_x->categoriesLabels()) m_x->remove(label);
+        for (int i = 0; i < n; ++i) {
+            const qint64 x = static_cast<qint64>(m_xs[i]);
+            if (step == 1 || x % step == 0) m_x->append(QString::number(x), i);
+        }
+    }
+
+    // A long title wraps instead of being cut off.
+    // The title has the width of the plot area.
+    const double titleWidth = std::min(axisWidth, width() - 60.0) - 12;
+    const QString title = wrappedTitle(m_model->bottomTitle(), m_x->titleFont(), std::max(100.0, titleWidth));
+    if (title != m_titleShown) {
+        m_titleShown = title;
+        m_x->setTitleText(title);
+    }
+}
+
+bool BarChartView::savePng(const QString& path) {
+    if (m_dirty) refresh();
+    const QSize size = this->size();
+    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), mapToScene(viewport()->rect()).boundingRect());
+    painter.end();
+    return image.save(path, "PNG");
+}
+
+bool BarChartView::saveSvg(const QString& path) {
+    if (m_dirty) refresh();
+    const QSize size = this->size();
+    if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
+    {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QCoreApplication::translate("BarChartView", "Quintara GR Diagramm"));
+        svg.setDescription(m_model->bottomTitle());
+        QPainter painter;
+        if (!painter.begin(&svg)) return false;
+        scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)),
+                        mapToScene(viewport()->rect()).boundingRect());
+        painter.end();
+    }
+    return QFileInfo(path).size() > 0;
 }

@@ -2,22 +2,74 @@
 #include "stats/BarChartModel.h"
 
 #include <QtCharts/QChartView>
+#include <map>
 
-// Shows a BarChartModel with Qt Charts. Redrawing is deferred to the event loop, so a
-// statistic that adds fifty bars, or a generation run that computes five statistics in a row,
-// rebuilds the drawing once.
+class QBarSet;
+class QCategoryAxis;
+class QStackedBarSeries;
+class QValueAxis;
+
+// Shows a BarChartModel with Qt Charts. One chart, series and pair of axes live as long as the
+// view; a change of the model updates the bars and axes in place. Redrawing is deferred to the
+// event loop, so a statistic that adds fifty bars, or a generation run that computes five
+// statistics in a row, redraws once; while the view is hidden nothing is drawn until it is
+// shown again.
+//
+// The value axis is drawn from a little below the lowest value the model names (so the lowest
+// bar keeps a visible height) to the next whole tick at or above the highest, with whole-number
+// ticks. The model's own limits, which the generator reads, are never changed.
 class BarChartView : public QChartView {
     Q_OBJECT
 public:
     explicit BarChartView(QWidget* parent = nullptr);
 
     BarChartModel* model() const { return m_model; }
-    // Rebuilds the drawing now (tests and screenshots).
+    // Brings the drawing up to date now (tests, screenshots, export).
     void refresh();
+
+    // The drawn range of the value axis for the model's limits lo..hi: whole-number ticks
+    // `step` apart, max the first tick at or above hi, min below lo when lo > 0 (never below 0
+    // then), so that a bar of height lo stands out.
+    struct AxisRange {
+        double min = 0;
+        double max = 1;
+        double step = 1;
+    };
+    static AxisRange displayRange(double lo, double hi);
+    // Every how many categories the bottom axis is labelled, so that labels of that width fit.
+    static int labelStep(int categories, double axisWidth, double labelWidth);
+
+    QValueAxis* valueAxis() const { return m_y; }
+    QCategoryAxis* categoryAxis() const { return m_x; }
+    QStackedBarSeries* barSeries() const { return m_series; }
+    // The bar sets by colour (one per colour in the chart).
+    const std::map<BarColour, QBarSet*>& barSets() const { return m_sets; }
+
+    // The chart as shown, as a PNG picture (twice the pixels) or an SVG drawing; false when the
+    // file could not be written.
+    bool savePng(const QString& path);
+    bool saveSvg(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void scheduleRefresh();
+    QBarSet* setFor(BarColour colour);
+    void updateLegend();
+    // Labels of the bottom axis and the wrapped title: both depend on the width.
+    void layoutTexts();
 
     BarChartModel* m_model;
+    QChart* m_chart;
+    QStackedBarSeries* m_series;
+    QCategoryAxis* m_x;
+    QValueAxis* m_y;
+    std::map<BarColour, QBarSet*> m_sets;
+    QList<double> m_xs;
+    int m_labelStep = 0;
+    QString m_titleShown;
     bool m_pending = false;
+    bool m_dirty = true;
 };

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QMessageBox>
 
 QString toQtFilter(const QString& filter) {
@@ -43,11 +45,35 @@ Dialogs::Answer WidgetDialogs::question(QWidget* parent, const QString& text, bo
     }
 }
 
+bool WidgetDialogs::messageOrStop(QWidget* parent, const QString& text, const QString& stopCaption) {
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok, parent);
+    QPushButton* stop = box.addButton(stopCaption, QMessageBox::RejectRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(stop);
+    box.exec();
+    return box.clickedButton() != stop;
+}
+
 QString WidgetDialogs::inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                                 const QString& proposal) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposal, &ok);
-    return ok ? text : proposal;
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("InputBox"));
+    dialog.setWindowTitle(caption);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(proposal);
+    // The question in the box itself, in bold, whole; the prompt below it.
+    dialog.setLabelText(QStringLiteral("<b>%1</b><br>%2").arg(caption.toHtmlEscaped(), prompt.toHtmlEscaped()));
+    dialog.setCancelButtonText(QCoreApplication::translate("Dialogs", "Abbrechen"));
+    dialog.setOkButtonText(QCoreApplication::translate("Dialogs", "OK"));
+    dialog.minimumSizeHint(); // lays the box out, so its label and buttons exist
+    if (auto* label = dialog.findChild<QLabel*>()) label->setTextFormat(Qt::RichText);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == dialog.cancelButtonText())
+            button->setToolTip(QCoreApplication::translate(
+                                   "Dialogs", "Schließt das Fenster und verwendet den vorgeschlagenen Wert „%1“.")
+                                   .arg(proposal));
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    return ok ? dialog.textValue() : proposal;
 }
 
 static QString runFileDialog(QWidget* parent, const Dialogs::FileRequest& request,

@@ -18,6 +18,9 @@ public:
     // answers Cancel where it is offered, No otherwise.
     enum class Answer { Yes, No, Cancel };
     virtual Answer question(QWidget* parent, const QString& text, bool withCancel = false) = 0;
+    // A message the user may answer with a request to stop what is going on (one hit of a long
+    // search). Returns true to go on: OK, Enter; false for the stop button or Escape.
+    virtual bool messageOrStop(QWidget* parent, const QString& text, const QString& stopCaption) = 0;
     // Caption, prompt and proposed text in; the entered text out, the proposal when cancelled.
     virtual QString inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                              const QString& proposal) = 0;
@@ -42,6 +45,10 @@ public:
     void message(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     Answer question(QWidget* parent, const QString& text, bool withCancel = false) override;
+    bool messageOrStop(QWidget* parent, const QString& text, const QString& stopCaption) override;
+    // The caption, which often holds the question ("Bei wievielen Zahlen ...?"), stands in the
+    // box above the prompt as well as in the title bar, where a window manager may cut it.
+    // Cancel takes the proposal; its hint says so.
     QString inputBox(QWidget* parent, const QString& caption, const QString& prompt,
                      const QString& proposal) override;
     QString saveFileName(QWidget* parent, const FileRequest& request) override;

@@ -16,10 +16,10 @@ std::uint64_t SystemClock::counter() const {
     return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
-void DesktopShell::open(const QString& addressOrFile) {
+bool DesktopShell::open(const QString& addressOrFile) {
     QUrl url(addressOrFile);
     if (url.scheme().isEmpty() || QFileInfo::exists(addressOrFile)) url = QUrl::fromLocalFile(addressOrFile);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 Platform Platform::system() {

@@ -28,16 +28,17 @@ public:
     virtual void play(const QString& wavPath) = 0;
 };
 
-// Opens a web address or a file with the system's default handler.
+// Opens a web address or a file with the system's default handler. Returns false when no
+// handler could be started.
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void open(const QString& addressOrFile) = 0;
+    virtual bool open(const QString& addressOrFile) = 0;
 };
 
 class DesktopShell : public Shell {
 public:
-    void open(const QString& addressOrFile) override;
+    bool open(const QString& addressOrFile) override;
 };
 
 // The replaceable adapters one main window uses.

@@ -1,6 +1,7 @@
 #include "gui/TForm3.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
@@ -51,4 +52,29 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
 UpDown* TForm3::number(int i) const {
     UpDown* const numbers[] = {UpDown1, UpDown2, UpDown3, UpDown4, UpDown5, UpDown6};
     return numbers[i - 1];
+}
+
+std::optional<DrawEntry::FieldProblem> TForm3::problem() const {
+    std::array<QString, 6> texts;
+    for (int i = 1; i <= 6; ++i) texts[static_cast<std::size_t>(i - 1)] = number(i)->edit()->text();
+    return DrawEntry::check(texts, UpDown7->position());
+}
+
+void TForm3::markProblem(int field) {
+    UpDown* target = field == 7 ? UpDown7 : number(field);
+    if (field == 7) {
+        Label1->show();
+        UpDown7->show();
+    }
+    target->setFocus();
+    target->selectAll();
+}
+
+void TForm3::accept() {
+    if (const auto p = problem()) {
+        if (reportProblem) reportProblem(p->message);
+        markProblem(p->field);
+        return;
+    }
+    QDialog::accept();
 }

@@ -1,8 +1,12 @@
 #pragma once
 #include "gui/Controls.h"
 
+#include "history/DrawEntry.h"
+
 #include <QDialog>
 #include <QPushButton>
+#include <functional>
+#include <optional>
 
 // The manual draw entry "Zahlen der Ziehung eingeben": the draw date and six numbers, with the
 // additional number and the eighth byte carried over unseen from the newest stored draw.
@@ -26,4 +30,15 @@ public:
     QPushButton* BitBtn2; // "OK"
 
     UpDown* number(int i) const; // 1 to 6
+
+    // What keeps the typed-in draw from being stored, naming the field; none when it may be.
+    std::optional<DrawEntry::FieldProblem> problem() const;
+    // Puts the cursor into the field (7: the additional number, which is then shown, since the
+    // player can correct it only there).
+    void markProblem(int field);
+    // Tells the player what is wrong; OK keeps the dialog open while there is a problem.
+    std::function<void(const QString&)> reportProblem;
+
+public slots:
+    void accept() override;
 };

@@ -10,6 +10,9 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QToolTip>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -80,7 +83,26 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
     buttons->addWidget(BitBtn4, 0, 4);
     buttons->addWidget(BitBtn2, 0, 5);
 
+    // OK and "&Ändern" look alike but differ: their hints say how. A hint a translation gives
+    // the buttons takes precedence; these stand in while the buttons' own hints are empty, so
+    // a translation file still sets and restores exactly what it names.
+    m_explanations[BitBtn1] = QCoreApplication::translate(
+        "TForm6", "Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet");
+    m_explanations[BitBtn3] =
+        QCoreApplication::translate("TForm6", "Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen");
+    BitBtn1->installEventFilter(this);
+    BitBtn3->installEventFilter(this);
+
+    // The title bar may cut the window's question; it stands whole above the numbers.
+    Question = new QLabel(windowTitle(), this);
+    QFont bold = Question->font();
+    bold.setBold(true);
+    Question->setFont(bold);
+    Question->setWordWrap(true);
+    connect(this, &QWidget::windowTitleChanged, Question, &QLabel::setText);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Question);
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
@@ -226,4 +248,20 @@ int TForm6::execute() {
     const int result = m_platform.dialogs->showModal(this);
     resetPick();
     return result;
+}
+
+QString TForm6::explanation(const QWidget* button) const {
+    return m_explanations.value(button);
+}
+
+bool TForm6::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* button = qobject_cast<QWidget*>(watched);
+        const QString text = explanation(button);
+        if (button && button->toolTip().isEmpty() && !text.isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, button);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -2,10 +2,12 @@
 #include "gui/Platform.h"
 
 #include <QDialog>
+#include <QHash>
 #include <array>
 #include <cstdint>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -38,6 +40,7 @@ public:
     QToolButton* SpeedButton1 = nullptr; // save the list
     QToolButton* SpeedButton2 = nullptr; // load the list
     QTimer* Timer1 = nullptr;
+    QLabel* Question = nullptr; // the window's caption, shown whole above the numbers
 
     // The random pick: positions 1..26 of PickedNumbers; PickIndex is the first position not yet
     // fixed; PickCount how many numbers the pick chooses (set by the caller).
@@ -56,12 +59,19 @@ public:
 
     void done(int result) override;
 
+    // The hint OK and "&Ändern" show while their own hints are empty: what each of them does.
+    QString explanation(const QWidget* button) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void resetPick();
     void untickAllNeutral();
     void runAction(void (TForm6::*operation)());
 
     Platform m_platform;
+    QHash<const QWidget*, QString> m_explanations;
     std::array<QCheckBox*, 50> m_boxes{};
     std::array<BoxColour, 50> m_colours{};
 };

@@ -92,18 +92,18 @@ DrawAnswer DrawAnswer::parse(const QString& body) {
 
 QString DrawAnswer::invalidReason() const {
     if (unreadableField != 0) return QCoreApplication::translate("DrawDownload", "das %1. Feld ist keine Zahl").arg(unreadableField);
-    for (int i = 0; i < 6; ++i) {
-        if (numbers[i] < 1 || numbers[i] > 49)
-            return QCoreApplication::translate("DrawDownload", "die %1. Zahl %2 liegt nicht zwischen 1 und 49").arg(i + 1).arg(numbers[i]);
-        for (int j = 0; j < i; ++j)
-            if (numbers[j] == numbers[i])
-                return QCoreApplication::translate("DrawDownload", "die Zahl %1 kommt mehrfach vor").arg(numbers[i]);
+    const auto problem = checkDrawNumbers(numbers, additional);
+    if (!problem) return {};
+    switch (problem->kind) {
+    case DrawNumbersProblem::Kind::NumberOutOfRange:
+        return QCoreApplication::translate("DrawDownload", "die %1. Zahl %2 liegt nicht zwischen 1 und 49").arg(problem->field).arg(problem->value);
+    case DrawNumbersProblem::Kind::NumberRepeated:
+        return QCoreApplication::translate("DrawDownload", "die Zahl %1 kommt mehrfach vor").arg(problem->value);
+    case DrawNumbersProblem::Kind::AdditionalOutOfRange:
+        return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 liegt nicht zwischen 1 und 49").arg(problem->value);
+    case DrawNumbersProblem::Kind::AdditionalAmongNumbers:
+        return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 ist schon eine der Gewinnzahlen").arg(problem->value);
     }
-    if (additional < 0 || additional > 49)
-        return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 liegt nicht zwischen 1 und 49").arg(additional);
-    for (int n : numbers)
-        if (additional != 0 && n == additional)
-            return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 ist schon eine der Gewinnzahlen").arg(additional);
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Rounding.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace DrawEntry {
@@ -28,6 +29,62 @@ double store(DrawHistory& history, const DrawRecord& entered, double lastDate) {
     }
     history.append(entered);
     return entered.date;
+}
+
+std::optional<FieldProblem> check(const std::array<QString, 6>& numberTexts, int additional) {
+    std::array<int, 6> numbers{};
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        numbers[i] = numberTexts[i].trimmed().toInt(&ok);
+        if (!ok)
+            return FieldProblem{i + 1, QCoreApplication::translate("DrawEntry", "Die %1. Zahl fehlt. Tragen Sie "
+                                                                                "eine Zahl von 1 bis 49 ein.")
+                                           .arg(i + 1)};
+    }
+    const auto problem = checkDrawNumbers(numbers, additional);
+    if (!problem) return std::nullopt;
+    QString message;
+    switch (problem->kind) {
+    case DrawNumbersProblem::Kind::NumberOutOfRange:
+        message = QCoreApplication::translate("DrawEntry", "Die %1. Zahl (%2) liegt nicht zwischen 1 und 49.")
+                      .arg(problem->field)
+                      .arg(problem->value);
+        break;
+    case DrawNumbersProblem::Kind::NumberRepeated:
+        message = QCoreApplication::translate("DrawEntry", "Die %1. Zahl (%2) steht schon als %3. Zahl da. "
+                                                           "Eine Ziehung hat sechs verschiedene Zahlen.")
+                      .arg(problem->field)
+                      .arg(problem->value)
+                      .arg(problem->earlierField);
+        break;
+    case DrawNumbersProblem::Kind::AdditionalOutOfRange:
+        message = QCoreApplication::translate("DrawEntry", "Die Zusatzzahl (%1) liegt nicht zwischen 0 und 49.")
+                      .arg(problem->value);
+        break;
+    case DrawNumbersProblem::Kind::AdditionalAmongNumbers:
+        message = QCoreApplication::translate("DrawEntry", "Die Zusatzzahl (%1) steht schon als %2. Zahl da. "
+                                                           "Zusatzzahl und Gewinnzahlen sind verschieden.")
+                      .arg(problem->value)
+                      .arg(problem->earlierField);
+        break;
+    }
+    return FieldProblem{problem->field, message};
+}
+
+std::optional<DrawRecord> storedDraw(const DrawHistory& history, double date) {
+    if (!history.exists()) return std::nullopt;
+    for (const DrawRecord& r : history.readAll())
+        if (r.date == date) return r;
+    return std::nullopt;
+}
+
+QString numbersText(const DrawRecord& record) {
+    QStringList numbers;
+    for (auto n : record.numbers) numbers << QString::number(n);
+    if (record.additional == 0) return numbers.join(QStringLiteral(", "));
+    return QCoreApplication::translate("DrawEntry", "%1 (Zusatzzahl %2)")
+        .arg(numbers.join(QStringLiteral(", ")))
+        .arg(record.additional);
 }
 
 } // namespace DrawEntry

@@ -1,6 +1,8 @@
 #pragma once
 #include "history/DrawHistory.h"
 
+#include <QString>
+#include <array>
 #include <optional>
 
 // Storing a draw the player typed in. The draw is written only once the player confirms, and a
@@ -25,5 +27,20 @@ void sortNumbers(DrawRecord& record);
 // stored draw of the same date. Returns the date of the newest draw afterwards. Throws
 // FileError, and the history then holds what it held before.
 double store(DrawHistory& history, const DrawRecord& entered, double lastDate);
+
+// What is wrong with the typed-in fields, naming the field: 1 to 6 a winning number, 7 the
+// additional number. The texts of the six number fields must be whole numbers; then the rule
+// of every stored draw applies (checkDrawNumbers).
+struct FieldProblem {
+    int field = 0;
+    QString message;
+};
+std::optional<FieldProblem> check(const std::array<QString, 6>& numberTexts, int additional);
+
+// The stored draw of that date, if there is one (the entry would replace it).
+std::optional<DrawRecord> storedDraw(const DrawHistory& history, double date);
+
+// "5, 7, 30, 33, 35, 36 (Zusatzzahl 12)" for the questions about a draw.
+QString numbersText(const DrawRecord& record);
 
 } // namespace DrawEntry

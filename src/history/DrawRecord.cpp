@@ -47,3 +47,18 @@ std::array<unsigned char, DrawRecord::Size> DrawRecord::toBytes() const {
     toBytes(bytes.data());
     return bytes;
 }
+
+std::optional<DrawNumbersProblem> checkDrawNumbers(const std::array<int, 6>& numbers, int additional) {
+    using Kind = DrawNumbersProblem::Kind;
+    for (int i = 0; i < 6; ++i) {
+        if (numbers[i] < 1 || numbers[i] > 49) return DrawNumbersProblem{Kind::NumberOutOfRange, i + 1, numbers[i]};
+        for (int j = 0; j < i; ++j)
+            if (numbers[j] == numbers[i]) return DrawNumbersProblem{Kind::NumberRepeated, i + 1, numbers[i], j + 1};
+    }
+    if (additional < 0 || additional > 49) return DrawNumbersProblem{Kind::AdditionalOutOfRange, 7, additional};
+    if (additional != 0)
+        for (int i = 0; i < 6; ++i)
+            if (numbers[i] == additional)
+                return DrawNumbersProblem{Kind::AdditionalAmongNumbers, 7, additional, i + 1};
+    return std::nullopt;
+}

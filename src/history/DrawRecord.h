@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // One draw as stored in ZahlenGR.dat: 32 bytes, little-endian, no header.
 //   0  8  date        day count as an IEEE 754 double (whole days)
@@ -27,3 +28,25 @@ struct DrawRecord {
 
     bool operator==(const DrawRecord&) const = default;
 };
+
+// The rule every draw kept in the history obeys: six distinct numbers 1 to 49 and an additional
+// number that is 0 (none) or 1 to 49 and not among them. The update and the manual entry both
+// apply it; each words the problem for its own reader.
+struct DrawNumbersProblem {
+    enum class Kind {
+        NumberOutOfRange,       // numbers[field - 1] is not 1 to 49
+        NumberRepeated,         // numbers[field - 1] already stands in earlierField
+        AdditionalOutOfRange,   // the additional number is not 0 to 49
+        AdditionalAmongNumbers, // the additional number already stands in earlierField
+    };
+    Kind kind;
+    int field = 0;        // 1 to 6 for a winning number, 7 for the additional number
+    int value = 0;        // the offending value
+    int earlierField = 0; // for the two repetitions: the field that holds the value first
+
+    bool operator==(const DrawNumbersProblem&) const = default;
+};
+
+// The first problem in field order (each winning number checked for its range, then against
+// the numbers before it; then the additional number), or none.
+std::optional<DrawNumbersProblem> checkDrawNumbers(const std::array<int, 6>& numbers, int additional);

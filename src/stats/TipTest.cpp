@@ -3,6 +3,7 @@
 #include "base/DayCount.h"
 #include "base/Errors.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QCoreApplication>
 
@@ -37,14 +38,75 @@ QString hitMessage(double date) {
         .arg(QLocale().toString(DayCount::toDate(date), QLocale::ShortFormat));
 }
 
-void run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
-         const std::function<int(std::size_t, const DrawRecord&)>& examine,
-         const std::function<void(const QString&)>& report) {
+int run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
+        const std::function<int(std::size_t, const DrawRecord&)>& examine,
+        const std::function<void(const QString&)>& report, const std::function<bool()>& stopRequested) {
+    int examined = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const DrawRecord& r = records[i];
         if (!filter.inClosedWindow(r.date)) continue;
+        if (stopRequested && stopRequested()) break;
+        ++examined;
         if (examine(i, r) >= threshold) report(hitMessage(r.date));
     }
+    return examined;
+}
+
+void LineHits::add(const std::vector<int>& hitsPerLine, int threshold) {
+    bool any = false;
+    for (std::size_t i = 0; i < hitsPerLine.size() && i < perLine.size(); ++i)
+        if (hitsPerLine[i] >= threshold) {
+            ++perLine[i];
+            any = true;
+        }
+    if (any) ++draws;
+}
+
+QString hitBoxText(double date, const QStringList& lines, const std::vector<int>& hitsPerLine, int threshold) {
+    QString text = hitMessage(date);
+    text += QLatin1Char('\n');
+    for (std::size_t i = 0; i < hitsPerLine.size() && i < static_cast<std::size_t>(lines.size()); ++i) {
+        if (hitsPerLine[i] < threshold) continue;
+        text += QLatin1Char('\n') + QCoreApplication::translate("TipTest", "Tipp %1: %2  (%3 Richtige)")
+                                        .arg(i + 1)
+                                        .arg(lines[static_cast<qsizetype>(i)])
+                                        .arg(hitsPerLine[i]);
+    }
+    return text;
+}
+
+QString summaryText(const QStringList& lines, const LineHits& hits, int threshold, int examined, bool stopped) {
+    QStringList text;
+    text << (stopped ? QCoreApplication::translate("TipTest", "Suche abgebrochen nach %1 geprüften Ziehungen.")
+                     : QCoreApplication::translate("TipTest", "Suche beendet: %1 Ziehungen geprüft."))
+                .arg(examined);
+    text << QCoreApplication::translate("TipTest", "Ziehungen mit mindestens %1 Richtigen: %2")
+                .arg(threshold)
+                .arg(hits.draws);
+    // A long list names the tips that hit; the others are summed up in one line.
+    constexpr int MaxListed = 30;
+    int listed = 0, withoutHit = 0, notListed = 0;
+    text << QString();
+    for (std::size_t i = 0; i < hits.perLine.size() && i < static_cast<std::size_t>(lines.size()); ++i) {
+        if (hits.perLine[i] == 0 && lines.size() > MaxListed) {
+            ++withoutHit;
+            continue;
+        }
+        if (listed == MaxListed) {
+            ++notListed;
+            continue;
+        }
+        ++listed;
+        text << QCoreApplication::translate("TipTest", "Tipp %1 (%2): %3 Treffer")
+                    .arg(i + 1)
+                    .arg(lines[static_cast<qsizetype>(i)])
+                    .arg(hits.perLine[i]);
+    }
+    if (notListed > 0)
+        text << QCoreApplication::translate("TipTest", "… und %1 weitere Tipps mit Treffern").arg(notListed);
+    if (withoutHit > 0)
+        text << QCoreApplication::translate("TipTest", "%1 weitere Tipps ohne Treffer").arg(withoutHit);
+    return text.join(QLatin1Char('\n'));
 }
 
 Plot finalPlot() {

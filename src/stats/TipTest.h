@@ -4,6 +4,7 @@
 #include "stats/Plot.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -30,10 +31,29 @@ QString hitMessage(double date);
 
 // Every record with from <= date <= to (no weekday test), in file order: examine(index,
 // record) loads it as the current draw, checks the list and returns the best hit count; a
-// result at or above the threshold is reported before the next record is examined.
-void run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
-         const std::function<int(std::size_t index, const DrawRecord& record)>& examine,
-         const std::function<void(const QString& message)>& report);
+// result at or above the threshold is reported before the next record is examined. With
+// stopRequested, the walk ends before the next record once it answers true. Returns the number
+// of records examined.
+int run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
+        const std::function<int(std::size_t index, const DrawRecord& record)>& examine,
+        const std::function<void(const QString& message)>& report,
+        const std::function<bool()>& stopRequested = {});
+
+// What the search found, per tip line: on how many draws that line reached the threshold.
+struct LineHits {
+    explicit LineHits(std::size_t lines = 0) : perLine(lines, 0) {}
+    // One draw's hits per line (lines beyond the counted ones are ignored).
+    void add(const std::vector<int>& hitsPerLine, int threshold);
+    std::vector<int> perLine;
+    int draws = 0; // draws on which at least one line reached the threshold
+};
+
+// The box of one hit: the hit message, then every tip line that reached the threshold on that
+// draw, with its number in the list and its hits.
+QString hitBoxText(double date, const QStringList& lines, const std::vector<int>& hitsPerLine, int threshold);
+// The summary at the end: how many draws were examined (and whether the user stopped), how
+// many draws reached the threshold, and per tip line its count of such draws.
+QString summaryText(const QStringList& lines, const LineHits& hits, int threshold, int examined, bool stopped);
 
 // What the chart shows afterwards: ten empty bars x = 0 to 9, axes and title left alone.
 Plot finalPlot();

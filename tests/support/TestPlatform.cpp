@@ -61,6 +61,16 @@ int FakeDialogs::showModal(QDialog* dialog) {
     return result;
 }
 
+bool FakeDialogs::messageOrStop(QWidget*, const QString& text, const QString& stopCaption) {
+    shown.push_back({QStringLiteral("message"), text});
+    lastStopCaption = stopCaption;
+    if (onShown) onShown(shown.back());
+    if (continueAnswers.empty()) return true;
+    const bool goOn = continueAnswers.front();
+    continueAnswers.pop_front();
+    return goOn;
+}
+
 Dialogs::Answer FakeDialogs::question(QWidget*, const QString& text, bool withCancel) {
     shown.push_back({QStringLiteral("question"), text});
     if (onShown) onShown(shown.back());

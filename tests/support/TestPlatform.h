@@ -31,6 +31,10 @@ public:
     void error(QWidget*, const QString& text) override;
     // Answered from questionAnswers; without a queued answer: No (Cancel when offered).
     Answer question(QWidget*, const QString& text, bool withCancel = false) override;
+    // Recorded as a "message"; answered from continueAnswers, without one: go on.
+    bool messageOrStop(QWidget*, const QString& text, const QString& stopCaption) override;
+    std::deque<bool> continueAnswers;
+    QString lastStopCaption;
     QString inputBox(QWidget*, const QString& caption, const QString& prompt,
                      const QString& proposal) override;
     QString saveFileName(QWidget*, const FileRequest& request) override;
@@ -74,7 +78,11 @@ public:
 class RecordingShell : public Shell {
 public:
     QStringList opened;
-    void open(const QString& addressOrFile) override { opened << addressOrFile; }
+    bool succeeds = true; // false: as a desktop without a handler for the file
+    bool open(const QString& addressOrFile) override {
+        opened << addressOrFile;
+        return succeeds;
+    }
 };
 
 struct TestPlatform {

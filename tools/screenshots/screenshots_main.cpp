@@ -11,6 +11,7 @@
 #include "gui/TForm3.h"
 #include "gui/AnalysisReport.h"
 #include "gui/TForm6.h"
+#include "gui/TipPrint.h"
 #include "history/DrawCsv.h"
 
 #include <QApplication>
@@ -19,6 +20,9 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -182,6 +186,76 @@ int main(int argc, char** argv) {
             if (!report->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         }
     }
+    // The protections around the player's data and the charts as drawn for reading, into protect/.
+    const QString protect = args[2] + QStringLiteral("/protect");
+    QDir().mkpath(protect);
+    auto grabTo = [&](QWidget* w, const QString& name) {
+        settle();
+        if (!w->grab().save(protect + QLatin1Char('/') + name + QStringLiteral(".png")))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+    };
+    // A modal box: grabbed while it is up, then closed.
+    auto grabModal = [&](const QString& name, const std::function<void()>& open) {
+        QTimer::singleShot(200, [&, name] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                grabTo(box, name);
+                box->close();
+            }
+        });
+        open();
+    };
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet5);
+    form.SpeedButton2Click();
+    form.ui.Chart1->refresh();
+    grabTo(&form, QStringLiteral("diagramm-haeufigkeit"));
+    form.SpeedButton9Click();
+    form.ui.Chart1->refresh();
+    grabTo(&form, QStringLiteral("diagramm-quersummen"));
+    form.Button2Click();
+    form.ui.Chart1->refresh();
+    grabTo(&form, QStringLiteral("diagramm-paare"));
+
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    form.clearTipListWithUndo();
+    grabTo(&form, QStringLiteral("lottotipp-rueckgaengig"));
+    form.undoTipListClear();
+
+    WidgetDialogs real;
+    grabModal(QStringLiteral("eingabebox-frage"), [&] {
+        real.inputBox(&form, QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"),
+                      QStringLiteral("Tipp-Test"), QStringLiteral("6"));
+    });
+    grabModal(QStringLiteral("suche-treffer"), [&] {
+        real.messageOrStop(&form,
+                           QStringLiteral("Ein Treffer am: 09.08.25\n\nTipp 2: 05,07,30,33,35,36:Normal  (3 Richtige)"),
+                           QStringLiteral("Suche beenden"));
+    });
+    grabModal(QStringLiteral("loeschen-frage"), [&] {
+        real.question(&form, QStringLiteral("Die Ziehung vom 09.08.2025 löschen?\n\n5, 7, 30, 33, 35, 36 (Zusatzzahl 12)"));
+    });
+
+    TForm3 entry(&form);
+    entry.reportProblem = [&](const QString& text) {
+        grabModal(QStringLiteral("eingabe-fehler"), [&] { real.message(&entry, text); });
+    };
+    const int typed[] = {5, 7, 30, 33, 33, 36};
+    for (int i = 1; i <= 6; ++i) entry.number(i)->setPosition(typed[i - 1]);
+    entry.show();
+    entry.BitBtn2->click();
+    grabTo(&entry, QStringLiteral("eingabe-feld"));
+    entry.hide();
+
+    TipPrintPreview preview(form.tipText(), &form);
+    preview.show();
+    grabTo(&preview, QStringLiteral("druckvorschau"));
+    preview.hide();
+
+    if (QWidget* choice = form.form6()) {
+        choice->show();
+        grabTo(choice, QStringLiteral("zahlenwahl-frage"));
+        choice->hide();
+    }
+
     std::printf("window %dx%d, client %dx%d\n", form.width(), form.height(), form.centralWidget()->width(),
                 form.centralWidget()->height());
     return 0;
