@@ -2,6 +2,315 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>AnalysisReport</name>
+    <message>
+        <source>Einsatz %1; Gewinne: unbekannt – für %2 Gewinnreihen ist keine Quote gespeichert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einsatz %1, Gewinn %2, Saldo %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (ohne %1 Gewinnreihen, deren Quote nicht bekannt ist)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noch kein Vergleich: starten Sie die historische Analyse oder den Tipp-Test.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zufall erwartet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zufall Median</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>95 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anhalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als CSV kopieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als CSV speichern …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zufallsvergleich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noch kein Lauf des Generators.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verwarf Kandidaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verwarf echte Ziehungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anteil der Ziehungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regeln an echten Ziehungen prüfen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regeln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eigene Tabelle prüfen …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VEW-System:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VEW-Systeme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ziehungen als CSV exportieren …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ziehungen aus CSV importieren …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tippliste als CSV exportieren …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-Format der Ziehungen: date,n1,n2,n3,n4,n5,n6,additional (Datum JJJJ-MM-TT, Zusatzzahl leer, wenn es keine gab). Beim Import wird jede Zeile wie beim Aktualisieren geprüft; Ziehungen gleichen Datums werden ersetzt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zufallsspieler %v von %m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Zufallsvergleich wurde angehalten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nur simuliert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>im Bereich des Zufalls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>besser als der Zufall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schlechter als der Zufall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insgesamt: Das Ergebnis liegt bei jeder Gewinnklasse im Bereich, den 90 % der Zufallsspieler erreichen – es ist nicht besser als zufällige Tipps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Insgesamt: In %n Gewinnklasse(n) besser als 95 % der Zufallsspieler.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Insgesamt: In %n Gewinnklasse(n) schlechter als 95 % der Zufallsspieler.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Insgesamt: teils besser, teils schlechter als der Zufall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geld der Tipps: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saldo der Zufallsspieler: Median %1, 90 % zwischen %2 und %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geld der Zufallsspieler: Einsatz %1 je Spieler; Gewinne unbekannt, weil Quoten fehlen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Ziehungen, %2 Zufallsspieler, Startwert (Seed) %3 – mit demselben Startwert wiederholbar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Kandidaten gezogen, %2 angenommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Regel vergleicht die Tipps eines Laufs untereinander.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BarChartView</name>
+    <message>
+        <source>1 und Primzahlen (gestreift)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>übrige Zahlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quintara GR Diagramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Chance</name>
+    <message>
+        <source>3er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5er + ZZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6er</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schlechter als 95 % der Zufallsspieler.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>besser als 95 % der Zufallsspieler.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>im Bereich des Zufalls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nur simuliert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 Treffer, Zufall erwartet %3 (Median %4, 90 % der Zufallsspieler %5 bis %6): %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schließt das Fenster und verwendet den vorgeschlagenen Wert „%1“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawCsv</name>
+    <message>
+        <source>acht Felder erwartet, %1 gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Datum (JJJJ-MM-TT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Zusatzzahl „%1“ ist keine Zahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>das Datum steht schon in Zeile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Ziehungen hinzugefügt, %2 ersetzt, %3 unverändert, %4 Zeilen abgelehnt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… und %1 weitere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DrawDownload</name>
     <message>
         <source>Loading</source>
@@ -51,16 +360,115 @@
         <source>Quersumme: %1</source>
         <translation>Sum: %1</translation>
     </message>
+    <message>
+        <source>der Server antwortete mit HTTP-Status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine neue Ziehung gespeichert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 neue Ziehung gespeichert, vom %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 neue Ziehungen gespeichert, die neueste vom %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abgebrochen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Aktualisierung wurde angehalten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grund: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 Anfrage fehlgeschlagen: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Anfragen fehlgeschlagen, zuletzt: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 unbrauchbare Antworten verworfen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Ziehungsdaten sind auf dem neuesten Stand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lade die Ziehungen vom %1 bis %2 (Seite %3) …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Server ist ausgelastet (%1); neuer Versuch in %2 s …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Ziehungen ab dem %1 kamen nicht an: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>der Server liefert immer weitere Seiten für die Ziehungen ab dem %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Ziehung vom %1 ist noch nicht vollständig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ziehungen bis %1 geladen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawEntry</name>
+    <message>
+        <source>Die %1. Zahl fehlt. Tragen Sie eine Zahl von 1 bis 49 ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die %1. Zahl (%2) liegt nicht zwischen 1 und 49.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die %1. Zahl (%2) steht schon als %3. Zahl da. Eine Ziehung hat sechs verschiedene Zahlen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zusatzzahl (%1) liegt nicht zwischen 0 und 49.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zusatzzahl (%1) steht schon als %2. Zahl da. Zusatzzahl und Gewinnzahlen sind verschieden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (Zusatzzahl %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DrawHistory</name>
     <message>
-        <source> Die Ziehungen in &quot;%1&quot; bleiben unverändert.</source>
-        <translation> The draws in &quot;%1&quot; remain unchanged.</translation>
-    </message>
-    <message>
-        <source>Die Datei &quot;%1&quot; kann nicht durch &quot;%2&quot; ersetzt werden. %3. Die bisherigen Ziehungen bleiben erhalten.</source>
-        <translation>The file &quot;%1&quot; cannot be replaced by &quot;%2&quot;. %3. The draws stored so far are kept.</translation>
+        <source>Die Ziehungen in &quot;%1&quot; bleiben unverändert.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -116,6 +524,29 @@
     <message>
         <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
         <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Die eben gelöschten Tipps wiederherstellen (Rückgängig)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Druckvorschau des Tipps als Seite: drucken oder als PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Diagramm als Bild (PNG) speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Diagramm als Zeichnung (SVG) speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -215,6 +646,38 @@
         <source>Die Antwort von %1 ist zu groß (mehr als %2 Bytes)</source>
         <translation>The answer from %1 is too large (more than %2 bytes)</translation>
     </message>
+    <message>
+        <source>das Zertifikat ist nicht vertrauenswürdig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>das Zertifikat ist abgelaufen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>das Zertifikat ist noch nicht gültig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>das Zertifikat gilt nicht für %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>das Zertifikat wurde widerrufen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein TLS-Modul für Qt gefunden (Paket libqt6network6 unvollständig)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTPS ist nicht möglich: die OpenSSL-Bibliothek fehlt (Paket libssl3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TLS-Verbindung zu %1 fehlgeschlagen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Matching</name>
@@ -229,6 +692,25 @@
     <message>
         <source>Max-Gewinn %1er</source>
         <translation>Best win: %1 hits</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorResults</name>
+    <message>
+        <source>keine gültige JSON-Antwort (%1 an Stelle %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Antwort enthält keine Liste von Ziehungen (&quot;content&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eine Ziehung ohne gültige Nummer oder Zeit (&quot;drawId&quot;, &quot;drawTime&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Gewinnzahlen der Ziehung %1 sind unlesbar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -263,6 +745,88 @@
     </message>
 </context>
 <context>
+    <name>RuleReport</name>
+    <message>
+        <source>Übereinstimmungen zwischen den Tipps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlenpaar erzwingen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine drei Zahlen in Folge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quersumme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlen der letzten Ziehung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlen der vorletzten Ziehung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlen der drittletzten Ziehung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gerade Zahlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ungerade Zahlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primzahlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nie ein Gewinn im Analysezeitraum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein Gewinn in den letzten Ziehungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein Gewinn in den letzten Ziehungen (2. Regel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ (Regel %2: %3 von %4 Kandidaten)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die meisten Kandidaten verwarf die Regel %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die meisten Kandidaten verwarfen die Regeln %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>Die Datei &quot;%1&quot; kann nicht durch &quot;%2&quot; ersetzt werden. %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist zu groß: %2 Bytes, höchstens %3 Bytes werden gelesen. Sie bleibt unverändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist zu groß: höchstens %2 Bytes werden gelesen. Sie bleibt unverändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>Der Einstellungswert &quot;%1&quot; ist nicht vorhanden.</source>
@@ -277,12 +841,8 @@
         <translation>The settings folder &quot;%1&quot; cannot be created.</translation>
     </message>
     <message>
-        <source>Die Einstellungen können nicht in &quot;%1&quot; geschrieben werden. %2.</source>
-        <translation>The settings cannot be written to &quot;%1&quot;. %2.</translation>
-    </message>
-    <message>
-        <source>Fehler beim Schreiben der Einstellungen in &quot;%1&quot;. %2. Die bisherigen Einstellungen bleiben erhalten.</source>
-        <translation>Error writing the settings to &quot;%1&quot;. %2. The previous settings are kept.</translation>
+        <source>Die bisherigen Einstellungen bleiben erhalten.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -342,10 +902,6 @@
         <translation>Sum: %1</translation>
     </message>
     <message>
-        <source>Die Adresse des Ziehungsservers &quot;%1&quot; ist ungültig. Erwartet wird zum Beispiel %2.</source>
-        <translation>The address of the draw server &quot;%1&quot; is invalid. Expected is, for example, %2.</translation>
-    </message>
-    <message>
         <source>Die Ziehung vom %1 wurde nicht gespeichert.
 %2</source>
         <translation>The draw of %1 was not saved.
@@ -399,6 +955,176 @@
         <source>Zahlen für Berechnung wählen</source>
         <translation>Choose numbers for the calculation</translation>
     </message>
+    <message>
+        <source>Beim Beenden konnte nicht alles gespeichert werden:
+
+%1
+
+Die Tippliste ist gespeichert. Trotzdem beenden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beim Beenden konnte nicht alles gespeichert werden:
+
+%1
+
+Die Tippliste (%2 Tipps) ginge verloren. Möchten Sie sie an einem anderen Ort speichern?
+
+„Ja“ wählt den Ort, „Nein“ beendet ohne die Tippliste, „Abbrechen“ lässt das Programm geöffnet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suche beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG-Zeichnung|*.svg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG-Bild|*.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Diagramm konnte nicht als %1 gespeichert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Adresse des Ziehungsservers &quot;%1&quot; ist ungültig. Erwartet wird der Ergebnisdienst des Lottoveranstalters, zum Beispiel %2, oder ein Ziehungsserver wie %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Ziehung vom %1 ersetzen?
+
+Gespeichert: %2
+Neu: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letzter Lauf des Generators:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht alle Tipps konnten berechnet werden. %1
+Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Ziehung vom %1 löschen?
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei der Ziehungen &quot;%1&quot; ist beschädigt: %2 von %3 Datensätzen sind keine gültigen Ziehungen oder stehen außer der Reihe, der erste an Position %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Am Ende steht ein abgeschnittener Datensatz (%1 Bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soll die Datei repariert werden? Die %1 gültigen Ziehungen bleiben in Datumsfolge erhalten, die beschädigte Datei wird als &quot;%2&quot; aufbewahrt. Ohne Reparatur bleibt die Datei unverändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei der Ziehungen wurde repariert; die beschädigte Fassung liegt in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Läufe der historischen Analyse:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Historische Analyse ab %1: %2 Ziehungen, %3 Tipps je Ziehung, Glückszahl %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gewinn: %1 €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gewinn: Quote unbekannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>VEW %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VEW %1: Tabelle fehlerhaft. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VEW-Tabelle|*.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: Tabelle fehlerhaft. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-Datei|*.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Ziehungen nach %2 exportiert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gespeicherte Ziehung(en) würden durch die Datei ersetzt. Importieren?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import abgebrochen; die Ziehungen bleiben unverändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tippliste nach %1 exportiert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Tipp wurde in %1 gespeichert, aber das System hat kein Programm, das die Datei öffnet.
+Über „Druck“ können Sie den Tipp ansehen, drucken oder als PDF speichern.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dokument|*.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Die eben gelöschten %n Tipps wiederherstellen (Rückgängig)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -429,20 +1155,28 @@
         <source>%1 Stopp</source>
         <translation>%1 Stop</translation>
     </message>
+    <message>
+        <source>Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
-        <source>Die Datei &quot;%1&quot; kann nicht geschrieben werden. %2.</source>
-        <translation>The file &quot;%1&quot; cannot be written. %2.</translation>
+        <source>Die Datei &quot;%1&quot; hat zu viele Zeilen: %2, höchstens %3 werden gelesen. Sie bleibt unverändert.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Die Daten konnten nicht vollständig geschrieben werden</source>
-        <translation>The data could not be written completely</translation>
+        <source>Die Zeile %2 der Datei &quot;%1&quot; ist zu lang: %3 Zeichen, höchstens %4 werden gelesen. Die Datei bleibt unverändert.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Fehler beim Schreiben der Datei &quot;%1&quot;. %2. Der bisherige Inhalt bleibt erhalten.</source>
-        <translation>Error writing the file &quot;%1&quot;. %2. Its previous content is kept.</translation>
+        <source>Der bisherige Inhalt bleibt erhalten.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -464,6 +1198,21 @@
     </message>
 </context>
 <context>
+    <name>TipPrint</name>
+    <message>
+        <source>Druckvorschau: Tipp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als PDF speichern …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Den Tipp als PDF-Datei speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TipTest</name>
     <message>
         <source>Bei wievielen Zahlen Übereinstellung stoppen?</source>
@@ -480,6 +1229,73 @@
     <message>
         <source>Ein Treffer am: %1</source>
         <translation>A hit on: %1</translation>
+    </message>
+    <message>
+        <source>Tipp %1: %2  (%3 Richtige)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suche abgebrochen nach %1 geprüften Ziehungen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suche beendet: %1 Ziehungen geprüft.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ziehungen mit mindestens %1 Richtigen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tipp %1 (%2): %3 Treffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… und %1 weitere Tipps mit Treffern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 weitere Tipps ohne Treffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WheelReport</name>
+    <message>
+        <source>Die Tabelle enthält keine Zeile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: mehr als %2 Zeilen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: ein „x“ an Stelle %2, ein Tipp hat höchstens %3 Zahlen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2 Zahlen markiert statt 6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Reihen aus %2 Basiszahlen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 richtige unter den Basiszahlen: mindestens %2 Treffer in einer Reihe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1er in %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    von %1 Fällen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Lücke: mit den Basiszahlen %1 hat keine Reihe mehr als %2 Treffer.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
