@@ -5,309 +5,309 @@
     <name>AnalysisReport</name>
     <message>
         <source>Einsatz %1; Gewinne: unbekannt – für %2 Gewinnreihen ist keine Quote gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κόστος %1· κέρδη: άγνωστα – για %2 κερδισμένες στήλες δεν έχει αποθηκευτεί απόδοση.</translation>
     </message>
     <message>
         <source>Einsatz %1, Gewinn %2, Saldo %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Κόστος %1, κέρδη %2, καθαρό αποτέλεσμα %3</translation>
     </message>
     <message>
         <source> (ohne %1 Gewinnreihen, deren Quote nicht bekannt ist)</source>
-        <translation type="unfinished"></translation>
+        <translation> (χωρίς %1 κερδισμένες στήλες με άγνωστη απόδοση)</translation>
     </message>
     <message>
         <source>Auswertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Αξιολόγηση</translation>
     </message>
     <message>
         <source>Noch kein Vergleich: starten Sie die historische Analyse oder den Tipp-Test.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν υπάρχει ακόμη σύγκριση: ξεκινήστε την ιστορική ανάλυση ή τον έλεγχο στηλών.</translation>
     </message>
     <message>
         <source>Ergebnis</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποτέλεσμα</translation>
     </message>
     <message>
         <source>Zufall erwartet</source>
-        <translation type="unfinished"></translation>
+        <translation>Αναμενόμενο (τύχη)</translation>
     </message>
     <message>
         <source>Zufall Median</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάμεσος (τύχη)</translation>
     </message>
     <message>
         <source>5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>5%</translation>
     </message>
     <message>
         <source>95 %</source>
-        <translation type="unfinished"></translation>
+        <translation>95%</translation>
     </message>
     <message>
         <source>Bewertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτίμηση</translation>
     </message>
     <message>
         <source>Anhalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Διακοπή</translation>
     </message>
     <message>
         <source>Als CSV kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή ως CSV</translation>
     </message>
     <message>
         <source>Als CSV speichern …</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση ως CSV …</translation>
     </message>
     <message>
         <source>Zufallsvergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύγκριση με την τύχη</translation>
     </message>
     <message>
         <source>Noch kein Lauf des Generators.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η γεννήτρια δεν έχει εκτελεστεί ακόμη.</translation>
     </message>
     <message>
         <source>Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανόνας</translation>
     </message>
     <message>
         <source>verwarf Kandidaten</source>
-        <translation type="unfinished"></translation>
+        <translation>απέρριψε υποψήφιες στήλες</translation>
     </message>
     <message>
         <source>verwarf echte Ziehungen</source>
-        <translation type="unfinished"></translation>
+        <translation>απέρριψε πραγματικές κληρώσεις</translation>
     </message>
     <message>
         <source>Anteil der Ziehungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ποσοστό κληρώσεων</translation>
     </message>
     <message>
         <source>Regeln an echten Ziehungen prüfen</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος κανόνων σε πραγματικές κληρώσεις</translation>
     </message>
     <message>
         <source>Regeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανόνες</translation>
     </message>
     <message>
         <source>Bericht anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση αναφοράς</translation>
     </message>
     <message>
         <source>Eigene Tabelle prüfen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος δικού σας πίνακα …</translation>
     </message>
     <message>
         <source>VEW-System:</source>
-        <translation type="unfinished"></translation>
+        <translation>Μειωμένο σύστημα:</translation>
     </message>
     <message>
         <source>VEW-Systeme</source>
-        <translation type="unfinished"></translation>
+        <translation>Μειωμένα συστήματα</translation>
     </message>
     <message>
         <source>Ziehungen als CSV exportieren …</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξαγωγή κληρώσεων σε CSV …</translation>
     </message>
     <message>
         <source>Ziehungen aus CSV importieren …</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγωγή κληρώσεων από CSV …</translation>
     </message>
     <message>
         <source>Tippliste als CSV exportieren …</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξαγωγή λίστας στηλών σε CSV …</translation>
     </message>
     <message>
         <source>CSV-Format der Ziehungen: date,n1,n2,n3,n4,n5,n6,additional (Datum JJJJ-MM-TT, Zusatzzahl leer, wenn es keine gab). Beim Import wird jede Zeile wie beim Aktualisieren geprüft; Ziehungen gleichen Datums werden ersetzt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Μορφή CSV των κληρώσεων: date,n1,n2,n3,n4,n5,n6,additional (ημερομηνία ΕΕΕΕ-ΜΜ-ΗΗ, ο συμπληρωματικός αριθμός κενός αν δεν υπήρχε). Κατά την εισαγωγή κάθε γραμμή ελέγχεται όπως και κατά την ενημέρωση· κληρώσεις με την ίδια ημερομηνία αντικαθίστανται.</translation>
     </message>
     <message>
         <source>Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεδομένα</translation>
     </message>
     <message>
         <source>Zufallsspieler %v von %m</source>
-        <translation type="unfinished"></translation>
+        <translation>Τυχαίος παίκτης %v από %m</translation>
     </message>
     <message>
         <source>Der Zufallsvergleich wurde angehalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η σύγκριση με την τύχη διακόπηκε.</translation>
     </message>
     <message>
         <source>nur simuliert</source>
-        <translation type="unfinished"></translation>
+        <translation>μόνο με προσομοίωση</translation>
     </message>
     <message>
         <source>im Bereich des Zufalls</source>
-        <translation type="unfinished"></translation>
+        <translation>εντός των ορίων της τύχης</translation>
     </message>
     <message>
         <source>besser als der Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>καλύτερα από την τύχη</translation>
     </message>
     <message>
         <source>schlechter als der Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>χειρότερα από την τύχη</translation>
     </message>
     <message>
         <source>Insgesamt: Das Ergebnis liegt bei jeder Gewinnklasse im Bereich, den 90 % der Zufallsspieler erreichen – es ist nicht besser als zufällige Tipps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνολικά: σε κάθε κατηγορία κερδών το αποτέλεσμα βρίσκεται στο εύρος που πετυχαίνει το 90% των τυχαίων παικτών – δεν είναι καλύτερο από τυχαίες στήλες.</translation>
     </message>
     <message numerus="yes">
         <source>Insgesamt: In %n Gewinnklasse(n) besser als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Συνολικά: σε %n κατηγορία κερδών καλύτερα από το 95% των τυχαίων παικτών.</numerusform>
+            <numerusform>Συνολικά: σε %n κατηγορίες κερδών καλύτερα από το 95% των τυχαίων παικτών.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Insgesamt: In %n Gewinnklasse(n) schlechter als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Συνολικά: σε %n κατηγορία κερδών χειρότερα από το 95% των τυχαίων παικτών.</numerusform>
+            <numerusform>Συνολικά: σε %n κατηγορίες κερδών χειρότερα από το 95% των τυχαίων παικτών.</numerusform>
         </translation>
     </message>
     <message>
         <source>Insgesamt: teils besser, teils schlechter als der Zufall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνολικά: εν μέρει καλύτερα, εν μέρει χειρότερα από την τύχη.</translation>
     </message>
     <message>
         <source>Geld der Tipps: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήματα (στήλες): %1</translation>
     </message>
     <message>
         <source>Saldo der Zufallsspieler: Median %1, 90 % zwischen %2 und %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Καθαρό αποτέλεσμα των τυχαίων παικτών: διάμεσος %1, το 90% μεταξύ %2 και %3</translation>
     </message>
     <message>
         <source>Geld der Zufallsspieler: Einsatz %1 je Spieler; Gewinne unbekannt, weil Quoten fehlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήματα (τυχαίοι παίκτες): κόστος %1 ανά παίκτη· κέρδη άγνωστα, επειδή λείπουν οι αποδόσεις.</translation>
     </message>
     <message>
         <source>%1 Ziehungen, %2 Zufallsspieler, Startwert (Seed) %3 – mit demselben Startwert wiederholbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 κληρώσεις, %2 τυχαίοι παίκτες, αρχική τιμή (seed) %3 – επαναλήψιμο με την ίδια αρχική τιμή.</translation>
     </message>
     <message>
         <source>%1 Kandidaten gezogen, %2 angenommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργήθηκαν %1 υποψήφιες στήλες, έγιναν δεκτές %2.</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="unfinished"></translation>
+        <translation>ανενεργός</translation>
     </message>
     <message>
         <source>Die Regel vergleicht die Tipps eines Laufs untereinander.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο κανόνας συγκρίνει τις στήλες μιας εκτέλεσης μεταξύ τους.</translation>
     </message>
     <message>
         <source>%1 von %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 από %2</translation>
     </message>
 </context>
 <context>
     <name>BarChartView</name>
     <message>
         <source>1 und Primzahlen (gestreift)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 και πρώτοι αριθμοί (με ραβδώσεις)</translation>
     </message>
     <message>
         <source>übrige Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>υπόλοιποι αριθμοί</translation>
     </message>
     <message>
         <source>Quintara GR Diagramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάγραμμα Quintara GR</translation>
     </message>
 </context>
 <context>
     <name>Chance</name>
     <message>
         <source>3er</source>
-        <translation type="unfinished"></translation>
+        <translation>3άρι</translation>
     </message>
     <message>
         <source>4er</source>
-        <translation type="unfinished"></translation>
+        <translation>4άρι</translation>
     </message>
     <message>
         <source>5er</source>
-        <translation type="unfinished"></translation>
+        <translation>5άρι</translation>
     </message>
     <message>
         <source>5er + ZZ</source>
-        <translation type="unfinished"></translation>
+        <translation>5άρι + Σ</translation>
     </message>
     <message>
         <source>6er</source>
-        <translation type="unfinished"></translation>
+        <translation>6άρι</translation>
     </message>
     <message>
         <source>schlechter als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished"></translation>
+        <translation>χειρότερα από το 95% των τυχαίων παικτών.</translation>
     </message>
     <message>
         <source>besser als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished"></translation>
+        <translation>καλύτερα από το 95% των τυχαίων παικτών.</translation>
     </message>
     <message>
         <source>im Bereich des Zufalls.</source>
-        <translation type="unfinished"></translation>
+        <translation>εντός των ορίων της τύχης.</translation>
     </message>
     <message>
         <source>nur simuliert</source>
-        <translation type="unfinished"></translation>
+        <translation>μόνο με προσομοίωση</translation>
     </message>
     <message>
         <source>%1: %2 Treffer, Zufall erwartet %3 (Median %4, 90 % der Zufallsspieler %5 bis %6): %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 επιτυχίες, αναμενόμενες από την τύχη %3 (διάμεσος %4, το 90% των τυχαίων παικτών %5 έως %6): %7</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Άκυρο</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Schließt das Fenster und verwendet den vorgeschlagenen Wert „%1“.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείνει το παράθυρο και χρησιμοποιεί την προτεινόμενη τιμή «%1».</translation>
     </message>
 </context>
 <context>
     <name>DrawCsv</name>
     <message>
         <source>acht Felder erwartet, %1 gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>αναμένονταν οκτώ πεδία, βρέθηκαν %1</translation>
     </message>
     <message>
         <source>„%1“ ist kein Datum (JJJJ-MM-TT)</source>
-        <translation type="unfinished"></translation>
+        <translation>το «%1» δεν είναι ημερομηνία (ΕΕΕΕ-ΜΜ-ΗΗ)</translation>
     </message>
     <message>
         <source>die Zusatzzahl „%1“ ist keine Zahl</source>
-        <translation type="unfinished"></translation>
+        <translation>ο συμπληρωματικός αριθμός «%1» δεν είναι αριθμός</translation>
     </message>
     <message>
         <source>das Datum steht schon in Zeile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>η ημερομηνία υπάρχει ήδη στη γραμμή %1</translation>
     </message>
     <message>
         <source>Zeile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμμή %1: %2</translation>
     </message>
     <message>
         <source>%1 Ziehungen hinzugefügt, %2 ersetzt, %3 unverändert, %4 Zeilen abgelehnt.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 κληρώσεις προστέθηκαν, %2 αντικαταστάθηκαν, %3 χωρίς αλλαγή, %4 γραμμές απορρίφθηκαν.</translation>
     </message>
     <message>
         <source>… und %1 weitere.</source>
-        <translation type="unfinished"></translation>
+        <translation>… και %1 ακόμη.</translation>
     </message>
 </context>
 <context>
@@ -362,113 +362,113 @@
     </message>
     <message>
         <source>der Server antwortete mit HTTP-Status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ο διακομιστής απάντησε με κατάσταση HTTP %1</translation>
     </message>
     <message>
         <source>Keine neue Ziehung gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν αποθηκεύτηκε νέα κλήρωση.</translation>
     </message>
     <message>
         <source>1 neue Ziehung gespeichert, vom %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθηκεύτηκε 1 νέα κλήρωση, της %1.</translation>
     </message>
     <message>
         <source>%1 neue Ziehungen gespeichert, die neueste vom %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθηκεύτηκαν %1 νέες κληρώσεις, η πιο πρόσφατη της %2.</translation>
     </message>
     <message>
         <source>Abgebrochen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακυρώθηκε: %1</translation>
     </message>
     <message>
         <source>Die Aktualisierung wurde angehalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η ενημέρωση διακόπηκε.</translation>
     </message>
     <message>
         <source>Grund: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αιτία: %1.</translation>
     </message>
     <message>
         <source>1 Anfrage fehlgeschlagen: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 αίτημα απέτυχε: %1.</translation>
     </message>
     <message>
         <source>%1 Anfragen fehlgeschlagen, zuletzt: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 αιτήματα απέτυχαν, το τελευταίο: %2.</translation>
     </message>
     <message>
         <source>%1 unbrauchbare Antworten verworfen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Απορρίφθηκαν %1 άχρηστες απαντήσεις.</translation>
     </message>
     <message>
         <source>Die Ziehungsdaten sind auf dem neuesten Stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τα αποτελέσματα των κληρώσεων είναι ενημερωμένα.</translation>
     </message>
     <message>
         <source>Lade die Ziehungen vom %1 bis %2 (Seite %3) …</source>
-        <translation type="unfinished"></translation>
+        <translation>Φόρτωση των κληρώσεων από %1 έως %2 (σελίδα %3) …</translation>
     </message>
     <message>
         <source>Der Server ist ausgelastet (%1); neuer Versuch in %2 s …</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο διακομιστής είναι απασχολημένος (%1)· νέα προσπάθεια σε %2 δευτ. …</translation>
     </message>
     <message>
         <source>die Ziehungen ab dem %1 kamen nicht an: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>οι κληρώσεις από τις %1 και μετά δεν ελήφθησαν: %2</translation>
     </message>
     <message>
         <source>die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>η απάντηση για τις κληρώσεις από τις %1 και μετά είναι άχρηστη: %2</translation>
     </message>
     <message>
         <source>der Server liefert immer weitere Seiten für die Ziehungen ab dem %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ο διακομιστής στέλνει συνεχώς νέες σελίδες για τις κληρώσεις από τις %1 και μετά</translation>
     </message>
     <message>
         <source>Die Ziehung vom %1 ist noch nicht vollständig</source>
-        <translation type="unfinished"></translation>
+        <translation>Η κλήρωση της %1 δεν είναι ακόμη πλήρης</translation>
     </message>
     <message>
         <source>%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 κερδίζοντες αριθμοί και %2 συμπληρωματικοί αντί για 6 και το πολύ 1</translation>
     </message>
     <message>
         <source>Ziehungen bis %1 geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι κληρώσεις φορτώθηκαν έως τις %1</translation>
     </message>
 </context>
 <context>
     <name>DrawEntry</name>
     <message>
         <source>Die %1. Zahl fehlt. Tragen Sie eine Zahl von 1 bis 49 ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Λείπει ο %1ος αριθμός. Δώστε έναν αριθμό από 1 έως 49.</translation>
     </message>
     <message>
         <source>Die %1. Zahl (%2) liegt nicht zwischen 1 und 49.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο %1ος αριθμός (%2) δεν είναι μεταξύ 1 και 49.</translation>
     </message>
     <message>
         <source>Die %1. Zahl (%2) steht schon als %3. Zahl da. Eine Ziehung hat sechs verschiedene Zahlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο %1ος αριθμός (%2) έχει ήδη δοθεί ως %3ος αριθμός. Μια κλήρωση έχει έξι διαφορετικούς αριθμούς.</translation>
     </message>
     <message>
         <source>Die Zusatzzahl (%1) liegt nicht zwischen 0 und 49.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο συμπληρωματικός αριθμός (%1) δεν είναι μεταξύ 0 και 49.</translation>
     </message>
     <message>
         <source>Die Zusatzzahl (%1) steht schon als %2. Zahl da. Zusatzzahl und Gewinnzahlen sind verschieden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο συμπληρωματικός αριθμός (%1) έχει ήδη δοθεί ως %2ος αριθμός. Ο συμπληρωματικός αριθμός πρέπει να διαφέρει από τους κερδίζοντες αριθμούς.</translation>
     </message>
     <message>
         <source>%1 (Zusatzzahl %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (συμπληρωματικός %2)</translation>
     </message>
 </context>
 <context>
     <name>DrawHistory</name>
     <message>
         <source>Die Ziehungen in &quot;%1&quot; bleiben unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι κληρώσεις στο &quot;%1&quot; παραμένουν αμετάβλητες.</translation>
     </message>
 </context>
 <context>
@@ -530,23 +530,23 @@
     <name>Form1</name>
     <message>
         <source>Die eben gelöschten Tipps wiederherstellen (Rückgängig)</source>
-        <translation type="unfinished"></translation>
+        <translation>Επαναφορά των στηλών που μόλις διαγράφηκαν (Αναίρεση)</translation>
     </message>
     <message>
         <source>Druckvorschau des Tipps als Seite: drucken oder als PDF speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπισκόπηση εκτύπωσης της στήλης ως σελίδας: εκτύπωση ή αποθήκευση ως PDF</translation>
     </message>
     <message>
         <source>Das Diagramm als Bild (PNG) speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση του διαγράμματος ως εικόνας (PNG)</translation>
     </message>
     <message>
         <source>Das Diagramm als Zeichnung (SVG) speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση του διαγράμματος ως σχεδίου (SVG)</translation>
     </message>
     <message>
         <source>Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …</source>
-        <translation type="unfinished"></translation>
+        <translation>Αξιολόγηση: σύγκριση με την τύχη, κανόνες, μειωμένα συστήματα, CSV …</translation>
     </message>
 </context>
 <context>
@@ -648,35 +648,35 @@
     </message>
     <message>
         <source>das Zertifikat ist nicht vertrauenswürdig</source>
-        <translation type="unfinished"></translation>
+        <translation>το πιστοποιητικό δεν είναι αξιόπιστο</translation>
     </message>
     <message>
         <source>das Zertifikat ist abgelaufen</source>
-        <translation type="unfinished"></translation>
+        <translation>το πιστοποιητικό έχει λήξει</translation>
     </message>
     <message>
         <source>das Zertifikat ist noch nicht gültig</source>
-        <translation type="unfinished"></translation>
+        <translation>το πιστοποιητικό δεν ισχύει ακόμη</translation>
     </message>
     <message>
         <source>das Zertifikat gilt nicht für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>το πιστοποιητικό δεν ισχύει για το %1</translation>
     </message>
     <message>
         <source>das Zertifikat wurde widerrufen</source>
-        <translation type="unfinished"></translation>
+        <translation>το πιστοποιητικό έχει ανακληθεί</translation>
     </message>
     <message>
         <source>Kein TLS-Modul für Qt gefunden (Paket libqt6network6 unvollständig)</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκε πρόσθετο TLS για το Qt (το πακέτο libqt6network6 είναι ελλιπές)</translation>
     </message>
     <message>
         <source>HTTPS ist nicht möglich: die OpenSSL-Bibliothek fehlt (Paket libssl3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Το HTTPS δεν είναι δυνατό: λείπει η βιβλιοθήκη OpenSSL (πακέτο libssl3)</translation>
     </message>
     <message>
         <source>TLS-Verbindung zu %1 fehlgeschlagen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Η σύνδεση TLS με το %1 απέτυχε: %2</translation>
     </message>
 </context>
 <context>
@@ -698,19 +698,19 @@
     <name>OperatorResults</name>
     <message>
         <source>keine gültige JSON-Antwort (%1 an Stelle %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>μη έγκυρη απάντηση JSON (%1 στη θέση %2)</translation>
     </message>
     <message>
         <source>die Antwort enthält keine Liste von Ziehungen (&quot;content&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>η απάντηση δεν περιέχει λίστα κληρώσεων (&quot;content&quot;)</translation>
     </message>
     <message>
         <source>eine Ziehung ohne gültige Nummer oder Zeit (&quot;drawId&quot;, &quot;drawTime&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>μια κλήρωση χωρίς έγκυρο αριθμό ή ώρα (&quot;drawId&quot;, &quot;drawTime&quot;)</translation>
     </message>
     <message>
         <source>die Gewinnzahlen der Ziehung %1 sind unlesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>οι κερδίζοντες αριθμοί της κλήρωσης %1 δεν διαβάζονται</translation>
     </message>
 </context>
 <context>
@@ -748,82 +748,82 @@
     <name>RuleReport</name>
     <message>
         <source>Übereinstimmungen zwischen den Tipps</source>
-        <translation type="unfinished"></translation>
+        <translation>Κοινοί αριθμοί μεταξύ των στηλών</translation>
     </message>
     <message>
         <source>Zahlenpaar erzwingen</source>
-        <translation type="unfinished"></translation>
+        <translation>Υποχρεωτικό ζεύγος αριθμών</translation>
     </message>
     <message>
         <source>keine drei Zahlen in Folge</source>
-        <translation type="unfinished"></translation>
+        <translation>όχι τρεις συνεχόμενοι αριθμοί</translation>
     </message>
     <message>
         <source>Quersumme</source>
-        <translation type="unfinished"></translation>
+        <translation>Άθροισμα αριθμών</translation>
     </message>
     <message>
         <source>Zahlen der letzten Ziehung</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμοί της τελευταίας κλήρωσης</translation>
     </message>
     <message>
         <source>Zahlen der vorletzten Ziehung</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμοί της προτελευταίας κλήρωσης</translation>
     </message>
     <message>
         <source>Zahlen der drittletzten Ziehung</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμοί της αντιπροτελευταίας κλήρωσης</translation>
     </message>
     <message>
         <source>gerade Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>ζυγοί αριθμοί</translation>
     </message>
     <message>
         <source>ungerade Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>μονοί αριθμοί</translation>
     </message>
     <message>
         <source>Primzahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>πρώτοι αριθμοί</translation>
     </message>
     <message>
         <source>nie ein Gewinn im Analysezeitraum</source>
-        <translation type="unfinished"></translation>
+        <translation>κανένα κέρδος στην περίοδο ανάλυσης</translation>
     </message>
     <message>
         <source>kein Gewinn in den letzten Ziehungen</source>
-        <translation type="unfinished"></translation>
+        <translation>κανένα κέρδος στις τελευταίες κληρώσεις</translation>
     </message>
     <message>
         <source>kein Gewinn in den letzten Ziehungen (2. Regel)</source>
-        <translation type="unfinished"></translation>
+        <translation>κανένα κέρδος στις τελευταίες κληρώσεις (2ος κανόνας)</translation>
     </message>
     <message>
         <source>„%1“ (Regel %2: %3 von %4 Kandidaten)</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» (κανόνας %2: %3 από %4 υποψήφιες στήλες)</translation>
     </message>
     <message>
         <source>Die meisten Kandidaten verwarf die Regel %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τις περισσότερες υποψήφιες στήλες απέρριψε ο κανόνας %1.</translation>
     </message>
     <message>
         <source>Die meisten Kandidaten verwarfen die Regeln %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Τις περισσότερες υποψήφιες στήλες απέρριψαν οι κανόνες %1.</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>Die Datei &quot;%1&quot; kann nicht durch &quot;%2&quot; ersetzt werden. %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο &quot;%1&quot; δεν μπορεί να αντικατασταθεί από το &quot;%2&quot;. %3.</translation>
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; ist zu groß: %2 Bytes, höchstens %3 Bytes werden gelesen. Sie bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο &quot;%1&quot; είναι πολύ μεγάλο: %2 byte, διαβάζονται το πολύ %3 byte. Παραμένει αμετάβλητο.</translation>
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; ist zu groß: höchstens %2 Bytes werden gelesen. Sie bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο &quot;%1&quot; είναι πολύ μεγάλο: διαβάζονται το πολύ %2 byte. Παραμένει αμετάβλητο.</translation>
     </message>
 </context>
 <context>
@@ -842,7 +842,7 @@
     </message>
     <message>
         <source>Die bisherigen Einstellungen bleiben erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι προηγούμενες ρυθμίσεις διατηρούνται.</translation>
     </message>
 </context>
 <context>
@@ -961,7 +961,11 @@
 %1
 
 Die Tippliste ist gespeichert. Trotzdem beenden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατά την έξοδο δεν ήταν δυνατό να αποθηκευτούν όλα:
+
+%1
+
+Η λίστα στηλών έχει αποθηκευτεί. Έξοδος παρ' όλα αυτά;</translation>
     </message>
     <message>
         <source>Beim Beenden konnte nicht alles gespeichert werden:
@@ -971,158 +975,171 @@ Die Tippliste ist gespeichert. Trotzdem beenden?</source>
 Die Tippliste (%2 Tipps) ginge verloren. Möchten Sie sie an einem anderen Ort speichern?
 
 „Ja“ wählt den Ort, „Nein“ beendet ohne die Tippliste, „Abbrechen“ lässt das Programm geöffnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατά την έξοδο δεν ήταν δυνατό να αποθηκευτούν όλα:
+
+%1
+
+Η λίστα στηλών (%2 στήλες) θα χαθεί. Θέλετε να την αποθηκεύσετε σε άλλη θέση;
+
+Το «Ναι» επιλέγει τη θέση, το «Όχι» κλείνει το πρόγραμμα χωρίς τη λίστα στηλών, το «Άκυρο» αφήνει το πρόγραμμα ανοιχτό.</translation>
     </message>
     <message>
         <source>Suche beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Διακοπή αναζήτησης</translation>
     </message>
     <message>
         <source>Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps</source>
-        <translation type="unfinished"></translation>
+        <translation>Έλεγχος στηλών από %1 έως %2: %3 κληρώσεις, %4 στήλες</translation>
     </message>
     <message>
         <source>SVG-Zeichnung|*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Σχέδιο SVG|*.svg</translation>
     </message>
     <message>
         <source>PNG-Bild|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Εικόνα PNG|*.png</translation>
     </message>
     <message>
         <source>Diagramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Διάγραμμα</translation>
     </message>
     <message>
         <source>Das Diagramm konnte nicht als %1 gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το διάγραμμα δεν ήταν δυνατό να αποθηκευτεί ως %1.</translation>
     </message>
     <message>
         <source>Die Adresse des Ziehungsservers &quot;%1&quot; ist ungültig. Erwartet wird der Ergebnisdienst des Lottoveranstalters, zum Beispiel %2, oder ein Ziehungsserver wie %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διεύθυνση του διακομιστή κληρώσεων &quot;%1&quot; δεν είναι έγκυρη. Αναμένεται η υπηρεσία αποτελεσμάτων του διοργανωτή της λοταρίας, για παράδειγμα %2, ή ένας διακομιστής κληρώσεων όπως %3.</translation>
     </message>
     <message>
         <source>Die Ziehung vom %1 ersetzen?
 
 Gespeichert: %2
 Neu: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντικατάσταση της κλήρωσης της %1;
+
+Αποθηκευμένη: %2
+Νέα: %3</translation>
     </message>
     <message>
         <source>Letzter Lauf des Generators:</source>
-        <translation type="unfinished"></translation>
+        <translation>Τελευταία εκτέλεση της γεννήτριας:</translation>
     </message>
     <message>
         <source>Nicht alle Tipps konnten berechnet werden. %1
 Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατό να υπολογιστούν όλες οι στήλες. %1
+Τα νούμερα ανά κανόνα εμφανίζονται στην αξιολόγηση (σελίδα «Βάση δεδομένων»).</translation>
     </message>
     <message>
         <source>Die Ziehung vom %1 löschen?
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Διαγραφή της κλήρωσης της %1;
+
+%2</translation>
     </message>
     <message>
         <source>Die Datei der Ziehungen &quot;%1&quot; ist beschädigt: %2 von %3 Datensätzen sind keine gültigen Ziehungen oder stehen außer der Reihe, der erste an Position %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο κληρώσεων &quot;%1&quot; είναι κατεστραμμένο: %2 από τις %3 εγγραφές δεν είναι έγκυρες κληρώσεις ή είναι εκτός σειράς, η πρώτη στη θέση %4.</translation>
     </message>
     <message>
         <source>Am Ende steht ein abgeschnittener Datensatz (%1 Bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Στο τέλος υπάρχει μια κομμένη εγγραφή (%1 byte).</translation>
     </message>
     <message>
         <source>Soll die Datei repariert werden? Die %1 gültigen Ziehungen bleiben in Datumsfolge erhalten, die beschädigte Datei wird als &quot;%2&quot; aufbewahrt. Ohne Reparatur bleibt die Datei unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Να επιδιορθωθεί το αρχείο; Οι %1 έγκυρες κληρώσεις διατηρούνται με σειρά ημερομηνίας, το κατεστραμμένο αρχείο φυλάσσεται ως &quot;%2&quot;. Χωρίς επιδιόρθωση το αρχείο παραμένει αμετάβλητο.</translation>
     </message>
     <message>
         <source>Die Datei der Ziehungen wurde repariert; die beschädigte Fassung liegt in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο κληρώσεων επιδιορθώθηκε· η κατεστραμμένη έκδοση βρίσκεται στο &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Alle Läufe der historischen Analyse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Όλες οι εκτελέσεις της ιστορικής ανάλυσης:</translation>
     </message>
     <message>
         <source>Historische Analyse ab %1: %2 Ziehungen, %3 Tipps je Ziehung, Glückszahl %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ιστορική ανάλυση από %1: %2 κληρώσεις, %3 στήλες ανά κλήρωση, τυχερός αριθμός %4</translation>
     </message>
     <message>
         <source>Gewinn: %1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>Κέρδος: %1 €</translation>
     </message>
     <message>
         <source>Gewinn: Quote unbekannt</source>
-        <translation type="unfinished"></translation>
+        <translation>Κέρδος: άγνωστη απόδοση</translation>
     </message>
     <message numerus="yes">
         <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένη στήλη η απόδοση είναι άγνωστη)</numerusform>
+            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένες στήλες η απόδοση είναι άγνωστη)</numerusform>
         </translation>
     </message>
     <message>
         <source>VEW %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Μειωμένο σύστημα %1 (%2)</translation>
     </message>
     <message>
         <source>Reihen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Στήλες:</translation>
     </message>
     <message>
         <source>VEW %1: Tabelle fehlerhaft. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Μειωμένο σύστημα %1: ο πίνακας έχει σφάλματα. %2</translation>
     </message>
     <message>
         <source>VEW-Tabelle|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Πίνακας μειωμένου συστήματος|*.txt</translation>
     </message>
     <message>
         <source>%1: Tabelle fehlerhaft. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ο πίνακας έχει σφάλματα. %2</translation>
     </message>
     <message>
         <source>CSV-Datei|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχείο CSV|*.csv</translation>
     </message>
     <message>
         <source>%1 Ziehungen nach %2 exportiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξήχθησαν %1 κληρώσεις στο %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n gespeicherte Ziehung(en) würden durch die Datei ersetzt. Importieren?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n αποθηκευμένη κλήρωση θα αντικατασταθεί από το αρχείο. Να γίνει εισαγωγή;</numerusform>
+            <numerusform>%n αποθηκευμένες κληρώσεις θα αντικατασταθούν από το αρχείο. Να γίνει εισαγωγή;</numerusform>
         </translation>
     </message>
     <message>
         <source>Import abgebrochen; die Ziehungen bleiben unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η εισαγωγή ακυρώθηκε· οι κληρώσεις παραμένουν αμετάβλητες.</translation>
     </message>
     <message>
         <source>Tippliste nach %1 exportiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η λίστα στηλών εξήχθη στο %1.</translation>
     </message>
     <message>
         <source>Der Tipp wurde in %1 gespeichert, aber das System hat kein Programm, das die Datei öffnet.
 Über „Druck“ können Sie den Tipp ansehen, drucken oder als PDF speichern.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η στήλη αποθηκεύτηκε στο %1, αλλά το σύστημα δεν έχει πρόγραμμα που να ανοίγει το αρχείο.
+Από την «Εκτύπωση» μπορείτε να δείτε τη στήλη, να την εκτυπώσετε ή να την αποθηκεύσετε ως PDF.</translation>
     </message>
     <message>
         <source>PDF-Dokument|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Έγγραφο PDF|*.pdf</translation>
     </message>
     <message>
         <source>Die PDF-Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή του αρχείου PDF %1.</translation>
     </message>
     <message numerus="yes">
         <source>Die eben gelöschten %n Tipps wiederherstellen (Rückgängig)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Επαναφορά της %n στήλης που μόλις διαγράφηκε (Αναίρεση)</numerusform>
+            <numerusform>Επαναφορά των %n στηλών που μόλις διαγράφηκαν (Αναίρεση)</numerusform>
         </translation>
     </message>
 </context>
@@ -1157,26 +1174,26 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     </message>
     <message>
         <source>Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπολογισμός με τους προτεινόμενους αριθμούς· οι αλλαγές στα κουτάκια αγνοούνται</translation>
     </message>
     <message>
         <source>Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπολογισμός με τους αριθμούς που έχουν σημειωθεί εδώ και τα βάρη τους</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>Die Datei &quot;%1&quot; hat zu viele Zeilen: %2, höchstens %3 werden gelesen. Sie bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο &quot;%1&quot; έχει πάρα πολλές γραμμές: %2, διαβάζονται το πολύ %3. Παραμένει αμετάβλητο.</translation>
     </message>
     <message>
         <source>Die Zeile %2 der Datei &quot;%1&quot; ist zu lang: %3 Zeichen, höchstens %4 werden gelesen. Die Datei bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η γραμμή %2 του αρχείου &quot;%1&quot; είναι πολύ μεγάλη: %3 χαρακτήρες, διαβάζονται το πολύ %4. Το αρχείο παραμένει αμετάβλητο.</translation>
     </message>
     <message>
         <source>Der bisherige Inhalt bleibt erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Το προηγούμενο περιεχόμενο διατηρείται.</translation>
     </message>
 </context>
 <context>
@@ -1201,15 +1218,15 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <name>TipPrint</name>
     <message>
         <source>Druckvorschau: Tipp</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπισκόπηση εκτύπωσης: στήλη</translation>
     </message>
     <message>
         <source>Als PDF speichern …</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση ως PDF …</translation>
     </message>
     <message>
         <source>Den Tipp als PDF-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση της στήλης ως αρχείου PDF</translation>
     </message>
 </context>
 <context>
@@ -1232,70 +1249,70 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     </message>
     <message>
         <source>Tipp %1: %2  (%3 Richtige)</source>
-        <translation type="unfinished"></translation>
+        <translation>Στήλη %1: %2  (%3 επιτυχίες)</translation>
     </message>
     <message>
         <source>Suche abgebrochen nach %1 geprüften Ziehungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η αναζήτηση ακυρώθηκε μετά από %1 κληρώσεις που ελέγχθηκαν.</translation>
     </message>
     <message>
         <source>Suche beendet: %1 Ziehungen geprüft.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η αναζήτηση ολοκληρώθηκε: ελέγχθηκαν %1 κληρώσεις.</translation>
     </message>
     <message>
         <source>Ziehungen mit mindestens %1 Richtigen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Κληρώσεις με τουλάχιστον %1 επιτυχίες: %2</translation>
     </message>
     <message>
         <source>Tipp %1 (%2): %3 Treffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Στήλη %1 (%2): %3 επιτυχίες</translation>
     </message>
     <message>
         <source>… und %1 weitere Tipps mit Treffern</source>
-        <translation type="unfinished"></translation>
+        <translation>… και %1 ακόμη στήλες με επιτυχίες</translation>
     </message>
     <message>
         <source>%1 weitere Tipps ohne Treffer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ακόμη στήλες χωρίς επιτυχίες</translation>
     </message>
 </context>
 <context>
     <name>WheelReport</name>
     <message>
         <source>Die Tabelle enthält keine Zeile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο πίνακας δεν περιέχει καμία γραμμή.</translation>
     </message>
     <message>
         <source>Zeile %1: mehr als %2 Zeilen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμμή %1: περισσότερες από %2 γραμμές.</translation>
     </message>
     <message>
         <source>Zeile %1: ein „x“ an Stelle %2, ein Tipp hat höchstens %3 Zahlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμμή %1: ένα «x» στη θέση %2, μια στήλη έχει το πολύ %3 αριθμούς.</translation>
     </message>
     <message>
         <source>Zeile %1: %2 Zahlen markiert statt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Γραμμή %1: σημειωμένοι %2 αριθμοί αντί για 6.</translation>
     </message>
     <message>
         <source>%1 Reihen aus %2 Basiszahlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 στήλες από %2 βασικούς αριθμούς.</translation>
     </message>
     <message>
         <source>%1 richtige unter den Basiszahlen: mindestens %2 Treffer in einer Reihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Αν κληρωθούν %1 από τους βασικούς αριθμούς: τουλάχιστον %2 επιτυχίες σε μία στήλη</translation>
     </message>
     <message>
         <source>%1er in %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1άρι σε %2%</translation>
     </message>
     <message>
         <source>    von %1 Fällen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    από %1 περιπτώσεις: %2</translation>
     </message>
     <message>
         <source>    Lücke: mit den Basiszahlen %1 hat keine Reihe mehr als %2 Treffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>    Κενό: με τους βασικούς αριθμούς %1 καμία στήλη δεν έχει πάνω από %2 επιτυχίες.</translation>
     </message>
 </context>
 </TS>

@@ -5,309 +5,309 @@
     <name>AnalysisReport</name>
     <message>
         <source>Einsatz %1; Gewinne: unbekannt – für %2 Gewinnreihen ist keine Quote gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stake %1; winnings: unknown – no payout is stored for %2 winning lines.</translation>
     </message>
     <message>
         <source>Einsatz %1, Gewinn %2, Saldo %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Stake %1, winnings %2, net %3</translation>
     </message>
     <message>
         <source> (ohne %1 Gewinnreihen, deren Quote nicht bekannt ist)</source>
-        <translation type="unfinished"></translation>
+        <translation> (excluding %1 winning lines whose payout is unknown)</translation>
     </message>
     <message>
         <source>Auswertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluation</translation>
     </message>
     <message>
         <source>Noch kein Vergleich: starten Sie die historische Analyse oder den Tipp-Test.</source>
-        <translation type="unfinished"></translation>
+        <translation>No comparison yet: start the historical analysis or the tip test.</translation>
     </message>
     <message>
         <source>Ergebnis</source>
-        <translation type="unfinished"></translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>Zufall erwartet</source>
-        <translation type="unfinished"></translation>
+        <translation>Expected by chance</translation>
     </message>
     <message>
         <source>Zufall Median</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance median</translation>
     </message>
     <message>
         <source>5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>5%</translation>
     </message>
     <message>
         <source>95 %</source>
-        <translation type="unfinished"></translation>
+        <translation>95%</translation>
     </message>
     <message>
         <source>Bewertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdict</translation>
     </message>
     <message>
         <source>Anhalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Als CSV kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy as CSV</translation>
     </message>
     <message>
         <source>Als CSV speichern …</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as CSV …</translation>
     </message>
     <message>
         <source>Zufallsvergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison with chance</translation>
     </message>
     <message>
         <source>Noch kein Lauf des Generators.</source>
-        <translation type="unfinished"></translation>
+        <translation>The generator has not run yet.</translation>
     </message>
     <message>
         <source>Regel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rule</translation>
     </message>
     <message>
         <source>verwarf Kandidaten</source>
-        <translation type="unfinished"></translation>
+        <translation>rejected candidates</translation>
     </message>
     <message>
         <source>verwarf echte Ziehungen</source>
-        <translation type="unfinished"></translation>
+        <translation>rejected real draws</translation>
     </message>
     <message>
         <source>Anteil der Ziehungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Share of draws</translation>
     </message>
     <message>
         <source>Regeln an echten Ziehungen prüfen</source>
-        <translation type="unfinished"></translation>
+        <translation>Check rules against real draws</translation>
     </message>
     <message>
         <source>Regeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Rules</translation>
     </message>
     <message>
         <source>Bericht anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show report</translation>
     </message>
     <message>
         <source>Eigene Tabelle prüfen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Check your own table …</translation>
     </message>
     <message>
         <source>VEW-System:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduced system:</translation>
     </message>
     <message>
         <source>VEW-Systeme</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduced systems</translation>
     </message>
     <message>
         <source>Ziehungen als CSV exportieren …</source>
-        <translation type="unfinished"></translation>
+        <translation>Export draws as CSV …</translation>
     </message>
     <message>
         <source>Ziehungen aus CSV importieren …</source>
-        <translation type="unfinished"></translation>
+        <translation>Import draws from CSV …</translation>
     </message>
     <message>
         <source>Tippliste als CSV exportieren …</source>
-        <translation type="unfinished"></translation>
+        <translation>Export tip list as CSV …</translation>
     </message>
     <message>
         <source>CSV-Format der Ziehungen: date,n1,n2,n3,n4,n5,n6,additional (Datum JJJJ-MM-TT, Zusatzzahl leer, wenn es keine gab). Beim Import wird jede Zeile wie beim Aktualisieren geprüft; Ziehungen gleichen Datums werden ersetzt.</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV format of the draws: date,n1,n2,n3,n4,n5,n6,additional (date as YYYY-MM-DD, bonus number empty if there was none). On import every line is checked just as when updating; draws with the same date are replaced.</translation>
     </message>
     <message>
         <source>Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Zufallsspieler %v von %m</source>
-        <translation type="unfinished"></translation>
+        <translation>Random player %v of %m</translation>
     </message>
     <message>
         <source>Der Zufallsvergleich wurde angehalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The comparison with chance was stopped.</translation>
     </message>
     <message>
         <source>nur simuliert</source>
-        <translation type="unfinished"></translation>
+        <translation>simulated only</translation>
     </message>
     <message>
         <source>im Bereich des Zufalls</source>
-        <translation type="unfinished"></translation>
+        <translation>within the range of chance</translation>
     </message>
     <message>
         <source>besser als der Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>better than chance</translation>
     </message>
     <message>
         <source>schlechter als der Zufall</source>
-        <translation type="unfinished"></translation>
+        <translation>worse than chance</translation>
     </message>
     <message>
         <source>Insgesamt: Das Ergebnis liegt bei jeder Gewinnklasse im Bereich, den 90 % der Zufallsspieler erreichen – es ist nicht besser als zufällige Tipps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overall: in every prize tier the result lies within the range reached by 90% of the random players – it is no better than random tips.</translation>
     </message>
     <message numerus="yes">
         <source>Insgesamt: In %n Gewinnklasse(n) besser als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Overall: better than 95% of the random players in %n prize tier.</numerusform>
+            <numerusform>Overall: better than 95% of the random players in %n prize tiers.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Insgesamt: In %n Gewinnklasse(n) schlechter als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Overall: worse than 95% of the random players in %n prize tier.</numerusform>
+            <numerusform>Overall: worse than 95% of the random players in %n prize tiers.</numerusform>
         </translation>
     </message>
     <message>
         <source>Insgesamt: teils besser, teils schlechter als der Zufall.</source>
-        <translation type="unfinished"></translation>
+        <translation>Overall: partly better, partly worse than chance.</translation>
     </message>
     <message>
         <source>Geld der Tipps: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Money (tips): %1</translation>
     </message>
     <message>
         <source>Saldo der Zufallsspieler: Median %1, 90 % zwischen %2 und %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Net result of the random players: median %1, 90% between %2 and %3</translation>
     </message>
     <message>
         <source>Geld der Zufallsspieler: Einsatz %1 je Spieler; Gewinne unbekannt, weil Quoten fehlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Money (random players): stake %1 per player; winnings unknown because payouts are missing.</translation>
     </message>
     <message>
         <source>%1 Ziehungen, %2 Zufallsspieler, Startwert (Seed) %3 – mit demselben Startwert wiederholbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 draws, %2 random players, seed %3 – repeatable with the same seed.</translation>
     </message>
     <message>
         <source>%1 Kandidaten gezogen, %2 angenommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 candidates drawn, %2 accepted.</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="unfinished"></translation>
+        <translation>off</translation>
     </message>
     <message>
         <source>Die Regel vergleicht die Tipps eines Laufs untereinander.</source>
-        <translation type="unfinished"></translation>
+        <translation>This rule compares the tips of one run with each other.</translation>
     </message>
     <message>
         <source>%1 von %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>
     <name>BarChartView</name>
     <message>
         <source>1 und Primzahlen (gestreift)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 and prime numbers (striped)</translation>
     </message>
     <message>
         <source>übrige Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>other numbers</translation>
     </message>
     <message>
         <source>Quintara GR Diagramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintara GR chart</translation>
     </message>
 </context>
 <context>
     <name>Chance</name>
     <message>
         <source>3er</source>
-        <translation type="unfinished"></translation>
+        <translation>3 hits</translation>
     </message>
     <message>
         <source>4er</source>
-        <translation type="unfinished"></translation>
+        <translation>4 hits</translation>
     </message>
     <message>
         <source>5er</source>
-        <translation type="unfinished"></translation>
+        <translation>5 hits</translation>
     </message>
     <message>
         <source>5er + ZZ</source>
-        <translation type="unfinished"></translation>
+        <translation>5 + bonus</translation>
     </message>
     <message>
         <source>6er</source>
-        <translation type="unfinished"></translation>
+        <translation>6 hits</translation>
     </message>
     <message>
         <source>schlechter als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished"></translation>
+        <translation>worse than 95% of the random players.</translation>
     </message>
     <message>
         <source>besser als 95 % der Zufallsspieler.</source>
-        <translation type="unfinished"></translation>
+        <translation>better than 95% of the random players.</translation>
     </message>
     <message>
         <source>im Bereich des Zufalls.</source>
-        <translation type="unfinished"></translation>
+        <translation>within the range of chance.</translation>
     </message>
     <message>
         <source>nur simuliert</source>
-        <translation type="unfinished"></translation>
+        <translation>simulated only</translation>
     </message>
     <message>
         <source>%1: %2 Treffer, Zufall erwartet %3 (Median %4, 90 % der Zufallsspieler %5 bis %6): %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 hits, expected by chance %3 (median %4, 90% of the random players %5 to %6): %7</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Schließt das Fenster und verwendet den vorgeschlagenen Wert „%1“.</source>
-        <translation type="unfinished"></translation>
+        <translation>Closes the window and uses the suggested value “%1”.</translation>
     </message>
 </context>
 <context>
     <name>DrawCsv</name>
     <message>
         <source>acht Felder erwartet, %1 gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>eight fields expected, %1 found</translation>
     </message>
     <message>
         <source>„%1“ ist kein Datum (JJJJ-MM-TT)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is not a date (YYYY-MM-DD)</translation>
     </message>
     <message>
         <source>die Zusatzzahl „%1“ ist keine Zahl</source>
-        <translation type="unfinished"></translation>
+        <translation>the bonus number “%1” is not a number</translation>
     </message>
     <message>
         <source>das Datum steht schon in Zeile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the date already appears in line %1</translation>
     </message>
     <message>
         <source>Zeile %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>%1 Ziehungen hinzugefügt, %2 ersetzt, %3 unverändert, %4 Zeilen abgelehnt.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 draws added, %2 replaced, %3 unchanged, %4 lines rejected.</translation>
     </message>
     <message>
         <source>… und %1 weitere.</source>
-        <translation type="unfinished"></translation>
+        <translation>… and %1 more.</translation>
     </message>
 </context>
 <context>
@@ -362,113 +362,113 @@
     </message>
     <message>
         <source>der Server antwortete mit HTTP-Status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the server answered with HTTP status %1</translation>
     </message>
     <message>
         <source>Keine neue Ziehung gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>No new draw saved.</translation>
     </message>
     <message>
         <source>1 neue Ziehung gespeichert, vom %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 new draw saved, dated %1.</translation>
     </message>
     <message>
         <source>%1 neue Ziehungen gespeichert, die neueste vom %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 new draws saved, the latest dated %2.</translation>
     </message>
     <message>
         <source>Abgebrochen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled: %1</translation>
     </message>
     <message>
         <source>Die Aktualisierung wurde angehalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The update was stopped.</translation>
     </message>
     <message>
         <source>Grund: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reason: %1.</translation>
     </message>
     <message>
         <source>1 Anfrage fehlgeschlagen: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 request failed: %1.</translation>
     </message>
     <message>
         <source>%1 Anfragen fehlgeschlagen, zuletzt: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 requests failed, the last one: %2.</translation>
     </message>
     <message>
         <source>%1 unbrauchbare Antworten verworfen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unusable answers discarded.</translation>
     </message>
     <message>
         <source>Die Ziehungsdaten sind auf dem neuesten Stand.</source>
-        <translation type="unfinished"></translation>
+        <translation>The draw results are up to date.</translation>
     </message>
     <message>
         <source>Lade die Ziehungen vom %1 bis %2 (Seite %3) …</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading the draws from %1 to %2 (page %3) …</translation>
     </message>
     <message>
         <source>Der Server ist ausgelastet (%1); neuer Versuch in %2 s …</source>
-        <translation type="unfinished"></translation>
+        <translation>The server is busy (%1); trying again in %2 s …</translation>
     </message>
     <message>
         <source>die Ziehungen ab dem %1 kamen nicht an: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the draws from %1 onwards did not arrive: %2</translation>
     </message>
     <message>
         <source>die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the answer for the draws from %1 onwards is unusable: %2</translation>
     </message>
     <message>
         <source>der Server liefert immer weitere Seiten für die Ziehungen ab dem %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the server keeps sending more pages for the draws from %1 onwards</translation>
     </message>
     <message>
         <source>Die Ziehung vom %1 ist noch nicht vollständig</source>
-        <translation type="unfinished"></translation>
+        <translation>The draw of %1 is not complete yet</translation>
     </message>
     <message>
         <source>%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 winning numbers and %2 bonus numbers instead of 6 and at most 1</translation>
     </message>
     <message>
         <source>Ziehungen bis %1 geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Draws loaded up to %1</translation>
     </message>
 </context>
 <context>
     <name>DrawEntry</name>
     <message>
         <source>Die %1. Zahl fehlt. Tragen Sie eine Zahl von 1 bis 49 ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number %1 is missing. Enter a number from 1 to 49.</translation>
     </message>
     <message>
         <source>Die %1. Zahl (%2) liegt nicht zwischen 1 und 49.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number %1 (%2) is not between 1 and 49.</translation>
     </message>
     <message>
         <source>Die %1. Zahl (%2) steht schon als %3. Zahl da. Eine Ziehung hat sechs verschiedene Zahlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Number %1 (%2) is already entered as number %3. A draw has six different numbers.</translation>
     </message>
     <message>
         <source>Die Zusatzzahl (%1) liegt nicht zwischen 0 und 49.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bonus number (%1) is not between 0 and 49.</translation>
     </message>
     <message>
         <source>Die Zusatzzahl (%1) steht schon als %2. Zahl da. Zusatzzahl und Gewinnzahlen sind verschieden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The bonus number (%1) is already entered as number %2. The bonus number and the winning numbers are different.</translation>
     </message>
     <message>
         <source>%1 (Zusatzzahl %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bonus number %2)</translation>
     </message>
 </context>
 <context>
     <name>DrawHistory</name>
     <message>
         <source>Die Ziehungen in &quot;%1&quot; bleiben unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The draws in &quot;%1&quot; remain unchanged.</translation>
     </message>
 </context>
 <context>
@@ -530,23 +530,23 @@
     <name>Form1</name>
     <message>
         <source>Die eben gelöschten Tipps wiederherstellen (Rückgängig)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore the tips just deleted (Undo)</translation>
     </message>
     <message>
         <source>Druckvorschau des Tipps als Seite: drucken oder als PDF speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview of the tip as a page: print it or save it as PDF</translation>
     </message>
     <message>
         <source>Das Diagramm als Bild (PNG) speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the chart as an image (PNG)</translation>
     </message>
     <message>
         <source>Das Diagramm als Zeichnung (SVG) speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the chart as a drawing (SVG)</translation>
     </message>
     <message>
         <source>Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluation: comparison with chance, rules, reduced systems, CSV …</translation>
     </message>
 </context>
 <context>
@@ -648,35 +648,35 @@
     </message>
     <message>
         <source>das Zertifikat ist nicht vertrauenswürdig</source>
-        <translation type="unfinished"></translation>
+        <translation>the certificate is not trusted</translation>
     </message>
     <message>
         <source>das Zertifikat ist abgelaufen</source>
-        <translation type="unfinished"></translation>
+        <translation>the certificate has expired</translation>
     </message>
     <message>
         <source>das Zertifikat ist noch nicht gültig</source>
-        <translation type="unfinished"></translation>
+        <translation>the certificate is not valid yet</translation>
     </message>
     <message>
         <source>das Zertifikat gilt nicht für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the certificate is not valid for %1</translation>
     </message>
     <message>
         <source>das Zertifikat wurde widerrufen</source>
-        <translation type="unfinished"></translation>
+        <translation>the certificate has been revoked</translation>
     </message>
     <message>
         <source>Kein TLS-Modul für Qt gefunden (Paket libqt6network6 unvollständig)</source>
-        <translation type="unfinished"></translation>
+        <translation>No TLS plugin for Qt found (package libqt6network6 is incomplete)</translation>
     </message>
     <message>
         <source>HTTPS ist nicht möglich: die OpenSSL-Bibliothek fehlt (Paket libssl3)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTPS is not possible: the OpenSSL library is missing (package libssl3)</translation>
     </message>
     <message>
         <source>TLS-Verbindung zu %1 fehlgeschlagen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>TLS connection to %1 failed: %2</translation>
     </message>
 </context>
 <context>
@@ -698,19 +698,19 @@
     <name>OperatorResults</name>
     <message>
         <source>keine gültige JSON-Antwort (%1 an Stelle %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>not a valid JSON answer (%1 at position %2)</translation>
     </message>
     <message>
         <source>die Antwort enthält keine Liste von Ziehungen (&quot;content&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>the answer contains no list of draws (&quot;content&quot;)</translation>
     </message>
     <message>
         <source>eine Ziehung ohne gültige Nummer oder Zeit (&quot;drawId&quot;, &quot;drawTime&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>a draw without a valid number or time (&quot;drawId&quot;, &quot;drawTime&quot;)</translation>
     </message>
     <message>
         <source>die Gewinnzahlen der Ziehung %1 sind unlesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>the winning numbers of draw %1 cannot be read</translation>
     </message>
 </context>
 <context>
@@ -748,82 +748,82 @@
     <name>RuleReport</name>
     <message>
         <source>Übereinstimmungen zwischen den Tipps</source>
-        <translation type="unfinished"></translation>
+        <translation>Matches between the tips</translation>
     </message>
     <message>
         <source>Zahlenpaar erzwingen</source>
-        <translation type="unfinished"></translation>
+        <translation>Force a number pair</translation>
     </message>
     <message>
         <source>keine drei Zahlen in Folge</source>
-        <translation type="unfinished"></translation>
+        <translation>no three consecutive numbers</translation>
     </message>
     <message>
         <source>Quersumme</source>
-        <translation type="unfinished"></translation>
+        <translation>Sum</translation>
     </message>
     <message>
         <source>Zahlen der letzten Ziehung</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbers of the last draw</translation>
     </message>
     <message>
         <source>Zahlen der vorletzten Ziehung</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbers of the second-to-last draw</translation>
     </message>
     <message>
         <source>Zahlen der drittletzten Ziehung</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbers of the third-to-last draw</translation>
     </message>
     <message>
         <source>gerade Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>even numbers</translation>
     </message>
     <message>
         <source>ungerade Zahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>odd numbers</translation>
     </message>
     <message>
         <source>Primzahlen</source>
-        <translation type="unfinished"></translation>
+        <translation>prime numbers</translation>
     </message>
     <message>
         <source>nie ein Gewinn im Analysezeitraum</source>
-        <translation type="unfinished"></translation>
+        <translation>never a win in the analysis period</translation>
     </message>
     <message>
         <source>kein Gewinn in den letzten Ziehungen</source>
-        <translation type="unfinished"></translation>
+        <translation>no win in the recent draws</translation>
     </message>
     <message>
         <source>kein Gewinn in den letzten Ziehungen (2. Regel)</source>
-        <translation type="unfinished"></translation>
+        <translation>no win in the recent draws (2nd rule)</translation>
     </message>
     <message>
         <source>„%1“ (Regel %2: %3 von %4 Kandidaten)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” (rule %2: %3 of %4 candidates)</translation>
     </message>
     <message>
         <source>Die meisten Kandidaten verwarf die Regel %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rule %1 rejected the most candidates.</translation>
     </message>
     <message>
         <source>Die meisten Kandidaten verwarfen die Regeln %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rules %1 rejected the most candidates.</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>Die Datei &quot;%1&quot; kann nicht durch &quot;%2&quot; ersetzt werden. %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; cannot be replaced by &quot;%2&quot;. %3.</translation>
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; ist zu groß: %2 Bytes, höchstens %3 Bytes werden gelesen. Sie bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; is too large: %2 bytes, at most %3 bytes are read. It remains unchanged.</translation>
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; ist zu groß: höchstens %2 Bytes werden gelesen. Sie bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; is too large: at most %2 bytes are read. It remains unchanged.</translation>
     </message>
 </context>
 <context>
@@ -842,7 +842,7 @@
     </message>
     <message>
         <source>Die bisherigen Einstellungen bleiben erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The previous settings are kept.</translation>
     </message>
 </context>
 <context>
@@ -961,7 +961,11 @@
 %1
 
 Die Tippliste ist gespeichert. Trotzdem beenden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Not everything could be saved on exit:
+
+%1
+
+The tip list has been saved. Exit anyway?</translation>
     </message>
     <message>
         <source>Beim Beenden konnte nicht alles gespeichert werden:
@@ -971,158 +975,171 @@ Die Tippliste ist gespeichert. Trotzdem beenden?</source>
 Die Tippliste (%2 Tipps) ginge verloren. Möchten Sie sie an einem anderen Ort speichern?
 
 „Ja“ wählt den Ort, „Nein“ beendet ohne die Tippliste, „Abbrechen“ lässt das Programm geöffnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not everything could be saved on exit:
+
+%1
+
+The tip list (%2 tips) would be lost. Do you want to save it somewhere else?
+
+“Yes” chooses the location, “No” exits without the tip list, “Cancel” keeps the program open.</translation>
     </message>
     <message>
         <source>Suche beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop search</translation>
     </message>
     <message>
         <source>Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip test from %1 to %2: %3 draws, %4 tips</translation>
     </message>
     <message>
         <source>SVG-Zeichnung|*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG drawing|*.svg</translation>
     </message>
     <message>
         <source>PNG-Bild|*.png</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image|*.png</translation>
     </message>
     <message>
         <source>Diagramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart</translation>
     </message>
     <message>
         <source>Das Diagramm konnte nicht als %1 gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The chart could not be saved as %1.</translation>
     </message>
     <message>
         <source>Die Adresse des Ziehungsservers &quot;%1&quot; ist ungültig. Erwartet wird der Ergebnisdienst des Lottoveranstalters, zum Beispiel %2, oder ein Ziehungsserver wie %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>The address of the draw server &quot;%1&quot; is invalid. Expected: the results service of the lottery operator, for example %2, or a draw server such as %3.</translation>
     </message>
     <message>
         <source>Die Ziehung vom %1 ersetzen?
 
 Gespeichert: %2
 Neu: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace the draw of %1?
+
+Saved: %2
+New: %3</translation>
     </message>
     <message>
         <source>Letzter Lauf des Generators:</source>
-        <translation type="unfinished"></translation>
+        <translation>Last run of the generator:</translation>
     </message>
     <message>
         <source>Nicht alle Tipps konnten berechnet werden. %1
 Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
-        <translation type="unfinished"></translation>
+        <translation>Not all tips could be calculated. %1
+The evaluation (“Database” page) shows the figures for each rule.</translation>
     </message>
     <message>
         <source>Die Ziehung vom %1 löschen?
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the draw of %1?
+
+%2</translation>
     </message>
     <message>
         <source>Die Datei der Ziehungen &quot;%1&quot; ist beschädigt: %2 von %3 Datensätzen sind keine gültigen Ziehungen oder stehen außer der Reihe, der erste an Position %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>The draw file &quot;%1&quot; is damaged: %2 of %3 records are not valid draws or are out of order, the first one at position %4.</translation>
     </message>
     <message>
         <source>Am Ende steht ein abgeschnittener Datensatz (%1 Bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>At the end there is a truncated record (%1 bytes).</translation>
     </message>
     <message>
         <source>Soll die Datei repariert werden? Die %1 gültigen Ziehungen bleiben in Datumsfolge erhalten, die beschädigte Datei wird als &quot;%2&quot; aufbewahrt. Ohne Reparatur bleibt die Datei unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Should the file be repaired? The %1 valid draws are kept in date order, and the damaged file is kept as &quot;%2&quot;. Without a repair the file remains unchanged.</translation>
     </message>
     <message>
         <source>Die Datei der Ziehungen wurde repariert; die beschädigte Fassung liegt in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>The draw file has been repaired; the damaged version is in &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Alle Läufe der historischen Analyse:</source>
-        <translation type="unfinished"></translation>
+        <translation>All runs of the historical analysis:</translation>
     </message>
     <message>
         <source>Historische Analyse ab %1: %2 Ziehungen, %3 Tipps je Ziehung, Glückszahl %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Historical analysis from %1: %2 draws, %3 tips per draw, lucky number %4</translation>
     </message>
     <message>
         <source>Gewinn: %1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>Winnings: €%1</translation>
     </message>
     <message>
         <source>Gewinn: Quote unbekannt</source>
-        <translation type="unfinished"></translation>
+        <translation>Winnings: payout unknown</translation>
     </message>
     <message numerus="yes">
         <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning line)</numerusform>
+            <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning lines)</numerusform>
         </translation>
     </message>
     <message>
         <source>VEW %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduced system %1 (%2)</translation>
     </message>
     <message>
         <source>Reihen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines:</translation>
     </message>
     <message>
         <source>VEW %1: Tabelle fehlerhaft. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduced system %1: faulty table. %2</translation>
     </message>
     <message>
         <source>VEW-Tabelle|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduced system table|*.txt</translation>
     </message>
     <message>
         <source>%1: Tabelle fehlerhaft. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: faulty table. %2</translation>
     </message>
     <message>
         <source>CSV-Datei|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV file|*.csv</translation>
     </message>
     <message>
         <source>%1 Ziehungen nach %2 exportiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 draws exported to %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n gespeicherte Ziehung(en) würden durch die Datei ersetzt. Importieren?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n saved draw would be replaced by the file. Import?</numerusform>
+            <numerusform>%n saved draws would be replaced by the file. Import?</numerusform>
         </translation>
     </message>
     <message>
         <source>Import abgebrochen; die Ziehungen bleiben unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import cancelled; the draws remain unchanged.</translation>
     </message>
     <message>
         <source>Tippliste nach %1 exportiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip list exported to %1.</translation>
     </message>
     <message>
         <source>Der Tipp wurde in %1 gespeichert, aber das System hat kein Programm, das die Datei öffnet.
 Über „Druck“ können Sie den Tipp ansehen, drucken oder als PDF speichern.</source>
-        <translation type="unfinished"></translation>
+        <translation>The tip was saved in %1, but the system has no program that opens the file.
+With “Print” you can view the tip, print it or save it as PDF.</translation>
     </message>
     <message>
         <source>PDF-Dokument|*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF document|*.pdf</translation>
     </message>
     <message>
         <source>Die PDF-Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The PDF file %1 could not be written.</translation>
     </message>
     <message numerus="yes">
         <source>Die eben gelöschten %n Tipps wiederherstellen (Rückgängig)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Restore the %n tip just deleted (Undo)</numerusform>
+            <numerusform>Restore the %n tips just deleted (Undo)</numerusform>
         </translation>
     </message>
 </context>
@@ -1157,26 +1174,26 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     </message>
     <message>
         <source>Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate with the suggested numbers; changes to the boxes are ignored</translation>
     </message>
     <message>
         <source>Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate with the numbers ticked here and their weights</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>Die Datei &quot;%1&quot; hat zu viele Zeilen: %2, höchstens %3 werden gelesen. Sie bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; has too many lines: %2, at most %3 are read. It remains unchanged.</translation>
     </message>
     <message>
         <source>Die Zeile %2 der Datei &quot;%1&quot; ist zu lang: %3 Zeichen, höchstens %4 werden gelesen. Die Datei bleibt unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %2 of the file &quot;%1&quot; is too long: %3 characters, at most %4 are read. The file remains unchanged.</translation>
     </message>
     <message>
         <source>Der bisherige Inhalt bleibt erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The previous content is kept.</translation>
     </message>
 </context>
 <context>
@@ -1201,15 +1218,15 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <name>TipPrint</name>
     <message>
         <source>Druckvorschau: Tipp</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview: tip</translation>
     </message>
     <message>
         <source>Als PDF speichern …</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF …</translation>
     </message>
     <message>
         <source>Den Tipp als PDF-Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the tip as a PDF file</translation>
     </message>
 </context>
 <context>
@@ -1232,70 +1249,70 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     </message>
     <message>
         <source>Tipp %1: %2  (%3 Richtige)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip %1: %2  (%3 correct)</translation>
     </message>
     <message>
         <source>Suche abgebrochen nach %1 geprüften Ziehungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Search cancelled after %1 draws checked.</translation>
     </message>
     <message>
         <source>Suche beendet: %1 Ziehungen geprüft.</source>
-        <translation type="unfinished"></translation>
+        <translation>Search finished: %1 draws checked.</translation>
     </message>
     <message>
         <source>Ziehungen mit mindestens %1 Richtigen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Draws with at least %1 correct numbers: %2</translation>
     </message>
     <message>
         <source>Tipp %1 (%2): %3 Treffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip %1 (%2): %3 hits</translation>
     </message>
     <message>
         <source>… und %1 weitere Tipps mit Treffern</source>
-        <translation type="unfinished"></translation>
+        <translation>… and %1 more tips with hits</translation>
     </message>
     <message>
         <source>%1 weitere Tipps ohne Treffer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 more tips without hits</translation>
     </message>
 </context>
 <context>
     <name>WheelReport</name>
     <message>
         <source>Die Tabelle enthält keine Zeile.</source>
-        <translation type="unfinished"></translation>
+        <translation>The table contains no line.</translation>
     </message>
     <message>
         <source>Zeile %1: mehr als %2 Zeilen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: more than %2 lines.</translation>
     </message>
     <message>
         <source>Zeile %1: ein „x“ an Stelle %2, ein Tipp hat höchstens %3 Zahlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: an “x” at position %2, a tip has at most %3 numbers.</translation>
     </message>
     <message>
         <source>Zeile %1: %2 Zahlen markiert statt 6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2 numbers marked instead of 6.</translation>
     </message>
     <message>
         <source>%1 Reihen aus %2 Basiszahlen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lines from %2 base numbers.</translation>
     </message>
     <message>
         <source>%1 richtige unter den Basiszahlen: mindestens %2 Treffer in einer Reihe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of the base numbers drawn: at least %2 hits in one line</translation>
     </message>
     <message>
         <source>%1er in %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hits in %2%</translation>
     </message>
     <message>
         <source>    von %1 Fällen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>    of %1 cases: %2</translation>
     </message>
     <message>
         <source>    Lücke: mit den Basiszahlen %1 hat keine Reihe mehr als %2 Treffer.</source>
-        <translation type="unfinished"></translation>
+        <translation>    Gap: with the base numbers %1 no line has more than %2 hits.</translation>
     </message>
 </context>
 </TS>
