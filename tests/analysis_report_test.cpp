@@ -19,6 +19,7 @@ protected:
     void SetUp() override {
         dir.installRealHistory();
         dir.installBesideFiles();
+        storeLanguage(QStringLiteral("Deutsch1"));
         f = std::make_unique<FormFixture>(dir);
     }
     TForm1& form() { return *f->form; }

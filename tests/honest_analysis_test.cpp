@@ -1,5 +1,6 @@
 // Chance beside the results, money, rule reports, wheel reports and CSV in and out, on the core
 // library alone.
+#include "base/Random.h"
 #include "base/DayCount.h"
 #include "base/Errors.h"
 #include "generator/RuleReport.h"
@@ -246,7 +247,8 @@ TEST(RuleCounts, AddUpToTheCandidatesDrawnAndNameTheBlockingRule) {
     options.historyOn = false;
     options.recentChecks[0].on = options.recentChecks[1].on = false;
     auto state = std::make_unique<GenerationState>();
-    ASSERT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks), GenerationResult::Complete);
+    RandomSequence sequence(4711);
+    ASSERT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks, sequence), GenerationResult::Complete);
     const RuleCounts& c = state->counts;
     EXPECT_EQ(c.passed, 6);
     EXPECT_EQ(c.rejected() + c.passed, c.candidates);
@@ -259,7 +261,7 @@ TEST(RuleCounts, AddUpToTheCandidatesDrawnAndNameTheBlockingRule) {
     options.crossSumLow = 200;
     options.crossSumHigh = 100;
     options.maxRuns = 500;
-    ASSERT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks), GenerationResult::TipFailed);
+    ASSERT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks, sequence), GenerationResult::TipFailed);
     EXPECT_EQ(state->counts.candidates, 500);
     EXPECT_EQ(state->counts.rejectedBy[4], 500);
     EXPECT_EQ(state->counts.leaders(), std::vector<int>{4});
@@ -274,7 +276,7 @@ TEST(RuleCounts, AddUpToTheCandidatesDrawnAndNameTheBlockingRule) {
     options.maxMatches = 1;
     options.minMatches = 2;
     options.maxRuns = 1000;
-    ASSERT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks), GenerationResult::TipFailed);
+    ASSERT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks, sequence), GenerationResult::TipFailed);
     EXPECT_EQ(state->counts.passed, 1);
     EXPECT_EQ(state->counts.leaders().front(), 1);
     EXPECT_EQ(state->counts.rejected() + state->counts.passed, state->counts.candidates);

@@ -249,6 +249,7 @@ void Form1Ui::build(TForm1* form) {
     buildDiagramm();
     buildDatenbank();
     buildInternetOptionen();
+    translateOwnTexts();
 
     PageControl1->setCurrentWidget(TabSheet1);
     PageControl2->setCurrentWidget(TabSheet8);
@@ -376,8 +377,7 @@ void Form1Ui::buildLottotipp() {
         SpeedButton11 = iconButton("SpeedButton11", standardIcon(QStyle::SP_TrashIcon),
                                    QStringLiteral("Löschen aller Tipps"), Panel13);
         TippsZurueck = iconButton("TippsZurueck", standardIcon(QStyle::SP_ArrowBack),
-                                  QCoreApplication::translate(
-                                      "Form1", "Die eben gelöschten Tipps wiederherstellen (Rückgängig)"),
+                                  {},
                                   Panel13);
         TippsZurueck->hide();
         Label16 = label("Label16", QStringLiteral("Tipps pro Schein"), Panel13);
@@ -431,8 +431,7 @@ void Form1Ui::buildLottotipp() {
                    p);
         BitBtn7->setIcon(standardIcon(QStyle::SP_FileIcon));
         TippDruck = iconButton("TippDruck", printerIcon(),
-                               QCoreApplication::translate("Form1", "Druckvorschau des Tipps als Seite: "
-                                                                    "drucken oder als PDF speichern"),
+                               {},
                                p);
         SpeedButton4 = speedButton(
             "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
@@ -733,9 +732,9 @@ void Form1Ui::buildDiagramm() {
     SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("4er"), {}, p);
     SpeedButton23 = speedButton("SpeedButton23", QStringLiteral("Ausstehende"), {}, p);
     DiagrammPNG = speedButton("DiagrammPNG", QStringLiteral("PNG"),
-                              QCoreApplication::translate("Form1", "Das Diagramm als Bild (PNG) speichern"), p);
+                              {}, p);
     DiagrammSVG = speedButton("DiagrammSVG", QStringLiteral("SVG"),
-                              QCoreApplication::translate("Form1", "Das Diagramm als Zeichnung (SVG) speichern"), p);
+                              {}, p);
     DateTimePicker2 =
         new DatePicker(QStringLiteral("DateTimePicker2"), QDate(1986, 9, 7), QDate(1986, 9, 7), p);
     for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1,
@@ -808,7 +807,7 @@ void Form1Ui::buildDatenbank() {
     history->addWidget(BitBtn9);
     history->addStretch();
     AnalysisReportButton = button("AnalysisReportButton",
-                                  QCoreApplication::translate("Form1", "Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …"),
+                                  {},
                                   {}, p);
     QHBoxLayout* reportRow = row(box);
     reportRow->addWidget(AnalysisReportButton);
@@ -908,4 +907,15 @@ void Form1Ui::buildInternetOptionen() {
         box->addWidget(w);
     }
     box->addStretch();
+}
+
+void Form1Ui::translateOwnTexts() {
+    TippDruck->setToolTip(QCoreApplication::translate("Form1", "Druckvorschau des Tipps als Seite: "
+                                                               "drucken oder als PDF speichern"));
+    TippsZurueck->setToolTip(
+        QCoreApplication::translate("Form1", "Die eben gelöschten Tipps wiederherstellen (Rückgängig)"));
+    DiagrammPNG->setToolTip(QCoreApplication::translate("Form1", "Das Diagramm als Bild (PNG) speichern"));
+    DiagrammSVG->setToolTip(QCoreApplication::translate("Form1", "Das Diagramm als Zeichnung (SVG) speichern"));
+    AnalysisReportButton->setText(
+        QCoreApplication::translate("Form1", "Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …"));
 }

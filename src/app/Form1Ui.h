@@ -223,6 +223,9 @@ struct Form1Ui {
 
     // Builds every control on the window and names it.
     void build(TForm1* form);
+    // Captions and hints of the controls the translation files do not name, in the language of
+    // the message catalogue: set when built and again whenever the language changes.
+    void translateOwnTexts();
 
 private:
     void buildLottotipp();

@@ -5,6 +5,7 @@
 #include "base/Random.h"
 #include "base/SafeFile.h"
 #include "base/SettingsStore.h"
+#include "base/Tr.h"
 #include "gui/Controls.h"
 #include "gui/Language.h"
 #include "gui/TForm6.h"
@@ -229,7 +230,8 @@ bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
             break;
         }
         const QString path = m_platform.dialogs->saveFileName(
-            this, {TipFiles::Filter, TipFiles::Suffix, QStringLiteral("tipps.") + TipFiles::Suffix});
+            this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, QStringLiteral("tipps.") + TipFiles::Suffix,
+                   m_paths.dialogDirectory()});
         if (path.isEmpty()) continue;
         try {
             TipFiles::write(path, tipLines());

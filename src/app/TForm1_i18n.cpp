@@ -86,6 +86,7 @@ void TForm1::selectMessageLanguage() {
         {"TForm1", "Zahlen für Berechnung wählen"},
     });
     Language::select(id);
+    ui.translateOwnTexts();
     for (int panel = 0; panel < 2; ++panel)
         ui.StatusBar1->setPanelText(panel, shown.retranslate(ui.StatusBar1->panelText(panel)));
     ui.Label13->setText(shown.retranslate(ui.Label13->text()));

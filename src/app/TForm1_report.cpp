@@ -42,7 +42,7 @@ AnalysisReport* TForm1::report() {
     // The stop button answers while the simulation keeps every other action waiting.
     connect(r->chanceStop, &QPushButton::clicked, this, [this] { m_chanceStop = true; });
 
-    const QDir vew(m_programDirectory + QStringLiteral("vew"));
+    const QDir vew(m_paths.dataDirectory() + QStringLiteral("vew"));
     for (const QString& file : vew.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
         r->wheelCode->addItem(file.chopped(4));
     if (m_reportCounts.candidates > 0) r->showRuleCounts(m_reportCountsTitle, m_reportCounts);
@@ -212,7 +212,7 @@ void TForm1::wheelShowClick() {
     AnalysisReport* r = report();
     const QString code = r->wheelCode->currentText();
     if (code.isEmpty()) return;
-    const std::optional<QString> path = SystemChoice::tablePath(m_programDirectory, code);
+    const std::optional<QString> path = SystemChoice::tablePath(m_paths.dataDirectory(), code);
     if (!path) return;
     try {
         const WheelReport::Report w = WheelReport::analyseFile(*path);
@@ -230,7 +230,7 @@ void TForm1::wheelShowClick() {
 
 void TForm1::wheelOpenClick() {
     const QString path =
-        m_platform.dialogs->openFileName(this, {tr("VEW-Tabelle|*.txt"), QStringLiteral("txt"), {}});
+        m_platform.dialogs->openFileName(this, {tr("VEW-Tabelle|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     AnalysisReport* r = report();
     try {
@@ -246,7 +246,7 @@ void TForm1::wheelOpenClick() {
 
 void TForm1::historyExportClick() {
     const QString path = m_platform.dialogs->saveFileName(
-        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("ziehungen.csv")});
+        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("ziehungen.csv"), m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     const DrawHistory file = history();
     const std::vector<DrawRecord> records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
@@ -256,7 +256,7 @@ void TForm1::historyExportClick() {
 
 void TForm1::historyImportClick() {
     const QString path =
-        m_platform.dialogs->openFileName(this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), {}});
+        m_platform.dialogs->openFileName(this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), {}, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) throw openError(path, ENOENT);
@@ -283,7 +283,7 @@ void TForm1::historyImportClick() {
 
 void TForm1::tipsExportClick() {
     const QString path = m_platform.dialogs->saveFileName(
-        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("tipps.csv")});
+        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("tipps.csv"), m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     TextFile::writeBytesAtomic(path, TipCsv::format(tipLines()));
     report()->dataText->setText(tr("Tippliste nach %1 exportiert.").arg(path));
@@ -295,7 +295,7 @@ void TForm1::chanceCopyClick() {
 
 void TForm1::chanceSaveClick() {
     const QString path = m_platform.dialogs->saveFileName(
-        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("zufallsvergleich.csv")});
+        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("zufallsvergleich.csv"), m_paths.dialogDirectory()});
     if (!path.isEmpty()) TextFile::writeBytesAtomic(path, report()->chanceCsv());
 }
 
@@ -305,6 +305,6 @@ void TForm1::ruleCopyClick() {
 
 void TForm1::ruleSaveClick() {
     const QString path = m_platform.dialogs->saveFileName(
-        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("regeln.csv")});
+        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("regeln.csv"), m_paths.dialogDirectory()});
     if (!path.isEmpty()) TextFile::writeBytesAtomic(path, report()->ruleCsv());
 }

@@ -79,7 +79,8 @@ void TForm1::TippDruckClick() {
     connect(preview.savePdfAction(), &QAction::triggered, &preview, [this, &preview] {
         const QString path = m_platform.dialogs->saveFileName(
             &preview, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"),
-                       QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf")});
+                       QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf"),
+                       m_paths.dialogDirectory()});
         if (path.isEmpty()) return;
         if (!TipPrint::savePdf(preview.tipText(), path))
             showError(tr("Die PDF-Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));

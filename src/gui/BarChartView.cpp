@@ -203,13 +203,14 @@ void BarChartView::refresh() {
     for (auto& [colour, v] : values) {
         while (v.size() < xs.size()) v.append(0);
         QBarSet* set = setFor(colour);
-        qsizetype changed = 0;
-        if (set->count() == v.size())
-            for (qsizetype i = 0; i < v.size(); ++i) changed += set->at(i) != v[i];
+        const int size = static_cast<int>(v.size());
+        int changed = 0;
+        if (set->count() == size)
+            for (int i = 0; i < size; ++i) changed += set->at(i) != v[i];
         // A few changed bars are replaced one by one; otherwise the values go in as one block
         // (each change makes the series lay out all of its bars again).
-        if (set->count() == v.size() && changed <= 4) {
-            for (qsizetype i = 0; i < v.size(); ++i)
+        if (set->count() == size && changed <= 4) {
+            for (int i = 0; i < size; ++i)
                 if (set->at(i) != v[i]) set->replace(i, v[i]);
         } else {
             if (set->count() > 0) set->remove(0, set->count());

@@ -118,7 +118,7 @@ QString Retranslator::retranslate(const QString& shown) const {
         if (!match.hasMatch()) continue;
         QString text = QCoreApplication::translate(m_messages[i].context, m_messages[i].source);
         // Values replaced from the highest number down, so "%1" never eats the start of "%10".
-        for (int k = order.size() - 1; k >= 0; --k)
+        for (int k = static_cast<int>(order.size()) - 1; k >= 0; --k)
             text.replace(QStringLiteral("%%1").arg(order[k]), match.captured(k + 1));
         return text;
     }
