@@ -20,7 +20,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev qt6-httpserver-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-svg-dev poppler-utils
   libgtest-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-tidy-14
   fonts-liberation fonts-dejavu-core
   ccache strace file dpkg-dev desktop-file-utils appstream
   libssl3 openssl ca-certificates tzdata
@@ -94,6 +94,7 @@ case "${1:-}" in
     start=$SECONDS
     "$here/scripts/check-layers.sh"
     build_all -DQUINTARA_WERROR=ON
+    "$here/scripts/tidy.sh" "$build" --changed
     (cd "$build" && ctest --output-on-failure -j "$(nproc)")
     echo "ci: tests passed after $((SECONDS - start)) s"
     make_package

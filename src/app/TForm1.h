@@ -189,6 +189,14 @@ public:
     void setDividendSource(const DividendSource* source) { m_dividends = source; }
     // Runs the random players on the rounds, with progress and stop in the report window, and
     // shows the comparison. The seed is named in the report.
+    // The hits, the round and the money of the tip list on one draw, as the comparison with
+    // chance collects them draw by draw.
+    struct ChanceTally {
+        std::vector<Chance::Round> rounds;
+        std::array<std::int64_t, Chance::LevelCount> levels{};
+        Chance::Money money;
+    };
+    void addChanceRound(ChanceTally& tally, const DrawRecord& played) const;
     void showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
                               const std::array<std::int64_t, Chance::LevelCount>& actual, const Chance::Money& money,
                               std::uint32_t seed);

@@ -89,9 +89,7 @@ void TForm1::SpeedButton4Click() {
     BarChartModel* chart = ui.Chart1->model();
     chart->prepareStatistic();
     // Beside the hits: what random tips would have had on the same draws.
-    std::vector<Chance::Round> rounds;
-    std::array<std::int64_t, Chance::LevelCount> levels{};
-    Chance::Money money;
+    ChanceTally chance;
     const QStringList lines = tipLines();
     TipTest::LineHits hits(static_cast<std::size_t>(lines.size()));
     bool stopped = false;
@@ -104,19 +102,7 @@ void TForm1::SpeedButton4Click() {
             ui.Label35->setText(ui.Label29->text());
             repaint();
             const int best = Komplettcheck();
-            int tips = 0;
-            for (int h = 0; h <= 6; ++h) {
-                for (const bool z : {false, true}) {
-                    tips += hitTally.count(h, z);
-                    const int level = Chance::levelOf(h, z);
-                    if (level >= 0) levels[static_cast<std::size_t>(level)] += hitTally.count(h, z);
-                }
-            }
-            rounds.push_back(Chance::roundOf(record, tips));
-            const Chance::Money m = listMoney(rounds.back());
-            money.stake += m.stake;
-            money.knownReturn += m.knownReturn;
-            money.unknownWins += m.unknownWins;
+            addChanceRound(chance, record);
             return best;
         },
         [&](const QString&) {
@@ -128,14 +114,14 @@ void TForm1::SpeedButton4Click() {
         [&] { return stopped || m_closed; });
     applyPlot(chart, TipTest::finalPlot());
     if (!m_closed) showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
-    if (rounds.empty() || m_closed || !EvaluationEnabled) return;
+    if (chance.rounds.empty() || m_closed || !EvaluationEnabled) return;
     const DrawFilter filter = drawFilter();
     showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
                              .arg(DayCount::toDate(filter.from).toString(QStringLiteral("dd.MM.yyyy")),
                                   DayCount::toDate(filter.to).toString(QStringLiteral("dd.MM.yyyy")))
-                             .arg(rounds.size())
-                             .arg(rounds.front().tips),
-                         rounds, levels, money, Rng::seed());
+                             .arg(chance.rounds.size())
+                             .arg(chance.rounds.front().tips),
+                         chance.rounds, chance.levels, chance.money, Rng::seed());
 }
 
 void TForm1::exportChart(bool svg) {

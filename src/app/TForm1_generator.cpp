@@ -1,4 +1,5 @@
 #include "base/ScopeExit.h"
+#include "base/Lotto.h"
 #include "base/Tr.h"
 // The generation run of the main window: the last draws, the tip list and its ticket table,
 // the preference pool from the chart statistics (optionally edited by the user), the drawing
@@ -285,8 +286,8 @@ void TForm1::Label28Click() {
         // A fresh window each time; it stays the program's number choice window afterwards.
         auto* chooser = new TForm6(m_platform, this);
         m_form6 = chooser;
-        const std::array<int, 50> weights = pool.weights();
-        for (int k = 1; k <= 49; ++k) {
+        const std::array<int, Lotto::NumberSlots> weights = pool.weights();
+        for (int k = 1; k <= Lotto::HighestNumber; ++k) {
             chooser->box(k)->setChecked(weights[static_cast<std::size_t>(k)] > 0);
             chooser->setHint(k, QString::number(weights[static_cast<std::size_t>(k)]));
         }
@@ -294,9 +295,9 @@ void TForm1::Label28Click() {
         busy.reset();
         const int result = chooser->execute();
         if (result == TForm6::mrRetry) {
-            std::array<bool, 50> ticked{};
-            std::array<QString, 50> texts;
-            for (int k = 1; k <= 49; ++k) {
+            std::array<bool, Lotto::NumberSlots> ticked{};
+            std::array<QString, Lotto::NumberSlots> texts;
+            for (int k = 1; k <= Lotto::HighestNumber; ++k) {
                 ticked[static_cast<std::size_t>(k)] = chooser->box(k)->isChecked();
                 texts[static_cast<std::size_t>(k)] = chooser->hint(k);
             }

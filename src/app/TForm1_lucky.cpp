@@ -49,9 +49,7 @@ void TForm1::BitBtn9Click() {
     HistoricAnalysis::Totals totals;
     // What chance is compared with: each step's draw with the number of tips scored on it,
     // the hits per prize level and the money of the tips.
-    std::vector<Chance::Round> rounds;
-    std::array<std::int64_t, Chance::LevelCount> levels{};
-    Chance::Money money;
+    ChanceTally chance;
     m_analysisCounts = {};
     int lucky = 0;
     try {
@@ -77,19 +75,7 @@ void TForm1::BitBtn9Click() {
                 for (int i = 0; i < 6; ++i)
                     played.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
                 played.additional = static_cast<std::uint8_t>(currentDraw.numbers[7]);
-                int tips = 0;
-                for (int h = 0; h <= 6; ++h) {
-                    for (const bool z : {false, true}) {
-                        tips += hitTally.count(h, z);
-                        const int level = Chance::levelOf(h, z);
-                        if (level >= 0) levels[static_cast<std::size_t>(level)] += hitTally.count(h, z);
-                    }
-                }
-                rounds.push_back(Chance::roundOf(played, tips));
-                const Chance::Money m = listMoney(rounds.back());
-                money.stake += m.stake;
-                money.knownReturn += m.knownReturn;
-                money.unknownWins += m.unknownWins;
+                addChanceRound(chance, played);
             }
             s = evaluated;
             // Progress, and a chance for the stop button.
@@ -115,12 +101,12 @@ void TForm1::BitBtn9Click() {
     m_reportCounts = m_analysisCounts;
     m_reportCountsTitle = tr("Alle Läufe der historischen Analyse:");
     report()->showRuleCounts(m_reportCountsTitle, m_reportCounts);
-    if (rounds.empty()) return;
+    if (chance.rounds.empty()) return;
     const QString title =
         tr("Historische Analyse ab %1: %2 Ziehungen, %3 Tipps je Ziehung, Glückszahl %4")
             .arg(DayCount::toDate(start).toString(QStringLiteral("dd.MM.yyyy")))
-            .arg(rounds.size())
+            .arg(chance.rounds.size())
             .arg(ui.UpDown9->position())
             .arg(lucky);
-    showChanceComparison(title, rounds, levels, money, static_cast<std::uint32_t>(lucky));
+    showChanceComparison(title, chance.rounds, chance.levels, chance.money, static_cast<std::uint32_t>(lucky));
 }

@@ -1,6 +1,7 @@
 // The report window: chance beside the historic analysis and the tip test, the rule reports,
 // the reduced-system report and the CSV export and import.
 #include "app/TForm1.h"
+#include "base/Lotto.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "generator/RuleReport.h"
@@ -89,7 +90,7 @@ Chance::Money TForm1::lineMoney(const QString& line, const Chance::Round& round,
     int count = 0;
     for (int k = 1; k <= ticket.count; ++k) {
         const TicketSlot& slot = ticket.numbers[static_cast<std::size_t>(k)];
-        if (!slot.numeric || slot.value < 1 || slot.value > 49 || (tip >> slot.value & 1)) continue;
+        if (!slot.numeric || slot.value < 1 || slot.value > Lotto::HighestNumber || (tip >> slot.value & 1)) continue;
         tip |= std::uint64_t{1} << slot.value;
         ++count;
     }
@@ -129,6 +130,22 @@ const DividendSource* TForm1::dividendSource() const {
         m_keptPrizes = std::move(kept);
     }
     return &m_keptPrizes->source;
+}
+
+void TForm1::addChanceRound(ChanceTally& tally, const DrawRecord& played) const {
+    int tips = 0;
+    for (int h = 0; h <= 6; ++h) {
+        for (const bool z : {false, true}) {
+            tips += hitTally.count(h, z);
+            const int level = Chance::levelOf(h, z);
+            if (level >= 0) tally.levels[static_cast<std::size_t>(level)] += hitTally.count(h, z);
+        }
+    }
+    tally.rounds.push_back(Chance::roundOf(played, tips));
+    const Chance::Money m = listMoney(tally.rounds.back());
+    tally.money.stake += m.stake;
+    tally.money.knownReturn += m.knownReturn;
+    tally.money.unknownWins += m.unknownWins;
 }
 
 Chance::Money TForm1::listMoney(const Chance::Round& round) const {

@@ -1,6 +1,7 @@
 // Working on the tip list: the tip list and the hit list keep the same selection, one tip is
 // edited in the number choice window, and the whole list is cleared.
 #include "app/TForm1.h"
+#include "base/Lotto.h"
 #include "gui/TForm6.h"
 
 #include <QCheckBox>
@@ -42,14 +43,14 @@ void TForm1::SpeedEditClick() {
     chooser->BitBtn3->hide();
     chooser->BitBtn4->show();
     chooser->PickCount = parsedTicket.count;
-    for (int k = 1; k <= 49; ++k) {
+    for (int k = 1; k <= Lotto::HighestNumber; ++k) {
         chooser->box(k)->setChecked(false);
         chooser->setBoxColour(k, TForm6::BoxColour::Neutral);
     }
     // Marking stops at the first field that is no number of 1..49; nothing is reported.
     for (int slot = 1; slot <= parsedTicket.count; ++slot) {
         const TicketSlot& field = parsedTicket.numbers[static_cast<std::size_t>(slot)];
-        if (!field.numeric || field.value < 0 || field.value > 49) break;
+        if (!field.numeric || field.value < 0 || field.value > Lotto::HighestNumber) break;
         if (field.value == 0) continue;
         chooser->box(field.value)->setChecked(true);
         chooser->setBoxColour(field.value, TForm6::BoxColour::Picked);
@@ -59,7 +60,7 @@ void TForm1::SpeedEditClick() {
         // At most twelve numbers, the lowest ones.
         std::array<int, 12> numbers{};
         int taken = 0;
-        for (int k = 1; k <= 49 && taken < 12; ++k)
+        for (int k = 1; k <= Lotto::HighestNumber && taken < 12; ++k)
             if (chooser->box(k)->isChecked()) numbers[static_cast<std::size_t>(taken++)] = k;
         const QString line =
             TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(taken)),
@@ -70,7 +71,7 @@ void TForm1::SpeedEditClick() {
 
     chooser->BitBtn3->show();
     chooser->BitBtn4->hide();
-    for (int k = 1; k <= 49; ++k) chooser->setBoxColour(k, TForm6::BoxColour::Neutral);
+    for (int k = 1; k <= Lotto::HighestNumber; ++k) chooser->setBoxColour(k, TForm6::BoxColour::Neutral);
     chooser->setWindowTitle(tr("Zahlen für Berechnung wählen"));
     Komplettcheck();
 }

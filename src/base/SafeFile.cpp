@@ -1,4 +1,5 @@
 #include "base/SafeFile.h"
+#include "base/UniqueFd.h"
 
 #include "base/Errors.h"
 
@@ -23,26 +24,7 @@ QByteArray native(const QString& path) {
     return QFile::encodeName(path);
 }
 
-class Fd {
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-    int release() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-    void reset() {
-        if (m_fd >= 0) ::close(m_fd);
-        m_fd = -1;
-    }
-
-private:
-    int m_fd;
-};
+using Fd = UniqueFd;
 
 int openRetrying(const QByteArray& path, int flags, mode_t mode = 0) {
     int fd;

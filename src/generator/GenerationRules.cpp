@@ -1,4 +1,5 @@
 #include "generator/GenerationRules.h"
+#include "base/Lotto.h"
 
 #include "base/Rounding.h"
 
@@ -40,7 +41,7 @@ void TicketTable::setRow(int t, std::span<const int> values, int n) {
     const int count = std::min<int>(static_cast<int>(values.size()), Width);
     for (int k = 1; k <= count; ++k) {
         const int v = values[static_cast<std::size_t>(k - 1)];
-        if (v < 1 || v > 49) continue;
+        if (v < 1 || v > Lotto::HighestNumber) continue;
         row[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(v);
         if (k <= n) m |= std::uint64_t{1} << v;
     }

@@ -1,4 +1,5 @@
 #include "generator/PreferencePool.h"
+#include "base/Lotto.h"
 
 #include "base/Tr.h"
 #include "base/Errors.h"
@@ -12,7 +13,7 @@
 #include <QCoreApplication>
 
 void PreferencePool::add(int n, int times) {
-    if (n < 1 || n > 49) return;
+    if (n < 1 || n > Lotto::HighestNumber) return;
     for (int i = 0; i < times && m_size < Capacity; ++i)
         m_entries[static_cast<std::size_t>(m_size++)] = static_cast<std::uint8_t>(n);
 }
@@ -21,8 +22,8 @@ std::vector<int> PreferencePool::entries() const {
     return std::vector<int>(m_entries.begin(), m_entries.begin() + m_size);
 }
 
-std::array<int, 50> PreferencePool::weights() const {
-    std::array<int, 50> w{};
+std::array<int, Lotto::NumberSlots> PreferencePool::weights() const {
+    std::array<int, Lotto::NumberSlots> w{};
     for (int i = 0; i < m_size; ++i) ++w[m_entries[static_cast<std::size_t>(i)]];
     return w;
 }
@@ -43,9 +44,9 @@ void PreferencePool::removeNumbers(std::uint64_t excluded) {
     }
 }
 
-void PreferencePool::rebuild(const std::array<bool, 50>& ticked, const std::array<QString, 50>& weightTexts) {
+void PreferencePool::rebuild(const std::array<bool, Lotto::NumberSlots>& ticked, const std::array<QString, Lotto::NumberSlots>& weightTexts) {
     clear();
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
         if (!ticked[static_cast<std::size_t>(n)]) continue;
         int w = toInt(weightTexts[static_cast<std::size_t>(n)]);
         if (w == 0) w = 1;
@@ -215,14 +216,14 @@ PoolOutcome buildPool(PreferencePool& pool, const PoolOptions& o, const RecentDr
         source.status(translated("PreferencePool", NeighboursText));
         for (const std::uint8_t x : recent.groups[0]) {
             if (x > 1) pool.add(x - 1, 4);
-            if (x < 49) pool.add(x + 1, 4);
+            if (x < Lotto::HighestNumber) pool.add(x + 1, 4);
         }
     }
 
     if (o.onlyPreferred) {
         if (pool.distinctCount() < o.numbersPerTip) return PoolOutcome::TooFewNumbers;
     } else {
-        for (int n = 1; n <= 49; ++n) pool.add(n);
+        for (int n = 1; n <= Lotto::HighestNumber; ++n) pool.add(n);
     }
 
     std::uint64_t excluded = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Lotto.h"
 #include "history/DrawBrowsing.h"
 #include "history/DrawRecord.h"
 #include "stats/DrawFilter.h"
@@ -32,7 +33,7 @@ public:
     std::vector<int> entries() const;
 
     // Index 1..49: the number of entries of each number.
-    std::array<int, 50> weights() const;
+    std::array<int, Lotto::NumberSlots> weights() const;
     int distinctCount() const;
 
     // Removes every entry that `excluded` marks, keeping all other entries: walking from the
@@ -43,7 +44,7 @@ public:
     // The pool as the number choice window gives it back: for n = 1..49 whose box is ticked,
     // its weight text w converted to a whole number (ConversionError when it is none), w 0
     // counted as 1, and w + 1 entries of n (none for a negative w).
-    void rebuild(const std::array<bool, 50>& ticked, const std::array<QString, 50>& weightTexts);
+    void rebuild(const std::array<bool, Lotto::NumberSlots>& ticked, const std::array<QString, Lotto::NumberSlots>& weightTexts);
 
 private:
     std::array<std::uint8_t, Capacity> m_entries{};

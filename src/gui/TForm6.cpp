@@ -1,4 +1,5 @@
 #include "gui/TForm6.h"
+#include "base/Lotto.h"
 
 #include "base/DayCount.h"
 #include "base/Errors.h"
@@ -53,7 +54,7 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
 
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
         auto* b = new QCheckBox(QString::number(n), this);
         b->setObjectName(QStringLiteral("CheckBox") + QString::number(n));
         b->setChecked(true);
@@ -127,7 +128,7 @@ QCheckBox* TForm6::boxByName(const QString& name) const {
     if (!m.hasMatch()) return nullptr;
     bool ok = false;
     const int n = m.captured(1).toInt(&ok);
-    return ok && n >= 1 && n <= 49 ? box(n) : nullptr;
+    return ok && n >= 1 && n <= Lotto::HighestNumber ? box(n) : nullptr;
 }
 
 QString TForm6::hint(int n) const {
@@ -166,7 +167,7 @@ void TForm6::SpeedButton1Click() {
     const QString path = m_platform.dialogs->saveFileName(this, listFileRequest(m_platform));
     if (path.isEmpty()) return;
     QStringList lines;
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
         if (box(n)->isChecked()) {
             if (hint(n).isEmpty()) setHint(n, QStringLiteral("1"));
             lines << hint(n);
@@ -182,7 +183,7 @@ void TForm6::SpeedButton2Click() {
     if (path.isEmpty()) return;
     // Read first: a file that cannot be read leaves the boxes as they were.
     const QStringList lines = TextFile::readLines(path);
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
         const QString line = n <= lines.size() ? lines[n - 1] : QString();
         box(n)->setChecked(!line.isEmpty());
         setHint(n, line.isEmpty() ? QStringLiteral("1") : line);
@@ -190,7 +191,7 @@ void TForm6::SpeedButton2Click() {
 }
 
 void TForm6::untickAllNeutral() {
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
         box(n)->setChecked(false);
         setBoxColour(n, BoxColour::Neutral);
     }
@@ -218,7 +219,7 @@ void TForm6::Timer1Timer() {
     const int count = std::min<std::int32_t>(PickCount, 26);
     for (int i = 1; i < PickIndex && i <= count; ++i) {
         const int n = PickedNumbers[static_cast<std::size_t>(i)];
-        if (n < 1 || n > 49) continue;
+        if (n < 1 || n > Lotto::HighestNumber) continue;
         box(n)->setChecked(true);
         setBoxColour(n, BoxColour::Picked);
     }

@@ -1,4 +1,5 @@
 #include "history/DrawCsv.h"
+#include "base/Lotto.h"
 
 #include "base/SafeFile.h"
 
@@ -33,14 +34,14 @@ std::vector<DrawRecord> parse(const QByteArray& text) {
         for (int i = 0; i < 6; ++i) {
             bool ok = false;
             const int n = f[i + 1].trimmed().toInt(&ok);
-            if (!ok || n < 1 || n > 49) throw fail("Zahl außerhalb von 1 bis 49");
+            if (!ok || n < 1 || n > Lotto::HighestNumber) throw fail("Zahl außerhalb von 1 bis 49");
             r.numbers[i] = static_cast<std::uint8_t>(n);
         }
         const QByteArray extra = f[7].trimmed();
         if (!extra.isEmpty()) {
             bool ok = false;
             const int n = extra.toInt(&ok);
-            if (!ok || n < 0 || n > 49) throw fail("Zusatzzahl außerhalb von 0 bis 49");
+            if (!ok || n < 0 || n > Lotto::HighestNumber) throw fail("Zusatzzahl außerhalb von 0 bis 49");
             r.additional = static_cast<std::uint8_t>(n);
         }
         if (!records.empty() && records.back().date >= r.date) throw fail("Datum nicht aufsteigend");

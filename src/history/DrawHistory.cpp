@@ -1,4 +1,6 @@
 #include "history/DrawHistory.h"
+#include "base/Lotto.h"
+#include "base/UniqueFd.h"
 
 #include "base/Errors.h"
 #include "base/SafeFile.h"
@@ -15,28 +17,7 @@
 
 namespace {
 
-// A file descriptor that closes itself.
-class Fd {
-public:
-    Fd() = default;
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-    int release() {
-        int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-    void reset() {
-        if (m_fd >= 0) ::close(m_fd);
-        m_fd = -1;
-    }
-
-private:
-    int m_fd = -1;
-};
+using Fd = UniqueFd;
 
 QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
@@ -234,10 +215,10 @@ bool DrawHistory::plausible(const DrawRecord& r) {
     if (!std::isfinite(r.date) || r.date < first || r.date >= end || r.date != std::floor(r.date)) return false;
     std::uint64_t seen = 0;
     for (std::uint8_t n : r.numbers) {
-        if (n < 1 || n > 49 || (seen & (std::uint64_t(1) << n))) return false;
+        if (n < 1 || n > Lotto::HighestNumber || (seen & (std::uint64_t(1) << n))) return false;
         seen |= std::uint64_t(1) << n;
     }
-    return r.additional <= 49;
+    return r.additional <= Lotto::HighestNumber;
 }
 
 DrawHistory::Damage DrawHistory::inspect() const {

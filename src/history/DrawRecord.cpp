@@ -1,4 +1,5 @@
 #include "history/DrawRecord.h"
+#include "base/Lotto.h"
 
 #include <bit>
 #include <cstring>
@@ -51,11 +52,11 @@ std::array<unsigned char, DrawRecord::Size> DrawRecord::toBytes() const {
 std::optional<DrawNumbersProblem> checkDrawNumbers(const std::array<int, 6>& numbers, int additional) {
     using Kind = DrawNumbersProblem::Kind;
     for (int i = 0; i < 6; ++i) {
-        if (numbers[i] < 1 || numbers[i] > 49) return DrawNumbersProblem{Kind::NumberOutOfRange, i + 1, numbers[i]};
+        if (numbers[i] < 1 || numbers[i] > Lotto::HighestNumber) return DrawNumbersProblem{Kind::NumberOutOfRange, i + 1, numbers[i]};
         for (int j = 0; j < i; ++j)
             if (numbers[j] == numbers[i]) return DrawNumbersProblem{Kind::NumberRepeated, i + 1, numbers[i], j + 1};
     }
-    if (additional < 0 || additional > 49) return DrawNumbersProblem{Kind::AdditionalOutOfRange, 7, additional};
+    if (additional < 0 || additional > Lotto::HighestNumber) return DrawNumbersProblem{Kind::AdditionalOutOfRange, 7, additional};
     if (additional != 0)
         for (int i = 0; i < 6; ++i)
             if (numbers[i] == additional)

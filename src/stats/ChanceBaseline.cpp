@@ -1,4 +1,5 @@
 #include "stats/ChanceBaseline.h"
+#include "base/Lotto.h"
 
 #include "base/DayCount.h"
 
@@ -32,7 +33,7 @@ struct Sequence {
         return z ^ (z >> 31);
     }
     // 1..49
-    int number() { return 1 + static_cast<int>(((next() >> 32) * 49) >> 32); }
+    int number() { return 1 + static_cast<int>(((next() >> 32) * Lotto::HighestNumber) >> 32); }
 };
 
 std::uint64_t randomTip(Sequence& seq, int n) {
@@ -165,8 +166,8 @@ Round roundOf(const DrawRecord& record, int tips) {
     Round r;
     r.date = DayCount::toDate(record.date);
     for (const std::uint8_t v : record.numbers)
-        if (v >= 1 && v <= 49) r.winning |= std::uint64_t{1} << v;
-    r.additional = record.additional <= 49 ? record.additional : 0;
+        if (v >= 1 && v <= Lotto::HighestNumber) r.winning |= std::uint64_t{1} << v;
+    r.additional = record.additional <= Lotto::HighestNumber ? record.additional : 0;
     // An additional number among the winning numbers can never be a second hit.
     if (r.additional > 0 && (r.winning >> r.additional & 1)) r.additional = 0;
     r.tips = tips;
@@ -174,7 +175,7 @@ Round roundOf(const DrawRecord& record, int tips) {
 }
 
 double probability(int n, int hits, bool additional, bool drawHasAdditional) {
-    const double all = choose(49, n);
+    const double all = choose(Lotto::HighestNumber, n);
     if (!drawHasAdditional) return additional ? 0.0 : choose(6, hits) * choose(43, n - hits) / all;
     if (additional) return choose(6, hits) * choose(42, n - hits - 1) / all;
     return choose(6, hits) * choose(42, n - hits) / all;

@@ -1,4 +1,5 @@
 #include "stats/Plot.h"
+#include "base/Lotto.h"
 
 #include "stats/Statistics.h"
 
@@ -26,11 +27,11 @@ void applyPlot(BarChartModel* chart, const Plot& plot) {
 
 namespace Statistics {
 
-Plot numberPlot(const std::array<int, 50>& values, const QString& title) {
+Plot numberPlot(const std::array<int, Lotto::NumberSlots>& values, const QString& title) {
     Plot plot;
-    plot.bars.reserve(49);
+    plot.bars.reserve(Lotto::HighestNumber);
     int smallest = values[1], largest = values[1];
-    for (int n = 1; n <= 49; ++n) {
+    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
         plot.bars.push_back(
             {double(n), double(values[n]), isRedNumber(n) ? BarColours::Red : BarColours::Green});
         smallest = std::min(smallest, values[n]);

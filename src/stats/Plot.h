@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Lotto.h"
 #include "stats/BarChartModel.h"
 
 #include <QString>
@@ -44,6 +45,6 @@ namespace Statistics {
 
 // Bars 1 to 49 from values[1..49] with 1 and the primes red and the others green, the left
 // axis fixed from the smallest to the largest value.
-Plot numberPlot(const std::array<int, 50>& values, const QString& title);
+Plot numberPlot(const std::array<int, Lotto::NumberSlots>& values, const QString& title);
 
 } // namespace Statistics

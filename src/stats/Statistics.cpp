@@ -1,4 +1,5 @@
 #include "stats/Statistics.h"
+#include "base/Lotto.h"
 
 #include "base/Errors.h"
 #include "base/Rounding.h"
@@ -143,7 +144,7 @@ Plot runPlot(const RunCounts& runs) {
 Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter& filter) {
     Overdue overdue;
     // lastDrawn[n]: the count of draws up to and including the last one holding n (0: none).
-    std::array<int, 50> lastDrawn{};
+    std::array<int, Lotto::NumberSlots> lastDrawn{};
     for (const DrawRecord& r : records) {
         if (!filter.inOpenWindow(r.date) || !filter.passesWeekday(r.date)) continue;
         ++overdue.draws;
@@ -202,8 +203,8 @@ Plot crossSumPlot(const CrossSums& sums) {
 
 // ---- Tip distribution ----
 
-std::array<int, 50> tipDistribution(const QStringList& tipLines) {
-    std::array<int, 50> count{};
+std::array<int, Lotto::NumberSlots> tipDistribution(const QStringList& tipLines) {
+    std::array<int, Lotto::NumberSlots> count{};
     for (const QString& line : tipLines) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
         // Every field, the last one included, ends with a ",".
@@ -213,7 +214,7 @@ std::array<int, 50> tipDistribution(const QStringList& tipLines) {
              start = comma + 1, comma = numbers.indexOf(QLatin1Char(','), start)) {
             int value = 0;
             if (!tryToInt(numbers.mid(start, comma - start), value)) break;
-            if (value >= 0 && value <= 49) ++count[value];
+            if (value >= 0 && value <= Lotto::HighestNumber) ++count[value];
         }
     }
     return count;
@@ -223,7 +224,7 @@ QString tipDistributionTitle() {
     return QCoreApplication::translate("Statistics", "Zahlenverteilung des Tippes");
 }
 
-Plot tipDistributionPlot(const std::array<int, 50>& count) {
+Plot tipDistributionPlot(const std::array<int, Lotto::NumberSlots>& count) {
     return numberPlot(count, tipDistributionTitle());
 }
 

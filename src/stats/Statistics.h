@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Lotto.h"
 #include "history/DrawRecord.h"
 #include "stats/DrawFilter.h"
 #include "stats/Plot.h"
@@ -24,7 +25,7 @@ std::uint64_t winningMask(const DrawRecord& record);
 // ---- Number frequencies ----
 
 struct NumberFrequencies {
-    std::array<int, 50> count{}; // index 1 to 49
+    std::array<int, Lotto::NumberSlots> count{}; // index 1 to 49
     int draws = 0;
     long long crossSums = 0;
 };
@@ -46,7 +47,7 @@ struct RunCounts {
     RunKind kind = RunKind::Pairs;
     // found[n]: draws holding the run that starts at n. Index 1 up to the last starting
     // number searched (48 for pairs, 47 otherwise); every other entry stays 0.
-    std::array<int, 50> found{};
+    std::array<int, Lotto::NumberSlots> found{};
     int draws = 0; // counted draws, with or without a run
     int total = 0; // runs found over all counted draws
 };
@@ -70,7 +71,7 @@ Plot runPlot(const RunCounts& runs);
 struct Overdue {
     // wait[n]: 1 when n was drawn in the last counted draw, 2 in the one before, ...,
     // 1 + draws when not drawn in the window at all. Index 1 to 49.
-    std::array<int, 50> wait{};
+    std::array<int, Lotto::NumberSlots> wait{};
     int draws = 0;
 };
 // Draws strictly after the from date.
@@ -102,8 +103,8 @@ Plot crossSumPlot(const CrossSums& sums);
 // How often each number occurs in the tip lines: each line is cut at its first ":", its
 // comma-separated fields converted in turn; a field that does not convert ends that line,
 // values outside 0..49 are not counted. Index 0 to 49.
-std::array<int, 50> tipDistribution(const QStringList& tipLines);
+std::array<int, Lotto::NumberSlots> tipDistribution(const QStringList& tipLines);
 QString tipDistributionTitle();
-Plot tipDistributionPlot(const std::array<int, 50>& count);
+Plot tipDistributionPlot(const std::array<int, Lotto::NumberSlots>& count);
 
 } // namespace Statistics
