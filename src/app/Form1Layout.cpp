@@ -553,7 +553,7 @@ void Form1Ui::buildScheinOptimierung() {
     box->setContentsMargins(8, 6, 8, 6);
     box->setSpacing(3);
     // A check box whose caption leaves blank runs for its number fields.
-    auto sentence = [&](const char* name, const QString& text, bool checked, QList<QWidget*> fields) {
+    auto sentence = [&](const char* name, const QString& text, bool checked, const QList<QWidget*>& fields) {
         QCheckBox* b = checkBox(name, text, checked, p);
         new InlineFields(b, fields);
         box->addWidget(b);
@@ -622,7 +622,7 @@ void Form1Ui::buildMathematisch() {
     auto* box = new QVBoxLayout(p);
     box->setContentsMargins(8, 6, 8, 6);
     box->setSpacing(3);
-    auto sentence = [&](const char* name, const QString& text, QList<QWidget*> fields) {
+    auto sentence = [&](const char* name, const QString& text, const QList<QWidget*>& fields) {
         QCheckBox* b = checkBox(name, text, false, p);
         new InlineFields(b, fields);
         box->addWidget(b);

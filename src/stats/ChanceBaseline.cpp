@@ -302,6 +302,7 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
         result.bands[static_cast<std::size_t>(l)] = bandOf(std::move(values));
     }
     std::vector<double> balances;
+    balances.reserve(players.size());
     for (const PlayerResult& p : players) balances.push_back(p.money.balance());
     result.balance = bandOf(std::move(balances));
     result.players = std::move(players);
