@@ -1,4 +1,5 @@
 #include "generator/GenerationRules.h"
+#include "base/CpuDispatch.h"
 #include "base/Lotto.h"
 
 #include "base/Rounding.h"
@@ -112,6 +113,7 @@ int primeCount(const CandidateTip& tip, int width) {
     return c;
 }
 
+QUINTARA_POPCNT_CLONES
 bool ticketOptimisationFails(std::uint64_t candidate, const TicketTable& table, int rows,
                              const RuleOptions& o) {
     if (rows < 1) return false;
@@ -138,6 +140,7 @@ int historyText(const CandidateTip& tip, int n, HistoryText& out) {
     return len;
 }
 
+QUINTARA_POPCNT_CLONES
 int firstFailingRule(const CandidateTip& tip, int n, int t, const TicketTable& table,
                      const RecentDraws& recent, const RuleOptions& o, HistoryChecks& checks) {
     const std::uint64_t mask = tip.mask(n);

@@ -1,6 +1,7 @@
 #include "stats/ChanceBaseline.h"
 #include "base/Lotto.h"
 
+#include "base/CpuDispatch.h"
 #include "base/DayCount.h"
 
 #include <QCoreApplication>
@@ -65,7 +66,8 @@ std::vector<RoundPrizes> prizesOf(const std::vector<Round>& rounds, const Divide
 
 // Rows won by one tip: calls f(hits, additional, rows) for every outcome of three or more hits.
 template <typename F>
-void forEachWinningRow(std::uint64_t tip, const TipShape& shape, const Round& round, F&& f) {
+[[gnu::always_inline]] inline void forEachWinningRow(std::uint64_t tip, const TipShape& shape, const Round& round,
+                                                     F&& f) {
     const bool addIn = round.additional > 0 && (tip >> round.additional & 1);
     if (!shape.rows.empty()) {
         // Positions of the tip's numbers in ascending order.
@@ -100,8 +102,10 @@ void forEachWinningRow(std::uint64_t tip, const TipShape& shape, const Round& ro
     }
 }
 
-void addMoney(Money& money, std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
-              int rows, const RoundPrizes& prizes) {
+// Inlined into the simulation's loop, so it is built with that loop's instruction set.
+[[gnu::always_inline]] inline void addMoney(Money& money, std::uint64_t tip, const TipShape& shape,
+                                            const Round& round, double stakePerRow, int rows,
+                                            const RoundPrizes& prizes) {
     money.stake += stakePerRow * rows;
     forEachWinningRow(tip, shape, round, [&](int h, bool a, double count) {
         const std::optional<double>& d = prizes.dividend[h][a ? 1 : 0];
@@ -201,7 +205,10 @@ int rowsPlayed(const TipShape& shape) {
     return static_cast<int>(choose(shape.numbers, 6));
 }
 
-Score score(std::uint64_t tip, const TipShape& shape, const Round& round) {
+namespace {
+
+// The best row of the tip on the round; inlined where the simulation counts bits.
+[[gnu::always_inline]] inline Score scoreOf(std::uint64_t tip, const TipShape& shape, const Round& round) {
     Score s;
     if (shape.rows.empty()) {
         s.hits = std::popcount(tip & round.winning);
@@ -228,6 +235,33 @@ Score score(std::uint64_t tip, const TipShape& shape, const Round& round) {
     return s;
 }
 
+} // namespace
+
+Score score(std::uint64_t tip, const TipShape& shape, const Round& round) {
+    return scoreOf(tip, shape, round);
+}
+
+namespace {
+
+// One random player over every round: the loop the comparison spends its time in.
+QUINTARA_POPCNT_CLONES
+void playRounds(PlayerResult& out, Sequence& seq, const std::vector<Round>& rounds, const TipShape& shape,
+                const SimulationSettings& settings, int rows, const std::vector<RoundPrizes>& prizes,
+                bool withMoney) {
+    for (std::size_t i = 0; i < rounds.size(); ++i) {
+        const Round& round = rounds[i];
+        for (int t = 0; t < round.tips; ++t) {
+            const std::uint64_t tip = randomTip(seq, shape.numbers);
+            const Score s = scoreOf(tip, shape, round);
+            const int level = levelOf(s.hits, s.additional);
+            if (level >= 0) ++out.levels[static_cast<std::size_t>(level)];
+            if (withMoney) addMoney(out.money, tip, shape, round, settings.stakePerRow, rows, prizes[i]);
+        }
+    }
+}
+
+} // namespace
+
 SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
                           const SimulationSettings& settings, const std::function<void(int, int)>& progress,
                           const std::atomic<bool>* stop) {
@@ -252,18 +286,7 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
             // Player p's sequence depends on the seed and p alone.
             Sequence seq{settings.seed * 0x100000001B3ull ^
                          (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull};
-            PlayerResult& out = players[static_cast<std::size_t>(p)];
-            for (std::size_t i = 0; i < rounds.size(); ++i) {
-                const Round& round = rounds[i];
-                for (int t = 0; t < round.tips; ++t) {
-                    const std::uint64_t tip = randomTip(seq, shape.numbers);
-                    const Score s = score(tip, shape, round);
-                    const int level = levelOf(s.hits, s.additional);
-                    if (level >= 0) ++out.levels[static_cast<std::size_t>(level)];
-                    if (withMoney)
-                        addMoney(out.money, tip, shape, round, settings.stakePerRow, rows, prizes[i]);
-                }
-            }
+            playRounds(players[static_cast<std::size_t>(p)], seq, rounds, shape, settings, rows, prizes, withMoney);
             done.fetch_add(1);
         }
         std::lock_guard lock(mutex);

@@ -1,5 +1,6 @@
 #include "stats/HistoryCheck.h"
 
+#include "base/CpuDispatch.h"
 #include "base/Rounding.h"
 
 #include <bit>
@@ -30,14 +31,7 @@ std::optional<std::uint64_t> tipMask(const ParsedTicket& ticket) {
 
 namespace {
 
-// The scan over the masks, the loop the generator spends its history checks in. Built twice:
-// with the popcnt instruction and for the baseline instruction set (where a population count
-// is a library call); the loader picks the one the processor runs.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__) && !defined(__clang__)
-#define QUINTARA_POPCNT_CLONES __attribute__((target_clones("popcnt", "default")))
-#else
-#define QUINTARA_POPCNT_CLONES
-#endif
+// The scan over the masks, the loop the generator spends its history checks in.
 
 QUINTARA_POPCNT_CLONES
 ScanResult scanMasks(const HistoryRecords& history, const DateWindow& window, int minHits, std::uint64_t tip) {
