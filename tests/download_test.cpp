@@ -1,6 +1,7 @@
 #include "base/DayCount.h"
 #include "base/Errors.h"
 #include "history/DrawDownload.h"
+#include "net/HttpClient.h"
 #include "history/DrawHistory.h"
 #include "server/DrawServer.h"
 #include "support/LoopbackServers.h"

@@ -1,6 +1,7 @@
 // The update from the operator's results service, against a local fake of it.
 #include "base/DayCount.h"
 #include "history/DrawDownload.h"
+#include "net/HttpClient.h"
 #include "history/PrizeTable.h"
 #include "support/FakeOperator.h"
 #include "support/TestPlatform.h"

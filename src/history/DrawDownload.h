@@ -1,7 +1,7 @@
 #pragma once
 #include "history/DrawRecord.h"
 #include "history/OperatorResults.h"
-#include "net/HttpClient.h"
+#include "net/HttpGetter.h"
 
 #include <QDate>
 #include <QString>

@@ -1,0 +1,42 @@
+#pragma once
+// The HTTP interface the draw download and the mirror work against; HttpClient implements it on
+// Qt Network, tests with fakes.
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+// Where a request goes through: an HTTP proxy, or directly when the host is empty.
+struct HttpProxy {
+    QString host;
+    quint16 port = 0;
+};
+
+// The outcome of one GET. A request "succeeded" only with status 200, a complete body within
+// the size cap and no transport error; everything else is a failed request.
+struct HttpResult {
+    int statusCode = 0; // 0 when no HTTP response arrived
+    QString statusText; // the reason phrase of the response
+    QByteArray body;    // empty for failed requests
+    QString errorText;  // German description of a transport failure; empty for HTTP statuses
+    bool timedOut = false;
+    bool aborted = false;
+    bool tlsFailed = false;     // the TLS handshake failed (untrusted certificate, no TLS backend)
+    int retryAfterSeconds = -1; // a Retry-After header in seconds; -1 when none
+
+    bool succeeded() const { return statusCode == 200 && errorText.isEmpty(); }
+    // What the user reads for a failed request: "<code> <reason>" for an HTTP status, the
+    // transport error otherwise.
+    QString failureText() const;
+};
+
+// A blocking GET as the draw download needs it. Implementations keep the user interface alive
+// while they wait and can be aborted from an event handled meanwhile.
+class HttpGetter {
+public:
+    virtual ~HttpGetter() = default;
+    virtual HttpResult get(const QUrl& url, const HttpProxy& proxy) = 0;
+    // Ends a running get() at once; it returns an aborted failure.
+    virtual void abort() = 0;
+    // A longer body makes the request fail; the server is not trusted to send little.
+    virtual void setMaxBodySize(qint64 bytes) = 0;
+};
