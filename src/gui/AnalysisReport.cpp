@@ -62,6 +62,8 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         QStringList levels;
         for (int l = 0; l < Chance::LevelCount; ++l) levels << Chance::levelName(l);
         chanceTable->setVerticalHeaderLabels(levels);
+        // The value columns as wide as their headers in any language; the verdict takes the rest.
+        for (int c = 0; c < 5; ++c) chanceTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
         chanceTable->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
         chanceTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
         chanceText = named(new QPlainTextEdit(chancePage), "ChanceText");
