@@ -94,7 +94,10 @@ BarChartView::BarChartView(QWidget* parent)
     m_y->setMinorTickCount(0);
     m_chart->addAxis(m_y, Qt::AlignLeft);
     m_series->attachAxis(m_y);
+    // The view releases the chart it started with instead of deleting it.
+    QChart* initial = chart();
     setChart(m_chart);
+    delete initial;
 
     connect(m_model, &BarChartModel::changed, this, &BarChartView::scheduleRefresh);
     refresh();
