@@ -36,7 +36,7 @@ namespace {
 QUINTARA_POPCNT_CLONES
 ScanResult scanMasks(const HistoryRecords& history, const DateWindow& window, int minHits, std::uint64_t tip) {
     const std::uint64_t* masks = history.winningMasks.data();
-    return firstInWindowReaching(history, window, minHits, [masks, tip](const DrawRecord&, std::size_t i) {
+    return firstInWindowReaching(history, window, minHits, [masks, tip](const DrawRecord&, std::size_t i) __attribute__((always_inline)) {
         return std::popcount(masks[i] & tip);
     });
 }

@@ -41,8 +41,10 @@ struct ScanResult {
 // Walks the records of the window in file order and stops at the first for which
 // hits(record, index) >= minHits. `hits` is called once per examined record, in order,
 // never for a record outside the window; the index lets it use history.winningMasks.
+// Always inlined, so that the scan is built with the instruction set of the function that
+// calls it (the popcnt clone of the mask scan counts with the instruction, not a library call).
 template <typename HitFunction>
-ScanResult firstInWindowReaching(const HistoryRecords& history, const DateWindow& window, int minHits,
+[[gnu::always_inline]] inline ScanResult firstInWindowReaching(const HistoryRecords& history, const DateWindow& window, int minHits,
                                  HitFunction&& hits) {
     const auto [first, last] = history.candidates(window.start, window.end);
     if (history.ascending) {
