@@ -287,6 +287,38 @@ TEST_F(SnapshotTest, HeldRecordsOutliveLaterReadings) {
     EXPECT_EQ(snap.records(), after); // unchanged file: the same reading
 }
 
+// A generation run holds the snapshot: one look at the file, then one reading for the whole run
+// (even of a file too young to be trusted), and the file's changes are seen after the run.
+TEST_F(SnapshotTest, AHoldAnswersEveryCallWithOneReading) {
+    writeFile(path(), bytesOf(threeDraws()));
+    HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100)); // never settles
+    {
+        const HistorySnapshot::Hold run(snap);
+        const std::shared_ptr<const HistoryRecords> first = snap.records();
+        appendFile(path(), bytesOf({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
+        {
+            const HistorySnapshot::Hold nested(snap);
+            EXPECT_EQ(snap.records(), first);
+        }
+        // The inner hold's end does not end the outer one.
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(snap.records(), first);
+        EXPECT_EQ(snap.loadCount(), 1u);
+        EXPECT_EQ(first->size(), 3u);
+    }
+    EXPECT_EQ(snap.records()->size(), 4u);
+    EXPECT_EQ(snap.loadCount(), 2u);
+    // Without a hold the young file is read on every call again.
+    snap.records();
+    EXPECT_EQ(snap.loadCount(), 3u);
+
+    // A file that is missing when the hold begins is an error on every call, not a reading.
+    ASSERT_TRUE(QFile::remove(path()));
+    const HistorySnapshot::Hold run(snap);
+    EXPECT_THROW(snap.records(), FileError);
+    writeFile(path(), bytesOf(threeDraws()));
+    EXPECT_EQ(snap.records()->size(), 3u);
+}
+
 TEST_F(SnapshotTest, TheProgramsOwnWritesAreTrustedAtOnceOtherChangesAreNot) {
     // Every reading is young: only the own-write record can make it trusted.
     HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100));

@@ -250,6 +250,9 @@ void TForm1::Label28Click() {
     });
 
     std::optional<BusyCursor> busy(std::in_place);
+    // The whole run, its history checks and the evaluation included, works on one reading
+    // of the history file.
+    const HistorySnapshot::Hold oneHistory(historySnapshot());
     const RecentDraws recent = takeRecentDraws();
     // The history checks leave the current draw on the last draw they examined; the list is
     // evaluated against this one, the draw the draw line shows.

@@ -35,6 +35,7 @@ HistorySnapshot::HistorySnapshot(QString path, std::chrono::nanoseconds settleTi
     : m_path(std::move(path)), m_nativePath(QFile::encodeName(m_path)), m_settle(settleTime) {}
 
 std::shared_ptr<const HistoryRecords> HistorySnapshot::records() {
+    if (m_held) return m_held;
     struct stat st {};
     if (::stat(m_nativePath.constData(), &st) != 0) {
         const int error = errno;
@@ -45,6 +46,7 @@ std::shared_ptr<const HistoryRecords> HistorySnapshot::records() {
     // A young reading becomes trusted once the program's writer reports exactly this stamp.
     if (unchanged && !m_settled && OwnWrites::isOwn(m_stamp)) m_settled = true;
     if (!(unchanged && m_settled)) load();
+    if (m_holds > 0) m_held = m_data;
     return m_data;
 }
 

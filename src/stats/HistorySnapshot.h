@@ -71,6 +71,24 @@ public:
     // How often the file has been read; lets tests tell a cached answer from a fresh one.
     std::uint64_t loadCount() const { return m_loads; }
 
+    // One generation run asks for the records hundreds of times and must see one history
+    // throughout. While a Hold lives, the first records() call checks the file as always and
+    // every further call answers with that same reading, without looking at the file; a file
+    // another program changed a moment ago is then read once per run, not on every call.
+    // Holds nest; the last one to end lets the next call look at the file again.
+    class Hold {
+    public:
+        explicit Hold(HistorySnapshot& snapshot) : m_snapshot(snapshot) { ++m_snapshot.m_holds; }
+        ~Hold() {
+            if (--m_snapshot.m_holds == 0) m_snapshot.m_held.reset();
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        HistorySnapshot& m_snapshot;
+    };
+
 private:
     void load();
 
@@ -81,4 +99,7 @@ private:
     FileStamp m_stamp;
     bool m_settled = false;
     std::uint64_t m_loads = 0;
+    int m_holds = 0;
+    std::shared_ptr<const HistoryRecords> m_held; // the reading the holds answer with
+
 };
