@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 #include <map>
 
 namespace {
@@ -135,6 +138,72 @@ TEST(Chance, StopEndsTheRunWithoutAResult) {
     EXPECT_TRUE(result.stopped);
     EXPECT_TRUE(result.players.empty());
     EXPECT_GE(calls, 1);
+}
+
+// The analysis feeds its draws to the players one at a time while it runs; the players must
+// come out exactly as a simulation of all draws at once, money included, whatever batches the
+// worker happened to take, and a stop or an early end must neither hang nor give a result.
+TEST(Chance, StreamedPlayersMatchTheSimulation) {
+    const std::vector<Chance::Round> rounds = realRounds(6, {2015, 1, 1});
+    MemoryDividends dividends;
+    for (std::size_t i = 0; i < rounds.size(); i += 3)
+        dividends.set(rounds[i].date, {{3, false, 2.0}, {4, false, 40.0}, {5, false, 1500.0}});
+    Chance::SimulationSettings settings;
+    settings.players = 150;
+    settings.seed = 90210;
+    settings.stakePerRow = 0.5;
+    settings.dividends = &dividends;
+    for (const Chance::TipShape& shape : {Chance::TipShape{6, {}}, Chance::TipShape{8, {0x3F, 0xFC, 0xCF}}}) {
+        const Chance::SimulationResult whole = Chance::simulate(rounds, shape, settings);
+        Chance::StreamedPlayers streamed(shape, settings);
+        for (std::size_t i = 0; i < rounds.size(); ++i) {
+            streamed.add(rounds[i], &dividends);
+            // Now and then the worker catches up, so it plays batches of every size.
+            if (i % 97 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        EXPECT_EQ(streamed.roundsAdded(), static_cast<int>(rounds.size()));
+        int lastDone = -1;
+        const Chance::SimulationResult fed = streamed.finish([&](int done, int total) {
+            EXPECT_GE(done, lastDone);
+            EXPECT_LE(done, total);
+            lastDone = done;
+        });
+        EXPECT_EQ(lastDone, settings.players);
+        ASSERT_FALSE(fed.stopped);
+        ASSERT_EQ(fed.players.size(), whole.players.size());
+        for (std::size_t p = 0; p < fed.players.size(); ++p) {
+            EXPECT_EQ(fed.players[p].levels, whole.players[p].levels) << shape.numbers << ' ' << p;
+            EXPECT_DOUBLE_EQ(fed.players[p].money.stake, whole.players[p].money.stake);
+            EXPECT_DOUBLE_EQ(fed.players[p].money.knownReturn, whole.players[p].money.knownReturn);
+            EXPECT_EQ(fed.players[p].money.unknownWins, whole.players[p].money.unknownWins);
+        }
+        EXPECT_DOUBLE_EQ(fed.bands[Chance::Three].median, whole.bands[Chance::Three].median);
+        EXPECT_DOUBLE_EQ(fed.balance.low, whole.balance.low);
+        EXPECT_EQ(fed.seed, whole.seed);
+    }
+
+    // Stopped while rounds are still unplayed: a stopped result, at once.
+    settings.players = 20000;
+    {
+        Chance::StreamedPlayers streamed({6, {}}, settings);
+        for (const Chance::Round& r : rounds) streamed.add(r, &dividends);
+        std::atomic<bool> stop{true};
+        const Chance::SimulationResult r = streamed.finish({}, &stop);
+        EXPECT_TRUE(r.stopped);
+        EXPECT_TRUE(r.players.empty());
+    }
+    // Dropped without finishing (the window closed mid-analysis): the worker ends.
+    {
+        Chance::StreamedPlayers streamed({6, {}}, settings);
+        for (const Chance::Round& r : rounds) streamed.add(r, nullptr);
+    }
+    // No round at all: an empty comparison of the right size.
+    settings.players = 10;
+    Chance::StreamedPlayers none({6, {}}, settings);
+    const Chance::SimulationResult empty = none.finish();
+    ASSERT_FALSE(empty.stopped);
+    EXPECT_EQ(empty.players.size(), 10u);
+    EXPECT_EQ(empty.bands[Chance::Three].high, 0);
 }
 
 TEST(Chance, ReducedSystemScoresItsBestRow) {

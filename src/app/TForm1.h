@@ -177,8 +177,9 @@ public:
     // for both, per week); none when the field holds no amount.
     std::optional<double> stakePerRow() const;
     // Stake and known return of one tip line, and of the whole tip list, on one draw.
-    Chance::Money lineMoney(const QString& line, const Chance::Round& round, double stake) const;
-    Chance::Money listMoney(const Chance::Round& round) const;
+    Chance::Money lineMoney(const QString& line, const Chance::Round& round, double stake,
+                            const Chance::TipShape& listShape, const DividendSource* dividends) const;
+    Chance::Money listMoney(const Chance::Round& round, const DividendSource* dividends) const;
     // The euro amount a winning line of the hit list won on the current draw, or that its
     // dividend is unknown: the hint of its hit list entry.
     QString winningLineMoneyText(const QString& line) const;
@@ -196,10 +197,17 @@ public:
         std::array<std::int64_t, Chance::LevelCount> levels{};
         Chance::Money money;
     };
-    void addChanceRound(ChanceTally& tally, const DrawRecord& played) const;
+    // Adds the draw with the tips the list holds now; `dividends` as dividendSource() gives them.
+    void addChanceRound(ChanceTally& tally, const DrawRecord& played, const DividendSource* dividends) const;
+    // The random players' settings for a comparison with this seed: stake and prize tables as
+    // the window has them now.
+    Chance::SimulationSettings chanceSettings(std::uint32_t seed) const;
+    // Shows the comparison with chance in the report window. The players are simulated now, or,
+    // when `streamed` is given, have been playing the rounds while they were produced and are
+    // only waited for.
     void showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
                               const std::array<std::int64_t, Chance::LevelCount>& actual, const Chance::Money& money,
-                              std::uint32_t seed);
+                              std::uint32_t seed, Chance::StreamedPlayers* streamed = nullptr);
     // Counts of the last run (or, after a historic analysis, of all its runs).
     const RuleCounts& reportedRuleCounts() const { return m_reportCounts; }
     const GenerationState& generation() const { return *m_generation; }

@@ -102,7 +102,7 @@ void TForm1::SpeedButton4Click() {
             ui.Label35->setText(ui.Label29->text());
             repaint();
             const int best = Komplettcheck();
-            addChanceRound(chance, record);
+            addChanceRound(chance, record, dividendSource());
             return best;
         },
         [&](const QString&) {

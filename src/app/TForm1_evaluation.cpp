@@ -1,3 +1,4 @@
+#include "base/Errors.h"
 #include "base/DayCount.h"
 #include "base/Rounding.h"
 #include "app/TForm1.h"
@@ -14,14 +15,18 @@ QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, cons
 }
 
 void TForm1::SpeedButton5Click() {
-    DrawHistory file = history();
-    if (!file.exists()) {
-        showMessage(tr("Lesen Sie zuerst die Daten der Ziehungen ein"));
-        return;
-    }
     // The history as it is on disk now: the snapshot checks the file on every call and reads it
     // again whenever it changed, so a generation run's repeated lookups cost no file reads.
-    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
+    std::shared_ptr<const HistoryRecords> history;
+    try {
+        history = historySnapshot().records();
+    } catch (const FileError&) {
+        if (!this->history().exists()) {
+            showMessage(tr("Lesen Sie zuerst die Daten der Ziehungen ein"));
+            return;
+        }
+        throw;
+    }
     const double target = static_cast<double>(roundHalfEven(ui.DateTimePicker1->dayCount()));
     const DrawLookup lookup = lookupDraw(*history, target);
     if (lookup.record) {

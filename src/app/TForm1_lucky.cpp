@@ -50,10 +50,14 @@ void TForm1::BitBtn9Click() {
     // What chance is compared with: each step's draw with the number of tips scored on it,
     // the hits per prize level and the money of the tips.
     ChanceTally chance;
+    // The random players play each step's draw while the analysis goes on, on a thread of
+    // their own, so the comparison is ready when the analysis ends.
+    std::unique_ptr<Chance::StreamedPlayers> players;
     m_analysisCounts = {};
     int lucky = 0;
     try {
         lucky = toInt(answer);
+        players = std::make_unique<Chance::StreamedPlayers>(tipShape(), chanceSettings(static_cast<std::uint32_t>(lucky)));
         Rng::setSeedSigned(lucky);
         ui.StatusBar1->setPanelText(1, HistoricAnalysis::seedStatus(lucky));
         double previous = DayCount::fromDate(m_platform.clock->today());
@@ -75,7 +79,9 @@ void TForm1::BitBtn9Click() {
                 for (int i = 0; i < 6; ++i)
                     played.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
                 played.additional = static_cast<std::uint8_t>(currentDraw.numbers[7]);
-                addChanceRound(chance, played);
+                const DividendSource* dividends = dividendSource();
+                addChanceRound(chance, played, dividends);
+                players->add(chance.rounds.back(), dividends);
             }
             s = evaluated;
             // Progress, and a chance for the stop button.
@@ -108,5 +114,6 @@ void TForm1::BitBtn9Click() {
             .arg(chance.rounds.size())
             .arg(ui.UpDown9->position())
             .arg(lucky);
-    showChanceComparison(title, chance.rounds, chance.levels, chance.money, static_cast<std::uint32_t>(lucky));
+    showChanceComparison(title, chance.rounds, chance.levels, chance.money, static_cast<std::uint32_t>(lucky),
+                         players.get());
 }

@@ -8,6 +8,7 @@
 #include "gui/AnalysisReport.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
+#include "history/HistoryStamp.h"
 #include "history/PrizeTable.h"
 #include "tips/TipCsv.h"
 #include "tips/WheelReport.h"
@@ -83,7 +84,8 @@ std::optional<double> TForm1::stakePerRow() const {
     return both ? value / 2 : value;
 }
 
-Chance::Money TForm1::lineMoney(const QString& line, const Chance::Round& round, double stake) const {
+Chance::Money TForm1::lineMoney(const QString& line, const Chance::Round& round, double stake,
+                                const Chance::TipShape& listShape, const DividendSource* dividends) const {
     ParsedTicket ticket;
     ticket.parse(line);
     std::uint64_t tip = 0;
@@ -95,17 +97,16 @@ Chance::Money TForm1::lineMoney(const QString& line, const Chance::Round& round,
         ++count;
     }
     if (count < 6) return {};
-    Chance::TipShape shape = tipShape();
+    Chance::TipShape shape = listShape;
     if (!shape.rows.empty() && count != shape.numbers) shape.rows.clear();
     shape.numbers = count;
-    return Chance::ticketMoney(tip, shape, round, stake, dividendSource());
+    return Chance::ticketMoney(tip, shape, round, stake, dividends);
 }
 
 // The prize tables the update keeps, with the file state they were read in.
 struct TForm1::KeptPrizes {
     QString path;
-    QDateTime modified;
-    qint64 size = -1;
+    FileStamp stamp;
     PrizeTable table;
     TierTableDividends<PrizeTable> source{table};
 };
@@ -113,14 +114,14 @@ struct TForm1::KeptPrizes {
 const DividendSource* TForm1::dividendSource() const {
     if (m_dividends) return m_dividends;
     const QString path = prizeTablePath();
-    const QFileInfo info(path);
-    if (!info.exists()) return nullptr;
-    if (!m_keptPrizes || m_keptPrizes->path != path || m_keptPrizes->modified != info.lastModified() ||
-        m_keptPrizes->size != info.size()) {
+    // One stat() tells whether the tables kept are still those of the file.
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode)) return nullptr;
+    const FileStamp stamp = FileStamp::of(st);
+    if (!m_keptPrizes || m_keptPrizes->path != path || !(m_keptPrizes->stamp == stamp)) {
         auto kept = std::make_shared<KeptPrizes>();
         kept->path = path;
-        kept->modified = info.lastModified();
-        kept->size = info.size();
+        kept->stamp = stamp;
         try {
             kept->table = PrizeTable::read(path);
         } catch (const std::exception&) {
@@ -132,7 +133,7 @@ const DividendSource* TForm1::dividendSource() const {
     return &m_keptPrizes->source;
 }
 
-void TForm1::addChanceRound(ChanceTally& tally, const DrawRecord& played) const {
+void TForm1::addChanceRound(ChanceTally& tally, const DrawRecord& played, const DividendSource* dividends) const {
     int tips = 0;
     for (int h = 0; h <= 6; ++h) {
         for (const bool z : {false, true}) {
@@ -142,18 +143,19 @@ void TForm1::addChanceRound(ChanceTally& tally, const DrawRecord& played) const 
         }
     }
     tally.rounds.push_back(Chance::roundOf(played, tips));
-    const Chance::Money m = listMoney(tally.rounds.back());
+    const Chance::Money m = listMoney(tally.rounds.back(), dividends);
     tally.money.stake += m.stake;
     tally.money.knownReturn += m.knownReturn;
     tally.money.unknownWins += m.unknownWins;
 }
 
-Chance::Money TForm1::listMoney(const Chance::Round& round) const {
+Chance::Money TForm1::listMoney(const Chance::Round& round, const DividendSource* dividends) const {
     Chance::Money total;
     const double stake = stakePerRow().value_or(0);
+    const Chance::TipShape shape = tipShape();
     for (const QString& line : tipLines()) {
         if (TipLine::isBlank(line)) continue;
-        const Chance::Money m = lineMoney(line, round, stake);
+        const Chance::Money m = lineMoney(line, round, stake, shape, dividends);
         total.stake += m.stake;
         total.knownReturn += m.knownReturn;
         total.unknownWins += m.unknownWins;
@@ -168,7 +170,7 @@ QString TForm1::winningLineMoneyText(const QString& line) const {
         played.numbers[static_cast<std::size_t>(i)] =
             static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
     played.additional = static_cast<std::uint8_t>(currentDraw.numbers[7]);
-    const Chance::Money m = lineMoney(line, Chance::roundOf(played, 1), 0);
+    const Chance::Money m = lineMoney(line, Chance::roundOf(played, 1), 0, tipShape(), dividendSource());
     const QString amount = QLocale().toString(m.knownReturn, 'f', 2);
     if (m.unknownWins == 0) return tr("Gewinn: %1 €").arg(amount);
     if (m.knownReturn == 0) return tr("Gewinn: Quote unbekannt");
@@ -177,9 +179,19 @@ QString TForm1::winningLineMoneyText(const QString& line) const {
         .arg(amount);
 }
 
+Chance::SimulationSettings TForm1::chanceSettings(std::uint32_t seed) const {
+    Chance::SimulationSettings settings;
+    settings.players = 1000;
+    settings.seed = seed;
+    settings.stakePerRow = stakePerRow().value_or(0);
+    settings.dividends = dividendSource();
+    return settings;
+}
+
 void TForm1::showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
                                   const std::array<std::int64_t, Chance::LevelCount>& actual,
-                                  const Chance::Money& money, std::uint32_t seed) {
+                                  const Chance::Money& money, std::uint32_t seed,
+                                  Chance::StreamedPlayers* streamed) {
     if (m_chanceRunning || m_closed) return;
     m_chanceRunning = true;
     m_chanceStop = false;
@@ -189,13 +201,8 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     AnalysisReport* r = report();
     r->show();
 
-    const Chance::TipShape shape = tipShape();
-    Chance::SimulationSettings settings;
-    settings.players = 1000;
-    settings.seed = seed;
-    const std::optional<double> stake = stakePerRow();
-    settings.stakePerRow = stake.value_or(0);
-    settings.dividends = dividendSource();
+    const Chance::TipShape shape = streamed ? streamed->shape() : tipShape();
+    const Chance::SimulationSettings settings = chanceSettings(seed);
     r->startChance(title, settings.players);
 
     AnalysisReport::ChanceView view;
@@ -204,15 +211,14 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     view.expected = Chance::expectation(rounds, shape);
     view.draws = static_cast<int>(rounds.size());
     view.money = money;
-    view.withMoney = stake.has_value();
-    view.simulation = Chance::simulate(
-        rounds, shape, settings,
-        [&](int done, int) {
-            if (m_report) m_report->progressChance(done);
-            QCoreApplication::processEvents();
-            if (m_closed) m_chanceStop = true;
-        },
-        &m_chanceStop);
+    view.withMoney = stakePerRow().has_value();
+    const auto progress = [&](int done, int) {
+        if (m_report) m_report->progressChance(done);
+        QCoreApplication::processEvents();
+        if (m_closed) m_chanceStop = true;
+    };
+    view.simulation = streamed ? streamed->finish(progress, &m_chanceStop)
+                               : Chance::simulate(rounds, shape, settings, progress, &m_chanceStop);
     m_chanceRunning = false;
     m_busy = wasBusy;
     if (m_report) m_report->showChance(view);

@@ -65,7 +65,8 @@ DatePicker::DatePicker(const QString& name, const QDate& earliest, const QDate& 
 
 bool DatePicker::trySetDate(const QDate& date) {
     if (!date.isValid() || date < minimumDate() || date > maximumDate()) return false;
-    setDate(date);
+    // The date shown already: setting it again would only lay out the same text anew.
+    if (date != this->date()) setDate(date);
     return true;
 }
 

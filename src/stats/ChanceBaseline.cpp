@@ -243,12 +243,12 @@ Score score(std::uint64_t tip, const TipShape& shape, const Round& round) {
 
 namespace {
 
-// One random player over every round: the loop the comparison spends its time in.
+// One random player over a run of rounds: the loop the comparison spends its time in.
 QUINTARA_POPCNT_CLONES
-void playRounds(PlayerResult& out, Sequence& seq, const std::vector<Round>& rounds, const TipShape& shape,
-                const SimulationSettings& settings, int rows, const std::vector<RoundPrizes>& prizes,
+void playRounds(PlayerResult& out, Sequence& seq, const Round* rounds, const RoundPrizes* prizes,
+                std::size_t count, const TipShape& shape, const SimulationSettings& settings, int rows,
                 bool withMoney) {
-    for (std::size_t i = 0; i < rounds.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         const Round& round = rounds[i];
         for (int t = 0; t < round.tips; ++t) {
             const std::uint64_t tip = randomTip(seq, shape.numbers);
@@ -260,18 +260,44 @@ void playRounds(PlayerResult& out, Sequence& seq, const std::vector<Round>& roun
     }
 }
 
+// Player p's sequence depends on the seed and p alone.
+Sequence sequenceOf(std::uint64_t seed, int p) {
+    return Sequence{seed * 0x100000001B3ull ^ (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull};
+}
+
+bool withMoneyOf(const SimulationSettings& settings) {
+    return settings.dividends != nullptr || settings.stakePerRow != 0;
+}
+
+// The bands of the finished players.
+SimulationResult summarize(std::vector<PlayerResult> players, std::uint64_t seed) {
+    SimulationResult result;
+    result.seed = seed;
+    for (int l = 0; l < LevelCount; ++l) {
+        std::vector<double> values;
+        values.reserve(players.size());
+        for (const PlayerResult& p : players)
+            values.push_back(static_cast<double>(p.levels[static_cast<std::size_t>(l)]));
+        result.bands[static_cast<std::size_t>(l)] = bandOf(std::move(values));
+    }
+    std::vector<double> balances;
+    balances.reserve(players.size());
+    for (const PlayerResult& p : players) balances.push_back(p.money.balance());
+    result.balance = bandOf(std::move(balances));
+    result.players = std::move(players);
+    return result;
+}
+
 } // namespace
 
 SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
                           const SimulationSettings& settings, const std::function<void(int, int)>& progress,
                           const std::atomic<bool>* stop) {
-    SimulationResult result;
-    result.seed = settings.seed;
     const int total = std::max(0, settings.players);
     std::vector<PlayerResult> players(static_cast<std::size_t>(total));
     const std::vector<RoundPrizes> prizes = prizesOf(rounds, settings.dividends);
     const int rows = rowsPlayed(shape);
-    const bool withMoney = settings.dividends != nullptr || settings.stakePerRow != 0;
+    const bool withMoney = withMoneyOf(settings);
 
     std::atomic<int> nextPlayer{0};
     std::atomic<int> done{0};
@@ -283,10 +309,9 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
         for (;;) {
             const int p = nextPlayer.fetch_add(1);
             if (p >= total || stopped()) break;
-            // Player p's sequence depends on the seed and p alone.
-            Sequence seq{settings.seed * 0x100000001B3ull ^
-                         (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull};
-            playRounds(players[static_cast<std::size_t>(p)], seq, rounds, shape, settings, rows, prizes, withMoney);
+            Sequence seq = sequenceOf(settings.seed, p);
+            playRounds(players[static_cast<std::size_t>(p)], seq, rounds.data(), prizes.data(), rounds.size(),
+                       shape, settings, rows, withMoney);
             done.fetch_add(1);
         }
         std::lock_guard lock(mutex);
@@ -312,24 +337,134 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
     }
     for (std::thread& w : workers) w.join();
     if (done.load() < total) {
+        SimulationResult result;
+        result.seed = settings.seed;
         result.stopped = true;
         return result;
     }
     if (progress) progress(total, total);
+    return summarize(std::move(players), settings.seed);
+}
 
-    for (int l = 0; l < LevelCount; ++l) {
-        std::vector<double> values;
-        values.reserve(players.size());
-        for (const PlayerResult& p : players)
-            values.push_back(static_cast<double>(p.levels[static_cast<std::size_t>(l)]));
-        result.bands[static_cast<std::size_t>(l)] = bandOf(std::move(values));
+struct StreamedPlayers::State {
+    TipShape shape;
+    SimulationSettings settings; // without the dividends: they are looked up in add()
+    int rows = 0;
+    bool withMoney = false;
+    // Touched by the worker only, except after it has played every round.
+    std::vector<PlayerResult> players;
+    std::vector<Sequence> sequences;
+
+    std::mutex mutex;
+    std::condition_variable roundsAdded; // wakes the worker
+    std::condition_variable roundsPlayed; // wakes finish()
+    std::vector<Round> rounds;
+    std::vector<RoundPrizes> prizes;
+    std::size_t played = 0;
+    bool quit = false;
+    std::thread worker;
+};
+
+StreamedPlayers::StreamedPlayers(const TipShape& shape, const SimulationSettings& settings)
+    : m_state(std::make_unique<State>()) {
+    State& s = *m_state;
+    s.shape = shape;
+    s.settings = settings;
+    s.settings.dividends = nullptr;
+    s.rows = rowsPlayed(shape);
+    s.withMoney = withMoneyOf(settings);
+    const int total = std::max(0, settings.players);
+    s.players.resize(static_cast<std::size_t>(total));
+    s.sequences.reserve(static_cast<std::size_t>(total));
+    for (int p = 0; p < total; ++p) s.sequences.push_back(sequenceOf(settings.seed, p));
+    s.worker = std::thread([this] { work(); });
+}
+
+StreamedPlayers::~StreamedPlayers() {
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->quit = true;
     }
-    std::vector<double> balances;
-    balances.reserve(players.size());
-    for (const PlayerResult& p : players) balances.push_back(p.money.balance());
-    result.balance = bandOf(std::move(balances));
-    result.players = std::move(players);
-    return result;
+    m_state->roundsAdded.notify_all();
+    if (m_state->worker.joinable()) m_state->worker.join();
+}
+
+void StreamedPlayers::add(const Round& round, const DividendSource* dividends) {
+    // The prize tables are read here, on the caller's thread, where their owner lives.
+    RoundPrizes prizes = prizesOf({round}, dividends).front();
+    {
+        std::lock_guard lock(m_state->mutex);
+        m_state->rounds.push_back(round);
+        m_state->prizes.push_back(prizes);
+    }
+    m_state->roundsAdded.notify_one();
+}
+
+const TipShape& StreamedPlayers::shape() const {
+    return m_state->shape;
+}
+
+int StreamedPlayers::roundsAdded() const {
+    std::lock_guard lock(m_state->mutex);
+    return static_cast<int>(m_state->rounds.size());
+}
+
+void StreamedPlayers::work() {
+    State& s = *m_state;
+    std::vector<Round> rounds;
+    std::vector<RoundPrizes> prizes;
+    std::unique_lock lock(s.mutex);
+    for (;;) {
+        s.roundsAdded.wait(lock, [&] { return s.quit || s.played < s.rounds.size(); });
+        if (s.quit) return;
+        // Takes every round added so far and plays it without holding the lock.
+        const std::size_t from = s.played;
+        const std::size_t to = s.rounds.size();
+        rounds.assign(s.rounds.begin() + static_cast<std::ptrdiff_t>(from),
+                      s.rounds.begin() + static_cast<std::ptrdiff_t>(to));
+        prizes.assign(s.prizes.begin() + static_cast<std::ptrdiff_t>(from),
+                      s.prizes.begin() + static_cast<std::ptrdiff_t>(to));
+        lock.unlock();
+        for (std::size_t p = 0; p < s.players.size(); ++p)
+            playRounds(s.players[p], s.sequences[p], rounds.data(), prizes.data(), rounds.size(), s.shape,
+                       s.settings, s.rows, s.withMoney);
+        lock.lock();
+        s.played = to;
+        s.roundsPlayed.notify_all();
+    }
+}
+
+SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& progress,
+                                         const std::atomic<bool>* stop) {
+    State& s = *m_state;
+    const int total = static_cast<int>(s.players.size());
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
+    std::unique_lock lock(s.mutex);
+    while (s.played < s.rounds.size() && !stopped() && !s.quit) {
+        s.roundsPlayed.wait_for(lock, std::chrono::milliseconds(40));
+        if (progress) {
+            // Rounds played, in the players' terms the progress of simulate() uses.
+            const auto done = static_cast<int>(static_cast<double>(total) * static_cast<double>(s.played) /
+                                               static_cast<double>(s.rounds.size()));
+            lock.unlock();
+            progress(done, total);
+            lock.lock();
+        }
+    }
+    const bool complete = s.played == s.rounds.size() && !s.quit;
+    // The worker waits for rounds (or is told to end): the players are the caller's now.
+    s.quit = true;
+    lock.unlock();
+    s.roundsAdded.notify_all();
+    if (s.worker.joinable()) s.worker.join();
+    if (!complete) {
+        SimulationResult result;
+        result.seed = s.settings.seed;
+        result.stopped = true;
+        return result;
+    }
+    if (progress) progress(total, total);
+    return summarize(std::move(s.players), s.settings.seed);
 }
 
 Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -100,6 +101,35 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
                           const SimulationSettings& settings,
                           const std::function<void(int done, int total)>& progress = {},
                           const std::atomic<bool>* stop = nullptr);
+
+// The random players of simulate(), fed one round at a time while the caller produces the
+// rounds (a historic analysis, step by step), and played on a thread of their own meanwhile.
+// Each player keeps its own sequence from round to round, so finish() gives exactly what
+// simulate() gives for the same rounds and settings (settings.dividends only tells whether
+// money is counted). The round's dividends are looked up in add(), on the caller's thread, in
+// the source given there; the worker never touches a dividend source.
+class StreamedPlayers {
+public:
+    StreamedPlayers(const TipShape& shape, const SimulationSettings& settings);
+    // Stops the worker and waits for it.
+    ~StreamedPlayers();
+    StreamedPlayers(const StreamedPlayers&) = delete;
+    StreamedPlayers& operator=(const StreamedPlayers&) = delete;
+
+    void add(const Round& round, const DividendSource* dividends);
+    int roundsAdded() const;
+    const TipShape& shape() const;
+    // Waits until every added round is played. progress(done, total), in players' terms as
+    // simulate() reports it, is called on the calling thread now and then and at the end;
+    // stop ends the wait early and gives a stopped result.
+    SimulationResult finish(const std::function<void(int done, int total)>& progress = {},
+                            const std::atomic<bool>* stop = nullptr);
+
+private:
+    struct State;
+    void work();
+    std::unique_ptr<State> m_state;
+};
 
 // Score of one tip (bit set of its numbers) against a round, as the evaluation counts it.
 struct Score {
