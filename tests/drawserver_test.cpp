@@ -166,6 +166,75 @@ TEST(DrawServerProgram, ServesItsFileOnAFreePort) {
     }
 }
 
+TEST(DrawServerProgram, SpeaksTheSystemsLanguageButClientsGoByTheStatus) {
+    const QString program = QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver");
+    auto environment = [](const char* lcAll) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QLatin1String(lcAll));
+        env.remove(QStringLiteral("LANGUAGE"));
+        return env;
+    };
+    auto help = [&](const char* lcAll) {
+        QProcess p;
+        p.setProcessEnvironment(environment(lcAll));
+        p.start(program, {QStringLiteral("--help")});
+        EXPECT_TRUE(p.waitForFinished(10000));
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString greek = help("el_GR.UTF-8");
+    EXPECT_TRUE(greek.contains(QStringLiteral("Απαντά στα αιτήματα κληρώσεων του Quintara GR μέσω HTTP."))) << greek.toStdString();
+    EXPECT_TRUE(greek.contains(QStringLiteral("-f, --file <διαδρομή>"))) << greek.toStdString();
+    EXPECT_TRUE(greek.contains(QStringLiteral("Εμφανίζει πληροφορίες έκδοσης."))) << greek.toStdString();
+    EXPECT_TRUE(help("en_US.UTF-8").contains(QStringLiteral("Draws to serve: a results CSV or a ZahlenGR.dat.")));
+    // No language of the program's: German, the language built in.
+    const QString builtIn = help("C.UTF-8");
+    EXPECT_TRUE(builtIn.contains(QStringLiteral("Beantwortet die Ziehungsanfragen von Quintara GR über HTTP."))) << builtIn.toStdString();
+    EXPECT_TRUE(builtIn.contains(QStringLiteral("Zeigt Versionsinformation an."))) << builtIn.toStdString();
+
+    // A wrong value is named in the language too.
+    QProcess bad;
+    bad.setProcessEnvironment(environment("el_GR.UTF-8"));
+    bad.start(program, {QStringLiteral("--file"), QStringLiteral("x.csv"), QStringLiteral("--port"), QStringLiteral("99999")});
+    ASSERT_TRUE(bad.waitForFinished(10000));
+    EXPECT_EQ(bad.exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(bad.readAllStandardError()).trimmed(),
+              QStringLiteral("quintara-drawserver: μη έγκυρη τιμή για το --port: «99999»"));
+
+    // The error bodies follow the server's language; the banner that scripts read does not.
+    QProcess server;
+    server.setProcessEnvironment(environment("el_GR.UTF-8"));
+    server.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--file"),
+                           QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv")});
+    ASSERT_TRUE(server.waitForStarted(10000));
+    QByteArray banner;
+    const QDeadlineTimer deadline(20s);
+    while (!banner.contains('\n') && !deadline.hasExpired() && server.state() == QProcess::Running) {
+        server.waitForReadyRead(200);
+        banner += server.readAllStandardOutput();
+    }
+    const auto match = QRegularExpression(QStringLiteral("^Listening on http://127\\.0\\.0\\.1:(\\d+) "))
+                           .match(QString::fromLatin1(banner));
+    ASSERT_TRUE(match.hasMatch()) << banner.constData();
+    const auto port = static_cast<quint16>(match.captured(1).toUInt());
+    const QByteArray answer = exchange(port, "GET /nirgends HTTP/1.1\r\nConnection: close\r\n\r\n");
+    ASSERT_TRUE(answer.startsWith("HTTP/1.1 404 Not Found\r\n")) << answer.constData();
+    EXPECT_EQ(QString::fromUtf8(answer.mid(answer.indexOf("\r\n\r\n") + 4)), QStringLiteral("Δεν βρέθηκε"));
+    // The program reads the status only: what it reports of a refused request holds no body text.
+    HttpClient client;
+    const HttpResult refused =
+        client.get(QUrl(QStringLiteral("http://127.0.0.1:%1/zahlen/velmora.asp?Datum=2025").arg(port)), {});
+    EXPECT_EQ(refused.statusCode, 400);
+    EXPECT_TRUE(refused.body.isEmpty());
+    EXPECT_EQ(refused.failureText(), QStringLiteral("400 Bad Request"));
+    server.kill();
+    server.waitForFinished(5000);
+
+    // In the test's own process no catalogue is installed: the built-in German.
+    const DrawServer plain(sampleTable());
+    EXPECT_EQ(plain.answer("GET", "/nirgends").body, QByteArray("Nicht gefunden"));
+    EXPECT_EQ(plain.answer("POST", "/zahlen/velmora.asp").body, QByteArray("Nur GET wird beantwortet"));
+}
+
 namespace {
 
 std::vector<DrawRecord> drawsUpTo(const QDate& last) {

@@ -3,6 +3,9 @@
 // language menu readable from any language; and the keyboard and screen-reader side: names for
 // every control that takes the focus, clickable labels that work from the keyboard.
 #include "base/DayCount.h"
+#include "base/SettingsStore.h"
+#include "generator/PreferencePool.h"
+#include "gui/AnalysisReport.h"
 #include "gui/Controls.h"
 #include "gui/Language.h"
 #include "gui/TForm3.h"
@@ -16,10 +19,14 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
@@ -106,6 +113,10 @@ QStringList textsOf(QWidget* window) {
         if (!w->toolTip().isEmpty()) out << w->toolTip();
         if (auto* b = qobject_cast<QAbstractButton*>(w)) out << b->text();
         if (auto* l = qobject_cast<QLabel*>(w)) out << l->text();
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            out << combo->currentText();
+            for (int i = 0; i < combo->count(); ++i) out << combo->itemText(i);
+        }
         if (auto* tabs = qobject_cast<QTabWidget*>(w))
             for (int i = 0; i < tabs->count(); ++i) out << tabs->tabText(i) << tabs->tabToolTip(i);
         if (auto* menu = qobject_cast<QMenuBar*>(w))
@@ -153,6 +164,11 @@ QStringList walkEveryWindow(FormFixture& f) {
     form.ui.ComboBox1->setCurrentText(QStringLiteral("Voll"));
     form.ComboBox1Change();
     look(&form);
+    form.ui.UpDown18->setPosition(8);
+    form.UpDown18Click();
+    look(&form);
+    form.ui.UpDown18->setPosition(6);
+    form.UpDown18Click();
     form.setSelectorText(QStringLiteral("VEW:609"));
     form.ComboBox1Change();
     look(&form);
@@ -379,4 +395,265 @@ TEST_F(Language_, ClickableLabelsWorkFromTheKeyboard) {
     QTest::keyClick(form.ui.Label66, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(form.ui.PageControl1->currentWidget(), form.ui.TabSheet5);
     EXPECT_TRUE(form.ui.Chart1->model()->bottomTitle().contains(QStringLiteral("Paare")));
+}
+
+TEST_F(Language_, TheSelectorShowsTheFullSystemInTheLanguageWhileTipsKeepTheirDesignation) {
+    struct Case {
+        const char* item;
+        const char* label;
+        const char* rows;
+    };
+    for (const Case& c : {Case{"Englichen1", "Full system", "28 lines per tip!"},
+                          Case{"Grichisch1", "Πλήρες", "28 στήλες ανά σύστημα!"}}) {
+        SCOPED_TRACE(c.item);
+        storeLanguage(QLatin1String(c.item));
+        FormFixture f(dir);
+        TForm1& form = *f.form;
+        form.ui.UpDown18->setPosition(8);
+        form.UpDown18Click();
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.ui.ComboBox1->itemText(0), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("Vollsystem"));
+        EXPECT_EQ(form.systemTable.rowCount(), 28);
+        EXPECT_EQ(form.ui.StatusBar1->panelText(1), QString::fromUtf8(c.rows));
+
+        // Generated tips are full systems of eight, written as such.
+        form.ui.ListBox1->clear();
+        form.ui.UpDown9->setPosition(2);
+        form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+        triggerControl(&form, QStringLiteral("BitBtn4"));
+        ASSERT_GT(form.ui.ListBox1->count(), 0);
+        for (int i = 0; i < form.ui.ListBox1->count(); ++i)
+            EXPECT_TRUE(form.ui.ListBox1->item(i)->text().endsWith(QStringLiteral(":008")))
+                << form.ui.ListBox1->item(i)->text().toStdString();
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+
+        // The label typed by hand is the full system as well.
+        form.ui.ComboBox1->setEditText(QStringLiteral("VEW:609"));
+        QLineEdit* edit = form.ui.ComboBox1->lineEdit();
+        edit->clear();
+        // Typed as a keyboard does (QTest::keyClicks knows Latin-1 only).
+        for (const QChar ch : QString::fromUtf8(c.label)) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QCoreApplication::sendEvent(edit, &press);
+        }
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.systemTable.rowCount(), 28);
+
+        // A line read back sets the label; a line without designation is counted as the label says.
+        const DrawRecord& last = recentDraws().back();
+        QStringList drawn;
+        for (int k = 0; k < 6; ++k) drawn << QString::asprintf("%.2d", last.numbers[static_cast<std::size_t>(k)]);
+        // With six numbers the list holds "Normal" only: the label alone stands for the full system.
+        form.ui.UpDown18->setPosition(6);
+        form.UpDown18Click();
+        form.ui.ListBox1->clear();
+        form.ui.ListBox1->addItems({drawn.join(QLatin1Char(',')) + QStringLiteral(",48,49:008"),
+                                    drawn.join(QLatin1Char(',')) + QStringLiteral(",48,49")});
+        form.currentDraw.take(last);
+        form.Komplettcheck();
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+        ASSERT_EQ(form.ui.ListBox2->count(), 2);
+        EXPECT_EQ(form.ui.ListBox2->item(0)->text(), form.ui.ListBox2->item(1)->text());
+        // ... and so does the next check, which starts from what the selector shows.
+        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("Vollsystem"));
+        const QString hits = form.ui.ListBox2->item(0)->text();
+        delete form.ui.ListBox1->takeItem(0);
+        form.Komplettcheck();
+        ASSERT_EQ(form.ui.ListBox2->count(), 1);
+        EXPECT_EQ(form.ui.ListBox2->item(0)->text(), hits);
+
+        form.ui.UpDown18->setPosition(8);
+        form.UpDown18Click();
+        // The switch relabels what is shown, and only the full system.
+        triggerControl(&form, QStringLiteral("Deutsch1"));
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QStringLiteral("Vollsystem"));
+        EXPECT_EQ(form.ui.ComboBox1->itemText(0), QStringLiteral("Vollsystem"));
+        triggerControl(&form, QLatin1String(c.item));
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+        form.setSelectorText(QStringLiteral("VEW:609"));
+        triggerControl(&form, QStringLiteral("Deutsch1"));
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QStringLiteral("VEW:609"));
+        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("VEW:609"));
+        triggerControl(&form, QLatin1String(c.item));
+
+        // The entry picked from the list is stored as its index, as before.
+        form.ui.ComboBox1->setCurrentIndex(0);
+        form.restoreStoredSystem();
+        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("Vollsystem"));
+    }
+}
+
+TEST(PoolStatus, GermanAsBuiltInAndNoGermanInTheOtherLanguages) {
+    Language::select(Language::Id::German);
+    EXPECT_EQ(PoolBands::statusText(0, 30, 0), QStringLiteral("Min: 0  Max: 30  0"));
+    EXPECT_EQ(PoolBands::statusText(70, 100, 10, true), QStringLiteral("Min: 70 Max: 100  10"));
+    Language::select(Language::Id::English);
+    EXPECT_EQ(PoolBands::statusText(0, 30, 0), QStringLiteral("Min: 0  Max: 30  0"));
+    EXPECT_EQ(PoolBands::statusText(70, 100, 10, true), QStringLiteral("Min: 70 Max: 100  10"));
+    Language::select(Language::Id::Greek);
+    EXPECT_EQ(PoolBands::statusText(0, 30, 0), QStringLiteral("Ελάχ.: 0  Μέγ.: 30  0"));
+    EXPECT_EQ(PoolBands::statusText(70, 100, 10, true), QStringLiteral("Ελάχ.: 70 Μέγ.: 100  10"));
+    Language::select(Language::Id::German);
+}
+
+TEST_F(Language_, ThePoolStatusLeftOnScreenFollowsTheSwitch) {
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir);
+    TForm1& form = *f.form;
+    // A run with every preference switched off ends on a band status of the pool.
+    form.ui.StatusBar1->setPanelText(1, PoolBands::statusText(70, 100, 10, true));
+    triggerControl(&form, QStringLiteral("Grichisch1"));
+    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("Ελάχ.: 70 Μέγ.: 100  10"));
+    form.ui.StatusBar1->setPanelText(1, PoolBands::statusText(0, 30, 0));
+    triggerControl(&form, QStringLiteral("Deutsch1"));
+    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("Min: 0  Max: 30  0"));
+}
+
+namespace {
+
+// What the report window shows: its own texts and the cells and lines of its results.
+QStringList reportTexts(AnalysisReport* r) {
+    QStringList out = textsOf(r);
+    for (QTableWidget* table : {r->chanceTable, r->ruleTable}) {
+        for (int c = 0; c < table->columnCount(); ++c)
+            if (auto* h = table->horizontalHeaderItem(c)) out << h->text();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (auto* h = table->verticalHeaderItem(row)) out << h->text();
+            for (int c = 0; c < table->columnCount(); ++c)
+                if (auto* item = table->item(row, c)) out << item->text() << item->toolTip();
+        }
+    }
+    out << r->chanceText->toPlainText().split(QLatin1Char('\n')) << r->chanceProgress->format()
+        << r->wheelText->toPlainText().split(QLatin1Char('\n'));
+    return out;
+}
+
+} // namespace
+
+TEST_F(Language_, TheOpenReportWindowSwitchesWithTheLanguageAndBackExactly) {
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir);
+    TForm1& form = *f.form;
+    // A historic analysis over the draws fills the chance page and the rule counts.
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
+    form.ui.DateTimePicker1->setDate(QDate(2025, 8, 1));
+    f.platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
+    ASSERT_TRUE(triggerControl(&form, QStringLiteral("BitBtn9")));
+    AnalysisReport* r = form.findChild<AnalysisReport*>(QStringLiteral("AnalysisReport"));
+    ASSERT_TRUE(r && r->isVisible());
+    ASSERT_GT(r->chance().draws, 0);
+    ASSERT_GT(form.reportedRuleCounts().candidates, 0);
+    RuleReport::BackTest back;
+    back.draws = 16;
+    back.enabled[2] = true;
+    back.rejected[2] = 3;
+    r->showBackTest(back);
+    r->wheelCode->setCurrentText(QStringLiteral("609"));
+    form.wheelShowClick();
+    ASSERT_TRUE(r->wheelText->toPlainText().startsWith(QStringLiteral("VEW 609 ")));
+    const QStringList german = reportTexts(r);
+    const QString threes = r->chanceTable->item(Chance::Three, 0)->text();
+    ASSERT_TRUE(r->chanceTitle->text().startsWith(QStringLiteral("Historische Analyse ab ")));
+
+    struct Case {
+        const char* item;
+        const char* catalogueFile;
+        const char* languageFile;
+    };
+    for (const Case& c : {Case{"Englichen1", "quintara_en.ts", "Bezeich_en.txt"},
+                          Case{"Grichisch1", "quintara_el.ts", "Bezeich_gr.txt"}}) {
+        SCOPED_TRACE(c.item);
+        triggerControl(&form, QLatin1String(c.item));
+        const QStringList pieces = germanPieces(c.catalogueFile, dir.file(QStringLiteral("land/") + c.languageFile));
+        const QStringList shown = reportTexts(r);
+        for (const QString& text : shown)
+            for (const QString& piece : pieces)
+                if (text.contains(piece)) ADD_FAILURE() << "German text: " << piece.toStdString() << " in " << text.toStdString();
+        EXPECT_NE(r->windowTitle(), QStringLiteral("Auswertung"));
+        EXPECT_FALSE(r->chanceTitle->text().startsWith(QStringLiteral("Historische Analyse")));
+        // The results are the same numbers.
+        EXPECT_EQ(r->chanceTable->item(Chance::Three, 0)->text(), threes);
+    }
+    triggerControl(&form, QStringLiteral("Deutsch1"));
+    EXPECT_EQ(reportTexts(r), german);
+}
+
+TEST(StartLanguage, TheStoredChoiceElseTheSystemsElseGreek) {
+    SettingsStore store = SettingsStore::openFile(QStringLiteral("/nonexistent/settings.reg"));
+    EXPECT_EQ(Language::startLanguage(store, std::nullopt), Language::Id::Greek);
+    EXPECT_EQ(Language::startLanguage(store, Language::Id::German), Language::Id::German);
+    EXPECT_EQ(Language::startLanguage(store, Language::Id::English), Language::Id::English);
+    // As the window applies the items: the later checked one wins; Greek counts when absent.
+    store.writeInteger(QStringLiteral("Deutsch1"), 1);
+    EXPECT_EQ(Language::startLanguage(store, Language::Id::English), Language::Id::Greek);
+    store.writeInteger(QStringLiteral("Grichisch1"), 0);
+    EXPECT_EQ(Language::startLanguage(store, Language::Id::English), Language::Id::German);
+    store.writeInteger(QStringLiteral("Englichen1"), 1);
+    EXPECT_EQ(Language::startLanguage(store, Language::Id::German), Language::Id::English);
+    // A value of another kind counts as absent.
+    SettingsStore text = SettingsStore::openFile(QStringLiteral("/nonexistent/settings.reg"));
+    text.writeString(QStringLiteral("Englichen1"), QStringLiteral("1"));
+    EXPECT_EQ(Language::startLanguage(text, Language::Id::German), Language::Id::German);
+
+    using MessageCatalogues::ofLocaleNames;
+    EXPECT_EQ(ofLocaleNames({QStringLiteral("el_GR.UTF-8")}), Language::Id::Greek);
+    EXPECT_EQ(ofLocaleNames({QStringLiteral("de")}), Language::Id::German);
+    EXPECT_EQ(ofLocaleNames({QStringLiteral("en-US"), QStringLiteral("el")}), Language::Id::English);
+    EXPECT_EQ(ofLocaleNames({QStringLiteral("de_AT@euro")}), Language::Id::German);
+    EXPECT_EQ(ofLocaleNames({QStringLiteral("C.UTF-8")}), std::nullopt);
+    EXPECT_EQ(ofLocaleNames({QStringLiteral("fr_FR")}), std::nullopt);
+    EXPECT_EQ(ofLocaleNames({QStringLiteral("dea")}), std::nullopt);
+    EXPECT_EQ(ofLocaleNames({}), std::nullopt);
+}
+
+namespace {
+
+// Runs a built program with arguments and the system language given by LC_ALL; its standard output.
+QString runProgram(const QString& program, const QStringList& args, const QString& lcAll) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("LC_ALL"), lcAll);
+    env.remove(QStringLiteral("LANGUAGE"));
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished(5000);
+        ADD_FAILURE() << program.toStdString() << " did not end";
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST_F(Language_, TheProgramsHelpSpeaksThePlayersLanguage) {
+    // Settings live in the test directory's configuration folder, which the child inherits.
+    const QString program = QStringLiteral(QUINTARA_PROGRAM_DIR "/quintara");
+    const QStringList help{QStringLiteral("--help")};
+    // First start: the system's language where it is one of ours, else Greek as the window.
+    const QString firstGreek = runProgram(program, help, QStringLiteral("C.UTF-8"));
+    EXPECT_TRUE(firstGreek.contains(QStringLiteral("στήλες για το ελληνικό Λόττο 6 από 49"))) << firstGreek.toStdString();
+    EXPECT_TRUE(firstGreek.contains(QStringLiteral("Χρήση: "))) << firstGreek.toStdString();
+    EXPECT_TRUE(firstGreek.contains(QStringLiteral("--server <διεύθυνση>"))) << firstGreek.toStdString();
+    EXPECT_TRUE(firstGreek.contains(QStringLiteral("Εμφανίζει πληροφορίες έκδοσης."))) << firstGreek.toStdString();
+    const QString firstGerman = runProgram(program, help, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(firstGerman.contains(QStringLiteral("Quintara GR – Tipps für das griechische Lotto 6 aus 49")));
+    EXPECT_TRUE(firstGerman.contains(QStringLiteral("--server <Adresse>  Adresse des Ziehungsservers für diesen")));
+    EXPECT_TRUE(firstGerman.contains(QStringLiteral("Zeigt Versionsinformation an.")));
+    // The help wrote no settings: the next start is a first start still.
+    EXPECT_FALSE(QFile::exists(SettingsStore::filePathForKey(SettingsStore::ProgramKey)));
+
+    // The player's last choice wins over the system's language.
+    storeLanguage(QStringLiteral("Grichisch1"));
+    const QString greek = runProgram(program, help, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(greek.contains(QStringLiteral("Διεύθυνση του διακομιστή κληρώσεων"))) << greek.toStdString();
+    EXPECT_FALSE(greek.contains(QStringLiteral("Ziehungsserver"))) << greek.toStdString();
+    EXPECT_FALSE(greek.contains(QStringLiteral("Displays"))) << greek.toStdString();
+    storeLanguage(QStringLiteral("Englichen1"));
+    const QString english = runProgram(program, help, QStringLiteral("el_GR.UTF-8"));
+    EXPECT_TRUE(english.contains(QStringLiteral("Address of the draw server for this run of the program"))) << english.toStdString();
+    EXPECT_TRUE(english.contains(QStringLiteral("Displays version information."))) << english.toStdString();
 }

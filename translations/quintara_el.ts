@@ -265,6 +265,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Quintara GR – Tipps für das griechische Lotto 6 aus 49</source>
+        <translation>Quintara GR – στήλες για το ελληνικό Λόττο 6 από 49</translation>
+    </message>
+    <message>
+        <source>Adresse des Ziehungsservers für diesen Programmlauf, z. B. %1</source>
+        <translation>Διεύθυνση του διακομιστή κληρώσεων για αυτή την εκτέλεση του προγράμματος, π.χ. %1</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>διεύθυνση</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Abbrechen</source>
@@ -342,7 +357,7 @@
     </message>
     <message>
         <source>die Zusatzzahl %1 ist schon eine der Gewinnzahlen</source>
-        <translation>ο συμπληρωματικός αριθμός %1 είναι ήδη ένας από τους κερδώνοντες αριθμούς</translation>
+        <translation>ο συμπληρωματικός αριθμός %1 είναι ήδη ένας από τους κερδίζοντες αριθμούς</translation>
     </message>
     <message>
         <source>Der Proxy-Port %1 liegt nicht zwischen 1 und 65535</source>
@@ -469,6 +484,104 @@
     <message>
         <source>Die Ziehungen in &quot;%1&quot; bleiben unverändert.</source>
         <translation>Οι κληρώσεις στο &quot;%1&quot; παραμένουν αμετάβλητες.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawServer</name>
+    <message>
+        <source>Nur GET wird beantwortet</source>
+        <translation>Απαντώνται μόνο αιτήματα GET</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden</source>
+        <translation>Δεν βρέθηκε</translation>
+    </message>
+    <message>
+        <source>Datum als yyyymmdd erwartet</source>
+        <translation>Αναμένεται ημερομηνία της μορφής yyyymmdd</translation>
+    </message>
+    <message>
+        <source>Anfrage zu groß</source>
+        <translation>Το αίτημα είναι πολύ μεγάλο</translation>
+    </message>
+    <message>
+        <source>Ungültige Anfrage</source>
+        <translation>Μη έγκυρο αίτημα</translation>
+    </message>
+</context>
+<context>
+    <name>DrawServerCommandLine</name>
+    <message>
+        <source>Zeigt Versionsinformation an.</source>
+        <translation>Εμφανίζει πληροφορίες έκδοσης.</translation>
+    </message>
+    <message>
+        <source>Die Ziehungen, die beantwortet werden: eine Ergebnis-CSV oder eine ZahlenGR.dat.</source>
+        <translation>Οι κληρώσεις που δίνει ο διακομιστής: ένα CSV αποτελεσμάτων ή ένα ZahlenGR.dat.</translation>
+    </message>
+    <message>
+        <source>Pfad</source>
+        <translation>διαδρομή</translation>
+    </message>
+    <message>
+        <source>TCP-Port; 0 wählt einen freien (Vorgabe 8049).</source>
+        <translation>Θύρα TCP· το 0 επιλέγει μια ελεύθερη (προεπιλογή 8049).</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>θύρα</translation>
+    </message>
+    <message>
+        <source>Adresse, an der der Server lauscht (Vorgabe 127.0.0.1).</source>
+        <translation>Διεύθυνση στην οποία ακούει ο διακομιστής (προεπιλογή 127.0.0.1).</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>διεύθυνση</translation>
+    </message>
+    <message>
+        <source>Jede Anfrage ausgeben.</source>
+        <translation>Εμφάνιση κάθε αιτήματος.</translation>
+    </message>
+    <message>
+        <source>Spiegel: die Datei (eine ZahlenGR.dat, wird angelegt, wenn sie fehlt) aus dieser Quelle aktuell halten: dem Ergebnisdienst des Lotteriebetreibers, z. B. %1, oder einem anderen Ziehungsserver, z. B. %2.</source>
+        <translation>Καθρέφτης: το αρχείο (ένα ZahlenGR.dat, δημιουργείται αν λείπει) ενημερώνεται από αυτή την πηγή: την υπηρεσία αποτελεσμάτων του διοργανωτή της λοταρίας, π.χ. %1, ή έναν άλλο διακομιστή κληρώσεων, π.χ. %2.</translation>
+    </message>
+    <message>
+        <source>Spiegel: Minuten zwischen den Aktualisierungen (Vorgabe 60).</source>
+        <translation>Καθρέφτης: λεπτά μεταξύ των ενημερώσεων (προεπιλογή 60).</translation>
+    </message>
+    <message>
+        <source>Minuten</source>
+        <translation>λεπτά</translation>
+    </message>
+    <message>
+        <source>Spiegel: womit eine leere Datei beginnt (Vorgabe 1990-12-01).</source>
+        <translation>Καθρέφτης: από πού ξεκινά ένα κενό αρχείο (προεπιλογή 1990-12-01).</translation>
+    </message>
+    <message>
+        <source>jjjj-mm-tt</source>
+        <translation>εεεε-μμ-ηη</translation>
+    </message>
+    <message>
+        <source>Beantwortet die Ziehungsanfragen von Quintara GR über HTTP.</source>
+        <translation>Απαντά στα αιτήματα κληρώσεων του Quintara GR μέσω HTTP.</translation>
+    </message>
+    <message>
+        <source>--file muss angegeben werden</source>
+        <translation>η επιλογή --file είναι υποχρεωτική</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: „%2“</source>
+        <translation>μη έγκυρη τιμή για το --%1: «%2»</translation>
+    </message>
+    <message>
+        <source>ein Spiegel hält eine ZahlenGR.dat aktuell, keine CSV-Datei</source>
+        <translation>ένας καθρέφτης ενημερώνει ένα ZahlenGR.dat, όχι ένα αρχείο CSV</translation>
+    </message>
+    <message>
+        <source>kann nicht an %1:%2 lauschen: %3</source>
+        <translation>δεν είναι δυνατή η ακρόαση στο %1:%2: %3</translation>
     </message>
 </context>
 <context>
@@ -743,6 +856,14 @@
         <source>Es stehen zu wenig Zahlen für eine Berechnung zu Verfügung. Ändern Sie die Einstellungen unter Optionen=&gt;Statistisch</source>
         <translation>Απέμειναν πολύ λίγοι αριθμοί για υπολογισμό. Αλλάξτε τις ρυθμίσεις στο Επιλογές=&gt;Στατιστικά</translation>
     </message>
+    <message>
+        <source>Min: %1 Max: %2  %3</source>
+        <translation>Ελάχ.: %1 Μέγ.: %2  %3</translation>
+    </message>
+    <message>
+        <source>Min: %1  Max: %2  %3</source>
+        <translation>Ελάχ.: %1  Μέγ.: %2  %3</translation>
+    </message>
 </context>
 <context>
     <name>RuleReport</name>
@@ -894,6 +1015,10 @@
         <source>Wählen Sie Ihre Spielsystem</source>
         <translation>Επιλέξτε το σύστημά σας</translation>
     </message>
+    <message>
+        <source>Vollsystem</source>
+        <translation>Πλήρες</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -965,7 +1090,7 @@ Die Tippliste ist gespeichert. Trotzdem beenden?</source>
 
 %1
 
-Η λίστα στηλών έχει αποθηκευτεί. Έξοδος παρ' όλα αυτά;</translation>
+Η λίστα στηλών έχει αποθηκευτεί. Έξοδος παρ&apos; όλα αυτά;</translation>
     </message>
     <message>
         <source>Beim Beenden konnte nicht alles gespeichert werden:

@@ -265,6 +265,21 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Quintara GR – Tipps für das griechische Lotto 6 aus 49</source>
+        <translation>Quintara GR – tips for the Greek lottery 6 of 49</translation>
+    </message>
+    <message>
+        <source>Adresse des Ziehungsservers für diesen Programmlauf, z. B. %1</source>
+        <translation>Address of the draw server for this run of the program, e.g. %1</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>address</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Abbrechen</source>
@@ -469,6 +484,104 @@
     <message>
         <source>Die Ziehungen in &quot;%1&quot; bleiben unverändert.</source>
         <translation>The draws in &quot;%1&quot; remain unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawServer</name>
+    <message>
+        <source>Nur GET wird beantwortet</source>
+        <translation>Only GET is answered</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Datum als yyyymmdd erwartet</source>
+        <translation>Date expected as yyyymmdd</translation>
+    </message>
+    <message>
+        <source>Anfrage zu groß</source>
+        <translation>Request too large</translation>
+    </message>
+    <message>
+        <source>Ungültige Anfrage</source>
+        <translation>Invalid request</translation>
+    </message>
+</context>
+<context>
+    <name>DrawServerCommandLine</name>
+    <message>
+        <source>Zeigt Versionsinformation an.</source>
+        <translation>Displays version information.</translation>
+    </message>
+    <message>
+        <source>Die Ziehungen, die beantwortet werden: eine Ergebnis-CSV oder eine ZahlenGR.dat.</source>
+        <translation>Draws to serve: a results CSV or a ZahlenGR.dat.</translation>
+    </message>
+    <message>
+        <source>Pfad</source>
+        <translation>path</translation>
+    </message>
+    <message>
+        <source>TCP-Port; 0 wählt einen freien (Vorgabe 8049).</source>
+        <translation>TCP port; 0 picks a free one (default 8049).</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>Adresse, an der der Server lauscht (Vorgabe 127.0.0.1).</source>
+        <translation>Address to listen on (default 127.0.0.1).</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>address</translation>
+    </message>
+    <message>
+        <source>Jede Anfrage ausgeben.</source>
+        <translation>Print every request.</translation>
+    </message>
+    <message>
+        <source>Spiegel: die Datei (eine ZahlenGR.dat, wird angelegt, wenn sie fehlt) aus dieser Quelle aktuell halten: dem Ergebnisdienst des Lotteriebetreibers, z. B. %1, oder einem anderen Ziehungsserver, z. B. %2.</source>
+        <translation>Mirror: keep the file (a ZahlenGR.dat, created when missing) up to date from this source: the operator&apos;s results service, e.g. %1, or another draw server, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Spiegel: Minuten zwischen den Aktualisierungen (Vorgabe 60).</source>
+        <translation>Mirror: minutes between updates (default 60).</translation>
+    </message>
+    <message>
+        <source>Minuten</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Spiegel: womit eine leere Datei beginnt (Vorgabe 1990-12-01).</source>
+        <translation>Mirror: where an empty file starts (default 1990-12-01).</translation>
+    </message>
+    <message>
+        <source>jjjj-mm-tt</source>
+        <translation>yyyy-mm-dd</translation>
+    </message>
+    <message>
+        <source>Beantwortet die Ziehungsanfragen von Quintara GR über HTTP.</source>
+        <translation>Answers draw requests of Quintara GR over HTTP.</translation>
+    </message>
+    <message>
+        <source>--file muss angegeben werden</source>
+        <translation>--file is required</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: „%2“</source>
+        <translation>invalid value for --%1: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ein Spiegel hält eine ZahlenGR.dat aktuell, keine CSV-Datei</source>
+        <translation>a mirror keeps a ZahlenGR.dat up to date, not a CSV file</translation>
+    </message>
+    <message>
+        <source>kann nicht an %1:%2 lauschen: %3</source>
+        <translation>cannot listen on %1:%2: %3</translation>
     </message>
 </context>
 <context>
@@ -743,6 +856,14 @@
         <source>Es stehen zu wenig Zahlen für eine Berechnung zu Verfügung. Ändern Sie die Einstellungen unter Optionen=&gt;Statistisch</source>
         <translation>Too few numbers are left for a calculation. Change the settings under Options=&gt;Statistical</translation>
     </message>
+    <message>
+        <source>Min: %1 Max: %2  %3</source>
+        <translation>Min: %1 Max: %2  %3</translation>
+    </message>
+    <message>
+        <source>Min: %1  Max: %2  %3</source>
+        <translation>Min: %1  Max: %2  %3</translation>
+    </message>
 </context>
 <context>
     <name>RuleReport</name>
@@ -893,6 +1014,10 @@
     <message>
         <source>Wählen Sie Ihre Spielsystem</source>
         <translation>Choose your system</translation>
+    </message>
+    <message>
+        <source>Vollsystem</source>
+        <translation>Full system</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "base/BuildInfo.h"
 #include "gui/Language.h"
 #include "history/DrawDownload.h"
+#include "tips/TipLine.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -918,4 +919,30 @@ void Form1Ui::translateOwnTexts() {
     DiagrammSVG->setToolTip(QCoreApplication::translate("Form1", "Das Diagramm als Zeichnung (SVG) speichern"));
     AnalysisReportButton->setText(
         QCoreApplication::translate("Form1", "Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …"));
+
+    // The full system's label; what the selector shows keeps its meaning across the switch.
+    const QString shownValue = selectorValue();
+    m_fullSystemLabel = QCoreApplication::translate("SystemChoice", "Vollsystem");
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        if (ComboBox1->itemData(i).toString() == TipLine::FullSystem)
+            ComboBox1->setItemText(i, m_fullSystemLabel);
+    // Changing the current entry's text rewrites the edit field; it shows the same system again.
+    if (ComboBox1->currentText() != selectorLabel(shownValue))
+        ComboBox1->setEditText(selectorLabel(shownValue));
+}
+
+QString Form1Ui::selectorValue() const {
+    const QString text = ComboBox1->currentText();
+    const int index = ComboBox1->currentIndex();
+    if (index >= 0 && text == ComboBox1->itemText(index)) {
+        const QVariant value = ComboBox1->itemData(index);
+        if (value.isValid()) return value.toString();
+    }
+    if (!m_fullSystemLabel.isEmpty() && text == m_fullSystemLabel) return TipLine::FullSystem;
+    return text;
+}
+
+QString Form1Ui::selectorLabel(const QString& value) const {
+    if (value == TipLine::FullSystem && !m_fullSystemLabel.isEmpty()) return m_fullSystemLabel;
+    return value;
 }

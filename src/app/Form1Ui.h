@@ -227,7 +227,16 @@ struct Form1Ui {
     // the message catalogue: set when built and again whenever the language changes.
     void translateOwnTexts();
 
+    // The system selector shows the full system in the messages' language, while tip lines,
+    // files and the checks keep the built-in designation "Vollsystem". selectorValue() is the
+    // designation the selector stands for (its entry's value, or its text with the shown label
+    // of the full system read back); selectorLabel() is what the selector shows for one.
+    QString selectorValue() const;
+    QString selectorLabel(const QString& value) const;
+
 private:
+    QString m_fullSystemLabel;
+
     void buildLottotipp();
     void buildStatistisch();
     void buildScheinOptimierung();

@@ -104,7 +104,8 @@ public:
     void SpeedButton5Click();              // load the draw of the evaluation date and check the list
     int Komplettcheck();                   // check the whole tip list against the current draw
     void Zettelcheck(const QString& line); // parse one tip line and check it against the current draw
-    // Sets the selector's text without running its change step.
+    // Shows a system designation ("Normal", "Vollsystem", "VEW:609") in the selector, the full
+    // system in the messages' language, without running its change step.
     void setSelectorText(const QString& text);
 
     // ---- System bets ----
@@ -163,6 +164,10 @@ public:
     void ruleBackTestClick();
     void wheelShowClick();
     void wheelOpenClick();
+    // The report of a reduced system: a code of vew/ or a table file the player chose.
+    void showWheel(const QString& codeOrPath, bool ownTable);
+    // After a switch of the language: the report window's texts and results in the new one.
+    void retranslateReport(const std::function<QString(const QString&)>& shownText);
     void historyExportClick();
     void historyImportClick();
     void tipsExportClick();
@@ -324,6 +329,7 @@ private:
     mutable std::shared_ptr<KeptPrizes> m_keptPrizes;
     RuleCounts m_reportCounts;
     QString m_reportCountsTitle;
+    std::optional<std::pair<QString, bool>> m_wheelShown; // what showWheel() showed last
     bool m_chanceRunning = false;
     std::atomic<bool> m_chanceStop{false};
     void connectReport();

@@ -11,7 +11,7 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
     const HistoryRecords& history = *held;
     ui.Chart1->model()->prepareStatistic();
 
-    QString selector = ui.ComboBox1->currentText();
+    QString selector = ui.selectorValue();
     if (auto shown = parsedTicket.parse(tip)) {
         selector = *shown;
         setSelectorText(selector);

@@ -46,11 +46,12 @@ void TForm1::SpeedButton5Click() {
 
 void TForm1::setSelectorText(const QString& text) {
     // Set from code: the selector's change handling runs only on the user's edits.
-    if (ui.ComboBox1->currentText() != text) ui.ComboBox1->setEditText(text);
+    const QString label = ui.selectorLabel(text);
+    if (ui.ComboBox1->currentText() != label) ui.ComboBox1->setEditText(label);
 }
 
 void TForm1::Zettelcheck(const QString& line) {
-    QString selector = ui.ComboBox1->currentText();
+    QString selector = ui.selectorValue();
     const bool shown = ::zettelcheck(line, parsedTicket, selector, ticketResult, systemTable, currentDraw);
     if (shown) setSelectorText(selector);
 }
@@ -61,7 +62,7 @@ int TForm1::Komplettcheck() {
     if (!EvaluationEnabled) return 0;
     ui.ListBox2->clear();
     QStringList lines = tipLines();
-    QString selector = ui.ComboBox1->currentText();
+    QString selector = ui.selectorValue();
     const ListCheck check =
         checkTipList(lines, selector, parsedTicket, ticketResult, hitTally, systemTable, currentDraw);
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)

@@ -106,9 +106,8 @@ public:
         std::array<int, CandidateTip::MaxNumbers> numbers{};
         for (int k = 1; k <= m_n; ++k)
             numbers[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
-        m_form.ui.ListBox1->addItem(
-            TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(m_n)),
-                              m_form.ui.ComboBox1->currentText()));
+        m_form.ui.ListBox1->addItem(TipLine::makeLine(
+            std::span<const int>(numbers.data(), static_cast<std::size_t>(m_n)), m_form.ui.selectorValue()));
     }
 
     bool allTime(QStringView text, int minHits) override {
@@ -266,8 +265,8 @@ void TForm1::Label28Click() {
     } else {
         kept = ui.ListBox1->count();
         const QStringList lines = tipLines();
-        fillKeptRows(state.table, lines, n, ui.ComboBox1->currentText(), parsedTicket,
-                     ticketResult, systemTable, currentDraw);
+        fillKeptRows(state.table, lines, n, ui.selectorValue(), parsedTicket, ticketResult, systemTable,
+                     currentDraw);
     }
     state.runCount = 0;
 

@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "base/DayCount.h"
 #include "i18n/Translation.h"
+#include "gui/AnalysisReport.h"
 #include "gui/Controls.h"
 #include "gui/Language.h"
 #include "gui/TForm6.h"
@@ -70,6 +71,9 @@ void TForm1::selectMessageLanguage() {
         {"PreferencePool", "Berechnung der Vierergruppenbildung"},
         {"PreferencePool", "Berechnung der Zahlenverteilung"},
         {"PreferencePool", "Berechnung der der Ausstehenden Zahlen"},
+        // Two blanks before "Max" first: the one-blank form would take the first blank as a value's.
+        {"PreferencePool", "Min: %1  Max: %2  %3"},
+        {"PreferencePool", "Min: %1 Max: %2  %3"},
         {"Statistics", "Zahlenverteilung     Ziehungen: %1    Quersumme: %2"},
         {"Statistics", "Quersummenverteilung     Ziehungen: %1    Quersumme: %2"},
         {"Statistics", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?"},
@@ -84,9 +88,19 @@ void TForm1::selectMessageLanguage() {
         {"TForm1", "Für die Tippberechnung werden die ersten %1% ausgehend von der am längsten Ausstehenden verwendet."},
         {"TForm6", "Welche Zahlen für die Berechnung"},
         {"TForm1", "Zahlen für Berechnung wählen"},
+        // Titles of the report window.
+        {"TForm1", "Letzter Lauf des Generators:"},
+        {"TForm1", "Alle Läufe der historischen Analyse:"},
+        {"TForm1", "Historische Analyse ab %1: %2 Ziehungen, %3 Tipps je Ziehung, Glückszahl %4"},
+        {"TForm1", "Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps"},
+        {"TForm1", "%1 Ziehungen nach %2 exportiert."},
+        {"TForm1", "Import abgebrochen; die Ziehungen bleiben unverändert."},
+        {"TForm1", "Tippliste nach %1 exportiert."},
     });
     Language::select(id);
     ui.translateOwnTexts();
+    m_reportCountsTitle = shown.retranslate(m_reportCountsTitle);
+    retranslateReport([&shown](const QString& text) { return shown.retranslate(text); });
     for (int panel = 0; panel < 2; ++panel)
         ui.StatusBar1->setPanelText(panel, shown.retranslate(ui.StatusBar1->panelText(panel)));
     ui.Label13->setText(shown.retranslate(ui.Label13->text()));

@@ -61,7 +61,7 @@ void TForm1::AnalysisReportClick() {
 Chance::TipShape TForm1::tipShape() const {
     Chance::TipShape shape;
     shape.numbers = ui.UpDown18->position();
-    if (systemKindOf(ui.ComboBox1->currentText()) == SystemKind::Reduced) {
+    if (systemKindOf(ui.selectorValue()) == SystemKind::Reduced) {
         for (int r = 1; r <= std::min(systemTable.rowCount(), SystemTable::Capacity); ++r) {
             const SystemTable::Marks& m = systemTable.marks(r);
             std::uint32_t mask = 0;
@@ -232,9 +232,27 @@ void TForm1::ruleBackTestClick() {
 }
 
 void TForm1::wheelShowClick() {
-    AnalysisReport* r = report();
-    const QString code = r->wheelCode->currentText();
+    const QString code = report()->wheelCode->currentText();
     if (code.isEmpty()) return;
+    showWheel(code, false);
+}
+
+void TForm1::showWheel(const QString& code, bool ownTable) {
+    AnalysisReport* r = report();
+    m_wheelShown = {code, ownTable};
+    if (ownTable) {
+        const QString& path = code;
+        try {
+            const WheelReport::Report w = WheelReport::analyseFile(path);
+            QStringList text = WheelReport::describe(w);
+            text.prepend(path);
+            r->wheelText->setPlainText(text.join(QLatin1Char('\n')));
+        } catch (const AppError& e) {
+            r->wheelText->setPlainText(tr("%1: Tabelle fehlerhaft. %2").arg(path, e.message()));
+            throw;
+        }
+        return;
+    }
     const std::optional<QString> path = SystemChoice::tablePath(m_paths.dataDirectory(), code);
     if (!path) return;
     try {
@@ -255,15 +273,20 @@ void TForm1::wheelOpenClick() {
     const QString path =
         m_platform.dialogs->openFileName(this, {tr("VEW-Tabelle|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
-    AnalysisReport* r = report();
-    try {
-        const WheelReport::Report w = WheelReport::analyseFile(path);
-        QStringList text = WheelReport::describe(w);
-        text.prepend(path);
-        r->wheelText->setPlainText(text.join(QLatin1Char('\n')));
-    } catch (const AppError& e) {
-        r->wheelText->setPlainText(tr("%1: Tabelle fehlerhaft. %2").arg(path, e.message()));
-        throw;
+    showWheel(path, true);
+}
+
+void TForm1::retranslateReport(const std::function<QString(const QString&)>& shownText) {
+    if (!m_report) return;
+    m_report->retranslate(shownText);
+    m_report->dataText->setText(shownText(m_report->dataText->text()));
+    // The reduced-system report is made again, from the table it describes.
+    if (m_wheelShown) {
+        try {
+            showWheel(m_wheelShown->first, m_wheelShown->second);
+        } catch (const AppError&) {
+            // The page names the fault in the new language; it was reported when first shown.
+        }
     }
 }
 

@@ -11,7 +11,7 @@ void TForm1::UpDown18Click() {
     ui.UpDown8->setPosition(step.ticketsPosition);
     ui.ComboBox1->clear();
     ui.StatusBar1->setPanelText(1, QString());
-    ui.ComboBox1->addItem(step.entry);
+    ui.ComboBox1->addItem(ui.selectorLabel(step.entry), step.entry);
     ui.ComboBox1->setEnabled(true);
     ui.StatusBar1->setPanelText(1, translated("SystemChoice", SystemChoice::ChooseText));
     setSelectorText(step.entry);
@@ -21,7 +21,7 @@ void TForm1::UpDown18Click() {
 void TForm1::ComboBox1Change() {
     ui.StatusBar1->setPanelText(0, QString());
     const SystemChoice::ChangeStep step = SystemChoice::changeStep(
-        ui.ComboBox1->currentText(), ui.UpDown18->position(), m_paths.dataDirectory(), systemTable);
+        ui.selectorValue(), ui.UpDown18->position(), m_paths.dataDirectory(), systemTable);
     if (step.status) ui.StatusBar1->setPanelText(1, *step.status);
     if (step.linesIgnored > 0) showMessage(SystemChoice::tooManyLinesText(step.tablePath, step.linesIgnored));
     if (step.recheck) Komplettcheck();
@@ -30,7 +30,8 @@ void TForm1::ComboBox1Change() {
 void TForm1::restoreStoredSystem() {
     if (StoredSystem >= 0 && StoredSystem < ui.ComboBox1->count()) {
         ui.ComboBox1->setCurrentIndex(StoredSystem);
-        setSelectorText(ui.ComboBox1->itemText(StoredSystem));
+        const QVariant value = ui.ComboBox1->itemData(StoredSystem);
+        setSelectorText(value.isValid() ? value.toString() : ui.ComboBox1->itemText(StoredSystem));
     }
     ComboBox1Change();
 }

@@ -62,9 +62,8 @@ void TForm1::SpeedEditClick() {
         int taken = 0;
         for (int k = 1; k <= Lotto::HighestNumber && taken < 12; ++k)
             if (chooser->box(k)->isChecked()) numbers[static_cast<std::size_t>(taken++)] = k;
-        const QString line =
-            TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(taken)),
-                              ui.ComboBox1->currentText());
+        const QString line = TipLine::makeLine(
+            std::span<const int>(numbers.data(), static_cast<std::size_t>(taken)), ui.selectorValue());
         delete ui.ListBox1->takeItem(index);
         ui.ListBox1->insertItem(index, line);
     }

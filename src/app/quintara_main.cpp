@@ -1,6 +1,8 @@
 #include "app/TForm1.h"
 #include "base/BuildInfo.h"
 #include "base/Paths.h"
+#include "base/SettingsStore.h"
+#include "gui/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,14 +19,22 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("quintara"), QIcon(QStringLiteral(":/icons/quintara.png"))));
 
+    // The help speaks the language the player chose last; on a first start the system's
+    // (German, English or Greek), else Greek as the window does. The window selects its
+    // language again from the same settings.
+    Language::select(Language::startLanguage(SettingsStore::openKey(SettingsStore::ProgramKey),
+                                             MessageCatalogues::ofSystem()));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Quintara GR – Tipps für das griechische Lotto 6 aus 49"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Quintara GR – Tipps für das griechische Lotto 6 aus 49"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption server(
         QStringLiteral("server"),
-        QStringLiteral("Adresse des Ziehungsservers für diesen Programmlauf, z. B. http://127.0.0.1:8049"),
-        QStringLiteral("address"));
+        QCoreApplication::translate("CommandLine",
+                                    "Adresse des Ziehungsservers für diesen Programmlauf, z. B. %1")
+            .arg(QStringLiteral("http://127.0.0.1:8049")),
+        QCoreApplication::translate("CommandLine", "Adresse"));
     parser.addOption(server);
     parser.process(app);
 

@@ -126,14 +126,18 @@ int rareNumberHigh(double min, double max, int percent, int divisor) {
     return static_cast<int>(roundHalfEven((divisor * min + percent * (max - min)) / divisor));
 }
 
+QString statusText(int lo, int hi, int size, bool oneBlank) {
+    const QString text = oneBlank ? QCoreApplication::translate("PreferencePool", "Min: %1 Max: %2  %3")
+                                  : QCoreApplication::translate("PreferencePool", "Min: %1  Max: %2  %3");
+    return text.arg(lo).arg(hi).arg(size);
+}
+
 } // namespace PoolBands
 
 namespace {
 
 QString bandStatus(int lo, int hi, int size, bool oneBlank = false) {
-    return QStringLiteral("Min: ") + QString::number(lo) +
-           (oneBlank ? QStringLiteral(" Max: ") : QStringLiteral("  Max: ")) + QString::number(hi) +
-           QStringLiteral("  ") + QString::number(size);
+    return PoolBands::statusText(lo, hi, size, oneBlank);
 }
 
 int barCount(const StatisticBars& bars) {

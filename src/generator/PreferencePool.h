@@ -127,6 +127,10 @@ int rareGroupHigh(double min, double max);
 // Number statistics with a percentage p: pass 1 takes p % of the range, pass 2 half of it.
 int frequentNumberLow(double min, double max, int percent, int divisor); // divisor 100 or 200
 int rareNumberHigh(double min, double max, int percent, int divisor);
+// The status of one band: its limits and the pool size after it, "Min: lo  Max: hi  size" in
+// German; the rare group band of the quadruples and the second pass of the number bands have
+// one blank before "Max" instead of two.
+QString statusText(int lo, int hi, int size, bool oneBlank = false);
 } // namespace PoolBands
 
 enum class PoolOutcome { Ready, TooFewNumbers };

@@ -41,7 +41,6 @@ QString moneyText(const Chance::Money& m) {
 
 AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("AnalysisReport"));
-    setWindowTitle(tr("Auswertung"));
     resize(760, 520);
     auto* box = new QVBoxLayout(this);
     tabs = named(new QTabWidget(this), "AnalysisTabs");
@@ -51,17 +50,9 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
     chancePage = named(new QWidget, "ChancePage");
     {
         auto* v = new QVBoxLayout(chancePage);
-        chanceTitle = named(
-            new QLabel(tr("Noch kein Vergleich: starten Sie die historische Analyse oder den Tipp-Test."),
-                       chancePage),
-            "ChanceTitle");
+        chanceTitle = named(new QLabel(chancePage), "ChanceTitle");
         chanceTitle->setWordWrap(true);
         chanceTable = named(new QTableWidget(Chance::LevelCount, 6, chancePage), "ChanceTable");
-        chanceTable->setHorizontalHeaderLabels({tr("Ergebnis"), tr("Zufall erwartet"), tr("Zufall Median"),
-                                                tr("5 %"), tr("95 %"), tr("Bewertung")});
-        QStringList levels;
-        for (int l = 0; l < Chance::LevelCount; ++l) levels << Chance::levelName(l);
-        chanceTable->setVerticalHeaderLabels(levels);
         // The value columns as wide as their headers in any language; the verdict takes the rest.
         for (int c = 0; c < 5; ++c) chanceTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
         chanceTable->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
@@ -71,10 +62,10 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* bar = new QHBoxLayout;
         chanceProgress = named(new QProgressBar(chancePage), "ChanceProgress");
         chanceProgress->setValue(0);
-        chanceStop = named(new QPushButton(tr("Anhalten"), chancePage), "ChanceStop");
+        chanceStop = named(new QPushButton(chancePage), "ChanceStop");
         chanceStop->setEnabled(false);
-        chanceCopy = named(new QPushButton(tr("Als CSV kopieren"), chancePage), "ChanceCopy");
-        chanceSave = named(new QPushButton(tr("Als CSV speichern …"), chancePage), "ChanceSave");
+        chanceCopy = named(new QPushButton(chancePage), "ChanceCopy");
+        chanceSave = named(new QPushButton(chancePage), "ChanceSave");
         chanceCopy->setEnabled(false);
         chanceSave->setEnabled(false);
         bar->addWidget(chanceProgress, 1);
@@ -86,32 +77,26 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         v->addWidget(chanceText, 1);
         v->addLayout(bar);
     }
-    tabs->addTab(chancePage, tr("Zufallsvergleich"));
+    tabs->addTab(chancePage, QString());
 
     // ---- Rules ----
     rulePage = named(new QWidget, "RulePage");
     {
         auto* v = new QVBoxLayout(rulePage);
-        ruleTitle = named(new QLabel(tr("Noch kein Lauf des Generators."), rulePage), "RuleTitle");
+        ruleTitle = named(new QLabel(rulePage), "RuleTitle");
         ruleTitle->setWordWrap(true);
         ruleTable = named(new QTableWidget(RuleCounts::Rules, 4, rulePage), "RuleTable");
-        ruleTable->setHorizontalHeaderLabels({tr("Regel"), tr("verwarf Kandidaten"),
-                                              tr("verwarf echte Ziehungen"), tr("Anteil der Ziehungen")});
         ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         for (int c = 1; c < 4; ++c)
             ruleTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
         ruleTable->verticalHeader()->hide();
         ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        for (int r = 1; r <= RuleCounts::Rules; ++r) {
-            ruleTable->setItem(r - 1, 0,
-                               cell(QStringLiteral("%1. %2").arg(r).arg(RuleReport::ruleName(r)), false));
-            for (int c = 1; c < 4; ++c) ruleTable->setItem(r - 1, c, cell(QString()));
-        }
+        for (int r = 1; r <= RuleCounts::Rules; ++r)
+            for (int c = 0; c < 4; ++c) ruleTable->setItem(r - 1, c, cell(QString(), c > 0));
         auto* bar = new QHBoxLayout;
-        ruleBackTest =
-            named(new QPushButton(tr("Regeln an echten Ziehungen prüfen"), rulePage), "RuleBackTest");
-        ruleCopy = named(new QPushButton(tr("Als CSV kopieren"), rulePage), "RuleCopy");
-        ruleSave = named(new QPushButton(tr("Als CSV speichern …"), rulePage), "RuleSave");
+        ruleBackTest = named(new QPushButton(rulePage), "RuleBackTest");
+        ruleCopy = named(new QPushButton(rulePage), "RuleCopy");
+        ruleSave = named(new QPushButton(rulePage), "RuleSave");
         bar->addWidget(ruleBackTest);
         bar->addStretch();
         bar->addWidget(ruleCopy);
@@ -120,7 +105,7 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         v->addWidget(ruleTable, 1);
         v->addLayout(bar);
     }
-    tabs->addTab(rulePage, tr("Regeln"));
+    tabs->addTab(rulePage, QString());
 
     // ---- Wheels ----
     wheelPage = named(new QWidget, "WheelPage");
@@ -128,9 +113,10 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* v = new QVBoxLayout(wheelPage);
         auto* bar = new QHBoxLayout;
         wheelCode = named(new QComboBox(wheelPage), "WheelCode");
-        wheelShow = named(new QPushButton(tr("Bericht anzeigen"), wheelPage), "WheelShow");
-        wheelOpen = named(new QPushButton(tr("Eigene Tabelle prüfen …"), wheelPage), "WheelOpen");
-        bar->addWidget(new QLabel(tr("VEW-System:"), wheelPage));
+        wheelShow = named(new QPushButton(wheelPage), "WheelShow");
+        wheelOpen = named(new QPushButton(wheelPage), "WheelOpen");
+        m_wheelLabel = new QLabel(wheelPage);
+        bar->addWidget(m_wheelLabel);
         bar->addWidget(wheelCode);
         bar->addWidget(wheelShow);
         bar->addStretch();
@@ -144,23 +130,16 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         v->addLayout(bar);
         v->addWidget(wheelText, 1);
     }
-    tabs->addTab(wheelPage, tr("VEW-Systeme"));
+    tabs->addTab(wheelPage, QString());
 
     // ---- Data ----
     dataPage = named(new QWidget, "DataPage");
     {
         auto* v = new QVBoxLayout(dataPage);
-        historyExport =
-            named(new QPushButton(tr("Ziehungen als CSV exportieren …"), dataPage), "HistoryExport");
-        historyImport =
-            named(new QPushButton(tr("Ziehungen aus CSV importieren …"), dataPage), "HistoryImport");
-        tipsExport = named(new QPushButton(tr("Tippliste als CSV exportieren …"), dataPage), "TipsExport");
-        dataText = named(
-            new QLabel(tr("CSV-Format der Ziehungen: date,n1,n2,n3,n4,n5,n6,additional (Datum JJJJ-MM-TT, "
-                          "Zusatzzahl leer, wenn es keine gab). Beim Import wird jede Zeile wie beim "
-                          "Aktualisieren geprüft; Ziehungen gleichen Datums werden ersetzt."),
-                       dataPage),
-            "DataText");
+        historyExport = named(new QPushButton(dataPage), "HistoryExport");
+        historyImport = named(new QPushButton(dataPage), "HistoryImport");
+        tipsExport = named(new QPushButton(dataPage), "TipsExport");
+        dataText = named(new QLabel(dataPage), "DataText");
         dataText->setWordWrap(true);
         for (QPushButton* b : {historyExport, historyImport, tipsExport}) {
             auto* h = new QHBoxLayout;
@@ -171,11 +150,70 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
         v->addWidget(dataText);
         v->addStretch();
     }
-    tabs->addTab(dataPage, tr("Daten"));
+    tabs->addTab(dataPage, QString());
+    setTexts();
+}
+
+void AnalysisReport::setTexts() {
+    setWindowTitle(tr("Auswertung"));
+    tabs->setTabText(tabs->indexOf(chancePage), tr("Zufallsvergleich"));
+    tabs->setTabText(tabs->indexOf(rulePage), tr("Regeln"));
+    tabs->setTabText(tabs->indexOf(wheelPage), tr("VEW-Systeme"));
+    tabs->setTabText(tabs->indexOf(dataPage), tr("Daten"));
+
+    if (!m_chanceStarted)
+        chanceTitle->setText(
+            tr("Noch kein Vergleich: starten Sie die historische Analyse oder den Tipp-Test."));
+    chanceTable->setHorizontalHeaderLabels(
+        {tr("Ergebnis"), tr("Zufall erwartet"), tr("Zufall Median"), tr("5 %"), tr("95 %"), tr("Bewertung")});
+    QStringList levels;
+    for (int l = 0; l < Chance::LevelCount; ++l) levels << Chance::levelName(l);
+    chanceTable->setVerticalHeaderLabels(levels);
+    chanceProgress->setFormat(m_chanceStarted ? tr("Zufallsspieler %v von %m") : QStringLiteral("%p%"));
+    chanceStop->setText(tr("Anhalten"));
+    chanceCopy->setText(tr("Als CSV kopieren"));
+    chanceSave->setText(tr("Als CSV speichern …"));
+
+    if (!m_countsShown) ruleTitle->setText(tr("Noch kein Lauf des Generators."));
+    ruleTable->setHorizontalHeaderLabels(
+        {tr("Regel"), tr("verwarf Kandidaten"), tr("verwarf echte Ziehungen"), tr("Anteil der Ziehungen")});
+    for (int r = 1; r <= RuleCounts::Rules; ++r)
+        ruleTable->item(r - 1, 0)->setText(QStringLiteral("%1. %2").arg(r).arg(RuleReport::ruleName(r)));
+    ruleBackTest->setText(tr("Regeln an echten Ziehungen prüfen"));
+    ruleCopy->setText(tr("Als CSV kopieren"));
+    ruleSave->setText(tr("Als CSV speichern …"));
+
+    wheelShow->setText(tr("Bericht anzeigen"));
+    wheelOpen->setText(tr("Eigene Tabelle prüfen …"));
+    m_wheelLabel->setText(tr("VEW-System:"));
+
+    historyExport->setText(tr("Ziehungen als CSV exportieren …"));
+    historyImport->setText(tr("Ziehungen aus CSV importieren …"));
+    tipsExport->setText(tr("Tippliste als CSV exportieren …"));
+    // The format help, unless the page shows what an export or import did.
+    const QString help = tr("CSV-Format der Ziehungen: date,n1,n2,n3,n4,n5,n6,additional (Datum JJJJ-MM-TT, "
+                            "Zusatzzahl leer, wenn es keine gab). Beim Import wird jede Zeile wie beim "
+                            "Aktualisieren geprüft; Ziehungen gleichen Datums werden ersetzt.");
+    if (dataText->text().isEmpty() || dataText->text() == m_dataHelp) dataText->setText(help);
+    m_dataHelp = help;
+}
+
+void AnalysisReport::retranslate(const std::function<QString(const QString&)>& shownText) {
+    setTexts();
+    if (m_chanceShown) {
+        m_chance.title = shownText(m_chance.title);
+        showChance(m_chance);
+    } else if (m_chanceStarted) {
+        chanceTitle->setText(shownText(chanceTitle->text()));
+    }
+    if (m_countsShown) showRuleCounts(shownText(m_countsTitle), m_counts);
+    if (m_backTest) showBackTest(*m_backTest);
 }
 
 void AnalysisReport::startChance(const QString& title, int players) {
     tabs->setCurrentWidget(chancePage);
+    m_chanceStarted = true;
+    m_chanceShown = false;
     chanceTitle->setText(title);
     chanceProgress->setRange(0, players);
     chanceProgress->setValue(0);
@@ -191,6 +229,8 @@ void AnalysisReport::progressChance(int done) {
 
 void AnalysisReport::showChance(const ChanceView& view) {
     m_chance = view;
+    m_chanceStarted = true;
+    m_chanceShown = true;
     chanceStop->setEnabled(false);
     chanceTitle->setText(view.title);
     const QLocale locale;
@@ -270,6 +310,8 @@ QByteArray AnalysisReport::chanceCsv() const {
 
 void AnalysisReport::showRuleCounts(const QString& title, const RuleCounts& counts) {
     m_counts = counts;
+    m_countsTitle = title;
+    m_countsShown = true;
     const QLocale locale;
     ruleTitle->setText(title + QLatin1Char(' ') +
                        tr("%1 Kandidaten gezogen, %2 angenommen.")

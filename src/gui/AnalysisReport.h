@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
+#include <functional>
 
 // The report window: what chance would have done beside the last historic analysis or tip
 // test, how the rules of the generator fared, how good a reduced system is, and the data in and
@@ -75,7 +76,19 @@ public:
     void showBackTest(const RuleReport::BackTest& test);
     QByteArray ruleCsv() const;
 
+    // After a switch of the messages' language: the window's own texts and the results it shows
+    // in the new language. The titles came from outside; shownText gives them in the new language.
+    void retranslate(const std::function<QString(const QString&)>& shownText);
+
 private:
+    void setTexts();
+
+    QLabel* m_wheelLabel = nullptr;
+    QString m_dataHelp;
+    bool m_chanceStarted = false; // a comparison was started: its title replaced the placeholder
+    bool m_chanceShown = false;   // ... and its result is shown
+    bool m_countsShown = false;
+    QString m_countsTitle;
     ChanceView m_chance;
     RuleCounts m_counts;
     std::optional<RuleReport::BackTest> m_backTest;

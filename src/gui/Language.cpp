@@ -1,27 +1,14 @@
 #include "gui/Language.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QTranslator>
-#include <memory>
-#include <vector>
 
 namespace Language {
 
 namespace {
 
 Id g_current = Id::German;
-std::vector<std::unique_ptr<QTranslator>> g_installed;
-
-// Embedded catalogues (":/i18n/"), then Qt's own from the system.
-void install(const QString& file, const QString& directory) {
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(file, directory)) return;
-    QCoreApplication::installTranslator(translator.get());
-    g_installed.push_back(std::move(translator));
-}
 
 QLocale localeOf(Id id) {
     switch (id) {
@@ -38,26 +25,25 @@ QLocale localeOf(Id id) {
 } // namespace
 
 void select(Id id) {
-    for (auto& translator : g_installed) QCoreApplication::removeTranslator(translator.get());
-    g_installed.clear();
     g_current = id;
     QLocale::setDefault(localeOf(id));
-    const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    switch (id) {
-    case Id::German:
-        install(QStringLiteral("qtbase_de"), qtDirectory);
-        break;
-    case Id::English:
-        install(QStringLiteral("quintara_en"), QStringLiteral(":/i18n"));
-        install(QStringLiteral("qtbase_en"), qtDirectory);
-        break;
-    case Id::Greek:
-        // Qt ships no Greek for its dialogs; ours covers the buttons the program shows.
-        install(QStringLiteral("quintara_el"), QStringLiteral(":/i18n"));
-        install(QStringLiteral("qt_el"), QStringLiteral(":/i18n"));
-        install(QStringLiteral("qtbase_el"), qtDirectory);
-        break;
-    }
+    MessageCatalogues::install(id);
+}
+
+Id startLanguage(const SettingsStore& store, std::optional<Id> system) {
+    auto stored = [&store](const char* item) -> std::optional<bool> {
+        const QString name = QLatin1String(item);
+        if (store.kind(name) != SettingsStore::Kind::Integer) return std::nullopt;
+        return store.readInteger(name) != 0;
+    };
+    const std::optional<bool> german = stored("Deutsch1");
+    const std::optional<bool> english = stored("Englichen1");
+    const std::optional<bool> greek = stored("Grichisch1");
+    if (!german && !english && !greek) return system.value_or(Id::Greek);
+    // As the window applies them: a later checked item wins; Greek counts as checked when absent.
+    if (greek.value_or(true)) return Id::Greek;
+    if (english.value_or(false)) return Id::English;
+    return Id::German;
 }
 
 Id current() {

@@ -1,7 +1,11 @@
 #pragma once
+#include "base/SettingsStore.h"
+#include "i18n/MessageCatalogues.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The language of the program's messages (status texts, message and input boxes, chart titles,
 // the texts of the windows created later) and of Qt's own dialog buttons. Captions and hints of
@@ -9,13 +13,19 @@
 // it removes every catalogue, so the built-in texts show unchanged.
 namespace Language {
 
-enum class Id { German, English, Greek };
+using Id = MessageCatalogues::Language;
 
 // Installs the message catalogues of the language, replacing those of the previous one, and
 // makes its locale the default, so weekday names follow the language. Widgets receive a
 // LanguageChange event.
 void select(Id id);
 Id current();
+
+// The language of the program's start, before its window exists (the command-line help): the
+// one the player chose last, read from the stored settings as the window reads them. On a first
+// start (no language stored) the system's, when it is German, English or Greek, else Greek, the
+// language the window starts with.
+Id startLanguage(const SettingsStore& store, std::optional<Id> system);
 
 // The language's name in that language ("Deutsch", "English", "Ελληνικά"); it stands beside the
 // language menu's captions, so every language can be found from any other.

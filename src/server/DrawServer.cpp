@@ -5,6 +5,7 @@
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
@@ -20,6 +21,12 @@ namespace {
 
 qint64 dayKey(double dayCount) {
     return std::llround(dayCount);
+}
+
+// The body of an error answer: a line for whoever asks by hand, in the server's language. Clients
+// go by the status; the program shows its own message for it, never the body.
+QByteArray errorBody(const char* text) {
+    return QCoreApplication::translate("DrawServer", text).toUtf8();
 }
 
 QByteArray reasonPhrase(int status) {
@@ -191,7 +198,8 @@ QString DrawServer::errorString() const {
 }
 
 DrawServer::Answer DrawServer::answer(const QByteArray& method, const QByteArray& target) const {
-    if (method != "GET" && method != "HEAD") return {405, "Nur GET wird beantwortet"};
+    if (method != "GET" && method != "HEAD")
+        return {405, errorBody(QT_TRANSLATE_NOOP("DrawServer", "Nur GET wird beantwortet"))};
     QByteArray pathAndQuery = target;
     // A request that came through a proxy may carry the absolute form.
     if (const qsizetype scheme = pathAndQuery.indexOf("://"); scheme > 0 && !pathAndQuery.startsWith('/')) {
@@ -201,14 +209,16 @@ DrawServer::Answer DrawServer::answer(const QByteArray& method, const QByteArray
     const qsizetype question = pathAndQuery.indexOf('?');
     const QByteArray path = question < 0 ? pathAndQuery : pathAndQuery.left(question);
     const QByteArray query = question < 0 ? QByteArray() : pathAndQuery.mid(question + 1);
-    if (path != "/zahlen/velmora.asp") return {404, "Nicht gefunden"};
+    if (path != "/zahlen/velmora.asp")
+        return {404, errorBody(QT_TRANSLATE_NOOP("DrawServer", "Nicht gefunden"))};
 
     const QUrlQuery items(QString::fromLatin1(query));
     const QString value = items.queryItemValue(QStringLiteral("Datum"), QUrl::FullyDecoded);
     bool digits = value.size() == 8;
     for (QChar c : value) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     const QDate date = digits ? QDate::fromString(value, QStringLiteral("yyyyMMdd")) : QDate();
-    if (!date.isValid()) return {400, "Datum als yyyymmdd erwartet"};
+    if (!date.isValid())
+        return {400, errorBody(QT_TRANSLATE_NOOP("DrawServer", "Datum als yyyymmdd erwartet"))};
 
     const DrawRecord* draw = m_draws.find(DayCount::fromDate(date));
     return {200, draw ? DrawTable::answerText(*draw) : QByteArray()};
@@ -340,11 +350,12 @@ void DrawServer::serve(Connection* c) {
             continue;
         }
         if (h.state == RequestHead::State::TooLarge) {
-            respond(c, 431, "Anfrage zu groß", false, false, {});
+            respond(c, 431, errorBody(QT_TRANSLATE_NOOP("DrawServer", "Anfrage zu groß")), false, false, {});
             return;
         }
         if (h.state == RequestHead::State::Malformed) {
-            respond(c, 400, "Ungültige Anfrage", false, false, {});
+            respond(c, 400, errorBody(QT_TRANSLATE_NOOP("DrawServer", "Ungültige Anfrage")), false, false,
+                    {});
             return;
         }
         if (answered == RequestsPerTurn) {

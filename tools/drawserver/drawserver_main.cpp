@@ -4,8 +4,10 @@
 //   quintara-drawserver --file ZahlenGR.dat --upstream <address> [--period 60] [--since 1990-12-01]
 #include "base/BuildInfo.h"
 #include "base/Errors.h"
+#include "i18n/MessageCatalogues.h"
 #include "server/DrawMirror.h"
 #include "server/DrawServer.h"
+#include "server/DrawServerCommandLine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,103 +22,67 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("quintara-drawserver"));
     QCoreApplication::setApplicationVersion(BuildInfo::version());
 
+    // Help, messages and the bodies of error answers in the system's language when it is one of
+    // the program's (German, English, Greek); else in German, the language built in.
+    MessageCatalogues::install(MessageCatalogues::ofSystem().value_or(MessageCatalogues::Language::German));
+
+    const DrawServerCommandLine options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Answers draw requests of Quintara GR over HTTP."));
-    parser.addHelpOption();
-    // -v is --verbose here, so the version has its long name only.
-    const QCommandLineOption versionOption(QStringLiteral("version"),
-                                           QStringLiteral("Displays version information."));
-    parser.addOption(versionOption);
-    const QCommandLineOption fileOption(QStringList{QStringLiteral("f"), QStringLiteral("file")},
-                                        QStringLiteral("Draws to serve: a results CSV or a ZahlenGR.dat."),
-                                        QStringLiteral("path"));
-    const QCommandLineOption portOption(QStringList{QStringLiteral("p"), QStringLiteral("port")},
-                                        QStringLiteral("TCP port; 0 picks a free one (default 8049)."),
-                                        QStringLiteral("port"), QStringLiteral("8049"));
-    const QCommandLineOption bindOption(QStringList{QStringLiteral("b"), QStringLiteral("bind")},
-                                        QStringLiteral("Address to listen on (default 127.0.0.1)."),
-                                        QStringLiteral("address"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption verboseOption(QStringList{QStringLiteral("v"), QStringLiteral("verbose")},
-                                           QStringLiteral("Print every request."));
-    const QCommandLineOption upstreamOption(
-        QStringList{QStringLiteral("u"), QStringLiteral("upstream")},
-        QStringLiteral("Mirror: keep the file (a ZahlenGR.dat, created when missing) up to date from this "
-                       "source: the operator's results service, e.g. https://api.opap.gr/draws/v3.0/5103, "
-                       "or another draw server, e.g. http://host:8049."),
-        QStringLiteral("address"));
-    const QCommandLineOption periodOption(QStringLiteral("period"),
-                                          QStringLiteral("Mirror: minutes between updates (default 60)."),
-                                          QStringLiteral("minutes"), QStringLiteral("60"));
-    const QCommandLineOption sinceOption(
-        QStringLiteral("since"), QStringLiteral("Mirror: where an empty file starts (default 1990-12-01)."),
-        QStringLiteral("yyyy-mm-dd"), QStringLiteral("1990-12-01"));
-    parser.addOptions({fileOption, portOption, bindOption, verboseOption, upstreamOption, periodOption, sinceOption});
+    options.addTo(parser);
     parser.process(app);
-    if (parser.isSet(versionOption)) parser.showVersion();
+    if (parser.isSet(options.version)) parser.showVersion();
 
-    if (!parser.isSet(fileOption)) {
-        std::fprintf(stderr, "quintara-drawserver: --file is required\n");
+    auto fail = [](const QString& message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
         return 2;
-    }
+    };
+    if (!parser.isSet(options.file)) return fail(DrawServerCommandLine::fileRequiredText());
     bool portOk = false;
-    const uint port = parser.value(portOption).toUInt(&portOk);
-    if (!portOk || port > 65535) {
-        std::fprintf(stderr, "quintara-drawserver: invalid port '%s'\n",
-                     qPrintable(parser.value(portOption)));
-        return 2;
-    }
-    const QHostAddress address(parser.value(bindOption));
-    if (address.isNull()) {
-        std::fprintf(stderr, "quintara-drawserver: invalid address '%s'\n",
-                     qPrintable(parser.value(bindOption)));
-        return 2;
-    }
+    const uint port = parser.value(options.port).toUInt(&portOk);
+    if (!portOk || port > 65535)
+        return fail(DrawServerCommandLine::invalidValueText(options.port, parser.value(options.port)));
+    const QHostAddress address(parser.value(options.bind));
+    if (address.isNull())
+        return fail(DrawServerCommandLine::invalidValueText(options.bind, parser.value(options.bind)));
 
-    const QString file = parser.value(fileOption);
+    const QString file = parser.value(options.file);
     std::optional<DrawSource> upstream;
     DrawMirror::Options mirrorOptions;
-    if (parser.isSet(upstreamOption)) {
-        upstream = DrawSource::parse(parser.value(upstreamOption));
-        if (!upstream) {
-            std::fprintf(stderr, "quintara-drawserver: invalid upstream address '%s'\n",
-                         qPrintable(parser.value(upstreamOption)));
-            return 2;
-        }
-        if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-            std::fprintf(stderr, "quintara-drawserver: a mirror keeps a ZahlenGR.dat, not a CSV file\n");
-            return 2;
-        }
+    if (parser.isSet(options.upstream)) {
+        upstream = DrawSource::parse(parser.value(options.upstream));
+        if (!upstream)
+            return fail(
+                DrawServerCommandLine::invalidValueText(options.upstream, parser.value(options.upstream)));
+        if (file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+            return fail(DrawServerCommandLine::mirrorNeedsDatFileText());
         bool minutesOk = false;
-        const double minutes = parser.value(periodOption).toDouble(&minutesOk);
-        if (!minutesOk || minutes < 0.01 || minutes > 7 * 24 * 60) {
-            std::fprintf(stderr, "quintara-drawserver: invalid period '%s'\n", qPrintable(parser.value(periodOption)));
-            return 2;
-        }
+        const double minutes = parser.value(options.period).toDouble(&minutesOk);
+        if (!minutesOk || minutes < 0.01 || minutes > 7 * 24 * 60)
+            return fail(
+                DrawServerCommandLine::invalidValueText(options.period, parser.value(options.period)));
         mirrorOptions.period = std::chrono::milliseconds(qint64(minutes * 60000));
         mirrorOptions.retryMin = std::min(mirrorOptions.retryMin, mirrorOptions.period);
-        mirrorOptions.since = QDate::fromString(parser.value(sinceOption), Qt::ISODate);
-        if (!mirrorOptions.since.isValid()) {
-            std::fprintf(stderr, "quintara-drawserver: invalid date '%s'\n", qPrintable(parser.value(sinceOption)));
-            return 2;
-        }
+        mirrorOptions.since = QDate::fromString(parser.value(options.since), Qt::ISODate);
+        if (!mirrorOptions.since.isValid())
+            return fail(DrawServerCommandLine::invalidValueText(options.since, parser.value(options.since)));
     }
 
     DrawTable draws;
     try {
         if (!upstream || QFileInfo::exists(file)) draws = DrawTable::fromFile(file);
     } catch (const AppError& e) {
-        std::fprintf(stderr, "quintara-drawserver: %s: %s\n", qPrintable(parser.value(fileOption)),
-                     qPrintable(e.message()));
+        std::fprintf(stderr, "quintara-drawserver: %s: %s\n", qPrintable(file), qPrintable(e.message()));
         return 1;
     }
 
     DrawServer server(std::move(draws));
     if (!server.listen(address, static_cast<quint16>(port))) {
-        std::fprintf(stderr, "quintara-drawserver: cannot listen on %s:%u: %s\n",
-                     qPrintable(address.toString()), port, qPrintable(server.errorString()));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(DrawServerCommandLine::cannotListenText(address.toString(), port,
+                                                                        server.errorString())));
         return 1;
     }
-    if (parser.isSet(verboseOption)) {
+    if (parser.isSet(options.verbose)) {
         QObject::connect(&server, &DrawServer::requestServed, &server, [](const DrawServer::Request& r) {
             std::printf("%d %s %s%s\n", r.status, r.method.constData(), r.target.constData(),
                         r.knownSession ? "" : " (new session)");

@@ -137,6 +137,23 @@ int main(int argc, char** argv) {
             grab(pages[i]);
         }
     }
+    // The tip page with full systems of eight numbers: the selector names the full system in the
+    // language, the status bar its rows.
+    form.ui.UpDown18->setPosition(8);
+    form.UpDown18Click();
+    form.Label28Click();
+    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    grab(QStringLiteral("lottotipp-vollsystem"));
+    // The pool's status while the player edits the numbers of a run; the editing is cancelled.
+    form.ui.CheckBox20->setChecked(true);
+    QTimer::singleShot(300, [&] {
+        grab(QStringLiteral("lottotipp-pool"));
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    form.Label28Click();
+    form.ui.CheckBox20->setChecked(false);
+    form.ui.UpDown18->setPosition(6);
+    form.UpDown18Click();
     // The number choice window as the generator's pool editing shows it.
     if (QWidget* choice = form.form6()) {
         choice->show();
