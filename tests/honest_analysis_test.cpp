@@ -121,6 +121,22 @@ TEST(Chance, SimulationIsReproducibleAndIndependentOfThreads) {
     EXPECT_LT(one.bands[Chance::Three].low, one.bands[Chance::Three].high);
 }
 
+// The report names its seed so that a comparison can be made again: the same seed must give
+// the same random players, release after release.
+TEST(Chance, TheSameSeedGivesTheSamePlayersAsBefore) {
+    const std::vector<Chance::Round> rounds = realRounds(6, {2015, 1, 1});
+    Chance::SimulationSettings settings;
+    settings.players = 300;
+    settings.seed = 4711;
+    std::uint64_t digest = 1469598103934665603ull;
+    for (const Chance::TipShape& shape : {Chance::TipShape{6, {}}, Chance::TipShape{9, {}}}) {
+        const Chance::SimulationResult r = Chance::simulate(rounds, shape, settings);
+        for (const Chance::PlayerResult& p : r.players)
+            for (const std::int64_t v : p.levels) digest = (digest ^ static_cast<std::uint64_t>(v)) * 1099511628211ull;
+    }
+    EXPECT_EQ(digest, 18425323148482385586ull);
+}
+
 TEST(Chance, StopEndsTheRunWithoutAResult) {
     const std::vector<Chance::Round> rounds = realRounds(6, {2015, 1, 1});
     std::atomic<bool> stop{false};
