@@ -196,6 +196,16 @@ TEST(Chance, StreamedPlayersMatchTheSimulation) {
         EXPECT_DOUBLE_EQ(fed.bands[Chance::Three].median, whole.bands[Chance::Three].median);
         EXPECT_DOUBLE_EQ(fed.balance.low, whole.balance.low);
         EXPECT_EQ(fed.seed, whole.seed);
+
+        // Every round at once: the waiting caller plays players of the worker's batch beside it.
+        Chance::StreamedPlayers atOnce(shape, settings);
+        for (const Chance::Round& r : rounds) atOnce.add(r, &dividends);
+        const Chance::SimulationResult shared = atOnce.finish();
+        ASSERT_EQ(shared.players.size(), whole.players.size());
+        for (std::size_t p = 0; p < shared.players.size(); ++p) {
+            EXPECT_EQ(shared.players[p].levels, whole.players[p].levels) << shape.numbers << ' ' << p;
+            EXPECT_DOUBLE_EQ(shared.players[p].money.knownReturn, whole.players[p].money.knownReturn);
+        }
     }
 
     // Stopped while rounds are still unplayed: a stopped result, at once.

@@ -1,12 +1,16 @@
 #include "base/DayCount.h"
 #include "base/Errors.h"
 #include "stats/BarChartModel.h"
+#include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 #include "stats/TipTest.h"
 #include "support/TestPlatform.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <numeric>
@@ -446,4 +450,70 @@ TEST(TipTest, InputLabelsAndChart) {
     EXPECT_EQ(chart.series2()->bar(9).x, 9);
     EXPECT_EQ(chart.series2()->yValue(9), 0);
     EXPECT_EQ(chart.bottomTitle(), QStringLiteral("kept"));
+}
+
+// The generator asks for the number frequencies and the overdue numbers before every run; it
+// takes them from the running counts of the history's reading. Those must give exactly what a
+// walk over every draw gives, for any window and weekday boxes, on the real history, on a file
+// whose dates do not ascend and on one with a number 0 in a draw.
+TEST(PreparedStatistics, AgreeWithTheWalkOverEveryDraw) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::vector<DrawRecord> real = realHistory();
+    std::vector<DrawRecord> unordered = real;
+    std::swap(unordered[100], unordered[2000]);
+    std::vector<DrawRecord> withZero = real;
+    withZero[3000].numbers[2] = 0;
+
+    int files = 0;
+    for (const std::vector<DrawRecord>* draws : std::array<const std::vector<DrawRecord>*, 3>{&real, &unordered, &withZero}) {
+        const QString path = dir.filePath(QStringLiteral("h%1.dat").arg(++files));
+        QByteArray bytes;
+        for (const DrawRecord& r : *draws) {
+            const auto b = r.toBytes();
+            bytes.append(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+        }
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        HistorySnapshot snapshot(path);
+        const std::shared_ptr<const HistoryRecords> history = snapshot.records();
+        ASSERT_EQ(history->size(), draws->size());
+
+        std::vector<std::pair<double, double>> windows;
+        const double first = real.front().date;
+        const double last = real.back().date;
+        // Exactly on draw dates, a day off them, empty, before and after every draw.
+        for (const std::size_t i : {std::size_t{0}, std::size_t{1}, std::size_t{57}, std::size_t{1500},
+                                    std::size_t{2999}, std::size_t{3000}, real.size() - 1}) {
+            windows.push_back({real[i].date, last});
+            windows.push_back({first, real[i].date});
+            windows.push_back({real[i].date - 1, real[i].date + 1});
+            windows.push_back({real[i].date, real[i].date});
+            windows.push_back({real[i / 2].date + 0.5, real[i].date - 0.5});
+        }
+        windows.push_back({first - 100, last + 100});
+        windows.push_back({last + 1, last + 400});
+        windows.push_back({first - 400, first - 1});
+        for (const auto& [from, to] : windows) {
+            for (const auto& [sat, wed] : {std::pair{true, true}, std::pair{true, false}, std::pair{false, true},
+                                           std::pair{false, false}}) {
+                DrawFilter filter;
+                filter.from = from;
+                filter.to = to;
+                filter.saturdays = sat;
+                filter.wednesdays = wed;
+                const NumberFrequencies plain = numberFrequencies(*draws, filter);
+                const NumberFrequencies fast = frequenciesOf(*history, filter);
+                EXPECT_EQ(fast.count, plain.count) << files << ' ' << from << ' ' << to << sat << wed;
+                EXPECT_EQ(fast.draws, plain.draws);
+                EXPECT_EQ(fast.crossSums, plain.crossSums);
+                const Overdue plainWait = overdueNumbers(*draws, filter);
+                const Overdue fastWait = overdueOf(*history, filter);
+                EXPECT_EQ(fastWait.wait, plainWait.wait) << files << ' ' << from << ' ' << to << sat << wed;
+                EXPECT_EQ(fastWait.draws, plainWait.draws);
+            }
+        }
+    }
 }

@@ -47,10 +47,10 @@ public:
             plot = runPlot(runCounts(records, filter, RunKind::Quadruples));
             break;
         case PoolStatistic::Frequencies:
-            plot = frequencyPlot(numberFrequencies(records, filter));
+            plot = frequencyPlot(frequenciesOf(*history, filter));
             break;
         case PoolStatistic::Overdue:
-            plot = overduePlot(overdueNumbers(records, filter));
+            plot = overduePlot(overdueOf(*history, filter));
             break;
         }
         applyPlot(chart, plot);

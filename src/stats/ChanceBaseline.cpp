@@ -351,18 +351,54 @@ struct StreamedPlayers::State {
     SimulationSettings settings; // without the dividends: they are looked up in add()
     int rows = 0;
     bool withMoney = false;
-    // Touched by the worker only, except after it has played every round.
+    // Player p is touched only by whoever took p from nextPlayer for the batch in play.
     std::vector<PlayerResult> players;
     std::vector<Sequence> sequences;
 
     std::mutex mutex;
-    std::condition_variable roundsAdded; // wakes the worker
-    std::condition_variable roundsPlayed; // wakes finish()
+    std::condition_variable roundsAdded;  // wakes the worker
+    std::condition_variable roundsPlayed; // wakes finish() and the worker waiting for its helper
     std::vector<Round> rounds;
     std::vector<RoundPrizes> prizes;
     std::size_t played = 0;
     bool quit = false;
+
+    // The batch in play: rounds [played, batchEnd), copied out of `rounds`. The worker and,
+    // once the caller is waiting in finish(), the caller take its players one by one.
+    std::vector<Round> batchRounds;
+    std::vector<RoundPrizes> batchPrizes;
+    std::size_t batchEnd = 0;
+    bool batchOpen = false;
+    std::atomic<int> nextPlayer{0};
+    std::atomic<int> playersDone{0};
+    std::atomic<bool> abandon{false}; // stopped or dropped: no further player is begun
+
     std::thread worker;
+
+    // Plays players of the open batch until none is left; true when this call finished the
+    // batch's last player.
+    bool playBatch() {
+        const int total = static_cast<int>(players.size());
+        bool last = false;
+        for (int p = nextPlayer.fetch_add(1); p < total && !abandon.load(std::memory_order_relaxed);
+             p = nextPlayer.fetch_add(1)) {
+            const auto i = static_cast<std::size_t>(p);
+            playRounds(players[i], sequences[i], batchRounds.data(), batchPrizes.data(), batchRounds.size(), shape,
+                       settings, rows, withMoney);
+            last = playersDone.fetch_add(1) + 1 == total;
+        }
+        return last;
+    }
+    // Called by whoever played the batch's last player.
+    void closeBatch() {
+        {
+            std::lock_guard lock(mutex);
+            played = batchEnd;
+            batchOpen = false;
+        }
+        roundsPlayed.notify_all();
+        roundsAdded.notify_all();
+    }
 };
 
 StreamedPlayers::StreamedPlayers(const TipShape& shape, const SimulationSettings& settings)
@@ -381,6 +417,7 @@ StreamedPlayers::StreamedPlayers(const TipShape& shape, const SimulationSettings
 }
 
 StreamedPlayers::~StreamedPlayers() {
+    m_state->abandon = true;
     {
         std::lock_guard lock(m_state->mutex);
         m_state->quit = true;
@@ -411,26 +448,30 @@ int StreamedPlayers::roundsAdded() const {
 
 void StreamedPlayers::work() {
     State& s = *m_state;
-    std::vector<Round> rounds;
-    std::vector<RoundPrizes> prizes;
+    const int total = static_cast<int>(s.players.size());
     std::unique_lock lock(s.mutex);
     for (;;) {
-        s.roundsAdded.wait(lock, [&] { return s.quit || s.played < s.rounds.size(); });
+        // A batch the caller is still finishing is not replaced before it is closed.
+        s.roundsAdded.wait(lock, [&] { return s.quit || (!s.batchOpen && s.played < s.rounds.size()); });
         if (s.quit) return;
         // Takes every round added so far and plays it without holding the lock.
         const std::size_t from = s.played;
-        const std::size_t to = s.rounds.size();
-        rounds.assign(s.rounds.begin() + static_cast<std::ptrdiff_t>(from),
-                      s.rounds.begin() + static_cast<std::ptrdiff_t>(to));
-        prizes.assign(s.prizes.begin() + static_cast<std::ptrdiff_t>(from),
-                      s.prizes.begin() + static_cast<std::ptrdiff_t>(to));
+        s.batchEnd = s.rounds.size();
+        s.batchRounds.assign(s.rounds.begin() + static_cast<std::ptrdiff_t>(from),
+                             s.rounds.begin() + static_cast<std::ptrdiff_t>(s.batchEnd));
+        s.batchPrizes.assign(s.prizes.begin() + static_cast<std::ptrdiff_t>(from),
+                             s.prizes.begin() + static_cast<std::ptrdiff_t>(s.batchEnd));
+        s.playersDone.store(0);
+        s.nextPlayer.store(0);
+        s.batchOpen = true;
         lock.unlock();
-        for (std::size_t p = 0; p < s.players.size(); ++p)
-            playRounds(s.players[p], s.sequences[p], rounds.data(), prizes.data(), rounds.size(), s.shape,
-                       s.settings, s.rows, s.withMoney);
+        if (total == 0 || s.playBatch()) {
+            s.closeBatch();
+        }
         lock.lock();
-        s.played = to;
-        s.roundsPlayed.notify_all();
+        // The caller may still be playing its last players of this batch: it closes it then.
+        s.roundsPlayed.wait(lock, [&] { return s.quit || !s.batchOpen; });
+        if (s.quit) return;
     }
 }
 
@@ -441,6 +482,14 @@ SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& pr
     const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     std::unique_lock lock(s.mutex);
     while (s.played < s.rounds.size() && !stopped() && !s.quit) {
+        if (s.batchOpen && s.nextPlayer.load() < total) {
+            // Nothing more comes: the caller's thread plays players of the batch beside the
+            // worker, so the two halves of the machine finish the comparison together.
+            lock.unlock();
+            if (s.playBatch()) s.closeBatch();
+            lock.lock();
+            continue;
+        }
         s.roundsPlayed.wait_for(lock, std::chrono::milliseconds(40));
         if (progress) {
             // Rounds played, in the players' terms the progress of simulate() uses.
@@ -453,9 +502,11 @@ SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& pr
     }
     const bool complete = s.played == s.rounds.size() && !s.quit;
     // The worker waits for rounds (or is told to end): the players are the caller's now.
+    if (!complete) s.abandon = true;
     s.quit = true;
     lock.unlock();
     s.roundsAdded.notify_all();
+    s.roundsPlayed.notify_all();
     if (s.worker.joinable()) s.worker.join();
     if (!complete) {
         SimulationResult result;

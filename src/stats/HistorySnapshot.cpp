@@ -69,6 +69,17 @@ void HistorySnapshot::load() {
         if (std::popcount(mask) != 6) data->masksExact = false;
         data->winningMasks.push_back(mask);
     }
+    if (data->records.size() < 65535) {
+        data->numberCounts.resize(data->records.size() + 1);
+        data->crossSums.resize(data->records.size() + 1);
+        for (std::size_t i = 0; i < data->records.size(); ++i) {
+            const DrawRecord& r = data->records[i];
+            data->numberCounts[i + 1] = data->numberCounts[i];
+            for (const std::uint8_t n : r.numbers)
+                if (n < Lotto::NumberSlots) ++data->numberCounts[i + 1][n];
+            data->crossSums[i + 1] = data->crossSums[i] + r.crossSum();
+        }
+    }
 
     m_data = std::move(data);
     m_stamp = reading.before;

@@ -1,8 +1,10 @@
 #pragma once
+#include "base/Lotto.h"
 #include "history/DrawRecord.h"
 #include "history/HistoryStamp.h"
 
 #include <QString>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -24,6 +26,11 @@ struct HistoryRecords {
     // window be found by binary search. A file from elsewhere may break the order, then
     // every record is tested one by one.
     bool ascending = true;
+    // Running counts for the statistics of every weekday: numberCounts[i][n] is how often n
+    // (0 to 49, as the statistics count) appears among records [0, i), crossSums[i] the sum of
+    // their cross sums. size() + 1 entries; empty for a file of more draws than the counts hold.
+    std::vector<std::array<std::uint16_t, Lotto::NumberSlots>> numberCounts;
+    std::vector<long long> crossSums;
 
     std::size_t size() const { return records.size(); }
     // [first, last) of the records that can lie in start < date <= end: exact when ascending,

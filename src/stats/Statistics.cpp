@@ -1,4 +1,5 @@
 #include "stats/Statistics.h"
+#include "stats/HistorySnapshot.h"
 #include "base/Lotto.h"
 
 #include "base/Errors.h"
@@ -38,6 +39,23 @@ NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, cons
         ++f.draws;
         f.crossSums += r.crossSum();
     }
+    return f;
+}
+
+NumberFrequencies frequenciesOf(const HistoryRecords& history, const DrawFilter& filter) {
+    const bool everyWeekday = filter.saturdays && filter.wednesdays;
+    if (!history.ascending || !everyWeekday || history.numberCounts.size() != history.size() + 1)
+        return numberFrequencies(history.records, filter);
+    // from <= date <= to
+    const auto begin = std::lower_bound(history.dates.begin(), history.dates.end(), filter.from);
+    const auto end = std::upper_bound(begin, history.dates.end(), filter.to);
+    const auto first = static_cast<std::size_t>(begin - history.dates.begin());
+    const auto last = static_cast<std::size_t>(end - history.dates.begin());
+    NumberFrequencies f;
+    for (std::size_t n = 0; n < f.count.size(); ++n)
+        f.count[n] = history.numberCounts[last][n] - history.numberCounts[first][n];
+    f.draws = static_cast<int>(last - first);
+    f.crossSums = history.crossSums[last] - history.crossSums[first];
     return f;
 }
 
@@ -152,6 +170,37 @@ Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter&
             if (n < lastDrawn.size()) lastDrawn[n] = overdue.draws;
     }
     for (size_t n = 0; n < lastDrawn.size(); ++n) overdue.wait[n] = overdue.draws - lastDrawn[n] + 1;
+    return overdue;
+}
+
+Overdue overdueOf(const HistoryRecords& history, const DrawFilter& filter) {
+    // A number 0 in some record (no draw of this program has one) is counted by the plain walk.
+    const bool noZero = history.numberCounts.size() == history.size() + 1 && history.numberCounts.back()[0] == 0;
+    if (!history.ascending || !noZero) return overdueNumbers(history.records, filter);
+    // from < date <= to
+    const auto [first, last] = history.candidates(filter.from, filter.to);
+    const bool everyWeekday = filter.saturdays && filter.wednesdays;
+    Overdue overdue;
+    if (everyWeekday) {
+        overdue.draws = static_cast<int>(last - first);
+    } else {
+        for (std::size_t i = first; i < last; ++i) overdue.draws += filter.passesWeekday(history.dates[i]);
+    }
+    // Walking back from the newest draw of the window: the k-th draw counted holds the numbers
+    // whose wait is k. Numbers never met wait one draw longer than the window has.
+    overdue.wait.fill(overdue.draws + 1);
+    std::uint64_t seen = 0;
+    constexpr std::uint64_t All = ((std::uint64_t{1} << Lotto::NumberSlots) - 1) & ~std::uint64_t{1};
+    int k = 0;
+    for (std::size_t i = last; i > first && seen != All; --i) {
+        if (!everyWeekday && !filter.passesWeekday(history.dates[i - 1])) continue;
+        ++k;
+        for (const std::uint8_t n : history.records[i - 1].numbers) {
+            if (n >= Lotto::NumberSlots || (seen >> n & 1)) continue;
+            seen |= std::uint64_t{1} << n;
+            overdue.wait[n] = k;
+        }
+    }
     return overdue;
 }
 

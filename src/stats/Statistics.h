@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+struct HistoryRecords;
+
 // The statistics over the draw history, free of any display. Each takes the records of the
 // history file in file order and the analysis window, and returns its counts; the *Plot
 // functions turn those into what the chart shows (see applyPlot).
@@ -31,6 +33,10 @@ struct NumberFrequencies {
 };
 // Draws on or after the from date; the additional number is not counted.
 NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, const DrawFilter& filter);
+
+// The same over the prepared records of a history file; where the dates ascend and every
+// weekday counts, from the running counts instead of a walk over every draw.
+NumberFrequencies frequenciesOf(const HistoryRecords& history, const DrawFilter& filter);
 
 // Average cross sum rounded half to even; 0 when no draw was counted.
 long long averageCrossSum(long long total, int draws);
@@ -76,6 +82,9 @@ struct Overdue {
 };
 // Draws strictly after the from date.
 Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter& filter);
+// The same over the prepared records; where the dates ascend, walking back from the end of the
+// window only until every number has been seen.
+Overdue overdueOf(const HistoryRecords& history, const DrawFilter& filter);
 QString overdueTitle();
 Plot overduePlot(const Overdue& overdue);
 
