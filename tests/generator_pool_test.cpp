@@ -2,9 +2,12 @@
 #include "generator/GenerationRules.h"
 #include "generator/KeptTips.h"
 #include "generator/PreferencePool.h"
+#include "base/Random.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -415,4 +418,29 @@ TEST(KeptTips, OnlyAsManyLinesAsTheTableHasRows) {
     EXPECT_EQ(table.value(TicketTable::Rows, 1), 1 + (TicketTable::Rows - 1) % 40 + 7);
     // The parse stops with the last row's line.
     EXPECT_EQ(ticket.numbers[1].value, 1 + (TicketTable::Rows - 1) % 40 + 7);
+}
+
+// Every candidate is sorted before the rules see it: different numbers through a bit set, and
+// anything else (a number twice, a value the bit set cannot hold) as a plain sort would.
+TEST(CandidateTip, SortsAscendingWhateverItHolds) {
+    RandomSequence random(77);
+    for (int round = 0; round < 2000; ++round) {
+        const int n = 1 + round % CandidateTip::MaxNumbers;
+        CandidateTip tip;
+        std::vector<std::uint8_t> values;
+        for (int k = 1; k <= n; ++k) {
+            // Mostly 1..49, now and then a repeat, 0 or a value of 64 and more.
+            int v = 1 + static_cast<int>(random.random(49));
+            if (round % 7 == 0 && k > 1) v = values.back();
+            if (round % 11 == 0 && k == n) v = 64 + static_cast<int>(random.random(150));
+            if (round % 13 == 0 && k == 1) v = 0;
+            tip.pos[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(v);
+            values.push_back(static_cast<std::uint8_t>(v));
+        }
+        tip.sortAscending(n);
+        std::sort(values.begin(), values.end());
+        for (int k = 1; k <= n; ++k)
+            ASSERT_EQ(tip.pos[static_cast<std::size_t>(k)], values[static_cast<std::size_t>(k - 1)]) << round << ' ' << k;
+        for (int k = n + 1; k <= CandidateTip::MaxNumbers; ++k) ASSERT_EQ(tip.pos[static_cast<std::size_t>(k)], 0);
+    }
 }

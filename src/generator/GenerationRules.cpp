@@ -8,7 +8,26 @@
 #include <bit>
 
 void CandidateTip::sortAscending(int n) {
-    // At most 26 small values: insertion sort, no allocation.
+    // Different numbers below 64, as the pool gives them: read back in order from a bit set,
+    // without the branches of a sort.
+    std::uint64_t set = 0;
+    std::uint8_t above = 0;
+    for (int k = 1; k <= n; ++k) {
+        const std::uint8_t v = pos[static_cast<std::size_t>(k)];
+        above |= static_cast<std::uint8_t>(v & 0xC0);
+        set |= std::uint64_t{1} << (v & 63);
+    }
+    if (above == 0) {
+        std::array<std::uint8_t, MaxNumbers + 1> sorted{};
+        int count = 0;
+        for (; set != 0 && count < n; set &= set - 1)
+            sorted[static_cast<std::size_t>(++count)] = static_cast<std::uint8_t>(std::countr_zero(set));
+        if (count == n && set == 0) {
+            std::copy(sorted.begin() + 1, sorted.begin() + 1 + n, pos.begin() + 1);
+            return;
+        }
+    }
+    // Repeated or larger values: at most 26 small values, insertion sort, no allocation.
     for (int i = 2; i <= n; ++i) {
         const std::uint8_t v = pos[static_cast<std::size_t>(i)];
         int j = i - 1;
