@@ -3,6 +3,7 @@
 #include "base/BuildInfo.h"
 #include "base/DayCount.h"
 #include "base/Paths.h"
+#include "gui/ModuleSound.h"
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
 #include "support/LoopbackServers.h"
@@ -158,6 +159,13 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
           "share/doc/quintara/copyright", "share/doc/quintara/greek-lotto-6-49.README.md"})
         EXPECT_TRUE(QFileInfo(usr() + QLatin1String(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(usr() + QStringLiteral("bin/quintara")).isExecutable());
+    // The installed program finds its sound module in the install tree and plays through it.
+    {
+        const QStringList modules = ModuleSound::moduleFilesFor(usr() + QStringLiteral("bin"));
+        ModuleSound sound(modules);
+        sound.play(usr() + QStringLiteral("share/quintara/yippee.wav"));
+        EXPECT_EQ(sound.loadedFrom(), modules.value(1));
+    }
     // The shipped history is the one built from the bundled results, not the build tree's.
     const qint64 size = QFileInfo(usr() + QStringLiteral("share/quintara/ZahlenGR.dat")).size();
     EXPECT_EQ(size, qint64(3449) * 32);

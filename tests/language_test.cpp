@@ -324,6 +324,31 @@ TEST(Retranslator, FindsTheMessageAndItsValuesWhateverTheirOrder) {
     Language::select(Language::Id::German);
 }
 
+TEST(Retranslator, OneRetranslatorServesManyTextsInAnyOrder) {
+    const auto tr = [](const char* context, const char* source, const QString& value) {
+        return QCoreApplication::translate(context, source).arg(value);
+    };
+    Language::select(Language::Id::English);
+    const Language::Retranslator english({
+        {"SystemChoice", "%1 Tippreihen pro Tipp!"},
+        {"Matching", "Max-Gewinn %1er"},
+        {"DrawDownload", "Quersumme: %1"},
+    });
+    const QString lines = tr("SystemChoice", "%1 Tippreihen pro Tipp!", QStringLiteral("84"));
+    const QString win = tr("Matching", "Max-Gewinn %1er", QStringLiteral("5"));
+    const QString sum = tr("DrawDownload", "Quersumme: %1", QStringLiteral("152"));
+    Language::select(Language::Id::Greek);
+    // The last message first, then the others, each twice, with an unknown text between.
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(english.retranslate(sum), tr("DrawDownload", "Quersumme: %1", QStringLiteral("152")));
+        EXPECT_EQ(english.retranslate(QStringLiteral("nothing known")), QStringLiteral("nothing known"));
+        EXPECT_EQ(english.retranslate(lines), tr("SystemChoice", "%1 Tippreihen pro Tipp!", QStringLiteral("84")));
+        EXPECT_EQ(english.retranslate(win), tr("Matching", "Max-Gewinn %1er", QStringLiteral("5")));
+    }
+    EXPECT_NE(english.retranslate(lines), lines);
+    Language::select(Language::Id::German);
+}
+
 TEST_F(Language_, EachLanguageItemShowsItsOwnNameButKeepsItsCaption) {
     FormFixture f(dir); // Greek, as a first start
     const Form1Ui& ui = f->ui;

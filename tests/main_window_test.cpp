@@ -3,7 +3,9 @@
 #include "gui/TForm6.h"
 #include "stats/Statistics.h"
 #include "support/TestPlatform.h"
+#include "support/Trigger.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -51,6 +53,42 @@ TEST(MainWindow, WindowsAreCreatedMainFirstAndTheRandomSeedComesFromTheClock) {
     EXPECT_EQ(Rng::seed(), 0x34567890u);
     EXPECT_EQ(form.MaxRuns, 100000);
     EXPECT_TRUE(form.EvaluationEnabled);
+}
+
+namespace {
+
+// What the number choice window shows: title, button captions and hints.
+QStringList shownTexts(TForm6* window) {
+    QStringList texts{window->windowTitle()};
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        texts << b->objectName() + QLatin1Char('=') + b->text() + QLatin1Char('|') + b->toolTip();
+    return texts;
+}
+
+} // namespace
+
+TEST(MainWindow, NumberChoiceWindowIsMadeOnFirstUseAndFollowsTheLanguageAsIfMadeAtStart) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    TestPlatform platform;
+    // Made before the switch, as it was at start-up...
+    TForm1 early(dir.path(), platform.platform());
+    TForm6* earlyChoice = early.form6();
+    ASSERT_TRUE(triggerControl(&early, QStringLiteral("Englichen1")));
+    const QStringList expected = shownTexts(earlyChoice);
+    ASSERT_TRUE(triggerControl(&early, QStringLiteral("Deutsch1")));
+
+    // ... and not made until the switch needs it: the same texts.
+    TForm1 form(dir.path(), platform.platform());
+    EXPECT_EQ(form.findChild<TForm6*>(), nullptr);
+    ASSERT_TRUE(triggerControl(&form, QStringLiteral("Englichen1")));
+    TForm6* choice = form.findChild<TForm6*>();
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(form.form6(), choice);
+    EXPECT_EQ(shownTexts(choice), expected);
+    EXPECT_NE(choice->windowTitle(), QStringLiteral("Welche Zahlen für die Berechnung"));
+    ASSERT_TRUE(triggerControl(&form, QStringLiteral("Deutsch1")));
+    EXPECT_EQ(choice->windowTitle(), QStringLiteral("Welche Zahlen für die Berechnung"));
 }
 
 TEST(MainWindow, ActivationShowsTheNewestDrawAndTheFrequencyChart) {

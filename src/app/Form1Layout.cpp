@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 #include "base/BuildInfo.h"
 #include "gui/Language.h"
+#include "gui/StandardIcon.h"
 #include "history/DrawDownload.h"
 #include "tips/TipLine.h"
 
@@ -118,10 +119,6 @@ QWidget* page(QTabWidget* tabs, const char* name, const QString& caption) {
     auto* w = named(new QWidget(tabs), name);
     tabs->addTab(w, caption);
     return w;
-}
-
-QIcon standardIcon(QStyle::StandardPixmap pixmap) {
-    return QApplication::style()->standardIcon(pixmap);
 }
 
 // Three small bars: the buttons and notes that open a chart.

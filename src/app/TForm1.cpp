@@ -50,10 +50,14 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     connectControls();
     connectOptions();
     FormCreate();
-    // The number choice window is created after the main window, so the start-up translation
+    // The number choice window is made on first use (form6()): the start-up translation
     // (which runs inside FormCreate) reaches the main window only.
-    m_form6 = new TForm6(m_platform, this);
     nameForScreenReaders(this);
+}
+
+TForm6* TForm1::form6() {
+    if (!m_form6) m_form6 = new TForm6(m_platform, this);
+    return m_form6;
 }
 
 TForm1::~TForm1() {

@@ -144,8 +144,12 @@ public:
     void Dateiladen1Click();       // apply the selected translation file to every window
     void InDateispeichern1Click(); // write a translation template of every window
     void applyStartupLanguage();   // the checked language's file, applied to the windows there are
-    // The main window, then the windows it owns, in creation order.
+    // The main window, then the windows it owns, in creation order (the number choice window
+    // is made for it when not there yet).
     QList<QWidget*> ownedWindows();
+    // The same, of the windows made so far.
+    QList<QWidget*> windowsMadeSoFar();
+    void applyTranslationFile();   // the selected translation file, applied to the windows made so far
 
     // ---- Tip generation ----
     void BitBtn19Click(); // "Tipps berechnen"
@@ -240,7 +244,8 @@ public:
     // when the history path changes.
     HistorySnapshot& historySnapshot();
     const Platform& platform() const { return m_platform; }
-    TForm6* form6() const { return m_form6; }
+    // The number choice window, made on first use (a generation run may replace it).
+    TForm6* form6();
     bool activated() const { return m_activated; }
 
     int MaxRuns = 100000;

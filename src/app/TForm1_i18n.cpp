@@ -35,7 +35,7 @@ void TForm1::applyStartupLanguage() {
     if (ui.Englichen1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kEnglish);
     if (ui.Grichisch1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kGreek);
     selectMessageLanguage();
-    runAction([this] { Dateiladen1Click(); });
+    runAction([this] { applyTranslationFile(); });
 }
 
 void TForm1::selectMessageLanguage() {
@@ -119,6 +119,9 @@ void TForm1::selectMessageLanguage() {
 }
 
 void TForm1::selectLanguage(QAction* item, const QString& file) {
+    // The number choice window is made before the language changes, so that it changes with
+    // the main window from the start-up language, as a window made at start-up would.
+    form6();
     OpenDialog1FileName = m_paths.translationPath(file);
     for (QAction* language : {ui.Deutsch1, ui.Englichen1, ui.Grichisch1})
         language->setChecked(language == item);
@@ -140,6 +143,11 @@ void TForm1::Grichisch1Click() {
 }
 
 QList<QWidget*> TForm1::ownedWindows() {
+    form6();
+    return windowsMadeSoFar();
+}
+
+QList<QWidget*> TForm1::windowsMadeSoFar() {
     QList<QWidget*> windows{this};
     // Children keep their creation order; the program's own windows are named (Form6, ...).
     for (QObject* child : children()) {
@@ -151,9 +159,15 @@ QList<QWidget*> TForm1::ownedWindows() {
 }
 
 void TForm1::Dateiladen1Click() {
+    // Every window of the program takes the file, the number choice window too.
+    form6();
+    applyTranslationFile();
+}
+
+void TForm1::applyTranslationFile() {
     if (OpenDialog1FileName.isEmpty() || !QFileInfo::exists(OpenDialog1FileName)) return;
     const std::vector<Translation::Entry> entries = Translation::read(OpenDialog1FileName);
-    for (QWidget* window : ownedWindows()) {
+    for (QWidget* window : windowsMadeSoFar()) {
         WindowTexts::apply(window, entries);
         nameForScreenReaders(window);
     }

@@ -39,7 +39,7 @@ void TForm1::SpeedEditClick() {
         // numbers read before the fault; the user corrects it there.
     }
 
-    TForm6* chooser = m_form6;
+    TForm6* chooser = form6();
     chooser->BitBtn3->hide();
     chooser->BitBtn4->show();
     chooser->PickCount = parsedTicket.count;

@@ -99,8 +99,13 @@ Retranslator::Retranslator(QList<Message> messages) : m_messages(std::move(messa
 QString Retranslator::retranslate(const QString& shown) const {
     if (shown.isEmpty()) return shown;
     for (int i = 0; i < m_messages.size(); ++i) {
-        QList<int> order;
-        const auto match = patternOf(m_before[i], order).match(shown);
+        if (i == m_patterns.size()) {
+            QList<int> made;
+            m_patterns << patternOf(m_before[i], made);
+            m_orders << made;
+        }
+        const QList<int>& order = m_orders[i];
+        const auto match = m_patterns[i].match(shown);
         if (!match.hasMatch()) continue;
         QString text = QCoreApplication::translate(m_messages[i].context, m_messages[i].source);
         // Values replaced from the highest number down, so "%1" never eats the start of "%10".

@@ -3,6 +3,7 @@
 #include "i18n/MessageCatalogues.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -51,6 +52,10 @@ public:
 private:
     QList<Message> m_messages;
     QStringList m_before;
+    // The pattern of each text before the switch and its placeholder order, made on first use
+    // and kept: one retranslator reads many shown texts.
+    mutable QList<QRegularExpression> m_patterns;
+    mutable QList<QList<int>> m_orders;
 };
 
 } // namespace Language

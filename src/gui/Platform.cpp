@@ -1,6 +1,6 @@
 #include "gui/Platform.h"
 
-#include "gui/WavSound.h"
+#include "gui/ModuleSound.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -26,7 +26,7 @@ Platform Platform::system() {
     Platform p;
     p.dialogs = std::make_shared<WidgetDialogs>();
     p.clock = std::make_shared<SystemClock>();
-    p.sound = std::make_shared<WavSound>();
+    p.sound = std::make_shared<ModuleSound>();
     p.shell = std::make_shared<DesktopShell>();
     return p;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "gui/Dialogs.h"
+#include "gui/Sound.h"
 
 #include <QDate>
 #include <QString>
@@ -18,14 +19,6 @@ class SystemClock : public Clock {
 public:
     QDate today() const override;
     std::uint64_t counter() const override;
-};
-
-// Plays a WAV file asynchronously; a new sound cuts off the one playing. A missing file or
-// sound device stays silent.
-class Sound {
-public:
-    virtual ~Sound() = default;
-    virtual void play(const QString& wavPath) = 0;
 };
 
 // Opens a web address or a file with the system's default handler. Returns false when no

@@ -6,6 +6,7 @@
 #include "base/Random.h"
 #include "base/TextFile.h"
 #include "gui/Controls.h"
+#include "gui/StandardIcon.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,7 +33,7 @@ Dialogs::FileRequest listFileRequest(const Platform& platform) {
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QStyle::StandardPixmap icon) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setIcon(QApplication::style()->standardIcon(icon));
+    b->setIcon(standardIcon(icon));
     b->setAutoDefault(false);
     return b;
 }
@@ -42,7 +43,7 @@ QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QString& h
     auto* b = new QToolButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setToolTip(hint);
-    b->setIcon(QApplication::style()->standardIcon(icon));
+    b->setIcon(standardIcon(icon));
     return b;
 }
 

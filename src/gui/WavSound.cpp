@@ -15,3 +15,7 @@ void WavSound::play(const QString& wavPath) {
     if (m_effect->source() != url) m_effect->setSource(url);
     m_effect->play();
 }
+
+Sound* quintara_create_sound() {
+    return new WavSound;
+}

@@ -1,0 +1,50 @@
+#include "gui/StandardIcon.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <optional>
+
+namespace {
+
+class StyleIconEngine final : public QIconEngine {
+public:
+    explicit StyleIconEngine(QStyle::StandardPixmap which) : m_which(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    // size is in device pixels here.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        if (scale <= 0) scale = 1;
+        const QSize logical(qRound(size.width() / scale), qRound(size.height() / scale));
+        return icon().pixmap(logical, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QString key() const override { return QStringLiteral("StyleIconEngine"); }
+    QIconEngine* clone() const override { return new StyleIconEngine(*this); }
+    bool isNull() override { return false; }
+
+private:
+    const QIcon& icon() {
+        if (!m_icon) m_icon = QApplication::style()->standardIcon(m_which);
+        return *m_icon;
+    }
+
+    QStyle::StandardPixmap m_which;
+    std::optional<QIcon> m_icon;
+};
+
+} // namespace
+
+QIcon standardIcon(QStyle::StandardPixmap which) {
+    return QIcon(new StyleIconEngine(which));
+}
