@@ -12,12 +12,6 @@ std::array<std::uint8_t, 8> DrawRecord::numberBytes() const {
     return bytes;
 }
 
-int DrawRecord::crossSum() const {
-    int sum = 0;
-    for (auto n : numbers) sum += n;
-    return sum;
-}
-
 DrawRecord DrawRecord::fromBytes(const unsigned char* bytes) {
     DrawRecord r;
     std::uint64_t bits = 0;

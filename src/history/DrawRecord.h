@@ -20,7 +20,11 @@ struct DrawRecord {
 
     // Bytes 8 to 15: six numbers, additional number, eighth byte.
     std::array<std::uint8_t, 8> numberBytes() const;
-    int crossSum() const;
+    int crossSum() const {
+        int sum = 0;
+        for (const std::uint8_t n : numbers) sum += n;
+        return sum;
+    }
 
     static DrawRecord fromBytes(const unsigned char* bytes);
     void toBytes(unsigned char* bytes) const;

@@ -32,12 +32,16 @@ std::uint64_t winningMask(const DrawRecord& record) {
 
 NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, const DrawFilter& filter) {
     NumberFrequencies f;
+    const bool everyWeekday = filter.saturdays && filter.wednesdays;
     for (const DrawRecord& r : records) {
-        if (!filter.inClosedWindow(r.date) || !filter.passesWeekday(r.date)) continue;
-        for (auto n : r.numbers)
+        if (!filter.inClosedWindow(r.date) || (!everyWeekday && !filter.passesWeekday(r.date))) continue;
+        int sum = 0;
+        for (const std::uint8_t n : r.numbers) {
             if (n < f.count.size()) ++f.count[n];
+            sum += n;
+        }
         ++f.draws;
-        f.crossSums += r.crossSum();
+        f.crossSums += sum;
     }
     return f;
 }
