@@ -147,9 +147,7 @@ RequestHead RequestHead::parse(QByteArrayView data, qsizetype& scanned, qsizetyp
             h.cookies += (h.cookies.isEmpty() ? "" : "; ") + value;
         else if (name == "connection")
             connection = value.toLower();
-        else if (name == "transfer-encoding")
-            h.hasBody = true;
-        else if (name == "content-length" && value != "0")
+        else if (name == "transfer-encoding" || (name == "content-length" && value != "0"))
             h.hasBody = true;
     }
     const bool http11 = requestLine[2] == "HTTP/1.1";
