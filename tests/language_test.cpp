@@ -466,7 +466,7 @@ TEST_F(Language_, TheSelectorShowsTheFullSystemInTheLanguageWhileTipsKeepTheirDe
         EXPECT_EQ(form.systemTable.rowCount(), 28);
 
         // A line read back sets the label; a line without designation is counted as the label says.
-        const DrawRecord& last = recentDraws().back();
+        const DrawRecord last = recentDraws().back();
         QStringList drawn;
         for (int k = 0; k < 6; ++k) drawn << QString::asprintf("%.2d", last.numbers[static_cast<std::size_t>(k)]);
         // With six numbers the list holds "Normal" only: the label alone stands for the full system.
