@@ -127,18 +127,27 @@ TEST(DrawServer, RejectsMalformedAndOversizedRequests) {
     EXPECT_TRUE(two.endsWith("\r\n\r\n7,37,9,33,36,30,0"));
 }
 
-TEST(DrawServerProgram, ServesItsFileOnAFreePort) {
-    const QString program = QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver");
-    QProcess server;
+namespace {
+
+// Starts the server program on the real history and a free port, and reads its first line.
+void startOnTheRealHistory(QProcess& server, const QString& program, QByteArray& banner) {
     server.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--file"),
                            QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv")});
     ASSERT_TRUE(server.waitForStarted(10000));
-    QByteArray banner;
     const QDeadlineTimer deadline(20s);
     while (!banner.contains('\n') && !deadline.hasExpired() && server.state() == QProcess::Running) {
         server.waitForReadyRead(200);
         banner += server.readAllStandardOutput();
     }
+}
+
+} // namespace
+
+TEST(DrawServerProgram, ServesItsFileOnAFreePort) {
+    const QString program = QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver");
+    QProcess server;
+    QByteArray banner;
+    ASSERT_NO_FATAL_FAILURE(startOnTheRealHistory(server, program, banner));
     const auto match = QRegularExpression(QStringLiteral("http://127\\.0\\.0\\.1:(\\d+)"))
                            .match(QString::fromLatin1(banner));
     ASSERT_TRUE(match.hasMatch()) << banner.constData();
@@ -203,15 +212,8 @@ TEST(DrawServerProgram, SpeaksTheSystemsLanguageButClientsGoByTheStatus) {
     // The error bodies follow the server's language; the banner that scripts read does not.
     QProcess server;
     server.setProcessEnvironment(environment("el_GR.UTF-8"));
-    server.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--file"),
-                           QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv")});
-    ASSERT_TRUE(server.waitForStarted(10000));
     QByteArray banner;
-    const QDeadlineTimer deadline(20s);
-    while (!banner.contains('\n') && !deadline.hasExpired() && server.state() == QProcess::Running) {
-        server.waitForReadyRead(200);
-        banner += server.readAllStandardOutput();
-    }
+    ASSERT_NO_FATAL_FAILURE(startOnTheRealHistory(server, program, banner));
     const auto match = QRegularExpression(QStringLiteral("^Listening on http://127\\.0\\.0\\.1:(\\d+) "))
                            .match(QString::fromLatin1(banner));
     ASSERT_TRUE(match.hasMatch()) << banner.constData();
