@@ -1,5 +1,7 @@
 // The main window's controls by name: captions, hints, hidden controls, pages, menu, and a
 // geometry check of every page at the designed size.
+#include "gui/WindowTexts.h"
+#include "i18n/Translation.h"
 #include "support/PageGeometry.h"
 #include "support/TestPlatform.h"
 
@@ -289,6 +291,19 @@ TEST_F(LayoutTest, NumberFieldsStandInTheBlankRunsOfTheirSentences) {
     const auto runs = InlineFields::blankRuns(box);
     EXPECT_GE(form->ui.UpDown3->geometry().left(), runs[0].first);
     EXPECT_LE(form->ui.UpDown3->geometry().right(), runs[0].second);
+
+    // A larger font widens the words before the run: the field moves with it, and back.
+    const QFont before = box->font();
+    QFont larger = before;
+    larger.setPointSizeF(before.pointSizeF() * 1.5);
+    box->setFont(larger);
+    const auto wider = InlineFields::blankRuns(box);
+    ASSERT_GT(wider[0].first, runs[0].first);
+    EXPECT_GE(form->ui.UpDown3->geometry().left(), wider[0].first);
+    EXPECT_LE(form->ui.UpDown3->geometry().right(), wider[0].second);
+    box->setFont(before);
+    EXPECT_GE(form->ui.UpDown3->geometry().left(), runs[0].first);
+    EXPECT_LE(form->ui.UpDown3->geometry().right(), runs[0].second);
 }
 
 TEST_F(LayoutTest, NothingOverlapsOrIsCutOffAtTheDesignedSize) {
@@ -323,4 +338,41 @@ TEST_F(LayoutTest, LinksAndBannerOpenThroughTheShell) {
     ASSERT_EQ(opened.size(), 4);
     EXPECT_EQ(opened.count(opened.first()), 4);
     EXPECT_TRUE(opened.first().startsWith(QStringLiteral("https://brenlow.example/")));
+}
+
+// Clickable labels take the keyboard focus but measure and wrap as plain labels, before and
+// after a translation file gives them new captions; the banners stand one letter a line.
+TEST_F(LayoutTest, ClickableLabelsTakeFocusAndMeasureAsPlainLabels) {
+    auto expectPlain = [](ClickLabel* l) {
+        EXPECT_NE(l->focusPolicy() & Qt::TabFocus, 0) << l->objectName().toStdString();
+        QLabel plain(l->text());
+        plain.setTextFormat(Qt::PlainText);
+        plain.setFont(l->font());
+        plain.setWordWrap(l->wordWrap());
+        plain.setAlignment(l->alignment());
+        plain.setFrameStyle(l->frameStyle());
+        plain.setMinimumSize(l->minimumSize());
+        plain.setMaximumSize(l->maximumSize());
+        EXPECT_EQ(l->sizeHint(), plain.sizeHint()) << l->objectName().toStdString();
+        if (l->wordWrap()) {
+            EXPECT_EQ(l->heightForWidth(120), plain.heightForWidth(120));
+        }
+        for (QObject* child : l->children())
+            EXPECT_STRNE(child->metaObject()->className(), "QWidgetTextControl") << l->objectName().toStdString();
+    };
+    const QList<ClickLabel*> labels = form->findChildren<ClickLabel*>();
+    ASSERT_GE(labels.size(), 9);
+    for (ClickLabel* l : labels) expectPlain(l);
+
+    const std::vector<Translation::Entry> entries{
+        {QStringLiteral("Form1"), QStringLiteral("Label66"), QStringLiteral("A note that is long enough to wrap"), {}, {}},
+        {QStringLiteral("Form1"), QStringLiteral("Label52"), QStringLiteral("https://brenlow.example/x"), {}, {}}};
+    WindowTexts::apply(form, entries);
+    EXPECT_EQ(form->ui.Label66->text(), QStringLiteral("A note that is long enough to wrap"));
+    for (ClickLabel* l : labels) expectPlain(l);
+
+    // A banner is narrow enough that every blank breaks its line: one letter a line.
+    const QFontMetrics metrics(form->ui.Label43->font());
+    EXPECT_GE(form->ui.Label43->heightForWidth(form->ui.Label43->width()),
+              15 * metrics.lineSpacing() - metrics.leading());
 }

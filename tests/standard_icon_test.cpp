@@ -32,8 +32,13 @@ TEST(StandardIcon, TheStyleIsAskedOnFirstDrawAndGivesTheSameLook) {
     auto* style = new CountingStyle(QStringLiteral("Fusion"));
     QApplication::setStyle(style); // the application owns it
 
+    // Every standard icon the windows use: some the style has as a single small picture, which
+    // is drawn without making the whole icon, others only as an icon.
     for (QStyle::StandardPixmap which :
-         {QStyle::SP_BrowserReload, QStyle::SP_TrashIcon, QStyle::SP_DialogSaveButton, QStyle::SP_MediaPlay}) {
+         {QStyle::SP_BrowserReload, QStyle::SP_TrashIcon, QStyle::SP_DialogSaveButton, QStyle::SP_MediaPlay,
+          QStyle::SP_FileDialogDetailedView, QStyle::SP_ArrowBack, QStyle::SP_DialogOpenButton,
+          QStyle::SP_FileIcon, QStyle::SP_DialogCloseButton, QStyle::SP_BrowserStop,
+          QStyle::SP_DialogApplyButton, QStyle::SP_DialogOkButton, QStyle::SP_DialogCancelButton}) {
         style->asked = 0;
         const QIcon lazy = standardIcon(which);
         EXPECT_FALSE(lazy.isNull());

@@ -15,9 +15,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(BuildInfo::version());
     // Lets the desktop match the windows to the menu entry (on Wayland too).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brenlow.quintara"));
-    // The installed theme's icon when there is one, else the copy built into the program.
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("quintara"), QIcon(QStringLiteral(":/icons/quintara.png"))));
+    // The installed theme's icon when there is one, else the copies built into the program.
+    QIcon icon = QIcon::fromTheme(QStringLiteral("quintara"));
+    if (icon.isNull())
+        for (const int size : {16, 32, 64})
+            icon.addFile(QStringLiteral(":/icons/quintara-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     // The help speaks the language the player chose last; on a first start the system's
     // (German, English or Greek), else Greek as the window does. The window selects its

@@ -60,10 +60,17 @@ QString wrappedTitle(const QString& text, const QFont& font, double width) {
 
 } // namespace
 
-BarChartView::BarChartView(QWidget* parent)
-    : QChartView(parent), m_model(new BarChartModel(this)), m_chart(new QChart),
-      m_series(new QStackedBarSeries), m_x(new QCategoryAxis), m_y(new QValueAxis) {
+BarChartView::BarChartView(QWidget* parent) : QChartView(parent), m_model(new BarChartModel(this)) {
     setRenderHint(QPainter::Antialiasing, false);
+    connect(m_model, &BarChartModel::changed, this, &BarChartView::scheduleRefresh);
+}
+
+void BarChartView::ensureChart() {
+    if (m_chart) return;
+    m_chart = new QChart;
+    m_series = new QStackedBarSeries;
+    m_x = new QCategoryAxis;
+    m_y = new QValueAxis;
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_chart->legend()->hide();
     m_chart->legend()->setAlignment(Qt::AlignTop);
@@ -98,9 +105,27 @@ BarChartView::BarChartView(QWidget* parent)
     QChart* initial = chart();
     setChart(m_chart);
     delete initial;
+    m_dirty = true;
+}
 
-    connect(m_model, &BarChartModel::changed, this, &BarChartView::scheduleRefresh);
-    refresh();
+QValueAxis* BarChartView::valueAxis() const {
+    const_cast<BarChartView*>(this)->ensureChart();
+    return m_y;
+}
+
+QCategoryAxis* BarChartView::categoryAxis() const {
+    const_cast<BarChartView*>(this)->ensureChart();
+    return m_x;
+}
+
+QStackedBarSeries* BarChartView::barSeries() const {
+    const_cast<BarChartView*>(this)->ensureChart();
+    return m_series;
+}
+
+const std::map<BarColour, QBarSet*>& BarChartView::barSets() const {
+    const_cast<BarChartView*>(this)->ensureChart();
+    return m_sets;
 }
 
 void BarChartView::scheduleRefresh() {
@@ -116,12 +141,12 @@ void BarChartView::scheduleRefresh() {
 
 void BarChartView::showEvent(QShowEvent* event) {
     QChartView::showEvent(event);
-    if (m_dirty) refresh();
+    if (m_dirty || !m_chart) refresh();
 }
 
 void BarChartView::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    layoutTexts();
+    if (m_chart) layoutTexts();
 }
 
 BarChartView::AxisRange BarChartView::displayRange(double lo, double hi) {
@@ -175,6 +200,7 @@ QBarSet* BarChartView::setFor(BarColour colour) {
 }
 
 void BarChartView::refresh() {
+    ensureChart();
     m_dirty = false;
 
     // One bar set per colour, stacked: each category has its height in the set of its colour
@@ -279,7 +305,7 @@ void BarChartView::layoutTexts() {
 }
 
 bool BarChartView::savePng(const QString& path) {
-    if (m_dirty) refresh();
+    if (m_dirty || !m_chart) refresh();
     const QSize size = this->size();
     QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
@@ -293,7 +319,7 @@ bool BarChartView::savePng(const QString& path) {
 }
 
 bool BarChartView::saveSvg(const QString& path) {
-    if (m_dirty) refresh();
+    if (m_dirty || !m_chart) refresh();
     const QSize size = this->size();
     if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
     {

@@ -9,8 +9,8 @@ class QCategoryAxis;
 class QStackedBarSeries;
 class QValueAxis;
 
-// Shows a BarChartModel with Qt Charts. One chart, series and pair of axes live as long as the
-// view; a change of the model updates the bars and axes in place. Redrawing is deferred to the
+// Shows a BarChartModel with Qt Charts. One chart, series and pair of axes, made when the view
+// is first shown or asked for them, live as long as the view; a change of the model updates the bars and axes in place. Redrawing is deferred to the
 // event loop, so a statistic that adds fifty bars, or a generation run that computes five
 // statistics in a row, redraws once; while the view is hidden nothing is drawn until it is
 // shown again.
@@ -39,11 +39,12 @@ public:
     // Every how many categories the bottom axis is labelled, so that labels of that width fit.
     static int labelStep(int categories, double axisWidth, double labelWidth);
 
-    QValueAxis* valueAxis() const { return m_y; }
-    QCategoryAxis* categoryAxis() const { return m_x; }
-    QStackedBarSeries* barSeries() const { return m_series; }
+    // The chart's parts; asking for them makes the chart.
+    QValueAxis* valueAxis() const;
+    QCategoryAxis* categoryAxis() const;
+    QStackedBarSeries* barSeries() const;
     // The bar sets by colour (one per colour in the chart).
-    const std::map<BarColour, QBarSet*>& barSets() const { return m_sets; }
+    const std::map<BarColour, QBarSet*>& barSets() const;
 
     // The chart as shown, as a PNG picture (twice the pixels) or an SVG drawing; false when the
     // file could not be written.
@@ -55,6 +56,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The chart, its series and axes are made when first needed (shown, refreshed, saved or
+    // asked for): most runs of the program never open the chart page.
+    void ensureChart();
     void scheduleRefresh();
     QBarSet* setFor(BarColour colour);
     void updateLegend();
@@ -62,10 +66,10 @@ private:
     void layoutTexts();
 
     BarChartModel* m_model;
-    QChart* m_chart;
-    QStackedBarSeries* m_series;
-    QCategoryAxis* m_x;
-    QValueAxis* m_y;
+    QChart* m_chart = nullptr;
+    QStackedBarSeries* m_series = nullptr;
+    QCategoryAxis* m_x = nullptr;
+    QValueAxis* m_y = nullptr;
     std::map<BarColour, QBarSet*> m_sets;
     QList<double> m_xs;
     int m_labelStep = 0;

@@ -103,9 +103,65 @@ void PanelStatusBar::setPanelText(int index, const QString& text) {
     m_panels.at(index)->setText(text);
 }
 
-ClickLabel::ClickLabel(const QString& name, const QString& text, QWidget* parent) : QLabel(text, parent) {
+ClickLabel::ClickLabel(const QString& name, const QString& text, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+namespace {
+
+// QLabel makes its text document when the text is set or measured while the label takes focus;
+// within this scope the label counts as one that takes none.
+class AsPlainLabel {
+public:
+    explicit AsPlainLabel(const QLabel* label)
+        : m_label(const_cast<QLabel*>(label)), m_policy(label->focusPolicy()) {
+        m_label->setFocusPolicy(Qt::NoFocus);
+    }
+    ~AsPlainLabel() { m_label->setFocusPolicy(m_policy); }
+    AsPlainLabel(const AsPlainLabel&) = delete;
+    AsPlainLabel& operator=(const AsPlainLabel&) = delete;
+
+private:
+    QLabel* m_label;
+    Qt::FocusPolicy m_policy;
+};
+
+} // namespace
+
+void ClickLabel::setText(const QString& text) {
+    const AsPlainLabel plain(this);
+    QLabel::setText(text);
+}
+
+QSize ClickLabel::sizeHint() const {
+    const AsPlainLabel plain(this);
+    return QLabel::sizeHint();
+}
+
+QSize ClickLabel::minimumSizeHint() const {
+    const AsPlainLabel plain(this);
+    return QLabel::minimumSizeHint();
+}
+
+int ClickLabel::heightForWidth(int width) const {
+    const AsPlainLabel plain(this);
+    return QLabel::heightForWidth(width);
+}
+
+bool ClickLabel::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) {
+        const AsPlainLabel plain(this);
+        return QLabel::event(event);
+    }
+    return QLabel::event(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event) {
+    // QLabel would make the document to move between links; plain text has none.
+    QFrame::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
@@ -231,10 +287,18 @@ QList<QPair<int, int>> InlineFields::blankRuns(const QWidget* host) {
 }
 
 void InlineFields::place() {
-    m_placedText = hostText(m_host);
-    const auto runs = blankRuns(m_host);
-    const QFontMetrics metrics(m_host->font());
-    int after = textLeft(m_host) + metrics.horizontalAdvance(m_placedText) + 2 * kFieldGap;
+    const QString text = hostText(m_host);
+    const int left = textLeft(m_host);
+    if (!m_measured || text != m_placedText || left != m_measuredLeft || m_host->font() != m_measuredFont) {
+        m_runs = blankRuns(m_host);
+        m_textEnd = left + QFontMetrics(m_host->font()).horizontalAdvance(text);
+        m_measuredFont = m_host->font();
+        m_measuredLeft = left;
+        m_measured = true;
+    }
+    m_placedText = text;
+    const QList<QPair<int, int>>& runs = m_runs;
+    int after = m_textEnd + 2 * kFieldGap;
     for (int i = 0; i < m_fields.size(); ++i) {
         QWidget* field = m_fields[i];
         if (!field) continue;

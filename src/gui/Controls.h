@@ -1,5 +1,6 @@
 #pragma once
 #include <QDateEdit>
+#include <QFont>
 #include <QLabel>
 #include <QPointer>
 #include <QSpinBox>
@@ -71,6 +72,16 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(const QString& name, const QString& text = {}, QWidget* parent = nullptr);
 
+    // Shows a new caption. QLabel lays out the text of a label that takes focus as a rich-text
+    // document (for links it might hold), which costs a document layout on every size query;
+    // this caption is plain text, measured and drawn as any other label's. (A caller holding a
+    // QLabel* gets the document, which shows the same.)
+    void setText(const QString& text);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+
 signals:
     void clicked();
 
@@ -78,6 +89,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 };
 
 // Menu items with this property (a language's name in that language) show it in the menu's
@@ -143,4 +156,11 @@ private:
     QWidget* m_host;
     QList<QPointer<QWidget>> m_fields;
     QString m_placedText;
+    // The caption's measures at the last placing, kept while caption, font and style stay:
+    // sizes and shows of the host only move the fields.
+    bool m_measured = false;
+    QFont m_measuredFont;
+    int m_measuredLeft = 0;
+    QList<QPair<int, int>> m_runs;
+    int m_textEnd = 0;
 };

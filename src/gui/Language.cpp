@@ -93,16 +93,42 @@ QRegularExpression patternOf(const QString& text, QList<int>& order) {
 } // namespace
 
 Retranslator::Retranslator(QList<Message> messages) : m_messages(std::move(messages)) {
-    for (const Message& m : m_messages) m_before << QCoreApplication::translate(m.context, m.source);
+    for (const Message& m : m_messages) {
+        const QString before = QCoreApplication::translate(m.context, m.source);
+        Frame frame;
+        qsizetype first = -1, last = -1;
+        for (qsizetype k = 0; k + 1 < before.size(); ++k) {
+            if (before[k] != QLatin1Char('%') || before[k + 1] < QLatin1Char('1') || before[k + 1] > QLatin1Char('9'))
+                continue;
+            if (first < 0) first = k;
+            last = k + 2;
+        }
+        frame.placeholders = first >= 0;
+        frame.head = frame.placeholders ? before.left(first) : before;
+        if (frame.placeholders) frame.tail = before.mid(last);
+        m_before << before;
+        m_frames << frame;
+    }
+    m_patterns.resize(m_messages.size());
+    m_orders.resize(m_messages.size());
+    m_made.fill(false, m_messages.size());
 }
 
 QString Retranslator::retranslate(const QString& shown) const {
     if (shown.isEmpty()) return shown;
     for (int i = 0; i < m_messages.size(); ++i) {
-        if (i == m_patterns.size()) {
-            QList<int> made;
-            m_patterns << patternOf(m_before[i], made);
-            m_orders << made;
+        // Most shown texts are no message at all: the frame rules them out without a pattern.
+        const Frame& frame = m_frames[i];
+        if (!frame.placeholders) {
+            if (shown != frame.head) continue;
+            return QCoreApplication::translate(m_messages[i].context, m_messages[i].source);
+        }
+        if (shown.size() < frame.head.size() + frame.tail.size() || !shown.startsWith(frame.head) ||
+            !shown.endsWith(frame.tail))
+            continue;
+        if (!m_made[i]) {
+            m_patterns[i] = patternOf(m_before[i], m_orders[i]);
+            m_made[i] = true;
         }
         const QList<int>& order = m_orders[i];
         const auto match = m_patterns[i].match(shown);

@@ -50,12 +50,22 @@ public:
     QString retranslate(const QString& shown) const;
 
 private:
+    // What every text before the switch must start and end with: the words before its first
+    // and after its last placeholder (%1 ... %9); a text without placeholders is its head.
+    struct Frame {
+        QString head;
+        QString tail;
+        bool placeholders = false;
+    };
+
     QList<Message> m_messages;
     QStringList m_before;
-    // The pattern of each text before the switch and its placeholder order, made on first use
-    // and kept: one retranslator reads many shown texts.
+    QList<Frame> m_frames;
+    // The pattern of each text before the switch and its placeholder order, made when a shown
+    // text first fits the message's frame, and kept: one retranslator reads many shown texts.
     mutable QList<QRegularExpression> m_patterns;
     mutable QList<QList<int>> m_orders;
+    mutable QList<bool> m_made;
 };
 
 } // namespace Language

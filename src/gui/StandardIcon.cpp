@@ -18,11 +18,14 @@ public:
         return icon().actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (QPixmap p = natural(size, mode, state); !p.isNull()) return p;
         return icon().pixmap(size, mode, state);
     }
     // size is in device pixels here.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
         if (scale <= 0) scale = 1;
+        if (scale == 1)
+            if (QPixmap p = natural(size, mode, state); !p.isNull()) return p;
         const QSize logical(qRound(size.width() / scale), qRound(size.height() / scale));
         return icon().pixmap(logical, scale, mode, state);
     }
@@ -34,6 +37,16 @@ public:
     bool isNull() override { return false; }
 
 private:
+    // The style's single picture of the icon when it has exactly the size asked for: the icon
+    // would hand out that same picture, but the style decodes every size to make the icon.
+    // Null when it does not fit, when the icon is already made, or for a disabled or
+    // selected look, which the icon derives.
+    QPixmap natural(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+        if (m_icon || mode != QIcon::Normal || state != QIcon::Off) return {};
+        if (!m_natural) m_natural = QApplication::style()->standardPixmap(m_which);
+        return m_natural->size() == size ? *m_natural : QPixmap();
+    }
+
     const QIcon& icon() {
         if (!m_icon) m_icon = QApplication::style()->standardIcon(m_which);
         return *m_icon;
@@ -41,6 +54,7 @@ private:
 
     QStyle::StandardPixmap m_which;
     std::optional<QIcon> m_icon;
+    std::optional<QPixmap> m_natural;
 };
 
 } // namespace

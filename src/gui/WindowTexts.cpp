@@ -137,7 +137,10 @@ void setCaption(const Component& c, const QString& text) {
     }
     case Kind::Label:
     case Kind::Panel:
-        static_cast<QLabel*>(c.object)->setText(text);
+        if (auto* click = qobject_cast<ClickLabel*>(c.object))
+            click->setText(text);
+        else
+            static_cast<QLabel*>(c.object)->setText(text);
         break;
     case Kind::BitBtn:
     case Kind::Button:
