@@ -7,6 +7,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 class HistoryFile : public ::testing::Test {
@@ -73,6 +75,36 @@ TEST_F(HistoryFile, PartialTrailingRecordIsIgnoredAndOverwrittenByAppend) {
     history().append(records[2]);
     EXPECT_EQ(fileBytes().size(), 3 * 32);
     EXPECT_EQ(history().readAll(), records);
+}
+
+// Any bytes at all, read as a whole file, come back as the records decoded one by one: every
+// field at its place, the reserved bytes included, and a trailing partial record left out.
+TEST_F(HistoryFile, WholeFileReadDecodesEveryByteOfEveryRecord) {
+    QByteArray bytes;
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 5000 * 32 + 17; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        bytes.append(static_cast<char>(seed >> 24));
+    }
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const DrawHistory::Reading reading = history().read();
+    ASSERT_EQ(reading.records.size(), 5000u);
+    EXPECT_EQ(reading.before, reading.after);
+    for (std::size_t i = 0; i < reading.records.size(); ++i) {
+        const auto* raw = reinterpret_cast<const unsigned char*>(bytes.constData()) + i * 32;
+        const DrawRecord expected = DrawRecord::fromBytes(raw);
+        const DrawRecord& got = reading.records[i];
+        // Compared byte for byte: a date field holding a NaN is still the same record.
+        ASSERT_EQ(got.toBytes(), expected.toBytes()) << "record " << i;
+        ASSERT_EQ(std::memcmp(got.toBytes().data(), raw, 32), 0) << "record " << i;
+        ASSERT_EQ(got.numbers, expected.numbers) << "record " << i;
+        ASSERT_EQ(got.reserved, expected.reserved) << "record " << i;
+    }
+    EXPECT_EQ(history().readAll().size(), 5000u);
 }
 
 TEST_F(HistoryFile, RecordAtStopsAtTheLastRecord) {
