@@ -107,6 +107,31 @@ TEST_F(HistoryFile, WholeFileReadDecodesEveryByteOfEveryRecord) {
     EXPECT_EQ(history().readAll().size(), 5000u);
 }
 
+// A history of 70,000 records (2.2 MB) comes back whole and in order, across what used to be
+// a block of 65,536 records.
+TEST_F(HistoryFile, LargeHistoryIsReadWholeAndInOrder) {
+    constexpr int Count = 70000;
+    QByteArray bytes(Count * 32, '\0');
+    for (int i = 0; i < Count; ++i) {
+        DrawRecord r = draw(1990, 1, 3, {1 + i % 44, 2 + i % 44, 3 + i % 44, 4 + i % 44, 5 + i % 44, 6 + i % 44});
+        r.date += i;
+        r.reserved[15] = static_cast<std::uint8_t>(i);
+        r.toBytes(reinterpret_cast<unsigned char*>(bytes.data()) + i * 32);
+    }
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const std::vector<DrawRecord> records = history().readAll();
+    ASSERT_EQ(records.size(), static_cast<std::size_t>(Count));
+    for (int i : {0, 65535, 65536, Count - 1}) {
+        EXPECT_EQ(records[i].date, records[0].date + i) << i;
+        EXPECT_EQ(records[i].numbers[0], 1 + i % 44) << i;
+        EXPECT_EQ(records[i].reserved[15], static_cast<std::uint8_t>(i)) << i;
+    }
+}
+
 TEST_F(HistoryFile, RecordAtStopsAtTheLastRecord) {
     dir.writeHistory(threeDraws());
     auto at1 = history().recordAt(1);
