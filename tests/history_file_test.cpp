@@ -7,6 +7,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 class HistoryFile : public ::testing::Test {
@@ -73,6 +75,61 @@ TEST_F(HistoryFile, PartialTrailingRecordIsIgnoredAndOverwrittenByAppend) {
     history().append(records[2]);
     EXPECT_EQ(fileBytes().size(), 3 * 32);
     EXPECT_EQ(history().readAll(), records);
+}
+
+// Any bytes at all, read as a whole file, come back as the records decoded one by one: every
+// field at its place, the reserved bytes included, and a trailing partial record left out.
+TEST_F(HistoryFile, WholeFileReadDecodesEveryByteOfEveryRecord) {
+    QByteArray bytes;
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 5000 * 32 + 17; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        bytes.append(static_cast<char>(seed >> 24));
+    }
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const DrawHistory::Reading reading = history().read();
+    ASSERT_EQ(reading.records.size(), 5000u);
+    EXPECT_EQ(reading.before, reading.after);
+    for (std::size_t i = 0; i < reading.records.size(); ++i) {
+        const auto* raw = reinterpret_cast<const unsigned char*>(bytes.constData()) + i * 32;
+        const DrawRecord expected = DrawRecord::fromBytes(raw);
+        const DrawRecord& got = reading.records[i];
+        // Compared byte for byte: a date field holding a NaN is still the same record.
+        ASSERT_EQ(got.toBytes(), expected.toBytes()) << "record " << i;
+        ASSERT_EQ(std::memcmp(got.toBytes().data(), raw, 32), 0) << "record " << i;
+        ASSERT_EQ(got.numbers, expected.numbers) << "record " << i;
+        ASSERT_EQ(got.reserved, expected.reserved) << "record " << i;
+    }
+    EXPECT_EQ(history().readAll().size(), 5000u);
+}
+
+// A history of 70,000 records (2.2 MB) comes back whole and in order, across what used to be
+// a block of 65,536 records.
+TEST_F(HistoryFile, LargeHistoryIsReadWholeAndInOrder) {
+    constexpr int Count = 70000;
+    QByteArray bytes(Count * 32, '\0');
+    for (int i = 0; i < Count; ++i) {
+        DrawRecord r = draw(1990, 1, 3, {1 + i % 44, 2 + i % 44, 3 + i % 44, 4 + i % 44, 5 + i % 44, 6 + i % 44});
+        r.date += i;
+        r.reserved[15] = static_cast<std::uint8_t>(i);
+        r.toBytes(reinterpret_cast<unsigned char*>(bytes.data()) + i * 32);
+    }
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const std::vector<DrawRecord> records = history().readAll();
+    ASSERT_EQ(records.size(), static_cast<std::size_t>(Count));
+    for (int i : {0, 65535, 65536, Count - 1}) {
+        EXPECT_EQ(records[i].date, records[0].date + i) << i;
+        EXPECT_EQ(records[i].numbers[0], 1 + i % 44) << i;
+        EXPECT_EQ(records[i].reserved[15], static_cast<std::uint8_t>(i)) << i;
+    }
 }
 
 TEST_F(HistoryFile, RecordAtStopsAtTheLastRecord) {

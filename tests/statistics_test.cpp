@@ -379,6 +379,67 @@ TEST(TipDistribution, CountsEachLinesNumbersUntilAFieldFails) {
     EXPECT_EQ(std::accumulate(d.begin(), d.end(), 0), 2 + 7 + 3 + 1 + 1);
 }
 
+namespace {
+
+// The count as it was first written, one copy per field: cut, append ",", convert each field
+// with tryToInt. The in-place count must agree with it on any line.
+std::array<int, 50> tipDistributionByCopies(const QStringList& lines) {
+    std::array<int, 50> count{};
+    for (const QString& line : lines) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        const QString numbers = (colon < 0 ? line : line.left(colon)) + QLatin1Char(',');
+        qsizetype start = 0;
+        for (qsizetype comma = numbers.indexOf(QLatin1Char(',')); comma >= 0;
+             start = comma + 1, comma = numbers.indexOf(QLatin1Char(','), start)) {
+            int value = 0;
+            if (!tryToInt(numbers.mid(start, comma - start), value)) break;
+            if (value >= 0 && value <= 49) ++count[value];
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(TipDistribution, AgreesWithAFieldByFieldCopyOnOddLines) {
+    // Blanks of every kind, signs, leading zeros, empty fields, overflows, other digits and
+    // separators: each line alone, then all together.
+    const QStringList odd = {
+        QStringLiteral(" 5, 6 ,\t7\t,8\n"), QStringLiteral("+9,-0,+-10,-+11"), QStringLiteral("012,0013,00"),
+        QStringLiteral("1e1,14"), QStringLiteral("0x10,15"), QStringLiteral("\u00a016\u00a0,\u300017,18"),
+        QStringLiteral("\uff11\uff19,20"), QStringLiteral(","), QStringLiteral(",21"), QStringLiteral("22,"),
+        QStringLiteral("23,,24"), QStringLiteral(":25"), QStringLiteral("26:27,28"), QStringLiteral("29::30"),
+        QStringLiteral("2147483647,31"), QStringLiteral("2147483648,32"), QStringLiteral("-2147483649,33"),
+        QStringLiteral("99999999999999999999,34"), QStringLiteral("3 5,36"), QStringLiteral("37 ,  ,38"),
+        QStringLiteral("39;40,41"), QStringLiteral("42,43,44,45,46,47,48,49,50,-1,1"), QStringLiteral(""),
+        QStringLiteral("   "), QStringLiteral("5.0,6"), QStringLiteral("\u0667,7"),
+        QStringLiteral("123456789,000000008,0000000009,  10  ,1234567890,11"),
+    };
+    for (const QString& line : odd)
+        EXPECT_EQ(tipDistribution({line}), tipDistributionByCopies({line})) << line.toStdString();
+    EXPECT_EQ(tipDistribution(odd), tipDistributionByCopies(odd));
+
+    // Generated lines of numbers, blanks and stray characters.
+    QStringList generated;
+    std::uint32_t seed = 4711;
+    const QString pieces[] = {QStringLiteral("7"),  QStringLiteral("49"), QStringLiteral("0"), QStringLiteral(","),
+                              QStringLiteral(" "),  QStringLiteral(":"),  QStringLiteral("+"), QStringLiteral("-"),
+                              QStringLiteral("x"),  QStringLiteral("13"), QStringLiteral("\t"), QStringLiteral("50")};
+    for (int i = 0; i < 2000; ++i) {
+        QString line;
+        seed = seed * 1664525u + 1013904223u;
+        const int length = static_cast<int>(seed >> 28);
+        for (int k = 0; k < length; ++k) {
+            seed = seed * 1664525u + 1013904223u;
+            line += pieces[(seed >> 16) % std::size(pieces)];
+        }
+        generated << line;
+    }
+    const auto counted = tipDistribution(generated);
+    EXPECT_EQ(counted, tipDistributionByCopies(generated));
+    EXPECT_GT(std::accumulate(counted.begin() + 1, counted.end(), 0), 100); // the lines do count
+}
+
 TEST(TipDistribution, EmptyListGivesZeroBarsAndAZeroAxis) {
     BarChartModel chart;
     applyPlot(&chart, tipDistributionPlot(tipDistribution({})));

@@ -256,18 +256,45 @@ Plot crossSumPlot(const CrossSums& sums) {
 
 // ---- Tip distribution ----
 
+namespace {
+
+// A field's value as tryToInt gives it (trimmed, base 10); the common field of one to nine
+// ASCII digits between ASCII blanks is read directly.
+bool fieldValue(QStringView field, int& value) {
+    qsizetype a = 0, b = field.size();
+    while (a < b && field[a] == u' ') ++a;
+    while (b > a && field[b - 1] == u' ') --b;
+    if (b > a && b - a <= 9) {
+        int v = 0;
+        qsizetype i = a;
+        for (; i < b && field[i] >= u'0' && field[i] <= u'9'; ++i) v = v * 10 + (field[i].unicode() - u'0');
+        if (i == b) {
+            value = v;
+            return true;
+        }
+    }
+    bool ok = false;
+    const int v = field.trimmed().toInt(&ok, 10);
+    if (ok) value = v;
+    return ok;
+}
+
+} // namespace
+
 std::array<int, Lotto::NumberSlots> tipDistribution(const QStringList& tipLines) {
     std::array<int, Lotto::NumberSlots> count{};
     for (const QString& line : tipLines) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
-        // Every field, the last one included, ends with a ",".
-        const QString numbers = (colon < 0 ? line : line.left(colon)) + QLatin1Char(',');
-        qsizetype start = 0;
-        for (qsizetype comma = numbers.indexOf(QLatin1Char(',')); comma >= 0;
-             start = comma + 1, comma = numbers.indexOf(QLatin1Char(','), start)) {
+        const QStringView numbers = colon < 0 ? QStringView(line) : QStringView(line).left(colon);
+        // Every field, the last one included, ends at a "," or at the end of the numbers. The
+        // fields are looked at in place: trimmed and converted as tryToInt does, without a copy.
+        for (qsizetype start = 0; start <= numbers.size();) {
+            qsizetype comma = numbers.indexOf(QLatin1Char(','), start);
+            if (comma < 0) comma = numbers.size();
             int value = 0;
-            if (!tryToInt(numbers.mid(start, comma - start), value)) break;
+            if (!fieldValue(numbers.sliced(start, comma - start), value)) break;
             if (value >= 0 && value <= Lotto::HighestNumber) ++count[value];
+            start = comma + 1;
         }
     }
     return count;
