@@ -93,58 +93,27 @@ std::unique_ptr<TForm1> makeWindow() {
     return form;
 }
 
-// The domain side of a run: the last draws, the pool from the statistics, the drawing loop
-// with the history checks on the prepared records.
-struct Collect : RecordHistoryChecks {
-    using RecordHistoryChecks::RecordHistoryChecks;
-    QStringList lines;
-    long candidates = 0, checks = 0;
+// The domain side of a run (runOnHistory): one reading of the history file held for the run,
+// the last draws, the pool from the statistics, the drawing loop with the history checks on
+// that reading, the new lines checked against the draw.
+struct Count : GenerationHooks {
+    long candidates = 0;
     bool candidateDrawn(int, const CandidateTip&, int, int, RuleOptions&) override {
         ++candidates;
         return true;
     }
-    bool allTime(QStringView text, int minHits) override {
-        ++checks;
-        return RecordHistoryChecks::allTime(text, minHits);
-    }
-    bool recent(QStringView text, int minHits, int drawCount) override {
-        ++checks;
-        return RecordHistoryChecks::recent(text, minHits, drawCount);
-    }
-    void accepted(int, const CandidateTip& tip) override {
-        std::array<int, 6> numbers{};
-        for (int k = 0; k < 6; ++k)
-            numbers[static_cast<std::size_t>(k)] = tip.pos[static_cast<std::size_t>(k + 1)];
-        lines << TipLine::makeLine(numbers, TipLine::Normal);
-    }
+    bool allTime(QStringView, int) override { return true; }
+    bool recent(QStringView, int, int) override { return true; }
 };
 
-// What the window's run does besides the window: read the history file for the last three
-// draws, compute the two statistics of the defaults from the validated snapshot of the file,
-// build the pool, draw the tips with the history checks, and check the new list against the
-// draw.
 int domainRun(HistorySnapshot& snapshot, const DrawFilter& filter, GenerationState& state,
               RuleOptions options) {
-    const std::vector<DrawRecord> records = DrawHistory(setup().historyPath()).readAll();
-    const RecentDraws recent = RecentDraws::fromHistory(records, filter.to, {true, true});
-    PreferencePool pool;
-    const std::shared_ptr<const HistoryRecords> history = snapshot.records();
-    HistoryPoolSource source(history->records, filter);
-    buildPool(pool, PoolOptions{}, recent, source);
-    Collect hooks(snapshot, filter);
-    generateTips(pool, recent, 6, 0, 6, options, state, hooks, Rng::program());
-
-    CurrentDraw draw;
-    draw.take(records.back());
-    QString selector = TipLine::Normal;
-    ParsedTicket ticket;
-    TicketResult result;
-    HitTally tally;
-    const SystemTable table;
-    benchmark::DoNotOptimize(checkTipList(hooks.lines, selector, ticket, result, tally, table, draw));
-    g_candidates += hooks.candidates;
-    g_checks += hooks.checks;
-    return static_cast<int>(hooks.lines.size());
+    Count count;
+    const HistoryRun run = runOnHistory(snapshot, filter, PoolOptions{}, options, 6, 6, state, Rng::program(), &count);
+    benchmark::DoNotOptimize(run.check);
+    g_candidates += count.candidates;
+    g_checks += run.historyChecks;
+    return static_cast<int>(run.lines.size());
 }
 
 DrawFilter wholeHistory(const TForm1& form) {
@@ -246,7 +215,7 @@ void BM_CandidatesCrossSumOnlyDomain(benchmark::State& state) {
     const RecentDraws recent = RecentDraws::fromHistory(setup().records, filter.to, {true, true});
     buildPool(pool, PoolOptions{}, recent, source);
     HistorySnapshot snapshot(setup().historyPath());
-    Collect hooks(snapshot, filter);
+    RecordHistoryChecks hooks(snapshot, filter);
     auto generation = std::make_unique<GenerationState>();
     constexpr int Attempts = 100000;
     Rng::setSeed(1);

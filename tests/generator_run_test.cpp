@@ -172,6 +172,80 @@ TEST_F(GenerationRun, WindowAndDomainCodeDrawTheSameTips) {
     Rng::setSeed(4242);
     EXPECT_EQ(generateTips(pool, recent, 6, 0, 6, options, *state, hooks, Rng::program()), GenerationResult::Complete);
     EXPECT_EQ(hooks.lines, lines);
+
+    // The pool statistics from a reading's running counts equal the walk over the records, for
+    // a window inside the history too.
+    const std::shared_ptr<const HistoryRecords> reading = snapshot.records();
+    for (const DrawFilter& w : {filter, DrawFilter{history[30].date, history[90].date, true, true}}) {
+        HistoryPoolSource walked(history, w);
+        HistoryPoolSource counted(*reading, w);
+        for (const PoolStatistic statistic : {PoolStatistic::Frequencies, PoolStatistic::Overdue}) {
+            const StatisticBars a = walked.compute(statistic);
+            const StatisticBars b = counted.compute(statistic);
+            EXPECT_EQ(a.values, b.values);
+            EXPECT_EQ(a.min, b.min);
+            EXPECT_EQ(a.max, b.max);
+        }
+    }
+
+    // The run without the window on one reading of the file: the same tips, and the same hits
+    // on the draw as the window's hit list.
+    std::vector<int> windowHits;
+    for (int i = 0; i < form().ui.ListBox2->count(); ++i)
+        windowHits.push_back(form().ui.ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
+    Rng::setSeed(4242);
+    RuleOptions again;
+    const HistoryRun run = runOnHistory(snapshot, filter, PoolOptions{}, again, 6, 6, *state, Rng::program());
+    EXPECT_EQ(run.pool, PoolOutcome::Ready);
+    EXPECT_EQ(run.result, GenerationResult::Complete);
+    EXPECT_EQ(run.lines, lines);
+    EXPECT_EQ(run.check.lineHits, windowHits);
+    EXPECT_GE(run.historyChecks, 6); // every accepted tip passed the all-time check at least
+}
+
+// The bundled real history with the built-in options: the window's run and the run without the
+// window give the tips these seeds have always given, and read the file at most once per run.
+TEST(GenerationOnRealHistory, SeedsGiveTheirTipsThroughWindowAndDomainCode) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    storeLanguage(QStringLiteral("Deutsch1"));
+    dir.installRealHistory();
+    FormFixture f(dir);
+    TForm1& form = *f.form;
+    const DrawFilter filter{form.ui.DateTimePicker2->dayCount(), form.currentDraw.date, true, true};
+    HistorySnapshot snapshot(dir.file(QStringLiteral("ZahlenGR.dat")));
+    auto state = std::make_unique<GenerationState>();
+
+    const std::vector<std::pair<std::uint32_t, QStringList>> pinned{
+        {11,
+         {QStringLiteral("11,12,22,40,42,45:Normal"), QStringLiteral("05,12,32,34,44,45:Normal"),
+          QStringLiteral("03,05,22,24,45,46:Normal"), QStringLiteral("11,22,24,32,34,43:Normal"),
+          QStringLiteral("05,11,18,22,43,44:Normal"), QStringLiteral("11,17,22,34,42,45:Normal")}},
+        {777,
+         {QStringLiteral("10,11,22,24,45,47:Normal"), QStringLiteral("01,11,12,24,42,46:Normal"),
+          QStringLiteral("08,10,11,32,43,46:Normal"), QStringLiteral("08,11,15,22,42,44:Normal"),
+          QStringLiteral("10,11,20,42,45,46:Normal"), QStringLiteral("04,11,14,22,43,46:Normal")}},
+        {222,
+         {QStringLiteral("12,20,22,24,40,47:Normal"), QStringLiteral("05,17,20,25,42,47:Normal"),
+          QStringLiteral("05,10,16,20,45,47:Normal"), QStringLiteral("05,17,20,32,43,47:Normal"),
+          QStringLiteral("05,18,20,35,46,47:Normal"), QStringLiteral("04,10,20,34,42,47:Normal")}},
+    };
+    for (const auto& [seed, expected] : pinned) {
+        Rng::setSeed(seed);
+        form.ui.BitBtn4->click();
+        EXPECT_EQ(form.tipLines(), expected) << "window, seed " << seed;
+        std::vector<int> windowHits;
+        for (int i = 0; i < form.ui.ListBox2->count(); ++i)
+            windowHits.push_back(form.ui.ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
+
+        Rng::setSeed(seed);
+        RuleOptions options;
+        const HistoryRun run = runOnHistory(snapshot, filter, PoolOptions{}, options, 6, 6, *state, Rng::program());
+        EXPECT_EQ(run.result, GenerationResult::Complete);
+        EXPECT_EQ(run.lines, expected) << "domain, seed " << seed;
+        EXPECT_EQ(run.check.lineHits, windowHits) << seed;
+    }
+    EXPECT_LE(snapshot.loadCount(), pinned.size());
 }
 
 TEST_F(GenerationRun, EndsOnTheDrawOfTheChosenDateWithItsHitList) {

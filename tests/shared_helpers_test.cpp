@@ -2,6 +2,7 @@
 #include "base/Random.h"
 #include "base/Rounding.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 TEST(Random, FollowsTheLinearCongruenceAndScalesTheUpperBits) {
@@ -62,6 +63,23 @@ TEST(DayCount, EpochWeekdaysAndFormats) {
     EXPECT_EQ(DayCount::compactText(DayCount::fromDate(QDate(2011, 3, 9))), QStringLiteral("20110309"));
     EXPECT_TRUE(DayCount::shortWeekdayText(DayCount::fromDate(QDate(2011, 10, 12)))
                     .endsWith(QStringLiteral(" 12.10.11")));
+}
+
+TEST(DayCount, ShortDateTextIsTheDateFormatsDayMonthAndTwoDigitYear) {
+    // Every day of three centuries, the turns of the centuries and the first years included.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (QDate d(1899, 12, 1); d <= QDate(2100, 3, 1); d = d.addDays(1)) {
+        const QString expected = QLocale().dayName(d.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                                 d.toString(QStringLiteral("dd.MM.yy"));
+        ASSERT_EQ(DayCount::shortWeekdayText(DayCount::fromDate(d)), expected) << d.toString(Qt::ISODate).toStdString();
+    }
+    for (const QDate d : {QDate(1, 1, 1), QDate(9, 7, 3), QDate(100, 2, 28), QDate(1000, 12, 31), QDate(9999, 12, 31),
+                          QDate(10000, 1, 1), QDate(-44, 3, 15)})
+        EXPECT_TRUE(DayCount::shortWeekdayText(DayCount::fromDate(d)).endsWith(
+            QLatin1Char(' ') + d.toString(QStringLiteral("dd.MM.yy"))))
+            << d.toString(Qt::ISODate).toStdString();
+    QLocale::setDefault(before);
 }
 
 TEST(Random, SequencesAreIndependentObjectsAndTheProgramHasOne) {

@@ -189,6 +189,14 @@ TEST(TipLineWriter, NumbersDesignationAndLine) {
     for (int k = 1; k <= 8; ++k) EXPECT_EQ(t.numbers[k].value, eight[static_cast<size_t>(k - 1)]);
 }
 
+TEST(TipLineWriter, NumbersAreWrittenAsPrintfWritesThemWhateverTheirSize) {
+    // Two digits at least: one-digit numbers get a leading zero, the rest keep every digit.
+    const std::vector<int> values{0, 1, 9, 10, 49, 99, 100, 255, 1234, -1, -7, -10, -123};
+    for (const int v : values)
+        EXPECT_EQ(TipLine::formatNumbers(std::vector<int>{v}), QString::asprintf("%.2d", v)) << v;
+    EXPECT_EQ(TipLine::formatNumbers(values), QStringLiteral("00,01,09,10,49,99,100,255,1234,-01,-07,-10,-123"));
+}
+
 TEST(TipLineWriter, BlankTest) {
     EXPECT_TRUE(TipLine::isBlank(u""));
     EXPECT_TRUE(TipLine::isBlank(u"  \t "));

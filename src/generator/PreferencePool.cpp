@@ -5,6 +5,7 @@
 #include "base/Errors.h"
 #include "base/Rounding.h"
 #include "stats/BarChartModel.h"
+#include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 
@@ -240,6 +241,9 @@ PoolOutcome buildPool(PreferencePool& pool, const PoolOptions& o, const RecentDr
 HistoryPoolSource::HistoryPoolSource(const std::vector<DrawRecord>& records, const DrawFilter& filter)
     : m_records(records), m_filter(filter), m_chart(std::make_unique<BarChartModel>()) {}
 
+HistoryPoolSource::HistoryPoolSource(const HistoryRecords& history, const DrawFilter& filter)
+    : m_records(history.records), m_history(&history), m_filter(filter), m_chart(std::make_unique<BarChartModel>()) {}
+
 HistoryPoolSource::~HistoryPoolSource() = default;
 
 StatisticBars HistoryPoolSource::compute(PoolStatistic statistic) {
@@ -255,10 +259,12 @@ StatisticBars HistoryPoolSource::compute(PoolStatistic statistic) {
         applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, RunKind::Quadruples)));
         break;
     case PoolStatistic::Frequencies:
-        applyPlot(m_chart.get(), frequencyPlot(numberFrequencies(m_records, m_filter)));
+        applyPlot(m_chart.get(), frequencyPlot(m_history ? frequenciesOf(*m_history, m_filter)
+                                                         : numberFrequencies(m_records, m_filter)));
         break;
     case PoolStatistic::Overdue:
-        applyPlot(m_chart.get(), overduePlot(overdueNumbers(m_records, m_filter)));
+        applyPlot(m_chart.get(), overduePlot(m_history ? overdueOf(*m_history, m_filter)
+                                                       : overdueNumbers(m_records, m_filter)));
         break;
     }
     return readStatistic(*m_chart);

@@ -140,16 +140,22 @@ enum class PoolOutcome { Ready, TooFewNumbers };
 PoolOutcome buildPool(PreferencePool& pool, const PoolOptions& options, const RecentDraws& recent,
                       PoolSource& source);
 
+struct HistoryRecords;
+
 // The statistics computed from history records into a chart model of its own, exactly as the
 // window's chart buttons compute them; for running the generator without the window.
 class HistoryPoolSource : public PoolSource {
 public:
     HistoryPoolSource(const std::vector<DrawRecord>& records, const DrawFilter& filter);
+    // From a reading of the history file: the number frequencies and the overdue numbers come
+    // from its running counts, as the window's run takes them (same values as the walk).
+    HistoryPoolSource(const HistoryRecords& history, const DrawFilter& filter);
     ~HistoryPoolSource() override;
     StatisticBars compute(PoolStatistic statistic) override;
 
 private:
     const std::vector<DrawRecord>& m_records;
+    const HistoryRecords* m_history = nullptr;
     DrawFilter m_filter;
     std::unique_ptr<BarChartModel> m_chart;
 };

@@ -1,5 +1,7 @@
 #include "generator/TipGenerator.h"
 
+#include "base/Rounding.h"
+#include "stats/DrawLookup.h"
 #include "stats/HistoryCheck.h"
 
 #include <QCoreApplication>
@@ -83,4 +85,80 @@ bool RecordHistoryChecks::check(QStringView text, int minHits, double start, dou
     if (!mask) return true;
     const std::shared_ptr<const HistoryRecords> history = m_history.records();
     return !HistoryCheck::firstInWindowReachingMask(*history, {start, end}, minHits, *mask).reached;
+}
+
+namespace {
+
+// The history checks on the held reading; everything else goes to the observer.
+class RunHooks : public RecordHistoryChecks {
+public:
+    RunHooks(HistorySnapshot& history, const DrawFilter& filter, int n, GenerationHooks* observer)
+        : RecordHistoryChecks(history, filter), m_n(n), m_observer(observer) {}
+
+    bool candidateDrawn(int t, const CandidateTip& tip, int qs, int runCount, RuleOptions& options) override {
+        return !m_observer || m_observer->candidateDrawn(t, tip, qs, runCount, options);
+    }
+    void rejected(int runCount) override {
+        if (m_observer) m_observer->rejected(runCount);
+    }
+    void pairRuleSwitchedOff() override {
+        if (m_observer) m_observer->pairRuleSwitchedOff();
+    }
+    void accepted(int t, const CandidateTip& tip) override {
+        std::array<int, CandidateTip::MaxNumbers> numbers{};
+        for (int k = 1; k <= m_n; ++k)
+            numbers[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
+        lines << TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(m_n)),
+                                   TipLine::Normal);
+        if (m_observer) m_observer->accepted(t, tip);
+    }
+    bool allTime(QStringView text, int minHits) override {
+        ++checks;
+        return RecordHistoryChecks::allTime(text, minHits);
+    }
+    bool recent(QStringView text, int minHits, int drawCount) override {
+        ++checks;
+        return RecordHistoryChecks::recent(text, minHits, drawCount);
+    }
+
+    QStringList lines;
+    long checks = 0;
+
+private:
+    int m_n;
+    GenerationHooks* m_observer;
+};
+
+} // namespace
+
+HistoryRun runOnHistory(HistorySnapshot& snapshot, const DrawFilter& filter, const PoolOptions& poolOptions,
+                        RuleOptions& options, int n, int target, GenerationState& state, RandomSequence& random,
+                        GenerationHooks* observer) {
+    const HistorySnapshot::Hold oneHistory(snapshot);
+    const std::shared_ptr<const HistoryRecords> history = snapshot.records();
+    const DrawBrowsing::WeekdayRule rule{filter.saturdays, filter.wednesdays};
+    const RecentDraws recent = RecentDraws::fromHistory(history->records, filter.to, rule);
+
+    HistoryRun run;
+    HistoryPoolSource source(*history, filter);
+    PreferencePool pool;
+    run.pool = buildPool(pool, poolOptions, recent, source);
+    if (run.pool != PoolOutcome::Ready) return run;
+    // No kept tips: rule 1 compares only with rows this run writes.
+    RunHooks hooks(snapshot, filter, n, observer);
+    run.result = generateTips(pool, recent, n, 0, target, options, state, hooks, random);
+    run.lines = hooks.lines;
+    run.historyChecks = hooks.checks;
+
+    CurrentDraw draw;
+    const DrawLookup lookup = lookupDraw(*history, static_cast<double>(roundHalfEven(filter.to)));
+    if (lookup.record) draw.take(history->records[*lookup.record]);
+    QString selector = TipLine::Normal;
+    ParsedTicket ticket;
+    TicketResult result;
+    HitTally tally;
+    const SystemTable table;
+    QStringList lines = run.lines;
+    run.check = checkTipList(lines, selector, ticket, result, tally, table, draw);
+    return run;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "base/Random.h"
+#include "evaluation/Matching.h"
 #include "generator/GenerationRules.h"
 #include "generator/PreferencePool.h"
 #include "stats/HistorySnapshot.h"
@@ -90,3 +91,20 @@ private:
     DrawFilter m_filter;
     ParsedTicket m_ticket;
 };
+
+// A generation run without the window, on one reading of a history file held for the whole
+// run (one look at the file, however many history checks): the last three draws up to
+// filter.to, the pool statistics from the reading's running counts, the drawing with the
+// history checks on that reading, and the new lines ("nn,...:Normal") checked against the draw
+// of filter.to, as the window's run does it. `observer` hears of the candidates and tips; its
+// history checks are not asked. The window's run gives the same tips for single tips.
+struct HistoryRun {
+    PoolOutcome pool = PoolOutcome::Ready;
+    GenerationResult result = GenerationResult::Complete;
+    QStringList lines; // the accepted tips, in order
+    ListCheck check;   // the lines against the draw
+    long historyChecks = 0;
+};
+HistoryRun runOnHistory(HistorySnapshot& snapshot, const DrawFilter& filter, const PoolOptions& poolOptions,
+                        RuleOptions& options, int n, int target, GenerationState& state, RandomSequence& random,
+                        GenerationHooks* observer = nullptr);

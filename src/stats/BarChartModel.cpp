@@ -25,6 +25,12 @@ void BarSeries::addBar(double x, double y, const QString& label, std::optional<B
     emit changed();
 }
 
+void BarSeries::addBars(const QVector<Bar>& bars) {
+    if (bars.isEmpty()) return;
+    m_bars.append(bars);
+    emit changed();
+}
+
 const Bar& BarSeries::bar(int index) const {
     if (index < 0 || index >= m_bars.size())
         throw std::out_of_range("Balken " + std::to_string(index) + " der Reihe " + objectName().toStdString() +

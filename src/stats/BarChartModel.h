@@ -34,6 +34,8 @@ public:
 
     void clear();
     void addBar(double x, double y, const QString& label = {}, std::optional<BarColour> colour = {});
+    // Appends the bars in order, as addBar one by one would, with one change notice.
+    void addBars(const QVector<Bar>& bars);
     int count() const { return static_cast<int>(m_bars.size()); }
     // Bar `index` (0-based); a bar that does not exist throws std::out_of_range.
     const Bar& bar(int index) const;

@@ -8,7 +8,11 @@
 void applyPlot(BarChartModel* chart, const Plot& plot) {
     chart->prepareStatistic();
     BarSeries* series = chart->series2();
-    for (const PlotBar& bar : plot.bars) series->addBar(bar.x, bar.y, {}, bar.colour);
+    // All bars at once: a chart view listening to the model refreshes once, not once per bar.
+    QVector<Bar> bars;
+    bars.reserve(static_cast<qsizetype>(plot.bars.size()));
+    for (const PlotBar& bar : plot.bars) bars.push_back(Bar{bar.x, bar.y, {}, bar.colour.value_or(series->defaultColour())});
+    series->addBars(bars);
     switch (plot.leftAxis) {
     case Plot::LeftAxis::Fixed:
         chart->leftAxis()->setFixedRange(plot.axisMin, plot.axisMax);

@@ -113,7 +113,13 @@ QString formatNumbers(std::span<const int> numbers) {
     for (const int n : numbers) {
         if (!first) out += QLatin1Char(',');
         first = false;
-        out += QString::asprintf("%.2d", n);
+        if (n >= 0 && n <= 99) {
+            // What "%.2d" gives for these, without formatting through printf.
+            out += QLatin1Char(static_cast<char>('0' + n / 10));
+            out += QLatin1Char(static_cast<char>('0' + n % 10));
+        } else {
+            out += QString::asprintf("%.2d", n);
+        }
     }
     return out;
 }
