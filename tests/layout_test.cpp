@@ -306,6 +306,26 @@ TEST_F(LayoutTest, NumberFieldsStandInTheBlankRunsOfTheirSentences) {
     EXPECT_LE(form->ui.UpDown3->geometry().right(), runs[0].second);
 }
 
+// A page is measured once it is shown: before, it asks for no room; a window made as small as
+// the first page allows grows to fit a larger page when that page is opened.
+TEST_F(LayoutTest, PagesAskForRoomOnceShownAndTheWindowMakesIt) {
+    QWidget* internet = form->ui.TabSheet3;
+    EXPECT_EQ(internet->minimumSizeHint(), QSize(0, 0));
+    EXPECT_FALSE(internet->hasHeightForWidth());
+
+    form->resize(1, 1); // clamped to what the first page needs
+    FormFixture::processEvents();
+    const QSize small = form->size();
+    form->ui.PageControl1->setCurrentWidget(internet);
+    FormFixture::processEvents();
+    const QSize needed = internet->minimumSizeHint();
+    ASSERT_GT(needed.height(), 0);
+    EXPECT_GE(internet->width(), needed.width());
+    EXPECT_GE(internet->height(), needed.height());
+    EXPECT_GE(form->height(), small.height());
+    expectNothingCutOffOrOverlapping(internet);
+}
+
 TEST_F(LayoutTest, NothingOverlapsOrIsCutOffAtTheDesignedSize) {
     for (QWidget* page : {form->ui.TabSheet1, form->ui.TabSheet5, form->ui.TabSheet4, form->ui.TabSheet3}) {
         form->ui.PageControl1->setCurrentWidget(page);

@@ -115,8 +115,35 @@ ClickLabel* chartNote(const char* name, const QString& text, QWidget* parent) {
     return l;
 }
 
+// A page of a tab widget that is measured only once it has been shown. A tab widget asks every
+// page for its sizes, and the word-wrapped notes make that a text layout of every caption on
+// every page, although at start only the first page is on screen; the window has its designed
+// size anyway. A page that has not been shown yet asks for no room; when it is first shown it
+// asks again, and the tab widget (and the window, where needed) grows to fit it.
+class TabPage : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    QSize sizeHint() const override { return m_shown ? QWidget::sizeHint() : QSize(0, 0); }
+    QSize minimumSizeHint() const override { return m_shown ? QWidget::minimumSizeHint() : QSize(0, 0); }
+    bool hasHeightForWidth() const override { return m_shown && QWidget::hasHeightForWidth(); }
+    int heightForWidth(int width) const override { return m_shown ? QWidget::heightForWidth(width) : -1; }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        if (!m_shown) {
+            m_shown = true;
+            updateGeometry();
+        }
+        QWidget::showEvent(event);
+    }
+
+private:
+    bool m_shown = false;
+};
+
 QWidget* page(QTabWidget* tabs, const char* name, const QString& caption) {
-    auto* w = named(new QWidget(tabs), name);
+    auto* w = named(new TabPage(tabs), name);
     tabs->addTab(w, caption);
     return w;
 }
