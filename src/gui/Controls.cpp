@@ -287,6 +287,9 @@ QList<QPair<int, int>> InlineFields::blankRuns(const QWidget* host) {
 }
 
 void InlineFields::place() {
+    // A host not on screen is placed when it is shown: the captions of pages never opened are
+    // not measured, and a translation applied meanwhile is measured once.
+    if (!m_host->isVisible()) return;
     const QString text = hostText(m_host);
     const int left = textLeft(m_host);
     if (!m_measured || text != m_placedText || left != m_measuredLeft || m_host->font() != m_measuredFont) {

@@ -146,7 +146,7 @@ public:
 
     // The x range (start, end) of each blank run in the host's caption, in host coordinates.
     static QList<QPair<int, int>> blankRuns(const QWidget* host);
-    // Places the fields now.
+    // Places the fields now if the host is on screen (else when it is shown).
     void place();
 
 protected:
