@@ -20,35 +20,6 @@
 
 namespace {
 
-class QuietDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString&) override {}
-    void error(QWidget*, const QString& text) override {
-        qFatal("error during the benchmark: %s", qPrintable(text));
-    }
-    bool messageOrStop(QWidget*, const QString&, const QString&) override { return true; }
-    QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
-        return proposal;
-    }
-    Answer question(QWidget*, const QString& text, bool) override {
-        qFatal("question during the benchmark: %s", qPrintable(text));
-    }
-    QString saveFileName(QWidget*, const FileRequest&) override { return {}; }
-    QString openFileName(QWidget*, const FileRequest&) override { return {}; }
-};
-
-class FixedClock : public Clock {
-public:
-    QDate today() const override { return QDate(2025, 9, 1); }
-    std::uint64_t counter() const override { return 1; }
-};
-
-class Silent : public Sound, public Shell {
-public:
-    void play(const QString&) override {}
-    bool open(const QString&) override { return true; }
-};
-
 long g_candidates = 0, g_checks = 0;
 
 // Every iteration uses the next of these seeds, the same sequence for window and domain runs.
@@ -85,9 +56,7 @@ Setup& setup() {
 }
 
 std::unique_ptr<TForm1> makeWindow() {
-    auto silent = std::make_shared<Silent>();
-    Platform platform{std::make_shared<QuietDialogs>(), std::make_shared<FixedClock>(), silent, silent};
-    auto form = std::make_unique<TForm1>(setup().programDir, platform);
+    auto form = std::make_unique<TForm1>(setup().programDir, quietPlatform());
     form->show();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     return form;

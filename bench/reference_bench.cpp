@@ -5,6 +5,7 @@
 // reference's results - every bar of every chart - are checked equal to the program's before
 // anything is measured.
 #include "BenchSupport.h"
+#include "ReferenceScan.h"
 #include "base/DayCount.h"
 #include "base/Random.h"
 #include "history/DrawCsv.h"
@@ -77,20 +78,9 @@ Prepared prepare(const std::vector<Draw>& draws) {
     return p;
 }
 
-// Index of the first draw from < date <= to with at least minHits common numbers, or -1; the
-// dates are ascending.
-__attribute__((target_clones("popcnt", "default"))) long firstReaching(const Prepared& p, double from,
-                                                                        double to, int minHits,
-                                                                        std::uint64_t tip) {
-    std::size_t lo = 0, hi = p.dates.size();
-    while (lo < hi) {
-        const std::size_t mid = (lo + hi) / 2;
-        if (p.dates[mid] <= from) lo = mid + 1;
-        else hi = mid;
-    }
-    for (std::size_t i = lo; i < p.dates.size() && p.dates[i] <= to; ++i)
-        if (__builtin_popcountll(p.masks[i] & tip) >= minHits) return static_cast<long>(i);
-    return -1;
+// The scan on prepared draws.
+inline long firstReaching(const Prepared& p, double from, double to, int minHits, std::uint64_t tip) {
+    return firstReaching(p.dates, p.masks, from, to, minHits, tip);
 }
 
 struct Frequencies {
@@ -347,15 +337,8 @@ Setup& setup() {
         s.window = {DayCount::fromDate(QDate(1986, 9, 7)), DayCount::fromDate(BenchClock().today()), true, true};
         if (s.window.to < records.back().date) std::abort();
         s.refWindow = {s.window.from, s.window.to, s.window.saturdays, s.window.wednesdays};
-        Rng::setSeed(7);
-        for (int i = 0; i < 1000; ++i) {
-            QString line;
-            for (int k = 0; k < 10; ++k)
-                line += QStringLiteral("%1,").arg(Rng::random(49) + 1, 2, 10, QLatin1Char('0'));
-            line.chop(1);
-            s.tipLines << line + QStringLiteral(":Vollsystem");
-            s.refTipLines.push_back(s.tipLines.back().toStdString());
-        }
+        s.tipLines = fullSystemTipLines(1000);
+        for (const QString& line : s.tipLines) s.refTipLines.push_back(line.toStdString());
         std::uint32_t seed = 99;
         for (int i = 0; i < 64; ++i) {
             std::uint64_t m = 0;

@@ -9,6 +9,7 @@
 // the program stops with a message when they differ. Then the three run side by side in one
 // process on the same history file (the bundled real history, 1990-2025).
 #include "BenchSupport.h"
+#include "ReferenceScan.h"
 #include "app/TForm1.h"
 #include "base/Random.h"
 #include "evaluation/Matching.h"
@@ -97,19 +98,9 @@ struct Random {
     }
 };
 
-// The first draw dated from < date <= to (ascending dates) with at least minHits numbers of the
-// tip; -1 when none.
-__attribute__((target_clones("popcnt", "default"))) long firstReaching(const History& h, double from, double to,
-                                                                        int minHits, std::uint64_t tip) {
-    std::size_t lo = 0, hi = h.dates.size();
-    while (lo < hi) {
-        const std::size_t mid = (lo + hi) / 2;
-        if (h.dates[mid] <= from) lo = mid + 1;
-        else hi = mid;
-    }
-    for (std::size_t i = lo; i < h.dates.size() && h.dates[i] <= to; ++i)
-        if (__builtin_popcountll(h.masks[i] & tip) >= minHits) return static_cast<long>(i);
-    return -1;
+// The scan on the kept draws.
+inline long firstReaching(const History& h, double from, double to, int minHits, std::uint64_t tip) {
+    return firstReaching(h.dates, h.masks, from, to, minHits, tip);
 }
 
 // Six tips drawn from the pool, each the first candidate that passes every rule.
@@ -297,29 +288,6 @@ std::string tipLine(const std::array<int, 6>& tip) {
 
 namespace {
 
-class QuietDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString&) override {}
-    void error(QWidget*, const QString& text) override {
-        qFatal("error during the benchmark: %s", qPrintable(text));
-    }
-    bool messageOrStop(QWidget*, const QString&, const QString&) override { return true; }
-    QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
-        return proposal;
-    }
-    Answer question(QWidget*, const QString& text, bool) override {
-        qFatal("question during the benchmark: %s", qPrintable(text));
-    }
-    QString saveFileName(QWidget*, const FileRequest&) override { return {}; }
-    QString openFileName(QWidget*, const FileRequest&) override { return {}; }
-};
-
-class Silent : public Sound, public Shell {
-public:
-    void play(const QString&) override {}
-    bool open(const QString&) override { return true; }
-};
-
 // The seeds of generator_bench: every iteration uses the next, the same for all three.
 constexpr std::uint32_t Seeds[] = {11, 22, 33, 44, 55, 66, 77, 88, 99, 111, 222, 333, 444, 555, 666, 777};
 
@@ -336,9 +304,7 @@ struct Setup {
 Setup& setup();
 
 std::unique_ptr<TForm1> makeWindow() {
-    auto silent = std::make_shared<Silent>();
-    Platform platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent};
-    auto form = std::make_unique<TForm1>(setup().programDir, platform);
+    auto form = std::make_unique<TForm1>(setup().programDir, quietPlatform());
     form->show();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     return form;

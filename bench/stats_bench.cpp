@@ -1,6 +1,7 @@
 // Each chart statistic as the window runs it (read the history file, count, build the plot,
 // apply it to a chart model) and the history-check path (validate the snapshot, find the
 // window, scan it), on the real 1990-2025 history and on a synthetic 10,000-draw history.
+#include "BenchSupport.h"
 #include "base/DayCount.h"
 #include "base/Random.h"
 #include "history/DrawCsv.h"
@@ -147,15 +148,7 @@ void BM_CrossSums(benchmark::State& state) {
 
 // The tip list, not the history: 1000 lines of ten-number full systems.
 void BM_TipDistribution(benchmark::State& state) {
-    QStringList lines;
-    Rng::setSeed(7);
-    for (int i = 0; i < 1000; ++i) {
-        QString line;
-        for (int k = 0; k < 10; ++k)
-            line += QStringLiteral("%1,").arg(Rng::random(49) + 1, 2, 10, QLatin1Char('0'));
-        line.chop(1);
-        lines << line + QStringLiteral(":Vollsystem");
-    }
+    const QStringList lines = fullSystemTipLines(1000);
     BarChartModel chart;
     for (auto _ : state) {
         applyPlot(&chart, Statistics::tipDistributionPlot(Statistics::tipDistribution(lines)));

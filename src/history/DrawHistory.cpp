@@ -100,21 +100,30 @@ qint64 DrawHistory::recordCount() const {
     return sizeOf(fd.get(), m_path) / DrawRecord::Size;
 }
 
-void DrawHistory::scanRecords(const std::function<bool(const DrawRecord&, qint64)>& visit) const {
-    Fd fd(openOrThrow(m_path, O_RDONLY));
-    const qint64 count = sizeOf(fd.get(), m_path) / DrawRecord::Size;
-    std::vector<unsigned char> block(static_cast<size_t>(BlockRecords) * DrawRecord::Size);
+namespace {
+
+// Decodes the first count records of an open history file block by block, handing each to
+// visit(record, index) until it returns false; a file that shrank meanwhile ends early.
+template <class Visit>
+void decodeRecords(int fd, const QString& path, qint64 count, qint64 blockRecords, Visit&& visit) {
+    std::vector<unsigned char> block(static_cast<size_t>(std::min(blockRecords, count)) * DrawRecord::Size);
     qint64 index = 0;
     while (index < count) {
-        const qint64 want = std::min<qint64>(BlockRecords, count - index);
+        const qint64 want = std::min<qint64>(blockRecords, count - index);
         const qint64 got =
-            readAt(fd.get(), block.data(), want * DrawRecord::Size, index * DrawRecord::Size, m_path) /
-            DrawRecord::Size;
+            readAt(fd, block.data(), want * DrawRecord::Size, index * DrawRecord::Size, path) / DrawRecord::Size;
         if (got == 0) break; // the file shrank under us
         for (qint64 i = 0; i < got; ++i, ++index) {
             if (!visit(DrawRecord::fromBytes(block.data() + i * DrawRecord::Size), index)) return;
         }
     }
+}
+
+} // namespace
+
+void DrawHistory::scanRecords(const std::function<bool(const DrawRecord&, qint64)>& visit) const {
+    Fd fd(openOrThrow(m_path, O_RDONLY));
+    decodeRecords(fd.get(), m_path, sizeOf(fd.get(), m_path) / DrawRecord::Size, BlockRecords, visit);
 }
 
 std::vector<DrawRecord> DrawHistory::readAll() const {
@@ -139,21 +148,11 @@ DrawHistory::Reading DrawHistory::read() const {
                            DrawRecord::Size;
         reading.records.resize(static_cast<size_t>(got)); // the file shrank under us
     } else {
-        constexpr qint64 ReadRecords = 64 * 1024;
         reading.records.reserve(static_cast<size_t>(count));
-        std::vector<unsigned char> block(static_cast<size_t>(std::min<qint64>(ReadRecords, count)) *
-                                         DrawRecord::Size);
-        qint64 index = 0;
-        while (index < count) {
-            const qint64 want = std::min<qint64>(ReadRecords, count - index);
-            const qint64 got =
-                readAt(fd.get(), block.data(), want * DrawRecord::Size, index * DrawRecord::Size, m_path) /
-                DrawRecord::Size;
-            for (qint64 i = 0; i < got; ++i)
-                reading.records.push_back(DrawRecord::fromBytes(block.data() + i * DrawRecord::Size));
-            index += got;
-            if (got < want) break; // the file shrank under us
-        }
+        decodeRecords(fd.get(), m_path, count, 64 * 1024, [&reading](const DrawRecord& r, qint64) {
+            reading.records.push_back(r);
+            return true;
+        });
     }
 
     if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
