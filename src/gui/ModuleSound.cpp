@@ -1,21 +1,8 @@
 #include "gui/ModuleSound.h"
 
-#include "base/BuildInfo.h"
+#include "gui/ProgramModule.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
-
-namespace {
-
-const char* const CreateSymbol = "quintara_create_sound";
-
-QString moduleFileName() {
-    return QStringLiteral("quintara_sound.so");
-}
-
-} // namespace
 
 ModuleSound::ModuleSound() = default;
 
@@ -25,27 +12,18 @@ ModuleSound::ModuleSound(QStringList moduleFiles) : m_files(std::move(moduleFile
 ModuleSound::~ModuleSound() = default;
 
 QStringList ModuleSound::moduleFilesFor(const QString& programDirectory) {
-    const QString program = QDir::cleanPath(programDirectory);
-    return {program + QLatin1Char('/') + moduleFileName(),
-            QDir::cleanPath(program + QLatin1Char('/') + BuildInfo::moduleDirectoryFromProgram()) +
-                QLatin1Char('/') + moduleFileName()};
+    return ProgramModule::filesFor(QStringLiteral("sound"), programDirectory);
 }
 
 void ModuleSound::load() {
     m_looked = true;
-    const QStringList files =
-        m_files.isEmpty() ? moduleFilesFor(QCoreApplication::applicationDirPath()) : m_files;
-    for (const QString& file : files) {
-        if (!QFileInfo(file).isFile()) continue;
-        QLibrary library(file);
-        using Create = Sound* (*)();
-        const auto create = reinterpret_cast<Create>(library.resolve(CreateSymbol));
-        if (!create) continue;
-        m_sound.reset(create());
-        if (!m_sound) continue;
-        m_loadedFrom = file;
-        return;
-    }
+    using Create = Sound* (*)();
+    QString file;
+    const auto create = reinterpret_cast<Create>(ProgramModule::resolve(
+        m_files.isEmpty() ? ProgramModule::filesFor(QStringLiteral("sound")) : m_files,
+        "quintara_create_sound", &file));
+    if (create) m_sound.reset(create());
+    if (m_sound) m_loadedFrom = file;
 }
 
 void ModuleSound::play(const QString& wavPath) {
