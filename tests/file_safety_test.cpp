@@ -353,3 +353,20 @@ TEST(Shutdown, FailedSavesAreSaidAndTheTipsCanBeKeptElsewhere) {
         EXPECT_EQ(TipFiles::read(elsewhere), QStringList{tip});
     }
 }
+
+// Text files come from every editor: lines end in LF, CR LF or a lone CR, mixed in one file; an
+// empty line is a line; a last line without its end still counts, a final line end adds none.
+TEST(TextLines, EveryLineEndStyleSplitsTheSameWay) {
+    const auto split = [](const char* text) { return TextFile::splitLines(QString::fromUtf8(text)); };
+    EXPECT_EQ(split(""), QStringList());
+    EXPECT_EQ(split("\n"), QStringList({QString()}));
+    EXPECT_EQ(split("a"), QStringList({"a"}));
+    EXPECT_EQ(split("a\nb\n"), QStringList({"a", "b"}));
+    EXPECT_EQ(split("a\r\nb\r\n"), QStringList({"a", "b"}));
+    EXPECT_EQ(split("a\rb\r"), QStringList({"a", "b"}));
+    EXPECT_EQ(split("a\n\r\nb"), QStringList({"a", "", "b"}));
+    EXPECT_EQ(split("a\r\rb"), QStringList({"a", "", "b"}));
+    EXPECT_EQ(split("a\n\nb\r"), QStringList({"a", "", "b"}));
+    EXPECT_EQ(split("\r\n\r\nα β\r"), QStringList({"", "", "α β"}));
+    EXPECT_EQ(split("ends\r"), QStringList({"ends"}));
+}

@@ -145,6 +145,12 @@ TEST_F(TranslationWindow, AnEntryReachesOnlyItsOwnWindowsControl) {
     EXPECT_EQ(formBox->text(), formText);
     EXPECT_EQ(choiceBox->text(), QStringLiteral("one"));
     EXPECT_EQ(form().ui.Label22->text(), QStringLiteral("Number of tips"));
+
+    // Of two entries for one control the first is applied; a window name differing in case
+    // names another window.
+    apply({"form1", "Label22", "lower case", "", "161", "Form1", "Label22", "first", "", "161", "Form1", "Label22",
+           "second", "", "161"});
+    EXPECT_EQ(form().ui.Label22->text(), QStringLiteral("first"));
 }
 
 TEST_F(TranslationWindow, EditFieldsTakeHintAndCharacterSetOnlyAndOtherControlsNothing) {

@@ -50,9 +50,10 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     connectControls();
     connectOptions();
     FormCreate();
-    // The number choice window is made on first use (form6()): the start-up translation
-    // (which runs inside FormCreate) reaches the main window only.
-    nameForScreenReaders(this);
+    // The start-up translation (the last step of FormCreate) names the controls in its
+    // language; without one they are named here. The number choice window is made on first
+    // use (form6()) and named then.
+    if (!m_namedByTranslation) nameForScreenReaders(this);
 }
 
 TForm6* TForm1::form6() {

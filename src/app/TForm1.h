@@ -300,6 +300,8 @@ private:
     QString m_winSoundFile;
     TForm6* m_form6 = nullptr;
     bool m_activated = false;
+    // The translation file gave the window's controls their screen-reader names.
+    bool m_namedByTranslation = false;
     // A long operation (download, generation run) is going on: other actions wait.
     bool m_busy = false;
     bool m_analysisRunning = false;

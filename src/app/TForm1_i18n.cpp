@@ -171,6 +171,7 @@ void TForm1::applyTranslationFile() {
         WindowTexts::apply(window, entries);
         nameForScreenReaders(window);
     }
+    m_namedByTranslation = true;
 }
 
 void TForm1::InDateispeichern1Click() {

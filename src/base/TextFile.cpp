@@ -14,19 +14,17 @@ namespace TextFile {
 
 QStringList splitLines(const QString& text) {
     QStringList lines;
-    QString current;
-    const int n = static_cast<int>(text.size());
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines << current;
-            current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) ++i;
-        } else {
-            current += c;
-        }
+    const qsizetype n = text.size();
+    const QChar* chars = text.constData();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = chars[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < n && chars[i + 1] == QLatin1Char('\n')) ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty()) lines << current;
+    if (start < n) lines << text.mid(start);
     return lines;
 }
 

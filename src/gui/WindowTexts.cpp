@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -203,9 +204,13 @@ void setCharset(const Component& c, int value) {
 }
 
 void apply(QWidget* window, const std::vector<Translation::Entry>& entries) {
+    // The first entry for each control of this window, looked up by name.
     const QString windowName = window->objectName();
+    QHash<QString, const Translation::Entry*> first;
+    for (const Translation::Entry& e : entries)
+        if (e.window == windowName && !first.contains(e.component)) first.insert(e.component, &e);
     for (const Component& c : components(window)) {
-        const Translation::Entry* entry = Translation::find(entries, windowName, c.object->objectName());
+        const Translation::Entry* entry = first.value(c.object->objectName());
         if (!entry) continue;
         setCaption(c, entry->caption);
         setHint(c, entry->hint);
