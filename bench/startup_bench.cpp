@@ -65,7 +65,7 @@ Run runOnce(const char* program) {
 void run(benchmark::State& state, const char* program) {
     double cpu = 0;
     double wall = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         const Run r = runOnce(program);
         if (r.wall < 0) {
             state.SkipWithError("the program did not start, paint and end cleanly");
