@@ -3,6 +3,7 @@
 // history file written from records and a tip list.
 #include "base/Random.h"
 #include "history/DrawRecord.h"
+#include "gui/ModulePrinting.h"
 #include "gui/Platform.h"
 
 #include <QApplication>
@@ -47,7 +48,8 @@ public:
 // The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound.
 inline Platform quietPlatform() {
     auto silent = std::make_shared<SilentSoundAndShell>();
-    return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent};
+    return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent,
+                    std::make_shared<ModulePrinting>()};
 }
 
 // count lines of ten-number full systems ("nn,...,nn:Vollsystem") from a fixed seed.

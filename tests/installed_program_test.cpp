@@ -3,6 +3,7 @@
 #include "base/BuildInfo.h"
 #include "base/DayCount.h"
 #include "base/Paths.h"
+#include "gui/ModulePrinting.h"
 #include "gui/ModuleSound.h"
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -165,6 +167,17 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
         ModuleSound sound(modules);
         sound.play(usr() + QStringLiteral("share/quintara/yippee.wav"));
         EXPECT_EQ(sound.loadedFrom(), modules.value(1));
+    }
+    // Likewise its print module, which writes the tip as a PDF.
+    {
+        const QStringList modules = ModulePrinting::moduleFilesFor(usr() + QStringLiteral("bin"));
+        ModulePrinting printing(modules);
+        QTemporaryDir out;
+        ASSERT_TRUE(out.isValid());
+        const QString pdf = out.filePath(QStringLiteral("Tipp.pdf"));
+        EXPECT_TRUE(printing.saveTipPdf({QStringLiteral("Quintara Tipp"), QStringLiteral("1. Lotto-Schein")}, pdf));
+        EXPECT_EQ(printing.loadedFrom(), modules.value(1));
+        EXPECT_TRUE(readAll(pdf).startsWith("%PDF-"));
     }
     // The shipped history is the one built from the bundled results, not the build tree's.
     const qint64 size = QFileInfo(usr() + QStringLiteral("share/quintara/ZahlenGR.dat")).size();

@@ -1267,6 +1267,12 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
             <numerusform>Επαναφορά των %n στηλών που μόλις διαγράφηκαν (Αναίρεση)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul %1 fehlt oder ist beschädigt.
+Bitte installieren Sie das Programm neu.</source>
+        <translation>Η προεπισκόπηση εκτύπωσης δεν μπορεί να ανοίξει: η μονάδα εκτύπωσης %1 λείπει ή είναι κατεστραμμένη.
+Εγκαταστήστε ξανά το πρόγραμμα.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -1267,6 +1267,12 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
             <numerusform>Restore the %n tips just deleted (Undo)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul %1 fehlt oder ist beschädigt.
+Bitte installieren Sie das Programm neu.</source>
+        <translation>The print preview cannot be opened: the print module %1 is missing or damaged.
+Please reinstall the program.</translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>

@@ -1,11 +1,12 @@
 #include "base/Errors.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
-#include "gui/TipPrint.h"
+#include "gui/Printing.h"
 #include "tips/TipFiles.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 
@@ -75,17 +76,26 @@ void TForm1::BitBtn7Click() {
 }
 
 void TForm1::TippDruckClick() {
-    TipPrintPreview preview(tipText(), this);
-    connect(preview.savePdfAction(), &QAction::triggered, &preview, [this, &preview] {
-        const QString path = m_platform.dialogs->saveFileName(
-            &preview, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"),
-                       QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf"),
-                       m_paths.dialogDirectory()});
-        if (path.isEmpty()) return;
-        if (!TipPrint::savePdf(preview.tipText(), path))
-            showError(tr("Die PDF-Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
-    });
-    m_platform.dialogs->showModal(&preview);
+    const QStringList text = tipText();
+    const Printing::Preview preview = m_platform.printing->tipPreview(text, this);
+    if (!preview.dialog) {
+        showError(tr("Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul %1 fehlt oder ist "
+                     "beschädigt.\nBitte installieren Sie das Programm neu.")
+                      .arg(QStringLiteral("quintara_print.so")));
+        return;
+    }
+    QDialog* dialog = preview.dialog.get();
+    if (preview.savePdf)
+        connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, text] {
+            const QString path = m_platform.dialogs->saveFileName(
+                dialog, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"),
+                         QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf"),
+                         m_paths.dialogDirectory()});
+            if (path.isEmpty()) return;
+            if (!m_platform.printing->saveTipPdf(text, path))
+                showError(tr("Die PDF-Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
+        });
+    m_platform.dialogs->showModal(dialog);
 }
 
 void TForm1::clearTipListWithUndo() {

@@ -1,5 +1,6 @@
 #pragma once
 #include "gui/Dialogs.h"
+#include "gui/Printing.h"
 #include "gui/Sound.h"
 
 #include <QDate>
@@ -40,6 +41,7 @@ struct Platform {
     std::shared_ptr<Clock> clock;
     std::shared_ptr<Sound> sound;
     std::shared_ptr<Shell> shell;
+    std::shared_ptr<Printing> printing;
 
     // The real ones.
     static Platform system();

@@ -85,3 +85,17 @@ TipPrintPreview::TipPrintPreview(const QStringList& tipText, QWidget* parent)
 }
 
 TipPrintPreview::~TipPrintPreview() = default;
+
+Printing::Preview TipPrinting::tipPreview(const QStringList& tipText, QWidget* parent) {
+    auto preview = std::make_unique<TipPrintPreview>(tipText, parent);
+    QAction* save = preview->savePdfAction();
+    return {std::move(preview), save};
+}
+
+bool TipPrinting::saveTipPdf(const QStringList& tipText, const QString& path) {
+    return TipPrint::savePdf(tipText, path);
+}
+
+Printing* quintara_create_printing() {
+    return new TipPrinting;
+}

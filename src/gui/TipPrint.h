@@ -1,4 +1,6 @@
 #pragma once
+#include "gui/Printing.h"
+
 #include <QPrintPreviewDialog>
 #include <QStringList>
 #include <memory>
@@ -6,6 +8,10 @@
 class QAction;
 class QPrinter;
 class QTextDocument;
+
+// Printing the tip text with Qt PrintSupport. This is the one user of Qt PrintSupport and lives in
+// the print module (quintara_print.so), which the program loads on the first print
+// (gui/ModulePrinting.h): the print libraries cost nothing at start-up.
 
 // The tip text laid out as a page: the title line larger and bold, the tickets below it in a
 // fixed-width font so the numbers stand in columns, page numbers at the foot.
@@ -34,3 +40,14 @@ private:
     QStringList m_text;
     QAction* m_savePdf;
 };
+
+// The preview and the PDF as the program's printing.
+class TipPrinting : public Printing {
+public:
+    Preview tipPreview(const QStringList& tipText, QWidget* parent) override;
+    bool saveTipPdf(const QStringList& tipText, const QString& path) override;
+};
+
+// The module's one entry point, looked up by name. The caller owns the printing and deletes it
+// while the module is still loaded (the program never unloads it).
+extern "C" Q_DECL_EXPORT Printing* quintara_create_printing();

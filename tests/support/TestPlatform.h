@@ -1,6 +1,7 @@
 #pragma once
 // Test doubles for the platform adapters and a program directory in a temporary folder.
 #include "app/TForm1.h"
+#include "gui/TipPrint.h"
 #include "history/DrawRecord.h"
 
 #include <QDate>
@@ -90,7 +91,9 @@ struct TestPlatform {
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
     std::shared_ptr<RecordingShell> shell = std::make_shared<RecordingShell>();
-    Platform platform() const { return Platform{dialogs, clock, sound, shell}; }
+    // Printing linked in (not the module), so tests see the real preview and PDF.
+    std::shared_ptr<Printing> printing = std::make_shared<TipPrinting>();
+    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing}; }
 };
 
 // A program directory in a fresh temporary folder, with the settings store pointed at a
