@@ -1,4 +1,5 @@
 #pragma once
+#include "gui/ChartDrawing.h"
 #include "gui/Dialogs.h"
 #include "gui/Sound.h"
 
@@ -40,6 +41,8 @@ struct Platform {
     std::shared_ptr<Clock> clock;
     std::shared_ptr<Sound> sound;
     std::shared_ptr<Shell> shell;
+    // Makes the drawing of the chart (the chart module when real).
+    std::shared_ptr<ChartMaker> charts;
 
     // The real ones.
     static Platform system();

@@ -3,6 +3,8 @@
 #include "app/TForm1.h"
 #include "history/DrawRecord.h"
 
+class BarChartView;
+
 #include <QDate>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -85,12 +87,18 @@ public:
     }
 };
 
+// The chart drawing linked into the tests (no module), so they can inspect its Qt objects.
+std::shared_ptr<ChartMaker> linkedChartMaker();
+// The window's chart drawing, made when not made yet; nullptr when it cannot be made.
+BarChartView* chartView(TForm1* form);
+
 struct TestPlatform {
     std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
     std::shared_ptr<RecordingShell> shell = std::make_shared<RecordingShell>();
-    Platform platform() const { return Platform{dialogs, clock, sound, shell}; }
+    std::shared_ptr<ChartMaker> charts = linkedChartMaker();
+    Platform platform() const { return Platform{dialogs, clock, sound, shell, charts}; }
 };
 
 // A program directory in a fresh temporary folder, with the settings store pointed at a
