@@ -45,11 +45,12 @@ public:
     bool open(const QString&) override { return true; }
 };
 
-// The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound.
+// The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound, no chart
+// drawing (the benchmarks never show the chart page; its model is filled as always).
 inline Platform quietPlatform() {
     auto silent = std::make_shared<SilentSoundAndShell>();
     return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent,
-                    std::make_shared<ModulePrinting>()};
+                    std::make_shared<ModulePrinting>(), nullptr};
 }
 
 // count lines of ten-number full systems ("nn,...,nn:Vollsystem") from a fixed seed.

@@ -3,8 +3,11 @@
 #include "base/BuildInfo.h"
 #include "base/DayCount.h"
 #include "base/Paths.h"
+#include "gui/ChartPane.h"
+#include "gui/ModuleChart.h"
 #include "gui/ModulePrinting.h"
 #include "gui/ModuleSound.h"
+#include "gui/ProgramModule.h"
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
 #include "support/LoopbackServers.h"
@@ -178,6 +181,16 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
         EXPECT_TRUE(printing.saveTipPdf({QStringLiteral("Quintara Tipp"), QStringLiteral("1. Lotto-Schein")}, pdf));
         EXPECT_EQ(printing.loadedFrom(), modules.value(1));
         EXPECT_TRUE(readAll(pdf).startsWith("%PDF-"));
+    }
+    // Likewise its chart module, which draws a chart.
+    {
+        const QStringList modules = ProgramModule::filesFor(QStringLiteral("chart"), usr() + QStringLiteral("bin"));
+        EXPECT_TRUE(QFileInfo(modules.value(1)).isFile()) << modules.value(1).toStdString();
+        auto charts = std::make_shared<ModuleChart>(modules);
+        ChartPane pane;
+        pane.setMaker(charts);
+        EXPECT_TRUE(pane.canDraw());
+        EXPECT_EQ(charts->loadedFrom(), modules.value(1));
     }
     // The shipped history is the one built from the bundled results, not the build tree's.
     const qint64 size = QFileInfo(usr() + QStringLiteral("share/quintara/ZahlenGR.dat")).size();

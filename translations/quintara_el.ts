@@ -265,6 +265,17 @@
     </message>
 </context>
 <context>
+    <name>ChartPane</name>
+    <message>
+        <source>Das Diagramm kann nicht gezeigt werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
+        <translation>Το διάγραμμα δεν μπορεί να εμφανιστεί: η μονάδα διαγραμμάτων %1 λείπει ή δεν μπορεί να φορτωθεί. Εγκαταστήστε ξανά το πρόγραμμα.</translation>
+    </message>
+    <message>
+        <source>Das Diagramm kann nicht gespeichert werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
+        <translation>Το διάγραμμα δεν μπορεί να αποθηκευτεί: η μονάδα διαγραμμάτων %1 λείπει ή δεν μπορεί να φορτωθεί. Εγκαταστήστε ξανά το πρόγραμμα.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Quintara GR – Tipps für das griechische Lotto 6 aus 49</source>

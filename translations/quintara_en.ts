@@ -265,6 +265,17 @@
     </message>
 </context>
 <context>
+    <name>ChartPane</name>
+    <message>
+        <source>Das Diagramm kann nicht gezeigt werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
+        <translation>The chart cannot be shown: the chart module %1 is missing or cannot be loaded. Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Das Diagramm kann nicht gespeichert werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
+        <translation>The chart cannot be saved: the chart module %1 is missing or cannot be loaded. Please reinstall the program.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Quintara GR – Tipps für das griechische Lotto 6 aus 49</source>

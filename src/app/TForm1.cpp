@@ -46,6 +46,7 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     base.setPointSizeF(QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 9.75);
     setFont(base);
     ui.build(this);
+    ui.Chart1->setMaker(m_platform.charts);
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
     connectOptions();

@@ -60,9 +60,21 @@ QString wrappedTitle(const QString& text, const QFont& font, double width) {
 
 } // namespace
 
-BarChartView::BarChartView(QWidget* parent) : QChartView(parent), m_model(new BarChartModel(this)) {
+BarChartView::BarChartView(QWidget* parent) : BarChartView(new BarChartModel, parent) {
+    m_model->setParent(this);
+}
+
+BarChartView::BarChartView(BarChartModel* model, QWidget* parent) : QChartView(parent), m_model(model) {
     setRenderHint(QPainter::Antialiasing, false);
     connect(m_model, &BarChartModel::changed, this, &BarChartView::scheduleRefresh);
+}
+
+ChartDrawing* BarChartViewMaker::make(BarChartModel* model, QWidget* parent) {
+    return new BarChartView(model, parent);
+}
+
+ChartDrawing* quintara_create_chart(BarChartModel* model, QWidget* parent) {
+    return new BarChartView(model, parent);
 }
 
 void BarChartView::ensureChart() {

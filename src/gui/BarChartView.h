@@ -1,4 +1,5 @@
 #pragma once
+#include "gui/ChartDrawing.h"
 #include "stats/BarChartModel.h"
 
 #include <QtCharts/QChartView>
@@ -18,14 +19,22 @@ class QValueAxis;
 // The value axis is drawn from a little below the lowest value the model names (so the lowest
 // bar keeps a visible height) to the next whole tick at or above the highest, with whole-number
 // ticks. The model's own limits, which the generator reads, are never changed.
-class BarChartView : public QChartView {
+//
+// This is the one user of Qt Charts and Qt Svg. It lives in the chart module
+// (quintara_chart.so), which the program loads when its chart is first needed
+// (gui/ModuleChart.h, gui/ChartPane.h); tests and tools link it (quintara_chart_view).
+class BarChartView : public QChartView, public ChartDrawing {
     Q_OBJECT
 public:
+    // A view of a model of its own.
     explicit BarChartView(QWidget* parent = nullptr);
+    // A view of `model`, which outlives the view.
+    BarChartView(BarChartModel* model, QWidget* parent);
 
     BarChartModel* model() const { return m_model; }
+    QWidget* widget() override { return this; }
     // Brings the drawing up to date now (tests, screenshots, export).
-    void refresh();
+    void refresh() override;
 
     // The drawn range of the value axis for the model's limits lo..hi: whole-number ticks
     // `step` apart, max the first tick at or above hi, min below lo when lo > 0 (never below 0
@@ -48,8 +57,8 @@ public:
 
     // The chart as shown, as a PNG picture (twice the pixels) or an SVG drawing; false when the
     // file could not be written.
-    bool savePng(const QString& path);
-    bool saveSvg(const QString& path);
+    bool savePng(const QString& path) override;
+    bool saveSvg(const QString& path) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -77,3 +86,13 @@ private:
     bool m_pending = false;
     bool m_dirty = true;
 };
+
+// Makes BarChartViews directly, for programs that link the chart view (tests, tools).
+class BarChartViewMaker : public ChartMaker {
+public:
+    ChartDrawing* make(BarChartModel* model, QWidget* parent) override;
+};
+
+// The chart module's one entry point, looked up by name: a view of `model` as a child of
+// `parent`, which deletes it while the module is still loaded (the program never unloads it).
+extern "C" Q_DECL_EXPORT ChartDrawing* quintara_create_chart(BarChartModel* model, QWidget* parent);

@@ -1,5 +1,6 @@
 #include "gui/Platform.h"
 
+#include "gui/ModuleChart.h"
 #include "gui/ModulePrinting.h"
 #include "gui/ModuleSound.h"
 
@@ -30,5 +31,6 @@ Platform Platform::system() {
     p.sound = std::make_shared<ModuleSound>();
     p.shell = std::make_shared<DesktopShell>();
     p.printing = std::make_shared<ModulePrinting>();
+    p.charts = std::make_shared<ModuleChart>();
     return p;
 }

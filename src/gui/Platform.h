@@ -1,4 +1,5 @@
 #pragma once
+#include "gui/ChartDrawing.h"
 #include "gui/Dialogs.h"
 #include "gui/Printing.h"
 #include "gui/Sound.h"
@@ -42,6 +43,8 @@ struct Platform {
     std::shared_ptr<Sound> sound;
     std::shared_ptr<Shell> shell;
     std::shared_ptr<Printing> printing;
+    // Makes the drawing of the chart (the chart module when real).
+    std::shared_ptr<ChartMaker> charts;
 
     // The real ones.
     static Platform system();

@@ -4,6 +4,8 @@
 #include "gui/TipPrint.h"
 #include "history/DrawRecord.h"
 
+class BarChartView;
+
 #include <QDate>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -86,6 +88,11 @@ public:
     }
 };
 
+// The chart drawing linked into the tests (no module), so they can inspect its Qt objects.
+std::shared_ptr<ChartMaker> linkedChartMaker();
+// The window's chart drawing, made when not made yet; nullptr when it cannot be made.
+BarChartView* chartView(TForm1* form);
+
 struct TestPlatform {
     std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
@@ -93,7 +100,8 @@ struct TestPlatform {
     std::shared_ptr<RecordingShell> shell = std::make_shared<RecordingShell>();
     // Printing linked in (not the module), so tests see the real preview and PDF.
     std::shared_ptr<Printing> printing = std::make_shared<TipPrinting>();
-    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing}; }
+    std::shared_ptr<ChartMaker> charts = linkedChartMaker();
+    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing, charts}; }
 };
 
 // A program directory in a fresh temporary folder, with the settings store pointed at a

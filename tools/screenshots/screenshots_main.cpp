@@ -8,6 +8,7 @@
 // messages included; any other is applied as "Datei laden" does.
 #include "base/Random.h"
 #include "app/TForm1.h"
+#include "gui/BarChartView.h"
 #include "gui/TForm3.h"
 #include "gui/AnalysisReport.h"
 #include "gui/TForm6.h"
@@ -84,6 +85,8 @@ int main(int argc, char** argv) {
     Platform platform = Platform::system();
     auto dialogs = std::make_shared<PrintingDialogs>();
     platform.dialogs = dialogs;
+    // The chart drawing is linked in: the tool does not live beside the chart module.
+    platform.charts = std::make_shared<BarChartViewMaker>();
     TForm1 form(programDir, platform);
     const QString prefix = args.size() == 5 ? args[4] + QLatin1Char('-') : QString();
     if (args.size() >= 4) {
