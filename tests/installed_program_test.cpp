@@ -3,6 +3,7 @@
 #include "base/BuildInfo.h"
 #include "base/DayCount.h"
 #include "base/Paths.h"
+#include "gui/ModuleHttp.h"
 #include "gui/ModuleSound.h"
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
@@ -165,6 +166,17 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
         ModuleSound sound(modules);
         sound.play(usr() + QStringLiteral("share/quintara/yippee.wav"));
         EXPECT_EQ(sound.loadedFrom(), modules.value(1));
+    }
+    // Likewise its HTTP module, and downloads through it.
+    {
+        ScriptedHttpServer server;
+        server.handler = [](const SeenRequest&) { return ScriptedAnswer::ok("01,02,03,04,05,06:07"); };
+        const QStringList modules = ModuleHttpGetter::moduleFilesFor(usr() + QStringLiteral("bin"));
+        ModuleHttpGetter http(modules);
+        const HttpResult answer = http.get(QUrl(server.address()), {});
+        EXPECT_TRUE(answer.succeeded()) << answer.failureText().toStdString();
+        EXPECT_EQ(answer.body, QByteArray("01,02,03,04,05,06:07"));
+        EXPECT_EQ(http.loadedFrom(), modules.value(1));
     }
     // The shipped history is the one built from the bundled results, not the build tree's.
     const qint64 size = QFileInfo(usr() + QStringLiteral("share/quintara/ZahlenGR.dat")).size();

@@ -1,5 +1,6 @@
 #include "gui/Platform.h"
 
+#include "gui/ModuleHttp.h"
 #include "gui/ModuleSound.h"
 
 #include <QDateTime>
@@ -28,5 +29,6 @@ Platform Platform::system() {
     p.clock = std::make_shared<SystemClock>();
     p.sound = std::make_shared<ModuleSound>();
     p.shell = std::make_shared<DesktopShell>();
+    p.http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<ModuleHttpGetter>()); };
     return p;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "gui/Dialogs.h"
 #include "gui/Sound.h"
+#include "net/HttpGetter.h"
 
 #include <QDate>
 #include <QString>
@@ -40,6 +41,8 @@ struct Platform {
     std::shared_ptr<Clock> clock;
     std::shared_ptr<Sound> sound;
     std::shared_ptr<Shell> shell;
+    // The HTTP client of the draw download, made on the first download.
+    HttpGetterFactory http;
 
     // The real ones.
     static Platform system();

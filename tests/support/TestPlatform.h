@@ -2,6 +2,7 @@
 // Test doubles for the platform adapters and a program directory in a temporary folder.
 #include "app/TForm1.h"
 #include "history/DrawRecord.h"
+#include "net/HttpClient.h"
 
 #include <QDate>
 #include <QStringList>
@@ -90,7 +91,9 @@ struct TestPlatform {
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
     std::shared_ptr<RecordingShell> shell = std::make_shared<RecordingShell>();
-    Platform platform() const { return Platform{dialogs, clock, sound, shell}; }
+    // The real client, linked in: window tests download from their loopback servers.
+    HttpGetterFactory http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<HttpClient>()); };
+    Platform platform() const { return Platform{dialogs, clock, sound, shell, http}; }
 };
 
 // A program directory in a fresh temporary folder, with the settings store pointed at a
