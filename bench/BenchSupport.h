@@ -44,10 +44,12 @@ public:
     bool open(const QString&) override { return true; }
 };
 
-// The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound.
+// The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound, and the
+// program's own HTTP module should a benchmark download.
 inline Platform quietPlatform() {
     auto silent = std::make_shared<SilentSoundAndShell>();
-    return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent};
+    return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent,
+                    Platform::system().http};
 }
 
 // count lines of ten-number full systems ("nn,...,nn:Vollsystem") from a fixed seed.
