@@ -46,11 +46,12 @@ public:
 };
 
 // The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound, no chart
-// drawing (the benchmarks never show the chart page; its model is filled as always).
+// drawing (the benchmarks never show the chart page; its model is filled as always), and the
+// program's own print and HTTP modules should a benchmark use them.
 inline Platform quietPlatform() {
     auto silent = std::make_shared<SilentSoundAndShell>();
     return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent,
-                    std::make_shared<ModulePrinting>(), nullptr};
+                    std::make_shared<ModulePrinting>(), nullptr, Platform::system().http};
 }
 
 // count lines of ten-number full systems ("nn,...,nn:Vollsystem") from a fixed seed.

@@ -26,6 +26,8 @@ while IFS= read -r file; do
     continue
   fi
   while IFS=: read -r line target; do
+    # The meta-object code moc generates for the file's own class.
+    [[ "$target" == moc_*.cpp ]] && continue
     dep=${target%%/*}
     [ "$dep" = "$folder" ] && continue
     theirs=${layer[$dep]:-}

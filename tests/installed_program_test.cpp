@@ -5,6 +5,7 @@
 #include "base/Paths.h"
 #include "gui/ChartPane.h"
 #include "gui/ModuleChart.h"
+#include "gui/ModuleHttp.h"
 #include "gui/ModulePrinting.h"
 #include "gui/ModuleSound.h"
 #include "gui/ProgramModule.h"
@@ -191,6 +192,17 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
         pane.setMaker(charts);
         EXPECT_TRUE(pane.canDraw());
         EXPECT_EQ(charts->loadedFrom(), modules.value(1));
+    }
+    // Likewise its HTTP module, and downloads through it.
+    {
+        ScriptedHttpServer server;
+        server.handler = [](const SeenRequest&) { return ScriptedAnswer::ok("01,02,03,04,05,06:07"); };
+        const QStringList modules = ModuleHttpGetter::moduleFilesFor(usr() + QStringLiteral("bin"));
+        ModuleHttpGetter http(modules);
+        const HttpResult answer = http.get(QUrl(server.address()), {});
+        EXPECT_TRUE(answer.succeeded()) << answer.failureText().toStdString();
+        EXPECT_EQ(answer.body, QByteArray("01,02,03,04,05,06:07"));
+        EXPECT_EQ(http.loadedFrom(), modules.value(1));
     }
     // The shipped history is the one built from the bundled results, not the build tree's.
     const qint64 size = QFileInfo(usr() + QStringLiteral("share/quintara/ZahlenGR.dat")).size();

@@ -819,6 +819,13 @@
     </message>
 </context>
 <context>
+    <name>ModuleHttpGetter</name>
+    <message>
+        <source>Das Modul für Internetverbindungen (%1) fehlt oder ist unbrauchbar; bitte installieren Sie das Programm neu</source>
+        <translation>Η μονάδα για συνδέσεις στο διαδίκτυο (%1) λείπει ή δεν μπορεί να χρησιμοποιηθεί· εγκαταστήστε ξανά το πρόγραμμα</translation>
+    </message>
+</context>
+<context>
     <name>OperatorResults</name>
     <message>
         <source>keine gültige JSON-Antwort (%1 an Stelle %2)</source>

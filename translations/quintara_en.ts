@@ -819,6 +819,13 @@
     </message>
 </context>
 <context>
+    <name>ModuleHttpGetter</name>
+    <message>
+        <source>Das Modul für Internetverbindungen (%1) fehlt oder ist unbrauchbar; bitte installieren Sie das Programm neu</source>
+        <translation>The module for internet connections (%1) is missing or unusable; please reinstall the program</translation>
+    </message>
+</context>
+<context>
     <name>OperatorResults</name>
     <message>
         <source>keine gültige JSON-Antwort (%1 an Stelle %2)</source>

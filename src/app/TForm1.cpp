@@ -11,7 +11,6 @@
 #include "gui/TForm6.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
-#include "net/HttpClient.h"
 #include "tips/TipFiles.h"
 
 #include <QApplication>

@@ -308,7 +308,7 @@ private:
     bool m_analysisStop = false;
     QString m_serverOverride;
     std::chrono::milliseconds m_downloadTimeout{15000};
-    std::unique_ptr<class HttpClient> m_http;
+    std::unique_ptr<HttpGetter> m_http;
     std::unique_ptr<class DrawDownload> m_download;
     std::unique_ptr<HistorySnapshot> m_historySnapshot;
     bool m_closed = false;

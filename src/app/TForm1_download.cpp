@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
+#include "gui/ModuleHttp.h"
 #include "history/DrawDownload.h"
 #include "history/PrizeTable.h"
-#include "net/HttpClient.h"
 
 #include <QLabel>
 
@@ -68,7 +68,9 @@ void TForm1::QuintaraClick() {
                            QString::fromLatin1(DrawDownload::LocalServer)));
         return;
     }
-    if (!m_http) m_http = std::make_unique<HttpClient>();
+    // One client for the program run, so cookies a server sets are kept between runs.
+    if (!m_http && m_platform.http) m_http = m_platform.http();
+    if (!m_http) m_http = std::make_unique<ModuleHttpGetter>();
     m_http->setTimeout(m_downloadTimeout);
     m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *source);
     m_download->setPrizeTablePath(prizeTablePath());

@@ -1,6 +1,7 @@
 #include "gui/Platform.h"
 
 #include "gui/ModuleChart.h"
+#include "gui/ModuleHttp.h"
 #include "gui/ModulePrinting.h"
 #include "gui/ModuleSound.h"
 
@@ -32,5 +33,6 @@ Platform Platform::system() {
     p.shell = std::make_shared<DesktopShell>();
     p.printing = std::make_shared<ModulePrinting>();
     p.charts = std::make_shared<ModuleChart>();
+    p.http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<ModuleHttpGetter>()); };
     return p;
 }

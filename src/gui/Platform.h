@@ -3,6 +3,7 @@
 #include "gui/Dialogs.h"
 #include "gui/Printing.h"
 #include "gui/Sound.h"
+#include "net/HttpGetter.h"
 
 #include <QDate>
 #include <QString>
@@ -45,6 +46,8 @@ struct Platform {
     std::shared_ptr<Printing> printing;
     // Makes the drawing of the chart (the chart module when real).
     std::shared_ptr<ChartMaker> charts;
+    // The HTTP client of the draw download, made on the first download.
+    HttpGetterFactory http;
 
     // The real ones.
     static Platform system();

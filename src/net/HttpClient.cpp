@@ -14,11 +14,6 @@
 const QByteArray HttpClient::AcceptValue = QByteArrayLiteral("text/html, */*");
 const QByteArray HttpClient::UserAgentValue = QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)");
 
-QString HttpResult::failureText() const {
-    if (!errorText.isEmpty()) return errorText;
-    return QString::number(statusCode) + QLatin1Char(' ') + statusText;
-}
-
 namespace {
 
 QString hostText(const QUrl& url) {
@@ -245,3 +240,7 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
     if (result.succeeded()) result.body = body;
     return result;
 }
+
+// The meta-object code stays in this object file, so a program that links the library without
+// using the class does not pull it in (and Qt Network with it).
+#include "moc_HttpClient.cpp"

@@ -28,8 +28,7 @@ public:
     explicit HttpClient(QObject* parent = nullptr);
     ~HttpClient() override;
 
-    // The whole request, from sending to the last body byte, must finish within this time.
-    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    void setTimeout(std::chrono::milliseconds timeout) override { m_timeout = timeout; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
     void setMaxBodySize(qint64 bytes) override { m_maxBody = bytes; }
     qint64 maxBodySize() const { return m_maxBody; }

@@ -1,9 +1,13 @@
 #pragma once
 // The HTTP interface the draw download and the mirror work against; HttpClient implements it on
-// Qt Network, tests with fakes.
+// Qt Network, tests with fakes. The main window reaches HttpClient only through this interface
+// (it lives in the module quintara_net.so for the program), so nothing here needs Qt Network.
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
+#include <chrono>
+#include <functional>
+#include <memory>
 
 // Where a request goes through: an HTTP proxy, or directly when the host is empty.
 struct HttpProxy {
@@ -39,4 +43,9 @@ public:
     virtual void abort() = 0;
     // A longer body makes the request fail; the server is not trusted to send little.
     virtual void setMaxBodySize(qint64 bytes) = 0;
+    // The whole request, from sending to the last body byte, must finish within this time.
+    virtual void setTimeout(std::chrono::milliseconds timeout) = 0;
 };
+
+// Makes the HTTP client a main window downloads with.
+using HttpGetterFactory = std::function<std::unique_ptr<HttpGetter>()>;

@@ -91,3 +91,7 @@ void DrawMirror::scheduled() {
     m_timer->start(next);
     emit updated(result, next);
 }
+
+// The meta-object code stays in this object file, so a program that links the library without
+// using the class does not pull it in (and Qt Network with it).
+#include "moc_DrawMirror.cpp"

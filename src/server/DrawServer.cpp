@@ -391,3 +391,7 @@ void DrawServer::serve(Connection* c) {
         if (c->buffer.isEmpty() && socket->bytesAvailable() == 0) c->idle->start();
     }
 }
+
+// The meta-object code stays in this object file, so a program that links the library without
+// using the class does not pull it in (and Qt Network with it).
+#include "moc_DrawServer.cpp"

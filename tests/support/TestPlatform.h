@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "gui/TipPrint.h"
 #include "history/DrawRecord.h"
+#include "net/HttpClient.h"
 
 class BarChartView;
 
@@ -101,7 +102,9 @@ struct TestPlatform {
     // Printing linked in (not the module), so tests see the real preview and PDF.
     std::shared_ptr<Printing> printing = std::make_shared<TipPrinting>();
     std::shared_ptr<ChartMaker> charts = linkedChartMaker();
-    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing, charts}; }
+    // The real client, linked in: window tests download from their loopback servers.
+    HttpGetterFactory http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<HttpClient>()); };
+    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing, charts, http}; }
 };
 
 // A program directory in a fresh temporary folder, with the settings store pointed at a
