@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -236,6 +237,27 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
                         usr() + QStringLiteral("share/metainfo/example.brenlow.quintara.metainfo.xml")});
         EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
     }
+}
+
+// The chart, printing, the HTTP client and sound live in modules loaded on first use: the
+// installed program starts without loading their libraries (what the dynamic loader opens for
+// it, seen through LD_DEBUG), and the modules lie where it looks for them.
+TEST_F(InstalledProgram, StartsWithoutTheLibrariesOfItsModules) {
+    for (const char* module : {"chart", "net", "print", "sound"})
+        EXPECT_TRUE(QFileInfo(ProgramModule::filesFor(QLatin1String(module), usr() + QStringLiteral("bin")).value(1))
+                        .isFile())
+            << module;
+    QProcessEnvironment traced = env;
+    traced.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    const RunResult run = runProgram(usr() + QStringLiteral("bin/quintara"), {QStringLiteral("--version")}, traced);
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+    QStringList opened;
+    static const QRegularExpression file(QStringLiteral("file=(\\S+)"));
+    for (auto it = file.globalMatch(run.out); it.hasNext();) opened << it.next().captured(1);
+    ASSERT_TRUE(opened.join(QLatin1Char(' ')).contains(QStringLiteral("libQt6Widgets"))) << run.out.toStdString();
+    for (const char* library : {"libQt6Charts", "libQt6Svg", "libQt6OpenGL", "libQt6Network", "libQt6PrintSupport",
+                                "libQt6Multimedia"})
+        EXPECT_FALSE(opened.join(QLatin1Char(' ')).contains(QLatin1String(library))) << library;
 }
 
 TEST_F(InstalledProgram, FirstStartOfTheInstalledProgramCopiesTheHistoryOnce) {

@@ -3,6 +3,7 @@
 #include "gui/StandardIcon.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QProxyStyle>
@@ -27,6 +28,24 @@ QImage image(const QPixmap& pixmap) {
 }
 
 } // namespace
+
+// The program's own icon in its three sizes, read without loading any image format plugin (the
+// first test of this program: no picture was read before it).
+TEST(ProgramIcon, BuiltInSizesWithoutImagePlugins) {
+    const auto pluginsLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+    };
+    ASSERT_FALSE(pluginsLoaded());
+    const QIcon icon = programIcon();
+    EXPECT_FALSE(pluginsLoaded());
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(64, 64)}));
+    for (const int size : {16, 32, 64}) {
+        const QImage shipped(QStringLiteral(":/icons/quintara-%1.png").arg(size));
+        ASSERT_FALSE(shipped.isNull());
+        EXPECT_EQ(image(icon.pixmap(size)), shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied)) << size;
+    }
+}
 
 TEST(StandardIcon, TheStyleIsAskedOnFirstDrawAndGivesTheSameLook) {
     auto* style = new CountingStyle(QStringLiteral("Fusion"));
@@ -76,3 +95,4 @@ TEST(StandardIcon, TheStyleIsAskedOnFirstDrawAndGivesTheSameLook) {
         EXPECT_EQ(copy.actualSize(QSize(16, 16)), eager.actualSize(QSize(16, 16)));
     }
 }
+

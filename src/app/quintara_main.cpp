@@ -3,10 +3,10 @@
 #include "base/Paths.h"
 #include "base/SettingsStore.h"
 #include "gui/Language.h"
+#include "gui/StandardIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,12 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(BuildInfo::version());
     // Lets the desktop match the windows to the menu entry (on Wayland too).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brenlow.quintara"));
-    // The installed theme's icon when there is one, else the copies built into the program.
-    QIcon icon = QIcon::fromTheme(QStringLiteral("quintara"));
-    if (icon.isNull())
-        for (const int size : {16, 32, 64})
-            icon.addFile(QStringLiteral(":/icons/quintara-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(programIcon());
 
     // The help speaks the language the player chose last; on a first start the system's
     // (German, English or Greek), else Greek as the window does. The window selects its

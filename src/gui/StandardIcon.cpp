@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <optional>
 
@@ -61,4 +62,16 @@ private:
 
 QIcon standardIcon(QStyle::StandardPixmap which) {
     return QIcon(new StyleIconEngine(which));
+}
+
+QIcon programIcon() {
+    QIcon icon = QIcon::fromTheme(QStringLiteral("quintara"));
+    if (!icon.isNull()) return icon;
+    for (const int size : {16, 32, 64}) {
+        QImageReader reader(QStringLiteral(":/icons/quintara-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }
