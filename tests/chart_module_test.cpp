@@ -6,6 +6,8 @@
 #include "gui/ModuleChart.h"
 #include "gui/ProgramModule.h"
 
+#include "support/ModuleFiles.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -15,23 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-bool loaded(const char* library) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) return false;
-    return maps.readAll().contains(library);
-}
-
-// A real library that has no chart entry point.
-QString qtCoreFile() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) return {};
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const int at = line.indexOf('/');
-        if (at >= 0 && line.contains("libQt6Core.so")) return QString::fromLocal8Bit(line.mid(at));
-    }
-    return {};
-}
 
 void settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
@@ -57,8 +42,8 @@ void fillTen(BarChartModel* model) {
 
 TEST(ChartModule, FirstShownChartLoadsTheModuleAndDrawsFollowsAndSavesThroughIt) {
     // Nothing of the program has loaded the chart libraries up to here.
-    ASSERT_FALSE(loaded("libQt6Charts"));
-    ASSERT_FALSE(loaded("libQt6Svg"));
+    ASSERT_FALSE(libraryMapped("libQt6Charts"));
+    ASSERT_FALSE(libraryMapped("libQt6Svg"));
     auto maker = std::make_shared<ModuleChart>(
         ProgramModule::filesFor(QStringLiteral("chart"), QStringLiteral(QUINTARA_PROGRAM_DIR)));
     ChartPane pane;
@@ -71,12 +56,12 @@ TEST(ChartModule, FirstShownChartLoadsTheModuleAndDrawsFollowsAndSavesThroughIt)
     EXPECT_EQ(pane.model()->series2()->count(), 10);
     EXPECT_EQ(pane.drawing(), nullptr);
     EXPECT_TRUE(maker->loadedFrom().isEmpty());
-    EXPECT_FALSE(loaded("libQt6Charts"));
+    EXPECT_FALSE(libraryMapped("libQt6Charts"));
 
     pane.show();
     settle();
     EXPECT_EQ(maker->loadedFrom(), QStringLiteral(QUINTARA_PROGRAM_DIR "/quintara_chart.so"));
-    EXPECT_TRUE(loaded("libQt6Charts"));
+    EXPECT_TRUE(libraryMapped("libQt6Charts"));
     ASSERT_NE(pane.drawing(), nullptr);
     QWidget* drawn = pane.drawing()->widget();
     EXPECT_EQ(drawn->parentWidget(), &pane);
@@ -124,17 +109,10 @@ TEST(ChartModule, FirstShownChartLoadsTheModuleAndDrawsFollowsAndSavesThroughIt)
 TEST(ChartModule, WithoutAUsableModuleThePaneSaysSoAndSavingFails) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    // Not a library at all, a library without the entry point, and no file.
-    const QString notALibrary = dir.filePath(QStringLiteral("quintara_chart.so"));
-    {
-        QFile f(notALibrary);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("not an ELF file\n");
-    }
-    const QString withoutEntry = qtCoreFile();
-    ASSERT_TRUE(QFileInfo(withoutEntry).isFile()) << withoutEntry.toStdString();
-    auto maker = std::make_shared<ModuleChart>(
-        QStringList{dir.filePath(QStringLiteral("missing.so")), notALibrary, withoutEntry});
+    // No file, not a library at all, and a library without the entry point.
+    const QStringList unusable = unusableModuleFiles(dir, QStringLiteral("chart"));
+    ASSERT_TRUE(QFileInfo(unusable[2]).isFile()) << unusable[2].toStdString();
+    auto maker = std::make_shared<ModuleChart>(unusable);
 
     ChartPane pane;
     pane.setMaker(maker);

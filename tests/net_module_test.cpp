@@ -5,6 +5,7 @@
 #include "gui/ModuleHttp.h"
 #include "server/DrawServer.h"
 #include "support/LoopbackServers.h"
+#include "support/ModuleFiles.h"
 #include "support/TestPlatform.h"
 
 #include <QFile>
@@ -39,30 +40,6 @@ QString librariesLoadedAtStart(const QString& file) {
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-bool mapped(const char* library) {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
-}
-
-// A real library that has no HTTP entry point.
-QString qtCoreFile() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) return {};
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const int at = line.indexOf('/');
-        if (at >= 0 && line.contains("libQt6Core.so")) return QString::fromLocal8Bit(line.mid(at));
-    }
-    return {};
-}
-
-// Missing, not a library, and a library without the entry point.
-QStringList unusableModules(const QTemporaryDir& dir) {
-    const QString notALibrary = dir.filePath(QStringLiteral("quintara_net.so"));
-    QFile f(notALibrary);
-    if (f.open(QIODevice::WriteOnly)) f.write("not an ELF file\n");
-    return {dir.filePath(QStringLiteral("missing.so")), notALibrary, qtCoreFile()};
-}
-
 } // namespace
 
 TEST(NetModule, ProgramStartsWithoutQtNetworkAndItsLibraries) {
@@ -90,10 +67,10 @@ TEST(NetModule, FirstRequestLoadsTheModuleBesideTheProgramAndFetchesThroughIt) {
     http.abort(); // nothing under way, nothing loaded: no effect
     EXPECT_TRUE(http.loadedFrom().isEmpty());
 
-    EXPECT_FALSE(mapped("quintara_net.so"));
+    EXPECT_FALSE(libraryMapped("quintara_net.so"));
     const HttpResult ok = http.get(QUrl(server.address() + QStringLiteral("/draw")), {});
     EXPECT_EQ(http.loadedFrom(), builtModule());
-    EXPECT_TRUE(mapped("quintara_net.so"));
+    EXPECT_TRUE(libraryMapped("quintara_net.so"));
     EXPECT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
     EXPECT_EQ(ok.body, QByteArray("01,02,03,04,05,06:07"));
     ASSERT_EQ(server.requests.size(), 1u);
@@ -123,7 +100,7 @@ TEST(NetModule, InstalledProgramLooksInItsLibraryDirectory) {
 TEST(NetModule, MissingOrBrokenModuleFailsEveryRequestWithTheReason) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QStringList files = unusableModules(dir);
+    const QStringList files = unusableModuleFiles(dir, QStringLiteral("net"));
     ASSERT_TRUE(QFileInfo(files.last()).isFile()) << files.last().toStdString();
     ScriptedHttpServer server;
     ModuleHttpGetter http(files);
@@ -202,7 +179,7 @@ TEST_F(ModuleWindow, WindowTimeOutReachesTheModuleClient) {
 TEST_F(ModuleWindow, WithoutTheModuleTheDownloadFailsWithTheReason) {
     QTemporaryDir modules;
     ASSERT_TRUE(modules.isValid());
-    auto form = window(unusableModules(modules));
+    auto form = window(unusableModuleFiles(modules, QStringLiteral("net")));
     int served = 0;
     QObject::connect(server.get(), &DrawServer::requestServed, [&](const DrawServer::Request&) { ++served; });
     form->ui.BitBtn1->click();

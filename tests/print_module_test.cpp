@@ -4,6 +4,8 @@
 // not in it and the maps below show what the module alone loads.
 #include "gui/ModulePrinting.h"
 
+#include "support/ModuleFiles.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
@@ -17,24 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray maps() {
-    QFile file(QStringLiteral("/proc/self/maps"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool printSupportLoaded() {
-    return maps().contains("libQt6PrintSupport");
-}
-
-// A real library that has no printing entry point.
-QString qtCoreFile() {
-    for (const QByteArray& line : maps().split('\n')) {
-        const int at = line.indexOf('/');
-        if (at >= 0 && line.contains("libQt6Core.so")) return QString::fromLocal8Bit(line.mid(at));
-    }
-    return {};
-}
 
 QString pdfText(const QString& pdf) {
     QProcess text;
@@ -64,16 +48,16 @@ TEST(PrintModule, TheProgramDoesNotNeedPrintSupport) {
 
 TEST(PrintModule, FirstPreviewLoadsTheModuleBesideTheProgramAndItPrintsAndSavesThePdf) {
     // Nothing of the program has loaded the print libraries up to here.
-    ASSERT_FALSE(printSupportLoaded());
+    ASSERT_FALSE(libraryMapped("libQt6PrintSupport"));
     ModulePrinting printing(ModulePrinting::moduleFilesFor(QStringLiteral(QUINTARA_PROGRAM_DIR)));
     EXPECT_TRUE(printing.loadedFrom().isEmpty());
-    EXPECT_FALSE(printSupportLoaded());
+    EXPECT_FALSE(libraryMapped("libQt6PrintSupport"));
 
     QWidget owner;
     Printing::Preview preview = printing.tipPreview(kTipText, &owner);
     ASSERT_NE(preview.dialog, nullptr);
     EXPECT_EQ(printing.loadedFrom(), QStringLiteral(QUINTARA_PROGRAM_DIR "/quintara_print.so"));
-    EXPECT_TRUE(printSupportLoaded());
+    EXPECT_TRUE(libraryMapped("libQt6PrintSupport"));
 
     // The preview as the player sees it: its name and title, "Als PDF speichern" first in the
     // tool bar, and the pages laid out once it is shown.
@@ -121,16 +105,10 @@ TEST(PrintModule, FirstPreviewLoadsTheModuleBesideTheProgramAndItPrintsAndSavesT
 TEST(PrintModule, MissingOrBrokenModuleGivesNoPreviewAndNoPdf) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    // Not a library at all, a library without the entry point, and no file.
-    const QString notALibrary = dir.filePath(QStringLiteral("quintara_print.so"));
-    {
-        QFile f(notALibrary);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("not an ELF file\n");
-    }
-    const QString withoutEntry = qtCoreFile();
-    ASSERT_TRUE(QFileInfo(withoutEntry).isFile()) << withoutEntry.toStdString();
-    ModulePrinting printing({dir.filePath(QStringLiteral("missing.so")), notALibrary, withoutEntry});
+    // No file, not a library at all, and a library without the entry point.
+    const QStringList unusable = unusableModuleFiles(dir, QStringLiteral("print"));
+    ASSERT_TRUE(QFileInfo(unusable[2]).isFile()) << unusable[2].toStdString();
+    ModulePrinting printing(unusable);
     QWidget owner;
     const Printing::Preview preview = printing.tipPreview(kTipText, &owner);
     EXPECT_EQ(preview.dialog, nullptr);

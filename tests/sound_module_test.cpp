@@ -2,29 +2,14 @@
 // itself does not load Qt Multimedia, and without the module it stays silent.
 #include "gui/ModuleSound.h"
 
+#include "support/ModuleFiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-bool multimediaLoaded() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) return false;
-    return maps.readAll().contains("libQt6Multimedia");
-}
-
-// A real library that has no sound entry point.
-QString qtCoreFile() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) return {};
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const int at = line.indexOf('/');
-        if (at >= 0 && line.contains("libQt6Core.so")) return QString::fromLocal8Bit(line.mid(at));
-    }
-    return {};
-}
 
 QString winSound() {
     return QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/yippee.wav");
@@ -34,18 +19,18 @@ QString winSound() {
 
 TEST(SoundModule, FirstSoundLoadsTheModuleBesideTheProgramAndPlaysThroughIt) {
     // Nothing of the program has loaded the multimedia libraries up to here.
-    ASSERT_FALSE(multimediaLoaded());
+    ASSERT_FALSE(libraryMapped("libQt6Multimedia"));
     ModuleSound sound(ModuleSound::moduleFilesFor(QStringLiteral(QUINTARA_PROGRAM_DIR)));
 
     // A missing file is no reason to load the module.
     sound.play(QStringLiteral(QUINTARA_PROGRAM_DIR "/no-such-sound.wav"));
     EXPECT_TRUE(sound.loadedFrom().isEmpty());
-    EXPECT_FALSE(multimediaLoaded());
+    EXPECT_FALSE(libraryMapped("libQt6Multimedia"));
 
     ASSERT_TRUE(QFileInfo::exists(winSound()));
     sound.play(winSound());
     EXPECT_EQ(sound.loadedFrom(), QStringLiteral(QUINTARA_PROGRAM_DIR "/quintara_sound.so"));
-    EXPECT_TRUE(multimediaLoaded());
+    EXPECT_TRUE(libraryMapped("libQt6Multimedia"));
     // A second sound cuts off the first; the module is not looked for again.
     sound.play(winSound());
     EXPECT_EQ(sound.loadedFrom(), QStringLiteral(QUINTARA_PROGRAM_DIR "/quintara_sound.so"));
@@ -62,16 +47,10 @@ TEST(SoundModule, InstalledProgramLooksInItsLibraryDirectory) {
 TEST(SoundModule, MissingOrBrokenModuleIsSilenceNotACrash) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    // Not a library at all, a library without the entry point, and no file.
-    const QString notALibrary = dir.filePath(QStringLiteral("quintara_sound.so"));
-    {
-        QFile f(notALibrary);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("not an ELF file\n");
-    }
-    const QString withoutEntry = qtCoreFile();
-    ASSERT_TRUE(QFileInfo(withoutEntry).isFile()) << withoutEntry.toStdString();
-    const QStringList files{dir.filePath(QStringLiteral("missing.so")), notALibrary, withoutEntry};
+    // No file, not a library at all, and a library without the entry point.
+    const QStringList unusable = unusableModuleFiles(dir, QStringLiteral("sound"));
+    ASSERT_TRUE(QFileInfo(unusable[2]).isFile()) << unusable[2].toStdString();
+    const QStringList& files = unusable;
     ModuleSound sound(files);
     sound.play(winSound());
     sound.play(winSound());
