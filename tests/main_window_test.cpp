@@ -1,6 +1,10 @@
 #include "base/Random.h"
+#include "base/SettingsStore.h"
 #include "app/TForm1.h"
+#include "gui/Controls.h"
 #include "gui/TForm6.h"
+#include "gui/WindowTexts.h"
+#include "i18n/Translation.h"
 #include "stats/Statistics.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
@@ -8,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QThread>
 #include <gtest/gtest.h>
 
 TEST(MainWindow, FirstStartOnAnEmptyProgramDirectory) {
@@ -223,4 +228,136 @@ TEST(MainWindow, BannerAndLinkLabelsOpenTheirAddresses) {
     ASSERT_EQ(f.platform.shell->opened.size(), 2);
     EXPECT_TRUE(f.platform.shell->opened[0].contains(QStringLiteral("brenlow.example")));
     EXPECT_EQ(f.platform.shell->opened[1], f->ui.Label52->text());
+}
+
+// ---- The option and internet pages, built after the first paint ----
+
+namespace {
+
+void storeLaterPageSettings() {
+    SettingsStore key = SettingsStore::openKey(SettingsStore::ProgramKey);
+    key.writeInteger(QStringLiteral("Chekcbox2"), 1);
+    key.writeInteger(QStringLiteral("UpDown7"), 55);
+    key.writeInteger(QStringLiteral("UpDown1"), 4);
+    key.writeInteger(QStringLiteral("UpDown3"), 2); // below the minimum: raised to it
+    key.writeInteger(QStringLiteral("UpDown12"), 35);
+    key.writeString(QStringLiteral("EINPREIS"), QStringLiteral("1,75"));
+    key.writeString(QStringLiteral("Spielername"), QStringLiteral("Eleni"));
+    key.writeString(QStringLiteral("Browser"), QStringLiteral("ja")); // the old text form
+    key.writeString(QStringLiteral("DrawServer"), QStringLiteral("http://127.0.0.1:9"));
+    key.save();
+}
+
+// The translation file's caption for each control of the part that has one (edits excepted).
+int expectCaptionsOf(QWidget* window, QWidget* part, const std::vector<Translation::Entry>& entries) {
+    int compared = 0;
+    for (const WindowTexts::Component& c : WindowTexts::components(part)) {
+        if (c.kind == WindowTexts::Kind::Edit) continue;
+        for (const Translation::Entry& e : entries) {
+            if (e.window != window->objectName() || e.component != c.object->objectName()) continue;
+            EXPECT_EQ(WindowTexts::caption(c), e.caption) << e.component.toStdString();
+            ++compared;
+            break;
+        }
+    }
+    return compared;
+}
+
+} // namespace
+
+TEST(LaterPages, AreBuiltRightAfterTheFirstPaintWithTheirSettingsTextsNamesAndHandlers) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    storeLaterPageSettings();
+    TestPlatform platform;
+    TForm1 form(dir.path(), platform.platform());
+    // Until then the pages are there, with their captions, but empty.
+    EXPECT_FALSE(form.ui.laterPagesBuilt());
+    EXPECT_EQ(form.ui.UpDown7, nullptr);
+    for (QWidget* page : form.ui.laterPages()) EXPECT_TRUE(page->findChildren<QWidget*>().isEmpty());
+    EXPECT_EQ(form.MaxRuns, 100000);
+
+    form.show();
+    for (int i = 0; i < 400 && !form.ui.laterPagesBuilt(); ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    ASSERT_TRUE(form.ui.laterPagesBuilt());
+    EXPECT_TRUE(form.activated());
+
+    const Form1Ui& ui = form.ui;
+    EXPECT_TRUE(ui.CheckBox2->isChecked());
+    EXPECT_EQ(ui.UpDown7->position(), 55);
+    EXPECT_EQ(form.MaxRuns, 55000);
+    EXPECT_EQ(ui.UpDown1->position(), 4);
+    EXPECT_EQ(ui.UpDown3->position(), 4);
+    EXPECT_EQ(ui.Edit3->text(), QStringLiteral("1,75"));
+    EXPECT_EQ(ui.Edit2->text(), QStringLiteral("Eleni"));
+    EXPECT_TRUE(ui.CheckBox21->isChecked());
+    EXPECT_EQ(ui.DrawServerEdit->text(), QStringLiteral("http://127.0.0.1:9"));
+    // The start-up's own values where nothing is stored.
+    EXPECT_EQ(ui.FileNameEdit->text(), form.paths().downloadFilePath());
+    EXPECT_EQ(ui.ProxyPortEdit->text(), QStringLiteral("80"));
+
+    // In the window's language (Greek on a first start), named for screen readers.
+    const auto greek = Translation::read(form.paths().translationPath(QStringLiteral("Bezeich_gr.txt")));
+    int compared = 0;
+    for (QWidget* page : ui.laterPages()) compared += expectCaptionsOf(&form, page, greek);
+    EXPECT_GT(compared, 40);
+    EXPECT_FALSE(screenReaderName(ui.UpDown7).isEmpty());
+
+    // Their handlers are connected.
+    emit ui.UpDown12->clicked();
+    EXPECT_TRUE(ui.Label76->text().contains(QStringLiteral("35%"))) << ui.Label76->text().toStdString();
+    form.close();
+}
+
+TEST(LaterPages, ClosingBeforeTheyWereBuiltWritesTheirSettingsBackUnchanged) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    storeLaterPageSettings();
+    TestPlatform platform;
+    {
+        TForm1 form(dir.path(), platform.platform());
+        ASSERT_FALSE(form.ui.laterPagesBuilt());
+        EXPECT_TRUE(form.FormClose());
+        EXPECT_TRUE(platform.dialogs->shown.empty());
+    }
+    const SettingsStore key = SettingsStore::openKey(SettingsStore::ProgramKey);
+    // Written by the program (the values it keeps without other use come along)...
+    EXPECT_EQ(key.kind(QStringLiteral("TippTop")), SettingsStore::Kind::Integer);
+    // ... with the stored values of the pages it never built.
+    EXPECT_EQ(key.readInteger(QStringLiteral("Chekcbox2")), 1);
+    EXPECT_EQ(key.readInteger(QStringLiteral("UpDown7")), 55);
+    EXPECT_EQ(key.readInteger(QStringLiteral("UpDown1")), 4);
+    EXPECT_EQ(key.readInteger(QStringLiteral("UpDown3")), 4);
+    EXPECT_EQ(key.readInteger(QStringLiteral("UpDown12")), 35);
+    EXPECT_EQ(key.readString(QStringLiteral("EINPREIS")), QStringLiteral("1,75"));
+    EXPECT_EQ(key.readString(QStringLiteral("Spielername")), QStringLiteral("Eleni"));
+    EXPECT_EQ(key.readInteger(QStringLiteral("Browser")), 1);
+    EXPECT_EQ(key.readString(QStringLiteral("DrawServer")), QStringLiteral("http://127.0.0.1:9"));
+}
+
+TEST(LaterPages, AnActionOrOpeningTheirTabBuildsThemFirst) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    storeLanguage(QStringLiteral("Deutsch1"));
+    TestPlatform platform;
+    {
+        // The language menu translates every page, the later ones included.
+        TForm1 form(dir.path(), platform.platform());
+        ASSERT_FALSE(form.ui.laterPagesBuilt());
+        ASSERT_TRUE(triggerControl(&form, QStringLiteral("Englichen1")));
+        ASSERT_TRUE(form.ui.laterPagesBuilt());
+        const auto english = Translation::read(form.paths().translationPath(QStringLiteral("Bezeich_en.txt")));
+        int compared = 0;
+        for (QWidget* page : form.ui.laterPages()) compared += expectCaptionsOf(&form, page, english);
+        EXPECT_GT(compared, 40);
+    }
+    {
+        TForm1 form(dir.path(), platform.platform());
+        form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet6);
+        EXPECT_TRUE(form.ui.laterPagesBuilt());
+        EXPECT_EQ(form.ui.PageControl2->currentWidget(), form.ui.TabSheet8);
+    }
 }

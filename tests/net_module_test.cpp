@@ -143,6 +143,7 @@ struct ModuleWindow : ::testing::Test {
     std::unique_ptr<TForm1> window(const QStringList& moduleFiles) {
         platform.http = [moduleFiles] { return std::unique_ptr<HttpGetter>(std::make_unique<ModuleHttpGetter>(moduleFiles)); };
         auto form = std::make_unique<TForm1>(dir.path(), platform.platform());
+        form->buildLaterPages(); // not shown: nothing has built them yet
         form->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1").arg(server->port()));
         return form;
     }

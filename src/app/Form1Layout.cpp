@@ -255,28 +255,31 @@ void Form1Ui::build(TForm1* form) {
     TabSheet4 = page(PageControl1, "TabSheet4", QStringLiteral("Datenbank"));
     TabSheet3 = page(PageControl1, "TabSheet3", QStringLiteral("Internet-Optionen"));
 
-    {
-        auto* box = new QVBoxLayout(TabSheet6);
-        box->setContentsMargins(4, 4, 4, 4);
-        PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
-        box->addWidget(PageControl2);
-        TabSheet8 = page(PageControl2, "TabSheet8", QStringLiteral("Statistisch"));
-        TabSheet9 = page(PageControl2, "TabSheet9", QStringLiteral("Schein Optimierung"));
-        TabSheet10 = page(PageControl2, "TabSheet10", QStringLiteral("Mathematisch"));
-        TabSheet11 = page(PageControl2, "TabSheet11", QStringLiteral("Allgemein"));
-    }
-
     buildLottotipp();
+    buildDiagramm();
+    buildDatenbank();
+    translateOwnTexts();
+
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void Form1Ui::buildLaterPages() {
+    if (laterPagesBuilt()) return;
+    auto* box = new QVBoxLayout(TabSheet6);
+    box->setContentsMargins(4, 4, 4, 4);
+    PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
+    box->addWidget(PageControl2);
+    TabSheet8 = page(PageControl2, "TabSheet8", QStringLiteral("Statistisch"));
+    TabSheet9 = page(PageControl2, "TabSheet9", QStringLiteral("Schein Optimierung"));
+    TabSheet10 = page(PageControl2, "TabSheet10", QStringLiteral("Mathematisch"));
+    TabSheet11 = page(PageControl2, "TabSheet11", QStringLiteral("Allgemein"));
+
     buildStatistisch();
     buildScheinOptimierung();
     buildMathematisch();
     buildAllgemein();
-    buildDiagramm();
-    buildDatenbank();
     buildInternetOptionen();
-    translateOwnTexts();
 
-    PageControl1->setCurrentWidget(TabSheet1);
     PageControl2->setCurrentWidget(TabSheet8);
 }
 

@@ -48,12 +48,39 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     ui.Chart1->setMaker(m_platform.charts);
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
-    connectOptions();
     FormCreate();
     // The start-up translation (the last step of FormCreate) names the controls in its
     // language; without one they are named here. The number choice window is made on first
     // use (form6()) and named then.
     if (!m_namedByTranslation) nameForScreenReaders(this);
+    // A page the user opens is complete, even in the moment before the later pages are built.
+    connect(ui.PageControl1, &QTabWidget::currentChanged, this, &TForm1::buildLaterPages);
+}
+
+void TForm1::buildLaterPages() {
+    if (ui.laterPagesBuilt()) return;
+    ui.buildLaterPages();
+    connectLaterPages();
+    // What the start-up does for the controls of these pages, in its order: their settings,
+    // the values taken from them, their texts in the window's language, their names.
+    loadSettings(SettingsPart::LaterPages);
+    MaxRuns = ui.UpDown7->position() * 1000;
+    if (ui.FileNameEdit->text().isEmpty())
+        ui.FileNameEdit->setText(m_paths.downloadFilePath());
+    if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
+    runAction([this] { applyTranslationFile(ui.laterPages()); });
+    for (QWidget* page : ui.laterPages()) nameForScreenReaders(page);
+}
+
+bool TForm1::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The later pages are built once the window's first picture is on screen (the queued call
+    // runs after the whole window has been painted and shown).
+    if (event->type() == QEvent::Paint && !m_laterPagesQueued && !ui.laterPagesBuilt()) {
+        m_laterPagesQueued = true;
+        QMetaObject::invokeMethod(this, &TForm1::buildLaterPages, Qt::QueuedConnection);
+    }
+    return handled;
 }
 
 TForm6* TForm1::form6() {
@@ -86,11 +113,7 @@ void TForm1::connectControls() {
     // The banner panels answer a click like their labels.
     bind(ui.Panel9, &Panel::clicked, &TForm1::Label43Click);
     bind(ui.Panel10, &Panel::clicked, &TForm1::Label43Click);
-    for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
-        connect(link, &ClickLabel::clicked, this,
-                [this, link] { runAction([this, link] { Label52Click(link); }); });
     bind(ui.SpeedButton2, &QToolButton::clicked, &TForm1::SpeedButton2Click);
-    bind(ui.SpeedButton20, &QToolButton::clicked, &TForm1::SpeedButton20Click);
     bind(ui.BitBtn6, &QPushButton::clicked, &TForm1::BitBtn4Click);
     bind(ui.SpeedButton5, &QToolButton::clicked, &TForm1::SpeedButton5Click);
     bind(ui.SpeedButton6, &QToolButton::clicked, &TForm1::SpeedButton6Click);
@@ -110,17 +133,9 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton1, &QToolButton::clicked, &TForm1::Button3Click);
     bind(ui.Button4, &QPushButton::clicked, &TForm1::Button4Click);
     bind(ui.SpeedButton3, &QToolButton::clicked, &TForm1::Button4Click);
-    bind(ui.Label66, &ClickLabel::clicked, &TForm1::Label66Click);
-    bind(ui.SpeedButton17, &QToolButton::clicked, &TForm1::Label66Click);
-    bind(ui.Label75, &ClickLabel::clicked, &TForm1::Label75Click);
-    bind(ui.SpeedButton18, &QToolButton::clicked, &TForm1::Label75Click);
-    bind(ui.Label69, &ClickLabel::clicked, &TForm1::Label69Click);
-    bind(ui.SpeedButton19, &QToolButton::clicked, &TForm1::Label69Click);
     bind(ui.Button5, &QPushButton::clicked, &TForm1::Button5Click);
     bind(ui.SpeedButton23, &QToolButton::clicked, &TForm1::Button5Click);
-    bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::SpeedButton21Click);
     bind(ui.SpeedButton9, &QToolButton::clicked, &TForm1::SpeedButton9Click);
-    bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
     bind(ui.Button6, &QPushButton::clicked, &TForm1::Button6Click);
     bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
     bind(ui.DiagrammPNG, &QToolButton::clicked, &TForm1::DiagrammPNGClick);
@@ -142,6 +157,22 @@ void TForm1::connectControls() {
     connectReport();
 }
 
+void TForm1::connectLaterPages() {
+    for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
+        connect(link, &ClickLabel::clicked, this,
+                [this, link] { runAction([this, link] { Label52Click(link); }); });
+    bind(ui.SpeedButton20, &QToolButton::clicked, &TForm1::SpeedButton20Click);
+    bind(ui.Label66, &ClickLabel::clicked, &TForm1::Label66Click);
+    bind(ui.SpeedButton17, &QToolButton::clicked, &TForm1::Label66Click);
+    bind(ui.Label75, &ClickLabel::clicked, &TForm1::Label75Click);
+    bind(ui.SpeedButton18, &QToolButton::clicked, &TForm1::Label75Click);
+    bind(ui.Label69, &ClickLabel::clicked, &TForm1::Label69Click);
+    bind(ui.SpeedButton19, &QToolButton::clicked, &TForm1::Label69Click);
+    bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::SpeedButton21Click);
+    bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
+    connectOptions();
+}
+
 void TForm1::FormCreate() {
     Rng::setSeed(static_cast<std::uint32_t>(m_platform.clock->counter()));
     // An installed program keeps the player's files in a directory of their own, made (and
@@ -150,11 +181,8 @@ void TForm1::FormCreate() {
     MaxRuns = 100000;
     EvaluationEnabled = false;
 
-    loadSettings();
-    MaxRuns = ui.UpDown7->position() * 1000;
-    if (ui.FileNameEdit->text().isEmpty())
-        ui.FileNameEdit->setText(m_paths.downloadFilePath());
-    if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
+    // The controls of the later pages take their settings when they are built.
+    loadSettings(SettingsPart::Start);
 
     restoreTipList();
 

@@ -47,8 +47,16 @@ public:
     void Label52Click(QObject* sender);
 
     // ---- Settings store ----
-    void loadSettings();
+    // The start-up reads the window's values and the controls built at once; the controls of
+    // the later pages take theirs when those pages are built.
+    enum class SettingsPart { Start, LaterPages };
+    void loadSettings(SettingsPart part);
     void saveSettings();
+
+    // Builds the option pages and the internet page when they are not built yet, and gives
+    // their controls what the start-up gives the others: settings, texts, names, handlers. The
+    // window does this right after its first paint and before anything uses those controls.
+    void buildLaterPages();
 
     // ---- Generator options: coupled spin limits, percentage label, attempt limit ----
     void UpDown3MouseDown(); // the maximum of matches caps the minimum
@@ -150,6 +158,7 @@ public:
     // The same, of the windows made so far.
     QList<QWidget*> windowsMadeSoFar();
     void applyTranslationFile();   // the selected translation file, applied to the windows made so far
+    void applyTranslationFile(const QList<QWidget*>& parts); // ... to these parts of this window only
 
     // ---- Tip generation ----
     void BitBtn19Click(); // "Tipps berechnen"
@@ -275,6 +284,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     // Connects a control's signal to an operation; an error the operation raises ends it and is
@@ -284,12 +294,15 @@ protected:
     void bind(Sender* sender, Signal signal, void (TForm1::*operation)(), bool whileBusy = false) {
         connect(sender, signal, this, [this, operation, whileBusy] {
             if (m_busy && !whileBusy) return;
+            buildLaterPages();
             runAction([this, operation] { (this->*operation)(); });
         });
     }
 
 private:
     void connectControls();
+    void connectLaterPages();
+    void loadLaterPageTexts(const class SettingsStore& store);
     void connectOptions();
     void connectGenerator();
     void runSearch(int runLength);
@@ -300,6 +313,7 @@ private:
     QString m_winSoundFile;
     TForm6* m_form6 = nullptr;
     bool m_activated = false;
+    bool m_laterPagesQueued = false;
     // The translation file gave the window's controls their screen-reader names.
     bool m_namedByTranslation = false;
     // A long operation (download, generation run) is going on: other actions wait.

@@ -104,7 +104,7 @@ void TForm1::selectMessageLanguage() {
     for (int panel = 0; panel < 2; ++panel)
         ui.StatusBar1->setPanelText(panel, shown.retranslate(ui.StatusBar1->panelText(panel)));
     ui.Label13->setText(shown.retranslate(ui.Label13->text()));
-    ui.Label76->setText(shown.retranslate(ui.Label76->text()));
+    if (ui.Label76) ui.Label76->setText(shown.retranslate(ui.Label76->text()));
     BarChartModel* chart = ui.Chart1->model();
     chart->setBottomTitle(shown.retranslate(chart->bottomTitle()));
     if (m_form6) m_form6->setWindowTitle(shown.retranslate(m_form6->windowTitle()));
@@ -172,6 +172,12 @@ void TForm1::applyTranslationFile() {
         nameForScreenReaders(window);
     }
     m_namedByTranslation = true;
+}
+
+void TForm1::applyTranslationFile(const QList<QWidget*>& parts) {
+    if (OpenDialog1FileName.isEmpty() || !QFileInfo::exists(OpenDialog1FileName)) return;
+    const std::vector<Translation::Entry> entries = Translation::read(OpenDialog1FileName);
+    for (QWidget* part : parts) WindowTexts::apply(this, part, entries);
 }
 
 void TForm1::InDateispeichern1Click() {

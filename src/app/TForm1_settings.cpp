@@ -1,5 +1,5 @@
-// The settings of the main window: read once at start-up straight into the controls, written
-// once at shutdown. A value that is absent, or stored with another kind than the one below,
+// The settings of the main window: read at start-up straight into the controls (into those of
+// the later pages when they are built), written once at shutdown. A value that is absent, or stored with another kind than the one below,
 // leaves its control in its built-in state; nothing here stops the start-up.
 #include "base/SettingsStore.h"
 #include "app/TForm1.h"
@@ -54,25 +54,45 @@ bool plausibleDayCount(double dayCount) {
 
 // The option check boxes and spins the settings keep, found by name. A control that is not
 // there (renamed) is skipped: its value is neither read nor written.
-QCheckBox* storedCheckBox(const Form1Ui& ui, int n) {
-    return ui.PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
+QCheckBox* storedCheckBox(const QWidget* within, int n) {
+    return within->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
 }
-UpDown* storedUpDown(const Form1Ui& ui, int n) {
-    return ui.PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
+UpDown* storedUpDown(const QWidget* within, int n) {
+    return within->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
+}
+
+// Where the stored check boxes and spins of a part of the settings are: the pages built at
+// once hold those of the start (the later pages are empty then), the later pages the rest.
+QList<QWidget*> settingsPlaces(const Form1Ui& ui, TForm1::SettingsPart part) {
+    if (part == TForm1::SettingsPart::LaterPages) return ui.laterPages();
+    return {ui.PageControl1};
 }
 
 } // namespace
 
-void TForm1::loadSettings() {
+void TForm1::loadSettings(SettingsPart part) {
     const SettingsStore store = SettingsStore::openKey(SettingsStore::ProgramKey);
-    auto text = [&store](const QString& name, QLineEdit* edit) {
-        if (const auto value = readText(store, name)) edit->setText(*value);
-    };
+    const QList<QWidget*> places = settingsPlaces(ui, part);
+
+    for (const int n : kStoredCheckBoxes)
+        for (const QWidget* place : places)
+            if (auto* box = storedCheckBox(place, n))
+                if (const auto v = readInteger(store, checkBoxValue(n))) box->setChecked(*v != 0);
+    for (int n = 1; n <= kUpDownCount; ++n) {
+        // The spin keeps its position within its limits.
+        for (const QWidget* place : places)
+            if (auto* spin = storedUpDown(place, n))
+                if (const auto v = readInteger(store, upDownValue(n))) spin->setPosition(*v);
+        // The maximum of matches with other tips is never below the minimum.
+        if (n == 3 && ui.UpDown3 && ui.UpDown3->position() < ui.UpDown1->position())
+            ui.UpDown3->setPosition(ui.UpDown1->position());
+    }
+    if (part == SettingsPart::LaterPages) {
+        loadLaterPageTexts(store);
+        return;
+    }
 
     if (const auto v = readInteger(store, QStringLiteral("NeuerSchein"))) NeuerSchein = *v;
-    for (const int n : kStoredCheckBoxes)
-        if (auto* box = storedCheckBox(ui, n))
-            if (const auto v = readInteger(store, checkBoxValue(n))) box->setChecked(*v != 0);
 
     // The language items are always set: an absent flag takes its default, so a first start
     // selects Greek.
@@ -84,21 +104,22 @@ void TForm1::loadSettings() {
     if (const auto v = readInteger(store, QStringLiteral("TippTop"))) TippTop = *v;
     if (const auto v = readInteger(store, QStringLiteral("TippLeft"))) TippLeft = *v;
     if (const auto v = readInteger(store, QStringLiteral("System"))) StoredSystem = *v;
+    if (const auto v = readDouble(store, QStringLiteral("Preis"))) Preis = *v;
+    EvaluationEnabled = true;
 
-    for (int n = 1; n <= kUpDownCount; ++n) {
-        // The spin keeps its position within its limits.
-        if (auto* spin = storedUpDown(ui, n))
-            if (const auto v = readInteger(store, upDownValue(n))) spin->setPosition(*v);
-        // The maximum of matches with other tips is never below the minimum.
-        if (n == 3 && ui.UpDown3->position() < ui.UpDown1->position())
-            ui.UpDown3->setPosition(ui.UpDown1->position());
-    }
+    // A date the picker refuses (before its earliest date) leaves the built-in date.
+    if (const auto day = readDouble(store, QStringLiteral("DateTimePicker2")); day && plausibleDayCount(*day))
+        ui.DateTimePicker2->trySetDayCount(*day);
+}
 
+void TForm1::loadLaterPageTexts(const SettingsStore& store) {
+    auto text = [&store](const QString& name, QLineEdit* edit) {
+        if (const auto value = readText(store, name)) edit->setText(*value);
+    };
     text(QStringLiteral("Spielername"), ui.Edit2);
     text(QStringLiteral("Passwort"), ui.MaskEdit1);
     text(QStringLiteral("EINPREIS"), ui.Edit3);
     text(QStringLiteral("ZWEIPREIS"), ui.Edit4);
-    if (const auto v = readDouble(store, QStringLiteral("Preis"))) Preis = *v;
 
     // "Browser" was once stored as text; a non-empty text means checked.
     const QString browser = QStringLiteral("Browser");
@@ -106,7 +127,6 @@ void TForm1::loadSettings() {
         ui.CheckBox21->setChecked(*v != 0);
     else if (const auto t = readText(store, browser); t && !t->isEmpty())
         ui.CheckBox21->setChecked(true);
-    EvaluationEnabled = true;
 
     // Without a stored name the start-up puts "Lotto.html" of the player's files here,
     // instead of the built-in placeholder.
@@ -117,15 +137,12 @@ void TForm1::loadSettings() {
     text(QStringLiteral("URLEdit"), ui.URLEdit);
     text(QStringLiteral("ProxyHostEdit"), ui.ProxyHostEdit);
     text(QStringLiteral("ProxyPortEdit"), ui.ProxyPortEdit);
-
-    // A date the picker refuses (before its earliest date) leaves the built-in date.
-    if (const auto day = readDouble(store, QStringLiteral("DateTimePicker2")); day && plausibleDayCount(*day))
-        ui.DateTimePicker2->trySetDayCount(*day);
-
     text(QStringLiteral("DrawServer"), ui.DrawServerEdit);
 }
 
 void TForm1::saveSettings() {
+    // Every setting is written back, those of pages not built yet too.
+    buildLaterPages();
     // The key is written whole, in this order; values of the key that this program does not
     // know follow its own.
     const SettingsStore previous = SettingsStore::openKey(SettingsStore::ProgramKey);
@@ -135,7 +152,7 @@ void TForm1::saveSettings() {
 
     key.writeInteger(QStringLiteral("NeuerSchein"), NeuerSchein);
     for (const int n : kStoredCheckBoxes)
-        if (const auto* box = storedCheckBox(ui, n)) flag(checkBoxValue(n), box->isChecked());
+        if (const auto* box = storedCheckBox(ui.PageControl1, n)) flag(checkBoxValue(n), box->isChecked());
     flag(QStringLiteral("Deutsch1"), ui.Deutsch1->isChecked());
     flag(QStringLiteral("Englichen1"), ui.Englichen1->isChecked());
     flag(QStringLiteral("Grichisch1"), ui.Grichisch1->isChecked());
@@ -143,7 +160,7 @@ void TForm1::saveSettings() {
     key.writeInteger(QStringLiteral("TippTop"), TippTop);
     key.writeInteger(QStringLiteral("TippLeft"), TippLeft);
     for (int n = 1; n <= kUpDownCount; ++n)
-        if (const auto* spin = storedUpDown(ui, n)) key.writeInteger(upDownValue(n), spin->position());
+        if (const auto* spin = storedUpDown(ui.PageControl1, n)) key.writeInteger(upDownValue(n), spin->position());
     key.writeBinary(QStringLiteral("Preis"), doubleBytes(Preis));
     flag(QStringLiteral("Browser"), ui.CheckBox21->isChecked());
     key.writeString(QStringLiteral("FileNameEdit"), ui.FileNameEdit->text());
