@@ -633,6 +633,34 @@ TEST(StartLanguage, TheStoredChoiceElseTheSystemsElseGreek) {
     EXPECT_EQ(ofLocaleNames({}), std::nullopt);
 }
 
+TEST(StartLanguage, SelectingTheInstalledLanguageAgainChangesNothing) {
+    // The start selects its language for the help and again for the window.
+    struct Counter : QObject {
+        int changes = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::LanguageChange) ++changes;
+            return false;
+        }
+    } counter;
+    QWidget widget;
+    widget.installEventFilter(&counter);
+    Language::select(Language::Id::Greek);
+    QCoreApplication::processEvents();
+    const int afterFirst = counter.changes;
+    EXPECT_GT(afterFirst, 0);
+    const QString greek = QCoreApplication::translate("TForm1", "Quersumme: %1");
+    Language::select(Language::Id::Greek);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.changes, afterFirst);
+    EXPECT_EQ(QCoreApplication::translate("TForm1", "Quersumme: %1"), greek);
+    EXPECT_NE(greek, QStringLiteral("Quersumme: %1"));
+    // Another language still switches, and back.
+    Language::select(Language::Id::German);
+    QCoreApplication::processEvents();
+    EXPECT_GT(counter.changes, afterFirst);
+    EXPECT_EQ(QCoreApplication::translate("TForm1", "Quersumme: %1"), QStringLiteral("Quersumme: %1"));
+}
+
 namespace {
 
 // Runs a built program with arguments and the system language given by LC_ALL; its standard output.

@@ -49,10 +49,6 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
     FormCreate();
-    // The start-up translation (the last step of FormCreate) names the controls in its
-    // language; without one they are named here. The number choice window is made on first
-    // use (form6()) and named then.
-    if (!m_namedByTranslation) nameForScreenReaders(this);
     // A page the user opens is complete, even in the moment before the later pages are built.
     connect(ui.PageControl1, &QTabWidget::currentChanged, this, &TForm1::buildLaterPages);
 }
@@ -69,7 +65,18 @@ void TForm1::buildLaterPages() {
         ui.FileNameEdit->setText(m_paths.downloadFilePath());
     if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
     runAction([this] { applyTranslationFile(ui.laterPages()); });
-    for (QWidget* page : ui.laterPages()) nameForScreenReaders(page);
+    // The window's controls are named for screen readers in its language once it is complete
+    // (the number choice window when it is made, form6()).
+    nameForScreenReaders(this);
+
+    // Temporary files of a run that was killed mid-write: the file they were meant to replace
+    // is whole, so they are only clutter (and one of them would hold a stale history).
+    SafeFile::removeStaleTemporaries(programDirectory());
+    if (const QString historyDir = QFileInfo(historyPath()).absolutePath() + QLatin1Char('/');
+        historyDir != programDirectory())
+        SafeFile::removeStaleTemporaries(historyDir);
+    SafeFile::removeStaleTemporaries(
+        QFileInfo(SettingsStore::filePathForKey(SettingsStore::ProgramKey)).absolutePath());
 }
 
 bool TForm1::event(QEvent* event) {
@@ -186,14 +193,7 @@ void TForm1::FormCreate() {
 
     restoreTipList();
 
-    // Temporary files of a run that was killed mid-write: the file they were meant to replace
-    // is whole, so they are only clutter (and one of them would hold a stale history).
-    SafeFile::removeStaleTemporaries(programDirectory());
-    if (const QString historyDir = QFileInfo(historyPath()).absolutePath() + QLatin1Char('/');
-        historyDir != programDirectory())
-        SafeFile::removeStaleTemporaries(historyDir);
-    SafeFile::removeStaleTemporaries(
-        QFileInfo(SettingsStore::filePathForKey(SettingsStore::ProgramKey)).absolutePath());
+    // Left-over temporary files are removed when the later pages are built.
     m_winSoundFile = m_paths.winSoundPath();
     ui.DateTimePicker1->trySetDate(m_platform.clock->today());
     applyStartupLanguage();

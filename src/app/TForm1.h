@@ -314,8 +314,6 @@ private:
     TForm6* m_form6 = nullptr;
     bool m_activated = false;
     bool m_laterPagesQueued = false;
-    // The translation file gave the window's controls their screen-reader names.
-    bool m_namedByTranslation = false;
     // A long operation (download, generation run) is going on: other actions wait.
     bool m_busy = false;
     bool m_analysisRunning = false;

@@ -169,9 +169,9 @@ void TForm1::applyTranslationFile() {
     const std::vector<Translation::Entry> entries = Translation::read(OpenDialog1FileName);
     for (QWidget* window : windowsMadeSoFar()) {
         WindowTexts::apply(window, entries);
-        nameForScreenReaders(window);
+        // The start-up's translation: the window is named once it is complete.
+        if (window != this || ui.laterPagesBuilt()) nameForScreenReaders(window);
     }
-    m_namedByTranslation = true;
 }
 
 void TForm1::applyTranslationFile(const QList<QWidget*>& parts) {

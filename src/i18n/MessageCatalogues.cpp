@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace MessageCatalogues {
@@ -11,6 +12,8 @@ namespace MessageCatalogues {
 namespace {
 
 std::vector<std::unique_ptr<QTranslator>> g_installed;
+// The language of the installed catalogues; none before the first call.
+std::optional<Language> g_language;
 
 void add(const QString& file, const QString& directory) {
     auto translator = std::make_unique<QTranslator>();
@@ -22,6 +25,10 @@ void add(const QString& file, const QString& directory) {
 } // namespace
 
 void install(Language language) {
+    // The program's start selects its language twice (for the command-line help, then for the
+    // window); loading the same catalogues again would change nothing.
+    if (g_language == language) return;
+    g_language = language;
     for (auto& translator : g_installed) QCoreApplication::removeTranslator(translator.get());
     g_installed.clear();
     const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

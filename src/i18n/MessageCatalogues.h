@@ -8,7 +8,8 @@ namespace MessageCatalogues {
 
 enum class Language { German, English, Greek };
 
-// Installs the catalogues of the language, replacing those installed by an earlier call.
+// Installs the catalogues of the language, replacing those installed by an earlier call;
+// nothing happens when they are installed already.
 void install(Language language);
 
 // The language of locale names as the system lists them ("el_GR.UTF-8", "de-DE", "en"), by the
