@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -229,6 +230,57 @@ TEST_F(HistoryFile, AppenderCreatesTheFileAndRepeatsNothing) {
     EXPECT_EQ(history().readAll(), records);
     HistoryAppender again(path());
     EXPECT_EQ(*again.lastRecord(), records[2]);
+}
+
+// The check names the damaged records (no draw, out of order, a repeated date), the first of
+// them and a cut record at the end; the sound draws come out in date order, one per date, the
+// first of a date kept. A reading taken earlier gives the same answer as the file.
+TEST_F(HistoryFile, DamageIsFoundInTheFileAndInAReadingOfIt) {
+    const auto good = threeDraws();
+    DrawRecord garbage = draw(2011, 10, 15, {1, 1, 60, 4, 5, 6});
+    DrawRecord nanDate = good[0];
+    nanDate.date = std::numeric_limits<double>::quiet_NaN();
+    DrawRecord sameDay = good[1];
+    sameDay.additional = 33;
+    const DrawRecord later = draw(2011, 10, 19, {20, 21, 22, 23, 24, 25});
+    dir.writeHistory({good[0], good[2], good[1], sameDay, garbage, nanDate, later});
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write(QByteArray(20, '\x01'));
+    }
+    const DrawHistory::Damage d = history().inspect();
+    EXPECT_EQ(d.records, 7);
+    EXPECT_EQ(d.damaged, 4);
+    EXPECT_EQ(d.firstDamaged, 2);
+    EXPECT_EQ(d.trailingBytes, 20);
+    EXPECT_EQ(d.good, (std::vector<DrawRecord>{good[0], good[1], good[2], later}));
+    const DrawHistory::Damage fromReading = DrawHistory::inspect(history().read());
+    EXPECT_EQ(fromReading.records, d.records);
+    EXPECT_EQ(fromReading.damaged, d.damaged);
+    EXPECT_EQ(fromReading.firstDamaged, d.firstDamaged);
+    EXPECT_EQ(fromReading.trailingBytes, d.trailingBytes);
+    EXPECT_EQ(fromReading.good, d.good);
+
+    // Sound records with only a cut record after them: that one is the first damage.
+    dir.writeHistory(good);
+    EXPECT_FALSE(history().inspect().any());
+    EXPECT_EQ(history().inspect().good, good);
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write(QByteArray(31, 'x'));
+    }
+    const DrawHistory::Damage cut = DrawHistory::inspect(history().read());
+    EXPECT_TRUE(cut.any());
+    EXPECT_EQ(cut.damaged, 0);
+    EXPECT_EQ(cut.firstDamaged, 3);
+    EXPECT_EQ(cut.trailingBytes, 31);
+    EXPECT_EQ(cut.good, good);
+    // Nothing at all is sound.
+    const DrawHistory::Damage empty = DrawHistory::inspect({}, 0);
+    EXPECT_FALSE(empty.any());
+    EXPECT_EQ(empty.firstDamaged, -1);
 }
 
 TEST(RealHistory, BundledResultsConvertExactly) {

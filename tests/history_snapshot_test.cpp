@@ -4,6 +4,7 @@
 #include "history/DrawHistory.h"
 #include "stats/HistoryCheck.h"
 #include "stats/HistorySnapshot.h"
+#include "stats/Statistics.h"
 #include "support/TestPlatform.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace HistoryCheck;
 
@@ -454,5 +456,137 @@ TEST_F(SnapshotTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
         if (round % 10 == 0) {
             EXPECT_TRUE(fast.reached);
         }
+    }
+}
+
+// ---- Running counts, worked out on first use ----
+
+namespace {
+
+// How often each number appears in records [0, end) and the sum of their cross sums, counted
+// from scratch.
+std::pair<std::array<std::uint16_t, Lotto::NumberSlots>, long long> countPrefix(const std::vector<DrawRecord>& records,
+                                                                               std::size_t end) {
+    std::array<std::uint16_t, Lotto::NumberSlots> counts{};
+    long long sums = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        for (const std::uint8_t n : records[i].numbers)
+            if (n < Lotto::NumberSlots) ++counts[n];
+        sums += records[i].crossSum();
+    }
+    return {counts, sums};
+}
+
+void expectCountsOf(const HistoryRecords& h, std::size_t step) {
+    const HistoryRecords::RunningCounts& c = h.runningCounts();
+    ASSERT_EQ(c.numbers.size(), h.size() + 1);
+    ASSERT_EQ(c.crossSums.size(), h.size() + 1);
+    for (std::size_t i = 0; i <= h.size(); i = (i == h.size() || i + step <= h.size()) ? i + step : h.size()) {
+        const auto [counts, sums] = countPrefix(h.records, i);
+        EXPECT_EQ(c.numbers[i], counts) << i;
+        EXPECT_EQ(c.crossSums[i], sums) << i;
+    }
+}
+
+} // namespace
+
+TEST_F(SnapshotTest, RunningCountsOnFirstUseMatchCountingFromScratch) {
+    // The real history, a small file with a number outside the counted range and a cut-off
+    // record, and an empty file.
+    std::vector<DrawRecord> odd = threeDraws();
+    odd[1].numbers[2] = 0;
+    odd[2].numbers[5] = 200;
+    QByteArray oddBytes = bytesOf(odd);
+    oddBytes.append("cut", 3);
+    const std::vector<std::pair<QByteArray, std::size_t>> files = {
+        {bytesOf(realHistory()), 97}, {oddBytes, 1}, {QByteArray(), 1}};
+    for (const auto& [bytes, step] : files) {
+        SCOPED_TRACE(bytes.size());
+        writeFile(path(), bytes);
+        HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
+        const std::shared_ptr<const HistoryRecords> held = snap.records();
+        EXPECT_EQ(held->trailingBytes, bytes.size() % DrawRecord::Size);
+        expectCountsOf(*held, step);
+        // Kept: a second call answers with the same counts.
+        EXPECT_EQ(&held->runningCounts(), &held->runningCounts());
+    }
+    if (HasFailure()) return;
+    // The pool statistics over the small file: number 0 is counted, 200 is not.
+    writeFile(path(), bytesOf(odd));
+    HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
+    DrawFilter all;
+    all.from = 0;
+    all.to = day(2100, 1, 1);
+    const Statistics::NumberFrequencies f = Statistics::frequenciesOf(*snap.records(), all);
+    const Statistics::NumberFrequencies plain = Statistics::numberFrequencies(odd, all);
+    EXPECT_EQ(f.count, plain.count);
+    EXPECT_EQ(f.count[0], 1);
+    EXPECT_EQ(f.crossSums, plain.crossSums);
+}
+
+TEST_F(SnapshotTest, RunningCountsAreWorkedOutOnceWhenManyThreadsAskAtOnce) {
+    writeFile(path(), bytesOf(realHistory()));
+    HistorySnapshot snap(path());
+    const std::shared_ptr<const HistoryRecords> held = snap.records();
+    std::vector<const HistoryRecords::RunningCounts*> seen(8, nullptr);
+    {
+        std::vector<std::thread> threads;
+        for (std::size_t t = 0; t < seen.size(); ++t)
+            threads.emplace_back([&held, &seen, t] { seen[t] = &held->runningCounts(); });
+        for (std::thread& t : threads) t.join();
+    }
+    for (const auto* c : seen) EXPECT_EQ(c, seen[0]);
+    expectCountsOf(*held, 211);
+}
+
+TEST(RunningCounts, ACopyCountsItsOwnRecordsAndTooManyDrawsGiveNone) {
+    HistoryRecords h;
+    h.records = threeDraws();
+    ASSERT_EQ(h.runningCounts().numbers.back()[1], 1);
+    HistoryRecords copy = h;
+    copy.records.push_back(copy.records[0]);
+    expectCountsOf(copy, 1);
+    EXPECT_EQ(copy.runningCounts().numbers.back()[1], 2);
+    copy = h;
+    expectCountsOf(copy, 1);
+    EXPECT_EQ(h.runningCounts().numbers.size(), 4u);
+
+    // The counts are 16 bits wide: a history of 65535 draws or more has none, and the
+    // statistics count record by record.
+    HistoryRecords many;
+    many.records.assign(65534, threeDraws()[0]);
+    EXPECT_EQ(many.runningCounts().numbers.size(), 65535u);
+    EXPECT_EQ(many.runningCounts().numbers.back()[1], 65534);
+    HistoryRecords tooMany;
+    tooMany.records.assign(65535, threeDraws()[0]);
+    EXPECT_TRUE(tooMany.runningCounts().numbers.empty());
+    EXPECT_TRUE(tooMany.runningCounts().crossSums.empty());
+}
+
+// The damage check on the snapshot's reading finds what the check of the file finds.
+TEST_F(SnapshotTest, DamageOfTheReadingIsTheDamageOfTheFile) {
+    const std::vector<DrawRecord> good = threeDraws();
+    DrawRecord garbage = good[1];
+    garbage.numbers[3] = 60;
+    const QByteArray unordered = bytesOf({good[0], good[2], good[1], good[2], garbage});
+    // The bytes and whether they are damaged.
+    const std::vector<std::pair<QByteArray, bool>> files = {
+        {bytesOf(good), false},           {unordered, true},
+        {QByteArray(), false},            {QByteArray(20, '\x01'), true},
+        {bytesOf({good[2], good[0]}), true}, {unordered + QByteArray(5, 'x'), true},
+        {bytesOf(good) + QByteArray(31, 'x'), true}};
+    for (const auto& [bytes, damaged] : files) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        writeFile(path(), bytes);
+        HistorySnapshot snap(path());
+        const std::shared_ptr<const HistoryRecords> held = snap.records();
+        const DrawHistory::Damage fromReading = DrawHistory::inspect(held->records, held->trailingBytes);
+        const DrawHistory::Damage fromFile = DrawHistory(path()).inspect();
+        EXPECT_EQ(fromReading.records, fromFile.records);
+        EXPECT_EQ(fromReading.damaged, fromFile.damaged);
+        EXPECT_EQ(fromReading.firstDamaged, fromFile.firstDamaged);
+        EXPECT_EQ(fromReading.trailingBytes, fromFile.trailingBytes);
+        EXPECT_EQ(fromReading.good, fromFile.good);
+        EXPECT_EQ(fromReading.any(), damaged);
     }
 }

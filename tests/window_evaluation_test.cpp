@@ -1,4 +1,7 @@
 #include "app/TForm1.h"
+#include "history/DrawHistory.h"
+#include "stats/HistorySnapshot.h"
+#include "stats/Statistics.h"
 #include "support/TestPlatform.h"
 
 #include <QLineEdit>
@@ -108,4 +111,69 @@ TEST(WindowEvaluationStart, MissingHistoryAtActivationAndTheStoredSystem) {
     EXPECT_EQ(f.platform.dialogs->messages(),
               QStringList{QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein")});
     EXPECT_EQ(f->ui.ComboBox1->currentText(), QStringLiteral("Normal"));
+}
+
+namespace {
+
+// The chart shows exactly the frequencies of these records under the window's filter.
+void expectFrequencyChartOf(TForm1& form, const std::vector<DrawRecord>& records) {
+    const Statistics::NumberFrequencies expected = Statistics::numberFrequencies(records, form.drawFilter());
+    const BarSeries* bars = form.ui.Chart1->model()->series2();
+    ASSERT_EQ(bars->count(), 49);
+    for (int n = 1; n <= 49; ++n) EXPECT_EQ(bars->yValue(n - 1), expected.count[n]) << n;
+}
+
+} // namespace
+
+// At start-up one reading of the history serves the damage check, the draw shown and the
+// frequency chart; a repaired file is read again and shown as repaired.
+TEST(WindowEvaluationStart, OneReadingOfTheHistoryServesTheWholeActivation) {
+    const std::vector<DrawRecord> real = realHistory();
+    {
+        TestProgramDir dir;
+        QDir().mkpath(dir.path());
+        // Written by the program's own writer: the snapshot trusts it however young it is.
+        DrawHistory(dir.file(QStringLiteral("ZahlenGR.dat"))).replaceAll(real);
+        FormFixture f(dir, true);
+        EXPECT_TRUE(f.platform.dialogs->questions().isEmpty());
+        EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
+        EXPECT_EQ(f->historySnapshot().loadCount(), 1u);
+        EXPECT_FALSE(f->ui.Label29->text().isEmpty());
+        EXPECT_NE(std::find_if(real.begin(), real.end(),
+                               [&](const DrawRecord& r) { return r.date == f->currentDraw.date; }),
+                  real.end());
+        expectFrequencyChartOf(*f.form, real);
+    }
+    // A record that is no draw (a number twice) between two draws: reported, and counted in
+    // the chart until repaired.
+    std::vector<DrawRecord> damaged = real;
+    DrawRecord garbage = real[1000];
+    garbage.date += 1;
+    garbage.numbers[1] = garbage.numbers[0];
+    damaged.insert(damaged.begin() + 1001, garbage);
+    for (const Dialogs::Answer answer : {Dialogs::Answer::No, Dialogs::Answer::Yes}) {
+        TestProgramDir dir;
+        QDir().mkpath(dir.path());
+        DrawHistory(dir.file(QStringLiteral("ZahlenGR.dat"))).replaceAll(damaged);
+        FormFixture f(dir, false);
+        f.platform.dialogs->questionAnswers = {answer};
+        f->show();
+        FormFixture::processEvents();
+        const QStringList asked = f.platform.dialogs->questions();
+        ASSERT_EQ(asked.size(), 1);
+        EXPECT_TRUE(asked[0].contains(QStringLiteral("1 von %1").arg(damaged.size()))) << asked[0].toStdString();
+        EXPECT_TRUE(asked[0].contains(QStringLiteral("Position 1002"))) << asked[0].toStdString();
+        if (answer == Dialogs::Answer::No) {
+            EXPECT_EQ(f->historySnapshot().loadCount(), 1u);
+            expectFrequencyChartOf(*f.form, damaged);
+        } else {
+            ASSERT_EQ(dir.readHistory(), real);
+            // The repaired file has a new stamp: read once more, and the chart shows it.
+            EXPECT_EQ(f->historySnapshot().loadCount(), 2u);
+            EXPECT_EQ(f->historySnapshot().records()->records, real);
+            expectFrequencyChartOf(*f.form, real);
+        }
+        EXPECT_NE(Statistics::numberFrequencies(damaged, f->drawFilter()).count,
+                  Statistics::numberFrequencies(real, f->drawFilter()).count);
+    }
 }

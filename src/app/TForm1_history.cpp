@@ -3,6 +3,7 @@
 #include "base/DayCount.h"
 #include "history/DrawEntry.h"
 #include "history/DrawHistory.h"
+#include "stats/HistorySnapshot.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -29,7 +30,9 @@ void TForm1::checkHistoryDamage() {
     if (!file.exists()) return;
     DrawHistory::Damage damage;
     try {
-        damage = file.inspect();
+        // The snapshot's reading, which the later steps of the activation answer from as well.
+        const std::shared_ptr<const HistoryRecords> held = historySnapshot().records();
+        damage = DrawHistory::inspect(held->records, held->trailingBytes);
     } catch (const AppError&) {
         return; // the first reader of the activation reports it
     }

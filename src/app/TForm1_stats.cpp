@@ -1,5 +1,5 @@
 #include "app/TForm1.h"
-#include "history/DrawHistory.h"
+#include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 
@@ -15,8 +15,10 @@ DrawFilter TForm1::drawFilter() const {
 void TForm1::SpeedButton2Click() {
     BusyCursor busy;
     const DrawFilter filter = drawFilter();
-    const auto records = history().readAll(); // a missing file ends here, chart untouched
-    applyPlot(ui.Chart1->model(), Statistics::frequencyPlot(Statistics::numberFrequencies(records, filter)));
+    // The file as it is now, all of it in file order; a missing file ends here, chart untouched.
+    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
+    applyPlot(ui.Chart1->model(),
+              Statistics::frequencyPlot(Statistics::numberFrequencies(history->records, filter)));
 }
 
 void TForm1::SpeedButton20Click() {

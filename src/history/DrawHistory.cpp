@@ -242,26 +242,37 @@ bool DrawHistory::plausible(const DrawRecord& r) {
 }
 
 DrawHistory::Damage DrawHistory::inspect() const {
+    return inspect(read());
+}
+
+DrawHistory::Damage DrawHistory::inspect(const Reading& reading) {
+    return inspect(reading.records, static_cast<qint64>(reading.before.size) % DrawRecord::Size);
+}
+
+DrawHistory::Damage DrawHistory::inspect(const std::vector<DrawRecord>& records, qint64 trailingBytes) {
     Damage d;
-    {
-        Fd fd(openOrThrow(m_path, O_RDONLY));
-        d.trailingBytes = sizeOf(fd.get(), m_path) % DrawRecord::Size;
-    }
-    std::vector<DrawRecord> sound;
+    d.records = static_cast<qint64>(records.size());
+    d.trailingBytes = trailingBytes;
     double last = -std::numeric_limits<double>::infinity();
-    scanRecords([&](const DrawRecord& r, qint64 index) {
-        ++d.records;
-        const bool inOrder = plausible(r) && r.date > last;
-        if (plausible(r)) sound.push_back(r);
-        if (inOrder) {
+    for (std::size_t index = 0; index < records.size(); ++index) {
+        const DrawRecord& r = records[index];
+        if (plausible(r) && r.date > last) {
             last = r.date;
         } else {
             ++d.damaged;
-            if (d.firstDamaged < 0) d.firstDamaged = index;
+            if (d.firstDamaged < 0) d.firstDamaged = static_cast<qint64>(index);
         }
-        return true;
-    });
+    }
     if (d.trailingBytes > 0 && d.firstDamaged < 0) d.firstDamaged = d.records;
+    if (d.damaged == 0) {
+        // Every record a draw, dates strictly ascending: all of them are the sound draws.
+        d.good = records;
+        return d;
+    }
+    std::vector<DrawRecord> sound;
+    sound.reserve(records.size());
+    for (const DrawRecord& r : records)
+        if (plausible(r)) sound.push_back(r);
     // Date order; of several records of one date the first in the file stays.
     std::stable_sort(sound.begin(), sound.end(),
                      [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });

@@ -80,6 +80,10 @@ public:
     };
     // Throws FileError when the file cannot be read.
     Damage inspect() const;
+    // The same check on records already read from the file: every whole record in file order
+    // and the bytes of a cut-off record after them.
+    static Damage inspect(const std::vector<DrawRecord>& records, qint64 trailingBytes);
+    static Damage inspect(const Reading& reading);
     // Keeps the file as it is under backupPath and replaces the history with the sound draws
     // in date order. Throws FileError; on failure the history is unchanged.
     void repair(const QString& backupPath) const;

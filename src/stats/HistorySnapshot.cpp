@@ -31,6 +31,23 @@ std::pair<std::size_t, std::size_t> HistoryRecords::candidates(double start, dou
     return {static_cast<std::size_t>(first - dates.begin()), static_cast<std::size_t>(last - dates.begin())};
 }
 
+const HistoryRecords::RunningCounts& HistoryRecords::runningCounts() const {
+    std::call_once(*m_counts.once, [this] {
+        RunningCounts& c = m_counts.counts;
+        if (records.size() >= 65535) return; // more draws than the counts hold
+        c.numbers.resize(records.size() + 1);
+        c.crossSums.resize(records.size() + 1);
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const DrawRecord& r = records[i];
+            c.numbers[i + 1] = c.numbers[i];
+            for (const std::uint8_t n : r.numbers)
+                if (n < Lotto::NumberSlots) ++c.numbers[i + 1][n];
+            c.crossSums[i + 1] = c.crossSums[i] + r.crossSum();
+        }
+    });
+    return m_counts.counts;
+}
+
 HistorySnapshot::HistorySnapshot(QString path, std::chrono::nanoseconds settleTime)
     : m_path(std::move(path)), m_nativePath(QFile::encodeName(m_path)), m_settle(settleTime) {}
 
@@ -69,17 +86,7 @@ void HistorySnapshot::load() {
         if (std::popcount(mask) != 6) data->masksExact = false;
         data->winningMasks.push_back(mask);
     }
-    if (data->records.size() < 65535) {
-        data->numberCounts.resize(data->records.size() + 1);
-        data->crossSums.resize(data->records.size() + 1);
-        for (std::size_t i = 0; i < data->records.size(); ++i) {
-            const DrawRecord& r = data->records[i];
-            data->numberCounts[i + 1] = data->numberCounts[i];
-            for (const std::uint8_t n : r.numbers)
-                if (n < Lotto::NumberSlots) ++data->numberCounts[i + 1][n];
-            data->crossSums[i + 1] = data->crossSums[i] + r.crossSum();
-        }
-    }
+    data->trailingBytes = static_cast<std::int64_t>(reading.before.size) % DrawRecord::Size;
 
     m_data = std::move(data);
     m_stamp = reading.before;

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -26,16 +27,42 @@ struct HistoryRecords {
     // window be found by binary search. A file from elsewhere may break the order, then
     // every record is tested one by one.
     bool ascending = true;
-    // Running counts for the statistics of every weekday: numberCounts[i][n] is how often n
-    // (0 to 49, as the statistics count) appears among records [0, i), crossSums[i] the sum of
-    // their cross sums. size() + 1 entries; empty for a file of more draws than the counts hold.
-    std::vector<std::array<std::uint16_t, Lotto::NumberSlots>> numberCounts;
-    std::vector<long long> crossSums;
+    // Bytes of a cut-off record after the last whole one when the file was read.
+    std::int64_t trailingBytes = 0;
+
+    // Running counts for the statistics of every weekday: numbers[i][n] is how often n (0 to
+    // 49, as the statistics count) appears among records [0, i), crossSums[i] the sum of their
+    // cross sums. size() + 1 entries; empty for a file of more draws than the counts hold.
+    struct RunningCounts {
+        std::vector<std::array<std::uint16_t, Lotto::NumberSlots>> numbers;
+        std::vector<long long> crossSums;
+    };
 
     std::size_t size() const { return records.size(); }
     // [first, last) of the records that can lie in start < date <= end: exact when ascending,
     // the whole file otherwise.
     std::pair<std::size_t, std::size_t> candidates(double start, double end) const;
+
+    // The running counts, worked out from the records on the first call and kept from then on:
+    // only the pool statistics of a generation need them, and for 35 years of draws they take
+    // about 350 KB that a start of the program would otherwise fill for nothing. Safe to call
+    // from several threads at once. The records must not change after the first call; a copy
+    // works out its own counts again.
+    const RunningCounts& runningCounts() const;
+
+private:
+    struct LazyCounts {
+        LazyCounts() = default;
+        LazyCounts(const LazyCounts&) {}
+        LazyCounts& operator=(const LazyCounts&) {
+            once = std::make_unique<std::once_flag>();
+            counts = {};
+            return *this;
+        }
+        std::unique_ptr<std::once_flag> once = std::make_unique<std::once_flag>();
+        RunningCounts counts;
+    };
+    mutable LazyCounts m_counts;
 };
 
 // A cache of one history file that is never stale: every records() call checks the file

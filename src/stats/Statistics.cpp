@@ -48,8 +48,9 @@ NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, cons
 
 NumberFrequencies frequenciesOf(const HistoryRecords& history, const DrawFilter& filter) {
     const bool everyWeekday = filter.saturdays && filter.wednesdays;
-    if (!history.ascending || !everyWeekday || history.numberCounts.size() != history.size() + 1)
-        return numberFrequencies(history.records, filter);
+    if (!history.ascending || !everyWeekday) return numberFrequencies(history.records, filter);
+    const HistoryRecords::RunningCounts& counts = history.runningCounts();
+    if (counts.numbers.size() != history.size() + 1) return numberFrequencies(history.records, filter);
     // from <= date <= to
     const auto begin = std::lower_bound(history.dates.begin(), history.dates.end(), filter.from);
     const auto end = std::upper_bound(begin, history.dates.end(), filter.to);
@@ -57,9 +58,9 @@ NumberFrequencies frequenciesOf(const HistoryRecords& history, const DrawFilter&
     const auto last = static_cast<std::size_t>(end - history.dates.begin());
     NumberFrequencies f;
     for (std::size_t n = 0; n < f.count.size(); ++n)
-        f.count[n] = history.numberCounts[last][n] - history.numberCounts[first][n];
+        f.count[n] = counts.numbers[last][n] - counts.numbers[first][n];
     f.draws = static_cast<int>(last - first);
-    f.crossSums = history.crossSums[last] - history.crossSums[first];
+    f.crossSums = counts.crossSums[last] - counts.crossSums[first];
     return f;
 }
 
@@ -179,8 +180,10 @@ Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter&
 
 Overdue overdueOf(const HistoryRecords& history, const DrawFilter& filter) {
     // A number 0 in some record (no draw of this program has one) is counted by the plain walk.
-    const bool noZero = history.numberCounts.size() == history.size() + 1 && history.numberCounts.back()[0] == 0;
-    if (!history.ascending || !noZero) return overdueNumbers(history.records, filter);
+    if (!history.ascending) return overdueNumbers(history.records, filter);
+    const HistoryRecords::RunningCounts& counts = history.runningCounts();
+    const bool noZero = counts.numbers.size() == history.size() + 1 && counts.numbers.back()[0] == 0;
+    if (!noZero) return overdueNumbers(history.records, filter);
     // from < date <= to
     const auto [first, last] = history.candidates(filter.from, filter.to);
     const bool everyWeekday = filter.saturdays && filter.wednesdays;
