@@ -41,7 +41,7 @@ TEST(ProgramIcon, BuiltInSizesWithoutImagePlugins) {
     EXPECT_FALSE(pluginsLoaded());
     EXPECT_EQ(icon.availableSizes(), QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(64, 64)}));
     for (const int size : {16, 32, 64}) {
-        const QImage shipped(QStringLiteral(":/icons/quintara-%1.png").arg(size));
+        const QImage shipped(QStringLiteral(QUINTARA_SOURCE_DIR "/dist/unix/icons/%1x%1/quintara.png").arg(size));
         ASSERT_FALSE(shipped.isNull());
         EXPECT_EQ(image(icon.pixmap(size)), shipped.convertToFormat(QImage::Format_ARGB32_Premultiplied)) << size;
     }

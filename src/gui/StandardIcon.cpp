@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QIconEngine>
-#include <QImageReader>
+#include <QImage>
+#include <QResource>
 #include <QPainter>
 #include <optional>
 
@@ -68,10 +69,12 @@ QIcon programIcon() {
     QIcon icon = QIcon::fromTheme(QStringLiteral("quintara"));
     if (!icon.isNull()) return icon;
     for (const int size : {16, 32, 64}) {
-        QImageReader reader(QStringLiteral(":/icons/quintara-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read();
-        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+        const QResource pixels(QStringLiteral(":/icons/quintara-%1.rgba").arg(size));
+        if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression ||
+            pixels.size() != qint64(size) * size * 4)
+            continue;
+        const QImage image(pixels.data(), size, size, QImage::Format_RGBA8888_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

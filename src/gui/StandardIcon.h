@@ -10,7 +10,7 @@
 QIcon standardIcon(QStyle::StandardPixmap which);
 
 // The program's icon: the installed theme's when there is one, else the copies built into the
-// program (":/icons/quintara-16.png", -32 and -64). Those are read by Qt's built-in PNG reader
-// alone: a reader left to guess the format would load every image format plugin, Qt SVG with
-// them, before the first window shows.
+// program as bare pixels (":/icons/quintara-16.rgba", -32 and -64, see quintara_window_icon).
+// Nothing is decoded for them, and no image reader is asked: one left to guess the format
+// would load every image format plugin, Qt SVG with them, before the first window shows.
 QIcon programIcon();
