@@ -47,6 +47,7 @@ struct Analysis {
         p.dialogs = dialogs;
         p.clock = std::make_shared<BenchClock>();
         form = std::make_unique<TForm1>(dir.path() + QLatin1Char('/'), p);
+        form->buildLaterPages(); // not shown: as after the first paint
     }
 };
 

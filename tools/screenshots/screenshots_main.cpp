@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
     // The chart drawing is linked in: the tool does not live beside the chart module.
     platform.charts = std::make_shared<BarChartViewMaker>();
     TForm1 form(programDir, platform);
+    form.buildLaterPages(); // every page is photographed
     const QString prefix = args.size() == 5 ? args[4] + QLatin1Char('-') : QString();
     if (args.size() >= 4) {
         const QString name = QFileInfo(args[3]).fileName();
