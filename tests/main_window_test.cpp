@@ -312,6 +312,31 @@ TEST(LaterPages, AreBuiltRightAfterTheFirstPaintWithTheirSettingsTextsNamesAndHa
     form.close();
 }
 
+TEST(LaterPages, AShownWindowThatIsNeverPaintedBuildsThemAMomentLater) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    TestPlatform platform;
+    TForm1 form(dir.path(), platform.platform());
+    // Shown, but its paint never reaches it (as on no screen).
+    struct NoPaint : QObject {
+        bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Paint; }
+    } noPaint;
+    form.installEventFilter(&noPaint);
+    form.show();
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    EXPECT_TRUE(form.activated());
+    EXPECT_FALSE(form.ui.laterPagesBuilt());
+    for (int i = 0; i < 300 && !form.ui.laterPagesBuilt(); ++i) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
+    EXPECT_TRUE(form.ui.laterPagesBuilt());
+    EXPECT_FALSE(screenReaderName(form.ui.UpDown7).isEmpty());
+}
+
 TEST(LaterPages, ClosingBeforeTheyWereBuiltWritesTheirSettingsBackUnchanged) {
     TestProgramDir dir;
     dir.installBesideFiles();

@@ -205,6 +205,9 @@ void TForm1::showEvent(QShowEvent* event) {
         m_activated = true;
         // Runs once the window is on screen, as the first activation does.
         QTimer::singleShot(0, this, &TForm1::FormActivate);
+        // The later pages follow the first paint; a window that is shown but not painted (not
+        // exposed on any screen) builds them a moment later all the same.
+        QTimer::singleShot(1000, this, &TForm1::buildLaterPages);
     }
 }
 
