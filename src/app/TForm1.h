@@ -6,6 +6,7 @@
 #include "generator/TipGenerator.h"
 #include "base/Paths.h"
 #include "gui/Platform.h"
+#include "i18n/Translation.h"
 #include "stats/DrawFilter.h"
 #include "stats/ChanceBaseline.h"
 #include "stats/HistoryCheck.h"
@@ -17,6 +18,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TForm6;
 class AnalysisReport;
@@ -302,6 +304,8 @@ protected:
 private:
     void connectControls();
     void connectLaterPages();
+    // The entries of the selected translation file; nothing when none is selected or it is gone.
+    std::optional<std::vector<Translation::Entry>> selectedTranslation() const;
     void loadLaterPageTexts(const class SettingsStore& store);
     void connectOptions();
     void connectGenerator();

@@ -164,20 +164,24 @@ void TForm1::Dateiladen1Click() {
     applyTranslationFile();
 }
 
+std::optional<std::vector<Translation::Entry>> TForm1::selectedTranslation() const {
+    if (OpenDialog1FileName.isEmpty() || !QFileInfo::exists(OpenDialog1FileName)) return std::nullopt;
+    return Translation::read(OpenDialog1FileName);
+}
+
 void TForm1::applyTranslationFile() {
-    if (OpenDialog1FileName.isEmpty() || !QFileInfo::exists(OpenDialog1FileName)) return;
-    const std::vector<Translation::Entry> entries = Translation::read(OpenDialog1FileName);
+    const auto entries = selectedTranslation();
+    if (!entries) return;
     for (QWidget* window : windowsMadeSoFar()) {
-        WindowTexts::apply(window, entries);
+        WindowTexts::apply(window, *entries);
         // The start-up's translation: the window is named once it is complete.
         if (window != this || ui.laterPagesBuilt()) nameForScreenReaders(window);
     }
 }
 
 void TForm1::applyTranslationFile(const QList<QWidget*>& parts) {
-    if (OpenDialog1FileName.isEmpty() || !QFileInfo::exists(OpenDialog1FileName)) return;
-    const std::vector<Translation::Entry> entries = Translation::read(OpenDialog1FileName);
-    for (QWidget* part : parts) WindowTexts::apply(this, part, entries);
+    if (const auto entries = selectedTranslation())
+        for (QWidget* part : parts) WindowTexts::apply(this, part, *entries);
 }
 
 void TForm1::InDateispeichern1Click() {

@@ -1,6 +1,7 @@
 // The settings of the main window: read at start-up straight into the controls (into those of
-// the later pages when they are built), written once at shutdown. A value that is absent, or stored with another kind than the one below,
-// leaves its control in its built-in state; nothing here stops the start-up.
+// the later pages when they are built), written once at shutdown. A value that is absent, or
+// stored with another kind than the one below, leaves its control in its built-in state;
+// nothing here stops the start-up.
 #include "base/SettingsStore.h"
 #include "app/TForm1.h"
 
