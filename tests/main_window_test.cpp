@@ -11,8 +11,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 
 TEST(MainWindow, FirstStartOnAnEmptyProgramDirectory) {
@@ -248,6 +250,16 @@ void storeLaterPageSettings() {
     key.save();
 }
 
+// Runs the event loop for up to `ms` milliseconds, or until `done` holds when one is given.
+void runEventsFor(int ms, const std::function<bool()>& done = {}) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!(done && done()) && clock.elapsed() < ms) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
+
 // The translation file's caption for each control of the part that has one (edits excepted).
 int expectCaptionsOf(QWidget* window, QWidget* part, const std::vector<Translation::Entry>& entries) {
     int compared = 0;
@@ -278,10 +290,7 @@ TEST(LaterPages, AreBuiltRightAfterTheFirstPaintWithTheirSettingsTextsNamesAndHa
     EXPECT_EQ(form.MaxRuns, 100000);
 
     form.show();
-    for (int i = 0; i < 400 && !form.ui.laterPagesBuilt(); ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
+    runEventsFor(2000, [&] { return form.ui.laterPagesBuilt(); });
     ASSERT_TRUE(form.ui.laterPagesBuilt());
     EXPECT_TRUE(form.activated());
 
@@ -323,16 +332,10 @@ TEST(LaterPages, AShownWindowThatIsNeverPaintedBuildsThemAMomentLater) {
     } noPaint;
     form.installEventFilter(&noPaint);
     form.show();
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
+    runEventsFor(100);
     EXPECT_TRUE(form.activated());
     EXPECT_FALSE(form.ui.laterPagesBuilt());
-    for (int i = 0; i < 300 && !form.ui.laterPagesBuilt(); ++i) {
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
+    runEventsFor(3000, [&] { return form.ui.laterPagesBuilt(); });
     EXPECT_TRUE(form.ui.laterPagesBuilt());
     EXPECT_FALSE(screenReaderName(form.ui.UpDown7).isEmpty());
 }

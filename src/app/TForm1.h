@@ -57,7 +57,9 @@ public:
 
     // Builds the option pages and the internet page when they are not built yet, and gives
     // their controls what the start-up gives the others: settings, texts, names, handlers. The
-    // window does this right after its first paint and before anything uses those controls.
+    // start-up's other waiting steps come with it: naming the whole window for screen readers
+    // and removing temporary files of killed runs (before anything can write). The window does
+    // this right after its first paint and before anything uses those controls.
     void buildLaterPages();
 
     // ---- Generator options: coupled spin limits, percentage label, attempt limit ----
