@@ -8,7 +8,8 @@
 #   scripts/quintara.sh ci       the tests; the package installed with dpkg, its programs run and
 #                                its desktop files validated, the package removed again; then the
 #                                tests again under AddressSanitizer and UndefinedBehaviorSanitizer
-#                                (build-asan), then every fuzz target for QUINTARA_FUZZ_SECONDS
+#                                (build-asan), the threaded tests under ThreadSanitizer
+#                                (build-tsan), then every fuzz target for QUINTARA_FUZZ_SECONDS
 #                                (default 30) seconds each
 set -euo pipefail
 
@@ -43,15 +44,23 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Compiles go through ccache when it is there; paths below the checkout are hashed relative to
+# it, so another clone of the same sources on this machine reuses the cache.
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR="$here"
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+
 build_all() {
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
   cmake --build "$build" -j "$(nproc)"
 }
 
 # The package installs below /usr; the data directory is found relative to the program, the
 # user unit of the draw server names /usr/bin.
 make_package() {
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" -DCMAKE_INSTALL_PREFIX=/usr
   cmake --build "$build" -j "$(nproc)" --target quintara quintara_sound quintara_print quintara_chart quintara_net quintara-drawserver beside_program
   rm -f "$build"/quintara_*.deb
   (cd "$build" && cpack -G DEB)
@@ -101,7 +110,7 @@ case "${1:-}" in
     check_package "$package_file"
     echo "ci: package installed, run and removed after $((SECONDS - start)) s"
     asan="${QUINTARA_ASAN_BUILD_DIR:-$here/build-asan}"
-    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARA_SANITIZE=ON
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" -DQUINTARA_SANITIZE=ON
     cmake --build "$asan" -j "$(nproc)"
     # Leaks of the platform libraries Qt loads (fonts, D-Bus) are theirs, not ours.
     (cd "$asan" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
@@ -109,6 +118,15 @@ case "${1:-}" in
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --output-on-failure -j "$(nproc)")
     echo "ci: sanitizer tests passed after $((SECONDS - start)) s"
+    # The tests that run threads (the random players, the shared history reading), once more
+    # under ThreadSanitizer.
+    tsan="${QUINTARA_TSAN_BUILD_DIR:-$here/build-tsan}"
+    threaded=(honest_analysis_test history_snapshot_test)
+    cmake -S "$here" -B "$tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" -DQUINTARA_TSAN=ON
+    cmake --build "$tsan" -j "$(nproc)" --target "${threaded[@]}"
+    (cd "$tsan" && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+      ctest --output-on-failure -j "$(nproc)" -R "^($(IFS='|'; echo "${threaded[*]}"))\$")
+    echo "ci: thread sanitizer tests passed after $((SECONDS - start)) s"
     QUINTARA_JOBS="$(nproc)" "$here/scripts/fuzz.sh" "${QUINTARA_FUZZ_SECONDS:-30}"
     echo "ci: done after $((SECONDS - start)) s"
     ;;
