@@ -52,7 +52,7 @@ build_all() {
 # user unit of the draw server names /usr/bin.
 make_package() {
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
-  cmake --build "$build" -j "$(nproc)" --target quintara quintara_sound quintara_print quintara_chart quintara_net quintara-drawserver beside_program
+  cmake --build "$build" -j "$(nproc)" --target quintara quintara-drawserver beside_program
   rm -f "$build"/quintara_*.deb
   (cd "$build" && cpack -G DEB)
   package_file="$(ls "$build"/quintara_*.deb)"

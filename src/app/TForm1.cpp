@@ -45,7 +45,6 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     base.setPointSizeF(QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 9.75);
     setFont(base);
     ui.build(this);
-    ui.Chart1->setMaker(m_platform.charts);
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
     FormCreate();
@@ -273,7 +272,7 @@ bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
             TipFiles::write(path, tipLines());
             return true;
         } catch (const AppError& e) {
-            showError(e.message());
+                showError(e.message());
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
-#include "gui/ModuleHttp.h"
 #include "history/DrawDownload.h"
 #include "history/PrizeTable.h"
+#include "net/HttpClient.h"
 
 #include <QLabel>
 
@@ -70,7 +70,7 @@ void TForm1::QuintaraClick() {
     }
     // One client for the program run, so cookies a server sets are kept between runs.
     if (!m_http && m_platform.http) m_http = m_platform.http();
-    if (!m_http) m_http = std::make_unique<ModuleHttpGetter>();
+    if (!m_http) m_http = std::make_unique<HttpClient>();
     m_http->setTimeout(m_downloadTimeout);
     m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *source);
     m_download->setPrizeTablePath(prizeTablePath());

@@ -78,12 +78,6 @@ void TForm1::BitBtn7Click() {
 void TForm1::TippDruckClick() {
     const QStringList text = tipText();
     const Printing::Preview preview = m_platform.printing->tipPreview(text, this);
-    if (!preview.dialog) {
-        showError(tr("Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul %1 fehlt oder ist "
-                     "beschädigt.\nBitte installieren Sie das Programm neu.")
-                      .arg(QStringLiteral("quintara_print.so")));
-        return;
-    }
     QDialog* dialog = preview.dialog.get();
     if (preview.savePdf)
         connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, text] {
