@@ -2,6 +2,7 @@
 #include "gui/AnalysisReport.h"
 
 #include "base/Errors.h"
+#include "base/Log.h"
 #include "base/Random.h"
 #include "base/SafeFile.h"
 #include "base/SettingsStore.h"
@@ -228,11 +229,13 @@ bool TForm1::FormClose() {
     try {
         saveSettings();
     } catch (const std::exception& e) {
+        logShownFailure(e);
         failures << errorText(e);
     }
     try {
         saveTipList();
     } catch (const std::exception& e) {
+        logShownFailure(e);
         failures << errorText(e);
         tipsLost = true;
     }
@@ -272,7 +275,8 @@ bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
             TipFiles::write(path, tipLines());
             return true;
         } catch (const AppError& e) {
-                showError(e.message());
+            logShownFailure(e);
+            showError(e.message());
         }
     }
 }
@@ -309,6 +313,7 @@ bool TForm1::runAction(const std::function<void()>& action) {
         action();
         return true;
     } catch (const std::exception& e) {
+        logShownFailure(e);
         showError(errorText(e));
     }
     return false;

@@ -1,4 +1,5 @@
 #include "base/Errors.h"
+#include "base/Log.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
 #include "gui/Printing.h"
@@ -22,6 +23,7 @@ void TForm1::restoreTipList() {
         // The list stays empty; the unreadable file must not be replaced by that empty list at
         // shutdown, or the tips in it would be lost for good.
         m_tipListUnread = true;
+        logShownFailure(e);
         showError(e.message());
     }
 }
