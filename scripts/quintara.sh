@@ -17,7 +17,7 @@ build="${QUINTARA_BUILD_DIR:-$here/build}"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev qt6-httpserver-dev libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-svg-dev poppler-utils
   libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-tidy-14

@@ -6,6 +6,7 @@
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
 #include "support/LoopbackServers.h"
+#include "support/ScopedEnv.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -115,11 +117,10 @@ protected:
         env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.configHome());
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        m_oldDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        m_dataHome.emplace("XDG_DATA_HOME", data.path());
     }
     void TearDown() override {
-        qputenv("XDG_DATA_HOME", m_oldDataHome);
+        m_dataHome.reset();
         // Nothing a test does may change the install tree.
         if (s_installed) {
             EXPECT_EQ(snapshot(destDir()), s_before);
@@ -140,7 +141,7 @@ protected:
     static inline QMap<QString, QString> s_before;
 
 private:
-    QByteArray m_oldDataHome;
+    std::optional<ScopedEnv> m_dataHome;
 };
 
 } // namespace
