@@ -3,7 +3,7 @@
 // history file written from records and a tip list.
 #include "base/Random.h"
 #include "history/DrawRecord.h"
-#include "gui/ModulePrinting.h"
+#include "gui/TipPrint.h"
 #include "gui/Platform.h"
 
 #include <QApplication>
@@ -45,13 +45,12 @@ public:
     bool open(const QString&) override { return true; }
 };
 
-// The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound, no chart
-// drawing (the benchmarks never show the chart page; its model is filled as always), and the
-// program's own print and HTTP modules should a benchmark use them.
+// The main window's platform in a benchmark: quiet dialogs, the fixed clock, no sound, and the
+// program's own printing and HTTP client should a benchmark use them.
 inline Platform quietPlatform() {
     auto silent = std::make_shared<SilentSoundAndShell>();
     return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent,
-                    std::make_shared<ModulePrinting>(), nullptr, Platform::system().http};
+                    std::make_shared<TipPrinting>(), Platform::system().http};
 }
 
 // count lines of ten-number full systems ("nn,...,nn:Vollsystem") from a fixed seed.

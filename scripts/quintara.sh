@@ -18,7 +18,7 @@ build="${QUINTARA_BUILD_DIR:-$here/build}"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev qt6-httpserver-dev libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-svg-dev poppler-utils
   libgtest-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-tidy-14
@@ -61,7 +61,7 @@ build_all() {
 # user unit of the draw server names /usr/bin.
 make_package() {
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" -DCMAKE_INSTALL_PREFIX=/usr
-  cmake --build "$build" -j "$(nproc)" --target quintara quintara_sound quintara_print quintara_chart quintara_net quintara-drawserver beside_program
+  cmake --build "$build" -j "$(nproc)" --target quintara quintara-drawserver beside_program
   rm -f "$build"/quintara_*.deb
   (cd "$build" && cpack -G DEB)
   package_file="$(ls "$build"/quintara_*.deb)"

@@ -1,6 +1,7 @@
 #include "base/BuildInfo.h"
 #include "base/Errors.h"
 #include "base/Paths.h"
+#include "support/ScopedEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,29 +30,6 @@ mode_t modeOf(const QString& path) {
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Sets an environment variable for the lifetime of the object.
-class EnvVar {
-public:
-    EnvVar(const char* name, const QString& value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)) {
-        m_old = qgetenv(name);
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, QFile::encodeName(value));
-    }
-    ~EnvVar() {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
 // A temporary folder with an install tree (prefix/bin, prefix/share/quintara) and a home.
 struct Trees : ::testing::Test {
     QTemporaryDir temp;
@@ -59,8 +37,8 @@ struct Trees : ::testing::Test {
     QString bin() const { return root() + QStringLiteral("prefix/bin/"); }
     QString share() const { return root() + QStringLiteral("prefix/share/quintara/"); }
     QString xdg() const { return root() + QStringLiteral("xdg/"); }
-    EnvVar xdgData{"XDG_DATA_HOME", temp.path() + QStringLiteral("/xdg")};
-    EnvVar home{"HOME", temp.path() + QStringLiteral("/home")};
+    ScopedEnv xdgData{"XDG_DATA_HOME", temp.path() + QStringLiteral("/xdg")};
+    ScopedEnv home{"HOME", temp.path() + QStringLiteral("/home")};
 
     void SetUp() override {
         ASSERT_TRUE(temp.isValid());
@@ -118,12 +96,12 @@ TEST_F(Trees, AnInstallTreeReadsShippedFilesThereAndKeepsThePlayersInTheDataHome
 
 TEST_F(Trees, DataHomeFallsBackToTheHomeDirectory) {
     {
-        EnvVar unset("XDG_DATA_HOME", QString());
+        ScopedEnv unset("XDG_DATA_HOME", QString());
         EXPECT_EQ(Paths::userDataHome(), root() + QStringLiteral("home/.local/share/quintara/"));
     }
     {
         // A relative XDG_DATA_HOME is invalid and ignored.
-        EnvVar relative("XDG_DATA_HOME", QStringLiteral("relative/data"));
+        ScopedEnv relative("XDG_DATA_HOME", QStringLiteral("relative/data"));
         EXPECT_EQ(Paths::userDataHome(), root() + QStringLiteral("home/.local/share/quintara/"));
     }
 }

@@ -1,9 +1,7 @@
 // The tip text "Tipp.txt": title with the next draw, tickets with their headers, the tips
 // numbered within each ticket, and the button that writes and opens it.
 #include "base/DayCount.h"
-#include "gui/ModulePrinting.h"
 #include "support/TestPlatform.h"
-#include "support/Trigger.h"
 #include "tips/TipFiles.h"
 
 #include <QDir>
@@ -94,25 +92,4 @@ TEST(TipText, TheButtonWritesTippTxtWithCrLfKeepsItInTheMemoAndOpensIt) {
     EXPECT_EQ(f->ui.Memo1->toPlainText(), expected.join(QLatin1Char('\n')));
     EXPECT_EQ(f.platform.shell->opened, QStringList{path});
     EXPECT_TRUE(f.platform.dialogs->shown.empty());
-}
-
-TEST(TipText, PrintingWithoutThePrintModuleSaysSoAndShowsNoPreview) {
-    TestProgramDir dir;
-    dir.writeHistory({makeDraw(QDate(2025, 8, 30), {3, 11, 19, 27, 35, 40}, 44)});
-    storeLanguage(QStringLiteral("Deutsch1"));
-    // The program's own printing, on a program directory that holds no module.
-    TestPlatform platform;
-    platform.printing = std::make_shared<ModulePrinting>(ModulePrinting::moduleFilesFor(dir.path()));
-    TForm1 form(dir.path(), platform.platform());
-    form.show();
-    FormFixture::processEvents();
-    form.ui.ListBox1->addItems(tips(2));
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
-    ASSERT_TRUE(triggerControl(&form, QStringLiteral("TippDruck")));
-    auto& dialogs = *platform.dialogs;
-    EXPECT_EQ(dialogs.modalCount, 0);
-    ASSERT_EQ(dialogs.errors().size(), 1);
-    EXPECT_EQ(dialogs.errors()[0], QStringLiteral("Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul "
-                                                  "quintara_print.so fehlt oder ist beschädigt.\n"
-                                                  "Bitte installieren Sie das Programm neu."));
 }

@@ -1,10 +1,7 @@
 #include "app/TForm1.h"
-#include "gui/ModuleChart.h"
 #include "support/TestPlatform.h"
-#include "support/Trigger.h"
 
 #include <QFile>
-#include <QLabel>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,45 +127,4 @@ TEST_F(WindowCharts, HistoryCheckUnderAReducedSystemTakesTheBestRow) {
     // Three winning numbers of 12.10. among the nine: some row of the wheel holds all three.
     EXPECT_FALSE(form().Secheroderfuenfer(QStringLiteral("1,2,3,40,41,42,43,44,46,"), 3));
     EXPECT_TRUE(form().Secheroderfuenfer(QStringLiteral("1,2,39,40,41,42,43,44,46,"), 3));
-}
-
-// Without a usable chart module the chart page says so in the player's language, the
-// statistics still fill the chart's model (the generator reads it), and saving the chart reports
-// the missing module instead of asking for a file name first.
-TEST(WindowChartsWithoutModule, PageSaysSoStatisticsStillCountAndSavingReportsIt) {
-    TestProgramDir dir;
-    dir.installBesideFiles();
-    dir.writeHistory({makeDraw(QDate(2011, 10, 5), {5, 6, 7, 8, 30, 31}, 11),
-                      makeDraw(QDate(2011, 10, 8), {10, 20, 30, 40, 45, 49}, 11)});
-    storeLanguage(QStringLiteral("Englichen1"));
-    TestPlatform platform;
-    platform.charts = std::make_shared<ModuleChart>(QStringList{dir.file(QStringLiteral("quintara_chart.so"))});
-    TForm1 form(dir.path(), platform.platform());
-    form.show();
-    FormFixture::processEvents();
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet5);
-    FormFixture::processEvents();
-
-    const auto* missing = form.ui.Chart1->findChild<QLabel*>(QStringLiteral("ChartMissing"));
-    ASSERT_NE(missing, nullptr);
-    EXPECT_TRUE(missing->isVisible());
-    EXPECT_EQ(missing->text(), ChartPane::missingText());
-    EXPECT_TRUE(missing->text().contains(QStringLiteral("quintara_chart.so")));
-    EXPECT_FALSE(missing->text().startsWith(QStringLiteral("Das Diagramm"))) << missing->text().toStdString();
-
-    ASSERT_TRUE(triggerControl(&form, QStringLiteral("SpeedButton2")));
-    EXPECT_EQ(form.ui.Chart1->model()->series2()->count(), 49);
-    EXPECT_EQ(form.ui.Chart1->model()->leftAxis()->maximum(), 2); // 30 was drawn twice
-
-    ASSERT_TRUE(triggerControl(&form, QStringLiteral("DiagrammPNG")));
-    ASSERT_TRUE(triggerControl(&form, QStringLiteral("DiagrammSVG")));
-    EXPECT_TRUE(platform.dialogs->fileRequests.empty());
-    EXPECT_EQ(platform.dialogs->errors(), QStringList({ChartPane::cannotSaveText(), ChartPane::cannotSaveText()}));
-
-    // The message follows a switch of the language.
-    form.Deutsch1Click();
-    FormFixture::processEvents();
-    EXPECT_TRUE(missing->text().startsWith(QStringLiteral("Das Diagramm kann nicht gezeigt werden")))
-        << missing->text().toStdString();
-    form.close();
 }

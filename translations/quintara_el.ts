@@ -265,17 +265,6 @@
     </message>
 </context>
 <context>
-    <name>ChartPane</name>
-    <message>
-        <source>Das Diagramm kann nicht gezeigt werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
-        <translation>Το διάγραμμα δεν μπορεί να εμφανιστεί: η μονάδα διαγραμμάτων %1 λείπει ή δεν μπορεί να φορτωθεί. Εγκαταστήστε ξανά το πρόγραμμα.</translation>
-    </message>
-    <message>
-        <source>Das Diagramm kann nicht gespeichert werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
-        <translation>Το διάγραμμα δεν μπορεί να αποθηκευτεί: η μονάδα διαγραμμάτων %1 λείπει ή δεν μπορεί να φορτωθεί. Εγκαταστήστε ξανά το πρόγραμμα.</translation>
-    </message>
-</context>
-<context>
     <name>CommandLine</name>
     <message>
         <source>Quintara GR – Tipps für das griechische Lotto 6 aus 49</source>
@@ -819,13 +808,6 @@
     </message>
 </context>
 <context>
-    <name>ModuleHttpGetter</name>
-    <message>
-        <source>Das Modul für Internetverbindungen (%1) fehlt oder ist unbrauchbar; bitte installieren Sie das Programm neu</source>
-        <translation>Η μονάδα για συνδέσεις στο διαδίκτυο (%1) λείπει ή δεν μπορεί να χρησιμοποιηθεί· εγκαταστήστε ξανά το πρόγραμμα</translation>
-    </message>
-</context>
-<context>
     <name>OperatorResults</name>
     <message>
         <source>keine gültige JSON-Antwort (%1 an Stelle %2)</source>
@@ -1284,12 +1266,6 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
             <numerusform>Επαναφορά της %n στήλης που μόλις διαγράφηκε (Αναίρεση)</numerusform>
             <numerusform>Επαναφορά των %n στηλών που μόλις διαγράφηκαν (Αναίρεση)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul %1 fehlt oder ist beschädigt.
-Bitte installieren Sie das Programm neu.</source>
-        <translation>Η προεπισκόπηση εκτύπωσης δεν μπορεί να ανοίξει: η μονάδα εκτύπωσης %1 λείπει ή είναι κατεστραμμένη.
-Εγκαταστήστε ξανά το πρόγραμμα.</translation>
     </message>
 </context>
 <context>

@@ -265,17 +265,6 @@
     </message>
 </context>
 <context>
-    <name>ChartPane</name>
-    <message>
-        <source>Das Diagramm kann nicht gezeigt werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
-        <translation>The chart cannot be shown: the chart module %1 is missing or cannot be loaded. Please reinstall the program.</translation>
-    </message>
-    <message>
-        <source>Das Diagramm kann nicht gespeichert werden: Das Diagrammmodul %1 fehlt oder lässt sich nicht laden. Bitte installieren Sie das Programm neu.</source>
-        <translation>The chart cannot be saved: the chart module %1 is missing or cannot be loaded. Please reinstall the program.</translation>
-    </message>
-</context>
-<context>
     <name>CommandLine</name>
     <message>
         <source>Quintara GR – Tipps für das griechische Lotto 6 aus 49</source>
@@ -819,13 +808,6 @@
     </message>
 </context>
 <context>
-    <name>ModuleHttpGetter</name>
-    <message>
-        <source>Das Modul für Internetverbindungen (%1) fehlt oder ist unbrauchbar; bitte installieren Sie das Programm neu</source>
-        <translation>The module for internet connections (%1) is missing or unusable; please reinstall the program</translation>
-    </message>
-</context>
-<context>
     <name>OperatorResults</name>
     <message>
         <source>keine gültige JSON-Antwort (%1 an Stelle %2)</source>
@@ -1284,12 +1266,6 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
             <numerusform>Restore the %n tip just deleted (Undo)</numerusform>
             <numerusform>Restore the %n tips just deleted (Undo)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul %1 fehlt oder ist beschädigt.
-Bitte installieren Sie das Programm neu.</source>
-        <translation>The print preview cannot be opened: the print module %1 is missing or damaged.
-Please reinstall the program.</translation>
     </message>
 </context>
 <context>

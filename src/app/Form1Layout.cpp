@@ -770,7 +770,7 @@ void Form1Ui::buildDiagramm() {
         strip->addWidget(w);
     strip->addStretch();
     strip->addWidget(DateTimePicker2);
-    Chart1 = named(new ChartPane(p), "Chart1");
+    Chart1 = named(new BarChartView(p), "Chart1");
     box->addWidget(Chart1, 1);
     // Saving the chart: below it, where the row of statistics has no room left.
     QHBoxLayout* exportRow = row(box);

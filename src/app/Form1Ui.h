@@ -2,7 +2,7 @@
 // The controls of the main window, by the names every operation uses. Each control's
 // objectName is its member name; an edit bound to a spin button is the line edit of the UpDown
 // spin box and carries the edit's name (Edit39 inside UpDown3, ...).
-#include "gui/ChartPane.h"
+#include "gui/BarChartView.h"
 #include "gui/Controls.h"
 
 #include <QAction>
@@ -174,7 +174,7 @@ struct Form1Ui {
     QToolButton* DiagrammPNG = nullptr;   // the chart as a PNG picture
     QToolButton* DiagrammSVG = nullptr;   // the chart as an SVG drawing
     DatePicker* DateTimePicker2 = nullptr;
-    ChartPane* Chart1 = nullptr;
+    BarChartView* Chart1 = nullptr;
 
     // ---- Datenbank ----
     QPushButton* BitBtn1 = nullptr;      // "Datenbank aktualisieren"

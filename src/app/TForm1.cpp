@@ -2,6 +2,7 @@
 #include "gui/AnalysisReport.h"
 
 #include "base/Errors.h"
+#include "base/Log.h"
 #include "base/Random.h"
 #include "base/SafeFile.h"
 #include "base/SettingsStore.h"
@@ -45,7 +46,6 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     base.setPointSizeF(QApplication::font().pointSizeF() > 0 ? QApplication::font().pointSizeF() : 9.75);
     setFont(base);
     ui.build(this);
-    ui.Chart1->setMaker(m_platform.charts);
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
     FormCreate();
@@ -229,11 +229,13 @@ bool TForm1::FormClose() {
     try {
         saveSettings();
     } catch (const std::exception& e) {
+        logShownFailure(e);
         failures << errorText(e);
     }
     try {
         saveTipList();
     } catch (const std::exception& e) {
+        logShownFailure(e);
         failures << errorText(e);
         tipsLost = true;
     }
@@ -273,6 +275,7 @@ bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
             TipFiles::write(path, tipLines());
             return true;
         } catch (const AppError& e) {
+            logShownFailure(e);
             showError(e.message());
         }
     }
@@ -310,6 +313,7 @@ bool TForm1::runAction(const std::function<void()>& action) {
         action();
         return true;
     } catch (const std::exception& e) {
+        logShownFailure(e);
         showError(errorText(e));
     }
     return false;

@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 #include "base/Random.h"
-#include "gui/ChartPane.h"
+#include "gui/BarChartView.h"
 #include "history/DrawHistory.h"
 #include "stats/Statistics.h"
 #include "stats/TipTest.h"
@@ -125,11 +125,6 @@ void TForm1::SpeedButton4Click() {
 }
 
 void TForm1::exportChart(bool svg) {
-    // Without the chart module there is nothing to save: said before a file name is asked for.
-    if (!ui.Chart1->canDraw()) {
-        showError(ChartPane::cannotSaveText());
-        return;
-    }
     const QString suffix = svg ? QStringLiteral("svg") : QStringLiteral("png");
     const QString filter = svg ? tr("SVG-Zeichnung|*.svg") : tr("PNG-Bild|*.png");
     const QString proposed = tr("Diagramm") + QLatin1Char('-') +

@@ -1,7 +1,8 @@
 #include "app/TForm1.h"
-#include "gui/ModuleHttp.h"
+#include "base/Log.h"
 #include "history/DrawDownload.h"
 #include "history/PrizeTable.h"
+#include "net/HttpClient.h"
 
 #include <QLabel>
 
@@ -62,6 +63,7 @@ void TForm1::QuintaraClick() {
     if (m_download && m_download->running()) return;
     const auto source = DrawSource::parse(drawServerAddress());
     if (!source) {
+        qCWarning(logUpdate).noquote() << "no valid draw server address:" << drawServerAddress();
         showError(tr("Die Adresse des Ziehungsservers \"%1\" ist ungültig. Erwartet wird der Ergebnisdienst "
                      "des Lottoveranstalters, zum Beispiel %2, oder ein Ziehungsserver wie %3.")
                       .arg(drawServerAddress(), QString::fromLatin1(DrawDownload::DefaultServer),
@@ -70,7 +72,7 @@ void TForm1::QuintaraClick() {
     }
     // One client for the program run, so cookies a server sets are kept between runs.
     if (!m_http && m_platform.http) m_http = m_platform.http();
-    if (!m_http) m_http = std::make_unique<ModuleHttpGetter>();
+    if (!m_http) m_http = std::make_unique<HttpClient>();
     m_http->setTimeout(m_downloadTimeout);
     m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *source);
     m_download->setPrizeTablePath(prizeTablePath());
@@ -82,6 +84,8 @@ void TForm1::QuintaraClick() {
     // The outcome in words, ahead of what the check of the tip list reported.
     const QString checkStatus = ui.StatusBar1->panelText(0);
     const QString summary = result.summaryText();
+    if (!result.error.isEmpty() || !result.endReason.isEmpty() || result.failed > 0 || result.rejected > 0)
+        qCWarning(logUpdate).noquote() << source->address.toString() << summary;
     const QString text = checkStatus.isEmpty() ? summary : summary + QStringLiteral("   ") + checkStatus;
     ui.StatusBar1->setPanelText(0, text);
     // The panel is narrow; the whole outcome can be read by pointing at it.

@@ -1,4 +1,5 @@
 #include "base/Errors.h"
+#include "base/Log.h"
 #include "base/DayCount.h"
 #include "app/TForm1.h"
 #include "history/DrawEntry.h"
@@ -51,6 +52,7 @@ void TForm1::BitBtn8Click() {
         try {
             lastDate = DrawEntry::store(file, entered, lastDate);
         } catch (const AppError& e) {
+            logShownFailure(e);
             showError(tr("Die Ziehung vom %1 wurde nicht gespeichert.\n%2").arg(dateText, e.message()));
         }
         break;

@@ -1,4 +1,3 @@
-#include "base/ScopeExit.h"
 #include "base/Lotto.h"
 #include "base/Tr.h"
 // The generation run of the main window: the last draws, the tip list and its ticket table,
@@ -16,6 +15,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <optional>
 
 namespace {
@@ -238,7 +238,7 @@ void TForm1::Label28Click() {
     const int historyHits = ui.UpDown6->position();
     // Every way out, an error included, switches the evaluation back on and undoes what the run
     // changed in the options.
-    const ScopeExit restore([&] {
+    const auto restore = qScopeGuard([&] {
         EvaluationEnabled = true;
         if (ui.CheckBox8->isChecked() != pairWasForced) ui.CheckBox8->setChecked(pairWasForced);
         for (auto [spin, position] : {std::pair{ui.UpDown4, last}, std::pair{ui.UpDown5, secondLast},

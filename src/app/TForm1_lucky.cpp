@@ -1,6 +1,5 @@
 #include "base/Errors.h"
 #include "base/Random.h"
-#include "base/ScopeExit.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
 #include "generator/HistoricAnalysis.h"
@@ -9,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 
 void TForm1::SpeedButton13Click() {
     const QString answer =
@@ -35,7 +35,7 @@ void TForm1::BitBtn9Click() {
     m_analysisRunning = true;
     m_analysisStop = false;
     m_busy = true;
-    const ScopeExit restore([&] {
+    const auto restore = qScopeGuard([&] {
         ui.CheckBox20->setChecked(listEditing);
         ui.BitBtn9->setText(caption);
         m_analysisRunning = false;

@@ -1,4 +1,5 @@
 #include "base/Errors.h"
+#include "base/Log.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
 #include "gui/Printing.h"
@@ -22,6 +23,7 @@ void TForm1::restoreTipList() {
         // The list stays empty; the unreadable file must not be replaced by that empty list at
         // shutdown, or the tips in it would be lost for good.
         m_tipListUnread = true;
+        logShownFailure(e);
         showError(e.message());
     }
 }
@@ -78,12 +80,6 @@ void TForm1::BitBtn7Click() {
 void TForm1::TippDruckClick() {
     const QStringList text = tipText();
     const Printing::Preview preview = m_platform.printing->tipPreview(text, this);
-    if (!preview.dialog) {
-        showError(tr("Die Druckvorschau lässt sich nicht öffnen: Das Druckmodul %1 fehlt oder ist "
-                     "beschädigt.\nBitte installieren Sie das Programm neu.")
-                      .arg(QStringLiteral("quintara_print.so")));
-        return;
-    }
     QDialog* dialog = preview.dialog.get();
     if (preview.savePdf)
         connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, text] {

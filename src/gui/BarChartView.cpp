@@ -69,14 +69,6 @@ BarChartView::BarChartView(BarChartModel* model, QWidget* parent) : QChartView(p
     connect(m_model, &BarChartModel::changed, this, &BarChartView::scheduleRefresh);
 }
 
-ChartDrawing* BarChartViewMaker::make(BarChartModel* model, QWidget* parent) {
-    return new BarChartView(model, parent);
-}
-
-ChartDrawing* quintara_create_chart(BarChartModel* model, QWidget* parent) {
-    return new BarChartView(model, parent);
-}
-
 void BarChartView::ensureChart() {
     if (m_chart) return;
     m_chart = new QChart;

@@ -1,5 +1,4 @@
 #pragma once
-#include "gui/ChartDrawing.h"
 #include "stats/BarChartModel.h"
 
 #include <QtCharts/QChartView>
@@ -20,10 +19,9 @@ class QValueAxis;
 // bar keeps a visible height) to the next whole tick at or above the highest, with whole-number
 // ticks. The model's own limits, which the generator reads, are never changed.
 //
-// This is the one user of Qt Charts and Qt Svg. It lives in the chart module
-// (quintara_chart.so), which the program loads when its chart is first needed
-// (gui/ModuleChart.h, gui/ChartPane.h); tests and tools link it (quintara_chart_view).
-class BarChartView : public QChartView, public ChartDrawing {
+// This is the one user of Qt Charts and Qt Svg. The main window's chart page shows one; its model
+// is the one the statistics fill and the generator reads.
+class BarChartView : public QChartView {
     Q_OBJECT
 public:
     // A view of a model of its own.
@@ -32,9 +30,8 @@ public:
     BarChartView(BarChartModel* model, QWidget* parent);
 
     BarChartModel* model() const { return m_model; }
-    QWidget* widget() override { return this; }
     // Brings the drawing up to date now (tests, screenshots, export).
-    void refresh() override;
+    void refresh();
 
     // The drawn range of the value axis for the model's limits lo..hi: whole-number ticks
     // `step` apart, max the first tick at or above hi, min below lo when lo > 0 (never below 0
@@ -57,8 +54,8 @@ public:
 
     // The chart as shown, as a PNG picture (twice the pixels) or an SVG drawing; false when the
     // file could not be written.
-    bool savePng(const QString& path) override;
-    bool saveSvg(const QString& path) override;
+    bool savePng(const QString& path);
+    bool saveSvg(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,13 +83,3 @@ private:
     bool m_pending = false;
     bool m_dirty = true;
 };
-
-// Makes BarChartViews directly, for programs that link the chart view (tests, tools).
-class BarChartViewMaker : public ChartMaker {
-public:
-    ChartDrawing* make(BarChartModel* model, QWidget* parent) override;
-};
-
-// The chart module's one entry point, looked up by name: a view of `model` as a child of
-// `parent`, which deletes it while the module is still loaded (the program never unloads it).
-extern "C" Q_DECL_EXPORT ChartDrawing* quintara_create_chart(BarChartModel* model, QWidget* parent);

@@ -1,9 +1,8 @@
 #include "gui/Platform.h"
 
-#include "gui/ModuleChart.h"
-#include "gui/ModuleHttp.h"
-#include "gui/ModulePrinting.h"
-#include "gui/ModuleSound.h"
+#include "gui/TipPrint.h"
+#include "gui/WavSound.h"
+#include "net/HttpClient.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -29,10 +28,9 @@ Platform Platform::system() {
     Platform p;
     p.dialogs = std::make_shared<WidgetDialogs>();
     p.clock = std::make_shared<SystemClock>();
-    p.sound = std::make_shared<ModuleSound>();
+    p.sound = std::make_shared<WavSound>();
     p.shell = std::make_shared<DesktopShell>();
-    p.printing = std::make_shared<ModulePrinting>();
-    p.charts = std::make_shared<ModuleChart>();
-    p.http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<ModuleHttpGetter>()); };
+    p.printing = std::make_shared<TipPrinting>();
+    p.http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<HttpClient>()); };
     return p;
 }

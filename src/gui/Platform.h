@@ -1,5 +1,4 @@
 #pragma once
-#include "gui/ChartDrawing.h"
 #include "gui/Dialogs.h"
 #include "gui/Printing.h"
 #include "gui/Sound.h"
@@ -37,18 +36,17 @@ public:
     bool open(const QString& addressOrFile) override;
 };
 
-// The replaceable adapters one main window uses.
+// The replaceable adapters one main window uses; tests give fakes.
 struct Platform {
     std::shared_ptr<Dialogs> dialogs;
     std::shared_ptr<Clock> clock;
     std::shared_ptr<Sound> sound;
     std::shared_ptr<Shell> shell;
     std::shared_ptr<Printing> printing;
-    // Makes the drawing of the chart (the chart module when real).
-    std::shared_ptr<ChartMaker> charts;
     // The HTTP client of the draw download, made on the first download.
     HttpGetterFactory http;
 
-    // The real ones.
+    // The real ones: the widget dialogs, the system clock, the win sound through Qt
+    // Multimedia, the desktop's handlers, the tip's print preview and the Qt Network client.
     static Platform system();
 };

@@ -7,19 +7,17 @@ class QDialog;
 class QWidget;
 
 // Printing the tip text: the print preview (the pages as they will be printed, the toolkit's
-// print button, "Als PDF speichern" in the tool bar) and the PDF file. The program reaches it
-// through the print module (gui/ModulePrinting.h), so Qt PrintSupport is loaded on the first
-// print only; tests link the implementation (gui/TipPrint.h) directly.
+// print button, "Als PDF speichern" in the tool bar) and the PDF file. The real one is
+// gui/TipPrint.h.
 class Printing {
 public:
     struct Preview {
-        std::unique_ptr<QDialog> dialog; // empty when printing is not available
-        QAction* savePdf = nullptr;      // in the dialog's tool bar; the owner asks for the file
+        std::unique_ptr<QDialog> dialog;
+        QAction* savePdf = nullptr; // in the dialog's tool bar; the owner asks for the file
     };
 
     virtual ~Printing() = default;
     virtual Preview tipPreview(const QStringList& tipText, QWidget* parent) = 0;
-    // Writes the pages as a PDF file; false when the file could not be written (or printing is
-    // not available).
+    // Writes the pages as a PDF file; false when the file could not be written.
     virtual bool saveTipPdf(const QStringList& tipText, const QString& path) = 0;
 };

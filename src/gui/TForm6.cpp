@@ -3,6 +3,7 @@
 
 #include "base/DayCount.h"
 #include "base/Errors.h"
+#include "base/Log.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
 #include "gui/Controls.h"
@@ -160,6 +161,7 @@ void TForm6::runAction(void (TForm6::*operation)()) {
     try {
         (this->*operation)();
     } catch (const std::exception& e) {
+        logShownFailure(e);
         m_platform.dialogs->error(this, errorText(e));
     }
 }

@@ -95,7 +95,3 @@ Printing::Preview TipPrinting::tipPreview(const QStringList& tipText, QWidget* p
 bool TipPrinting::saveTipPdf(const QStringList& tipText, const QString& path) {
     return TipPrint::savePdf(tipText, path);
 }
-
-Printing* quintara_create_printing() {
-    return new TipPrinting;
-}

@@ -9,9 +9,7 @@ class QAction;
 class QPrinter;
 class QTextDocument;
 
-// Printing the tip text with Qt PrintSupport. This is the one user of Qt PrintSupport and lives in
-// the print module (quintara_print.so), which the program loads on the first print
-// (gui/ModulePrinting.h): the print libraries cost nothing at start-up.
+// Printing the tip text with Qt PrintSupport, the one user of it.
 
 // The tip text laid out as a page: the title line larger and bold, the tickets below it in a
 // fixed-width font so the numbers stand in columns, page numbers at the foot.
@@ -47,7 +45,3 @@ public:
     Preview tipPreview(const QStringList& tipText, QWidget* parent) override;
     bool saveTipPdf(const QStringList& tipText, const QString& path) override;
 };
-
-// The module's one entry point, looked up by name. The caller owns the printing and deletes it
-// while the module is still loaded (the program never unloads it).
-extern "C" Q_DECL_EXPORT Printing* quintara_create_printing();

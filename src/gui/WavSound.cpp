@@ -15,7 +15,3 @@ void WavSound::play(const QString& wavPath) {
     if (m_effect->source() != url) m_effect->setSource(url);
     m_effect->play();
 }
-
-Sound* quintara_create_sound() {
-    return new WavSound;
-}

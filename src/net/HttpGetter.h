@@ -1,7 +1,7 @@
 #pragma once
 // The HTTP interface the draw download and the mirror work against; HttpClient implements it on
 // Qt Network, tests with fakes. The main window reaches HttpClient only through this interface
-// (it lives in the module quintara_net.so for the program), so nothing here needs Qt Network.
+// (Platform::http), so nothing here needs Qt Network.
 #include <QByteArray>
 #include <QString>
 #include <QUrl>

@@ -2,6 +2,7 @@
 
 #include "base/DayCount.h"
 #include "base/Errors.h"
+#include "base/Log.h"
 #include "history/OperatorResults.h"
 #include "history/PrizeTable.h"
 #include "net/HttpClient.h"
@@ -73,10 +74,14 @@ DrawDownloadResult DrawMirror::updateOnce() {
     MirrorView view(*this, m_options);
     const DrawDownloadResult result = download.run(view);
     m_failures = failedUpdate(result) ? m_failures + 1 : 0;
+    if (m_failures > 0)
+        qCWarning(logServer).noquote() << "update from" << m_upstream.address.toString() << "failed" << m_failures
+                                       << "time(s) in a row:" << result.summaryText();
     try {
         m_server.replaceDraws(DrawTable::fromFile(m_path));
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
         // The server keeps what it served; the next update tries again.
+        qCWarning(logServer).noquote() << "still serving the earlier draws:" << e.message();
     }
     return result;
 }

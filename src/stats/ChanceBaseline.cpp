@@ -64,24 +64,35 @@ std::vector<RoundPrizes> prizesOf(const std::vector<Round>& rounds, const Divide
     return prizes;
 }
 
+// Where the round's numbers stand among the tip's numbers (in ascending order, the positions a
+// reduced system's rows are written in): the positions of the winning numbers as bits, and the
+// position of the additional number (-1 when the tip does not hold it).
+struct TipPositions {
+    std::uint32_t winning = 0;
+    int additional = -1;
+};
+
+[[gnu::always_inline]] inline TipPositions positionsOf(std::uint64_t tip, const Round& round) {
+    TipPositions at;
+    int p = 0;
+    for (std::uint64_t m = tip; m; m &= m - 1, ++p) {
+        const int v = std::countr_zero(m);
+        if (round.winning >> v & 1) at.winning |= 1u << p;
+        if (v == round.additional && round.additional > 0) at.additional = p;
+    }
+    return at;
+}
+
 // Rows won by one tip: calls f(hits, additional, rows) for every outcome of three or more hits.
 template <typename F>
 [[gnu::always_inline]] inline void forEachWinningRow(std::uint64_t tip, const TipShape& shape, const Round& round,
                                                      F&& f) {
     const bool addIn = round.additional > 0 && (tip >> round.additional & 1);
     if (!shape.rows.empty()) {
-        // Positions of the tip's numbers in ascending order.
-        std::uint32_t winPos = 0;
-        int addPos = -1;
-        int p = 0;
-        for (std::uint64_t m = tip; m; m &= m - 1, ++p) {
-            const int v = std::countr_zero(m);
-            if (round.winning >> v & 1) winPos |= 1u << p;
-            if (v == round.additional && round.additional > 0) addPos = p;
-        }
+        const TipPositions at = positionsOf(tip, round);
         for (const std::uint32_t row : shape.rows) {
-            const int h = std::popcount(row & winPos);
-            if (h >= 3) f(h, addPos >= 0 && (row >> addPos & 1), 1.0);
+            const int h = std::popcount(row & at.winning);
+            if (h >= 3) f(h, at.additional >= 0 && (row >> at.additional & 1), 1.0);
         }
         return;
     }
@@ -215,20 +226,13 @@ namespace {
         s.additional = round.additional > 0 && (tip >> round.additional & 1);
         return s;
     }
-    std::uint32_t winPos = 0;
-    int addPos = -1;
-    int p = 0;
-    for (std::uint64_t m = tip; m; m &= m - 1, ++p) {
-        const int v = std::countr_zero(m);
-        if (round.winning >> v & 1) winPos |= 1u << p;
-        if (v == round.additional && round.additional > 0) addPos = p;
-    }
+    const TipPositions at = positionsOf(tip, round);
     s.hits = -1;
     for (const std::uint32_t row : shape.rows) {
-        const int h = std::popcount(row & winPos);
+        const int h = std::popcount(row & at.winning);
         if (h > s.hits) {
             s.hits = h;
-            s.additional = addPos >= 0 && (row >> addPos & 1);
+            s.additional = at.additional >= 0 && (row >> at.additional & 1);
         }
     }
     if (s.hits < 0) s.hits = 0;

@@ -1,7 +1,6 @@
 #include "support/TestPlatform.h"
 #include "base/SettingsStore.h"
 
-#include "gui/BarChartView.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
 
@@ -189,13 +188,4 @@ void storeLanguage(const QString& item) {
          {QStringLiteral("Deutsch1"), QStringLiteral("Englichen1"), QStringLiteral("Grichisch1")})
         key.writeInteger(language, language == item ? 1 : 0);
     key.save();
-}
-
-std::shared_ptr<ChartMaker> linkedChartMaker() {
-    return std::make_shared<BarChartViewMaker>();
-}
-
-BarChartView* chartView(TForm1* form) {
-    ChartPane* pane = form->ui.Chart1;
-    return pane->canDraw() ? qobject_cast<BarChartView*>(pane->drawing()->widget()) : nullptr;
 }

@@ -5,8 +5,6 @@
 #include "history/DrawRecord.h"
 #include "net/HttpClient.h"
 
-class BarChartView;
-
 #include <QDate>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -89,22 +87,16 @@ public:
     }
 };
 
-// The chart drawing linked into the tests (no module), so they can inspect its Qt objects.
-std::shared_ptr<ChartMaker> linkedChartMaker();
-// The window's chart drawing, made when not made yet; nullptr when it cannot be made.
-BarChartView* chartView(TForm1* form);
-
 struct TestPlatform {
     std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
     std::shared_ptr<RecordingShell> shell = std::make_shared<RecordingShell>();
-    // Printing linked in (not the module), so tests see the real preview and PDF.
+    // The real printing, so tests see the real preview and PDF.
     std::shared_ptr<Printing> printing = std::make_shared<TipPrinting>();
-    std::shared_ptr<ChartMaker> charts = linkedChartMaker();
-    // The real client, linked in: window tests download from their loopback servers.
+    // The real client: window tests download from their loopback servers.
     HttpGetterFactory http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<HttpClient>()); };
-    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing, charts, http}; }
+    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing, http}; }
 };
 
 // A program directory in a fresh temporary folder, with the settings store pointed at a

@@ -85,8 +85,6 @@ int main(int argc, char** argv) {
     Platform platform = Platform::system();
     auto dialogs = std::make_shared<PrintingDialogs>();
     platform.dialogs = dialogs;
-    // The chart drawing is linked in: the tool does not live beside the chart module.
-    platform.charts = std::make_shared<BarChartViewMaker>();
     TForm1 form(programDir, platform);
     form.buildLaterPages(); // every page is photographed
     const QString prefix = args.size() == 5 ? args[4] + QLatin1Char('-') : QString();

@@ -1,10 +1,9 @@
-// Printing goes through the print module, loaded on the first print: the program itself does not
-// load Qt PrintSupport, and without the module printing is refused, not crashed.
-// This program uses no fake platform, so the statically linked printing of the window tests is
-// not in it and the maps below show what the module alone loads.
-#include "gui/ModulePrinting.h"
-
-#include "support/ModuleFiles.h"
+// The program's real platform: every adapter is there, the tip's print preview and PDF, the win
+// sound and the HTTP client the update downloads with.
+#include "gui/Platform.h"
+#include "gui/TipPrint.h"
+#include "gui/WavSound.h"
+#include "support/LoopbackServers.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -35,29 +34,55 @@ const QStringList kTipText{QStringLiteral("Quintara Tipp für Mittwoch 03.09.25"
 
 } // namespace
 
-TEST(PrintModule, TheProgramDoesNotNeedPrintSupport) {
-    QProcess readelf;
-    readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral(QUINTARA_PROGRAM_DIR "/quintara")});
-    ASSERT_TRUE(readelf.waitForFinished(30000));
-    const QByteArray dynamic = readelf.readAllStandardOutput();
-    // The list was read: the program does need the widgets.
-    ASSERT_TRUE(dynamic.contains("libQt6Widgets")) << dynamic.constData();
-    EXPECT_FALSE(dynamic.contains("PrintSupport")) << dynamic.constData();
-    EXPECT_FALSE(dynamic.contains("libcups")) << dynamic.constData();
+TEST(Platform, TheRealOneHasEveryAdapter) {
+    // The window calls each of them without asking first.
+    const Platform platform = Platform::system();
+    EXPECT_NE(platform.dialogs, nullptr);
+    EXPECT_NE(platform.clock, nullptr);
+    EXPECT_NE(platform.sound, nullptr);
+    EXPECT_NE(platform.shell, nullptr);
+    EXPECT_NE(platform.printing, nullptr);
+    ASSERT_TRUE(platform.http);
+    EXPECT_NE(platform.http(), nullptr);
+    EXPECT_TRUE(platform.clock->today().isValid());
 }
 
-TEST(PrintModule, FirstPreviewLoadsTheModuleBesideTheProgramAndItPrintsAndSavesThePdf) {
-    // Nothing of the program has loaded the print libraries up to here.
-    ASSERT_FALSE(libraryMapped("libQt6PrintSupport"));
-    ModulePrinting printing(ModulePrinting::moduleFilesFor(QStringLiteral(QUINTARA_PROGRAM_DIR)));
-    EXPECT_TRUE(printing.loadedFrom().isEmpty());
-    EXPECT_FALSE(libraryMapped("libQt6PrintSupport"));
+TEST(Platform, TheRealHttpClientFetchesWithTheSettingsGivenIt) {
+    ScriptedHttpServer server;
+    server.handler = [](const SeenRequest& r) {
+        if (r.target == "/big") return ScriptedAnswer::ok(QByteArray(200, 'x'));
+        return ScriptedAnswer::ok("01,02,03,04,05,06:07");
+    };
+    const std::unique_ptr<HttpGetter> http = Platform::system().http();
+    http->setMaxBodySize(100);
+    const HttpResult ok = http->get(QUrl(server.address() + QStringLiteral("/draw")), {});
+    EXPECT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
+    EXPECT_EQ(ok.body, QByteArray("01,02,03,04,05,06:07"));
+    const HttpResult big = http->get(QUrl(server.address() + QStringLiteral("/big")), {});
+    EXPECT_FALSE(big.succeeded());
+    EXPECT_TRUE(big.body.isEmpty());
+}
 
+TEST(Platform, TheWinSoundPlaysAgainAndAMissingFileIsSilence) {
+    const QString win = QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/yippee.wav");
+    ASSERT_TRUE(QFileInfo::exists(win));
+    {
+        WavSound sound;
+        sound.play(QStringLiteral(QUINTARA_PROGRAM_DIR "/no-such-sound.wav"));
+        // A second sound cuts off the first; a machine without audio stays silent.
+        sound.play(win);
+        sound.play(win);
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    } // gone while it may still be playing
+    WavSound never;
+    never.play(QStringLiteral(QUINTARA_PROGRAM_DIR "/no-such-sound.wav"));
+}
+
+TEST(TipPrinting, ThePreviewShowsThePagesAndThePdfHoldsTheTipText) {
+    TipPrinting printing;
     QWidget owner;
     Printing::Preview preview = printing.tipPreview(kTipText, &owner);
     ASSERT_NE(preview.dialog, nullptr);
-    EXPECT_EQ(printing.loadedFrom(), QStringLiteral(QUINTARA_PROGRAM_DIR "/quintara_print.so"));
-    EXPECT_TRUE(libraryMapped("libQt6PrintSupport"));
 
     // The preview as the player sees it: its name and title, "Als PDF speichern" first in the
     // tool bar, and the pages laid out once it is shown.
@@ -100,28 +125,4 @@ TEST(PrintModule, FirstPreviewLoadsTheModuleBesideTheProgramAndItPrintsAndSavesT
 
     // A folder that does not exist is a failure, not a success.
     EXPECT_FALSE(printing.saveTipPdf(kTipText, dir.filePath(QStringLiteral("missing/Tipp.pdf"))));
-}
-
-TEST(PrintModule, MissingOrBrokenModuleGivesNoPreviewAndNoPdf) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    // No file, not a library at all, and a library without the entry point.
-    const QStringList unusable = unusableModuleFiles(dir, QStringLiteral("print"));
-    ASSERT_TRUE(QFileInfo(unusable[2]).isFile()) << unusable[2].toStdString();
-    ModulePrinting printing(unusable);
-    QWidget owner;
-    const Printing::Preview preview = printing.tipPreview(kTipText, &owner);
-    EXPECT_EQ(preview.dialog, nullptr);
-    EXPECT_EQ(preview.savePdf, nullptr);
-    const QString pdf = dir.filePath(QStringLiteral("Tipp.pdf"));
-    EXPECT_FALSE(printing.saveTipPdf(kTipText, pdf));
-    EXPECT_FALSE(QFileInfo::exists(pdf));
-    EXPECT_TRUE(printing.loadedFrom().isEmpty());
-}
-
-TEST(PrintModule, InstalledProgramLooksInItsLibraryDirectory) {
-    const QStringList files = ModulePrinting::moduleFilesFor(QStringLiteral("/opt/q/bin/"));
-    ASSERT_EQ(files.size(), 2);
-    EXPECT_EQ(files[0], QStringLiteral("/opt/q/bin/quintara_print.so"));
-    EXPECT_TRUE(files[1].endsWith(QStringLiteral("/quintara/quintara_print.so"))) << files[1].toStdString();
 }
