@@ -260,6 +260,15 @@ QByteArray recordBytes(const std::vector<DrawRecord>& records) {
     return out;
 }
 
+// The file of a mirror that last ran at the end of 2024, in a fresh test directory.
+QString mirrorFileOf2024(const TestProgramDir& dir) {
+    QDir().mkpath(dir.path());
+    const QString path = dir.file(QStringLiteral("mirror.dat"));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(recordBytes(drawsUpTo(QDate(2024, 12, 28))));
+    return path;
+}
+
 } // namespace
 
 TEST(DrawMirror, BacksOffAfterFailuresUpToThePeriod) {
@@ -303,14 +312,7 @@ TEST(DrawMirror, FetchesNewDrawsIntoItsFileAndServesThem) {
 
 TEST(DrawServerProgram, MirrorsTheOperatorAndServesWhatItFetched) {
     TestProgramDir dir;
-    QDir().mkpath(dir.path());
-    const QString path = dir.file(QStringLiteral("mirror.dat"));
-    {
-        // A mirror that last ran at the end of 2024.
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(recordBytes(drawsUpTo(QDate(2024, 12, 28))));
-    }
+    const QString path = mirrorFileOf2024(dir);
     FakeOperator fake(realHistory());
     fake.maxLimit = 20;
     QProcess server;
@@ -352,4 +354,48 @@ TEST(DrawServerProgram, MirrorsTheOperatorAndServesWhatItFetched) {
         ASSERT_TRUE(bad.waitForFinished(10000));
         EXPECT_EQ(bad.exitCode(), 2) << args.join(' ').toStdString();
     }
+}
+
+// Two mirrors of one file would lose draws between them: the second refuses to start and
+// leaves the file alone; once the first is killed, its lock is taken over by the next.
+TEST(DrawServerProgram, OneMirrorPerFileAndTheLockOfAKilledOneIsTakenOver) {
+    TestProgramDir dir;
+    const QString path = mirrorFileOf2024(dir);
+    const QByteArray before = fileBytes(path);
+    ASSERT_FALSE(before.isEmpty());
+    FakeOperator fake(realHistory());
+    const QString program = QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver");
+    const QStringList args{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--file"), path,
+                           QStringLiteral("--upstream"), fake.base()};
+    auto startMirror = [&](QProcess& p) {
+        p.start(program, args);
+        ASSERT_TRUE(p.waitForStarted(10000));
+        QByteArray out;
+        const QDeadlineTimer deadline(60s);
+        while (!out.contains("Listening") && !deadline.hasExpired() && p.state() == QProcess::Running) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            p.waitForReadyRead(20);
+            out += p.readAllStandardOutput();
+        }
+        ASSERT_TRUE(out.contains("Listening")) << out.constData() << p.readAllStandardError().constData();
+    };
+    QProcess first;
+    ASSERT_NO_FATAL_FAILURE(startMirror(first));
+
+    QProcess second;
+    second.start(program, args);
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitCode(), 1);
+    const QString said = QString::fromUtf8(second.readAllStandardError());
+    EXPECT_TRUE(said.contains(path) && said.contains(QStringLiteral("fortgeschrieben"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QString::number(first.processId()))) << said.toStdString();
+
+    first.kill();
+    first.waitForFinished(5000);
+    QProcess third;
+    ASSERT_NO_FATAL_FAILURE(startMirror(third));
+    third.kill();
+    third.waitForFinished(5000);
+    // Whatever the mirrors fetched, the refused one wrote nothing: the file only grew.
+    EXPECT_TRUE(fileBytes(path).startsWith(before));
 }

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
@@ -302,4 +303,76 @@ TEST_F(InstalledProgram, ADataHomeThatCannotBeMadeIsReportedAndTheWindowStillOpe
     FormFixture::processEvents();
     EXPECT_TRUE(form.isVisible());
     form.close();
+}
+
+// Two starts on one data directory would lose each other's draws and tips: the second asks the
+// first to come forward, says so, and writes nothing. A start after the first was killed takes
+// over the lock it left behind.
+TEST_F(InstalledProgram, ASecondStartWritesNothingAndTheLockOfAKilledOneIsTakenOver) {
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    const QString lockPath = userDir() + QStringLiteral(".quintara.lock");
+    auto start = [&](QProcess& p) {
+        p.setProcessEnvironment(env);
+        p.start(usr() + QStringLiteral("bin/quintara"), {});
+        ASSERT_TRUE(p.waitForStarted(10000));
+    };
+    // Waits (60 s at most: a loaded machine) until the process holds the lock.
+    auto holdsLock = [&](const QProcess& p) {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            QLockFile lock(lockPath);
+            qint64 pid = 0;
+            QString host, app;
+            if (lock.getLockInfo(&pid, &host, &app) && pid == p.processId()) return true;
+            if (clock.elapsed() > 60000 || p.state() != QProcess::Running) return false;
+            QThread::msleep(50);
+        }
+    };
+    // What a start that found the lock held said (Qt's own warnings too), once it said it.
+    auto saidByLaterStart = [&](QProcess& p) {
+        QByteArray said;
+        QElapsedTimer clock;
+        clock.start();
+        while (!said.contains("bereits ge") && clock.elapsed() < 60000 && p.state() == QProcess::Running) {
+            p.waitForReadyRead(100);
+            said += p.readAllStandardError();
+        }
+        return QString::fromUtf8(said + p.readAllStandardError());
+    };
+    const QByteArray bundled = readAll(usr() + QStringLiteral("share/quintara/ZahlenGR.dat"));
+
+    QProcess first;
+    ASSERT_NO_FATAL_FAILURE(start(first));
+    ASSERT_TRUE(holdsLock(first)) << first.readAll().constData();
+    QElapsedTimer copied;
+    copied.start();
+    while (readAll(userDir() + Paths::HistoryName) != bundled && copied.elapsed() < 60000) QThread::msleep(50);
+    ASSERT_EQ(readAll(userDir() + Paths::HistoryName), bundled);
+    const QMap<QString, QString> dataBefore = snapshot(userDir());
+    const QMap<QString, QString> configBefore = snapshot(configHome.configHome());
+
+    QProcess second;
+    ASSERT_NO_FATAL_FAILURE(start(second));
+    const QString said = saidByLaterStart(second);
+    EXPECT_TRUE(said.contains(QStringLiteral("Quintara GR ist bereits geöffnet. Das geöffnete Fenster wurde nach vorn geholt.")))
+        << said.toStdString();
+    EXPECT_EQ(snapshot(userDir()), dataBefore);
+    EXPECT_EQ(snapshot(configHome.configHome()), configBefore);
+    second.kill(); // its message box is all that is left of it
+    second.waitForFinished(10000);
+
+    first.kill();
+    first.waitForFinished(10000);
+    ASSERT_TRUE(QFileInfo::exists(lockPath)); // a killed program cannot remove it
+    QProcess third;
+    ASSERT_NO_FATAL_FAILURE(start(third));
+    EXPECT_TRUE(holdsLock(third));
+    QProcess fourth;
+    ASSERT_NO_FATAL_FAILURE(start(fourth));
+    EXPECT_TRUE(saidByLaterStart(fourth).contains(QStringLiteral("bereits geöffnet")));
+    for (QProcess* p : {&fourth, &third}) {
+        p->kill();
+        p->waitForFinished(10000);
+    }
 }

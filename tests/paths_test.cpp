@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -176,4 +178,33 @@ TEST_F(Trees, ADirectoryThatCannotBeMadeIsReportedInGerman) {
             << e.message().toStdString();
         EXPECT_TRUE(e.message().contains(root() + QStringLiteral("blocked/quintara")));
     }
+}
+
+// The first-start copy on a full disk (a file-size limit here, which root obeys too) says so in
+// the player's language and names the file; no half copy and no temporary file stay behind, so
+// the next start copies again.
+TEST_F(Trees, AFirstStartCopyThatCannotBeWrittenNamesTheFileAndLeavesNothing) {
+    writeFile(share() + QStringLiteral("ZahlenGR.dat"), QByteArray(64 * 1024, '\x11'));
+    const Paths p = Paths::forProgram(bin());
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString message;
+    try {
+        p.prepareUserDirectory();
+    } catch (const FileError& e) {
+        message = e.message();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(message.contains(QStringLiteral("Fehler beim Schreiben der Datei \"%1\"").arg(p.historyPath())))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(systemErrorText(EFBIG))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QStringLiteral("Unknown error")));
+    EXPECT_TRUE(QDir(p.userDirectory()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    p.prepareUserDirectory();
+    EXPECT_EQ(readFile(p.historyPath()), QByteArray(64 * 1024, '\x11'));
 }

@@ -211,3 +211,44 @@ TEST(SettingsStore, AddMissingFromKeepsForeignValuesOnly) {
     EXPECT_EQ(key.valueNames(), (QStringList{QStringLiteral("LAND"), QStringLiteral("Foreign")}));
     EXPECT_EQ(key.readInteger(QStringLiteral("Land")), 3);
 }
+
+// A key of 80,000 values (about 2 MB) is read whole and saved whole; the time is measured by
+// bench/settings_bench. A file beyond the 4 MB cap is not read in part: it opens empty, says
+// why, and no save replaces it, so none of its values is lost.
+TEST(SettingsStore, LargeKeysLoadWholeAndFilesBeyondTheCapAreKept) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Velmora.reg"));
+    QByteArray content = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Brenlow\\Velmora]\n";
+    for (int i = 0; i < 80000; ++i)
+        content += "\"Wert" + QByteArray::number(i) + "\"=dword:" + QByteArray::number(i, 16).rightJustified(8, '0') + "\n";
+    // A repeated name, in other case, replaces the first.
+    content += "\"WERT7\"=\"neu\"\n";
+    writeAll(path, content);
+    SettingsStore store = SettingsStore::openFile(path);
+    EXPECT_TRUE(store.unreadReason().isEmpty());
+    ASSERT_EQ(store.valueNames().size(), 80000);
+    EXPECT_EQ(store.readInteger(QStringLiteral("wert79999")), 79999);
+    EXPECT_EQ(store.readString(QStringLiteral("Wert7")), QStringLiteral("neu"));
+    store.writeInteger(QStringLiteral("Land"), 3);
+    store.save();
+    const SettingsStore again = SettingsStore::openFile(path);
+    EXPECT_EQ(again.valueNames().size(), 80001);
+    EXPECT_EQ(again.valueNames().value(7), QStringLiteral("Wert7"));
+
+    QByteArray big = content;
+    while (big.size() <= 4 * 1024 * 1024) big += "\"Mehr" + QByteArray::number(big.size()) + "\"=dword:00000001\n";
+    writeAll(path, big);
+    SettingsStore refused = SettingsStore::openFile(path);
+    EXPECT_TRUE(refused.valueNames().isEmpty());
+    EXPECT_TRUE(refused.unreadReason().contains(path)) << refused.unreadReason().toStdString();
+    refused.writeInteger(QStringLiteral("Land"), 3);
+    try {
+        refused.save();
+        ADD_FAILURE() << "the file was replaced";
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("nicht gespeichert"))) << e.message().toStdString();
+    }
+    SettingsStore copy = refused; // as the window's save does
+    EXPECT_THROW(copy.save(), FileError);
+    EXPECT_EQ(readAll(path), big);
+}

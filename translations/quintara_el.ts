@@ -324,6 +324,10 @@
         <source>… und %1 weitere.</source>
         <translation>… και %1 ακόμη.</translation>
     </message>
+    <message>
+        <source>das Datum %1 liegt nicht zwischen %2 und %3</source>
+        <translation>η ημερομηνία %1 δεν είναι μεταξύ %2 και %3</translation>
+    </message>
 </context>
 <context>
     <name>DrawDownload</name>
@@ -583,6 +587,10 @@
         <source>kann nicht an %1:%2 lauschen: %3</source>
         <translation>δεν είναι δυνατή η ακρόαση στο %1:%2: %3</translation>
     </message>
+    <message>
+        <source>%1 wird schon von einem anderen Spiegel fortgeschrieben (Prozess %2); zwei Spiegel einer Datei verlören Ziehungen</source>
+        <translation>το %1 ενημερώνεται ήδη από άλλον καθρέφτη (διεργασία %2)· δύο καθρέφτες ενός αρχείου θα έχαναν κληρώσεις</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -637,6 +645,14 @@
     <message>
         <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
         <translation>Το &apos;%1&apos; δεν είναι έγκυρος ακέραιος αριθμός</translation>
+    </message>
+    <message>
+        <source>Die Datei würde größer als erlaubt</source>
+        <translation>Το αρχείο θα ξεπερνούσε το επιτρεπόμενο μέγεθος</translation>
+    </message>
+    <message>
+        <source>Zu viele symbolische Verknüpfungen hintereinander</source>
+        <translation>Πάρα πολλοί συμβολικοί σύνδεσμοι στη σειρά</translation>
     </message>
 </context>
 <context>
@@ -827,6 +843,17 @@
     </message>
 </context>
 <context>
+    <name>Paths</name>
+    <message>
+        <source>Der Ordner für Ihre Daten kann nicht angelegt werden: %1</source>
+        <translation>Ο φάκελος για τα δεδομένα σας δεν μπορεί να δημιουργηθεί: %1</translation>
+    </message>
+    <message>
+        <source>Die mitgelieferte Ziehungsdatei %1 wurde nicht nach %2 kopiert.</source>
+        <translation>Το συνοδευτικό αρχείο κληρώσεων %1 δεν αντιγράφηκε στο %2.</translation>
+    </message>
+</context>
+<context>
     <name>PreferencePool</name>
     <message>
         <source>Berechnung der Paarbildung</source>
@@ -943,8 +970,8 @@
         <translation>Το αρχείο &quot;%1&quot; είναι πολύ μεγάλο: %2 byte, διαβάζονται το πολύ %3 byte. Παραμένει αμετάβλητο.</translation>
     </message>
     <message>
-        <source>Die Datei &quot;%1&quot; ist zu groß: höchstens %2 Bytes werden gelesen. Sie bleibt unverändert.</source>
-        <translation>Το αρχείο &quot;%1&quot; είναι πολύ μεγάλο: διαβάζονται το πολύ %2 byte. Παραμένει αμετάβλητο.</translation>
+        <source>&quot;%1&quot; ist keine gewöhnliche Datei, sondern zum Beispiel eine Pipe oder ein Gerät, und wird nicht gelesen.</source>
+        <translation>Το &quot;%1&quot; δεν είναι κανονικό αρχείο αλλά, για παράδειγμα, σωλήνωση ή συσκευή, και δεν διαβάζεται.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +991,21 @@
     <message>
         <source>Die bisherigen Einstellungen bleiben erhalten.</source>
         <translation>Οι προηγούμενες ρυθμίσεις διατηρούνται.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen werden nicht gespeichert, damit die Datei, die beim Start nicht gelesen werden konnte, erhalten bleibt: %1</source>
+        <translation>Οι ρυθμίσεις δεν αποθηκεύονται, ώστε να διατηρηθεί το αρχείο που δεν μπόρεσε να διαβαστεί κατά την εκκίνηση: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <source>Quintara GR ist bereits geöffnet. Das geöffnete Fenster wurde nach vorn geholt.</source>
+        <translation>Το Quintara GR είναι ήδη ανοιχτό. Το ανοιχτό παράθυρο μεταφέρθηκε μπροστά.</translation>
+    </message>
+    <message>
+        <source>Quintara GR ist mit den Daten in &quot;%1&quot; bereits geöffnet (Prozess %2), antwortet aber nicht. Ein zweites Fenster wird nicht geöffnet, damit keine Ziehungen und Tipps verloren gehen.</source>
+        <translation>Το Quintara GR είναι ήδη ανοιχτό με τα δεδομένα στο &quot;%1&quot; (διεργασία %2), αλλά δεν απαντά. Δεν ανοίγει δεύτερο παράθυρο, ώστε να μη χαθούν κληρώσεις και στήλες.</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1308,10 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
             <numerusform>Επαναφορά της %n στήλης που μόλις διαγράφηκε (Αναίρεση)</numerusform>
             <numerusform>Επαναφορά των %n στηλών που μόλις διαγράφηκαν (Αναίρεση)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Die gespeicherten Einstellungen werden nicht übernommen; es gelten die Vorgaben. %1</source>
+        <translation>Οι αποθηκευμένες ρυθμίσεις δεν εφαρμόζονται· ισχύουν οι προεπιλογές. %1</translation>
     </message>
 </context>
 <context>

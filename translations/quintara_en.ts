@@ -324,6 +324,10 @@
         <source>… und %1 weitere.</source>
         <translation>… and %1 more.</translation>
     </message>
+    <message>
+        <source>das Datum %1 liegt nicht zwischen %2 und %3</source>
+        <translation>the date %1 is not between %2 and %3</translation>
+    </message>
 </context>
 <context>
     <name>DrawDownload</name>
@@ -583,6 +587,10 @@
         <source>kann nicht an %1:%2 lauschen: %3</source>
         <translation>cannot listen on %1:%2: %3</translation>
     </message>
+    <message>
+        <source>%1 wird schon von einem anderen Spiegel fortgeschrieben (Prozess %2); zwei Spiegel einer Datei verlören Ziehungen</source>
+        <translation>%1 is already kept up to date by another mirror (process %2); two mirrors of one file would lose draws</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -637,6 +645,14 @@
     <message>
         <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
         <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+    <message>
+        <source>Die Datei würde größer als erlaubt</source>
+        <translation>The file would grow beyond the size allowed</translation>
+    </message>
+    <message>
+        <source>Zu viele symbolische Verknüpfungen hintereinander</source>
+        <translation>Too many symbolic links in a row</translation>
     </message>
 </context>
 <context>
@@ -827,6 +843,17 @@
     </message>
 </context>
 <context>
+    <name>Paths</name>
+    <message>
+        <source>Der Ordner für Ihre Daten kann nicht angelegt werden: %1</source>
+        <translation>The folder for your data cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>Die mitgelieferte Ziehungsdatei %1 wurde nicht nach %2 kopiert.</source>
+        <translation>The supplied draw file %1 was not copied to %2.</translation>
+    </message>
+</context>
+<context>
     <name>PreferencePool</name>
     <message>
         <source>Berechnung der Paarbildung</source>
@@ -943,8 +970,8 @@
         <translation>The file &quot;%1&quot; is too large: %2 bytes, at most %3 bytes are read. It remains unchanged.</translation>
     </message>
     <message>
-        <source>Die Datei &quot;%1&quot; ist zu groß: höchstens %2 Bytes werden gelesen. Sie bleibt unverändert.</source>
-        <translation>The file &quot;%1&quot; is too large: at most %2 bytes are read. It remains unchanged.</translation>
+        <source>&quot;%1&quot; ist keine gewöhnliche Datei, sondern zum Beispiel eine Pipe oder ein Gerät, und wird nicht gelesen.</source>
+        <translation>&quot;%1&quot; is not a regular file but, for example, a pipe or a device, and is not read.</translation>
     </message>
 </context>
 <context>
@@ -964,6 +991,21 @@
     <message>
         <source>Die bisherigen Einstellungen bleiben erhalten.</source>
         <translation>The previous settings are kept.</translation>
+    </message>
+    <message>
+        <source>Die Einstellungen werden nicht gespeichert, damit die Datei, die beim Start nicht gelesen werden konnte, erhalten bleibt: %1</source>
+        <translation>The settings are not saved, so that the file that could not be read at start-up is kept: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Start</name>
+    <message>
+        <source>Quintara GR ist bereits geöffnet. Das geöffnete Fenster wurde nach vorn geholt.</source>
+        <translation>Quintara GR is already open. The open window has been brought to the front.</translation>
+    </message>
+    <message>
+        <source>Quintara GR ist mit den Daten in &quot;%1&quot; bereits geöffnet (Prozess %2), antwortet aber nicht. Ein zweites Fenster wird nicht geöffnet, damit keine Ziehungen und Tipps verloren gehen.</source>
+        <translation>Quintara GR is already open with the data in &quot;%1&quot; (process %2) but does not answer. No second window is opened, so that no draws or tips are lost.</translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1308,10 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
             <numerusform>Restore the %n tip just deleted (Undo)</numerusform>
             <numerusform>Restore the %n tips just deleted (Undo)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Die gespeicherten Einstellungen werden nicht übernommen; es gelten die Vorgaben. %1</source>
+        <translation>The stored settings are not applied; the defaults are used. %1</translation>
     </message>
 </context>
 <context>

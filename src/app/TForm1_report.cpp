@@ -304,9 +304,7 @@ void TForm1::historyImportClick() {
     const QString path =
         m_platform.dialogs->openFileName(this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), {}, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) throw openError(path, ENOENT);
-    const QByteArray text = in.readAll();
+    const QByteArray text = DrawCsv::readText(path);
     DrawHistory file = history();
     const DrawCsv::ImportPlan plan =
         DrawCsv::planImport(file.exists() ? file.readAll() : std::vector<DrawRecord>{}, text);

@@ -74,6 +74,9 @@ QList<QWidget*> settingsPlaces(const Form1Ui& ui, TForm1::SettingsPart part) {
 void TForm1::loadSettings(SettingsPart part) {
     const SettingsStore store = SettingsStore::openKey(SettingsStore::ProgramKey);
     const QList<QWidget*> places = settingsPlaces(ui, part);
+    if (part == SettingsPart::Start && !store.unreadReason().isEmpty())
+        showError(tr("Die gespeicherten Einstellungen werden nicht übernommen; es gelten die Vorgaben. %1")
+                      .arg(store.unreadReason()));
 
     for (const int n : kStoredCheckBoxes)
         for (const QWidget* place : places)

@@ -1,12 +1,38 @@
 #include "app/TForm1.h"
 #include "base/BuildInfo.h"
+#include "base/Errors.h"
 #include "base/Paths.h"
+#include "base/ProgramLock.h"
 #include "base/SettingsStore.h"
 #include "gui/Language.h"
 #include "gui/StandardIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace {
+
+// Another start holds the player's files: it is asked to bring its window forward, and this one
+// opens no window, so nothing of the two can overwrite the other's draws or tips.
+int reportAlreadyOpen(const ProgramLock& lock, const Paths& paths) {
+    const bool shown = lock.askHolderToShow(5000);
+    const QString text =
+        shown ? QCoreApplication::translate("Start", "Quintara GR ist bereits geöffnet. Das geöffnete Fenster wurde "
+                                                     "nach vorn geholt.")
+              : QCoreApplication::translate("Start", "Quintara GR ist mit den Daten in \"%1\" bereits geöffnet "
+                                                     "(Prozess %2), antwortet aber nicht. Ein zweites Fenster wird "
+                                                     "nicht geöffnet, damit keine Ziehungen und Tipps verloren gehen.")
+                    .arg(paths.userDirectory())
+                    .arg(lock.holderPid());
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+    QMessageBox::information(nullptr, QApplication::applicationDisplayName(), text);
+    return shown ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -38,8 +64,23 @@ int main(int argc, char** argv) {
 
     // The files are found from the program file, whatever the working directory: beside it for
     // a portable copy, in the install tree and the player's data directory when installed.
-    TForm1 form(Paths::forProgram(QApplication::applicationDirPath()), Platform::system());
+    const Paths paths = Paths::forProgram(QApplication::applicationDirPath());
+    try {
+        paths.makeUserDirectory();
+    } catch (const FileError&) {
+        // The window says so when it starts; without the directory nothing can be written.
+    }
+    ProgramLock lock(paths.lockPath());
+    if (lock.state() == ProgramLock::State::HeldElsewhere) return reportAlreadyOpen(lock, paths);
+    lock.listen();
+
+    TForm1 form(paths, Platform::system());
     if (parser.isSet(server)) form.setServerOverride(parser.value(server));
+    QObject::connect(&lock, &ProgramLock::showRequested, &form, [&form] {
+        if (form.isMinimized()) form.showNormal();
+        form.raise();
+        form.activateWindow();
+    });
     form.show();
     return app.exec();
 }

@@ -28,6 +28,10 @@ QString systemErrorText(int errorNumber) {
         return QCoreApplication::translate("Errors", "Ein Teil des Pfades ist kein Verzeichnis");
     case EIO:
         return QCoreApplication::translate("Errors", "Ein-/Ausgabefehler");
+    case EFBIG:
+        return QCoreApplication::translate("Errors", "Die Datei würde größer als erlaubt");
+    case ELOOP:
+        return QCoreApplication::translate("Errors", "Zu viele symbolische Verknüpfungen hintereinander");
     case EEXIST:
         return QCoreApplication::translate("Errors", "Die Datei ist bereits vorhanden");
     default:

@@ -1,6 +1,7 @@
 #include "base/Paths.h"
 #include "base/BuildInfo.h"
 #include "base/Errors.h"
+#include "base/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,10 +14,6 @@ namespace {
 QString asDirectory(QString path) {
     if (!path.isEmpty() && !path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
     return path;
-}
-
-QString translate(const char* text) {
-    return QCoreApplication::translate("Paths", text);
 }
 
 } // namespace
@@ -67,11 +64,15 @@ QString Paths::translationPath(const QString& fileName) const {
     return m_data + QStringLiteral("land/") + fileName;
 }
 
+QString Paths::lockPath() const {
+    return m_user + QStringLiteral(".quintara.lock");
+}
+
 QString Paths::dialogDirectory() const {
     return m_layout == Layout::Installed ? m_user : QString();
 }
 
-void Paths::prepareUserDirectory() const {
+void Paths::makeUserDirectory() const {
     if (m_layout != Layout::Installed) return;
     const QString user = m_user.chopped(1);
     if (!QFileInfo(user).isDir()) {
@@ -79,21 +80,24 @@ void Paths::prepareUserDirectory() const {
         const bool made = (parent.isDir() || QDir().mkpath(parent.absoluteFilePath())) &&
                           QDir().mkdir(user, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (!made && !QFileInfo(user).isDir())
-            throw FileError(translate("Der Ordner für Ihre Daten kann nicht angelegt werden: %1").arg(user));
+            throw FileError(QCoreApplication::translate("Paths", "Der Ordner für Ihre Daten kann nicht angelegt werden: %1").arg(user));
     }
+}
+
+void Paths::prepareUserDirectory() const {
+    if (m_layout != Layout::Installed) return;
+    makeUserDirectory();
     const QString history = historyPath();
     const QString bundled = bundledHistoryPath();
     if (QFileInfo::exists(history) || QFileInfo(history).isSymLink() || history == bundled ||
         !QFileInfo::exists(bundled))
         return;
-    // QFile::copy goes through a temporary file and a rename that never replaces a file, so a
-    // history made meanwhile by another start is kept as well.
-    QFile source(bundled);
-    if (!source.copy(history)) {
-        if (QFileInfo::exists(history)) return;
-        throw FileError(translate("Die mitgelieferte Ziehungsdatei %1 kann nicht nach %2 kopiert werden: %3")
-                            .arg(bundled, history, source.errorString()));
-    }
-    // The copy takes the permissions of the shipped file, which may be read-only.
-    QFile::setPermissions(history, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    // Written whole or not at all, never over a history made meanwhile by another start; the
+    // player's copy is his to write, whatever the mode of the shipped file. The shipped history
+    // is below 1 MB; 16 MB is what the program reads of any history.
+    SafeFile::ReplaceOptions options;
+    options.keepExisting = true;
+    options.fixedMode = 0600;
+    options.failureNote = QCoreApplication::translate("Paths", "Die mitgelieferte Ziehungsdatei %1 wurde nicht nach %2 kopiert.").arg(bundled, history);
+    SafeFile::replace(history, SafeFile::readAll(bundled, 16 * 1024 * 1024), options);
 }

@@ -64,6 +64,10 @@ public:
     // missing, then copies the bundled history into it when it holds none. An existing history
     // is never replaced. Throws FileError when the directory cannot be made or the copy fails.
     void prepareUserDirectory() const;
+    // Only the first of those steps: the directory, without the copy. Throws FileError.
+    void makeUserDirectory() const;
+    // The lock that keeps a second program off the player's files (base/ProgramLock).
+    QString lockPath() const;
 
 private:
     Paths(Layout layout, QString program, QString data, QString user);

@@ -1,5 +1,4 @@
 #include "base/SafeFile.h"
-#include "base/UniqueFd.h"
 
 #include "base/Errors.h"
 
@@ -10,6 +9,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,7 +68,61 @@ int createTemp(const QString& path, const ReplaceOptions& options, mode_t mode, 
     throw openError(tempPath, EEXIST);
 }
 
+FileError tooLarge(const QString& path, qint64 size, qint64 maxBytes) {
+    return FileError(QCoreApplication::translate("SafeFile",
+                                                 "Die Datei \"%1\" ist zu groß: %2 Bytes, höchstens %3 "
+                                                 "Bytes werden gelesen. Sie bleibt unverändert.")
+                         .arg(path)
+                         .arg(size)
+                         .arg(maxBytes));
+}
+
+FileError renameError(const QString& path, const QString& tempPath, int error) {
+    return FileError(QCoreApplication::translate("SafeFile", "Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3.")
+                         .arg(path, tempPath, systemErrorText(error)));
+}
+
 } // namespace
+
+QString writeTarget(const QString& path) {
+    QString current = path;
+    // The kernel gives up after 40 links in a row; so does this.
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(native(current).constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        QByteArray link(PATH_MAX, Qt::Uninitialized);
+        const ssize_t n = ::readlink(native(current).constData(), link.data(), static_cast<size_t>(link.size()));
+        if (n < 0) throw openError(path, errno);
+        const QString target = QFile::decodeName(link.left(n));
+        // A relative link is relative to the directory the link is in.
+        current = QDir::isAbsolutePath(target) ? target : QFileInfo(current).absolutePath() + QLatin1Char('/') + target;
+    }
+    throw openError(path, ELOOP);
+}
+
+qint64 requireRegularFile(int fd, const QString& path, qint64 maxBytes) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) throw readError(path, errno);
+    if (S_ISDIR(st.st_mode)) throw openError(path, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        throw FileError(QCoreApplication::translate("SafeFile",
+                                                    "\"%1\" ist keine gewöhnliche Datei, sondern zum Beispiel "
+                                                    "eine Pipe oder ein Gerät, und wird nicht gelesen.")
+                            .arg(path));
+    if (st.st_size > maxBytes) throw tooLarge(path, static_cast<qint64>(st.st_size), maxBytes);
+    return static_cast<qint64>(st.st_size);
+}
+
+UniqueFd openForReading(const QString& path, int flags, qint64 maxBytes, qint64* size) {
+    // Without O_NONBLOCK the open of a pipe would wait for a writer before the check below.
+    Fd fd(openRetrying(native(path), flags | O_NONBLOCK));
+    if (fd.get() < 0) throw openError(path, errno);
+    const qint64 bytes = requireRegularFile(fd.get(), path, maxBytes);
+    const int status = ::fcntl(fd.get(), F_GETFL);
+    if (status != -1) ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK);
+    if (size) *size = bytes;
+    return fd;
+}
 
 void syncDirectoryOf(const QString& path) {
     const QString dir = QFileInfo(path).absolutePath();
@@ -76,12 +131,18 @@ void syncDirectoryOf(const QString& path) {
     if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS) throw writeError(dir, errno);
 }
 
-void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
-    const QByteArray target = native(path);
+void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& givenOptions) {
+    // Through a link the file it leads to is replaced, beside itself: a temporary file beside
+    // the link could lie on another file system, and a rename there would replace the link.
+    const QString file = writeTarget(path);
+    ReplaceOptions options = givenOptions;
+    if (file != path) options.tempPath.clear();
+    const QByteArray target = native(file);
     // What is there now: its permissions decide whether it may be replaced, and carry over.
     struct stat old {};
     bool exists = false;
     if (::stat(target.constData(), &old) == 0) {
+        if (options.keepExisting) return;
         exists = true;
         if (S_ISDIR(old.st_mode)) throw withNote(openError(path, EISDIR), options.failureNote);
         // A file the user made read-only is not replaced behind his back: the same open an
@@ -96,7 +157,7 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
 
     QString tempPath;
     // A new file gets its mode through the umask at creation; a replacement the old file's.
-    Fd fd(createTemp(path, options, options.fixedMode != 0 ? options.fixedMode : exists ? 0600 : options.newFileMode,
+    Fd fd(createTemp(file, options, options.fixedMode != 0 ? options.fixedMode : exists ? 0600 : options.newFileMode,
                      tempPath));
     const QByteArray temp = native(tempPath);
     try {
@@ -122,10 +183,20 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
         }
         if (::fsync(fd.get()) != 0 && errno != EINVAL) throw writeError(path, errno);
         if (::close(fd.release()) != 0) throw writeError(path, errno);
-        if (::rename(temp.constData(), target.constData()) != 0)
-            throw FileError(QCoreApplication::translate(
-                                "SafeFile", "Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3.")
-                                .arg(path, tempPath, systemErrorText(errno)));
+        if (options.keepExisting) {
+            // A file made meanwhile wins; where the file system cannot refuse a replacement
+            // the check above stands.
+            if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) {
+                syncDirectoryOf(file);
+                return;
+            }
+            if (errno == EEXIST) {
+                ::unlink(temp.constData());
+                return;
+            }
+            if (errno != EINVAL && errno != ENOSYS) throw renameError(path, tempPath, errno);
+        }
+        if (::rename(temp.constData(), target.constData()) != 0) throw renameError(path, tempPath, errno);
     } catch (const FileError& e) {
         fd.reset();
         ::unlink(temp.constData());
@@ -135,39 +206,24 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
         ::unlink(temp.constData());
         throw;
     }
-    syncDirectoryOf(path);
+    syncDirectoryOf(file);
 }
 
 QByteArray readAll(const QString& path, qint64 maxBytes) {
-    Fd fd(openRetrying(native(path), O_RDONLY | O_NONBLOCK));
-    if (fd.get() < 0) throw openError(path, errno);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) throw readError(path, errno);
-    if (S_ISDIR(st.st_mode)) throw openError(path, EISDIR);
-    if (st.st_size > maxBytes)
-        throw FileError(QCoreApplication::translate("SafeFile",
-                                                    "Die Datei \"%1\" ist zu groß: %2 Bytes, höchstens %3 "
-                                                    "Bytes werden gelesen. Sie bleibt unverändert.")
-                            .arg(path)
-                            .arg(static_cast<qint64>(st.st_size))
-                            .arg(maxBytes));
+    qint64 size = 0;
+    const Fd fd = openForReading(path, O_RDONLY, maxBytes, &size);
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(st.st_size));
+    bytes.reserve(static_cast<qsizetype>(size));
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
-            if (errno == EAGAIN) throw readError(path, EIO); // a pipe or device, not a file
             throw readError(path, errno);
         }
         if (got == 0) break;
-        if (bytes.size() + got > maxBytes)
-            throw FileError(QCoreApplication::translate(
-                                "SafeFile", "Die Datei \"%1\" ist zu groß: höchstens %2 Bytes werden gelesen. "
-                                            "Sie bleibt unverändert.")
-                                .arg(path)
-                                .arg(maxBytes));
+        // The file grew while it was read.
+        if (bytes.size() + got > maxBytes) throw tooLarge(path, bytes.size() + got, maxBytes);
         bytes.append(buffer, got);
     }
     return bytes;

@@ -1,9 +1,13 @@
 #pragma once
 // Every file the program writes is replaced through replace(): the new content goes to a
 // temporary file beside the target, is synced, renamed over the target, and the directory is
-// synced so that the rename (or the creation) itself survives a power cut. Every file the
-// program reads goes through readAll(), which reports what really went wrong (no permission,
-// not found, input/output error) and refuses files beyond a size limit.
+// synced so that the rename (or the creation) itself survives a power cut. A path that is a
+// symbolic link is written at the file it points to, so the link stays a link. Every file the
+// program reads is opened through openForReading() (readAll() for whole files), which reports
+// what really went wrong (no permission, not found, input/output error) and refuses files
+// beyond a size limit and anything that is not a regular file.
+#include "base/UniqueFd.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,9 +24,13 @@ struct ReplaceOptions {
     mode_t fixedMode = 0;
     // Text added to a failure message, e.g. that the previous content stays unchanged.
     QString failureNote;
+    // Creates the file only: one that exists, or appears while the new one is written, stays as
+    // it is and the bytes are dropped.
+    bool keepExisting = false;
 };
 
-// Replaces (or creates) the file at path with bytes. An existing file that this process may not
+// Replaces (or creates) the file at path with bytes; where path is a symbolic link, the file it
+// leads to is replaced in its own directory (a fixed tempPath is then not used). An existing file that this process may not
 // write is refused with the same error an in-place write would get; its mode, group and (where
 // allowed) owner carry over to the new file. Throws FileError; on failure the old file is whole
 // and the temporary file is gone.
@@ -35,6 +43,18 @@ void syncDirectoryOf(const QString& path);
 // The whole content of a file, at most maxBytes. Throws FileError: openError with the real
 // reason, readError on an input/output error, and a "too large" error beyond maxBytes.
 QByteArray readAll(const QString& path, qint64 maxBytes);
+
+// Opens a file for reading (flags O_RDONLY or O_RDWR). A pipe, a device, a socket or a
+// directory is refused before anything is read from it, since a read could wait for ever or
+// never end; so is a file larger than maxBytes. Throws FileError; sets size when given.
+UniqueFd openForReading(const QString& path, int flags, qint64 maxBytes, qint64* size = nullptr);
+// The same check on a descriptor opened elsewhere: throws FileError unless fd is a regular file
+// of at most maxBytes. Returns its size.
+qint64 requireRegularFile(int fd, const QString& path, qint64 maxBytes);
+
+// Where a write to path really goes: path itself, or the file a symbolic link (or a chain of
+// them) leads to. Throws FileError for a loop of links.
+QString writeTarget(const QString& path);
 
 // Temporary files this program leaves only when it is killed mid-write: the fixed history
 // temporaries and "<name>.qgr-XXXXXX". Removes those found directly in directory (regular files

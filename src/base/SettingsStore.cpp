@@ -13,7 +13,7 @@ namespace {
 
 const QByteArray kHeader = "Windows Registry Editor Version 5.00";
 const QString kRoot = QStringLiteral("HKEY_CURRENT_USER");
-// Larger files are not settings this program wrote; only their beginning is looked at.
+// Larger files are not settings this program wrote; they are left alone.
 constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 
 QString configHome() {
@@ -101,20 +101,24 @@ SettingsStore SettingsStore::openFile(const QString& filePath) {
     SettingsStore store;
     store.m_keyPath = ProgramKey;
     store.m_filePath = filePath;
-    QFile file(filePath);
-    if (file.open(QIODevice::ReadOnly)) store.parse(file.read(kMaxFileSize));
+    if (!QFileInfo::exists(filePath)) return store;
+    try {
+        store.parse(SafeFile::readAll(filePath, kMaxFileSize));
+    } catch (const FileError& e) {
+        store.m_unread = e.message();
+    }
     return store;
 }
 
 const SettingsStore::Value* SettingsStore::find(const QString& name) const {
-    for (const Value& v : m_values)
-        if (v.name.compare(name, Qt::CaseInsensitive) == 0) return &v;
-    return nullptr;
+    const auto it = m_index.constFind(name.toCaseFolded());
+    return it == m_index.constEnd() ? nullptr : &m_values.at(*it);
 }
 
 SettingsStore::Value& SettingsStore::slot(const QString& name) {
-    for (Value& v : m_values)
-        if (v.name.compare(name, Qt::CaseInsensitive) == 0) return v;
+    const QString key = name.toCaseFolded();
+    if (const auto it = m_index.constFind(key); it != m_index.constEnd()) return m_values[*it];
+    m_index.insert(key, m_values.size());
     m_values.append(Value{name, Kind::Integer, 0, {}, {}});
     return m_values.back();
 }
@@ -191,7 +195,7 @@ void SettingsStore::writeBinary(const QString& name, const QByteArray& value) {
 
 void SettingsStore::addMissingFrom(const SettingsStore& other) {
     for (const Value& v : other.m_values)
-        if (!hasValue(v.name)) m_values.append(v);
+        if (!hasValue(v.name)) slot(v.name) = v;
 }
 
 QByteArray SettingsStore::serialize() const {
@@ -282,6 +286,11 @@ int SettingsStore::parse(const QByteArray& content) {
 }
 
 void SettingsStore::save() const {
+    if (!m_unread.isEmpty())
+        throw FileError(QCoreApplication::translate("SettingsStore",
+                                                    "Die Einstellungen werden nicht gespeichert, damit die Datei, "
+                                                    "die beim Start nicht gelesen werden konnte, erhalten bleibt: %1")
+                            .arg(m_unread));
     const QFileInfo info(m_filePath);
     if (!QDir().mkpath(info.absolutePath()))
         throw FileError(QCoreApplication::translate("SettingsStore", "Der Ordner \"%1\" für die Einstellungen kann nicht angelegt werden.")

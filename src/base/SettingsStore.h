@@ -11,10 +11,13 @@
 //   "Preis"=hex:00,00,00,00,00,00,00,00
 //
 // Texts escape "\" as "\\", '"' as "\"", line feed as "\n" and carriage return as "\r".
-// Lines that do not parse are skipped, so a damaged file loses only its damaged lines.
+// Lines that do not parse are skipped, so a damaged file loses only its damaged lines. A file
+// that cannot be read whole (larger than 4 MB, no regular file, an input/output error) is left
+// as it is: the key opens empty and save() refuses to write over it.
 #include "base/Errors.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -39,7 +42,8 @@ public:
 
     // Opens a key: reads its file when it exists. An absent, unreadable or damaged file gives
     // the values that could be read (possibly none); it never fails. The file itself comes
-    // into being at the first save.
+    // into being at the first save. A file that exists but could not be read is named by
+    // unreadReason().
     static SettingsStore openKey(const QString& keyPath);
     // The same for a file given directly.
     static SettingsStore openFile(const QString& filePath);
@@ -48,6 +52,9 @@ public:
     const QString& keyPath() const { return m_keyPath; }
     // Lines of the file that were skipped because they did not parse.
     int skippedLines() const { return m_skipped; }
+    // Why the existing file could not be read (empty when it was read or did not exist); such
+    // a file is kept: save() throws instead of replacing it.
+    const QString& unreadReason() const { return m_unread; }
 
     // Value names compare without regard to case, as registry value names do.
     bool hasValue(const QString& name) const;
@@ -64,13 +71,16 @@ public:
     void writeBinary(const QString& name, const QByteArray& value);
 
     // Removes every value (the file is only touched by save()).
-    void clear() { m_values.clear(); }
+    void clear() {
+        m_values.clear();
+        m_index.clear();
+    }
     // Appends the values of another key whose names this one does not hold.
     void addMissingFrom(const SettingsStore& other);
 
     // Writes the key to its file in one step (temporary file, sync, rename), readable and
     // writable by the owner only; creates the directories. A failure throws FileError and
-    // leaves the previous file as it was.
+    // leaves the previous file as it was; so does a file that could not be read at the opening.
     void save() const;
 
     // The file content save() writes.
@@ -92,5 +102,8 @@ private:
     QString m_keyPath;
     QString m_filePath;
     QVector<Value> m_values;
+    // Position in m_values by case-folded name, so that a large key parses in linear time.
+    QHash<QString, qsizetype> m_index;
     int m_skipped = 0;
+    QString m_unread;
 };

@@ -7,6 +7,7 @@
 #include "base/Errors.h"
 
 #include "history/DrawDownload.h"
+#include "history/DrawHistory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -44,15 +45,19 @@ std::vector<DrawRecord> parse(const QByteArray& text) {
             if (!ok || n < 0 || n > Lotto::HighestNumber) throw fail("Zusatzzahl außerhalb von 0 bis 49");
             r.additional = static_cast<std::uint8_t>(n);
         }
+        if (!DrawHistory::plausible(r)) throw fail("keine Ziehung, die die Ziehungsdatei aufnimmt");
         if (!records.empty() && records.back().date >= r.date) throw fail("Datum nicht aufsteigend");
         records.push_back(r);
     }
     return records;
 }
 
+QByteArray readText(const QString& path) {
+    return SafeFile::readAll(path, MaxFileBytes);
+}
+
 std::vector<DrawRecord> readFile(const QString& path) {
-    // A results file of every draw since 1958 is well below a megabyte.
-    return parse(SafeFile::readAll(path, 64 * 1024 * 1024));
+    return parse(readText(path));
 }
 
 QByteArray format(const std::vector<DrawRecord>& records) {
@@ -97,6 +102,11 @@ QString readLine(const QByteArray& line, DrawRecord& r) {
     r.date = DayCount::fromDate(date);
     for (int i = 0; i < 6; ++i) r.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(answer.numbers[static_cast<std::size_t>(i)]);
     r.additional = static_cast<std::uint8_t>(answer.additional);
+    // The same rule as the history's own check, so that no import makes it "damaged".
+    if (!DrawHistory::plausible(r))
+        return tr("das Datum %1 liegt nicht zwischen %2 und %3")
+            .arg(date.toString(Qt::ISODate), DayCount::toDate(DrawHistory::FirstDay).toString(Qt::ISODate),
+                 DayCount::toDate(DrawHistory::EndDay - 1).toString(Qt::ISODate));
     return {};
 }
 

@@ -44,6 +44,12 @@ int openOrThrow(const QString& path, int flags, mode_t mode = 0644) {
     return fd;
 }
 
+// Every reader opens the history here: a regular file (a pipe in its place would stall the
+// start) no larger than any history can be.
+Fd openHistory(const QString& path, qint64* size = nullptr) {
+    return SafeFile::openForReading(path, O_RDONLY, DrawHistory::MaxFileBytes, size);
+}
+
 qint64 sizeOf(int fd, const QString& path) {
     struct stat st {};
     if (::fstat(fd, &st) != 0) throw readError(path, errno);
@@ -96,8 +102,9 @@ bool DrawHistory::exists() const {
 }
 
 qint64 DrawHistory::recordCount() const {
-    Fd fd(openOrThrow(m_path, O_RDONLY));
-    return sizeOf(fd.get(), m_path) / DrawRecord::Size;
+    qint64 size = 0;
+    const Fd fd = openHistory(m_path, &size);
+    return size / DrawRecord::Size;
 }
 
 namespace {
@@ -122,8 +129,9 @@ void decodeRecords(int fd, const QString& path, qint64 count, qint64 blockRecord
 } // namespace
 
 void DrawHistory::scanRecords(const std::function<bool(const DrawRecord&, qint64)>& visit) const {
-    Fd fd(openOrThrow(m_path, O_RDONLY));
-    decodeRecords(fd.get(), m_path, sizeOf(fd.get(), m_path) / DrawRecord::Size, BlockRecords, visit);
+    qint64 size = 0;
+    const Fd fd = openHistory(m_path, &size);
+    decodeRecords(fd.get(), m_path, size / DrawRecord::Size, BlockRecords, visit);
 }
 
 std::vector<DrawRecord> DrawHistory::readAll() const {
@@ -131,7 +139,7 @@ std::vector<DrawRecord> DrawHistory::readAll() const {
 }
 
 DrawHistory::Reading DrawHistory::read() const {
-    Fd fd(openOrThrow(m_path, O_RDONLY));
+    const Fd fd = openHistory(m_path);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
     if (S_ISDIR(st.st_mode)) throw openError(m_path, EISDIR);
@@ -161,8 +169,9 @@ DrawHistory::Reading DrawHistory::read() const {
 }
 
 std::optional<DrawRecord> DrawHistory::lastRecord() const {
-    Fd fd(openOrThrow(m_path, O_RDONLY));
-    const qint64 count = sizeOf(fd.get(), m_path) / DrawRecord::Size;
+    qint64 size = 0;
+    const Fd fd = openHistory(m_path, &size);
+    const qint64 count = size / DrawRecord::Size;
     if (count == 0) return std::nullopt;
     unsigned char bytes[DrawRecord::Size];
     if (readAt(fd.get(), bytes, DrawRecord::Size, (count - 1) * DrawRecord::Size, m_path) != DrawRecord::Size)
@@ -171,8 +180,9 @@ std::optional<DrawRecord> DrawHistory::lastRecord() const {
 }
 
 std::optional<DrawHistory::Position> DrawHistory::recordAt(qint64 index) const {
-    Fd fd(openOrThrow(m_path, O_RDONLY));
-    const qint64 count = sizeOf(fd.get(), m_path) / DrawRecord::Size;
+    qint64 size = 0;
+    const Fd fd = openHistory(m_path, &size);
+    const qint64 count = size / DrawRecord::Size;
     if (count == 0) return std::nullopt;
     const qint64 at = std::clamp<qint64>(index, 0, count - 1);
     unsigned char bytes[DrawRecord::Size];
@@ -230,9 +240,7 @@ void DrawHistory::removeDate(double date) {
 }
 
 bool DrawHistory::plausible(const DrawRecord& r) {
-    // 1900-01-01 and 2200-01-01 as day counts.
-    constexpr double first = 2.0, end = 109575.0;
-    if (!std::isfinite(r.date) || r.date < first || r.date >= end || r.date != std::floor(r.date)) return false;
+    if (!std::isfinite(r.date) || r.date < FirstDay || r.date >= EndDay || r.date != std::floor(r.date)) return false;
     std::uint64_t seen = 0;
     for (std::uint8_t n : r.numbers) {
         if (n < 1 || n > Lotto::HighestNumber || (seen & (std::uint64_t(1) << n))) return false;
@@ -285,8 +293,8 @@ void DrawHistory::repair(const QString& backupPath) const {
     const Damage d = inspect();
     QByteArray old;
     {
-        Fd fd(openOrThrow(m_path, O_RDONLY));
-        const qint64 size = sizeOf(fd.get(), m_path);
+        qint64 size = 0;
+        const Fd fd = openHistory(m_path, &size);
         old.resize(static_cast<qsizetype>(size));
         old.resize(static_cast<qsizetype>(
             readAt(fd.get(), reinterpret_cast<unsigned char*>(old.data()), size, 0, m_path)));
@@ -304,7 +312,8 @@ void DrawHistory::replaceAll(const std::vector<DrawRecord>& records) {
 
 HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     // A history created here is only safe from a power cut once its directory is synced too.
-    m_fd = ::open(nativePath(m_path).constData(), O_RDWR | O_CLOEXEC);
+    // Without O_NONBLOCK a pipe in the history's place would hold the open until a reader came.
+    m_fd = ::open(nativePath(m_path).constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0 && errno == ENOENT) {
         m_fd = openOrThrow(m_path, O_RDWR | O_CREAT | O_EXCL, 0644);
         try {
@@ -318,7 +327,7 @@ HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
         throw openError(m_path, errno);
     }
     try {
-        const qint64 size = sizeOf(m_fd, m_path);
+        const qint64 size = SafeFile::requireRegularFile(m_fd, m_path, DrawHistory::MaxFileBytes);
         m_count = size / DrawRecord::Size;
         if (size == 0) OwnWrites::noteWritten(m_fd); // perhaps created just now
         if (m_count > 0) {
@@ -340,6 +349,8 @@ HistoryAppender::~HistoryAppender() {
 
 void HistoryAppender::append(const DrawRecord& record) {
     if (m_fd < 0) throw writeError(m_path, EBADF);
+    // At the file's real end now (over a cut-off record), not where it ended when opened.
+    m_count = sizeOf(m_fd, m_path) / DrawRecord::Size;
     const auto bytes = record.toBytes();
     writeAllAt(m_fd, bytes.data(), DrawRecord::Size, m_count * DrawRecord::Size, m_path);
     if (::fdatasync(m_fd) != 0 && errno != EINVAL) throw writeError(m_path, errno);

@@ -21,6 +21,9 @@
 class DrawHistory {
 public:
     static constexpr int BlockRecords = 1000;
+    // A real history is below 1 MB (100,000 draws would be 3.2 MB); a larger file is refused
+    // whole by every reader and by the appender rather than held in memory.
+    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
     explicit DrawHistory(QString filePath);
 
@@ -87,7 +90,12 @@ public:
     // Keeps the file as it is under backupPath and replaces the history with the sound draws
     // in date order. Throws FileError; on failure the history is unchanged.
     void repair(const QString& backupPath) const;
+    // The one rule of what a record of the history may hold (see Damage); every way into the
+    // history that does not come from the draw entry checks it.
     static bool plausible(const DrawRecord& record);
+    // The day counts plausible() accepts: from 1900-01-01 up to, not including, 2200-01-01.
+    static constexpr double FirstDay = 2.0;
+    static constexpr double EndDay = 109575.0;
 
 private:
     void rewrite(const QString& tempPath, const std::vector<DrawRecord>& records) const;
@@ -96,7 +104,8 @@ private:
 };
 
 // The download keeps the history open for its whole run and appends each draw at once, so a
-// stopped or failed run keeps everything received so far.
+// stopped or failed run keeps everything received so far. Each append goes to the file's end
+// as it is at that moment.
 class HistoryAppender {
 public:
     // Opens the file, creating it empty when missing. Throws FileError.

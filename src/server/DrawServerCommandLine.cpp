@@ -77,3 +77,11 @@ QString DrawServerCommandLine::cannotListenText(const QString& address, unsigned
                         .arg(port)
                         .arg(reason));
 }
+
+QString DrawServerCommandLine::fileInUseText(const QString& file, qint64 holderPid) {
+    return prefixed(QCoreApplication::translate("DrawServerCommandLine",
+                                                "%1 wird schon von einem anderen Spiegel fortgeschrieben "
+                                                "(Prozess %2); zwei Spiegel einer Datei verlören Ziehungen")
+                        .arg(file)
+                        .arg(holderPid));
+}

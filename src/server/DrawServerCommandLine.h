@@ -24,4 +24,5 @@ struct DrawServerCommandLine {
     static QString invalidValueText(const QCommandLineOption& option, const QString& value);
     static QString mirrorNeedsDatFileText();
     static QString cannotListenText(const QString& address, unsigned port, const QString& reason);
+    static QString fileInUseText(const QString& file, qint64 holderPid);
 };

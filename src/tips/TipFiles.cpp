@@ -1,7 +1,10 @@
 #include "tips/TipFiles.h"
 
 #include "base/DayCount.h"
+#include "base/SafeFile.h"
 #include "base/TextFile.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -18,6 +21,9 @@ QStringList read(const QString& path) {
 }
 
 void write(const QString& path, const QStringList& tips) {
+    // A save killed midway leaves its temporary file (the program's own name) in the folder the
+    // player chose; the next save there takes it away, before it writes its own.
+    SafeFile::removeStaleTemporaries(QFileInfo(SafeFile::writeTarget(path)).absolutePath());
     TextFile::writeLinesAtomic(path, tips);
 }
 

@@ -21,6 +21,7 @@ inline const QString Suffix = QStringLiteral("hlt");
 // so a caller can keep its list when the file is unreadable.
 QStringList read(const QString& path);
 // Replaces the file with the lines; the old content stays whole when this throws FileError.
+// Temporary files that killed saves left in the file's folder are removed first.
 void write(const QString& path, const QStringList& tips);
 
 // The name proposed when a tip file is saved, from the draw date chosen for the evaluation:

@@ -4,6 +4,7 @@
 //   quintara-drawserver --file ZahlenGR.dat --upstream <address> [--period 60] [--since 1990-12-01]
 #include "base/BuildInfo.h"
 #include "base/Errors.h"
+#include "base/ProgramLock.h"
 #include "i18n/MessageCatalogues.h"
 #include "server/DrawMirror.h"
 #include "server/DrawServer.h"
@@ -65,6 +66,17 @@ int main(int argc, char** argv) {
         mirrorOptions.since = QDate::fromString(parser.value(options.since), Qt::ISODate);
         if (!mirrorOptions.since.isValid())
             return fail(DrawServerCommandLine::invalidValueText(options.since, parser.value(options.since)));
+    }
+
+    // A mirror writes its file for as long as it runs: one mirror per file, as one program per
+    // data directory. A lock left by a mirror that was killed is taken over.
+    std::unique_ptr<ProgramLock> fileLock;
+    if (upstream) {
+        fileLock = std::make_unique<ProgramLock>(file + QStringLiteral(".lock"));
+        if (fileLock->state() == ProgramLock::State::HeldElsewhere) {
+            std::fprintf(stderr, "%s\n", qPrintable(DrawServerCommandLine::fileInUseText(file, fileLock->holderPid())));
+            return 1;
+        }
     }
 
     DrawTable draws;
