@@ -143,8 +143,7 @@ struct ModuleWindow : ::testing::Test {
     std::unique_ptr<TForm1> window(const QStringList& moduleFiles) {
         platform.http = [moduleFiles] { return std::unique_ptr<HttpGetter>(std::make_unique<ModuleHttpGetter>(moduleFiles)); };
         auto form = std::make_unique<TForm1>(dir.path(), platform.platform());
-        form->buildLaterPages(); // not shown: nothing has built them yet
-        form->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1").arg(server->port()));
+        form->controls().DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1").arg(server->port()));
         return form;
     }
 };
@@ -153,7 +152,7 @@ struct ModuleWindow : ::testing::Test {
 
 TEST_F(ModuleWindow, DownloadGoesThroughTheModule) {
     auto form = window(ModuleHttpGetter::moduleFilesFor(QStringLiteral(QUINTARA_PROGRAM_DIR)));
-    form->ui.BitBtn1->click();
+    form->controls().BitBtn1->click();
     EXPECT_EQ(dir.readHistory().size(), all.size());
     EXPECT_TRUE(platform.dialogs->errors().isEmpty());
 }
@@ -161,19 +160,19 @@ TEST_F(ModuleWindow, DownloadGoesThroughTheModule) {
 TEST_F(ModuleWindow, WindowTimeOutReachesTheModuleClient) {
     ScriptedHttpServer silent;
     auto form = window(ModuleHttpGetter::moduleFilesFor(QStringLiteral(QUINTARA_PROGRAM_DIR)));
-    form->ui.DrawServerEdit->setText(silent.address());
+    form->controls().DrawServerEdit->setText(silent.address());
     form->setDownloadTimeout(std::chrono::milliseconds(200));
     int asked = 0;
     silent.handler = [&](const SeenRequest&) {
         // The first day times out; on the second the player stops the run.
-        if (++asked == 2) form->ui.SpeedButton8->click();
+        if (++asked == 2) form->controls().SpeedButton8->click();
         return ScriptedAnswer::hang();
     };
-    form->ui.BitBtn1->click();
+    form->controls().BitBtn1->click();
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(dir.readHistory(), before);
     // The client's own time-out is 15 s; the window's 200 ms is the one that ended the first day.
-    const QString panel = form->ui.StatusBar1->panelText(0);
+    const QString panel = form->controls().StatusBar1->panelText(0);
     EXPECT_TRUE(panel.contains(QStringLiteral("200 ms"))) << panel.toStdString();
 }
 
@@ -183,15 +182,15 @@ TEST_F(ModuleWindow, WithoutTheModuleTheDownloadFailsWithTheReason) {
     auto form = window(unusableModuleFiles(modules, QStringLiteral("net")));
     int served = 0;
     QObject::connect(server.get(), &DrawServer::requestServed, [&](const DrawServer::Request&) { ++served; });
-    form->ui.BitBtn1->click();
+    form->controls().BitBtn1->click();
 
     EXPECT_EQ(served, 0);
     EXPECT_EQ(dir.readHistory(), before);
-    const QString panel = form->ui.StatusBar1->panelText(0);
+    const QString panel = form->controls().StatusBar1->panelText(0);
     EXPECT_TRUE(panel.contains(ModuleHttpGetter::missingModuleText())) << panel.toStdString();
     // A failed run, not one that found the history up to date.
     EXPECT_TRUE(panel.contains(QStringLiteral("fehlgeschlagen"))) << panel.toStdString();
     EXPECT_FALSE(panel.contains(QStringLiteral("neuesten Stand"))) << panel.toStdString();
-    EXPECT_TRUE(form->ui.BitBtn1->isEnabled());
-    EXPECT_TRUE(form->ui.SpeedButton8->isHidden());
+    EXPECT_TRUE(form->controls().BitBtn1->isEnabled());
+    EXPECT_TRUE(form->controls().SpeedButton8->isHidden());
 }

@@ -168,10 +168,6 @@ FormFixture::FormFixture(TestProgramDir& dir, bool activate) {
     if (activate) {
         form->show();
         processEvents();
-    } else {
-        // A window that is not shown never paints, so it builds its later pages only when
-        // something needs them; the tests work on all of its controls.
-        form->buildLaterPages();
     }
 }
 
@@ -196,6 +192,6 @@ std::shared_ptr<ChartMaker> linkedChartMaker() {
 }
 
 BarChartView* chartView(TForm1* form) {
-    ChartPane* pane = form->ui.Chart1;
+    ChartPane* pane = form->controls().Chart1;
     return pane->canDraw() ? qobject_cast<BarChartView*>(pane->drawing()->widget()) : nullptr;
 }
