@@ -47,7 +47,6 @@ struct Analysis {
         p.dialogs = dialogs;
         p.clock = std::make_shared<BenchClock>();
         form = std::make_unique<TForm1>(dir.path() + QLatin1Char('/'), p);
-        form->buildLaterPages(); // not shown: as after the first paint
     }
 };
 
@@ -79,7 +78,7 @@ void runAnalysis(benchmark::State& state, QDate from, FileState file) {
             const qint64 wait = 2300 - changed.msecsTo(QDateTime::currentDateTime());
             if (wait > 0) std::this_thread::sleep_for(std::chrono::milliseconds(wait));
         }
-        a.form->ui.DateTimePicker1->setDate(from);
+        a.form->controls().DateTimePicker1->setDate(from);
         state.ResumeTiming();
         a.form->BitBtn9Click();
     }

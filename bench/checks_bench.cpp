@@ -53,9 +53,8 @@ struct Fixture {
         p.dialogs = std::make_shared<SilentDialogs>();
         p.clock = std::make_shared<BenchClock>();
         form = std::make_unique<TForm1>(dir.path() + QLatin1Char('/'), p);
-        form->buildLaterPages(); // not shown: as after the first paint
-        form->ui.DateTimePicker2->setDate(QDate(1900, 1, 1));
-        form->ui.DateTimePicker1->setDate(DayCount::toDate(records.back().date));
+        form->controls().DateTimePicker2->setDate(QDate(1900, 1, 1));
+        form->controls().DateTimePicker1->setDate(DayCount::toDate(records.back().date));
     }
 };
 

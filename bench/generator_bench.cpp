@@ -86,7 +86,7 @@ int domainRun(HistorySnapshot& snapshot, const DrawFilter& filter, GenerationSta
 }
 
 DrawFilter wholeHistory(const TForm1& form) {
-    return {form.ui.DateTimePicker2->dayCount(), form.currentDraw.date, true, true};
+    return {form.controls().DateTimePicker2->dayCount(), form.currentDraw().date, true, true};
 }
 
 void BM_DefaultRunWindow(benchmark::State& state) {
@@ -96,7 +96,7 @@ void BM_DefaultRunWindow(benchmark::State& state) {
     for (auto _ : state) {
         Rng::setSeed(Seeds[i++ % std::size(Seeds)]);
         form->Label28Click();
-        tips += form->ui.ListBox1->count();
+        tips += form->controls().ListBox1->count();
         state.PauseTiming();
         // What the event loop does after the run: paint, refresh the chart.
         QCoreApplication::processEvents();
@@ -133,8 +133,8 @@ void BM_DefaultRunDomain(benchmark::State& state) {
 // Shows what the window adds per candidate when the history checks do the work.
 void BM_HistoryHeavyRunWindow(benchmark::State& state) {
     auto form = makeWindow();
-    form->ui.UpDown6->setPosition(3);
-    form->ui.UpDown7->setPosition(2);
+    form->controls().UpDown6->setPosition(3);
+    form->controls().UpDown7->setPosition(2);
     Rng::setSeed(5);
     for (auto _ : state) {
         form->Label28Click();
@@ -197,14 +197,14 @@ void BM_CandidatesCrossSumOnlyDomain(benchmark::State& state) {
 
 void BM_CandidatesCrossSumOnlyWindow(benchmark::State& state) {
     auto form = makeWindow();
-    for (QCheckBox* box : {form->ui.CheckBox3, form->ui.CheckBox24, form->ui.CheckBox27, form->ui.CheckBox8,
-                           form->ui.CheckBox18, form->ui.CheckBox4, form->ui.CheckBox5, form->ui.CheckBox23,
-                           form->ui.CheckBox9, form->ui.CheckBox30, form->ui.CheckBox31})
+    for (QCheckBox* box : {form->controls().CheckBox3, form->controls().CheckBox24, form->controls().CheckBox27, form->controls().CheckBox8,
+                           form->controls().CheckBox18, form->controls().CheckBox4, form->controls().CheckBox5, form->controls().CheckBox23,
+                           form->controls().CheckBox9, form->controls().CheckBox30, form->controls().CheckBox31})
         box->setChecked(false);
-    form->ui.UpDown2->setPosition(200);
-    form->ui.UpDown15->setPosition(100);
-    form->ui.UpDown9->setPosition(1);
-    form->ui.UpDown7->setPosition(100);
+    form->controls().UpDown2->setPosition(200);
+    form->controls().UpDown15->setPosition(100);
+    form->controls().UpDown9->setPosition(1);
+    form->controls().UpDown7->setPosition(100);
     Rng::setSeed(1);
     for (auto _ : state) {
         form->Label28Click();

@@ -324,9 +324,9 @@ Setup& setup() {
     // A settled file, as a run meets it (see generator_bench).
     std::this_thread::sleep_for(HistorySnapshot::DefaultSettleTime + std::chrono::milliseconds(200));
     auto form = makeWindow();
-    s.evaluationDay = form->ui.DateTimePicker1->dayCount();
+    s.evaluationDay = form->controls().DateTimePicker1->dayCount();
     // The analysis window of generator_bench: from the window's start date to its current draw.
-    s.filter = {form->ui.DateTimePicker2->dayCount(), form->currentDraw.date, true, true};
+    s.filter = {form->controls().DateTimePicker2->dayCount(), form->currentDraw().date, true, true};
     form->close();
     return s;
 }
@@ -346,9 +346,9 @@ HistoryRun domainRun(HistorySnapshot& snapshot, const DrawFilter& filter, Genera
 
 Outcome windowOutcome(const TForm1& form) {
     Outcome o;
-    for (int i = 0; i < form.ui.ListBox1->count(); ++i) o.lines << form.ui.ListBox1->item(i)->text();
-    for (int i = 0; i < form.ui.ListBox2->count(); ++i)
-        o.hits.push_back(form.ui.ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
+    for (int i = 0; i < form.controls().ListBox1->count(); ++i) o.lines << form.controls().ListBox1->item(i)->text();
+    for (int i = 0; i < form.controls().ListBox2->count(); ++i)
+        o.hits.push_back(form.controls().ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
     return o;
 }
 

@@ -25,7 +25,7 @@ protected:
     TForm1& form() { return *f->form; }
     FakeDialogs& dialogs() { return *f->platform.dialogs; }
     AnalysisReport* open() {
-        form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet4);
+        form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet4);
         EXPECT_TRUE(triggerControl(&form(), QStringLiteral("AnalysisReportButton")));
         AnalysisReport* r = form().findChild<AnalysisReport*>(QStringLiteral("AnalysisReport"));
         EXPECT_TRUE(r && r->isVisible());
@@ -36,8 +36,8 @@ protected:
 } // namespace
 
 TEST_F(Report, HistoricAnalysisIsShownBesideChanceWithItsSeed) {
-    form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet4);
-    form().ui.DateTimePicker1->setDate(QDate(2025, 6, 1));
+    form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet4);
+    form().controls().DateTimePicker1->setDate(QDate(2025, 6, 1));
     dialogs().inputAnswers.push_back(QStringLiteral("4711"));
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("BitBtn9")));
     // The summary box stays as it was: one message ending in the step count.
@@ -74,8 +74,8 @@ TEST_F(Report, HistoricAnalysisIsShownBesideChanceWithItsSeed) {
 
     // The same lucky number gives the same comparison.
     const auto first = view.simulation.bands;
-    form().ui.DateTimePicker1->setDate(QDate(2025, 6, 1));
-    form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet4);
+    form().controls().DateTimePicker1->setDate(QDate(2025, 6, 1));
+    form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet4);
     dialogs().inputAnswers.push_back(QStringLiteral("4711"));
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("BitBtn9")));
     for (int l = 0; l < Chance::LevelCount; ++l)
@@ -83,11 +83,11 @@ TEST_F(Report, HistoricAnalysisIsShownBesideChanceWithItsSeed) {
 }
 
 TEST_F(Report, AFailedRunNamesTheRuleThatRejectedMost) {
-    form().ui.UpDown2->setPosition(200);
-    form().ui.UpDown15->setPosition(100);
-    form().ui.UpDown7->setPosition(1);
+    form().controls().UpDown2->setPosition(200);
+    form().controls().UpDown15->setPosition(100);
+    form().controls().UpDown7->setPosition(1);
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("BitBtn4")));
-    EXPECT_EQ(form().ui.StatusBar1->panelText(1),
+    EXPECT_EQ(form().controls().StatusBar1->panelText(1),
               QStringLiteral("Ändern Sie die Parameter um alle Tipps zuberechnen"));
     ASSERT_FALSE(dialogs().messages().isEmpty());
     EXPECT_TRUE(dialogs().messages().last().contains(QStringLiteral("„Quersumme“")))
@@ -178,8 +178,8 @@ TEST_F(Report, HistoryCsvRoundTripAndImportWithBadLines) {
     EXPECT_EQ(after[after.size() - 2].numbers[5], 31);
 
     // The tip list as CSV.
-    form().ui.ListBox1->clear();
-    form().ui.ListBox1->addItem(QStringLiteral("01,08,15,22,29,36:Normal"));
+    form().controls().ListBox1->clear();
+    form().controls().ListBox1->addItem(QStringLiteral("01,08,15,22,29,36:Normal"));
     const QString tips = dir.file(QStringLiteral("tipps.csv"));
     dialogs().saveAnswers.push_back(tips);
     ASSERT_TRUE(triggerControl(r, QStringLiteral("TipsExport")));
@@ -193,21 +193,21 @@ TEST_F(Report, AWinningLineShowsItsAmountWhereTheDividendIsKnown) {
     MemoryDividends dividends;
     dividends.set({2025, 8, 30}, {{4, false, 35.5}, {3, false, 1.5}});
     form().setDividendSource(&dividends);
-    form().ui.ListBox1->clear();
-    form().ui.ListBox1->addItems({QStringLiteral("07,09,33,36,01,02:Normal"),
+    form().controls().ListBox1->clear();
+    form().controls().ListBox1->addItems({QStringLiteral("07,09,33,36,01,02:Normal"),
                                   QStringLiteral("07,09,33,01,02,03:Normal"),
                                   QStringLiteral("01,02,03,04,05,06:Normal")});
-    form().ui.DateTimePicker1->setDate(QDate(2025, 8, 30));
-    form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet4);
+    form().controls().DateTimePicker1->setDate(QDate(2025, 8, 30));
+    form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet4);
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
-    ASSERT_EQ(form().ui.ListBox2->count(), 3);
-    EXPECT_EQ(form().ui.ListBox2->item(0)->text(), QStringLiteral("4"));
-    EXPECT_EQ(form().ui.ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: 35,50 €"));
-    EXPECT_EQ(form().ui.ListBox2->item(1)->toolTip(), QStringLiteral("Gewinn: 1,50 €"));
-    EXPECT_TRUE(form().ui.ListBox2->item(2)->toolTip().isEmpty());
+    ASSERT_EQ(form().controls().ListBox2->count(), 3);
+    EXPECT_EQ(form().controls().ListBox2->item(0)->text(), QStringLiteral("4"));
+    EXPECT_EQ(form().controls().ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: 35,50 €"));
+    EXPECT_EQ(form().controls().ListBox2->item(1)->toolTip(), QStringLiteral("Gewinn: 1,50 €"));
+    EXPECT_TRUE(form().controls().ListBox2->item(2)->toolTip().isEmpty());
 
     // A draw without known dividends says so instead of guessing.
     form().setDividendSource(nullptr);
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
-    EXPECT_EQ(form().ui.ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: Quote unbekannt"));
+    EXPECT_EQ(form().controls().ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: Quote unbekannt"));
 }

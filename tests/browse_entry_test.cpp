@@ -29,9 +29,9 @@ struct Browsing : ::testing::Test {
         f = std::make_unique<FormFixture>(dir, false);
     }
     void showIndex(int index) {
-        (*f)->ui.DateTimePicker1->setDate(DayCount::toDate(records[index].date));
+        (*f)->controls().DateTimePicker1->setDate(DayCount::toDate(records[index].date));
         (*f)->SpeedButton5Click();
-        ASSERT_EQ((*f)->currentDraw.index, index);
+        ASSERT_EQ((*f)->currentDraw().index, index);
     }
     TForm1& form() { return *f->form; }
 };
@@ -40,22 +40,22 @@ struct Browsing : ::testing::Test {
 
 TEST_F(Browsing, StepsBackAndForthAndStopsAtBothEnds) {
     showIndex(5);
-    form().ui.SpeedButton6->click();
-    EXPECT_EQ(form().currentDraw.index, 4);
-    EXPECT_EQ(form().currentDraw.date, records[4].date);
-    EXPECT_EQ(form().ui.DateTimePicker1->date(), DayCount::toDate(records[4].date));
-    form().ui.SpeedButton7->click();
-    EXPECT_EQ(form().currentDraw.index, 5);
+    form().controls().SpeedButton6->click();
+    EXPECT_EQ(form().currentDraw().index, 4);
+    EXPECT_EQ(form().currentDraw().date, records[4].date);
+    EXPECT_EQ(form().controls().DateTimePicker1->date(), DayCount::toDate(records[4].date));
+    form().controls().SpeedButton7->click();
+    EXPECT_EQ(form().currentDraw().index, 5);
 
     showIndex(0);
     form().SpeedButton6Click();
-    EXPECT_EQ(form().currentDraw.index, 0);
-    EXPECT_EQ(form().currentDraw.date, records[0].date);
+    EXPECT_EQ(form().currentDraw().index, 0);
+    EXPECT_EQ(form().currentDraw().date, records[0].date);
 
     showIndex(11);
     form().SpeedButton7Click();
-    EXPECT_EQ(form().currentDraw.index, 11);
-    EXPECT_EQ(form().currentDraw.date, records[11].date);
+    EXPECT_EQ(form().currentDraw().index, 11);
+    EXPECT_EQ(form().currentDraw().date, records[11].date);
 }
 
 TEST_F(Browsing, DrawTextOfAStep) {
@@ -64,52 +64,52 @@ TEST_F(Browsing, DrawTextOfAStep) {
     const DrawRecord& r = records[2];
     const QString expected =
         DayCount::shortWeekdayText(r.date) + QStringLiteral("    3  4  5  6  7  45   +  46");
-    EXPECT_EQ(form().ui.Label29->text(), expected);
-    EXPECT_EQ(form().ui.Label35->text(), expected);
-    EXPECT_EQ(form().ui.Label13->text(), QStringLiteral("Quersumme: 70"));
+    EXPECT_EQ(form().controls().Label29->text(), expected);
+    EXPECT_EQ(form().controls().Label35->text(), expected);
+    EXPECT_EQ(form().controls().Label13->text(), QStringLiteral("Quersumme: 70"));
 }
 
 TEST_F(Browsing, SwitchedOffWeekdaysAreSteppedOver) {
     // Index 10 is a Wednesday (even indices); Saturdays off: back skips index 9.
     showIndex(10);
-    form().ui.CheckBox16->setChecked(false);
+    form().controls().CheckBox16->setChecked(false);
     form().SpeedButton6Click();
-    EXPECT_EQ(form().currentDraw.index, 8);
+    EXPECT_EQ(form().currentDraw().index, 8);
 
     // Wednesdays off, the last draw (index 11) is a Saturday: forward lands on it directly.
-    form().ui.CheckBox16->setChecked(true);
-    form().ui.CheckBox17->setChecked(false);
+    form().controls().CheckBox16->setChecked(true);
+    form().controls().CheckBox17->setChecked(false);
     showIndex(9);
     form().SpeedButton7Click();
-    EXPECT_EQ(form().currentDraw.index, 11);
+    EXPECT_EQ(form().currentDraw().index, 11);
 }
 
 TEST_F(Browsing, LastDrawSteppedOverReturnsToTheOneBefore) {
     // Drop the final Saturday so the last draw is a Wednesday.
     records.pop_back();
     dir.writeHistory(records);
-    form().ui.CheckBox17->setChecked(false);
+    form().controls().CheckBox17->setChecked(false);
     showIndex(9); // Saturday
     form().SpeedButton7Click();
-    EXPECT_EQ(form().currentDraw.index, 9);
-    EXPECT_EQ(form().currentDraw.date, records[9].date);
+    EXPECT_EQ(form().currentDraw().index, 9);
+    EXPECT_EQ(form().currentDraw().date, records[9].date);
 }
 
 TEST_F(Browsing, BothBoxesOffNeverLoops) {
     showIndex(6);
-    form().ui.CheckBox16->setChecked(false);
-    form().ui.CheckBox17->setChecked(false);
+    form().controls().CheckBox16->setChecked(false);
+    form().controls().CheckBox17->setChecked(false);
     form().SpeedButton6Click();
-    EXPECT_EQ(form().currentDraw.index, 0);
+    EXPECT_EQ(form().currentDraw().index, 0);
     form().SpeedButton7Click();
-    EXPECT_EQ(form().currentDraw.index, 11);
+    EXPECT_EQ(form().currentDraw().index, 11);
 }
 
 TEST_F(Browsing, MissingHistoryLeavesTheCurrentDraw) {
     showIndex(4);
     QFile::remove(dir.file(QStringLiteral("ZahlenGR.dat")));
-    form().ui.SpeedButton6->click();
-    EXPECT_EQ(form().currentDraw.index, 4);
+    form().controls().SpeedButton6->click();
+    EXPECT_EQ(form().currentDraw().index, 4);
     EXPECT_EQ(f->platform.dialogs->errors().size(), 1);
 }
 
@@ -155,8 +155,8 @@ TEST_F(Entry, PrefillsTheNewestDrawAndAppendsANewerOneSorted) {
     DrawRecord expected = makeDraw(QDate(2011, 10, 15), {2, 7, 12, 18, 33, 40}, 20, 5);
     expected.reserved = records[1].reserved;
     EXPECT_EQ(after[2], expected);
-    EXPECT_EQ(f->currentDraw.date, expected.date);
-    EXPECT_EQ(f->ui.DateTimePicker1->date(), QDate(2011, 10, 15));
+    EXPECT_EQ(f->currentDraw().date, expected.date);
+    EXPECT_EQ(f->controls().DateTimePicker1->date(), QDate(2011, 10, 15));
 }
 
 TEST_F(Entry, SameDateReplacesAndEarlierDateInserts) {
@@ -174,18 +174,18 @@ TEST_F(Entry, SameDateReplacesAndEarlierDateInserts) {
     ASSERT_EQ(after.size(), 3u);
     EXPECT_EQ(after[1].date, DayCount::fromDate(QDate(2011, 10, 8)));
     // The newest draw stays the newest and is shown afterwards.
-    EXPECT_EQ(f->ui.DateTimePicker1->date(), QDate(2011, 10, 12));
-    EXPECT_EQ(f->currentDraw.date, records[1].date);
+    EXPECT_EQ(f->controls().DateTimePicker1->date(), QDate(2011, 10, 12));
+    EXPECT_EQ(f->currentDraw().date, records[1].date);
 }
 
 TEST_F(Entry, CancelLeavesTheFileAndShowsTheNewestDraw) {
     FormFixture f(dir, false);
-    f->ui.DateTimePicker1->setDate(QDate(2011, 10, 1));
+    f->controls().DateTimePicker1->setDate(QDate(2011, 10, 1));
     const auto before = dir.readHistory();
     f.platform.dialogs->modalAnswers.push_back(answer(QDate(), {}));
     f->BitBtn8Click();
     EXPECT_EQ(dir.readHistory(), before);
-    EXPECT_EQ(f->ui.DateTimePicker1->date(), QDate(2011, 10, 12));
+    EXPECT_EQ(f->controls().DateTimePicker1->date(), QDate(2011, 10, 12));
 }
 
 TEST_F(Entry, EmptyHistoryKeepsBuiltInValuesAndMissingFileIsCreated) {

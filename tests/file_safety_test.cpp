@@ -176,7 +176,7 @@ TEST(FileLimits, HugeFilesAreRefusedAndAnUnchangedTipListIsNotRewritten) {
         FormFixture f(dir, false);
         ASSERT_EQ(f.platform.dialogs->errors().size(), 1);
         EXPECT_TRUE(f.platform.dialogs->errors()[0].contains(QStringLiteral("zu groß")));
-        EXPECT_EQ(f->ui.ListBox1->count(), 0);
+        EXPECT_EQ(f->controls().ListBox1->count(), 0);
     }
     EXPECT_EQ(QFileInfo(tips).size(), junk.size());
 
@@ -185,7 +185,7 @@ TEST(FileLimits, HugeFilesAreRefusedAndAnUnchangedTipListIsNotRewritten) {
     writeBytes(tips, smallJunk);
     {
         FormFixture f(dir, false);
-        EXPECT_GT(f->ui.ListBox1->count(), 0);
+        EXPECT_GT(f->controls().ListBox1->count(), 0);
     }
     EXPECT_EQ(readBytes(tips), smallJunk);
 
@@ -260,7 +260,8 @@ TEST(StaleTemporaries, TheNextStartRemovesOnlyTheProgramsOwn) {
     const QString settingsDir = QFileInfo(SettingsStore::filePathForKey(SettingsStore::ProgramKey)).absolutePath();
     QDir().mkpath(settingsDir);
     writeBytes(settingsDir + QStringLiteral("/Velmora.reg.qgr-x1Y2z3"), "x");
-    { FormFixture f(dir, false); }
+    // Gone once the window stands, before it is shown and before anything of this run writes.
+    FormFixture f(dir, false);
     for (const QString& name : own) EXPECT_FALSE(QFile::exists(dir.file(name))) << name.toStdString();
     for (const QString& name : foreign) EXPECT_TRUE(QFile::exists(dir.file(name))) << name.toStdString();
     EXPECT_FALSE(QFile::exists(settingsDir + QStringLiteral("/Velmora.reg.qgr-x1Y2z3")));
@@ -326,7 +327,7 @@ TEST(Shutdown, FailedSavesAreSaidAndTheTipsCanBeKeptElsewhere) {
         QDir(dir.configHome()).removeRecursively();
         writeBytes(dir.configHome(), "x");
         FormFixture f(dir, false);
-        f->ui.ListBox1->addItem(tip);
+        f->controls().ListBox1->addItem(tip);
         f.platform.dialogs->questionAnswers = {Dialogs::Answer::Yes};
         EXPECT_TRUE(f.form->close());
         ASSERT_EQ(f.platform.dialogs->questions().size(), 1);
@@ -339,7 +340,7 @@ TEST(Shutdown, FailedSavesAreSaidAndTheTipsCanBeKeptElsewhere) {
         FormFixture f(dir, false);
         // A folder stands where the tip list belongs.
         QDir().mkpath(dir.file(QStringLiteral("tipps.txt/x")));
-        f->ui.ListBox1->addItem(tip);
+        f->controls().ListBox1->addItem(tip);
         // Cancel: the window stays open. Then: elsewhere, but the choice is cancelled; then a
         // place that is written.
         f.platform.dialogs->questionAnswers = {Dialogs::Answer::Cancel};

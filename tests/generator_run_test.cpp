@@ -80,16 +80,16 @@ struct GenerationRun : ::testing::Test {
         dir.writeHistory(history);
         f = std::make_unique<FormFixture>(dir);
         ASSERT_TRUE(f->platform.dialogs->shown.empty());
-        ASSERT_EQ(form().currentDraw.date, history.back().date);
+        ASSERT_EQ(form().currentDraw().date, history.back().date);
     }
     TForm1& form() { return *f->form; }
     FakeDialogs& dialogs() { return *f->platform.dialogs; }
     QStringList run(std::uint32_t seed) {
         Rng::setSeed(seed);
-        form().ui.BitBtn4->click();
+        form().controls().BitBtn4->click();
         return form().tipLines();
     }
-    QString status(int panel) { return form().ui.StatusBar1->panelText(panel); }
+    QString status(int panel) { return form().controls().StatusBar1->panelText(panel); }
 };
 
 } // namespace
@@ -151,7 +151,7 @@ TEST_F(GenerationRun, WindowAndDomainCodeDrawTheSameTips) {
     const QStringList lines = run(4242);
     ASSERT_EQ(lines.size(), 6);
 
-    const DrawFilter filter{form().ui.DateTimePicker2->dayCount(), history.back().date, true, true};
+    const DrawFilter filter{form().controls().DateTimePicker2->dayCount(), history.back().date, true, true};
     const RecentDraws recent = RecentDraws::fromHistory(history, history.back().date, {true, true});
     PreferencePool pool;
     HistoryPoolSource source(history, filter);
@@ -191,8 +191,8 @@ TEST_F(GenerationRun, WindowAndDomainCodeDrawTheSameTips) {
     // The run without the window on one reading of the file: the same tips, and the same hits
     // on the draw as the window's hit list.
     std::vector<int> windowHits;
-    for (int i = 0; i < form().ui.ListBox2->count(); ++i)
-        windowHits.push_back(form().ui.ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
+    for (int i = 0; i < form().controls().ListBox2->count(); ++i)
+        windowHits.push_back(form().controls().ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
     Rng::setSeed(4242);
     RuleOptions again;
     const HistoryRun run = runOnHistory(snapshot, filter, PoolOptions{}, again, 6, 6, *state, Rng::program());
@@ -212,7 +212,7 @@ TEST(GenerationOnRealHistory, SeedsGiveTheirTipsThroughWindowAndDomainCode) {
     dir.installRealHistory();
     FormFixture f(dir);
     TForm1& form = *f.form;
-    const DrawFilter filter{form.ui.DateTimePicker2->dayCount(), form.currentDraw.date, true, true};
+    const DrawFilter filter{form.controls().DateTimePicker2->dayCount(), form.currentDraw().date, true, true};
     HistorySnapshot snapshot(dir.file(QStringLiteral("ZahlenGR.dat")));
     auto state = std::make_unique<GenerationState>();
 
@@ -232,11 +232,11 @@ TEST(GenerationOnRealHistory, SeedsGiveTheirTipsThroughWindowAndDomainCode) {
     };
     for (const auto& [seed, expected] : pinned) {
         Rng::setSeed(seed);
-        form.ui.BitBtn4->click();
+        form.controls().BitBtn4->click();
         EXPECT_EQ(form.tipLines(), expected) << "window, seed " << seed;
         std::vector<int> windowHits;
-        for (int i = 0; i < form.ui.ListBox2->count(); ++i)
-            windowHits.push_back(form.ui.ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
+        for (int i = 0; i < form.controls().ListBox2->count(); ++i)
+            windowHits.push_back(form.controls().ListBox2->item(i)->text().section(QLatin1Char(' '), 0, 0).toInt());
 
         Rng::setSeed(seed);
         RuleOptions options;
@@ -251,44 +251,44 @@ TEST(GenerationOnRealHistory, SeedsGiveTheirTipsThroughWindowAndDomainCode) {
 TEST_F(GenerationRun, EndsOnTheDrawOfTheChosenDateWithItsHitList) {
     // A draw in the middle of the history is chosen.
     const DrawRecord& chosen = history[60];
-    form().ui.DateTimePicker1->setDate(DayCount::toDate(chosen.date).addDays(-1));
+    form().controls().DateTimePicker1->setDate(DayCount::toDate(chosen.date).addDays(-1));
     form().SpeedButton5Click();
     // A kept tip with three numbers of the chosen draw.
     std::vector<int> kept(chosen.numbers.begin(), chosen.numbers.begin() + 3);
     for (int n = 1; kept.size() < 6; ++n)
         if (std::count(chosen.numbers.begin(), chosen.numbers.end(), n) == 0 && n != chosen.additional)
             kept.push_back(n);
-    form().ui.CheckBox28->setChecked(false);
-    form().ui.ListBox1->addItem(TipLine::makeLine(kept, TipLine::Normal));
+    form().controls().CheckBox28->setChecked(false);
+    form().controls().ListBox1->addItem(TipLine::makeLine(kept, TipLine::Normal));
     // No 3-er anywhere in the history: the candidates fail the all-time check on some past draw
     // until the attempts run out, the last one too.
-    form().ui.UpDown6->setPosition(3);
-    form().ui.UpDown7->setPosition(1);
+    form().controls().UpDown6->setPosition(3);
+    form().controls().UpDown7->setPosition(1);
     run(99);
     ASSERT_EQ(status(1), QStringLiteral("Ändern Sie die Parameter um alle Tipps zuberechnen"));
-    ASSERT_EQ(form().ui.ListBox1->count(), 1);
-    EXPECT_EQ(form().currentDraw.date, chosen.date);
-    EXPECT_EQ(form().ui.DateTimePicker1->date(), DayCount::toDate(chosen.date));
-    EXPECT_TRUE(form().ui.Label35->text().contains(
+    ASSERT_EQ(form().controls().ListBox1->count(), 1);
+    EXPECT_EQ(form().currentDraw().date, chosen.date);
+    EXPECT_EQ(form().controls().DateTimePicker1->date(), DayCount::toDate(chosen.date));
+    EXPECT_TRUE(form().controls().Label35->text().contains(
         DayCount::toDate(chosen.date).toString(QStringLiteral("dd.MM.yy"))));
-    ASSERT_EQ(form().ui.ListBox2->count(), 1);
-    EXPECT_EQ(form().ui.ListBox2->item(0)->text(), QStringLiteral("3"));
+    ASSERT_EQ(form().controls().ListBox2->count(), 1);
+    EXPECT_EQ(form().controls().ListBox2->item(0)->text(), QStringLiteral("3"));
     EXPECT_EQ(status(0), QStringLiteral("Max-Gewinn 3er"));
-    EXPECT_EQ(form().ui.UpDown6->position(), 3);
+    EXPECT_EQ(form().controls().UpDown6->position(), 3);
 }
 
 TEST_F(GenerationRun, KeptTipsStayAndTakePartInTheTicketRule) {
-    form().ui.CheckBox28->setChecked(false);
+    form().controls().CheckBox28->setChecked(false);
     const QStringList kept{QStringLiteral("01,08,15,22,29,36:Normal"),
                            QStringLiteral("02,09,16,23,30,37,44:007"),
                            QStringLiteral("03,10,17,24,31,38:Normal")};
-    form().ui.ListBox1->addItems(kept);
-    form().ui.UpDown9->setPosition(5);
+    form().controls().ListBox1->addItems(kept);
+    form().controls().UpDown9->setPosition(5);
     const QStringList lines = run(31337);
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines.mid(0, 3), kept);
     EXPECT_EQ(status(1), QStringLiteral("Tipps wurden neu berechnet"));
-    EXPECT_EQ(form().ui.ListBox2->count(), 5);
+    EXPECT_EQ(form().controls().ListBox2->count(), 5);
     for (int i = 3; i < 5; ++i) {
         const Tip tip = parse(lines[i]);
         EXPECT_EQ(tip.designation, QStringLiteral("Normal"));
@@ -303,60 +303,60 @@ TEST_F(GenerationRun, KeptTipsStayAndTakePartInTheTicketRule) {
     }
 
     // A list already as long as asked for gets no new tip but is evaluated.
-    form().ui.ListBox2->clear();
+    form().controls().ListBox2->clear();
     EXPECT_EQ(run(1), lines);
-    EXPECT_EQ(form().ui.ListBox2->count(), 5);
+    EXPECT_EQ(form().controls().ListBox2->count(), 5);
     EXPECT_EQ(status(1), QStringLiteral("Tipps wurden neu berechnet"));
 }
 
 TEST_F(GenerationRun, ImpossibleCrossSumsEndAfterTheAttemptLimit) {
-    form().ui.ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
-    form().ui.UpDown2->setPosition(200);
-    form().ui.UpDown15->setPosition(100);
-    form().ui.UpDown7->setPosition(2);
+    form().controls().ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
+    form().controls().UpDown2->setPosition(200);
+    form().controls().UpDown15->setPosition(100);
+    form().controls().UpDown7->setPosition(2);
     run(5);
-    EXPECT_EQ(form().ui.ListBox1->count(), 0);
-    EXPECT_EQ(form().MaxRuns, 2000);
+    EXPECT_EQ(form().controls().ListBox1->count(), 0);
+    EXPECT_EQ(form().maxRuns(), 2000);
     EXPECT_EQ(form().generation().runCount, 2000);
     EXPECT_EQ(status(1), QStringLiteral("Ändern Sie die Parameter um alle Tipps zuberechnen"));
-    EXPECT_TRUE(form().EvaluationEnabled);
+    EXPECT_TRUE(form().evaluationEnabled());
     EXPECT_FALSE(form().generating());
 
     // Kept tips stay when the list is not emptied first.
-    form().ui.CheckBox28->setChecked(false);
-    form().ui.ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
+    form().controls().CheckBox28->setChecked(false);
+    form().controls().ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
     run(5);
     EXPECT_EQ(form().tipLines(), QStringList{QStringLiteral("01,02,03,04,05,06:Normal")});
 }
 
 TEST_F(GenerationRun, ForcedPairIsDroppedAtHalfTheAttemptsAndRestoredAtTheEnd) {
     // Only odd numbers in the pool: no tip can hold a pair.
-    form().ui.CheckBox20->setChecked(true);
-    form().ui.CheckBox8->setChecked(true);
-    form().ui.UpDown7->setPosition(1);
+    form().controls().CheckBox20->setChecked(true);
+    form().controls().CheckBox8->setChecked(true);
+    form().controls().UpDown7->setPosition(1);
     dialogs().modalAnswers.push_back([](QDialog* d) {
         auto* chooser = static_cast<TForm6*>(d);
         for (int n = 1; n <= 49; ++n) chooser->box(n)->setChecked(n % 2 == 1);
         return int(TForm6::mrRetry);
     });
     std::vector<bool> states;
-    QObject::connect(form().ui.CheckBox8, &QCheckBox::toggled, [&](bool on) { states.push_back(on); });
+    QObject::connect(form().controls().CheckBox8, &QCheckBox::toggled, [&](bool on) { states.push_back(on); });
     const QStringList lines = run(8);
     ASSERT_EQ(lines.size(), 6);
     for (const QString& line : lines)
         for (int n : parse(line).numbers) EXPECT_EQ(n % 2, 1) << line.toStdString();
     EXPECT_EQ(states, (std::vector<bool>{false, true}));
-    EXPECT_TRUE(form().ui.CheckBox8->isChecked());
+    EXPECT_TRUE(form().controls().CheckBox8->isChecked());
     EXPECT_EQ(status(1), QStringLiteral("Tipps wurden neu berechnet"));
 }
 
 TEST_F(GenerationRun, DesignationsFollowTheSystemSelector) {
-    form().ui.UpDown18->setPosition(8);
+    form().controls().UpDown18->setPosition(8);
     form().UpDown18Click();
-    ASSERT_EQ(form().ui.ComboBox1->currentText(), TipLine::FullSystem);
-    form().ui.UpDown9->setPosition(2);
-    form().ui.CheckBox24->setChecked(false);
-    form().ui.CheckBox9->setChecked(false);
+    ASSERT_EQ(form().controls().ComboBox1->currentText(), TipLine::FullSystem);
+    form().controls().UpDown9->setPosition(2);
+    form().controls().CheckBox24->setChecked(false);
+    form().controls().CheckBox9->setChecked(false);
     for (const QString& line : run(3)) {
         EXPECT_TRUE(QRegularExpression(QStringLiteral("^(\\d\\d,){7}\\d\\d:008$")).match(line).hasMatch())
             << line.toStdString();
@@ -369,12 +369,12 @@ TEST_F(GenerationRun, DesignationsFollowTheSystemSelector) {
 
     // The check after the selector change would set it back to the kind of the lines in the list.
     form().SpeedButton11Click();
-    form().ui.UpDown18->setPosition(9);
+    form().controls().UpDown18->setPosition(9);
     form().UpDown18Click();
-    form().ui.ComboBox1->setEditText(QStringLiteral("VEW:609"));
+    form().controls().ComboBox1->setEditText(QStringLiteral("VEW:609"));
     form().ComboBox1Change();
-    ASSERT_GT(form().systemTable.rowCount(), 0);
-    ASSERT_EQ(form().ui.ComboBox1->currentText(), QStringLiteral("VEW:609"));
+    ASSERT_GT(form().systemTable().rowCount(), 0);
+    ASSERT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("VEW:609"));
     const QStringList lines = run(4);
     ASSERT_EQ(lines.size(), 2);
     for (const QString& line : lines) {
@@ -384,25 +384,25 @@ TEST_F(GenerationRun, DesignationsFollowTheSystemSelector) {
 }
 
 TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
-    form().ui.ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
-    form().ui.CheckBox14->setChecked(false);
-    form().ui.CheckBox10->setChecked(false);
-    form().ui.CheckBox15->setChecked(true);
+    form().controls().ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
+    form().controls().CheckBox14->setChecked(false);
+    form().controls().CheckBox10->setChecked(false);
+    form().controls().CheckBox15->setChecked(true);
     run(1);
     EXPECT_EQ(dialogs().messages(), QStringList{TooFewNumbersText});
-    EXPECT_EQ(form().ui.ListBox1->count(), 0);
-    EXPECT_EQ(form().ui.PageControl1->currentWidget(), form().ui.TabSheet6);
-    EXPECT_EQ(form().ui.PageControl2->currentWidget(), form().ui.TabSheet8);
-    EXPECT_TRUE(form().EvaluationEnabled);
+    EXPECT_EQ(form().controls().ListBox1->count(), 0);
+    EXPECT_EQ(form().controls().PageControl1->currentWidget(), form().controls().TabSheet6);
+    EXPECT_EQ(form().controls().PageControl2->currentWidget(), form().controls().TabSheet8);
+    EXPECT_TRUE(form().evaluationEnabled());
 
     // The editing window cancelled: no tips, no message.
-    form().ui.CheckBox15->setChecked(false);
-    form().ui.CheckBox20->setChecked(true);
+    form().controls().CheckBox15->setChecked(false);
+    form().controls().CheckBox20->setChecked(true);
     TForm6* before = form().form6();
     run(1);
     EXPECT_EQ(dialogs().modalCount, 1);
     EXPECT_EQ(dialogs().messages().size(), 1);
-    EXPECT_EQ(form().ui.ListBox1->count(), 0);
+    EXPECT_EQ(form().controls().ListBox1->count(), 0);
     EXPECT_NE(form().form6(), before);
     EXPECT_EQ(form().form6()->parent(), &form());
 
@@ -415,7 +415,7 @@ TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
     run(1);
     EXPECT_EQ(dialogs().messages().size(), 2);
     EXPECT_EQ(dialogs().messages().back(), TooFewNumbersText);
-    EXPECT_EQ(form().ui.ListBox1->count(), 0);
+    EXPECT_EQ(form().controls().ListBox1->count(), 0);
 
     // A weight that is no number ends the run with the conversion error.
     dialogs().modalAnswers.push_back([](QDialog* d) {
@@ -425,13 +425,13 @@ TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
     });
     run(1);
     ASSERT_EQ(dialogs().errors().size(), 1);
-    EXPECT_EQ(form().ui.ListBox1->count(), 0);
-    EXPECT_TRUE(form().EvaluationEnabled);
+    EXPECT_EQ(form().controls().ListBox1->count(), 0);
+    EXPECT_TRUE(form().evaluationEnabled());
     EXPECT_FALSE(form().generating());
 }
 
 TEST_F(GenerationRun, PoolEditorIsPresetFromThePoolAndHoldsBackASecondRun) {
-    form().ui.CheckBox20->setChecked(true);
+    form().controls().CheckBox20->setChecked(true);
     std::array<int, 50> shownWeights{};
     bool busyInside = false;
     dialogs().modalAnswers.push_back([&](QDialog* d) {
@@ -440,12 +440,12 @@ TEST_F(GenerationRun, PoolEditorIsPresetFromThePoolAndHoldsBackASecondRun) {
             shownWeights[n] = chooser->hint(n).toInt();
             EXPECT_EQ(chooser->box(n)->isChecked(), shownWeights[n] > 0);
         }
-        busyInside = form().generating() && !form().EvaluationEnabled;
+        busyInside = form().generating() && !form().evaluationEnabled();
         // A click on the button while the run is in progress starts nothing.
-        form().ui.BitBtn4->click();
+        form().controls().BitBtn4->click();
         // Options the run puts back at its end.
-        form().ui.UpDown4->setPosition(3);
-        form().ui.UpDown6->setPosition(3);
+        form().controls().UpDown4->setPosition(3);
+        form().controls().UpDown6->setPosition(3);
         return int(TForm6::mrOk);
     });
     const QStringList lines = run(77);
@@ -453,7 +453,7 @@ TEST_F(GenerationRun, PoolEditorIsPresetFromThePoolAndHoldsBackASecondRun) {
     EXPECT_EQ(dialogs().modalCount, 1);
     ASSERT_EQ(lines.size(), 6);
     // The window shows the weights the statistics give, read back from its chart.
-    const DrawFilter filter{form().ui.DateTimePicker2->dayCount(), history.back().date, true, true};
+    const DrawFilter filter{form().controls().DateTimePicker2->dayCount(), history.back().date, true, true};
     PreferencePool pool;
     HistoryPoolSource source(history, filter);
     buildPool(pool, PoolOptions{}, RecentDraws::fromHistory(history, history.back().date, {true, true}),
@@ -469,18 +469,18 @@ TEST_F(GenerationRun, PoolEditorIsPresetFromThePoolAndHoldsBackASecondRun) {
             EXPECT_GE(shownWeights[n], 1) << n;
     }
     // The user's changes of these options during the run are undone at its end.
-    EXPECT_EQ(form().ui.UpDown4->position(), 0);
-    EXPECT_EQ(form().ui.UpDown6->position(), 5);
+    EXPECT_EQ(form().controls().UpDown4->position(), 0);
+    EXPECT_EQ(form().controls().UpDown6->position(), 5);
 }
 
 TEST_F(GenerationRun, MissingHistoryEndsTheRunWithTheFileError) {
     QFile::remove(dir.file(QStringLiteral("ZahlenGR.dat")));
-    form().ui.ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
+    form().controls().ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
     run(1);
     EXPECT_FALSE(dialogs().errors().isEmpty());
-    EXPECT_TRUE(form().EvaluationEnabled);
+    EXPECT_TRUE(form().evaluationEnabled());
     EXPECT_FALSE(form().generating());
     // Another action works again afterwards.
-    form().ui.SpeedButton11->click();
-    EXPECT_EQ(form().ui.ListBox1->count(), 0);
+    form().controls().SpeedButton11->click();
+    EXPECT_EQ(form().controls().ListBox1->count(), 0);
 }

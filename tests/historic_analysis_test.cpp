@@ -47,28 +47,28 @@ TEST(LuckyNumber, SetsTheSeedOrNothing) {
     FormFixture f(dir, false);
     Rng::setSeedSigned(-5);
     f.platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
-    f->ui.SpeedButton13->click();
+    f->controls().SpeedButton13->click();
     EXPECT_EQ(
         f.platform.dialogs->shown.back().text,
         QStringLiteral(
             "Ihre Glückszahl (1-99999999)?|Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!|-5"));
     EXPECT_EQ(Rng::seed(), 4711u);
-    EXPECT_EQ(f->ui.StatusBar1->panelText(1), QStringLiteral("GlücksZahl 4711 gesetzt"));
+    EXPECT_EQ(f->controls().StatusBar1->panelText(1), QStringLiteral("GlücksZahl 4711 gesetzt"));
 
     // Not a number: seed and status stay, silently.
-    f->ui.StatusBar1->setPanelText(1, QStringLiteral("x"));
+    f->controls().StatusBar1->setPanelText(1, QStringLiteral("x"));
     f.platform.dialogs->inputAnswers.push_back(QStringLiteral("abc"));
-    f->ui.SpeedButton13->click();
+    f->controls().SpeedButton13->click();
     EXPECT_EQ(Rng::seed(), 4711u);
-    EXPECT_EQ(f->ui.StatusBar1->panelText(1), QStringLiteral("x"));
+    EXPECT_EQ(f->controls().StatusBar1->panelText(1), QStringLiteral("x"));
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
 
     // Cancelled: the proposal (the current seed) is taken; no range check.
     f.platform.dialogs->inputAnswers.push_back(std::nullopt);
-    f->ui.SpeedButton13->click();
+    f->controls().SpeedButton13->click();
     EXPECT_EQ(Rng::seed(), 4711u);
     f.platform.dialogs->inputAnswers.push_back(QStringLiteral("-123456789"));
-    f->ui.SpeedButton13->click();
+    f->controls().SpeedButton13->click();
     EXPECT_EQ(Rng::seedSigned(), -123456789);
 }
 
@@ -92,7 +92,7 @@ struct Analysis : ::testing::Test {
     void SetUp() override {
         dir.writeHistory(records);
         f = std::make_unique<FormFixture>(dir, false);
-        (*f)->ui.DateTimePicker2->setDate(QDate(2010, 1, 1));
+        (*f)->controls().DateTimePicker2->setDate(QDate(2010, 1, 1));
         f->platform.clock->date = QDate(2011, 3, 1);
     }
     TForm1& form() { return *f->form; }
@@ -106,10 +106,10 @@ struct Analysis : ::testing::Test {
 } // namespace
 
 TEST_F(Analysis, ReplaysEveryStepAndSplitsSaturdaysFromWednesdays) {
-    form().ui.CheckBox20->setChecked(true);
-    form().ui.DateTimePicker1->setDate(DayCount::toDate(records[9].date)); // a Saturday
+    form().controls().CheckBox20->setChecked(true);
+    form().controls().DateTimePicker1->setDate(DayCount::toDate(records[9].date)); // a Saturday
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
-    form().ui.BitBtn9->click();
+    form().controls().BitBtn9->click();
 
     const QStringList shown = f->platform.dialogs->messages();
     ASSERT_EQ(shown.size(), 1) << shown.join(QLatin1Char('|')).toStdString();
@@ -119,18 +119,18 @@ TEST_F(Analysis, ReplaysEveryStepAndSplitsSaturdaysFromWednesdays) {
     EXPECT_EQ(lines[15], QStringLiteral("Bei 3 Ziehungen"));
     EXPECT_EQ(column(lines, 1), 12);
     EXPECT_EQ(column(lines, 2), 6);
-    EXPECT_TRUE(form().ui.CheckBox20->isChecked());
+    EXPECT_TRUE(form().controls().CheckBox20->isChecked());
     EXPECT_EQ(f->platform.dialogs->modalCount, 0); // no pool editing during the replay
-    EXPECT_EQ(form().ui.StatusBar1->panelText(1).isEmpty(), false);
-    EXPECT_EQ(form().ui.DateTimePicker1->date(), DayCount::toDate(records.back().date));
-    EXPECT_EQ(form().ui.ListBox1->count(), 6);
+    EXPECT_EQ(form().controls().StatusBar1->panelText(1).isEmpty(), false);
+    EXPECT_EQ(form().controls().DateTimePicker1->date(), DayCount::toDate(records.back().date));
+    EXPECT_EQ(form().controls().ListBox1->count(), 6);
     EXPECT_FALSE(form().analysisRunning());
 }
 
 TEST_F(Analysis, SameLuckyNumberSameSummary) {
     QStringList summaries;
     for (int i = 0; i < 2; ++i) {
-        form().ui.DateTimePicker1->setDate(DayCount::toDate(records[8].date));
+        form().controls().DateTimePicker1->setDate(DayCount::toDate(records[8].date));
         f->platform.dialogs->inputAnswers.push_back(QStringLiteral("99"));
         form().BitBtn9Click();
         summaries << f->platform.dialogs->messages().last();
@@ -140,28 +140,28 @@ TEST_F(Analysis, SameLuckyNumberSameSummary) {
 
 TEST_F(Analysis, StartOnTodayRunsNoStepAndBadNumberIsReported) {
     // The start date is today's: the loop never runs.
-    form().ui.DateTimePicker1->setDate(QDate(2011, 3, 1));
+    form().controls().DateTimePicker1->setDate(QDate(2011, 3, 1));
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("5"));
     form().BitBtn9Click();
     EXPECT_TRUE(f->platform.dialogs->messages().last().endsWith(QStringLiteral("Bei 0 Ziehungen")));
 
-    form().ui.CheckBox20->setChecked(true);
+    form().controls().CheckBox20->setChecked(true);
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("abc"));
     form().BitBtn9Click();
     EXPECT_EQ(f->platform.dialogs->messages().last(), QStringLiteral("Fehler bei Eingabe der ZufallsZahl"));
-    EXPECT_TRUE(form().ui.CheckBox20->isChecked());
+    EXPECT_TRUE(form().controls().CheckBox20->isChecked());
 }
 
 TEST_F(Analysis, TheButtonStopsARunningAnalysis) {
-    form().ui.DateTimePicker1->setDate(DayCount::toDate(records[2].date));
+    form().controls().DateTimePicker1->setDate(DayCount::toDate(records[2].date));
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("1"));
     // Press the button again as soon as the first generation run has put its tips in the list.
-    QObject::connect(form().ui.ListBox1->model(), &QAbstractItemModel::rowsInserted, [&] {
-        if (form().analysisRunning()) form().ui.BitBtn9->click();
+    QObject::connect(form().controls().ListBox1->model(), &QAbstractItemModel::rowsInserted, [&] {
+        if (form().analysisRunning()) form().controls().BitBtn9->click();
     });
-    form().ui.BitBtn9->click();
+    form().controls().BitBtn9->click();
     const QString summary = f->platform.dialogs->messages().last();
     EXPECT_TRUE(summary.endsWith(QStringLiteral("Bei 1 Ziehungen"))) << summary.toStdString();
-    EXPECT_EQ(form().ui.BitBtn9->text(),
+    EXPECT_EQ(form().controls().BitBtn9->text(),
               QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"));
 }

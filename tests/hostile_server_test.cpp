@@ -60,7 +60,7 @@ TEST(HostileServer, TheWindowStaysResponsiveAndStoresNothingOfIt) {
     double today = old.back().date;
     for (int i = 0; i < 6; ++i) today = DrawDownload::nextRequestDate(today);
     f.platform.clock->date = DayCount::toDate(today);
-    f->ui.DrawServerEdit->setText(server.address());
+    f->controls().DrawServerEdit->setText(server.address());
     f->setDownloadTimeout(400ms);
 
     int ticks = 0;
@@ -83,8 +83,8 @@ TEST(HostileServer, TheWindowStaysResponsiveAndStoresNothingOfIt) {
     // measurement, it only catches a request that waits for the server's own pace).
     EXPECT_LT(ms, qint64(hostile.size()) * 400 + 20000);
     // The window is usable again: start controls on, stop button hidden.
-    EXPECT_TRUE(f->ui.BitBtn1->isEnabled());
-    EXPECT_TRUE(f->ui.SpeedButton8->isHidden());
+    EXPECT_TRUE(f->controls().BitBtn1->isEnabled());
+    EXPECT_TRUE(f->controls().SpeedButton8->isHidden());
     ASSERT_EQ(f.platform.dialogs->errors().size(), 1);
     EXPECT_TRUE(f.platform.dialogs->errors()[0].contains(QStringLiteral("kein gültiger Integerwert")))
         << f.platform.dialogs->errors()[0].toStdString();

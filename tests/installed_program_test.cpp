@@ -234,7 +234,7 @@ TEST_F(InstalledProgram, EntryUpdateAndTipsLiveInTheDataHomeAcrossStarts) {
         ASSERT_EQ(DrawHistory(userDir() + Paths::HistoryName).recordCount(), 3449);
         EXPECT_EQ(form.historyPath(), userDir() + Paths::HistoryName);
         EXPECT_EQ(form.winSoundFile(), usr() + QStringLiteral("share/quintara/yippee.wav"));
-        EXPECT_EQ(form.ui.FileNameEdit->text(), userDir() + QStringLiteral("Lotto.html"));
+        EXPECT_EQ(form.controls().FileNameEdit->text(), userDir() + QStringLiteral("Lotto.html"));
 
         // A manual entry of the draw after the newest shipped one (Saturday 2025-08-30).
         platform.dialogs->modalAnswers.push_back([](QDialog* d) {
@@ -244,7 +244,7 @@ TEST_F(InstalledProgram, EntryUpdateAndTipsLiveInTheDataHomeAcrossStarts) {
             for (int i = 1; i <= 6; ++i) dialog->number(i)->setPosition(numbers[i - 1]);
             return int(QDialog::Accepted);
         });
-        form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
+        form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet4);
         ASSERT_TRUE(triggerControl(&form, QStringLiteral("BitBtn8")));
         EXPECT_EQ(platform.dialogs->errors(), QStringList());
 
@@ -260,8 +260,8 @@ TEST_F(InstalledProgram, EntryUpdateAndTipsLiveInTheDataHomeAcrossStarts) {
         EXPECT_EQ(platform.dialogs->errors(), QStringList());
         EXPECT_EQ(DrawHistory(userDir() + Paths::HistoryName).recordCount(), 3451);
 
-        form.ui.ListBox1->clear();
-        form.ui.ListBox1->addItems(tips);
+        form.controls().ListBox1->clear();
+        form.controls().ListBox1->addItems(tips);
         form.BitBtn7Click();
         ASSERT_EQ(platform.shell->opened.size(), 1);
         EXPECT_EQ(platform.shell->opened[0], userDir() + QStringLiteral("Tipp.txt"));
@@ -280,7 +280,7 @@ TEST_F(InstalledProgram, EntryUpdateAndTipsLiveInTheDataHomeAcrossStarts) {
     again.show();
     FormFixture::processEvents();
     QStringList restored;
-    for (int i = 0; i < again.ui.ListBox1->count(); ++i) restored << again.ui.ListBox1->item(i)->text();
+    for (int i = 0; i < again.controls().ListBox1->count(); ++i) restored << again.controls().ListBox1->item(i)->text();
     EXPECT_EQ(restored, tips);
     const std::vector<DrawRecord> history = DrawHistory(userDir() + Paths::HistoryName).readAll();
     ASSERT_EQ(history.size(), 3451u);

@@ -134,40 +134,40 @@ QStringList walkEveryWindow(FormFixture& f) {
     QStringList seen;
     auto look = [&](QWidget* window) { seen << textsOf(window); };
     auto everyPage = [&] {
-        for (int i = 0; i < form.ui.PageControl1->count(); ++i) {
-            form.ui.PageControl1->setCurrentIndex(i);
+        for (int i = 0; i < form.controls().PageControl1->count(); ++i) {
+            form.controls().PageControl1->setCurrentIndex(i);
             FormFixture::processEvents();
             look(&form);
         }
     };
     everyPage();
     // Messages and input boxes.
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
     triggerControl(&form, QStringLiteral("SpeedEdit")); // no tip chosen
     triggerControl(&form, QStringLiteral("SpeedButton13"));
     dialogs.inputAnswers.push_back(QStringLiteral("x"));
     triggerControl(&form, QStringLiteral("SpeedButton4")); // tip test, a wrong answer
     dialogs.inputAnswers.push_back(QStringLiteral("x"));
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet4);
     triggerControl(&form, QStringLiteral("BitBtn9")); // historic analysis, a wrong lucky number
     // Charts, each with its title.
     for (const char* chart : {"Button2", "Button3", "Button4", "Button5", "SpeedButton9", "Button6"}) {
-        form.ui.PageControl1->setCurrentWidget(chart[0] == 'S' ? form.ui.TabSheet5 : form.ui.TabSheet4);
-        if (QLatin1String(chart) == QLatin1String("Button6")) form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+        form.controls().PageControl1->setCurrentWidget(chart[0] == 'S' ? form.controls().TabSheet5 : form.controls().TabSheet4);
+        if (QLatin1String(chart) == QLatin1String("Button6")) form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
         triggerControl(&form, QLatin1String(chart));
         look(&form);
     }
     // A generation run, the full system and a reduced system in the status bar.
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
     triggerControl(&form, QStringLiteral("BitBtn4"));
     look(&form);
-    form.ui.ComboBox1->setCurrentText(QStringLiteral("Voll"));
+    form.controls().ComboBox1->setCurrentText(QStringLiteral("Voll"));
     form.ComboBox1Change();
     look(&form);
-    form.ui.UpDown18->setPosition(8);
+    form.controls().UpDown18->setPosition(8);
     form.UpDown18Click();
     look(&form);
-    form.ui.UpDown18->setPosition(6);
+    form.controls().UpDown18->setPosition(6);
     form.UpDown18Click();
     form.setSelectorText(QStringLiteral("VEW:609"));
     form.ComboBox1Change();
@@ -180,10 +180,10 @@ QStringList walkEveryWindow(FormFixture& f) {
         look(d);
         return int(QDialog::Rejected);
     });
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet4);
     triggerControl(&form, QStringLiteral("BitBtn8"));
-    if (form.ui.ListBox1->count() > 0) {
-        form.ui.ListBox1->setCurrentRow(0);
+    if (form.controls().ListBox1->count() > 0) {
+        form.controls().ListBox1->setCurrentRow(0);
         dialogs.modalAnswers.push_back([&](QDialog* d) {
             look(d);
             if (auto* choice = qobject_cast<TForm6*>(d)) {
@@ -194,7 +194,7 @@ QStringList walkEveryWindow(FormFixture& f) {
             }
             return int(QDialog::Rejected);
         });
-        form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+        form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
         triggerControl(&form, QStringLiteral("SpeedEdit"));
     }
     if (form.form6()) look(form.form6());
@@ -234,7 +234,7 @@ TEST_F(Language_, EveryWindowAndBoxShowsNoGermanInEnglishOrGreek) {
         ASSERT_GT(seen.size(), 500);
         // The walk reached the boxes and charts it meant to.
         EXPECT_GE(f.platform.dialogs->shown.size(), 4u);
-        EXPECT_FALSE(f->ui.Chart1->model()->bottomTitle().isEmpty());
+        EXPECT_FALSE(f->controls().Chart1->model()->bottomTitle().isEmpty());
         std::set<QString> found;
         for (const QString& text : seen)
             for (const QString& piece : pieces)
@@ -255,9 +255,9 @@ TEST_F(Language_, GermanShowsEveryMessageAsBuiltIn) {
     EXPECT_EQ(shown[0].text, QStringLiteral("Wählen Sie zuerst einen Tipp aus"));
     EXPECT_TRUE(shown[1].text.startsWith(
         QStringLiteral("Ihre Glückszahl (1-99999999)?|Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!|")));
-    EXPECT_TRUE(f->ui.Chart1->model()->bottomTitle().startsWith(QStringLiteral("Bei ")));
-    EXPECT_TRUE(f->ui.Chart1->model()->bottomTitle().contains(QStringLiteral(" Ziehungen wurden ")));
-    EXPECT_TRUE(f->ui.Label29->text().startsWith(shortDay(QLocale::German, f->currentDraw.date)));
+    EXPECT_TRUE(f->controls().Chart1->model()->bottomTitle().startsWith(QStringLiteral("Bei ")));
+    EXPECT_TRUE(f->controls().Chart1->model()->bottomTitle().contains(QStringLiteral(" Ziehungen wurden ")));
+    EXPECT_TRUE(f->controls().Label29->text().startsWith(shortDay(QLocale::German, f->currentDraw().date)));
 }
 
 TEST_F(Language_, ASwitchTranslatesWhatIsOnScreenAtOnceAndBackExactly) {
@@ -266,37 +266,37 @@ TEST_F(Language_, ASwitchTranslatesWhatIsOnScreenAtOnceAndBackExactly) {
     TForm1& form = *f.form;
     form.Button3Click();
     form.setSelectorText(QStringLiteral("Vollsystem"));
-    form.ui.UpDown18->setPosition(8);
+    form.controls().UpDown18->setPosition(8);
     form.ComboBox1Change();
-    const QString title = form.ui.Chart1->model()->bottomTitle();
-    const QString panel = form.ui.StatusBar1->panelText(1);
-    const QString draw = form.ui.Label29->text();
-    const QString crossSum = form.ui.Label13->text();
+    const QString title = form.controls().Chart1->model()->bottomTitle();
+    const QString panel = form.controls().StatusBar1->panelText(1);
+    const QString draw = form.controls().Label29->text();
+    const QString crossSum = form.controls().Label13->text();
     ASSERT_EQ(panel, QStringLiteral("28 Tippreihen pro Tipp!"));
     ASSERT_TRUE(crossSum.startsWith(QStringLiteral("Quersumme: ")));
 
     triggerControl(&form, QStringLiteral("Englichen1"));
-    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("28 lines per tip!"));
-    EXPECT_TRUE(form.ui.Chart1->model()->bottomTitle().contains(QStringLiteral(" runs of three found in ")))
-        << form.ui.Chart1->model()->bottomTitle().toStdString();
-    EXPECT_TRUE(form.ui.Label29->text().startsWith(shortDay(QLocale::English, form.currentDraw.date)))
-        << form.ui.Label29->text().toStdString();
-    EXPECT_EQ(form.ui.Label13->text(), QStringLiteral("Sum: ") + crossSum.mid(11));
+    EXPECT_EQ(form.controls().StatusBar1->panelText(1), QStringLiteral("28 lines per tip!"));
+    EXPECT_TRUE(form.controls().Chart1->model()->bottomTitle().contains(QStringLiteral(" runs of three found in ")))
+        << form.controls().Chart1->model()->bottomTitle().toStdString();
+    EXPECT_TRUE(form.controls().Label29->text().startsWith(shortDay(QLocale::English, form.currentDraw().date)))
+        << form.controls().Label29->text().toStdString();
+    EXPECT_EQ(form.controls().Label13->text(), QStringLiteral("Sum: ") + crossSum.mid(11));
     // A message shown after the switch is English too.
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
     triggerControl(&form, QStringLiteral("SpeedEdit"));
     EXPECT_EQ(f.platform.dialogs->messages().last(), QStringLiteral("Select a tip first"));
 
     triggerControl(&form, QStringLiteral("Grichisch1"));
-    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("28 στήλες ανά σύστημα!"));
-    EXPECT_TRUE(form.ui.Label29->text().startsWith(shortDay(QLocale::Greek, form.currentDraw.date)));
-    EXPECT_TRUE(form.ui.Chart1->model()->bottomTitle().contains(QStringLiteral(" κληρώσεις βρέθηκαν ")));
+    EXPECT_EQ(form.controls().StatusBar1->panelText(1), QStringLiteral("28 στήλες ανά σύστημα!"));
+    EXPECT_TRUE(form.controls().Label29->text().startsWith(shortDay(QLocale::Greek, form.currentDraw().date)));
+    EXPECT_TRUE(form.controls().Chart1->model()->bottomTitle().contains(QStringLiteral(" κληρώσεις βρέθηκαν ")));
 
     triggerControl(&form, QStringLiteral("Deutsch1"));
-    EXPECT_EQ(form.ui.Chart1->model()->bottomTitle(), title);
-    EXPECT_EQ(form.ui.StatusBar1->panelText(1), panel);
-    EXPECT_EQ(form.ui.Label29->text(), draw);
-    EXPECT_EQ(form.ui.Label13->text(), crossSum);
+    EXPECT_EQ(form.controls().Chart1->model()->bottomTitle(), title);
+    EXPECT_EQ(form.controls().StatusBar1->panelText(1), panel);
+    EXPECT_EQ(form.controls().Label29->text(), draw);
+    EXPECT_EQ(form.controls().Label13->text(), crossSum);
 }
 
 TEST(Retranslator, FindsTheMessageAndItsValuesWhateverTheirOrder) {
@@ -351,7 +351,7 @@ TEST(Retranslator, OneRetranslatorServesManyTextsInAnyOrder) {
 
 TEST_F(Language_, EachLanguageItemShowsItsOwnNameButKeepsItsCaption) {
     FormFixture f(dir); // Greek, as a first start
-    const Form1Ui& ui = f->ui;
+    const Form1Ui& ui = f->controls();
     EXPECT_EQ(shownMenuText(ui.Deutsch1), QStringLiteral("Γερμανικά\tDeutsch"));
     EXPECT_EQ(shownMenuText(ui.Englichen1), QStringLiteral("Αγγλικά\tEnglish"));
     EXPECT_EQ(shownMenuText(ui.Grichisch1), QStringLiteral("Ελληνικά"));
@@ -398,28 +398,28 @@ TEST_F(Language_, EveryControlThatTakesTheFocusHasANameInEveryLanguage) {
     // A field is named after the sentence it stands in, in the language shown.
     storeLanguage(QStringLiteral("Grichisch1"));
     FormFixture f(dir);
-    EXPECT_EQ(screenReaderName(f->ui.UpDown9), QStringLiteral("Αριθμός στηλών"));
+    EXPECT_EQ(screenReaderName(f->controls().UpDown9), QStringLiteral("Αριθμός στηλών"));
 }
 
 TEST_F(Language_, ClickableLabelsWorkFromTheKeyboard) {
     storeLanguage(QStringLiteral("Deutsch1"));
     FormFixture f(dir);
     TForm1& form = *f.form;
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet3);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet3);
     FormFixture::processEvents();
     // The link is reached with Tab like any control and opened with Space or Enter.
-    EXPECT_NE(form.ui.Label52->focusPolicy() & Qt::TabFocus, 0);
-    form.ui.Label52->setFocus();
-    QTest::keyClick(form.ui.Label52, Qt::Key_Space);
-    QTest::keyClick(form.ui.Label54, Qt::Key_Return);
+    EXPECT_NE(form.controls().Label52->focusPolicy() & Qt::TabFocus, 0);
+    form.controls().Label52->setFocus();
+    QTest::keyClick(form.controls().Label52, Qt::Key_Space);
+    QTest::keyClick(form.controls().Label54, Qt::Key_Return);
     // Other keys do nothing.
-    QTest::keyClick(form.ui.Label52, Qt::Key_A);
-    EXPECT_EQ(f.platform.shell->opened, (QStringList{form.ui.Label52->text(), form.ui.Label54->text()}));
+    QTest::keyClick(form.controls().Label52, Qt::Key_A);
+    EXPECT_EQ(f.platform.shell->opened, (QStringList{form.controls().Label52->text(), form.controls().Label54->text()}));
     // A chart shortcut of the options pages shows its chart.
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet6);
-    QTest::keyClick(form.ui.Label66, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(form.ui.PageControl1->currentWidget(), form.ui.TabSheet5);
-    EXPECT_TRUE(form.ui.Chart1->model()->bottomTitle().contains(QStringLiteral("Paare")));
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet6);
+    QTest::keyClick(form.controls().Label66, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.controls().PageControl1->currentWidget(), form.controls().TabSheet5);
+    EXPECT_TRUE(form.controls().Chart1->model()->bottomTitle().contains(QStringLiteral("Paare")));
 }
 
 TEST_F(Language_, TheSelectorShowsTheFullSystemInTheLanguageWhileTipsKeepTheirDesignation) {
@@ -434,79 +434,82 @@ TEST_F(Language_, TheSelectorShowsTheFullSystemInTheLanguageWhileTipsKeepTheirDe
         storeLanguage(QLatin1String(c.item));
         FormFixture f(dir);
         TForm1& form = *f.form;
-        form.ui.UpDown18->setPosition(8);
+        form.controls().UpDown18->setPosition(8);
         form.UpDown18Click();
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
-        EXPECT_EQ(form.ui.ComboBox1->itemText(0), QString::fromUtf8(c.label));
-        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("Vollsystem"));
-        EXPECT_EQ(form.systemTable.rowCount(), 28);
-        EXPECT_EQ(form.ui.StatusBar1->panelText(1), QString::fromUtf8(c.rows));
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.controls().ComboBox1->itemText(0), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.controls().selectorValue(), QStringLiteral("Vollsystem"));
+        EXPECT_EQ(form.systemTable().rowCount(), 28);
+        EXPECT_EQ(form.controls().StatusBar1->panelText(1), QString::fromUtf8(c.rows));
 
         // Generated tips are full systems of eight, written as such.
-        form.ui.ListBox1->clear();
-        form.ui.UpDown9->setPosition(2);
-        form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+        form.controls().ListBox1->clear();
+        form.controls().UpDown9->setPosition(2);
+        form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
         triggerControl(&form, QStringLiteral("BitBtn4"));
-        ASSERT_GT(form.ui.ListBox1->count(), 0);
-        for (int i = 0; i < form.ui.ListBox1->count(); ++i)
-            EXPECT_TRUE(form.ui.ListBox1->item(i)->text().endsWith(QStringLiteral(":008")))
-                << form.ui.ListBox1->item(i)->text().toStdString();
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+        ASSERT_GT(form.controls().ListBox1->count(), 0);
+        for (int i = 0; i < form.controls().ListBox1->count(); ++i)
+            EXPECT_TRUE(form.controls().ListBox1->item(i)->text().endsWith(QStringLiteral(":008")))
+                << form.controls().ListBox1->item(i)->text().toStdString();
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QString::fromUtf8(c.label));
 
         // The label typed by hand is the full system as well.
-        form.ui.ComboBox1->setEditText(QStringLiteral("VEW:609"));
-        QLineEdit* edit = form.ui.ComboBox1->lineEdit();
+        form.controls().ComboBox1->setEditText(QStringLiteral("VEW:609"));
+        QLineEdit* edit = form.controls().ComboBox1->lineEdit();
         edit->clear();
         // Typed as a keyboard does (QTest::keyClicks knows Latin-1 only).
         for (const QChar ch : QString::fromUtf8(c.label)) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
             QCoreApplication::sendEvent(edit, &press);
         }
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
-        EXPECT_EQ(form.systemTable.rowCount(), 28);
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.systemTable().rowCount(), 28);
 
         // A line read back sets the label; a line without designation is counted as the label says.
         const DrawRecord last = recentDraws().back();
         QStringList drawn;
         for (int k = 0; k < 6; ++k) drawn << QString::asprintf("%.2d", last.numbers[static_cast<std::size_t>(k)]);
         // With six numbers the list holds "Normal" only: the label alone stands for the full system.
-        form.ui.UpDown18->setPosition(6);
+        form.controls().UpDown18->setPosition(6);
         form.UpDown18Click();
-        form.ui.ListBox1->clear();
-        form.ui.ListBox1->addItems({drawn.join(QLatin1Char(',')) + QStringLiteral(",48,49:008"),
+        form.controls().ListBox1->clear();
+        form.controls().ListBox1->addItems({drawn.join(QLatin1Char(',')) + QStringLiteral(",48,49:008"),
                                     drawn.join(QLatin1Char(',')) + QStringLiteral(",48,49")});
-        form.currentDraw.take(last);
+        // The last draw is the current one.
+        ASSERT_TRUE(form.controls().DateTimePicker1->trySetDayCount(last.date));
+        form.SpeedButton5Click();
+        ASSERT_EQ(form.currentDraw().date, last.date);
         form.Komplettcheck();
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
-        ASSERT_EQ(form.ui.ListBox2->count(), 2);
-        EXPECT_EQ(form.ui.ListBox2->item(0)->text(), form.ui.ListBox2->item(1)->text());
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QString::fromUtf8(c.label));
+        ASSERT_EQ(form.controls().ListBox2->count(), 2);
+        EXPECT_EQ(form.controls().ListBox2->item(0)->text(), form.controls().ListBox2->item(1)->text());
         // ... and so does the next check, which starts from what the selector shows.
-        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("Vollsystem"));
-        const QString hits = form.ui.ListBox2->item(0)->text();
-        delete form.ui.ListBox1->takeItem(0);
+        EXPECT_EQ(form.controls().selectorValue(), QStringLiteral("Vollsystem"));
+        const QString hits = form.controls().ListBox2->item(0)->text();
+        delete form.controls().ListBox1->takeItem(0);
         form.Komplettcheck();
-        ASSERT_EQ(form.ui.ListBox2->count(), 1);
-        EXPECT_EQ(form.ui.ListBox2->item(0)->text(), hits);
+        ASSERT_EQ(form.controls().ListBox2->count(), 1);
+        EXPECT_EQ(form.controls().ListBox2->item(0)->text(), hits);
 
-        form.ui.UpDown18->setPosition(8);
+        form.controls().UpDown18->setPosition(8);
         form.UpDown18Click();
         // The switch relabels what is shown, and only the full system.
         triggerControl(&form, QStringLiteral("Deutsch1"));
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QStringLiteral("Vollsystem"));
-        EXPECT_EQ(form.ui.ComboBox1->itemText(0), QStringLiteral("Vollsystem"));
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QStringLiteral("Vollsystem"));
+        EXPECT_EQ(form.controls().ComboBox1->itemText(0), QStringLiteral("Vollsystem"));
         triggerControl(&form, QLatin1String(c.item));
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QString::fromUtf8(c.label));
         form.setSelectorText(QStringLiteral("VEW:609"));
         triggerControl(&form, QStringLiteral("Deutsch1"));
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QStringLiteral("VEW:609"));
-        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("VEW:609"));
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QStringLiteral("VEW:609"));
+        EXPECT_EQ(form.controls().selectorValue(), QStringLiteral("VEW:609"));
         triggerControl(&form, QLatin1String(c.item));
 
         // The entry picked from the list is stored as its index, as before.
-        form.ui.ComboBox1->setCurrentIndex(0);
+        form.controls().ComboBox1->setCurrentIndex(0);
         form.restoreStoredSystem();
-        EXPECT_EQ(form.ui.ComboBox1->currentText(), QString::fromUtf8(c.label));
-        EXPECT_EQ(form.ui.selectorValue(), QStringLiteral("Vollsystem"));
+        EXPECT_EQ(form.controls().ComboBox1->currentText(), QString::fromUtf8(c.label));
+        EXPECT_EQ(form.controls().selectorValue(), QStringLiteral("Vollsystem"));
     }
 }
 
@@ -528,12 +531,12 @@ TEST_F(Language_, ThePoolStatusLeftOnScreenFollowsTheSwitch) {
     FormFixture f(dir);
     TForm1& form = *f.form;
     // A run with every preference switched off ends on a band status of the pool.
-    form.ui.StatusBar1->setPanelText(1, PoolBands::statusText(70, 100, 10, true));
+    form.controls().StatusBar1->setPanelText(1, PoolBands::statusText(70, 100, 10, true));
     triggerControl(&form, QStringLiteral("Grichisch1"));
-    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("Ελάχ.: 70 Μέγ.: 100  10"));
-    form.ui.StatusBar1->setPanelText(1, PoolBands::statusText(0, 30, 0));
+    EXPECT_EQ(form.controls().StatusBar1->panelText(1), QStringLiteral("Ελάχ.: 70 Μέγ.: 100  10"));
+    form.controls().StatusBar1->setPanelText(1, PoolBands::statusText(0, 30, 0));
     triggerControl(&form, QStringLiteral("Deutsch1"));
-    EXPECT_EQ(form.ui.StatusBar1->panelText(1), QStringLiteral("Min: 0  Max: 30  0"));
+    EXPECT_EQ(form.controls().StatusBar1->panelText(1), QStringLiteral("Min: 0  Max: 30  0"));
 }
 
 namespace {
@@ -562,8 +565,8 @@ TEST_F(Language_, TheOpenReportWindowSwitchesWithTheLanguageAndBackExactly) {
     FormFixture f(dir);
     TForm1& form = *f.form;
     // A historic analysis over the draws fills the chance page and the rule counts.
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet4);
-    form.ui.DateTimePicker1->setDate(QDate(2025, 8, 1));
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet4);
+    form.controls().DateTimePicker1->setDate(QDate(2025, 8, 1));
     f.platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
     ASSERT_TRUE(triggerControl(&form, QStringLiteral("BitBtn9")));
     AnalysisReport* r = form.findChild<AnalysisReport*>(QStringLiteral("AnalysisReport"));

@@ -175,7 +175,7 @@ TEST_F(LayoutTest, CaptionsAndHintsAreExact) {
         ASSERT_NE(w, nullptr) << t.name;
         EXPECT_EQ(w->toolTip(), QString::fromUtf8(t.text)) << t.name;
     }
-    EXPECT_TRUE(form->ui.SpeedButton10->toolTip().startsWith(
+    EXPECT_TRUE(form->controls().SpeedButton10->toolTip().startsWith(
         QStringLiteral("Aktualisieren der Lottozahlen aus dem Internet")));
     // The built-in entries of the selector; the first activation's size step then offers only
     // the kind that fits the size.
@@ -183,15 +183,15 @@ TEST_F(LayoutTest, CaptionsAndHintsAreExact) {
         TestProgramDir fresh;
         FormFixture unshown(fresh, false);
         QStringList entries;
-        for (int i = 0; i < unshown->ui.ComboBox1->count(); ++i)
-            entries << unshown->ui.ComboBox1->itemText(i);
+        for (int i = 0; i < unshown->controls().ComboBox1->count(); ++i)
+            entries << unshown->controls().ComboBox1->itemText(i);
         EXPECT_EQ(entries.join(QLatin1Char(' ')),
                   QStringLiteral("Normal Voll 609 610 612 616 622 626 710 711 712"));
     }
-    EXPECT_EQ(form->ui.ComboBox1->count(), 1);
-    EXPECT_EQ(form->ui.ComboBox1->currentText(), QStringLiteral("Normal"));
-    EXPECT_EQ(form->ui.FileNameEdit->objectName(), QStringLiteral("FileNameEdit"));
-    EXPECT_EQ(form->ui.Edit3->text(), QStringLiteral("0,50"));
+    EXPECT_EQ(form->controls().ComboBox1->count(), 1);
+    EXPECT_EQ(form->controls().ComboBox1->currentText(), QStringLiteral("Normal"));
+    EXPECT_EQ(form->controls().FileNameEdit->objectName(), QStringLiteral("FileNameEdit"));
+    EXPECT_EQ(form->controls().Edit3->text(), QStringLiteral("0,50"));
 }
 
 TEST_F(LayoutTest, EverySpinCarriesItsEditByName) {
@@ -209,8 +209,8 @@ TEST_F(LayoutTest, HiddenControlsExistHidden) {
         ASSERT_NE(w, nullptr) << name;
         EXPECT_TRUE(w->isHidden()) << name;
     }
-    EXPECT_FALSE(form->ui.URLEdit->isEnabled());
-    EXPECT_EQ(form->ui.MaskEdit1->echoMode(), QLineEdit::Password);
+    EXPECT_FALSE(form->controls().URLEdit->isEnabled());
+    EXPECT_EQ(form->controls().MaskEdit1->echoMode(), QLineEdit::Password);
     for (const Text& t : kCaptions) {
         const QString name = QLatin1String(t.name);
         if (name != QLatin1String("Label16") && name != QLatin1String("Label21") &&
@@ -221,7 +221,7 @@ TEST_F(LayoutTest, HiddenControlsExistHidden) {
 }
 
 TEST_F(LayoutTest, PagesMenuStatusBarAndWindow) {
-    const Form1Ui& ui = form->ui;
+    const Form1Ui& ui = form->controls();
     const QStringList pages = {QStringLiteral("Lottotipp"), QStringLiteral("Optionen"),
                                QStringLiteral("Diagramm"), QStringLiteral("Datenbank"),
                                QStringLiteral("Internet-Optionen")};
@@ -264,9 +264,9 @@ TEST_F(LayoutTest, PagesMenuStatusBarAndWindow) {
 }
 
 TEST_F(LayoutTest, NumberFieldsStandInTheBlankRunsOfTheirSentences) {
-    form->ui.PageControl1->setCurrentWidget(form->ui.TabSheet6);
-    for (QWidget* sub : {form->ui.TabSheet9, form->ui.TabSheet10}) {
-        form->ui.PageControl2->setCurrentWidget(sub);
+    form->controls().PageControl1->setCurrentWidget(form->controls().TabSheet6);
+    for (QWidget* sub : {form->controls().TabSheet9, form->controls().TabSheet10}) {
+        form->controls().PageControl2->setCurrentWidget(sub);
         FormFixture::processEvents();
     }
     for (const auto& [hostName, spins] : kSentences) {
@@ -283,14 +283,14 @@ TEST_F(LayoutTest, NumberFieldsStandInTheBlankRunsOfTheirSentences) {
         }
     }
     // A translated caption moves the field to the new run.
-    form->ui.PageControl2->setCurrentWidget(form->ui.TabSheet9);
+    form->controls().PageControl2->setCurrentWidget(form->controls().TabSheet9);
     FormFixture::processEvents();
-    auto* box = form->ui.CheckBox3;
+    auto* box = form->controls().CheckBox3;
     box->setText(QStringLiteral("at most                 matches with other tips"));
     box->repaint();
     const auto runs = InlineFields::blankRuns(box);
-    EXPECT_GE(form->ui.UpDown3->geometry().left(), runs[0].first);
-    EXPECT_LE(form->ui.UpDown3->geometry().right(), runs[0].second);
+    EXPECT_GE(form->controls().UpDown3->geometry().left(), runs[0].first);
+    EXPECT_LE(form->controls().UpDown3->geometry().right(), runs[0].second);
 
     // A larger font widens the words before the run: the field moves with it, and back.
     const QFont before = box->font();
@@ -299,24 +299,24 @@ TEST_F(LayoutTest, NumberFieldsStandInTheBlankRunsOfTheirSentences) {
     box->setFont(larger);
     const auto wider = InlineFields::blankRuns(box);
     ASSERT_GT(wider[0].first, runs[0].first);
-    EXPECT_GE(form->ui.UpDown3->geometry().left(), wider[0].first);
-    EXPECT_LE(form->ui.UpDown3->geometry().right(), wider[0].second);
+    EXPECT_GE(form->controls().UpDown3->geometry().left(), wider[0].first);
+    EXPECT_LE(form->controls().UpDown3->geometry().right(), wider[0].second);
     box->setFont(before);
-    EXPECT_GE(form->ui.UpDown3->geometry().left(), runs[0].first);
-    EXPECT_LE(form->ui.UpDown3->geometry().right(), runs[0].second);
+    EXPECT_GE(form->controls().UpDown3->geometry().left(), runs[0].first);
+    EXPECT_LE(form->controls().UpDown3->geometry().right(), runs[0].second);
 }
 
 // A page is measured once it is shown: before, it asks for no room; a window made as small as
 // the first page allows grows to fit a larger page when that page is opened.
 TEST_F(LayoutTest, PagesAskForRoomOnceShownAndTheWindowMakesIt) {
-    QWidget* internet = form->ui.TabSheet3;
+    QWidget* internet = form->controls().TabSheet3;
     EXPECT_EQ(internet->minimumSizeHint(), QSize(0, 0));
     EXPECT_FALSE(internet->hasHeightForWidth());
 
     form->resize(1, 1); // clamped to what the first page needs
     FormFixture::processEvents();
     const QSize small = form->size();
-    form->ui.PageControl1->setCurrentWidget(internet);
+    form->controls().PageControl1->setCurrentWidget(internet);
     FormFixture::processEvents();
     const QSize needed = internet->minimumSizeHint();
     ASSERT_GT(needed.height(), 0);
@@ -327,14 +327,14 @@ TEST_F(LayoutTest, PagesAskForRoomOnceShownAndTheWindowMakesIt) {
 }
 
 TEST_F(LayoutTest, NothingOverlapsOrIsCutOffAtTheDesignedSize) {
-    for (QWidget* page : {form->ui.TabSheet1, form->ui.TabSheet5, form->ui.TabSheet4, form->ui.TabSheet3}) {
-        form->ui.PageControl1->setCurrentWidget(page);
+    for (QWidget* page : {form->controls().TabSheet1, form->controls().TabSheet5, form->controls().TabSheet4, form->controls().TabSheet3}) {
+        form->controls().PageControl1->setCurrentWidget(page);
         FormFixture::processEvents();
         expectNothingCutOffOrOverlapping(page);
     }
-    form->ui.PageControl1->setCurrentWidget(form->ui.TabSheet6);
-    for (QWidget* page : {form->ui.TabSheet8, form->ui.TabSheet9, form->ui.TabSheet10, form->ui.TabSheet11}) {
-        form->ui.PageControl2->setCurrentWidget(page);
+    form->controls().PageControl1->setCurrentWidget(form->controls().TabSheet6);
+    for (QWidget* page : {form->controls().TabSheet8, form->controls().TabSheet9, form->controls().TabSheet10, form->controls().TabSheet11}) {
+        form->controls().PageControl2->setCurrentWidget(page);
         FormFixture::processEvents();
         expectNothingCutOffOrOverlapping(page);
     }
@@ -343,7 +343,7 @@ TEST_F(LayoutTest, NothingOverlapsOrIsCutOffAtTheDesignedSize) {
 
 TEST_F(LayoutTest, LinksAndBannerOpenThroughTheShell) {
     auto& opened = f.platform.shell->opened;
-    for (ClickLabel* link : {form->ui.Label52, form->ui.Label54, form->ui.Label56}) {
+    for (ClickLabel* link : {form->controls().Label52, form->controls().Label54, form->controls().Label56}) {
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
         opened.clear();
         QTest::mouseClick(link, Qt::LeftButton);
@@ -352,8 +352,8 @@ TEST_F(LayoutTest, LinksAndBannerOpenThroughTheShell) {
     }
     QStringList banner;
     opened.clear();
-    for (QWidget* w : std::initializer_list<QWidget*>{form->ui.Label43, form->ui.Label44, form->ui.Panel9,
-                                                      form->ui.Panel10})
+    for (QWidget* w : std::initializer_list<QWidget*>{form->controls().Label43, form->controls().Label44, form->controls().Panel9,
+                                                      form->controls().Panel10})
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(2, 2));
     ASSERT_EQ(opened.size(), 4);
     EXPECT_EQ(opened.count(opened.first()), 4);
@@ -388,11 +388,11 @@ TEST_F(LayoutTest, ClickableLabelsTakeFocusAndMeasureAsPlainLabels) {
         {QStringLiteral("Form1"), QStringLiteral("Label66"), QStringLiteral("A note that is long enough to wrap"), {}, {}},
         {QStringLiteral("Form1"), QStringLiteral("Label52"), QStringLiteral("https://brenlow.example/x"), {}, {}}};
     WindowTexts::apply(form, entries);
-    EXPECT_EQ(form->ui.Label66->text(), QStringLiteral("A note that is long enough to wrap"));
+    EXPECT_EQ(form->controls().Label66->text(), QStringLiteral("A note that is long enough to wrap"));
     for (ClickLabel* l : labels) expectPlain(l);
 
     // A banner is narrow enough that every blank breaks its line: one letter a line.
-    const QFontMetrics metrics(form->ui.Label43->font());
-    EXPECT_GE(form->ui.Label43->heightForWidth(form->ui.Label43->width()),
+    const QFontMetrics metrics(form->controls().Label43->font());
+    EXPECT_GE(form->controls().Label43->heightForWidth(form->controls().Label43->width()),
               15 * metrics.lineSpacing() - metrics.leading());
 }

@@ -40,7 +40,7 @@ std::pair<int, int> limits(const UpDown* spin) {
 struct OptionsTest : ::testing::Test {
     TestProgramDir dir;
     FormFixture f{dir, false};
-    Form1Ui& ui = f.form->ui;
+    const Form1Ui& ui = f.form->controls();
 };
 
 } // namespace
@@ -102,22 +102,22 @@ TEST_F(OptionsTest, PercentageLabelExplainsTheClickedBand) {
 }
 
 TEST_F(OptionsTest, MaxRunsFollowsUpDown7FromThePositionBeforeEachStep) {
-    EXPECT_EQ(f->MaxRuns, 100000);
+    EXPECT_EQ(f->maxRuns(), 100000);
     QTest::keyClick(ui.UpDown7, Qt::Key_Up);
     EXPECT_EQ(ui.UpDown7->position(), 101);
-    EXPECT_EQ(f->MaxRuns, 100000);
+    EXPECT_EQ(f->maxRuns(), 100000);
     click(ui.UpDown7, Arrow::Up);
-    EXPECT_EQ(f->MaxRuns, 101000);
+    EXPECT_EQ(f->maxRuns(), 101000);
     ui.UpDown7->setPosition(5); // typed or restored: no step, no change
-    EXPECT_EQ(f->MaxRuns, 101000);
+    EXPECT_EQ(f->maxRuns(), 101000);
 }
 
 TEST(OptionsShortcuts, FrequencyButtonShowsTheChartPage) {
     TestProgramDir dir;
     dir.installRealHistory();
     FormFixture f(dir, false);
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet6);
-    f->ui.SpeedButton20->click();
-    EXPECT_EQ(f->ui.PageControl1->currentWidget(), f->ui.TabSheet5);
-    EXPECT_EQ(f->ui.Chart1->model()->series2()->count(), 49);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet6);
+    f->controls().SpeedButton20->click();
+    EXPECT_EQ(f->controls().PageControl1->currentWidget(), f->controls().TabSheet5);
+    EXPECT_EQ(f->controls().Chart1->model()->series2()->count(), 49);
 }

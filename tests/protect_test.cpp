@@ -89,15 +89,15 @@ TEST(ProtectAnalysis, ClosingTheWindowEndsTheAnalysisAndTheEventLoop) {
     const auto records = twelveDraws();
     dir.writeHistory(records);
     FormFixture f(dir, true); // on screen, as the player has it
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet4);
-    f->ui.DateTimePicker2->setDate(QDate(2010, 1, 1));
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
+    f->controls().DateTimePicker2->setDate(QDate(2010, 1, 1));
     f.platform.clock->date = QDate(2011, 3, 1);
-    f->ui.DateTimePicker1->setDate(DayCount::toDate(records[1].date));
+    f->controls().DateTimePicker1->setDate(DayCount::toDate(records[1].date));
     f.platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
 
     // The player closes the window as soon as the first step has put its tips in the list.
     int steps = 0;
-    QObject::connect(f->ui.ListBox1->model(), &QAbstractItemModel::rowsInserted, f.form.get(), [&] {
+    QObject::connect(f->controls().ListBox1->model(), &QAbstractItemModel::rowsInserted, f.form.get(), [&] {
         if (f->analysisRunning() && steps++ == 0) QTimer::singleShot(0, f.form.get(), [&] { f->close(); });
     });
     QTimer::singleShot(0, f.form.get(), [&] { triggerControl(f.form.get(), QStringLiteral("BitBtn9")); });
@@ -114,7 +114,7 @@ TEST(ProtectAnalysis, ClosingTheWindowEndsTheAnalysisAndTheEventLoop) {
     EXPECT_FALSE(f->isVisible());
     // No summary popped up for a window that was gone, and the analysis did not go on to the end.
     EXPECT_TRUE(f.platform.dialogs->messages().isEmpty()) << f.platform.dialogs->messages().join('|').toStdString();
-    EXPECT_NE(f->ui.DateTimePicker1->date(), DayCount::toDate(records.back().date));
+    EXPECT_NE(f->controls().DateTimePicker1->date(), DayCount::toDate(records.back().date));
     // The shutdown saved the tips as they were when the window closed.
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("tipps.txt"))));
 }
@@ -126,10 +126,10 @@ TEST(ProtectSearch, EveryHitNamesItsTipsTheSearchStopsWhenAskedAndSumsUpPerTip) 
     const auto records = twelveDraws();
     dir.writeHistory(records);
     FormFixture f(dir, false);
-    f->ui.DateTimePicker2->setDate(QDate(2011, 1, 1));
-    f->ui.DateTimePicker1->setDate(DayCount::toDate(records.back().date));
+    f->controls().DateTimePicker2->setDate(QDate(2011, 1, 1));
+    f->controls().DateTimePicker1->setDate(DayCount::toDate(records.back().date));
     // Tip 1 reaches 3 on the first draw, tip 3 on the third, tip 2 never (2 at most).
-    f->ui.ListBox1->addItems({QStringLiteral("01,10,19,40,41,42:Normal"), QStringLiteral("02,04,06,08,11,13:Normal"),
+    f->controls().ListBox1->addItems({QStringLiteral("01,10,19,40,41,42:Normal"), QStringLiteral("02,04,06,08,11,13:Normal"),
                               QStringLiteral("03,12,21,44,45,46:Normal")});
     auto& dialogs = *f.platform.dialogs;
 
@@ -159,7 +159,7 @@ TEST(ProtectSearch, EveryHitNamesItsTipsTheSearchStopsWhenAskedAndSumsUpPerTip) 
     ASSERT_EQ(shown.size(), 2) << shown.join(QStringLiteral("\n--\n")).toStdString();
     EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehungen.")))
         << shown[1].toStdString();
-    EXPECT_EQ(f->currentDraw.date, records.front().date);
+    EXPECT_EQ(f->currentDraw().date, records.front().date);
 }
 
 // ---- Manual entry ----
@@ -192,7 +192,7 @@ struct ProtectEntry : ::testing::Test {
 
 TEST_F(ProtectEntry, InvalidNumbersAreRefusedWithTheFieldNamedAndTheFileStays) {
     FormFixture f(dir, false);
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet4);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
     const QByteArray before = fileBytes(dir.file(QStringLiteral("ZahlenGR.dat")));
     auto& dialogs = *f.platform.dialogs;
     // 33 twice; then a cleared field; then the hidden additional number (12) among the numbers.
@@ -228,7 +228,7 @@ TEST_F(ProtectEntry, InvalidNumbersAreRefusedWithTheFieldNamedAndTheFileStays) {
 
 TEST_F(ProtectEntry, ReplacingAStoredDrawAsksAndNoChangesNothing) {
     FormFixture f(dir, false);
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet4);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
     const QByteArray before = fileBytes(dir.file(QStringLiteral("ZahlenGR.dat")));
     auto& dialogs = *f.platform.dialogs;
     dialogs.modalAnswers.push_back(typed(QDate(2025, 8, 9), {"5", "7", "30", "33", "34", "36"}));
@@ -258,8 +258,8 @@ TEST_F(ProtectEntry, ReplacingAStoredDrawAsksAndNoChangesNothing) {
 
 TEST_F(ProtectEntry, DeletingTheDrawAsksNamingItAndNoKeepsIt) {
     FormFixture f(dir, false);
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet4);
-    f->ui.DateTimePicker1->setDate(QDate(2025, 8, 9));
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
+    f->controls().DateTimePicker1->setDate(QDate(2025, 8, 9));
     f->SpeedButton5Click();
     const QByteArray before = fileBytes(dir.file(QStringLiteral("ZahlenGR.dat")));
     auto& dialogs = *f.platform.dialogs;
@@ -278,24 +278,24 @@ TEST_F(ProtectEntry, DeletingTheDrawAsksNamingItAndNoKeepsIt) {
 TEST_F(ProtectEntry, TheBinClearsTheTipListWithAnUndo) {
     FormFixture f(dir, false);
     const QStringList tips{QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("05,07,30,33,35,36:Normal")};
-    f->ui.ListBox1->addItems(tips);
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet1);
-    EXPECT_TRUE(f->ui.TippsZurueck->isHidden());
+    f->controls().ListBox1->addItems(tips);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet1);
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton11")));
-    EXPECT_EQ(f->ui.ListBox1->count(), 0);
+    EXPECT_EQ(f->controls().ListBox1->count(), 0);
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("TippsZurueck")));
     EXPECT_EQ(f->tipLines(), tips);
-    EXPECT_EQ(f->ui.ListBox2->count(), 2); // checked again
-    EXPECT_TRUE(f->ui.TippsZurueck->isHidden());
+    EXPECT_EQ(f->controls().ListBox2->count(), 2); // checked again
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
 
     // Once tips come in again the undo is gone (it would otherwise mix two lists).
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton11")));
-    f->ui.ListBox1->addItem(tips[0]);
-    EXPECT_TRUE(f->ui.TippsZurueck->isHidden());
+    f->controls().ListBox1->addItem(tips[0]);
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
     // An empty list offers nothing to undo.
     f->SpeedButton11Click();
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton11")));
-    EXPECT_TRUE(f->ui.TippsZurueck->isHidden());
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
 }
 
 // ---- Tip text: failure to open, print preview, PDF ----
@@ -304,8 +304,8 @@ TEST_F(ProtectEntry, TipTextReportsAFailedOpenAndThePreviewSavesAPdfWithTheTips)
     FormFixture f(dir, false);
     const QStringList tips{QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("05,07,30,33,35,36:Normal"),
                            QStringLiteral("11,17,23,29,41,47:Normal")};
-    f->ui.ListBox1->addItems(tips);
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet1);
+    f->controls().ListBox1->addItems(tips);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet1);
     auto& dialogs = *f.platform.dialogs;
 
     f.platform.shell->succeeds = false;
@@ -352,9 +352,9 @@ TEST(ProtectChart, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     TestProgramDir dir;
     dir.installRealHistory();
     FormFixture f(dir, true); // on screen at the designed size
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet5);
-    f->ui.DateTimePicker2->setDate(QDate(1986, 9, 7));
-    f->ui.DateTimePicker1->setDate(QDate(2025, 8, 30));
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet5);
+    f->controls().DateTimePicker2->setDate(QDate(1986, 9, 7));
+    f->controls().DateTimePicker1->setDate(QDate(2025, 8, 30));
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton2")));
     BarChartView* view = f->ui.Chart1;
     ASSERT_NE(view, nullptr);
@@ -417,7 +417,7 @@ TEST(ProtectChart, ExportWritesAValidPngAndSvg) {
     TestProgramDir dir;
     dir.installRealHistory();
     FormFixture f(dir, true);
-    f->ui.PageControl1->setCurrentWidget(f->ui.TabSheet5);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet5);
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton2")));
     FormFixture::processEvents();
     auto& dialogs = *f.platform.dialogs;
@@ -429,7 +429,7 @@ TEST(ProtectChart, ExportWritesAValidPngAndSvg) {
     EXPECT_TRUE(fileBytes(png).startsWith("\x89PNG\r\n\x1a\n"));
     QImage image(png);
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(), f->ui.Chart1->size() * 2);
+    EXPECT_EQ(image.size(), f->controls().Chart1->size() * 2);
     // Not a blank picture: green bars are in it.
     int green = 0;
     for (int y = 0; y < image.height(); y += 2)

@@ -1,5 +1,6 @@
-// The settings of the main window across a restart: defaults, the full round trip, the
-// special rules of the load step and damaged values.
+// The settings of the main window across a restart: the controls show the defaults on a first
+// start and every value again after a restart. The rules of reading are ProgramSettings' own
+// (program_settings_test).
 #include "base/SettingsStore.h"
 #include "support/TestPlatform.h"
 
@@ -11,14 +12,11 @@
 
 namespace {
 
-constexpr int kStoredBoxes[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                14, 15, 18, 19, 20, 22, 23, 24, 25, 26, 27, 30, 31};
-
 QCheckBox* box(TForm1* form, int n) {
-    return form->ui.PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
+    return form->controls().PageControl1->findChild<QCheckBox*>(QStringLiteral("CheckBox%1").arg(n));
 }
 UpDown* spin(TForm1* form, int n) {
-    return form->ui.PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
+    return form->controls().PageControl1->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
 }
 
 QByteArray doubleBytes(double value) {
@@ -61,19 +59,19 @@ TEST(Settings, FirstStartShowsEveryBuiltInValue) {
         EXPECT_EQ(s->edit()->text(), QString::number(spins[n - 1][0])) << "UpDown" << n;
     }
 
-    const Form1Ui& ui = f->ui;
+    const Form1Ui& ui = f->controls();
     EXPECT_FALSE(ui.Deutsch1->isChecked());
     EXPECT_FALSE(ui.Englichen1->isChecked());
     EXPECT_TRUE(ui.Grichisch1->isChecked());
-    EXPECT_EQ(f->StoredSystem, 0);
     EXPECT_EQ(ui.ComboBox1->currentText(), QStringLiteral("Normal"));
-    EXPECT_EQ(f->NeuerSchein, 0);
-    EXPECT_EQ(f->Land, 3);
-    EXPECT_EQ(f->TippTop, 39);
-    EXPECT_EQ(f->TippLeft, 47);
-    EXPECT_EQ(f->Preis, 0.0);
-    EXPECT_EQ(f->MaxRuns, 100000);
-    EXPECT_TRUE(f->EvaluationEnabled);
+    const ProgramSettings kept = f->collectSettings();
+    EXPECT_EQ(kept.neuerSchein, 0);
+    EXPECT_EQ(kept.land, 3);
+    EXPECT_EQ(kept.tippTop, 39);
+    EXPECT_EQ(kept.tippLeft, 47);
+    EXPECT_EQ(kept.preis, 0.0);
+    EXPECT_EQ(f->maxRuns(), 100000);
+    EXPECT_TRUE(f->evaluationEnabled());
     EXPECT_EQ(ui.FileNameEdit->text(), dir.path() + QStringLiteral("Lotto.html"));
     EXPECT_EQ(ui.ProxyHostEdit->text(), QString());
     EXPECT_EQ(ui.ProxyPortEdit->text(), QStringLiteral("80"));
@@ -93,6 +91,14 @@ TEST(Settings, FirstStartShowsEveryBuiltInValue) {
 TEST(Settings, EveryValueSurvivesARestart) {
     TestProgramDir dir;
     int positions[23] = {};
+    // Values the window only keeps and writes back.
+    storeKey([](SettingsStore& key) {
+        key.writeInteger(QStringLiteral("NeuerSchein"), 7);
+        key.writeInteger(QStringLiteral("Land"), 2);
+        key.writeInteger(QStringLiteral("TippTop"), 11);
+        key.writeInteger(QStringLiteral("TippLeft"), -5);
+        key.writeBinary(QStringLiteral("Preis"), doubleBytes(3.25));
+    });
     {
         FormFixture f(dir, false);
         TForm1* form = f.form.get();
@@ -107,46 +113,26 @@ TEST(Settings, EveryValueSurvivesARestart) {
                                                            : s->maximum() - 1);
             positions[n] = s->position();
         }
-        form->ui.Deutsch1->setChecked(true);
-        form->ui.Englichen1->setChecked(true);
-        form->ui.Grichisch1->setChecked(false);
-        form->ui.ComboBox1->setCurrentIndex(4);
-        form->NeuerSchein = 7;
-        form->Land = 2;
-        form->TippTop = 11;
-        form->TippLeft = -5;
-        form->Preis = 3.25;
-        form->ui.FileNameEdit->setText(QStringLiteral("/tmp/ab \"c\"\\Lotto.html"));
-        form->ui.URLEdit->setText(QStringLiteral("https://operator.example/x?a=1&b=2"));
-        form->ui.ProxyHostEdit->setText(QStringLiteral("proxy.example"));
-        form->ui.ProxyPortEdit->setText(QStringLiteral("3128"));
-        form->ui.Edit2->setText(QStringLiteral("Γιώργος"));
-        form->ui.Edit3->setText(QStringLiteral("0,75"));
-        form->ui.Edit4->setText(QStringLiteral("1,50"));
-        form->ui.MaskEdit1->setText(QStringLiteral("p=\"w\";d"));
-        form->ui.DateTimePicker2->setDate(QDate(2001, 2, 3));
-        form->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:9999"));
+        form->controls().Deutsch1->setChecked(true);
+        form->controls().Englichen1->setChecked(true);
+        form->controls().Grichisch1->setChecked(false);
+        form->controls().ComboBox1->setCurrentIndex(4);
+        form->controls().FileNameEdit->setText(QStringLiteral("/tmp/ab \"c\"\\Lotto.html"));
+        form->controls().URLEdit->setText(QStringLiteral("https://operator.example/x?a=1&b=2"));
+        form->controls().ProxyHostEdit->setText(QStringLiteral("proxy.example"));
+        form->controls().ProxyPortEdit->setText(QStringLiteral("3128"));
+        form->controls().Edit2->setText(QStringLiteral("Γιώργος"));
+        form->controls().Edit3->setText(QStringLiteral("0,75"));
+        form->controls().Edit4->setText(QStringLiteral("1,50"));
+        form->controls().MaskEdit1->setText(QStringLiteral("p=\"w\";d"));
+        form->controls().DateTimePicker2->setDate(QDate(2001, 2, 3));
+        form->controls().DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:9999"));
     }
-    // The key is owner-only and every value has its kind, in the order of writing.
+    // The key is owner-only.
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(keyFile()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     const SettingsStore key = SettingsStore::openKey(SettingsStore::ProgramKey);
-    QStringList order = {QStringLiteral("NeuerSchein")};
-    for (int n : kStoredBoxes) order << QStringLiteral("Chekcbox%1").arg(n);
-    order << QStringLiteral("Deutsch1") << QStringLiteral("Englichen1") << QStringLiteral("Grichisch1")
-          << QStringLiteral("System") << QStringLiteral("TippTop") << QStringLiteral("TippLeft");
-    for (int n = 1; n <= 22; ++n) order << QStringLiteral("UpDown%1").arg(n);
-    order << QStringLiteral("Preis") << QStringLiteral("Browser") << QStringLiteral("FileNameEdit")
-          << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit") << QStringLiteral("ProxyPortEdit")
-          << QStringLiteral("Spielername") << QStringLiteral("EINPREIS") << QStringLiteral("ZWEIPREIS")
-          << QStringLiteral("Passwort") << QStringLiteral("DateTimePicker2") << QStringLiteral("Land")
-          << QStringLiteral("DrawServer");
-    EXPECT_EQ(key.valueNames(), order);
-    EXPECT_EQ(key.kind(QStringLiteral("Chekcbox1")), SettingsStore::Kind::Integer);
-    EXPECT_EQ(key.kind(QStringLiteral("Preis")), SettingsStore::Kind::Binary);
-    EXPECT_EQ(key.kind(QStringLiteral("DateTimePicker2")), SettingsStore::Kind::Binary);
-    EXPECT_EQ(key.kind(QStringLiteral("Passwort")), SettingsStore::Kind::Text);
     EXPECT_EQ(key.readInteger(QStringLiteral("System")), 4);
 
     FormFixture f(dir, false);
@@ -160,142 +146,26 @@ TEST(Settings, EveryValueSurvivesARestart) {
         EXPECT_EQ(box(form, n)->isChecked(), (builtInOn.count(n) == 1) != flipped) << "CheckBox" << n;
     }
     for (int n = 1; n <= 22; ++n) EXPECT_EQ(spin(form, n)->position(), positions[n]) << "UpDown" << n;
-    EXPECT_TRUE(form->ui.Deutsch1->isChecked());
-    EXPECT_TRUE(form->ui.Englichen1->isChecked());
-    EXPECT_FALSE(form->ui.Grichisch1->isChecked());
-    EXPECT_EQ(form->StoredSystem, 4);
-    EXPECT_EQ(form->NeuerSchein, 7);
-    EXPECT_EQ(form->Land, 2);
-    EXPECT_EQ(form->TippTop, 11);
-    EXPECT_EQ(form->TippLeft, -5);
-    EXPECT_EQ(form->Preis, 3.25);
-    EXPECT_EQ(form->MaxRuns, form->ui.UpDown7->position() * 1000);
-    EXPECT_EQ(form->ui.FileNameEdit->text(), QStringLiteral("/tmp/ab \"c\"\\Lotto.html"));
-    EXPECT_EQ(form->ui.URLEdit->text(), QStringLiteral("https://operator.example/x?a=1&b=2"));
-    EXPECT_EQ(form->ui.ProxyHostEdit->text(), QStringLiteral("proxy.example"));
-    EXPECT_EQ(form->ui.ProxyPortEdit->text(), QStringLiteral("3128"));
-    EXPECT_EQ(form->ui.Edit2->text(), QStringLiteral("Γιώργος"));
-    EXPECT_EQ(form->ui.Edit3->text(), QStringLiteral("0,75"));
-    EXPECT_EQ(form->ui.Edit4->text(), QStringLiteral("1,50"));
-    EXPECT_EQ(form->ui.MaskEdit1->text(), QStringLiteral("p=\"w\";d"));
-    EXPECT_EQ(form->ui.DateTimePicker2->date(), QDate(2001, 2, 3));
-    EXPECT_EQ(form->ui.DrawServerEdit->text(), QStringLiteral("http://127.0.0.1:9999"));
-}
-
-TEST(Settings, LoadRulesForMatchesBrowserProxyAndDate) {
-    TestProgramDir dir;
-    storeKey([](SettingsStore& key) {
-        key.writeInteger(QStringLiteral("UpDown1"), 4);
-        key.writeInteger(QStringLiteral("UpDown3"), 2);
-        key.writeString(QStringLiteral("Browser"), QStringLiteral("1"));
-        key.writeString(QStringLiteral("ProxyHostEdit"), QString());
-        key.writeString(QStringLiteral("ProxyPortEdit"), QStringLiteral("8080"));
-        key.writeBinary(QStringLiteral("DateTimePicker2"),
-                        doubleBytes(DayCount::fromDate(QDate(1980, 1, 1))));
-    });
-    {
-        FormFixture f(dir, false);
-        EXPECT_EQ(f->ui.UpDown3->position(), 4);
-        EXPECT_EQ(f->ui.UpDown1->position(), 4);
-        EXPECT_TRUE(f->ui.CheckBox21->isChecked());
-        EXPECT_EQ(f->ui.ProxyPortEdit->text(), QStringLiteral("80"));
-        EXPECT_EQ(f->ui.DateTimePicker2->date(), QDate(1986, 9, 7));
-        f->ui.CheckBox21->setChecked(false); // saved as the flag 0
-    }
-    {
-        FormFixture f(dir, false);
-        EXPECT_FALSE(f->ui.CheckBox21->isChecked());
-    }
-    // An empty text leaves the box as it is; the proxy port stays with a proxy host.
-    storeKey([](SettingsStore& key) {
-        key.writeString(QStringLiteral("Browser"), QString());
-        key.writeString(QStringLiteral("ProxyHostEdit"), QStringLiteral("proxy.example"));
-        key.writeString(QStringLiteral("ProxyPortEdit"), QStringLiteral("8080"));
-        key.writeBinary(QStringLiteral("DateTimePicker2"),
-                        doubleBytes(DayCount::fromDate(QDate(1986, 9, 8))));
-    });
-    FormFixture f(dir, false);
-    EXPECT_TRUE(f->ui.CheckBox21->isChecked());
-    EXPECT_EQ(f->ui.ProxyPortEdit->text(), QStringLiteral("8080"));
-    EXPECT_EQ(f->ui.DateTimePicker2->date(), QDate(1986, 9, 8));
-}
-
-TEST(Settings, WrongKindsAndDamageKeepBuiltInStates) {
-    TestProgramDir dir;
-    QDir().mkpath(QFileInfo(keyFile()).absolutePath());
-    QFile file(keyFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\"UpDown9\"=\"abc\"\n"         // text where a position belongs
-               "\"Chekcbox3\"=\"0\"\n"         // text where a flag belongs
-               "\"EINPREIS\"=dword:00000001\n" // number where a text belongs
-               "\"Preis\"=hex:01,02,03,04\n"   // four bytes where a double belongs
-               "\"DateTimePicker2\"=dword:00007a12\n"
-               "\"Grichisch1\"=\"1\"\n" // a flag of the wrong kind counts as absent
-               "\"UpDown11\"=dword:\n"  // damaged line
-               "\x01\x02\xff garbage\n"
-               "\"UpDown7\"=dword:00002710\n" // intact values still load
-               "\"UpDown10\"=dword:00000005\n"
-               "\"UpDown12\"=dword:0001046a\n" // beyond the range: the spin keeps to its limits
-               "\"System\"=dword:ffffffff\n"
-               "\"ZWEIPREIS\"=\"2,00\"\n");
-    file.close();
-
-    FormFixture f(dir, false);
-    EXPECT_EQ(f->ui.UpDown9->position(), 6);
-    EXPECT_TRUE(f->ui.CheckBox3->isChecked());
-    EXPECT_EQ(f->ui.Edit3->text(), QStringLiteral("0,50"));
-    EXPECT_EQ(f->Preis, 0.0);
-    EXPECT_EQ(f->ui.DateTimePicker2->date(), QDate(1986, 9, 7));
-    EXPECT_TRUE(f->ui.Grichisch1->isChecked());
-    EXPECT_EQ(f->ui.UpDown11->position(), 2);
-    EXPECT_EQ(f->ui.UpDown7->position(), 10000);
-    EXPECT_EQ(f->MaxRuns, 10000000);
-    EXPECT_EQ(f->ui.UpDown10->position(), 5);
-    EXPECT_EQ(f->ui.UpDown12->position(), 75);
-    EXPECT_EQ(f->StoredSystem, -1);
-    EXPECT_EQ(f->ui.Edit4->text(), QStringLiteral("2,00"));
-}
-
-TEST(Settings, UnusableDatesAreRefused) {
-    TestProgramDir dir;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const double day : {nan, 1e300, -1e300, std::numeric_limits<double>::infinity()}) {
-        storeKey([day](SettingsStore& key) {
-            key.writeBinary(QStringLiteral("DateTimePicker2"), doubleBytes(day));
-        });
-        FormFixture f(dir, false);
-        EXPECT_EQ(f->ui.DateTimePicker2->date(), QDate(1986, 9, 7)) << day;
-    }
-}
-
-TEST(Settings, LanguageFlagsAreAlwaysAssigned) {
-    TestProgramDir dir;
-    storeKey([](SettingsStore& key) { key.writeInteger(QStringLiteral("Deutsch1"), 1); });
-    {
-        // An absent Greek flag takes its default, whatever the others say.
-        FormFixture f(dir, false);
-        EXPECT_TRUE(f->ui.Deutsch1->isChecked());
-        EXPECT_FALSE(f->ui.Englichen1->isChecked());
-        EXPECT_TRUE(f->ui.Grichisch1->isChecked());
-    }
-    storeKey([](SettingsStore& key) {
-        key.writeInteger(QStringLiteral("Deutsch1"), 0);
-        key.writeInteger(QStringLiteral("Englichen1"), 7);
-        key.writeInteger(QStringLiteral("Grichisch1"), 0);
-    });
-    FormFixture f(dir, false);
-    EXPECT_FALSE(f->ui.Deutsch1->isChecked());
-    EXPECT_TRUE(f->ui.Englichen1->isChecked());
-    EXPECT_FALSE(f->ui.Grichisch1->isChecked());
-}
-
-TEST(Settings, ForeignValuesOfTheKeyAreKept) {
-    TestProgramDir dir;
-    storeKey(
-        [](SettingsStore& key) { key.writeString(QStringLiteral("SomethingElse"), QStringLiteral("kept")); });
-    { FormFixture f(dir, false); }
-    EXPECT_EQ(SettingsStore::openKey(SettingsStore::ProgramKey).readString(QStringLiteral("SomethingElse")),
-              QStringLiteral("kept"));
+    EXPECT_TRUE(form->controls().Deutsch1->isChecked());
+    EXPECT_TRUE(form->controls().Englichen1->isChecked());
+    EXPECT_FALSE(form->controls().Grichisch1->isChecked());
+    const ProgramSettings collected = form->collectSettings();
+    EXPECT_EQ(collected.neuerSchein, 7);
+    EXPECT_EQ(collected.land, 2);
+    EXPECT_EQ(collected.tippTop, 11);
+    EXPECT_EQ(collected.tippLeft, -5);
+    EXPECT_EQ(collected.preis, 3.25);
+    EXPECT_EQ(form->maxRuns(), form->controls().UpDown7->position() * 1000);
+    EXPECT_EQ(form->controls().FileNameEdit->text(), QStringLiteral("/tmp/ab \"c\"\\Lotto.html"));
+    EXPECT_EQ(form->controls().URLEdit->text(), QStringLiteral("https://operator.example/x?a=1&b=2"));
+    EXPECT_EQ(form->controls().ProxyHostEdit->text(), QStringLiteral("proxy.example"));
+    EXPECT_EQ(form->controls().ProxyPortEdit->text(), QStringLiteral("3128"));
+    EXPECT_EQ(form->controls().Edit2->text(), QStringLiteral("Γιώργος"));
+    EXPECT_EQ(form->controls().Edit3->text(), QStringLiteral("0,75"));
+    EXPECT_EQ(form->controls().Edit4->text(), QStringLiteral("1,50"));
+    EXPECT_EQ(form->controls().MaskEdit1->text(), QStringLiteral("p=\"w\";d"));
+    EXPECT_EQ(form->controls().DateTimePicker2->date(), QDate(2001, 2, 3));
+    EXPECT_EQ(form->controls().DrawServerEdit->text(), QStringLiteral("http://127.0.0.1:9999"));
 }
 
 TEST(Settings, FailingSaveStillSavesTheTipListAndSaysSo) {
@@ -307,7 +177,7 @@ TEST(Settings, FailingSaveStillSavesTheTipListAndSaysSo) {
     blocker.close();
     {
         FormFixture f(dir, false);
-        f->ui.ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
+        f->controls().ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
         f.platform.dialogs->questionAnswers = {Dialogs::Answer::Yes};
         f.form->close();
         ASSERT_EQ(f.platform.dialogs->questions().size(), 1);

@@ -25,24 +25,24 @@ struct TipEditor : ::testing::Test {
     // Edits item `index`; the window's answer changes the boxes (numbers to tick and untick)
     // and closes with `result`.
     void edit(int index, std::vector<int> tick, std::vector<int> untick, int result = TForm6::mrOk) {
-        form().ui.ListBox1->setCurrentRow(index);
+        form().controls().ListBox1->setCurrentRow(index);
         dialogs().modalAnswers.push_back([=](QDialog* d) {
             auto* chooser = static_cast<TForm6*>(d);
             for (int n : tick) chooser->box(n)->setChecked(true);
             for (int n : untick) chooser->box(n)->setChecked(false);
             return result;
         });
-        form().ui.SpeedEdit->click();
+        form().controls().SpeedEdit->click();
     }
-    QString line(int index) { return form().ui.ListBox1->item(index)->text(); }
+    QString line(int index) { return form().controls().ListBox1->item(index)->text(); }
 };
 
 } // namespace
 
 TEST_F(TipEditor, PreparesTheWindowAndKeepsANormalLineNormal) {
-    form().ui.ListBox1->addItems(
+    form().controls().ListBox1->addItems(
         {QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("03,11,17,25,38,44:Normal")});
-    form().ui.ListBox1->setCurrentRow(1);
+    form().controls().ListBox1->setCurrentRow(1);
     TForm6* chooser = form().form6();
     bool prepared = false;
     dialogs().modalAnswers.push_back([&](QDialog* d) {
@@ -59,7 +59,7 @@ TEST_F(TipEditor, PreparesTheWindowAndKeepsANormalLineNormal) {
         chooser->box(45)->setChecked(true);
         return int(TForm6::mrOk);
     });
-    form().ui.SpeedEdit->click();
+    form().controls().SpeedEdit->click();
     ASSERT_TRUE(prepared);
     EXPECT_EQ(line(1), QStringLiteral("03,11,17,25,38,44,45:Normal"));
     EXPECT_EQ(line(0), QStringLiteral("01,02,03,04,05,06:Normal"));
@@ -68,12 +68,12 @@ TEST_F(TipEditor, PreparesTheWindowAndKeepsANormalLineNormal) {
     EXPECT_TRUE(chooser->BitBtn4->isHidden());
     EXPECT_EQ(chooser->boxColour(45), TForm6::BoxColour::Neutral);
     EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Zahlen für Berechnung wählen"));
-    ASSERT_EQ(form().ui.ListBox2->count(), 2);
-    EXPECT_EQ(form().ui.ListBox2->item(1)->text(), QStringLiteral("6"));
+    ASSERT_EQ(form().controls().ListBox2->count(), 2);
+    EXPECT_EQ(form().controls().ListBox2->item(1)->text(), QStringLiteral("6"));
 }
 
 TEST_F(TipEditor, DesignationsOfSystemLines) {
-    form().ui.ListBox1->addItems({QStringLiteral("02,05,09,14,21,30,41:007"),
+    form().controls().ListBox1->addItems({QStringLiteral("02,05,09,14,21,30,41:007"),
                                   QStringLiteral("02,05,09,14,21,30,41,44:008"),
                                   QStringLiteral("01,04,08,15,16,23,30,42,47:609")});
     edit(0, {}, {9});
@@ -87,79 +87,79 @@ TEST_F(TipEditor, DesignationsOfSystemLines) {
 }
 
 TEST_F(TipEditor, TwelveNumbersAtMostNoneAtLeastAndCancel) {
-    form().ui.ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
+    form().controls().ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
     edit(0, {1, 2, 4, 5, 6, 7, 8, 9, 10}, {});
     EXPECT_EQ(line(0), QStringLiteral("01,02,03,04,05,06,07,08,09,10,11,17:Normal"));
     edit(0, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 17, 25, 38, 44});
     EXPECT_EQ(line(0), QStringLiteral(":Normal"));
 
-    form().ui.ListBox1->item(0)->setText(QStringLiteral("03,11,17,25,38,44:Normal"));
-    form().ui.ListBox2->clear();
+    form().controls().ListBox1->item(0)->setText(QStringLiteral("03,11,17,25,38,44:Normal"));
+    form().controls().ListBox2->clear();
     edit(0, {1}, {3}, TForm6::mrAbort);
     EXPECT_EQ(line(0), QStringLiteral("03,11,17,25,38,44:Normal"));
     // The list is checked again whatever the outcome.
-    EXPECT_EQ(form().ui.ListBox2->count(), 1);
+    EXPECT_EQ(form().controls().ListBox2->count(), 1);
     EXPECT_FALSE(form().form6()->BitBtn3->isHidden());
 }
 
 TEST_F(TipEditor, NoSelectionOnlyTellsTheUser) {
-    form().ui.ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
-    form().ui.SpeedEdit->click();
+    form().controls().ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
+    form().controls().SpeedEdit->click();
     EXPECT_EQ(dialogs().messages(), QStringList{QStringLiteral("Wählen Sie zuerst einen Tipp aus")});
     EXPECT_EQ(dialogs().modalCount, 0);
 }
 
 TEST_F(TipEditor, BadFieldsStopTheMarking) {
-    form().ui.ListBox1->addItem(QStringLiteral("03,11,xx,25,38,44:Normal"));
-    form().ui.ListBox1->setCurrentRow(0);
+    form().controls().ListBox1->addItem(QStringLiteral("03,11,xx,25,38,44:Normal"));
+    form().controls().ListBox1->setCurrentRow(0);
     std::vector<int> shown;
     dialogs().modalAnswers.push_back([&](QDialog* d) {
         for (int n = 1; n <= 49; ++n)
             if (static_cast<TForm6*>(d)->box(n)->isChecked()) shown.push_back(n);
         return int(QDialog::Rejected);
     });
-    form().ui.SpeedEdit->click();
+    form().controls().SpeedEdit->click();
     EXPECT_EQ(shown, (std::vector<int>{3, 11}));
     EXPECT_TRUE(dialogs().errors().isEmpty());
 }
 
 TEST_F(TipEditor, ListsKeepTheSameSelectionAndClearTogether) {
-    form().ui.ListBox1->addItems(
+    form().controls().ListBox1->addItems(
         {QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("07,08,09,10,11,12:Normal"),
          QStringLiteral("13,14,15,16,17,18:Normal"), QStringLiteral("19,20,21,22,23,24:Normal"),
          QStringLiteral("25,26,27,28,29,30:Normal")});
     form().Komplettcheck();
-    ASSERT_EQ(form().ui.ListBox2->count(), 5);
-    form().ui.ListBox2->setCurrentRow(4);
-    EXPECT_EQ(form().ui.ListBox1->currentRow(), 4);
-    form().ui.ListBox1->setCurrentRow(1);
-    EXPECT_EQ(form().ui.ListBox2->currentRow(), 1);
+    ASSERT_EQ(form().controls().ListBox2->count(), 5);
+    form().controls().ListBox2->setCurrentRow(4);
+    EXPECT_EQ(form().controls().ListBox1->currentRow(), 4);
+    form().controls().ListBox1->setCurrentRow(1);
+    EXPECT_EQ(form().controls().ListBox2->currentRow(), 1);
     // Checking the list again empties and refills the hit list; the tip stays selected.
     form().Komplettcheck();
-    EXPECT_EQ(form().ui.ListBox1->currentRow(), 1);
+    EXPECT_EQ(form().controls().ListBox1->currentRow(), 1);
 
-    form().ui.ListBox1->setCurrentRow(-1);
-    form().ui.SpeedButton11->click();
-    EXPECT_EQ(form().ui.ListBox1->count(), 0);
-    EXPECT_EQ(form().ui.ListBox2->count(), 0);
+    form().controls().ListBox1->setCurrentRow(-1);
+    form().controls().SpeedButton11->click();
+    EXPECT_EQ(form().controls().ListBox1->count(), 0);
+    EXPECT_EQ(form().controls().ListBox2->count(), 0);
 }
 
 TEST_F(TipEditor, UsesTheWindowOfTheLastPoolEdit) {
     TForm6* first = form().form6();
-    form().ui.CheckBox20->setChecked(true);
-    form().ui.UpDown9->setPosition(1);
-    form().ui.CheckBox9->setChecked(false);
+    form().controls().CheckBox20->setChecked(true);
+    form().controls().UpDown9->setPosition(1);
+    form().controls().CheckBox9->setChecked(false);
     dialogs().modalAnswers.push_back([](QDialog*) { return int(TForm6::mrOk); });
-    form().ui.BitBtn4->click();
+    form().controls().BitBtn4->click();
     TForm6* fresh = form().form6();
     ASSERT_NE(fresh, first);
-    ASSERT_EQ(form().ui.ListBox1->count(), 1);
+    ASSERT_EQ(form().controls().ListBox1->count(), 1);
     QDialog* used = nullptr;
-    form().ui.ListBox1->setCurrentRow(0);
+    form().controls().ListBox1->setCurrentRow(0);
     dialogs().modalAnswers.push_back([&](QDialog* d) {
         used = d;
         return int(QDialog::Rejected);
     });
-    form().ui.SpeedEdit->click();
+    form().controls().SpeedEdit->click();
     EXPECT_EQ(used, fresh);
 }

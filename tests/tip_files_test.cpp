@@ -168,8 +168,8 @@ struct TipFileWindow : ::testing::Test {
 } // namespace
 
 TEST_F(TipFileWindow, SaveOffersTheTipFileTypeAndTheProposedNameAndWritesTheList) {
-    form().ui.ListBox1->addItems(kTips);
-    form().ui.DateTimePicker1->setDate(QDate(2025, 8, 30)); // a Saturday
+    form().controls().ListBox1->addItems(kTips);
+    form().controls().DateTimePicker1->setDate(QDate(2025, 8, 30)); // a Saturday
     const QString path = dir.file(QStringLiteral("mine.hlt"));
     dialogs().saveAnswers.push_back(path);
     form().SpeedButton15Click();
@@ -185,15 +185,15 @@ TEST_F(TipFileWindow, SaveOffersTheTipFileTypeAndTheProposedNameAndWritesTheList
     EXPECT_FALSE(QFile::exists(path));
 
     // Thursday chosen: today's date (the fake clock's 1 September 2025).
-    form().ui.DateTimePicker1->setDate(QDate(2025, 8, 28));
+    form().controls().DateTimePicker1->setDate(QDate(2025, 8, 28));
     form().SpeedButton15Click();
     EXPECT_EQ(dialogs().fileRequests.back().proposedName, QStringLiteral("20250901.hlt"));
 }
 
 TEST_F(TipFileWindow, LoadReplacesTheListAndChecksItAgainstTheDraw) {
-    form().ui.ListBox1->addItems({QStringLiteral("01,02,03,04,05,06:Normal")});
+    form().controls().ListBox1->addItems({QStringLiteral("01,02,03,04,05,06:Normal")});
     form().SpeedButton5Click();
-    ASSERT_EQ(form().ui.ListBox2->count(), 1);
+    ASSERT_EQ(form().controls().ListBox2->count(), 1);
 
     const QString path = dir.file(QStringLiteral("loaded.hlt"));
     writeBytes(path, encoded(QStringConverter::Utf16LE,
@@ -202,24 +202,24 @@ TEST_F(TipFileWindow, LoadReplacesTheListAndChecksItAgainstTheDraw) {
     form().SpeedButton16Click();
     EXPECT_EQ(dialogs().fileRequests.back().filter, QStringLiteral("Tippdatei|*.hlt"));
     EXPECT_EQ(dialogs().fileRequests.back().defaultSuffix, QStringLiteral("hlt"));
-    EXPECT_EQ(listItems(form().ui.ListBox1), (QStringList{kTips[0], kTips[2]}));
+    EXPECT_EQ(listItems(form().controls().ListBox1), (QStringList{kTips[0], kTips[2]}));
     // The hit list belongs to the loaded tips: five of 03,11,19,27,35,44 plus the additional 44.
-    ASSERT_EQ(form().ui.ListBox2->count(), 2);
-    EXPECT_TRUE(form().ui.ListBox2->item(0)->text().startsWith(QLatin1Char('5')))
-        << form().ui.ListBox2->item(0)->text().toStdString();
+    ASSERT_EQ(form().controls().ListBox2->count(), 2);
+    EXPECT_TRUE(form().controls().ListBox2->item(0)->text().startsWith(QLatin1Char('5')))
+        << form().controls().ListBox2->item(0)->text().toStdString();
     EXPECT_TRUE(dialogs().errors().isEmpty());
 
     // Cancelled: the list stays and is checked again all the same.
-    form().ui.ListBox2->clear();
+    form().controls().ListBox2->clear();
     form().SpeedButton16Click();
-    EXPECT_EQ(listItems(form().ui.ListBox1), (QStringList{kTips[0], kTips[2]}));
-    EXPECT_EQ(form().ui.ListBox2->count(), 2);
+    EXPECT_EQ(listItems(form().controls().ListBox1), (QStringList{kTips[0], kTips[2]}));
+    EXPECT_EQ(form().controls().ListBox2->count(), 2);
 }
 
 TEST_F(TipFileWindow, AFileThatCannotBeReadKeepsTheListAndItsHits) {
-    form().ui.ListBox1->addItems(kTips);
+    form().controls().ListBox1->addItems(kTips);
     form().SpeedButton5Click();
-    const QStringList hits = listItems(form().ui.ListBox2);
+    const QStringList hits = listItems(form().controls().ListBox2);
     ASSERT_EQ(hits.size(), kTips.size());
 
     // A name that does not exist, and a folder in place of a file.
@@ -232,8 +232,8 @@ TEST_F(TipFileWindow, AFileThatCannotBeReadKeepsTheListAndItsHits) {
         EXPECT_FALSE(form().runAction([this] { form().SpeedButton16Click(); }));
         ASSERT_EQ(dialogs().errors().size(), 1);
         EXPECT_TRUE(dialogs().errors()[0].contains(bad)) << dialogs().errors()[0].toStdString();
-        EXPECT_EQ(listItems(form().ui.ListBox1), kTips);
-        EXPECT_EQ(listItems(form().ui.ListBox2), hits);
+        EXPECT_EQ(listItems(form().controls().ListBox1), kTips);
+        EXPECT_EQ(listItems(form().controls().ListBox2), hits);
     }
 
     // A failed save is reported, and the next dialog of the window offers its own file type
@@ -254,22 +254,22 @@ TEST(TipListFile, SurvivesARestartInAnyEncodingAndIsSavedWithCrLf) {
     writeBytes(path, encoded(QStringConverter::Utf8, kTips.join(QLatin1Char('\n'))));
     {
         FormFixture f(dir, false);
-        EXPECT_EQ(listItems(f->ui.ListBox1), kTips);
-        f->ui.ListBox1->addItem(QStringLiteral("07,08,09,10,11,12:Normal"));
+        EXPECT_EQ(listItems(f->controls().ListBox1), kTips);
+        f->controls().ListBox1->addItem(QStringLiteral("07,08,09,10,11,12:Normal"));
     } // closing saves
     EXPECT_EQ(
         readBytes(path),
         (kTips.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n07,08,09,10,11,12:Normal\r\n")).toLatin1());
     {
         FormFixture f(dir, false);
-        EXPECT_EQ(f->ui.ListBox1->count(), 4);
-        f->ui.ListBox1->clear();
+        EXPECT_EQ(f->controls().ListBox1->count(), 4);
+        f->controls().ListBox1->clear();
     }
     // An emptied list is saved as an empty file.
     EXPECT_EQ(readBytes(path), QByteArray());
     {
         FormFixture f(dir, false);
-        EXPECT_EQ(f->ui.ListBox1->count(), 0);
+        EXPECT_EQ(f->controls().ListBox1->count(), 0);
     }
 }
 
@@ -281,12 +281,12 @@ TEST(TipListFile, ShutdownFailureIsSaidAndAnUnreadableListIsNotOverwrittenByNoth
     auto f = std::make_unique<FormFixture>(dir, false);
     ASSERT_EQ(f->platform.dialogs->errors().size(), 1);
     EXPECT_TRUE(f->platform.dialogs->errors()[0].contains(QStringLiteral("tipps.txt")));
-    EXPECT_EQ((*f)->ui.ListBox1->count(), 0);
+    EXPECT_EQ((*f)->controls().ListBox1->count(), 0);
     // The list that could not be read is not replaced by the empty one: no write is tried
     // (one would fail here) ...
     EXPECT_NO_THROW((*f)->saveTipList());
     // ... but tips the player made since are saved, and a failure to do so is an error.
-    (*f)->ui.ListBox1->addItems(kTips);
+    (*f)->controls().ListBox1->addItems(kTips);
     EXPECT_THROW((*f)->saveTipList(), FileError);
     auto dialogs = f->platform.dialogs;
     dialogs->shown.clear();

@@ -78,9 +78,9 @@ TEST(TipText, TheButtonWritesTippTxtWithCrLfKeepsItInTheMemoAndOpensIt) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(5000, 'x'));
     }
-    f->ui.Memo1->setPlainText(QStringLiteral("earlier content"));
-    f->ui.ListBox1->addItems(tips(4));
-    f->ui.UpDown8->setPosition(3);
+    f->controls().Memo1->setPlainText(QStringLiteral("earlier content"));
+    f->controls().ListBox1->addItems(tips(4));
+    f->controls().UpDown8->setPosition(3);
     f->BitBtn7Click();
 
     // The current draw is Saturday 30.08.25, so the tips are for Wednesday 03.09.25.
@@ -89,7 +89,7 @@ TEST(TipText, TheButtonWritesTippTxtWithCrLfKeepsItInTheMemoAndOpensIt) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), (expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
-    EXPECT_EQ(f->ui.Memo1->toPlainText(), expected.join(QLatin1Char('\n')));
+    EXPECT_EQ(f->controls().Memo1->toPlainText(), expected.join(QLatin1Char('\n')));
     EXPECT_EQ(f.platform.shell->opened, QStringList{path});
     EXPECT_TRUE(f.platform.dialogs->shown.empty());
 }

@@ -68,7 +68,7 @@ struct TranslationWindow : ::testing::Test {
     TForm1& form() { return *f->form; }
     void apply(const QStringList& lines) {
         writeLines(file, lines);
-        form().OpenDialog1FileName = file;
+        form().setTranslationFile(file);
         form().Dateiladen1Click();
     }
 };
@@ -128,7 +128,7 @@ TEST(TranslationFile, TheCompanionReplacesCaptionsAndHintsEntryByEntry) {
 // ---- Applying ----
 
 TEST_F(TranslationWindow, AnEntryReachesOnlyItsOwnWindowsControl) {
-    auto* formBox = form().ui.CheckBox1;
+    auto* formBox = form().controls().CheckBox1;
     const QString formText = formBox->text();
     auto* choiceBox = new QCheckBox(QStringLiteral("1"), form().form6());
     choiceBox->setObjectName(QStringLiteral("CheckBox1"));
@@ -144,17 +144,17 @@ TEST_F(TranslationWindow, AnEntryReachesOnlyItsOwnWindowsControl) {
     apply({"Form1", "Label22", "Number of tips", "", "161", "Form6", "CheckBox1", "one", "weight", "161"});
     EXPECT_EQ(formBox->text(), formText);
     EXPECT_EQ(choiceBox->text(), QStringLiteral("one"));
-    EXPECT_EQ(form().ui.Label22->text(), QStringLiteral("Number of tips"));
+    EXPECT_EQ(form().controls().Label22->text(), QStringLiteral("Number of tips"));
 
     // Of two entries for one control the first is applied; a window name differing in case
     // names another window.
     apply({"form1", "Label22", "lower case", "", "161", "Form1", "Label22", "first", "", "161", "Form1", "Label22",
            "second", "", "161"});
-    EXPECT_EQ(form().ui.Label22->text(), QStringLiteral("first"));
+    EXPECT_EQ(form().controls().Label22->text(), QStringLiteral("first"));
 }
 
 TEST_F(TranslationWindow, EditFieldsTakeHintAndCharacterSetOnlyAndOtherControlsNothing) {
-    form().ui.FileNameEdit->setText(QStringLiteral("/tmp/Lotto.html"));
+    form().controls().FileNameEdit->setText(QStringLiteral("/tmp/Lotto.html"));
     const QString title = form().windowTitle();
     apply({"Form1", "FileNameEdit", "not the text", "where the download goes", "0",
            // The edit of an up-down spin is an edit field of its own; the spin is left alone.
@@ -162,27 +162,27 @@ TEST_F(TranslationWindow, EditFieldsTakeHintAndCharacterSetOnlyAndOtherControlsN
            // Lists, combo boxes, date pickers and the window itself are left alone.
            "Form1", "ListBox1", "list", "list hint", "0", "Form1", "ComboBox1", "combo", "combo hint", "0",
            "Form1", "DateTimePicker1", "date", "date hint", "0", "Form1", "Form1", "Title", "", "0"});
-    EXPECT_EQ(form().ui.FileNameEdit->text(), QStringLiteral("/tmp/Lotto.html"));
-    EXPECT_EQ(form().ui.FileNameEdit->toolTip(), QStringLiteral("where the download goes"));
-    EXPECT_EQ(charsetOf(form().ui.FileNameEdit), 0);
-    EXPECT_EQ(form().ui.UpDown12->edit()->toolTip(), QStringLiteral("percent hint"));
-    EXPECT_EQ(form().ui.UpDown12->edit()->text(), QStringLiteral("30"));
-    EXPECT_TRUE(form().ui.UpDown12->toolTip().isEmpty());
-    EXPECT_TRUE(form().ui.ListBox1->toolTip().isEmpty());
-    EXPECT_TRUE(form().ui.ComboBox1->toolTip().isEmpty());
-    EXPECT_EQ(form().ui.ComboBox1->currentText(), QStringLiteral("Normal"));
-    EXPECT_TRUE(form().ui.DateTimePicker1->toolTip().isEmpty());
+    EXPECT_EQ(form().controls().FileNameEdit->text(), QStringLiteral("/tmp/Lotto.html"));
+    EXPECT_EQ(form().controls().FileNameEdit->toolTip(), QStringLiteral("where the download goes"));
+    EXPECT_EQ(charsetOf(form().controls().FileNameEdit), 0);
+    EXPECT_EQ(form().controls().UpDown12->edit()->toolTip(), QStringLiteral("percent hint"));
+    EXPECT_EQ(form().controls().UpDown12->edit()->text(), QStringLiteral("30"));
+    EXPECT_TRUE(form().controls().UpDown12->toolTip().isEmpty());
+    EXPECT_TRUE(form().controls().ListBox1->toolTip().isEmpty());
+    EXPECT_TRUE(form().controls().ComboBox1->toolTip().isEmpty());
+    EXPECT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("Normal"));
+    EXPECT_TRUE(form().controls().DateTimePicker1->toolTip().isEmpty());
     EXPECT_EQ(form().windowTitle(), title);
 }
 
 TEST_F(TranslationWindow, ANonNumericCharacterSetStopsAfterCaptionAndHint) {
     apply({"Form1", "Label22", "Number of tips", "how many", "x", "Form1", "Label61", "Numbers per tip", "",
            "0"});
-    EXPECT_EQ(form().ui.Label22->text(), QStringLiteral("Number of tips"));
-    EXPECT_EQ(form().ui.Label22->toolTip(), QStringLiteral("how many"));
-    EXPECT_EQ(charsetOf(form().ui.Label22), WindowTexts::BaseCharset);
-    EXPECT_EQ(form().ui.Label61->text(), QStringLiteral("Numbers per tip"));
-    EXPECT_EQ(charsetOf(form().ui.Label61), 0);
+    EXPECT_EQ(form().controls().Label22->text(), QStringLiteral("Number of tips"));
+    EXPECT_EQ(form().controls().Label22->toolTip(), QStringLiteral("how many"));
+    EXPECT_EQ(charsetOf(form().controls().Label22), WindowTexts::BaseCharset);
+    EXPECT_EQ(form().controls().Label61->text(), QStringLiteral("Numbers per tip"));
+    EXPECT_EQ(charsetOf(form().controls().Label61), 0);
 }
 
 TEST_F(TranslationWindow, MenuItemsTabSheetsPanelsAndButtons) {
@@ -201,20 +201,20 @@ TEST_F(TranslationWindow, MenuItemsTabSheetsPanelsAndButtons) {
            "0",        "Form1",
            "BitBtn4",  "Calculate tips",
            "",         "0"});
-    EXPECT_EQ(form().ui.Beenden1->text(), QStringLiteral("E&xit"));
-    EXPECT_EQ(form().ui.Beenden1->statusTip(), QStringLiteral("Ends the program"));
-    EXPECT_TRUE(form().ui.N1->isSeparator());
-    const int page = form().ui.PageControl1->indexOf(form().ui.TabSheet4);
-    EXPECT_EQ(form().ui.PageControl1->tabText(page), QStringLiteral("Database"));
-    EXPECT_EQ(form().ui.PageControl1->tabToolTip(page), QStringLiteral("The draws"));
-    EXPECT_EQ(form().ui.Panel12->caption(), QStringLiteral("Tips"));
-    EXPECT_EQ(form().ui.SpeedButton15->toolTip(), QStringLiteral("Save the tips"));
-    EXPECT_EQ(form().ui.BitBtn4->text(), QStringLiteral("Calculate tips"));
+    EXPECT_EQ(form().controls().Beenden1->text(), QStringLiteral("E&xit"));
+    EXPECT_EQ(form().controls().Beenden1->statusTip(), QStringLiteral("Ends the program"));
+    EXPECT_TRUE(form().controls().N1->isSeparator());
+    const int page = form().controls().PageControl1->indexOf(form().controls().TabSheet4);
+    EXPECT_EQ(form().controls().PageControl1->tabText(page), QStringLiteral("Database"));
+    EXPECT_EQ(form().controls().PageControl1->tabToolTip(page), QStringLiteral("The draws"));
+    EXPECT_EQ(form().controls().Panel12->caption(), QStringLiteral("Tips"));
+    EXPECT_EQ(form().controls().SpeedButton15->toolTip(), QStringLiteral("Save the tips"));
+    EXPECT_EQ(form().controls().BitBtn4->text(), QStringLiteral("Calculate tips"));
 }
 
 TEST_F(TranslationWindow, AMissingFileChangesNothingAndShowsNothing) {
     const QStringList before = snapshot(form());
-    form().OpenDialog1FileName = dir.file(QStringLiteral("land/none.txt"));
+    form().setTranslationFile(dir.file(QStringLiteral("land/none.txt")));
     form().Dateiladen1Click();
     EXPECT_EQ(snapshot(form()), before);
     EXPECT_TRUE(f->platform.dialogs->shown.empty());
@@ -228,35 +228,35 @@ TEST(LanguageMenu, ItemsSelectTheirFileCheckThemselvesAndSetTheTitle) {
     FormFixture f(dir, false);
     f->setWindowTitle(QStringLiteral("changed"));
     f->Deutsch1Click();
-    EXPECT_EQ(f->OpenDialog1FileName, dir.file(QStringLiteral("land/Bezeich_de.txt")));
-    EXPECT_TRUE(f->ui.Deutsch1->isChecked());
-    EXPECT_FALSE(f->ui.Englichen1->isChecked());
-    EXPECT_FALSE(f->ui.Grichisch1->isChecked());
+    EXPECT_EQ(f->translationFile(), dir.file(QStringLiteral("land/Bezeich_de.txt")));
+    EXPECT_TRUE(f->controls().Deutsch1->isChecked());
+    EXPECT_FALSE(f->controls().Englichen1->isChecked());
+    EXPECT_FALSE(f->controls().Grichisch1->isChecked());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("changed"));
-    EXPECT_EQ(f->ui.BitBtn4->text(), QStringLiteral("Tipps berechnen"));
+    EXPECT_EQ(f->controls().BitBtn4->text(), QStringLiteral("Tipps berechnen"));
 
     f->Englichen1Click();
-    EXPECT_EQ(f->OpenDialog1FileName, dir.file(QStringLiteral("land/Bezeich_en.txt")));
-    EXPECT_TRUE(f->ui.Englichen1->isChecked());
-    EXPECT_FALSE(f->ui.Deutsch1->isChecked());
+    EXPECT_EQ(f->translationFile(), dir.file(QStringLiteral("land/Bezeich_en.txt")));
+    EXPECT_TRUE(f->controls().Englichen1->isChecked());
+    EXPECT_FALSE(f->controls().Deutsch1->isChecked());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Quintara for Greece"));
-    EXPECT_EQ(f->ui.BitBtn4->text(), QStringLiteral("Calculate tips"));
+    EXPECT_EQ(f->controls().BitBtn4->text(), QStringLiteral("Calculate tips"));
 
     // A click on the checked item through the menu leaves it checked.
-    f->ui.Grichisch1->trigger();
-    f->ui.Grichisch1->trigger();
-    EXPECT_TRUE(f->ui.Grichisch1->isChecked());
-    EXPECT_FALSE(f->ui.Englichen1->isChecked());
-    EXPECT_EQ(f->ui.BitBtn4->text(), QStringLiteral("Υπολογισμός στηλών"));
+    f->controls().Grichisch1->trigger();
+    f->controls().Grichisch1->trigger();
+    EXPECT_TRUE(f->controls().Grichisch1->isChecked());
+    EXPECT_FALSE(f->controls().Englichen1->isChecked());
+    EXPECT_EQ(f->controls().BitBtn4->text(), QStringLiteral("Υπολογισμός στηλών"));
 }
 
 TEST(LanguageMenu, StartUpTranslatesTheMainWindowOnlyAndTheMenuEveryWindow) {
     TestProgramDir dir;
     dir.installBesideFiles();
     FormFixture f(dir, false); // Greek is the language of a first start
-    EXPECT_TRUE(f->ui.Grichisch1->isChecked());
-    EXPECT_EQ(f->ui.BitBtn5->text(), QStringLiteral("Κλείσιμο"));
-    EXPECT_EQ(f->ui.PageControl1->tabText(0), QStringLiteral("Στήλες Λόττο"));
+    EXPECT_TRUE(f->controls().Grichisch1->isChecked());
+    EXPECT_EQ(f->controls().BitBtn5->text(), QStringLiteral("Κλείσιμο"));
+    EXPECT_EQ(f->controls().PageControl1->tabText(0), QStringLiteral("Στήλες Λόττο"));
     // A control of the number choice window, as that window names it.
     auto* change = new QPushButton(QStringLiteral("&Ändern"), f->form6());
     change->setObjectName(QStringLiteral("BitBtn3"));
@@ -276,7 +276,7 @@ TEST(LanguageMenu, OfTwoStoredChecksTheLaterItemWins) {
         key.writeInteger(QStringLiteral("Grichisch1"), gr);
         key.save();
         FormFixture f(dir, false);
-        return f->ui.BitBtn5->text();
+        return f->controls().BitBtn5->text();
     };
     EXPECT_EQ(startWith(true, true, false), QStringLiteral("Close"));
     EXPECT_EQ(startWith(true, true, true), QStringLiteral("Κλείσιμο"));
@@ -306,13 +306,13 @@ TEST_F(TranslationWindow, ATemplateAppliedChangesNothingAndKeepsCharacterSets) {
     EXPECT_EQ(entry("Label61")->charset, QStringLiteral("161"));
     EXPECT_EQ(entry("Beenden1")->charset, QStringLiteral("1"));
     // An edit writes its hint in the caption line.
-    EXPECT_EQ(entry("Edit85")->caption, form().ui.UpDown12->edit()->toolTip());
-    EXPECT_EQ(entry("Edit85")->hint, form().ui.UpDown12->edit()->toolTip());
+    EXPECT_EQ(entry("Edit85")->caption, form().controls().UpDown12->edit()->toolTip());
+    EXPECT_EQ(entry("Edit85")->hint, form().controls().UpDown12->edit()->toolTip());
     EXPECT_EQ(entry("ListBox1"), nullptr);
     EXPECT_EQ(entry("StatusBar1Panel0"), nullptr);
-    EXPECT_EQ(entry("Panel14")->caption, form().ui.Panel14->caption()); // leading blanks kept
+    EXPECT_EQ(entry("Panel14")->caption, form().controls().Panel14->caption()); // leading blanks kept
 
-    form().OpenDialog1FileName = path;
+    form().setTranslationFile(path);
     form().Dateiladen1Click();
     EXPECT_EQ(snapshot(form()), before);
 
@@ -336,7 +336,7 @@ TEST_F(TranslationWindow, AGreekTemplateKeepsItsLettersThroughTheCompanion) {
 
     form().Deutsch1Click();
     ASSERT_NE(snapshot(form()), greek);
-    form().OpenDialog1FileName = path;
+    form().setTranslationFile(path);
     form().Dateiladen1Click();
     EXPECT_EQ(snapshot(form()), greek);
 }
@@ -401,7 +401,6 @@ TEST(ShippedTranslations, GermanRestoresEveryBuiltInTextAfterEitherLanguage) {
     key.writeInteger(QStringLiteral("Grichisch1"), 0);
     key.save();
     TForm1 form(dir.path(), platform.platform());
-    form.buildLaterPages(); // every page's texts, as a shown window has them
     const QStringList builtIn = snapshot(form);
     form.Englichen1Click();
     const QStringList english = snapshot(form);
@@ -422,8 +421,8 @@ TEST(ShippedTranslations, EveryPageHoldsItsTranslatedTextsAtTheDesignedSize) {
     FormFixture f(dir, true);
     for (auto select : {&TForm1::Englichen1Click, &TForm1::Grichisch1Click}) {
         ((*f.form).*select)();
-        SCOPED_TRACE(f->ui.Deutsch1->text().toStdString());
-        const Form1Ui& ui = f->ui;
+        SCOPED_TRACE(f->controls().Deutsch1->text().toStdString());
+        const Form1Ui& ui = f->controls();
         // Every tab shows its whole caption.
         auto expectWholeTabs = [](QTabWidget* tabs) {
             QTabBar* bar = tabs->tabBar();

@@ -16,28 +16,28 @@ struct WindowCharts : ::testing::Test {
     void SetUp() override {
         dir.writeHistory(records);
         f = std::make_unique<FormFixture>(dir, false);
-        form().ui.DateTimePicker2->setDate(QDate(2011, 10, 1));
-        form().ui.DateTimePicker1->setDate(QDate(2011, 10, 12));
-        form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet1);
+        form().controls().DateTimePicker2->setDate(QDate(2011, 10, 1));
+        form().controls().DateTimePicker1->setDate(QDate(2011, 10, 12));
+        form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet1);
     }
     TForm1& form() { return *f->form; }
-    BarChartModel* chart() { return form().ui.Chart1->model(); }
+    BarChartModel* chart() { return form().controls().Chart1->model(); }
 };
 
 } // namespace
 
 TEST_F(WindowCharts, RunSearchesFromEveryControl) {
-    form().ui.Button2->click();
-    EXPECT_EQ(form().ui.PageControl1->currentWidget(), form().ui.TabSheet5);
+    form().controls().Button2->click();
+    EXPECT_EQ(form().controls().PageControl1->currentWidget(), form().controls().TabSheet5);
     EXPECT_EQ(chart()->series2()->count(), 48);
     EXPECT_EQ(chart()->bottomTitle(),
               QStringLiteral("Bei 3 Ziehungen wurden 9 Paare gefunden! Häufigkeit = 1.Zahl "
                              "des Paares (2 x 5 => 2 x 5-6)"));
-    form().ui.SpeedButton1->click();
+    form().controls().SpeedButton1->click();
     EXPECT_EQ(chart()->series2()->count(), 47);
-    form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet1);
-    emit form().ui.Label69->clicked();
-    EXPECT_EQ(form().ui.PageControl1->currentWidget(), form().ui.TabSheet5);
+    form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet1);
+    emit form().controls().Label69->clicked();
+    EXPECT_EQ(form().controls().PageControl1->currentWidget(), form().controls().TabSheet5);
     EXPECT_EQ(chart()->series2()->count(), 49);
     EXPECT_TRUE(chart()->leftAxis()->isAutomatic());
     EXPECT_EQ(chart()->bottomTitle(),
@@ -46,27 +46,27 @@ TEST_F(WindowCharts, RunSearchesFromEveryControl) {
 }
 
 TEST_F(WindowCharts, OverdueAndCrossSumsAndTheirMissingFileRules) {
-    form().ui.SpeedButton23->click();
+    form().controls().SpeedButton23->click();
     EXPECT_EQ(chart()->series2()->yValue(0), 1);  // 1 in the last draw
     EXPECT_EQ(chart()->series2()->yValue(9), 2);  // 10 in the one before
     EXPECT_EQ(chart()->series2()->yValue(47), 4); // 48 never drawn
-    form().ui.SpeedButton9->click();
+    form().controls().SpeedButton9->click();
     EXPECT_EQ(chart()->series2()->bar(0).x, 21);
     EXPECT_EQ(chart()->bottomTitle(),
               QStringLiteral("Quersummenverteilung     Ziehungen: 3    Quersumme: 101"));
 
     QFile::remove(dir.file(QStringLiteral("ZahlenGR.dat")));
-    form().ui.Button5->click(); // not reported: every bar 1
+    form().controls().Button5->click(); // not reported: every bar 1
     EXPECT_TRUE(f->platform.dialogs->errors().isEmpty());
     EXPECT_EQ(chart()->series2()->yValue(20), 1);
-    form().ui.SpeedButton9->click(); // reported
+    form().controls().SpeedButton9->click(); // reported
     EXPECT_EQ(f->platform.dialogs->errors().size(), 1);
 }
 
 TEST_F(WindowCharts, TipDistributionCountsTheList) {
-    form().ui.ListBox1->addItems(
+    form().controls().ListBox1->addItems(
         {QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("01,10,20,30,40,49:Normal")});
-    form().ui.Button6->click();
+    form().controls().Button6->click();
     EXPECT_EQ(chart()->series2()->yValue(0), 2);
     EXPECT_EQ(chart()->series2()->yValue(9), 1);
     EXPECT_EQ(chart()->series2()->yValue(10), 0);
@@ -74,9 +74,9 @@ TEST_F(WindowCharts, TipDistributionCountsTheList) {
 }
 
 TEST_F(WindowCharts, TipTestReportsEveryDrawReachingTheThreshold) {
-    form().ui.ListBox1->addItem(QStringLiteral("05,06,07,10,20,30:Normal"));
+    form().controls().ListBox1->addItem(QStringLiteral("05,06,07,10,20,30:Normal"));
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("3"));
-    form().ui.SpeedButton4->click();
+    form().controls().SpeedButton4->click();
     const QStringList messages = f->platform.dialogs->messages();
     ASSERT_EQ(messages.size(), 3); // two hits, then the summary
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Ein Treffer am: ")));
@@ -84,13 +84,13 @@ TEST_F(WindowCharts, TipTestReportsEveryDrawReachingTheThreshold) {
     EXPECT_TRUE(messages[0].contains(QStringLiteral("05.10.")));
     EXPECT_TRUE(messages[1].contains(QStringLiteral("08.10.")));
     // The labels and the current draw show the last draw of the window; ten empty bars.
-    EXPECT_EQ(form().currentDraw.date, records[2].date);
-    EXPECT_TRUE(form().ui.Label29->text().endsWith(QStringLiteral("    1  2  3  4  5  6")));
-    EXPECT_EQ(form().ui.Label13->text(), QStringLiteral("Quersummer: 21"));
+    EXPECT_EQ(form().currentDraw().date, records[2].date);
+    EXPECT_TRUE(form().controls().Label29->text().endsWith(QStringLiteral("    1  2  3  4  5  6")));
+    EXPECT_EQ(form().controls().Label13->text(), QStringLiteral("Quersummer: 21"));
     EXPECT_EQ(chart()->series2()->count(), 10);
 
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("drei"));
-    form().ui.SpeedButton4->click();
+    form().controls().SpeedButton4->click();
     ASSERT_EQ(f->platform.dialogs->errors().size(), 1);
     EXPECT_TRUE(f->platform.dialogs->errors()[0].contains(QStringLiteral("drei")));
 }
@@ -98,16 +98,16 @@ TEST_F(WindowCharts, TipTestReportsEveryDrawReachingTheThreshold) {
 TEST_F(WindowCharts, HistoryChecksOverTheirWindows) {
     // The whole draw of 8.10. inside the window: a five-hit match exists.
     EXPECT_FALSE(form().Secheroderfuenfer(QStringLiteral("10,20,30,40,45,49,"), 5));
-    EXPECT_EQ(form().currentDraw.date, records[1].date); // stopped on that draw
-    EXPECT_EQ(form().ticketResult.hits, 6);
+    EXPECT_EQ(form().currentDraw().date, records[1].date); // stopped on that draw
+    EXPECT_EQ(form().ticketResult().hits, 6);
     // The from date is outside the window.
-    form().ui.DateTimePicker2->setDate(QDate(2011, 10, 8));
+    form().controls().DateTimePicker2->setDate(QDate(2011, 10, 8));
     EXPECT_TRUE(form().Secheroderfuenfer(QStringLiteral("10,20,30,40,45,49,"), 5));
-    EXPECT_EQ(form().currentDraw.date, records[2].date); // the last draw examined
+    EXPECT_EQ(form().currentDraw().date, records[2].date); // the last draw examined
 
     // Recent window: 2 draws with both boxes = 14 days back from 12.10.
     EXPECT_FALSE(form().kurzzeitCheck(QStringLiteral("5,6,7,8,30,31,"), 6, 2));
-    form().ui.CheckBox16->setChecked(false); // 3.5 * 2 = 7 days: 5.10. lies outside
+    form().controls().CheckBox16->setChecked(false); // 3.5 * 2 = 7 days: 5.10. lies outside
     EXPECT_TRUE(form().kurzzeitCheck(QStringLiteral("5,6,7,8,30,31,"), 6, 2));
 }
 
@@ -123,7 +123,7 @@ TEST_F(WindowCharts, HistoryCheckUnderAReducedSystemTakesTheBestRow) {
     dir.installBesideFiles();
     form().setSelectorText(QStringLiteral("VEW:609"));
     form().ComboBox1Change();
-    ASSERT_GT(form().systemTable.rowCount(), 0);
+    ASSERT_GT(form().systemTable().rowCount(), 0);
     // Three winning numbers of 12.10. among the nine: some row of the wheel holds all three.
     EXPECT_FALSE(form().Secheroderfuenfer(QStringLiteral("1,2,3,40,41,42,43,44,46,"), 3));
     EXPECT_TRUE(form().Secheroderfuenfer(QStringLiteral("1,2,39,40,41,42,43,44,46,"), 3));

@@ -44,10 +44,10 @@ TEST_F(WindowDownload, BringsTheHistoryUpToDateAndShowsTheNewestDraw) {
     dir.writeHistory(upTo(QDate(2025, 7, 30)));
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 9, 1);
-    f->ui.DrawServerEdit->setText(address());
-    f->ui.ListBox1->addItem(QStringLiteral("07,09,30,33,36,37:Normal"));
+    f->controls().DrawServerEdit->setText(address());
+    f->controls().ListBox1->addItem(QStringLiteral("07,09,30,33,36,37:Normal"));
 
-    f->ui.BitBtn1->click();
+    f->controls().BitBtn1->click();
 
     const auto after = dir.readHistory();
     ASSERT_EQ(after.size(), all.size());
@@ -62,15 +62,15 @@ TEST_F(WindowDownload, BringsTheHistoryUpToDateAndShowsTheNewestDraw) {
     EXPECT_EQ(targets.back(), QStringLiteral("/zahlen/velmora.asp?Datum=20250901"));
 
     // End of run: controls back, stop button hidden, newest draw current and checked.
-    EXPECT_TRUE(f->ui.BitBtn1->isEnabled());
-    EXPECT_TRUE(f->ui.SpeedButton10->isEnabled());
-    EXPECT_TRUE(f->ui.SpeedButton8->isHidden());
-    EXPECT_EQ(f->currentDraw.date, all.back().date);
-    EXPECT_EQ(f->ui.DateTimePicker1->date(), QDate(2025, 8, 30));
-    EXPECT_EQ(f->ui.Label35->text(), f->ui.Label29->text());
-    EXPECT_EQ(f->ui.ListBox2->count(), 1);
-    EXPECT_EQ(f->ui.ListBox2->item(0)->text(), QStringLiteral("6"));
-    EXPECT_EQ(f->ui.StatusBar1->panelText(1), QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!"));
+    EXPECT_TRUE(f->controls().BitBtn1->isEnabled());
+    EXPECT_TRUE(f->controls().SpeedButton10->isEnabled());
+    EXPECT_TRUE(f->controls().SpeedButton8->isHidden());
+    EXPECT_EQ(f->currentDraw().date, all.back().date);
+    EXPECT_EQ(f->controls().DateTimePicker1->date(), QDate(2025, 8, 30));
+    EXPECT_EQ(f->controls().Label35->text(), f->controls().Label29->text());
+    EXPECT_EQ(f->controls().ListBox2->count(), 1);
+    EXPECT_EQ(f->controls().ListBox2->item(0)->text(), QStringLiteral("6"));
+    EXPECT_EQ(f->controls().StatusBar1->panelText(1), QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!"));
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
 }
 
@@ -78,23 +78,23 @@ TEST_F(WindowDownload, StopButtonAbandonsTheRequestInFlight) {
     dir.writeHistory(upTo(QDate(2025, 6, 28)));
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 9, 1);
-    f->ui.DrawServerEdit->setText(address());
+    f->controls().DrawServerEdit->setText(address());
     int served = 0;
     QObject::connect(server.get(), &DrawServer::requestServed, [&](const DrawServer::Request&) {
         // While the run holds the window, the stop button is the one control that acts.
         if (++served == 5) {
-            EXPECT_FALSE(f->ui.BitBtn1->isEnabled());
-            EXPECT_FALSE(f->ui.SpeedButton8->isHidden());
-            f->ui.SpeedButton8->click();
+            EXPECT_FALSE(f->controls().BitBtn1->isEnabled());
+            EXPECT_FALSE(f->controls().SpeedButton8->isHidden());
+            f->controls().SpeedButton8->click();
         }
     });
     f->QuintaraClick();
     // 29 June to 3 July were asked; the answer for 3 July was still on its way and is dropped.
     EXPECT_EQ(served, 5);
     EXPECT_EQ(dir.readHistory(), upTo(QDate(2025, 7, 2)));
-    EXPECT_TRUE(f->ui.SpeedButton8->isHidden());
-    EXPECT_TRUE(f->ui.StatusBar1->panelText(0).contains(QStringLiteral("angehalten")))
-        << f->ui.StatusBar1->panelText(0).toStdString();
+    EXPECT_TRUE(f->controls().SpeedButton8->isHidden());
+    EXPECT_TRUE(f->controls().StatusBar1->panelText(0).contains(QStringLiteral("angehalten")))
+        << f->controls().StatusBar1->panelText(0).toStdString();
 }
 
 TEST_F(WindowDownload, StopButtonEndsAHangingRequestAtOnce) {
@@ -104,18 +104,18 @@ TEST_F(WindowDownload, StopButtonEndsAHangingRequestAtOnce) {
     f->setDownloadTimeout(std::chrono::minutes(5));
     FakeOperator fake(all);
     fake.script = [&](const SeenRequest&, int) -> std::optional<FakeAnswer> {
-        QTimer::singleShot(50, f.form.get(), [&] { f->ui.SpeedButton8->click(); });
+        QTimer::singleShot(50, f.form.get(), [&] { f->controls().SpeedButton8->click(); });
         return FakeAnswer::hanging();
     };
-    f->ui.DrawServerEdit->setText(fake.base());
+    f->controls().DrawServerEdit->setText(fake.base());
     f->QuintaraClick();
     // Without the abort the run would wait for the five-minute time-out and say so.
     EXPECT_EQ(fake.requests.size(), 1u);
-    const QString panel = f->ui.StatusBar1->panelText(0);
+    const QString panel = f->controls().StatusBar1->panelText(0);
     EXPECT_TRUE(panel.contains(QStringLiteral("angehalten"))) << panel.toStdString();
     EXPECT_FALSE(panel.contains(QStringLiteral("Zeitüberschreitung")));
     EXPECT_EQ(dir.readHistory(), upTo(QDate(2025, 8, 27)));
-    EXPECT_TRUE(f->ui.BitBtn1->isEnabled());
+    EXPECT_TRUE(f->controls().BitBtn1->isEnabled());
 }
 
 TEST_F(WindowDownload, OperatorUpdateFromTheEndOf2024GivesTheBundledHistory) {
@@ -124,9 +124,9 @@ TEST_F(WindowDownload, OperatorUpdateFromTheEndOf2024GivesTheBundledHistory) {
     f.platform.clock->date = QDate(2025, 9, 1);
     FakeOperator fake(all);
     fake.maxLimit = 25;
-    f->ui.DrawServerEdit->setText(fake.base());
+    f->controls().DrawServerEdit->setText(fake.base());
 
-    f->ui.BitBtn1->click();
+    f->controls().BitBtn1->click();
 
     // Byte for byte the history the build makes from the bundled CSV: 3,449 draws.
     QFile built(QStringLiteral(QUINTARA_BINARY_DIR "/ZahlenGR.sample.dat"));
@@ -138,10 +138,10 @@ TEST_F(WindowDownload, OperatorUpdateFromTheEndOf2024GivesTheBundledHistory) {
     EXPECT_TRUE(bytes == built.readAll());
     EXPECT_EQ(fake.requests.size(), 3u); // one range, three pages
 
-    EXPECT_TRUE(f->ui.StatusBar1->panelText(0).startsWith(
+    EXPECT_TRUE(f->controls().StatusBar1->panelText(0).startsWith(
         QStringLiteral("70 neue Ziehungen gespeichert, die neueste vom 30.08.2025.")))
-        << f->ui.StatusBar1->panelText(0).toStdString();
-    EXPECT_EQ(f->currentDraw.date, all.back().date);
+        << f->controls().StatusBar1->panelText(0).toStdString();
+    EXPECT_EQ(f->currentDraw().date, all.back().date);
     EXPECT_EQ(PrizeTable::read(f->prizeTablePath()).size(), 70);
     EXPECT_EQ(QFileInfo(f->prizeTablePath()).dir(), QFileInfo(f->historyPath()).dir());
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
@@ -151,11 +151,11 @@ TEST_F(WindowDownload, OtherActionsWaitWhileTheRunGoesOn) {
     dir.writeHistory(upTo(QDate(2025, 8, 20)));
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 9, 1);
-    f->ui.DrawServerEdit->setText(address());
+    f->controls().DrawServerEdit->setText(address());
     QObject::connect(server.get(), &DrawServer::requestServed, [&](const DrawServer::Request&) {
         // A second update and a deletion are held back during the run.
-        f->ui.Aktualisieren1->trigger();
-        f->ui.BitBtn6->click();
+        f->controls().Aktualisieren1->trigger();
+        f->controls().BitBtn6->click();
     });
     const auto before = upTo(QDate(2025, 8, 20)).size();
     f->QuintaraClick();
@@ -167,7 +167,7 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     dir.writeHistory(upTo(QDate(2025, 8, 23)));
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 8, 31);
-    f->ui.DrawServerEdit->setText(QStringLiteral("not an address"));
+    f->controls().DrawServerEdit->setText(QStringLiteral("not an address"));
     f->QuintaraClick();
     ASSERT_EQ(f.platform.dialogs->errors().size(), 1);
     EXPECT_TRUE(f.platform.dialogs->errors()[0].contains(QStringLiteral("Ziehungsserver")));
@@ -175,27 +175,27 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     // A refused connection: every date fails, nothing is stored, the run ends normally.
     const quint16 port = server->port();
     server.reset();
-    f->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    f->controls().DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1").arg(port));
     f->QuintaraClick();
     EXPECT_EQ(dir.readHistory().size(), upTo(QDate(2025, 8, 23)).size());
     EXPECT_EQ(f.platform.dialogs->errors().size(), 1);
-    EXPECT_TRUE(f->ui.BitBtn1->isEnabled());
-    EXPECT_TRUE(f->ui.SpeedButton8->isHidden());
-    EXPECT_EQ(f->currentDraw.date, upTo(QDate(2025, 8, 23)).back().date);
+    EXPECT_TRUE(f->controls().BitBtn1->isEnabled());
+    EXPECT_TRUE(f->controls().SpeedButton8->isHidden());
+    EXPECT_EQ(f->currentDraw().date, upTo(QDate(2025, 8, 23)).back().date);
     // Panel 0 says why nothing came, in words.
-    const QString panel = f->ui.StatusBar1->panelText(0);
+    const QString panel = f->controls().StatusBar1->panelText(0);
     EXPECT_TRUE(panel.startsWith(QStringLiteral("Keine neue Ziehung gespeichert."))) << panel.toStdString();
     EXPECT_TRUE(panel.contains(QStringLiteral("Verbindung zu 127.0.0.1:%1 abgelehnt").arg(port)))
         << panel.toStdString();
     // The narrow panel shows the start; pointing at it shows all of it.
-    const auto* panelLabel = f->ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"));
+    const auto* panelLabel = f->controls().StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"));
     ASSERT_NE(panelLabel, nullptr);
     EXPECT_EQ(panelLabel->toolTip(), panel);
 
     // The same through the operator's service: the run ends at the first failure and says so.
-    f->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1/draws/v3.0/5103").arg(port));
+    f->controls().DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1/draws/v3.0/5103").arg(port));
     f->QuintaraClick();
-    const QString operatorPanel = f->ui.StatusBar1->panelText(0);
+    const QString operatorPanel = f->controls().StatusBar1->panelText(0);
     EXPECT_TRUE(operatorPanel.contains(QStringLiteral("Grund:"))) << operatorPanel.toStdString();
     EXPECT_TRUE(operatorPanel.contains(QStringLiteral("abgelehnt"))) << operatorPanel.toStdString();
 }
@@ -204,7 +204,7 @@ TEST_F(WindowDownload, CommandLineAddressWinsOverTheSetting) {
     dir.writeHistory(upTo(QDate(2025, 8, 27)));
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 8, 30);
-    f->ui.DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:1"));
+    f->controls().DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:1"));
     f->setServerOverride(address());
     EXPECT_EQ(f->drawServerAddress(), address());
     f->QuintaraClick();

@@ -24,12 +24,12 @@ struct WindowEvaluation : ::testing::Test {
     TForm1& form() { return *f->form; }
     QStringList hitList() {
         QStringList out;
-        for (int i = 0; i < form().ui.ListBox2->count(); ++i) out << form().ui.ListBox2->item(i)->text();
+        for (int i = 0; i < form().controls().ListBox2->count(); ++i) out << form().controls().ListBox2->item(i)->text();
         return out;
     }
     void setTips(const QStringList& lines) {
-        form().ui.ListBox1->clear();
-        form().ui.ListBox1->addItems(lines);
+        form().controls().ListBox1->clear();
+        form().controls().ListBox1->addItems(lines);
     }
 };
 
@@ -41,67 +41,67 @@ TEST_F(WindowEvaluation, HitListStatusSoundAndTally) {
              QStringLiteral("04,15,23,31,38,45:Normal")});
     EXPECT_EQ(form().Komplettcheck(), 6);
     // The blank line is gone; every other line has its entry.
-    EXPECT_EQ(form().ui.ListBox1->count(), 4);
+    EXPECT_EQ(form().controls().ListBox1->count(), 4);
     EXPECT_EQ(hitList(), (QStringList{"5 + Z", "3", "4", "6"}));
-    EXPECT_EQ(form().ui.StatusBar1->panelText(0), QStringLiteral("Max-Gewinn 6er"));
+    EXPECT_EQ(form().controls().StatusBar1->panelText(0), QStringLiteral("Max-Gewinn 6er"));
     EXPECT_EQ(f->platform.sound->played.size(), 4);
     EXPECT_EQ(f->platform.sound->played.front(), dir.file(QStringLiteral("yippee.wav")));
-    EXPECT_EQ(form().hitTally.count(5, true), 1);
-    EXPECT_EQ(form().hitTally.count(4, true), 1);
-    EXPECT_EQ(form().hitTally.count(6, false), 1);
+    EXPECT_EQ(form().hitTally().count(5, true), 1);
+    EXPECT_EQ(form().hitTally().count(4, true), 1);
+    EXPECT_EQ(form().hitTally().count(6, false), 1);
 
     setTips({QStringLiteral("01,02,03,04,05,06:Normal")});
     EXPECT_EQ(form().Komplettcheck(), 1);
-    EXPECT_EQ(form().ui.StatusBar1->panelText(0), QString());
+    EXPECT_EQ(form().controls().StatusBar1->panelText(0), QString());
 
     // Switched off (a generation run): nothing is evaluated, the lists stay.
-    form().EvaluationEnabled = false;
+    form().setEvaluationEnabled(false);
     setTips({QStringLiteral("04,15,23,31,38,45:Normal")});
     EXPECT_EQ(form().Komplettcheck(), 0);
     EXPECT_EQ(hitList(), QStringList{"1"});
-    form().EvaluationEnabled = true;
+    form().setEvaluationEnabled(true);
 }
 
 TEST_F(WindowEvaluation, LinesSetTheSelectorAndLinesWithoutColonFollowIt) {
     setTips({QStringLiteral("04,15,23,31,38,45,12,01:008"), QStringLiteral("04,15,23,31,38,45,12")});
     form().Komplettcheck();
     // The full system line shows "Vollsystem"; the line after it is counted the same way.
-    EXPECT_EQ(form().ui.ComboBox1->currentText(), QStringLiteral("Vollsystem"));
+    EXPECT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("Vollsystem"));
     EXPECT_EQ(hitList(), (QStringList{"6", "6"}));
 }
 
 TEST_F(WindowEvaluation, ReducedSystemUsesTheShippedTable) {
     // 609 guarantees three hits when three winning numbers are among the nine.
     form().Zettelcheck(QStringLiteral("04,15,23,01,02,03,05,06,07:609"));
-    EXPECT_EQ(form().ui.ComboBox1->currentText(), QStringLiteral("VEW:609"));
+    EXPECT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("VEW:609"));
     // The table is loaded by the selector's change step when the user picks or types it; the
     // line has no designation, so the selector's text decides how it is counted.
     setTips({QStringLiteral("04,15,23,01,02,03,05,06,07")});
-    QLineEdit* edit = form().ui.ComboBox1->lineEdit();
+    QLineEdit* edit = form().controls().ComboBox1->lineEdit();
     edit->clear();
     QTest::keyClicks(edit, QStringLiteral("VEW:609"));
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("vew/609.txt"))));
-    EXPECT_GT(form().systemTable.rowCount(), 0) << form().ui.StatusBar1->panelText(1).toStdString();
-    EXPECT_EQ(form().ui.StatusBar1->panelText(1),
-              QString::number(form().systemTable.rowCount()) + QStringLiteral("Tippreihen pro Tipp!"));
+    EXPECT_GT(form().systemTable().rowCount(), 0) << form().controls().StatusBar1->panelText(1).toStdString();
+    EXPECT_EQ(form().controls().StatusBar1->panelText(1),
+              QString::number(form().systemTable().rowCount()) + QStringLiteral("Tippreihen pro Tipp!"));
     EXPECT_EQ(hitList(), QStringList{"3"});
 }
 
 TEST_F(WindowEvaluation, SizeStepOffersTheKindThatFits) {
-    EXPECT_EQ(form().ui.ComboBox1->currentText(), QStringLiteral("Normal"));
-    EXPECT_EQ(form().ui.StatusBar1->panelText(1), QStringLiteral("Wählen Sie Ihre Spielsystem"));
-    form().ui.UpDown18->stepUp(); // as an arrow click
-    EXPECT_EQ(form().ui.UpDown18->position(), 7);
-    EXPECT_EQ(form().ui.ComboBox1->count(), 1);
-    EXPECT_EQ(form().ui.ComboBox1->currentText(), QStringLiteral("Vollsystem"));
-    EXPECT_EQ(form().systemTable.rowCount(), 7);
-    EXPECT_EQ(form().ui.StatusBar1->panelText(1), QStringLiteral("7 Tippreihen pro Tipp!"));
-    EXPECT_EQ(form().ui.UpDown8->maximum(), 3);
-    form().ui.UpDown18->stepDown();
-    EXPECT_EQ(form().ui.ComboBox1->currentText(), QStringLiteral("Normal"));
-    EXPECT_EQ(form().ui.UpDown8->position(), 3);
-    EXPECT_EQ(form().ui.UpDown8->maximum(), 6);
-    EXPECT_EQ(form().systemTable.rowCount(), 7);
+    EXPECT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("Normal"));
+    EXPECT_EQ(form().controls().StatusBar1->panelText(1), QStringLiteral("Wählen Sie Ihre Spielsystem"));
+    form().controls().UpDown18->stepUp(); // as an arrow click
+    EXPECT_EQ(form().controls().UpDown18->position(), 7);
+    EXPECT_EQ(form().controls().ComboBox1->count(), 1);
+    EXPECT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("Vollsystem"));
+    EXPECT_EQ(form().systemTable().rowCount(), 7);
+    EXPECT_EQ(form().controls().StatusBar1->panelText(1), QStringLiteral("7 Tippreihen pro Tipp!"));
+    EXPECT_EQ(form().controls().UpDown8->maximum(), 3);
+    form().controls().UpDown18->stepDown();
+    EXPECT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("Normal"));
+    EXPECT_EQ(form().controls().UpDown8->position(), 3);
+    EXPECT_EQ(form().controls().UpDown8->maximum(), 6);
+    EXPECT_EQ(form().systemTable().rowCount(), 7);
 }
 
 TEST(WindowEvaluationStart, MissingHistoryAtActivationAndTheStoredSystem) {
@@ -110,7 +110,7 @@ TEST(WindowEvaluationStart, MissingHistoryAtActivationAndTheStoredSystem) {
     // The draw lookup's message, then the chart's file error; the selector keeps its entry.
     EXPECT_EQ(f.platform.dialogs->messages(),
               QStringList{QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein")});
-    EXPECT_EQ(f->ui.ComboBox1->currentText(), QStringLiteral("Normal"));
+    EXPECT_EQ(f->controls().ComboBox1->currentText(), QStringLiteral("Normal"));
 }
 
 namespace {
@@ -118,7 +118,7 @@ namespace {
 // The chart shows exactly the frequencies of these records under the window's filter.
 void expectFrequencyChartOf(TForm1& form, const std::vector<DrawRecord>& records) {
     const Statistics::NumberFrequencies expected = Statistics::numberFrequencies(records, form.drawFilter());
-    const BarSeries* bars = form.ui.Chart1->model()->series2();
+    const BarSeries* bars = form.controls().Chart1->model()->series2();
     ASSERT_EQ(bars->count(), 49);
     for (int n = 1; n <= 49; ++n) EXPECT_EQ(bars->yValue(n - 1), expected.count[n]) << n;
 }
@@ -138,9 +138,9 @@ TEST(WindowEvaluationStart, OneReadingOfTheHistoryServesTheWholeActivation) {
         EXPECT_TRUE(f.platform.dialogs->questions().isEmpty());
         EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
         EXPECT_EQ(f->historySnapshot().loadCount(), 1u);
-        EXPECT_FALSE(f->ui.Label29->text().isEmpty());
+        EXPECT_FALSE(f->controls().Label29->text().isEmpty());
         EXPECT_NE(std::find_if(real.begin(), real.end(),
-                               [&](const DrawRecord& r) { return r.date == f->currentDraw.date; }),
+                               [&](const DrawRecord& r) { return r.date == f->currentDraw().date; }),
                   real.end());
         expectFrequencyChartOf(*f.form, real);
     }

@@ -308,7 +308,7 @@ TEST(WindowWriteFault, TipTextThatCannotBeWrittenIsShownAndNotOpened) {
     TestProgramDir dir;
     FormFixture f(dir);
     ASSERT_TRUE(QDir().mkpath(dir.file(TipFiles::TextFileName)));
-    f->ui.ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
+    f->controls().ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
     const auto errorsBefore = f.platform.dialogs->errors().size();
     f->runAction([&] { f->BitBtn7Click(); });
     ASSERT_EQ(f.platform.dialogs->errors().size(), errorsBefore + 1);
@@ -321,7 +321,7 @@ TEST(WindowWriteFault, TipTextThatCannotBeWrittenIsShownAndNotOpened) {
 TEST(WindowWriteFault, TipFileSaveIntoAMissingFolderIsShown) {
     TestProgramDir dir;
     FormFixture f(dir);
-    f->ui.ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
+    f->controls().ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
     const QString target = dir.file(QStringLiteral("fehlt/20250903.hlt"));
     f.platform.dialogs->saveAnswers.push_back(target);
     const auto errorsBefore = f.platform.dialogs->errors().size();

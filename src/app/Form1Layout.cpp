@@ -1,9 +1,10 @@
 #include "app/Form1Ui.h"
 #include "app/TForm1.h"
 #include "base/BuildInfo.h"
+#include "base/DayCount.h"
 #include "gui/Language.h"
 #include "gui/StandardIcon.h"
-#include "history/DrawDownload.h"
+#include "generator/ProgramSettings.h"
 #include "tips/TipLine.h"
 
 #include <QApplication>
@@ -30,9 +31,7 @@ QString productLetters() {
 }
 const QString kUpdatePage = QStringLiteral("https://brenlow.example/quintara/update");
 const QString kOperatorResults = QStringLiteral("https://lottery-operator.example/results");
-const QString kOperatorHome = QStringLiteral("https://lottery-operator.example/");
 const QString kOtherProduct = QStringLiteral("https://brenlow.example/");
-const QString kDefaultDrawServer = QString::fromLatin1(DrawDownload::DefaultServer);
 
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
@@ -65,9 +64,11 @@ QCheckBox* checkBox(const char* name, const QString& text, bool checked, QWidget
     return box;
 }
 
-UpDown* spin(const char* upDown, const char* edit, int minimum, int maximum, int position, QWidget* parent,
-             const QString& editHint = {}) {
-    auto* s = new UpDown(QLatin1String(upDown), QLatin1String(edit), minimum, maximum, position, parent);
+// Spin n (UpDown<n>) with its limits and built-in position; the settings give it its position.
+UpDown* spin(int n, const char* edit, QWidget* parent, const QString& editHint = {}) {
+    const ProgramSettings::SpinLimits limits = ProgramSettings::spinLimits(n);
+    auto* s = new UpDown(QStringLiteral("UpDown%1").arg(n), QLatin1String(edit), limits.minimum, limits.maximum,
+                         limits.position, parent);
     if (!editHint.isEmpty()) s->edit()->setToolTip(editHint);
     return s;
 }
@@ -255,31 +256,28 @@ void Form1Ui::build(TForm1* form) {
     TabSheet4 = page(PageControl1, "TabSheet4", QStringLiteral("Datenbank"));
     TabSheet3 = page(PageControl1, "TabSheet3", QStringLiteral("Internet-Optionen"));
 
+    {
+        auto* box = new QVBoxLayout(TabSheet6);
+        box->setContentsMargins(4, 4, 4, 4);
+        PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
+        box->addWidget(PageControl2);
+        TabSheet8 = page(PageControl2, "TabSheet8", QStringLiteral("Statistisch"));
+        TabSheet9 = page(PageControl2, "TabSheet9", QStringLiteral("Schein Optimierung"));
+        TabSheet10 = page(PageControl2, "TabSheet10", QStringLiteral("Mathematisch"));
+        TabSheet11 = page(PageControl2, "TabSheet11", QStringLiteral("Allgemein"));
+    }
+
     buildLottotipp();
-    buildDiagramm();
-    buildDatenbank();
-    translateOwnTexts();
-
-    PageControl1->setCurrentWidget(TabSheet1);
-}
-
-void Form1Ui::buildLaterPages() {
-    if (laterPagesBuilt()) return;
-    auto* box = new QVBoxLayout(TabSheet6);
-    box->setContentsMargins(4, 4, 4, 4);
-    PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
-    box->addWidget(PageControl2);
-    TabSheet8 = page(PageControl2, "TabSheet8", QStringLiteral("Statistisch"));
-    TabSheet9 = page(PageControl2, "TabSheet9", QStringLiteral("Schein Optimierung"));
-    TabSheet10 = page(PageControl2, "TabSheet10", QStringLiteral("Mathematisch"));
-    TabSheet11 = page(PageControl2, "TabSheet11", QStringLiteral("Allgemein"));
-
     buildStatistisch();
     buildScheinOptimierung();
     buildMathematisch();
     buildAllgemein();
+    buildDiagramm();
+    buildDatenbank();
     buildInternetOptionen();
+    translateOwnTexts();
 
+    PageControl1->setCurrentWidget(TabSheet1);
     PageControl2->setCurrentWidget(TabSheet8);
 }
 
@@ -389,9 +387,9 @@ void Form1Ui::buildLottotipp() {
         column->setContentsMargins(3, 3, 3, 3);
         column->setSpacing(2);
         Label22 = label("Label22", QStringLiteral("Anzahl der Tipps"), Panel13);
-        UpDown9 = spin("UpDown9", "Edit1", 1, 960, 6, Panel13);
+        UpDown9 = spin(9, "Edit1", Panel13);
         Label61 = label("Label61", QStringLiteral("Zahlen pro Tipp"), Panel13);
-        UpDown18 = spin("UpDown18", "Edit5", 6, 11, 6, Panel13);
+        UpDown18 = spin(18, "Edit5", Panel13);
         ComboBox1 = named(new QComboBox(Panel13), "ComboBox1");
         ComboBox1->setEditable(true);
         ComboBox1->setInsertPolicy(QComboBox::NoInsert);
@@ -409,7 +407,7 @@ void Form1Ui::buildLottotipp() {
                                   Panel13);
         TippsZurueck->hide();
         Label16 = label("Label16", QStringLiteral("Tipps pro Schein"), Panel13);
-        UpDown8 = spin("UpDown8", "Edit80", 1, 12, 6, Panel13);
+        UpDown8 = spin(8, "Edit80", Panel13);
         Label16->hide();
         UpDown8->hide();
         column->addWidget(Label22);
@@ -520,13 +518,13 @@ void Form1Ui::buildStatistisch() {
     grid->setVerticalSpacing(2);
     CheckBox2 =
         checkBox("CheckBox2", QStringLiteral("Zahlen die besonders oft gezogen wurden bevorzugen"), false, p);
-    UpDown12 = spin("UpDown12", "Edit85", 5, 75, 30, p, percentHint);
+    UpDown12 = spin(12, "Edit85", p, percentHint);
     SpeedButton20 = iconButton("SpeedButton20", chart, {}, p);
     CheckBox14 = checkBox("CheckBox14",
                           QStringLiteral("Zahlen die besonders selten gezogen wurden bevorzugen"), true, p);
-    UpDown14 = spin("UpDown14", "Edit87", 5, 75, 30, p, percentHint);
+    UpDown14 = spin(14, "Edit87", p, percentHint);
     CheckBox10 = checkBox("CheckBox10", QStringLiteral("Zahlen die am längsten überfällig sind"), true, p);
-    UpDown13 = spin("UpDown13", "Edit86", 5, 75, 30, p, percentHint);
+    UpDown13 = spin(13, "Edit86", p, percentHint);
     SpeedButton21 = iconButton("SpeedButton21", chart, {}, p);
     CheckBox1 =
         checkBox("CheckBox1", QStringLiteral("Zahlen mit einer häufigen Paarebildung bevorzugen"), false, p);
@@ -591,11 +589,11 @@ void Form1Ui::buildScheinOptimierung() {
     LabelTicketHeading = heading("LabelTicketHeading",
                                  QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "), p);
     box->addWidget(LabelTicketHeading);
-    UpDown3 = spin("UpDown3", "Edit39", 0, 5, 4, p);
+    UpDown3 = spin(3, "Edit39", p);
     CheckBox3 =
         sentence("CheckBox3", QStringLiteral("maximal                 Übereinstimmungen mit anderen Tipps"),
                  true, {UpDown3});
-    UpDown1 = spin("UpDown1", "Edit88", 0, 5, 2, p);
+    UpDown1 = spin(1, "Edit88", p);
     CheckBox24 =
         sentence("CheckBox24", QStringLiteral("minimal                  Übereinstimmungen mit anderen Tipps"),
                  true, {UpDown1});
@@ -609,19 +607,19 @@ void Form1Ui::buildScheinOptimierung() {
         heading("LabelHistoryHeading",
                 QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), p);
     box->addWidget(LabelHistoryHeading);
-    UpDown4 = spin("UpDown4", "Edit40", 0, 5, 0, p);
+    UpDown4 = spin(4, "Edit40", p);
     CheckBox4 =
         sentence("CheckBox4", QStringLiteral("maximal                 Zahl der letzten Ziehung zulassen"),
                  true, {UpDown4});
-    UpDown5 = spin("UpDown5", "Edit41", 0, 5, 1, p);
+    UpDown5 = spin(5, "Edit41", p);
     CheckBox5 =
         sentence("CheckBox5", QStringLiteral("maximal                 Zahl der vorletzten Ziehung zulassen"),
                  true, {UpDown5});
-    UpDown11 = spin("UpDown11", "Edit84", 0, 5, 2, p);
+    UpDown11 = spin(11, "Edit84", p);
     CheckBox23 = sentence("CheckBox23",
                           QStringLiteral("maximal                 Zahl der vorvorletzten Ziehung zulassen"),
                           true, {UpDown11});
-    UpDown6 = spin("UpDown6", "Edit42", 3, 6, 5, p);
+    UpDown6 = spin(6, "Edit42", p);
     CheckBox9 = sentence(
         "CheckBox9", QStringLiteral("Tipp darf noch keinen              er aus der Datenbank entsprechen"),
         true, {UpDown6});
@@ -634,12 +632,12 @@ void Form1Ui::buildScheinOptimierung() {
         QStringLiteral("Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen");
     const QString drawsHint =
         QStringLiteral("Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen");
-    UpDown19 = spin("UpDown19", "Edit91", 2, 6, 4, p, hitsHint);
-    UpDown20 = spin("UpDown20", "Edit92", 4, 128, 40, p, drawsHint);
+    UpDown19 = spin(19, "Edit91", p, hitsHint);
+    UpDown20 = spin(20, "Edit92", p, drawsHint);
     CheckBox30 = sentence("CheckBox30", recentCaption, true, {UpDown19, UpDown20});
     CheckBox30->setToolTip(recentHint);
-    UpDown21 = spin("UpDown21", "Edit6", 2, 6, 3, p, hitsHint);
-    UpDown22 = spin("UpDown22", "Edit7", 4, 128, 10, p, drawsHint);
+    UpDown21 = spin(21, "Edit6", p, hitsHint);
+    UpDown22 = spin(22, "Edit7", p, drawsHint);
     CheckBox31 = sentence("CheckBox31", recentCaption, true, {UpDown21, UpDown22});
     CheckBox31->setToolTip(recentHint);
     box->addStretch();
@@ -666,8 +664,8 @@ void Form1Ui::buildMathematisch() {
              p);
     box->addWidget(LabelMathHeading);
     box->addWidget(LabelCrossSumNote);
-    UpDown2 = spin("UpDown2", "Edit37", 21, 279, 125, p);
-    UpDown15 = spin("UpDown15", "Edit38", 21, 279, 175, p);
+    UpDown2 = spin(2, "Edit37", p);
+    UpDown15 = spin(15, "Edit38", p);
     LabelCrossSum =
         label("LabelCrossSum",
               QStringLiteral("Quersummer von                  bis                     im Tipp zulassen"), p);
@@ -680,13 +678,13 @@ void Form1Ui::buildMathematisch() {
     box->addWidget(Label74);
 
     box->addSpacing(6);
-    UpDown10 = spin("UpDown10", "Edit83", 0, 6, 2, p);
+    UpDown10 = spin(10, "Edit83", p);
     CheckBox22 = sentence("CheckBox22", QStringLiteral("mindestens               Primzahlen in jedem Tipp"),
                           {UpDown10});
-    UpDown16 = spin("UpDown16", "Edit89", 0, 6, 2, p);
+    UpDown16 = spin(16, "Edit89", p);
     CheckBox25 = sentence("CheckBox25",
                           QStringLiteral("mindestens               gerade Zahlen in jedem Tipp"), {UpDown16});
-    UpDown17 = spin("UpDown17", "Edit90", 0, 6, 2, p);
+    UpDown17 = spin(17, "Edit90", p);
     CheckBox26 = sentence(
         "CheckBox26", QStringLiteral("mindestens               ungerade Zahlen in jedem Tipp"), {UpDown17});
 
@@ -733,7 +731,7 @@ void Form1Ui::buildAllgemein() {
     box->addSpacing(10);
     QHBoxLayout* runs = row(box);
     LabelMaxRuns = label("LabelMaxRuns", QStringLiteral("Max.Berechnungsläufe"), p);
-    UpDown7 = spin("UpDown7", "Edit55", 1, 10000, 100, p);
+    UpDown7 = spin(7, "Edit55", p);
     LabelThousands = label("LabelThousands", QStringLiteral("Tausend"), p);
     runs->addWidget(LabelMaxRuns);
     runs->addWidget(UpDown7);
@@ -763,8 +761,8 @@ void Form1Ui::buildDiagramm() {
                               {}, p);
     DiagrammSVG = speedButton("DiagrammSVG", QStringLiteral("SVG"),
                               {}, p);
-    DateTimePicker2 =
-        new DatePicker(QStringLiteral("DateTimePicker2"), QDate(1986, 9, 7), QDate(1986, 9, 7), p);
+    const QDate earliest = DayCount::toDate(ProgramSettings::earliestFromDate());
+    DateTimePicker2 = new DatePicker(QStringLiteral("DateTimePicker2"), earliest, earliest, p);
     for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1,
                                                       SpeedButton3, SpeedButton23})
         strip->addWidget(w);
@@ -849,19 +847,20 @@ void Form1Ui::buildInternetOptionen() {
     box->setContentsMargins(8, 6, 8, 6);
     box->setSpacing(3);
 
+    // The edit lines take their texts from the settings.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     Label12 = label("Label12", QStringLiteral("Temp-Datei für Internetabruf"), p);
-    FileNameEdit = named(new QLineEdit(QStringLiteral("Lotto.txt"), p), "FileNameEdit");
+    FileNameEdit = named(new QLineEdit(p), "FileNameEdit");
     Label10 = label("Label10", QStringLiteral("Proxy-Server"), p);
     ProxyHostEdit = named(new QLineEdit(p), "ProxyHostEdit");
     Label11 = label("Label11", QStringLiteral("Porxy-Port"), p);
-    ProxyPortEdit = named(new QLineEdit(QStringLiteral("80"), p), "ProxyPortEdit");
+    ProxyPortEdit = named(new QLineEdit(p), "ProxyPortEdit");
     ProxyPortEdit->setFixedWidth(ProxyPortEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
                                  12);
     LabelDrawServer = label("LabelDrawServer", QStringLiteral("Ziehungsserver (Adresse)"), p);
-    DrawServerEdit = named(new QLineEdit(kDefaultDrawServer, p), "DrawServerEdit");
+    DrawServerEdit = named(new QLineEdit(p), "DrawServerEdit");
     grid->addWidget(Label12, 0, 0);
     grid->addWidget(FileNameEdit, 0, 1, 1, 3);
     grid->addWidget(Label10, 1, 0);
@@ -906,9 +905,9 @@ void Form1Ui::buildInternetOptionen() {
     QHBoxLayout* fees = row(box);
     Label46 = label("Label46", QStringLiteral("Bearb.gebühr:"), p);
     Label47 = label("Label47", QStringLiteral("Sa.od.Mi.:"), p);
-    Edit3 = named(new QLineEdit(QStringLiteral("0,50"), p), "Edit3");
+    Edit3 = named(new QLineEdit(p), "Edit3");
     Label48 = label("Label48", QStringLiteral("Sa u.Mi:"), p);
-    Edit4 = named(new QLineEdit(QStringLiteral("1,00"), p), "Edit4");
+    Edit4 = named(new QLineEdit(p), "Edit4");
     for (QLineEdit* e : {Edit3, Edit4})
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 12);
     fees->addWidget(Label46);
@@ -922,7 +921,7 @@ void Form1Ui::buildInternetOptionen() {
 
     // Kept for the settings only; never shown.
     Label21 = label("Label21", QStringLiteral("Internetquelle für Lottozahlenabruf"), p);
-    URLEdit = named(new QLineEdit(kOperatorHome, p), "URLEdit");
+    URLEdit = named(new QLineEdit(p), "URLEdit");
     URLEdit->setEnabled(false);
     Label26 = label("Label26", QStringLiteral("Spielername"), p);
     Edit2 = named(new QLineEdit(p), "Edit2");

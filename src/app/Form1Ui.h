@@ -221,17 +221,8 @@ struct Form1Ui {
     QLabel* Label25 = nullptr;
     QLineEdit* MaskEdit1 = nullptr; // password echo
 
-    // Builds the menu, the status bar, every page of the window and the controls of the first
-    // page, the chart page and the database page, and names them. The option pages and the
-    // internet page stay empty until buildLaterPages(): the start-up neither shows nor reads
-    // them, and their many number fields and edit lines are a good part of building the window.
+    // Builds every control on the window and names it.
     void build(TForm1* form);
-    // Builds the controls of the option pages (PageControl2 with its pages) and of the internet
-    // page; does nothing once they are built.
-    void buildLaterPages();
-    bool laterPagesBuilt() const { return PageControl2 != nullptr; }
-    // The pages buildLaterPages() fills.
-    QList<QWidget*> laterPages() const { return {TabSheet6, TabSheet3}; }
     // Captions and hints of the controls the translation files do not name, in the language of
     // the message catalogue: set when built and again whenever the language changes.
     void translateOwnTexts();

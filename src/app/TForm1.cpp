@@ -49,45 +49,6 @@ TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     resize(565, 450 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     connectControls();
     FormCreate();
-    // A page the user opens is complete, even in the moment before the later pages are built.
-    connect(ui.PageControl1, &QTabWidget::currentChanged, this, &TForm1::buildLaterPages);
-}
-
-void TForm1::buildLaterPages() {
-    if (ui.laterPagesBuilt()) return;
-    ui.buildLaterPages();
-    connectLaterPages();
-    // What the start-up does for the controls of these pages, in its order: their settings,
-    // the values taken from them, their texts in the window's language, their names.
-    loadSettings(SettingsPart::LaterPages);
-    MaxRuns = ui.UpDown7->position() * 1000;
-    if (ui.FileNameEdit->text().isEmpty())
-        ui.FileNameEdit->setText(m_paths.downloadFilePath());
-    if (ui.ProxyHostEdit->text().isEmpty()) ui.ProxyPortEdit->setText(QStringLiteral("80"));
-    runAction([this] { applyTranslationFile(ui.laterPages()); });
-    // The window's controls are named for screen readers in its language once it is complete
-    // (the number choice window when it is made, form6()).
-    nameForScreenReaders(this);
-
-    // Temporary files of a run that was killed mid-write: the file they were meant to replace
-    // is whole, so they are only clutter (and one of them would hold a stale history).
-    SafeFile::removeStaleTemporaries(programDirectory());
-    if (const QString historyDir = QFileInfo(historyPath()).absolutePath() + QLatin1Char('/');
-        historyDir != programDirectory())
-        SafeFile::removeStaleTemporaries(historyDir);
-    SafeFile::removeStaleTemporaries(
-        QFileInfo(SettingsStore::filePathForKey(SettingsStore::ProgramKey)).absolutePath());
-}
-
-bool TForm1::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    // The later pages are built once the window's first picture is on screen (the queued call
-    // runs after the whole window has been painted and shown).
-    if (event->type() == QEvent::Paint && !m_laterPagesQueued && !ui.laterPagesBuilt()) {
-        m_laterPagesQueued = true;
-        QMetaObject::invokeMethod(this, &TForm1::buildLaterPages, Qt::QueuedConnection);
-    }
-    return handled;
 }
 
 TForm6* TForm1::form6() {
@@ -151,6 +112,22 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton13, &QToolButton::clicked, &TForm1::SpeedButton13Click);
     bind(ui.BitBtn9, &QPushButton::clicked, &TForm1::BitBtn9Click, true);
 
+    // Links of the internet page.
+    for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
+        connect(link, &ClickLabel::clicked, this,
+                [this, link] { runAction([this, link] { Label52Click(link); }); });
+    // Option shortcuts to the charts.
+    bind(ui.SpeedButton20, &QToolButton::clicked, &TForm1::SpeedButton20Click);
+    bind(ui.Label66, &ClickLabel::clicked, &TForm1::Label66Click);
+    bind(ui.SpeedButton17, &QToolButton::clicked, &TForm1::Label66Click);
+    bind(ui.Label75, &ClickLabel::clicked, &TForm1::Label75Click);
+    bind(ui.SpeedButton18, &QToolButton::clicked, &TForm1::Label75Click);
+    bind(ui.Label69, &ClickLabel::clicked, &TForm1::Label69Click);
+    bind(ui.SpeedButton19, &QToolButton::clicked, &TForm1::Label69Click);
+    bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::SpeedButton21Click);
+    bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
+    connectOptions();
+
     // System bets: the change step runs on the user's picks and edits only.
     bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
     bind(ui.ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);
@@ -164,38 +141,38 @@ void TForm1::connectControls() {
     connectReport();
 }
 
-void TForm1::connectLaterPages() {
-    for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
-        connect(link, &ClickLabel::clicked, this,
-                [this, link] { runAction([this, link] { Label52Click(link); }); });
-    bind(ui.SpeedButton20, &QToolButton::clicked, &TForm1::SpeedButton20Click);
-    bind(ui.Label66, &ClickLabel::clicked, &TForm1::Label66Click);
-    bind(ui.SpeedButton17, &QToolButton::clicked, &TForm1::Label66Click);
-    bind(ui.Label75, &ClickLabel::clicked, &TForm1::Label75Click);
-    bind(ui.SpeedButton18, &QToolButton::clicked, &TForm1::Label75Click);
-    bind(ui.Label69, &ClickLabel::clicked, &TForm1::Label69Click);
-    bind(ui.SpeedButton19, &QToolButton::clicked, &TForm1::Label69Click);
-    bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::SpeedButton21Click);
-    bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
-    connectOptions();
-}
-
 void TForm1::FormCreate() {
     Rng::setSeed(static_cast<std::uint32_t>(m_platform.clock->counter()));
     // An installed program keeps the player's files in a directory of their own, made (and
     // given the bundled history) on the first start.
     runAction([this] { m_paths.prepareUserDirectory(); });
-    MaxRuns = 100000;
-    EvaluationEnabled = false;
+    m_maxRuns = 100000;
+    m_evaluationEnabled = false;
 
-    // The controls of the later pages take their settings when they are built.
-    loadSettings(SettingsPart::Start);
+    // Temporary files of a run that was killed mid-write: the file they were meant to replace
+    // is whole, so they are only clutter (and one of them would hold a stale history). Removed
+    // before anything of this run can write one.
+    SafeFile::removeStaleTemporaries(programDirectory());
+    if (const QString historyDir = QFileInfo(historyPath()).absolutePath() + QLatin1Char('/');
+        historyDir != programDirectory())
+        SafeFile::removeStaleTemporaries(historyDir);
+    SafeFile::removeStaleTemporaries(
+        QFileInfo(SettingsStore::filePathForKey(SettingsStore::ProgramKey)).absolutePath());
+
+    const SettingsStore store = SettingsStore::openKey(SettingsStore::ProgramKey);
+    if (!store.unreadReason().isEmpty())
+        showError(tr("Die gespeicherten Einstellungen werden nicht übernommen; es gelten die Vorgaben. %1")
+                      .arg(store.unreadReason()));
+    applySettings(ProgramSettings::load(store, m_paths.downloadFilePath()));
+    m_evaluationEnabled = true;
+    m_maxRuns = ui.UpDown7->position() * 1000;
 
     restoreTipList();
 
-    // Left-over temporary files are removed when the later pages are built.
     m_winSoundFile = m_paths.winSoundPath();
     ui.DateTimePicker1->trySetDate(m_platform.clock->today());
+    // Also names the controls for screen readers; the number choice window is named when it
+    // is made (form6()).
     applyStartupLanguage();
 }
 
@@ -205,9 +182,6 @@ void TForm1::showEvent(QShowEvent* event) {
         m_activated = true;
         // Runs once the window is on screen, as the first activation does.
         QTimer::singleShot(0, this, &TForm1::FormActivate);
-        // The later pages follow the first paint; a window that is shown but not painted (not
-        // exposed on any screen) builds them a moment later all the same.
-        QTimer::singleShot(1000, this, &TForm1::buildLaterPages);
     }
 }
 
@@ -227,7 +201,7 @@ bool TForm1::FormClose() {
     QStringList failures;
     bool tipsLost = false;
     try {
-        saveSettings();
+        collectSettings().save();
     } catch (const std::exception& e) {
         logShownFailure(e);
         failures << errorText(e);

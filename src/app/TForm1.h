@@ -1,12 +1,11 @@
 #pragma once
-#include <optional>
 #include "app/Form1Ui.h"
 #include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
+#include "generator/ProgramSettings.h"
 #include "generator/TipGenerator.h"
 #include "base/Paths.h"
 #include "gui/Platform.h"
-#include "i18n/Translation.h"
 #include "stats/DrawFilter.h"
 #include "stats/ChanceBaseline.h"
 #include "stats/HistoryCheck.h"
@@ -25,8 +24,8 @@ class AnalysisReport;
 class DrawHistory;
 
 // The main window. It owns all working state; every operation is one of its methods, named
-// after the control event that starts it. The method definitions live beside the subsystem
-// they belong to (app/, history/, stats/, ...).
+// after the control event that starts it. The methods of one subject share a file:
+// TForm1_settings.cpp, TForm1_download.cpp, TForm1_generator.cpp, ...
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -37,7 +36,7 @@ public:
     ~TForm1() override;
 
     // Controls, by their names.
-    Form1Ui ui;
+    const Form1Ui& controls() const { return ui; }
 
     // ---- Application frame (start-up, activation, shutdown, links) ----
     void FormCreate();
@@ -49,18 +48,10 @@ public:
     void Label52Click(QObject* sender);
 
     // ---- Settings store ----
-    // The start-up reads the window's values and the controls built at once; the controls of
-    // the later pages take theirs when those pages are built.
-    enum class SettingsPart { Start, LaterPages };
-    void loadSettings(SettingsPart part);
-    void saveSettings();
-
-    // Builds the option pages and the internet page when they are not built yet, and gives
-    // their controls what the start-up gives the others: settings, texts, names, handlers. The
-    // start-up's other waiting steps come with it: naming the whole window for screen readers
-    // and removing temporary files of killed runs (before anything can write). The window does
-    // this right after its first paint and before anything uses those controls.
-    void buildLaterPages();
+    // The controls show the settings; the values only kept are held until they are saved.
+    void applySettings(const ProgramSettings& settings);
+    // The settings as the controls show them now, with the values only kept.
+    ProgramSettings collectSettings() const;
 
     // ---- Generator options: coupled spin limits, percentage label, attempt limit ----
     void UpDown3MouseDown(); // the maximum of matches caps the minimum
@@ -161,8 +152,9 @@ public:
     QList<QWidget*> ownedWindows();
     // The same, of the windows made so far.
     QList<QWidget*> windowsMadeSoFar();
-    void applyTranslationFile();   // the selected translation file, applied to the windows made so far
-    void applyTranslationFile(const QList<QWidget*>& parts); // ... to these parts of this window only
+    // The selected translation file, applied to the windows made so far, which are named for
+    // screen readers in its language; false when no file is selected or it is gone.
+    bool applyTranslationFile();
 
     // ---- Tip generation ----
     void BitBtn19Click(); // "Tipps berechnen"
@@ -210,8 +202,6 @@ public:
     // no dividend is known at all.
     const DividendSource* dividendSource() const;
     void setDividendSource(const DividendSource* source) { m_dividends = source; }
-    // Runs the random players on the rounds, with progress and stop in the report window, and
-    // shows the comparison. The seed is named in the report.
     // The hits, the round and the money of the tip list on one draw, as the comparison with
     // chance collects them draw by draw.
     struct ChanceTally {
@@ -261,23 +251,20 @@ public:
     TForm6* form6();
     bool activated() const { return m_activated; }
 
-    int MaxRuns = 100000;
-    bool EvaluationEnabled = false;
-    // Values the settings keep and write back without other use.
-    int NeuerSchein = 0;
-    int Land = 3;
-    int TippTop = 39;
-    int TippLeft = 47;
-    double Preis = 0.0;
-    int StoredSystem = 0; // "System": the selector entry every activation selects
-    // The translation file, held as the open dialog's file name.
-    QString OpenDialog1FileName;
+    // Attempts per tip of a generation run.
+    int maxRuns() const { return m_maxRuns; }
+    // False while a generation run is in progress: the operations it calls do not check the
+    // tip list.
+    bool evaluationEnabled() const { return m_evaluationEnabled; }
+    void setEvaluationEnabled(bool enabled) { m_evaluationEnabled = enabled; }
+    // The translation file, as the open dialog names it.
+    const QString& translationFile() const { return m_translationFile; }
+    void setTranslationFile(const QString& path) { m_translationFile = path; }
 
-    CurrentDraw currentDraw;
-    ParsedTicket parsedTicket;
-    TicketResult ticketResult;
-    HitTally hitTally;
-    SystemTable systemTable;
+    const CurrentDraw& currentDraw() const { return m_currentDraw; }
+    const TicketResult& ticketResult() const { return m_ticketResult; }
+    const HitTally& hitTally() const { return m_hitTally; }
+    const SystemTable& systemTable() const { return m_systemTable; }
     // The analysis window as the controls set it.
     DrawFilter drawFilter() const;
 
@@ -288,7 +275,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     // Connects a control's signal to an operation; an error the operation raises ends it and is
@@ -298,17 +284,24 @@ protected:
     void bind(Sender* sender, Signal signal, void (TForm1::*operation)(), bool whileBusy = false) {
         connect(sender, signal, this, [this, operation, whileBusy] {
             if (m_busy && !whileBusy) return;
-            buildLaterPages();
             runAction([this, operation] { (this->*operation)(); });
         });
     }
 
 private:
+    Form1Ui ui;
+    ProgramSettings m_settings; // as read at start-up: the values only kept come from here
+    int m_maxRuns = 100000;
+    bool m_evaluationEnabled = false;
+    QString m_translationFile;
+    CurrentDraw m_currentDraw;
+    ParsedTicket m_parsedTicket;
+    TicketResult m_ticketResult;
+    HitTally m_hitTally;
+    SystemTable m_systemTable;
+    class DownloadView;
+
     void connectControls();
-    void connectLaterPages();
-    // The entries of the selected translation file; nothing when none is selected or it is gone.
-    std::optional<std::vector<Translation::Entry>> selectedTranslation() const;
-    void loadLaterPageTexts(const class SettingsStore& store);
     void connectOptions();
     void connectGenerator();
     void runSearch(int runLength);
@@ -319,7 +312,6 @@ private:
     QString m_winSoundFile;
     TForm6* m_form6 = nullptr;
     bool m_activated = false;
-    bool m_laterPagesQueued = false;
     // A long operation (download, generation run) is going on: other actions wait.
     bool m_busy = false;
     bool m_analysisRunning = false;
@@ -347,7 +339,7 @@ private:
     // Shutdown after a failed save: offers to keep the tips elsewhere. False: stay open.
     bool offerToKeepTips(const QString& failures, bool tipsLost);
 
-    // Generation run state: the candidate, the ticket table and the attempt count.
+    // The report window and what it shows.
     QPointer<AnalysisReport> m_report;
     const DividendSource* m_dividends = nullptr;
     struct KeptPrizes;
@@ -361,6 +353,7 @@ private:
     void noteRuleCounts(GenerationResult result);
     RuleCounts m_analysisCounts;
 
+    // Generation run state: the candidate, the ticket table and the attempt count.
     friend class GenerationWindowHooks;
     std::unique_ptr<GenerationState> m_generation = std::make_unique<GenerationState>();
     bool m_generating = false;

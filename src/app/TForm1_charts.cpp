@@ -96,7 +96,7 @@ void TForm1::SpeedButton4Click() {
     const int examined = TipTest::run(
         records, drawFilter(), threshold,
         [&](std::size_t, const DrawRecord& record) {
-            currentDraw.take(record);
+            m_currentDraw.take(record);
             ui.Label29->setText(TipTest::drawLabel(record));
             ui.Label13->setText(TipTest::crossSumLabel(record));
             ui.Label35->setText(ui.Label29->text());
@@ -108,13 +108,13 @@ void TForm1::SpeedButton4Click() {
         [&](const QString&) {
             // Every hit keeps its own box, which names the tips that hit and offers a way out.
             hits.add(m_lastLineHits, threshold);
-            const QString text = TipTest::hitBoxText(currentDraw.date, tipLines(), m_lastLineHits, threshold);
+            const QString text = TipTest::hitBoxText(m_currentDraw.date, tipLines(), m_lastLineHits, threshold);
             if (!m_platform.dialogs->messageOrStop(this, text, tr("Suche beenden"))) stopped = true;
         },
         [&] { return stopped || m_closed; });
     applyPlot(chart, TipTest::finalPlot());
     if (!m_closed) showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
-    if (chance.rounds.empty() || m_closed || !EvaluationEnabled) return;
+    if (chance.rounds.empty() || m_closed || !m_evaluationEnabled) return;
     const DrawFilter filter = drawFilter();
     showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
                              .arg(DayCount::toDate(filter.from).toString(QStringLiteral("dd.MM.yyyy")),

@@ -12,7 +12,7 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
     ui.Chart1->model()->prepareStatistic();
 
     QString selector = ui.selectorValue();
-    if (auto shown = parsedTicket.parse(tip)) {
+    if (auto shown = m_parsedTicket.parse(tip)) {
         selector = *shown;
         setSelectorText(selector);
     }
@@ -21,18 +21,18 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
     // Single tips and full systems of different numbers count their hits with one AND of
     // bit masks; everything else goes through the full check.
     std::optional<std::uint64_t> mask;
-    if (kind != SystemKind::Reduced && history.masksExact) mask = HistoryCheck::tipMask(parsedTicket);
+    if (kind != SystemKind::Reduced && history.masksExact) mask = HistoryCheck::tipMask(m_parsedTicket);
     const HistoryCheck::ScanResult scan =
         mask ? HistoryCheck::firstInWindowReachingMask(history, window, minHits, *mask)
              : HistoryCheck::firstInWindowReaching(
                    history, window, minHits, [&](const DrawRecord& r, std::size_t) {
-                       currentDraw.take(r);
-                       return static_cast<int>(checkTicket(parsedTicket, kind, systemTable, currentDraw).hits);
+                       m_currentDraw.take(r);
+                       return static_cast<int>(checkTicket(m_parsedTicket, kind, m_systemTable, m_currentDraw).hits);
                    });
     // Leave the current draw and the result on the last draw examined, as a draw-by-draw walk would.
     if (scan.lastExamined) {
-        currentDraw.take(history.records[*scan.lastExamined]);
-        ticketResult = checkTicket(parsedTicket, kind, systemTable, currentDraw);
+        m_currentDraw.take(history.records[*scan.lastExamined]);
+        m_ticketResult = checkTicket(m_parsedTicket, kind, m_systemTable, m_currentDraw);
     }
     return !scan.reached;
 }

@@ -6,10 +6,8 @@
 
 #include <QLabel>
 
-namespace {
-
 // The window as the update run sees it.
-class DownloadView : public DrawDownloadView {
+class TForm1::DownloadView : public DrawDownloadView {
 public:
     explicit DownloadView(TForm1& form) : f(form) {}
 
@@ -25,7 +23,7 @@ public:
         f.ui.Aktualisieren1->setEnabled(true);
         f.ui.SpeedButton8->hide();
         f.ui.Label35->setText(f.ui.Label29->text());
-        f.EvaluationEnabled = true;
+        f.m_evaluationEnabled = true;
         // The run's last progress text gives way to the summary the window writes afterwards.
         f.ui.StatusBar1->setPanelText(0, QString());
         f.runAction([this] { f.SpeedButton5Click(); });
@@ -40,7 +38,7 @@ public:
     void setStatusText(int panel, const QString& text) override {
         f.ui.StatusBar1->setPanelText(panel, text);
     }
-    void setCurrentDrawDate(double dayCount) override { f.currentDraw.date = dayCount; }
+    void setCurrentDrawDate(double dayCount) override { f.m_currentDraw.date = dayCount; }
     void setDrawText(const QString& text) override { f.ui.Label29->setText(text); }
     void setCrossSumText(const QString& text) override { f.ui.Label13->setText(text); }
     void setTipDrawText(const QString& text) override { f.ui.Label35->setText(text); }
@@ -48,8 +46,6 @@ public:
 private:
     TForm1& f;
 };
-
-} // namespace
 
 QString TForm1::drawServerAddress() const {
     return m_serverOverride.isEmpty() ? ui.DrawServerEdit->text().trimmed() : m_serverOverride;

@@ -31,15 +31,15 @@ void TForm1::SpeedButton5Click() {
     const DrawLookup lookup = lookupDraw(*history, target);
     if (lookup.record) {
         // A record taken by the walk is shown as the first of the file or as a later one.
-        currentDraw.take(history->records[*lookup.record]);
-        ui.Label29->setText(drawText(currentDraw,
+        m_currentDraw.take(history->records[*lookup.record]);
+        ui.Label29->setText(drawText(m_currentDraw,
                                      lookup.firstRecord ? QStringLiteral("   ") : QStringLiteral("  "),
                                      QStringLiteral("   + ")));
-        ui.Label13->setText(tr("Quersumme: %1").arg(currentDraw.crossSum()));
+        ui.Label13->setText(tr("Quersumme: %1").arg(m_currentDraw.crossSum()));
     }
-    currentDraw.index = static_cast<int>(lookup.index);
+    m_currentDraw.index = static_cast<int>(lookup.index);
 
-    ui.DateTimePicker1->trySetDayCount(currentDraw.date);
+    ui.DateTimePicker1->trySetDayCount(m_currentDraw.date);
     ui.Label35->setText(ui.Label29->text());
     Komplettcheck();
 }
@@ -52,19 +52,19 @@ void TForm1::setSelectorText(const QString& text) {
 
 void TForm1::Zettelcheck(const QString& line) {
     QString selector = ui.selectorValue();
-    const bool shown = ::zettelcheck(line, parsedTicket, selector, ticketResult, systemTable, currentDraw);
+    const bool shown = ::zettelcheck(line, m_parsedTicket, selector, m_ticketResult, m_systemTable, m_currentDraw);
     if (shown) setSelectorText(selector);
 }
 
 int TForm1::Komplettcheck() {
-    hitTally.clear();
+    m_hitTally.clear();
     m_lastLineHits.clear();
-    if (!EvaluationEnabled) return 0;
+    if (!m_evaluationEnabled) return 0;
     ui.ListBox2->clear();
     QStringList lines = tipLines();
     QString selector = ui.selectorValue();
     const ListCheck check =
-        checkTipList(lines, selector, parsedTicket, ticketResult, hitTally, systemTable, currentDraw);
+        checkTipList(lines, selector, m_parsedTicket, m_ticketResult, m_hitTally, m_systemTable, m_currentDraw);
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
         delete ui.ListBox1->takeItem(*it);
     ui.ListBox2->addItems(check.hitTexts);

@@ -34,7 +34,7 @@ public:
         const std::shared_ptr<const HistoryRecords> history = m_form.historySnapshot().records();
         const std::vector<DrawRecord>& records = history->records;
         const DrawFilter filter = m_form.drawFilter();
-        BarChartModel* chart = m_form.ui.Chart1->model();
+        BarChartModel* chart = m_form.controls().Chart1->model();
         Plot plot;
         switch (statistic) {
         case PoolStatistic::Pairs:
@@ -60,7 +60,7 @@ public:
     void status(const QString& text) override { m_status = text; }
     // Shows the last status text (before anything can be painted).
     void showStatus() {
-        if (!m_status.isEmpty()) m_form.ui.StatusBar1->setPanelText(1, m_status);
+        if (!m_status.isEmpty()) m_form.controls().StatusBar1->setPanelText(1, m_status);
         m_status.clear();
     }
 
@@ -165,7 +165,7 @@ RuleOptions TForm1::ruleOptions() const {
     o.historyHits = ui.UpDown6->position();
     o.recentChecks[0] = {ui.CheckBox30->isChecked(), ui.UpDown19->position(), ui.UpDown20->position()};
     o.recentChecks[1] = {ui.CheckBox31->isChecked(), ui.UpDown21->position(), ui.UpDown22->position()};
-    o.maxRuns = MaxRuns;
+    o.maxRuns = m_maxRuns;
     return o;
 }
 
@@ -202,7 +202,7 @@ RecentDraws TForm1::takeRecentDraws() {
     std::array<std::uint8_t, 8> values{};
     for (int i = 0; i < 8; ++i)
         values[static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
+            static_cast<std::uint8_t>(m_currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
     copy(0, values);
     // The two draws before it, stepping back over switched-off weekdays as the browse button
     // does. Taken from the records in memory instead of moving the current draw there and back:
@@ -210,7 +210,7 @@ RecentDraws TForm1::takeRecentDraws() {
     const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
     const std::vector<DrawRecord>& records = history->records;
     const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
-    qint64 index = currentDraw.index;
+    qint64 index = m_currentDraw.index;
     for (int group = 1; group <= 2; ++group) {
         if (const auto step = DrawBrowsing::back(records, index, rule); step.index) index = *step.index;
         if (!records.empty()) copy(group, records[static_cast<std::size_t>(index)].numberBytes());
@@ -230,8 +230,8 @@ void TForm1::Label28Click() {
     m_busy = true;
 
     const int n = ui.UpDown18->position();
-    EvaluationEnabled = false;
-    MaxRuns = ui.UpDown7->position() * 1000;
+    m_evaluationEnabled = false;
+    m_maxRuns = ui.UpDown7->position() * 1000;
     const bool pairWasForced = ui.CheckBox8->isChecked();
     const int last = ui.UpDown4->position();
     const int secondLast = ui.UpDown5->position();
@@ -239,7 +239,7 @@ void TForm1::Label28Click() {
     // Every way out, an error included, switches the evaluation back on and undoes what the run
     // changed in the options.
     const auto restore = qScopeGuard([&] {
-        EvaluationEnabled = true;
+        m_evaluationEnabled = true;
         if (ui.CheckBox8->isChecked() != pairWasForced) ui.CheckBox8->setChecked(pairWasForced);
         for (auto [spin, position] : {std::pair{ui.UpDown4, last}, std::pair{ui.UpDown5, secondLast},
                                       std::pair{ui.UpDown6, historyHits}})
@@ -255,7 +255,7 @@ void TForm1::Label28Click() {
     const RecentDraws recent = takeRecentDraws();
     // The history checks leave the current draw on the last draw they examined; the list is
     // evaluated against this one, the draw the draw line shows.
-    const CurrentDraw chosenDraw = currentDraw;
+    const CurrentDraw chosenDraw = m_currentDraw;
 
     GenerationState& state = *m_generation;
     state.table.clear();
@@ -265,8 +265,8 @@ void TForm1::Label28Click() {
     } else {
         kept = ui.ListBox1->count();
         const QStringList lines = tipLines();
-        fillKeptRows(state.table, lines, n, ui.selectorValue(), parsedTicket, ticketResult, systemTable,
-                     currentDraw);
+        fillKeptRows(state.table, lines, n, ui.selectorValue(), m_parsedTicket, m_ticketResult, m_systemTable,
+                     m_currentDraw);
     }
     state.runCount = 0;
 
@@ -315,14 +315,14 @@ void TForm1::Label28Click() {
 
     ui.StatusBar1->setPanelText(1, tr("Beginn der Tippberechnung"));
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
-    MaxRuns = ui.UpDown7->position() * 1000;
+    m_maxRuns = ui.UpDown7->position() * 1000;
     RuleOptions options = ruleOptions();
     GenerationWindowHooks hooks(*this, n);
     const GenerationResult result =
         generateTips(pool, recent, n, kept, ui.UpDown9->position(), options, state, hooks, Rng::program());
 
-    EvaluationEnabled = true;
-    currentDraw = chosenDraw;
+    m_evaluationEnabled = true;
+    m_currentDraw = chosenDraw;
     Komplettcheck();
     busy.reset();
     ui.StatusBar1->setPanelText(1,

@@ -31,19 +31,22 @@ void TForm1::connectLanguage() {
 
 void TForm1::applyStartupLanguage() {
     // A later checked item wins over an earlier one, so two stored checks end with the last.
-    if (ui.Deutsch1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kGerman);
-    if (ui.Englichen1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kEnglish);
-    if (ui.Grichisch1->isChecked()) OpenDialog1FileName = m_paths.translationPath(kGreek);
+    if (ui.Deutsch1->isChecked()) m_translationFile = m_paths.translationPath(kGerman);
+    if (ui.Englichen1->isChecked()) m_translationFile = m_paths.translationPath(kEnglish);
+    if (ui.Grichisch1->isChecked()) m_translationFile = m_paths.translationPath(kGreek);
     selectMessageLanguage();
-    runAction([this] { applyTranslationFile(); });
+    bool named = false;
+    runAction([this, &named] { named = applyTranslationFile(); });
+    // Without a translation the controls are named in their built-in texts.
+    if (!named) nameForScreenReaders(this);
 }
 
 void TForm1::selectMessageLanguage() {
     // Messages follow the captions: without the translation file the window stays German.
     Language::Id id = Language::Id::German;
-    if (!OpenDialog1FileName.isEmpty() && QFileInfo::exists(OpenDialog1FileName)) {
-        if (OpenDialog1FileName.endsWith(kEnglish)) id = Language::Id::English;
-        if (OpenDialog1FileName.endsWith(kGreek)) id = Language::Id::Greek;
+    if (!m_translationFile.isEmpty() && QFileInfo::exists(m_translationFile)) {
+        if (m_translationFile.endsWith(kEnglish)) id = Language::Id::English;
+        if (m_translationFile.endsWith(kGreek)) id = Language::Id::Greek;
     }
     const QLocale before;
     // Every message that may stay on screen after the action that showed it.
@@ -104,13 +107,13 @@ void TForm1::selectMessageLanguage() {
     for (int panel = 0; panel < 2; ++panel)
         ui.StatusBar1->setPanelText(panel, shown.retranslate(ui.StatusBar1->panelText(panel)));
     ui.Label13->setText(shown.retranslate(ui.Label13->text()));
-    if (ui.Label76) ui.Label76->setText(shown.retranslate(ui.Label76->text()));
+    ui.Label76->setText(shown.retranslate(ui.Label76->text()));
     BarChartModel* chart = ui.Chart1->model();
     chart->setBottomTitle(shown.retranslate(chart->bottomTitle()));
     if (m_form6) m_form6->setWindowTitle(shown.retranslate(m_form6->windowTitle()));
     // The draw lines begin with the weekday of the draw.
-    if (currentDraw.date > 0) {
-        const int day = DayCount::toDate(currentDraw.date).dayOfWeek();
+    if (m_currentDraw.date > 0) {
+        const int day = DayCount::toDate(m_currentDraw.date).dayOfWeek();
         const QString old = before.dayName(day, QLocale::ShortFormat) + QLatin1Char(' ');
         const QString now = QLocale().dayName(day, QLocale::ShortFormat) + QLatin1Char(' ');
         for (QLabel* label : {ui.Label29, ui.Label35})
@@ -122,7 +125,7 @@ void TForm1::selectLanguage(QAction* item, const QString& file) {
     // The number choice window is made before the language changes, so that it changes with
     // the main window from the start-up language, as a window made at start-up would.
     form6();
-    OpenDialog1FileName = m_paths.translationPath(file);
+    m_translationFile = m_paths.translationPath(file);
     for (QAction* language : {ui.Deutsch1, ui.Englichen1, ui.Grichisch1})
         language->setChecked(language == item);
     if (item != ui.Deutsch1) setWindowTitle(kInternationalTitle);
@@ -164,24 +167,14 @@ void TForm1::Dateiladen1Click() {
     applyTranslationFile();
 }
 
-std::optional<std::vector<Translation::Entry>> TForm1::selectedTranslation() const {
-    if (OpenDialog1FileName.isEmpty() || !QFileInfo::exists(OpenDialog1FileName)) return std::nullopt;
-    return Translation::read(OpenDialog1FileName);
-}
-
-void TForm1::applyTranslationFile() {
-    const auto entries = selectedTranslation();
-    if (!entries) return;
+bool TForm1::applyTranslationFile() {
+    if (m_translationFile.isEmpty() || !QFileInfo::exists(m_translationFile)) return false;
+    const std::vector<Translation::Entry> entries = Translation::read(m_translationFile);
     for (QWidget* window : windowsMadeSoFar()) {
-        WindowTexts::apply(window, *entries);
-        // The start-up's translation: the window is named once it is complete.
-        if (window != this || ui.laterPagesBuilt()) nameForScreenReaders(window);
+        WindowTexts::apply(window, entries);
+        nameForScreenReaders(window);
     }
-}
-
-void TForm1::applyTranslationFile(const QList<QWidget*>& parts) {
-    if (const auto entries = selectedTranslation())
-        for (QWidget* part : parts) WindowTexts::apply(this, part, *entries);
+    return true;
 }
 
 void TForm1::InDateispeichern1Click() {

@@ -77,13 +77,13 @@ void TForm1::BitBtn9Click() {
             SpeedButton5Click();
             ++totals.steps;
             const double evaluated = ui.DateTimePicker1->dayCount();
-            totals.add(hitTally, DayCount::weekday(evaluated));
+            totals.add(m_hitTally, DayCount::weekday(evaluated));
             {
                 DrawRecord played;
-                played.date = currentDraw.date;
+                played.date = m_currentDraw.date;
                 for (int i = 0; i < 6; ++i)
-                    played.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
-                played.additional = static_cast<std::uint8_t>(currentDraw.numbers[7]);
+                    played.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(m_currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
+                played.additional = static_cast<std::uint8_t>(m_currentDraw.numbers[7]);
                 const DividendSource* dividends = dividendSource();
                 addChanceRound(chance, played, dividends);
                 players->add(chance.rounds.back(), dividends);

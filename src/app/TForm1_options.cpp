@@ -61,5 +61,5 @@ void TForm1::UpDown13Click() {
 }
 
 void TForm1::UpDown7Changing() {
-    MaxRuns = ui.UpDown7->position() * 1000;
+    m_maxRuns = ui.UpDown7->position() * 1000;
 }

@@ -62,8 +62,8 @@ Chance::TipShape TForm1::tipShape() const {
     Chance::TipShape shape;
     shape.numbers = ui.UpDown18->position();
     if (systemKindOf(ui.selectorValue()) == SystemKind::Reduced) {
-        for (int r = 1; r <= std::min(systemTable.rowCount(), SystemTable::Capacity); ++r) {
-            const SystemTable::Marks& m = systemTable.marks(r);
+        for (int r = 1; r <= std::min(m_systemTable.rowCount(), SystemTable::Capacity); ++r) {
+            const SystemTable::Marks& m = m_systemTable.marks(r);
             std::uint32_t mask = 0;
             for (int k = 0; k < std::min<int>(m.count, 6); ++k)
                 mask |= 1u << m.positions[static_cast<std::size_t>(k)];
@@ -137,9 +137,9 @@ void TForm1::addChanceRound(ChanceTally& tally, const DrawRecord& played, const 
     int tips = 0;
     for (int h = 0; h <= 6; ++h) {
         for (const bool z : {false, true}) {
-            tips += hitTally.count(h, z);
+            tips += m_hitTally.count(h, z);
             const int level = Chance::levelOf(h, z);
-            if (level >= 0) tally.levels[static_cast<std::size_t>(level)] += hitTally.count(h, z);
+            if (level >= 0) tally.levels[static_cast<std::size_t>(level)] += m_hitTally.count(h, z);
         }
     }
     tally.rounds.push_back(Chance::roundOf(played, tips));
@@ -165,11 +165,11 @@ Chance::Money TForm1::listMoney(const Chance::Round& round, const DividendSource
 
 QString TForm1::winningLineMoneyText(const QString& line) const {
     DrawRecord played;
-    played.date = currentDraw.date;
+    played.date = m_currentDraw.date;
     for (int i = 0; i < 6; ++i)
         played.numbers[static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
-    played.additional = static_cast<std::uint8_t>(currentDraw.numbers[7]);
+            static_cast<std::uint8_t>(m_currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
+    played.additional = static_cast<std::uint8_t>(m_currentDraw.numbers[7]);
     const Chance::Money m = lineMoney(line, Chance::roundOf(played, 1), 0, tipShape(), dividendSource());
     const QString amount = QLocale().toString(m.knownReturn, 'f', 2);
     if (m.unknownWins == 0) return tr("Gewinn: %1 €").arg(amount);

@@ -21,17 +21,17 @@ void TForm1::UpDown18Click() {
 void TForm1::ComboBox1Change() {
     ui.StatusBar1->setPanelText(0, QString());
     const SystemChoice::ChangeStep step = SystemChoice::changeStep(
-        ui.selectorValue(), ui.UpDown18->position(), m_paths.dataDirectory(), systemTable);
+        ui.selectorValue(), ui.UpDown18->position(), m_paths.dataDirectory(), m_systemTable);
     if (step.status) ui.StatusBar1->setPanelText(1, *step.status);
     if (step.linesIgnored > 0) showMessage(SystemChoice::tooManyLinesText(step.tablePath, step.linesIgnored));
     if (step.recheck) Komplettcheck();
 }
 
 void TForm1::restoreStoredSystem() {
-    if (StoredSystem >= 0 && StoredSystem < ui.ComboBox1->count()) {
-        ui.ComboBox1->setCurrentIndex(StoredSystem);
-        const QVariant value = ui.ComboBox1->itemData(StoredSystem);
-        setSelectorText(value.isValid() ? value.toString() : ui.ComboBox1->itemText(StoredSystem));
+    if (m_settings.system >= 0 && m_settings.system < ui.ComboBox1->count()) {
+        ui.ComboBox1->setCurrentIndex(m_settings.system);
+        const QVariant value = ui.ComboBox1->itemData(m_settings.system);
+        setSelectorText(value.isValid() ? value.toString() : ui.ComboBox1->itemText(m_settings.system));
     }
     ComboBox1Change();
 }

@@ -60,7 +60,7 @@ void TForm1::SpeedButton16Click() {
 }
 
 QStringList TForm1::tipText() const {
-    return TipFiles::tipText(tipLines(), ui.UpDown8->position(), TipFiles::nextDrawDate(currentDraw.date));
+    return TipFiles::tipText(tipLines(), ui.UpDown8->position(), TipFiles::nextDrawDate(m_currentDraw.date));
 }
 
 void TForm1::BitBtn7Click() {

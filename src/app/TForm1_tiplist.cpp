@@ -42,14 +42,14 @@ void TForm1::SpeedEditClick() {
     TForm6* chooser = form6();
     chooser->BitBtn3->hide();
     chooser->BitBtn4->show();
-    chooser->PickCount = parsedTicket.count;
+    chooser->PickCount = m_parsedTicket.count;
     for (int k = 1; k <= Lotto::HighestNumber; ++k) {
         chooser->box(k)->setChecked(false);
         chooser->setBoxColour(k, TForm6::BoxColour::Neutral);
     }
     // Marking stops at the first field that is no number of 1..49; nothing is reported.
-    for (int slot = 1; slot <= parsedTicket.count; ++slot) {
-        const TicketSlot& field = parsedTicket.numbers[static_cast<std::size_t>(slot)];
+    for (int slot = 1; slot <= m_parsedTicket.count; ++slot) {
+        const TicketSlot& field = m_parsedTicket.numbers[static_cast<std::size_t>(slot)];
         if (!field.numeric || field.value < 0 || field.value > Lotto::HighestNumber) break;
         if (field.value == 0) continue;
         chooser->box(field.value)->setChecked(true);

@@ -204,16 +204,12 @@ void setCharset(const Component& c, int value) {
 }
 
 void apply(QWidget* window, const std::vector<Translation::Entry>& entries) {
-    apply(window, window, entries);
-}
-
-void apply(QWidget* window, QWidget* part, const std::vector<Translation::Entry>& entries) {
     // The first entry for each control of this window, looked up by name.
     const QString windowName = window->objectName();
     QHash<QString, const Translation::Entry*> first;
     for (const Translation::Entry& e : entries)
         if (e.window == windowName && !first.contains(e.component)) first.insert(e.component, &e);
-    for (const Component& c : components(part)) {
+    for (const Component& c : components(window)) {
         const Translation::Entry* entry = first.value(c.object->objectName());
         if (!entry) continue;
         setCaption(c, entry->caption);

@@ -56,8 +56,6 @@ void setCharset(const Component& c, int charset);
 // character set (when the entry's line is a whole number; not for menu items). The window's
 // own caption is never touched.
 void apply(QWidget* window, const std::vector<Translation::Entry>& entries);
-// The same for the controls inside one part of the window (a page built later).
-void apply(QWidget* window, QWidget* part, const std::vector<Translation::Entry>& entries);
 
 // One entry per control of the window, as a template holds them: an edit writes its hint in
 // the caption line, a menu item the character set 1.

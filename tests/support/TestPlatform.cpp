@@ -167,10 +167,6 @@ FormFixture::FormFixture(TestProgramDir& dir, bool activate) {
     if (activate) {
         form->show();
         processEvents();
-    } else {
-        // A window that is not shown never paints, so it builds its later pages only when
-        // something needs them; the tests work on all of its controls.
-        form->buildLaterPages();
     }
 }
 

@@ -131,8 +131,7 @@ DrawRecord makeDraw(const QDate& date, std::array<int, 6> numbers, int additiona
 std::vector<DrawRecord> realHistory();
 
 // A main window on a test program directory with fake adapters. Shows it (offscreen) and runs
-// the first activation when `activate` is true; otherwise builds its later pages, as a shown
-// window does after its first paint.
+// the first activation when `activate` is true.
 struct FormFixture {
     explicit FormFixture(TestProgramDir& dir, bool activate = true);
     ~FormFixture();

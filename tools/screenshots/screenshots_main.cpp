@@ -86,7 +86,6 @@ int main(int argc, char** argv) {
     auto dialogs = std::make_shared<PrintingDialogs>();
     platform.dialogs = dialogs;
     TForm1 form(programDir, platform);
-    form.buildLaterPages(); // every page is photographed
     const QString prefix = args.size() == 5 ? args[4] + QLatin1Char('-') : QString();
     if (args.size() >= 4) {
         const QString name = QFileInfo(args[3]).fileName();
@@ -102,7 +101,7 @@ int main(int argc, char** argv) {
             form.Grichisch1Click();
         } else {
             // As the language menu applies it (its companion file is found beside it).
-            form.OpenDialog1FileName = args[3];
+            form.setTranslationFile(args[3]);
             form.Dateiladen1Click();
         }
     }
@@ -111,12 +110,12 @@ int main(int argc, char** argv) {
     // Real tips from a fixed seed, checked against the newest draw, as a player would see them.
     Rng::setSeed(4711);
     form.Label28Click();
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
     settle();
 
     auto grab = [&](const QString& name) {
         settle();
-        form.ui.Chart1->refresh();
+        form.controls().Chart1->refresh();
         settle();
         const QString file = args[2] + QLatin1Char('/') + prefix + name + QStringLiteral(".png");
         if (!form.grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -127,34 +126,34 @@ int main(int argc, char** argv) {
     const QStringList subPages = {QStringLiteral("statistisch"), QStringLiteral("schein"),
                                   QStringLiteral("mathematisch"), QStringLiteral("allgemein")};
     for (int i = 0; i < pages.size(); ++i) {
-        form.ui.PageControl1->setCurrentIndex(i);
-        if (form.ui.PageControl1->currentWidget() == form.ui.TabSheet6) {
+        form.controls().PageControl1->setCurrentIndex(i);
+        if (form.controls().PageControl1->currentWidget() == form.controls().TabSheet6) {
             for (int j = 0; j < subPages.size(); ++j) {
-                form.ui.PageControl2->setCurrentIndex(j);
+                form.controls().PageControl2->setCurrentIndex(j);
                 grab(QStringLiteral("optionen-") + subPages[j]);
             }
         } else {
             // The chart page with the number frequencies, as its first button shows them.
-            if (form.ui.PageControl1->currentWidget() == form.ui.TabSheet5) form.SpeedButton2Click();
+            if (form.controls().PageControl1->currentWidget() == form.controls().TabSheet5) form.SpeedButton2Click();
             grab(pages[i]);
         }
     }
     // The tip page with full systems of eight numbers: the selector names the full system in the
     // language, the status bar its rows.
-    form.ui.UpDown18->setPosition(8);
+    form.controls().UpDown18->setPosition(8);
     form.UpDown18Click();
     form.Label28Click();
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
     grab(QStringLiteral("lottotipp-vollsystem"));
     // The pool's status while the player edits the numbers of a run; the editing is cancelled.
-    form.ui.CheckBox20->setChecked(true);
+    form.controls().CheckBox20->setChecked(true);
     QTimer::singleShot(300, [&] {
         grab(QStringLiteral("lottotipp-pool"));
         if (QWidget* box = QApplication::activeModalWidget()) box->close();
     });
     form.Label28Click();
-    form.ui.CheckBox20->setChecked(false);
-    form.ui.UpDown18->setPosition(6);
+    form.controls().CheckBox20->setChecked(false);
+    form.controls().UpDown18->setPosition(6);
     form.UpDown18Click();
     // The number choice window as the generator's pool editing shows it.
     if (QWidget* choice = form.form6()) {
@@ -187,7 +186,7 @@ int main(int argc, char** argv) {
     }
     // The report window: the historic analysis of 2025 beside chance, the rules with their
     // back-test, the 609 reduced system and the data page.
-    form.ui.DateTimePicker1->setDate(QDate(2025, 1, 1));
+    form.controls().DateTimePicker1->setDate(QDate(2025, 1, 1));
     dialogs->answer = QStringLiteral("4711");
     form.BitBtn9Click();
     if (AnalysisReport* report = form.report()) {
@@ -223,18 +222,18 @@ int main(int argc, char** argv) {
         });
         open();
     };
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet5);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet5);
     form.SpeedButton2Click();
-    form.ui.Chart1->refresh();
+    form.controls().Chart1->refresh();
     grabTo(&form, QStringLiteral("diagramm-haeufigkeit"));
     form.SpeedButton9Click();
-    form.ui.Chart1->refresh();
+    form.controls().Chart1->refresh();
     grabTo(&form, QStringLiteral("diagramm-quersummen"));
     form.Button2Click();
-    form.ui.Chart1->refresh();
+    form.controls().Chart1->refresh();
     grabTo(&form, QStringLiteral("diagramm-paare"));
 
-    form.ui.PageControl1->setCurrentWidget(form.ui.TabSheet1);
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
     form.clearTipListWithUndo();
     grabTo(&form, QStringLiteral("lottotipp-rueckgaengig"));
     form.undoTipListClear();

@@ -1,0 +1,191 @@
+#include "generator/ProgramSettings.h"
+
+#include "base/DayCount.h"
+#include "base/SettingsStore.h"
+#include "history/DrawDownload.h"
+
+#include <QDate>
+#include <QtEndian>
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// {minimum, maximum, built-in position} of UpDown1 ... UpDown22.
+constexpr std::array<ProgramSettings::SpinLimits, ProgramSettings::SpinCount> kSpins = {{
+    {0, 5, 2},    {21, 279, 125}, {0, 5, 4},   {0, 5, 0},   {0, 5, 1},   {3, 6, 5},      {1, 10000, 100}, {1, 12, 6},
+    {1, 960, 6},  {0, 6, 2},      {0, 5, 2},   {5, 75, 30}, {5, 75, 30}, {5, 75, 30},    {21, 279, 175},  {0, 6, 2},
+    {0, 6, 2},    {6, 11, 6},     {2, 6, 4},   {4, 128, 40}, {2, 6, 3},  {4, 128, 10},
+}};
+
+// The kept check boxes that are checked until the player changes them.
+constexpr int kCheckedBoxes[] = {3, 4, 5, 9, 10, 14, 18, 23, 24, 30, 31};
+
+const QString kOperatorHome = QStringLiteral("https://lottery-operator.example/");
+
+QString checkBoxValue(int n) {
+    return QStringLiteral("Chekcbox%1").arg(n);
+}
+QString spinValue(int n) {
+    return QStringLiteral("UpDown%1").arg(n);
+}
+
+bool isKept(int n) {
+    return std::find(ProgramSettings::StoredCheckBoxes.begin(), ProgramSettings::StoredCheckBoxes.end(), n) !=
+           ProgramSettings::StoredCheckBoxes.end();
+}
+
+QByteArray doubleBytes(double value) {
+    QByteArray bytes(8, '\0');
+    qToLittleEndian(std::bit_cast<quint64>(value), bytes.data());
+    return bytes;
+}
+
+// An 8-byte binary value as a double; nothing for any other kind or size.
+std::optional<double> readDouble(const SettingsStore& key, const QString& name) {
+    if (key.kind(name) != SettingsStore::Kind::Binary) return std::nullopt;
+    const QByteArray bytes = key.readBinary(name);
+    if (bytes.size() != 8) return std::nullopt;
+    return std::bit_cast<double>(qFromLittleEndian<quint64>(bytes.constData()));
+}
+
+std::optional<qint32> readInteger(const SettingsStore& key, const QString& name) {
+    if (key.kind(name) != SettingsStore::Kind::Integer) return std::nullopt;
+    return key.readInteger(name);
+}
+
+std::optional<QString> readText(const SettingsStore& key, const QString& name) {
+    if (key.kind(name) != SettingsStore::Kind::Text) return std::nullopt;
+    return key.readString(name);
+}
+
+// A day count from the earliest from date up to the last day of year 9999; anything else
+// (damage, NaN, infinities) is refused.
+bool usableFromDate(double dayCount) {
+    return std::isfinite(dayCount) && dayCount >= ProgramSettings::earliestFromDate() && dayCount < 2958466.0;
+}
+
+} // namespace
+
+ProgramSettings::SpinLimits ProgramSettings::spinLimits(int n) {
+    return kSpins.at(static_cast<std::size_t>(n - 1));
+}
+
+double ProgramSettings::earliestFromDate() {
+    return DayCount::fromDate(QDate(1986, 9, 7));
+}
+
+ProgramSettings::ProgramSettings()
+    : urlEdit(kOperatorHome), dateTimePicker2(earliestFromDate()),
+      drawServer(QString::fromLatin1(DrawDownload::DefaultServer)) {
+    for (const int n : kCheckedBoxes) m_checkBoxes.at(static_cast<std::size_t>(n)) = true;
+    for (int n = 1; n <= SpinCount; ++n) m_spins.at(static_cast<std::size_t>(n)) = spinLimits(n).position;
+}
+
+bool ProgramSettings::checkBox(int n) const {
+    return n >= 0 && n < static_cast<int>(m_checkBoxes.size()) && m_checkBoxes.at(static_cast<std::size_t>(n));
+}
+
+void ProgramSettings::setCheckBox(int n, bool checked) {
+    if (isKept(n)) m_checkBoxes.at(static_cast<std::size_t>(n)) = checked;
+}
+
+void ProgramSettings::setSpin(int n, int position) {
+    const SpinLimits limits = spinLimits(n);
+    m_spins.at(static_cast<std::size_t>(n)) = std::clamp(position, limits.minimum, limits.maximum);
+}
+
+ProgramSettings ProgramSettings::load(const SettingsStore& key, const QString& downloadFile) {
+    ProgramSettings s;
+    auto integer = [&key](const QString& name, int& field) {
+        if (const auto v = readInteger(key, name)) field = *v;
+    };
+    auto text = [&key](const QString& name, QString& field) {
+        if (const auto v = readText(key, name)) field = *v;
+    };
+
+    integer(QStringLiteral("NeuerSchein"), s.neuerSchein);
+    for (const int n : StoredCheckBoxes)
+        if (const auto v = readInteger(key, checkBoxValue(n))) s.setCheckBox(n, *v != 0);
+    // The language flags are always assigned: an absent one takes its default, so a first
+    // start selects Greek.
+    s.deutsch1 = readInteger(key, QStringLiteral("Deutsch1")).value_or(0) != 0;
+    s.englichen1 = readInteger(key, QStringLiteral("Englichen1")).value_or(0) != 0;
+    s.grichisch1 = readInteger(key, QStringLiteral("Grichisch1")).value_or(1) != 0;
+    integer(QStringLiteral("Land"), s.land);
+    integer(QStringLiteral("TippTop"), s.tippTop);
+    integer(QStringLiteral("TippLeft"), s.tippLeft);
+    integer(QStringLiteral("System"), s.system);
+    for (int n = 1; n <= SpinCount; ++n)
+        if (const auto v = readInteger(key, spinValue(n))) s.setSpin(n, *v);
+    // The maximum of matches with other tips is never below the minimum.
+    s.setSpin(3, std::max(s.spin(3), s.spin(1)));
+
+    text(QStringLiteral("Spielername"), s.spielername);
+    text(QStringLiteral("Passwort"), s.passwort);
+    text(QStringLiteral("EINPREIS"), s.einpreis);
+    text(QStringLiteral("ZWEIPREIS"), s.zweipreis);
+    if (const auto v = readDouble(key, QStringLiteral("Preis"))) s.preis = *v;
+
+    // "Browser" was once stored as text; a non-empty text means checked.
+    const QString browser = QStringLiteral("Browser");
+    if (const auto v = readInteger(key, browser))
+        s.browser = *v != 0;
+    else if (const auto t = readText(key, browser); t && !t->isEmpty())
+        s.browser = true;
+
+    text(QStringLiteral("FileNameEdit"), s.fileNameEdit);
+    text(QStringLiteral("URLEdit"), s.urlEdit);
+    text(QStringLiteral("ProxyHostEdit"), s.proxyHostEdit);
+    text(QStringLiteral("ProxyPortEdit"), s.proxyPortEdit);
+    if (const auto day = readDouble(key, QStringLiteral("DateTimePicker2")); day && usableFromDate(*day))
+        s.dateTimePicker2 = *day;
+    text(QStringLiteral("DrawServer"), s.drawServer);
+
+    if (s.fileNameEdit.isEmpty()) s.fileNameEdit = downloadFile;
+    if (s.proxyHostEdit.isEmpty()) s.proxyPortEdit = QStringLiteral("80");
+    return s;
+}
+
+ProgramSettings ProgramSettings::load(const QString& downloadFile) {
+    return load(SettingsStore::openKey(SettingsStore::ProgramKey), downloadFile);
+}
+
+void ProgramSettings::writeTo(SettingsStore& key) const {
+    const SettingsStore previous = key;
+    key.clear();
+    auto flag = [&key](const QString& name, bool on) { key.writeInteger(name, on ? 1 : 0); };
+
+    key.writeInteger(QStringLiteral("NeuerSchein"), neuerSchein);
+    for (const int n : StoredCheckBoxes) flag(checkBoxValue(n), checkBox(n));
+    flag(QStringLiteral("Deutsch1"), deutsch1);
+    flag(QStringLiteral("Englichen1"), englichen1);
+    flag(QStringLiteral("Grichisch1"), grichisch1);
+    key.writeInteger(QStringLiteral("System"), system);
+    key.writeInteger(QStringLiteral("TippTop"), tippTop);
+    key.writeInteger(QStringLiteral("TippLeft"), tippLeft);
+    for (int n = 1; n <= SpinCount; ++n) key.writeInteger(spinValue(n), spin(n));
+    key.writeBinary(QStringLiteral("Preis"), doubleBytes(preis));
+    flag(QStringLiteral("Browser"), browser);
+    key.writeString(QStringLiteral("FileNameEdit"), fileNameEdit);
+    key.writeString(QStringLiteral("URLEdit"), urlEdit);
+    key.writeString(QStringLiteral("ProxyHostEdit"), proxyHostEdit);
+    key.writeString(QStringLiteral("ProxyPortEdit"), proxyPortEdit);
+    key.writeString(QStringLiteral("Spielername"), spielername);
+    key.writeString(QStringLiteral("EINPREIS"), einpreis);
+    key.writeString(QStringLiteral("ZWEIPREIS"), zweipreis);
+    key.writeString(QStringLiteral("Passwort"), passwort);
+    key.writeBinary(QStringLiteral("DateTimePicker2"), doubleBytes(dateTimePicker2));
+    key.writeInteger(QStringLiteral("Land"), land);
+    key.writeString(QStringLiteral("DrawServer"), drawServer);
+
+    key.addMissingFrom(previous);
+}
+
+void ProgramSettings::save() const {
+    SettingsStore key = SettingsStore::openKey(SettingsStore::ProgramKey);
+    writeTo(key);
+    key.save();
+}
