@@ -15,6 +15,8 @@
 #include "stats/BarChartModel.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
+#include "gui/MenuOwnNames.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -5,6 +5,8 @@
 #include "gui/StandardIcon.h"
 #include "history/DrawDownload.h"
 #include "tips/TipLine.h"
+#include "gui/InlineFields.h"
+#include "gui/MenuOwnNames.h"
 
 #include <QApplication>
 #include <QCoreApplication>

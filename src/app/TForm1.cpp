@@ -12,6 +12,7 @@
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
 #include "tips/TipFiles.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QApplication>
 #include <QCloseEvent>

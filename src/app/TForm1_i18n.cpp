@@ -6,6 +6,7 @@
 #include "gui/Language.h"
 #include "gui/TForm6.h"
 #include "gui/WindowTexts.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QFileInfo>
 #include <QLocale>
