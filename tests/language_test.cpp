@@ -578,7 +578,7 @@ TEST_F(Language_, TheOpenReportWindowSwitchesWithTheLanguageAndBackExactly) {
     back.rejected[2] = 3;
     r->showBackTest(back);
     r->wheelCode->setCurrentText(QStringLiteral("609"));
-    form.wheelShowClick();
+    r->wheelShow->click();
     ASSERT_TRUE(r->wheelText->toPlainText().startsWith(QStringLiteral("VEW 609 ")));
     const QStringList german = reportTexts(r);
     const QString threes = r->chanceTable->item(Chance::Three, 0)->text();

@@ -205,6 +205,30 @@
         <source>%1 von %2</source>
         <translation>%1 από %2</translation>
     </message>
+    <message>
+        <source>CSV-Datei|*.csv</source>
+        <translation>Αρχείο CSV|*.csv</translation>
+    </message>
+    <message>
+        <source>VEW-Tabelle|*.txt</source>
+        <translation>Πίνακας μειωμένου συστήματος|*.txt</translation>
+    </message>
+    <message>
+        <source>%1: Tabelle fehlerhaft. %2</source>
+        <translation>%1: ο πίνακας έχει σφάλματα. %2</translation>
+    </message>
+    <message>
+        <source>VEW %1 (%2)</source>
+        <translation>Μειωμένο σύστημα %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reihen:</source>
+        <translation>Στήλες:</translation>
+    </message>
+    <message>
+        <source>VEW %1: Tabelle fehlerhaft. %2</source>
+        <translation>Μειωμένο σύστημα %1: ο πίνακας έχει σφάλματα. %2</translation>
+    </message>
 </context>
 <context>
     <name>BarChartView</name>
@@ -1207,41 +1231,6 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
         <translation>Ιστορική ανάλυση από %1: %2 κληρώσεις, %3 στήλες ανά κλήρωση, τυχερός αριθμός %4</translation>
     </message>
     <message>
-        <source>Gewinn: %1 €</source>
-        <translation>Κέρδος: %1 €</translation>
-    </message>
-    <message>
-        <source>Gewinn: Quote unbekannt</source>
-        <translation>Κέρδος: άγνωστη απόδοση</translation>
-    </message>
-    <message numerus="yes">
-        <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
-        <translation>
-            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένη στήλη η απόδοση είναι άγνωστη)</numerusform>
-            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένες στήλες η απόδοση είναι άγνωστη)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>VEW %1 (%2)</source>
-        <translation>Μειωμένο σύστημα %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Reihen:</source>
-        <translation>Στήλες:</translation>
-    </message>
-    <message>
-        <source>VEW %1: Tabelle fehlerhaft. %2</source>
-        <translation>Μειωμένο σύστημα %1: ο πίνακας έχει σφάλματα. %2</translation>
-    </message>
-    <message>
-        <source>VEW-Tabelle|*.txt</source>
-        <translation>Πίνακας μειωμένου συστήματος|*.txt</translation>
-    </message>
-    <message>
-        <source>%1: Tabelle fehlerhaft. %2</source>
-        <translation>%1: ο πίνακας έχει σφάλματα. %2</translation>
-    </message>
-    <message>
         <source>CSV-Datei|*.csv</source>
         <translation>Αρχείο CSV|*.csv</translation>
     </message>
@@ -1290,6 +1279,10 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
 Bitte installieren Sie das Programm neu.</source>
         <translation>Η προεπισκόπηση εκτύπωσης δεν μπορεί να ανοίξει: η μονάδα εκτύπωσης %1 λείπει ή είναι κατεστραμμένη.
 Εγκαταστήστε ξανά το πρόγραμμα.</translation>
+    </message>
+    <message>
+        <source>Tipp-Test anhalten (bei %1)</source>
+        <translation>Διακοπή ελέγχου στηλών (στις %1)</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1455,24 @@ Bitte installieren Sie das Programm neu.</source>
     <message>
         <source>    Lücke: mit den Basiszahlen %1 hat keine Reihe mehr als %2 Treffer.</source>
         <translation>    Κενό: με τους βασικούς αριθμούς %1 καμία στήλη δεν έχει πάνω από %2 επιτυχίες.</translation>
+    </message>
+</context>
+<context>
+    <name>Winnings</name>
+    <message>
+        <source>Gewinn: %1 €</source>
+        <translation>Κέρδος: %1 €</translation>
+    </message>
+    <message>
+        <source>Gewinn: Quote unbekannt</source>
+        <translation>Κέρδος: άγνωστη απόδοση</translation>
+    </message>
+    <message numerus="yes">
+        <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
+        <translation>
+            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένη στήλη η απόδοση είναι άγνωστη)</numerusform>
+            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένες στήλες η απόδοση είναι άγνωστη)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
