@@ -72,12 +72,17 @@ int TForm1::Komplettcheck() {
     // The hint of a winning line's entry tells what it won, where the dividend is known.
     const Chance::TipShape shape = tipShape();
     const Chance::Round round = Winnings::roundOf(currentDraw, 1);
+    const DividendSource* dividends = nullptr;
+    bool dividendsLooked = false;
     for (int i = 0; i < check.hitTexts.size() && i < lines.size(); ++i) {
         if (check.hitTexts[i].section(QLatin1Char(' '), 0, 0).toInt() < 3) continue;
         QListWidgetItem* item = ui.ListBox2->item(i);
         const std::optional<Winnings::Ticket> ticket = Winnings::ticketOf(lines[i], shape);
-        if (item && ticket)
-            item->setToolTip(Winnings::winningText(Winnings::result(*ticket, round, 0, dividendSource()).money));
+        if (!item || !ticket) continue;
+        // One look at the prize table file per check, not one per winning line.
+        if (!dividendsLooked) dividends = dividendSource();
+        dividendsLooked = true;
+        item->setToolTip(Winnings::winningText(Winnings::result(*ticket, round, 0, dividends).money));
     }
     m_lastLineHits = check.lineHits;
     setSelectorText(selector);
