@@ -9,10 +9,11 @@ declare -A layer=(
   [base]=0
   [net]=1 [i18n]=1 [tips]=1
   [history]=2
-  [stats]=3 [evaluation]=3 [server]=3
-  [generator]=4
-  [gui]=5
-  [app]=6
+  [stats]=3 [server]=3
+  [evaluation]=4
+  [generator]=5
+  [gui]=6
+  [app]=7
 )
 core_folders="base net i18n tips history stats evaluation server generator"
 

@@ -7,6 +7,7 @@
 #include "generator/TipGenerator.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
+#include "stats/HistoryCheck.h"
 #include "stats/ChanceBaseline.h"
 #include "tips/TipCsv.h"
 #include "tips/WheelReport.h"
@@ -403,6 +404,67 @@ TEST(RuleBackTest, CountsTheRealDrawsEachRuleWouldHaveRejected) {
     filter.from = DayCount::fromDate(d0);
     EXPECT_EQ(RuleReport::backTest(records, filter, o).rejected[11], 0);
     EXPECT_TRUE(t.toCsv().contains("11,"));
+}
+
+namespace {
+
+// The history rules of the back-test counted the plain way: every draw before the tested one
+// whose date lies in the window, compared number by number.
+std::array<int, 3> historyRejectionsByHand(const std::vector<DrawRecord>& records, const DrawFilter& filter,
+                                           const RuleOptions& o) {
+    std::array<int, 3> rejected{};
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const DrawRecord& d = records[i];
+        if (!filter.inClosedWindow(d.date) || !filter.passesWeekday(d.date)) continue;
+        DrawFilter before = filter;
+        before.to = records[i - 1].date;
+        const auto reached = [&](const HistoryCheck::DateWindow& w, int minHits) {
+            for (std::size_t j = 0; j < i; ++j) {
+                if (!w.contains(records[j].date)) continue;
+                int common = 0;
+                for (const std::uint8_t a : d.numbers)
+                    for (const std::uint8_t b : records[j].numbers) common += a == b;
+                if (common >= minHits) return true;
+            }
+            return false;
+        };
+        if (o.historyOn && reached(HistoryCheck::historyWindow(before), o.historyHits)) ++rejected[0];
+        for (int c = 0; c < 2; ++c) {
+            const RuleOptions::RecentCheck& rc = o.recentChecks[static_cast<std::size_t>(c)];
+            if (rc.on && reached(HistoryCheck::recentWindow(before, rc.draws), rc.hits)) ++rejected[1 + c];
+        }
+    }
+    return rejected;
+}
+
+} // namespace
+
+TEST(RuleBackTest, HistoryRulesCountWhatThePlainCountGives) {
+    std::vector<DrawRecord> records = DrawCsv::readFile(Bundled);
+    ASSERT_GT(records.size(), 3000u);
+    RuleOptions o;
+    o.historyHits = 4; // some real draws repeat four numbers of an earlier one
+    o.recentChecks[0] = {true, 3, 20};
+    o.recentChecks[1] = {true, 2, 4};
+    const DrawFilter whole{DayCount::fromDate({1990, 1, 1}), DayCount::fromDate({2025, 9, 1}), true, true};
+    const DrawFilter wednesdays{DayCount::fromDate({2010, 1, 1}), DayCount::fromDate({2025, 9, 1}), false, true};
+    for (const DrawFilter& filter : {whole, wednesdays}) {
+        const RuleReport::BackTest t = RuleReport::backTest(records, filter, o);
+        const std::array<int, 3> byHand = historyRejectionsByHand(records, filter, o);
+        EXPECT_GT(t.rejected[11], 0);
+        EXPECT_GT(t.rejected[13], 0);
+        EXPECT_EQ(t.rejected[11], byHand[0]);
+        EXPECT_EQ(t.rejected[12], byHand[1]);
+        EXPECT_EQ(t.rejected[13], byHand[2]);
+    }
+    // Out of date order, a later draw of the file can lie in a window: only the draws before
+    // the tested one in the file count.
+    std::reverse(records.begin() + 1000, records.begin() + 1400);
+    const RuleReport::BackTest t = RuleReport::backTest(records, whole, o);
+    const std::array<int, 3> byHand = historyRejectionsByHand(records, whole, o);
+    EXPECT_EQ(t.rejected[11], byHand[0]);
+    EXPECT_EQ(t.rejected[12], byHand[1]);
+    EXPECT_EQ(t.rejected[13], byHand[2]);
 }
 
 // ---- Wheels ----

@@ -15,6 +15,8 @@
 #include "stats/BarChartModel.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
+#include "gui/MenuOwnNames.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -579,7 +581,7 @@ TEST_F(Language_, TheOpenReportWindowSwitchesWithTheLanguageAndBackExactly) {
     back.rejected[2] = 3;
     r->showBackTest(back);
     r->wheelCode->setCurrentText(QStringLiteral("609"));
-    form.wheelShowClick();
+    r->wheelShow->click();
     ASSERT_TRUE(r->wheelText->toPlainText().startsWith(QStringLiteral("VEW 609 ")));
     const QStringList german = reportTexts(r);
     const QString threes = r->chanceTable->item(Chance::Three, 0)->text();

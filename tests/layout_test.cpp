@@ -4,6 +4,7 @@
 #include "i18n/Translation.h"
 #include "support/PageGeometry.h"
 #include "support/TestPlatform.h"
+#include "gui/InlineFields.h"
 
 #include <QApplication>
 #include <QAbstractItemView>

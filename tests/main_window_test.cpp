@@ -8,6 +8,7 @@
 #include "stats/Statistics.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -8,6 +8,7 @@
 #include "gui/WindowTexts.h"
 #include "support/PageGeometry.h"
 #include "support/TestPlatform.h"
+#include "gui/InlineFields.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -205,6 +205,30 @@
         <source>%1 von %2</source>
         <translation>%1 από %2</translation>
     </message>
+    <message>
+        <source>CSV-Datei|*.csv</source>
+        <translation>Αρχείο CSV|*.csv</translation>
+    </message>
+    <message>
+        <source>VEW-Tabelle|*.txt</source>
+        <translation>Πίνακας μειωμένου συστήματος|*.txt</translation>
+    </message>
+    <message>
+        <source>%1: Tabelle fehlerhaft. %2</source>
+        <translation>%1: ο πίνακας έχει σφάλματα. %2</translation>
+    </message>
+    <message>
+        <source>VEW %1 (%2)</source>
+        <translation>Μειωμένο σύστημα %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reihen:</source>
+        <translation>Στήλες:</translation>
+    </message>
+    <message>
+        <source>VEW %1: Tabelle fehlerhaft. %2</source>
+        <translation>Μειωμένο σύστημα %1: ο πίνακας έχει σφάλματα. %2</translation>
+    </message>
 </context>
 <context>
     <name>BarChartView</name>
@@ -1231,41 +1255,6 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
         <translation>Ιστορική ανάλυση από %1: %2 κληρώσεις, %3 στήλες ανά κλήρωση, τυχερός αριθμός %4</translation>
     </message>
     <message>
-        <source>Gewinn: %1 €</source>
-        <translation>Κέρδος: %1 €</translation>
-    </message>
-    <message>
-        <source>Gewinn: Quote unbekannt</source>
-        <translation>Κέρδος: άγνωστη απόδοση</translation>
-    </message>
-    <message numerus="yes">
-        <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
-        <translation>
-            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένη στήλη η απόδοση είναι άγνωστη)</numerusform>
-            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένες στήλες η απόδοση είναι άγνωστη)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>VEW %1 (%2)</source>
-        <translation>Μειωμένο σύστημα %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Reihen:</source>
-        <translation>Στήλες:</translation>
-    </message>
-    <message>
-        <source>VEW %1: Tabelle fehlerhaft. %2</source>
-        <translation>Μειωμένο σύστημα %1: ο πίνακας έχει σφάλματα. %2</translation>
-    </message>
-    <message>
-        <source>VEW-Tabelle|*.txt</source>
-        <translation>Πίνακας μειωμένου συστήματος|*.txt</translation>
-    </message>
-    <message>
-        <source>%1: Tabelle fehlerhaft. %2</source>
-        <translation>%1: ο πίνακας έχει σφάλματα. %2</translation>
-    </message>
-    <message>
         <source>CSV-Datei|*.csv</source>
         <translation>Αρχείο CSV|*.csv</translation>
     </message>
@@ -1312,6 +1301,10 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <message>
         <source>Die gespeicherten Einstellungen werden nicht übernommen; es gelten die Vorgaben. %1</source>
         <translation>Οι αποθηκευμένες ρυθμίσεις δεν εφαρμόζονται· ισχύουν οι προεπιλογές. %1</translation>
+    </message>
+    <message>
+        <source>Tipp-Test anhalten (bei %1)</source>
+        <translation>Διακοπή ελέγχου στηλών (στις %1)</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1477,24 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <message>
         <source>    Lücke: mit den Basiszahlen %1 hat keine Reihe mehr als %2 Treffer.</source>
         <translation>    Κενό: με τους βασικούς αριθμούς %1 καμία στήλη δεν έχει πάνω από %2 επιτυχίες.</translation>
+    </message>
+</context>
+<context>
+    <name>Winnings</name>
+    <message>
+        <source>Gewinn: %1 €</source>
+        <translation>Κέρδος: %1 €</translation>
+    </message>
+    <message>
+        <source>Gewinn: Quote unbekannt</source>
+        <translation>Κέρδος: άγνωστη απόδοση</translation>
+    </message>
+    <message numerus="yes">
+        <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
+        <translation>
+            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένη στήλη η απόδοση είναι άγνωστη)</numerusform>
+            <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένες στήλες η απόδοση είναι άγνωστη)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

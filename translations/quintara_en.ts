@@ -205,6 +205,30 @@
         <source>%1 von %2</source>
         <translation>%1 of %2</translation>
     </message>
+    <message>
+        <source>CSV-Datei|*.csv</source>
+        <translation>CSV file|*.csv</translation>
+    </message>
+    <message>
+        <source>VEW-Tabelle|*.txt</source>
+        <translation>Reduced system table|*.txt</translation>
+    </message>
+    <message>
+        <source>%1: Tabelle fehlerhaft. %2</source>
+        <translation>%1: faulty table. %2</translation>
+    </message>
+    <message>
+        <source>VEW %1 (%2)</source>
+        <translation>Reduced system %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Reihen:</source>
+        <translation>Lines:</translation>
+    </message>
+    <message>
+        <source>VEW %1: Tabelle fehlerhaft. %2</source>
+        <translation>Reduced system %1: faulty table. %2</translation>
+    </message>
 </context>
 <context>
     <name>BarChartView</name>
@@ -1231,41 +1255,6 @@ The evaluation (“Database” page) shows the figures for each rule.</translati
         <translation>Historical analysis from %1: %2 draws, %3 tips per draw, lucky number %4</translation>
     </message>
     <message>
-        <source>Gewinn: %1 €</source>
-        <translation>Winnings: €%1</translation>
-    </message>
-    <message>
-        <source>Gewinn: Quote unbekannt</source>
-        <translation>Winnings: payout unknown</translation>
-    </message>
-    <message numerus="yes">
-        <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
-        <translation>
-            <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning line)</numerusform>
-            <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning lines)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>VEW %1 (%2)</source>
-        <translation>Reduced system %1 (%2)</translation>
-    </message>
-    <message>
-        <source>Reihen:</source>
-        <translation>Lines:</translation>
-    </message>
-    <message>
-        <source>VEW %1: Tabelle fehlerhaft. %2</source>
-        <translation>Reduced system %1: faulty table. %2</translation>
-    </message>
-    <message>
-        <source>VEW-Tabelle|*.txt</source>
-        <translation>Reduced system table|*.txt</translation>
-    </message>
-    <message>
-        <source>%1: Tabelle fehlerhaft. %2</source>
-        <translation>%1: faulty table. %2</translation>
-    </message>
-    <message>
         <source>CSV-Datei|*.csv</source>
         <translation>CSV file|*.csv</translation>
     </message>
@@ -1312,6 +1301,10 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     <message>
         <source>Die gespeicherten Einstellungen werden nicht übernommen; es gelten die Vorgaben. %1</source>
         <translation>The stored settings are not applied; the defaults are used. %1</translation>
+    </message>
+    <message>
+        <source>Tipp-Test anhalten (bei %1)</source>
+        <translation>Stop the tip test (at %1)</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1477,24 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     <message>
         <source>    Lücke: mit den Basiszahlen %1 hat keine Reihe mehr als %2 Treffer.</source>
         <translation>    Gap: with the base numbers %1 no line has more than %2 hits.</translation>
+    </message>
+</context>
+<context>
+    <name>Winnings</name>
+    <message>
+        <source>Gewinn: %1 €</source>
+        <translation>Winnings: €%1</translation>
+    </message>
+    <message>
+        <source>Gewinn: Quote unbekannt</source>
+        <translation>Winnings: payout unknown</translation>
+    </message>
+    <message numerus="yes">
+        <source>Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)</source>
+        <translation>
+            <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning line)</numerusform>
+            <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning lines)</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

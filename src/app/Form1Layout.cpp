@@ -6,6 +6,8 @@
 #include "gui/StandardIcon.h"
 #include "generator/ProgramSettings.h"
 #include "tips/TipLine.h"
+#include "gui/InlineFields.h"
+#include "gui/MenuOwnNames.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -13,6 +13,7 @@
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
 #include "tips/TipFiles.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,7 +106,7 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton23, &QToolButton::clicked, &TForm1::Button5Click);
     bind(ui.SpeedButton9, &QToolButton::clicked, &TForm1::SpeedButton9Click);
     bind(ui.Button6, &QPushButton::clicked, &TForm1::Button6Click);
-    bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click);
+    bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click, true);
     bind(ui.DiagrammPNG, &QToolButton::clicked, &TForm1::DiagrammPNGClick);
     bind(ui.DiagrammSVG, &QToolButton::clicked, &TForm1::DiagrammSVGClick);
 

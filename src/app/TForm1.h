@@ -3,6 +3,7 @@
 #include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
 #include "generator/ProgramSettings.h"
+#include "evaluation/Winnings.h"
 #include "generator/TipGenerator.h"
 #include "base/Paths.h"
 #include "gui/Platform.h"
@@ -96,7 +97,7 @@ public:
     void SpeedButton9Click();  // cross-sum distribution
     void Label74Click();
     void Button6Click();      // tip distribution
-    void SpeedButton4Click(); // tip test over the history
+    void SpeedButton4Click(); // tip test over the history; stops the test while it runs
     void showChartPage();
     void DiagrammPNGClick(); // the chart as a PNG picture
     void DiagrammSVGClick(); // the chart as an SVG drawing
@@ -171,46 +172,20 @@ public:
     void AnalysisReportClick();
     AnalysisReport* report();
     void ruleBackTestClick();
-    void wheelShowClick();
-    void wheelOpenClick();
-    // The report of a reduced system: a code of vew/ or a table file the player chose.
-    void showWheel(const QString& codeOrPath, bool ownTable);
-    // After a switch of the language: the report window's texts and results in the new one.
-    void retranslateReport(const std::function<QString(const QString&)>& shownText);
     void historyExportClick();
     void historyImportClick();
     void tipsExportClick();
-    void chanceCopyClick();
-    void chanceSaveClick();
-    void ruleCopyClick();
-    void ruleSaveClick();
     // How one tip of the list is scored for the chance comparison: the size and system of the
     // tip selector, with the rows of the loaded reduced system.
     Chance::TipShape tipShape() const;
     // Price of one row on one draw from the fee fields ("Sa.od.Mi." for one draw day, "Sa u.Mi"
     // for both, per week); none when the field holds no amount.
     std::optional<double> stakePerRow() const;
-    // Stake and known return of one tip line, and of the whole tip list, on one draw.
-    Chance::Money lineMoney(const QString& line, const Chance::Round& round, double stake,
-                            const Chance::TipShape& listShape, const DividendSource* dividends) const;
-    Chance::Money listMoney(const Chance::Round& round, const DividendSource* dividends) const;
-    // The euro amount a winning line of the hit list won on the current draw, or that its
-    // dividend is unknown: the hint of its hit list entry.
-    QString winningLineMoneyText(const QString& line) const;
     // The dividends the money is computed from: the prize tables the update keeps beside the
     // history (read again when the file changed), or the source set here instead. Null when
     // no dividend is known at all.
     const DividendSource* dividendSource() const;
     void setDividendSource(const DividendSource* source) { m_dividends = source; }
-    // The hits, the round and the money of the tip list on one draw, as the comparison with
-    // chance collects them draw by draw.
-    struct ChanceTally {
-        std::vector<Chance::Round> rounds;
-        std::array<std::int64_t, Chance::LevelCount> levels{};
-        Chance::Money money;
-    };
-    // Adds the draw with the tips the list holds now; `dividends` as dividendSource() gives them.
-    void addChanceRound(ChanceTally& tally, const DrawRecord& played, const DividendSource* dividends) const;
     // The random players' settings for a comparison with this seed: stake and prize tables as
     // the window has them now.
     Chance::SimulationSettings chanceSettings(std::uint32_t seed) const;
@@ -316,6 +291,8 @@ private:
     bool m_busy = false;
     bool m_analysisRunning = false;
     bool m_analysisStop = false;
+    bool m_tipTestRunning = false;
+    bool m_tipTestStop = false;
     QString m_serverOverride;
     std::chrono::milliseconds m_downloadTimeout{15000};
     std::unique_ptr<HttpGetter> m_http;
@@ -342,11 +319,9 @@ private:
     // The report window and what it shows.
     QPointer<AnalysisReport> m_report;
     const DividendSource* m_dividends = nullptr;
-    struct KeptPrizes;
-    mutable std::shared_ptr<KeptPrizes> m_keptPrizes;
+    mutable Winnings::PrizeTableFile m_prizeTables;
     RuleCounts m_reportCounts;
     QString m_reportCountsTitle;
-    std::optional<std::pair<QString, bool>> m_wheelShown; // what showWheel() showed last
     bool m_chanceRunning = false;
     std::atomic<bool> m_chanceStop{false};
     void connectReport();

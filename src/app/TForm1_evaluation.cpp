@@ -3,6 +3,7 @@
 #include "base/Rounding.h"
 #include "app/TForm1.h"
 #include "evaluation/Matching.h"
+#include "evaluation/Winnings.h"
 #include "history/DrawHistory.h"
 #include "stats/DrawLookup.h"
 #include "stats/HistorySnapshot.h"
@@ -69,9 +70,20 @@ int TForm1::Komplettcheck() {
         delete ui.ListBox1->takeItem(*it);
     ui.ListBox2->addItems(check.hitTexts);
     // The hint of a winning line's entry tells what it won, where the dividend is known.
-    for (int i = 0; i < check.hitTexts.size() && i < lines.size(); ++i)
-        if (check.hitTexts[i].section(QLatin1Char(' '), 0, 0).toInt() >= 3)
-            if (QListWidgetItem* item = ui.ListBox2->item(i)) item->setToolTip(winningLineMoneyText(lines[i]));
+    const Chance::TipShape shape = tipShape();
+    const Chance::Round round = Winnings::roundOf(currentDraw, 1);
+    const DividendSource* dividends = nullptr;
+    bool dividendsLooked = false;
+    for (int i = 0; i < check.hitTexts.size() && i < lines.size(); ++i) {
+        if (check.hitTexts[i].section(QLatin1Char(' '), 0, 0).toInt() < 3) continue;
+        QListWidgetItem* item = ui.ListBox2->item(i);
+        const std::optional<Winnings::Ticket> ticket = Winnings::ticketOf(lines[i], shape);
+        if (!item || !ticket) continue;
+        // One look at the prize table file per check, not one per winning line.
+        if (!dividendsLooked) dividends = dividendSource();
+        dividendsLooked = true;
+        item->setToolTip(Winnings::winningText(Winnings::result(*ticket, round, 0, dividends).money));
+    }
     m_lastLineHits = check.lineHits;
     setSelectorText(selector);
     for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);

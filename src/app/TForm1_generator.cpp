@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "generator/KeptTips.h"
 #include "gui/AnalysisReport.h"
+#include "gui/EventPulse.h"
 #include "gui/TForm6.h"
 #include "history/DrawBrowsing.h"
 #include "stats/HistorySnapshot.h"
@@ -72,28 +73,25 @@ private:
 } // namespace
 
 // The window's side of the drawing loop. Showing the candidate, painting and taking the user's
-// input cost far more than testing a candidate, so they happen at most every PulseMs; the
+// input cost far more than testing a candidate, so they happen at most every event pulse; the
 // random sequence is drawn by the loop alone and does not depend on when they happen.
 class GenerationWindowHooks : public GenerationHooks {
 public:
-    static constexpr qint64 PulseMs = 30;
-
-    GenerationWindowHooks(TForm1& form, int n) : m_form(form), m_n(n) { m_clock.start(); }
+    GenerationWindowHooks(TForm1& form, int n) : m_form(form), m_n(n) {}
 
     bool candidateDrawn(int t, const CandidateTip& tip, int qs, int runCount, RuleOptions& options) override {
         (void)runCount;
         // Looking at the clock every candidate would cost more than the cheap rules do.
         if (++m_sinceLook < 16) return true;
         m_sinceLook = 0;
-        if (m_clock.elapsed() < m_nextPulse) return true;
+        if (!m_pulse.due()) return true;
 
         m_form.ui.StatusBar1->setPanelText(1, candidateStatusText(t, tip, m_n, qs));
         if (m_lastRejected > 0) m_form.ui.StatusBar1->setPanelText(0, rejectionStatusText(m_lastRejected));
-        QCoreApplication::processEvents();
+        m_pulse.pass();
         if (m_form.m_closed) return false;
         // The user may have changed an option meanwhile; the rules see the controls as they are.
         options = m_form.ruleOptions();
-        m_nextPulse = m_clock.elapsed() + PulseMs;
         return true;
     }
 
@@ -121,8 +119,7 @@ public:
 private:
     TForm1& m_form;
     int m_n;
-    QElapsedTimer m_clock;
-    qint64 m_nextPulse = PulseMs;
+    EventPulse m_pulse;
     int m_sinceLook = 0;
     int m_lastRejected = 0;
 };

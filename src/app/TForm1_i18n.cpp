@@ -6,6 +6,7 @@
 #include "gui/Language.h"
 #include "gui/TForm6.h"
 #include "gui/WindowTexts.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -103,7 +104,7 @@ void TForm1::selectMessageLanguage() {
     Language::select(id);
     ui.translateOwnTexts();
     m_reportCountsTitle = shown.retranslate(m_reportCountsTitle);
-    retranslateReport([&shown](const QString& text) { return shown.retranslate(text); });
+    if (m_report) m_report->retranslate([&shown](const QString& text) { return shown.retranslate(text); });
     for (int panel = 0; panel < 2; ++panel)
         ui.StatusBar1->setPanelText(panel, shown.retranslate(ui.StatusBar1->panelText(panel)));
     ui.Label13->setText(shown.retranslate(ui.Label13->text()));

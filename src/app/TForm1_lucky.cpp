@@ -5,6 +5,7 @@
 #include "generator/HistoricAnalysis.h"
 #include "stats/HistorySnapshot.h"
 #include "gui/AnalysisReport.h"
+#include "gui/EventPulse.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -53,7 +54,7 @@ void TForm1::BitBtn9Click() {
     HistoricAnalysis::Totals totals;
     // What chance is compared with: each step's draw with the number of tips scored on it,
     // the hits per prize level and the money of the tips.
-    ChanceTally chance;
+    Winnings::Tally chance;
     // The random players play each step's draw while the analysis goes on, on a thread of
     // their own, so the comparison is ready when the analysis ends.
     std::unique_ptr<Chance::StreamedPlayers> players;
@@ -65,7 +66,7 @@ void TForm1::BitBtn9Click() {
         Rng::setSeedSigned(lucky);
         ui.StatusBar1->setPanelText(1, HistoricAnalysis::seedStatus(lucky));
         double previous = DayCount::fromDate(m_platform.clock->today());
-        QElapsedTimer pulse;
+        EventPulse pulse(EventPulse::First::AtOnce);
         double s = start;
         while (previous != s && !m_analysisStop) {
             previous = s;
@@ -79,24 +80,19 @@ void TForm1::BitBtn9Click() {
             const double evaluated = ui.DateTimePicker1->dayCount();
             totals.add(m_hitTally, DayCount::weekday(evaluated));
             {
-                DrawRecord played;
-                played.date = m_currentDraw.date;
-                for (int i = 0; i < 6; ++i)
-                    played.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(m_currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
-                played.additional = static_cast<std::uint8_t>(m_currentDraw.numbers[7]);
                 const DividendSource* dividends = dividendSource();
-                addChanceRound(chance, played, dividends);
+                chance.add(Winnings::roundOf(m_currentDraw, 0), m_hitTally, Winnings::ticketsOf(tipLines(), tipShape()),
+                           stakePerRow().value_or(0), dividends);
                 players->add(chance.rounds.back(), dividends);
             }
             s = evaluated;
             // Progress, and a chance for the stop button, every 30 ms: a step takes a fraction
             // of a millisecond, and laying out the button's text and handling events after
             // each one would cost more than the step.
-            if (!pulse.isValid() || pulse.elapsed() >= 30) {
+            if (pulse.due()) {
                 ui.BitBtn9->setText(tr("Analyse anhalten (bei %1)")
                                         .arg(DayCount::toDate(evaluated).toString(QStringLiteral("dd.MM.yyyy"))));
-                QCoreApplication::processEvents();
-                pulse.start();
+                pulse.pass();
             }
         }
     } catch (const std::exception&) {

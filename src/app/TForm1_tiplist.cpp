@@ -1,11 +1,17 @@
-// Working on the tip list: the tip list and the hit list keep the same selection, one tip is
-// edited in the number choice window, and the whole list is cleared.
+// Working on the tip list: its lines; the tip list and the hit list keep the same selection, one
+// tip is edited in the number choice window, and the whole list is cleared.
 #include "app/TForm1.h"
 #include "base/Lotto.h"
 #include "gui/TForm6.h"
 
 #include <QCheckBox>
 #include <QPushButton>
+
+QStringList TForm1::tipLines() const {
+    QStringList lines;
+    for (int i = 0; i < ui.ListBox1->count(); ++i) lines << ui.ListBox1->item(i)->text();
+    return lines;
+}
 
 void TForm1::ListBox1MouseDown() {
     if (m_mirroringSelection) return;

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace RuleReport {
 
@@ -74,6 +75,7 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
     result.enabled[12] = o.recentChecks[0].on;
     result.enabled[13] = o.recentChecks[1].on;
 
+    const HistoryRecords history = HistoryRecords::of(records);
     for (std::size_t i = 0; i < records.size(); ++i) {
         const DrawRecord& d = records[i];
         if (!filter.inClosedWindow(d.date) || !filter.passesWeekday(d.date)) continue;
@@ -104,11 +106,13 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
         // The generator's window ended at the draw before this one.
         DrawFilter before = filter;
         before.to = records[i - 1].date;
+        // The history check the generator runs, over the draws before this one only: the
+        // generator did not know the later ones (a file out of date order may hold some in the
+        // window).
         const auto reached = [&](const HistoryCheck::DateWindow& w, int minHits) {
-            for (std::size_t j = 0; j < i; ++j)
-                if (w.contains(records[j].date) && std::popcount(mask & maskOf(records[j], false)) >= minHits)
-                    return true;
-            return false;
+            return HistoryCheck::firstInWindowReaching(history, w, minHits, [&](const DrawRecord&, std::size_t j) {
+                       return j < i ? std::popcount(mask & history.winningMasks[j]) : std::numeric_limits<int>::min();
+                   }).reached;
         };
         if (o.historyOn && reached(HistoryCheck::historyWindow(before), o.historyHits)) reject(11);
         for (int c = 0; c < 2; ++c) {

@@ -1,5 +1,14 @@
 #include "gui/AnalysisReport.h"
 
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "gui/Dialogs.h"
+#include "tips/SystemTable.h"
+#include "tips/WheelReport.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
@@ -39,7 +48,8 @@ QString moneyText(const Chance::Money& m) {
     return text;
 }
 
-AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
+AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_paths(paths), m_dialogs(std::move(dialogs)) {
     setObjectName(QStringLiteral("AnalysisReport"));
     resize(760, 520);
     auto* box = new QVBoxLayout(this);
@@ -152,6 +162,86 @@ AnalysisReport::AnalysisReport(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
     tabs->addTab(dataPage, QString());
     setTexts();
+
+    const QDir vew(m_paths.dataDirectory() + QStringLiteral("vew"));
+    for (const QString& file : vew.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+        wheelCode->addItem(file.chopped(4));
+    connect(wheelShow, &QPushButton::clicked, this, &AnalysisReport::showWheelClick);
+    connect(wheelOpen, &QPushButton::clicked, this, &AnalysisReport::openWheelClick);
+    connect(chanceCopy, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(QString::fromUtf8(chanceCsv())); });
+    connect(chanceSave, &QPushButton::clicked, this,
+            [this] { saveCsv(chanceCsv(), QStringLiteral("zufallsvergleich.csv")); });
+    connect(ruleCopy, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(QString::fromUtf8(ruleCsv())); });
+    connect(ruleSave, &QPushButton::clicked, this, [this] { saveCsv(ruleCsv(), QStringLiteral("regeln.csv")); });
+}
+
+void AnalysisReport::reportError(const std::exception& error) {
+    m_dialogs->error(this, errorText(error));
+}
+
+void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName) {
+    const QString path = m_dialogs->saveFileName(
+        this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), proposedName, m_paths.dialogDirectory()});
+    if (path.isEmpty()) return;
+    try {
+        TextFile::writeBytesAtomic(path, csv);
+    } catch (const std::exception& e) {
+        reportError(e);
+    }
+}
+
+void AnalysisReport::showWheelClick() {
+    const QString code = wheelCode->currentText();
+    if (code.isEmpty()) return;
+    try {
+        showWheel(code, false);
+    } catch (const std::exception& e) {
+        reportError(e);
+    }
+}
+
+void AnalysisReport::openWheelClick() {
+    const QString path =
+        m_dialogs->openFileName(this, {tr("VEW-Tabelle|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
+    if (path.isEmpty()) return;
+    try {
+        showWheel(path, true);
+    } catch (const std::exception& e) {
+        reportError(e);
+    }
+}
+
+void AnalysisReport::showWheel(const QString& code, bool ownTable) {
+    m_wheelShown = {code, ownTable};
+    if (ownTable) {
+        const QString& path = code;
+        try {
+            const WheelReport::Report w = WheelReport::analyseFile(path);
+            QStringList text = WheelReport::describe(w);
+            text.prepend(path);
+            wheelText->setPlainText(text.join(QLatin1Char('\n')));
+        } catch (const AppError& e) {
+            wheelText->setPlainText(tr("%1: Tabelle fehlerhaft. %2").arg(path, e.message()));
+            throw;
+        }
+        return;
+    }
+    const std::optional<QString> path = SystemChoice::tablePath(m_paths.dataDirectory(), code);
+    if (!path) return;
+    try {
+        const WheelReport::Report w = WheelReport::analyseFile(*path);
+        QStringList text = WheelReport::describe(w);
+        text.prepend(tr("VEW %1 (%2)").arg(code, *path));
+        text << QString() << tr("Reihen:");
+        for (std::size_t i = 0; i < w.rows.size(); ++i)
+            text << QStringLiteral("%1  %2").arg(i + 1, 4).arg(w.rows[i]);
+        wheelText->setPlainText(text.join(QLatin1Char('\n')));
+    } catch (const AppError& e) {
+        wheelText->setPlainText(tr("VEW %1: Tabelle fehlerhaft. %2").arg(code, e.message()));
+        throw;
+    }
 }
 
 void AnalysisReport::setTexts() {
@@ -208,6 +298,15 @@ void AnalysisReport::retranslate(const std::function<QString(const QString&)>& s
     }
     if (m_countsShown) showRuleCounts(shownText(m_countsTitle), m_counts);
     if (m_backTest) showBackTest(*m_backTest);
+    dataText->setText(shownText(dataText->text()));
+    // The reduced-system report is made again, from the table it describes.
+    if (m_wheelShown) {
+        try {
+            showWheel(m_wheelShown->first, m_wheelShown->second);
+        } catch (const AppError&) {
+            // The page names the fault in the new language; it was reported when first shown.
+        }
+    }
 }
 
 void AnalysisReport::startChance(const QString& title, int players) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Paths.h"
 #include "generator/RuleReport.h"
 #include "generator/TipGenerator.h"
 #include "stats/ChanceBaseline.h"
@@ -12,14 +13,20 @@
 #include <QTableWidget>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <optional>
+
+class Dialogs;
 
 // The report window: what chance would have done beside the last historic analysis or tip
 // test, how the rules of the generator fared, how good a reduced system is, and the data in and
-// out as CSV. It only shows; the main window fills it and answers its buttons.
+// out as CSV. The main window fills it and answers the buttons that need its history, tip list
+// or options; the window answers the others itself (copying and saving what it shows, the
+// reduced-system report), asking for files through `dialogs` in the directories of `paths`.
 class AnalysisReport : public QWidget {
     Q_OBJECT
 public:
-    explicit AnalysisReport(QWidget* parent = nullptr);
+    AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dialogs, QWidget* parent = nullptr);
 
     QTabWidget* tabs = nullptr;
 
@@ -76,12 +83,26 @@ public:
     void showBackTest(const RuleReport::BackTest& test);
     QByteArray ruleCsv() const;
 
+    // The report of a reduced system: a code of vew/ (ownTable false) or a table file the
+    // player chose. A faulty table is named on the page; throws AppError then.
+    void showWheel(const QString& codeOrPath, bool ownTable);
+
     // After a switch of the messages' language: the window's own texts and the results it shows
-    // in the new language. The titles came from outside; shownText gives them in the new language.
+    // in the new language. The titles and the data page's outcome came from outside; shownText
+    // gives them in the new language.
     void retranslate(const std::function<QString(const QString&)>& shownText);
 
 private:
     void setTexts();
+    // The handlers of the window's own buttons; a failure is shown in the error box.
+    void showWheelClick();
+    void openWheelClick();
+    void saveCsv(const QByteArray& csv, const QString& proposedName);
+    void reportError(const std::exception& error);
+
+    Paths m_paths;
+    std::shared_ptr<Dialogs> m_dialogs;
+    std::optional<std::pair<QString, bool>> m_wheelShown; // what showWheel() showed last
 
     QLabel* m_wheelLabel = nullptr;
     QString m_dataHelp;

@@ -1,13 +1,10 @@
 #pragma once
 #include <QDateEdit>
-#include <QFont>
 #include <QLabel>
-#include <QPointer>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QVector>
 
-class QAction;
 class QLineEdit;
 
 // An edit field with its up-down button: one spin box named after the up-down control, whose
@@ -93,26 +90,6 @@ protected:
     bool event(QEvent* event) override;
 };
 
-// Menu items with this property (a language's name in that language) show it in the menu's
-// right-hand column ("Englisch      English") when their caption differs from it. The caption
-// itself stays as a translation file sets it.
-inline constexpr const char* OwnNameProperty = "ownName";
-class QMenu;
-void showOwnNames(QMenu* menu);
-// What the menu shows for an item: the caption, and after a tab the own name when it shows.
-QString shownMenuText(const QAction* item);
-
-// Gives every control of the window that takes the keyboard focus a name for screen readers
-// where its own text does not give one: its hint, else the caption of the sentence or the
-// label it stands in or beside. Run again after the captions changed (a translation).
-void nameForScreenReaders(QWidget* window);
-
-// A control the keyboard can reach (the parts of a spin or combo box count as that box).
-bool takesFocus(const QWidget* widget);
-
-// The name a screen reader announces for a widget (its accessible name).
-QString screenReaderName(QWidget* widget);
-
 // A panel: a framed area with an optional caption (text()) that other widgets may sit on, and
 // that reports clicks like a label.
 class Panel : public QLabel {
@@ -132,35 +109,4 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
-// Places fields (spin boxes) over the runs of two or more blanks in the caption of a label or
-// check box, so that the number stands inside the sentence ("maximal [4] Übereinstimmungen
-// ..."). The n-th field covers the n-th run; a field without a run (a translated caption
-// may have none) goes after the text. The fields become children of the host, which is made
-// tall enough for them; they follow caption, font and size changes.
-class InlineFields : public QObject {
-    Q_OBJECT
-public:
-    InlineFields(QWidget* host, const QList<QWidget*>& fields);
-
-    // The x range (start, end) of each blank run in the host's caption, in host coordinates.
-    static QList<QPair<int, int>> blankRuns(const QWidget* host);
-    // Places the fields now if the host is on screen (else when it is shown).
-    void place();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* m_host;
-    QList<QPointer<QWidget>> m_fields;
-    QString m_placedText;
-    // The caption's measures at the last placing, kept while caption, font and style stay:
-    // sizes and shows of the host only move the fields.
-    bool m_measured = false;
-    QFont m_measuredFont;
-    int m_measuredLeft = 0;
-    QList<QPair<int, int>> m_runs;
-    int m_textEnd = 0;
 };

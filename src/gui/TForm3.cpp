@@ -1,4 +1,5 @@
 #include "gui/TForm3.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

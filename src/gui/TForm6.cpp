@@ -8,6 +8,7 @@
 #include "base/TextFile.h"
 #include "gui/Controls.h"
 #include "gui/StandardIcon.h"
+#include "gui/ScreenReaderNames.h"
 
 #include <QApplication>
 #include <QCheckBox>

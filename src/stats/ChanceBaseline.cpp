@@ -525,9 +525,24 @@ SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& pr
 Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
                   const DividendSource* dividends) {
     Money money;
-    const std::vector<RoundPrizes> prizes = prizesOf({round}, dividends);
-    addMoney(money, tip, shape, round, stakePerRow, rowsPlayed(shape), prizes[0]);
+    money.stake = stakePerRow * rowsPlayed(shape);
+    // Only the outcomes the tip won are looked up: most tips of a list win nothing.
+    forEachWinningRow(tip, shape, round, [&](int h, bool a, double count) {
+        const std::optional<double> d = dividends ? dividends->dividend(round.date, h, a) : std::nullopt;
+        if (d)
+            money.knownReturn += *d * count;
+        else
+            money.unknownWins += static_cast<std::int64_t>(count);
+    });
     return money;
+}
+
+std::array<double, LevelCount> winningColumns(std::uint64_t tip, const TipShape& shape, const Round& round) {
+    std::array<double, LevelCount> columns{};
+    forEachWinningRow(tip, shape, round, [&](int h, bool a, double count) {
+        columns[static_cast<std::size_t>(levelOf(h, a))] += count;
+    });
+    return columns;
 }
 
 int compare(const Band& band, double value) {

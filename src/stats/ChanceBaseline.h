@@ -143,6 +143,10 @@ Score score(std::uint64_t tip, const TipShape& shape, const Round& round);
 Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
                   const DividendSource* dividends);
 
+// Columns of one tip (bit set of its numbers) that won on a round, by prize level (a three
+// with the additional number counts as a three). Whole numbers.
+std::array<double, LevelCount> winningColumns(std::uint64_t tip, const TipShape& shape, const Round& round);
+
 // Where a result lies against the band: -1 below, 0 inside, 1 above.
 int compare(const Band& band, double value);
 // A plain sentence for one level, e.g. "3er: 41 Treffer, Zufall erwartet 38,2 (Median 38, 90 %

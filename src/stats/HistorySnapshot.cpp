@@ -31,6 +31,22 @@ std::pair<std::size_t, std::size_t> HistoryRecords::candidates(double start, dou
     return {static_cast<std::size_t>(first - dates.begin()), static_cast<std::size_t>(last - dates.begin())};
 }
 
+HistoryRecords HistoryRecords::of(std::vector<DrawRecord> records) {
+    HistoryRecords data;
+    data.records = std::move(records);
+    data.dates.reserve(data.records.size());
+    data.winningMasks.reserve(data.records.size());
+    for (const DrawRecord& r : data.records) {
+        // NaN dates fail the comparison too, and so fall back to testing every record.
+        if (!data.dates.empty() && !(data.dates.back() < r.date)) data.ascending = false;
+        data.dates.push_back(r.date);
+        const std::uint64_t mask = Statistics::winningMask(r);
+        if (std::popcount(mask) != 6) data.masksExact = false;
+        data.winningMasks.push_back(mask);
+    }
+    return data;
+}
+
 const HistoryRecords::RunningCounts& HistoryRecords::runningCounts() const {
     std::call_once(*m_counts.once, [this] {
         RunningCounts& c = m_counts.counts;
@@ -74,18 +90,7 @@ void HistorySnapshot::load() {
     const std::chrono::nanoseconds readingStarted = wallClockNow();
     DrawHistory::Reading reading = DrawHistory(m_path).read();
 
-    auto data = std::make_shared<HistoryRecords>();
-    data->records = std::move(reading.records);
-    data->dates.reserve(data->records.size());
-    data->winningMasks.reserve(data->records.size());
-    for (const DrawRecord& r : data->records) {
-        // NaN dates fail the comparison too, and so fall back to testing every record.
-        if (!data->dates.empty() && !(data->dates.back() < r.date)) data->ascending = false;
-        data->dates.push_back(r.date);
-        const std::uint64_t mask = Statistics::winningMask(r);
-        if (std::popcount(mask) != 6) data->masksExact = false;
-        data->winningMasks.push_back(mask);
-    }
+    auto data = std::make_shared<HistoryRecords>(HistoryRecords::of(std::move(reading.records)));
     data->trailingBytes = static_cast<std::int64_t>(reading.before.size) % DrawRecord::Size;
 
     m_data = std::move(data);

@@ -38,6 +38,9 @@ struct HistoryRecords {
         std::vector<long long> crossSums;
     };
 
+    // The records prepared for the checks: dates, masks and the two flags worked out.
+    static HistoryRecords of(std::vector<DrawRecord> records);
+
     std::size_t size() const { return records.size(); }
     // [first, last) of the records that can lie in start < date <= end: exact when ascending,
     // the whole file otherwise.

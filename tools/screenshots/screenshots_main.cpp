@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
         report->resize(820, 560);
         form.ruleBackTestClick();
         report->wheelCode->setCurrentText(QStringLiteral("609"));
-        form.wheelShowClick();
+        report->wheelShow->click();
         const QStringList names = {QStringLiteral("auswertung-zufall"), QStringLiteral("auswertung-regeln"),
                                    QStringLiteral("auswertung-vew"), QStringLiteral("auswertung-daten")};
         for (int i = 0; i < names.size(); ++i) {

@@ -1,18 +1,39 @@
+// The statistics of the draws in the analysis window as charts: number frequencies, pairs and
+// runs, overdue numbers, cross sums, the numbers of the tip list, and the chart saved as a
+// picture.
 #include "app/TForm1.h"
 #include "base/Random.h"
 #include "gui/BarChartView.h"
 #include "history/DrawHistory.h"
+#include "stats/HistorySnapshot.h"
+#include "stats/Plot.h"
 #include "stats/Statistics.h"
-#include "stats/TipTest.h"
+
+DrawFilter TForm1::drawFilter() const {
+    DrawFilter f;
+    f.from = ui.DateTimePicker2->dayCount();
+    f.to = ui.DateTimePicker1->dayCount();
+    f.saturdays = ui.CheckBox16->isChecked();
+    f.wednesdays = ui.CheckBox17->isChecked();
+    return f;
+}
+
+void TForm1::SpeedButton2Click() {
+    BusyCursor busy;
+    const DrawFilter filter = drawFilter();
+    // The file as it is now, all of it in file order; a missing file ends here, chart untouched.
+    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
+    applyPlot(ui.Chart1->model(),
+              Statistics::frequencyPlot(Statistics::numberFrequencies(history->records, filter)));
+}
+
+void TForm1::SpeedButton20Click() {
+    ui.PageControl1->setCurrentWidget(ui.TabSheet5);
+    SpeedButton2Click();
+}
 
 void TForm1::showChartPage() {
     ui.PageControl1->setCurrentWidget(ui.TabSheet5);
-}
-
-QStringList TForm1::tipLines() const {
-    QStringList lines;
-    for (int i = 0; i < ui.ListBox1->count(); ++i) lines << ui.ListBox1->item(i)->text();
-    return lines;
 }
 
 void TForm1::runSearch(int runLength) {
@@ -77,51 +98,6 @@ void TForm1::Button6Click() {
     BusyCursor busy;
     applyPlot(ui.Chart1->model(), Statistics::tipDistributionPlot(Statistics::tipDistribution(tipLines())));
     showChartPage();
-}
-
-void TForm1::SpeedButton4Click() {
-    const QString answer =
-        m_platform.dialogs->inputBox(this, TipTest::caption(), TipTest::prompt(), TipTest::proposal());
-    const int threshold = TipTest::threshold(answer);
-    const DrawHistory file = history();
-    // A missing history is not reported: no draw is examined.
-    const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
-    BarChartModel* chart = ui.Chart1->model();
-    chart->prepareStatistic();
-    // Beside the hits: what random tips would have had on the same draws.
-    ChanceTally chance;
-    const QStringList lines = tipLines();
-    TipTest::LineHits hits(static_cast<std::size_t>(lines.size()));
-    bool stopped = false;
-    const int examined = TipTest::run(
-        records, drawFilter(), threshold,
-        [&](std::size_t, const DrawRecord& record) {
-            m_currentDraw.take(record);
-            ui.Label29->setText(TipTest::drawLabel(record));
-            ui.Label13->setText(TipTest::crossSumLabel(record));
-            ui.Label35->setText(ui.Label29->text());
-            repaint();
-            const int best = Komplettcheck();
-            addChanceRound(chance, record, dividendSource());
-            return best;
-        },
-        [&](const QString&) {
-            // Every hit keeps its own box, which names the tips that hit and offers a way out.
-            hits.add(m_lastLineHits, threshold);
-            const QString text = TipTest::hitBoxText(m_currentDraw.date, tipLines(), m_lastLineHits, threshold);
-            if (!m_platform.dialogs->messageOrStop(this, text, tr("Suche beenden"))) stopped = true;
-        },
-        [&] { return stopped || m_closed; });
-    applyPlot(chart, TipTest::finalPlot());
-    if (!m_closed) showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
-    if (chance.rounds.empty() || m_closed || !m_evaluationEnabled) return;
-    const DrawFilter filter = drawFilter();
-    showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
-                             .arg(DayCount::toDate(filter.from).toString(QStringLiteral("dd.MM.yyyy")),
-                                  DayCount::toDate(filter.to).toString(QStringLiteral("dd.MM.yyyy")))
-                             .arg(chance.rounds.size())
-                             .arg(chance.rounds.front().tips),
-                         chance.rounds, chance.levels, chance.money, Rng::seed());
 }
 
 void TForm1::exportChart(bool svg) {

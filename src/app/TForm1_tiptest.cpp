@@ -1,0 +1,98 @@
+// The tip test: the tip list replayed against every draw of the analysis window, with a box for
+// each draw that reached the chosen hits, and chance beside the result in the report window.
+#include "app/TForm1.h"
+#include "base/DayCount.h"
+#include "base/Random.h"
+#include "evaluation/Winnings.h"
+#include "gui/EventPulse.h"
+#include "history/DrawHistory.h"
+#include "stats/TipTest.h"
+
+#include <QCoreApplication>
+#include <QScopeGuard>
+
+void TForm1::SpeedButton4Click() {
+    // While it runs the button stops the test before the next draw.
+    if (m_tipTestRunning) {
+        m_tipTestStop = true;
+        return;
+    }
+    if (m_busy) return;
+    const QString answer =
+        m_platform.dialogs->inputBox(this, TipTest::caption(), TipTest::prompt(), TipTest::proposal());
+    const int threshold = TipTest::threshold(answer);
+    const DrawHistory file = history();
+    // A missing history is not reported: no draw is examined.
+    const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
+    BarChartModel* chart = ui.Chart1->model();
+    chart->prepareStatistic();
+
+    // Every other action waits while the test runs; the button stops it.
+    const QString caption = ui.SpeedButton4->text();
+    m_tipTestRunning = true;
+    m_tipTestStop = false;
+    m_busy = true;
+    const auto endRun = [&] {
+        if (!m_tipTestRunning) return;
+        ui.SpeedButton4->setText(caption);
+        m_tipTestRunning = false;
+        m_busy = false;
+    };
+    const auto restore = qScopeGuard(endRun);
+
+    // Beside the hits: what random tips would have had on the same draws.
+    Winnings::Tally chance;
+    // The list as the first check leaves it (blank lines gone, the selector on the lines' system).
+    std::optional<std::vector<Winnings::Ticket>> tickets;
+    const QStringList lines = tipLines();
+    TipTest::LineHits hits(static_cast<std::size_t>(lines.size()));
+    bool stopped = false;
+    EventPulse pulse(EventPulse::First::AtOnce);
+    const int examined = TipTest::run(
+        records, drawFilter(), threshold,
+        [&](std::size_t, const DrawRecord& record) {
+            currentDraw.take(record);
+            ui.Label29->setText(TipTest::drawLabel(record));
+            ui.Label13->setText(TipTest::crossSumLabel(record));
+            ui.Label35->setText(ui.Label29->text());
+            const int best = Komplettcheck();
+            if (!tickets) tickets = Winnings::ticketsOf(tipLines(), tipShape());
+            chance.add(Chance::roundOf(record, 0), hitTally, *tickets, stakePerRow().value_or(0), dividendSource());
+            // The draw reached and a chance for the stop button, once per pulse: painting the
+            // window costs far more than checking the list against one draw.
+            if (pulse.due()) {
+                ui.SpeedButton4->setText(
+                    tr("Tipp-Test anhalten (bei %1)")
+                        .arg(DayCount::toDate(record.date).toString(QStringLiteral("dd.MM.yyyy"))));
+                pulse.pass();
+            }
+            return best;
+        },
+        [&](const QString&) {
+            // Every hit keeps its own box, which names the tips that hit and offers a way out.
+            hits.add(m_lastLineHits, threshold);
+            const QString text = TipTest::hitBoxText(currentDraw.date, tipLines(), m_lastLineHits, threshold);
+            if (!m_platform.dialogs->messageOrStop(this, text, tr("Suche beenden"))) stopped = true;
+        },
+        [&] {
+            if (m_tipTestStop) stopped = true;
+            return stopped || m_closed;
+        });
+    endRun();
+    applyPlot(chart, TipTest::finalPlot());
+    if (m_closed) {
+        // Closed during the test: no box for a window that is gone, and the program ends as the
+        // close asked, even when the close came while the test held the event loop.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        return;
+    }
+    showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
+    if (chance.rounds.empty() || m_closed || !EvaluationEnabled) return;
+    const DrawFilter filter = drawFilter();
+    showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
+                             .arg(DayCount::toDate(filter.from).toString(QStringLiteral("dd.MM.yyyy")),
+                                  DayCount::toDate(filter.to).toString(QStringLiteral("dd.MM.yyyy")))
+                             .arg(chance.rounds.size())
+                             .arg(chance.rounds.front().tips),
+                         chance.rounds, chance.levels, chance.money, Rng::seed());
+}

@@ -1,0 +1,177 @@
+#include "evaluation/Winnings.h"
+
+#include "base/Lotto.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <algorithm>
+#include <bit>
+
+namespace Winnings {
+
+Chance::TipShape listShape(int size, SystemKind kind, const SystemTable& table) {
+    Chance::TipShape shape;
+    shape.numbers = size;
+    if (kind != SystemKind::Reduced) return shape;
+    for (int r = 1; r <= std::min(table.rowCount(), SystemTable::Capacity); ++r) {
+        const SystemTable::Marks& m = table.marks(r);
+        std::uint32_t mask = 0;
+        for (int k = 0; k < std::min<int>(m.count, 6); ++k) mask |= 1u << m.positions[static_cast<std::size_t>(k)];
+        if (mask != 0) shape.rows.push_back(mask);
+    }
+    return shape;
+}
+
+std::vector<std::uint64_t> Ticket::expandedColumns() const {
+    std::vector<int> numbersInOrder;
+    for (std::uint64_t m = numbers; m; m &= m - 1) numbersInOrder.push_back(std::countr_zero(m));
+    const int n = static_cast<int>(numbersInOrder.size());
+    std::vector<std::uint64_t> out;
+    if (!shape.rows.empty()) {
+        for (const std::uint32_t row : shape.rows) {
+            std::uint64_t column = 0;
+            for (int p = 0; p < n; ++p)
+                if (row >> p & 1) column |= std::uint64_t{1} << numbersInOrder[static_cast<std::size_t>(p)];
+            out.push_back(column);
+        }
+        return out;
+    }
+    if (n < 6) return out;
+    // Every choice of six positions, in lexicographic order.
+    std::array<int, 6> pick{0, 1, 2, 3, 4, 5};
+    for (;;) {
+        std::uint64_t column = 0;
+        for (const int p : pick) column |= std::uint64_t{1} << numbersInOrder[static_cast<std::size_t>(p)];
+        out.push_back(column);
+        int k = 5;
+        while (k >= 0 && pick[static_cast<std::size_t>(k)] == n - 6 + k) --k;
+        if (k < 0) return out;
+        ++pick[static_cast<std::size_t>(k)];
+        for (int j = k + 1; j < 6; ++j)
+            pick[static_cast<std::size_t>(j)] = pick[static_cast<std::size_t>(j - 1)] + 1;
+    }
+}
+
+std::optional<Ticket> ticketOf(const QString& line, const Chance::TipShape& listShape) {
+    ParsedTicket parsed;
+    parsed.parse(line);
+    Ticket ticket;
+    int count = 0;
+    for (int k = 1; k <= parsed.count; ++k) {
+        const TicketSlot& slot = parsed.numbers[static_cast<std::size_t>(k)];
+        if (!slot.numeric || slot.value < 1 || slot.value > Lotto::HighestNumber || (ticket.numbers >> slot.value & 1))
+            continue;
+        ticket.numbers |= std::uint64_t{1} << slot.value;
+        ++count;
+    }
+    if (count < 6) return std::nullopt;
+    ticket.shape = listShape;
+    if (!ticket.shape.rows.empty() && count != ticket.shape.numbers) ticket.shape.rows.clear();
+    ticket.shape.numbers = count;
+    return ticket;
+}
+
+std::vector<Ticket> ticketsOf(const QStringList& lines, const Chance::TipShape& listShape) {
+    std::vector<Ticket> tickets;
+    for (const QString& line : lines) {
+        if (TipLine::isBlank(line)) continue;
+        if (std::optional<Ticket> t = ticketOf(line, listShape)) tickets.push_back(std::move(*t));
+    }
+    return tickets;
+}
+
+std::optional<double> pricePerColumn(const QString& feeText, bool bothDays) {
+    QString text = feeText.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || value < 0) return std::nullopt;
+    return bothDays ? value / 2 : value;
+}
+
+Result result(const Ticket& ticket, const Chance::Round& round, double pricePerColumn,
+              const DividendSource* dividends) {
+    Result r;
+    const std::array<double, Chance::LevelCount> won = Chance::winningColumns(ticket.numbers, ticket.shape, round);
+    for (std::size_t l = 0; l < won.size(); ++l) r.columns[l] = static_cast<std::int64_t>(won[l]);
+    r.money = Chance::ticketMoney(ticket.numbers, ticket.shape, round, pricePerColumn, dividends);
+    return r;
+}
+
+Chance::Money listMoney(const std::vector<Ticket>& tickets, const Chance::Round& round, double pricePerColumn,
+                        const DividendSource* dividends) {
+    Chance::Money total;
+    for (const Ticket& t : tickets) {
+        const Chance::Money m = Chance::ticketMoney(t.numbers, t.shape, round, pricePerColumn, dividends);
+        total.stake += m.stake;
+        total.knownReturn += m.knownReturn;
+        total.unknownWins += m.unknownWins;
+    }
+    return total;
+}
+
+Chance::Round roundOf(const CurrentDraw& draw, int tips) {
+    DrawRecord played;
+    played.date = draw.date;
+    for (int i = 0; i < 6; ++i)
+        played.numbers[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(draw.numbers[static_cast<std::size_t>(i + 1)]);
+    played.additional = static_cast<std::uint8_t>(draw.numbers[7]);
+    return Chance::roundOf(played, tips);
+}
+
+QString winningText(const Chance::Money& m) {
+    const QString amount = QLocale().toString(m.knownReturn, 'f', 2);
+    if (m.unknownWins == 0) return QCoreApplication::translate("Winnings", "Gewinn: %1 €").arg(amount);
+    if (m.knownReturn == 0) return QCoreApplication::translate("Winnings", "Gewinn: Quote unbekannt");
+    const int unknown = static_cast<int>(m.unknownWins);
+    return QCoreApplication::translate(
+               "Winnings", "Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)", nullptr, unknown)
+        .arg(amount);
+}
+
+void Tally::add(const Chance::Round& drawn, const HitTally& hits, const std::vector<Ticket>& tickets,
+                double pricePerColumn, const DividendSource* dividends) {
+    int tips = 0;
+    for (int h = 0; h <= 6; ++h) {
+        for (const bool z : {false, true}) {
+            tips += hits.count(h, z);
+            const int level = Chance::levelOf(h, z);
+            if (level >= 0) levels[static_cast<std::size_t>(level)] += hits.count(h, z);
+        }
+    }
+    Chance::Round round = drawn;
+    round.tips = tips;
+    rounds.push_back(round);
+    const Chance::Money m = listMoney(tickets, round, pricePerColumn, dividends);
+    money.stake += m.stake;
+    money.knownReturn += m.knownReturn;
+    money.unknownWins += m.unknownWins;
+}
+
+struct PrizeTableFile::Kept {
+    QString path;
+    FileStamp stamp;
+    PrizeTable table;
+    TierTableDividends<PrizeTable> source{table};
+};
+
+const DividendSource* PrizeTableFile::dividends(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode)) return nullptr;
+    const FileStamp stamp = FileStamp::of(st);
+    if (!m_kept || m_kept->path != path || !(m_kept->stamp == stamp)) {
+        auto kept = std::make_shared<Kept>();
+        kept->path = path;
+        kept->stamp = stamp;
+        try {
+            kept->table = PrizeTable::read(path);
+        } catch (const std::exception&) {
+            return nullptr;
+        }
+        m_kept = std::move(kept);
+    }
+    return &m_kept->source;
+}
+
+} // namespace Winnings
