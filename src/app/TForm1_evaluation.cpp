@@ -71,7 +71,7 @@ int TForm1::Komplettcheck() {
     ui.ListBox2->addItems(check.hitTexts);
     // The hint of a winning line's entry tells what it won, where the dividend is known.
     const Chance::TipShape shape = tipShape();
-    const Chance::Round round = Winnings::roundOf(currentDraw, 1);
+    const Chance::Round round = Winnings::roundOf(m_currentDraw, 1);
     const DividendSource* dividends = nullptr;
     bool dividendsLooked = false;
     for (int i = 0; i < check.hitTexts.size() && i < lines.size(); ++i) {

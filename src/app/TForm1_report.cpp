@@ -41,7 +41,7 @@ void TForm1::AnalysisReportClick() {
 }
 
 Chance::TipShape TForm1::tipShape() const {
-    return Winnings::listShape(ui.UpDown18->position(), systemKindOf(ui.selectorValue()), systemTable);
+    return Winnings::listShape(ui.UpDown18->position(), systemKindOf(ui.selectorValue()), m_systemTable);
 }
 
 std::optional<double> TForm1::stakePerRow() const {

@@ -51,13 +51,13 @@ void TForm1::SpeedButton4Click() {
     const int examined = TipTest::run(
         records, drawFilter(), threshold,
         [&](std::size_t, const DrawRecord& record) {
-            currentDraw.take(record);
+            m_currentDraw.take(record);
             ui.Label29->setText(TipTest::drawLabel(record));
             ui.Label13->setText(TipTest::crossSumLabel(record));
             ui.Label35->setText(ui.Label29->text());
             const int best = Komplettcheck();
             if (!tickets) tickets = Winnings::ticketsOf(tipLines(), tipShape());
-            chance.add(Chance::roundOf(record, 0), hitTally, *tickets, stakePerRow().value_or(0), dividendSource());
+            chance.add(Chance::roundOf(record, 0), m_hitTally, *tickets, stakePerRow().value_or(0), dividendSource());
             // The draw reached and a chance for the stop button, once per pulse: painting the
             // window costs far more than checking the list against one draw.
             if (pulse.due()) {
@@ -71,7 +71,7 @@ void TForm1::SpeedButton4Click() {
         [&](const QString&) {
             // Every hit keeps its own box, which names the tips that hit and offers a way out.
             hits.add(m_lastLineHits, threshold);
-            const QString text = TipTest::hitBoxText(currentDraw.date, tipLines(), m_lastLineHits, threshold);
+            const QString text = TipTest::hitBoxText(m_currentDraw.date, tipLines(), m_lastLineHits, threshold);
             if (!m_platform.dialogs->messageOrStop(this, text, tr("Suche beenden"))) stopped = true;
         },
         [&] {
@@ -87,7 +87,7 @@ void TForm1::SpeedButton4Click() {
         return;
     }
     showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
-    if (chance.rounds.empty() || m_closed || !EvaluationEnabled) return;
+    if (chance.rounds.empty() || m_closed || !m_evaluationEnabled) return;
     const DrawFilter filter = drawFilter();
     showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
                              .arg(DayCount::toDate(filter.from).toString(QStringLiteral("dd.MM.yyyy")),
