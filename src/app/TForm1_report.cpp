@@ -123,7 +123,7 @@ const DividendSource* TForm1::dividendSource() const {
         kept->path = path;
         kept->stamp = stamp;
         try {
-            kept->table = PrizeTable::read(path);
+            kept->table = PrizeTable::readMending(path);
         } catch (const std::exception&) {
             // An unreadable prize file leaves every dividend unknown; nothing is guessed.
             return nullptr;

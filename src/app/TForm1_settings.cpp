@@ -102,6 +102,7 @@ void TForm1::loadSettings(SettingsPart part) {
     ui.Grichisch1->setChecked(readInteger(store, QStringLiteral("Grichisch1")).value_or(1) != 0);
 
     if (const auto v = readInteger(store, QStringLiteral("Land"))) Land = *v;
+    if (const auto v = readInteger(store, QStringLiteral("ServerQuestion"))) m_serverQuestionAsked = *v != 0;
     if (const auto v = readInteger(store, QStringLiteral("TippTop"))) TippTop = *v;
     if (const auto v = readInteger(store, QStringLiteral("TippLeft"))) TippLeft = *v;
     if (const auto v = readInteger(store, QStringLiteral("System"))) StoredSystem = *v;
@@ -139,6 +140,7 @@ void TForm1::loadLaterPageTexts(const SettingsStore& store) {
     text(QStringLiteral("ProxyHostEdit"), ui.ProxyHostEdit);
     text(QStringLiteral("ProxyPortEdit"), ui.ProxyPortEdit);
     text(QStringLiteral("DrawServer"), ui.DrawServerEdit);
+    if (const auto v = readInteger(store, QStringLiteral("UpdateAtStart"))) ui.UpdateAtStartCheck->setChecked(*v != 0);
 }
 
 void TForm1::saveSettings() {
@@ -175,6 +177,8 @@ void TForm1::saveSettings() {
     key.writeBinary(QStringLiteral("DateTimePicker2"), doubleBytes(ui.DateTimePicker2->dayCount()));
     key.writeInteger(QStringLiteral("Land"), Land);
     key.writeString(QStringLiteral("DrawServer"), ui.DrawServerEdit->text());
+    flag(QStringLiteral("UpdateAtStart"), ui.UpdateAtStartCheck->isChecked());
+    if (m_serverQuestionAsked) flag(QStringLiteral("ServerQuestion"), true);
 
     key.addMissingFrom(previous);
     key.save();

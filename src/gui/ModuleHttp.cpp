@@ -41,9 +41,9 @@ void ModuleHttpGetter::load() {
     if (m_timeout) m_client->setTimeout(*m_timeout);
 }
 
-HttpResult ModuleHttpGetter::get(const QUrl& url, const HttpProxy& proxy) {
+HttpResult ModuleHttpGetter::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) {
     if (!m_looked) load();
-    if (m_client) return m_client->get(url, proxy);
+    if (m_client) return m_client->get(url, proxy, headers);
     HttpResult failed;
     failed.errorText = missingModuleText();
     return failed;

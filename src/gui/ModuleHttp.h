@@ -17,7 +17,8 @@ public:
     explicit ModuleHttpGetter(QStringList moduleFiles);
     ~ModuleHttpGetter() override;
 
-    HttpResult get(const QUrl& url, const HttpProxy& proxy) override;
+    using HttpGetter::get;
+    HttpResult get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) override;
     void abort() override;
     void setMaxBodySize(qint64 bytes) override;
     void setTimeout(std::chrono::milliseconds timeout) override;

@@ -48,6 +48,9 @@ struct Platform {
     std::shared_ptr<ChartMaker> charts;
     // The HTTP client of the draw download, made on the first download.
     HttpGetterFactory http;
+    // The window may update the draws by itself at start, as the player's setting says. Off for
+    // windows that must never go online by themselves (tests, benchmarks).
+    bool updateAtStart = true;
 
     // The real ones.
     static Platform system();
