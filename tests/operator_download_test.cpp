@@ -359,6 +359,44 @@ TEST_F(OperatorDownload, AnInvalidDrawEndsTheRunAndNothingAfterItIsStored) {
     EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 30))));
 }
 
+TEST_F(OperatorDownload, AServiceThatRepeatsPagesOrMiscountsStoresNothingOfTheRange) {
+    const auto old = upTo(QDate(2025, 7, 31));
+    dir.writeHistory(old);
+    FakeOperator fake(all);
+    fake.maxLimit = 4;
+    struct Case {
+        std::function<std::optional<FakeAnswer>(const SeenRequest&, int)> script;
+        const char* reason;
+    };
+    const Case cases[] = {
+        // Every page number answered with the first page, claiming many pages.
+        {[&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
+             SeenRequest first = r;
+             first.target.replace("page=1", "page=0").replace("page=2", "page=0");
+             FakeAnswer a = fake.answer(first);
+             a.body.replace("\"totalPages\":3", "\"totalPages\":1000");
+             return a;
+         },
+         "mehrfach"},
+        // Fewer draws than the service itself counts.
+        {[&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
+             FakeAnswer a = fake.answer(r);
+             a.body.replace("\"totalElements\":9", "\"totalElements\":12");
+             return a;
+         },
+         "nannte 12 Ziehungen"},
+        // An answer far beyond any page of draws.
+        {[](const SeenRequest&, int) { return FakeAnswer::reply(200, "OK", QByteArray(1100 * 1024, ' ')); }, "zu groß"},
+    };
+    for (const Case& c : cases) {
+        fake.script = c.script;
+        const DrawDownloadResult r = runAgainst(fake.base());
+        EXPECT_EQ(r.stored, 0) << c.reason;
+        EXPECT_TRUE(r.endReason.contains(QString::fromUtf8(c.reason))) << r.endReason.toStdString();
+        EXPECT_EQ(historyBytes(), bytesOf(old));
+    }
+}
+
 TEST_F(OperatorDownload, WorksOverHttpsWithATrustedCertificate) {
     const std::optional<TestCertificate> cert = TestCertificate::make(dir.path());
     ASSERT_TRUE(cert) << "openssl could not make a certificate";

@@ -474,6 +474,18 @@
         <source>die Ziehung vom %1 ist unbrauchbar: %2</source>
         <translation>η κλήρωση της %1 δεν είναι χρήσιμη: %2</translation>
     </message>
+    <message>
+        <source>der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)</source>
+        <translation>η υπηρεσία έστειλε την κλήρωση %1 περισσότερες φορές (κληρώσεις από %2)</translation>
+    </message>
+    <message>
+        <source>der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können</source>
+        <translation>η υπηρεσία έστειλε περισσότερες κληρώσεις απ&apos; όσες χωρούν οι ημέρες από %1 έως %2</translation>
+    </message>
+    <message>
+        <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
+        <translation>η υπηρεσία ανέφερε %1 κληρώσεις από %2, αλλά έστειλε %3</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>

@@ -474,6 +474,18 @@
         <source>die Ziehung vom %1 ist unbrauchbar: %2</source>
         <translation>the draw of %1 is unusable: %2</translation>
     </message>
+    <message>
+        <source>der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)</source>
+        <translation>the service sent the draw %1 more than once (draws from %2)</translation>
+    </message>
+    <message>
+        <source>der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können</source>
+        <translation>the service sent more draws than the days from %1 to %2 can hold</translation>
+    </message>
+    <message>
+        <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
+        <translation>the service named %1 draws from %2 but sent %3</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>

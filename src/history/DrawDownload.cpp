@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <set>
 #include <cmath>
 
 namespace {
@@ -360,6 +361,12 @@ DrawDownload::RangeAnswer DrawDownload::fetchRange(DrawDownloadView& view, DrawD
     RangeAnswer out;
     const HttpHeaders headers = operatorHeaders();
     int retries = 0;
+    // A range holds at most one draw a day: a service that hands out more, or one draw twice,
+    // is not answering what was asked (it may be repeating a page), and storing part of it
+    // could leave a hole.
+    const qint64 mostDraws = from.daysTo(to) + 1;
+    std::set<qint64> seen;
+    qint64 announcedTotal = -1;
     for (int page = 0; page < 1000;) {
         if (m_abort || view.stopRequested()) {
             out.kind = RangeAnswer::Stopped;
@@ -420,14 +427,39 @@ DrawDownload::RangeAnswer DrawDownload::fetchRange(DrawDownloadView& view, DrawD
             out.kind = RangeAnswer::Unreadable;
             return out;
         }
+        for (const OperatorDraw& draw : parsed.draws) {
+            if (!seen.insert(draw.drawId).second) {
+                out.kind = RangeAnswer::Unreadable;
+                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
+                                 .arg(draw.drawId)
+                                 .arg(dateText(from));
+                return out;
+            }
+        }
         out.draws.insert(out.draws.end(), parsed.draws.begin(), parsed.draws.end());
+        if (qint64(out.draws.size()) > mostDraws) {
+            out.kind = RangeAnswer::Unreadable;
+            out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
+                             .arg(dateText(from), dateText(to));
+            return out;
+        }
+        if (parsed.totalElements >= 0) announcedTotal = parsed.totalElements;
         ++page;
         // The service may hand out fewer per page than asked for; it says how many in "size".
         const int pageSize = parsed.size > 0 ? parsed.size : OperatorResults::PageSize;
         const bool more = parsed.totalPages >= 0 ? page < parsed.totalPages
                           : parsed.last          ? false
                                                  : int(parsed.draws.size()) >= pageSize;
-        if (!more || parsed.draws.empty()) return out;
+        if (!more || parsed.draws.empty()) {
+            if (announcedTotal >= 0 && announcedTotal != qint64(out.draws.size())) {
+                out.kind = RangeAnswer::Unreadable;
+                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
+                                 .arg(announcedTotal)
+                                 .arg(dateText(from))
+                                 .arg(out.draws.size());
+            }
+            return out;
+        }
     }
     out.kind = RangeAnswer::Unreadable;
     out.reason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));

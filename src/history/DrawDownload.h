@@ -119,7 +119,8 @@ public:
     // A per-date run ends after this many requests in a row that got no answer at all.
     static constexpr int DeadServerFailures = 5;
     static constexpr qint64 PerDateMaxBody = 64 * 1024;
-    static constexpr qint64 OperatorMaxBody = 8 * 1024 * 1024;
+    // A page of the service is a few kB; an answer beyond this is no page of draws.
+    static constexpr qint64 OperatorMaxBody = 1024 * 1024;
 
     // serverAddress: scheme://host:port of the results server.
     DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress);

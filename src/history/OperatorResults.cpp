@@ -184,6 +184,8 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
         page.totalPages = int(std::min<qint64>(total, 100000));
     qint64 size = 0;
     if (wholeNumber(root.value(QStringLiteral("size")), size) && size > 0) page.size = int(std::min<qint64>(size, 100000));
+    qint64 elements = 0;
+    if (wholeNumber(root.value(QStringLiteral("totalElements")), elements) && elements >= 0) page.totalElements = elements;
     page.last = root.value(QStringLiteral("last")).toBool(false);
 
     for (const QJsonValue& item : root.value(QStringLiteral("content")).toArray()) {

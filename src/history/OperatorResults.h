@@ -56,6 +56,7 @@ struct OperatorPage {
     int totalPages = -1; // -1: not given
     bool last = false;   // "last": true was given
     int size = -1;       // the page size the service used; -1: not given
+    qint64 totalElements = -1; // the draws of the whole range; -1: not given
 };
 
 // The next draw the service announces.
