@@ -190,7 +190,7 @@ TEST_F(ModuleWindow, WithoutTheModuleTheDownloadFailsWithTheReason) {
     const QString panel = form->ui.StatusBar1->panelText(0);
     EXPECT_TRUE(panel.contains(ModuleHttpGetter::missingModuleText())) << panel.toStdString();
     // A failed run, not one that found the history up to date.
-    EXPECT_TRUE(panel.contains(QStringLiteral("fehlgeschlagen"))) << panel.toStdString();
+    EXPECT_TRUE(panel.contains(QStringLiteral("ohne Antwort"))) << panel.toStdString();
     EXPECT_FALSE(panel.contains(QStringLiteral("neuesten Stand"))) << panel.toStdString();
     EXPECT_TRUE(form->ui.BitBtn1->isEnabled());
     EXPECT_TRUE(form->ui.SpeedButton8->isHidden());

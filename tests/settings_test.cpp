@@ -141,7 +141,7 @@ TEST(Settings, EveryValueSurvivesARestart) {
           << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit") << QStringLiteral("ProxyPortEdit")
           << QStringLiteral("Spielername") << QStringLiteral("EINPREIS") << QStringLiteral("ZWEIPREIS")
           << QStringLiteral("Passwort") << QStringLiteral("DateTimePicker2") << QStringLiteral("Land")
-          << QStringLiteral("DrawServer");
+          << QStringLiteral("DrawServer") << QStringLiteral("UpdateAtStart");
     EXPECT_EQ(key.valueNames(), order);
     EXPECT_EQ(key.kind(QStringLiteral("Chekcbox1")), SettingsStore::Kind::Integer);
     EXPECT_EQ(key.kind(QStringLiteral("Preis")), SettingsStore::Kind::Binary);

@@ -1353,7 +1353,7 @@ Bitte installieren Sie das Programm neu.</source>
     </message>
     <message>
         <source>Die Ziehungen kommen bisher vom Ziehungsserver %1 auf diesem Rechner. Sollen sie künftig direkt vom Ergebnisdienst des Lottoveranstalters (%2) kommen? Die Adresse steht auf der Seite Internet-Optionen.</source>
-        <translation>Οι κληρώσεις έρχονταν μέχρι τώρα από τον διακομιστή κληρώσεων %1 σε αυτόν τον υπολογιστή. Να έρχονται στο εξής απευθείας από την υπηρεσία αποτελεσμάτων του διοργανωτή (%2); Η διεύθυνση βρίσκεται στη σελίδα Επιλογές Internet.</translation>
+        <translation>Οι κληρώσεις έρχονταν μέχρι τώρα από τον διακομιστή κληρώσεων %1 σε αυτόν τον υπολογιστή. Να έρχονται στο εξής απευθείας από την υπηρεσία αποτελεσμάτων του διοργανωτή (%2); Η διεύθυνση βρίσκεται στη σελίδα Διαδίκτυο.</translation>
     </message>
 </context>
 <context>

@@ -49,9 +49,7 @@ FakeOperator::FakeOperator(std::vector<DrawRecord> draws, const TestCertificate*
         m_server = new QTcpServer(this);
     }
     m_server->listen(QHostAddress::LocalHost, 0);
-    connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
-        while (QTcpSocket* socket = m_server->nextPendingConnection()) serve(socket);
-    });
+    acceptRequests(m_server, this, [this](QTcpSocket* socket, const SeenRequest& request) { serve(socket, request); });
 }
 
 FakeOperator::~FakeOperator() = default;
@@ -202,32 +200,20 @@ FakeAnswer FakeOperator::answer(const SeenRequest& request) const {
     return FakeAnswer::reply(200, "OK", body, {"Content-Type: application/json"});
 }
 
-void FakeOperator::serve(QTcpSocket* socket) {
-    socket->setParent(this);
-    auto buffer = std::make_shared<QByteArray>();
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer] {
-        *buffer += socket->readAll();
-        SeenRequest request;
-        if (!takeRequest(*buffer, request)) return;
-        const int index = int(requests.size());
-        requests.push_back(request);
-        std::optional<FakeAnswer> scripted = script ? script(request, index) : std::nullopt;
-        const FakeAnswer a = scripted ? *scripted : answer(request);
-        if (a.hang) return;
-        QByteArray out = "HTTP/1.1 " + QByteArray::number(a.status) + ' ' + a.reason + "\r\n";
-        out += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
-        for (const QByteArray& line : a.headers) out += line + "\r\n";
-        out += "Connection: close\r\n\r\n" + a.body;
-        QPointer<QTcpSocket> guard(socket);
-        auto send = [guard, out] {
-            if (!guard) return;
-            guard->write(out);
-            guard->disconnectFromHost();
-        };
-        if (a.delayMs > 0)
-            QTimer::singleShot(a.delayMs, this, send);
-        else
-            send();
-    });
+void FakeOperator::serve(QTcpSocket* socket, const SeenRequest& request) {
+    const int index = int(requests.size());
+    requests.push_back(request);
+    std::optional<FakeAnswer> scripted = script ? script(request, index) : std::nullopt;
+    const FakeAnswer a = scripted ? *scripted : answer(request);
+    if (a.hang) return;
+    QPointer<QTcpSocket> guard(socket);
+    auto send = [guard, out = responseBytes(a.status, a.reason, a.body, a.headers)] {
+        if (!guard) return;
+        guard->write(out);
+        guard->disconnectFromHost();
+    };
+    if (a.delayMs > 0)
+        QTimer::singleShot(a.delayMs, this, send);
+    else
+        send();
 }

@@ -82,7 +82,7 @@ public:
     FakeAnswer answer(const SeenRequest& request) const;
 
 private:
-    void serve(class QTcpSocket* socket);
+    void serve(class QTcpSocket* socket, const SeenRequest& request);
     std::vector<DrawRecord> m_draws;
     QTcpServer* m_server;
     bool m_tls;
