@@ -397,6 +397,19 @@ TEST_F(OperatorDownload, AServiceThatRepeatsPagesOrMiscountsStoresNothingOfTheRa
     }
 }
 
+TEST_F(OperatorDownload, AnUnreadablePrizeFileIsSetAsideAndTheUpdateGoesOn) {
+    dir.writeHistory(upTo(QDate(2025, 8, 16)));
+    QDir().mkpath(prizePath); // a directory where the prize file belongs
+    FakeOperator fake(all);
+    const DrawDownloadResult result = runAgainst(fake.base());
+    EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    EXPECT_EQ(result.stored, 4);
+    EXPECT_EQ(result.prizeFileSetAside, prizePath + QStringLiteral(".defekt"));
+    EXPECT_TRUE(QFileInfo(prizePath + QStringLiteral(".defekt")).isDir());
+    EXPECT_EQ(PrizeTable::read(prizePath).size(), 4);
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral(".defekt"))) << result.summaryText().toStdString();
+}
+
 TEST_F(OperatorDownload, WorksOverHttpsWithATrustedCertificate) {
     const std::optional<TestCertificate> cert = TestCertificate::make(dir.path());
     ASSERT_TRUE(cert) << "openssl could not make a certificate";

@@ -486,6 +486,10 @@
         <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
         <translation>η υπηρεσία ανέφερε %1 κληρώσεις από %2, αλλά έστειλε %3</translation>
     </message>
+    <message>
+        <source>Die unlesbare Quotendatei liegt jetzt unter %1.</source>
+        <translation>Το μη αναγνώσιμο αρχείο αποδόσεων βρίσκεται τώρα στο %1.</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>

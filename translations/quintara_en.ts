@@ -486,6 +486,10 @@
         <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
         <translation>the service named %1 draws from %2 but sent %3</translation>
     </message>
+    <message>
+        <source>Die unlesbare Quotendatei liegt jetzt unter %1.</source>
+        <translation>The unreadable prize file is now at %1.</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>

@@ -9,8 +9,11 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <set>
 #include <cmath>
 
@@ -129,6 +132,8 @@ QString DrawDownloadResult::summaryText() const {
                               : QCoreApplication::translate("DrawDownload", "%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
     }
     if (rejected > 0) parts << QCoreApplication::translate("DrawDownload", "%1 unbrauchbare Antworten verworfen.").arg(rejected);
+    if (!prizeFileSetAside.isEmpty())
+        parts << QCoreApplication::translate("DrawDownload", "Die unlesbare Quotendatei liegt jetzt unter %1.").arg(prizeFileSetAside);
     if (stored == 0 && error.isEmpty() && !stopped && endReason.isEmpty() && failed == 0 && rejected == 0)
         parts << QCoreApplication::translate("DrawDownload", "Die Ziehungsdaten sind auf dem neuesten Stand.");
     return parts.join(QLatin1Char(' '));
@@ -471,7 +476,19 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
     const double lastStored = file.lastRecord() ? file.lastRecord()->date : 0.0;
     PrizeTable prizes;
     bool prizesChanged = false;
-    if (!m_prizePath.isEmpty()) prizes = PrizeTable::readMending(m_prizePath);
+    if (!m_prizePath.isEmpty()) {
+        try {
+            prizes = PrizeTable::readMending(m_prizePath);
+        } catch (const FileError&) {
+            // Unreadable or beyond every real size: set aside whole, never deleted, so that it
+            // does not block this and every later update; the tables start afresh.
+            QString aside = m_prizePath + QStringLiteral(".defekt");
+            for (int n = 2; QFileInfo::exists(aside) && n < 1000; ++n)
+                aside = m_prizePath + QStringLiteral(".defekt%1").arg(n);
+            if (::rename(QFile::encodeName(m_prizePath).constData(), QFile::encodeName(aside).constData()) != 0) throw;
+            result.prizeFileSetAside = aside;
+        }
+    }
     auto savePrizes = [&] {
         if (prizesChanged && !m_prizePath.isEmpty()) prizes.write(m_prizePath);
         prizesChanged = false;

@@ -65,6 +65,9 @@ struct DrawDownloadResult {
     QString endReason;
     double newestStored = 0; // the date of the newest draw stored by this run, 0 for none
     bool nextDrawStored = false; // the operator's announced next draw was stored
+    // Where an unreadable prize file was moved to (it would have blocked every update); empty
+    // when none was.
+    QString prizeFileSetAside;
 
     // What the run came to, in words, for the status bar: how many draws were stored and the
     // newest date, or why nothing came.
