@@ -29,7 +29,7 @@ bool wholeNumber(const QJsonValue& v, qint64& out) {
 bool numberList(const QJsonValue& v, std::vector<int>& out) {
     if (v.isUndefined() || v.isNull()) return true;
     if (!v.isArray()) return false;
-    for (const QJsonValue& item : v.toArray()) {
+    for (const QJsonValue item : v.toArray()) {
         qint64 n = 0;
         if (!wholeNumber(item, n) || n < 0 || n > 1000) return false;
         out.push_back(int(n));
@@ -151,7 +151,7 @@ std::optional<AnnouncedDraw> parseAnnounced(const QByteArray& json, QString& err
     // The first tier's category: id 1, else the first one given.
     const QJsonArray categories = active.value(QStringLiteral("prizeCategories")).toArray();
     QJsonObject first = categories.isEmpty() ? QJsonObject() : categories.first().toObject();
-    for (const QJsonValue& c : categories)
+    for (const QJsonValue c : categories)
         if (c.toObject().value(QStringLiteral("id")).toDouble(0) == 1) first = c.toObject();
     for (const char* key : {"minimumDistributed", "jackpot"}) {
         const double value = amount(first.value(QLatin1String(key)));
@@ -188,7 +188,7 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
     if (wholeNumber(root.value(QStringLiteral("totalElements")), elements) && elements >= 0) page.totalElements = elements;
     page.last = root.value(QStringLiteral("last")).toBool(false);
 
-    for (const QJsonValue& item : root.value(QStringLiteral("content")).toArray()) {
+    for (const QJsonValue item : root.value(QStringLiteral("content")).toArray()) {
         const QJsonObject o = item.toObject();
         OperatorDraw draw;
         if (!wholeNumber(o.value(QStringLiteral("drawId")), draw.drawId) ||
@@ -205,7 +205,7 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
             return {};
         }
         std::vector<PrizeTier> categories;
-        for (const QJsonValue& c : o.value(QStringLiteral("prizeCategories")).toArray()) {
+        for (const QJsonValue c : o.value(QStringLiteral("prizeCategories")).toArray()) {
             const QJsonObject co = c.toObject();
             PrizeTier tier;
             qint64 id = 0, winners = 0;
