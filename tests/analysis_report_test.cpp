@@ -211,3 +211,49 @@ TEST_F(Report, AWinningLineShowsItsAmountWhereTheDividendIsKnown) {
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
     EXPECT_EQ(form().controls().ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: Quote unbekannt"));
 }
+
+TEST_F(Report, TheMoneyOfEachTierOfA2022DrawFromAPrizeFileOfTheOldMapping) {
+    // The draw of 7 May 2022: 46, 3, 14, 8, 2, 6 and the additional number 36. Its prize file as
+    // earlier versions wrote it: categories placed by their order (1, 2, 3, 4, 10 as 6, 5 + 1,
+    // 5, 4, 3 hits), so each line's hits were wrong but its category id right.
+    const QString path = form().prizeTablePath();
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("date,drawId,category,hits,additional,dividend,winners,fixed,jackpot\r\n"
+                "2022-05-07,2130,1,6,0,0,0,0,2512345.6\r\n"
+                "2022-05-07,2130,2,5,1,1520.5,12,0,0\r\n"
+                "2022-05-07,2130,3,5,0,35.75,900,0,0\r\n"
+                "2022-05-07,2130,4,4,0,1.5,20000,1,0\r\n"
+                "2022-05-07,2130,10,3,0,48765.25,2,0,0\r\n");
+    }
+    form().ui.ListBox1->clear();
+    form().ui.ListBox1->addItems({QStringLiteral("46,03,14,08,02,01:Normal"),  // 5
+                                  QStringLiteral("46,03,14,08,02,36:Normal"),  // 5 + additional number
+                                  QStringLiteral("46,03,14,08,01,07:Normal"),  // 4
+                                  QStringLiteral("46,03,14,01,07,09:Normal"),  // 3
+                                  QStringLiteral("46,03,14,08,36,07:Normal")}); // 4 + additional: a 4
+    form().ui.DateTimePicker1->setDate(QDate(2022, 5, 7));
+    form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet4);
+    ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
+    ASSERT_EQ(form().ui.ListBox2->count(), 5);
+    EXPECT_EQ(form().ui.ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: 1.520,50 €"));
+    EXPECT_EQ(form().ui.ListBox2->item(1)->toolTip(), QStringLiteral("Gewinn: 48.765,25 €"));
+    EXPECT_EQ(form().ui.ListBox2->item(2)->toolTip(), QStringLiteral("Gewinn: 35,75 €"));
+    EXPECT_EQ(form().ui.ListBox2->item(3)->toolTip(), QStringLiteral("Gewinn: 1,50 €"));
+    EXPECT_EQ(form().ui.ListBox2->item(4)->toolTip(), QStringLiteral("Gewinn: 35,75 €"));
+    // The file now holds the right hits.
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("2022-05-07,2130,10,5,1,48765.25,2,0.00,0\r\n"));
+    f.close();
+
+    // A tier whose id we do not know pays nothing: its win is "unknown", never another tier's.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("date,drawId,category,hits,additional,dividend,winners,fixed,jackpot\r\n"
+            "2022-05-07,2130,1,6,0,0,0,0.00,2512345.6\r\n"
+            "2022-05-07,2130,13,4,0,35.75,900,0.00,0\r\n");
+    f.close();
+    ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
+    EXPECT_EQ(form().ui.ListBox2->item(2)->toolTip(), QStringLiteral("Gewinn: Quote unbekannt"));
+}

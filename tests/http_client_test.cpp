@@ -30,6 +30,14 @@ TEST(HttpClient, SendsTheFixedHeadersAndReturnsTheBody) {
     EXPECT_EQ(seen.target, "/zahlen/velmora.asp?Datum=20250903");
     EXPECT_EQ(seen.header("accept"), "text/html, */*");
     EXPECT_EQ(seen.header("user-agent"), "Mozilla/3.0 (compatible; Indy Library)");
+
+    // Headers of a request replace the fixed ones of that name, for that request only.
+    client.get(at(server), {}, {{"User-Agent", "Quintara-GR/9.9"}, {"Accept", "application/json"}});
+    client.get(at(server), {});
+    ASSERT_EQ(server.requests.size(), 3u);
+    EXPECT_EQ(server.requests[1].header("user-agent"), "Quintara-GR/9.9");
+    EXPECT_EQ(server.requests[1].header("accept"), "application/json");
+    EXPECT_EQ(server.requests[2].header("user-agent"), HttpClient::UserAgentValue);
 }
 
 TEST(HttpClient, ErrorStatusesAndRedirectsAreFailuresWithTheirStatusLine) {
@@ -53,8 +61,15 @@ TEST(HttpClient, ErrorStatusesAndRedirectsAreFailuresWithTheirStatusLine) {
         EXPECT_EQ(result.failureText(), QString::fromLatin1(expected));
         EXPECT_TRUE(result.body.isEmpty());
     }
+    // The body of an error status is kept: a service may say there why it refused.
+    server.handler = [](const SeenRequest&) {
+        return ScriptedAnswer{.status = 400, .reason = "Bad Request", .body = R"({"code":1003})"};
+    };
+    const HttpResult refused = client.get(at(server), {});
+    EXPECT_EQ(refused.failureText(), QStringLiteral("400 Bad Request"));
+    EXPECT_EQ(refused.body, R"({"code":1003})");
     // The redirect was not followed.
-    EXPECT_EQ(server.requests.size(), answers.size());
+    EXPECT_EQ(server.requests.size(), answers.size() + 1);
 }
 
 TEST(HttpClient, ConnectionFailuresAreDescribedInGerman) {

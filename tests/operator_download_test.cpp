@@ -1,6 +1,8 @@
 // The update from the operator's results service, against a local fake of it.
+#include "base/BuildInfo.h"
 #include "base/DayCount.h"
 #include "history/DrawDownload.h"
+#include "history/NextDraw.h"
 #include "net/HttpClient.h"
 #include "history/PrizeTable.h"
 #include "support/FakeOperator.h"
@@ -63,6 +65,7 @@ struct OperatorDownload : ::testing::Test {
     TestProgramDir dir;
     QString historyPath = dir.file(QStringLiteral("ZahlenGR.dat"));
     QString prizePath = PrizeTable::companionPath(historyPath);
+    QString nextPath = NextDraw::companionPath(historyPath);
     HttpClient client;
     QuietView view;
     const std::vector<DrawRecord> all = realHistory();
@@ -76,53 +79,128 @@ struct OperatorDownload : ::testing::Test {
     DrawDownloadResult runAgainst(const QString& base) {
         DrawDownload download(client, historyPath, *DrawSource::parse(base));
         download.setPrizeTablePath(prizePath);
+        download.setNextDrawPath(nextPath);
         download.setRetryPause(10ms, 200ms);
         return download.run(view);
     }
 };
+
+// The date ranges asked for, in order (not the request for the next draw).
+std::vector<std::pair<QDate, QDate>> rangesAsked(const FakeOperator& fake) {
+    std::vector<std::pair<QDate, QDate>> out;
+    for (const SeenRequest& r : fake.requests) {
+        const QList<QByteArray> parts = r.target.split('?').value(0).split('/');
+        if (parts.value(4) != "draw-date") continue;
+        out.emplace_back(QDate::fromString(QString::fromLatin1(parts.value(5)), Qt::ISODate),
+                         QDate::fromString(QString::fromLatin1(parts.value(6)), Qt::ISODate));
+    }
+    return out;
+}
 
 } // namespace
 
 TEST_F(OperatorDownload, FromTheEndOf2024TheHistoryBecomesTheBundledOneByteForByte) {
     dir.writeHistory(upTo(QDate(2024, 12, 28)));
     FakeOperator fake(all);
-    fake.maxLimit = 10; // the service pages by ten: seven pages for the 70 missing draws
+    fake.maxLimit = 5; // fewer per page than asked for: the ranges come in pages
     const DrawDownloadResult result = runAgainst(fake.base());
 
     EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
     EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
     EXPECT_EQ(result.stored, 70);
-    EXPECT_EQ(result.requests, 7);
     EXPECT_EQ(historyBytes(), bytesOf(all));
     EXPECT_EQ(historyBytes().size(), 3449 * 32);
-    // One range from the day after the newest draw to today, asked page by page.
-    ASSERT_EQ(fake.requests.size(), 7u);
-    EXPECT_EQ(fake.requests[0].target, "/draws/v3.0/5103/draw-date/2024-12-29/2025-09-01?limit=50&page=0");
-    EXPECT_EQ(fake.requests[6].target, "/draws/v3.0/5103/draw-date/2024-12-29/2025-09-01?limit=50&page=6");
+    // Ranges of 31 days from the day after the newest draw to today, each asked page by page,
+    // then the next draw.
+    EXPECT_EQ(fake.requests.front().target, "/draws/v3.0/5103/draw-date/2024-12-29/2025-01-28?limit=100&page=0");
+    EXPECT_EQ(fake.requests[1].target, "/draws/v3.0/5103/draw-date/2024-12-29/2025-01-28?limit=100&page=1");
+    EXPECT_EQ(fake.requests.back().target, "/draws/v3.0/5103/last-result-and-active");
+    EXPECT_EQ(result.requests, int(fake.requests.size()));
+    const auto ranges = rangesAsked(fake);
+    EXPECT_EQ(ranges.back().second, QDate(2025, 9, 1));
+    for (size_t i = 1; i < ranges.size(); ++i) {
+        EXPECT_LE(ranges[i].first.daysTo(ranges[i].second) + 1, 31);
+        // The next page of the same range, or the next range.
+        EXPECT_TRUE(ranges[i] == ranges[i - 1] || ranges[i].first == ranges[i - 1].second.addDays(1));
+    }
     EXPECT_EQ(result.newestStored, DayCount::fromDate(QDate(2025, 8, 30)));
     EXPECT_EQ(view.picker, DayCount::fromDate(QDate(2025, 9, 2)));
+    // An honest agent and JSON asked for, on every request.
+    for (const SeenRequest& r : fake.requests) {
+        EXPECT_EQ(r.header("user-agent"), "Quintara-GR/" + BuildInfo::version().toUtf8());
+        EXPECT_EQ(r.header("accept"), "application/json");
+    }
 
     // The prize tables of every stored draw sit beside the history.
     const PrizeTable prizes = PrizeTable::read(prizePath);
     EXPECT_EQ(prizes.size(), 70);
     EXPECT_EQ(prizes.damagedLines(), 0);
+    EXPECT_EQ(prizes.mendedLines(), 0);
     ASSERT_NE(prizes.find(QDate(2025, 8, 30)), nullptr);
     EXPECT_EQ(prizes.find(QDate(2025, 8, 30))->tiers.size(), 4u);
-    EXPECT_EQ(prizes.dividend(QDate(2025, 8, 30), 5, false), 1000000.0 / 8 + 0.5);
+    EXPECT_EQ(prizes.dividend(QDate(2025, 8, 30), 5, false), 1500.0);
+    EXPECT_EQ(prizes.dividend(QDate(2025, 8, 30), 4, false), 30.0);
+    EXPECT_DOUBLE_EQ(prizes.find(QDate(2025, 8, 30))->tiers[1].fixed, 1500.0);
+    // And the next draw: Wednesday 3 September, with the jackpot announced.
+    const auto next = NextDraw::read(nextPath);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->fetched, QDate(2025, 9, 1));
+    EXPECT_EQ(OperatorResults::greekDate(next->draw.drawTime), QDate(2025, 9, 3));
+    EXPECT_EQ(next->draw.jackpot, 1200000.0);
+    EXPECT_TRUE(result.nextDrawStored);
 
     // Up to date: the next run asks for the two days since and stores nothing.
     view.todayDate = QDate(2025, 9, 2);
+    fake.requests.clear();
+    fake.nextJackpot = 0;
     const DrawDownloadResult again = runAgainst(fake.base());
     EXPECT_EQ(again.stored, 0);
-    EXPECT_EQ(again.requests, 1);
+    EXPECT_EQ(again.requests, 2);
     EXPECT_TRUE(again.summaryText().contains(QStringLiteral("neuesten Stand")));
     EXPECT_EQ(historyBytes(), bytesOf(all));
+    ASSERT_TRUE(NextDraw::read(nextPath));
+    EXPECT_FALSE(NextDraw::read(nextPath)->draw.jackpot); // none announced this time
+}
+
+TEST_F(OperatorDownload, AFirstUpdateFrom1990BringsTheWholeBundledHistory) {
+    // A service as strict as the real one may be: ranges over 31 days refused with an error
+    // object, ten draws a page, the old agent string turned away; once busy, and once an error
+    // object for a range it would otherwise serve (the run goes on with 15 days).
+    // (Most of the run time is the history's sync of every appended draw.)
+    FakeOperator fake(all);
+    fake.maxRangeDays = 31;
+    fake.maxLimit = 10;
+    fake.rangeRefusalStatus = 200;
+    fake.script = [](const SeenRequest&, int index) -> std::optional<FakeAnswer> {
+        if (index == 20) return FakeAnswer::reply(503, "Service Unavailable", R"({"code":503,"message":"busy"})");
+        if (index == 380) return FakeAnswer::reply(200, "OK", R"({"code":1001,"message":"try a shorter range"})");
+        return std::nullopt;
+    };
+    view.picker = DayCount::fromDate(QDate(1990, 11, 30)); // the first request is for 1 December 1990
+    const DrawDownloadResult result = runAgainst(fake.base());
+
+    EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
+    EXPECT_EQ(result.stored, 3449);
+    EXPECT_EQ(rangesAsked(fake).front().first, QDate(1990, 12, 1));
+    // Byte for byte the history the build makes from the bundled CSV.
+    QFile built(QStringLiteral(QUINTARA_BINARY_DIR "/ZahlenGR.sample.dat"));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(historyBytes() == built.readAll());
+    const PrizeTable prizes = PrizeTable::read(prizePath);
+    EXPECT_EQ(prizes.size(), 3449);
+    EXPECT_EQ(prizes.damagedLines(), 0);
+    const QDate may(2022, 5, 7);
+    EXPECT_EQ(prizes.dividend(may, 5, true), FakeOperator::dividendOf(10, may));
+    EXPECT_EQ(prizes.dividend(may, 3, false), 1.5);
+    EXPECT_TRUE(NextDraw::read(nextPath));
 }
 
 TEST_F(OperatorDownload, HolidayMovedDrawsArriveAndLongRangesAreSplitWhenRefused) {
     dir.writeHistory(upTo(QDate(2022, 12, 31)));
     FakeOperator fake(all);
-    fake.maxRangeDays = 40;
+    fake.maxRangeDays = 10;
+    fake.rangeRefusalStatus = 200; // error objects with status 200
     fake.descending = false;
     const DrawDownloadResult result = runAgainst(fake.base());
 
@@ -135,14 +213,13 @@ TEST_F(OperatorDownload, HolidayMovedDrawsArriveAndLongRangesAreSplitWhenRefused
         moved += r.date > DayCount::fromDate(QDate(2022, 12, 31)) && wd != DayCount::Wednesday && wd != DayCount::Saturday;
     }
     EXPECT_EQ(moved, 3);
-    // 366 days were refused, then 183, 91 and 45; 22 days are accepted.
-    EXPECT_EQ(result.failed, 4);
-    for (size_t i = 4; i < fake.requests.size(); ++i) {
-        const QList<QByteArray> parts = fake.requests[i].target.split('/');
-        const QDate from = QDate::fromString(QString::fromLatin1(parts.value(5)), Qt::ISODate);
-        const QDate to = QDate::fromString(QString::fromLatin1(parts.value(6).split('?').value(0)), Qt::ISODate);
-        EXPECT_LE(from.daysTo(to) + 1, 22) << fake.requests[i].target.constData();
-    }
+    // 31 days were refused, then 15; 7 days are accepted.
+    EXPECT_EQ(result.failed, 2);
+    const auto ranges = rangesAsked(fake);
+    ASSERT_GT(ranges.size(), 3u);
+    EXPECT_EQ(ranges[0].first.daysTo(ranges[0].second) + 1, 31);
+    EXPECT_EQ(ranges[1].first.daysTo(ranges[1].second) + 1, 15);
+    for (size_t i = 2; i < ranges.size(); ++i) EXPECT_LE(ranges[i].first.daysTo(ranges[i].second) + 1, 7);
 }
 
 TEST_F(OperatorDownload, ADrawNotYetDrawnWaitsForTheNextUpdate) {
@@ -158,7 +235,7 @@ TEST_F(OperatorDownload, ADrawNotYetDrawnWaitsForTheNextUpdate) {
     fake.statusOf[QDate(2025, 8, 27)] = QStringLiteral("cancelled"); // no draw at all
     const DrawDownloadResult second = runAgainst(fake.base());
     EXPECT_EQ(second.stored, 3);
-    EXPECT_EQ(fake.requests.back().target.split('/').value(5), "2025-08-17");
+    EXPECT_EQ(rangesAsked(fake).back().first, QDate(2025, 8, 17));
     std::vector<DrawRecord> expected = upTo(QDate(2025, 8, 30));
     expected.erase(expected.end() - 2); // the cancelled 27 August
     EXPECT_EQ(historyBytes(), bytesOf(expected));
@@ -168,23 +245,29 @@ TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
     const auto old = upTo(QDate(2025, 5, 31));
     dir.writeHistory(old);
     FakeOperator fake(all);
-    fake.maxRangeDays = 31; // windows of 22 days after the refusals
-    int served = 0;
-    fake.script = [&](const SeenRequest&, int index) -> std::optional<FakeAnswer> {
-        if (index < 4) return std::nullopt; // the refused long ranges
-        if (++served == 3) return FakeAnswer::reply(500, "Internal Server Error", "{}");
+    // Any range holding 20 July fails: halved down to that one day, then given up.
+    fake.script = [&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
+        const QList<QByteArray> parts = r.target.split('?').value(0).split('/');
+        if (parts.value(4) != "draw-date") return std::nullopt;
+        const QDate from = QDate::fromString(QString::fromLatin1(parts.value(5)), Qt::ISODate);
+        const QDate to = QDate::fromString(QString::fromLatin1(parts.value(6)), Qt::ISODate);
+        if (from <= QDate(2025, 7, 20) && to >= QDate(2025, 7, 20))
+            return FakeAnswer::reply(500, "Internal Server Error", R"({"code":9,"message":"database offline"})");
         return std::nullopt;
     };
     const DrawDownloadResult broken = runAgainst(fake.base());
     EXPECT_TRUE(broken.endReason.contains(QStringLiteral("500 Internal Server Error")))
         << broken.endReason.toStdString();
+    EXPECT_TRUE(broken.endReason.contains(QStringLiteral("der Dienst meldet Fehler 9: database offline")))
+        << broken.endReason.toStdString();
+    EXPECT_TRUE(broken.endReason.contains(QStringLiteral("20.07.2025"))) << broken.endReason.toStdString();
     EXPECT_TRUE(broken.summaryText().contains(QStringLiteral("Grund:")));
-    // Two windows of 22 days arrived (1 June to 14 July), nothing after the failed one.
-    const auto now = dir.readHistory();
-    EXPECT_EQ(now.back(), upTo(QDate(2025, 7, 14)).back());
-    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 7, 14))));
+    EXPECT_EQ(rangesAsked(fake).back(), std::make_pair(QDate(2025, 7, 20), QDate(2025, 7, 20)));
+    // Everything before the failing day arrived, nothing after it; no next draw was asked for.
+    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 7, 19))));
+    EXPECT_FALSE(NextDraw::read(nextPath));
 
-    // Each kind of failure, in words.
+    // Each kind of failure, in words, and how often it is asked.
     struct Case {
         std::function<std::optional<FakeAnswer>(const SeenRequest&, int)> script;
         const char* reason;
@@ -196,7 +279,10 @@ TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
         {[](const SeenRequest&, int) { return FakeAnswer::hanging(); }, "Zeitüberschreitung", 1},
         {[](const SeenRequest&, int) { return FakeAnswer::reply(429, "Too Many Requests", "", {"Retry-After: 0"}); },
          "429 Too Many Requests", 3}, // asked three times in all, then given up
-        {[](const SeenRequest&, int) { return FakeAnswer::reply(404, "Not Found", "{}"); }, "HTTP-Status 404 Not Found", 1},
+        // Refusals: 31, 15, 7, 3 and 1 days (from 20 July), then given up.
+        {[](const SeenRequest&, int) { return FakeAnswer::reply(404, "Not Found", "{}"); }, "HTTP-Status 404 Not Found", 5},
+        {[](const SeenRequest&, int) { return FakeAnswer::reply(200, "OK", R"({"code":1003,"message":"range"})"); },
+         "der Dienst meldet Fehler 1003: range", 5},
     };
     client.setTimeout(300ms);
     for (const Case& c : cases) {
@@ -222,14 +308,24 @@ TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
     EXPECT_EQ(historyBytes(), bytesOf(all));
 }
 
+TEST_F(OperatorDownload, TheOldAgentStringIsTurnedAwayByTheService) {
+    // What the per-date protocol sends; the fake answers it as block lists do.
+    FakeOperator fake(all);
+    const HttpResult r = client.get(OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0), {});
+    EXPECT_EQ(r.statusCode, 403);
+    EXPECT_EQ(fake.requests.at(0).header("user-agent"), HttpClient::UserAgentValue);
+    const HttpResult ok = client.get(OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0),
+                                     {}, DrawDownload::operatorHeaders());
+    EXPECT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
+}
+
 TEST_F(OperatorDownload, AbortStopsTheRequestInFlightAndKeepsWhatArrived) {
     dir.writeHistory(upTo(QDate(2025, 5, 31)));
     FakeOperator fake(all);
-    fake.maxRangeDays = 31;
     client.setTimeout(60s);
     DrawDownload download(client, historyPath, *DrawSource::parse(fake.base()));
     fake.script = [&](const SeenRequest&, int index) -> std::optional<FakeAnswer> {
-        if (index == 6) {
+        if (index == 2) {
             QTimer::singleShot(20ms, [&] { download.abort(); });
             return FakeAnswer::hanging();
         }
@@ -237,22 +333,81 @@ TEST_F(OperatorDownload, AbortStopsTheRequestInFlightAndKeepsWhatArrived) {
     };
     const DrawDownloadResult result = download.run(view);
     EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(result.requests, 7);
-    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 7, 14))));
+    EXPECT_EQ(result.requests, 3);
+    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 1))));
     EXPECT_TRUE(result.summaryText().contains(QStringLiteral("angehalten")));
 }
 
-TEST_F(OperatorDownload, InvalidDrawsAreRejectedAndTheOthersStored) {
+TEST_F(OperatorDownload, AnInvalidDrawEndsTheRunAndNothingAfterItIsStored) {
     std::vector<DrawRecord> published = upTo(QDate(2025, 8, 30));
-    const auto old = upTo(QDate(2025, 8, 16));
+    const auto old = upTo(QDate(2025, 8, 13));
     dir.writeHistory(old);
     published[published.size() - 4].numbers[1] = published[published.size() - 4].numbers[0]; // 20 August
     FakeOperator fake(published);
     const DrawDownloadResult result = runAgainst(fake.base());
     EXPECT_EQ(result.rejected, 1);
-    EXPECT_EQ(result.stored, 3);
+    EXPECT_EQ(result.stored, 1); // 16 August; not 23, 27 and 30 August after the bad one
     EXPECT_EQ(view.panel0.filter(QStringLiteral("20.08.2025")).filter(QStringLiteral("verworfen")).size(), 1);
-    EXPECT_EQ(dir.readHistory().size(), old.size() + 3);
+    EXPECT_TRUE(result.endReason.contains(QStringLiteral("die Ziehung vom 20.08.2025 ist unbrauchbar")))
+        << result.endReason.toStdString();
+    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 16))));
+    EXPECT_EQ(PrizeTable::read(prizePath).size(), 1);
+
+    // Once the service mends it, the next update takes it and the rest.
+    FakeOperator mended(upTo(QDate(2025, 8, 30)));
+    EXPECT_TRUE(runAgainst(mended.base()).endReason.isEmpty());
+    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 30))));
+}
+
+TEST_F(OperatorDownload, AServiceThatRepeatsPagesOrMiscountsStoresNothingOfTheRange) {
+    const auto old = upTo(QDate(2025, 7, 31));
+    dir.writeHistory(old);
+    FakeOperator fake(all);
+    fake.maxLimit = 4;
+    struct Case {
+        std::function<std::optional<FakeAnswer>(const SeenRequest&, int)> script;
+        const char* reason;
+    };
+    const Case cases[] = {
+        // Every page number answered with the first page, claiming many pages.
+        {[&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
+             SeenRequest first = r;
+             first.target.replace("page=1", "page=0").replace("page=2", "page=0");
+             FakeAnswer a = fake.answer(first);
+             a.body.replace("\"totalPages\":3", "\"totalPages\":1000");
+             return a;
+         },
+         "mehrfach"},
+        // Fewer draws than the service itself counts.
+        {[&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
+             FakeAnswer a = fake.answer(r);
+             a.body.replace("\"totalElements\":9", "\"totalElements\":12");
+             return a;
+         },
+         "nannte 12 Ziehungen"},
+        // An answer far beyond any page of draws.
+        {[](const SeenRequest&, int) { return FakeAnswer::reply(200, "OK", QByteArray(1100 * 1024, ' ')); }, "zu groß"},
+    };
+    for (const Case& c : cases) {
+        fake.script = c.script;
+        const DrawDownloadResult r = runAgainst(fake.base());
+        EXPECT_EQ(r.stored, 0) << c.reason;
+        EXPECT_TRUE(r.endReason.contains(QString::fromUtf8(c.reason))) << r.endReason.toStdString();
+        EXPECT_EQ(historyBytes(), bytesOf(old));
+    }
+}
+
+TEST_F(OperatorDownload, AnUnreadablePrizeFileIsSetAsideAndTheUpdateGoesOn) {
+    dir.writeHistory(upTo(QDate(2025, 8, 16)));
+    QDir().mkpath(prizePath); // a directory where the prize file belongs
+    FakeOperator fake(all);
+    const DrawDownloadResult result = runAgainst(fake.base());
+    EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    EXPECT_EQ(result.stored, 4);
+    EXPECT_EQ(result.prizeFileSetAside, prizePath + QStringLiteral(".defekt"));
+    EXPECT_TRUE(QFileInfo(prizePath + QStringLiteral(".defekt")).isDir());
+    EXPECT_EQ(PrizeTable::read(prizePath).size(), 4);
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral(".defekt"))) << result.summaryText().toStdString();
 }
 
 TEST_F(OperatorDownload, WorksOverHttpsWithATrustedCertificate) {

@@ -1,5 +1,7 @@
 #include "base/DayCount.h"
+#include "history/Dividends.h"
 #include "history/DrawDownload.h"
+#include "history/NextDraw.h"
 #include "history/OperatorResults.h"
 #include "history/PrizeTable.h"
 
@@ -24,7 +26,7 @@ const QByteArray kDraw =
         "prizeCategories":[{"id":3,"divident":28.5,"winners":3100,"distributed":1,"jackpot":0,"fixed":0,"categoryType":0},
                            {"id":1,"divident":0,"winners":0,"distributed":0,"jackpot":1250000.75,"fixed":0,"categoryType":1},
                            {"id":2,"divident":1500.1,"winners":12,"distributed":1,"jackpot":0,"fixed":0,"categoryType":0},
-                           {"id":4,"divident":1.5,"winners":50000,"distributed":1,"jackpot":0,"fixed":true,"categoryType":0}],
+                           {"id":4,"divident":1.5,"winners":50000,"distributed":1,"jackpot":0,"fixed":1.5,"categoryType":1}],
         "wagerStatistics":{"columns":1,"wagers":1,"addOn":[]}})";
 
 } // namespace
@@ -56,31 +58,147 @@ TEST(OperatorResults, ReadsAPageOfDrawsWithTheirPrizeTiers) {
     EXPECT_EQ(d.numbers, (std::vector<int>{7, 37, 9, 33, 36, 30}));
     EXPECT_TRUE(d.bonus.empty());
     EXPECT_EQ(d.state(), OperatorDraw::State::Complete);
-    // Without an additional number: ids in order are 6, 5, 4, 3 hits.
+    // Without an additional number, in the order sent (ids 3, 1, 2, 4): 4, 6, 5, 3 hits.
     ASSERT_EQ(d.tiers.size(), 4u);
-    EXPECT_EQ(d.tiers[0].category, 1);
-    EXPECT_EQ(d.tiers[0].hits, 6);
-    EXPECT_DOUBLE_EQ(d.tiers[0].jackpot, 1250000.75);
-    EXPECT_EQ(d.tiers[1].hits, 5);
-    EXPECT_FALSE(d.tiers[1].additional);
-    EXPECT_DOUBLE_EQ(d.tiers[1].dividend, 1500.1);
-    EXPECT_EQ(d.tiers[1].winners, 12);
-    EXPECT_EQ(d.tiers[2].hits, 4);
+    EXPECT_EQ(d.tiers[0].category, 3);
+    EXPECT_EQ(d.tiers[0].hits, 4);
+    EXPECT_DOUBLE_EQ(d.tiers[0].dividend, 28.5);
+    EXPECT_EQ(d.tiers[1].category, 1);
+    EXPECT_EQ(d.tiers[1].hits, 6);
+    EXPECT_DOUBLE_EQ(d.tiers[1].jackpot, 1250000.75);
+    EXPECT_EQ(d.tiers[2].hits, 5);
+    EXPECT_FALSE(d.tiers[2].additional);
+    EXPECT_DOUBLE_EQ(d.tiers[2].dividend, 1500.1);
+    EXPECT_EQ(d.tiers[2].winners, 12);
     EXPECT_EQ(d.tiers[3].hits, 3);
-    EXPECT_TRUE(d.tiers[3].fixed);
+    EXPECT_DOUBLE_EQ(d.tiers[3].fixed, 1.5);
+    EXPECT_DOUBLE_EQ(d.tiers[2].fixed, 0.0);
+}
 
-    // With an additional number the second tier is 5 + additional number.
-    std::vector<PrizeTier> cats(6);
-    for (int i = 0; i < 6; ++i) cats[i].category = 6 - i;
-    const auto old = OperatorResults::mapTiers(cats, true);
-    EXPECT_EQ(old[0].hits, 6);
-    EXPECT_EQ(old[1].hits, 5);
-    EXPECT_TRUE(old[1].additional);
-    EXPECT_EQ(old[2].hits, 5);
-    EXPECT_FALSE(old[2].additional);
-    EXPECT_EQ(old[4].hits, 3);
-    EXPECT_EQ(old[5].hits, 0); // a tier we cannot place
-    EXPECT_EQ(old[5].category, 6);
+// A draw of 7 May 2022 as the service sends it: categories 1, 10, 2, 3, 4, the 5 + 1 tier
+// second. The amounts were checked by hand against the tier each id stands for.
+const QByteArray kDraw2022 =
+    R"({"gameId":5103,"drawId":2130,"drawTime":1651950000000,"status":"results","drawBreak":0,"visualDraw":2130,
+        "pricePoints":{"amount":0.5},
+        "winningNumbers":{"list":[46,3,14,8,2,6],"bonus":[36]},
+        "prizeCategories":[
+          {"id":1,"divident":0.0,"winners":0,"distributed":0.0,"jackpot":2512345.6,"fixed":0.0,"categoryType":0,"gameType":"Lotto","minimumDistributed":1000000},
+          {"id":10,"divident":48765.25,"winners":2,"distributed":97530.5,"jackpot":0.0,"fixed":0.0,"categoryType":0,"gameType":"Lotto"},
+          {"id":2,"divident":1520.5,"winners":12,"distributed":18246.0,"jackpot":0.0,"fixed":0.0,"categoryType":0,"gameType":"Lotto"},
+          {"id":3,"divident":35.75,"winners":900,"distributed":32175.0,"jackpot":0.0,"fixed":0.0,"categoryType":0,"gameType":"Lotto"},
+          {"id":4,"divident":1.5,"winners":20000,"distributed":30000.0,"jackpot":0.0,"fixed":1.5,"categoryType":1,"gameType":"Lotto"},
+          {"id":7,"divident":9.0,"winners":5,"distributed":45.0,"jackpot":0.0,"fixed":0.0,"categoryType":0,"gameType":"Lotto"}],
+        "wagerStatistics":{"columns":4567890,"wagers":1234567,"addOn":[]}})";
+
+TEST(OperatorResults, CategoriesArePlacedByTheirIdNotTheirOrder) {
+    QString error;
+    const OperatorPage p = OperatorResults::parsePage(page(kDraw2022), error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    ASSERT_EQ(p.draws.size(), 1u);
+    const OperatorDraw& d = p.draws[0];
+    EXPECT_EQ(d.date, QDate(2022, 5, 7)); // 19:00 UTC = 22:00 in Athens
+    EXPECT_EQ(d.bonus, std::vector<int>{36});
+    struct Expected {
+        int category, hits;
+        bool additional;
+        double dividend, fixed;
+    };
+    const Expected expected[] = {{1, 6, false, 0.0, 0.0},     {10, 5, true, 48765.25, 0.0}, {2, 5, false, 1520.5, 0.0},
+                                 {3, 4, false, 35.75, 0.0},   {4, 3, false, 1.5, 1.5},      {7, 0, false, 9.0, 0.0}};
+    ASSERT_EQ(d.tiers.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(expected[i].category);
+        EXPECT_EQ(d.tiers[i].category, expected[i].category);
+        EXPECT_EQ(d.tiers[i].hits, expected[i].hits);
+        EXPECT_EQ(d.tiers[i].additional, expected[i].additional);
+        EXPECT_DOUBLE_EQ(d.tiers[i].dividend, expected[i].dividend);
+        EXPECT_DOUBLE_EQ(d.tiers[i].fixed, expected[i].fixed);
+    }
+    EXPECT_DOUBLE_EQ(d.tiers[0].jackpot, 2512345.6);
+
+    // What a row of each outcome is paid; the unplaced category 7 pays nothing.
+    PrizeTable table;
+    table.merge(d.prizes());
+    const TierTableDividends<PrizeTable> paid(table);
+    EXPECT_EQ(paid.dividend(d.date, 5, true), 48765.25);
+    EXPECT_EQ(paid.dividend(d.date, 5, false), 1520.5);
+    EXPECT_EQ(paid.dividend(d.date, 4, false), 35.75);
+    EXPECT_EQ(paid.dividend(d.date, 4, true), 35.75); // a four with the additional number is a four
+    EXPECT_EQ(paid.dividend(d.date, 3, false), 1.5);
+    EXPECT_FALSE(paid.dividend(d.date, 2, false));
+    EXPECT_FALSE(paid.dividend(d.date, 0, false));
+
+    // A fixed tier that names no amount pays its dividend as the fixed prize.
+    const OperatorPage q = OperatorResults::parsePage(
+        page(R"({"drawId":9,"drawTime":1651950000000,"status":"results","winningNumbers":{"list":[1,2,3,4,5,6]},
+                 "prizeCategories":[{"id":4,"divident":2.0,"winners":1,"categoryType":1}]})"),
+        error);
+    ASSERT_EQ(q.draws.size(), 1u);
+    EXPECT_DOUBLE_EQ(q.draws[0].tiers.at(0).fixed, 2.0);
+
+    EXPECT_EQ(OperatorResults::tierOf(10)->hits, 5);
+    EXPECT_FALSE(OperatorResults::tierOf(5));
+    EXPECT_FALSE(OperatorResults::tierOf(0));
+}
+
+TEST(OperatorResults, ErrorObjectsAndTheAnnouncedDraw) {
+    EXPECT_EQ(OperatorResults::serviceError(R"({"code":1003,"message":"date range too long"})"),
+              QStringLiteral("der Dienst meldet Fehler 1003: date range too long"));
+    EXPECT_EQ(OperatorResults::serviceError(R"({"code":"E17"})"), QStringLiteral("der Dienst meldet Fehler E17"));
+    EXPECT_EQ(OperatorResults::serviceError(R"({"error":"Bad Request"})"), QStringLiteral("der Dienst meldet: Bad Request"));
+    for (const QByteArray& none : {page(kDraw), QByteArray("<html>403</html>"), QByteArray("{}"), QByteArray()})
+        EXPECT_TRUE(OperatorResults::serviceError(none).isEmpty()) << none.constData();
+
+    QString error;
+    const auto next = OperatorResults::parseAnnounced(
+        R"({"last":{"drawId":2925,"drawTime":1756580400000,"status":"results"},
+            "active":{"drawId":2926,"drawTime":1756926000000,"status":"active",
+                      "prizeCategories":[{"id":10,"minimumDistributed":5},{"id":1,"jackpot":900000.0,"minimumDistributed":1300000}]}})",
+        error);
+    ASSERT_TRUE(next) << error.toStdString();
+    EXPECT_EQ(next->drawId, 2926);
+    EXPECT_EQ(OperatorResults::greekTime(next->drawTime), QDateTime(QDate(2025, 9, 3), QTime(22, 0)));
+    EXPECT_EQ(next->jackpot, 1300000.0);
+    // Only a carried-over jackpot: that one; nothing at all: unknown.
+    EXPECT_EQ(OperatorResults::parseAnnounced(R"({"active":{"drawId":1,"drawTime":1,"prizeCategories":[{"id":1,"jackpot":7.5}]}})", error)->jackpot, 7.5);
+    EXPECT_FALSE(OperatorResults::parseAnnounced(R"({"active":{"drawId":1,"drawTime":1}})", error)->jackpot);
+    for (const QByteArray& bad : {QByteArray(R"({"last":{}})"), QByteArray(R"({"active":{"drawId":1}})"), QByteArray("[]")}) {
+        EXPECT_FALSE(OperatorResults::parseAnnounced(bad, error)) << bad.constData();
+        EXPECT_FALSE(error.isEmpty());
+    }
+    EXPECT_EQ(OperatorResults::announcedUrl(QUrl(QStringLiteral("https://api.example/draws/v3.0/5103/"))),
+              QUrl(QStringLiteral("https://api.example/draws/v3.0/5103/last-result-and-active")));
+}
+
+TEST(NextDraw, RoundTripsAndRefusesWhatItDidNotWrite) {
+    QTemporaryDir dir;
+    const QString path = NextDraw::companionPath(dir.filePath(QStringLiteral("ZahlenGR.dat")));
+    EXPECT_EQ(path, dir.filePath(QStringLiteral("ZahlenGR.naechste.csv")));
+    EXPECT_FALSE(NextDraw::read(path));
+    NextDraw{QDate(2025, 9, 1), {2926, 1756926000000, 1500000.5}}.write(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("fetched,drawId,drawTime,jackpot\r\n2025-09-01,2926,1756926000000,1500000.50\r\n"));
+    f.close();
+    const auto back = NextDraw::read(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->fetched, QDate(2025, 9, 1));
+    EXPECT_EQ(back->draw.drawTime, 1756926000000);
+    EXPECT_EQ(back->draw.jackpot, 1500000.5);
+
+    NextDraw{QDate(2025, 9, 1), {2926, 1756926000000, std::nullopt}}.write(path);
+    ASSERT_TRUE(NextDraw::read(path));
+    EXPECT_FALSE(NextDraw::read(path)->draw.jackpot);
+
+    for (const QByteArray& bad : {QByteArray("fetched,drawId,drawTime,jackpot\r\n2025-09-01,x,1,\r\n"),
+                                  QByteArray("fetched,drawId,drawTime,jackpot\r\n2025-09-01,1,1,-3\r\n"),
+                                  QByteArray("2025-09-01,1,1,\r\n"), QByteArray()}) {
+        QFile w(path);
+        ASSERT_TRUE(w.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        w.write(bad);
+        w.close();
+        EXPECT_FALSE(NextDraw::read(path)) << bad.constData();
+    }
 }
 
 TEST(OperatorResults, StatesAndUnreadableAnswers) {
@@ -110,7 +228,7 @@ TEST(OperatorResults, StatesAndUnreadableAnswers) {
     }
     EXPECT_EQ(OperatorResults::rangeUrl(QUrl(QStringLiteral("https://api.example/draws/v3.0/5103/")),
                                         QDate(2024, 12, 29), QDate(2025, 9, 1), 2),
-              QUrl(QStringLiteral("https://api.example/draws/v3.0/5103/draw-date/2024-12-29/2025-09-01?limit=50&page=2")));
+              QUrl(QStringLiteral("https://api.example/draws/v3.0/5103/draw-date/2024-12-29/2025-09-01?limit=100&page=2")));
 }
 
 TEST(DrawSource, AnAddressWithAPathIsTheOperatorsService) {
@@ -162,7 +280,7 @@ TEST(PrizeTable, RoundTripsMergesAndCountsDamagedLines) {
     const OperatorDraw draw = OperatorResults::parsePage(page(kDraw), error).draws.at(0);
     PrizeTable table;
     table.merge(draw.prizes());
-    DrawPrizes older{QDate(2023, 10, 4), 2700, {{1, 6, false, 0, 0, false, 3e6}, {2, 5, true, 1e5 / 3, 2, false, 0}}};
+    DrawPrizes older{QDate(2023, 10, 4), 2700, {{1, 6, false, 0, 0, 0, 3e6}, {10, 5, true, 1e5 / 3, 2, 0, 0}}};
     table.merge(older);
     table.write(path);
 
@@ -206,5 +324,61 @@ TEST(PrizeTable, RoundTripsMergesAndCountsDamagedLines) {
     // The file is written with CR LF, header first.
     QFile raw(path);
     ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(raw.readAll().startsWith(PrizeTable::Header.toLatin1() + "\r\n2023-10-04,2700,1,6,0,0,0,0,3000000\r\n"));
+    EXPECT_TRUE(raw.readAll().startsWith(PrizeTable::Header.toLatin1() + "\r\n2023-10-04,2700,1,6,0,0,0,0.00,3000000\r\n"));
+}
+
+TEST(PrizeTable, AFileOfTheOldOrderMappingIsMendedOnReadingAndRewrittenOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ZahlenGR.quoten.csv"));
+    // As earlier versions wrote the draw of 7 May 2022: ids sorted 1, 2, 3, 4, 10 and labelled
+    // 6, 5 + 1, 5, 4, 3; `fixed` a flag. A draw without additional number was labelled right.
+    const QByteArray old = "date,drawId,category,hits,additional,dividend,winners,fixed,jackpot\r\n"
+                           "2022-05-07,2130,1,6,0,0,0,0,2512345.6\r\n"
+                           "2022-05-07,2130,2,5,1,1520.5,12,0,0\r\n"
+                           "2022-05-07,2130,3,5,0,35.75,900,0,0\r\n"
+                           "2022-05-07,2130,4,4,0,1.5,20000,1,0\r\n"
+                           "2022-05-07,2130,10,3,0,48765.25,2,0,0\r\n"
+                           "2023-11-01,2760,1,6,0,0,0,0,100000\r\n"
+                           "2023-11-01,2760,2,5,0,1500,3,1,0\r\n"
+                           "2023-11-01,2760,6,5,0,7,3,0,0\r\n";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+    const PrizeTable read = PrizeTable::read(path);
+    EXPECT_EQ(read.damagedLines(), 0);
+    EXPECT_EQ(read.mendedLines(), 8); // every line held a `fixed` flag; four were relabelled too
+    const QDate may(2022, 5, 7);
+    EXPECT_EQ(read.dividend(may, 5, true), 48765.25);
+    EXPECT_EQ(read.dividend(may, 5, false), 1520.5);
+    EXPECT_EQ(read.dividend(may, 4, false), 35.75);
+    EXPECT_EQ(read.dividend(may, 3, false), 1.5);
+    EXPECT_DOUBLE_EQ(read.find(may)->tiers[3].fixed, 1.5); // the old flag: the dividend
+    EXPECT_EQ(read.find(QDate(2023, 11, 1))->tiers[2].hits, 0); // category 6 is no tier we know
+
+    // Reading alone leaves the file; readMending writes it back mended, once.
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old);
+    f.close();
+    const PrizeTable mended = PrizeTable::readMending(path);
+    EXPECT_EQ(mended.dividend(may, 5, true), 48765.25);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray now = f.readAll();
+    f.close();
+    EXPECT_TRUE(now.contains("2022-05-07,2130,10,5,1,48765.25,2,0.00,0\r\n")) << now.constData();
+    EXPECT_TRUE(now.contains("2022-05-07,2130,4,3,0,1.5,20000,1.50,0\r\n")) << now.constData();
+    EXPECT_TRUE(now.contains("2023-11-01,2760,6,0,0,7,3,0.00,0\r\n")) << now.constData();
+    const PrizeTable again = PrizeTable::read(path);
+    EXPECT_EQ(again.mendedLines(), 0);
+    EXPECT_EQ(again.size(), 2);
+
+    // A damaged line would be lost by rewriting: such a file is mended in memory only.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(old + "2022-05-11,2131,1\r\n");
+    f.close();
+    EXPECT_EQ(PrizeTable::readMending(path).dividend(may, 5, true), 48765.25);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), old + "2022-05-11,2131,1\r\n");
 }

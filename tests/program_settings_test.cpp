@@ -130,6 +130,8 @@ TEST_F(Key, EveryValueSurvivesInItsNameKindAndOrder) {
     s.passwort = QStringLiteral("p=\"w\";d\nx");
     s.dateTimePicker2 = DayCount::fromDate(QDate(2001, 2, 3));
     s.drawServer = QStringLiteral("http://127.0.0.1:9999");
+    s.updateAtStart = false;
+    s.serverQuestion = true;
 
     const ProgramSettings back = roundTrip(s);
     for (int n = 1; n <= 31; ++n) EXPECT_EQ(back.checkBox(n), s.checkBox(n)) << "CheckBox" << n;
@@ -154,6 +156,8 @@ TEST_F(Key, EveryValueSurvivesInItsNameKindAndOrder) {
     EXPECT_EQ(back.passwort, s.passwort);
     EXPECT_EQ(back.dateTimePicker2, s.dateTimePicker2);
     EXPECT_EQ(back.drawServer, s.drawServer);
+    EXPECT_FALSE(back.updateAtStart);
+    EXPECT_TRUE(back.serverQuestion);
 
     // The names and kinds players' files hold, in the order they were always written.
     const SettingsStore key = open();
@@ -166,7 +170,7 @@ TEST_F(Key, EveryValueSurvivesInItsNameKindAndOrder) {
           << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit") << QStringLiteral("ProxyPortEdit")
           << QStringLiteral("Spielername") << QStringLiteral("EINPREIS") << QStringLiteral("ZWEIPREIS")
           << QStringLiteral("Passwort") << QStringLiteral("DateTimePicker2") << QStringLiteral("Land")
-          << QStringLiteral("DrawServer");
+          << QStringLiteral("DrawServer") << QStringLiteral("UpdateAtStart") << QStringLiteral("ServerQuestion");
     EXPECT_EQ(key.valueNames(), order);
     const std::set<int> notKept = {16, 17, 21, 28, 29};
     for (const int n : notKept) EXPECT_FALSE(key.hasValue(QStringLiteral("Chekcbox%1").arg(n)));

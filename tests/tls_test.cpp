@@ -35,7 +35,8 @@ TEST(Tls, TheBackendLoadsAndHandshakesWithALocalServer) {
     conf.addCaCertificate(cert->certificate);
     QSslConfiguration::setDefaultConfiguration(conf);
     HttpClient trusting;
-    const HttpResult ok = trusting.get(url, {});
+    // (As the update asks the service: the fake turns the per-date protocol's agent away.)
+    const HttpResult ok = trusting.get(url, {}, {{"User-Agent", "Quintara-GR/test"}});
     QSslConfiguration::setDefaultConfiguration(saved);
     ASSERT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
     EXPECT_TRUE(ok.body.startsWith("{\"content\":[]")) << ok.body.constData();

@@ -1,4 +1,7 @@
 #include "app/TForm1.h"
+#include "base/SettingsStore.h"
+#include "history/DrawDownload.h"
+#include "history/NextDraw.h"
 #include "history/PrizeTable.h"
 #include "server/DrawServer.h"
 #include "support/FakeOperator.h"
@@ -10,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+#include <QTest>
 
 #include <QHostAddress>
 #include <gtest/gtest.h>
@@ -136,7 +140,7 @@ TEST_F(WindowDownload, OperatorUpdateFromTheEndOf2024GivesTheBundledHistory) {
     const QByteArray bytes = now.readAll();
     EXPECT_EQ(bytes.size(), 3449 * 32);
     EXPECT_TRUE(bytes == built.readAll());
-    EXPECT_EQ(fake.requests.size(), 3u); // one range, three pages
+    EXPECT_EQ(fake.requests.size(), 9u); // eight ranges of at most 31 days, then the next draw
 
     EXPECT_TRUE(f->controls().StatusBar1->panelText(0).startsWith(
         QStringLiteral("70 neue Ziehungen gespeichert, die neueste vom 30.08.2025.")))
@@ -187,6 +191,8 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     EXPECT_TRUE(panel.startsWith(QStringLiteral("Keine neue Ziehung gespeichert."))) << panel.toStdString();
     EXPECT_TRUE(panel.contains(QStringLiteral("Verbindung zu 127.0.0.1:%1 abgelehnt").arg(port)))
         << panel.toStdString();
+    // A server that is not there: five days asked, then the run ends and says so.
+    EXPECT_TRUE(panel.contains(QStringLiteral("5 Anfragen hintereinander blieben ohne Antwort"))) << panel.toStdString();
     // The narrow panel shows the start; pointing at it shows all of it.
     const auto* panelLabel = f->controls().StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"));
     ASSERT_NE(panelLabel, nullptr);
@@ -209,4 +215,123 @@ TEST_F(WindowDownload, CommandLineAddressWinsOverTheSetting) {
     EXPECT_EQ(f->drawServerAddress(), address());
     f->QuintaraClick();
     EXPECT_EQ(dir.readHistory().size(), all.size());
+}
+
+namespace {
+
+void storeSettings(const std::vector<std::pair<QString, QString>>& texts, const std::vector<std::pair<QString, int>>& numbers) {
+    SettingsStore key = SettingsStore::openKey(SettingsStore::ProgramKey);
+    for (const auto& [name, value] : texts) key.writeString(name, value);
+    for (const auto& [name, value] : numbers) key.writeInteger(name, value);
+    key.save();
+}
+
+// Runs queued events until `done` holds (at most about ten seconds).
+bool waitFor(const std::function<bool()>& done) {
+    for (int i = 0; i < 1000 && !done(); ++i) {
+        FormFixture::processEvents();
+        QTest::qWait(10);
+    }
+    return done();
+}
+
+} // namespace
+
+TEST_F(WindowDownload, AShownWindowUpdatesByItselfWhenADrawIsMissing) {
+    dir.writeHistory(upTo(QDate(2025, 8, 16)));
+    FakeOperator fake(all);
+    storeSettings({{QStringLiteral("DrawServer"), fake.base()}}, {});
+    TestPlatform platform;
+    platform.updateAtStart = true;
+    platform.clock->date = QDate(2025, 9, 1);
+    TForm1 form(dir.path(), platform.platform());
+    EXPECT_TRUE(form.ui.NextDrawLabel->text().contains(QStringLiteral("unbekannt")));
+    form.show();
+    ASSERT_TRUE(waitFor([&] { return dir.readHistory().size() == all.size() && !form.downloadRunning(); }));
+    EXPECT_TRUE(form.ui.UpdateAtStartCheck->isChecked()); // on for a new installation
+    EXPECT_TRUE(form.ui.StatusBar1->panelText(0).startsWith(QStringLiteral("4 neue Ziehungen gespeichert")))
+        << form.ui.StatusBar1->panelText(0).toStdString();
+    EXPECT_TRUE(platform.dialogs->questions().isEmpty()); // nothing asked
+    // The next draw the service announced, on the Datenbank page.
+    EXPECT_EQ(form.ui.NextDrawLabel->text(),
+              QStringLiteral("Nächste Ziehung: Mittwoch, 03.09.2025, 22:00 Uhr (griechische Zeit) – Jackpot: 1.200.000 €"));
+    EXPECT_TRUE(NextDraw::read(form.nextDrawPath()));
+    EXPECT_TRUE(form.ui.BitBtn1->isEnabled());
+    form.close();
+}
+
+TEST_F(WindowDownload, NoUpdateAtStartWhenSwitchedOffOrNothingIsMissing) {
+    FakeOperator fake(all);
+    for (const bool wanted : {false, true}) {
+        SCOPED_TRACE(wanted);
+        // Switched off with a draw missing; on with the history up to the last draw day.
+        dir.writeHistory(wanted ? all : upTo(QDate(2025, 8, 16)));
+        storeSettings({{QStringLiteral("DrawServer"), fake.base()}}, {{QStringLiteral("UpdateAtStart"), wanted ? 1 : 0}});
+        TestPlatform platform;
+        platform.updateAtStart = true;
+        platform.clock->date = QDate(2025, 9, 2); // the last draw day before is Saturday 30 August
+        TForm1 form(dir.path(), platform.platform());
+        form.show();
+        for (int i = 0; i < 20; ++i) {
+            FormFixture::processEvents();
+            QTest::qWait(10);
+        }
+        EXPECT_EQ(form.ui.UpdateAtStartCheck->isChecked(), wanted);
+        EXPECT_TRUE(fake.requests.empty());
+        EXPECT_FALSE(form.drawMissing() && wanted);
+        form.close();
+    }
+}
+
+TEST_F(WindowDownload, TheOldLocalServerIsQuestionedOnceAtStart) {
+    dir.writeHistory(all); // nothing due: the answer alone is seen
+    storeSettings({{QStringLiteral("DrawServer"), QStringLiteral("http://127.0.0.1:8049")}}, {});
+    {
+        TestPlatform platform;
+        platform.updateAtStart = true;
+        platform.dialogs->questionAnswers.push_back(Dialogs::Answer::Yes);
+        TForm1 form(dir.path(), platform.platform());
+        form.show();
+        ASSERT_TRUE(waitFor([&] { return !platform.dialogs->questions().isEmpty(); }));
+        EXPECT_TRUE(platform.dialogs->questions()[0].contains(QStringLiteral("http://127.0.0.1:8049")));
+        EXPECT_EQ(form.ui.DrawServerEdit->text(), QString::fromLatin1(DrawDownload::DefaultServer));
+        form.close();
+    }
+    // Asked once: a later start with the old address set again asks nothing.
+    storeSettings({{QStringLiteral("DrawServer"), QStringLiteral("http://127.0.0.1:8049")}}, {});
+    TestPlatform platform;
+    platform.updateAtStart = true;
+    TForm1 form(dir.path(), platform.platform());
+    form.show();
+    for (int i = 0; i < 20; ++i) {
+        FormFixture::processEvents();
+        QTest::qWait(10);
+    }
+    EXPECT_TRUE(platform.dialogs->questions().isEmpty());
+    EXPECT_EQ(form.ui.DrawServerEdit->text(), QStringLiteral("http://127.0.0.1:8049"));
+    form.close();
+}
+
+TEST_F(WindowDownload, TheStoredNextDrawShowsInThePlayersLanguageWithItsAge) {
+    dir.installBesideFiles();
+    dir.writeHistory(upTo(QDate(2025, 8, 27)));
+    // Fetched on 28 August: the draw of Saturday 30 August at 22:00 in Athens.
+    NextDraw{QDate(2025, 8, 28), {2925, FakeOperator::drawTimeOf(QDate(2025, 8, 30)), 2500000.5}}.write(
+        NextDraw::companionPath(dir.file(QStringLiteral("ZahlenGR.dat"))));
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir, false);
+    EXPECT_EQ(f->ui.NextDrawLabel->text(),
+              QStringLiteral("Nächste Ziehung: Samstag, 30.08.2025, 22:00 Uhr (griechische Zeit) – Jackpot: 2.500.000,50 €"));
+    f->Englichen1Click();
+    EXPECT_EQ(f->ui.NextDrawLabel->text(),
+              QStringLiteral("Next draw: Saturday, 30.08.2025, 22:00 (Greek time) – Jackpot: €2,500,000.50"));
+    f->Grichisch1Click();
+    EXPECT_TRUE(f->ui.NextDrawLabel->text().startsWith(QStringLiteral("Επόμενη κλήρωση: Σάββατο, 30.08.2025, 22:00")))
+        << f->ui.NextDrawLabel->text().toStdString();
+
+    // Once a newer draw is stored the figure is old: its date shows.
+    dir.writeHistory(all);
+    f->Deutsch1Click();
+    EXPECT_TRUE(f->ui.NextDrawLabel->text().endsWith(QStringLiteral("(Stand: 28.08.2025)")))
+        << f->ui.NextDrawLabel->text().toStdString();
 }

@@ -479,6 +479,34 @@
         <source>Ziehungen bis %1 geladen</source>
         <translation>Οι κληρώσεις φορτώθηκαν έως τις %1</translation>
     </message>
+    <message>
+        <source>%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2</source>
+        <translation>%1 αιτήματα στη σειρά έμειναν χωρίς απάντηση, το τελευταίο: %2</translation>
+    </message>
+    <message>
+        <source>Lade die nächste Ziehung …</source>
+        <translation>Φόρτωση της επόμενης κλήρωσης …</translation>
+    </message>
+    <message>
+        <source>die Ziehung vom %1 ist unbrauchbar: %2</source>
+        <translation>η κλήρωση της %1 δεν είναι χρήσιμη: %2</translation>
+    </message>
+    <message>
+        <source>der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)</source>
+        <translation>η υπηρεσία έστειλε την κλήρωση %1 περισσότερες φορές (κληρώσεις από %2)</translation>
+    </message>
+    <message>
+        <source>der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können</source>
+        <translation>η υπηρεσία έστειλε περισσότερες κληρώσεις απ&apos; όσες χωρούν οι ημέρες από %1 έως %2</translation>
+    </message>
+    <message>
+        <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
+        <translation>η υπηρεσία ανέφερε %1 κληρώσεις από %2, αλλά έστειλε %3</translation>
+    </message>
+    <message>
+        <source>Die unlesbare Quotendatei liegt jetzt unter %1.</source>
+        <translation>Το μη αναγνώσιμο αρχείο αποδόσεων βρίσκεται τώρα στο %1.</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>
@@ -864,6 +892,22 @@
     <message>
         <source>die Gewinnzahlen der Ziehung %1 sind unlesbar</source>
         <translation>οι κερδίζοντες αριθμοί της κλήρωσης %1 δεν διαβάζονται</translation>
+    </message>
+    <message>
+        <source>der Dienst meldet Fehler %1</source>
+        <translation>η υπηρεσία αναφέρει σφάλμα %1</translation>
+    </message>
+    <message>
+        <source>der Dienst meldet: %1</source>
+        <translation>η υπηρεσία αναφέρει: %1</translation>
+    </message>
+    <message>
+        <source>der Dienst meldet Fehler %1: %2</source>
+        <translation>η υπηρεσία αναφέρει σφάλμα %1: %2</translation>
+    </message>
+    <message>
+        <source>die Antwort nennt keine kommende Ziehung (&quot;active&quot;)</source>
+        <translation>η απάντηση δεν αναφέρει επόμενη κλήρωση (&quot;active&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1349,30 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <message>
         <source>Tipp-Test anhalten (bei %1)</source>
         <translation>Διακοπή ελέγχου στηλών (στις %1)</translation>
+    </message>
+    <message>
+        <source>Nächste Ziehung: unbekannt</source>
+        <translation>Επόμενη κλήρωση: άγνωστη</translation>
+    </message>
+    <message>
+        <source>Nächste Ziehung: %1, %2, %3 Uhr (griechische Zeit)</source>
+        <translation>Επόμενη κλήρωση: %1, %2, %3 (ώρα Ελλάδας)</translation>
+    </message>
+    <message>
+        <source>Jackpot: %1 €</source>
+        <translation>Τζακπότ: %1 €</translation>
+    </message>
+    <message>
+        <source>Jackpot: unbekannt</source>
+        <translation>Τζακπότ: άγνωστο</translation>
+    </message>
+    <message>
+        <source>(Stand: %1)</source>
+        <translation>(στοιχεία της %1)</translation>
+    </message>
+    <message>
+        <source>Die Ziehungen kommen bisher vom Ziehungsserver %1 auf diesem Rechner. Sollen sie künftig direkt vom Ergebnisdienst des Lottoveranstalters (%2) kommen? Die Adresse steht auf der Seite Internet-Optionen.</source>
+        <translation>Οι κληρώσεις έρχονταν μέχρι τώρα από τον διακομιστή κληρώσεων %1 σε αυτόν τον υπολογιστή. Να έρχονται στο εξής απευθείας από την υπηρεσία αποτελεσμάτων του διοργανωτή (%2); Η διεύθυνση βρίσκεται στη σελίδα Διαδίκτυο.</translation>
     </message>
 </context>
 <context>

@@ -479,6 +479,34 @@
         <source>Ziehungen bis %1 geladen</source>
         <translation>Draws loaded up to %1</translation>
     </message>
+    <message>
+        <source>%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2</source>
+        <translation>%1 requests in a row got no answer, the last: %2</translation>
+    </message>
+    <message>
+        <source>Lade die nächste Ziehung …</source>
+        <translation>Loading the next draw …</translation>
+    </message>
+    <message>
+        <source>die Ziehung vom %1 ist unbrauchbar: %2</source>
+        <translation>the draw of %1 is unusable: %2</translation>
+    </message>
+    <message>
+        <source>der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)</source>
+        <translation>the service sent the draw %1 more than once (draws from %2)</translation>
+    </message>
+    <message>
+        <source>der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können</source>
+        <translation>the service sent more draws than the days from %1 to %2 can hold</translation>
+    </message>
+    <message>
+        <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
+        <translation>the service named %1 draws from %2 but sent %3</translation>
+    </message>
+    <message>
+        <source>Die unlesbare Quotendatei liegt jetzt unter %1.</source>
+        <translation>The unreadable prize file is now at %1.</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>
@@ -864,6 +892,22 @@
     <message>
         <source>die Gewinnzahlen der Ziehung %1 sind unlesbar</source>
         <translation>the winning numbers of draw %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>der Dienst meldet Fehler %1</source>
+        <translation>the service reports error %1</translation>
+    </message>
+    <message>
+        <source>der Dienst meldet: %1</source>
+        <translation>the service reports: %1</translation>
+    </message>
+    <message>
+        <source>der Dienst meldet Fehler %1: %2</source>
+        <translation>the service reports error %1: %2</translation>
+    </message>
+    <message>
+        <source>die Antwort nennt keine kommende Ziehung (&quot;active&quot;)</source>
+        <translation>the answer names no coming draw (&quot;active&quot;)</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1349,30 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     <message>
         <source>Tipp-Test anhalten (bei %1)</source>
         <translation>Stop the tip test (at %1)</translation>
+    </message>
+    <message>
+        <source>Nächste Ziehung: unbekannt</source>
+        <translation>Next draw: unknown</translation>
+    </message>
+    <message>
+        <source>Nächste Ziehung: %1, %2, %3 Uhr (griechische Zeit)</source>
+        <translation>Next draw: %1, %2, %3 (Greek time)</translation>
+    </message>
+    <message>
+        <source>Jackpot: %1 €</source>
+        <translation>Jackpot: €%1</translation>
+    </message>
+    <message>
+        <source>Jackpot: unbekannt</source>
+        <translation>Jackpot: unknown</translation>
+    </message>
+    <message>
+        <source>(Stand: %1)</source>
+        <translation>(as of %1)</translation>
+    </message>
+    <message>
+        <source>Die Ziehungen kommen bisher vom Ziehungsserver %1 auf diesem Rechner. Sollen sie künftig direkt vom Ergebnisdienst des Lottoveranstalters (%2) kommen? Die Adresse steht auf der Seite Internet-Optionen.</source>
+        <translation>The draws have come from the draw server %1 on this computer so far. Should they come straight from the operator&apos;s results service (%2) from now on? The address is on the Internet options page.</translation>
     </message>
 </context>
 <context>

@@ -813,6 +813,10 @@ void Form1Ui::buildDatenbank() {
     draw->addWidget(DateTimePicker1);
     draw->addWidget(SpeedButton5);
 
+    NextDrawLabel = label("NextDrawLabel", {}, p);
+    NextDrawLabel->setWordWrap(true);
+    box->addWidget(NextDrawLabel);
+
     QHBoxLayout* edit = row(box);
     BitBtn6 = button("BitBtn6", QStringLiteral("Löschen"), {}, p);
     BitBtn8 = button("BitBtn8", QStringLiteral("Eingeben"), {}, p);
@@ -871,6 +875,8 @@ void Form1Ui::buildInternetOptionen() {
     grid->addWidget(ProxyPortEdit, 1, 3);
     grid->addWidget(LabelDrawServer, 2, 0);
     grid->addWidget(DrawServerEdit, 2, 1, 1, 3);
+    UpdateAtStartCheck = checkBox("UpdateAtStartCheck", QStringLiteral("Beim Start aktualisieren, wenn eine Ziehung fehlt"), true, p);
+    grid->addWidget(UpdateAtStartCheck, 3, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     box->addLayout(grid);
 

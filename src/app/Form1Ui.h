@@ -180,6 +180,7 @@ struct Form1Ui {
     QPushButton* BitBtn1 = nullptr;      // "Datenbank aktualisieren"
     QToolButton* SpeedButton8 = nullptr; // stop, visible only while a download runs
     QLabel* Label29 = nullptr;
+    QLabel* NextDrawLabel = nullptr; // the next draw and its jackpot, as the operator announced them
     DatePicker* DateTimePicker1 = nullptr;
     QToolButton* SpeedButton5 = nullptr;
     QPushButton* BitBtn6 = nullptr; // "Löschen"
@@ -200,6 +201,7 @@ struct Form1Ui {
     QLineEdit* ProxyPortEdit = nullptr;
     QLabel* LabelDrawServer = nullptr;
     QLineEdit* DrawServerEdit = nullptr; // scheme, host and port of the draw results server
+    QCheckBox* UpdateAtStartCheck = nullptr; // update by itself at start when a draw is missing
     QLabel* Label73 = nullptr;
     QCheckBox* CheckBox21 = nullptr;
     QLabel* Label51 = nullptr;

@@ -193,6 +193,7 @@ void TForm1::FormActivate() {
     if (!runAction([this] { SpeedButton5Click(); })) return;
     if (!runAction([this] { SpeedButton2Click(); })) return;
     runAction([this] { restoreStoredSystem(); });
+    if (m_platform.updateAtStart) QTimer::singleShot(0, this, &TForm1::startUpUpdate);
 }
 
 bool TForm1::FormClose() {

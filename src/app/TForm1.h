@@ -82,6 +82,13 @@ public:
     QString drawServerAddress() const;
     void setServerOverride(const QString& address) { m_serverOverride = address; }
     void setDownloadTimeout(std::chrono::milliseconds timeout) { m_downloadTimeout = timeout; }
+    // The next draw and its jackpot from the stored announcement, in the window's language.
+    void showNextDraw();
+    // Once the window is shown: offers to leave the old local server for the operator's
+    // service (once per installation), then updates when the player wants it and a draw is due.
+    void startUpUpdate();
+    // The newest stored draw is older than the last draw day before today.
+    bool drawMissing() const;
 
     // ---- Statistics ----
     void SpeedButton2Click();  // number frequencies
@@ -215,6 +222,8 @@ public:
     QString historyPath() const { return m_paths.historyPath(); }
     // The prize tables of the downloaded draws, beside the history.
     QString prizeTablePath() const;
+    // The next draw the operator announced, beside the prize tables.
+    QString nextDrawPath() const;
     QString winSoundFile() const { return m_winSoundFile; }
     DrawHistory history() const;
     // The window's cached view of its history file, for the lookups a generation run repeats
@@ -294,6 +303,8 @@ private:
     bool m_tipTestRunning = false;
     bool m_tipTestStop = false;
     QString m_serverOverride;
+    // The question about leaving the old local server was asked (a setting).
+    bool m_serverQuestionAsked = false;
     std::chrono::milliseconds m_downloadTimeout{15000};
     std::unique_ptr<HttpGetter> m_http;
     std::unique_ptr<class DrawDownload> m_download;

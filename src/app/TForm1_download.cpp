@@ -72,11 +72,13 @@ void TForm1::QuintaraClick() {
     m_http->setTimeout(m_downloadTimeout);
     m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *source);
     m_download->setPrizeTablePath(prizeTablePath());
+    m_download->setNextDrawPath(nextDrawPath());
     DownloadView view(*this);
     m_busy = true;
     const DrawDownloadResult result = m_download->run(view);
     m_busy = false;
     if (result.refused) return;
+    showNextDraw();
     // The outcome in words, ahead of what the check of the tip list reported.
     const QString checkStatus = ui.StatusBar1->panelText(0);
     const QString summary = result.summaryText();

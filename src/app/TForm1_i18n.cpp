@@ -108,6 +108,7 @@ void TForm1::selectMessageLanguage() {
     for (int panel = 0; panel < 2; ++panel)
         ui.StatusBar1->setPanelText(panel, shown.retranslate(ui.StatusBar1->panelText(panel)));
     ui.Label13->setText(shown.retranslate(ui.Label13->text()));
+    showNextDraw();
     ui.Label76->setText(shown.retranslate(ui.Label76->text()));
     BarChartModel* chart = ui.Chart1->model();
     chart->setBottomTitle(shown.retranslate(chart->bottomTitle()));

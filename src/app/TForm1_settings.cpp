@@ -35,6 +35,8 @@ void TForm1::applySettings(const ProgramSettings& settings) {
     ui.ProxyPortEdit->setText(settings.proxyPortEdit);
     ui.DateTimePicker2->trySetDayCount(settings.dateTimePicker2);
     ui.DrawServerEdit->setText(settings.drawServer);
+    ui.UpdateAtStartCheck->setChecked(settings.updateAtStart);
+    m_serverQuestionAsked = settings.serverQuestion;
 }
 
 ProgramSettings TForm1::collectSettings() const {
@@ -60,5 +62,7 @@ ProgramSettings TForm1::collectSettings() const {
     settings.proxyPortEdit = ui.ProxyPortEdit->text();
     settings.dateTimePicker2 = ui.DateTimePicker2->dayCount();
     settings.drawServer = ui.DrawServerEdit->text();
+    settings.updateAtStart = ui.UpdateAtStartCheck->isChecked();
+    settings.serverQuestion = m_serverQuestionAsked;
     return settings;
 }

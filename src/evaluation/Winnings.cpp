@@ -165,7 +165,7 @@ const DividendSource* PrizeTableFile::dividends(const QString& path) {
         kept->path = path;
         kept->stamp = stamp;
         try {
-            kept->table = PrizeTable::read(path);
+            kept->table = PrizeTable::readMending(path);
         } catch (const std::exception&) {
             return nullptr;
         }

@@ -143,6 +143,8 @@ ProgramSettings ProgramSettings::load(const SettingsStore& key, const QString& d
     if (const auto day = readDouble(key, QStringLiteral("DateTimePicker2")); day && usableFromDate(*day))
         s.dateTimePicker2 = *day;
     text(QStringLiteral("DrawServer"), s.drawServer);
+    if (const auto v = readInteger(key, QStringLiteral("UpdateAtStart"))) s.updateAtStart = *v != 0;
+    if (const auto v = readInteger(key, QStringLiteral("ServerQuestion"))) s.serverQuestion = *v != 0;
 
     if (s.fileNameEdit.isEmpty()) s.fileNameEdit = downloadFile;
     if (s.proxyHostEdit.isEmpty()) s.proxyPortEdit = QStringLiteral("80");
@@ -180,6 +182,8 @@ void ProgramSettings::writeTo(SettingsStore& key) const {
     key.writeBinary(QStringLiteral("DateTimePicker2"), doubleBytes(dateTimePicker2));
     key.writeInteger(QStringLiteral("Land"), land);
     key.writeString(QStringLiteral("DrawServer"), drawServer);
+    flag(QStringLiteral("UpdateAtStart"), updateAtStart);
+    if (serverQuestion) flag(QStringLiteral("ServerQuestion"), true);
 
     key.addMissingFrom(previous);
 }

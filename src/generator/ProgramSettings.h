@@ -59,6 +59,8 @@ struct ProgramSettings {
     QString passwort;                           // kept in plain text, as it always was
     double dateTimePicker2;                     // from date of the statistics, a day count
     QString drawServer;                         // scheme, host and port of the draw results server
+    bool updateAtStart = true;    // update by itself at start when a draw is missing
+    bool serverQuestion = false;  // the player was asked once whether to leave the old local server
 
     // Reads a key. A value that is absent, or stored with another kind than its own, keeps its
     // default; "Browser" stored as text (as it once was) is checked by a non-empty text. The

@@ -45,6 +45,9 @@ struct Platform {
     std::shared_ptr<Printing> printing;
     // The HTTP client of the draw download, made on the first download.
     HttpGetterFactory http;
+    // The window may update the draws by itself at start, as the player's setting says. Off for
+    // windows that must never go online by themselves (tests, benchmarks).
+    bool updateAtStart = true;
 
     // The real ones: the widget dialogs, the system clock, the win sound through Qt
     // Multimedia, the desktop's handlers, the tip's print preview and the Qt Network client.

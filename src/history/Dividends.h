@@ -59,7 +59,9 @@ public:
         if (!draw) return std::nullopt;
         std::vector<DividendTier> tiers;
         tiers.reserve(draw->tiers.size());
-        for (const auto& t : draw->tiers) tiers.push_back({t.hits, t.additional, t.dividend});
+        // A tier of no known hits (hits 0: a category we could not place) never pays.
+        for (const auto& t : draw->tiers)
+            if (t.hits > 0) tiers.push_back({t.hits, t.additional, t.dividend});
         return MemoryDividends::pick(tiers, hits, additional);
     }
 

@@ -1,14 +1,20 @@
 #include "history/DrawDownload.h"
 
+#include "base/BuildInfo.h"
 #include "base/DayCount.h"
 #include "base/Errors.h"
 #include "history/DrawHistory.h"
+#include "history/NextDraw.h"
 #include "history/PrizeTable.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
+#include <set>
 #include <cmath>
 
 namespace {
@@ -126,6 +132,8 @@ QString DrawDownloadResult::summaryText() const {
                               : QCoreApplication::translate("DrawDownload", "%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
     }
     if (rejected > 0) parts << QCoreApplication::translate("DrawDownload", "%1 unbrauchbare Antworten verworfen.").arg(rejected);
+    if (!prizeFileSetAside.isEmpty())
+        parts << QCoreApplication::translate("DrawDownload", "Die unlesbare Quotendatei liegt jetzt unter %1.").arg(prizeFileSetAside);
     if (stored == 0 && error.isEmpty() && !stopped && endReason.isEmpty() && failed == 0 && rejected == 0)
         parts << QCoreApplication::translate("DrawDownload", "Die Ziehungsdaten sind auf dem neuesten Stand.");
     return parts.join(QLatin1Char(' '));
@@ -259,9 +267,11 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
         m_http.setMaxBodySize(OperatorMaxBody);
         runRanges(view, result, file, buffer, date);
         file.close();
+        if (!result.stopped && result.endReason.isEmpty()) fetchAnnounced(view, result);
         return;
     }
     m_http.setMaxBodySize(PerDateMaxBody);
+    int unansweredInARow = 0;
     while (DayCount::fromDate(view.today()) >= date) {
         if (m_abort || view.stopRequested()) {
             result.stopped = true;
@@ -281,7 +291,17 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
             result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
             result.failureText = answer.failureText();
             view.setStatusText(0, answer.failureText());
+            // No answer at all (refused, not found, timed out) again and again: the server is
+            // not there, and asking for every remaining day would only wait out each failure.
+            unansweredInARow = answer.statusCode == 0 ? unansweredInARow + 1 : 0;
+            if (unansweredInARow >= DeadServerFailures) {
+                result.endReason = QCoreApplication::translate("DrawDownload", "%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2")
+                                       .arg(DeadServerFailures)
+                                       .arg(answer.failureText());
+                break;
+            }
         } else {
+            unansweredInARow = 0;
             view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
             view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
             if (answer.body.isEmpty()) {
@@ -322,12 +342,153 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
     file.close();
 }
 
+HttpHeaders DrawDownload::operatorHeaders() {
+    return {{QByteArrayLiteral("User-Agent"), "Quintara-GR/" + BuildInfo::version().toUtf8()},
+            {QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json")}};
+}
+
+// What came of asking for one date range, all its pages.
+struct DrawDownload::RangeAnswer {
+    enum Kind {
+        Complete, // every page arrived and was read
+        Refused,  // an error status or an error object: a shorter range may be accepted
+        Failed,   // no answer, or a service that stays busy: the run ends
+        Unreadable, // an answer we do not understand: the run ends, `reason` says all
+        Stopped,
+    };
+    Kind kind = Complete;
+    std::vector<OperatorDraw> draws;
+    QString reason; // Refused, Failed: why, in words
+};
+
+DrawDownload::RangeAnswer DrawDownload::fetchRange(DrawDownloadView& view, DrawDownloadResult& result,
+                                                   const QDate& from, const QDate& to) {
+    RangeAnswer out;
+    const HttpHeaders headers = operatorHeaders();
+    int retries = 0;
+    // A range holds at most one draw a day: a service that hands out more, or one draw twice,
+    // is not answering what was asked (it may be repeating a page), and storing part of it
+    // could leave a hole.
+    const qint64 mostDraws = from.daysTo(to) + 1;
+    std::set<qint64> seen;
+    qint64 announcedTotal = -1;
+    for (int page = 0; page < 1000;) {
+        if (m_abort || view.stopRequested()) {
+            out.kind = RangeAnswer::Stopped;
+            return out;
+        }
+        const HttpProxy proxy = readProxy(view);
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
+                                  .arg(dateText(from), dateText(to))
+                                  .arg(page + 1));
+        ++result.requests;
+        const HttpResult answer = m_http.get(OperatorResults::rangeUrl(m_source.address, from, to, page), proxy, headers);
+        if (m_abort || answer.aborted) {
+            out.kind = RangeAnswer::Stopped;
+            return out;
+        }
+        const QString complaint = OperatorResults::serviceError(answer.body);
+        if (!answer.succeeded()) {
+            ++result.failed;
+            result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+            result.failureText = answer.failureText();
+            view.setStatusText(0, answer.failureText());
+            const int status = result.failureStatus;
+            if ((status == 429 || status == 502 || status == 503 || status == 504) && retries < 2) {
+                ++retries;
+                auto wait = m_retryPause;
+                if (answer.retryAfterSeconds >= 0) wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
+                wait = std::min(wait, m_maxRetryPause);
+                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
+                                          .arg(answer.failureText())
+                                          .arg((wait.count() + 999) / 1000));
+                if (!pause(wait)) {
+                    out.kind = RangeAnswer::Stopped;
+                    return out;
+                }
+                continue;
+            }
+            const QString words = failureWords(status, result.failureText);
+            out.reason = complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')');
+            // A busy service is not helped by more, shorter requests.
+            const bool busy = status == 429 || status == 502 || status == 503 || status == 504;
+            out.kind = status >= 400 && status < 600 && !busy ? RangeAnswer::Refused : RangeAnswer::Failed;
+            return out;
+        }
+        retries = 0;
+        if (!complaint.isEmpty()) {
+            // An error object with status 200.
+            ++result.failed;
+            out.reason = complaint;
+            out.kind = RangeAnswer::Refused;
+            return out;
+        }
+        QString error;
+        const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
+        if (!error.isEmpty()) {
+            ++result.rejected;
+            out.reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(from), error);
+            view.setStatusText(0, out.reason);
+            out.kind = RangeAnswer::Unreadable;
+            return out;
+        }
+        for (const OperatorDraw& draw : parsed.draws) {
+            if (!seen.insert(draw.drawId).second) {
+                out.kind = RangeAnswer::Unreadable;
+                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
+                                 .arg(draw.drawId)
+                                 .arg(dateText(from));
+                return out;
+            }
+        }
+        out.draws.insert(out.draws.end(), parsed.draws.begin(), parsed.draws.end());
+        if (qint64(out.draws.size()) > mostDraws) {
+            out.kind = RangeAnswer::Unreadable;
+            out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
+                             .arg(dateText(from), dateText(to));
+            return out;
+        }
+        if (parsed.totalElements >= 0) announcedTotal = parsed.totalElements;
+        ++page;
+        // The service may hand out fewer per page than asked for; it says how many in "size".
+        const int pageSize = parsed.size > 0 ? parsed.size : OperatorResults::PageSize;
+        const bool more = parsed.totalPages >= 0 ? page < parsed.totalPages
+                          : parsed.last          ? false
+                                                 : int(parsed.draws.size()) >= pageSize;
+        if (!more || parsed.draws.empty()) {
+            if (announcedTotal >= 0 && announcedTotal != qint64(out.draws.size())) {
+                out.kind = RangeAnswer::Unreadable;
+                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
+                                 .arg(announcedTotal)
+                                 .arg(dateText(from))
+                                 .arg(out.draws.size());
+            }
+            return out;
+        }
+    }
+    out.kind = RangeAnswer::Unreadable;
+    out.reason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));
+    return out;
+}
+
 void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result, HistoryAppender& file,
                              DrawRecord& buffer, double date) {
     const double lastStored = file.lastRecord() ? file.lastRecord()->date : 0.0;
     PrizeTable prizes;
     bool prizesChanged = false;
-    if (!m_prizePath.isEmpty()) prizes = PrizeTable::read(m_prizePath);
+    if (!m_prizePath.isEmpty()) {
+        try {
+            prizes = PrizeTable::readMending(m_prizePath);
+        } catch (const FileError&) {
+            // Unreadable or beyond every real size: set aside whole, never deleted, so that it
+            // does not block this and every later update; the tables start afresh.
+            QString aside = m_prizePath + QStringLiteral(".defekt");
+            for (int n = 2; QFileInfo::exists(aside) && n < 1000; ++n)
+                aside = m_prizePath + QStringLiteral(".defekt%1").arg(n);
+            if (::rename(QFile::encodeName(m_prizePath).constData(), QFile::encodeName(aside).constData()) != 0) throw;
+            result.prizeFileSetAside = aside;
+        }
+    }
     auto savePrizes = [&] {
         if (prizesChanged && !m_prizePath.isEmpty()) prizes.write(m_prizePath);
         prizesChanged = false;
@@ -342,87 +503,25 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
         const QDate to = DayCount::toDate(windowEnd);
 
         // All pages of the window first: the order of the answers is not relied on.
-        std::vector<OperatorDraw> draws;
-        bool windowDone = false;
-        bool shrunk = false;
-        int retries = 0;
-        for (int page = 0; page < 1000;) {
-            if (m_abort || view.stopRequested()) {
-                result.stopped = true;
-                savePrizes();
-                return;
-            }
-            const HttpProxy proxy = readProxy(view);
-            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
-                                      .arg(dateText(from), dateText(to))
-                                      .arg(page + 1));
-            ++result.requests;
-            const HttpResult answer = m_http.get(OperatorResults::rangeUrl(m_source.address, from, to, page), proxy);
-            if (m_abort || answer.aborted) {
-                result.stopped = true;
-                savePrizes();
-                return;
-            }
-            if (!answer.succeeded()) {
-                ++result.failed;
-                result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
-                result.failureText = answer.failureText();
-                view.setStatusText(0, answer.failureText());
-                const int status = result.failureStatus;
-                // A range too long for the service: ask for shorter ones.
-                if ((status == 400 || status == 413 || status == 414 || status == 416 || status == 422) &&
-                    page == 0 && windowDays > 1) {
-                    windowDays = std::max(1, windowDays / 2);
-                    shrunk = true;
-                    break;
-                }
-                if ((status == 429 || status == 502 || status == 503 || status == 504) && retries < 2) {
-                    ++retries;
-                    auto wait = m_retryPause;
-                    if (answer.retryAfterSeconds >= 0)
-                        wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
-                    wait = std::min(wait, m_maxRetryPause);
-                    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
-                                              .arg(answer.failureText())
-                                              .arg((wait.count() + 999) / 1000));
-                    if (!pause(wait)) {
-                        result.stopped = true;
-                        savePrizes();
-                        return;
-                    }
-                    continue;
-                }
-                result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2")
-                                       .arg(dateText(from), failureWords(result.failureStatus, result.failureText));
-                savePrizes();
-                return;
-            }
-            retries = 0;
-            QString error;
-            const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
-            if (!error.isEmpty()) {
-                ++result.rejected;
-                result.endReason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(from), error);
-                view.setStatusText(0, result.endReason);
-                savePrizes();
-                return;
-            }
-            draws.insert(draws.end(), parsed.draws.begin(), parsed.draws.end());
-            ++page;
-            const bool more = parsed.totalPages >= 0 ? page < parsed.totalPages
-                              : parsed.last          ? false
-                                                     : int(parsed.draws.size()) >= OperatorResults::PageSize;
-            if (!more || parsed.draws.empty()) {
-                windowDone = true;
-                break;
-            }
-        }
-        if (shrunk) continue;
-        if (!windowDone) {
-            result.endReason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));
+        RangeAnswer got = fetchRange(view, result, from, to);
+        if (got.kind == RangeAnswer::Stopped) {
+            result.stopped = true;
             savePrizes();
             return;
         }
+        const int days = int(windowEnd - date) + 1;
+        if (got.kind == RangeAnswer::Refused && days > 1) {
+            windowDays = std::max(1, days / 2);
+            continue;
+        }
+        if (got.kind != RangeAnswer::Complete) {
+            result.endReason = got.kind == RangeAnswer::Unreadable
+                                   ? got.reason
+                                   : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
+            savePrizes();
+            return;
+        }
+        std::vector<OperatorDraw>& draws = got.draws;
 
         std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
             return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
@@ -455,9 +554,14 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
             const QString text = drawText(day, answer);
             view.setDrawText(text);
             if (!invalid.isEmpty()) {
+                // Storing the later draws would leave this one out for good: the next update
+                // starts again here.
                 ++result.rejected;
                 view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
-                continue;
+                result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
+                view.setRequestDate(day);
+                savePrizes();
+                return;
             }
             buffer.date = day;
             for (int i = 0; i < 6; ++i) buffer.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
@@ -482,4 +586,26 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
         date = windowEnd + 1;
         view.setRequestDate(date);
     }
+}
+
+void DrawDownload::fetchAnnounced(DrawDownloadView& view, DrawDownloadResult& result) {
+    if (m_nextDrawPath.isEmpty()) return;
+    if (m_abort || view.stopRequested()) {
+        result.stopped = true;
+        return;
+    }
+    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"));
+    ++result.requests;
+    const HttpResult answer = m_http.get(OperatorResults::announcedUrl(m_source.address), readProxy(view), operatorHeaders());
+    if (m_abort || answer.aborted) {
+        result.stopped = true;
+        return;
+    }
+    // Without an answer the stored figure stays; the window shows its age.
+    if (!answer.succeeded()) return;
+    QString error;
+    const std::optional<AnnouncedDraw> next = OperatorResults::parseAnnounced(answer.body, error);
+    if (!next) return;
+    NextDraw{view.today(), *next}.write(m_nextDrawPath);
+    result.nextDrawStored = true;
 }

@@ -64,6 +64,10 @@ struct DrawDownloadResult {
     // Why a range run ended before today (a failed or unreadable answer); empty otherwise.
     QString endReason;
     double newestStored = 0; // the date of the newest draw stored by this run, 0 for none
+    bool nextDrawStored = false; // the operator's announced next draw was stored
+    // Where an unreadable prize file was moved to (it would have blocked every update); empty
+    // when none was.
+    QString prizeFileSetAside;
 
     // What the run came to, in words, for the status bar: how many draws were stored and the
     // newest date, or why nothing came.
@@ -103,7 +107,8 @@ struct DrawAnswer {
 // Per-date protocol: one request per calendar day after the newest stored draw up to today (draws
 // moved from Wednesday or Saturday by a holiday fall on any weekday).
 // Operator's service: the missing range in date windows, each window paged; a failed window ends
-// the run, so no draw after a gap is ever stored. The prize tables go to the companion file.
+// the run, so no draw after a gap is ever stored. The prize tables go to the companion file, the
+// announced next draw to its own file (one more request at the end of the run).
 class DrawDownload {
 public:
     // The source of a new installation: the operator's results of Lotto.
@@ -111,10 +116,14 @@ public:
     // Where quintara-drawserver listens unless told otherwise.
     static constexpr const char* LocalServer = "http://127.0.0.1:8049";
     static constexpr const char* RequestPath = "/zahlen/velmora.asp";
-    // The longest date range asked for in one go; shorter when the service refuses it.
-    static constexpr int MaxRangeDays = 366;
+    // The longest date range asked for in one go (about a month, as the service's clients ask);
+    // halved down to one day when the service refuses a range.
+    static constexpr int MaxRangeDays = 31;
+    // A per-date run ends after this many requests in a row that got no answer at all.
+    static constexpr int DeadServerFailures = 5;
     static constexpr qint64 PerDateMaxBody = 64 * 1024;
-    static constexpr qint64 OperatorMaxBody = 8 * 1024 * 1024;
+    // A page of the service is a few kB; an answer beyond this is no page of draws.
+    static constexpr qint64 OperatorMaxBody = 1024 * 1024;
 
     // serverAddress: scheme://host:port of the results server.
     DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress);
@@ -122,6 +131,8 @@ public:
 
     // The prize tables of the operator's draws go here (PrizeTable); empty: not kept.
     void setPrizeTablePath(const QString& path) { m_prizePath = path; }
+    // The next draw the operator announces goes here (NextDraw); empty: not asked for.
+    void setNextDrawPath(const QString& path) { m_nextDrawPath = path; }
     // Pause before asking again after "429 Too Many Requests" or 502/503/504 when the answer
     // names no Retry-After; a Retry-After is honoured up to maxPause. At most two retries.
     void setRetryPause(std::chrono::milliseconds pause, std::chrono::milliseconds maxPause) {
@@ -132,6 +143,10 @@ public:
     // A server address as the user gives it: "http://host[:port]" or "https://...", nothing
     // after the authority but an optional "/". Empty result for anything else.
     static std::optional<QUrl> parseServerAddress(const QString& text);
+    // What every request to the operator's service sends: an agent naming the program and its
+    // version ("Quintara-GR/1.0") and "Accept: application/json". The per-date protocol keeps
+    // the client's own headers.
+    static HttpHeaders operatorHeaders();
     // The address of the request for a date: the server address + RequestPath + "?Datum=yyyymmdd".
     static QUrl requestUrl(const QUrl& serverAddress, double dayCount);
     // The next request date: the next calendar day.
@@ -154,6 +169,9 @@ private:
     void runRequests(DrawDownloadView& view, DrawDownloadResult& result);
     void runRanges(DrawDownloadView& view, DrawDownloadResult& result, class HistoryAppender& file,
                    DrawRecord& buffer, double date);
+    struct RangeAnswer;
+    RangeAnswer fetchRange(DrawDownloadView& view, DrawDownloadResult& result, const QDate& from, const QDate& to);
+    void fetchAnnounced(DrawDownloadView& view, DrawDownloadResult& result);
     HttpProxy readProxy(DrawDownloadView& view) const;
     bool pause(std::chrono::milliseconds time);
 
@@ -161,6 +179,7 @@ private:
     QString m_historyPath;
     DrawSource m_source;
     QString m_prizePath;
+    QString m_nextDrawPath;
     std::chrono::milliseconds m_retryPause{5000};
     std::chrono::milliseconds m_maxRetryPause{60000};
     bool m_running = false;

@@ -29,7 +29,7 @@ bool wholeNumber(const QJsonValue& v, qint64& out) {
 bool numberList(const QJsonValue& v, std::vector<int>& out) {
     if (v.isUndefined() || v.isNull()) return true;
     if (!v.isArray()) return false;
-    for (const QJsonValue& item : v.toArray()) {
+    for (const QJsonValue item : v.toArray()) {
         qint64 n = 0;
         if (!wholeNumber(item, n) || n < 0 || n > 1000) return false;
         out.push_back(int(n));
@@ -42,9 +42,18 @@ double amount(const QJsonValue& v) {
     return std::isfinite(d) && d > 0 ? d : 0;
 }
 
-bool flag(const QJsonValue& v) {
-    if (v.isBool()) return v.toBool();
-    return v.toDouble(0) != 0;
+QString pathUnder(const QUrl& base, const QString& tail) {
+    QString path = base.path();
+    while (path.endsWith(QLatin1Char('/'))) path.chop(1);
+    return path + tail;
+}
+
+// A value of an error object as text: numbers without a fraction, texts as they are.
+QString valueText(const QJsonValue& v) {
+    if (v.isString()) return v.toString().trimmed();
+    qint64 n = 0;
+    if (wholeNumber(v, n)) return QString::number(n);
+    return {};
 }
 
 } // namespace
@@ -58,41 +67,100 @@ OperatorDraw::State OperatorDraw::state() const {
 
 namespace OperatorResults {
 
-QDate greekDate(qint64 epochMs) {
+QDateTime greekTime(qint64 epochMs) {
     const QDateTime utc = QDateTime::fromMSecsSinceEpoch(epochMs, Qt::UTC);
     const int year = utc.date().year();
     const QDateTime summerStart(lastSunday(year, 3), QTime(1, 0), Qt::UTC);
     const QDateTime summerEnd(lastSunday(year, 10), QTime(1, 0), Qt::UTC);
     const bool summer = utc >= summerStart && utc < summerEnd;
-    return utc.addSecs((summer ? 3 : 2) * 3600).date();
+    const QDateTime wall = utc.addSecs((summer ? 3 : 2) * 3600);
+    // The wall-clock reading in Greece, as a time without zone.
+    return QDateTime(wall.date(), wall.time());
+}
+
+QDate greekDate(qint64 epochMs) {
+    return greekTime(epochMs).date();
 }
 
 QUrl rangeUrl(const QUrl& base, const QDate& from, const QDate& to, int page, int limit) {
     QUrl url = base;
-    QString path = base.path();
-    while (path.endsWith(QLatin1Char('/'))) path.chop(1);
-    url.setPath(path + QStringLiteral("/draw-date/") + from.toString(Qt::ISODate) + QLatin1Char('/') +
-                to.toString(Qt::ISODate));
+    url.setPath(pathUnder(base, QStringLiteral("/draw-date/") + from.toString(Qt::ISODate) + QLatin1Char('/') +
+                                    to.toString(Qt::ISODate)));
     url.setQuery(QStringLiteral("limit=%1&page=%2").arg(limit).arg(page));
     return url;
 }
 
-std::vector<PrizeTier> mapTiers(std::vector<PrizeTier> categories, bool withAdditional) {
-    struct Tier {
-        int hits;
-        bool additional;
-    };
-    static const Tier old[] = {{6, false}, {5, true}, {5, false}, {4, false}, {3, false}};
-    static const Tier now[] = {{6, false}, {5, false}, {4, false}, {3, false}};
-    std::stable_sort(categories.begin(), categories.end(),
-                     [](const PrizeTier& a, const PrizeTier& b) { return a.category < b.category; });
-    const Tier* tiers = withAdditional ? old : now;
-    const size_t count = withAdditional ? std::size(old) : std::size(now);
-    for (size_t i = 0; i < categories.size(); ++i) {
-        categories[i].hits = i < count ? tiers[i].hits : 0;
-        categories[i].additional = i < count && tiers[i].additional;
+QUrl announcedUrl(const QUrl& base) {
+    QUrl url = base;
+    url.setPath(pathUnder(base, QStringLiteral("/last-result-and-active")));
+    return url;
+}
+
+std::optional<TierPlace> tierOf(int categoryId) {
+    switch (categoryId) {
+    case 1:
+        return TierPlace{6, false};
+    case 10:
+        return TierPlace{5, true};
+    case 2:
+        return TierPlace{5, false};
+    case 3:
+        return TierPlace{4, false};
+    case 4:
+        return TierPlace{3, false};
+    default:
+        return std::nullopt;
+    }
+}
+
+std::vector<PrizeTier> mapTiers(std::vector<PrizeTier> categories) {
+    for (PrizeTier& t : categories) {
+        const auto place = tierOf(t.category);
+        t.hits = place ? place->hits : 0;
+        t.additional = place && place->additional;
     }
     return categories;
+}
+
+QString serviceError(const QByteArray& json) {
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    if (!doc.isObject() || doc.object().contains(QStringLiteral("content"))) return {};
+    const QJsonObject o = doc.object();
+    const QString code = valueText(o.value(QStringLiteral("code")));
+    QString message;
+    for (const char* key : {"message", "description", "error"}) {
+        message = valueText(o.value(QLatin1String(key)));
+        if (!message.isEmpty()) break;
+    }
+    if (code.isEmpty() && message.isEmpty()) return {};
+    if (message.isEmpty()) return QCoreApplication::translate("OperatorResults", "der Dienst meldet Fehler %1").arg(code);
+    if (code.isEmpty()) return QCoreApplication::translate("OperatorResults", "der Dienst meldet: %1").arg(message);
+    return QCoreApplication::translate("OperatorResults", "der Dienst meldet Fehler %1: %2").arg(code, message);
+}
+
+std::optional<AnnouncedDraw> parseAnnounced(const QByteArray& json, QString& error) {
+    error.clear();
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    const QJsonObject active = doc.object().value(QStringLiteral("active")).toObject();
+    AnnouncedDraw next;
+    if (!doc.isObject() || !wholeNumber(active.value(QStringLiteral("drawId")), next.drawId) ||
+        !wholeNumber(active.value(QStringLiteral("drawTime")), next.drawTime)) {
+        error = QCoreApplication::translate("OperatorResults", "die Antwort nennt keine kommende Ziehung (\"active\")");
+        return std::nullopt;
+    }
+    // The first tier's category: id 1, else the first one given.
+    const QJsonArray categories = active.value(QStringLiteral("prizeCategories")).toArray();
+    QJsonObject first = categories.isEmpty() ? QJsonObject() : categories.first().toObject();
+    for (const QJsonValue c : categories)
+        if (c.toObject().value(QStringLiteral("id")).toDouble(0) == 1) first = c.toObject();
+    for (const char* key : {"minimumDistributed", "jackpot"}) {
+        const double value = amount(first.value(QLatin1String(key)));
+        if (value > 0) {
+            next.jackpot = value;
+            break;
+        }
+    }
+    return next;
 }
 
 OperatorPage parsePage(const QByteArray& json, QString& error) {
@@ -114,9 +182,13 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
     qint64 total = 0;
     if (wholeNumber(root.value(QStringLiteral("totalPages")), total) && total >= 0)
         page.totalPages = int(std::min<qint64>(total, 100000));
+    qint64 size = 0;
+    if (wholeNumber(root.value(QStringLiteral("size")), size) && size > 0) page.size = int(std::min<qint64>(size, 100000));
+    qint64 elements = 0;
+    if (wholeNumber(root.value(QStringLiteral("totalElements")), elements) && elements >= 0) page.totalElements = elements;
     page.last = root.value(QStringLiteral("last")).toBool(false);
 
-    for (const QJsonValue& item : root.value(QStringLiteral("content")).toArray()) {
+    for (const QJsonValue item : root.value(QStringLiteral("content")).toArray()) {
         const QJsonObject o = item.toObject();
         OperatorDraw draw;
         if (!wholeNumber(o.value(QStringLiteral("drawId")), draw.drawId) ||
@@ -133,7 +205,7 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
             return {};
         }
         std::vector<PrizeTier> categories;
-        for (const QJsonValue& c : o.value(QStringLiteral("prizeCategories")).toArray()) {
+        for (const QJsonValue c : o.value(QStringLiteral("prizeCategories")).toArray()) {
             const QJsonObject co = c.toObject();
             PrizeTier tier;
             qint64 id = 0, winners = 0;
@@ -141,11 +213,12 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
             tier.category = int(id);
             tier.dividend = amount(co.value(QStringLiteral("divident")));
             if (wholeNumber(co.value(QStringLiteral("winners")), winners) && winners > 0) tier.winners = winners;
-            tier.fixed = flag(co.value(QStringLiteral("fixed")));
+            tier.fixed = amount(co.value(QStringLiteral("fixed")));
+            if (tier.fixed == 0 && co.value(QStringLiteral("categoryType")).toDouble(0) == 1) tier.fixed = tier.dividend;
             tier.jackpot = amount(co.value(QStringLiteral("jackpot")));
             categories.push_back(tier);
         }
-        draw.tiers = mapTiers(std::move(categories), !draw.bonus.empty());
+        draw.tiers = mapTiers(std::move(categories));
         page.draws.push_back(std::move(draw));
     }
     return page;

@@ -1,6 +1,8 @@
 #include "history/PrizeTable.h"
 
+#include "base/Errors.h"
 #include "base/TextFile.h"
+#include "history/OperatorResults.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +25,19 @@ bool readFlag(const QString& text, bool& flag) {
         return true;
     }
     return false;
+}
+
+// The `fixed` column: an amount with a decimal point, or the 0/1 flag of an earlier version.
+bool readFixed(const QString& text, double dividend, double& value, bool& oldFlag) {
+    oldFlag = text == QLatin1String("0") || text == QLatin1String("1");
+    if (oldFlag) {
+        value = text == QLatin1String("1") ? dividend : 0;
+        return true;
+    }
+    if (!text.contains(QLatin1Char('.'))) return false;
+    bool ok = false;
+    value = text.toDouble(&ok);
+    return ok && std::isfinite(value) && value >= 0;
 }
 
 bool readAmount(const QString& text, double& value) {
@@ -50,6 +65,7 @@ PrizeTable PrizeTable::read(const QString& path) {
         QDate date;
         qint64 drawId = 0;
         bool ok = f.size() == 9;
+        bool oldFlag = false;
         if (ok) {
             date = QDate::fromString(f[0], Qt::ISODate);
             bool a = false, b = false, c = false, d = false;
@@ -59,7 +75,7 @@ PrizeTable PrizeTable::read(const QString& path) {
             tier.winners = f[6].toLongLong(&d);
             ok = date.isValid() && a && b && c && d && drawId >= 0 && tier.hits >= 0 && tier.hits <= 6 &&
                  tier.winners >= 0 && readFlag(f[4], tier.additional) && readAmount(f[5], tier.dividend) &&
-                 readFlag(f[7], tier.fixed) && readAmount(f[8], tier.jackpot);
+                 readFixed(f[7], tier.dividend, tier.fixed, oldFlag) && readAmount(f[8], tier.jackpot);
         }
         if (!ok) {
             ++table.m_damaged;
@@ -71,9 +87,28 @@ PrizeTable PrizeTable::read(const QString& path) {
             ++table.m_damaged;
             continue;
         }
+        // The hits follow from the category id, whatever the line says.
+        const auto place = OperatorResults::tierOf(tier.category);
+        const PrizeTier asRead = tier;
+        tier.hits = place ? place->hits : 0;
+        tier.additional = place && place->additional;
+        if (oldFlag || tier.hits != asRead.hits || tier.additional != asRead.additional) ++table.m_mended;
         draw.date = date;
         draw.drawId = drawId;
         draw.tiers.push_back(tier);
+    }
+    return table;
+}
+
+PrizeTable PrizeTable::readMending(const QString& path) {
+    PrizeTable table = read(path);
+    // Damaged lines would be lost by writing; such a file is mended in memory only.
+    if (table.m_mended == 0 || table.m_damaged > 0) return table;
+    try {
+        table.write(path);
+        table.m_mended = 0;
+    } catch (const FileError&) {
+        // Read-only or full: the table in memory is mended all the same.
     }
     return table;
 }
@@ -91,7 +126,7 @@ void PrizeTable::write(const QString& path) const {
                          .arg(t.additional ? 1 : 0)
                          .arg(amountText(t.dividend))
                          .arg(t.winners)
-                         .arg(t.fixed ? 1 : 0)
+                         .arg(QString::number(t.fixed, 'f', 2))
                          .arg(amountText(t.jackpot));
     }
     TextFile::writeLinesAtomic(path, lines);

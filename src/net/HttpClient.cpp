@@ -122,7 +122,7 @@ void HttpClient::abort() {
     if (m_reply) m_reply->abort();
 }
 
-HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
+HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) {
     HttpResult result;
     if (m_busy) {
         result.errorText = QCoreApplication::translate("HttpClient", "Es läuft bereits eine Anfrage");
@@ -149,6 +149,7 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
     QNetworkRequest request(url);
     request.setRawHeader("Accept", AcceptValue);
     request.setRawHeader("User-Agent", UserAgentValue);
+    for (const auto& [name, value] : headers) request.setRawHeader(name, value);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
@@ -237,7 +238,8 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy) {
         result.errorText = transportErrorText(error, errorString, url, proxy);
     }
     m_abortRequested = false;
-    if (result.succeeded()) result.body = body;
+    // The body of an error status may say why (a service's error object).
+    if (result.succeeded() || (result.errorText.isEmpty() && result.statusCode > 0)) result.body = body;
     return result;
 }
 

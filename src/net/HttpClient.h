@@ -33,7 +33,9 @@ public:
     void setMaxBodySize(qint64 bytes) override { m_maxBody = bytes; }
     qint64 maxBodySize() const { return m_maxBody; }
 
-    HttpResult get(const QUrl& url, const HttpProxy& proxy) override;
+    using HttpGetter::get;
+    // Sends AcceptValue and UserAgentValue unless `headers` names others.
+    HttpResult get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) override;
     void abort() override;
     bool busy() const { return m_busy; }
 

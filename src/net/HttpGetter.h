@@ -3,6 +3,8 @@
 // Qt Network, tests with fakes. The main window reaches HttpClient only through this interface
 // (Platform::http), so nothing here needs Qt Network.
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QUrl>
 #include <chrono>
@@ -15,12 +17,16 @@ struct HttpProxy {
     quint16 port = 0;
 };
 
+// Header lines of one request ("User-Agent", "Quintara-GR/1.0"); each replaces the client's own
+// line of that name.
+using HttpHeaders = QList<QPair<QByteArray, QByteArray>>;
+
 // The outcome of one GET. A request "succeeded" only with status 200, a complete body within
 // the size cap and no transport error; everything else is a failed request.
 struct HttpResult {
     int statusCode = 0; // 0 when no HTTP response arrived
     QString statusText; // the reason phrase of the response
-    QByteArray body;    // empty for failed requests
+    QByteArray body;    // also that of an error status (within the size cap); empty without a response
     QString errorText;  // German description of a transport failure; empty for HTTP statuses
     bool timedOut = false;
     bool aborted = false;
@@ -38,7 +44,9 @@ struct HttpResult {
 class HttpGetter {
 public:
     virtual ~HttpGetter() = default;
-    virtual HttpResult get(const QUrl& url, const HttpProxy& proxy) = 0;
+    virtual HttpResult get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) = 0;
+    // With the client's own headers only.
+    HttpResult get(const QUrl& url, const HttpProxy& proxy) { return get(url, proxy, {}); }
     // Ends a running get() at once; it returns an aborted failure.
     virtual void abort() = 0;
     // A longer body makes the request fail; the server is not trusted to send little.

@@ -59,7 +59,12 @@ public:
     QString base() const;
 
     int maxLimit = 100;       // the service hands out at most this many draws per page
-    int maxRangeDays = 0;     // > 0: longer ranges get 400
+    int maxRangeDays = 0;     // > 0: longer ranges get an error object
+    int rangeRefusalStatus = 400; // with this status (200: an error object with status 200)
+    // The draw last-result-and-active announces: on this date (default: the next Wednesday or
+    // Saturday after the newest draw), with this jackpot (0: none given).
+    QDate nextDrawDate;
+    double nextJackpot = 1200000.0;
     bool descending = true;   // newest draw first
     std::map<QDate, QString> statusOf; // a status other than "results" for a date
     // Asked first for every request (index counts from 0); an answer replaces the normal one.
@@ -70,10 +75,14 @@ public:
     // 19:00 UTC, i.e. 21:00 or 22:00 in Athens.
     static qint64 drawTimeOf(const QDate& date);
     static QByteArray drawJson(const DrawRecord& record, qint64 drawId, const QString& status);
+    // The dividend the fake publishes for a category of a draw date: 10 (5 + 1) varies with
+    // the day, 2, 3 and 4 (5, 4, 3 hits) are fixed at 1500, 30 and 1.50; 1 (6 hits) is never won.
+    static double dividendOf(int categoryId, const QDate& date);
+    QByteArray announcedJson() const;
     FakeAnswer answer(const SeenRequest& request) const;
 
 private:
-    void serve(class QTcpSocket* socket);
+    void serve(class QTcpSocket* socket, const SeenRequest& request);
     std::vector<DrawRecord> m_draws;
     QTcpServer* m_server;
     bool m_tls;

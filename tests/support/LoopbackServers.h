@@ -51,7 +51,7 @@ public:
     std::vector<SeenRequest> requests;
 
 private:
-    void serve(QTcpSocket* socket);
+    void serve(QTcpSocket* socket, const SeenRequest& request);
     QTcpServer* m_server;
 };
 
@@ -65,9 +65,19 @@ public:
     std::vector<SeenRequest> requests;
 
 private:
-    void serve(QTcpSocket* client);
+    void serve(QTcpSocket* client, const SeenRequest& request);
     QTcpServer* m_server;
 };
+
+// Hands each request head arriving on a connection `server` accepts (after the handshake, for
+// a TLS server) to `answer`, with its socket; the sockets belong to `owner` and go when their
+// connection closes. The one accepting loop of the loopback servers.
+void acceptRequests(QTcpServer* server, QObject* owner,
+                    std::function<void(QTcpSocket* socket, const SeenRequest& request)> answer);
+// "HTTP/1.1 <status> <reason>", Content-Length (unless `contentLength` is false), the extra
+// header lines, "Connection: close", then the body.
+QByteArray responseBytes(int status, const QByteArray& reason, const QByteArray& body,
+                         const QList<QByteArray>& headers, bool contentLength = true);
 
 // Parses a request head ("GET / HTTP/1.1\r\nName: value\r\n\r\n") from the front of buffer;
 // false while it is incomplete.

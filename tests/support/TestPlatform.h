@@ -96,7 +96,10 @@ struct TestPlatform {
     std::shared_ptr<Printing> printing = std::make_shared<TipPrinting>();
     // The real client: window tests download from their loopback servers.
     HttpGetterFactory http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<HttpClient>()); };
-    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing, http}; }
+    // No window of the tests updates by itself at start (its server would be the operator's
+    // real one); a test of that update turns it on and points the window at a local fake.
+    bool updateAtStart = false;
+    Platform platform() const { return Platform{dialogs, clock, sound, shell, printing, http, updateAtStart}; }
 };
 
 // A program directory in a fresh temporary folder, with the settings store pointed at a

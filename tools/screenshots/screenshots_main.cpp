@@ -74,6 +74,9 @@ int main(int argc, char** argv) {
         }
     }
     QDir().mkpath(args[2]);
+    // The next draw as the operator announced it, when one is kept beside the results file.
+    QFile::copy(QFileInfo(args[1]).absolutePath() + QStringLiteral("/ZahlenGR.naechste.csv"),
+                programDir + QStringLiteral("ZahlenGR.naechste.csv"));
     // The reduced-system tables kept beside the results file (data/beside/vew), when there.
     {
         const QDir vew(QFileInfo(args[1]).absolutePath() + QStringLiteral("/beside/vew"));
@@ -83,6 +86,7 @@ int main(int argc, char** argv) {
     }
 
     Platform platform = Platform::system();
+    platform.updateAtStart = false; // photographs, no downloads
     auto dialogs = std::make_shared<PrintingDialogs>();
     platform.dialogs = dialogs;
     TForm1 form(programDir, platform);

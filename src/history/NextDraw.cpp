@@ -1,0 +1,50 @@
+#include "history/NextDraw.h"
+
+#include "base/Errors.h"
+#include "base/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+
+const QString NextDraw::Header = QStringLiteral("fetched,drawId,drawTime,jackpot");
+
+QString NextDraw::companionPath(const QString& historyPath) {
+    const QFileInfo info(historyPath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".naechste.csv"));
+}
+
+std::optional<NextDraw> NextDraw::read(const QString& path) {
+    if (!QFileInfo::exists(path)) return std::nullopt;
+    QStringList lines;
+    try {
+        lines = TextFile::readLines(path, {64 * 1024, 10, 1024});
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+    if (lines.size() != 2 || lines[0].trimmed() != Header) return std::nullopt;
+    const QStringList f = lines[1].trimmed().split(QLatin1Char(','));
+    if (f.size() != 4) return std::nullopt;
+    NextDraw next;
+    bool idOk = false, timeOk = false;
+    next.fetched = QDate::fromString(f[0], Qt::ISODate);
+    next.draw.drawId = f[1].toLongLong(&idOk);
+    next.draw.drawTime = f[2].toLongLong(&timeOk);
+    if (!next.fetched.isValid() || !idOk || !timeOk || next.draw.drawId < 0) return std::nullopt;
+    if (!f[3].isEmpty()) {
+        bool ok = false;
+        const double jackpot = f[3].toDouble(&ok);
+        if (!ok || !std::isfinite(jackpot) || jackpot <= 0) return std::nullopt;
+        next.draw.jackpot = jackpot;
+    }
+    return next;
+}
+
+void NextDraw::write(const QString& path) const {
+    const QString jackpot = draw.jackpot ? QString::number(*draw.jackpot, 'f', 2) : QString();
+    TextFile::writeLinesAtomic(path, {Header, QStringLiteral("%1,%2,%3,%4")
+                                                  .arg(fetched.toString(Qt::ISODate))
+                                                  .arg(draw.drawId)
+                                                  .arg(draw.drawTime)
+                                                  .arg(jackpot)});
+}
