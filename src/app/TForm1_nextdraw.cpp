@@ -63,7 +63,6 @@ bool TForm1::drawMissing() const {
 
 void TForm1::startUpUpdate() {
     if (m_closed || m_busy || downloadRunning()) return;
-    // The server and the check box live on the internet page.
     if (!m_serverQuestionAsked && m_serverOverride.isEmpty() &&
         ui.DrawServerEdit->text().trimmed() == QLatin1String(DrawDownload::LocalServer)) {
         m_serverQuestionAsked = true;
