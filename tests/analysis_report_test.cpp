@@ -227,21 +227,21 @@ TEST_F(Report, TheMoneyOfEachTierOfA2022DrawFromAPrizeFileOfTheOldMapping) {
                 "2022-05-07,2130,4,4,0,1.5,20000,1,0\r\n"
                 "2022-05-07,2130,10,3,0,48765.25,2,0,0\r\n");
     }
-    form().ui.ListBox1->clear();
-    form().ui.ListBox1->addItems({QStringLiteral("46,03,14,08,02,01:Normal"),  // 5
+    form().controls().ListBox1->clear();
+    form().controls().ListBox1->addItems({QStringLiteral("46,03,14,08,02,01:Normal"),  // 5
                                   QStringLiteral("46,03,14,08,02,36:Normal"),  // 5 + additional number
                                   QStringLiteral("46,03,14,08,01,07:Normal"),  // 4
                                   QStringLiteral("46,03,14,01,07,09:Normal"),  // 3
                                   QStringLiteral("46,03,14,08,36,07:Normal")}); // 4 + additional: a 4
-    form().ui.DateTimePicker1->setDate(QDate(2022, 5, 7));
-    form().ui.PageControl1->setCurrentWidget(form().ui.TabSheet4);
+    form().controls().DateTimePicker1->setDate(QDate(2022, 5, 7));
+    form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet4);
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
-    ASSERT_EQ(form().ui.ListBox2->count(), 5);
-    EXPECT_EQ(form().ui.ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: 1.520,50 €"));
-    EXPECT_EQ(form().ui.ListBox2->item(1)->toolTip(), QStringLiteral("Gewinn: 48.765,25 €"));
-    EXPECT_EQ(form().ui.ListBox2->item(2)->toolTip(), QStringLiteral("Gewinn: 35,75 €"));
-    EXPECT_EQ(form().ui.ListBox2->item(3)->toolTip(), QStringLiteral("Gewinn: 1,50 €"));
-    EXPECT_EQ(form().ui.ListBox2->item(4)->toolTip(), QStringLiteral("Gewinn: 35,75 €"));
+    ASSERT_EQ(form().controls().ListBox2->count(), 5);
+    EXPECT_EQ(form().controls().ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: 1.520,50 €"));
+    EXPECT_EQ(form().controls().ListBox2->item(1)->toolTip(), QStringLiteral("Gewinn: 48.765,25 €"));
+    EXPECT_EQ(form().controls().ListBox2->item(2)->toolTip(), QStringLiteral("Gewinn: 35,75 €"));
+    EXPECT_EQ(form().controls().ListBox2->item(3)->toolTip(), QStringLiteral("Gewinn: 1,50 €"));
+    EXPECT_EQ(form().controls().ListBox2->item(4)->toolTip(), QStringLiteral("Gewinn: 35,75 €"));
     // The file now holds the right hits.
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -255,5 +255,5 @@ TEST_F(Report, TheMoneyOfEachTierOfA2022DrawFromAPrizeFileOfTheOldMapping) {
             "2022-05-07,2130,13,4,0,35.75,900,0.00,0\r\n");
     f.close();
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
-    EXPECT_EQ(form().ui.ListBox2->item(2)->toolTip(), QStringLiteral("Gewinn: Quote unbekannt"));
+    EXPECT_EQ(form().controls().ListBox2->item(2)->toolTip(), QStringLiteral("Gewinn: Quote unbekannt"));
 }

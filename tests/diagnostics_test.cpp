@@ -80,15 +80,15 @@ TEST(Diagnostics, AFailedUpdateIsWrittenWithTheServerAndWhatThePlayerWasShown) {
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::failing(500, "Internal Server Error"); };
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 9, 1);
-    f->ui.DrawServerEdit->setText(server.address());
+    f->controls().DrawServerEdit->setText(server.address());
 
     LogCapture log;
-    f->ui.BitBtn1->click();
+    f->controls().BitBtn1->click();
     const auto warnings = log.warnings("quintara.update");
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_TRUE(warnings[0].text.contains(server.address())) << warnings[0].text.toStdString();
     // The summary the status bar shows, the status of the failure included.
-    const QString panel = f->ui.StatusBar1->panelText(0);
+    const QString panel = f->controls().StatusBar1->panelText(0);
     EXPECT_TRUE(panel.startsWith(warnings[0].text.section(QLatin1Char(' '), 1))) << panel.toStdString();
     EXPECT_TRUE(warnings[0].text.contains(QStringLiteral("500"))) << warnings[0].text.toStdString();
 }
@@ -100,10 +100,10 @@ TEST(Diagnostics, AnUpdateWithoutFailureWritesNothing) {
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::ok({}); }; // no draw on those days
     FormFixture f(dir, false);
     f.platform.clock->date = QDate(2025, 9, 1);
-    f->ui.DrawServerEdit->setText(server.address());
+    f->controls().DrawServerEdit->setText(server.address());
 
     LogCapture log;
-    f->ui.BitBtn1->click();
+    f->controls().BitBtn1->click();
     ASSERT_FALSE(server.requests.empty());
     EXPECT_TRUE(log.warnings("quintara.update").empty());
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
@@ -113,7 +113,7 @@ TEST(Diagnostics, AFileThatCannotBeWrittenIsWrittenAsShownAndAMistypedNumberIsNo
     TestProgramDir dir;
     FormFixture f(dir);
     ASSERT_TRUE(QDir().mkpath(dir.file(TipFiles::TextFileName)));
-    f->ui.ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
+    f->controls().ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
 
     LogCapture log;
     f->runAction([&] { f->BitBtn7Click(); });

@@ -356,7 +356,7 @@ TEST(ProtectChart, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     f->controls().DateTimePicker2->setDate(QDate(1986, 9, 7));
     f->controls().DateTimePicker1->setDate(QDate(2025, 8, 30));
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton2")));
-    BarChartView* view = f->ui.Chart1;
+    BarChartView* view = f->controls().Chart1;
     ASSERT_NE(view, nullptr);
     view->refresh();
     FormFixture::processEvents();

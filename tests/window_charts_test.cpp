@@ -96,32 +96,32 @@ TEST_F(WindowCharts, TipTestReportsEveryDrawReachingTheThreshold) {
 }
 
 TEST_F(WindowCharts, TheTipTestStopsAtItsButtonAndHoldsOtherActionsBack) {
-    form().ui.ListBox1->addItem(QStringLiteral("05,06,07,10,20,30:Normal"));
-    const QString caption = form().ui.SpeedButton4->text();
+    form().controls().ListBox1->addItem(QStringLiteral("05,06,07,10,20,30:Normal"));
+    const QString caption = form().controls().SpeedButton4->text();
     const QString titleBefore = chart()->bottomTitle();
     bool pressed = false;
     f->platform.dialogs->onShown = [&](const FakeDialogs::Shown& shown) {
         if (pressed || shown.kind != QStringLiteral("message")) return;
         pressed = true;
         // While the first hit is shown: another action waits, the button stops the test.
-        form().ui.Button6->click();
-        form().ui.SpeedButton4->click();
+        form().controls().Button6->click();
+        form().controls().SpeedButton4->click();
     };
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("3"));
-    form().ui.SpeedButton4->click();
+    form().controls().SpeedButton4->click();
     const QStringList messages = f->platform.dialogs->messages();
     ASSERT_EQ(messages.size(), 2) << messages.join(QStringLiteral("\n--\n")).toStdString();
     EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehungen.")))
         << messages[1].toStdString();
     EXPECT_EQ(chart()->bottomTitle(), titleBefore); // the tip distribution did not run
-    EXPECT_EQ(form().ui.SpeedButton4->text(), caption);
+    EXPECT_EQ(form().controls().SpeedButton4->text(), caption);
 
     // Afterwards the button starts a new test, and other actions run again.
     f->platform.dialogs->onShown = nullptr;
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("3"));
-    form().ui.SpeedButton4->click();
+    form().controls().SpeedButton4->click();
     EXPECT_TRUE(f->platform.dialogs->messages().last().startsWith(QStringLiteral("Suche beendet: 3 Ziehungen geprüft.")));
-    form().ui.Button6->click();
+    form().controls().Button6->click();
     EXPECT_EQ(chart()->bottomTitle(), QStringLiteral("Zahlenverteilung des Tippes"));
 }
 

@@ -245,18 +245,18 @@ TEST_F(WindowDownload, AShownWindowUpdatesByItselfWhenADrawIsMissing) {
     platform.updateAtStart = true;
     platform.clock->date = QDate(2025, 9, 1);
     TForm1 form(dir.path(), platform.platform());
-    EXPECT_TRUE(form.ui.NextDrawLabel->text().contains(QStringLiteral("unbekannt")));
+    EXPECT_TRUE(form.controls().NextDrawLabel->text().contains(QStringLiteral("unbekannt")));
     form.show();
     ASSERT_TRUE(waitFor([&] { return dir.readHistory().size() == all.size() && !form.downloadRunning(); }));
-    EXPECT_TRUE(form.ui.UpdateAtStartCheck->isChecked()); // on for a new installation
-    EXPECT_TRUE(form.ui.StatusBar1->panelText(0).startsWith(QStringLiteral("4 neue Ziehungen gespeichert")))
-        << form.ui.StatusBar1->panelText(0).toStdString();
+    EXPECT_TRUE(form.controls().UpdateAtStartCheck->isChecked()); // on for a new installation
+    EXPECT_TRUE(form.controls().StatusBar1->panelText(0).startsWith(QStringLiteral("4 neue Ziehungen gespeichert")))
+        << form.controls().StatusBar1->panelText(0).toStdString();
     EXPECT_TRUE(platform.dialogs->questions().isEmpty()); // nothing asked
     // The next draw the service announced, on the Datenbank page.
-    EXPECT_EQ(form.ui.NextDrawLabel->text(),
+    EXPECT_EQ(form.controls().NextDrawLabel->text(),
               QStringLiteral("Nächste Ziehung: Mittwoch, 03.09.2025, 22:00 Uhr (griechische Zeit) – Jackpot: 1.200.000 €"));
     EXPECT_TRUE(NextDraw::read(form.nextDrawPath()));
-    EXPECT_TRUE(form.ui.BitBtn1->isEnabled());
+    EXPECT_TRUE(form.controls().BitBtn1->isEnabled());
     form.close();
 }
 
@@ -276,7 +276,7 @@ TEST_F(WindowDownload, NoUpdateAtStartWhenSwitchedOffOrNothingIsMissing) {
             FormFixture::processEvents();
             QTest::qWait(10);
         }
-        EXPECT_EQ(form.ui.UpdateAtStartCheck->isChecked(), wanted);
+        EXPECT_EQ(form.controls().UpdateAtStartCheck->isChecked(), wanted);
         EXPECT_TRUE(fake.requests.empty());
         EXPECT_FALSE(form.drawMissing() && wanted);
         form.close();
@@ -294,7 +294,7 @@ TEST_F(WindowDownload, TheOldLocalServerIsQuestionedOnceAtStart) {
         form.show();
         ASSERT_TRUE(waitFor([&] { return !platform.dialogs->questions().isEmpty(); }));
         EXPECT_TRUE(platform.dialogs->questions()[0].contains(QStringLiteral("http://127.0.0.1:8049")));
-        EXPECT_EQ(form.ui.DrawServerEdit->text(), QString::fromLatin1(DrawDownload::DefaultServer));
+        EXPECT_EQ(form.controls().DrawServerEdit->text(), QString::fromLatin1(DrawDownload::DefaultServer));
         form.close();
     }
     // Asked once: a later start with the old address set again asks nothing.
@@ -308,7 +308,7 @@ TEST_F(WindowDownload, TheOldLocalServerIsQuestionedOnceAtStart) {
         QTest::qWait(10);
     }
     EXPECT_TRUE(platform.dialogs->questions().isEmpty());
-    EXPECT_EQ(form.ui.DrawServerEdit->text(), QStringLiteral("http://127.0.0.1:8049"));
+    EXPECT_EQ(form.controls().DrawServerEdit->text(), QStringLiteral("http://127.0.0.1:8049"));
     form.close();
 }
 
@@ -320,18 +320,18 @@ TEST_F(WindowDownload, TheStoredNextDrawShowsInThePlayersLanguageWithItsAge) {
         NextDraw::companionPath(dir.file(QStringLiteral("ZahlenGR.dat"))));
     storeLanguage(QStringLiteral("Deutsch1"));
     FormFixture f(dir, false);
-    EXPECT_EQ(f->ui.NextDrawLabel->text(),
+    EXPECT_EQ(f->controls().NextDrawLabel->text(),
               QStringLiteral("Nächste Ziehung: Samstag, 30.08.2025, 22:00 Uhr (griechische Zeit) – Jackpot: 2.500.000,50 €"));
     f->Englichen1Click();
-    EXPECT_EQ(f->ui.NextDrawLabel->text(),
+    EXPECT_EQ(f->controls().NextDrawLabel->text(),
               QStringLiteral("Next draw: Saturday, 30.08.2025, 22:00 (Greek time) – Jackpot: €2,500,000.50"));
     f->Grichisch1Click();
-    EXPECT_TRUE(f->ui.NextDrawLabel->text().startsWith(QStringLiteral("Επόμενη κλήρωση: Σάββατο, 30.08.2025, 22:00")))
-        << f->ui.NextDrawLabel->text().toStdString();
+    EXPECT_TRUE(f->controls().NextDrawLabel->text().startsWith(QStringLiteral("Επόμενη κλήρωση: Σάββατο, 30.08.2025, 22:00")))
+        << f->controls().NextDrawLabel->text().toStdString();
 
     // Once a newer draw is stored the figure is old: its date shows.
     dir.writeHistory(all);
     f->Deutsch1Click();
-    EXPECT_TRUE(f->ui.NextDrawLabel->text().endsWith(QStringLiteral("(Stand: 28.08.2025)")))
-        << f->ui.NextDrawLabel->text().toStdString();
+    EXPECT_TRUE(f->controls().NextDrawLabel->text().endsWith(QStringLiteral("(Stand: 28.08.2025)")))
+        << f->controls().NextDrawLabel->text().toStdString();
 }
