@@ -158,7 +158,7 @@ TEST(Winnings, ThePrizeTableFileIsReadAgainWhenItChanges) {
     EXPECT_EQ(file.dividends(dir.path()), nullptr); // a directory neither
 
     PrizeTable table;
-    table.merge({Day, 2400, {{5, 4, false, 35.0, 10, false, 0}}});
+    table.merge({Day, 2400, {{3, 4, false, 35.0, 10, false, 0}}});
     table.write(path);
     const DividendSource* source = file.dividends(path);
     ASSERT_TRUE(source);
@@ -166,7 +166,7 @@ TEST(Winnings, ThePrizeTableFileIsReadAgainWhenItChanges) {
     EXPECT_FALSE(source->dividend(Day, 3, false));
 
     // Written anew with another dividend: the new one is seen.
-    table.merge({Day, 2400, {{5, 4, false, 36.5, 10, false, 0}, {6, 3, false, 1.5, 99, true, 0}}});
+    table.merge({Day, 2400, {{3, 4, false, 36.5, 10, false, 0}, {4, 3, false, 1.5, 99, true, 0}}});
     table.write(path);
     source = file.dividends(path);
     ASSERT_TRUE(source);
