@@ -49,6 +49,8 @@ as_root() {
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR="$here"
+  # Debug information names the directory of the first compile; the cache need not tell clones apart.
+  export CCACHE_NOHASHDIR=true
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 
