@@ -175,3 +175,33 @@ TEST(Winnings, ThePrizeTableFileIsReadAgainWhenItChanges) {
     QFile::remove(path);
     EXPECT_EQ(file.dividends(path), nullptr);
 }
+
+TEST(Tickets, ALineIsPlayedByItsOwnDesignationWhateverTheListShows) {
+    SystemTableSet tables(QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/"));
+    const Chance::TipShape single = Winnings::listShape(6, SystemKind::Single, SystemTable{});
+    SystemTable table;
+    table.load(Vew + QStringLiteral("610.txt"));
+
+    // The list shows a single tip; the line's own code decides.
+    Winnings::PlayedLine played =
+        Winnings::playedLine(QStringLiteral("01,02,03,04,05,06,07,08,09,10:610"), tables, single);
+    ASSERT_TRUE(played.ticket);
+    EXPECT_EQ(played.ticket->columns(), table.rowCount());
+    EXPECT_TRUE(played.missingTable.isEmpty());
+
+    played = Winnings::playedLine(QStringLiteral("01,02,03,04,05,06,07,08:008"), tables, single);
+    ASSERT_TRUE(played.ticket);
+    EXPECT_EQ(played.ticket->columns(), 28);
+
+    // A code without a table plays nothing and says which table is missing.
+    played = Winnings::playedLine(QStringLiteral("01,02,03,04,05,06,07,08,09,10:999"), tables, single);
+    EXPECT_FALSE(played.ticket);
+    EXPECT_EQ(played.missingTable, QStringLiteral("999"));
+    played = Winnings::playedLine(QStringLiteral("01,02,03,04,05,06,07,08,09,10:../610"), tables, single);
+    EXPECT_FALSE(played.ticket);
+
+    // Without a designation the list's shape decides.
+    played = Winnings::playedLine(QStringLiteral("01,02,03,04,05,06"), tables, single);
+    ASSERT_TRUE(played.ticket);
+    EXPECT_EQ(played.ticket->columns(), 1);
+}

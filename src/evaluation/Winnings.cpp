@@ -72,6 +72,28 @@ std::optional<Ticket> ticketOf(const QString& line, const Chance::TipShape& list
     return ticket;
 }
 
+PlayedLine playedLine(const QString& line, SystemTableSet& tables, const Chance::TipShape& fallback) {
+    PlayedLine played;
+    ParsedTicket parsed;
+    const std::optional<QString> selector = parsed.parse(line);
+    if (!selector) {
+        played.ticket = ticketOf(line, fallback);
+        return played;
+    }
+    const SystemKind kind = systemKindOf(*selector);
+    if (kind != SystemKind::Reduced) {
+        played.ticket = ticketOf(line, Chance::TipShape{});
+        return played;
+    }
+    const SystemTable* table = tables.table(parsed.systemCode);
+    if (!table) {
+        played.missingTable = parsed.systemCode;
+        return played;
+    }
+    played.ticket = ticketOf(line, listShape(parsed.count, kind, *table));
+    return played;
+}
+
 std::vector<Ticket> ticketsOf(const QStringList& lines, const Chance::TipShape& listShape) {
     std::vector<Ticket> tickets;
     for (const QString& line : lines) {

@@ -5,6 +5,7 @@
 #include "history/HistoryStamp.h"
 #include "history/PrizeTable.h"
 #include "stats/ChanceBaseline.h"
+#include "tips/SystemTableSet.h"
 
 #include <QString>
 #include <QStringList>
@@ -42,6 +43,15 @@ struct Ticket {
 // size is played as the list's shape says; a line of another size as a full system of its
 // numbers.
 std::optional<Ticket> ticketOf(const QString& line, const Chance::TipShape& listShape);
+// A line played by its own designation: "Normal" a single tip, "Vollsystem" or "007" to "012"
+// a full system of its numbers, any other code the rows of that code's table. A line without
+// ":" is played as `fallback` says (ticketOf). The ticket is none for a line of fewer than six
+// numbers and for a code without a table file; missingTable then names that code.
+struct PlayedLine {
+    std::optional<Ticket> ticket;
+    QString missingTable;
+};
+PlayedLine playedLine(const QString& line, SystemTableSet& tables, const Chance::TipShape& fallback);
 // The tickets of the list's lines that can be played, in list order.
 std::vector<Ticket> ticketsOf(const QStringList& lines, const Chance::TipShape& listShape);
 
