@@ -425,16 +425,3 @@ TEST(PrizeTable, LinesItCannotReadAreKeptAsTheyAreWhenTheFileIsRewritten) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), expected);
 }
-
-TEST(PrizeTable, ADrawOfEndlessTiersIsCutWithANote) {
-    DrawPrizes huge{QDate(2025, 8, 30), 2925, {}};
-    for (int id = 1; id <= 250000; ++id) huge.tiers.push_back(PrizeTier{id, 0, false, 1, 0, 0, 0});
-    PrizeTable table;
-    table.merge(huge);
-    ASSERT_EQ(table.find(QDate(2025, 8, 30))->tiers.size(), size_t(PrizeTable::MaxTiers));
-    EXPECT_EQ(table.find(QDate(2025, 8, 30))->tiers.back().category, PrizeTable::MaxTiers);
-    ASSERT_EQ(table.notes().size(), 1);
-    EXPECT_EQ(table.notes()[0], QStringLiteral("Die Ziehung vom 30.08.2025 kam mit 250000 Gewinnklassen, gespeichert sind die ersten 32."));
-    table.merge(DrawPrizes{QDate(2025, 8, 27), 2924, {{1, 6, false, 0, 0, 0, 0}}});
-    EXPECT_EQ(table.notes().size(), 1); // a real draw adds nothing to say
-}
