@@ -1,10 +1,11 @@
 #include "base/DayCount.h"
 #include "base/Errors.h"
 #include "history/PrizeTable.h"
+#include "net/HttpClient.h"
 #include "server/DrawMirror.h"
 #include "server/DrawServer.h"
-#include "net/HttpClient.h"
 #include "support/FakeOperator.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
 
 #include <QCoreApplication>
@@ -247,20 +248,6 @@ std::vector<DrawRecord> drawsUpTo(const QDate& last) {
     return out;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray recordBytes(const std::vector<DrawRecord>& records) {
-    QByteArray out;
-    for (const DrawRecord& r : records) {
-        const auto b = r.toBytes();
-        out.append(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
-    }
-    return out;
-}
-
 // The file of a mirror that last ran at the end of 2024, in a fresh test directory.
 QString mirrorFileOf2024(const TestProgramDir& dir) {
     QDir().mkpath(dir.path());
@@ -296,7 +283,7 @@ TEST(DrawMirror, FetchesNewDrawsIntoItsFileAndServesThem) {
     DrawMirror mirror(path, *DrawSource::parse(fake.base()), server, DrawMirror::Options{});
     const DrawDownloadResult result = mirror.updateOnce();
     EXPECT_EQ(result.stored, 4);
-    EXPECT_EQ(fileBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
+    EXPECT_EQ(readBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
     ASSERT_NE(server.draws().find(newest), nullptr);
     EXPECT_EQ(server.answer("GET", "/zahlen/velmora.asp?Datum=20250830").body, "7,37,9,33,36,30,0");
     EXPECT_EQ(mirror.failuresInARow(), 0);
@@ -307,7 +294,7 @@ TEST(DrawMirror, FetchesNewDrawsIntoItsFileAndServesThem) {
     const DrawDownloadResult failed = mirror.updateOnce();
     EXPECT_FALSE(failed.endReason.isEmpty());
     EXPECT_EQ(mirror.failuresInARow(), 1);
-    EXPECT_EQ(fileBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
+    EXPECT_EQ(readBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
     EXPECT_NE(server.draws().find(newest), nullptr);
 }
 
@@ -340,7 +327,7 @@ TEST(DrawServerProgram, MirrorsTheOperatorAndServesWhatItFetched) {
         client.get(QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250830")), {});
     EXPECT_TRUE(served.succeeded()) << served.failureText().toStdString();
     EXPECT_EQ(served.body, "7,37,9,33,36,30,0");
-    EXPECT_EQ(fileBytes(path), recordBytes(realHistory()));
+    EXPECT_EQ(readBytes(path), recordBytes(realHistory()));
     server.kill();
     server.waitForFinished(5000);
 
@@ -362,7 +349,7 @@ TEST(DrawServerProgram, MirrorsTheOperatorAndServesWhatItFetched) {
 TEST(DrawServerProgram, OneMirrorPerFileAndTheLockOfAKilledOneIsTakenOver) {
     TestProgramDir dir;
     const QString path = mirrorFileOf2024(dir);
-    const QByteArray before = fileBytes(path);
+    const QByteArray before = readBytes(path);
     ASSERT_FALSE(before.isEmpty());
     FakeOperator fake(realHistory());
     const QString program = QStringLiteral(QUINTARA_BINARY_DIR "/tools/drawserver/quintara-drawserver");
@@ -398,5 +385,5 @@ TEST(DrawServerProgram, OneMirrorPerFileAndTheLockOfAKilledOneIsTakenOver) {
     third.kill();
     third.waitForFinished(5000);
     // Whatever the mirrors fetched, the refused one wrote nothing: the file only grew.
-    EXPECT_TRUE(fileBytes(path).startsWith(before));
+    EXPECT_TRUE(readBytes(path).startsWith(before));
 }

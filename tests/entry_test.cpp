@@ -1,10 +1,15 @@
+#include "app/TForm1.h"
 #include "base/DayCount.h"
 #include "base/Errors.h"
+#include "gui/TForm3.h"
 #include "history/DrawEntry.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
+#include "support/Trigger.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -94,4 +99,144 @@ TEST_F(Entry, FailedWritesThrowAndKeepTheHistory) {
     // The append cannot open the file.
     DrawHistory nowhere(dir.file(QStringLiteral("missing/ZahlenGR.dat")));
     EXPECT_THROW(DrawEntry::store(nowhere, r, 0.0), FileError);
+}
+
+TEST(DrawRule, OneRuleForTheUpdateAndTheEntry) {
+    using Kind = DrawNumbersProblem::Kind;
+    EXPECT_FALSE(checkDrawNumbers({1, 2, 3, 4, 5, 49}, 0));
+    EXPECT_FALSE(checkDrawNumbers({1, 2, 3, 4, 5, 49}, 7));
+    EXPECT_EQ(checkDrawNumbers({5, 7, 30, 33, 33, 36}, 12),
+              (DrawNumbersProblem{Kind::NumberRepeated, 5, 33, 4}));
+    EXPECT_EQ(checkDrawNumbers({5, 0, 30, 33, 34, 36}, 12), (DrawNumbersProblem{Kind::NumberOutOfRange, 2, 0}));
+    EXPECT_EQ(checkDrawNumbers({5, 7, 30, 33, 34, 50}, 12), (DrawNumbersProblem{Kind::NumberOutOfRange, 6, 50}));
+    EXPECT_EQ(checkDrawNumbers({5, 7, 30, 33, 34, 36}, 50),
+              (DrawNumbersProblem{Kind::AdditionalOutOfRange, 7, 50}));
+    EXPECT_EQ(checkDrawNumbers({5, 7, 30, 33, 34, 36}, 30),
+              (DrawNumbersProblem{Kind::AdditionalAmongNumbers, 7, 30, 3}));
+
+    // The entry words it for the player and names the field; an empty field is named too.
+    auto texts = [](std::array<int, 6> n) {
+        std::array<QString, 6> t;
+        for (int i = 0; i < 6; ++i) t[i] = QString::number(n[i]);
+        return t;
+    };
+    const auto repeated = DrawEntry::check(texts({5, 7, 30, 33, 33, 36}), 12);
+    ASSERT_TRUE(repeated);
+    EXPECT_EQ(repeated->field, 5);
+    EXPECT_TRUE(repeated->message.contains(QStringLiteral("5. Zahl (33)"))) << repeated->message.toStdString();
+    std::array<QString, 6> cleared = texts({5, 7, 30, 33, 34, 36});
+    cleared[2].clear();
+    const auto empty = DrawEntry::check(cleared, 12);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->field, 3);
+    EXPECT_FALSE(DrawEntry::check(texts({5, 7, 30, 33, 34, 36}), 12));
+}
+
+namespace {
+
+struct EntryDialog : ::testing::Test {
+    TestProgramDir dir;
+    // The newest stored draw, 09.08.2025, additional number 12.
+    std::vector<DrawRecord> records{makeDraw(QDate(2025, 8, 6), {1, 2, 3, 4, 5, 6}, 7),
+                                    makeDraw(QDate(2025, 8, 9), {5, 7, 30, 33, 35, 36}, 12)};
+    void SetUp() override { dir.writeHistory(records); }
+
+    // Types into the dialog's fields as the player does (an empty text clears a field), then OK.
+    static std::function<int(QDialog*)> typed(QDate date, std::array<QString, 6> fields) {
+        return [=](QDialog* d) {
+            auto* dialog = qobject_cast<TForm3*>(d);
+            dialog->DateTimePicker1->setDate(date);
+            for (int i = 1; i <= 6; ++i) {
+                QLineEdit* edit = dialog->number(i)->edit();
+                edit->selectAll();
+                edit->insert(fields[i - 1]);
+            }
+            return int(QDialog::Accepted);
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(EntryDialog, InvalidNumbersAreRefusedWithTheFieldNamedAndTheFileStays) {
+    FormFixture f(dir, false);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
+    const QByteArray before = readBytes(dir.file(QStringLiteral("ZahlenGR.dat")));
+    auto& dialogs = *f.platform.dialogs;
+    // 33 twice; then a cleared field; then the hidden additional number (12) among the numbers.
+    // Each OK brings the dialog back with the field named; the last answer cancels.
+    int focusField = 0;
+    dialogs.modalAnswers.push_back(typed(QDate(2025, 8, 9), {"5", "7", "30", "33", "33", "36"}));
+    dialogs.modalAnswers.push_back([&](QDialog* d) {
+        auto* dialog = qobject_cast<TForm3*>(d);
+        const QWidget* focus = dialog->focusWidget();
+        focusField = focus == dialog->number(5) || focus == dialog->number(5)->edit() ? 5 : -1;
+        return typed(QDate(2025, 8, 13), {"5", "7", "", "33", "34", "36"})(d);
+    });
+    dialogs.modalAnswers.push_back(typed(QDate(2025, 8, 13), {"5", "7", "12", "33", "34", "36"}));
+    dialogs.modalAnswers.push_back([&](QDialog* d) {
+        auto* dialog = qobject_cast<TForm3*>(d);
+        // The additional number is carried over unseen; to correct it, it is shown now.
+        EXPECT_TRUE(dialog->UpDown7->isVisibleTo(dialog));
+        EXPECT_TRUE(dialog->Label1->isVisibleTo(dialog));
+        return int(QDialog::Rejected);
+    });
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn8")));
+
+    const QStringList shown = dialogs.messages();
+    ASSERT_EQ(shown.size(), 3) << shown.join('|').toStdString();
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("Die 5. Zahl (33) steht schon als 4. Zahl da."))) << shown[0].toStdString();
+    EXPECT_EQ(focusField, 5);
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Die 3. Zahl fehlt."))) << shown[1].toStdString();
+    EXPECT_TRUE(shown[2].startsWith(QStringLiteral("Die Zusatzzahl (12) steht schon als 3. Zahl da.")))
+        << shown[2].toStdString();
+    EXPECT_EQ(dialogs.modalCount, 4);
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("ZahlenGR.dat"))), before);
+}
+
+TEST_F(EntryDialog, ReplacingAStoredDrawAsksAndNoChangesNothing) {
+    FormFixture f(dir, false);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
+    const QByteArray before = readBytes(dir.file(QStringLiteral("ZahlenGR.dat")));
+    auto& dialogs = *f.platform.dialogs;
+    dialogs.modalAnswers.push_back(typed(QDate(2025, 8, 9), {"5", "7", "30", "33", "34", "36"}));
+    dialogs.questionAnswers.push_back(Dialogs::Answer::No);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn8")));
+    ASSERT_EQ(dialogs.questions().size(), 1);
+    EXPECT_EQ(dialogs.questions()[0],
+              QStringLiteral("Die Ziehung vom 09.08.2025 ersetzen?\n\nGespeichert: 5, 7, 30, 33, 35, 36 "
+                             "(Zusatzzahl 12)\nNeu: 5, 7, 30, 33, 34, 36 (Zusatzzahl 12)"));
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("ZahlenGR.dat"))), before);
+
+    // Yes replaces it.
+    dialogs.modalAnswers.push_back(typed(QDate(2025, 8, 9), {"5", "7", "30", "33", "34", "36"}));
+    dialogs.questionAnswers.push_back(Dialogs::Answer::Yes);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn8")));
+    const auto after = dir.readHistory();
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(after[1].numbers, (std::array<std::uint8_t, 6>{5, 7, 30, 33, 34, 36}));
+    // A new date asks nothing.
+    dialogs.modalAnswers.push_back(typed(QDate(2025, 8, 13), {"1", "2", "3", "4", "5", "6"}));
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn8")));
+    EXPECT_EQ(dialogs.questions().size(), 2);
+    EXPECT_EQ(dir.readHistory().size(), 3u);
+}
+
+TEST_F(EntryDialog, DeletingTheDrawAsksNamingItAndNoKeepsIt) {
+    FormFixture f(dir, false);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
+    f->controls().DateTimePicker1->setDate(QDate(2025, 8, 9));
+    f->SpeedButton5Click();
+    const QByteArray before = readBytes(dir.file(QStringLiteral("ZahlenGR.dat")));
+    auto& dialogs = *f.platform.dialogs;
+    dialogs.questionAnswers.push_back(Dialogs::Answer::No);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn6")));
+    ASSERT_EQ(dialogs.questions().size(), 1);
+    EXPECT_EQ(dialogs.questions()[0],
+              QStringLiteral("Die Ziehung vom 09.08.2025 löschen?\n\n5, 7, 30, 33, 35, 36 (Zusatzzahl 12)"));
+    EXPECT_EQ(readBytes(dir.file(QStringLiteral("ZahlenGR.dat"))), before);
+
+    dialogs.questionAnswers.push_back(Dialogs::Answer::Yes);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn6")));
+    EXPECT_EQ(dir.readHistory(), std::vector<DrawRecord>{records[0]});
 }

@@ -9,6 +9,8 @@
 #include "history/DrawHistory.h"
 #include "i18n/Translation.h"
 #include "server/DrawServer.h"
+#include "support/ChildRun.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
 #include "tips/TipFiles.h"
 
@@ -31,17 +33,6 @@ namespace {
 constexpr uid_t kNobody = 65534;
 constexpr gid_t kNoGroup = 65534;
 
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
 // Runs `work` as an ordinary user: in a forked child that gives up root for "nobody" when the
 // test runs as root. Returns the FileError text ("" when the work succeeded, "!" for any other
 // end). `dir` and everything below it is handed to that user first.
@@ -57,33 +48,10 @@ QString asOrdinaryUser(const QString& dir, const std::function<void()>& work) {
                 ::chmod(native.constData(), (st.st_mode & 07777) | S_IXOTH);
         }
     }
-    int fds[2];
-    if (::pipe(fds) != 0) return QStringLiteral("!");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(fds[0]);
-        QByteArray out = "!";
-        if (::geteuid() != 0 || (::setgid(kNoGroup) == 0 && ::setuid(kNobody) == 0)) {
-            try {
-                work();
-                out = "S";
-            } catch (const FileError& e) {
-                out = "F" + e.message().toUtf8();
-            } catch (...) {
-            }
-        }
-        [[maybe_unused]] auto n = ::write(fds[1], out.constData(), static_cast<size_t>(out.size()));
-        _exit(0);
-    }
-    ::close(fds[1]);
-    QByteArray got;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) got.append(buffer, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (got.startsWith('S')) return QString();
-    if (got.startsWith('F')) return QString::fromUtf8(got.mid(1));
+    const ChildOutcome o =
+        runInChild([] { return ::geteuid() != 0 || (::setgid(kNoGroup) == 0 && ::setuid(kNobody) == 0); }, work);
+    if (o.kind == ChildOutcome::Succeeded) return QString();
+    if (o.kind == ChildOutcome::FileFailure) return o.message;
     return QStringLiteral("!");
 }
 

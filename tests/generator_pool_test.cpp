@@ -1,13 +1,16 @@
 #include "base/Errors.h"
+#include "base/Random.h"
+#include "base/TextFile.h"
 #include "generator/GenerationRules.h"
 #include "generator/KeptTips.h"
 #include "generator/PreferencePool.h"
-#include "base/Random.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <map>
 #include <vector>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -443,4 +446,36 @@ TEST(CandidateTip, SortsAscendingWhateverItHolds) {
             ASSERT_EQ(tip.pos[static_cast<std::size_t>(k)], values[static_cast<std::size_t>(k - 1)]) << round << ' ' << k;
         for (int k = n + 1; k <= CandidateTip::MaxNumbers; ++k) ASSERT_EQ(tip.pos[static_cast<std::size_t>(k)], 0);
     }
+}
+
+// A number list whose weight is the largest 32-bit number: one more entry than the weight
+// overflowed. The pool is full of that number instead, as for any weight beyond its capacity.
+TEST(NumberListWeights, TheLargestWeightFillsThePoolWithoutOverflow) {
+    std::array<bool, 50> ticked{};
+    std::array<QString, 50> texts;
+    texts.fill(QStringLiteral("1"));
+    ticked[7] = true;
+    texts[7] = QStringLiteral("2147483647");
+    PreferencePool pool;
+    pool.rebuild(ticked, texts);
+    EXPECT_EQ(pool.size(), PreferencePool::Capacity);
+    EXPECT_EQ(pool.weights()[7], PreferencePool::Capacity);
+
+    // Read from a file as the number choice window loads it.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("liste.hlw"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("2147483647\r\n\r\n3\r\n");
+    f.close();
+    const QStringList lines = TextFile::readLines(path);
+    ticked = {};
+    for (int n = 1; n <= 49; ++n) {
+        const QString line = n <= lines.size() ? lines[n - 1] : QString();
+        ticked[static_cast<std::size_t>(n)] = !line.isEmpty();
+        texts[static_cast<std::size_t>(n)] = line.isEmpty() ? QStringLiteral("1") : line;
+    }
+    pool.rebuild(ticked, texts);
+    EXPECT_EQ(pool.weights()[1], PreferencePool::Capacity);
+    EXPECT_EQ(pool.weights()[3], 0); // the pool was full before number 3
 }

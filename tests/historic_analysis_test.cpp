@@ -1,6 +1,10 @@
 #include "base/DayCount.h"
 #include "generator/HistoricAnalysis.h"
+#include "support/Trigger.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(HistoricAnalysis, SummaryHasThirteenCountLinesInOrder) {
@@ -73,17 +77,6 @@ TEST(LuckyNumber, SetsTheSeedOrNothing) {
 }
 
 namespace {
-
-// Wednesdays and Saturdays from 5 January 2011 with spread-out numbers.
-std::vector<DrawRecord> twelveDraws() {
-    std::vector<DrawRecord> records;
-    QDate date(2011, 1, 5);
-    for (int i = 0; i < 12; ++i) {
-        records.push_back(makeDraw(date, {1 + i, 10 + i, 19 + i, 28 + i % 5, 37 + i % 7, 49 - i % 3}, 0));
-        date = date.addDays(date.dayOfWeek() == Qt::Wednesday ? 3 : 4);
-    }
-    return records;
-}
 
 struct Analysis : ::testing::Test {
     TestProgramDir dir;
@@ -164,4 +157,39 @@ TEST_F(Analysis, TheButtonStopsARunningAnalysis) {
     EXPECT_TRUE(summary.endsWith(QStringLiteral("Bei 1 Ziehungen"))) << summary.toStdString();
     EXPECT_EQ(form().controls().BitBtn9->text(),
               QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"));
+}
+
+TEST(AnalysisWindow, ClosingTheWindowEndsTheAnalysisAndTheEventLoop) {
+    TestProgramDir dir;
+    const auto records = twelveDraws();
+    dir.writeHistory(records);
+    FormFixture f(dir, true); // on screen, as the player has it
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet4);
+    f->controls().DateTimePicker2->setDate(QDate(2010, 1, 1));
+    f.platform.clock->date = QDate(2011, 3, 1);
+    f->controls().DateTimePicker1->setDate(DayCount::toDate(records[1].date));
+    f.platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
+
+    // The player closes the window as soon as the first step has put its tips in the list.
+    int steps = 0;
+    QObject::connect(f->controls().ListBox1->model(), &QAbstractItemModel::rowsInserted, f.form.get(), [&] {
+        if (f->analysisRunning() && steps++ == 0) QTimer::singleShot(0, f.form.get(), [&] { f->close(); });
+    });
+    QTimer::singleShot(0, f.form.get(), [&] { triggerControl(f.form.get(), QStringLiteral("BitBtn9")); });
+    // Should the program stay alive, this ends the loop with another code.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    guard.start(60000);
+    const int code = QApplication::exec();
+    guard.stop();
+
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(f->analysisRunning());
+    EXPECT_FALSE(f->isVisible());
+    // No summary popped up for a window that was gone, and the analysis did not go on to the end.
+    EXPECT_TRUE(f.platform.dialogs->messages().isEmpty()) << f.platform.dialogs->messages().join('|').toStdString();
+    EXPECT_NE(f->controls().DateTimePicker1->date(), DayCount::toDate(records.back().date));
+    // The shutdown saved the tips as they were when the window closed.
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("tipps.txt"))));
 }

@@ -1,3 +1,4 @@
+#include "base/DayCount.h"
 #include "base/Errors.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
@@ -5,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -302,4 +304,69 @@ TEST(DrawCsvParse, RejectsMalformedRows) {
     const auto ok = DrawCsv::parse("2001-01-03,1,2,3,4,5,6,7\r\n");
     ASSERT_EQ(ok.size(), 1u);
     EXPECT_EQ(ok[0].additional, 7);
+}
+
+TEST(HistoryCsv, RealHistoryRoundTripsByteForByte) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile bundled(QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv"));
+    ASSERT_TRUE(bundled.open(QIODevice::ReadOnly));
+    const QByteArray csv = bundled.readAll();
+
+    // The history as the converter builds it.
+    const std::vector<DrawRecord> records = DrawCsv::parse(csv);
+    DrawHistory original(dir.filePath(QStringLiteral("orig.dat")));
+    original.replaceAll(records);
+    QFile origFile(original.filePath());
+    ASSERT_TRUE(origFile.open(QIODevice::ReadOnly));
+    const QByteArray origBytes = origFile.readAll();
+    ASSERT_EQ(origBytes.size(), static_cast<qsizetype>(records.size()) * DrawRecord::Size);
+
+    // Export: the same text as the bundled file.
+    const QByteArray exported = DrawCsv::format(original.readAll());
+    EXPECT_EQ(exported, csv);
+
+    // Import into an empty ZahlenGR.dat: the same bytes.
+    DrawHistory fresh(dir.filePath(QStringLiteral("ZahlenGR.dat")));
+    const DrawCsv::ImportPlan plan =
+        DrawCsv::planImport(fresh.exists() ? fresh.readAll() : std::vector<DrawRecord>{}, exported);
+    EXPECT_EQ(plan.added, static_cast<int>(records.size()));
+    EXPECT_TRUE(plan.refused.isEmpty());
+    fresh.replaceAll(plan.merged);
+    QFile freshFile(fresh.filePath());
+    ASSERT_TRUE(freshFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(freshFile.readAll(), origBytes);
+
+    // Importing it again changes nothing.
+    const DrawCsv::ImportPlan again = DrawCsv::planImport(fresh.readAll(), exported);
+    EXPECT_EQ(again.unchanged, static_cast<int>(records.size()));
+    EXPECT_FALSE(again.changes());
+}
+
+TEST(HistoryCsv, BadLinesAreRefusedAndCountedGoodOnesMerged) {
+    const std::vector<DrawRecord> stored{makeDraw({2025, 8, 27}, {1, 2, 3, 4, 5, 6}, 7),
+                                         makeDraw({2025, 8, 30}, {7, 8, 9, 10, 11, 12}, 0)};
+    const QByteArray text = "date,n1,n2,n3,n4,n5,n6,additional\n"
+                            "2025-08-23,3,13,23,33,43,49,\n"  // added, before the stored ones
+                            "2025-08-27,1,2,3,4,5,6,7\n"      // unchanged
+                            "2025-08-30,7,8,9,10,11,13,\n"    // replaced
+                            "2025-09-03,5,5,6,7,8,9,\n"       // repeated number
+                            "2025-09-06,1,2,3,4,5,50,\n"      // out of range
+                            "2025-09-10,1,2,3,4,5,6,6\n"      // additional among the six
+                            "2025-13-01,1,2,3,4,5,6,\n"       // no date
+                            "2025-09-13,1,2,3,4,5\n"          // seven fields
+                            "2025-08-23,4,14,24,34,44,48,\n"; // date twice in the file
+    const DrawCsv::ImportPlan plan = DrawCsv::planImport(stored, text);
+    EXPECT_EQ(plan.added, 1);
+    EXPECT_EQ(plan.replaced, 1);
+    EXPECT_EQ(plan.unchanged, 1);
+    ASSERT_EQ(plan.refused.size(), 6);
+    EXPECT_TRUE(plan.refused[0].startsWith(QStringLiteral("Zeile 5:")));
+    EXPECT_TRUE(plan.refused[5].startsWith(QStringLiteral("Zeile 10:")));
+    ASSERT_EQ(plan.merged.size(), 3u);
+    EXPECT_EQ(DayCount::toDate(plan.merged[0].date), QDate(2025, 8, 23));
+    EXPECT_EQ(plan.merged[0].numbers[0], 3);
+    EXPECT_EQ(plan.merged[2].numbers[5], 13);
+    EXPECT_TRUE(DrawCsv::importSummary(plan).startsWith(
+        QStringLiteral("1 Ziehungen hinzugefügt, 1 ersetzt, 1 unverändert, 6 Zeilen abgelehnt.")));
 }

@@ -26,15 +26,6 @@ double day(int y, int m, int d) {
     return DayCount::fromDate(QDate(y, m, d));
 }
 
-QByteArray bytesOf(const std::vector<DrawRecord>& records) {
-    QByteArray out;
-    for (const DrawRecord& r : records) {
-        const auto b = r.toBytes();
-        out.append(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
-    }
-    return out;
-}
-
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -187,7 +178,7 @@ TEST(WindowScan, RecordsOutOfDateOrderAreStillScannedInFileOrder) {
 // ---- The snapshot of the file ----
 
 TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
-    QByteArray bytes = bytesOf(threeDraws());
+    QByteArray bytes = recordBytes(threeDraws());
     bytes.append("partial", 7); // a trailing partial record is never read
     writeFile(path(), bytes);
     HistorySnapshot snap(path());
@@ -202,7 +193,7 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
 
     std::vector<DrawRecord> shuffled = threeDraws();
     std::swap(shuffled[0], shuffled[2]);
-    writeFile(path(), bytesOf(shuffled));
+    writeFile(path(), recordBytes(shuffled));
     EXPECT_FALSE(snap.records()->ascending);
 
     // A repeated number, or one the mask cannot hold, makes the masks undercount.
@@ -210,7 +201,7 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
          {std::array<int, 6>{5, 5, 6, 7, 8, 9}, std::array<int, 6>{1, 2, 3, 4, 5, 70}}) {
         std::vector<DrawRecord> draws = threeDraws();
         draws.push_back(makeDraw(QDate(2025, 2, 1), odd));
-        writeFile(path(), bytesOf(draws));
+        writeFile(path(), recordBytes(draws));
         EXPECT_FALSE(snap.records()->masksExact);
     }
 }
@@ -218,7 +209,7 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
 TEST_F(SnapshotTest, MissingFileOrDirectoryIsAFileError) {
     HistorySnapshot missing(path());
     EXPECT_THROW(missing.records(), FileError);
-    writeFile(path(), bytesOf(threeDraws()));
+    writeFile(path(), recordBytes(threeDraws()));
     EXPECT_EQ(missing.records()->size(), 3u); // created after a failed call
     ASSERT_TRUE(QFile::remove(path()));
     EXPECT_THROW(missing.records(), FileError); // never answered from the old reading
@@ -228,7 +219,7 @@ TEST_F(SnapshotTest, MissingFileOrDirectoryIsAFileError) {
 }
 
 TEST_F(SnapshotTest, ASettledFileIsAnsweredFromTheCacheUntilItChanges) {
-    writeFile(path(), bytesOf(threeDraws()));
+    writeFile(path(), recordBytes(threeDraws()));
     // Settle time 0: the reading is trusted at once, so only stat() decides.
     HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
     EXPECT_EQ(snap.records()->size(), 3u);
@@ -237,26 +228,26 @@ TEST_F(SnapshotTest, ASettledFileIsAnsweredFromTheCacheUntilItChanges) {
     EXPECT_EQ(snap.loadCount(), 1u);
 
     // Append: the size changes.
-    appendFile(path(), bytesOf({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
+    appendFile(path(), recordBytes({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
     EXPECT_EQ(snap.records()->size(), 4u);
     EXPECT_EQ(snap.loadCount(), 2u);
 
     // Replaced by rename with the same size: a new inode.
     std::vector<DrawRecord> other = threeDraws();
     other.push_back(makeDraw(QDate(2025, 1, 12), {25, 26, 27, 28, 29, 30}));
-    replaceByRename(path(), bytesOf(other));
+    replaceByRename(path(), recordBytes(other));
     EXPECT_EQ(snap.records()->records, other);
 
     // Rewritten in place with the same size and an explicitly different modification time.
     other[0].numbers = {40, 41, 42, 43, 44, 45};
-    overwriteInPlace(path(), bytesOf(other));
+    overwriteInPlace(path(), recordBytes(other));
     const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
     EXPECT_EQ(snap.records()->records, other);
 }
 
 TEST_F(SnapshotTest, FreshlyChangedFilesAreReadAgainOnEveryCall) {
-    writeFile(path(), bytesOf(threeDraws()));
+    writeFile(path(), recordBytes(threeDraws()));
     // The file's change time lies within the settle time of every reading.
     HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100));
     snap.records();
@@ -270,16 +261,16 @@ TEST_F(SnapshotTest, FreshlyChangedFilesAreReadAgainOnEveryCall) {
     EXPECT_EQ(normal.records()->records, draws);
     for (int round = 0; round < 20; ++round) {
         draws[1].numbers[0] = static_cast<std::uint8_t>(20 + round);
-        overwriteInPlace(path(), bytesOf(draws));
+        overwriteInPlace(path(), recordBytes(draws));
         ASSERT_EQ(normal.records()->records, draws) << round;
     }
 }
 
 TEST_F(SnapshotTest, HeldRecordsOutliveLaterReadings) {
-    writeFile(path(), bytesOf(threeDraws()));
+    writeFile(path(), recordBytes(threeDraws()));
     HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
     const std::shared_ptr<const HistoryRecords> before = snap.records();
-    appendFile(path(), bytesOf({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
+    appendFile(path(), recordBytes({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
     const std::shared_ptr<const HistoryRecords> after = snap.records();
     EXPECT_EQ(snap.loadCount(), 2u);
     // The first reading is still whole while its holder keeps it.
@@ -292,12 +283,12 @@ TEST_F(SnapshotTest, HeldRecordsOutliveLaterReadings) {
 // A generation run holds the snapshot: one look at the file, then one reading for the whole run
 // (even of a file too young to be trusted), and the file's changes are seen after the run.
 TEST_F(SnapshotTest, AHoldAnswersEveryCallWithOneReading) {
-    writeFile(path(), bytesOf(threeDraws()));
+    writeFile(path(), recordBytes(threeDraws()));
     HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100)); // never settles
     {
         const HistorySnapshot::Hold run(snap);
         const std::shared_ptr<const HistoryRecords> first = snap.records();
-        appendFile(path(), bytesOf({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
+        appendFile(path(), recordBytes({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
         {
             const HistorySnapshot::Hold nested(snap);
             EXPECT_EQ(snap.records(), first);
@@ -317,7 +308,7 @@ TEST_F(SnapshotTest, AHoldAnswersEveryCallWithOneReading) {
     ASSERT_TRUE(QFile::remove(path()));
     const HistorySnapshot::Hold run(snap);
     EXPECT_THROW(snap.records(), FileError);
-    writeFile(path(), bytesOf(threeDraws()));
+    writeFile(path(), recordBytes(threeDraws()));
     EXPECT_EQ(snap.records()->size(), 3u);
 }
 
@@ -341,7 +332,7 @@ TEST_F(SnapshotTest, TheProgramsOwnWritesAreTrustedAtOnceOtherChangesAreNot) {
     EXPECT_EQ(snap.loadCount(), 3u);
 
     // Another program appends: seen at once, and read again on every call while it is young.
-    appendFile(path(), bytesOf({makeDraw(QDate(2025, 2, 1), {41, 42, 43, 44, 45, 46})}));
+    appendFile(path(), recordBytes({makeDraw(QDate(2025, 2, 1), {41, 42, 43, 44, 45, 46})}));
     EXPECT_EQ(snap.records()->size(), 4u);
     EXPECT_EQ(snap.records()->size(), 4u);
     EXPECT_EQ(snap.loadCount(), 5u);
@@ -361,7 +352,7 @@ TEST_F(SnapshotTest, TheProgramsOwnWritesAreTrustedAtOnceOtherChangesAreNot) {
     // A rewrite in place by someone else after the program's write, with another time stamp.
     std::vector<DrawRecord> now = history.readAll();
     now[0].numbers = {2, 4, 6, 8, 10, 12};
-    overwriteInPlace(path(), bytesOf(now));
+    overwriteInPlace(path(), recordBytes(now));
     const timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
     EXPECT_EQ(snap.records()->records, now);
@@ -402,7 +393,7 @@ TEST(TipMask, CountsNumberByNumberWhereTheDrawMasksAreNotExact) {
 
 TEST_F(SnapshotTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
     const std::vector<DrawRecord> real = realHistory();
-    writeFile(path(), bytesOf(real));
+    writeFile(path(), recordBytes(real));
     HistorySnapshot snap(path());
     const std::shared_ptr<const HistoryRecords> held = snap.records();
     const HistoryRecords& h = *held;
@@ -496,10 +487,10 @@ TEST_F(SnapshotTest, RunningCountsOnFirstUseMatchCountingFromScratch) {
     std::vector<DrawRecord> odd = threeDraws();
     odd[1].numbers[2] = 0;
     odd[2].numbers[5] = 200;
-    QByteArray oddBytes = bytesOf(odd);
+    QByteArray oddBytes = recordBytes(odd);
     oddBytes.append("cut", 3);
     const std::vector<std::pair<QByteArray, std::size_t>> files = {
-        {bytesOf(realHistory()), 97}, {oddBytes, 1}, {QByteArray(), 1}};
+        {recordBytes(realHistory()), 97}, {oddBytes, 1}, {QByteArray(), 1}};
     for (const auto& [bytes, step] : files) {
         SCOPED_TRACE(bytes.size());
         writeFile(path(), bytes);
@@ -512,7 +503,7 @@ TEST_F(SnapshotTest, RunningCountsOnFirstUseMatchCountingFromScratch) {
     }
     if (HasFailure()) return;
     // The pool statistics over the small file: number 0 is counted, 200 is not.
-    writeFile(path(), bytesOf(odd));
+    writeFile(path(), recordBytes(odd));
     HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
     DrawFilter all;
     all.from = 0;
@@ -525,7 +516,7 @@ TEST_F(SnapshotTest, RunningCountsOnFirstUseMatchCountingFromScratch) {
 }
 
 TEST_F(SnapshotTest, RunningCountsAreWorkedOutOnceWhenManyThreadsAskAtOnce) {
-    writeFile(path(), bytesOf(realHistory()));
+    writeFile(path(), recordBytes(realHistory()));
     HistorySnapshot snap(path());
     const std::shared_ptr<const HistoryRecords> held = snap.records();
     std::vector<const HistoryRecords::RunningCounts*> seen(8, nullptr);
@@ -568,13 +559,13 @@ TEST_F(SnapshotTest, DamageOfTheReadingIsTheDamageOfTheFile) {
     const std::vector<DrawRecord> good = threeDraws();
     DrawRecord garbage = good[1];
     garbage.numbers[3] = 60;
-    const QByteArray unordered = bytesOf({good[0], good[2], good[1], good[2], garbage});
+    const QByteArray unordered = recordBytes({good[0], good[2], good[1], good[2], garbage});
     // The bytes and whether they are damaged.
     const std::vector<std::pair<QByteArray, bool>> files = {
-        {bytesOf(good), false},           {unordered, true},
+        {recordBytes(good), false},           {unordered, true},
         {QByteArray(), false},            {QByteArray(20, '\x01'), true},
-        {bytesOf({good[2], good[0]}), true}, {unordered + QByteArray(5, 'x'), true},
-        {bytesOf(good) + QByteArray(31, 'x'), true}};
+        {recordBytes({good[2], good[0]}), true}, {unordered + QByteArray(5, 'x'), true},
+        {recordBytes(good) + QByteArray(31, 'x'), true}};
     for (const auto& [bytes, damaged] : files) {
         SCOPED_TRACE(bytes.toHex().toStdString());
         writeFile(path(), bytes);

@@ -10,6 +10,7 @@
 #include "gui/AnalysisReport.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
 #include "tips/TipFiles.h"
 
@@ -23,18 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 bool isLink(const QString& path) {
     struct stat st {};

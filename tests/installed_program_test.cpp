@@ -5,6 +5,7 @@
 #include "base/Paths.h"
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
+#include "support/FileBytes.h"
 #include "support/LoopbackServers.h"
 #include "support/ScopedEnv.h"
 #include "support/TestPlatform.h"
@@ -62,11 +63,6 @@ void setTreeWritable(const QString& root, bool writable) {
             QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
         QFile::setPermissions(path, writable ? p | QFile::WriteOwner | QFile::WriteUser : p & ~write);
     }
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 struct RunResult {
@@ -167,7 +163,7 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
     const qint64 size = QFileInfo(usr() + QStringLiteral("share/quintara/ZahlenGR.dat")).size();
     EXPECT_EQ(size, qint64(3449) * 32);
     // The unit runs the installed server on the shipped draws.
-    const QByteArray unit = readAll(usr() + QStringLiteral("lib/systemd/user/quintara-drawserver.service"));
+    const QByteArray unit = readBytes(usr() + QStringLiteral("lib/systemd/user/quintara-drawserver.service"));
     EXPECT_TRUE(unit.contains("quintara-drawserver --file ")) << unit.constData();
 
     // Both programs answer --version with the one version of the build.
@@ -203,18 +199,18 @@ TEST_F(InstalledProgram, FirstStartOfTheInstalledProgramCopiesTheHistoryOnce) {
     program.setProcessChannelMode(QProcess::MergedChannels);
     program.start(usr() + QStringLiteral("bin/quintara"), {});
     ASSERT_TRUE(program.waitForStarted(10000));
-    const QByteArray bundled = readAll(usr() + QStringLiteral("share/quintara/ZahlenGR.dat"));
+    const QByteArray bundled = readBytes(usr() + QStringLiteral("share/quintara/ZahlenGR.dat"));
     QElapsedTimer clock;
     clock.start();
     // The copy is made during start-up; 60 s leaves room for a loaded machine.
-    while (readAll(userDir() + Paths::HistoryName) != bundled && clock.elapsed() < 60000 &&
+    while (readBytes(userDir() + Paths::HistoryName) != bundled && clock.elapsed() < 60000 &&
            program.state() == QProcess::Running)
         QThread::msleep(50);
     const bool running = program.state() == QProcess::Running;
     program.kill();
     program.waitForFinished(10000);
     ASSERT_TRUE(running) << program.readAll().constData();
-    EXPECT_EQ(readAll(userDir() + Paths::HistoryName), bundled);
+    EXPECT_EQ(readBytes(userDir() + Paths::HistoryName), bundled);
     EXPECT_EQ(QFileInfo(userDir()).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                                     QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
               QFile::Permissions());
@@ -340,15 +336,15 @@ TEST_F(InstalledProgram, ASecondStartWritesNothingAndTheLockOfAKilledOneIsTakenO
         }
         return QString::fromUtf8(said + p.readAllStandardError());
     };
-    const QByteArray bundled = readAll(usr() + QStringLiteral("share/quintara/ZahlenGR.dat"));
+    const QByteArray bundled = readBytes(usr() + QStringLiteral("share/quintara/ZahlenGR.dat"));
 
     QProcess first;
     ASSERT_NO_FATAL_FAILURE(start(first));
     ASSERT_TRUE(holdsLock(first)) << first.readAll().constData();
     QElapsedTimer copied;
     copied.start();
-    while (readAll(userDir() + Paths::HistoryName) != bundled && copied.elapsed() < 60000) QThread::msleep(50);
-    ASSERT_EQ(readAll(userDir() + Paths::HistoryName), bundled);
+    while (readBytes(userDir() + Paths::HistoryName) != bundled && copied.elapsed() < 60000) QThread::msleep(50);
+    ASSERT_EQ(readBytes(userDir() + Paths::HistoryName), bundled);
     const QMap<QString, QString> dataBefore = snapshot(userDir());
     const QMap<QString, QString> configBefore = snapshot(configHome.configHome());
 

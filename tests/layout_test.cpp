@@ -9,137 +9,24 @@
 #include <QApplication>
 #include <QAbstractItemView>
 #include <QGraphicsView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Text {
-    const char* name;
-    const char* text;
-};
+// The German texts as shipped: switching back to German applies this file, so the captions and
+// hints built into the window must be exactly its texts, blank runs included.
+std::vector<Translation::Entry> germanTexts() {
+    return Translation::read(QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/land/Bezeich_de.txt"));
+}
 
-// Captions exactly as built in, blank runs included.
-const Text kCaptions[] = {
-    {"Label13", "Quersumme"},
-    {"CheckBox16", "Samstags Ziehungen"},
-    {"CheckBox17", "Mitwoch Ziehungen"},
-    {"Panel12", "Spielreihen"},
-    {"CheckBox28", "Löschen vor neuer Berechnung"},
-    {"Panel14", "                          Gewinn"},
-    {"Label22", "Anzahl der Tipps"},
-    {"Label61", "Zahlen pro Tipp"},
-    {"BitBtn7", "Tipp"},
-    {"SpeedButton4", "Tipps in DB suchen"},
-    {"Button6", "Tippverteilung"},
-    {"BitBtn4", "Tipps berechnen"},
-    {"SpeedButton13", "Glückszahl setzen"},
-    {"BitBtn5", "Schließen"},
-    {"Label16", "Tipps pro Schein"},
-    {"LabelStatisticsHeading", "Zahlen für die Tipps über Statistik bevorzugen"},
-    {"LabelStatisticsNote", "Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die "
-                            "Tippberechnung verwendet werden"},
-    {"Label76", "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)"},
-    {"CheckBox2", "Zahlen die besonders oft gezogen wurden bevorzugen"},
-    {"CheckBox14", "Zahlen die besonders selten gezogen wurden bevorzugen"},
-    {"CheckBox10", "Zahlen die am längsten überfällig sind"},
-    {"CheckBox1", "Zahlen mit einer häufigen Paarebildung bevorzugen"},
-    {"CheckBox11", "seltensten"},
-    {"CheckBox6", "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen"},
-    {"CheckBox12", "seltensten"},
-    {"CheckBox7", "Zahlen mit einer häufigen Viergruppenbildung bevorzugen"},
-    {"CheckBox13", "seltensten"},
-    {"CheckBox19", "benachbarte Zahlen der letzten Ziehung bevorzugen"},
-    {"LabelTicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein "},
-    {"LabelHistoryHeading", "Optimierung der einzelnen Tipps über die vergangenen Ziehungen"},
-    {"CheckBox3", "maximal                 Übereinstimmungen mit anderen Tipps"},
-    {"CheckBox24", "minimal                  Übereinstimmungen mit anderen Tipps"},
-    {"CheckBox27", "Min/Max: jeder Tipp muss mit jedem Tipp diese Bedingung erfüllen"},
-    {"CheckBox4", "maximal                 Zahl der letzten Ziehung zulassen"},
-    {"CheckBox5", "maximal                 Zahl der vorletzten Ziehung zulassen"},
-    {"CheckBox23", "maximal                 Zahl der vorvorletzten Ziehung zulassen"},
-    {"CheckBox9", "Tipp darf noch keinen              er aus der Datenbank entsprechen"},
-    {"CheckBox30", "Tipp darf keinen              er aus den letzten              Ziehungen sein"},
-    {"CheckBox31", "Tipp darf keinen              er aus den letzten              Ziehungen sein"},
-    {"LabelMathHeading", "Diese Bedingungen werden in jeder Tippreihe berücksichtigt"},
-    {"LabelCrossSumNote",
-     "Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49"},
-    {"LabelCrossSum", "Quersummer von                  bis                     im Tipp zulassen"},
-    {"Label74", "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "},
-    {"CheckBox22", "mindestens               Primzahlen in jedem Tipp"},
-    {"CheckBox25", "mindestens               gerade Zahlen in jedem Tipp"},
-    {"CheckBox26", "mindestens               ungerade Zahlen in jedem Tipp"},
-    {"Label66", "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."},
-    {"CheckBox8", "eine Paarbildung pro Tipp erzwingen"},
-    {"Label75", "Dreier, "},
-    {"Label69",
-     "Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ sellten, können hier ganz verhindert werden"},
-    {"CheckBox18", "keine Dreie, Vierer... Gruppen"},
-    {"CheckBox20", "Liste bearbeiten"},
-    {"CheckBox15", "für den Tipp nur bevorzugte Zahlen verwenden!"},
-    {"LabelMaxRuns", "Max.Berechnungsläufe"},
-    {"LabelThousands", "Tausend"},
-    {"SpeedButton9", "QS"},
-    {"SpeedButton22", "2er"},
-    {"SpeedButton1", "3er"},
-    {"SpeedButton3", "4er"},
-    {"SpeedButton23", "Ausstehende"},
-    {"BitBtn1", "Datenbank aktualisieren"},
-    {"BitBtn6", "Löschen"},
-    {"BitBtn8", "Eingeben"},
-    {"Button2", "Paare suchen"},
-    {"Button3", "Dreier suchen"},
-    {"Button4", "Vierer suchen"},
-    {"Button5", "Ausstehende"},
-    {"BitBtn9", "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"},
-    {"Label12", "Temp-Datei für Internetabruf"},
-    {"Label10", "Proxy-Server"},
-    {"Label11", "Porxy-Port"},
-    {"LabelDrawServer", "Ziehungsserver (Adresse)"},
-    {"Label73", "Online-Tipp über Linkseite, notwendig falls Direktaufruf nicht funktioniert"},
-    {"CheckBox21", "Linkseite aktivieren"},
-    {"Label51", "Updates und die neueste Version gibt es bei:"},
-    {"Label53", "Die aktuellen Ziehungen und Quoten finden unter:"},
-    {"Label46", "Bearb.gebühr:"},
-    {"Label47", "Sa.od.Mi.:"},
-    {"Label48", "Sa u.Mi:"},
-    {"Label21", "Internetquelle für Lottozahlenabruf"},
-    {"Label26", "Spielername"},
-    {"Label25", "Passwort"},
-};
-
-const char* const kPercentHint = "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen";
-const char* const kRecentHint = "Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem "
-                                "Datum  aus deer Diagrammübersicht";
-const char* const kHitsHint = "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen";
-const char* const kDrawsHint = "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen";
-
-const Text kHints[] = {
-    {"SpeedEdit", "Zahlen des gewählten Tipps bearbeiten oder ändern"},
-    {"SpeedButton11", "Löschen aller Tipps"},
-    {"SpeedButton15", "Speichern des berechneten Tipps in einer Datei"},
-    {"SpeedButton16", "Laden eines Tipps aus einer Datei"},
-    {"BitBtn7", "Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich auch gedrucktwerden und zur "
-                "annahmestelle gebracht werden."},
-    {"SpeedButton4", "Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"},
-    {"Button6", "Hier sehen Sie ein Diagramm der Zahlenverteilung des Tipps"},
-    {"BitBtn4", "Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"},
-    {"SpeedButton13", "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"},
-    {"SpeedButton2", "Häufigkeit der gezogenen Zahlen"},
-    {"SpeedButton9", "Verteilung der Quersumme der Ziehungen"},
-    {"SpeedButton8", "Stoppt das Einlesen"},
-    {"SpeedButton5", "Bewertung des Tipps für die Ziehung des gewählten Datums"},
-    {"Edit85", kPercentHint},
-    {"Edit86", kPercentHint},
-    {"Edit87", kPercentHint},
-    {"CheckBox30", kRecentHint},
-    {"CheckBox31", kRecentHint},
-    {"Edit91", kHitsHint},
-    {"Edit6", kHitsHint},
-    {"Edit92", kDrawsHint},
-    {"Edit7", kDrawsHint},
-};
+// Controls that start hidden; every other control of the German file is visible.
+const QStringList kHiddenAtStart = {
+    QStringLiteral("Label16"), QStringLiteral("UpDown8"), QStringLiteral("Label21"), QStringLiteral("URLEdit"),
+    QStringLiteral("Label26"), QStringLiteral("Edit2"), QStringLiteral("Label25"), QStringLiteral("MaskEdit1"),
+    QStringLiteral("Memo1"), QStringLiteral("SpeedButton8"), QStringLiteral("CheckBox29")};
 
 // Each spin with the edit that carries its number.
 const std::pair<int, const char*> kSpinEdits[] = {
@@ -166,16 +53,20 @@ struct LayoutTest : ::testing::Test {
 } // namespace
 
 TEST_F(LayoutTest, CaptionsAndHintsAreExact) {
-    for (const Text& t : kCaptions) {
-        QWidget* w = widget(t.name);
-        ASSERT_NE(w, nullptr) << t.name;
-        EXPECT_EQ(w->property("text").toString(), QString::fromUtf8(t.text)) << t.name;
+    const std::vector<Translation::Entry> german = germanTexts();
+    int checked = 0;
+    for (const WindowTexts::Component& c : WindowTexts::components(form)) {
+        const QString name = c.object->objectName();
+        const Translation::Entry* e = Translation::find(german, QStringLiteral("Form1"), name);
+        if (!e) continue;
+        ++checked;
+        // An edit's text is data: only its hint is a text of the window.
+        if (c.kind != WindowTexts::Kind::Edit) {
+            EXPECT_EQ(WindowTexts::caption(c), e->caption) << name.toStdString();
+        }
+        EXPECT_EQ(WindowTexts::hint(c), e->hint) << name.toStdString();
     }
-    for (const Text& t : kHints) {
-        QWidget* w = widget(t.name);
-        ASSERT_NE(w, nullptr) << t.name;
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(t.text)) << t.name;
-    }
+    EXPECT_GE(checked, 100);
     EXPECT_TRUE(form->controls().SpeedButton10->toolTip().startsWith(
         QStringLiteral("Aktualisieren der Lottozahlen aus dem Internet")));
     // The built-in entries of the selector; the first activation's size step then offers only
@@ -212,12 +103,20 @@ TEST_F(LayoutTest, HiddenControlsExistHidden) {
     }
     EXPECT_FALSE(form->controls().URLEdit->isEnabled());
     EXPECT_EQ(form->controls().MaskEdit1->echoMode(), QLineEdit::Password);
-    for (const Text& t : kCaptions) {
-        const QString name = QLatin1String(t.name);
-        if (name != QLatin1String("Label16") && name != QLatin1String("Label21") &&
-            name != QLatin1String("Label26") && name != QLatin1String("Label25")) {
-            EXPECT_FALSE(widget(t.name)->isHidden()) << t.name;
-        }
+    for (const QString& name : kHiddenAtStart) {
+        QWidget* w = form->findChild<QWidget*>(name);
+        ASSERT_NE(w, nullptr) << name.toStdString();
+        EXPECT_TRUE(w->isHidden()) << name.toStdString();
+    }
+    // Pages other than the current one and the menus are hidden until shown.
+    const std::vector<Translation::Entry> german = germanTexts();
+    for (const WindowTexts::Component& c : WindowTexts::components(form)) {
+        const QString name = c.object->objectName();
+        auto* w = qobject_cast<QWidget*>(c.object);
+        if (!w || qobject_cast<QMenu*>(w) || c.kind == WindowTexts::Kind::TabSheet || kHiddenAtStart.contains(name) ||
+            !Translation::find(german, QStringLiteral("Form1"), name))
+            continue;
+        EXPECT_FALSE(w->isHidden()) << name.toStdString();
     }
 }
 

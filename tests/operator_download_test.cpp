@@ -6,6 +6,7 @@
 #include "net/HttpClient.h"
 #include "history/PrizeTable.h"
 #include "support/FakeOperator.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
@@ -52,15 +53,6 @@ std::vector<DrawRecord> upTo(const QDate& last) {
     return out;
 }
 
-QByteArray bytesOf(const std::vector<DrawRecord>& records) {
-    QByteArray out;
-    for (const DrawRecord& r : records) {
-        const auto b = r.toBytes();
-        out.append(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
-    }
-    return out;
-}
-
 struct OperatorDownload : ::testing::Test {
     TestProgramDir dir;
     QString historyPath = dir.file(QStringLiteral("ZahlenGR.dat"));
@@ -72,10 +64,7 @@ struct OperatorDownload : ::testing::Test {
 
     void SetUp() override { QDir().mkpath(dir.path()); }
 
-    QByteArray historyBytes() const {
-        QFile f(historyPath);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray historyBytes() const { return readBytes(historyPath); }
     DrawDownloadResult runAgainst(const QString& base) {
         DrawDownload download(client, historyPath, *DrawSource::parse(base));
         download.setPrizeTablePath(prizePath);
@@ -108,7 +97,7 @@ TEST_F(OperatorDownload, FromTheEndOf2024TheHistoryBecomesTheBundledOneByteForBy
     EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
     EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
     EXPECT_EQ(result.stored, 70);
-    EXPECT_EQ(historyBytes(), bytesOf(all));
+    EXPECT_EQ(historyBytes(), recordBytes(all));
     EXPECT_EQ(historyBytes().size(), 3449 * 32);
     // Ranges of 31 days from the day after the newest draw to today, each asked page by page,
     // then the next draw.
@@ -157,7 +146,7 @@ TEST_F(OperatorDownload, FromTheEndOf2024TheHistoryBecomesTheBundledOneByteForBy
     EXPECT_EQ(again.stored, 0);
     EXPECT_EQ(again.requests, 2);
     EXPECT_TRUE(again.summaryText().contains(QStringLiteral("neuesten Stand")));
-    EXPECT_EQ(historyBytes(), bytesOf(all));
+    EXPECT_EQ(historyBytes(), recordBytes(all));
     ASSERT_TRUE(NextDraw::read(nextPath));
     EXPECT_FALSE(NextDraw::read(nextPath)->draw.jackpot); // none announced this time
 }
@@ -205,7 +194,7 @@ TEST_F(OperatorDownload, HolidayMovedDrawsArriveAndLongRangesAreSplitWhenRefused
     const DrawDownloadResult result = runAgainst(fake.base());
 
     EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
-    EXPECT_EQ(historyBytes(), bytesOf(all));
+    EXPECT_EQ(historyBytes(), recordBytes(all));
     // 2023-03-26, 2023-10-29 and 2024-12-26 fell on a Sunday or Thursday.
     int moved = 0;
     for (const DrawRecord& r : dir.readHistory()) {
@@ -238,7 +227,7 @@ TEST_F(OperatorDownload, ADrawNotYetDrawnWaitsForTheNextUpdate) {
     EXPECT_EQ(rangesAsked(fake).back().first, QDate(2025, 8, 17));
     std::vector<DrawRecord> expected = upTo(QDate(2025, 8, 30));
     expected.erase(expected.end() - 2); // the cancelled 27 August
-    EXPECT_EQ(historyBytes(), bytesOf(expected));
+    EXPECT_EQ(historyBytes(), recordBytes(expected));
 }
 
 TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
@@ -264,7 +253,7 @@ TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
     EXPECT_TRUE(broken.summaryText().contains(QStringLiteral("Grund:")));
     EXPECT_EQ(rangesAsked(fake).back(), std::make_pair(QDate(2025, 7, 20), QDate(2025, 7, 20)));
     // Everything before the failing day arrived, nothing after it; no next draw was asked for.
-    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 7, 19))));
+    EXPECT_EQ(historyBytes(), recordBytes(upTo(QDate(2025, 7, 19))));
     EXPECT_FALSE(NextDraw::read(nextPath));
 
     // Each kind of failure, in words, and how often it is asked.
@@ -305,7 +294,7 @@ TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
     client.setTimeout(10s);
     const DrawDownloadResult recovered = runAgainst(fake.base());
     EXPECT_TRUE(recovered.endReason.isEmpty()) << recovered.endReason.toStdString();
-    EXPECT_EQ(historyBytes(), bytesOf(all));
+    EXPECT_EQ(historyBytes(), recordBytes(all));
 }
 
 TEST_F(OperatorDownload, TheOldAgentStringIsTurnedAwayByTheService) {
@@ -334,7 +323,7 @@ TEST_F(OperatorDownload, AbortStopsTheRequestInFlightAndKeepsWhatArrived) {
     const DrawDownloadResult result = download.run(view);
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.requests, 3);
-    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 1))));
+    EXPECT_EQ(historyBytes(), recordBytes(upTo(QDate(2025, 8, 1))));
     EXPECT_TRUE(result.summaryText().contains(QStringLiteral("angehalten")));
 }
 
@@ -350,13 +339,13 @@ TEST_F(OperatorDownload, AnInvalidDrawEndsTheRunAndNothingAfterItIsStored) {
     EXPECT_EQ(view.panel0.filter(QStringLiteral("20.08.2025")).filter(QStringLiteral("verworfen")).size(), 1);
     EXPECT_TRUE(result.endReason.contains(QStringLiteral("die Ziehung vom 20.08.2025 ist unbrauchbar")))
         << result.endReason.toStdString();
-    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 16))));
+    EXPECT_EQ(historyBytes(), recordBytes(upTo(QDate(2025, 8, 16))));
     EXPECT_EQ(PrizeTable::read(prizePath).size(), 1);
 
     // Once the service mends it, the next update takes it and the rest.
     FakeOperator mended(upTo(QDate(2025, 8, 30)));
     EXPECT_TRUE(runAgainst(mended.base()).endReason.isEmpty());
-    EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 30))));
+    EXPECT_EQ(historyBytes(), recordBytes(upTo(QDate(2025, 8, 30))));
 }
 
 TEST_F(OperatorDownload, AServiceThatRepeatsPagesOrMiscountsStoresNothingOfTheRange) {
@@ -393,21 +382,74 @@ TEST_F(OperatorDownload, AServiceThatRepeatsPagesOrMiscountsStoresNothingOfTheRa
         const DrawDownloadResult r = runAgainst(fake.base());
         EXPECT_EQ(r.stored, 0) << c.reason;
         EXPECT_TRUE(r.endReason.contains(QString::fromUtf8(c.reason))) << r.endReason.toStdString();
-        EXPECT_EQ(historyBytes(), bytesOf(old));
+        EXPECT_EQ(historyBytes(), recordBytes(old));
     }
 }
 
 TEST_F(OperatorDownload, AnUnreadablePrizeFileIsSetAsideAndTheUpdateGoesOn) {
-    dir.writeHistory(upTo(QDate(2025, 8, 16)));
-    QDir().mkpath(prizePath); // a directory where the prize file belongs
     FakeOperator fake(all);
-    const DrawDownloadResult result = runAgainst(fake.base());
-    EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
-    EXPECT_EQ(result.stored, 4);
-    EXPECT_EQ(result.prizeFileSetAside, prizePath + QStringLiteral(".defekt"));
-    EXPECT_TRUE(QFileInfo(prizePath + QStringLiteral(".defekt")).isDir());
-    EXPECT_EQ(PrizeTable::read(prizePath).size(), 4);
-    EXPECT_TRUE(result.summaryText().contains(QStringLiteral(".defekt"))) << result.summaryText().toStdString();
+    const QByteArray header = PrizeTable::Header.toLatin1() + "\r\n";
+    const QByteArray line = "2025-08-16,2918,4,3,0,1.5,20000,1.50,0\r\n";
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a directory", [&] { QDir().mkpath(prizePath); }, "Verzeichnis"},
+        {"too many lines", [&] { writeBytes(prizePath, header + line.repeated(250000)); }, "zu viele Zeilen"},
+        {"too large", [&] { writeBytes(prizePath, header + QByteArray(17 * 1024 * 1024, 'x')); }, "zu groß"},
+    };
+    for (const Case& c : cases) {
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        dir.writeHistory(upTo(QDate(2025, 8, 16)));
+        writeBytes(prizePath + QStringLiteral(".defekt"), "an earlier one, not to be replaced");
+        c.make();
+        const qint64 before = QFileInfo(prizePath).size();
+        const DrawDownloadResult result = runAgainst(fake.base());
+        EXPECT_TRUE(result.error.isEmpty()) << c.what << ": " << result.error.toStdString();
+        EXPECT_EQ(result.stored, 4) << c.what;
+        // Moved whole beside the history, under a free name; the tables start afresh.
+        EXPECT_EQ(result.prizeFileSetAside, prizePath + QStringLiteral(".defekt2")) << c.what;
+        EXPECT_EQ(QFileInfo(result.prizeFileSetAside).size(), before) << c.what;
+        EXPECT_EQ(readBytes(prizePath + QStringLiteral(".defekt")), "an earlier one, not to be replaced");
+        EXPECT_EQ(PrizeTable::read(prizePath).size(), 4) << c.what;
+        const QString summary = result.summaryText();
+        EXPECT_TRUE(summary.contains(QStringLiteral(".defekt2")) && summary.contains(QString::fromUtf8(c.reason)))
+            << c.what << ": " << summary.toStdString();
+    }
+}
+
+TEST_F(OperatorDownload, ADrawWithEndlessPrizeCategoriesKeepsTheFirstOnesWithANote) {
+    dir.writeHistory(upTo(QDate(2025, 8, 16)));
+    FakeOperator fake(all);
+    // The newest draw of the answer comes with 60,000 categories more, as short as JSON allows
+    // (as many as fit a page; a table of 250,000 exceeds any page and ends the run unstored).
+    for (const int extra : {60000, 250000}) {
+        QByteArray more;
+        for (int id = 11; id < 11 + extra; ++id) more += "{\"id\":" + QByteArray::number(id) + "},";
+        fake.script = [&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
+            FakeAnswer a = fake.answer(r);
+            a.body.replace(a.body.indexOf("\"prizeCategories\":[") + 19, 0, more);
+            return a;
+        };
+        const DrawDownloadResult result = runAgainst(fake.base());
+        if (extra == 250000) {
+            EXPECT_EQ(result.stored, 0);
+            EXPECT_TRUE(result.endReason.contains(QStringLiteral("zu groß"))) << result.endReason.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
+        EXPECT_EQ(result.stored, 4);
+        const PrizeTable prizes = PrizeTable::read(prizePath);
+        ASSERT_NE(prizes.find(QDate(2025, 8, 30)), nullptr);
+        EXPECT_EQ(prizes.find(QDate(2025, 8, 30))->tiers.size(), size_t(PrizeTable::MaxTiers));
+        EXPECT_EQ(prizes.find(QDate(2025, 8, 27))->tiers.size(), 4u);
+        EXPECT_TRUE(result.summaryText().contains(QStringLiteral("Die Ziehung vom 30.08.2025 kam mit 60004 Gewinnklassen")))
+            << result.summaryText().toStdString();
+        dir.writeHistory(upTo(QDate(2025, 8, 16)));
+    }
 }
 
 TEST_F(OperatorDownload, WorksOverHttpsWithATrustedCertificate) {
@@ -424,5 +466,5 @@ TEST_F(OperatorDownload, WorksOverHttpsWithATrustedCertificate) {
     const DrawDownloadResult result = runAgainst(fake.base());
     QSslConfiguration::setDefaultConfiguration(saved);
     EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
-    EXPECT_EQ(historyBytes(), bytesOf(all));
+    EXPECT_EQ(historyBytes(), recordBytes(all));
 }

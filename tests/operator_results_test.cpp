@@ -374,11 +374,54 @@ TEST(PrizeTable, AFileOfTheOldOrderMappingIsMendedOnReadingAndRewrittenOnce) {
     EXPECT_EQ(again.mendedLines(), 0);
     EXPECT_EQ(again.size(), 2);
 
-    // A damaged line would be lost by rewriting: such a file is mended in memory only.
+    // A damaged line does not stop the mending: it is written back as it was, after the draws.
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(old + "2022-05-11,2131,1\r\n");
     f.close();
     EXPECT_EQ(PrizeTable::readMending(path).dividend(may, 5, true), 48765.25);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), old + "2022-05-11,2131,1\r\n");
+    EXPECT_EQ(f.readAll(), now + "2022-05-11,2131,1\r\n");
+}
+
+TEST(PrizeTable, LinesItCannotReadAreKeptAsTheyAreWhenTheFileIsRewritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ZahlenGR.quoten.csv"));
+    // One draw with 40 tiers: the first 32 are the table, the rest beyond any real draw.
+    QByteArray many;
+    for (int id = 100; id < 140; ++id) many += "2025-08-20,2923," + QByteArray::number(id) + ",0,0,1,0,0.00,0\r\n";
+    const qsizetype cut = many.indexOf("2025-08-20,2923,132,");
+    const QByteArray good = "2025-08-27,2924,1,6,0,0,0,0.00,1200000\r\n";
+    // A mistyped amount, a line cut short, a second draw id for 27 August (with a blank before it).
+    const QByteArray damaged = "2025-08-27,2924,2,5,0,15OO,3,1500.00,0\r\n"
+                               "2025-08-23,29\r\n"
+                               " 2025-08-27,9999,3,4,0,30,100,30.00,0\r\n";
+    const QByteArray header = PrizeTable::Header.toLatin1() + "\r\n";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(header + many + good + damaged);
+    }
+    const PrizeTable table = PrizeTable::read(path);
+    EXPECT_EQ(table.size(), 2);
+    EXPECT_EQ(table.damagedLines(), 8 + 3);
+    EXPECT_EQ(table.find(QDate(2025, 8, 20))->tiers.size(), size_t(PrizeTable::MaxTiers));
+    EXPECT_EQ(table.find(QDate(2025, 8, 27))->drawId, 2924); // the first id of the date stands
+    ASSERT_EQ(table.notes().size(), 1);
+    EXPECT_TRUE(table.notes()[0].contains(QStringLiteral("11 unlesbare Zeilen, die erste ist Zeile 34")))
+        << table.notes()[0].toStdString();
+
+    // A new draw merged and the file rewritten: every line is still there, the unread ones last.
+    PrizeTable updated = table;
+    updated.merge(DrawPrizes{QDate(2025, 8, 30), 2925, {{1, 6, false, 0, 0, 0, 1250000}}});
+    updated.write(path);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray expected =
+        header + many.left(cut) + good + "2025-08-30,2925,1,6,0,0,0,0.00,1250000\r\n" + many.mid(cut) + damaged;
+    EXPECT_EQ(f.readAll(), expected);
+    f.close();
+    // Read and written again, nothing is doubled.
+    PrizeTable::read(path).write(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), expected);
 }

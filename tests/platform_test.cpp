@@ -1,19 +1,26 @@
 // The program's real platform: every adapter is there, the tip's print preview and PDF, the win
 // sound and the HTTP client the update downloads with.
 #include "gui/Platform.h"
+#include "gui/TForm6.h"
 #include "gui/TipPrint.h"
 #include "gui/WavSound.h"
 #include "support/LoopbackServers.h"
+#include "support/TestPlatform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QInputDialog>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -125,4 +132,45 @@ TEST(TipPrinting, ThePreviewShowsThePagesAndThePdfHoldsTheTipText) {
 
     // A folder that does not exist is a failure, not a success.
     EXPECT_FALSE(printing.saveTipPdf(kTipText, dir.filePath(QStringLiteral("missing/Tipp.pdf"))));
+}
+
+TEST(QuestionBoxes, TheQuestionStandsWholeInTheBoxAndCancelSaysItTakesTheProposal) {
+    WidgetDialogs dialogs;
+    QWidget parent;
+    parent.resize(565, 450);
+    parent.show();
+    QString labelText, cancelHint;
+    bool fits = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!box) return;
+        QApplication::processEvents();
+        labelText = box->labelText();
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (!label->text().contains(QStringLiteral("stoppen"))) continue;
+            fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                     : label->width() >= label->sizeHint().width();
+        }
+        for (QPushButton* b : box->findChildren<QPushButton*>())
+            if (!b->toolTip().isEmpty()) cancelHint = b->toolTip();
+        box->reject();
+    });
+    const QString answer = dialogs.inputBox(&parent, QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"),
+                                            QStringLiteral("Tipp-Test"), QStringLiteral("6"));
+    EXPECT_EQ(answer, QStringLiteral("6"));
+    EXPECT_TRUE(labelText.contains(QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?")));
+    EXPECT_TRUE(labelText.contains(QStringLiteral("Tipp-Test")));
+    EXPECT_TRUE(fits);
+    EXPECT_TRUE(cancelHint.contains(QStringLiteral("„6“"))) << cancelHint.toStdString();
+
+    // The number choice window's question stands above the numbers and follows its caption.
+    TestPlatform platform;
+    TForm6 form6(platform.platform());
+    EXPECT_EQ(form6.Question->text(), QStringLiteral("Welche Zahlen für die Berechnung"));
+    form6.setWindowTitle(QStringLiteral("Zahlen für Berechnung wählen"));
+    EXPECT_EQ(form6.Question->text(), QStringLiteral("Zahlen für Berechnung wählen"));
+    // OK and "&Ändern" explain the difference; their own hints stay the translations' business.
+    EXPECT_TRUE(form6.explanation(form6.BitBtn1).contains(QStringLiteral("vorgeschlagenen")));
+    EXPECT_TRUE(form6.explanation(form6.BitBtn3).contains(QStringLiteral("angekreuzten")));
+    EXPECT_TRUE(form6.BitBtn1->toolTip().isEmpty());
 }

@@ -1,4 +1,5 @@
 #include "base/SettingsStore.h"
+#include "support/FileBytes.h"
 #include "support/ScopedEnv.h"
 
 #include <QDir>
@@ -11,18 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 int modeOf(const QString& path) {
     struct stat st {};
@@ -150,7 +139,7 @@ TEST(SettingsStore, UnreadableFileOpensAsAnEmptyKey) {
     EXPECT_TRUE(SettingsStore::openFile(dir.filePath(QStringLiteral("x.reg"))).valueNames().isEmpty());
     QByteArray noise;
     for (int i = 0; i < 4096; ++i) noise.append(static_cast<char>((i * 7919) & 0xff));
-    writeAll(dir.filePath(QStringLiteral("y.reg")), noise);
+    writeBytes(dir.filePath(QStringLiteral("y.reg")), noise);
     EXPECT_TRUE(SettingsStore::openFile(dir.filePath(QStringLiteral("y.reg"))).valueNames().isEmpty());
 }
 
@@ -167,13 +156,13 @@ TEST(SettingsStore, SaveIsOwnerOnlyAndKeepsTheOldFileWhenWritingFails) {
     store.save();
     EXPECT_EQ(modeOf(path), 0600);
 
-    const QByteArray before = readAll(path);
+    const QByteArray before = readBytes(path);
     store.writeString(QStringLiteral("Spielername"), QString(4096, QLatin1Char('x')));
     {
         FileSizeLimit limit(static_cast<rlim_t>(before.size()) + 10);
         EXPECT_THROW(store.save(), FileError);
     }
-    EXPECT_EQ(readAll(path), before);
+    EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("key"))).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("Velmora.reg")}); // no temporary file left behind
     store.save();
@@ -223,7 +212,7 @@ TEST(SettingsStore, LargeKeysLoadWholeAndFilesBeyondTheCapAreKept) {
         content += "\"Wert" + QByteArray::number(i) + "\"=dword:" + QByteArray::number(i, 16).rightJustified(8, '0') + "\n";
     // A repeated name, in other case, replaces the first.
     content += "\"WERT7\"=\"neu\"\n";
-    writeAll(path, content);
+    writeBytes(path, content);
     SettingsStore store = SettingsStore::openFile(path);
     EXPECT_TRUE(store.unreadReason().isEmpty());
     ASSERT_EQ(store.valueNames().size(), 80000);
@@ -237,7 +226,7 @@ TEST(SettingsStore, LargeKeysLoadWholeAndFilesBeyondTheCapAreKept) {
 
     QByteArray big = content;
     while (big.size() <= 4 * 1024 * 1024) big += "\"Mehr" + QByteArray::number(big.size()) + "\"=dword:00000001\n";
-    writeAll(path, big);
+    writeBytes(path, big);
     SettingsStore refused = SettingsStore::openFile(path);
     EXPECT_TRUE(refused.valueNames().isEmpty());
     EXPECT_TRUE(refused.unreadReason().contains(path)) << refused.unreadReason().toStdString();
@@ -250,5 +239,5 @@ TEST(SettingsStore, LargeKeysLoadWholeAndFilesBeyondTheCapAreKept) {
     }
     SettingsStore copy = refused; // as the window's save does
     EXPECT_THROW(copy.save(), FileError);
-    EXPECT_EQ(readAll(path), big);
+    EXPECT_EQ(readBytes(path), big);
 }

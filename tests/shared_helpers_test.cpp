@@ -1,9 +1,13 @@
 #include "base/DayCount.h"
 #include "base/Random.h"
 #include "base/Rounding.h"
+#include "history/DrawDownload.h"
+#include "tips/TipFiles.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
+#include <cmath>
+#include <limits>
 
 TEST(Random, FollowsTheLinearCongruenceAndScalesTheUpperBits) {
     Rng::setSeed(0);
@@ -102,4 +106,34 @@ TEST(Random, SequencesAreIndependentObjectsAndTheProgramHasOne) {
     RandomSequence copy(99);
     EXPECT_EQ(Rng::program().random(1000), copy.random(1000));
     EXPECT_EQ(Rng::seed(), copy.seed());
+}
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+} // namespace
+
+// A damaged ZahlenGR.dat holds dates no calendar has: every date conversion must stay defined
+// and give "no date" or a weekday in range, never an arbitrary one.
+TEST(DamagedDates, WeekdaysStayInRangeAndTextsAreEmpty) {
+    for (double bad : {kNaN, kInf, -kInf, 1e300, -1e300, 1.3608e257, 9.3e18, -9.3e18}) {
+        const int day = DayCount::weekday(bad);
+        EXPECT_GE(day, 1) << bad;
+        EXPECT_LE(day, 7) << bad;
+        EXPECT_FALSE(DayCount::toDate(bad).isValid()) << bad;
+        EXPECT_TRUE(DayCount::compactText(bad).isEmpty()) << bad;
+        // The next request date moves on from where it was (or stays not-a-number), it is no jump
+        // to some other date.
+        const double next = DrawDownload::nextRequestDate(bad);
+        EXPECT_TRUE(std::isnan(next) || next >= bad) << bad;
+        (void)DayCount::shortWeekdayText(bad);
+        (void)TipFiles::proposedName(DayCount::toDate(bad), QDate(2025, 9, 3));
+    }
+    // Ordinary dates are untouched by the bound: day 0 was a Saturday, 3 Sep 2025 a Wednesday.
+    EXPECT_EQ(DayCount::weekday(0.0), DayCount::Saturday);
+    EXPECT_EQ(DayCount::weekday(DayCount::fromDate(QDate(2025, 9, 3))), DayCount::Wednesday);
+    EXPECT_EQ(DayCount::weekday(-1.0), 6);
+    EXPECT_EQ(DayCount::toDate(DayCount::fromDate(QDate(1, 1, 1))), QDate(1, 1, 1));
 }

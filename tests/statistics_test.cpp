@@ -1,5 +1,7 @@
 #include "base/DayCount.h"
 #include "base/Errors.h"
+#include "history/DrawBrowsing.h"
+#include "history/DrawHistory.h"
 #include "stats/BarChartModel.h"
 #include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
@@ -14,6 +16,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <QDir>
+#include <limits>
 
 using namespace Statistics;
 
@@ -577,4 +581,32 @@ TEST(PreparedStatistics, AgreeWithTheWalkOverEveryDraw) {
             }
         }
     }
+}
+
+// A damaged ZahlenGR.dat holds dates no calendar has: read from the file, they pass every
+// statistic and browsing step without fault.
+TEST(DamagedDates, AHistoryWithImpossibleDatesIsCountedWithoutFault) {
+    TestProgramDir dir;
+    QDir().mkpath(dir.path());
+    std::vector<DrawRecord> records;
+    for (double bad : {-1e300, std::numeric_limits<double>::quiet_NaN(), 45000.0, 1e300, std::numeric_limits<double>::infinity()}) {
+        DrawRecord r = makeDraw(QDate(2023, 3, 4), {1, 2, 3, 4, 5, 6}, 7);
+        r.date = bad;
+        records.push_back(r);
+    }
+    dir.writeHistory(records);
+    const auto read = DrawHistory(dir.file(QStringLiteral("ZahlenGR.dat"))).readAll();
+    ASSERT_EQ(read.size(), records.size());
+
+    DrawFilter filter{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(), true, false};
+    const auto f = Statistics::numberFrequencies(read, filter);
+    EXPECT_LE(f.draws, 5);
+    (void)Statistics::overdueNumbers(read, filter);
+    (void)Statistics::crossSums(read, filter);
+    (void)Statistics::runCounts(read, filter, Statistics::RunKind::Pairs);
+    const DrawBrowsing::WeekdayRule onlyWednesdays{false, true};
+    const auto back = DrawBrowsing::back(read, 4, onlyWednesdays);
+    const auto forward = DrawBrowsing::forward(read, 0, onlyWednesdays);
+    EXPECT_LT(back.index.value_or(0), 5);
+    EXPECT_LT(forward.index.value_or(0), 5);
 }

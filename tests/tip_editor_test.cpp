@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "gui/TForm6.h"
 #include "support/TestPlatform.h"
+#include "support/Trigger.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -162,4 +163,30 @@ TEST_F(TipEditor, UsesTheWindowOfTheLastPoolEdit) {
     });
     form().controls().SpeedEdit->click();
     EXPECT_EQ(used, fresh);
+}
+
+TEST(TipList, TheBinClearsTheTipListWithAnUndo) {
+    TestProgramDir dir;
+    dir.writeHistory({makeDraw(QDate(2025, 8, 6), {1, 2, 3, 4, 5, 6}, 7),
+                      makeDraw(QDate(2025, 8, 9), {5, 7, 30, 33, 35, 36}, 12)});
+    FormFixture f(dir, false);
+    const QStringList tips{QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("05,07,30,33,35,36:Normal")};
+    f->controls().ListBox1->addItems(tips);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet1);
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton11")));
+    EXPECT_EQ(f->controls().ListBox1->count(), 0);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("TippsZurueck")));
+    EXPECT_EQ(f->tipLines(), tips);
+    EXPECT_EQ(f->controls().ListBox2->count(), 2); // checked again
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
+
+    // Once tips come in again the undo is gone (it would otherwise mix two lists).
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton11")));
+    f->controls().ListBox1->addItem(tips[0]);
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
+    // An empty list offers nothing to undo.
+    f->SpeedButton11Click();
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton11")));
+    EXPECT_TRUE(f->controls().TippsZurueck->isHidden());
 }

@@ -4,7 +4,9 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "i18n/Translation.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
+#include "tips/TipCsv.h"
 #include "tips/TipFiles.h"
 
 #include <QDir>
@@ -21,18 +23,6 @@ namespace {
 const QStringList kTips = {QStringLiteral("03,11,19,27,35,44:Normal"),
                            QStringLiteral("01,02,03,04,05,06,07:007"),
                            QStringLiteral("05,12,21,30,38,47,49,02,09:609")};
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 QStringList listItems(const QListWidget* list) {
     QStringList out;
@@ -295,4 +285,12 @@ TEST(TipListFile, ShutdownFailureIsSaidAndAnUnreadableListIsNotOverwrittenByNoth
     ASSERT_EQ(dialogs->questions().size(), 1);
     EXPECT_TRUE(dialogs->questions()[0].contains(QStringLiteral("tipps.txt")));
     EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("tipps.txt"))).isDir());
+}
+
+TEST(TipListCsv, OneRowPerLineWithItsSystem) {
+    const QByteArray csv =
+        TipCsv::format({QStringLiteral("01,08,15,22,29,36:Normal"), QStringLiteral("  "),
+                        QStringLiteral("02,09,16,23,30,37,44:007"), QStringLiteral("3,x,5")});
+    EXPECT_EQ(csv, QByteArray("tipp,system,zahlen\r\n1,Normal,1,8,15,22,29,36\r\n2,007,2,9,16,23,30,37,44\r\n"
+                              "3,,3,x,5\r\n"));
 }

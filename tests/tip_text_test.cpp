@@ -1,11 +1,16 @@
 // The tip text "Tipp.txt": title with the next draw, tickets with their headers, the tips
 // numbered within each ticket, and the button that writes and opens it.
 #include "base/DayCount.h"
+#include "gui/TipPrint.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
+#include "support/Trigger.h"
 #include "tips/TipFiles.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,4 +97,53 @@ TEST(TipText, TheButtonWritesTippTxtWithCrLfKeepsItInTheMemoAndOpensIt) {
     EXPECT_EQ(f->controls().Memo1->toPlainText(), expected.join(QLatin1Char('\n')));
     EXPECT_EQ(f.platform.shell->opened, QStringList{path});
     EXPECT_TRUE(f.platform.dialogs->shown.empty());
+}
+
+TEST(TipText, TipTextReportsAFailedOpenAndThePreviewSavesAPdfWithTheTips) {
+    TestProgramDir dir;
+    dir.writeHistory({makeDraw(QDate(2025, 8, 6), {1, 2, 3, 4, 5, 6}, 7),
+                      makeDraw(QDate(2025, 8, 9), {5, 7, 30, 33, 35, 36}, 12)});
+    FormFixture f(dir, false);
+    const QStringList tips{QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("05,07,30,33,35,36:Normal"),
+                           QStringLiteral("11,17,23,29,41,47:Normal")};
+    f->controls().ListBox1->addItems(tips);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet1);
+    auto& dialogs = *f.platform.dialogs;
+
+    f.platform.shell->succeeds = false;
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn7")));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages()[0].contains(QStringLiteral("Tipp.txt"))) << dialogs.messages()[0].toStdString();
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("Tipp.txt"))));
+    f.platform.shell->succeeds = true;
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("BitBtn7")));
+    EXPECT_EQ(dialogs.messages().size(), 1);
+
+    // The preview: its tool bar saves the pages as a PDF.
+    const QString pdf = dir.file(QStringLiteral("Tipp.pdf"));
+    dialogs.saveAnswers.push_back(pdf);
+    bool preview = false;
+    dialogs.modalAnswers.push_back([&](QDialog* d) {
+        auto* p = qobject_cast<TipPrintPreview*>(d);
+        preview = p != nullptr;
+        if (!p) return int(QDialog::Rejected);
+        EXPECT_EQ(p->tipText().first(), f->tipText().first());
+        auto* save = p->findChild<QAction*>(QStringLiteral("AlsPdfSpeichern"));
+        EXPECT_NE(save, nullptr);
+        if (save) save->trigger();
+        return int(QDialog::Rejected);
+    });
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("TippDruck")));
+    EXPECT_TRUE(preview);
+    EXPECT_EQ(dialogs.fileRequests.back().filter, QStringLiteral("PDF-Dokument|*.pdf"));
+    ASSERT_TRUE(readBytes(pdf).startsWith("%PDF"));
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString content = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(content.contains(f->tipText().first())) << content.toStdString();
+    for (const QString& tip : tips) EXPECT_TRUE(content.contains(tip)) << tip.toStdString();
+    EXPECT_TRUE(content.contains(QStringLiteral("1. Lotto-Schein")));
+    EXPECT_TRUE(dialogs.errors().isEmpty());
 }

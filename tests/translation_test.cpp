@@ -3,12 +3,13 @@
 // and the three files shipped beside the program.
 #include "base/SettingsStore.h"
 #include "base/TextFile.h"
+#include "gui/InlineFields.h"
 #include "gui/TForm6.h"
-#include "i18n/Translation.h"
 #include "gui/WindowTexts.h"
+#include "i18n/Translation.h"
+#include "support/FileBytes.h"
 #include "support/PageGeometry.h"
 #include "support/TestPlatform.h"
-#include "gui/InlineFields.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -22,17 +23,6 @@
 using Translation::Entry;
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A translation file of the given lines, CR LF after each.
 void writeLines(const QString& path, const QStringList& lines) {

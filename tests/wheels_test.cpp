@@ -1,8 +1,10 @@
 // The shipped reduced-system tables keep the promises written down for the players: whenever
 // `guarantee` of the winning numbers are among the base numbers of a tip line, the check finds
 // a row with at least that many hits. Every choice of winning base numbers is tried.
+#include "base/Errors.h"
 #include "evaluation/Matching.h"
 #include "tips/SystemTable.h"
+#include "tips/WheelReport.h"
 
 #include <QFile>
 #include <algorithm>
@@ -115,3 +117,44 @@ INSTANTIATE_TEST_SUITE_P(Codes, ShippedTable, ::testing::ValuesIn(Tables),
                          [](const ::testing::TestParamInfo<Shipped>& info) {
                              return std::string("code") + info.param.code;
                          });
+
+TEST(WheelReport, ShippedTablesShowTheirDocumentedGuarantee) {
+    struct Shipped {
+        const char* code;
+        int base, rows, guarantee;
+    };
+    for (const Shipped s : {Shipped{"609", 9, 7, 3}, Shipped{"612", 12, 15, 3}, Shipped{"626", 26, 162, 3},
+                            Shipped{"710", 10, 21, 4}, Shipped{"712", 12, 45, 4}}) {
+        const WheelReport::Report r =
+            WheelReport::analyseFile(BesideDir + QStringLiteral("vew/") + QLatin1String(s.code) + QStringLiteral(".txt"));
+        EXPECT_EQ(r.base, s.base) << s.code;
+        EXPECT_EQ(static_cast<int>(r.rows.size()), s.rows) << s.code;
+        EXPECT_EQ(r.fullGuarantee(), s.guarantee) << s.code;
+        const WheelReport::Profile& p = r.profile[static_cast<std::size_t>(s.guarantee)];
+        EXPECT_EQ(p.guarantee, s.guarantee) << s.code;
+        EXPECT_EQ(p.reaching[static_cast<std::size_t>(s.guarantee)], p.cases) << s.code;
+        // Six winning base numbers always lie in some row with at least the guarantee.
+        EXPECT_GE(r.profile.back().guarantee, s.guarantee) << s.code;
+    }
+}
+
+TEST(WheelReport, AHoleIsShownAndBadLinesAreNamed) {
+    QStringList lines;
+    for (const QString& row : WheelReport::analyseFile(BesideDir + QStringLiteral("vew/") + QStringLiteral("609.txt")).rows) lines << row;
+    // Without its last row the 609 table no longer covers every three.
+    lines.removeLast();
+    const WheelReport::Report holed = WheelReport::analyse(lines);
+    EXPECT_EQ(holed.profile[3].guarantee, 2);
+    EXPECT_LT(holed.profile[3].reaching[3], holed.profile[3].cases);
+    ASSERT_EQ(holed.profile[3].weakest.size(), 3u);
+    EXPECT_TRUE(WheelReport::describe(holed).join(QLatin1Char('\n')).contains(QStringLiteral("Lücke")));
+
+    lines.insert(2, QStringLiteral("xxxxx----"));
+    try {
+        WheelReport::analyse(lines);
+        ADD_FAILURE() << "five marks accepted";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Zeile 3:"))) << e.message().toStdString();
+    }
+    EXPECT_THROW(WheelReport::analyse({}), AppError);
+}

@@ -1,7 +1,18 @@
 #include "app/TForm1.h"
+#include "base/DayCount.h"
+#include "gui/BarChartView.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
+#include "support/Trigger.h"
 
 #include <QFile>
+#include <QImage>
+#include <QXmlStreamReader>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QStackedBarSeries>
+#include <QtCharts/QValueAxis>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,4 +168,156 @@ TEST_F(WindowCharts, HistoryCheckUnderAReducedSystemTakesTheBestRow) {
     // Three winning numbers of 12.10. among the nine: some row of the wheel holds all three.
     EXPECT_FALSE(form().Secheroderfuenfer(QStringLiteral("1,2,3,40,41,42,43,44,46,"), 3));
     EXPECT_TRUE(form().Secheroderfuenfer(QStringLiteral("1,2,39,40,41,42,43,44,46,"), 3));
+}
+
+TEST(TipSearch, EveryHitNamesItsTipsTheSearchStopsWhenAskedAndSumsUpPerTip) {
+    TestProgramDir dir;
+    const auto records = twelveDraws();
+    dir.writeHistory(records);
+    FormFixture f(dir, false);
+    f->controls().DateTimePicker2->setDate(QDate(2011, 1, 1));
+    f->controls().DateTimePicker1->setDate(DayCount::toDate(records.back().date));
+    // Tip 1 reaches 3 on the first draw, tip 3 on the third, tip 2 never (2 at most).
+    f->controls().ListBox1->addItems({QStringLiteral("01,10,19,40,41,42:Normal"), QStringLiteral("02,04,06,08,11,13:Normal"),
+                              QStringLiteral("03,12,21,44,45,46:Normal")});
+    auto& dialogs = *f.platform.dialogs;
+
+    // Without stopping: one box per draw that reached 3, each naming the tip lines that did.
+    dialogs.inputAnswers.push_back(QStringLiteral("3"));
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton4")));
+    QStringList shown = dialogs.messages();
+    ASSERT_EQ(shown.size(), 3) << shown.join(QStringLiteral("\n--\n")).toStdString();
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("Ein Treffer am: 05.01.11")));
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("Tipp 1: 01,10,19,40,41,42:Normal  (3 Richtige)")));
+    EXPECT_FALSE(shown[0].contains(QStringLiteral("Tipp 2")));
+    EXPECT_TRUE(shown[1].contains(QStringLiteral("Tipp 3: 03,12,21,44,45,46:Normal  (3 Richtige)")));
+    EXPECT_EQ(dialogs.lastStopCaption, QStringLiteral("Suche beenden"));
+    const QString summary = shown[2];
+    EXPECT_TRUE(summary.startsWith(QStringLiteral("Suche beendet: 12 Ziehungen geprüft."))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("Ziehungen mit mindestens 3 Richtigen: 2")));
+    EXPECT_TRUE(summary.contains(QStringLiteral("Tipp 1 (01,10,19,40,41,42:Normal): 1 Treffer")));
+    EXPECT_TRUE(summary.contains(QStringLiteral("Tipp 2 (02,04,06,08,11,13:Normal): 0 Treffer")));
+    EXPECT_TRUE(summary.contains(QStringLiteral("Tipp 3 (03,12,21,44,45,46:Normal): 1 Treffer")));
+
+    // Threshold 2 hits on many draws; stopping at the first box ends the search there.
+    dialogs.shown.clear();
+    dialogs.inputAnswers.push_back(QStringLiteral("2"));
+    dialogs.continueAnswers.push_back(false);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton4")));
+    shown = dialogs.messages();
+    ASSERT_EQ(shown.size(), 2) << shown.join(QStringLiteral("\n--\n")).toStdString();
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehungen.")))
+        << shown[1].toStdString();
+    EXPECT_EQ(f->currentDraw().date, records.front().date);
+}
+
+TEST(ChartView, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
+    TestProgramDir dir;
+    dir.installRealHistory();
+    FormFixture f(dir, true); // on screen at the designed size
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet5);
+    f->controls().DateTimePicker2->setDate(QDate(1986, 9, 7));
+    f->controls().DateTimePicker1->setDate(QDate(2025, 8, 30));
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton2")));
+    BarChartView* view = f->controls().Chart1;
+    ASSERT_NE(view, nullptr);
+    view->refresh();
+    FormFixture::processEvents();
+    const BarChartModel* model = view->model();
+
+    // The generator reads the model: its limits are the smallest and largest count, exactly.
+    double lowest = model->series2()->yValue(0), highest = lowest;
+    int lowestIndex = 0;
+    for (int i = 0; i < model->series2()->count(); ++i) {
+        if (model->series2()->yValue(i) < lowest) lowest = model->series2()->yValue(i), lowestIndex = i;
+        highest = std::max(highest, model->series2()->yValue(i));
+    }
+    EXPECT_EQ(model->leftAxis()->minimum(), lowest);
+    EXPECT_EQ(model->leftAxis()->maximum(), highest);
+
+    // The drawn axis starts below the lowest bar and ends at or above the highest, whole ticks.
+    QValueAxis* y = view->valueAxis();
+    EXPECT_LT(y->min(), lowest);
+    EXPECT_GE(y->max(), highest);
+    EXPECT_EQ(y->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_GE(y->tickInterval(), 1);
+    EXPECT_EQ(y->tickInterval(), std::round(y->tickInterval()));
+    EXPECT_EQ(y->min(), std::round(y->min()));
+    QChart* chart = view->chart();
+    const QPointF top = chart->mapToPosition(QPointF(lowestIndex, lowest), view->barSeries());
+    const QPointF base = chart->mapToPosition(QPointF(lowestIndex, y->min()), view->barSeries());
+    EXPECT_GE(base.y() - top.y(), 4.0) << "lowest bar " << lowest << " of number " << lowestIndex + 1;
+
+    // Primes are striped (no colour needed) and the legend explains it.
+    ASSERT_TRUE(view->barSets().count(BarColours::Red));
+    EXPECT_EQ(view->barSets().at(BarColours::Red)->brush().style(), Qt::TexturePattern);
+    EXPECT_TRUE(chart->legend()->isVisible());
+
+    // The cross sums: labels of 100 and more, none cut off to "…".
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton9")));
+    view->refresh();
+    const QStringList labels = view->categoryAxis()->categoriesLabels();
+    ASSERT_FALSE(labels.isEmpty());
+    const int n = model->series2()->count();
+    const double width = chart->plotArea().width();
+    const double perLabel = width / (labels.size() + 1);
+    const QFontMetricsF metrics(view->categoryAxis()->labelsFont());
+    for (const QString& l : labels) EXPECT_LE(metrics.horizontalAdvance(l), perLabel - 8) << l.toStdString();
+    EXPECT_GT(n, 100);
+    EXPECT_FALSE(chart->legend()->isVisible());
+
+    // Tick and range rules alone.
+    const auto r = BarChartView::displayRange(385, 460);
+    EXPECT_LT(r.min, 385);
+    EXPECT_GE(r.max, 460);
+    EXPECT_EQ(std::fmod(r.min, r.step), 0);
+    EXPECT_EQ(BarChartView::displayRange(0, 4).step, 1);
+    EXPECT_EQ(BarChartView::displayRange(0, 4).min, 0);
+    EXPECT_EQ(BarChartView::displayRange(0, 0).max, 1);
+}
+
+TEST(ChartView, ExportWritesAValidPngAndSvg) {
+    TestProgramDir dir;
+    dir.installRealHistory();
+    FormFixture f(dir, true);
+    f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet5);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton2")));
+    FormFixture::processEvents();
+    auto& dialogs = *f.platform.dialogs;
+
+    const QString png = dir.file(QStringLiteral("chart.png"));
+    dialogs.saveAnswers.push_back(png);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("DiagrammPNG")));
+    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("png"));
+    EXPECT_TRUE(readBytes(png).startsWith("\x89PNG\r\n\x1a\n"));
+    QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), f->controls().Chart1->size() * 2);
+    // Not a blank picture: green bars are in it.
+    int green = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            if (QColor(image.pixel(x, y)).green() > 120 && QColor(image.pixel(x, y)).red() < 60) ++green;
+    EXPECT_GT(green, 100);
+
+    const QString svg = dir.file(QStringLiteral("chart.svg"));
+    dialogs.saveAnswers.push_back(svg);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("DiagrammSVG")));
+    QXmlStreamReader xml(readBytes(svg));
+    int elements = 0;
+    bool svgRoot = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            if (elements++ == 0) svgRoot = xml.name() == QLatin1String("svg");
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(svgRoot);
+    EXPECT_GT(elements, 50);
+    EXPECT_TRUE(readBytes(svg).contains("Zahlenverteilung"));
+
+    // A file that cannot be written is reported.
+    dialogs.saveAnswers.push_back(dir.file(QStringLiteral("missing/folder/chart.png")));
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("DiagrammPNG")));
+    EXPECT_EQ(dialogs.errors().size(), 1);
 }

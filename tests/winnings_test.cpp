@@ -205,3 +205,35 @@ TEST(Tickets, ALineIsPlayedByItsOwnDesignationWhateverTheListShows) {
     ASSERT_TRUE(played.ticket);
     EXPECT_EQ(played.ticket->columns(), 1);
 }
+
+TEST(Money, PrizeTablesAnswerThroughTheTierAdapter) {
+    // The shape of the update's prize tables: draws found by date, tiers with more fields.
+    struct Tier {
+        int category = 0;
+        int hits = 0;
+        bool additional = false;
+        double dividend = 0;
+        bool fixed = false;
+    };
+    struct Draw {
+        std::vector<Tier> tiers;
+    };
+    struct Table {
+        std::map<QDate, Draw> draws;
+        const Draw* find(const QDate& d) const {
+            const auto it = draws.find(d);
+            return it == draws.end() ? nullptr : &it->second;
+        }
+    } table;
+    table.draws[{2022, 5, 7}] = Draw{{{1, 6, false, 2e6, false},
+                                      {2, 5, true, 40000, false},
+                                      {3, 5, false, 1200, false},
+                                      {4, 4, false, 40, false},
+                                      {5, 3, false, 1.5, true}}};
+    const TierTableDividends<Table> source(table);
+    EXPECT_EQ(source.dividend({2022, 5, 7}, 5, true), 40000.0);
+    EXPECT_EQ(source.dividend({2022, 5, 7}, 5, false), 1200.0);
+    EXPECT_EQ(source.dividend({2022, 5, 7}, 3, true), 1.5); // a three with the additional number
+    EXPECT_FALSE(source.dividend({2022, 5, 7}, 2, false));
+    EXPECT_FALSE(source.dividend({2022, 5, 11}, 4, false));
+}

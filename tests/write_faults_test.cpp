@@ -9,6 +9,8 @@
 #include "gui/TForm6.h"
 #include "history/DrawHistory.h"
 #include "i18n/Translation.h"
+#include "support/ChildRun.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
 #include "tips/TipFiles.h"
 
@@ -25,54 +27,19 @@
 
 namespace {
 
-struct Outcome {
-    enum Kind { Succeeded, FileFailure, OtherFailure, Crashed } kind = Crashed;
-    QString message;
-};
+using Outcome = ChildOutcome;
 
-// Runs the write in a forked child whose files may not grow beyond `limit` bytes; the
-// child reports how the write ended and the error text through a pipe.
+// Runs the write in a forked child whose files may not grow beyond `limit` bytes.
 Outcome runWithFileSizeLimit(rlim_t limit, const std::function<void()>& write) {
-    int fds[2];
-    if (::pipe(fds) != 0) return {};
-    const pid_t child = ::fork();
-    if (child < 0) return {};
-    if (child == 0) {
-        ::close(fds[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit rl{};
-        getrlimit(RLIMIT_FSIZE, &rl);
-        rl.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &rl);
-        char kind = 'S';
-        QByteArray text;
-        try {
-            write();
-        } catch (const FileError& e) {
-            kind = 'F';
-            text = e.message().toUtf8();
-        } catch (...) {
-            kind = 'O';
-        }
-        const QByteArray out = kind + text;
-        [[maybe_unused]] auto n = ::write(fds[1], out.constData(), static_cast<size_t>(out.size()));
-        ::close(fds[1]);
-        _exit(0);
-    }
-    ::close(fds[1]);
-    QByteArray received;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;) received.append(buffer, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    Outcome o;
-    if (!WIFEXITED(status) || received.isEmpty()) return o;
-    o.kind = received[0] == 'S'   ? Outcome::Succeeded
-             : received[0] == 'F' ? Outcome::FileFailure
-                                  : Outcome::OtherFailure;
-    o.message = QString::fromUtf8(received.mid(1));
-    return o;
+    return runInChild(
+        [limit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit rl{};
+            getrlimit(RLIMIT_FSIZE, &rl);
+            rl.rlim_cur = limit;
+            return setrlimit(RLIMIT_FSIZE, &rl) == 0;
+        },
+        write);
 }
 
 Outcome runInProcess(const std::function<void()>& write) {
@@ -103,12 +70,6 @@ QMap<QString, QByteArray> snapshot(const QString& dir) {
         }
     }
     return files;
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
 std::vector<DrawRecord> someDraws(int count, double firstDay) {

@@ -503,10 +503,6 @@
         <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
         <translation>η υπηρεσία ανέφερε %1 κληρώσεις από %2, αλλά έστειλε %3</translation>
     </message>
-    <message>
-        <source>Die unlesbare Quotendatei liegt jetzt unter %1.</source>
-        <translation>Το μη αναγνώσιμο αρχείο αποδόσεων βρίσκεται τώρα στο %1.</translation>
-    </message>
 </context>
 <context>
     <name>DrawEntry</name>
@@ -958,6 +954,25 @@
     <message>
         <source>Min: %1  Max: %2  %3</source>
         <translation>Ελάχ.: %1  Μέγ.: %2  %3</translation>
+    </message>
+</context>
+<context>
+    <name>PrizeTable</name>
+    <message>
+        <source>Die Quotendatei &quot;%1&quot; hat %2 unlesbare Zeilen, die erste ist Zeile %3; sie bleiben unverändert am Ende der Datei erhalten.</source>
+        <translation>Το αρχείο αποδόσεων &quot;%1&quot; έχει %2 μη αναγνώσιμες γραμμές, η πρώτη είναι η γραμμή %3· διατηρούνται αμετάβλητες στο τέλος του αρχείου.</translation>
+    </message>
+    <message>
+        <source>Die Quotendatei lässt sich weder lesen noch beiseitelegen (%1), die Quoten dieser Aktualisierung werden nicht gespeichert: %2</source>
+        <translation>Το αρχείο αποδόσεων δεν μπορεί ούτε να διαβαστεί ούτε να μετακινηθεί (%1), οι αποδόσεις αυτής της ενημέρωσης δεν αποθηκεύονται: %2</translation>
+    </message>
+    <message>
+        <source>Die Quotendatei war unbrauchbar und liegt jetzt unter &quot;%1&quot;, die Quoten beginnen neu: %2</source>
+        <translation>Το αρχείο αποδόσεων ήταν άχρηστο και βρίσκεται τώρα στο &quot;%1&quot;, οι αποδόσεις ξεκινούν από την αρχή: %2</translation>
+    </message>
+    <message>
+        <source>Die Ziehung vom %1 kam mit %2 Gewinnklassen, gespeichert sind die ersten %3.</source>
+        <translation>Η κλήρωση της %1 ήρθε με %2 κατηγορίες κερδών· αποθηκεύονται οι πρώτες %3.</translation>
     </message>
 </context>
 <context>

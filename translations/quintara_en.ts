@@ -503,10 +503,6 @@
         <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
         <translation>the service named %1 draws from %2 but sent %3</translation>
     </message>
-    <message>
-        <source>Die unlesbare Quotendatei liegt jetzt unter %1.</source>
-        <translation>The unreadable prize file is now at %1.</translation>
-    </message>
 </context>
 <context>
     <name>DrawEntry</name>
@@ -958,6 +954,25 @@
     <message>
         <source>Min: %1  Max: %2  %3</source>
         <translation>Min: %1  Max: %2  %3</translation>
+    </message>
+</context>
+<context>
+    <name>PrizeTable</name>
+    <message>
+        <source>Die Quotendatei &quot;%1&quot; hat %2 unlesbare Zeilen, die erste ist Zeile %3; sie bleiben unverändert am Ende der Datei erhalten.</source>
+        <translation>The prize file &quot;%1&quot; has %2 unreadable lines, the first is line %3; they are kept unchanged at the end of the file.</translation>
+    </message>
+    <message>
+        <source>Die Quotendatei lässt sich weder lesen noch beiseitelegen (%1), die Quoten dieser Aktualisierung werden nicht gespeichert: %2</source>
+        <translation>The prize file can be neither read nor set aside (%1), the prizes of this update are not saved: %2</translation>
+    </message>
+    <message>
+        <source>Die Quotendatei war unbrauchbar und liegt jetzt unter &quot;%1&quot;, die Quoten beginnen neu: %2</source>
+        <translation>The prize file was unusable and is now at &quot;%1&quot;, the prize tables start afresh: %2</translation>
+    </message>
+    <message>
+        <source>Die Ziehung vom %1 kam mit %2 Gewinnklassen, gespeichert sind die ersten %3.</source>
+        <translation>The draw of %1 came with %2 prize categories; the first %3 are saved.</translation>
     </message>
 </context>
 <context>

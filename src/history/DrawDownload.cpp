@@ -132,8 +132,7 @@ QString DrawDownloadResult::summaryText() const {
                               : QCoreApplication::translate("DrawDownload", "%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
     }
     if (rejected > 0) parts << QCoreApplication::translate("DrawDownload", "%1 unbrauchbare Antworten verworfen.").arg(rejected);
-    if (!prizeFileSetAside.isEmpty())
-        parts << QCoreApplication::translate("DrawDownload", "Die unlesbare Quotendatei liegt jetzt unter %1.").arg(prizeFileSetAside);
+    parts << prizeNotes;
     if (stored == 0 && error.isEmpty() && !stopped && endReason.isEmpty() && failed == 0 && rejected == 0)
         parts << QCoreApplication::translate("DrawDownload", "Die Ziehungsdaten sind auf dem neuesten Stand.");
     return parts.join(QLatin1Char(' '));
@@ -477,21 +476,14 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
     PrizeTable prizes;
     bool prizesChanged = false;
     if (!m_prizePath.isEmpty()) {
-        try {
-            prizes = PrizeTable::readMending(m_prizePath);
-        } catch (const FileError&) {
-            // Unreadable or beyond every real size: set aside whole, never deleted, so that it
-            // does not block this and every later update; the tables start afresh.
-            QString aside = m_prizePath + QStringLiteral(".defekt");
-            for (int n = 2; QFileInfo::exists(aside) && n < 1000; ++n)
-                aside = m_prizePath + QStringLiteral(".defekt%1").arg(n);
-            if (::rename(QFile::encodeName(m_prizePath).constData(), QFile::encodeName(aside).constData()) != 0) throw;
-            result.prizeFileSetAside = aside;
-        }
+        // A file that cannot be read is set aside rather than block the update.
+        prizes = PrizeTable::readForUpdate(m_prizePath);
+        result.prizeFileSetAside = prizes.setAsidePath();
     }
     auto savePrizes = [&] {
-        if (prizesChanged && !m_prizePath.isEmpty()) prizes.write(m_prizePath);
+        if (prizesChanged && !m_prizePath.isEmpty() && prizes.writable()) prizes.write(m_prizePath);
         prizesChanged = false;
+        result.prizeNotes = prizes.notes();
     };
 
     int windowDays = MaxRangeDays;

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <array>
 #include <optional>
@@ -68,6 +69,8 @@ struct DrawDownloadResult {
     // Where an unreadable prize file was moved to (it would have blocked every update); empty
     // when none was.
     QString prizeFileSetAside;
+    // What the player should know about the prize file, in words (PrizeTable::notes()).
+    QStringList prizeNotes;
 
     // What the run came to, in words, for the status bar: how many draws were stored and the
     // newest date, or why nothing came.

@@ -4,11 +4,17 @@
 #include "base/TextFile.h"
 #include "history/OperatorResults.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 const QString PrizeTable::Header = QStringLiteral("date,drawId,category,hits,additional,dividend,winners,fixed,jackpot");
 
@@ -46,6 +52,33 @@ bool readAmount(const QString& text, double& value) {
     return ok && std::isfinite(value) && value >= 0;
 }
 
+// Moves the file (or whatever stands at path) to the first free name of "<path>.defekt",
+// "<path>.defekt2", ... beside it, never over another file. Returns the new path; empty with
+// error set when it cannot be moved.
+QString moveAside(const QString& path, int& error) {
+    const QByteArray from = QFile::encodeName(path);
+    for (int n = 1; n <= 999; ++n) {
+        const QString aside = path + QStringLiteral(".defekt") + (n == 1 ? QString() : QString::number(n));
+        const QByteArray to = QFile::encodeName(aside);
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return aside;
+        if (errno == EEXIST) continue;
+        if (errno == EINVAL || errno == ENOSYS) {
+            // A file system that cannot refuse a replacement: look first.
+            struct stat st {};
+            if (::lstat(to.constData(), &st) == 0) continue;
+            if (::rename(from.constData(), to.constData()) == 0) return aside;
+        }
+        error = errno;
+        return {};
+    }
+    error = EEXIST;
+    return {};
+}
+
+QString dateText(const QDate& date) {
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
 } // namespace
 
 QString PrizeTable::companionPath(const QString& historyPath) {
@@ -56,7 +89,14 @@ QString PrizeTable::companionPath(const QString& historyPath) {
 PrizeTable PrizeTable::read(const QString& path) {
     PrizeTable table;
     if (!QFileInfo::exists(path)) return table;
-    const QStringList lines = TextFile::readLines(path);
+    TextFile::Limits limits;
+    limits.maxBytes = MaxFileBytes;
+    limits.maxLines = MaxFileLines;
+    const QStringList lines = TextFile::readLines(path, limits);
+    auto keepUnread = [&](int i) {
+        if (table.m_unread.isEmpty()) table.m_firstUnreadLine = i + 1;
+        table.m_unread << lines[i];
+    };
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || (i == 0 && line == Header)) continue;
@@ -78,13 +118,14 @@ PrizeTable PrizeTable::read(const QString& path) {
                  readFixed(f[7], tier.dividend, tier.fixed, oldFlag) && readAmount(f[8], tier.jackpot);
         }
         if (!ok) {
-            ++table.m_damaged;
+            keepUnread(i);
             continue;
         }
         DrawPrizes& draw = table.m_draws[date.toJulianDay()];
-        if (draw.date.isValid() && draw.drawId != drawId) {
-            // Two draw ids on one date: the lines contradict each other.
-            ++table.m_damaged;
+        // Two draw ids on one date contradict each other: the first stands, the other line is
+        // left for the player to mend. So is a tier beyond the cap.
+        if (draw.date.isValid() && (draw.drawId != drawId || int(draw.tiers.size()) >= MaxTiers)) {
+            keepUnread(i);
             continue;
         }
         // The hits follow from the category id, whatever the line says.
@@ -97,13 +138,19 @@ PrizeTable PrizeTable::read(const QString& path) {
         draw.drawId = drawId;
         draw.tiers.push_back(tier);
     }
+    if (!table.m_unread.isEmpty())
+        table.m_notes << QCoreApplication::translate("PrizeTable",
+                                                     "Die Quotendatei \"%1\" hat %2 unlesbare Zeilen, die erste ist Zeile %3; "
+                                                     "sie bleiben unverändert am Ende der Datei erhalten.")
+                             .arg(QDir::toNativeSeparators(path))
+                             .arg(table.m_unread.size())
+                             .arg(table.m_firstUnreadLine);
     return table;
 }
 
 PrizeTable PrizeTable::readMending(const QString& path) {
     PrizeTable table = read(path);
-    // Damaged lines would be lost by writing; such a file is mended in memory only.
-    if (table.m_mended == 0 || table.m_damaged > 0) return table;
+    if (table.m_mended == 0) return table;
     try {
         table.write(path);
         table.m_mended = 0;
@@ -111,6 +158,29 @@ PrizeTable PrizeTable::readMending(const QString& path) {
         // Read-only or full: the table in memory is mended all the same.
     }
     return table;
+}
+
+PrizeTable PrizeTable::readForUpdate(const QString& path) {
+    try {
+        return readMending(path);
+    } catch (const FileError& e) {
+        PrizeTable table;
+        int error = 0;
+        table.m_setAside = moveAside(path, error);
+        if (table.m_setAside.isEmpty()) {
+            table.m_writable = false;
+            table.m_notes << QCoreApplication::translate("PrizeTable",
+                                                         "Die Quotendatei lässt sich weder lesen noch beiseitelegen (%1), "
+                                                         "die Quoten dieser Aktualisierung werden nicht gespeichert: %2")
+                                 .arg(systemErrorText(error), e.message());
+        } else {
+            table.m_notes << QCoreApplication::translate("PrizeTable",
+                                                         "Die Quotendatei war unbrauchbar und liegt jetzt unter \"%1\", "
+                                                         "die Quoten beginnen neu: %2")
+                                 .arg(QDir::toNativeSeparators(table.m_setAside), e.message());
+        }
+        return table;
+    }
 }
 
 void PrizeTable::write(const QString& path) const {
@@ -129,12 +199,22 @@ void PrizeTable::write(const QString& path) const {
                          .arg(QString::number(t.fixed, 'f', 2))
                          .arg(amountText(t.jackpot));
     }
+    lines << m_unread;
     TextFile::writeLinesAtomic(path, lines);
 }
 
 void PrizeTable::merge(const DrawPrizes& draw) {
     if (!draw.date.isValid()) return;
-    m_draws[draw.date.toJulianDay()] = draw;
+    DrawPrizes& kept = m_draws[draw.date.toJulianDay()];
+    kept.date = draw.date;
+    kept.drawId = draw.drawId;
+    const size_t taken = std::min(draw.tiers.size(), size_t(MaxTiers));
+    kept.tiers.assign(draw.tiers.begin(), draw.tiers.begin() + std::ptrdiff_t(taken));
+    if (taken < draw.tiers.size())
+        m_notes << QCoreApplication::translate("PrizeTable", "Die Ziehung vom %1 kam mit %2 Gewinnklassen, gespeichert sind die ersten %3.")
+                       .arg(dateText(draw.date))
+                       .arg(draw.tiers.size())
+                       .arg(MaxTiers);
 }
 
 const DrawPrizes* PrizeTable::find(const QDate& date) const {

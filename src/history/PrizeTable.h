@@ -1,6 +1,7 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <optional>
 #include <vector>
@@ -36,37 +37,70 @@ struct DrawPrizes {
 // Earlier versions placed the categories by their order instead of their id, so the hits of a
 // line are always taken from its category id on reading; a file with lines so mended (or with
 // old `fixed` flags) reports it, and readMending writes it back corrected.
+//
+// The player may mend the file by hand, so a line that cannot be read (a damaged line, a second
+// drawId for a date, a tier beyond MaxTiers) is never dropped: it is kept as it is and written
+// back, after the draws, whenever the file is rewritten.
 class PrizeTable {
 public:
     static const QString Header;
+    // A draw of Lotto has five tiers; a table beyond this is no prize table. Its first MaxTiers
+    // tiers are kept, with a note.
+    static constexpr int MaxTiers = 32;
+    // A real file of 3,500 draws is some 200 kB; a file beyond these is refused whole.
+    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+    static constexpr qsizetype MaxFileLines = 200000;
 
     // The companion file of a history: "<name>.quoten.csv" in the history's directory.
     static QString companionPath(const QString& historyPath);
 
-    // A missing file is an empty table; damaged lines are skipped and counted. Throws FileError
-    // when the file exists but cannot be read.
+    // A missing file is an empty table; lines that cannot be read are counted and kept for
+    // writing. Throws FileError when the file exists but cannot be read (no regular file, no
+    // permission, beyond MaxFileBytes or MaxFileLines).
     static PrizeTable read(const QString& path);
-    // read, and a file that needed mending is replaced by the mended table at once (not when
-    // it has damaged lines, which writing would drop; a failure to write leaves it for the next
-    // reading; the table read is right either way).
+    // read, and a file that needed mending is replaced by the mended table at once (a failure
+    // to write leaves it for the next reading; the table read is right either way).
     static PrizeTable readMending(const QString& path);
-    // Replaces the file in one step (through TextFile's atomic writer). Throws FileError.
+    // readMending for an update that writes the file back. A file that cannot be read at all
+    // would block this and every later update: it is moved aside whole, beside it, to
+    // "<path>.defekt" (".defekt2", ... when that is taken; never over another file), and the
+    // table starts empty. If even the move fails, the table is empty and not writable(), so
+    // that the file stays as it is. notes() says what happened. Never throws FileError.
+    static PrizeTable readForUpdate(const QString& path);
+    // Replaces the file in one step (through TextFile's atomic writer): the draws by date, then
+    // the lines kept unread. Throws FileError.
     void write(const QString& path) const;
 
-    // Replaces the draw of the same date.
+    // Replaces the draw of the same date; of a draw with more than MaxTiers tiers the first
+    // MaxTiers are taken, with a note.
     void merge(const DrawPrizes& draw);
     const DrawPrizes* find(const QDate& date) const;
     // The published dividend of a tier; nullopt when the draw or the tier is unknown.
     std::optional<double> dividend(const QDate& date, int hits, bool additional) const;
     int size() const { return int(m_draws.size()); }
-    int damagedLines() const { return m_damaged; }
+    // Lines that could not be read into the table; they are kept as they are.
+    int damagedLines() const { return int(m_unread.size()); }
     // Lines read with other hits or an old `fixed` flag than this version writes.
     int mendedLines() const { return m_mended; }
 
     std::vector<DrawPrizes> draws() const;
 
+    // False only after readForUpdate could neither read the file nor move it aside.
+    bool writable() const { return m_writable; }
+    // Where readForUpdate moved the file; empty when it did not.
+    const QString& setAsidePath() const { return m_setAside; }
+    // What the player should know about the file and the tables, in words, one sentence each:
+    // the file moved aside and why, unreadable lines kept, draws whose tiers were cut.
+    const QStringList& notes() const { return m_notes; }
+
 private:
+    void addTier(const QString& line, const QDate& date, qint64 drawId, PrizeTier tier);
+
     std::map<qint64, DrawPrizes> m_draws; // by Julian day
-    int m_damaged = 0;
+    QStringList m_unread;                 // lines as they were, in file order
+    int m_firstUnreadLine = 0;            // its line number in the file, from 1
     int m_mended = 0;
+    bool m_writable = true;
+    QString m_setAside;
+    QStringList m_notes;
 };

@@ -1,7 +1,6 @@
 #include "support/TestPlatform.h"
 #include "base/SettingsStore.h"
 
-#include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
 
 #include <QCoreApplication>
@@ -101,19 +100,11 @@ QStringList FakeDialogs::errors() const {
     return out;
 }
 
-TestProgramDir::TestProgramDir() {
-    m_hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+TestProgramDir::TestProgramDir() : m_configHome("XDG_CONFIG_HOME", configHome()) {
     QDir().mkpath(configHome());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
 }
 
-TestProgramDir::~TestProgramDir() {
-    if (m_hadConfigHome)
-        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
-}
+TestProgramDir::~TestProgramDir() = default;
 
 QString TestProgramDir::path() const {
     return m_dir.path() + QStringLiteral("/program/");
@@ -144,21 +135,6 @@ void TestProgramDir::installBesideFiles() const {
     QDir().mkpath(path());
     QProcess::execute(QStringLiteral("cp"),
                       {QStringLiteral("-r"), QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/."), path()});
-}
-
-DrawRecord makeDraw(const QDate& date, std::array<int, 6> numbers, int additional, int eighth) {
-    DrawRecord r;
-    r.date = DayCount::fromDate(date);
-    for (int i = 0; i < 6; ++i) r.numbers[i] = static_cast<std::uint8_t>(numbers[i]);
-    r.additional = static_cast<std::uint8_t>(additional);
-    r.eighth = static_cast<std::uint8_t>(eighth);
-    return r;
-}
-
-std::vector<DrawRecord> realHistory() {
-    static const std::vector<DrawRecord> records =
-        DrawCsv::readFile(QStringLiteral(QUINTARA_SOURCE_DIR "/data/greek-lotto-6-49.csv"));
-    return records;
 }
 
 FormFixture::FormFixture(TestProgramDir& dir, bool activate) {

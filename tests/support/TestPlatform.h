@@ -4,6 +4,8 @@
 #include "gui/TipPrint.h"
 #include "history/DrawRecord.h"
 #include "net/HttpClient.h"
+#include "support/ScopedEnv.h"
+#include "support/TestDraws.h"
 
 #include <QDate>
 #include <QStringList>
@@ -121,17 +123,12 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_oldConfigHome;
-    bool m_hadConfigHome;
+    ScopedEnv m_configHome;
 };
 
 // Stores the language item ("Deutsch1", "Englichen1", "Grichisch1") the next window starts with
 // (in the settings of the current test program directory). Without one a window starts Greek.
 void storeLanguage(const QString& item);
-
-// A draw on a date with numbers; additional number and eighth byte optional.
-DrawRecord makeDraw(const QDate& date, std::array<int, 6> numbers, int additional = 0, int eighth = 0);
-std::vector<DrawRecord> realHistory();
 
 // A main window on a test program directory with fake adapters. Shows it (offscreen) and runs
 // the first activation when `activate` is true.
