@@ -203,8 +203,8 @@ QString summaryText(const std::vector<DrawCheck>& checks) {
             amount = QCoreApplication::translate("Slips", "%1 + unbekannt").arg(euros(money.knownReturn));
         outcome = wins.join(QStringLiteral(", ")) + QStringLiteral(", ") + amount;
     }
-    return QCoreApplication::translate("Slips", "%n Schein(e) geprüft: %1", nullptr, static_cast<int>(slips.size()))
-        .arg(outcome);
+    if (slips.size() == 1) return QCoreApplication::translate("Slips", "1 Schein geprüft: %1").arg(outcome);
+    return QCoreApplication::translate("Slips", "%1 Scheine geprüft: %2").arg(slips.size()).arg(outcome);
 }
 
 Totals totals(const std::vector<DrawCheck>& checks, const DividendSource* dividends) {
