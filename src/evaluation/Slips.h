@@ -73,6 +73,12 @@ struct DrawCheck {
 std::vector<DrawRecord> coveredDraws(const Slip& slip, const std::vector<DrawRecord>& history);
 bool finished(const Slip& slip, const std::vector<DrawRecord>& history); // every draw drawn
 
+// The draw a slip recorded now is first played on: the announced next draw when it lies after
+// the newest stored draw and not before today; else the first Wednesday or Saturday after the
+// newest stored draw, and not before today (a history that is behind does not date a new slip
+// into the past). newestStored may be invalid (no history).
+QDate nextDrawDate(const std::optional<QDate>& announced, const QDate& newestStored, const QDate& today);
+
 // Every (slip, covered draw) pair, in slip order then date order, checked with that draw's
 // dividends (null source: every dividend unknown).
 std::vector<DrawCheck> checkAll(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
