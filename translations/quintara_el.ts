@@ -1569,7 +1569,7 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <name>Form1</name>
     <message>
         <source>Als gespielt speichern</source>
-        <translation>Αποθήκευση ως παιγμένο</translation>
+        <translation>Καταχώριση δελτίου</translation>
     </message>
     <message>
         <source>Die Tipps (oder die markierten Tipps) als gespielten Schein für die nächste Ziehung speichern</source>
@@ -1623,7 +1623,7 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <name>SlipSaveDialog</name>
     <message>
         <source>Als gespielt speichern</source>
-        <translation>Αποθήκευση ως παιγμένο</translation>
+        <translation>Καταχώριση δελτίου</translation>
     </message>
     <message>
         <source>Erste Ziehung: %1, %2 Spalten, %3 € pro Ziehung</source>
