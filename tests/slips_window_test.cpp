@@ -7,6 +7,7 @@
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <gtest/gtest.h>
@@ -116,9 +117,25 @@ TEST(SlipWindow, RecordedSlipsAreCheckedByTheNextUpdateAndEntry) {
         << ui.StatusBar1->panelText(0).toStdString();
     EXPECT_TRUE(f.platform.sound->played.contains(f->winSoundFile()));
 
-    // Entering the same draw again adds nothing: no slip is checked twice.
+    // An entry that adds nothing checks nothing again.
     f.platform.dialogs->modalAnswers.push_back([](QDialog*) { return int(QDialog::Rejected); });
     f->BitBtn8Click();
     EXPECT_FALSE(ui.StatusBar1->panelText(0).contains(QStringLiteral("geprüft")));
+
+    // The announced draw is stored now: the next slip starts on the Saturday after it, and a
+    // CSV import that brings that draw checks it.
+    ui.ListBox1->setCurrentRow(0);
+    f.platform.dialogs->modalAnswers.push_back(slipAnswer(2, QStringLiteral("Samstag")));
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SlipSaveButton")));
+    EXPECT_EQ(slipsIn(f->slipsPath()).back().firstDraw, QDate(2025, 9, 6));
+    const QString csv = dir.file(QStringLiteral("neu.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("date,n1,n2,n3,n4,n5,n6,additional\n2025-09-06,3,5,11,20,31,49,\n");
+    file.close();
+    f.platform.dialogs->openAnswers.push_back(csv);
+    f->historyImportClick();
+    EXPECT_TRUE(ui.StatusBar1->panelText(0).startsWith(QStringLiteral("1 Schein geprüft: 1 × 6 Richtige, unbekannt")))
+        << ui.StatusBar1->panelText(0).toStdString();
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
 }

@@ -71,8 +71,9 @@ void TForm1::SlipSaveButtonClick() {
         showError(tr("Der Schein wurde nicht gespeichert.\n%1").arg(error));
         return;
     }
+    const QString first = slip.firstDraw.toString(QStringLiteral("dd.MM.yyyy"));
     ui.StatusBar1->setPanelText(0, tr("Schein „%1“ gespeichert: ab %2, Ziehungen: %3")
-                                       .arg(slip.name, slip.firstDraw.toString(QStringLiteral("dd.MM.yyyy")))
+                                       .arg(slip.name.isEmpty() ? first : slip.name, first)
                                        .arg(slip.draws));
 }
 

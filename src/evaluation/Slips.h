@@ -57,8 +57,8 @@ struct LineCheck {
 struct DrawCheck {
     int slip = -1; // index into the book's slips
     QDate date;
-    std::array<int, 6> winning{};
-    int additionalNumber = 0;
+    std::array<int, 6> winning{}; // ascending
+    int additionalNumber = 0;     // 0: the draw had none
     std::vector<LineCheck> lines;
     int columns = 0;
     Chance::Money money; // stake of this draw, known return, unknown wins
