@@ -206,6 +206,20 @@ public:
     const RuleCounts& reportedRuleCounts() const { return m_reportCounts; }
     const GenerationState& generation() const { return *m_generation; }
 
+    // ---- Played slips ----
+    void SlipSaveButtonClick(); // store the list, or its selected tips, as a slip for the next draw
+    // The slips file in the player's directory (evaluation/Slips).
+    QString slipsPath() const { return m_paths.slipsPath(); }
+    // The draw a slip recorded now starts with: the announced next draw, else the next draw day.
+    QDate nextSlipDraw() const;
+    // Checks the slips on the draws that are stored now but were not in `before`; plays the win
+    // sound for a win. Returns the status line (empty when no slip covers a new draw).
+    QString checkSlipsOfNewDraws(const std::vector<DrawRecord>& before);
+    // The same, its status line put in front of the first status panel.
+    void showSlipChecks(const std::vector<DrawRecord>& before);
+    // Every draw of the history; none when it is missing or cannot be read.
+    std::vector<DrawRecord> storedDraws() const;
+
     // ---- Tip list editing ----
     void SpeedEditClick();     // edit the selected tip in the number choice window
     void SpeedButton11Click(); // clear the tip list and the hit list
@@ -313,6 +327,7 @@ private:
 
     // Tip files and translation.
     void connectTipFiles();
+    void connectSlips();
     void connectLanguage();
     void selectLanguage(QAction* item, const QString& file);
     // The messages' language after the selected translation file, applied to what is shown.
