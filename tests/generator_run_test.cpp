@@ -430,6 +430,27 @@ TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
     EXPECT_FALSE(form().generating());
 }
 
+TEST_F(GenerationRun, OkInThePoolEditorTakesOnlyTheNumbersLeftTicked) {
+    form().controls().CheckBox20->setChecked(true);
+    std::set<int> unticked;
+    dialogs().modalAnswers.push_back([&](QDialog* d) {
+        auto* chooser = static_cast<TForm6*>(d);
+        // The computed pool holds most numbers; the player takes away every third one.
+        for (int n = 3; n <= 49; n += 3)
+            if (chooser->box(n)->isChecked()) {
+                chooser->box(n)->setChecked(false);
+                unticked.insert(n);
+            }
+        chooser->BitBtn1->click();
+        return chooser->result();
+    });
+    const QStringList lines = run(6);
+    ASSERT_GE(unticked.size(), 10u);
+    ASSERT_EQ(lines.size(), 6);
+    for (const QString& line : lines)
+        for (int n : parse(line).numbers) EXPECT_FALSE(unticked.count(n)) << n << " in " << line.toStdString();
+}
+
 TEST_F(GenerationRun, PoolEditorIsPresetFromThePoolAndHoldsBackASecondRun) {
     form().controls().CheckBox20->setChecked(true);
     std::array<int, 50> shownWeights{};

@@ -132,6 +132,9 @@ TEST(ProtectSearch, EveryHitNamesItsTipsTheSearchStopsWhenAskedAndSumsUpPerTip) 
     f->controls().ListBox1->addItems({QStringLiteral("01,10,19,40,41,42:Normal"), QStringLiteral("02,04,06,08,11,13:Normal"),
                               QStringLiteral("03,12,21,44,45,46:Normal")});
     auto& dialogs = *f.platform.dialogs;
+    f->SpeedButton5Click();
+    const double browsed = f->currentDraw().date;
+    ASSERT_EQ(browsed, records.back().date);
 
     // Without stopping: one box per draw that reached 3, each naming the tip lines that did.
     dialogs.inputAnswers.push_back(QStringLiteral("3"));
@@ -157,9 +160,10 @@ TEST(ProtectSearch, EveryHitNamesItsTipsTheSearchStopsWhenAskedAndSumsUpPerTip) 
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton4")));
     shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 2) << shown.join(QStringLiteral("\n--\n")).toStdString();
-    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehungen.")))
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehung.")))
         << shown[1].toStdString();
-    EXPECT_EQ(f->currentDraw().date, records.front().date);
+    // Stopped on the first draw, the search still puts back the draw that was shown before.
+    EXPECT_EQ(f->currentDraw().date, browsed);
 }
 
 // ---- Manual entry ----
@@ -497,8 +501,8 @@ TEST(ProtectDialogs, TheQuestionStandsWholeInTheBoxAndCancelSaysItTakesThePropos
     form6.setWindowTitle(QStringLiteral("Zahlen für Berechnung wählen"));
     EXPECT_EQ(form6.Question->text(), QStringLiteral("Zahlen für Berechnung wählen"));
     // OK and "&Ändern" explain the difference; their own hints stay the translations' business.
-    EXPECT_TRUE(form6.explanation(form6.BitBtn1).contains(QStringLiteral("vorgeschlagenen")));
-    EXPECT_TRUE(form6.explanation(form6.BitBtn3).contains(QStringLiteral("angekreuzten")));
+    EXPECT_TRUE(form6.explanation(form6.BitBtn1).contains(QStringLiteral("berechneten Gewichten")));
+    EXPECT_TRUE(form6.explanation(form6.BitBtn3).contains(QStringLiteral("Gewichten ihrer Hinweise")));
     EXPECT_TRUE(form6.BitBtn1->toolTip().isEmpty());
 }
 
