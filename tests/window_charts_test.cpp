@@ -75,18 +75,26 @@ TEST_F(WindowCharts, TipDistributionCountsTheList) {
 
 TEST_F(WindowCharts, TipTestReportsEveryDrawReachingTheThreshold) {
     form().controls().ListBox1->addItem(QStringLiteral("05,06,07,10,20,30:Normal"));
+    form().SpeedButton5Click();
+    const QString drawLine = form().controls().Label29->text();
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("3"));
     form().controls().SpeedButton4->click();
+    // The input box names the draws it will go through, in the player's date format.
+    ASSERT_FALSE(f->platform.dialogs->shown.empty());
+    EXPECT_TRUE(f->platform.dialogs->shown.front().text.contains(QStringLiteral("Tipp-Test\nZiehungen vom 01.10.11 bis 12.10.11")))
+        << f->platform.dialogs->shown.front().text.toStdString();
     const QStringList messages = f->platform.dialogs->messages();
     ASSERT_EQ(messages.size(), 3); // two hits, then the summary
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Ein Treffer am: ")));
     EXPECT_TRUE(messages[2].startsWith(QStringLiteral("Suche beendet: 3 Ziehungen geprüft.")));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("05.10.")));
     EXPECT_TRUE(messages[1].contains(QStringLiteral("08.10.")));
-    // The labels and the current draw show the last draw of the window; ten empty bars.
+    // The draw the player was looking at is back, with its own line and hits; ten empty bars.
     EXPECT_EQ(form().currentDraw().date, records[2].date);
-    EXPECT_TRUE(form().controls().Label29->text().endsWith(QStringLiteral("    1  2  3  4  5  6")));
-    EXPECT_EQ(form().controls().Label13->text(), QStringLiteral("Quersummer: 21"));
+    EXPECT_EQ(form().controls().Label29->text(), drawLine);
+    EXPECT_TRUE(drawLine.endsWith(QStringLiteral("  1  2  3  4  5  6   + 7"))) << drawLine.toStdString();
+    EXPECT_EQ(form().controls().Label13->text(), QStringLiteral("Quersumme: 21"));
+    EXPECT_EQ(form().controls().ListBox2->count(), 1);
     EXPECT_EQ(chart()->series2()->count(), 10);
 
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("drei"));
@@ -111,7 +119,7 @@ TEST_F(WindowCharts, TheTipTestStopsAtItsButtonAndHoldsOtherActionsBack) {
     form().controls().SpeedButton4->click();
     const QStringList messages = f->platform.dialogs->messages();
     ASSERT_EQ(messages.size(), 2) << messages.join(QStringLiteral("\n--\n")).toStdString();
-    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehungen.")))
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehung.")))
         << messages[1].toStdString();
     EXPECT_EQ(chart()->bottomTitle(), titleBefore); // the tip distribution did not run
     EXPECT_EQ(form().controls().SpeedButton4->text(), caption);
