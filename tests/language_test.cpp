@@ -15,11 +15,15 @@
 #include "stats/BarChartModel.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
+#include "gui/BarChartView.h"
 #include "gui/MenuOwnNames.h"
 #include "gui/ScreenReaderNames.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
+#include <QCategoryAxis>
+#include <QBarSet>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
