@@ -383,6 +383,21 @@ TEST_F(GenerationRun, DesignationsFollowTheSystemSelector) {
     }
 }
 
+TEST_F(GenerationRun, TheChartTheHistoryChecksEmptiedShowsTheNumbersOfTheNewSystemTips) {
+    form().controls().UpDown18->setPosition(8);
+    form().UpDown18Click();
+    ASSERT_TRUE(form().controls().CheckBox9->isChecked()); // the history check runs
+    const QStringList lines = run(11);
+    ASSERT_EQ(lines.size(), 6);
+    const BarChartModel* chart = form().controls().Chart1->model();
+    EXPECT_EQ(chart->bottomTitle(), QStringLiteral("Zahlenverteilung des Tippes"));
+    ASSERT_EQ(chart->series2()->count(), 49);
+    std::array<int, 50> count{};
+    for (const QString& line : lines)
+        for (int n : parse(line).numbers) ++count[n];
+    for (int n = 1; n <= 49; ++n) EXPECT_EQ(chart->series2()->yValue(n - 1), count[n]) << n;
+}
+
 TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
     form().controls().ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
     form().controls().CheckBox14->setChecked(false);

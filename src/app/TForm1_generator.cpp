@@ -323,6 +323,11 @@ void TForm1::Label28Click() {
     m_evaluationEnabled = true;
     m_currentDraw = chosenDraw;
     Komplettcheck();
+    // The history checks leave the chart empty under the title of the pool's last statistic;
+    // it shows the numbers of the new tips instead (of system tips too), as "Tippverteilung" does.
+    BarChartModel* chart = ui.Chart1->model();
+    if (!m_analysisRunning && chart->series2()->count() == 0)
+        applyPlot(chart, Statistics::tipDistributionPlot(Statistics::tipDistribution(tipLines())));
     busy.reset();
     ui.StatusBar1->setPanelText(1,
                                 result == GenerationResult::Complete
