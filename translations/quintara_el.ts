@@ -1541,8 +1541,8 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
         <translation>Επιτυχία στις: %1</translation>
     </message>
     <message>
-        <source>Ziehungen vom %1 bis %2</source>
-        <translation>Κληρώσεις από %1 έως %2</translation>
+        <source>Tipp-Test der Ziehungen vom %1 bis %2</source>
+        <translation>Έλεγχος στηλών στις κληρώσεις από %1 έως %2</translation>
     </message>
     <message numerus="yes">
         <source>Suche abgebrochen nach %n geprüften Ziehungen.</source>

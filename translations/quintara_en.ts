@@ -1541,8 +1541,8 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
         <translation>A hit on: %1</translation>
     </message>
     <message>
-        <source>Ziehungen vom %1 bis %2</source>
-        <translation>Draws from %1 to %2</translation>
+        <source>Tipp-Test der Ziehungen vom %1 bis %2</source>
+        <translation>Tip test of the draws from %1 to %2</translation>
     </message>
     <message numerus="yes">
         <source>Suche abgebrochen nach %n geprüften Ziehungen.</source>

@@ -19,11 +19,10 @@ namespace TipPrint {
 
 namespace {
 
-// In the document's units (pixels of 1/96 inch on the printed page): a grid of seven cells of
-// about 5 mm and its tip's text below it, four tips beside each other between the margins of
-// an A4 page (170 mm, 642 units).
+// In the document's units: a grid of seven cells and its tip's text below it; three tips side
+// by side stay inside the text width of an A4 page with its margins (482 units).
 constexpr double GridCell = 20;
-constexpr double TipWidth = 158;
+constexpr double TipWidth = 155;
 
 void centre(QTextCursor cursor) {
     QTextBlockFormat block = cursor.blockFormat();

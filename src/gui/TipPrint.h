@@ -18,7 +18,7 @@ class QTextDocument;
 namespace TipPrint {
 
 // Tips side by side in a row of a ticket.
-inline constexpr int TipsPerRow = 4;
+inline constexpr int TipsPerRow = 3;
 // Numbers in a row of a tip's grid, as on the slip.
 inline constexpr int GridColumns = 7;
 

@@ -19,8 +19,8 @@ QString proposal() {
 }
 
 QString promptWithRange(const DrawFilter& filter) {
-    return prompt() + QLatin1Char('\n') +
-           QCoreApplication::translate("TipTest", "Ziehungen vom %1 bis %2").arg(dateText(filter.from), dateText(filter.to));
+    return QCoreApplication::translate("TipTest", "Tipp-Test der Ziehungen vom %1 bis %2")
+        .arg(dateText(filter.from), dateText(filter.to));
 }
 
 QString dateText(double date) {

@@ -18,7 +18,7 @@ QString caption();
 QString prompt();
 QString proposal();
 // The prompt with the draws the test will go through, so the player sees the window before
-// the test starts: "Tipp-Test" and, below it, "Ziehungen vom <from> bis <to>".
+// the test starts: "Tipp-Test der Ziehungen vom <from> bis <to>".
 QString promptWithRange(const DrawFilter& filter);
 
 // A date as the player's language writes dates (the short format of the locale).
