@@ -178,6 +178,22 @@ TEST(SlipText, FullSystemsStayOneColumnWithRowsAndStakeAndSingleTipsStayAsTheyAr
                                        QStringLiteral(" 2. Tipp:  hallo")}));
 }
 
+TEST(SlipText, TheWindowWritesAReducedSystemAsItsRowsWithNoTableLoadedBefore) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    dir.writeHistory({makeDraw(QDate(2025, 8, 30), {3, 11, 19, 27, 35, 40}, 44)});
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir, true);
+    ASSERT_EQ(f->systemTable().rowCount(), 0);
+    f->controls().ListBox1->addItem(k610);
+    f->controls().UpDown8->setPosition(6);
+    const QStringList text = f->tipText();
+    // Six rows to a slip: ten rows take two slips.
+    ASSERT_EQ(text.size(), 4 + 6 + 1 + 2 + 4) << text.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(text[4], QStringLiteral(" 1. Tipp:  03,07,11,15,19,23:Normal"));
+    EXPECT_EQ(text.last(), QStringLiteral(" 4. Tipp:  11,15,19,27,31,35:Normal"));
+}
+
 TEST(SlipText, TheTextsFollowTheLanguage) {
     const QStringList list{QStringLiteral("01,02,03,04,05,06,07:007")};
     Language::select(Language::Id::English);
