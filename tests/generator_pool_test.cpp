@@ -210,6 +210,29 @@ TEST(PreferencePool, ExclusionRemovesRecentNumbersAndKeepsEveryOtherEntry) {
     EXPECT_EQ(small.entries(), (std::vector<int>{1, 6, 3, 4}));
 }
 
+TEST(PreferencePool, OkKeepsTheWeightsOfTheNumbersLeftTickedAndOnlyThose) {
+    PreferencePool pool;
+    for (int n : {8, 3, 11, 3, 12, 20, 8, 3}) pool.add(n);
+    std::array<bool, 50> ticked{};
+    for (int n : {3, 8, 11, 12, 20}) ticked[n] = true;
+    // The boxes as the pool preset them: the pool stays entry for entry.
+    const std::vector<int> before = pool.entries();
+    pool.keepTicked(ticked);
+    EXPECT_EQ(pool.entries(), before);
+
+    // 8, 11 and 12 unticked, 40 ticked anew: the others keep their weights, 40 gets one entry.
+    ticked[8] = ticked[11] = ticked[12] = false;
+    ticked[40] = true;
+    pool.keepTicked(ticked);
+    const auto w = pool.weights();
+    EXPECT_EQ(w[3], 3);
+    EXPECT_EQ(w[20], 1);
+    EXPECT_EQ(w[40], 1);
+    for (int n : {8, 11, 12}) EXPECT_EQ(w[n], 0) << n;
+    EXPECT_EQ(pool.size(), 5);
+    EXPECT_EQ(pool.entries().back(), 40);
+}
+
 TEST(PreferencePool, CapacityRebuildAndRange) {
     PreferencePool pool;
     for (int i = 0; i < 12; ++i) pool.add(i % 49 + 1, 50);

@@ -383,6 +383,21 @@ TEST_F(GenerationRun, DesignationsFollowTheSystemSelector) {
     }
 }
 
+TEST_F(GenerationRun, TheChartTheHistoryChecksEmptiedShowsTheNumbersOfTheNewSystemTips) {
+    form().controls().UpDown18->setPosition(8);
+    form().UpDown18Click();
+    ASSERT_TRUE(form().controls().CheckBox9->isChecked()); // the history check runs
+    const QStringList lines = run(11);
+    ASSERT_EQ(lines.size(), 6);
+    const BarChartModel* chart = form().controls().Chart1->model();
+    EXPECT_EQ(chart->bottomTitle(), QStringLiteral("Zahlenverteilung des Tippes"));
+    ASSERT_EQ(chart->series2()->count(), 49);
+    std::array<int, 50> count{};
+    for (const QString& line : lines)
+        for (int n : parse(line).numbers) ++count[n];
+    for (int n = 1; n <= 49; ++n) EXPECT_EQ(chart->series2()->yValue(n - 1), count[n]) << n;
+}
+
 TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
     form().controls().ListBox1->addItem(QStringLiteral("01,02,03,04,05,06:Normal"));
     form().controls().CheckBox14->setChecked(false);
@@ -428,6 +443,27 @@ TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
     EXPECT_EQ(form().controls().ListBox1->count(), 0);
     EXPECT_TRUE(form().evaluationEnabled());
     EXPECT_FALSE(form().generating());
+}
+
+TEST_F(GenerationRun, OkInThePoolEditorTakesOnlyTheNumbersLeftTicked) {
+    form().controls().CheckBox20->setChecked(true);
+    std::set<int> unticked;
+    dialogs().modalAnswers.push_back([&](QDialog* d) {
+        auto* chooser = static_cast<TForm6*>(d);
+        // The computed pool holds most numbers; the player takes away every third one.
+        for (int n = 3; n <= 49; n += 3)
+            if (chooser->box(n)->isChecked()) {
+                chooser->box(n)->setChecked(false);
+                unticked.insert(n);
+            }
+        chooser->BitBtn1->click();
+        return chooser->result();
+    });
+    const QStringList lines = run(6);
+    ASSERT_GE(unticked.size(), 10u);
+    ASSERT_EQ(lines.size(), 6);
+    for (const QString& line : lines)
+        for (int n : parse(line).numbers) EXPECT_FALSE(unticked.count(n)) << n << " in " << line.toStdString();
 }
 
 TEST_F(GenerationRun, PoolEditorIsPresetFromThePoolAndHoldsBackASecondRun) {

@@ -15,11 +15,15 @@
 #include "stats/BarChartModel.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
+#include "gui/BarChartView.h"
 #include "gui/MenuOwnNames.h"
 #include "gui/ScreenReaderNames.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
+#include <QCategoryAxis>
+#include <QBarSet>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -375,6 +379,75 @@ TEST_F(Language_, EachLanguageItemShowsItsOwnNameButKeepsItsCaption) {
     EXPECT_GT(menu->actionGeometry(ui.Grichisch1).width(),
               metrics.horizontalAdvance(QStringLiteral("Greek")) + metrics.horizontalAdvance(QStringLiteral("Ελληνικά")));
     menu->hide();
+}
+
+TEST_F(Language_, TheLanguageNamesAreDrawnWholeBesideTheCaptions) {
+    storeLanguage(QStringLiteral("Englichen1"));
+    FormFixture f(dir);
+    QMenu* menu = f->controls().Sprache1;
+    menu->popup(QPoint(0, 0));
+    FormFixture::processEvents();
+    const QImage image = menu->grab().toImage();
+    const QFontMetrics metrics(menu->font());
+    for (QAction* item : {f->controls().Deutsch1, f->controls().Grichisch1}) {
+        SCOPED_TRACE(item->objectName().toStdString());
+        const QString own = shownMenuText(item).section(QLatin1Char('\t'), 1);
+        ASSERT_FALSE(own.isEmpty());
+        // The item's row inside the menu's frame: columns holding ink, and the last run of
+        // them, the own name.
+        const QRect row = menu->actionGeometry(item).adjusted(3, 0, -3, 0);
+        const QColor paper = image.pixelColor(row.left(), row.top() + 1);
+        std::vector<int> inked;
+        for (int x = row.left(); x <= row.right(); ++x)
+            for (int y = row.top() + 1; y < row.bottom(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (std::abs(c.lightness() - paper.lightness()) > 80) {
+                    inked.push_back(x);
+                    break;
+                }
+            }
+        ASSERT_FALSE(inked.empty());
+        const int gap = metrics.horizontalAdvance(QStringLiteral("MM"));
+        std::size_t start = inked.size() - 1;
+        while (start > 0 && inked[start] - inked[start - 1] < gap) --start;
+        const int drawn = inked.back() - inked[start] + 1;
+        EXPECT_GE(drawn, metrics.horizontalAdvance(own) * 8 / 10) << own.toStdString();
+        // Whole, not run into the menu's edge.
+        EXPECT_LT(inked.back(), row.right() - 2);
+    }
+    menu->hide();
+}
+
+TEST_F(Language_, AChartShownAcrossASwitchKeepsItsBarsAndTakesTheNewTitle) {
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir);
+    TForm1& form = *f.form;
+    form.controls().ListBox1->addItems({QStringLiteral("01,02,03,04,05,06,07,08:008"),
+                                        QStringLiteral("01,10,20,30,40,49:Normal")});
+    form.Button6Click();
+    BarChartView* view = form.controls().Chart1;
+    FormFixture::processEvents();
+    auto heights = [&] {
+        std::vector<double> out;
+        for (const auto& [colour, set] : view->barSets())
+            for (int i = 0; i < set->count(); ++i) out.push_back(set->at(i));
+        return out;
+    };
+    const std::vector<double> before = heights();
+    ASSERT_EQ(std::count(before.begin(), before.end(), 2.0), 1); // number 1 in both lines
+    for (const char* item : {"Englichen1", "Grichisch1", "Deutsch1"}) {
+        SCOPED_TRACE(item);
+        triggerControl(&form, QLatin1String(item));
+        FormFixture::processEvents();
+        EXPECT_EQ(view->model()->series2()->count(), 49);
+        EXPECT_EQ(heights(), before);
+        EXPECT_EQ(view->categoryAxis()->titleText(), view->model()->bottomTitle());
+    }
+    triggerControl(&form, QStringLiteral("Englichen1"));
+    FormFixture::processEvents();
+    EXPECT_EQ(view->model()->bottomTitle(),
+              QCoreApplication::translate("Statistics", "Zahlenverteilung des Tippes"));
+    EXPECT_NE(view->model()->bottomTitle(), QStringLiteral("Zahlenverteilung des Tippes"));
 }
 
 TEST_F(Language_, EveryControlThatTakesTheFocusHasANameInEveryLanguage) {

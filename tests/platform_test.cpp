@@ -21,6 +21,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -33,11 +37,40 @@ QString pdfText(const QString& pdf) {
     return QString::fromUtf8(text.readAllStandardOutput());
 }
 
-const QStringList kTipText{QStringLiteral("Quintara Tipp für Mittwoch 03.09.25"),
-                           QStringLiteral("~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"), QStringLiteral(" "),
-                           QStringLiteral("1. Lotto-Schein"),
-                           QStringLiteral(" 1. Tipp:  05,07,30,33,35,36:Normal"),
-                           QStringLiteral(" 2. Tipp:  11,17,23,29,41,47:Normal")};
+TipFiles::TipSheet tipSheet() {
+    TipFiles::TipSheet sheet;
+    sheet.title = QStringLiteral("Quintara Tipp für Mittwoch 03.09.25");
+    sheet.tickets = {{TipFiles::plainTip(QStringLiteral("05,07,30,33,35,36:Normal")),
+                      TipFiles::plainTip(QStringLiteral("11,17,23,29,41,47:Normal"))},
+                     {TipFiles::plainTip(QStringLiteral("01,02,03,04,05,06,07,08:008"))}};
+    sheet.tickets[1][0].note = QStringLiteral("Vollsystem: 28 Reihen, Einsatz 14,00 €");
+    return sheet;
+}
+
+// The number grids of a printed document: per grid the numbers in its filled cells.
+std::vector<std::vector<int>> filledGridNumbers(QTextDocument& doc) {
+    std::vector<std::vector<int>> grids;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        QTextCursor at(b);
+        QTextTable* table = at.currentTable();
+        if (!table || table->columns() != TipPrint::GridColumns || table->cellAt(at) != table->cellAt(0, 0) ||
+            at.position() != table->cellAt(0, 0).firstPosition())
+            continue;
+        std::vector<int> filled;
+        for (int r = 0; r < table->rows(); ++r)
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextTableCell cell = table->cellAt(r, c);
+                QTextCursor text(cell.firstCursorPosition());
+                text.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+                const int n = text.selectedText().toInt();
+                EXPECT_EQ(n, r * TipPrint::GridColumns + c + 1);
+                const QBrush fill = cell.format().background();
+                if (fill.style() != Qt::NoBrush && fill.color() == Qt::black) filled.push_back(n);
+            }
+        grids.push_back(filled);
+    }
+    return grids;
+}
 
 } // namespace
 
@@ -85,10 +118,22 @@ TEST(Platform, TheWinSoundPlaysAgainAndAMissingFileIsSilence) {
     never.play(QStringLiteral(QUINTARA_PROGRAM_DIR "/no-such-sound.wav"));
 }
 
+TEST(TipPrinting, EachTipIsAGridOfTheFortyNineNumbersWithItsOwnFilled) {
+    const std::unique_ptr<QTextDocument> doc = TipPrint::document(tipSheet());
+    const std::vector<std::vector<int>> grids = filledGridNumbers(*doc);
+    EXPECT_EQ(grids, (std::vector<std::vector<int>>{
+                         {5, 7, 30, 33, 35, 36}, {11, 17, 23, 29, 41, 47}, {1, 2, 3, 4, 5, 6, 7, 8}}));
+    const QString text = doc->toPlainText();
+    for (const char* expected : {"Quintara Tipp für Mittwoch 03.09.25", "1. Lotto-Schein", "2. Lotto-Schein",
+                                 "Vollsystem: 28 Reihen, Einsatz 14,00 €", "01,02,03,04,05,06,07,08:008"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+}
+
 TEST(TipPrinting, ThePreviewShowsThePagesAndThePdfHoldsTheTipText) {
     TipPrinting printing;
     QWidget owner;
-    Printing::Preview preview = printing.tipPreview(kTipText, &owner);
+    const TipFiles::TipSheet sheet = tipSheet();
+    Printing::Preview preview = printing.tipPreview(sheet, &owner);
     ASSERT_NE(preview.dialog, nullptr);
 
     // The preview as the player sees it: its name and title, "Als PDF speichern" first in the
@@ -121,17 +166,18 @@ TEST(TipPrinting, ThePreviewShowsThePagesAndThePdfHoldsTheTipText) {
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("older file, not a PDF");
     }
-    ASSERT_TRUE(printing.saveTipPdf(kTipText, pdf));
+    ASSERT_TRUE(printing.saveTipPdf(sheet, pdf));
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5) == "%PDF-");
     const QString content = pdfText(pdf);
     for (const QString& expected :
-         {kTipText[0], kTipText[3], QStringLiteral("05,07,30,33,35,36:Normal"), QStringLiteral("11,17,23,29,41,47:Normal")})
+         {sheet.title, QStringLiteral("1. Lotto-Schein"), QStringLiteral("05,07,30,33,35,36:Normal"),
+          QStringLiteral("11,17,23,29,41,47:Normal")})
         EXPECT_TRUE(content.contains(expected)) << expected.toStdString() << "\n" << content.toStdString();
 
     // A folder that does not exist is a failure, not a success.
-    EXPECT_FALSE(printing.saveTipPdf(kTipText, dir.filePath(QStringLiteral("missing/Tipp.pdf"))));
+    EXPECT_FALSE(printing.saveTipPdf(sheet, dir.filePath(QStringLiteral("missing/Tipp.pdf"))));
 }
 
 TEST(QuestionBoxes, TheQuestionStandsWholeInTheBoxAndCancelSaysItTakesTheProposal) {
@@ -170,7 +216,7 @@ TEST(QuestionBoxes, TheQuestionStandsWholeInTheBoxAndCancelSaysItTakesTheProposa
     form6.setWindowTitle(QStringLiteral("Zahlen für Berechnung wählen"));
     EXPECT_EQ(form6.Question->text(), QStringLiteral("Zahlen für Berechnung wählen"));
     // OK and "&Ändern" explain the difference; their own hints stay the translations' business.
-    EXPECT_TRUE(form6.explanation(form6.BitBtn1).contains(QStringLiteral("vorgeschlagenen")));
-    EXPECT_TRUE(form6.explanation(form6.BitBtn3).contains(QStringLiteral("angekreuzten")));
+    EXPECT_TRUE(form6.explanation(form6.BitBtn1).contains(QStringLiteral("berechneten Gewichten")));
+    EXPECT_TRUE(form6.explanation(form6.BitBtn3).contains(QStringLiteral("Gewichten ihrer Hinweise")));
     EXPECT_TRUE(form6.BitBtn1->toolTip().isEmpty());
 }

@@ -3,12 +3,17 @@
 #include "base/DayCount.h"
 #include "gui/TipPrint.h"
 #include "support/FileBytes.h"
+#include "evaluation/SlipTips.h"
+#include "gui/Language.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 #include "tips/TipFiles.h"
+#include "tips/TipLine.h"
 
 #include <QAction>
 #include <QDir>
+#include <QRegularExpression>
+#include <bit>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -146,4 +151,118 @@ TEST(TipText, TipTextReportsAFailedOpenAndThePreviewSavesAPdfWithTheTips) {
     for (const QString& tip : tips) EXPECT_TRUE(content.contains(tip)) << tip.toStdString();
     EXPECT_TRUE(content.contains(QStringLiteral("1. Lotto-Schein")));
     EXPECT_TRUE(dialogs.errors().isEmpty());
+}
+
+// ---- The slips: reduced systems as their rows, full systems as one system column ----
+
+namespace {
+
+const QString kVewDir = QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/");
+const QString k610 = QStringLiteral("03,07,11,15,19,23,27,31,35,40:610");
+
+std::uint64_t marks(std::initializer_list<int> numbers) {
+    std::uint64_t m = 0;
+    for (int n : numbers) m |= std::uint64_t{1} << n;
+    return m;
+}
+
+QStringList slipText(const QStringList& lines, int perTicket, std::optional<double> price = 0.5) {
+    SystemTableSet tables(kVewDir);
+    return TipFiles::text(TipFiles::sheet(SlipTips::of(lines, tables, Chance::TipShape{}, price), perTicket,
+                                          day(2025, 9, 3)));
+}
+
+} // namespace
+
+TEST(SlipText, AReducedSystemIsWrittenAsTheSixNumberRowsOfItsOwnTable) {
+    SystemTableSet tables(kVewDir);
+    const std::vector<TipFiles::SlipTip> tips = SlipTips::of({k610}, tables, Chance::TipShape{}, 0.5);
+    // The table 610 has ten rows; each marks six of the ten positions.
+    ASSERT_EQ(tips.size(), 10u);
+    for (const TipFiles::SlipTip& tip : tips) {
+        EXPECT_EQ(std::popcount(tip.numbers), 6) << tip.line.toStdString();
+        EXPECT_EQ(tip.numbers & ~marks({3, 7, 11, 15, 19, 23, 27, 31, 35, 40}), 0u);
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^(\\d\\d,){5}\\d\\d:Normal$")).match(tip.line).hasMatch())
+            << tip.line.toStdString();
+    }
+    // Rows "xxxxxx----", "xx--xxxx--" and the last, "--xxx-xxx-", by hand.
+    EXPECT_EQ(tips[0].line, QStringLiteral("03,07,11,15,19,23:Normal"));
+    EXPECT_EQ(tips[1].line, QStringLiteral("03,07,19,23,27,31:Normal"));
+    EXPECT_EQ(tips[9].line, QStringLiteral("11,15,19,27,31,35:Normal"));
+    EXPECT_EQ(tips[9].numbers, marks({11, 15, 19, 27, 31, 35}));
+    EXPECT_EQ(tips[0].note, QStringLiteral("10 Reihen aus ") + k610);
+    EXPECT_TRUE(tips[1].note.isEmpty());
+
+    // In the tip text the rows fill the slips: six to a slip here, so ten rows take two.
+    const QStringList text = slipText({k610, QStringLiteral("05,07,30,33,35,36:Normal")}, 6);
+    QStringList expected = {QStringLiteral("Quintara Tipp für Mittwoch 03.09.25"), kTilde, QStringLiteral(" "),
+                            QStringLiteral("1. Lotto-Schein"), QStringLiteral(" 1. Tipp:  03,07,11,15,19,23:Normal"),
+                            QStringLiteral("           10 Reihen aus ") + k610};
+    for (int r = 1; r < 6; ++r) expected << QStringLiteral("%1. Tipp:  ").arg(r + 1, 2) + tips[r].line;
+    expected << QStringLiteral(" ") << QStringLiteral("2. Lotto-Schein");
+    for (int r = 6; r < 10; ++r) expected << QStringLiteral("%1. Tipp:  ").arg(r - 5, 2) + tips[r].line;
+    expected << QStringLiteral(" 5. Tipp:  05,07,30,33,35,36:Normal");
+    EXPECT_EQ(text, expected);
+}
+
+TEST(SlipText, FullSystemsStayOneColumnWithRowsAndStakeAndSingleTipsStayAsTheyAre) {
+    const QString full = QStringLiteral("01,02,03,04,05,06,07,08:008");
+    const QString single = QStringLiteral("05,07,30,33,35,36:Normal");
+    SystemTableSet tables(kVewDir);
+    const std::vector<TipFiles::SlipTip> slips = SlipTips::of({full, single}, tables, Chance::TipShape{}, 0.5);
+    ASSERT_EQ(slips.size(), 2u);
+    EXPECT_EQ(slips[0].line, full);
+    EXPECT_EQ(slips[0].numbers, marks({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(slips[0].note, QStringLiteral("Vollsystem: 28 Reihen, Einsatz 14,00 €"));
+    EXPECT_EQ(slips[1].line, single);
+    EXPECT_TRUE(slips[1].note.isEmpty());
+    // A stake without a known price is not guessed.
+    EXPECT_EQ(slipText({full}, 6, std::nullopt).at(5),
+              QStringLiteral("           Vollsystem: 28 Reihen, Einsatz unbekannt"));
+
+    // A list of single tips gives the tip text the plain lines give, byte for byte.
+    const QStringList plain = tips(13);
+    EXPECT_EQ(slipText(plain, 3), TipFiles::tipText(plain, 3, day(2025, 9, 3)));
+
+    // A line whose table is missing stays as it is and says so; a line that is no tip stays too.
+    const QStringList odd = slipText({QStringLiteral("01,02,03,04,05,06,07,08,09,10:999"), QStringLiteral("hallo")}, 6);
+    EXPECT_EQ(odd.mid(4), (QStringList{QStringLiteral(" 1. Tipp:  01,02,03,04,05,06,07,08,09,10:999"),
+                                       QStringLiteral("           Tabelle 999 fehlt: das System kann nicht "
+                                                      "aufgeschrieben werden"),
+                                       QStringLiteral(" 2. Tipp:  hallo")}));
+}
+
+TEST(SlipText, TheWindowWritesAReducedSystemAsItsRowsWithNoTableLoadedBefore) {
+    TestProgramDir dir;
+    dir.installBesideFiles();
+    dir.writeHistory({makeDraw(QDate(2025, 8, 30), {3, 11, 19, 27, 35, 40}, 44)});
+    storeLanguage(QStringLiteral("Deutsch1"));
+    FormFixture f(dir, true);
+    ASSERT_EQ(f->systemTable().rowCount(), 0);
+    f->controls().ListBox1->addItem(k610);
+    f->controls().UpDown8->setPosition(6);
+    const QStringList text = f->tipText();
+    // Six rows to a slip: ten rows take two slips.
+    ASSERT_EQ(text.size(), 4 + 6 + 1 + 2 + 4) << text.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(text[4], QStringLiteral(" 1. Tipp:  03,07,11,15,19,23:Normal"));
+    EXPECT_EQ(text.last(), QStringLiteral(" 4. Tipp:  11,15,19,27,31,35:Normal"));
+}
+
+TEST(SlipText, TheTextsFollowTheLanguage) {
+    const QStringList list{QStringLiteral("01,02,03,04,05,06,07:007")};
+    Language::select(Language::Id::English);
+    const QStringList english = slipText(list, 6);
+    Language::select(Language::Id::Greek);
+    const QStringList greek = slipText(list, 6);
+    Language::select(Language::Id::German);
+    for (const QStringList& text : {english, greek}) {
+        ASSERT_EQ(text.size(), 6);
+        for (const char* german : {"Tipp", "Schein", "Reihen", "Einsatz", "Mittwoch"})
+            EXPECT_FALSE(text.join(QLatin1Char('\n')).contains(QLatin1String(german)))
+                << german << "\n" << text.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(text[4].endsWith(QStringLiteral("01,02,03,04,05,06,07:007")));
+    }
+    EXPECT_EQ(english[0], QStringLiteral("Quintara tip for Wednesday 03.09.25"));
+    EXPECT_EQ(english[3], QStringLiteral("1. Lotto slip"));
+    EXPECT_EQ(english[4], QStringLiteral(" 1. Tip:  01,02,03,04,05,06,07:007"));
 }

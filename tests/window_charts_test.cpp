@@ -86,18 +86,26 @@ TEST_F(WindowCharts, TipDistributionCountsTheList) {
 
 TEST_F(WindowCharts, TipTestReportsEveryDrawReachingTheThreshold) {
     form().controls().ListBox1->addItem(QStringLiteral("05,06,07,10,20,30:Normal"));
+    form().SpeedButton5Click();
+    const QString drawLine = form().controls().Label29->text();
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("3"));
     form().controls().SpeedButton4->click();
+    // The input box names the draws it will go through, in the player's date format.
+    ASSERT_FALSE(f->platform.dialogs->shown.empty());
+    const QString asked = f->platform.dialogs->shown.front().text;
+    EXPECT_TRUE(asked.contains(QStringLiteral("Tipp-Test der Ziehungen vom 01.10.11 bis 12.10.11"))) << asked.toStdString();
     const QStringList messages = f->platform.dialogs->messages();
     ASSERT_EQ(messages.size(), 3); // two hits, then the summary
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Ein Treffer am: ")));
     EXPECT_TRUE(messages[2].startsWith(QStringLiteral("Suche beendet: 3 Ziehungen geprüft.")));
     EXPECT_TRUE(messages[0].contains(QStringLiteral("05.10.")));
     EXPECT_TRUE(messages[1].contains(QStringLiteral("08.10.")));
-    // The labels and the current draw show the last draw of the window; ten empty bars.
+    // The draw the player was looking at is back, with its own line and hits; ten empty bars.
     EXPECT_EQ(form().currentDraw().date, records[2].date);
-    EXPECT_TRUE(form().controls().Label29->text().endsWith(QStringLiteral("    1  2  3  4  5  6")));
-    EXPECT_EQ(form().controls().Label13->text(), QStringLiteral("Quersummer: 21"));
+    EXPECT_EQ(form().controls().Label29->text(), drawLine);
+    EXPECT_TRUE(drawLine.endsWith(QStringLiteral("  1  2  3  4  5  6   + 7"))) << drawLine.toStdString();
+    EXPECT_EQ(form().controls().Label13->text(), QStringLiteral("Quersumme: 21"));
+    EXPECT_EQ(form().controls().ListBox2->count(), 1);
     EXPECT_EQ(chart()->series2()->count(), 10);
 
     f->platform.dialogs->inputAnswers.push_back(QStringLiteral("drei"));
@@ -122,7 +130,7 @@ TEST_F(WindowCharts, TheTipTestStopsAtItsButtonAndHoldsOtherActionsBack) {
     form().controls().SpeedButton4->click();
     const QStringList messages = f->platform.dialogs->messages();
     ASSERT_EQ(messages.size(), 2) << messages.join(QStringLiteral("\n--\n")).toStdString();
-    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehungen.")))
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehung.")))
         << messages[1].toStdString();
     EXPECT_EQ(chart()->bottomTitle(), titleBefore); // the tip distribution did not run
     EXPECT_EQ(form().controls().SpeedButton4->text(), caption);
@@ -181,6 +189,9 @@ TEST(TipSearch, EveryHitNamesItsTipsTheSearchStopsWhenAskedAndSumsUpPerTip) {
     f->controls().ListBox1->addItems({QStringLiteral("01,10,19,40,41,42:Normal"), QStringLiteral("02,04,06,08,11,13:Normal"),
                               QStringLiteral("03,12,21,44,45,46:Normal")});
     auto& dialogs = *f.platform.dialogs;
+    f->SpeedButton5Click();
+    const double browsed = f->currentDraw().date;
+    ASSERT_EQ(browsed, records.back().date);
 
     // Without stopping: one box per draw that reached 3, each naming the tip lines that did.
     dialogs.inputAnswers.push_back(QStringLiteral("3"));
@@ -206,9 +217,10 @@ TEST(TipSearch, EveryHitNamesItsTipsTheSearchStopsWhenAskedAndSumsUpPerTip) {
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton4")));
     shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 2) << shown.join(QStringLiteral("\n--\n")).toStdString();
-    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehungen.")))
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Suche abgebrochen nach 1 geprüften Ziehung.")))
         << shown[1].toStdString();
-    EXPECT_EQ(f->currentDraw().date, records.front().date);
+    // Stopped on the first draw, the search still puts back the draw that was shown before.
+    EXPECT_EQ(f->currentDraw().date, browsed);
 }
 
 TEST(ChartView, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {

@@ -1081,6 +1081,31 @@
     </message>
 </context>
 <context>
+    <name>SlipTips</name>
+    <message>
+        <source>unbekannt</source>
+        <translation>άγνωστο</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vollsystem: %n Reihen, Einsatz %1</source>
+        <translation>
+            <numerusform>Πλήρες σύστημα: %n στήλη, κόστος %1</numerusform>
+            <numerusform>Πλήρες σύστημα: %n στήλες, κόστος %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tabelle %1 fehlt: das System kann nicht aufgeschrieben werden</source>
+        <translation>Λείπει ο πίνακας %1: το σύστημα δεν μπορεί να γραφτεί στο δελτίο</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reihen aus %1</source>
+        <translation>
+            <numerusform>%n στήλη από %1</numerusform>
+            <numerusform>%n στήλες από %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Start</name>
     <message>
         <source>Quintara GR ist bereits geöffnet. Das geöffnete Fenster wurde nach vorn geholt.</source>
@@ -1420,12 +1445,36 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
         <translation>%1 Στοπ</translation>
     </message>
     <message>
-        <source>Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet</source>
-        <translation>Υπολογισμός με τους προτεινόμενους αριθμούς· οι αλλαγές στα κουτάκια αγνοούνται</translation>
+        <source>Speichern der Liste</source>
+        <translation>Αποθήκευση της λίστας</translation>
     </message>
     <message>
-        <source>Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen</source>
-        <translation>Υπολογισμός με τους αριθμούς που έχουν σημειωθεί εδώ και τα βάρη τους</translation>
+        <source>Laden der Liste</source>
+        <translation>Φόρτωση λίστας</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern</source>
+        <translation>&amp;Αλλαγή</translation>
+    </message>
+    <message>
+        <source>&amp;Zufall</source>
+        <translation>&amp;Τυχαία</translation>
+    </message>
+    <message>
+        <source>Mit den angekreuzten Zahlen und ihren berechneten Gewichten rechnen; eine neu angekreuzte Zahl zählt einfach</source>
+        <translation>Υπολογισμός με τους σημειωμένους αριθμούς και τα υπολογισμένα βάρη τους· ένας αριθμός που σημειώθηκε τώρα μετράει μία φορά</translation>
+    </message>
+    <message>
+        <source>Mit den angekreuzten Zahlen und den Gewichten ihrer Hinweise rechnen (etwa aus einer geladenen Liste)</source>
+        <translation>Υπολογισμός με τους σημειωμένους αριθμούς και τα βάρη των υποδείξεών τους (π.χ. από μια φορτωμένη λίστα)</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1497,18 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <message>
         <source>Tippdatei|*.hlt</source>
         <translation>Αρχείο στηλών|*.hlt</translation>
+    </message>
+    <message>
+        <source>Quintara Tipp für %1</source>
+        <translation>Στήλες Quintara για %1</translation>
+    </message>
+    <message>
+        <source>%1. Lotto-Schein</source>
+        <translation>%1ο δελτίο Λόττο</translation>
+    </message>
+    <message>
+        <source>%1. Tipp:  </source>
+        <translation>%1. Στήλη:  </translation>
     </message>
 </context>
 <context>
@@ -1495,32 +1556,57 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
         <translation>Επιτυχία στις: %1</translation>
     </message>
     <message>
-        <source>Tipp %1: %2  (%3 Richtige)</source>
-        <translation>Στήλη %1: %2  (%3 επιτυχίες)</translation>
+        <source>Tipp-Test der Ziehungen vom %1 bis %2</source>
+        <translation>Έλεγχος στηλών στις κληρώσεις από %1 έως %2</translation>
     </message>
-    <message>
-        <source>Suche abgebrochen nach %1 geprüften Ziehungen.</source>
-        <translation>Η αναζήτηση ακυρώθηκε μετά από %1 κληρώσεις που ελέγχθηκαν.</translation>
+    <message numerus="yes">
+        <source>Suche abgebrochen nach %n geprüften Ziehungen.</source>
+        <translation>
+            <numerusform>Η αναζήτηση ακυρώθηκε μετά από %n κλήρωση που ελέγχθηκε.</numerusform>
+            <numerusform>Η αναζήτηση ακυρώθηκε μετά από %n κληρώσεις που ελέγχθηκαν.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche beendet: %1 Ziehungen geprüft.</source>
-        <translation>Η αναζήτηση ολοκληρώθηκε: ελέγχθηκαν %1 κληρώσεις.</translation>
+    <message numerus="yes">
+        <source>Suche beendet: %n Ziehungen geprüft.</source>
+        <translation>
+            <numerusform>Η αναζήτηση ολοκληρώθηκε: ελέγχθηκε %n κλήρωση.</numerusform>
+            <numerusform>Η αναζήτηση ολοκληρώθηκε: ελέγχθηκαν %n κληρώσεις.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Ziehungen mit mindestens %1 Richtigen: %2</source>
-        <translation>Κληρώσεις με τουλάχιστον %1 επιτυχίες: %2</translation>
+    <message numerus="yes">
+        <source>Ziehungen mit mindestens %n Richtigen: %1</source>
+        <translation>
+            <numerusform>Κληρώσεις με τουλάχιστον %n επιτυχία: %1</numerusform>
+            <numerusform>Κληρώσεις με τουλάχιστον %n επιτυχίες: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Tipp %1 (%2): %3 Treffer</source>
-        <translation>Στήλη %1 (%2): %3 επιτυχίες</translation>
+    <message numerus="yes">
+        <source>… und %n weitere Tipps mit Treffern</source>
+        <translation>
+            <numerusform>… και %n ακόμη στήλη με επιτυχίες</numerusform>
+            <numerusform>… και %n ακόμη στήλες με επιτυχίες</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>… und %1 weitere Tipps mit Treffern</source>
-        <translation>… και %1 ακόμη στήλες με επιτυχίες</translation>
+    <message numerus="yes">
+        <source>%n weitere Tipps ohne Treffer</source>
+        <translation>
+            <numerusform>%n ακόμη στήλη χωρίς επιτυχίες</numerusform>
+            <numerusform>%n ακόμη στήλες χωρίς επιτυχίες</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 weitere Tipps ohne Treffer</source>
-        <translation>%1 ακόμη στήλες χωρίς επιτυχίες</translation>
+    <message numerus="yes">
+        <source>Tipp %1: %2  (%n Richtige)</source>
+        <translation>
+            <numerusform>Στήλη %1: %2  (%n επιτυχία)</numerusform>
+            <numerusform>Στήλη %1: %2  (%n επιτυχίες)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tipp %1 (%2): %n Treffer</source>
+        <translation>
+            <numerusform>Στήλη %1 (%2): %n επιτυχία</numerusform>
+            <numerusform>Στήλη %1 (%2): %n επιτυχίες</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1081,6 +1081,31 @@
     </message>
 </context>
 <context>
+    <name>SlipTips</name>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vollsystem: %n Reihen, Einsatz %1</source>
+        <translation>
+            <numerusform>Full system: %n line, stake %1</numerusform>
+            <numerusform>Full system: %n lines, stake %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tabelle %1 fehlt: das System kann nicht aufgeschrieben werden</source>
+        <translation>Table %1 is missing: the system cannot be written out</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reihen aus %1</source>
+        <translation>
+            <numerusform>%n line from %1</numerusform>
+            <numerusform>%n lines from %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Start</name>
     <message>
         <source>Quintara GR ist bereits geöffnet. Das geöffnete Fenster wurde nach vorn geholt.</source>
@@ -1420,12 +1445,36 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
         <translation>%1 Stop</translation>
     </message>
     <message>
-        <source>Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet</source>
-        <translation>Calculate with the suggested numbers; changes to the boxes are ignored</translation>
+        <source>Speichern der Liste</source>
+        <translation>Save the list</translation>
     </message>
     <message>
-        <source>Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen</source>
-        <translation>Calculate with the numbers ticked here and their weights</translation>
+        <source>Laden der Liste</source>
+        <translation>Load a list</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Ändern</source>
+        <translation>&amp;Change</translation>
+    </message>
+    <message>
+        <source>&amp;Zufall</source>
+        <translation>&amp;Random</translation>
+    </message>
+    <message>
+        <source>Mit den angekreuzten Zahlen und ihren berechneten Gewichten rechnen; eine neu angekreuzte Zahl zählt einfach</source>
+        <translation>Calculate with the ticked numbers and their computed weights; a newly ticked number counts once</translation>
+    </message>
+    <message>
+        <source>Mit den angekreuzten Zahlen und den Gewichten ihrer Hinweise rechnen (etwa aus einer geladenen Liste)</source>
+        <translation>Calculate with the ticked numbers and the weights in their hints (from a loaded list, say)</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1497,18 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     <message>
         <source>Tippdatei|*.hlt</source>
         <translation>Tip file|*.hlt</translation>
+    </message>
+    <message>
+        <source>Quintara Tipp für %1</source>
+        <translation>Quintara tip for %1</translation>
+    </message>
+    <message>
+        <source>%1. Lotto-Schein</source>
+        <translation>%1. Lotto slip</translation>
+    </message>
+    <message>
+        <source>%1. Tipp:  </source>
+        <translation>%1. Tip:  </translation>
     </message>
 </context>
 <context>
@@ -1495,32 +1556,57 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
         <translation>A hit on: %1</translation>
     </message>
     <message>
-        <source>Tipp %1: %2  (%3 Richtige)</source>
-        <translation>Tip %1: %2  (%3 correct)</translation>
+        <source>Tipp-Test der Ziehungen vom %1 bis %2</source>
+        <translation>Tip test of the draws from %1 to %2</translation>
     </message>
-    <message>
-        <source>Suche abgebrochen nach %1 geprüften Ziehungen.</source>
-        <translation>Search cancelled after %1 draws checked.</translation>
+    <message numerus="yes">
+        <source>Suche abgebrochen nach %n geprüften Ziehungen.</source>
+        <translation>
+            <numerusform>Search cancelled after %n draw checked.</numerusform>
+            <numerusform>Search cancelled after %n draws checked.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche beendet: %1 Ziehungen geprüft.</source>
-        <translation>Search finished: %1 draws checked.</translation>
+    <message numerus="yes">
+        <source>Suche beendet: %n Ziehungen geprüft.</source>
+        <translation>
+            <numerusform>Search finished: %n draw checked.</numerusform>
+            <numerusform>Search finished: %n draws checked.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Ziehungen mit mindestens %1 Richtigen: %2</source>
-        <translation>Draws with at least %1 correct numbers: %2</translation>
+    <message numerus="yes">
+        <source>Ziehungen mit mindestens %n Richtigen: %1</source>
+        <translation>
+            <numerusform>Draws with at least %n correct number: %1</numerusform>
+            <numerusform>Draws with at least %n correct numbers: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Tipp %1 (%2): %3 Treffer</source>
-        <translation>Tip %1 (%2): %3 hits</translation>
+    <message numerus="yes">
+        <source>… und %n weitere Tipps mit Treffern</source>
+        <translation>
+            <numerusform>… and %n more tip with hits</numerusform>
+            <numerusform>… and %n more tips with hits</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>… und %1 weitere Tipps mit Treffern</source>
-        <translation>… and %1 more tips with hits</translation>
+    <message numerus="yes">
+        <source>%n weitere Tipps ohne Treffer</source>
+        <translation>
+            <numerusform>%n more tip without hits</numerusform>
+            <numerusform>%n more tips without hits</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 weitere Tipps ohne Treffer</source>
-        <translation>%1 more tips without hits</translation>
+    <message numerus="yes">
+        <source>Tipp %1: %2  (%n Richtige)</source>
+        <translation>
+            <numerusform>Tip %1: %2  (%n correct)</numerusform>
+            <numerusform>Tip %1: %2  (%n correct)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tipp %1 (%2): %n Treffer</source>
+        <translation>
+            <numerusform>Tip %1 (%2): %n hit</numerusform>
+            <numerusform>Tip %1 (%2): %n hits</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,8 @@ public:
     void SpeedButton16Click(); // load a tip file into the tip list
     void BitBtn7Click();       // write the tip text Tipp.txt and open it
     void TippDruckClick();     // print preview of the tip text: print, or save as PDF
+    // The tip list as the slips take it, grouped by "Tipps pro Schein", for the next draw.
+    TipFiles::TipSheet tipSheet() const;
     QStringList tipText() const;
     void restoreTipList();     // start-up: tipps.txt into the tip list
     void saveTipList();        // shutdown: the tip list into tipps.txt; throws FileError

@@ -293,17 +293,19 @@ void TForm1::Label28Click() {
         source.showStatus();
         busy.reset();
         const int result = chooser->execute();
-        if (result == TForm6::mrRetry) {
-            std::array<bool, Lotto::NumberSlots> ticked{};
-            std::array<QString, Lotto::NumberSlots> texts;
-            for (int k = 1; k <= Lotto::HighestNumber; ++k) {
-                ticked[static_cast<std::size_t>(k)] = chooser->box(k)->isChecked();
-                texts[static_cast<std::size_t>(k)] = chooser->hint(k);
-            }
-            pool.rebuild(ticked, texts);
-        } else if (result != TForm6::mrOk) {
-            return endInPoolPhase(false);
+        if (result != TForm6::mrOk && result != TForm6::mrRetry) return endInPoolPhase(false);
+        std::array<bool, Lotto::NumberSlots> ticked{};
+        std::array<QString, Lotto::NumberSlots> texts;
+        for (int k = 1; k <= Lotto::HighestNumber; ++k) {
+            ticked[static_cast<std::size_t>(k)] = chooser->box(k)->isChecked();
+            texts[static_cast<std::size_t>(k)] = chooser->hint(k);
         }
+        // OK keeps the computed weights but only of the numbers the player left ticked;
+        // "Ändern" takes the weights from the boxes' hints as well.
+        if (result == TForm6::mrRetry)
+            pool.rebuild(ticked, texts);
+        else
+            pool.keepTicked(ticked);
         busy.emplace();
     }
     // Removing the recent draws' numbers or the user's edit may leave too few numbers for a tip;
@@ -321,6 +323,11 @@ void TForm1::Label28Click() {
     m_evaluationEnabled = true;
     m_currentDraw = chosenDraw;
     Komplettcheck();
+    // The history checks leave the chart empty under the title of the pool's last statistic;
+    // it shows the numbers of the new tips instead (of system tips too), as "Tippverteilung" does.
+    BarChartModel* chart = ui.Chart1->model();
+    if (!m_analysisRunning && chart->series2()->count() == 0)
+        applyPlot(chart, Statistics::tipDistributionPlot(Statistics::tipDistribution(tipLines())));
     busy.reset();
     ui.StatusBar1->setPanelText(1,
                                 result == GenerationResult::Complete

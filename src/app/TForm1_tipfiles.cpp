@@ -2,6 +2,7 @@
 #include "base/Log.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
+#include "evaluation/SlipTips.h"
 #include "gui/Printing.h"
 #include "tips/TipFiles.h"
 
@@ -59,8 +60,16 @@ void TForm1::SpeedButton16Click() {
     SpeedButton5Click();
 }
 
+TipFiles::TipSheet TForm1::tipSheet() const {
+    // Each line by its own system: a reduced system's rows come from its own table, whatever
+    // the selector loaded last.
+    SystemTableSet tables(m_paths.dataDirectory());
+    return TipFiles::sheet(SlipTips::of(tipLines(), tables, tipShape(), stakePerRow()), ui.UpDown8->position(),
+                           TipFiles::nextDrawDate(m_currentDraw.date));
+}
+
 QStringList TForm1::tipText() const {
-    return TipFiles::tipText(tipLines(), ui.UpDown8->position(), TipFiles::nextDrawDate(m_currentDraw.date));
+    return TipFiles::text(tipSheet());
 }
 
 void TForm1::BitBtn7Click() {
@@ -78,17 +87,17 @@ void TForm1::BitBtn7Click() {
 }
 
 void TForm1::TippDruckClick() {
-    const QStringList text = tipText();
-    const Printing::Preview preview = m_platform.printing->tipPreview(text, this);
+    const TipFiles::TipSheet sheet = tipSheet();
+    const Printing::Preview preview = m_platform.printing->tipPreview(sheet, this);
     QDialog* dialog = preview.dialog.get();
     if (preview.savePdf)
-        connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, text] {
+        connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, sheet] {
             const QString path = m_platform.dialogs->saveFileName(
                 dialog, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"),
                          QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf"),
                          m_paths.dialogDirectory()});
             if (path.isEmpty()) return;
-            if (!m_platform.printing->saveTipPdf(text, path))
+            if (!m_platform.printing->saveTipPdf(sheet, path))
                 showError(tr("Die PDF-Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
         });
     m_platform.dialogs->showModal(dialog);

@@ -1,7 +1,6 @@
 // The tip test: the tip list replayed against every draw of the analysis window, with a box for
 // each draw that reached the chosen hits, and chance beside the result in the report window.
 #include "app/TForm1.h"
-#include "base/DayCount.h"
 #include "base/Random.h"
 #include "evaluation/Winnings.h"
 #include "gui/EventPulse.h"
@@ -18,14 +17,18 @@ void TForm1::SpeedButton4Click() {
         return;
     }
     if (m_busy) return;
-    const QString answer =
-        m_platform.dialogs->inputBox(this, TipTest::caption(), TipTest::prompt(), TipTest::proposal());
+    const QString answer = m_platform.dialogs->inputBox(this, TipTest::caption(), TipTest::promptWithRange(drawFilter()),
+                                                        TipTest::proposal());
     const int threshold = TipTest::threshold(answer);
     const DrawHistory file = history();
     // A missing history is not reported: no draw is examined.
     const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
     BarChartModel* chart = ui.Chart1->model();
     chart->prepareStatistic();
+
+    // The draw the player was looking at comes back when the test ends.
+    const CurrentDraw browsed = m_currentDraw;
+    const QString browsedTexts[] = {ui.Label29->text(), ui.Label35->text(), ui.Label13->text()};
 
     // Every other action waits while the test runs; the button stops it.
     const QString caption = ui.SpeedButton4->text();
@@ -61,9 +64,7 @@ void TForm1::SpeedButton4Click() {
             // The draw reached and a chance for the stop button, once per pulse: painting the
             // window costs far more than checking the list against one draw.
             if (pulse.due()) {
-                ui.SpeedButton4->setText(
-                    tr("Tipp-Test anhalten (bei %1)")
-                        .arg(DayCount::toDate(record.date).toString(QStringLiteral("dd.MM.yyyy"))));
+                ui.SpeedButton4->setText(tr("Tipp-Test anhalten (bei %1)").arg(TipTest::dateText(record.date)));
                 pulse.pass();
             }
             return best;
@@ -86,12 +87,17 @@ void TForm1::SpeedButton4Click() {
         QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }
+    m_currentDraw = browsed;
+    ui.Label29->setText(browsedTexts[0]);
+    ui.Label35->setText(browsedTexts[1]);
+    ui.Label13->setText(browsedTexts[2]);
+    // The hit list belongs to the current draw again.
+    Komplettcheck();
     showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
     if (chance.rounds.empty() || m_closed || !m_evaluationEnabled) return;
     const DrawFilter filter = drawFilter();
     showChanceComparison(tr("Tipp-Test vom %1 bis %2: %3 Ziehungen, %4 Tipps")
-                             .arg(DayCount::toDate(filter.from).toString(QStringLiteral("dd.MM.yyyy")),
-                                  DayCount::toDate(filter.to).toString(QStringLiteral("dd.MM.yyyy")))
+                             .arg(TipTest::dateText(filter.from), TipTest::dateText(filter.to))
                              .arg(chance.rounds.size())
                              .arg(chance.rounds.front().tips),
                          chance.rounds, chance.levels, chance.money, Rng::seed());

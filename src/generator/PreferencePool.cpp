@@ -45,6 +45,16 @@ void PreferencePool::removeNumbers(std::uint64_t excluded) {
     }
 }
 
+void PreferencePool::keepTicked(const std::array<bool, Lotto::NumberSlots>& ticked) {
+    std::uint64_t unticked = 0;
+    for (int n = 1; n <= Lotto::HighestNumber; ++n)
+        if (!ticked[static_cast<std::size_t>(n)]) unticked |= std::uint64_t{1} << n;
+    removeNumbers(unticked);
+    const std::array<int, Lotto::NumberSlots> held = weights();
+    for (int n = 1; n <= Lotto::HighestNumber; ++n)
+        if (ticked[static_cast<std::size_t>(n)] && held[static_cast<std::size_t>(n)] == 0) add(n);
+}
+
 void PreferencePool::rebuild(const std::array<bool, Lotto::NumberSlots>& ticked, const std::array<QString, Lotto::NumberSlots>& weightTexts) {
     clear();
     for (int n = 1; n <= Lotto::HighestNumber; ++n) {

@@ -41,7 +41,12 @@ public:
     // examined in turn), and the pool shortens by one.
     void removeNumbers(std::uint64_t excluded);
 
-    // The pool as the number choice window gives it back: for n = 1..49 whose box is ticked,
+    // The pool as the number choice window's OK gives it back: the entries of the numbers still
+    // ticked keep their weights (removed as removeNumbers does), and each ticked number the pool
+    // did not hold gets one entry at the end. Boxes as the pool preset them change nothing.
+    void keepTicked(const std::array<bool, Lotto::NumberSlots>& ticked);
+
+    // The pool as the number choice window's "Ändern" gives it back: for n = 1..49 whose box is ticked,
     // its weight text w converted to a whole number (ConversionError when it is none), w 0
     // counted as 1, and w + 1 entries of n (none for a negative w).
     void rebuild(const std::array<bool, Lotto::NumberSlots>& ticked, const std::array<QString, Lotto::NumberSlots>& weightTexts);

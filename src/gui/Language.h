@@ -11,7 +11,8 @@
 // The language of the program's messages (status texts, message and input boxes, chart titles,
 // the texts of the windows created later) and of Qt's own dialog buttons. Captions and hints of
 // the windows come from the translation files in land/ instead. German is built in: selecting
-// it removes every catalogue, so the built-in texts show unchanged.
+// it leaves only the catalogue of its plural forms, so the built-in texts show unchanged and a
+// count of one reads right.
 namespace Language {
 
 using Id = MessageCatalogues::Language;

@@ -7,6 +7,16 @@
 
 namespace {
 
+// Width of the column the own names stand in: the widest of the menu's own names.
+int ownNameWidth(const QMenu* menu, const QFontMetrics& metrics) {
+    int widest = 0;
+    for (QAction* action : menu->actions()) {
+        const QString own = shownMenuText(action).section(QLatin1Char('\t'), 1);
+        widest = std::max(widest, metrics.horizontalAdvance(own));
+    }
+    return widest;
+}
+
 // Draws the own name of a language item where a menu draws shortcuts.
 class OwnNameStyle : public QProxyStyle {
 public:
@@ -21,6 +31,10 @@ public:
                 if (menu->actionGeometry(action) != item->rect) continue;
                 QStyleOptionMenuItem own(*item);
                 own.text = shownMenuText(action);
+                // The menu reserves the shortcut column for real shortcuts only (none here);
+                // without this the styles draw the name from the item's right edge, cut.
+                own.reservedShortcutWidth = std::max(item->reservedShortcutWidth,
+                                                     ownNameWidth(menu, item->fontMetrics) + columnGap(item->fontMetrics));
                 QProxyStyle::drawControl(element, &own, painter, widget);
                 return;
             }
@@ -34,15 +48,14 @@ public:
         const auto* menu = qobject_cast<const QMenu*>(widget);
         if (type == CT_MenuItem && menu) {
             // Room for the widest own name beside every item.
-            int widest = 0;
-            for (QAction* action : menu->actions()) {
-                const QString own = shownMenuText(action).section(QLatin1Char('\t'), 1);
-                widest = std::max(widest, option->fontMetrics.horizontalAdvance(own));
-            }
-            if (widest > 0) s.rwidth() += widest + option->fontMetrics.horizontalAdvance(QStringLiteral("MMM"));
+            const int widest = ownNameWidth(menu, option->fontMetrics);
+            if (widest > 0) s.rwidth() += widest + columnGap(option->fontMetrics);
         }
         return s;
     }
+
+private:
+    static int columnGap(const QFontMetrics& metrics) { return metrics.horizontalAdvance(QStringLiteral("MMM")); }
 };
 
 } // namespace

@@ -1,4 +1,6 @@
 #pragma once
+#include "tips/TipFiles.h"
+
 #include <QStringList>
 #include <memory>
 
@@ -6,8 +8,8 @@ class QAction;
 class QDialog;
 class QWidget;
 
-// Printing the tip text: the print preview (the pages as they will be printed, the toolkit's
-// print button, "Als PDF speichern" in the tool bar) and the PDF file. The real one is
+// Printing the tips as the slips take them: the print preview (the pages as they will be
+// printed, the toolkit's print button, "Als PDF speichern" in the tool bar) and the PDF file. The real one is
 // gui/TipPrint.h.
 class Printing {
 public:
@@ -17,7 +19,7 @@ public:
     };
 
     virtual ~Printing() = default;
-    virtual Preview tipPreview(const QStringList& tipText, QWidget* parent) = 0;
+    virtual Preview tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) = 0;
     // Writes the pages as a PDF file; false when the file could not be written.
-    virtual bool saveTipPdf(const QStringList& tipText, const QString& path) = 0;
+    virtual bool saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) = 0;
 };

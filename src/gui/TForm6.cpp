@@ -66,14 +66,14 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
         grid->addWidget(b, (n - 1) / 7, (n - 1) % 7);
     }
 
-    SpeedButton1 = makeSpeedButton(this, "SpeedButton1", QStringLiteral("Speichern der Liste"),
-                                   QStyle::SP_DialogSaveButton);
-    SpeedButton2 =
-        makeSpeedButton(this, "SpeedButton2", QStringLiteral("Laden der Liste"), QStyle::SP_DialogOpenButton);
-    BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("OK"), QStyle::SP_DialogOkButton);
-    BitBtn2 = makeButton(this, "BitBtn2", QStringLiteral("Abbrechen"), QStyle::SP_DialogCancelButton);
-    BitBtn3 = makeButton(this, "BitBtn3", QStringLiteral("&Ändern"), QStyle::SP_BrowserReload);
-    BitBtn4 = makeButton(this, "BitBtn4", QStringLiteral("&Zufall"), QStyle::SP_MediaPlay);
+    // In the messages' language: a window the generation run makes afresh gets no translation
+    // file, and must not show German in Greek.
+    SpeedButton1 = makeSpeedButton(this, "SpeedButton1", tr("Speichern der Liste"), QStyle::SP_DialogSaveButton);
+    SpeedButton2 = makeSpeedButton(this, "SpeedButton2", tr("Laden der Liste"), QStyle::SP_DialogOpenButton);
+    BitBtn1 = makeButton(this, "BitBtn1", tr("OK"), QStyle::SP_DialogOkButton);
+    BitBtn2 = makeButton(this, "BitBtn2", tr("Abbrechen"), QStyle::SP_DialogCancelButton);
+    BitBtn3 = makeButton(this, "BitBtn3", tr("&Ändern"), QStyle::SP_BrowserReload);
+    BitBtn4 = makeButton(this, "BitBtn4", tr("&Zufall"), QStyle::SP_MediaPlay);
     BitBtn4->hide();
     BitBtn1->setDefault(true);
 
@@ -91,9 +91,11 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
     // the buttons takes precedence; these stand in while the buttons' own hints are empty, so
     // a translation file still sets and restores exactly what it names.
     m_explanations[BitBtn1] = QCoreApplication::translate(
-        "TForm6", "Mit den vorgeschlagenen Zahlen rechnen; Änderungen an den Kästchen bleiben unbeachtet");
-    m_explanations[BitBtn3] =
-        QCoreApplication::translate("TForm6", "Mit den hier angekreuzten Zahlen und ihren Gewichten rechnen");
+        "TForm6", "Mit den angekreuzten Zahlen und ihren berechneten Gewichten rechnen; eine neu angekreuzte "
+                  "Zahl zählt einfach");
+    m_explanations[BitBtn3] = QCoreApplication::translate(
+        "TForm6", "Mit den angekreuzten Zahlen und den Gewichten ihrer Hinweise rechnen (etwa aus einer geladenen "
+                  "Liste)");
     BitBtn1->installEventFilter(this);
     BitBtn3->installEventFilter(this);
 

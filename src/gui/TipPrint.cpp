@@ -1,5 +1,7 @@
 #include "gui/TipPrint.h"
 
+#include "base/Lotto.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
@@ -8,12 +10,95 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTextCursor>
+#include <QTextTable>
 #include <QTextDocument>
 #include <QToolBar>
+#include <utility>
 
 namespace TipPrint {
 
-std::unique_ptr<QTextDocument> document(const QStringList& tipText) {
+namespace {
+
+// In the document's units: a grid of seven cells and its tip's text below it; three tips side
+// by side stay inside the text width of an A4 page with its margins (482 units).
+constexpr double GridCell = 20;
+constexpr double TipWidth = 155;
+
+void centre(QTextCursor cursor) {
+    QTextBlockFormat block = cursor.blockFormat();
+    block.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(block);
+}
+
+// The 49 numbers in rows of seven; the marked ones filled.
+void insertGrid(QTextCursor& cursor, std::uint64_t numbers, const QTextCharFormat& body) {
+    constexpr int rows = (Lotto::HighestNumber + GridColumns - 1) / GridColumns;
+    QTextTableFormat format;
+    format.setBorder(0.5);
+    format.setBorderBrush(QColor(90, 90, 90));
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(1);
+    format.setColumnWidthConstraints(QList<QTextLength>(GridColumns, QTextLength(QTextLength::FixedLength, GridCell)));
+    QTextTable* grid = cursor.insertTable(rows, GridColumns, format);
+    QTextCharFormat open = body;
+    open.setFontPointSize(8);
+    open.setForeground(QColor(70, 70, 70));
+    QTextCharFormat marked = open;
+    marked.setForeground(Qt::white);
+    marked.setFontWeight(QFont::Bold);
+    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
+        QTextTableCell cell = grid->cellAt((n - 1) / GridColumns, (n - 1) % GridColumns);
+        const bool on = (numbers >> n & 1) != 0;
+        if (on) {
+            QTextTableCellFormat filled = cell.format().toTableCellFormat();
+            filled.setBackground(Qt::black);
+            cell.setFormat(filled);
+        }
+        QTextCursor inCell = cell.firstCursorPosition();
+        centre(inCell);
+        inCell.insertText(QString::number(n), on ? marked : open);
+    }
+    cursor = grid->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+}
+
+// One ticket: its tips side by side, TipsPerRow to a row.
+void insertTicket(QTextCursor& cursor, const std::vector<TipFiles::SlipTip>& tips, const QTextCharFormat& body) {
+    const int columns = TipsPerRow;
+    const int rows = (static_cast<int>(tips.size()) + columns - 1) / columns;
+    if (rows == 0) return;
+    QTextTableFormat format;
+    format.setBorder(0);
+    format.setCellSpacing(0);
+    format.setCellPadding(4);
+    format.setColumnWidthConstraints(QList<QTextLength>(columns, QTextLength(QTextLength::FixedLength, TipWidth)));
+    QTextTable* table = cursor.insertTable(rows, columns, format);
+    QTextCharFormat label = body;
+    label.setFontWeight(QFont::Bold);
+    label.setFontPointSize(9);
+    QTextCharFormat small = body;
+    small.setFontPointSize(6.5);
+    for (std::size_t k = 0; k < tips.size(); ++k) {
+        const int index = static_cast<int>(k);
+        QTextCursor inCell = table->cellAt(index / columns, index % columns).firstCursorPosition();
+        inCell.insertText(TipFiles::tipLabel(index + 1).trimmed(), label);
+        inCell.insertBlock();
+        insertGrid(inCell, tips[k].numbers, body);
+        inCell.insertText(tips[k].line, small);
+        if (!tips[k].note.isEmpty()) {
+            inCell.insertBlock();
+            inCell.insertText(tips[k].note, small);
+        }
+    }
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet) {
     auto doc = std::make_unique<QTextDocument>();
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(11);
@@ -26,50 +111,55 @@ std::unique_ptr<QTextDocument> document(const QStringList& tipText) {
     QTextCharFormat title = body;
     title.setFontPointSize(15);
     title.setFontWeight(QFont::Bold);
+    QTextCharFormat header = body;
+    header.setFontPointSize(12);
+    header.setFontWeight(QFont::Bold);
     QTextBlockFormat titleBlock;
     titleBlock.setBottomMargin(6);
+    QTextBlockFormat headerBlock;
+    headerBlock.setTopMargin(10);
+    headerBlock.setBottomMargin(2);
 
-    for (qsizetype i = 0; i < tipText.size(); ++i) {
-        if (i == 0) {
-            cursor.setBlockFormat(titleBlock);
-            cursor.insertText(tipText[i], title);
-            continue;
-        }
+    cursor.setBlockFormat(titleBlock);
+    cursor.insertText(sheet.title, title);
+    for (std::size_t t = 0; t < sheet.tickets.size(); ++t) {
+        cursor.insertBlock(headerBlock, header);
+        cursor.insertText(TipFiles::ticketHeader(static_cast<int>(t) + 1), header);
         cursor.insertBlock(QTextBlockFormat(), body);
-        cursor.insertText(tipText[i], body);
+        insertTicket(cursor, sheet.tickets[t], body);
     }
     return doc;
 }
 
-void print(const QStringList& tipText, QPrinter* printer) {
-    const auto doc = document(tipText);
+void print(const TipFiles::TipSheet& sheet, QPrinter* printer) {
+    const auto doc = document(sheet);
     // QTextDocument::print lays the text out on the printer's pages and numbers them.
     doc->print(printer);
 }
 
-bool savePdf(const QStringList& tipText, const QString& path) {
+bool savePdf(const TipFiles::TipSheet& sheet, const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    printer.setDocName(tipText.value(0));
+    printer.setDocName(sheet.title);
     if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
-    print(tipText, &printer);
+    print(sheet, &printer);
     return QFileInfo(path).size() > 0;
 }
 
 } // namespace TipPrint
 
-TipPrintPreview::TipPrintPreview(const QStringList& tipText, QWidget* parent)
-    : QPrintPreviewDialog(parent), m_text(tipText) {
+TipPrintPreview::TipPrintPreview(TipFiles::TipSheet sheet, QWidget* parent)
+    : QPrintPreviewDialog(parent), m_sheet(std::move(sheet)) {
     setObjectName(QStringLiteral("TippDruckvorschau"));
     setWindowTitle(QCoreApplication::translate("TipPrint", "Druckvorschau: Tipp"));
     printer()->setPageSize(QPageSize(QPageSize::A4));
     printer()->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    printer()->setDocName(tipText.value(0));
+    printer()->setDocName(m_sheet.title);
     connect(this, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { TipPrint::print(m_text, target); });
+            [this](QPrinter* target) { TipPrint::print(m_sheet, target); });
     m_savePdf = new QAction(QCoreApplication::translate("TipPrint", "Als PDF speichern …"), this);
     m_savePdf->setObjectName(QStringLiteral("AlsPdfSpeichern"));
     m_savePdf->setToolTip(QCoreApplication::translate("TipPrint", "Den Tipp als PDF-Datei speichern"));
@@ -86,12 +176,12 @@ TipPrintPreview::TipPrintPreview(const QStringList& tipText, QWidget* parent)
 
 TipPrintPreview::~TipPrintPreview() = default;
 
-Printing::Preview TipPrinting::tipPreview(const QStringList& tipText, QWidget* parent) {
-    auto preview = std::make_unique<TipPrintPreview>(tipText, parent);
+Printing::Preview TipPrinting::tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) {
+    auto preview = std::make_unique<TipPrintPreview>(sheet, parent);
     QAction* save = preview->savePdfAction();
     return {std::move(preview), save};
 }
 
-bool TipPrinting::saveTipPdf(const QStringList& tipText, const QString& path) {
-    return TipPrint::savePdf(tipText, path);
+bool TipPrinting::saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) {
+    return TipPrint::savePdf(sheet, path);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "gui/Printing.h"
+#include "tips/TipFiles.h"
 
 #include <QPrintPreviewDialog>
 #include <QStringList>
@@ -9,39 +10,47 @@ class QAction;
 class QPrinter;
 class QTextDocument;
 
-// Printing the tip text with Qt PrintSupport, the one user of it.
+// Printing the tips with Qt PrintSupport, the one user of it.
 
-// The tip text laid out as a page: the title line larger and bold, the tickets below it in a
-// fixed-width font so the numbers stand in columns, page numbers at the foot.
+// The tips laid out as the operator's slips: the title larger and bold, each ticket under its
+// header, each tip a grid of the numbers 1 to 49, seven to a row, its numbers filled, with
+// the tip line and its note below the grid.
 namespace TipPrint {
 
-std::unique_ptr<QTextDocument> document(const QStringList& tipText);
-void print(const QStringList& tipText, QPrinter* printer);
+// Tips side by side in a row of a ticket.
+inline constexpr int TipsPerRow = 3;
+// Numbers in a row of a tip's grid, as on the slip.
+inline constexpr int GridColumns = 7;
+
+std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet);
+void print(const TipFiles::TipSheet& sheet, QPrinter* printer);
 // Writes the pages as a PDF file; false when the file could not be written.
-bool savePdf(const QStringList& tipText, const QString& path);
+bool savePdf(const TipFiles::TipSheet& sheet, const QString& path);
 
 } // namespace TipPrint
 
-// The print preview of the tip text: the pages as they will be printed, the toolkit's print
+// The print preview of the tips: the pages as they will be printed, the toolkit's print
 // button, and "Als PDF speichern" in the tool bar.
 class TipPrintPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
-    TipPrintPreview(const QStringList& tipText, QWidget* parent = nullptr);
+    TipPrintPreview(TipFiles::TipSheet sheet, QWidget* parent = nullptr);
     ~TipPrintPreview() override;
 
     // Triggered by the player; the owner asks for the file name and calls TipPrint::savePdf.
     QAction* savePdfAction() const { return m_savePdf; }
-    const QStringList& tipText() const { return m_text; }
+    const TipFiles::TipSheet& sheet() const { return m_sheet; }
+    // The same tips as the tip text writes them.
+    QStringList tipText() const { return TipFiles::text(m_sheet); }
 
 private:
-    QStringList m_text;
+    TipFiles::TipSheet m_sheet;
     QAction* m_savePdf;
 };
 
 // The preview and the PDF as the program's printing.
 class TipPrinting : public Printing {
 public:
-    Preview tipPreview(const QStringList& tipText, QWidget* parent) override;
-    bool saveTipPdf(const QStringList& tipText, const QString& path) override;
+    Preview tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) override;
+    bool saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) override;
 };

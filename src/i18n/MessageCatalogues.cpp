@@ -34,6 +34,8 @@ void install(Language language) {
     const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     switch (language) {
     case Language::German:
+        // Only the plural forms of the texts with a count; every other text is the source.
+        add(QStringLiteral("quintara_de"), QStringLiteral(":/i18n"));
         add(QStringLiteral("qtbase_de"), qtDirectory);
         break;
     case Language::English:

@@ -3,7 +3,8 @@
 #include <optional>
 
 // The message catalogues of the program and of Qt, embedded under ":/i18n" (ours) or taken from
-// Qt's translations directory. German is built in: its messages need no catalogue of ours.
+// Qt's translations directory. German is built in: of ours, its catalogue holds only the
+// singular and plural forms of the texts with a count.
 namespace MessageCatalogues {
 
 enum class Language { German, English, Greek };

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QCoreApplication>
 
 namespace TipTest {
 
@@ -17,6 +16,15 @@ QString prompt() {
 }
 QString proposal() {
     return QStringLiteral("6");
+}
+
+QString promptWithRange(const DrawFilter& filter) {
+    return QCoreApplication::translate("TipTest", "Tipp-Test der Ziehungen vom %1 bis %2")
+        .arg(dateText(filter.from), dateText(filter.to));
+}
+
+QString dateText(double date) {
+    return QLocale().toString(DayCount::toDate(date), QLocale::ShortFormat);
 }
 
 int threshold(const QString& answer) {
@@ -34,8 +42,7 @@ QString crossSumLabel(const DrawRecord& record) {
 }
 
 QString hitMessage(double date) {
-    return QCoreApplication::translate("TipTest", "Ein Treffer am: %1")
-        .arg(QLocale().toString(DayCount::toDate(date), QLocale::ShortFormat));
+    return QCoreApplication::translate("TipTest", "Ein Treffer am: %1").arg(dateText(date));
 }
 
 int run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
@@ -67,21 +74,20 @@ QString hitBoxText(double date, const QStringList& lines, const std::vector<int>
     text += QLatin1Char('\n');
     for (std::size_t i = 0; i < hitsPerLine.size() && i < static_cast<std::size_t>(lines.size()); ++i) {
         if (hitsPerLine[i] < threshold) continue;
-        text += QLatin1Char('\n') + QCoreApplication::translate("TipTest", "Tipp %1: %2  (%3 Richtige)")
+        const int hits = hitsPerLine[i];
+        text += QLatin1Char('\n') + QCoreApplication::translate("TipTest", "Tipp %1: %2  (%n Richtige)", nullptr, hits)
                                         .arg(i + 1)
-                                        .arg(lines[static_cast<qsizetype>(i)])
-                                        .arg(hitsPerLine[i]);
+                                        .arg(lines[static_cast<qsizetype>(i)]);
     }
     return text;
 }
 
 QString summaryText(const QStringList& lines, const LineHits& hits, int threshold, int examined, bool stopped) {
     QStringList text;
-    text << (stopped ? QCoreApplication::translate("TipTest", "Suche abgebrochen nach %1 geprüften Ziehungen.")
-                     : QCoreApplication::translate("TipTest", "Suche beendet: %1 Ziehungen geprüft."))
-                .arg(examined);
-    text << QCoreApplication::translate("TipTest", "Ziehungen mit mindestens %1 Richtigen: %2")
-                .arg(threshold)
+    text << (stopped ? QCoreApplication::translate("TipTest", "Suche abgebrochen nach %n geprüften Ziehungen.",
+                                                   nullptr, examined)
+                     : QCoreApplication::translate("TipTest", "Suche beendet: %n Ziehungen geprüft.", nullptr, examined));
+    text << QCoreApplication::translate("TipTest", "Ziehungen mit mindestens %n Richtigen: %1", nullptr, threshold)
                 .arg(hits.draws);
     // A long list names the tips that hit; the others are summed up in one line.
     constexpr int MaxListed = 30;
@@ -97,15 +103,15 @@ QString summaryText(const QStringList& lines, const LineHits& hits, int threshol
             continue;
         }
         ++listed;
-        text << QCoreApplication::translate("TipTest", "Tipp %1 (%2): %3 Treffer")
+        const int draws = hits.perLine[i];
+        text << QCoreApplication::translate("TipTest", "Tipp %1 (%2): %n Treffer", nullptr, draws)
                     .arg(i + 1)
-                    .arg(lines[static_cast<qsizetype>(i)])
-                    .arg(hits.perLine[i]);
+                    .arg(lines[static_cast<qsizetype>(i)]);
     }
     if (notListed > 0)
-        text << QCoreApplication::translate("TipTest", "… und %1 weitere Tipps mit Treffern").arg(notListed);
+        text << QCoreApplication::translate("TipTest", "… und %n weitere Tipps mit Treffern", nullptr, notListed);
     if (withoutHit > 0)
-        text << QCoreApplication::translate("TipTest", "%1 weitere Tipps ohne Treffer").arg(withoutHit);
+        text << QCoreApplication::translate("TipTest", "%n weitere Tipps ohne Treffer", nullptr, withoutHit);
     return text.join(QLatin1Char('\n'));
 }
 

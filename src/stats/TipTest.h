@@ -17,6 +17,12 @@ namespace TipTest {
 QString caption();
 QString prompt();
 QString proposal();
+// The prompt with the draws the test will go through, so the player sees the window before
+// the test starts: "Tipp-Test der Ziehungen vom <from> bis <to>".
+QString promptWithRange(const DrawFilter& filter);
+
+// A date as the player's language writes dates (the short format of the locale).
+QString dateText(double date);
 
 // The answer as a whole number; throws ConversionError (before any file is opened).
 int threshold(const QString& answer);

@@ -2,7 +2,11 @@
 
 #include "base/DayCount.h"
 #include "base/SafeFile.h"
+#include "base/Lotto.h"
 #include "base/TextFile.h"
+#include "tips/TipLine.h"
+
+#include <QCoreApplication>
 
 #include <QFileInfo>
 
@@ -47,23 +51,65 @@ double nextDrawDate(double drawDate) {
     return drawDate + (DayCount::weekday(drawDate) == DayCount::Wednesday ? 3 : 4);
 }
 
-QStringList tipText(const QStringList& tips, int tipsPerTicket, double nextDraw) {
-    // The spin never goes below one; a smaller value would leave no ticket to start.
-    const int perTicket = std::max(1, tipsPerTicket);
-    QStringList text;
-    text << QStringLiteral("Quintara Tipp für ") + DayCount::longWeekdayText(nextDraw);
-    text << QString(39, QLatin1Char('~'));
-    int number = 0;
-    for (int p = 1; p <= tips.size(); ++p) {
-        if ((p - 1) % perTicket == 0) {
-            text << QStringLiteral(" ");
-            text << QString::number((p - 1) / perTicket + 1) + QStringLiteral(". Lotto-Schein");
-            number = 0;
-        }
-        ++number;
-        text << QStringLiteral("%1. Tipp:  ").arg(number, 2) + tips.at(p - 1);
+SlipTip plainTip(const QString& line) {
+    SlipTip tip;
+    tip.line = line;
+    ParsedTicket parsed;
+    parsed.parse(line);
+    for (int k = 1; k <= parsed.count; ++k) {
+        const TicketSlot& slot = parsed.numbers[static_cast<std::size_t>(k)];
+        if (slot.numeric && slot.value >= 1 && slot.value <= Lotto::HighestNumber)
+            tip.numbers |= std::uint64_t{1} << slot.value;
     }
-    return text;
+    return tip;
+}
+
+TipSheet sheet(const std::vector<SlipTip>& tips, int tipsPerTicket, double nextDraw) {
+    // The spin never goes below one; a smaller value would leave no ticket to start.
+    const auto perTicket = static_cast<std::size_t>(std::max(1, tipsPerTicket));
+    TipSheet out;
+    out.title = titleText(nextDraw);
+    for (std::size_t p = 0; p < tips.size(); ++p) {
+        if (p % perTicket == 0) out.tickets.emplace_back();
+        out.tickets.back().push_back(tips[p]);
+    }
+    return out;
+}
+
+QString titleText(double nextDraw) {
+    return QCoreApplication::translate("TipFiles", "Quintara Tipp für %1").arg(DayCount::longWeekdayText(nextDraw));
+}
+
+QString ticketHeader(int ticket) {
+    return QCoreApplication::translate("TipFiles", "%1. Lotto-Schein").arg(ticket);
+}
+
+QString tipLabel(int number) {
+    return QCoreApplication::translate("TipFiles", "%1. Tipp:  ").arg(number, 2);
+}
+
+QStringList text(const TipSheet& sheet) {
+    QStringList out;
+    out << sheet.title;
+    out << QString(39, QLatin1Char('~'));
+    for (std::size_t t = 0; t < sheet.tickets.size(); ++t) {
+        out << QStringLiteral(" ");
+        out << ticketHeader(static_cast<int>(t) + 1);
+        const std::vector<SlipTip>& tips = sheet.tickets[t];
+        for (std::size_t k = 0; k < tips.size(); ++k) {
+            out << tipLabel(static_cast<int>(k) + 1) + tips[k].line;
+            // Under the tip line, so that every line after "Tipp:" stays a tip line.
+            if (!tips[k].note.isEmpty()) out << QString(11, QLatin1Char(' ')) + tips[k].note;
+        }
+    }
+    return out;
+}
+
+QStringList tipText(const QStringList& tips, int tipsPerTicket, double nextDraw) {
+    std::vector<SlipTip> plain;
+    plain.reserve(static_cast<std::size_t>(tips.size()));
+    for (const QString& line : tips) plain.push_back(plainTip(line));
+    return text(sheet(plain, tipsPerTicket, nextDraw));
 }
 
 } // namespace TipFiles

@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <vector>
 
 // The three files that hold the tip list: "tipps.txt" in the player's directory (the list carried from
 // one run to the next), the tip files the user saves and loads (".hlt"), and the readable tip
@@ -33,8 +35,37 @@ QString proposedName(const QDate& chosenDraw, const QDate& today);
 // days after any other day.
 double nextDrawDate(double drawDate);
 
-// The tip text: title with the next draw's date, a tilde line, and the tips in tickets of
-// tipsPerTicket, each ticket under its own header, each tip numbered within its ticket.
+// One tip as the operator's slip takes it: a column of six numbers, or a full system played
+// as one system column.
+struct SlipTip {
+    QString line;              // the tip line written after "Tipp:"
+    std::uint64_t numbers = 0; // bit n set: number n is marked in the column
+    QString note;              // written on a line of its own below the tip; empty: none
+};
+
+// The tip line as it stands, its numbers from 1 to 49 marked.
+SlipTip plainTip(const QString& line);
+
+// The tips laid out for the slips: the title with the next draw's date, the tips in tickets of
+// tipsPerTicket (at least one), in list order.
+struct TipSheet {
+    QString title;
+    std::vector<std::vector<SlipTip>> tickets;
+};
+TipSheet sheet(const std::vector<SlipTip>& tips, int tipsPerTicket, double nextDraw);
+
+// The texts of the sheet, in the player's language; the German ones are the tip text's own.
+// "Quintara Tipp für " and the next draw ("DDDD dd.mm.yy").
+QString titleText(double nextDraw);
+// "1. Lotto-Schein".
+QString ticketHeader(int ticket);
+// The tip's number within its ticket in two places, then ". Tipp:  " (" 1. Tipp:  ").
+QString tipLabel(int number);
+
+// The tip text: the title, a tilde line, and each ticket after a line holding one blank under
+// its header, each tip numbered within its ticket, its note (if any) on the line below.
+QStringList text(const TipSheet& sheet);
+// The tip text of tip lines as they stand, each line one tip.
 QStringList tipText(const QStringList& tips, int tipsPerTicket, double nextDraw);
 
 } // namespace TipFiles

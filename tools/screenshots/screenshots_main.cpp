@@ -14,14 +14,18 @@
 #include "gui/AnalysisReport.h"
 #include "gui/TForm6.h"
 #include "gui/TipPrint.h"
+#include "base/DayCount.h"
 #include "history/DrawCsv.h"
+#include "stats/TipTest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -249,14 +253,20 @@ int main(int argc, char** argv) {
     form.undoTipListClear();
 
     WidgetDialogs real;
+    // The tip search's boxes as it shows them: its window of draws, a hit, the summary with
+    // counts of one.
     grabModal(QStringLiteral("eingabebox-frage"), [&] {
-        real.inputBox(&form, QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"),
-                      QStringLiteral("Tipp-Test"), QStringLiteral("6"));
+        real.inputBox(&form, TipTest::caption(), TipTest::promptWithRange(form.drawFilter()), TipTest::proposal());
     });
+    const QStringList searched{QStringLiteral("01,02,03,04,05,06:Normal"), QStringLiteral("05,07,30,33,35,36:Normal")};
     grabModal(QStringLiteral("suche-treffer"), [&] {
-        real.messageOrStop(&form,
-                           QStringLiteral("Ein Treffer am: 09.08.25\n\nTipp 2: 05,07,30,33,35,36:Normal  (3 Richtige)"),
-                           QStringLiteral("Suche beenden"));
+        real.messageOrStop(&form, TipTest::hitBoxText(DayCount::fromDate(QDate(2025, 8, 9)), searched, {1, 3}, 3),
+                           QCoreApplication::translate("TForm1", "Suche beenden"));
+    });
+    grabModal(QStringLiteral("suche-ende"), [&] {
+        TipTest::LineHits hits(2);
+        hits.add({1, 3}, 3);
+        real.message(&form, TipTest::summaryText(searched, hits, 1, 1, false));
     });
     grabModal(QStringLiteral("loeschen-frage"), [&] {
         real.question(&form, QStringLiteral("Die Ziehung vom 09.08.2025 löschen?\n\n5, 7, 30, 33, 35, 36 (Zusatzzahl 12)"));
@@ -273,10 +283,64 @@ int main(int argc, char** argv) {
     grabTo(&entry, QStringLiteral("eingabe-feld"));
     entry.hide();
 
-    TipPrintPreview preview(form.tipText(), &form);
+    TipPrintPreview preview(form.tipSheet(), &form);
     preview.show();
     grabTo(&preview, QStringLiteral("druckvorschau"));
     preview.hide();
+
+    // Systems on the slips: a reduced system as its rows, a full system as one column, six
+    // tips to a slip; and their numbers in the tip distribution.
+    const QStringList tips = form.tipLines();
+    form.controls().ListBox1->clear();
+    form.controls().ListBox1->addItems({QStringLiteral("03,07,11,15,19,23,27,31,35,40:610"),
+                                        QStringLiteral("01,05,12,19,26,33,40,47:008"),
+                                        QStringLiteral("05,07,30,33,35,36:Normal")});
+    const int perTicket = form.controls().UpDown8->position();
+    form.controls().UpDown8->setPosition(6);
+    {
+        TipPrintPreview systems(form.tipSheet(), &form);
+        systems.resize(920, 1100);
+        systems.show();
+        grabTo(&systems, QStringLiteral("druckvorschau-systeme"));
+        systems.hide();
+    }
+    form.Button6Click();
+    form.controls().Chart1->refresh();
+    grabTo(&form, QStringLiteral("diagramm-tippverteilung-systeme"));
+    form.controls().UpDown8->setPosition(perTicket);
+    form.controls().ListBox1->clear();
+    form.controls().ListBox1->addItems(tips);
+
+    // A chart across a switch of the language there and back: its bars stay, its title follows.
+    form.SpeedButton2Click();
+    {
+        QAction* chosen = form.controls().Grichisch1;
+        for (QAction* item : {form.controls().Deutsch1, form.controls().Englichen1})
+            if (item->isChecked()) chosen = item;
+        (chosen == form.controls().Deutsch1 ? form.controls().Grichisch1 : form.controls().Deutsch1)->trigger();
+        settle();
+        chosen->trigger();
+        settle();
+    }
+    form.controls().Chart1->refresh();
+    grabTo(&form, QStringLiteral("diagramm-nach-sprachwechsel"));
+
+    // The language menu with each language's own name beside its caption.
+    {
+        QMenu* menu = form.controls().Sprache1;
+        menu->popup(form.mapToGlobal(QPoint(40, 20)));
+        settle();
+        grabTo(menu, QStringLiteral("menue-sprache"));
+        menu->hide();
+    }
+
+    // A number choice window made afresh, as a generation run makes it, in the language.
+    {
+        TForm6 fresh(platform, &form);
+        fresh.show();
+        grabTo(&fresh, QStringLiteral("zahlenwahl-neu"));
+        fresh.hide();
+    }
 
     if (QWidget* choice = form.form6()) {
         choice->show();
