@@ -424,32 +424,24 @@ TEST_F(OperatorDownload, AnUnreadablePrizeFileIsSetAsideAndTheUpdateGoesOn) {
 TEST_F(OperatorDownload, ADrawWithEndlessPrizeCategoriesKeepsTheFirstOnesWithANote) {
     dir.writeHistory(upTo(QDate(2025, 8, 16)));
     FakeOperator fake(all);
-    // The newest draw of the answer comes with 60,000 categories more, as short as JSON allows
-    // (as many as fit a page; a table of 250,000 exceeds any page and ends the run unstored).
-    for (const int extra : {60000, 250000}) {
-        QByteArray more;
-        for (int id = 11; id < 11 + extra; ++id) more += "{\"id\":" + QByteArray::number(id) + "},";
-        fake.script = [&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
-            FakeAnswer a = fake.answer(r);
-            a.body.replace(a.body.indexOf("\"prizeCategories\":[") + 19, 0, more);
-            return a;
-        };
-        const DrawDownloadResult result = runAgainst(fake.base());
-        if (extra == 250000) {
-            EXPECT_EQ(result.stored, 0);
-            EXPECT_TRUE(result.endReason.contains(QStringLiteral("zu groß"))) << result.endReason.toStdString();
-            continue;
-        }
-        EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
-        EXPECT_EQ(result.stored, 4);
-        const PrizeTable prizes = PrizeTable::read(prizePath);
-        ASSERT_NE(prizes.find(QDate(2025, 8, 30)), nullptr);
-        EXPECT_EQ(prizes.find(QDate(2025, 8, 30))->tiers.size(), size_t(PrizeTable::MaxTiers));
-        EXPECT_EQ(prizes.find(QDate(2025, 8, 27))->tiers.size(), 4u);
-        EXPECT_TRUE(result.summaryText().contains(QStringLiteral("Die Ziehung vom 30.08.2025 kam mit 60004 Gewinnklassen")))
-            << result.summaryText().toStdString();
-        dir.writeHistory(upTo(QDate(2025, 8, 16)));
-    }
+    // The newest draw of the answer comes with 60,000 categories more, as short as JSON allows:
+    // as many as fit a page (a table of 250,000 exceeds any page and ends the run unstored).
+    QByteArray more;
+    for (int id = 11; id < 11 + 60000; ++id) more += "{\"id\":" + QByteArray::number(id) + "},";
+    fake.script = [&](const SeenRequest& r, int) -> std::optional<FakeAnswer> {
+        FakeAnswer a = fake.answer(r);
+        a.body.replace(a.body.indexOf("\"prizeCategories\":[") + 19, 0, more);
+        return a;
+    };
+    const DrawDownloadResult result = runAgainst(fake.base());
+    EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
+    EXPECT_EQ(result.stored, 4);
+    const PrizeTable prizes = PrizeTable::read(prizePath);
+    ASSERT_NE(prizes.find(QDate(2025, 8, 30)), nullptr);
+    EXPECT_EQ(prizes.find(QDate(2025, 8, 30))->tiers.size(), size_t(PrizeTable::MaxTiers));
+    EXPECT_EQ(prizes.find(QDate(2025, 8, 27))->tiers.size(), 4u);
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral("Die Ziehung vom 30.08.2025 kam mit 60004 Gewinnklassen")))
+        << result.summaryText().toStdString();
 }
 
 TEST_F(OperatorDownload, WorksOverHttpsWithATrustedCertificate) {
