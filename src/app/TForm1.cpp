@@ -140,6 +140,7 @@ void TForm1::connectControls() {
 
     connectGenerator();
     connectReport();
+    connectSlipsWindow();
 }
 
 void TForm1::FormCreate() {

@@ -22,6 +22,7 @@
 
 class TForm6;
 class AnalysisReport;
+class SlipsWindow;
 class DrawHistory;
 
 // The main window. It owns all working state; every operation is one of its methods, named
@@ -206,6 +207,12 @@ public:
     const RuleCounts& reportedRuleCounts() const { return m_reportCounts; }
     const GenerationState& generation() const { return *m_generation; }
 
+    // ---- Slips window ----
+    void SlipsOpenButtonClick(); // "Meine Scheine": the slips window, read anew from the files
+    SlipsWindow* slipsWindow();  // made on first use
+    // The slips the player recorded, beside the history.
+    QString slipsPath() const;
+
     // ---- Tip list editing ----
     void SpeedEditClick();     // edit the selected tip in the number choice window
     void SpeedButton11Click(); // clear the tip list and the hit list
@@ -336,6 +343,8 @@ private:
     bool m_chanceRunning = false;
     std::atomic<bool> m_chanceStop{false};
     void connectReport();
+    QPointer<SlipsWindow> m_slipsWindow;
+    void connectSlipsWindow();
     void noteRuleCounts(GenerationResult result);
     RuleCounts m_analysisCounts;
 
