@@ -23,6 +23,7 @@ const QString Paths::TipListName = QStringLiteral("tipps.txt");
 const QString Paths::TipTextName = QStringLiteral("Tipp.txt");
 const QString Paths::DownloadName = QStringLiteral("Lotto.html");
 const QString Paths::WinSoundName = QStringLiteral("yippee.wav");
+const QString Paths::SlipsName = QStringLiteral("ZahlenGR.scheine.csv");
 
 Paths::Paths(Layout layout, QString program, QString data, QString user)
     : m_layout(layout), m_program(asDirectory(std::move(program))), m_data(asDirectory(std::move(data))),

@@ -22,6 +22,7 @@ public:
     static const QString TipTextName;  // "Tipp.txt"
     static const QString DownloadName; // "Lotto.html"
     static const QString WinSoundName; // "yippee.wav"
+    static const QString SlipsName;    // "ZahlenGR.scheine.csv"
 
     // Everything in one directory.
     static Paths portable(const QString& programDirectory);
@@ -51,6 +52,8 @@ public:
     QString tipListPath() const { return m_user + TipListName; }
     QString tipTextPath() const { return m_user + TipTextName; }
     QString downloadFilePath() const { return m_user + DownloadName; }
+    // The slips the player recorded as played (evaluation/Slips).
+    QString slipsPath() const { return m_user + SlipsName; }
     // The history shipped with the program, copied to the player's directory once.
     QString bundledHistoryPath() const { return m_data + HistoryName; }
     QString winSoundPath() const { return m_data + WinSoundName; }

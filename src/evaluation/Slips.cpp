@@ -1,36 +1,401 @@
 #include "evaluation/Slips.h"
 
+#include "base/DayCount.h"
+#include "base/Errors.h"
+#include "base/SafeFile.h"
+#include "tips/TipLine.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <set>
+
 namespace Slips {
 
-int columnsOf(const Slip&, SystemTableSet&) { return 0; }
-double stakePerDraw(const Slip&, SystemTableSet&) { return 0; }
-double totalStake(const Slip&, SystemTableSet&) { return 0; }
-QString DrawCheck::bestTierText() const { return {}; }
-std::vector<DrawRecord> coveredDraws(const Slip&, const std::vector<DrawRecord>&) { return {}; }
-bool finished(const Slip&, const std::vector<DrawRecord>&) { return false; }
-std::vector<DrawCheck> checkAll(const std::vector<Slip>&, const std::vector<DrawRecord>&, const DividendSource*,
-                                SystemTableSet&) {
-    return {};
-}
-std::vector<DrawCheck> checkNew(const std::vector<Slip>&, const std::vector<DrawRecord>&, const std::vector<QDate>&,
-                                const DividendSource*, SystemTableSet&) {
-    return {};
-}
-QString summaryText(const std::vector<DrawCheck>&) { return {}; }
-Totals totals(const std::vector<DrawCheck>&, const DividendSource*) { return {}; }
+namespace {
 
-SlipBook::LoadResult SlipBook::load(const QString&) { return {}; }
-QString SlipBook::save(const QString&) const { return {}; }
-const std::vector<Slip>& SlipBook::slips() const { return m_slips; }
+// A line without designation is played by its own size: six numbers a single tip, more a full
+// system of them.
+const Chance::TipShape OwnSize{};
+
+std::vector<Winnings::PlayedLine> playedLines(const Slip& slip, SystemTableSet& tables) {
+    std::vector<Winnings::PlayedLine> out;
+    out.reserve(static_cast<std::size_t>(slip.lines.size()));
+    for (const QString& line : slip.lines) out.push_back(Winnings::playedLine(line, tables, OwnSize));
+    return out;
+}
+
+void addMoney(Chance::Money& to, const Chance::Money& m) {
+    to.stake += m.stake;
+    to.knownReturn += m.knownReturn;
+    to.unknownWins += m.unknownWins;
+}
+
+// (hits, additional) ordered as the tiers pay: 5 + additional above 5, below 6.
+bool better(int hits, bool additional, int thanHits, bool thanAdditional) {
+    return hits > thanHits || (hits == thanHits && additional && !thanAdditional);
+}
+
+DrawCheck checkDraw(int index, const Slip& slip, const std::vector<Winnings::PlayedLine>& played,
+                    const DrawRecord& record, const DividendSource* dividends) {
+    DrawCheck check;
+    check.slip = index;
+    check.date = DayCount::toDate(record.date);
+    const Chance::Round round = Chance::roundOf(record, 0);
+    for (std::size_t k = 0; k < 6; ++k) check.winning[k] = record.numbers[k];
+    std::sort(check.winning.begin(), check.winning.end());
+    check.additionalNumber = round.additional;
+    check.lines.reserve(played.size());
+    for (qsizetype i = 0; i < slip.lines.size(); ++i) {
+        const Winnings::PlayedLine& p = played[static_cast<std::size_t>(i)];
+        LineCheck line;
+        line.line = slip.lines[i];
+        line.missingTable = p.missingTable;
+        if (p.ticket) {
+            for (const std::uint64_t column : p.ticket->expandedColumns()) {
+                ColumnHits c;
+                c.numbers = column;
+                c.hits = std::popcount(column & round.winning);
+                c.additional = round.additional > 0 && (column >> round.additional & 1);
+                if (better(c.hits, c.additional, check.bestHits, check.bestAdditional)) {
+                    check.bestHits = c.hits;
+                    check.bestAdditional = c.additional;
+                }
+                line.columns.push_back(c);
+            }
+            line.result = Winnings::result(*p.ticket, round, slip.pricePerColumn, dividends);
+            addMoney(check.money, line.result.money);
+            check.columns += p.ticket->columns();
+        }
+        check.lines.push_back(std::move(line));
+    }
+    return check;
+}
+
+// The tier of a number of hits, as a player says it.
+QString tierText(int hits, bool additional) {
+    if (hits == 5 && additional) return QCoreApplication::translate("Slips", "5 + Z");
+    return QCoreApplication::translate("Slips", "%1 Richtige").arg(hits);
+}
+
+QString euros(double amount) {
+    return QCoreApplication::translate("Slips", "%1 €").arg(QLocale().toString(amount, 'f', 2));
+}
+
+// What one column of six numbers returns on average on a draw: Σ P(tier) × the tier's dividend;
+// none when a tier a column can win has no known dividend.
+std::optional<double> expectedPerColumn(const QDate& date, bool drawHasAdditional, const DividendSource* dividends) {
+    if (!dividends) return std::nullopt;
+    double sum = 0;
+    for (int hits = 3; hits <= 6; ++hits) {
+        for (const bool additional : {false, true}) {
+            const double p = Chance::probability(6, hits, additional, drawHasAdditional);
+            if (p == 0) continue;
+            const std::optional<double> d = dividends->dividend(date, hits, additional);
+            if (!d) return std::nullopt;
+            sum += p * *d;
+        }
+    }
+    return sum;
+}
+
+} // namespace
+
+int columnsOf(const Slip& slip, SystemTableSet& tables) {
+    int columns = 0;
+    for (const Winnings::PlayedLine& p : playedLines(slip, tables))
+        if (p.ticket) columns += p.ticket->columns();
+    return columns;
+}
+
+double stakePerDraw(const Slip& slip, SystemTableSet& tables) {
+    return columnsOf(slip, tables) * slip.pricePerColumn;
+}
+
+double totalStake(const Slip& slip, SystemTableSet& tables) {
+    return stakePerDraw(slip, tables) * slip.draws;
+}
+
+QString DrawCheck::bestTierText() const {
+    if (bestHits < 3) return QCoreApplication::translate("Slips", "–");
+    return tierText(bestHits, bestAdditional);
+}
+
+std::vector<DrawRecord> coveredDraws(const Slip& slip, const std::vector<DrawRecord>& history) {
+    std::vector<DrawRecord> out;
+    const double first = DayCount::fromDate(slip.firstDraw);
+    for (const DrawRecord& r : history) {
+        if (static_cast<int>(out.size()) >= slip.draws) break;
+        if (r.date >= first) out.push_back(r);
+    }
+    return out;
+}
+
+bool finished(const Slip& slip, const std::vector<DrawRecord>& history) {
+    return static_cast<int>(coveredDraws(slip, history).size()) >= slip.draws;
+}
+
+namespace {
+
+template <class Keep>
+std::vector<DrawCheck> check(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
+                             const DividendSource* dividends, SystemTableSet& tables, Keep keep) {
+    std::vector<DrawCheck> out;
+    for (std::size_t i = 0; i < slips.size(); ++i) {
+        const std::vector<DrawRecord> draws = coveredDraws(slips[i], history);
+        if (std::none_of(draws.begin(), draws.end(), keep)) continue;
+        const std::vector<Winnings::PlayedLine> played = playedLines(slips[i], tables);
+        for (const DrawRecord& r : draws)
+            if (keep(r)) out.push_back(checkDraw(static_cast<int>(i), slips[i], played, r, dividends));
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<DrawCheck> checkAll(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
+                                const DividendSource* dividends, SystemTableSet& tables) {
+    return check(slips, history, dividends, tables, [](const DrawRecord&) { return true; });
+}
+
+std::vector<DrawCheck> checkNew(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
+                                const std::vector<QDate>& newDates, const DividendSource* dividends,
+                                SystemTableSet& tables) {
+    const std::set<QDate> fresh(newDates.begin(), newDates.end());
+    return check(slips, history, dividends, tables,
+                 [&fresh](const DrawRecord& r) { return fresh.count(DayCount::toDate(r.date)) > 0; });
+}
+
+QString summaryText(const std::vector<DrawCheck>& checks) {
+    if (checks.empty()) return {};
+    std::set<int> slips;
+    std::array<std::int64_t, Chance::LevelCount> levels{};
+    Chance::Money money;
+    for (const DrawCheck& c : checks) {
+        slips.insert(c.slip);
+        addMoney(money, c.money);
+        for (const LineCheck& l : c.lines)
+            for (std::size_t level = 0; level < levels.size(); ++level) levels[level] += l.result.columns[level];
+    }
+    // The winning columns from the highest tier down.
+    static constexpr std::array<std::pair<int, bool>, Chance::LevelCount> Tiers{
+        {{3, false}, {4, false}, {5, false}, {5, true}, {6, false}}};
+    QStringList wins;
+    for (int level = Chance::LevelCount - 1; level >= 0; --level) {
+        const std::int64_t n = levels[static_cast<std::size_t>(level)];
+        if (n == 0) continue;
+        const auto [hits, additional] = Tiers[static_cast<std::size_t>(level)];
+        wins << QCoreApplication::translate("Slips", "%1 × %2").arg(n).arg(tierText(hits, additional));
+    }
+    QString outcome;
+    if (wins.isEmpty()) {
+        outcome = QCoreApplication::translate("Slips", "kein Gewinn");
+    } else {
+        QString amount;
+        if (money.unknownWins == 0)
+            amount = euros(money.knownReturn);
+        else if (money.knownReturn == 0)
+            amount = QCoreApplication::translate("Slips", "unbekannt");
+        else
+            amount = QCoreApplication::translate("Slips", "%1 + unbekannt").arg(euros(money.knownReturn));
+        outcome = wins.join(QStringLiteral(", ")) + QStringLiteral(", ") + amount;
+    }
+    if (slips.size() == 1) return QCoreApplication::translate("Slips", "1 Schein geprüft: %1").arg(outcome);
+    return QCoreApplication::translate("Slips", "%1 Scheine geprüft: %2").arg(slips.size()).arg(outcome);
+}
+
+Totals totals(const std::vector<DrawCheck>& checks, const DividendSource* dividends) {
+    Totals t;
+    double expected = 0;
+    bool known = true;
+    for (const DrawCheck& c : checks) {
+        addMoney(t.money, c.money);
+        if (c.columns == 0 || !known) continue;
+        const std::optional<double> perColumn = expectedPerColumn(c.date, c.additionalNumber > 0, dividends);
+        if (!perColumn) {
+            known = false;
+            continue;
+        }
+        expected += *perColumn * c.columns;
+    }
+    if (known) t.expectedReturn = expected;
+    return t;
+}
+
+// ---- The slips file ----
+
+namespace {
+
+const QByteArray Header = QByteArrayLiteral("id;name;firstDraw;draws;price;lines");
+const QByteArray LastIdMark = QByteArrayLiteral("#lastId;");
+constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+
+// Text fields never hold the separators raw: "\" "\\", ";" "\s", "|" "\p", CR "\r", LF "\n".
+QString escaped(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\': out += QStringLiteral("\\\\"); break;
+        case ';': out += QStringLiteral("\\s"); break;
+        case '|': out += QStringLiteral("\\p"); break;
+        case '\r': out += QStringLiteral("\\r"); break;
+        case '\n': out += QStringLiteral("\\n"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::optional<QString> unescaped(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\\')) {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size()) return std::nullopt;
+        switch (text[i].unicode()) {
+        case '\\': out += QLatin1Char('\\'); break;
+        case 's': out += QLatin1Char(';'); break;
+        case 'p': out += QLatin1Char('|'); break;
+        case 'r': out += QLatin1Char('\r'); break;
+        case 'n': out += QLatin1Char('\n'); break;
+        default: return std::nullopt;
+        }
+    }
+    return out;
+}
+
+// The lines of the file as bytes, so a damaged line (even one that is no valid UTF-8) is
+// written back byte for byte. CR, LF and CR LF end a line; a final line end starts none.
+QList<QByteArray> rawLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
+    qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    for (qsizetype i = start; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n') continue;
+        lines << bytes.mid(start, i - start);
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines << bytes.mid(start);
+    return lines;
+}
+
+std::optional<Slip> parseSlip(const QByteArray& raw) {
+    const QString text = QString::fromUtf8(raw);
+    if (text.toUtf8() != raw) return std::nullopt; // not valid UTF-8
+    const QStringList f = text.split(QLatin1Char(';'));
+    if (f.size() != 6) return std::nullopt;
+    Slip s;
+    bool drawsOk = false, priceOk = false;
+    const std::optional<QString> id = unescaped(f[0]);
+    const std::optional<QString> name = unescaped(f[1]);
+    s.firstDraw = QDate::fromString(f[2], Qt::ISODate);
+    s.draws = f[3].toInt(&drawsOk);
+    s.pricePerColumn = f[4].toDouble(&priceOk);
+    if (!id || id->isEmpty() || !name || !s.firstDraw.isValid() || !drawsOk || s.draws < 1 ||
+        s.draws > MaxDraws || !priceOk || !std::isfinite(s.pricePerColumn) || s.pricePerColumn < 0 || f[5].isEmpty())
+        return std::nullopt;
+    s.id = *id;
+    s.name = *name;
+    for (const QString& field : f[5].split(QLatin1Char('|'))) {
+        const std::optional<QString> line = unescaped(field);
+        if (!line || TipLine::isBlank(*line)) return std::nullopt;
+        s.lines << *line;
+    }
+    return s;
+}
+
+QByteArray slipLine(const Slip& s) {
+    QStringList lines;
+    for (const QString& l : s.lines) lines << escaped(l);
+    return QStringList{escaped(s.id), escaped(s.name), s.firstDraw.toString(Qt::ISODate), QString::number(s.draws),
+                       QString::number(s.pricePerColumn, 'g', 12), lines.join(QLatin1Char('|'))}
+        .join(QLatin1Char(';'))
+        .toUtf8();
+}
+
+// The number an id of the form the book gives ("7") stands for; 0 for any other id.
+int idNumber(const QByteArray& id) {
+    bool ok = false;
+    const int n = id.toInt(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+} // namespace
+
+SlipBook::LoadResult SlipBook::load(const QString& path) {
+    LoadResult result;
+    m_slips.clear();
+    m_damaged.clear();
+    m_lastId = 0;
+    QByteArray bytes;
+    try {
+        if (!QFile::exists(path)) return result;
+        bytes = SafeFile::readAll(path, MaxFileBytes);
+    } catch (const FileError& e) {
+        result.error = e.message();
+        return result;
+    }
+    std::set<QString> ids;
+    const QList<QByteArray> lines = rawLines(bytes);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray& raw = lines[i];
+        if (raw.trimmed().isEmpty() || (i == 0 && raw == Header)) continue;
+        if (raw.startsWith(LastIdMark)) {
+            m_lastId = std::max(m_lastId, idNumber(raw.mid(LastIdMark.size())));
+            continue;
+        }
+        // Every id the file holds stays taken, a damaged line's too.
+        m_lastId = std::max(m_lastId, idNumber(raw.left(raw.indexOf(';'))));
+        std::optional<Slip> slip = parseSlip(raw);
+        if (!slip || !ids.insert(slip->id).second) {
+            m_damaged << raw;
+            result.damagedLines << QString::fromUtf8(raw);
+            continue;
+        }
+        m_slips.push_back(std::move(*slip));
+    }
+    return result;
+}
+
+QString SlipBook::save(const QString& path) const {
+    QByteArray bytes = Header + "\r\n" + LastIdMark + QByteArray::number(m_lastId) + "\r\n";
+    for (const Slip& s : m_slips) bytes += slipLine(s) + "\r\n";
+    for (const QByteArray& raw : m_damaged) bytes += raw + "\r\n";
+    try {
+        SafeFile::replace(path, bytes);
+    } catch (const FileError& e) {
+        return e.message();
+    }
+    return {};
+}
+
+const std::vector<Slip>& SlipBook::slips() const {
+    return m_slips;
+}
+
 QString SlipBook::add(Slip slip) {
     slip.id = QString::number(++m_lastId);
     m_slips.push_back(std::move(slip));
     return m_slips.back().id;
 }
+
 void SlipBook::replace(int index, Slip slip) {
-    slip.id = m_slips[static_cast<std::size_t>(index)].id;
-    m_slips[static_cast<std::size_t>(index)] = std::move(slip);
+    Slip& kept = m_slips.at(static_cast<std::size_t>(index));
+    slip.id = kept.id;
+    kept = std::move(slip);
 }
-void SlipBook::remove(int index) { m_slips.erase(m_slips.begin() + index); }
+
+void SlipBook::remove(int index) {
+    if (index < 0 || index >= static_cast<int>(m_slips.size())) return;
+    m_slips.erase(m_slips.begin() + index);
+}
 
 } // namespace Slips

@@ -5,7 +5,9 @@
 #include "history/DrawRecord.h"
 #include "tips/SystemTableSet.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -111,7 +113,7 @@ public:
 
 private:
     std::vector<Slip> m_slips;
-    QStringList m_damaged; // lines that could not be read, written back as they were
+    QList<QByteArray> m_damaged; // lines that could not be read, written back byte for byte
     int m_lastId = 0;      // the highest id ever given (kept in the file's header)
 };
 
