@@ -210,8 +210,6 @@ public:
     // ---- Slips window ----
     void SlipsOpenButtonClick(); // "Meine Scheine": the slips window, read anew from the files
     SlipsWindow* slipsWindow();  // made on first use
-    // The slips the player recorded, beside the history.
-    QString slipsPath() const;
 
     // ---- Tip list editing ----
     void SpeedEditClick();     // edit the selected tip in the number choice window

@@ -9,14 +9,10 @@ void TForm1::connectSlipsWindow() {
     bind(ui.MenuSlips, &QAction::triggered, &TForm1::SlipsOpenButtonClick);
 }
 
-QString TForm1::slipsPath() const {
-    return m_paths.userDirectory() + QStringLiteral("ZahlenGR.scheine.csv");
-}
-
 SlipsWindow* TForm1::slipsWindow() {
     if (m_slipsWindow) return m_slipsWindow;
     SlipsWindow::Sources sources;
-    sources.slipsPath = slipsPath();
+    sources.slipsPath = m_paths.slipsPath();
     sources.dataDirectory = m_paths.dataDirectory();
     sources.dialogDirectory = m_paths.dialogDirectory();
     sources.history = [this] {

@@ -58,10 +58,9 @@ public:
     explicit SlipTableModel(const SlipsWindow& window, QObject* parent)
         : QAbstractTableModel(parent), m_window(window) {}
 
-    void reset() {
-        beginResetModel();
-        endResetModel();
-    }
+    // The window changes what the model shows only between these two.
+    void beginChange() { beginResetModel(); }
+    void endChange() { endResetModel(); }
     void retranslate() {
         emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
         if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
@@ -190,14 +189,17 @@ SlipsWindow::SlipsWindow(Sources sources, std::shared_ptr<Dialogs> dialogs, std:
 
     setTexts();
     connect(m_filter, &QComboBox::currentIndexChanged, this, [this] { showRows(); });
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showDetail(); });
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { showDetail(); });
     connect(m_edit, &QPushButton::clicked, this, &SlipsWindow::editClick);
     connect(m_delete, &QPushButton::clicked, this, &SlipsWindow::deleteClick);
     connect(m_export, &QPushButton::clicked, this, &SlipsWindow::exportClick);
     connect(m_print, &QPushButton::clicked, this, &SlipsWindow::printClick);
 }
 
-SlipsWindow::~SlipsWindow() = default;
+SlipsWindow::~SlipsWindow() {
+    // The view may still ask its model while the window's children go; the rows go first.
+    m_table->setModel(nullptr);
+}
 
 void SlipsWindow::setTexts() {
     setWindowTitle(tr("Meine Scheine"));
@@ -248,14 +250,14 @@ void SlipsWindow::reload() {
                                nullptr, m_damagedLines));
     }
     m_fileNote->setVisible(!loaded.error.isEmpty() || m_damagedLines > 0);
-    m_slips = book.slips();
-
     const std::vector<DrawRecord> history = m_sources.history ? m_sources.history() : std::vector<DrawRecord>{};
     const DividendSource* dividends = m_sources.dividends ? m_sources.dividends() : nullptr;
     SystemTableSet tables(m_sources.dataDirectory);
+    m_model->beginChange();
+    m_slips = book.slips();
     m_ledger = SlipLedger::build(m_slips, history, dividends, tables);
-
-    m_model->reset();
+    m_shown.clear();
+    m_model->endChange();
     showRows();
     // The row shown before stays selected when it is still there.
     if (!keptId.isEmpty()) {
@@ -271,8 +273,9 @@ void SlipsWindow::reload() {
 
 void SlipsWindow::showRows() {
     const auto filter = static_cast<SlipLedger::Filter>(m_filter->currentData().toInt());
+    m_model->beginChange();
     m_shown = SlipLedger::rowsOf(m_ledger, filter);
-    m_model->reset();
+    m_model->endChange();
 
     m_openDraws = 0;
     m_openStake = 0;
@@ -316,10 +319,9 @@ void SlipsWindow::showChart() {
 }
 
 int SlipsWindow::selectedRow() const {
-    const QModelIndex current = m_table->selectionModel()->currentIndex();
-    if (!current.isValid() || !m_table->selectionModel()->isRowSelected(current.row(), {})) return -1;
-    if (current.row() >= static_cast<int>(m_shown.size())) return -1;
-    return m_shown[static_cast<std::size_t>(current.row())];
+    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    if (selected.isEmpty() || selected.first().row() >= static_cast<int>(m_shown.size())) return -1;
+    return m_shown[static_cast<std::size_t>(selected.first().row())];
 }
 
 void SlipsWindow::showDetail() {
