@@ -9,8 +9,8 @@ namespace SlipLedger {
 
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("SlipLedger", text, nullptr, n);
+QString tr(const char* text) {
+    return QCoreApplication::translate("SlipLedger", text);
 }
 
 bool isDrawDay(const QDate& date) {
@@ -149,8 +149,12 @@ std::vector<BalancePoint> runningBalance(const Ledger& ledger, const std::vector
     return points;
 }
 
+QStringList headers() {
+    return {tr("Datum"), tr("Schein"), tr("Spalten"), tr("Einsatz"), tr("Gewinnklasse"), tr("Gewinn")};
+}
+
 QString euro(double amount) {
-    return QLocale().toString(amount, 'f', 2) + QStringLiteral(" €");
+    return tr("%1 €").arg(QLocale().toString(amount, 'f', 2));
 }
 
 QString winningsText(const Chance::Money& money) {
@@ -178,14 +182,16 @@ QString totalsText(const Slips::Totals& totals, int openDraws, double openStake)
     const Chance::Money& m = totals.money;
     QString text = tr("Einsatz %1, Gewinn %2, Saldo %3")
                        .arg(euro(m.stake), winningsText(m), euro(m.balance()));
-    if (m.unknownWins > 0)
-        text += tr(" (ohne %n Gewinnreihe(n) unbekannter Quote)", static_cast<int>(m.unknownWins));
+    const int unknown = static_cast<int>(m.unknownWins);
+    if (unknown > 0)
+        text += QCoreApplication::translate("SlipLedger", " (ohne %n Gewinnreihe(n) unbekannter Quote)", nullptr, unknown);
     text += QStringLiteral(" · ");
     text += tr("derselbe Einsatz bringt im Mittel %1")
                 .arg(totals.expectedReturn ? euro(*totals.expectedReturn) : tr("unbekannt"));
     if (openDraws > 0)
-        text += QStringLiteral(" · ") +
-                tr("%n Ziehung(en) offen, Einsatz %1", openDraws).arg(euro(openStake));
+        text += QStringLiteral(" · ") + QCoreApplication::translate("SlipLedger", "%n Ziehung(en) offen, Einsatz %1",
+                                                                   nullptr, openDraws)
+                                              .arg(euro(openStake));
     return text;
 }
 
@@ -208,7 +214,7 @@ QStringList printText(const QString& title, const Ledger& ledger, const std::vec
     const QLocale locale;
     // Each column as wide as its widest entry; the amounts aligned to the right.
     QList<QStringList> table;
-    table << QStringList{tr("Datum"), tr("Schein"), tr("Spalten"), tr("Einsatz"), tr("Gewinnklasse"), tr("Gewinn")};
+    table << headers();
     for (const int r : rows) {
         const Row& row = ledger.rows[static_cast<std::size_t>(r)];
         table << QStringList{locale.toString(row.date, QLocale::ShortFormat),

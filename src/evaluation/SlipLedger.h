@@ -59,6 +59,8 @@ std::vector<BalancePoint> runningBalance(const Ledger& ledger, const std::vector
 QDate nextDrawDay(const QDate& date);
 
 // ---- Texts, in the messages' language and the locale's number format ----
+// The column headers of the table: date, slip, columns, stake, tier, winnings.
+QStringList headers();
 // "1.234,50 €".
 QString euro(double amount);
 // What a drawn row won: "1,50 €", "unbekannt" when every win has no known dividend, "1,50 € +

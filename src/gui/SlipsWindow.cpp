@@ -73,20 +73,7 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-        switch (section) {
-        case DateColumn:
-            return SlipsWindow::tr("Datum");
-        case NameColumn:
-            return SlipsWindow::tr("Schein");
-        case ColumnsColumn:
-            return SlipsWindow::tr("Spalten");
-        case StakeColumn:
-            return SlipsWindow::tr("Einsatz");
-        case TierColumn:
-            return SlipsWindow::tr("Gewinnklasse");
-        default:
-            return SlipsWindow::tr("Gewinn");
-        }
+        return SlipLedger::headers().value(section);
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
@@ -357,7 +344,7 @@ void SlipsWindow::showDetail() {
     if (check.additionalNumber > 0)
         numbers += QStringLiteral(", ") + tr("Zusatzzahl %1").arg(check.additionalNumber, 2, 10, QLatin1Char('0'));
     html += QStringLiteral("<p>%1<br>%2: %3</p>")
-                .arg(numbers.toHtmlEscaped(), tr("Gewinn").toHtmlEscaped(),
+                .arg(numbers.toHtmlEscaped(), SlipLedger::headers().value(WinningsColumn).toHtmlEscaped(),
                      SlipLedger::winningsText(check.money).toHtmlEscaped());
     const std::uint64_t additional = check.additionalNumber > 0 ? std::uint64_t{1} << check.additionalNumber : 0;
     for (const Slips::LineCheck& line : check.lines) {
