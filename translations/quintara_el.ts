@@ -1636,7 +1636,7 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     </message>
     <message>
         <source>derselbe Einsatz bringt im Mittel %1</source>
-        <translation>το ίδιο ποντάρισμα αποδίδει κατά μέσο όρο %1</translation>
+        <translation>μέση απόδοση του ίδιου πονταρίσματος: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n Ziehung(en) offen, Einsatz %1</source>

@@ -1636,7 +1636,7 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     </message>
     <message>
         <source>derselbe Einsatz bringt im Mittel %1</source>
-        <translation>the same stake returns %1 on average</translation>
+        <translation>average return of the same stake: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n Ziehung(en) offen, Einsatz %1</source>
