@@ -138,6 +138,20 @@ TEST(SlipChecks, ASlipCoversItsNextDrawsWhateverTheirWeekday) {
     EXPECT_EQ(Slips::checkAll({s}, history, nullptr, tables).size(), 2u);
 }
 
+TEST(SlipChecks, ANewSlipStartsWithTheNextDrawNeverInThePast) {
+    const QDate saturday(2025, 8, 30), monday(2025, 9, 1);
+    // The announced draw, even on a moved day.
+    EXPECT_EQ(Slips::nextDrawDate(QDate(2025, 9, 2), saturday, monday), QDate(2025, 9, 2));
+    // None announced, or one already stored or passed: the next Wednesday or Saturday.
+    EXPECT_EQ(Slips::nextDrawDate(std::nullopt, saturday, monday), QDate(2025, 9, 3));
+    EXPECT_EQ(Slips::nextDrawDate(saturday, saturday, monday), QDate(2025, 9, 3));
+    EXPECT_EQ(Slips::nextDrawDate(std::nullopt, QDate(2025, 8, 27), QDate(2025, 8, 28)), saturday);
+    EXPECT_EQ(Slips::nextDrawDate(std::nullopt, QDate(2025, 8, 27), saturday), saturday); // today's draw
+    // A history weeks behind: from today on.
+    EXPECT_EQ(Slips::nextDrawDate(QDate(2025, 7, 2), QDate(2025, 6, 28), monday), QDate(2025, 9, 3));
+    EXPECT_EQ(Slips::nextDrawDate(std::nullopt, QDate(), monday), QDate(2025, 9, 3));
+}
+
 TEST(SlipChecks, AWinWithoutKnownDividendIsUnknownAndSoIsItsExpectation) {
     SystemTableSet tables(Beside);
     const MemoryDividends dividends = dividendsOf(Day);

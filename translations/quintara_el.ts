@@ -1578,6 +1578,108 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     </message>
 </context>
 <context>
+    <name>Form1</name>
+    <message>
+        <source>Als gespielt speichern</source>
+        <translation>Καταχώριση δελτίου</translation>
+    </message>
+    <message>
+        <source>Die Tipps (oder die markierten Tipps) als gespielten Schein für die nächste Ziehung speichern</source>
+        <translation>Αποθήκευση των στηλών (ή των επιλεγμένων στηλών) ως παιγμένου δελτίου για την επόμενη κλήρωση</translation>
+    </message>
+</context>
+<context>
+    <name>Slips</name>
+    <message>
+        <source>5 + Z</source>
+        <translation>5 + Σ</translation>
+    </message>
+    <message>
+        <source>%1 Richtige</source>
+        <translation>%1 επιτυχίες</translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation>%1 €</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>kein Gewinn</source>
+        <translation>κανένα κέρδος</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>άγνωστο</translation>
+    </message>
+    <message>
+        <source>%1 + unbekannt</source>
+        <translation>%1 + άγνωστο</translation>
+    </message>
+    <message>
+        <source>1 Schein geprüft: %1</source>
+        <translation>1 δελτίο ελέγχθηκε: %1</translation>
+    </message>
+    <message>
+        <source>%1 Scheine geprüft: %2</source>
+        <translation>%1 δελτία ελέγχθηκαν: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SlipSaveDialog</name>
+    <message>
+        <source>Als gespielt speichern</source>
+        <translation>Καταχώριση δελτίου</translation>
+    </message>
+    <message>
+        <source>Erste Ziehung: %1, %2 Spalten, %3 € pro Ziehung</source>
+        <translation>Πρώτη κλήρωση: %1, %2 στήλες, %3 € ανά κλήρωση</translation>
+    </message>
+    <message>
+        <source>Anzahl der Ziehungen:</source>
+        <translation>Αριθμός κληρώσεων:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Όνομα:</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Es gibt keine Tipps, die als gespielt gespeichert werden können.</source>
+        <translation>Δεν υπάρχουν στήλες για αποθήκευση ως παιγμένες.</translation>
+    </message>
+    <message>
+        <source>Der Schein wurde nicht gespeichert.
+%1</source>
+        <translation>Το δελτίο δεν αποθηκεύτηκε.
+%1</translation>
+    </message>
+    <message>
+        <source>Unlesbare Zeilen in der Datei %1: %2. Sie bleiben unverändert in der Datei.</source>
+        <translation>Μη αναγνώσιμες γραμμές στο αρχείο %1: %2. Παραμένουν αμετάβλητες στο αρχείο.</translation>
+    </message>
+    <message>
+        <source>Schein „%1“ gespeichert: ab %2, Ziehungen: %3</source>
+        <translation>Το δελτίο «%1» αποθηκεύτηκε: από %2, κληρώσεις: %3</translation>
+    </message>
+    <message>
+        <source>Scheine nicht geprüft: %1</source>
+        <translation>Τα δελτία δεν ελέγχθηκαν: %1</translation>
+    </message>
+    <message>
+        <source>(unlesbare Zeilen in %1: %2)</source>
+        <translation>(μη αναγνώσιμες γραμμές στο %1: %2)</translation>
+    </message>
+</context>
+<context>
     <name>SlipLedger</name>
     <message>
         <source>Datum</source>
@@ -1760,8 +1862,8 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
         <translation>%1 επιτυχίες</translation>
     </message>
     <message>
-        <source>ZZ</source>
-        <translation>ΕΑ</translation>
+        <source>Z</source>
+        <translation>Σ</translation>
     </message>
     <message>
         <source>Den Schein „%1“ mit allen seinen Ziehungen löschen?</source>

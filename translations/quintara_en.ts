@@ -1578,6 +1578,108 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     </message>
 </context>
 <context>
+    <name>Form1</name>
+    <message>
+        <source>Als gespielt speichern</source>
+        <translation>Save as played</translation>
+    </message>
+    <message>
+        <source>Die Tipps (oder die markierten Tipps) als gespielten Schein für die nächste Ziehung speichern</source>
+        <translation>Save the tips (or the selected tips) as a slip played for the next draw</translation>
+    </message>
+</context>
+<context>
+    <name>Slips</name>
+    <message>
+        <source>5 + Z</source>
+        <translation>5 + B</translation>
+    </message>
+    <message>
+        <source>%1 Richtige</source>
+        <translation>%1 correct</translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation>€%1</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>kein Gewinn</source>
+        <translation>no win</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1 + unbekannt</source>
+        <translation>%1 + unknown</translation>
+    </message>
+    <message>
+        <source>1 Schein geprüft: %1</source>
+        <translation>1 slip checked: %1</translation>
+    </message>
+    <message>
+        <source>%1 Scheine geprüft: %2</source>
+        <translation>%1 slips checked: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SlipSaveDialog</name>
+    <message>
+        <source>Als gespielt speichern</source>
+        <translation>Save as played</translation>
+    </message>
+    <message>
+        <source>Erste Ziehung: %1, %2 Spalten, %3 € pro Ziehung</source>
+        <translation>First draw: %1, %2 columns, €%3 per draw</translation>
+    </message>
+    <message>
+        <source>Anzahl der Ziehungen:</source>
+        <translation>Number of draws:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Es gibt keine Tipps, die als gespielt gespeichert werden können.</source>
+        <translation>There are no tips to save as played.</translation>
+    </message>
+    <message>
+        <source>Der Schein wurde nicht gespeichert.
+%1</source>
+        <translation>The slip was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>Unlesbare Zeilen in der Datei %1: %2. Sie bleiben unverändert in der Datei.</source>
+        <translation>Unreadable lines in the file %1: %2. They stay in the file unchanged.</translation>
+    </message>
+    <message>
+        <source>Schein „%1“ gespeichert: ab %2, Ziehungen: %3</source>
+        <translation>Slip “%1” saved: from %2, draws: %3</translation>
+    </message>
+    <message>
+        <source>Scheine nicht geprüft: %1</source>
+        <translation>Slips not checked: %1</translation>
+    </message>
+    <message>
+        <source>(unlesbare Zeilen in %1: %2)</source>
+        <translation>(unreadable lines in %1: %2)</translation>
+    </message>
+</context>
+<context>
     <name>SlipLedger</name>
     <message>
         <source>Datum</source>
@@ -1757,11 +1859,11 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     </message>
     <message>
         <source>%1 Richtige</source>
-        <translation>%1 hits</translation>
+        <translation>%1 correct</translation>
     </message>
     <message>
-        <source>ZZ</source>
-        <translation>AN</translation>
+        <source>Z</source>
+        <translation>B</translation>
     </message>
     <message>
         <source>Den Schein „%1“ mit allen seinen Ziehungen löschen?</source>

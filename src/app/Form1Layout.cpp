@@ -462,6 +462,8 @@ void Form1Ui::buildLottotipp() {
         TippDruck = iconButton("TippDruck", printerIcon(),
                                {},
                                p);
+        SlipSaveButton = button("SlipSaveButton", QStringLiteral("Als gespielt speichern"), {}, p);
+        SlipSaveButton->setIcon(standardIcon(QStyle::SP_DialogApplyButton));
         SpeedButton4 = speedButton(
             "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
             QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"), p);
@@ -471,6 +473,7 @@ void Form1Ui::buildLottotipp() {
         first->addWidget(SpeedButton16);
         first->addWidget(BitBtn7);
         first->addWidget(TippDruck);
+        first->addWidget(SlipSaveButton);
         first->addWidget(SpeedButton4);
         first->addWidget(Button6);
         first->addStretch();
@@ -954,6 +957,9 @@ void Form1Ui::translateOwnTexts() {
                                                                "drucken oder als PDF speichern"));
     TippsZurueck->setToolTip(
         QCoreApplication::translate("Form1", "Die eben gelöschten Tipps wiederherstellen (Rückgängig)"));
+    SlipSaveButton->setText(QCoreApplication::translate("Form1", "Als gespielt speichern"));
+    SlipSaveButton->setToolTip(QCoreApplication::translate(
+        "Form1", "Die Tipps (oder die markierten Tipps) als gespielten Schein für die nächste Ziehung speichern"));
     DiagrammPNG->setToolTip(QCoreApplication::translate("Form1", "Das Diagramm als Bild (PNG) speichern"));
     DiagrammSVG->setToolTip(QCoreApplication::translate("Form1", "Das Diagramm als Zeichnung (SVG) speichern"));
     AnalysisReportButton->setText(

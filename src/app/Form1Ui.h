@@ -82,6 +82,7 @@ struct Form1Ui {
     QToolButton* SpeedButton16 = nullptr;
     QPushButton* BitBtn7 = nullptr;
     QToolButton* TippDruck = nullptr; // print preview of the tip text
+    QPushButton* SlipSaveButton = nullptr; // stores the list (or the selected tips) as a played slip
     QToolButton* SpeedButton4 = nullptr;
     QPushButton* Button6 = nullptr;
     QPushButton* BitBtn4 = nullptr;

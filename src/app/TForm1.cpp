@@ -136,6 +136,7 @@ void TForm1::connectControls() {
 
     // Tip files and translation.
     connectTipFiles();
+    connectSlips();
     connectLanguage();
 
     connectGenerator();

@@ -207,9 +207,25 @@ public:
     const RuleCounts& reportedRuleCounts() const { return m_reportCounts; }
     const GenerationState& generation() const { return *m_generation; }
 
+    // ---- Played slips ----
+    void SlipSaveButtonClick(); // store the list, or its selected tips, as a slip for the next draw
+    // The slips file in the player's directory (evaluation/Slips).
+    QString slipsPath() const { return m_paths.slipsPath(); }
+    // The draw a slip recorded now starts with: the announced next draw, else the next draw day.
+    QDate nextSlipDraw() const;
+    // Checks the slips on the draws that are stored now but were not in `before`; plays the win
+    // sound for a win. Returns the status line (empty when no slip covers a new draw).
+    QString checkSlipsOfNewDraws(const std::vector<DrawRecord>& before);
+    // The same, its status line put in front of the first status panel.
+    void showSlipChecks(const std::vector<DrawRecord>& before);
+    // Every draw of the history; none when it is missing or cannot be read.
+    std::vector<DrawRecord> storedDraws() const;
+
     // ---- Slips window ----
     void SlipsOpenButtonClick(); // "Meine Scheine": the slips window, read anew from the files
     SlipsWindow* slipsWindow();  // made on first use
+    // An open slips window shows the book and the draws as they are now.
+    void refreshSlipsWindow();
 
     // ---- Tip list editing ----
     void SpeedEditClick();     // edit the selected tip in the number choice window
@@ -318,6 +334,7 @@ private:
 
     // Tip files and translation.
     void connectTipFiles();
+    void connectSlips();
     void connectLanguage();
     void selectLanguage(QAction* item, const QString& file);
     // The messages' language after the selected translation file, applied to what is shown.

@@ -74,6 +74,7 @@ void TForm1::QuintaraClick() {
     m_download->setPrizeTablePath(prizeTablePath());
     m_download->setNextDrawPath(nextDrawPath());
     DownloadView view(*this);
+    const std::vector<DrawRecord> before = storedDraws();
     m_busy = true;
     const DrawDownloadResult result = m_download->run(view);
     m_busy = false;
@@ -84,7 +85,10 @@ void TForm1::QuintaraClick() {
     const QString summary = result.summaryText();
     if (!result.error.isEmpty() || !result.endReason.isEmpty() || result.failed > 0 || result.rejected > 0)
         qCWarning(logUpdate).noquote() << source->address.toString() << summary;
-    const QString text = checkStatus.isEmpty() ? summary : summary + QStringLiteral("   ") + checkStatus;
+    // The slips that cover the new draws come next: what the player played matters most.
+    QString text = summary;
+    for (const QString& part : {checkSlipsOfNewDraws(before), checkStatus})
+        if (!part.isEmpty()) text += QStringLiteral("   ") + part;
     ui.StatusBar1->setPanelText(0, text);
     // The panel is narrow; the whole outcome can be read by pointing at it.
     if (auto* panel = ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))) panel->setToolTip(text);

@@ -8,6 +8,7 @@
 #include <memory>
 
 void TForm1::BitBtn8Click() {
+    const std::vector<DrawRecord> before = storedDraws();
     DrawHistory file = history();
     DrawEntry::Start start = DrawEntry::begin(file);
     double lastDate = start.lastDate;
@@ -61,4 +62,5 @@ void TForm1::BitBtn8Click() {
 
     ui.DateTimePicker1->trySetDayCount(lastDate);
     SpeedButton5Click();
+    showSlipChecks(before);
 }

@@ -123,8 +123,8 @@ void TForm1::historyImportClick() {
     if (path.isEmpty()) return;
     const QByteArray text = DrawCsv::readText(path);
     DrawHistory file = history();
-    const DrawCsv::ImportPlan plan =
-        DrawCsv::planImport(file.exists() ? file.readAll() : std::vector<DrawRecord>{}, text);
+    const std::vector<DrawRecord> before = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
+    const DrawCsv::ImportPlan plan = DrawCsv::planImport(before, text);
     const QString summary = DrawCsv::importSummary(plan);
     if (plan.replaced > 0 &&
         m_platform.dialogs->question(
@@ -135,8 +135,9 @@ void TForm1::historyImportClick() {
     }
     if (plan.changes()) {
         file.replaceAll(plan.merged);
-        // The current draw and its hits follow the new history.
+        // The current draw and its hits follow the new history; slips covering new draws are checked.
         SpeedButton5Click();
+        showSlipChecks(before);
     }
     report()->dataText->setText(summary);
     showMessage(summary);

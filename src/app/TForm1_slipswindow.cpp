@@ -2,7 +2,6 @@
 // tables and the reduced-system tables are, and the button and menu item that open it.
 #include "app/TForm1.h"
 #include "gui/SlipsWindow.h"
-#include "history/DrawHistory.h"
 
 void TForm1::connectSlipsWindow() {
     bind(ui.SlipsOpenButton, &QPushButton::clicked, &TForm1::SlipsOpenButtonClick);
@@ -12,13 +11,10 @@ void TForm1::connectSlipsWindow() {
 SlipsWindow* TForm1::slipsWindow() {
     if (m_slipsWindow) return m_slipsWindow;
     SlipsWindow::Sources sources;
-    sources.slipsPath = m_paths.slipsPath();
+    sources.slipsPath = slipsPath();
     sources.dataDirectory = m_paths.dataDirectory();
     sources.dialogDirectory = m_paths.dialogDirectory();
-    sources.history = [this] {
-        const DrawHistory file = history();
-        return file.exists() ? file.readAll() : std::vector<DrawRecord>{};
-    };
+    sources.history = [this] { return storedDraws(); };
     sources.dividends = [this] { return dividendSource(); };
     m_slipsWindow = new SlipsWindow(std::move(sources), m_platform.dialogs, m_platform.printing, this);
     return m_slipsWindow;
@@ -30,4 +26,8 @@ void TForm1::SlipsOpenButtonClick() {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void TForm1::refreshSlipsWindow() {
+    if (m_slipsWindow && m_slipsWindow->isVisible()) m_slipsWindow->reload();
 }

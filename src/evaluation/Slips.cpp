@@ -138,6 +138,14 @@ bool finished(const Slip& slip, const std::vector<DrawRecord>& history) {
     return static_cast<int>(coveredDraws(slip, history).size()) >= slip.draws;
 }
 
+QDate nextDrawDate(const std::optional<QDate>& announced, const QDate& newestStored, const QDate& today) {
+    const bool afterNewest = announced && announced->isValid() && (!newestStored.isValid() || *announced > newestStored);
+    if (afterNewest && *announced >= today) return *announced;
+    QDate day = newestStored.isValid() ? std::max(newestStored.addDays(1), today) : today;
+    while (day.dayOfWeek() != Qt::Wednesday && day.dayOfWeek() != Qt::Saturday) day = day.addDays(1);
+    return day;
+}
+
 namespace {
 
 template <class Keep>

@@ -57,8 +57,8 @@ struct LineCheck {
 struct DrawCheck {
     int slip = -1; // index into the book's slips
     QDate date;
-    std::array<int, 6> winning{};
-    int additionalNumber = 0;
+    std::array<int, 6> winning{}; // ascending
+    int additionalNumber = 0;     // 0: the draw had none
     std::vector<LineCheck> lines;
     int columns = 0;
     Chance::Money money; // stake of this draw, known return, unknown wins
@@ -72,6 +72,12 @@ struct DrawCheck {
 // or after firstDraw. Fewer while the later draws have not been drawn yet.
 std::vector<DrawRecord> coveredDraws(const Slip& slip, const std::vector<DrawRecord>& history);
 bool finished(const Slip& slip, const std::vector<DrawRecord>& history); // every draw drawn
+
+// The draw a slip recorded now is first played on: the announced next draw when it lies after
+// the newest stored draw and not before today; else the first Wednesday or Saturday after the
+// newest stored draw, and not before today (a history that is behind does not date a new slip
+// into the past). newestStored may be invalid (no history).
+QDate nextDrawDate(const std::optional<QDate>& announced, const QDate& newestStored, const QDate& today);
 
 // Every (slip, covered draw) pair, in slip order then date order, checked with that draw's
 // dividends (null source: every dividend unknown).

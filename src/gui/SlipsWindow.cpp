@@ -361,7 +361,7 @@ void SlipsWindow::showDetail() {
         for (std::size_t c = 0; c < line.columns.size(); ++c) {
             const Slips::ColumnHits& col = line.columns[c];
             QString hits = tr("%1 Richtige").arg(col.hits);
-            if (col.additional) hits += QStringLiteral(" + ") + tr("ZZ");
+            if (col.additional) hits += QStringLiteral(" + ") + tr("Z");
             html += QStringLiteral("<tr><td align=\"right\">%1.&nbsp;</td><td>%2</td><td>&nbsp;&nbsp;%3%4</td></tr>")
                         .arg(c + 1)
                         .arg(numbersHtml(col.numbers, winning | (col.additional ? additional : 0)),

@@ -9,6 +9,7 @@
 #include "base/Random.h"
 #include "app/TForm1.h"
 #include "gui/BarChartView.h"
+#include "gui/SlipSaveDialog.h"
 #include "gui/TForm3.h"
 #include "gui/AnalysisReport.h"
 #include "gui/SlipsWindow.h"
@@ -182,6 +183,11 @@ int main(int argc, char** argv) {
     {
         TForm3 entry(&form);
         grabDialog(&entry, QStringLiteral("ziehung-eingeben"));
+    }
+    // What "Als gespielt speichern" asks: draws and name of the slip for the next draw.
+    {
+        SlipSaveDialog slip(form.nextSlipDraw(), 6, 3.0, &form);
+        grabDialog(&slip, QStringLiteral("schein-speichern"));
     }
     // An input box as the lucky number asks for it, with Qt's own buttons in the language.
     {
