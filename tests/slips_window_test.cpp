@@ -364,3 +364,32 @@ TEST_F(SlipsWindowTest, FollowsTheLanguageMenu) {
     EXPECT_EQ(row(w, 1)[5], QStringLiteral("unknown"));
     EXPECT_EQ(form().controls().SlipsOpenButton->text(), QStringLiteral("My slips"));
 }
+
+TEST_F(SlipsWindowTest, AnOpenWindowFollowsANewSlipAndTheDrawThatChecksIt) {
+    SlipsWindow* w = open();
+    const Form1Ui& ui = form().controls();
+    ui.PageControl1->setCurrentWidget(ui.TabSheet1);
+    ui.ListBox1->clear();
+    ui.ListBox1->addItem(QStringLiteral("02,07,25,26,40,41:Normal"));
+    dialogs().modalAnswers.push_back([](QDialog* d) {
+        d->findChild<QSpinBox*>(QStringLiteral("SlipDraws"))->setValue(1);
+        d->findChild<QLineEdit*>(QStringLiteral("SlipName"))->setText(QStringLiteral("Neu"));
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SlipSaveButton")));
+    ASSERT_EQ(rows(w), 7);
+    EXPECT_EQ(row(w, 6).join(QLatin1Char('|')), QStringLiteral("03.09.25|Neu|1|0,50 €|offen|offen"));
+
+    dialogs().modalAnswers.push_back([](QDialog* d) {
+        auto* entry = qobject_cast<TForm3*>(d);
+        entry->DateTimePicker1->setDate(QDate(2025, 9, 3));
+        const std::array<int, 6> numbers{2, 7, 25, 30, 31, 32};
+        for (int i = 1; i <= 6; ++i) entry->number(i)->setPosition(numbers[static_cast<std::size_t>(i - 1)]);
+        entry->UpDown7->setPosition(0);
+        return int(QDialog::Accepted);
+    });
+    form().BitBtn8Click();
+    ASSERT_EQ(rows(w), 7);
+    // No prize table for the typed-in draw: the three hits are a win of unknown value.
+    EXPECT_EQ(row(w, 6).join(QLatin1Char('|')), QStringLiteral("03.09.25|Neu|1|0,50 €|3 Richtige|unbekannt"));
+}
