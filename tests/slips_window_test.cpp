@@ -393,3 +393,29 @@ TEST_F(SlipsWindowTest, AnOpenWindowFollowsANewSlipAndTheDrawThatChecksIt) {
     // No prize table for the typed-in draw: the three hits are a win of unknown value.
     EXPECT_EQ(row(w, 6).join(QLatin1Char('|')), QStringLiteral("03.09.25|Neu|1|0,50 €|3 Richtige|unbekannt"));
 }
+
+TEST_F(SlipsWindowTest, ADamagedLineIsNamedAndKeptAndPrintingShowsThePreview) {
+    {
+        QFile file(slipsFile());
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("kaputt;ohne;Sinn\r\n");
+    }
+    SlipsWindow* w = open();
+    EXPECT_EQ(rows(w), 6);
+    auto* note = control<QLabel>(w, "SlipFileNote");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().startsWith(QStringLiteral("1 Zeile(n) der Scheindatei sind beschädigt"))) << note->text().toStdString();
+    // A change of the book writes the damaged line back as it was.
+    select(w, 0);
+    dialogs().questionAnswers.push_back(Dialogs::Answer::Yes);
+    ASSERT_TRUE(triggerControl(w, QStringLiteral("SlipDelete")));
+    EXPECT_TRUE(readBytes(slipsFile()).contains("kaputt;ohne;Sinn\r\n"));
+
+    QString title;
+    dialogs().modalAnswers.push_back([&title](QDialog* d) {
+        title = d->windowTitle();
+        return int(QDialog::Rejected);
+    });
+    ASSERT_TRUE(triggerControl(w, QStringLiteral("SlipPrint")));
+    EXPECT_EQ(title, QStringLiteral("Druckvorschau: Meine Scheine"));
+}
