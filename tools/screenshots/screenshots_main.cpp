@@ -242,6 +242,15 @@ int main(int argc, char** argv) {
             settle();
             const QString file = args[2] + QLatin1Char('/') + prefix + QStringLiteral("scheine.png");
             if (!slips->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            // The edit box of the selected slip, grabbed while it is up, then cancelled.
+            QTimer::singleShot(300, [&] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    const QString name = args[2] + QLatin1Char('/') + prefix + QStringLiteral("schein-bearbeiten.png");
+                    if (!box->grab().save(name)) std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+                    box->close();
+                }
+            });
+            slips->editClick();
             slips->hide();
         }
     }
