@@ -55,8 +55,11 @@ QString numbersHtml(std::uint64_t numbers, std::uint64_t winning) {
 // window opens at once with thousands of rows.
 class SlipTableModel : public QAbstractTableModel {
 public:
-    explicit SlipTableModel(const SlipsWindow& window, QObject* parent)
-        : QAbstractTableModel(parent), m_window(window) {}
+    // Rows that won stand in the bold form of `font`, the table's.
+    SlipTableModel(const SlipsWindow& window, QFont font, QObject* parent)
+        : QAbstractTableModel(parent), m_window(window), m_bold(std::move(font)) {
+        m_bold.setBold(true);
+    }
 
     // The window changes what the model shows only between these two.
     void beginChange() { beginResetModel(); }
@@ -86,11 +89,7 @@ public:
                                index.column() == WinningsColumn;
             return QVariant::fromValue(Qt::Alignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
         }
-        if (role == Qt::FontRole && SlipLedger::won(ledger, row)) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
+        if (role == Qt::FontRole && SlipLedger::won(ledger, row)) return m_bold;
         if (role == Qt::ToolTipRole && index.column() == NameColumn)
             return m_window.slips()[static_cast<std::size_t>(row.slip)].lines.join(QLatin1Char('\n'));
         if (role != Qt::DisplayRole) return {};
@@ -112,6 +111,7 @@ public:
 
 private:
     const SlipsWindow& m_window;
+    QFont m_bold;
 };
 
 SlipsWindow::SlipsWindow(Sources sources, std::shared_ptr<Dialogs> dialogs, std::shared_ptr<Printing> printing,
@@ -141,7 +141,7 @@ SlipsWindow::SlipsWindow(Sources sources, std::shared_ptr<Dialogs> dialogs, std:
 
     auto* split = new QSplitter(Qt::Vertical, this);
     m_table = named(new QTableView(split), "SlipTable");
-    m_model = new SlipTableModel(*this, m_table);
+    m_model = new SlipTableModel(*this, m_table->font(), m_table);
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
