@@ -56,8 +56,8 @@ QString numbersHtml(std::uint64_t numbers, std::uint64_t winning) {
 class SlipTableModel : public QAbstractTableModel {
 public:
     // Rows that won stand in the bold form of `font`, the table's.
-    SlipTableModel(const SlipsWindow& window, QFont font, QObject* parent)
-        : QAbstractTableModel(parent), m_window(window), m_bold(std::move(font)) {
+    SlipTableModel(const SlipsWindow& window, const QFont& font, QObject* parent)
+        : QAbstractTableModel(parent), m_window(window), m_bold(font) {
         m_bold.setBold(true);
     }
 
