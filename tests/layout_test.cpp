@@ -139,7 +139,8 @@ TEST_F(LayoutTest, PagesMenuStatusBarAndWindow) {
     QStringList menu;
     for (QAction* a : form->menuBar()->actions()) menu << a->objectName() + QLatin1Char('=') + a->text();
     EXPECT_EQ(menu.join(QLatin1Char(' ')),
-              QStringLiteral("Beenden1=&Beenden Aktualisieren1=&Aktualisieren Sprache1=Sprache / Language"));
+              QStringLiteral("Beenden1=&Beenden Aktualisieren1=&Aktualisieren Sprache1=Sprache / Language "
+                             "MenuSlips=Meine &Scheine"));
     QStringList language;
     for (QAction* a : ui.Sprache1->actions())
         language << a->objectName() + QLatin1Char('=') +

@@ -725,6 +725,18 @@
         <source>Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …</source>
         <translation>Αξιολόγηση: σύγκριση με την τύχη, κανόνες, μειωμένα συστήματα, CSV …</translation>
     </message>
+    <message>
+        <source>Meine Scheine</source>
+        <translation>Τα δελτία μου</translation>
+    </message>
+    <message>
+        <source>Meine &amp;Scheine</source>
+        <translation>Τα &amp;δελτία μου</translation>
+    </message>
+    <message>
+        <source>Die gespielten Scheine: Treffer, Gewinne und Saldo jeder geprüften Ziehung</source>
+        <translation>Τα δελτία που παίχτηκαν: επιτυχίες, κέρδη και υπόλοιπο κάθε ελεγμένης κλήρωσης</translation>
+    </message>
 </context>
 <context>
     <name>HistoricAnalysis</name>
@@ -1766,6 +1778,237 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <message>
         <source>(unlesbare Zeilen in %1: %2)</source>
         <translation>(μη αναγνώσιμες γραμμές στο %1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SlipLedger</name>
+    <message>
+        <source>Datum</source>
+        <translation>Ημερομηνία</translation>
+    </message>
+    <message>
+        <source>Schein</source>
+        <translation>Δελτίο</translation>
+    </message>
+    <message>
+        <source>Spalten</source>
+        <translation>Στήλες</translation>
+    </message>
+    <message>
+        <source>Einsatz</source>
+        <translation>Ποντάρισμα</translation>
+    </message>
+    <message>
+        <source>Gewinnklasse</source>
+        <translation>Κατηγορία</translation>
+    </message>
+    <message>
+        <source>Gewinn</source>
+        <translation>Κέρδος</translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation>%1 €</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>άγνωστο</translation>
+    </message>
+    <message>
+        <source>%1 + unbekannt</source>
+        <translation>%1 + άγνωστο</translation>
+    </message>
+    <message>
+        <source>Schein %1</source>
+        <translation>Δελτίο %1</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>εκκρεμεί</translation>
+    </message>
+    <message>
+        <source>Einsatz %1, Gewinn %2, Saldo %3</source>
+        <translation>Ποντάρισμα %1, κέρδος %2, υπόλοιπο %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> (ohne %n Gewinnreihe(n) unbekannter Quote)</source>
+        <translation>
+            <numerusform> (χωρίς %n κερδοφόρα στήλη άγνωστης απόδοσης)</numerusform>
+            <numerusform> (χωρίς %n κερδοφόρες στήλες άγνωστης απόδοσης)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>derselbe Einsatz bringt im Mittel %1</source>
+        <translation>μέση απόδοση του ίδιου πονταρίσματος: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Ziehung(en) offen, Einsatz %1</source>
+        <translation>
+            <numerusform>%n κλήρωση σε εκκρεμότητα, ποντάρισμα %1</numerusform>
+            <numerusform>%n κληρώσεις σε εκκρεμότητα, ποντάρισμα %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SlipsWindow</name>
+    <message>
+        <source>Meine Scheine</source>
+        <translation>Τα δελτία μου</translation>
+    </message>
+    <message>
+        <source>&amp;Anzeigen:</source>
+        <translation>&amp;Εμφάνιση:</translation>
+    </message>
+    <message>
+        <source>Alle Ziehungen</source>
+        <translation>Όλες οι κληρώσεις</translation>
+    </message>
+    <message>
+        <source>Offene Scheine</source>
+        <translation>Ανοιχτά δελτία</translation>
+    </message>
+    <message>
+        <source>Abgeschlossene Scheine</source>
+        <translation>Ολοκληρωμένα δελτία</translation>
+    </message>
+    <message>
+        <source>Gewinne</source>
+        <translation>Κέρδη</translation>
+    </message>
+    <message>
+        <source>Offen: Scheine, deren Ziehungen nicht alle gezogen sind; abgeschlossen: alle Ziehungen gezogen; Gewinne: Ziehungen mit mindestens einer Gewinnreihe</source>
+        <translation>Ανοιχτά: δελτία των οποίων δεν έχουν γίνει όλες οι κληρώσεις· ολοκληρωμένα: έγιναν όλες οι κληρώσεις· κέρδη: κληρώσεις με τουλάχιστον μία κερδοφόρα στήλη</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten …</source>
+        <translation>&amp;Επεξεργασία …</translation>
+    </message>
+    <message>
+        <source>Name, Anzahl der Ziehungen und Preis je Spalte des gewählten Scheins ändern</source>
+        <translation>Αλλαγή ονόματος, αριθμού κληρώσεων και τιμής ανά στήλη του επιλεγμένου δελτίου</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Διαγραφή</translation>
+    </message>
+    <message>
+        <source>Den Schein der gewählten Zeile mit allen seinen Ziehungen löschen</source>
+        <translation>Διαγραφή του δελτίου της επιλεγμένης γραμμής με όλες τις κληρώσεις του</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern …</source>
+        <translation>Αποθήκευση ως &amp;CSV …</translation>
+    </message>
+    <message>
+        <source>Die angezeigten Zeilen als CSV-Datei speichern</source>
+        <translation>Αποθήκευση των εμφανιζόμενων γραμμών ως αρχείου CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken …</source>
+        <translation>Ε&amp;κτύπωση …</translation>
+    </message>
+    <message>
+        <source>Druckvorschau der angezeigten Zeilen: drucken oder als PDF speichern</source>
+        <translation>Προεπισκόπηση εκτύπωσης των εμφανιζόμενων γραμμών: εκτύπωση ή αποθήκευση ως PDF</translation>
+    </message>
+    <message>
+        <source>Wählen Sie eine Zeile: hier stehen dann die Treffer jeder Spalte, die Gewinnzahlen fett.</source>
+        <translation>Επιλέξτε μια γραμμή: εδώ εμφανίζονται οι επιτυχίες κάθε στήλης, με τους νικητήριους αριθμούς με έντονα γράμματα.</translation>
+    </message>
+    <message>
+        <source>Die Scheindatei %1 konnte nicht gelesen werden: %2</source>
+        <translation>Το αρχείο δελτίων %1 δεν ήταν δυνατό να διαβαστεί: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Zeile(n) der Scheindatei sind beschädigt: sie bleiben in der Datei, werden aber nicht angezeigt.</source>
+        <translation>
+            <numerusform>%n γραμμή του αρχείου δελτίων είναι κατεστραμμένη: παραμένει στο αρχείο αλλά δεν εμφανίζεται.</numerusform>
+            <numerusform>%n γραμμές του αρχείου δελτίων είναι κατεστραμμένες: παραμένουν στο αρχείο αλλά δεν εμφανίζονται.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Noch keine Scheine gespeichert: „Als gespielt speichern“ neben der Tippliste speichert die Tipps als Schein für die nächste Ziehung.</source>
+        <translation>Δεν έχουν αποθηκευτεί ακόμη δελτία: το «Αποθήκευση ως παιγμένο» δίπλα στη λίστα στηλών αποθηκεύει τις στήλες ως δελτίο για την επόμενη κλήρωση.</translation>
+    </message>
+    <message>
+        <source>Saldo nach jeder Ziehung (€): noch keine Ziehung geprüft</source>
+        <translation>Υπόλοιπο μετά από κάθε κλήρωση (€): καμία κλήρωση δεν ελέγχθηκε ακόμη</translation>
+    </message>
+    <message>
+        <source>Saldo nach jeder Ziehung (€), %1 bis %2</source>
+        <translation>Υπόλοιπο μετά από κάθε κλήρωση (€), %1 έως %2</translation>
+    </message>
+    <message>
+        <source>Ziehung %1 von %2</source>
+        <translation>Κλήρωση %1 από %2</translation>
+    </message>
+    <message>
+        <source>Die Ziehung am %1 steht noch aus.</source>
+        <translation>Η κλήρωση της %1 εκκρεμεί ακόμη.</translation>
+    </message>
+    <message>
+        <source>Gewinnzahlen vom %1: %2</source>
+        <translation>Νικητήριοι αριθμοί της %1: %2</translation>
+    </message>
+    <message>
+        <source>Zusatzzahl %1</source>
+        <translation>επιπλέον αριθμός %1</translation>
+    </message>
+    <message>
+        <source>Die Tabelle des Systems %1 fehlt: diese Reihe kann nicht geprüft werden.</source>
+        <translation>Λείπει ο πίνακας του συστήματος %1: αυτή η στήλη δεν μπορεί να ελεγχθεί.</translation>
+    </message>
+    <message>
+        <source>%1 Richtige</source>
+        <translation>%1 επιτυχίες</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Σ</translation>
+    </message>
+    <message>
+        <source>Den Schein „%1“ mit allen seinen Ziehungen löschen?</source>
+        <translation>Διαγραφή του δελτίου «%1» με όλες τις κληρώσεις του;</translation>
+    </message>
+    <message>
+        <source>Schein bearbeiten</source>
+        <translation>Επεξεργασία δελτίου</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>Ό&amp;νομα:</translation>
+    </message>
+    <message>
+        <source>&amp;Ziehungen (1 bis %1):</source>
+        <translation>&amp;Κληρώσεις (1 έως %1):</translation>
+    </message>
+    <message>
+        <source>&amp;Preis je Spalte und Ziehung:</source>
+        <translation>&amp;Τιμή ανά στήλη και κλήρωση:</translation>
+    </message>
+    <message>
+        <source>Die Ziehungen zählen ab dem %1; die Prüfungen werden danach neu berechnet.</source>
+        <translation>Οι κληρώσεις μετρούν από την %1· οι έλεγχοι υπολογίζονται ξανά στη συνέχεια.</translation>
+    </message>
+    <message>
+        <source>CSV-Datei|*.csv</source>
+        <translation>Αρχείο CSV|*.csv</translation>
+    </message>
+    <message>
+        <source>Meine Scheine – %1</source>
+        <translation>Τα δελτία μου – %1</translation>
+    </message>
+    <message>
+        <source>Druckvorschau: Meine Scheine</source>
+        <translation>Προεπισκόπηση εκτύπωσης: τα δελτία μου</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument|*.pdf</source>
+        <translation>Έγγραφο PDF|*.pdf</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>Το αρχείο PDF %1 δεν ήταν δυνατό να γραφτεί.</translation>
     </message>
 </context>
 </TS>

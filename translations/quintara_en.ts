@@ -725,6 +725,18 @@
         <source>Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …</source>
         <translation>Evaluation: comparison with chance, rules, reduced systems, CSV …</translation>
     </message>
+    <message>
+        <source>Meine Scheine</source>
+        <translation>My slips</translation>
+    </message>
+    <message>
+        <source>Meine &amp;Scheine</source>
+        <translation>My &amp;slips</translation>
+    </message>
+    <message>
+        <source>Die gespielten Scheine: Treffer, Gewinne und Saldo jeder geprüften Ziehung</source>
+        <translation>The slips played: hits, winnings and net of every draw checked</translation>
+    </message>
 </context>
 <context>
     <name>HistoricAnalysis</name>
@@ -1766,6 +1778,237 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     <message>
         <source>(unlesbare Zeilen in %1: %2)</source>
         <translation>(unreadable lines in %1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SlipLedger</name>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Schein</source>
+        <translation>Slip</translation>
+    </message>
+    <message>
+        <source>Spalten</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Einsatz</source>
+        <translation>Stake</translation>
+    </message>
+    <message>
+        <source>Gewinnklasse</source>
+        <translation>Tier</translation>
+    </message>
+    <message>
+        <source>Gewinn</source>
+        <translation>Winnings</translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation>€%1</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1 + unbekannt</source>
+        <translation>%1 + unknown</translation>
+    </message>
+    <message>
+        <source>Schein %1</source>
+        <translation>Slip %1</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>Einsatz %1, Gewinn %2, Saldo %3</source>
+        <translation>Stake %1, winnings %2, net %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> (ohne %n Gewinnreihe(n) unbekannter Quote)</source>
+        <translation>
+            <numerusform> (excluding %n winning line of unknown payout)</numerusform>
+            <numerusform> (excluding %n winning lines of unknown payout)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>derselbe Einsatz bringt im Mittel %1</source>
+        <translation>average return of the same stake: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Ziehung(en) offen, Einsatz %1</source>
+        <translation>
+            <numerusform>%n draw open, stake %1</numerusform>
+            <numerusform>%n draws open, stake %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SlipsWindow</name>
+    <message>
+        <source>Meine Scheine</source>
+        <translation>My slips</translation>
+    </message>
+    <message>
+        <source>&amp;Anzeigen:</source>
+        <translation>&amp;Show:</translation>
+    </message>
+    <message>
+        <source>Alle Ziehungen</source>
+        <translation>All draws</translation>
+    </message>
+    <message>
+        <source>Offene Scheine</source>
+        <translation>Open slips</translation>
+    </message>
+    <message>
+        <source>Abgeschlossene Scheine</source>
+        <translation>Finished slips</translation>
+    </message>
+    <message>
+        <source>Gewinne</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>Offen: Scheine, deren Ziehungen nicht alle gezogen sind; abgeschlossen: alle Ziehungen gezogen; Gewinne: Ziehungen mit mindestens einer Gewinnreihe</source>
+        <translation>Open: slips whose draws have not all been drawn; finished: every draw drawn; wins: draws with at least one winning line</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten …</source>
+        <translation>&amp;Edit …</translation>
+    </message>
+    <message>
+        <source>Name, Anzahl der Ziehungen und Preis je Spalte des gewählten Scheins ändern</source>
+        <translation>Change the name, the number of draws and the price per column of the selected slip</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Den Schein der gewählten Zeile mit allen seinen Ziehungen löschen</source>
+        <translation>Delete the slip of the selected row with all its draws</translation>
+    </message>
+    <message>
+        <source>Als &amp;CSV speichern …</source>
+        <translation>Save as &amp;CSV …</translation>
+    </message>
+    <message>
+        <source>Die angezeigten Zeilen als CSV-Datei speichern</source>
+        <translation>Save the rows shown as a CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken …</source>
+        <translation>&amp;Print …</translation>
+    </message>
+    <message>
+        <source>Druckvorschau der angezeigten Zeilen: drucken oder als PDF speichern</source>
+        <translation>Print preview of the rows shown: print or save as PDF</translation>
+    </message>
+    <message>
+        <source>Wählen Sie eine Zeile: hier stehen dann die Treffer jeder Spalte, die Gewinnzahlen fett.</source>
+        <translation>Select a row to see the hits of every column here, the winning numbers in bold.</translation>
+    </message>
+    <message>
+        <source>Die Scheindatei %1 konnte nicht gelesen werden: %2</source>
+        <translation>The slips file %1 could not be read: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Zeile(n) der Scheindatei sind beschädigt: sie bleiben in der Datei, werden aber nicht angezeigt.</source>
+        <translation>
+            <numerusform>%n line of the slips file is damaged: it stays in the file but is not shown.</numerusform>
+            <numerusform>%n lines of the slips file are damaged: they stay in the file but are not shown.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Noch keine Scheine gespeichert: „Als gespielt speichern“ neben der Tippliste speichert die Tipps als Schein für die nächste Ziehung.</source>
+        <translation>No slips recorded yet: “Save as played” beside the tip list records the tips as a slip for the next draw.</translation>
+    </message>
+    <message>
+        <source>Saldo nach jeder Ziehung (€): noch keine Ziehung geprüft</source>
+        <translation>Net after each draw (€): no draw checked yet</translation>
+    </message>
+    <message>
+        <source>Saldo nach jeder Ziehung (€), %1 bis %2</source>
+        <translation>Net after each draw (€), %1 to %2</translation>
+    </message>
+    <message>
+        <source>Ziehung %1 von %2</source>
+        <translation>Draw %1 of %2</translation>
+    </message>
+    <message>
+        <source>Die Ziehung am %1 steht noch aus.</source>
+        <translation>The draw of %1 is still to come.</translation>
+    </message>
+    <message>
+        <source>Gewinnzahlen vom %1: %2</source>
+        <translation>Winning numbers of %1: %2</translation>
+    </message>
+    <message>
+        <source>Zusatzzahl %1</source>
+        <translation>additional number %1</translation>
+    </message>
+    <message>
+        <source>Die Tabelle des Systems %1 fehlt: diese Reihe kann nicht geprüft werden.</source>
+        <translation>The table of system %1 is missing: this line cannot be checked.</translation>
+    </message>
+    <message>
+        <source>%1 Richtige</source>
+        <translation>%1 correct</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Den Schein „%1“ mit allen seinen Ziehungen löschen?</source>
+        <translation>Delete the slip “%1” with all its draws?</translation>
+    </message>
+    <message>
+        <source>Schein bearbeiten</source>
+        <translation>Edit slip</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Ziehungen (1 bis %1):</source>
+        <translation>&amp;Draws (1 to %1):</translation>
+    </message>
+    <message>
+        <source>&amp;Preis je Spalte und Ziehung:</source>
+        <translation>&amp;Price per column and draw:</translation>
+    </message>
+    <message>
+        <source>Die Ziehungen zählen ab dem %1; die Prüfungen werden danach neu berechnet.</source>
+        <translation>The draws count from %1; the checks are computed again afterwards.</translation>
+    </message>
+    <message>
+        <source>CSV-Datei|*.csv</source>
+        <translation>CSV file|*.csv</translation>
+    </message>
+    <message>
+        <source>Meine Scheine – %1</source>
+        <translation>My slips – %1</translation>
+    </message>
+    <message>
+        <source>Druckvorschau: Meine Scheine</source>
+        <translation>Print preview: my slips</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument|*.pdf</source>
+        <translation>PDF document|*.pdf</translation>
+    </message>
+    <message>
+        <source>Die PDF-Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>The PDF file %1 could not be written.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,7 @@ void Form1Ui::build(TForm1* form) {
     N1 = named(Sprache1->addSeparator(), "N1");
     Dateiladen1 = named(Sprache1->addAction(QStringLiteral("Datei laden")), "Dateiladen1");
     InDateispeichern1 = named(Sprache1->addAction(QStringLiteral("Datei speichern")), "InDateispeichern1");
+    MenuSlips = named(bar->addAction(QString()), "MenuSlips");
 
     StatusBar1 = new PanelStatusBar(QStringLiteral("StatusBar1"), {150, 50}, form);
     form->setStatusBar(StatusBar1);
@@ -847,6 +848,10 @@ void Form1Ui::buildDatenbank() {
     QHBoxLayout* reportRow = row(box);
     reportRow->addWidget(AnalysisReportButton);
     reportRow->addStretch();
+    SlipsOpenButton = button("SlipsOpenButton", {}, {}, p);
+    QHBoxLayout* slipsRow = row(box);
+    slipsRow->addWidget(SlipsOpenButton);
+    slipsRow->addStretch();
     box->addStretch();
 }
 
@@ -959,6 +964,10 @@ void Form1Ui::translateOwnTexts() {
     DiagrammSVG->setToolTip(QCoreApplication::translate("Form1", "Das Diagramm als Zeichnung (SVG) speichern"));
     AnalysisReportButton->setText(
         QCoreApplication::translate("Form1", "Auswertung: Zufallsvergleich, Regeln, VEW-Systeme, CSV …"));
+    SlipsOpenButton->setText(QCoreApplication::translate("Form1", "Meine Scheine"));
+    SlipsOpenButton->setToolTip(QCoreApplication::translate(
+        "Form1", "Die gespielten Scheine: Treffer, Gewinne und Saldo jeder geprüften Ziehung"));
+    MenuSlips->setText(QCoreApplication::translate("Form1", "Meine &Scheine"));
 
     // The full system's label; what the selector shows keeps its meaning across the switch.
     const QString shownValue = selectorValue();

@@ -31,6 +31,7 @@ struct Form1Ui {
     QAction* N1 = nullptr;
     QAction* Dateiladen1 = nullptr;
     QAction* InDateispeichern1 = nullptr;
+    QAction* MenuSlips = nullptr; // "Meine Scheine": the slips window
 
     PanelStatusBar* StatusBar1 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -192,6 +193,7 @@ struct Form1Ui {
     QPushButton* Button5 = nullptr;
     QPushButton* BitBtn9 = nullptr;
     QPushButton* AnalysisReportButton = nullptr; // opens the report window
+    QPushButton* SlipsOpenButton = nullptr;      // "Meine Scheine": the slips window
 
     // ---- Internet-Optionen ----
     QLabel* Label12 = nullptr;

@@ -141,6 +141,7 @@ void TForm1::connectControls() {
 
     connectGenerator();
     connectReport();
+    connectSlipsWindow();
 }
 
 void TForm1::FormCreate() {

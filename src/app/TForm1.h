@@ -22,6 +22,7 @@
 
 class TForm6;
 class AnalysisReport;
+class SlipsWindow;
 class DrawHistory;
 
 // The main window. It owns all working state; every operation is one of its methods, named
@@ -222,6 +223,12 @@ public:
     // Every draw of the history; none when it is missing or cannot be read.
     std::vector<DrawRecord> storedDraws() const;
 
+    // ---- Slips window ----
+    void SlipsOpenButtonClick(); // "Meine Scheine": the slips window, read anew from the files
+    SlipsWindow* slipsWindow();  // made on first use
+    // An open slips window shows the book and the draws as they are now.
+    void refreshSlipsWindow();
+
     // ---- Tip list editing ----
     void SpeedEditClick();     // edit the selected tip in the number choice window
     void SpeedButton11Click(); // clear the tip list and the hit list
@@ -353,6 +360,8 @@ private:
     bool m_chanceRunning = false;
     std::atomic<bool> m_chanceStop{false};
     void connectReport();
+    QPointer<SlipsWindow> m_slipsWindow;
+    void connectSlipsWindow();
     void noteRuleCounts(GenerationResult result);
     RuleCounts m_analysisCounts;
 

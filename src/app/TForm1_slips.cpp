@@ -75,6 +75,7 @@ void TForm1::SlipSaveButtonClick() {
     ui.StatusBar1->setPanelText(0, tr("Schein „%1“ gespeichert: ab %2, Ziehungen: %3")
                                        .arg(slip.name.isEmpty() ? first : slip.name, first)
                                        .arg(slip.draws));
+    refreshSlipsWindow();
 }
 
 QString TForm1::checkSlipsOfNewDraws(const std::vector<DrawRecord>& before) {
@@ -106,6 +107,7 @@ QString TForm1::checkSlipsOfNewDraws(const std::vector<DrawRecord>& before) {
 
 void TForm1::showSlipChecks(const std::vector<DrawRecord>& before) {
     const QString text = checkSlipsOfNewDraws(before);
+    refreshSlipsWindow();
     if (text.isEmpty()) return;
     const QString shown = ui.StatusBar1->panelText(0);
     ui.StatusBar1->setPanelText(0, shown.isEmpty() ? text : text + QStringLiteral("   ") + shown);

@@ -12,6 +12,9 @@
 #include "gui/SlipSaveDialog.h"
 #include "gui/TForm3.h"
 #include "gui/AnalysisReport.h"
+#include "gui/SlipsWindow.h"
+#include "evaluation/Slips.h"
+#include "history/PrizeTable.h"
 #include "gui/TForm6.h"
 #include "gui/TipPrint.h"
 #include "base/DayCount.h"
@@ -27,6 +30,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <functional>
 #include <QTemporaryDir>
@@ -216,6 +220,42 @@ int main(int argc, char** argv) {
             settle();
             const QString file = args[2] + QLatin1Char('/') + names[i] + QStringLiteral(".png");
             if (!report->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        }
+    }
+    // The slips window: three slips over the last draws of the sample history, one still
+    // running. The sample has no prize tables; the pictures get made-up dividends for 08-23 and
+    // 08-30 and none for 08-27, whose wins show as unknown.
+    {
+        Slips::SlipBook book;
+        book.add({{}, QStringLiteral("Mittwoch und Samstag"), {QStringLiteral("07,28,33,44,45,46:Normal")},
+                  QDate(2025, 8, 23), 3, 0.5});
+        book.add({{}, QStringLiteral("System 8"), {QStringLiteral("02,07,09,25,28,33,36,44:Vollsystem")},
+                  QDate(2025, 8, 23), 3, 0.5});
+        book.add({{}, QString(), {QStringLiteral("03,09,17,30,37,41:Normal"), QStringLiteral("05,11,19,23,40,48:Normal")},
+                  QDate(2025, 8, 27), 4, 0.5});
+        if (!book.save(form.paths().slipsPath()).isEmpty()) std::fprintf(stderr, "cannot write the slips\n");
+        PrizeTable prizes;
+        for (const QDate& date : {QDate(2025, 8, 23), QDate(2025, 8, 30)})
+            prizes.merge({date, 0, {{1, 6, false, 0, 0, 0, 0}, {2, 5, false, 1480.5, 4, 0, 0},
+                                    {3, 4, false, 32.4, 310, 0, 0}, {4, 3, false, 1.5, 6100, 1.5, 0}}});
+        prizes.write(form.prizeTablePath());
+        form.SlipsOpenButtonClick();
+        if (SlipsWindow* slips = form.slipsWindow()) {
+            slips->resize(900, 640);
+            if (auto* table = slips->findChild<QTableView*>(QStringLiteral("SlipTable"))) table->selectRow(4);
+            settle();
+            const QString file = args[2] + QLatin1Char('/') + prefix + QStringLiteral("scheine.png");
+            if (!slips->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            // The edit box of the selected slip, grabbed while it is up, then cancelled.
+            QTimer::singleShot(300, [&] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    const QString name = args[2] + QLatin1Char('/') + prefix + QStringLiteral("schein-bearbeiten.png");
+                    if (!box->grab().save(name)) std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+                    box->close();
+                }
+            });
+            slips->editClick();
+            slips->hide();
         }
     }
     // The protections around the player's data and the charts as drawn for reading, into protect/.

@@ -1,0 +1,98 @@
+#pragma once
+#include "evaluation/SlipLedger.h"
+#include "gui/Dialogs.h"
+#include "gui/Printing.h"
+#include "history/DrawRecord.h"
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class BarChartView;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+class QTextBrowser;
+class SlipTableModel;
+
+// The window "Meine Scheine": every slip the player recorded, one row per draw it covers, with
+// the columns, the stake, the best tier and the winnings of that draw; filters; the totals
+// beside what the same stake returns on average; the running balance as a chart; the hits of
+// every column of the selected row. Slips are edited and deleted here, the table exported as
+// CSV and printed. The book is read from its file whenever the window shows it and again
+// before every change, so a slip the main window added meanwhile is never lost.
+class SlipsWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Where the window takes what it shows from; asked again on every reload.
+    struct Sources {
+        QString slipsPath;
+        QString dataDirectory;   // holds vew/, the reduced-system tables
+        QString dialogDirectory; // where file dialogs open
+        std::function<std::vector<DrawRecord>()> history;
+        std::function<const DividendSource*()> dividends; // null: every dividend unknown
+    };
+
+    SlipsWindow(Sources sources, std::shared_ptr<Dialogs> dialogs, std::shared_ptr<Printing> printing,
+                QWidget* parent = nullptr);
+    ~SlipsWindow() override;
+
+    // Reads the book, the history and the prize tables again and shows the checks anew.
+    void reload();
+
+    void deleteClick(); // "SlipDelete": asks, then removes the selected row's slip
+    void editClick();   // "SlipEdit": name, draws and price of the selected row's slip
+    void exportClick(); // "SlipExport": the rows shown as CSV
+    void printClick();  // "SlipPrint": the rows shown in the print preview
+
+    const SlipLedger::Ledger& ledger() const { return m_ledger; }
+    const std::vector<Slips::Slip>& slips() const { return m_slips; }
+    // The ledger rows the filter shows, in table order.
+    const std::vector<int>& shownRows() const { return m_shown; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setTexts();
+    // The rows of the filter, the totals and the chart, from the ledger as it is.
+    void showRows();
+    void showDetail();
+    void showChart();
+    // The ledger row of the table's current row; -1 when none is selected.
+    int selectedRow() const;
+    // The book as its file holds it now; null after an error was shown.
+    std::unique_ptr<Slips::SlipBook> loadBook();
+    // Index in `book` of the slip the selected row belongs to; -1 when it is gone.
+    int bookIndexOfSelected(const Slips::SlipBook& book) const;
+    // Saves the changed book; shows the error, if any, and reloads either way.
+    void saveBook(const Slips::SlipBook& book);
+
+    Sources m_sources;
+    std::shared_ptr<Dialogs> m_dialogs;
+    std::shared_ptr<Printing> m_printing;
+
+    std::vector<Slips::Slip> m_slips;
+    SlipLedger::Ledger m_ledger;
+    std::vector<int> m_shown;
+    Slips::Totals m_totals;
+    int m_openDraws = 0;
+    double m_openStake = 0;
+    int m_damagedLines = 0;
+
+    QLabel* m_filterLabel = nullptr;
+    QComboBox* m_filter = nullptr;
+    QPushButton* m_edit = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_export = nullptr;
+    QPushButton* m_print = nullptr;
+    QTableView* m_table = nullptr;
+    SlipTableModel* m_model = nullptr;
+    QTextBrowser* m_detail = nullptr;
+    BarChartView* m_chart = nullptr;
+    QLabel* m_totalsLabel = nullptr;
+    QLabel* m_fileNote = nullptr;
+};
