@@ -2,6 +2,7 @@
 // euros from each draw's own dividends, and the slips file that keeps what it cannot read.
 #include "base/DayCount.h"
 #include "evaluation/Slips.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,18 +41,6 @@ std::vector<int> hitsOf(const Slips::LineCheck& line) {
     std::vector<int> hits;
     for (const Slips::ColumnHits& c : line.columns) hits.push_back(c.hits);
     return hits;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace

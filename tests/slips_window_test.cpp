@@ -11,6 +11,7 @@
 #include "gui/TForm3.h"
 #include "history/PrizeTable.h"
 #include "support/FakeOperator.h"
+#include "support/FileBytes.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 
@@ -166,12 +167,6 @@ DrawPrizes prizes(const QDate& date, double three, double four) {
     d.tiers = {{1, 6, false, 0, 0, 0, 0}, {10, 5, true, 60000, 1, 0, 0}, {2, 5, false, 1500, 3, 0, 0},
                {3, 4, false, four, 90, 0, 0}, {4, 3, false, three, 2000, 0, 0}};
     return d;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
 }
 
 class SlipsWindowTest : public ::testing::Test {
