@@ -35,8 +35,7 @@ struct TipTest {
         form = std::make_unique<TForm1>(programDir, quietPlatform());
         form->show();
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-        form->buildLaterPages();
-        form->ui.ListBox1->clear();
+        form->controls().ListBox1->clear();
         Rng::setSeed(11);
         for (int t = 0; t < 200; ++t) {
             QStringList numbers;
@@ -47,10 +46,10 @@ struct TipTest {
                 taken |= std::uint64_t{1} << n;
                 numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
             }
-            form->ui.ListBox1->addItem(numbers.join(QLatin1Char(',')) + QStringLiteral(":Normal"));
+            form->controls().ListBox1->addItem(numbers.join(QLatin1Char(',')) + QStringLiteral(":Normal"));
         }
-        form->ui.DateTimePicker2->trySetDate(QDate(1990, 1, 1));
-        form->ui.DateTimePicker1->trySetDate(QDate(2025, 9, 1));
+        form->controls().DateTimePicker2->trySetDate(QDate(1990, 1, 1));
+        form->controls().DateTimePicker1->trySetDate(QDate(2025, 9, 1));
         // The stop button of the comparison with chance, pressed as soon as it can be.
         stopChance.setInterval(0);
         QObject::connect(&stopChance, &QTimer::timeout, [this] {
@@ -66,7 +65,7 @@ std::unique_ptr<TipTest> g_test;
 void BM_TipTest200TipsWholeHistory(benchmark::State& state) {
     if (!g_test) g_test = std::make_unique<TipTest>();
     for (auto _ : state) g_test->form->SpeedButton4Click();
-    state.SetLabel(g_test->form->ui.Label29->text().toStdString());
+    state.SetLabel(g_test->form->controls().Label29->text().toStdString());
 }
 BENCHMARK(BM_TipTest200TipsWholeHistory)->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
