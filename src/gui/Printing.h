@@ -22,4 +22,7 @@ public:
     virtual Preview tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) = 0;
     // Writes the pages as a PDF file; false when the file could not be written.
     virtual bool saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) = 0;
+    // A list printed as lines of text (the first one its title, larger and bold), and its PDF.
+    virtual Preview textPreview(const QStringList& lines, QWidget* parent) = 0;
+    virtual bool saveTextPdf(const QStringList& lines, const QString& path) = 0;
 };

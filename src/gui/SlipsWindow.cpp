@@ -475,7 +475,7 @@ void SlipsWindow::printClick() {
     const QStringList text =
         SlipLedger::printText(tr("Meine Scheine – %1").arg(m_filter->currentText()), m_ledger, m_shown, m_slips,
                               m_totalsLabel->text());
-    const Printing::Preview preview = m_printing->tipPreview(text, this);
+    const Printing::Preview preview = m_printing->textPreview(text, this);
     QDialog* dialog = preview.dialog.get();
     dialog->setWindowTitle(tr("Druckvorschau: Meine Scheine"));
     if (preview.savePdf)
@@ -484,7 +484,7 @@ void SlipsWindow::printClick() {
                 dialog, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"), QStringLiteral("scheine.pdf"),
                          m_sources.dialogDirectory});
             if (path.isEmpty()) return;
-            if (!m_printing->saveTipPdf(text, path))
+            if (!m_printing->saveTextPdf(text, path))
                 m_dialogs->error(dialog, tr("Die PDF-Datei %1 konnte nicht geschrieben werden.")
                                              .arg(QDir::toNativeSeparators(path)));
         });

@@ -137,29 +137,78 @@ void print(const TipFiles::TipSheet& sheet, QPrinter* printer) {
     doc->print(printer);
 }
 
-bool savePdf(const TipFiles::TipSheet& sheet, const QString& path) {
+std::unique_ptr<QTextDocument> textDocument(const QStringList& lines) {
+    auto doc = std::make_unique<QTextDocument>();
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(11);
+    doc->setDefaultFont(fixed);
+    doc->setDocumentMargin(0);
+    QTextCursor cursor(doc.get());
+    QTextCharFormat body;
+    body.setFont(fixed);
+    QTextCharFormat title = body;
+    title.setFontPointSize(15);
+    title.setFontWeight(QFont::Bold);
+    QTextBlockFormat titleBlock;
+    titleBlock.setBottomMargin(6);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i == 0) {
+            cursor.setBlockFormat(titleBlock);
+            cursor.insertText(lines[i], title);
+            continue;
+        }
+        cursor.insertBlock(QTextBlockFormat(), body);
+        cursor.insertText(lines[i], body);
+    }
+    return doc;
+}
+
+namespace {
+
+// The document as an A4 PDF with the program's margins.
+bool writePdf(QTextDocument& doc, const QString& docName, const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    printer.setDocName(sheet.title);
+    printer.setDocName(docName);
     if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
-    print(sheet, &printer);
+    doc.print(&printer);
     return QFileInfo(path).size() > 0;
+}
+
+} // namespace
+
+bool savePdf(const TipFiles::TipSheet& sheet, const QString& path) {
+    return writePdf(*document(sheet), sheet.title, path);
+}
+
+bool saveTextPdf(const QStringList& lines, const QString& path) {
+    return writePdf(*textDocument(lines), lines.value(0), path);
 }
 
 } // namespace TipPrint
 
 TipPrintPreview::TipPrintPreview(TipFiles::TipSheet sheet, QWidget* parent)
     : QPrintPreviewDialog(parent), m_sheet(std::move(sheet)) {
+    setUp(m_sheet.title, [this] { return TipPrint::document(m_sheet); });
+}
+
+TipPrintPreview::TipPrintPreview(QStringList lines, QWidget* parent) : QPrintPreviewDialog(parent) {
+    const QString title = lines.value(0);
+    setUp(title, [lines = std::move(lines)] { return TipPrint::textDocument(lines); });
+}
+
+void TipPrintPreview::setUp(const QString& docName, std::function<std::unique_ptr<QTextDocument>()> document) {
     setObjectName(QStringLiteral("TippDruckvorschau"));
     setWindowTitle(QCoreApplication::translate("TipPrint", "Druckvorschau: Tipp"));
     printer()->setPageSize(QPageSize(QPageSize::A4));
     printer()->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    printer()->setDocName(m_sheet.title);
+    printer()->setDocName(docName);
+    // QTextDocument::print lays the text out on the printer's pages and numbers them.
     connect(this, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { TipPrint::print(m_sheet, target); });
+            [document = std::move(document)](QPrinter* target) { document()->print(target); });
     m_savePdf = new QAction(QCoreApplication::translate("TipPrint", "Als PDF speichern …"), this);
     m_savePdf->setObjectName(QStringLiteral("AlsPdfSpeichern"));
     m_savePdf->setToolTip(QCoreApplication::translate("TipPrint", "Den Tipp als PDF-Datei speichern"));
@@ -184,4 +233,14 @@ Printing::Preview TipPrinting::tipPreview(const TipFiles::TipSheet& sheet, QWidg
 
 bool TipPrinting::saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) {
     return TipPrint::savePdf(sheet, path);
+}
+
+Printing::Preview TipPrinting::textPreview(const QStringList& lines, QWidget* parent) {
+    auto preview = std::make_unique<TipPrintPreview>(lines, parent);
+    QAction* save = preview->savePdfAction();
+    return {std::move(preview), save};
+}
+
+bool TipPrinting::saveTextPdf(const QStringList& lines, const QString& path) {
+    return TipPrint::saveTextPdf(lines, path);
 }

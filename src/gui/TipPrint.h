@@ -4,6 +4,7 @@
 
 #include <QPrintPreviewDialog>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -27,6 +28,10 @@ void print(const TipFiles::TipSheet& sheet, QPrinter* printer);
 // Writes the pages as a PDF file; false when the file could not be written.
 bool savePdf(const TipFiles::TipSheet& sheet, const QString& path);
 
+// Lines of text in the fixed font, the first one as the title.
+std::unique_ptr<QTextDocument> textDocument(const QStringList& lines);
+bool saveTextPdf(const QStringList& lines, const QString& path);
+
 } // namespace TipPrint
 
 // The print preview of the tips: the pages as they will be printed, the toolkit's print
@@ -35,6 +40,8 @@ class TipPrintPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
     TipPrintPreview(TipFiles::TipSheet sheet, QWidget* parent = nullptr);
+    // The preview of lines of text (TipPrint::textDocument); its sheet is empty.
+    TipPrintPreview(QStringList lines, QWidget* parent);
     ~TipPrintPreview() override;
 
     // Triggered by the player; the owner asks for the file name and calls TipPrint::savePdf.
@@ -44,8 +51,10 @@ public:
     QStringList tipText() const { return TipFiles::text(m_sheet); }
 
 private:
+    void setUp(const QString& docName, std::function<std::unique_ptr<QTextDocument>()> document);
+
     TipFiles::TipSheet m_sheet;
-    QAction* m_savePdf;
+    QAction* m_savePdf = nullptr;
 };
 
 // The preview and the PDF as the program's printing.
@@ -53,4 +62,6 @@ class TipPrinting : public Printing {
 public:
     Preview tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) override;
     bool saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) override;
+    Preview textPreview(const QStringList& lines, QWidget* parent) override;
+    bool saveTextPdf(const QStringList& lines, const QString& path) override;
 };
