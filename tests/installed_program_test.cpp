@@ -5,6 +5,7 @@
 #include "base/Paths.h"
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
+#include "support/Awaiting.h"
 #include "support/LoopbackServers.h"
 #include "support/ScopedEnv.h"
 #include "support/TestPlatform.h"
@@ -257,6 +258,7 @@ TEST_F(InstalledProgram, EntryUpdateAndTipsLiveInTheDataHomeAcrossStarts) {
         };
         form.setServerOverride(server.address());
         form.QuintaraClick();
+        ASSERT_TRUE(waitUntil([&] { return !form.downloadRunning(); }));
         EXPECT_EQ(platform.dialogs->errors(), QStringList());
         EXPECT_EQ(DrawHistory(userDir() + Paths::HistoryName).recordCount(), 3451);
 

@@ -5,6 +5,7 @@
 #include "history/NextDraw.h"
 #include "net/HttpClient.h"
 #include "history/PrizeTable.h"
+#include "support/Awaiting.h"
 #include "support/FakeOperator.h"
 #include "support/TestPlatform.h"
 
@@ -81,7 +82,7 @@ struct OperatorDownload : ::testing::Test {
         download.setPrizeTablePath(prizePath);
         download.setNextDrawPath(nextPath);
         download.setRetryPause(10ms, 200ms);
-        return download.run(view);
+        return runToEnd(download, view);
     }
 };
 
@@ -311,10 +312,10 @@ TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
 TEST_F(OperatorDownload, TheOldAgentStringIsTurnedAwayByTheService) {
     // What the per-date protocol sends; the fake answers it as block lists do.
     FakeOperator fake(all);
-    const HttpResult r = client.get(OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0), {});
+    const HttpResult r = fetch(client, OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0), {});
     EXPECT_EQ(r.statusCode, 403);
     EXPECT_EQ(fake.requests.at(0).header("user-agent"), HttpClient::UserAgentValue);
-    const HttpResult ok = client.get(OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0),
+    const HttpResult ok = fetch(client, OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0),
                                      {}, DrawDownload::operatorHeaders());
     EXPECT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
 }
@@ -331,7 +332,7 @@ TEST_F(OperatorDownload, AbortStopsTheRequestInFlightAndKeepsWhatArrived) {
         }
         return std::nullopt;
     };
-    const DrawDownloadResult result = download.run(view);
+    const DrawDownloadResult result = runToEnd(download, view);
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.requests, 3);
     EXPECT_EQ(historyBytes(), bytesOf(upTo(QDate(2025, 8, 1))));

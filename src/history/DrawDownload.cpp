@@ -8,7 +8,6 @@
 #include "history/PrizeTable.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include <cstdio>
 #include <set>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -196,26 +196,21 @@ QString DrawDownload::drawText(double dayCount, const DrawAnswer& answer) {
     return text + QStringLiteral("  +  ") + QString::number(answer.additional);
 }
 
-void DrawDownload::abort() {
+DrawDownload::~DrawDownload() {
     if (!m_running) return;
-    m_abort = true;
+    // Nothing of the run is called any more: the answer handlers see that it has ended.
+    m_running = false;
     m_http.abort();
-    if (m_pauseLoop) m_pauseLoop->quit();
 }
 
-bool DrawDownload::pause(std::chrono::milliseconds time) {
-    QEventLoop loop;
-    m_pauseLoop = &loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-    m_pauseLoop = nullptr;
-    return !m_abort;
+bool DrawDownload::stopWanted() const {
+    return m_abort || m_view->stopRequested();
 }
 
-HttpProxy DrawDownload::readProxy(DrawDownloadView& view) const {
-    const int port = toInt(view.proxyPortText());
+HttpProxy DrawDownload::readProxy() const {
+    const int port = toInt(m_view->proxyPortText());
     HttpProxy proxy;
-    proxy.host = view.proxyHostText().trimmed();
+    proxy.host = m_view->proxyHostText().trimmed();
     if (!proxy.host.isEmpty()) {
         if (port < 1 || port > 65535)
             throw ConversionError(QCoreApplication::translate("DrawDownload", "Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
@@ -224,122 +219,188 @@ HttpProxy DrawDownload::readProxy(DrawDownloadView& view) const {
     return proxy;
 }
 
-DrawDownloadResult DrawDownload::run(DrawDownloadView& view) {
-    DrawDownloadResult result;
+void DrawDownload::start(DrawDownloadView& view, Finished finished) {
     if (m_running) {
-        result.refused = true;
-        return result;
+        DrawDownloadResult refused;
+        refused.refused = true;
+        if (finished) finished(refused);
+        return;
     }
     m_running = true;
     m_abort = false;
+    m_view = &view;
+    m_finished = std::move(finished);
+    m_result = DrawDownloadResult{};
+    m_range.reset();
     view.runStarted();
-    try {
-        runRequests(view, result);
-    } catch (const AppError& e) {
-        result.error = e.message();
-    } catch (...) {
-        m_running = false;
-        view.runEnded();
-        throw;
-    }
-    m_running = false;
-    view.runEnded();
-    return result;
+    step([this] { begin(); });
 }
 
-void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& result) {
-    // The appender closes the file on every way out, before the window's end-of-run steps.
-    HistoryAppender file(m_historyPath);
-    // New records are assembled over the newest one, so its reserved bytes carry over.
-    DrawRecord buffer = file.lastRecord().value_or(DrawRecord{});
+void DrawDownload::step(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const AppError& e) {
+        m_result.error = e.message();
+        end();
+    } catch (const std::exception& e) {
+        // Nothing above the event loop could take it: the run ends and says what happened.
+        m_result.error = QString::fromLocal8Bit(e.what());
+        end();
+    }
+}
+
+HttpGetter::Done DrawDownload::onAnswer(void (DrawDownload::*handler)(const HttpResult&)) {
+    return [this, handler](const HttpResult& answer) {
+        if (!m_running) return;
+        step([&] { (this->*handler)(answer); });
+    };
+}
+
+void DrawDownload::end() {
+    if (!m_running) return;
+    m_running = false;
+    if (m_pauseTimer) m_pauseTimer->stop();
+    m_afterPause = nullptr;
+    m_http.abort(); // nothing is under way when a step ends the run; this only makes sure
+    m_range.reset();
+    if (m_file) m_file->close();
+    m_file.reset();
+    DrawDownloadView& view = *m_view;
+    const Finished finished = std::exchange(m_finished, nullptr);
+    const DrawDownloadResult result = m_result;
+    view.runEnded();
+    // The object may be gone after this call: nothing of it is touched afterwards.
+    if (finished) finished(result);
+}
+
+void DrawDownload::abort() {
+    if (!m_running) return;
+    m_abort = true;
+    if (m_pauseTimer && m_pauseTimer->isActive()) {
+        m_result.stopped = true;
+        end();
+        return;
+    }
+    // The answer handler takes the abandoned request as the stop and ends the run.
+    m_http.abort();
+}
+
+void DrawDownload::pause(std::chrono::milliseconds time, std::function<void()> then) {
+    if (!m_pauseTimer) {
+        m_pauseTimer = std::make_unique<QTimer>();
+        m_pauseTimer->setSingleShot(true);
+        QObject::connect(m_pauseTimer.get(), &QTimer::timeout, [this] {
+            if (!m_running) return;
+            const std::function<void()> next = std::exchange(m_afterPause, nullptr);
+            step(next);
+        });
+    }
+    m_afterPause = std::move(then);
+    m_pauseTimer->start(time);
+}
+
+void DrawDownload::begin() {
+    m_file = std::make_unique<HistoryAppender>(m_historyPath);
+    m_buffer = m_file->lastRecord().value_or(DrawRecord{});
 
     // The run keeps its own request date and only mirrors it into the picker: a picker that
     // refuses a date must not keep the run from moving on.
-    double date = std::floor(view.requestDate());
-    if (buffer.date > 0) {
-        date = buffer.date;
-        view.setRequestDate(date);
+    double date = std::floor(m_view->requestDate());
+    if (m_buffer.date > 0) {
+        date = m_buffer.date;
+        m_view->setRequestDate(date);
     }
-    date = nextRequestDate(date);
-    view.setRequestDate(date);
+    m_date = nextRequestDate(date);
+    m_view->setRequestDate(m_date);
 
     if (m_source.kind == DrawSource::Operator) {
         m_http.setMaxBodySize(OperatorMaxBody);
-        runRanges(view, result, file, buffer, date);
-        file.close();
-        if (!result.stopped && result.endReason.isEmpty()) fetchAnnounced(view, result);
+        beginRanges();
         return;
     }
     m_http.setMaxBodySize(PerDateMaxBody);
-    int unansweredInARow = 0;
-    while (DayCount::fromDate(view.today()) >= date) {
-        if (m_abort || view.stopRequested()) {
-            result.stopped = true;
-            break;
-        }
-        const HttpProxy proxy = readProxy(view);
+    m_unansweredInARow = 0;
+    requestDate();
+}
 
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
-        ++result.requests;
-        const HttpResult answer = m_http.get(requestUrl(m_source.address, date), proxy);
-        if (m_abort || answer.aborted) {
-            result.stopped = true;
-            break;
-        }
-        if (!answer.succeeded()) {
-            ++result.failed;
-            result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
-            result.failureText = answer.failureText();
-            view.setStatusText(0, answer.failureText());
-            // No answer at all (refused, not found, timed out) again and again: the server is
-            // not there, and asking for every remaining day would only wait out each failure.
-            unansweredInARow = answer.statusCode == 0 ? unansweredInARow + 1 : 0;
-            if (unansweredInARow >= DeadServerFailures) {
-                result.endReason = QCoreApplication::translate("DrawDownload", "%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2")
-                                       .arg(DeadServerFailures)
-                                       .arg(answer.failureText());
-                break;
-            }
-        } else {
-            unansweredInARow = 0;
-            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
-            view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-            if (answer.body.isEmpty()) {
-                ++result.noDraw;
-            } else {
-                view.setCurrentDrawDate(date);
-                const DrawAnswer draw = DrawAnswer::parse(QString::fromLatin1(answer.body));
-                const QString text = drawText(date, draw);
-                view.setDrawText(text);
-                buffer.date = date;
-                for (int i = 0; i < 6; ++i) buffer.numbers[i] = static_cast<std::uint8_t>(draw.numbers[i]);
-                buffer.additional = static_cast<std::uint8_t>(draw.additional);
-                const QString invalid = draw.invalidReason();
-                if (draw.numbers[5] == 0) {
-                    // Not yet drawn or not yet published: the next run asks for this date again.
-                    ++result.incomplete;
-                } else if (!invalid.isEmpty()) {
-                    // A garbled answer must not end up in the history that every statistic reads.
-                    ++result.rejected;
-                    view.setStatusText(
-                        0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2")
-                               .arg(DayCount::toDate(date).toString(QStringLiteral("dd.MM.yyyy")), invalid));
-                } else {
-                    int sum = 0;
-                    for (int n : draw.numbers) sum += n;
-                    view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
-                    view.setTipDrawText(text);
-                    buffer.eighth = 0;
-                    file.append(buffer);
-                    ++result.stored;
-                    result.newestStored = date;
-                }
-            }
-        }
-        date = nextRequestDate(date);
-        view.setRequestDate(date);
+void DrawDownload::requestDate() {
+    if (DayCount::fromDate(m_view->today()) < m_date) {
+        end();
+        return;
     }
-    file.close();
+    if (stopWanted()) {
+        m_result.stopped = true;
+        end();
+        return;
+    }
+    const HttpProxy proxy = readProxy();
+    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
+    ++m_result.requests;
+    m_http.get(requestUrl(m_source.address, m_date), proxy, onAnswer(&DrawDownload::takeDateAnswer));
+}
+
+void DrawDownload::takeDateAnswer(const HttpResult& answer) {
+    DrawDownloadView& view = *m_view;
+    DrawDownloadResult& result = m_result;
+    const double date = m_date;
+    if (m_abort || answer.aborted) {
+        result.stopped = true;
+        end();
+        return;
+    }
+    if (!answer.succeeded()) {
+        ++result.failed;
+        result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+        result.failureText = answer.failureText();
+        view.setStatusText(0, answer.failureText());
+        // No answer at all (refused, not found, timed out) again and again: the server is
+        // not there, and asking for every remaining day would only wait out each failure.
+        m_unansweredInARow = answer.statusCode == 0 ? m_unansweredInARow + 1 : 0;
+        if (m_unansweredInARow >= DeadServerFailures) {
+            result.endReason = QCoreApplication::translate("DrawDownload", "%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2")
+                                   .arg(DeadServerFailures)
+                                   .arg(answer.failureText());
+            end();
+            return;
+        }
+    } else {
+        m_unansweredInARow = 0;
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
+        view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+        if (answer.body.isEmpty()) {
+            ++result.noDraw;
+        } else {
+            view.setCurrentDrawDate(date);
+            const DrawAnswer draw = DrawAnswer::parse(QString::fromLatin1(answer.body));
+            const QString text = drawText(date, draw);
+            view.setDrawText(text);
+            m_buffer.date = date;
+            for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(draw.numbers[i]);
+            m_buffer.additional = static_cast<std::uint8_t>(draw.additional);
+            const QString invalid = draw.invalidReason();
+            if (draw.numbers[5] == 0) {
+                // Not yet drawn or not yet published: the next run asks for this date again.
+                ++result.incomplete;
+            } else if (!invalid.isEmpty()) {
+                // A garbled answer must not end up in the history that every statistic reads.
+                ++result.rejected;
+                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2")
+                                          .arg(dateText(date), invalid));
+            } else {
+                int sum = 0;
+                for (int n : draw.numbers) sum += n;
+                view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
+                view.setTipDrawText(text);
+                m_buffer.eighth = 0;
+                m_file->append(m_buffer);
+                ++result.stored;
+                result.newestStored = date;
+            }
+        }
+    }
+    m_date = nextRequestDate(date);
+    view.setRequestDate(m_date);
+    requestDate();
 }
 
 HttpHeaders DrawDownload::operatorHeaders() {
@@ -361,124 +422,161 @@ struct DrawDownload::RangeAnswer {
     QString reason; // Refused, Failed: why, in words
 };
 
-DrawDownload::RangeAnswer DrawDownload::fetchRange(DrawDownloadView& view, DrawDownloadResult& result,
-                                                   const QDate& from, const QDate& to) {
-    RangeAnswer out;
-    const HttpHeaders headers = operatorHeaders();
+// One date range being asked for, page by page.
+struct DrawDownload::RangeFetch {
+    QDate from;
+    QDate to;
+    int page = 0;
     int retries = 0;
     // A range holds at most one draw a day: a service that hands out more, or one draw twice,
     // is not answering what was asked (it may be repeating a page), and storing part of it
     // could leave a hole.
-    const qint64 mostDraws = from.daysTo(to) + 1;
+    qint64 mostDraws = 0;
     std::set<qint64> seen;
     qint64 announcedTotal = -1;
-    for (int page = 0; page < 1000;) {
-        if (m_abort || view.stopRequested()) {
-            out.kind = RangeAnswer::Stopped;
-            return out;
-        }
-        const HttpProxy proxy = readProxy(view);
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
-                                  .arg(dateText(from), dateText(to))
-                                  .arg(page + 1));
-        ++result.requests;
-        const HttpResult answer = m_http.get(OperatorResults::rangeUrl(m_source.address, from, to, page), proxy, headers);
-        if (m_abort || answer.aborted) {
-            out.kind = RangeAnswer::Stopped;
-            return out;
-        }
-        const QString complaint = OperatorResults::serviceError(answer.body);
-        if (!answer.succeeded()) {
-            ++result.failed;
-            result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
-            result.failureText = answer.failureText();
-            view.setStatusText(0, answer.failureText());
-            const int status = result.failureStatus;
-            if ((status == 429 || status == 502 || status == 503 || status == 504) && retries < 2) {
-                ++retries;
-                auto wait = m_retryPause;
-                if (answer.retryAfterSeconds >= 0) wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
-                wait = std::min(wait, m_maxRetryPause);
-                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
-                                          .arg(answer.failureText())
-                                          .arg((wait.count() + 999) / 1000));
-                if (!pause(wait)) {
-                    out.kind = RangeAnswer::Stopped;
-                    return out;
-                }
-                continue;
-            }
-            const QString words = failureWords(status, result.failureText);
-            out.reason = complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')');
-            // A busy service is not helped by more, shorter requests.
-            const bool busy = status == 429 || status == 502 || status == 503 || status == 504;
-            out.kind = status >= 400 && status < 600 && !busy ? RangeAnswer::Refused : RangeAnswer::Failed;
-            return out;
-        }
-        retries = 0;
-        if (!complaint.isEmpty()) {
-            // An error object with status 200.
-            ++result.failed;
-            out.reason = complaint;
-            out.kind = RangeAnswer::Refused;
-            return out;
-        }
-        QString error;
-        const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
-        if (!error.isEmpty()) {
-            ++result.rejected;
-            out.reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(from), error);
-            view.setStatusText(0, out.reason);
-            out.kind = RangeAnswer::Unreadable;
-            return out;
-        }
-        for (const OperatorDraw& draw : parsed.draws) {
-            if (!seen.insert(draw.drawId).second) {
-                out.kind = RangeAnswer::Unreadable;
-                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
-                                 .arg(draw.drawId)
-                                 .arg(dateText(from));
-                return out;
-            }
-        }
-        out.draws.insert(out.draws.end(), parsed.draws.begin(), parsed.draws.end());
-        if (qint64(out.draws.size()) > mostDraws) {
-            out.kind = RangeAnswer::Unreadable;
-            out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
-                             .arg(dateText(from), dateText(to));
-            return out;
-        }
-        if (parsed.totalElements >= 0) announcedTotal = parsed.totalElements;
-        ++page;
-        // The service may hand out fewer per page than asked for; it says how many in "size".
-        const int pageSize = parsed.size > 0 ? parsed.size : OperatorResults::PageSize;
-        const bool more = parsed.totalPages >= 0 ? page < parsed.totalPages
-                          : parsed.last          ? false
-                                                 : int(parsed.draws.size()) >= pageSize;
-        if (!more || parsed.draws.empty()) {
-            if (announcedTotal >= 0 && announcedTotal != qint64(out.draws.size())) {
-                out.kind = RangeAnswer::Unreadable;
-                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
-                                 .arg(announcedTotal)
-                                 .arg(dateText(from))
-                                 .arg(out.draws.size());
-            }
-            return out;
-        }
-    }
-    out.kind = RangeAnswer::Unreadable;
-    out.reason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));
-    return out;
+    RangeAnswer out;
+};
+
+void DrawDownload::fetchRange(const QDate& from, const QDate& to) {
+    m_range = std::make_unique<RangeFetch>();
+    m_range->from = from;
+    m_range->to = to;
+    m_range->mostDraws = from.daysTo(to) + 1;
+    requestPage();
 }
 
-void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result, HistoryAppender& file,
-                             DrawRecord& buffer, double date) {
-    const double lastStored = file.lastRecord() ? file.lastRecord()->date : 0.0;
-    PrizeTable prizes;
-    bool prizesChanged = false;
+void DrawDownload::requestPage() {
+    RangeFetch& r = *m_range;
+    if (r.page >= 1000) {
+        r.out.kind = RangeAnswer::Unreadable;
+        r.out.reason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(r.from));
+        rangeDone();
+        return;
+    }
+    if (stopWanted()) {
+        r.out.kind = RangeAnswer::Stopped;
+        rangeDone();
+        return;
+    }
+    const HttpProxy proxy = readProxy();
+    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
+                                 .arg(dateText(r.from), dateText(r.to))
+                                 .arg(r.page + 1));
+    ++m_result.requests;
+    m_http.get(OperatorResults::rangeUrl(m_source.address, r.from, r.to, r.page), proxy, operatorHeaders(),
+               onAnswer(&DrawDownload::takePage));
+}
+
+void DrawDownload::takePage(const HttpResult& answer) {
+    RangeFetch& r = *m_range;
+    RangeAnswer& out = r.out;
+    DrawDownloadResult& result = m_result;
+    if (m_abort || answer.aborted) {
+        out.kind = RangeAnswer::Stopped;
+        rangeDone();
+        return;
+    }
+    const QString complaint = OperatorResults::serviceError(answer.body);
+    if (!answer.succeeded()) {
+        ++result.failed;
+        result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+        result.failureText = answer.failureText();
+        m_view->setStatusText(0, answer.failureText());
+        const int status = result.failureStatus;
+        // A busy service is not helped by more, shorter requests.
+        const bool busy = status == 429 || status == 502 || status == 503 || status == 504;
+        if (busy && r.retries < 2) {
+            ++r.retries;
+            auto wait = m_retryPause;
+            if (answer.retryAfterSeconds >= 0) wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
+            wait = std::min(wait, m_maxRetryPause);
+            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
+                                         .arg(answer.failureText())
+                                         .arg((wait.count() + 999) / 1000));
+            pause(wait, [this] { requestPage(); });
+            return;
+        }
+        const QString words = failureWords(status, result.failureText);
+        out.reason = complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')');
+        out.kind = status >= 400 && status < 600 && !busy ? RangeAnswer::Refused : RangeAnswer::Failed;
+        rangeDone();
+        return;
+    }
+    r.retries = 0;
+    if (!complaint.isEmpty()) {
+        // An error object with status 200.
+        ++result.failed;
+        out.reason = complaint;
+        out.kind = RangeAnswer::Refused;
+        rangeDone();
+        return;
+    }
+    QString error;
+    const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
+    if (!error.isEmpty()) {
+        ++result.rejected;
+        out.reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(r.from), error);
+        m_view->setStatusText(0, out.reason);
+        out.kind = RangeAnswer::Unreadable;
+        rangeDone();
+        return;
+    }
+    for (const OperatorDraw& draw : parsed.draws) {
+        if (!r.seen.insert(draw.drawId).second) {
+            out.kind = RangeAnswer::Unreadable;
+            out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
+                             .arg(draw.drawId)
+                             .arg(dateText(r.from));
+            rangeDone();
+            return;
+        }
+    }
+    out.draws.insert(out.draws.end(), parsed.draws.begin(), parsed.draws.end());
+    if (qint64(out.draws.size()) > r.mostDraws) {
+        out.kind = RangeAnswer::Unreadable;
+        out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
+                         .arg(dateText(r.from), dateText(r.to));
+        rangeDone();
+        return;
+    }
+    if (parsed.totalElements >= 0) r.announcedTotal = parsed.totalElements;
+    ++r.page;
+    // The service may hand out fewer per page than asked for; it says how many in "size".
+    const int pageSize = parsed.size > 0 ? parsed.size : OperatorResults::PageSize;
+    const bool more = parsed.totalPages >= 0 ? r.page < parsed.totalPages
+                      : parsed.last          ? false
+                                             : int(parsed.draws.size()) >= pageSize;
+    if (more && !parsed.draws.empty()) {
+        requestPage();
+        return;
+    }
+    if (r.announcedTotal >= 0 && r.announcedTotal != qint64(out.draws.size())) {
+        out.kind = RangeAnswer::Unreadable;
+        out.reason = QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
+                         .arg(r.announcedTotal)
+                         .arg(dateText(r.from))
+                         .arg(out.draws.size());
+    }
+    rangeDone();
+}
+
+void DrawDownload::rangeDone() {
+    // The fetch is over before its answer is taken: taking it may start the next one.
+    const std::unique_ptr<RangeFetch> done = std::move(m_range);
+    takeWindow(*done);
+}
+
+void DrawDownload::savePrizes() {
+    if (m_prizesChanged && !m_prizePath.isEmpty()) m_prizes.write(m_prizePath);
+    m_prizesChanged = false;
+}
+
+void DrawDownload::beginRanges() {
+    m_prizes = PrizeTable{};
+    m_prizesChanged = false;
     if (!m_prizePath.isEmpty()) {
         try {
-            prizes = PrizeTable::readMending(m_prizePath);
+            m_prizes = PrizeTable::readMending(m_prizePath);
         } catch (const FileError&) {
             // Unreadable or beyond every real size: set aside whole, never deleted, so that it
             // does not block this and every later update; the tables start afresh.
@@ -486,126 +584,151 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
             for (int n = 2; QFileInfo::exists(aside) && n < 1000; ++n)
                 aside = m_prizePath + QStringLiteral(".defekt%1").arg(n);
             if (::rename(QFile::encodeName(m_prizePath).constData(), QFile::encodeName(aside).constData()) != 0) throw;
-            result.prizeFileSetAside = aside;
+            m_result.prizeFileSetAside = aside;
         }
     }
-    auto savePrizes = [&] {
-        if (prizesChanged && !m_prizePath.isEmpty()) prizes.write(m_prizePath);
-        prizesChanged = false;
-    };
-
-    int windowDays = MaxRangeDays;
-    double newest = lastStored;
-    while (DayCount::fromDate(view.today()) >= date) {
-        const double today = DayCount::fromDate(view.today());
-        const double windowEnd = std::min(today, date + windowDays - 1);
-        const QDate from = DayCount::toDate(date);
-        const QDate to = DayCount::toDate(windowEnd);
-
-        // All pages of the window first: the order of the answers is not relied on.
-        RangeAnswer got = fetchRange(view, result, from, to);
-        if (got.kind == RangeAnswer::Stopped) {
-            result.stopped = true;
-            savePrizes();
-            return;
-        }
-        const int days = int(windowEnd - date) + 1;
-        if (got.kind == RangeAnswer::Refused && days > 1) {
-            windowDays = std::max(1, days / 2);
-            continue;
-        }
-        if (got.kind != RangeAnswer::Complete) {
-            result.endReason = got.kind == RangeAnswer::Unreadable
-                                   ? got.reason
-                                   : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
-            savePrizes();
-            return;
-        }
-        std::vector<OperatorDraw>& draws = got.draws;
-
-        std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
-            return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
-        });
-        for (const OperatorDraw& draw : draws) {
-            const double day = DayCount::fromDate(draw.date);
-            // Only the asked range, each date once, after what the history holds.
-            if (!draw.date.isValid() || draw.date < from || draw.date > to || day <= newest) continue;
-            const OperatorDraw::State state = draw.state();
-            if (state == OperatorDraw::State::Cancelled) continue;
-            if (state == OperatorDraw::State::NotYetDrawn) {
-                // Not drawn or not published yet: nothing after it is stored either, so the next
-                // update asks for this draw again and leaves no gap.
-                ++result.incomplete;
-                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
-                const double reached = day;
-                view.setRequestDate(reached);
-                savePrizes();
-                return;
-            }
-            DrawAnswer answer;
-            bool shapeOk = draw.numbers.size() == 6 && draw.bonus.size() <= 1;
-            for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
-            answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
-            const QString invalid = shapeOk ? answer.invalidReason()
-                                            : QCoreApplication::translate("DrawDownload", "%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
-                                                  .arg(draw.numbers.size())
-                                                  .arg(draw.bonus.size());
-            view.setCurrentDrawDate(day);
-            const QString text = drawText(day, answer);
-            view.setDrawText(text);
-            if (!invalid.isEmpty()) {
-                // Storing the later draws would leave this one out for good: the next update
-                // starts again here.
-                ++result.rejected;
-                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
-                result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
-                view.setRequestDate(day);
-                savePrizes();
-                return;
-            }
-            buffer.date = day;
-            for (int i = 0; i < 6; ++i) buffer.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
-            buffer.additional = static_cast<std::uint8_t>(answer.additional);
-            buffer.eighth = 0;
-            int sum = 0;
-            for (int n : answer.numbers) sum += n;
-            view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
-            view.setTipDrawText(text);
-            file.append(buffer);
-            ++result.stored;
-            result.newestStored = day;
-            newest = day;
-            if (!draw.tiers.empty()) {
-                prizes.merge(draw.prizes());
-                prizesChanged = true;
-            }
-        }
-        view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
-        savePrizes();
-        date = windowEnd + 1;
-        view.setRequestDate(date);
-    }
+    m_windowDays = MaxRangeDays;
+    m_newest = m_file->lastRecord() ? m_file->lastRecord()->date : 0.0;
+    requestWindow();
 }
 
-void DrawDownload::fetchAnnounced(DrawDownloadView& view, DrawDownloadResult& result) {
-    if (m_nextDrawPath.isEmpty()) return;
-    if (m_abort || view.stopRequested()) {
-        result.stopped = true;
+void DrawDownload::requestWindow() {
+    const double today = DayCount::fromDate(m_view->today());
+    if (today < m_date) {
+        m_file->close();
+        fetchAnnounced();
         return;
     }
-    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"));
-    ++result.requests;
-    const HttpResult answer = m_http.get(OperatorResults::announcedUrl(m_source.address), readProxy(view), operatorHeaders());
-    if (m_abort || answer.aborted) {
+    const double windowEnd = std::min(today, m_date + m_windowDays - 1);
+    // All pages of the window first: the order of the answers is not relied on.
+    fetchRange(DayCount::toDate(m_date), DayCount::toDate(windowEnd));
+}
+
+void DrawDownload::takeWindow(RangeFetch& fetched) {
+    DrawDownloadView& view = *m_view;
+    DrawDownloadResult& result = m_result;
+    RangeAnswer& got = fetched.out;
+    const QDate from = fetched.from;
+    const QDate to = fetched.to;
+    const double date = DayCount::fromDate(from);
+    const double windowEnd = DayCount::fromDate(to);
+    if (got.kind == RangeAnswer::Stopped) {
         result.stopped = true;
+        savePrizes();
+        end();
+        return;
+    }
+    const int days = int(windowEnd - date) + 1;
+    if (got.kind == RangeAnswer::Refused && days > 1) {
+        m_windowDays = std::max(1, days / 2);
+        requestWindow();
+        return;
+    }
+    if (got.kind != RangeAnswer::Complete) {
+        result.endReason = got.kind == RangeAnswer::Unreadable
+                               ? got.reason
+                               : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
+        savePrizes();
+        end();
+        return;
+    }
+    std::vector<OperatorDraw>& draws = got.draws;
+
+    std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
+        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
+    });
+    for (const OperatorDraw& draw : draws) {
+        const double day = DayCount::fromDate(draw.date);
+        // Only the asked range, each date once, after what the history holds.
+        if (!draw.date.isValid() || draw.date < from || draw.date > to || day <= m_newest) continue;
+        const OperatorDraw::State state = draw.state();
+        if (state == OperatorDraw::State::Cancelled) continue;
+        if (state == OperatorDraw::State::NotYetDrawn) {
+            // Not drawn or not published yet: nothing after it is stored either, so the next
+            // update asks for this draw again and leaves no gap.
+            ++result.incomplete;
+            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
+            view.setRequestDate(day);
+            savePrizes();
+            end();
+            return;
+        }
+        DrawAnswer answer;
+        bool shapeOk = draw.numbers.size() == 6 && draw.bonus.size() <= 1;
+        for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
+        answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
+        const QString invalid = shapeOk ? answer.invalidReason()
+                                        : QCoreApplication::translate("DrawDownload", "%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
+                                              .arg(draw.numbers.size())
+                                              .arg(draw.bonus.size());
+        view.setCurrentDrawDate(day);
+        const QString text = drawText(day, answer);
+        view.setDrawText(text);
+        if (!invalid.isEmpty()) {
+            // Storing the later draws would leave this one out for good: the next update
+            // starts again here.
+            ++result.rejected;
+            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
+            result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
+            view.setRequestDate(day);
+            savePrizes();
+            end();
+            return;
+        }
+        m_buffer.date = day;
+        for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
+        m_buffer.additional = static_cast<std::uint8_t>(answer.additional);
+        m_buffer.eighth = 0;
+        int sum = 0;
+        for (int n : answer.numbers) sum += n;
+        view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
+        view.setTipDrawText(text);
+        m_file->append(m_buffer);
+        ++result.stored;
+        result.newestStored = day;
+        m_newest = day;
+        if (!draw.tiers.empty()) {
+            m_prizes.merge(draw.prizes());
+            m_prizesChanged = true;
+        }
+    }
+    view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
+    savePrizes();
+    m_date = windowEnd + 1;
+    view.setRequestDate(m_date);
+    requestWindow();
+}
+
+void DrawDownload::fetchAnnounced() {
+    if (m_nextDrawPath.isEmpty()) {
+        end();
+        return;
+    }
+    if (stopWanted()) {
+        m_result.stopped = true;
+        end();
+        return;
+    }
+    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"));
+    ++m_result.requests;
+    m_http.get(OperatorResults::announcedUrl(m_source.address), readProxy(), operatorHeaders(),
+               onAnswer(&DrawDownload::takeAnnounced));
+}
+
+void DrawDownload::takeAnnounced(const HttpResult& answer) {
+    if (m_abort || answer.aborted) {
+        m_result.stopped = true;
+        end();
         return;
     }
     // Without an answer the stored figure stays; the window shows its age.
-    if (!answer.succeeded()) return;
     QString error;
-    const std::optional<AnnouncedDraw> next = OperatorResults::parseAnnounced(answer.body, error);
-    if (!next) return;
-    NextDraw{view.today(), *next}.write(m_nextDrawPath);
-    result.nextDrawStored = true;
+    const std::optional<AnnouncedDraw> next =
+        answer.succeeded() ? OperatorResults::parseAnnounced(answer.body, error) : std::nullopt;
+    if (next) {
+        NextDraw{m_view->today(), *next}.write(m_nextDrawPath);
+        m_result.nextDrawStored = true;
+    }
+    end();
 }
