@@ -507,6 +507,26 @@
         <source>Die unlesbare Quotendatei liegt jetzt unter %1.</source>
         <translation>The unreadable prize file is now at %1.</translation>
     </message>
+    <message>
+        <source>1 fehlende Ziehung nachgetragen.</source>
+        <translation>1 missing draw filled in.</translation>
+    </message>
+    <message>
+        <source>%1 fehlende Ziehungen nachgetragen.</source>
+        <translation>%1 missing draws filled in.</translation>
+    </message>
+    <message>
+        <source>Die Quoten von 1 gespeicherten Ziehung nachgeholt.</source>
+        <translation>Fetched the prizes of 1 stored draw.</translation>
+    </message>
+    <message>
+        <source>Die Quoten von %1 gespeicherten Ziehungen nachgeholt.</source>
+        <translation>Fetched the prizes of %1 stored draws.</translation>
+    </message>
+    <message>
+        <source>Die Quoten konnten nicht gespeichert werden: %1 Die nächste Aktualisierung holt sie nach.</source>
+        <translation>The prizes could not be saved: %1 The next update fetches them again.</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>

@@ -75,6 +75,25 @@ QString afterComma(const QString& text) {
     return comma < 0 ? text : text.mid(comma + 1);
 }
 
+// The order of a service's answer is not relied on.
+void sortByDate(std::vector<OperatorDraw>& draws) {
+    std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
+        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
+    });
+}
+
+// A drawn operator's draw as a results server's answer; empty when it may be stored, otherwise why
+// not, in words.
+QString drawProblem(const OperatorDraw& draw, DrawAnswer& answer) {
+    for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
+    answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
+    if (draw.numbers.size() != 6 || draw.bonus.size() > 1)
+        return QCoreApplication::translate("DrawDownload", "%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
+            .arg(draw.numbers.size())
+            .arg(draw.bonus.size());
+    return answer.invalidReason();
+}
+
 } // namespace
 
 DrawAnswer DrawAnswer::parse(const QString& body) {
@@ -131,10 +150,21 @@ QString DrawDownloadResult::summaryText() const {
         parts << (failed == 1 ? QCoreApplication::translate("DrawDownload", "1 Anfrage fehlgeschlagen: %1.").arg(why)
                               : QCoreApplication::translate("DrawDownload", "%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
     }
+    if (holesFilled == 1)
+        parts << QCoreApplication::translate("DrawDownload", "1 fehlende Ziehung nachgetragen.");
+    else if (holesFilled > 1)
+        parts << QCoreApplication::translate("DrawDownload", "%1 fehlende Ziehungen nachgetragen.").arg(holesFilled);
+    if (tablesFilled == 1)
+        parts << QCoreApplication::translate("DrawDownload", "Die Quoten von 1 gespeicherten Ziehung nachgeholt.");
+    else if (tablesFilled > 1)
+        parts << QCoreApplication::translate("DrawDownload", "Die Quoten von %1 gespeicherten Ziehungen nachgeholt.").arg(tablesFilled);
+    if (!prizeError.isEmpty())
+        parts << QCoreApplication::translate("DrawDownload", "Die Quoten konnten nicht gespeichert werden: %1 Die nächste Aktualisierung holt sie nach.").arg(prizeError);
     if (rejected > 0) parts << QCoreApplication::translate("DrawDownload", "%1 unbrauchbare Antworten verworfen.").arg(rejected);
     if (!prizeFileSetAside.isEmpty())
         parts << QCoreApplication::translate("DrawDownload", "Die unlesbare Quotendatei liegt jetzt unter %1.").arg(prizeFileSetAside);
-    if (stored == 0 && error.isEmpty() && !stopped && endReason.isEmpty() && failed == 0 && rejected == 0)
+    if (stored == 0 && holesFilled == 0 && tablesFilled == 0 && error.isEmpty() && !stopped && endReason.isEmpty() &&
+        failed == 0 && rejected == 0 && prizeError.isEmpty())
         parts << QCoreApplication::translate("DrawDownload", "Die Ziehungsdaten sind auf dem neuesten Stand.");
     return parts.join(QLatin1Char(' '));
 }
@@ -563,12 +593,22 @@ void DrawDownload::takePage(const HttpResult& answer) {
 void DrawDownload::rangeDone() {
     // The fetch is over before its answer is taken: taking it may start the next one.
     const std::unique_ptr<RangeFetch> done = std::move(m_range);
-    takeWindow(*done);
+    if (m_rechecking)
+        takeRecheck(*done);
+    else
+        takeWindow(*done);
 }
 
 void DrawDownload::savePrizes() {
-    if (m_prizesChanged && !m_prizePath.isEmpty()) m_prizes.write(m_prizePath);
-    m_prizesChanged = false;
+    if (!m_prizesChanged || m_prizePath.isEmpty()) return;
+    try {
+        m_prizes.write(m_prizePath);
+        m_prizesChanged = false;
+    } catch (const FileError& e) {
+        // The draws matter more than their tables: they are stored all the same. The next save
+        // writes the whole table again.
+        if (m_result.prizeError.isEmpty()) m_result.prizeError = e.message();
+    }
 }
 
 void DrawDownload::beginRanges() {
@@ -589,14 +629,16 @@ void DrawDownload::beginRanges() {
     }
     m_windowDays = MaxRangeDays;
     m_newest = m_file->lastRecord() ? m_file->lastRecord()->date : 0.0;
+    m_rechecking = false;
     requestWindow();
 }
 
 void DrawDownload::requestWindow() {
     const double today = DayCount::fromDate(m_view->today());
     if (today < m_date) {
+        // The history is rewritten from here on, not appended to.
         m_file->close();
-        fetchAnnounced();
+        beginRecheck();
         return;
     }
     const double windowEnd = std::min(today, m_date + m_windowDays - 1);
@@ -633,71 +675,223 @@ void DrawDownload::takeWindow(RangeFetch& fetched) {
         return;
     }
     std::vector<OperatorDraw>& draws = got.draws;
+    sortByDate(draws);
 
-    std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
-        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
-    });
+    // The draws to append: up to the first one that cannot be taken, after which nothing is
+    // stored (the next update starts again there).
+    struct Taken {
+        const OperatorDraw* draw;
+        DrawAnswer answer;
+    };
+    std::vector<Taken> taken;
+    const OperatorDraw* incomplete = nullptr;
+    const OperatorDraw* rejected = nullptr;
+    DrawAnswer rejectedAnswer;
+    QString invalid;
     for (const OperatorDraw& draw : draws) {
         const double day = DayCount::fromDate(draw.date);
         // Only the asked range, each date once, after what the history holds.
         if (!draw.date.isValid() || draw.date < from || draw.date > to || day <= m_newest) continue;
+        if (!taken.empty() && taken.back().draw->date == draw.date) continue;
         const OperatorDraw::State state = draw.state();
         if (state == OperatorDraw::State::Cancelled) continue;
         if (state == OperatorDraw::State::NotYetDrawn) {
-            // Not drawn or not published yet: nothing after it is stored either, so the next
-            // update asks for this draw again and leaves no gap.
-            ++result.incomplete;
-            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
-            view.setRequestDate(day);
-            savePrizes();
-            end();
-            return;
+            incomplete = &draw;
+            break;
         }
         DrawAnswer answer;
-        bool shapeOk = draw.numbers.size() == 6 && draw.bonus.size() <= 1;
-        for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
-        answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
-        const QString invalid = shapeOk ? answer.invalidReason()
-                                        : QCoreApplication::translate("DrawDownload", "%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
-                                              .arg(draw.numbers.size())
-                                              .arg(draw.bonus.size());
-        view.setCurrentDrawDate(day);
-        const QString text = drawText(day, answer);
-        view.setDrawText(text);
+        invalid = drawProblem(draw, answer);
         if (!invalid.isEmpty()) {
-            // Storing the later draws would leave this one out for good: the next update
-            // starts again here.
-            ++result.rejected;
-            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
-            result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
-            view.setRequestDate(day);
-            savePrizes();
-            end();
-            return;
+            rejected = &draw;
+            rejectedAnswer = answer;
+            break;
         }
+        taken.push_back({&draw, answer});
+    }
+
+    // Their prize tables first: a run that ends after an append (a full disk, a kill) leaves no
+    // stored draw without its table.
+    for (const Taken& t : taken)
+        if (!t.draw->tiers.empty()) {
+            m_prizes.merge(t.draw->prizes());
+            m_prizesChanged = true;
+        }
+    savePrizes();
+
+    for (const Taken& t : taken) {
+        const double day = DayCount::fromDate(t.draw->date);
+        view.setCurrentDrawDate(day);
+        const QString text = drawText(day, t.answer);
+        view.setDrawText(text);
         m_buffer.date = day;
-        for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
-        m_buffer.additional = static_cast<std::uint8_t>(answer.additional);
+        for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(t.answer.numbers[i]);
+        m_buffer.additional = static_cast<std::uint8_t>(t.answer.additional);
         m_buffer.eighth = 0;
         int sum = 0;
-        for (int n : answer.numbers) sum += n;
+        for (int n : t.answer.numbers) sum += n;
         view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
         view.setTipDrawText(text);
         m_file->append(m_buffer);
         ++result.stored;
         result.newestStored = day;
         m_newest = day;
-        if (!draw.tiers.empty()) {
-            m_prizes.merge(draw.prizes());
-            m_prizesChanged = true;
-        }
+    }
+    if (incomplete) {
+        // Not drawn or not published yet: nothing after it is stored either, so the next
+        // update asks for this draw again and leaves no gap.
+        ++result.incomplete;
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(incomplete->date)));
+        view.setRequestDate(DayCount::fromDate(incomplete->date));
+        end();
+        return;
+    }
+    if (rejected) {
+        // Storing the later draws would leave this one out for good: the next update starts
+        // again here.
+        const double day = DayCount::fromDate(rejected->date);
+        view.setCurrentDrawDate(day);
+        view.setDrawText(drawText(day, rejectedAnswer));
+        ++result.rejected;
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
+        result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
+        view.setRequestDate(day);
+        end();
+        return;
     }
     view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
     view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
-    savePrizes();
     m_date = windowEnd + 1;
     view.setRequestDate(m_date);
     requestWindow();
+}
+
+std::vector<std::pair<QDate, QDate>> DrawDownload::recheckRanges(const std::vector<DrawRecord>& history,
+                                                                 const PrizeTable& prizes, const QDate& today) {
+    const double last = DayCount::fromDate(today);
+    std::set<double> days;
+    for (size_t i = 1; i < history.size(); ++i) {
+        const double before = history[i - 1].date;
+        const double after = history[i].date;
+        // Up to the later draw itself: its table comes along when it has none (a draw typed in).
+        if (after - before > 7 && after >= last - HoleLookbackDays)
+            for (double d = before + 1; d <= after && d <= last; ++d) days.insert(d);
+    }
+    if (prizes.size() > 0) {
+        const double firstTable = DayCount::fromDate(prizes.draws().front().date);
+        for (const DrawRecord& r : history)
+            if (r.date > firstTable && r.date <= last && !prizes.find(DayCount::toDate(r.date))) days.insert(r.date);
+    }
+    // Days close together share a range: one request instead of one per day.
+    std::vector<std::pair<QDate, QDate>> ranges;
+    for (auto it = days.begin(); it != days.end();) {
+        const double first = *it;
+        double end = first;
+        for (; it != days.end() && *it < first + MaxRangeDays; ++it) end = *it;
+        ranges.emplace_back(DayCount::toDate(first), DayCount::toDate(end));
+    }
+    return ranges;
+}
+
+void DrawDownload::beginRecheck() {
+    m_rechecking = true;
+    const std::vector<DrawRecord> history = DrawHistory(m_historyPath).readAll();
+    m_storedDates.clear();
+    for (const DrawRecord& r : history) m_storedDates.insert(r.date);
+    m_recheck = recheckRanges(history, m_prizes, m_view->today());
+    requestRecheck();
+}
+
+void DrawDownload::requestRecheck() {
+    if (m_recheck.empty()) {
+        fetchAnnounced();
+        return;
+    }
+    const auto& [from, to] = m_recheck.front();
+    fetchRange(from, std::min(to, from.addDays(m_windowDays - 1)));
+}
+
+void DrawDownload::takeRecheck(RangeFetch& fetched) {
+    DrawDownloadResult& result = m_result;
+    RangeAnswer& got = fetched.out;
+    const QDate from = fetched.from;
+    const QDate to = fetched.to;
+    if (got.kind == RangeAnswer::Stopped) {
+        result.stopped = true;
+        end();
+        return;
+    }
+    const int days = int(from.daysTo(to)) + 1;
+    if (got.kind == RangeAnswer::Refused && days > 1) {
+        m_windowDays = std::max(1, days / 2);
+        requestRecheck();
+        return;
+    }
+    if (got.kind != RangeAnswer::Complete) {
+        result.endReason = got.kind == RangeAnswer::Unreadable
+                               ? got.reason
+                               : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
+        end();
+        return;
+    }
+    std::vector<OperatorDraw>& draws = got.draws;
+    sortByDate(draws);
+    // A range is taken whole or not at all: a draw put in beside one left out would hide the
+    // hole from the next update.
+    std::vector<DrawRecord> missing;
+    std::vector<DrawPrizes> tables;
+    int storedTables = 0;
+    for (const OperatorDraw& draw : draws) {
+        if (!draw.date.isValid() || draw.date < from || draw.date > to) continue;
+        const double day = DayCount::fromDate(draw.date);
+        const bool stored = m_storedDates.count(day) > 0;
+        const bool tableWanted = !m_prizePath.isEmpty() && !draw.tiers.empty() && !m_prizes.find(draw.date);
+        if ((stored && !tableWanted) || (!missing.empty() && missing.back().date == day)) continue;
+        const OperatorDraw::State state = draw.state();
+        if (state == OperatorDraw::State::Cancelled) continue;
+        if (state == OperatorDraw::State::NotYetDrawn) {
+            if (stored) continue;
+            ++result.incomplete;
+            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
+            end();
+            return;
+        }
+        if (stored) {
+            // The history's draw stays as it is (it may have been typed in); only its table comes.
+            tables.push_back(draw.prizes());
+            ++storedTables;
+            continue;
+        }
+        DrawAnswer answer;
+        const QString invalid = drawProblem(draw, answer);
+        if (!invalid.isEmpty()) {
+            ++result.rejected;
+            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
+            result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
+            end();
+            return;
+        }
+        DrawRecord record = m_buffer;
+        record.date = day;
+        for (int i = 0; i < 6; ++i) record.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
+        record.additional = static_cast<std::uint8_t>(answer.additional);
+        record.eighth = 0;
+        missing.push_back(record);
+        if (tableWanted) tables.push_back(draw.prizes());
+    }
+    // The tables first, as for the appends.
+    for (const DrawPrizes& table : tables) m_prizes.merge(table);
+    m_prizesChanged = m_prizesChanged || !tables.empty();
+    savePrizes();
+    result.tablesFilled += storedTables;
+    if (!missing.empty()) {
+        result.holesFilled += DrawHistory(m_historyPath).insertMissing(missing);
+        for (const DrawRecord& r : missing) m_storedDates.insert(r.date);
+    }
+
+    auto& next = m_recheck.front();
+    next.first = to.addDays(1);
+    if (next.first > next.second) m_recheck.erase(m_recheck.begin());
+    requestRecheck();
 }
 
 void DrawDownload::fetchAnnounced() {

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 class HistoryAppender;
@@ -74,6 +76,11 @@ struct DrawDownloadResult {
     // Where an unreadable prize file was moved to (it would have blocked every update); empty
     // when none was.
     QString prizeFileSetAside;
+    // Why the prize tables could not be written (the draws were stored all the same, and a later
+    // update fetches their tables); empty when they were.
+    QString prizeError;
+    int holesFilled = 0;  // draws missing between stored ones, put in by this run
+    int tablesFilled = 0; // prize tables fetched for draws stored without one
 
     // What the run came to, in words, for the status bar: how many draws were stored and the
     // newest date, or why nothing came.
@@ -115,8 +122,10 @@ struct DrawAnswer {
 // Per-date protocol: one request per calendar day after the newest stored draw up to today (draws
 // moved from Wednesday or Saturday by a holiday fall on any weekday).
 // Operator's service: the missing range in date windows, each window paged; a failed window ends
-// the run, so no draw after a gap is ever stored. The prize tables go to the companion file, the
-// announced next draw to its own file (one more request at the end of the run).
+// the run, so no draw after a gap is ever stored. The prize tables go to the companion file, each
+// window's before its draws are appended. Then the ranges asked again (recheckRanges): the draws
+// missing there are put in, the missing prize tables stored. Last, the announced next draw goes
+// to its own file.
 class DrawDownload {
 public:
     // Called once at the end of a run, after the view's runEnded().
@@ -135,6 +144,10 @@ public:
     static constexpr qint64 PerDateMaxBody = 64 * 1024;
     // A page of the service is a few kB; an answer beyond this is no page of draws.
     static constexpr qint64 OperatorMaxBody = 1024 * 1024;
+    // Holes are looked for this far back from today. Older long gaps are the lottery's own
+    // pauses (spring 2020, January 2021): asking for them at every update would cost requests
+    // for ever.
+    static constexpr int HoleLookbackDays = 366;
 
     // serverAddress: scheme://host:port of the results server.
     DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress);
@@ -168,6 +181,13 @@ public:
     static double nextRequestDate(double dayCount);
     // "DDD dd.mm.yy", three blanks, each number after two blanks, "  +  ", the additional number.
     static QString drawText(double dayCount, const DrawAnswer& answer);
+    // What an update from the operator asks for again, in date order, each range at most
+    // MaxRangeDays long: the days after a stored draw up to the next one when they are more than
+    // a week apart (the draws between are missing), where the later draw lies within
+    // HoleLookbackDays before today; and the dates of stored draws after the first one with a prize table that have none
+    // (an earlier update ended between the draws and their tables).
+    static std::vector<std::pair<QDate, QDate>> recheckRanges(const std::vector<DrawRecord>& history,
+                                                              const PrizeTable& prizes, const QDate& today);
 
     const QUrl& serverAddress() const { return m_source.address; }
     const DrawSource& source() const { return m_source; }
@@ -209,6 +229,11 @@ private:
     void requestPage();
     void takePage(const HttpResult& answer);
     void rangeDone();
+    void beginRecheck();
+    void requestRecheck();
+    void takeRecheck(RangeFetch& fetched);
+    // Writes the prize tables when they changed; a failure is noted in the result and the run
+    // goes on (the tables are asked for again by a later update).
     void savePrizes();
     void fetchAnnounced();
     void takeAnnounced(const HttpResult& answer);
@@ -241,4 +266,7 @@ private:
     int m_windowDays = MaxRangeDays;
     double m_newest = 0;
     std::unique_ptr<RangeFetch> m_range;
+    bool m_rechecking = false; // the appends are done, the ranges asked again are under way
+    std::vector<std::pair<QDate, QDate>> m_recheck; // still to ask, the first one next
+    std::set<double> m_storedDates;
 };
