@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 // The mirror as the update run sees it: no window, today in Greece, nothing to show but the end.
 class MirrorView : public DrawDownloadView {
@@ -49,7 +50,7 @@ bool failedUpdate(const DrawDownloadResult& r) {
 DrawMirror::DrawMirror(QString historyPath, DrawSource upstream, DrawServer& server, Options options,
                        QObject* parent)
     : QObject(parent), m_path(std::move(historyPath)), m_upstream(std::move(upstream)), m_server(server),
-      m_options(options), m_http(new HttpClient(this)), m_timer(new QTimer(this)) {
+      m_options(std::move(options)), m_http(new HttpClient(this)), m_timer(new QTimer(this)) {
     m_http->setTimeout(m_options.timeout);
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &DrawMirror::update);
