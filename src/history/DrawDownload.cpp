@@ -840,14 +840,16 @@ void DrawDownload::takeRecheck(RangeFetch& fetched) {
     std::vector<DrawRecord> missing;
     std::vector<DrawPrizes> tables;
     int storedTables = 0;
+    double lastDay = 0; // each date once
     for (const OperatorDraw& draw : draws) {
         if (!draw.date.isValid() || draw.date < from || draw.date > to) continue;
         const double day = DayCount::fromDate(draw.date);
+        const OperatorDraw::State state = draw.state();
+        if (day == lastDay || state == OperatorDraw::State::Cancelled) continue;
+        lastDay = day;
         const bool stored = m_storedDates.count(day) > 0;
         const bool tableWanted = !m_prizePath.isEmpty() && !draw.tiers.empty() && !m_prizes.find(draw.date);
-        if ((stored && !tableWanted) || (!missing.empty() && missing.back().date == day)) continue;
-        const OperatorDraw::State state = draw.state();
-        if (state == OperatorDraw::State::Cancelled) continue;
+        if (stored && !tableWanted) continue;
         if (state == OperatorDraw::State::NotYetDrawn) {
             if (stored) continue;
             ++result.incomplete;
