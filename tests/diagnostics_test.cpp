@@ -7,6 +7,7 @@
 #include "base/Log.h"
 #include "server/DrawMirror.h"
 #include "server/DrawServer.h"
+#include "support/Awaiting.h"
 #include "support/FakeOperator.h"
 #include "support/LoopbackServers.h"
 #include "support/TestPlatform.h"
@@ -84,6 +85,7 @@ TEST(Diagnostics, AFailedUpdateIsWrittenWithTheServerAndWhatThePlayerWasShown) {
 
     LogCapture log;
     f->controls().BitBtn1->click();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     const auto warnings = log.warnings("quintara.update");
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_TRUE(warnings[0].text.contains(server.address())) << warnings[0].text.toStdString();
@@ -104,6 +106,7 @@ TEST(Diagnostics, AnUpdateWithoutFailureWritesNothing) {
 
     LogCapture log;
     f->controls().BitBtn1->click();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     ASSERT_FALSE(server.requests.empty());
     EXPECT_TRUE(log.warnings("quintara.update").empty());
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
@@ -138,8 +141,8 @@ TEST(Diagnostics, AFailedMirrorUpdateIsWrittenUnderTheServer) {
     DrawMirror mirror(path, *DrawSource::parse(fake.base()), server, DrawMirror::Options{});
 
     LogCapture log;
-    mirror.updateOnce();
-    mirror.updateOnce();
+    updateOnce(mirror);
+    updateOnce(mirror);
     const auto warnings = log.warnings("quintara.server");
     ASSERT_EQ(warnings.size(), 2u);
     EXPECT_TRUE(warnings[0].text.contains(fake.base())) << warnings[0].text.toStdString();

@@ -4,11 +4,12 @@
 #include "net/HttpClient.h"
 #include "history/DrawHistory.h"
 #include "server/DrawServer.h"
+#include "support/Awaiting.h"
 #include "support/LoopbackServers.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
-#include <QTimer>
+#include <optional>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -69,7 +70,7 @@ struct DownloadFixture : ::testing::Test {
 
     DrawDownloadResult runAgainst(const QString& address) {
         DrawDownload download(client, historyPath, *DrawDownload::parseServerAddress(address));
-        return download.run(view);
+        return runToEnd(download, view);
     }
     // A history whose newest draw is on the given date, with recognisable reserved bytes.
     DrawRecord writeHistoryEndingOn(double date) {
@@ -464,23 +465,47 @@ TEST_F(DownloadFixture, AHistoryThatCannotBeOpenedEndsTheRunBeforeAnyRequest) {
     EXPECT_EQ(view.ended, 1);
 }
 
-TEST_F(DownloadFixture, AbortEndsAHangingRunAndASecondRunIsRefused) {
+TEST_F(DownloadFixture, AbortEndsAHangingRunAtOnceAndASecondStartIsRefused) {
     writeHistoryEndingOn(day(2025, 8, 2));
     ScriptedHttpServer server;
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::hang(); };
     client.setTimeout(60s);
     DrawDownload download(client, historyPath, QUrl(server.address()));
-    DrawDownloadResult second;
-    QTimer::singleShot(20ms, [&] {
-        second = download.run(view);
-        download.abort();
-    });
-    const DrawDownloadResult result = download.run(view);
+    std::optional<DrawDownloadResult> result;
+    download.start(view, [&](const DrawDownloadResult& r) { result = r; });
+    EXPECT_TRUE(download.running());
+    EXPECT_FALSE(result); // the run goes on from the event loop
+    ASSERT_TRUE(waitUntil([&] { return server.requests.size() == 1; }));
 
+    DrawDownloadResult second;
+    download.start(view, [&](const DrawDownloadResult& r) { second = r; });
     EXPECT_TRUE(second.refused);
-    EXPECT_TRUE(result.stopped);
-    EXPECT_EQ(result.requests, 1);
+    EXPECT_TRUE(download.running());
+
+    // The run has ended when abort() returns: no waiting for the hanging answer.
+    download.abort();
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result->stopped);
+    EXPECT_EQ(result->requests, 1);
     EXPECT_EQ(view.started, 1);
     EXPECT_EQ(view.ended, 1);
     EXPECT_FALSE(download.running());
+}
+
+// A window closed during an update drops its run: nothing of the run is called afterwards.
+TEST_F(DownloadFixture, ADownloadDestroyedDuringItsRunCallsNothingBack) {
+    writeHistoryEndingOn(day(2025, 8, 2));
+    ScriptedHttpServer server;
+    server.handler = [](const SeenRequest&) { return ScriptedAnswer::hang(); };
+    client.setTimeout(200ms);
+    bool finished = false;
+    {
+        DrawDownload download(client, historyPath, QUrl(server.address()));
+        download.start(view, [&](const DrawDownloadResult&) { finished = true; });
+        ASSERT_TRUE(waitUntil([&] { return server.requests.size() == 1; }));
+    }
+    waitUntil([] { return false; }, std::chrono::milliseconds(400));
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(view.ended, 0);
+    EXPECT_FALSE(client.busy());
 }

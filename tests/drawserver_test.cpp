@@ -4,6 +4,8 @@
 #include "net/HttpClient.h"
 #include "server/DrawMirror.h"
 #include "server/DrawServer.h"
+#include "net/HttpClient.h"
+#include "support/Awaiting.h"
 #include "support/FakeOperator.h"
 #include "support/FileBytes.h"
 #include "support/TestPlatform.h"
@@ -99,12 +101,12 @@ TEST(DrawServer, KeepsConnectionsAliveAndRecognisesItsSessionCookie) {
                      [&](const DrawServer::Request& r) { served.push_back(r); });
     HttpClient client;
     const QString base = QStringLiteral("http://127.0.0.1:%1/zahlen/velmora.asp?Datum=").arg(server.port());
-    EXPECT_EQ(client.get(QUrl(base + QStringLiteral("20250827")), {}).body, "4,15,23,31,38,45,12");
-    EXPECT_EQ(client.get(QUrl(base + QStringLiteral("20250830")), {}).body, "7,37,9,33,36,30,0");
-    const HttpResult bad = client.get(QUrl(base + QStringLiteral("2025")), {});
+    EXPECT_EQ(fetch(client, QUrl(base + QStringLiteral("20250827")), {}).body, "4,15,23,31,38,45,12");
+    EXPECT_EQ(fetch(client, QUrl(base + QStringLiteral("20250830")), {}).body, "7,37,9,33,36,30,0");
+    const HttpResult bad = fetch(client, QUrl(base + QStringLiteral("2025")), {});
     EXPECT_EQ(bad.failureText(), QStringLiteral("400 Bad Request"));
     HttpClient stranger;
-    stranger.get(QUrl(base + QStringLiteral("20250827")), {});
+    fetch(stranger, QUrl(base + QStringLiteral("20250827")), {});
 
     ASSERT_EQ(served.size(), 4u);
     EXPECT_FALSE(served[0].knownSession);
@@ -155,7 +157,7 @@ TEST(DrawServerProgram, ServesItsFileOnAFreePort) {
 
     HttpClient client;
     const HttpResult result =
-        client.get(QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250827")), {});
+        fetch(client, QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250827")), {});
     EXPECT_TRUE(result.succeeded()) << result.failureText().toStdString();
     const DrawTable real(realHistory());
     const DrawRecord* expected = real.find(DayCount::fromDate(QDate(2025, 8, 27)));
@@ -226,7 +228,7 @@ TEST(DrawServerProgram, SpeaksTheSystemsLanguageButClientsGoByTheStatus) {
     // (the body is kept beside it, for a service's error object).
     HttpClient client;
     const HttpResult refused =
-        client.get(QUrl(QStringLiteral("http://127.0.0.1:%1/zahlen/velmora.asp?Datum=2025").arg(port)), {});
+        fetch(client, QUrl(QStringLiteral("http://127.0.0.1:%1/zahlen/velmora.asp?Datum=2025").arg(port)), {});
     EXPECT_EQ(refused.statusCode, 400);
     EXPECT_FALSE(refused.succeeded());
     EXPECT_EQ(refused.failureText(), QStringLiteral("400 Bad Request"));
@@ -281,7 +283,7 @@ TEST(DrawMirror, FetchesNewDrawsIntoItsFileAndServesThem) {
     EXPECT_EQ(server.answer("GET", "/zahlen/velmora.asp?Datum=20250830").body, "");
 
     DrawMirror mirror(path, *DrawSource::parse(fake.base()), server, DrawMirror::Options{});
-    const DrawDownloadResult result = mirror.updateOnce();
+    const DrawDownloadResult result = updateOnce(mirror);
     EXPECT_EQ(result.stored, 4);
     EXPECT_EQ(readBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
     ASSERT_NE(server.draws().find(newest), nullptr);
@@ -291,7 +293,7 @@ TEST(DrawMirror, FetchesNewDrawsIntoItsFileAndServesThem) {
 
     // An upstream failure leaves file and served draws as they were and counts towards the back-off.
     fake.script = [](const SeenRequest&, int) { return std::optional<FakeAnswer>(FakeAnswer::reply(500, "Error", "")); };
-    const DrawDownloadResult failed = mirror.updateOnce();
+    const DrawDownloadResult failed = updateOnce(mirror);
     EXPECT_FALSE(failed.endReason.isEmpty());
     EXPECT_EQ(mirror.failuresInARow(), 1);
     EXPECT_EQ(readBytes(path), recordBytes(drawsUpTo(QDate(2025, 8, 30))));
@@ -324,7 +326,7 @@ TEST(DrawServerProgram, MirrorsTheOperatorAndServesWhatItFetched) {
 
     HttpClient client;
     const HttpResult served =
-        client.get(QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250830")), {});
+        fetch(client, QUrl(match.captured(0) + QStringLiteral("/zahlen/velmora.asp?Datum=20250830")), {});
     EXPECT_TRUE(served.succeeded()) << served.failureText().toStdString();
     EXPECT_EQ(served.body, "7,37,9,33,36,30,0");
     EXPECT_EQ(readBytes(path), recordBytes(realHistory()));

@@ -4,6 +4,7 @@
 #include "base/DayCount.h"
 #include "app/TForm1.h"
 #include "history/DrawDownload.h"
+#include "support/Awaiting.h"
 #include "support/LoopbackServers.h"
 #include "support/TestPlatform.h"
 
@@ -71,6 +72,7 @@ TEST(HostileServer, TheWindowStaysResponsiveAndStoresNothingOfIt) {
     QElapsedTimer elapsed;
     elapsed.start();
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     const qint64 ms = elapsed.elapsed();
     ticker.stop();
 

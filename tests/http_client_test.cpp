@@ -1,7 +1,8 @@
 #include "net/HttpClient.h"
+#include "support/Awaiting.h"
 #include "support/LoopbackServers.h"
 
-#include <QTimer>
+#include <optional>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -19,7 +20,7 @@ TEST(HttpClient, SendsTheFixedHeadersAndReturnsTheBody) {
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::ok("4,15,23,31,38,45,12"); };
     HttpClient client;
     const HttpResult result =
-        client.get(at(server, QStringLiteral("/zahlen/velmora.asp?Datum=20250903")), {});
+        fetch(client, at(server, QStringLiteral("/zahlen/velmora.asp?Datum=20250903")), {});
 
     ASSERT_TRUE(result.succeeded()) << result.failureText().toStdString();
     EXPECT_EQ(result.body, "4,15,23,31,38,45,12");
@@ -32,8 +33,8 @@ TEST(HttpClient, SendsTheFixedHeadersAndReturnsTheBody) {
     EXPECT_EQ(seen.header("user-agent"), "Mozilla/3.0 (compatible; Indy Library)");
 
     // Headers of a request replace the fixed ones of that name, for that request only.
-    client.get(at(server), {}, {{"User-Agent", "Quintara-GR/9.9"}, {"Accept", "application/json"}});
-    client.get(at(server), {});
+    fetch(client, at(server), {}, {{"User-Agent", "Quintara-GR/9.9"}, {"Accept", "application/json"}});
+    fetch(client, at(server), {});
     ASSERT_EQ(server.requests.size(), 3u);
     EXPECT_EQ(server.requests[1].header("user-agent"), "Quintara-GR/9.9");
     EXPECT_EQ(server.requests[1].header("accept"), "application/json");
@@ -56,7 +57,7 @@ TEST(HttpClient, ErrorStatusesAndRedirectsAreFailuresWithTheirStatusLine) {
     HttpClient client;
     for (const char* expected : {"404 Not Found", "500 Internal Server Error", "302 Found", "204 No Content",
                                  "400 Bad Request", "405 Method Not Allowed", "503 Service Unavailable"}) {
-        const HttpResult result = client.get(at(server), {});
+        const HttpResult result = fetch(client, at(server), {});
         EXPECT_FALSE(result.succeeded());
         EXPECT_EQ(result.failureText(), QString::fromLatin1(expected));
         EXPECT_TRUE(result.body.isEmpty());
@@ -65,7 +66,7 @@ TEST(HttpClient, ErrorStatusesAndRedirectsAreFailuresWithTheirStatusLine) {
     server.handler = [](const SeenRequest&) {
         return ScriptedAnswer{.status = 400, .reason = "Bad Request", .body = R"({"code":1003})"};
     };
-    const HttpResult refused = client.get(at(server), {});
+    const HttpResult refused = fetch(client, at(server), {});
     EXPECT_EQ(refused.failureText(), QStringLiteral("400 Bad Request"));
     EXPECT_EQ(refused.body, R"({"code":1003})");
     // The redirect was not followed.
@@ -75,7 +76,7 @@ TEST(HttpClient, ErrorStatusesAndRedirectsAreFailuresWithTheirStatusLine) {
 TEST(HttpClient, ConnectionFailuresAreDescribedInGerman) {
     HttpClient client;
     const HttpResult refused =
-        client.get(QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(refusingPort())), {});
+        fetch(client, QUrl(QStringLiteral("http://127.0.0.1:%1/x").arg(refusingPort())), {});
     EXPECT_FALSE(refused.succeeded());
     EXPECT_EQ(refused.statusCode, 0);
     EXPECT_TRUE(refused.errorText.contains(QStringLiteral("abgelehnt"))) << refused.errorText.toStdString();
@@ -84,12 +85,12 @@ TEST(HttpClient, ConnectionFailuresAreDescribedInGerman) {
     server.handler = [](const SeenRequest&) {
         return ScriptedAnswer{.body = "4,15,23", .headers = {"Content-Length: 500"}, .contentLength = false};
     };
-    const HttpResult truncated = client.get(at(server), {});
+    const HttpResult truncated = fetch(client, at(server), {});
     EXPECT_FALSE(truncated.succeeded());
     EXPECT_FALSE(truncated.errorText.isEmpty());
     EXPECT_TRUE(truncated.body.isEmpty());
 
-    const HttpResult invalid = client.get(QUrl(QStringLiteral("ftp://127.0.0.1/x")), {});
+    const HttpResult invalid = fetch(client, QUrl(QStringLiteral("ftp://127.0.0.1/x")), {});
     EXPECT_FALSE(invalid.succeeded());
     EXPECT_TRUE(invalid.errorText.contains(QStringLiteral("Ungültige Serveradresse")));
 }
@@ -102,7 +103,7 @@ TEST(HttpClient, TimeOutEndsAHangingRequestAndTheClientStaysUsable) {
     };
     HttpClient client;
     client.setTimeout(300ms);
-    const HttpResult slow = client.get(at(server), {});
+    const HttpResult slow = fetch(client, at(server), {});
     EXPECT_TRUE(slow.timedOut);
     EXPECT_FALSE(slow.succeeded());
     EXPECT_TRUE(slow.failureText().startsWith(QStringLiteral("Zeitüberschreitung")))
@@ -110,7 +111,7 @@ TEST(HttpClient, TimeOutEndsAHangingRequestAndTheClientStaysUsable) {
     EXPECT_TRUE(slow.failureText().contains(QStringLiteral("300 ms")));
 
     client.setTimeout(10s);
-    const HttpResult next = client.get(at(server), {});
+    const HttpResult next = fetch(client, at(server), {});
     EXPECT_TRUE(next.succeeded());
     EXPECT_EQ(next.body, "1,2,3,4,5,6,7");
 }
@@ -122,7 +123,7 @@ TEST(HttpClient, AByteByByteAnswerWithinTheTimeOutArrivesWhole) {
     };
     HttpClient client;
     client.setTimeout(20s);
-    const HttpResult result = client.get(at(server), {});
+    const HttpResult result = fetch(client, at(server), {});
     ASSERT_TRUE(result.succeeded()) << result.failureText().toStdString();
     EXPECT_EQ(result.body, "4,15,23,31,38,45,12");
 }
@@ -137,13 +138,13 @@ TEST(HttpClient, OversizedBodiesFailWithOrWithoutAnnouncedLength) {
     HttpClient client;
     for (bool announced : {true, false}) {
         announce = announced;
-        const HttpResult result = client.get(at(server), {});
+        const HttpResult result = fetch(client, at(server), {});
         EXPECT_FALSE(result.succeeded()) << "announced " << announced;
         EXPECT_TRUE(result.errorText.contains(QStringLiteral("zu groß"))) << result.errorText.toStdString();
         EXPECT_TRUE(result.body.isEmpty());
     }
     client.setMaxBodySize(big.size());
-    EXPECT_TRUE(client.get(at(server), {}).succeeded());
+    EXPECT_TRUE(fetch(client, at(server), {}).succeeded());
 }
 
 TEST(HttpClient, CookiesAreSentBackByTheSameClientOnly) {
@@ -154,10 +155,10 @@ TEST(HttpClient, CookiesAreSentBackByTheSameClientOnly) {
         return a;
     };
     HttpClient first;
-    first.get(at(server), {});
-    first.get(at(server, QStringLiteral("/zahlen/velmora.asp?Datum=20250903")), {});
+    fetch(first, at(server), {});
+    fetch(first, at(server, QStringLiteral("/zahlen/velmora.asp?Datum=20250903")), {});
     HttpClient second;
-    second.get(at(server), {});
+    fetch(second, at(server), {});
 
     ASSERT_EQ(server.requests.size(), 3u);
     EXPECT_TRUE(server.requests[0].header("cookie").isEmpty());
@@ -171,7 +172,7 @@ TEST(HttpClient, ProxiedRequestsCarryTheAbsoluteAddressAndTheHeaders) {
     RecordingProxy proxy;
     HttpClient client;
     const QUrl url = at(server, QStringLiteral("/zahlen/velmora.asp?Datum=20250906"));
-    const HttpResult result = client.get(url, HttpProxy{QStringLiteral("127.0.0.1"), proxy.port()});
+    const HttpResult result = fetch(client, url, HttpProxy{QStringLiteral("127.0.0.1"), proxy.port()});
 
     ASSERT_TRUE(result.succeeded()) << result.failureText().toStdString();
     EXPECT_EQ(result.body, "9,8,7,6,5,4,3");
@@ -182,45 +183,64 @@ TEST(HttpClient, ProxiedRequestsCarryTheAbsoluteAddressAndTheHeaders) {
     EXPECT_EQ(server.requests[0].target, "/zahlen/velmora.asp?Datum=20250906");
 
     // A direct request afterwards no longer goes through the proxy.
-    EXPECT_TRUE(client.get(url, {}).succeeded());
+    EXPECT_TRUE(fetch(client, url, {}).succeeded());
     EXPECT_EQ(proxy.requests.size(), 1u);
 
-    const HttpResult noProxy = client.get(url, HttpProxy{QStringLiteral("127.0.0.1"), refusingPort()});
+    const HttpResult noProxy = fetch(client, url, HttpProxy{QStringLiteral("127.0.0.1"), refusingPort()});
     EXPECT_FALSE(noProxy.succeeded());
     EXPECT_TRUE(noProxy.errorText.contains(QStringLiteral("Proxy"))) << noProxy.errorText.toStdString();
 }
 
-TEST(HttpClient, EventsRunDuringARequestWhichCanBeAborted) {
+TEST(HttpClient, GetReturnsAtOnceAndTheOutcomeComesFromTheEventLoopOrAnAbort) {
     ScriptedHttpServer server;
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::hang(); };
     HttpClient client;
     client.setTimeout(60s);
-    HttpResult nested;
-    bool timerRan = false;
-    QTimer::singleShot(20ms, &client, [&] {
-        timerRan = true;
-        // A second request from inside the first is refused, not nested.
-        nested = client.get(at(server), {});
-        client.abort();
-    });
-    const HttpResult result = client.get(at(server), {});
+    std::optional<HttpResult> first, second;
+    client.get(at(server), {}, [&](const HttpResult& r) { first = r; });
+    EXPECT_TRUE(client.busy());
+    // A second request while one runs is refused; the first goes on.
+    client.get(at(server), {}, [&](const HttpResult& r) { second = r; });
+    EXPECT_FALSE(first || second); // nothing is called back from inside get()
+    ASSERT_TRUE(waitUntil([&] { return second && !server.requests.empty(); }));
+    EXPECT_TRUE(second->errorText.contains(QStringLiteral("läuft bereits")));
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(client.busy());
 
-    EXPECT_TRUE(timerRan);
-    EXPECT_TRUE(result.aborted);
-    EXPECT_FALSE(result.timedOut);
-    EXPECT_FALSE(result.succeeded());
-    EXPECT_TRUE(nested.errorText.contains(QStringLiteral("läuft bereits")));
+    // An abort ends the request at once: its outcome is there when abort() returns.
+    client.abort();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->aborted);
+    EXPECT_FALSE(first->timedOut);
+    EXPECT_FALSE(first->succeeded());
+    EXPECT_FALSE(client.busy());
+
+    // The client is free for the next request inside the outcome of the last, and a request
+    // refused before sending (here: no HTTP address) also reports from the event loop.
+    server.handler = [](const SeenRequest&) { return ScriptedAnswer::ok("1,2,3,4,5,6,7"); };
+    std::optional<HttpResult> chained, invalid;
+    client.get(at(server), {}, [&](const HttpResult& r) {
+        client.get(QUrl(QStringLiteral("ftp://127.0.0.1/x")), {}, [&](const HttpResult& last) { invalid = last; });
+        chained = r;
+    });
+    ASSERT_TRUE(waitUntil([&] { return chained && invalid; }));
+    EXPECT_EQ(chained->body, "1,2,3,4,5,6,7");
+    EXPECT_TRUE(invalid->errorText.contains(QStringLiteral("Ungültige Serveradresse")));
     EXPECT_FALSE(client.busy());
 }
 
-TEST(HttpClient, DestroyingTheClientDuringARequestEndsItSafely) {
+TEST(HttpClient, DestroyingTheClientDuringARequestCallsNothingBack) {
     ScriptedHttpServer server;
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::hang(); };
     auto* client = new HttpClient;
-    client->setTimeout(60s);
-    QTimer::singleShot(20ms, [&] { delete client; });
-    const HttpResult result = client->get(at(server), {});
-    EXPECT_TRUE(result.aborted);
+    client->setTimeout(200ms);
+    bool called = false;
+    client->get(at(server), {}, [&](const HttpResult&) { called = true; });
+    ASSERT_TRUE(waitUntil([&] { return !server.requests.empty(); }));
+    delete client;
+    // Past the time-out the request would have had.
+    waitUntil([] { return false; }, 400ms);
+    EXPECT_FALSE(called);
 }
 
 TEST(HttpClient, ABusyServerSaysWhenToAskAgain) {
@@ -230,13 +250,13 @@ TEST(HttpClient, ABusyServerSaysWhenToAskAgain) {
         return ScriptedAnswer{.status = 429, .reason = "Too Many Requests", .headers = headers};
     };
     HttpClient client;
-    const HttpResult busy = client.get(at(server), {});
+    const HttpResult busy = fetch(client, at(server), {});
     EXPECT_FALSE(busy.succeeded());
     EXPECT_EQ(busy.failureText(), QStringLiteral("429 Too Many Requests"));
     EXPECT_EQ(busy.retryAfterSeconds, 7);
     // A date instead of seconds, or none at all: no pause is known.
     for (const QByteArray& header : {QByteArray("Retry-After: Wed, 21 Oct 2025 07:28:00 GMT"), QByteArray()}) {
         headers = header.isEmpty() ? QList<QByteArray>{} : QList<QByteArray>{header};
-        EXPECT_EQ(client.get(at(server), {}).retryAfterSeconds, -1) << header.constData();
+        EXPECT_EQ(fetch(client, at(server), {}).retryAfterSeconds, -1) << header.constData();
     }
 }

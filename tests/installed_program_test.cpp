@@ -6,6 +6,7 @@
 #include "gui/TForm3.h"
 #include "history/DrawHistory.h"
 #include "support/FileBytes.h"
+#include "support/Awaiting.h"
 #include "support/LoopbackServers.h"
 #include "support/ScopedEnv.h"
 #include "support/TestPlatform.h"
@@ -253,6 +254,7 @@ TEST_F(InstalledProgram, EntryUpdateAndTipsLiveInTheDataHomeAcrossStarts) {
         };
         form.setServerOverride(server.address());
         form.QuintaraClick();
+        ASSERT_TRUE(waitUntil([&] { return !form.downloadRunning(); }));
         EXPECT_EQ(platform.dialogs->errors(), QStringList());
         EXPECT_EQ(DrawHistory(userDir() + Paths::HistoryName).recordCount(), 3451);
 

@@ -1,18 +1,23 @@
 // The update from the operator's results service, against a local fake of it.
 #include "base/BuildInfo.h"
 #include "base/DayCount.h"
+#include "gui/Language.h"
 #include "history/DrawDownload.h"
 #include "history/NextDraw.h"
 #include "net/HttpClient.h"
 #include "history/PrizeTable.h"
+#include "support/Awaiting.h"
+#include "support/Awaiting.h"
 #include "support/FakeOperator.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestPlatform.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSslConfiguration>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -70,7 +75,7 @@ struct OperatorDownload : ::testing::Test {
         download.setPrizeTablePath(prizePath);
         download.setNextDrawPath(nextPath);
         download.setRetryPause(10ms, 200ms);
-        return download.run(view);
+        return runToEnd(download, view);
     }
 };
 
@@ -300,10 +305,10 @@ TEST_F(OperatorDownload, FailuresEndTheRunWithoutLeavingAGapAndSayWhy) {
 TEST_F(OperatorDownload, TheOldAgentStringIsTurnedAwayByTheService) {
     // What the per-date protocol sends; the fake answers it as block lists do.
     FakeOperator fake(all);
-    const HttpResult r = client.get(OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0), {});
+    const HttpResult r = fetch(client, OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0), {});
     EXPECT_EQ(r.statusCode, 403);
     EXPECT_EQ(fake.requests.at(0).header("user-agent"), HttpClient::UserAgentValue);
-    const HttpResult ok = client.get(OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0),
+    const HttpResult ok = fetch(client, OperatorResults::rangeUrl(QUrl(fake.base()), QDate(2025, 8, 1), QDate(2025, 8, 31), 0),
                                      {}, DrawDownload::operatorHeaders());
     EXPECT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
 }
@@ -320,7 +325,7 @@ TEST_F(OperatorDownload, AbortStopsTheRequestInFlightAndKeepsWhatArrived) {
         }
         return std::nullopt;
     };
-    const DrawDownloadResult result = download.run(view);
+    const DrawDownloadResult result = runToEnd(download, view);
     EXPECT_TRUE(result.stopped);
     EXPECT_EQ(result.requests, 3);
     EXPECT_EQ(historyBytes(), recordBytes(upTo(QDate(2025, 8, 1))));
@@ -459,4 +464,142 @@ TEST_F(OperatorDownload, WorksOverHttpsWithATrustedCertificate) {
     QSslConfiguration::setDefaultConfiguration(saved);
     EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
     EXPECT_EQ(historyBytes(), recordBytes(all));
+}
+
+namespace {
+
+double dayOf(int y, int m, int d) {
+    return DayCount::fromDate(QDate(y, m, d));
+}
+
+} // namespace
+
+TEST(DrawRecheck, AsksForRecentHolesAndMissingTablesInSharedRanges) {
+    // The lottery's own pauses (spring 2020, January 2021) lie more than a year back: not asked.
+    std::vector<DrawRecord> history;
+    for (const DrawRecord& r : realHistory())
+        if (r.date <= dayOf(2025, 6, 4) || r.date == dayOf(2025, 8, 23) || r.date >= dayOf(2025, 8, 27))
+            history.push_back(r);
+    PrizeTable prizes;
+    for (const DrawRecord& r : history)
+        if (r.date >= dayOf(2025, 8, 23) && r.date != dayOf(2025, 8, 27)) prizes.merge({DayCount::toDate(r.date), 1, {}});
+    const auto ranges = DrawDownload::recheckRanges(history, prizes, QDate(2025, 9, 1));
+    // The hole of 5 June to 23 August in ranges of at most 31 days; the last one takes along the
+    // draw of 27 August, which has no table (the first table is that of 23 August).
+    const std::vector<std::pair<QDate, QDate>> expected = {{QDate(2025, 6, 5), QDate(2025, 7, 5)},
+                                                           {QDate(2025, 7, 6), QDate(2025, 8, 5)},
+                                                           {QDate(2025, 8, 6), QDate(2025, 8, 27)}};
+    EXPECT_EQ(ranges, expected);
+    // A week between two draws is no hole; without any table no table is missing.
+    EXPECT_TRUE(DrawDownload::recheckRanges(upTo(QDate(2025, 8, 30)), PrizeTable{}, QDate(2025, 9, 1)).empty());
+}
+
+// The tables of a window are written before its draws are appended: an update ended by a full
+// disk after some appends leaves every stored draw with its table, and the next update brings
+// the rest.
+TEST_F(OperatorDownload, AnUpdateEndedAfterItsAppendsLeavesNoStoredDrawWithoutItsTable) {
+    const auto old = upTo(QDate(2025, 7, 31));
+    dir.writeHistory(old);
+    FakeOperator fake(all);
+    DrawDownloadResult cut;
+    {
+        FileSizeLimit limit(static_cast<rlim_t>(old.size() + 3) * DrawRecord::Size);
+        cut = runAgainst(fake.base());
+    }
+    EXPECT_FALSE(cut.error.isEmpty());
+    EXPECT_EQ(cut.stored, 3);
+    const PrizeTable afterCut = PrizeTable::read(prizePath);
+    for (const DrawRecord& r : dir.readHistory())
+        if (r.date > old.back().date) {
+            EXPECT_NE(afterCut.find(DayCount::toDate(r.date)), nullptr) << r.date;
+        }
+
+    const DrawDownloadResult rest = runAgainst(fake.base());
+    EXPECT_TRUE(rest.error.isEmpty()) << rest.error.toStdString();
+    EXPECT_EQ(historyBytes(), recordBytes(all));
+    EXPECT_EQ(PrizeTable::read(prizePath).size(), 9);
+}
+
+TEST_F(OperatorDownload, TablesMissingForStoredDrawsAreFetchedAndTheDrawsStayAsStored) {
+    // An older update stored the draws of August without their tables; the 16 August draw was
+    // typed in with other numbers than the operator's.
+    std::vector<DrawRecord> stored = upTo(QDate(2025, 8, 30));
+    DrawRecord& typed = stored[stored.size() - 5];
+    ASSERT_EQ(typed.date, dayOf(2025, 8, 16));
+    typed.numbers = {1, 2, 3, 4, 5, 6};
+    dir.writeHistory(stored);
+    PrizeTable july;
+    for (const DrawRecord& r : upTo(QDate(2025, 7, 31)))
+        if (r.date >= dayOf(2025, 7, 1)) july.merge({DayCount::toDate(r.date), 1, {{1, 6, false, 0, 0, 0, 0}}});
+    july.write(prizePath);
+    FakeOperator fake(all);
+
+    const DrawDownloadResult result = runAgainst(fake.base());
+    EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
+    EXPECT_EQ(result.stored, 0);
+    EXPECT_EQ(result.holesFilled, 0);
+    EXPECT_EQ(result.tablesFilled, 9);
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral("Die Quoten von 9 gespeicherten Ziehungen nachgeholt.")))
+        << result.summaryText().toStdString();
+    EXPECT_EQ(historyBytes(), recordBytes(stored));
+    const PrizeTable prizes = PrizeTable::read(prizePath);
+    EXPECT_EQ(prizes.size(), july.size() + 9);
+    EXPECT_EQ(prizes.dividend(QDate(2025, 8, 16), 4, false), 30.0);
+    // The days after the newest draw, then August from the first draw without a table, in one
+    // range; nothing before July.
+    const std::vector<std::pair<QDate, QDate>> expected = {{QDate(2025, 8, 31), QDate(2025, 9, 1)},
+                                                           {QDate(2025, 8, 2), QDate(2025, 8, 30)}};
+    EXPECT_EQ(rangesAsked(fake), expected);
+
+    // Nothing missing any more: nothing asked again.
+    fake.requests.clear();
+    EXPECT_EQ(runAgainst(fake.base()).tablesFilled, 0);
+    EXPECT_EQ(rangesAsked(fake).size(), 1u);
+}
+
+TEST_F(OperatorDownload, HolesLeftByATypedInLaterDrawAreFilledInDateOrderAndWholeOnly) {
+    // Stored up to 2 August, then 23 August typed in by hand: 6 to 20 August are missing.
+    std::vector<DrawRecord> stored = upTo(QDate(2025, 8, 2));
+    DrawRecord typed = upTo(QDate(2025, 8, 23)).back();
+    typed.numbers = {1, 2, 3, 4, 5, 6};
+    stored.push_back(typed);
+    dir.writeHistory(stored);
+
+    // A bad draw in the hole: nothing of that range goes in, and the reason names it.
+    std::vector<DrawRecord> published = all;
+    DrawRecord& bad = *std::find_if(published.begin(), published.end(),
+                                    [](const DrawRecord& r) { return r.date == dayOf(2025, 8, 13); });
+    bad.numbers[1] = bad.numbers[0];
+    FakeOperator broken(published);
+    const DrawDownloadResult refused = runAgainst(broken.base());
+    EXPECT_EQ(refused.holesFilled, 0);
+    EXPECT_TRUE(refused.endReason.contains(QStringLiteral("13.08.2025"))) << refused.endReason.toStdString();
+    EXPECT_EQ(dir.readHistory().size(), stored.size() + 2); // 27 and 30 August appended
+
+    FakeOperator fake(all);
+    const DrawDownloadResult result = runAgainst(fake.base());
+    EXPECT_TRUE(result.endReason.isEmpty()) << result.endReason.toStdString();
+    EXPECT_EQ(result.holesFilled, 5);
+    EXPECT_EQ(result.tablesFilled, 1); // the typed draw's, asked for with the hole
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral("5 fehlende Ziehungen nachgetragen.")))
+        << result.summaryText().toStdString();
+    Language::select(Language::Id::English);
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral("5 missing draws filled in."))) << result.summaryText().toStdString();
+    Language::select(Language::Id::Greek);
+    EXPECT_TRUE(result.summaryText().contains(QStringLiteral("Συμπληρώθηκαν 5 κληρώσεις που έλειπαν.")))
+        << result.summaryText().toStdString();
+    Language::select(Language::Id::German);
+    std::vector<DrawRecord> expected = all;
+    for (DrawRecord& r : expected)
+        if (r.date == typed.date) r = typed; // the typed draw stays as typed
+    EXPECT_EQ(dir.readHistory(), expected);
+    const PrizeTable prizes = PrizeTable::read(prizePath);
+    for (const QDate& d : {QDate(2025, 8, 6), QDate(2025, 8, 20), QDate(2025, 8, 23), QDate(2025, 8, 30)})
+        EXPECT_NE(prizes.find(d), nullptr) << d.toString().toStdString();
+    EXPECT_EQ(rangesAsked(fake).back(), std::make_pair(QDate(2025, 8, 3), QDate(2025, 8, 23)));
+
+    // Filled: the next update asks only for the days since.
+    fake.requests.clear();
+    EXPECT_EQ(runAgainst(fake.base()).holesFilled, 0);
+    EXPECT_EQ(rangesAsked(fake).size(), 1u);
 }

@@ -4,6 +4,7 @@
 #include "gui/TForm6.h"
 #include "gui/TipPrint.h"
 #include "gui/WavSound.h"
+#include "support/Awaiting.h"
 #include "support/LoopbackServers.h"
 #include "support/TestPlatform.h"
 
@@ -95,10 +96,10 @@ TEST(Platform, TheRealHttpClientFetchesWithTheSettingsGivenIt) {
     };
     const std::unique_ptr<HttpGetter> http = Platform::system().http();
     http->setMaxBodySize(100);
-    const HttpResult ok = http->get(QUrl(server.address() + QStringLiteral("/draw")), {});
+    const HttpResult ok = fetch(*http, QUrl(server.address() + QStringLiteral("/draw")));
     EXPECT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
     EXPECT_EQ(ok.body, QByteArray("01,02,03,04,05,06:07"));
-    const HttpResult big = http->get(QUrl(server.address() + QStringLiteral("/big")), {});
+    const HttpResult big = fetch(*http, QUrl(server.address() + QStringLiteral("/big")));
     EXPECT_FALSE(big.succeeded());
     EXPECT_TRUE(big.body.isEmpty());
 }

@@ -1,5 +1,6 @@
 // HTTPS on this machine: Qt's TLS backend loads and completes a handshake with a local server.
 #include "net/HttpClient.h"
+#include "support/Awaiting.h"
 #include "support/FakeOperator.h"
 
 #include <QSslConfiguration>
@@ -21,7 +22,7 @@ TEST(Tls, TheBackendLoadsAndHandshakesWithALocalServer) {
 
     // Not trusted yet: the handshake fails, and the user reads why.
     HttpClient client;
-    const HttpResult untrusted = client.get(url, {});
+    const HttpResult untrusted = fetch(client, url, {});
     EXPECT_FALSE(untrusted.succeeded());
     EXPECT_TRUE(untrusted.tlsFailed);
     EXPECT_TRUE(untrusted.errorText.startsWith(QStringLiteral("TLS-Verbindung zu 127.0.0.1:")))
@@ -36,7 +37,7 @@ TEST(Tls, TheBackendLoadsAndHandshakesWithALocalServer) {
     QSslConfiguration::setDefaultConfiguration(conf);
     HttpClient trusting;
     // (As the update asks the service: the fake turns the per-date protocol's agent away.)
-    const HttpResult ok = trusting.get(url, {}, {{"User-Agent", "Quintara-GR/test"}});
+    const HttpResult ok = fetch(trusting, url, {}, {{"User-Agent", "Quintara-GR/test"}});
     QSslConfiguration::setDefaultConfiguration(saved);
     ASSERT_TRUE(ok.succeeded()) << ok.failureText().toStdString();
     EXPECT_TRUE(ok.body.startsWith("{\"content\":[]")) << ok.body.constData();

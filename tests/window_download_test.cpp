@@ -4,6 +4,7 @@
 #include "history/NextDraw.h"
 #include "history/PrizeTable.h"
 #include "server/DrawServer.h"
+#include "support/Awaiting.h"
 #include "support/FakeOperator.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
@@ -52,6 +53,10 @@ TEST_F(WindowDownload, BringsTheHistoryUpToDateAndShowsTheNewestDraw) {
     f->controls().ListBox1->addItem(QStringLiteral("07,09,30,33,36,37:Normal"));
 
     f->controls().BitBtn1->click();
+    // The click has only started the run: the window goes on handling events meanwhile.
+    EXPECT_TRUE(f->downloadRunning());
+    EXPECT_FALSE(f->controls().BitBtn1->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
 
     const auto after = dir.readHistory();
     ASSERT_EQ(after.size(), all.size());
@@ -93,6 +98,7 @@ TEST_F(WindowDownload, StopButtonAbandonsTheRequestInFlight) {
         }
     });
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     // 29 June to 3 July were asked; the answer for 3 July was still on its way and is dropped.
     EXPECT_EQ(served, 5);
     EXPECT_EQ(dir.readHistory(), upTo(QDate(2025, 7, 2)));
@@ -113,6 +119,7 @@ TEST_F(WindowDownload, StopButtonEndsAHangingRequestAtOnce) {
     };
     f->controls().DrawServerEdit->setText(fake.base());
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     // Without the abort the run would wait for the five-minute time-out and say so.
     EXPECT_EQ(fake.requests.size(), 1u);
     const QString panel = f->controls().StatusBar1->panelText(0);
@@ -131,6 +138,7 @@ TEST_F(WindowDownload, OperatorUpdateFromTheEndOf2024GivesTheBundledHistory) {
     f->controls().DrawServerEdit->setText(fake.base());
 
     f->controls().BitBtn1->click();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
 
     // Byte for byte the history the build makes from the bundled CSV: 3,449 draws.
     QFile built(QStringLiteral(QUINTARA_BINARY_DIR "/ZahlenGR.sample.dat"));
@@ -163,6 +171,7 @@ TEST_F(WindowDownload, OtherActionsWaitWhileTheRunGoesOn) {
     });
     const auto before = upTo(QDate(2025, 8, 20)).size();
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     EXPECT_EQ(dir.readHistory().size(), before + 3);
     EXPECT_EQ(targets.size(), 12u);
 }
@@ -173,6 +182,7 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     f.platform.clock->date = QDate(2025, 8, 31);
     f->controls().DrawServerEdit->setText(QStringLiteral("not an address"));
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     ASSERT_EQ(f.platform.dialogs->errors().size(), 1);
     EXPECT_TRUE(f.platform.dialogs->errors()[0].contains(QStringLiteral("Ziehungsserver")));
 
@@ -181,6 +191,7 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     server.reset();
     f->controls().DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1").arg(port));
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     EXPECT_EQ(dir.readHistory().size(), upTo(QDate(2025, 8, 23)).size());
     EXPECT_EQ(f.platform.dialogs->errors().size(), 1);
     EXPECT_TRUE(f->controls().BitBtn1->isEnabled());
@@ -201,6 +212,7 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     // The same through the operator's service: the run ends at the first failure and says so.
     f->controls().DrawServerEdit->setText(QStringLiteral("http://127.0.0.1:%1/draws/v3.0/5103").arg(port));
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     const QString operatorPanel = f->controls().StatusBar1->panelText(0);
     EXPECT_TRUE(operatorPanel.contains(QStringLiteral("Grund:"))) << operatorPanel.toStdString();
     EXPECT_TRUE(operatorPanel.contains(QStringLiteral("abgelehnt"))) << operatorPanel.toStdString();
@@ -214,6 +226,7 @@ TEST_F(WindowDownload, CommandLineAddressWinsOverTheSetting) {
     f->setServerOverride(address());
     EXPECT_EQ(f->drawServerAddress(), address());
     f->QuintaraClick();
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     EXPECT_EQ(dir.readHistory().size(), all.size());
 }
 

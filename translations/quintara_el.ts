@@ -503,6 +503,26 @@
         <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
         <translation>η υπηρεσία ανέφερε %1 κληρώσεις από %2, αλλά έστειλε %3</translation>
     </message>
+    <message>
+        <source>1 fehlende Ziehung nachgetragen.</source>
+        <translation>Συμπληρώθηκε 1 κλήρωση που έλειπε.</translation>
+    </message>
+    <message>
+        <source>%1 fehlende Ziehungen nachgetragen.</source>
+        <translation>Συμπληρώθηκαν %1 κληρώσεις που έλειπαν.</translation>
+    </message>
+    <message>
+        <source>Die Quoten von 1 gespeicherten Ziehung nachgeholt.</source>
+        <translation>Λήφθηκαν οι αποδόσεις 1 αποθηκευμένης κλήρωσης.</translation>
+    </message>
+    <message>
+        <source>Die Quoten von %1 gespeicherten Ziehungen nachgeholt.</source>
+        <translation>Λήφθηκαν οι αποδόσεις %1 αποθηκευμένων κληρώσεων.</translation>
+    </message>
+    <message>
+        <source>Die Quoten konnten nicht gespeichert werden: %1 Die nächste Aktualisierung holt sie nach.</source>
+        <translation>Οι αποδόσεις δεν αποθηκεύτηκαν: %1 Η επόμενη ενημέρωση θα τις φέρει ξανά.</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>

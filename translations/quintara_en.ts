@@ -503,6 +503,26 @@
         <source>der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3</source>
         <translation>the service named %1 draws from %2 but sent %3</translation>
     </message>
+    <message>
+        <source>1 fehlende Ziehung nachgetragen.</source>
+        <translation>1 missing draw filled in.</translation>
+    </message>
+    <message>
+        <source>%1 fehlende Ziehungen nachgetragen.</source>
+        <translation>%1 missing draws filled in.</translation>
+    </message>
+    <message>
+        <source>Die Quoten von 1 gespeicherten Ziehung nachgeholt.</source>
+        <translation>Fetched the prizes of 1 stored draw.</translation>
+    </message>
+    <message>
+        <source>Die Quoten von %1 gespeicherten Ziehungen nachgeholt.</source>
+        <translation>Fetched the prizes of %1 stored draws.</translation>
+    </message>
+    <message>
+        <source>Die Quoten konnten nicht gespeichert werden: %1 Die nächste Aktualisierung holt sie nach.</source>
+        <translation>The prizes could not be saved: %1 The next update fetches them again.</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>

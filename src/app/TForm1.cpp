@@ -58,7 +58,8 @@ TForm6* TForm1::form6() {
 }
 
 TForm1::~TForm1() {
-    if (downloadRunning()) m_download->abort();
+    // A run still going on is dropped with the window; what it stored stays.
+    m_download.reset();
     // The messages' catalogues belong to the window that chose them.
     if (Language::current() != Language::Id::German) Language::select(Language::Id::German);
 }

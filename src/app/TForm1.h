@@ -307,6 +307,9 @@ private:
     HitTally m_hitTally;
     SystemTable m_systemTable;
     class DownloadView;
+    // The end of an update run: the next draw, the outcome in the status bar, an error shown.
+    void downloadEnded(const struct DrawDownloadResult& result, const QString& address,
+                       const std::vector<DrawRecord>& before);
 
     void connectControls();
     void connectOptions();
@@ -330,6 +333,7 @@ private:
     bool m_serverQuestionAsked = false;
     std::chrono::milliseconds m_downloadTimeout{15000};
     std::unique_ptr<HttpGetter> m_http;
+    std::shared_ptr<DownloadView> m_downloadView; // lives as long as the window: a run reports to it
     std::unique_ptr<class DrawDownload> m_download;
     std::unique_ptr<HistorySnapshot> m_historySnapshot;
     bool m_closed = false;

@@ -73,18 +73,27 @@ void TForm1::QuintaraClick() {
     m_download = std::make_unique<DrawDownload>(*m_http, historyPath(), *source);
     m_download->setPrizeTablePath(prizeTablePath());
     m_download->setNextDrawPath(nextDrawPath());
-    DownloadView view(*this);
-    const std::vector<DrawRecord> before = storedDraws();
+    if (!m_downloadView) m_downloadView = std::make_shared<DownloadView>(*this);
+    // What was stored before, so the slips of the new draws can be checked at the end.
+    std::vector<DrawRecord> before = storedDraws();
+    // Other actions wait until the run reports its end; the window goes on handling events.
     m_busy = true;
-    const DrawDownloadResult result = m_download->run(view);
-    m_busy = false;
+    const QString address = source->address.toString();
+    m_download->start(*m_downloadView, [this, address, before = std::move(before)](const DrawDownloadResult& result) {
+        m_busy = false;
+        runAction([&] { downloadEnded(result, address, before); });
+    });
+}
+
+void TForm1::downloadEnded(const DrawDownloadResult& result, const QString& address,
+                           const std::vector<DrawRecord>& before) {
     if (result.refused) return;
     showNextDraw();
     // The outcome in words, ahead of what the check of the tip list reported.
     const QString checkStatus = ui.StatusBar1->panelText(0);
     const QString summary = result.summaryText();
     if (!result.error.isEmpty() || !result.endReason.isEmpty() || result.failed > 0 || result.rejected > 0)
-        qCWarning(logUpdate).noquote() << source->address.toString() << summary;
+        qCWarning(logUpdate).noquote() << address << summary;
     // The slips that cover the new draws come next: what the player played matters most.
     QString text = summary;
     for (const QString& part : {checkSlipsOfNewDraws(before), checkStatus})

@@ -8,7 +8,6 @@
 #include "history/PrizeTable.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -16,6 +15,7 @@
 #include <cstdio>
 #include <set>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -75,6 +75,25 @@ QString afterComma(const QString& text) {
     return comma < 0 ? text : text.mid(comma + 1);
 }
 
+// The order of a service's answer is not relied on.
+void sortByDate(std::vector<OperatorDraw>& draws) {
+    std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
+        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
+    });
+}
+
+// A drawn operator's draw as a results server's answer; empty when it may be stored, otherwise why
+// not, in words.
+QString drawProblem(const OperatorDraw& draw, DrawAnswer& answer) {
+    for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
+    answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
+    if (draw.numbers.size() != 6 || draw.bonus.size() > 1)
+        return QCoreApplication::translate("DrawDownload", "%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
+            .arg(draw.numbers.size())
+            .arg(draw.bonus.size());
+    return answer.invalidReason();
+}
+
 } // namespace
 
 DrawAnswer DrawAnswer::parse(const QString& body) {
@@ -131,9 +150,20 @@ QString DrawDownloadResult::summaryText() const {
         parts << (failed == 1 ? QCoreApplication::translate("DrawDownload", "1 Anfrage fehlgeschlagen: %1.").arg(why)
                               : QCoreApplication::translate("DrawDownload", "%1 Anfragen fehlgeschlagen, zuletzt: %2.").arg(failed).arg(why));
     }
+    if (holesFilled == 1)
+        parts << QCoreApplication::translate("DrawDownload", "1 fehlende Ziehung nachgetragen.");
+    else if (holesFilled > 1)
+        parts << QCoreApplication::translate("DrawDownload", "%1 fehlende Ziehungen nachgetragen.").arg(holesFilled);
+    if (tablesFilled == 1)
+        parts << QCoreApplication::translate("DrawDownload", "Die Quoten von 1 gespeicherten Ziehung nachgeholt.");
+    else if (tablesFilled > 1)
+        parts << QCoreApplication::translate("DrawDownload", "Die Quoten von %1 gespeicherten Ziehungen nachgeholt.").arg(tablesFilled);
+    if (!prizeError.isEmpty())
+        parts << QCoreApplication::translate("DrawDownload", "Die Quoten konnten nicht gespeichert werden: %1 Die nächste Aktualisierung holt sie nach.").arg(prizeError);
     if (rejected > 0) parts << QCoreApplication::translate("DrawDownload", "%1 unbrauchbare Antworten verworfen.").arg(rejected);
     parts << prizeNotes;
-    if (stored == 0 && error.isEmpty() && !stopped && endReason.isEmpty() && failed == 0 && rejected == 0)
+    if (stored == 0 && holesFilled == 0 && tablesFilled == 0 && error.isEmpty() && !stopped && endReason.isEmpty() &&
+        failed == 0 && rejected == 0 && prizeError.isEmpty())
         parts << QCoreApplication::translate("DrawDownload", "Die Ziehungsdaten sind auf dem neuesten Stand.");
     return parts.join(QLatin1Char(' '));
 }
@@ -195,26 +225,21 @@ QString DrawDownload::drawText(double dayCount, const DrawAnswer& answer) {
     return text + QStringLiteral("  +  ") + QString::number(answer.additional);
 }
 
-void DrawDownload::abort() {
+DrawDownload::~DrawDownload() {
     if (!m_running) return;
-    m_abort = true;
+    // Nothing of the run is called any more: the answer handlers see that it has ended.
+    m_running = false;
     m_http.abort();
-    if (m_pauseLoop) m_pauseLoop->quit();
 }
 
-bool DrawDownload::pause(std::chrono::milliseconds time) {
-    QEventLoop loop;
-    m_pauseLoop = &loop;
-    QTimer::singleShot(time, &loop, &QEventLoop::quit);
-    loop.exec();
-    m_pauseLoop = nullptr;
-    return !m_abort;
+bool DrawDownload::stopWanted() const {
+    return m_abort || m_view->stopRequested();
 }
 
-HttpProxy DrawDownload::readProxy(DrawDownloadView& view) const {
-    const int port = toInt(view.proxyPortText());
+HttpProxy DrawDownload::readProxy() const {
+    const int port = toInt(m_view->proxyPortText());
     HttpProxy proxy;
-    proxy.host = view.proxyHostText().trimmed();
+    proxy.host = m_view->proxyHostText().trimmed();
     if (!proxy.host.isEmpty()) {
         if (port < 1 || port > 65535)
             throw ConversionError(QCoreApplication::translate("DrawDownload", "Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
@@ -223,122 +248,188 @@ HttpProxy DrawDownload::readProxy(DrawDownloadView& view) const {
     return proxy;
 }
 
-DrawDownloadResult DrawDownload::run(DrawDownloadView& view) {
-    DrawDownloadResult result;
+void DrawDownload::start(DrawDownloadView& view, Finished finished) {
     if (m_running) {
-        result.refused = true;
-        return result;
+        DrawDownloadResult refused;
+        refused.refused = true;
+        if (finished) finished(refused);
+        return;
     }
     m_running = true;
     m_abort = false;
+    m_view = &view;
+    m_finished = std::move(finished);
+    m_result = DrawDownloadResult{};
+    m_range.reset();
     view.runStarted();
-    try {
-        runRequests(view, result);
-    } catch (const AppError& e) {
-        result.error = e.message();
-    } catch (...) {
-        m_running = false;
-        view.runEnded();
-        throw;
-    }
-    m_running = false;
-    view.runEnded();
-    return result;
+    step([this] { begin(); });
 }
 
-void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& result) {
-    // The appender closes the file on every way out, before the window's end-of-run steps.
-    HistoryAppender file(m_historyPath);
-    // New records are assembled over the newest one, so its reserved bytes carry over.
-    DrawRecord buffer = file.lastRecord().value_or(DrawRecord{});
+void DrawDownload::step(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const AppError& e) {
+        m_result.error = e.message();
+        end();
+    } catch (const std::exception& e) {
+        // Nothing above the event loop could take it: the run ends and says what happened.
+        m_result.error = QString::fromLocal8Bit(e.what());
+        end();
+    }
+}
+
+HttpGetter::Done DrawDownload::onAnswer(void (DrawDownload::*handler)(const HttpResult&)) {
+    return [this, handler](const HttpResult& answer) {
+        if (!m_running) return;
+        step([&] { (this->*handler)(answer); });
+    };
+}
+
+void DrawDownload::end() {
+    if (!m_running) return;
+    m_running = false;
+    if (m_pauseTimer) m_pauseTimer->stop();
+    m_afterPause = nullptr;
+    m_http.abort(); // nothing is under way when a step ends the run; this only makes sure
+    m_range.reset();
+    if (m_file) m_file->close();
+    m_file.reset();
+    DrawDownloadView& view = *m_view;
+    const Finished finished = std::exchange(m_finished, nullptr);
+    const DrawDownloadResult result = m_result;
+    view.runEnded();
+    // The object may be gone after this call: nothing of it is touched afterwards.
+    if (finished) finished(result);
+}
+
+void DrawDownload::abort() {
+    if (!m_running) return;
+    m_abort = true;
+    if (m_pauseTimer && m_pauseTimer->isActive()) {
+        m_result.stopped = true;
+        end();
+        return;
+    }
+    // The answer handler takes the abandoned request as the stop and ends the run.
+    m_http.abort();
+}
+
+void DrawDownload::pause(std::chrono::milliseconds time, std::function<void()> then) {
+    if (!m_pauseTimer) {
+        m_pauseTimer = std::make_unique<QTimer>();
+        m_pauseTimer->setSingleShot(true);
+        QObject::connect(m_pauseTimer.get(), &QTimer::timeout, [this] {
+            if (!m_running) return;
+            const std::function<void()> next = std::exchange(m_afterPause, nullptr);
+            step(next);
+        });
+    }
+    m_afterPause = std::move(then);
+    m_pauseTimer->start(time);
+}
+
+void DrawDownload::begin() {
+    m_file = std::make_unique<HistoryAppender>(m_historyPath);
+    m_buffer = m_file->lastRecord().value_or(DrawRecord{});
 
     // The run keeps its own request date and only mirrors it into the picker: a picker that
     // refuses a date must not keep the run from moving on.
-    double date = std::floor(view.requestDate());
-    if (buffer.date > 0) {
-        date = buffer.date;
-        view.setRequestDate(date);
+    double date = std::floor(m_view->requestDate());
+    if (m_buffer.date > 0) {
+        date = m_buffer.date;
+        m_view->setRequestDate(date);
     }
-    date = nextRequestDate(date);
-    view.setRequestDate(date);
+    m_date = nextRequestDate(date);
+    m_view->setRequestDate(m_date);
 
     if (m_source.kind == DrawSource::Operator) {
         m_http.setMaxBodySize(OperatorMaxBody);
-        runRanges(view, result, file, buffer, date);
-        file.close();
-        if (!result.stopped && result.endReason.isEmpty()) fetchAnnounced(view, result);
+        beginRanges();
         return;
     }
     m_http.setMaxBodySize(PerDateMaxBody);
-    int unansweredInARow = 0;
-    while (DayCount::fromDate(view.today()) >= date) {
-        if (m_abort || view.stopRequested()) {
-            result.stopped = true;
-            break;
-        }
-        const HttpProxy proxy = readProxy(view);
+    m_unansweredInARow = 0;
+    requestDate();
+}
 
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
-        ++result.requests;
-        const HttpResult answer = m_http.get(requestUrl(m_source.address, date), proxy);
-        if (m_abort || answer.aborted) {
-            result.stopped = true;
-            break;
-        }
-        if (!answer.succeeded()) {
-            ++result.failed;
-            result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
-            result.failureText = answer.failureText();
-            view.setStatusText(0, answer.failureText());
-            // No answer at all (refused, not found, timed out) again and again: the server is
-            // not there, and asking for every remaining day would only wait out each failure.
-            unansweredInARow = answer.statusCode == 0 ? unansweredInARow + 1 : 0;
-            if (unansweredInARow >= DeadServerFailures) {
-                result.endReason = QCoreApplication::translate("DrawDownload", "%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2")
-                                       .arg(DeadServerFailures)
-                                       .arg(answer.failureText());
-                break;
-            }
-        } else {
-            unansweredInARow = 0;
-            view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
-            view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-            if (answer.body.isEmpty()) {
-                ++result.noDraw;
-            } else {
-                view.setCurrentDrawDate(date);
-                const DrawAnswer draw = DrawAnswer::parse(QString::fromLatin1(answer.body));
-                const QString text = drawText(date, draw);
-                view.setDrawText(text);
-                buffer.date = date;
-                for (int i = 0; i < 6; ++i) buffer.numbers[i] = static_cast<std::uint8_t>(draw.numbers[i]);
-                buffer.additional = static_cast<std::uint8_t>(draw.additional);
-                const QString invalid = draw.invalidReason();
-                if (draw.numbers[5] == 0) {
-                    // Not yet drawn or not yet published: the next run asks for this date again.
-                    ++result.incomplete;
-                } else if (!invalid.isEmpty()) {
-                    // A garbled answer must not end up in the history that every statistic reads.
-                    ++result.rejected;
-                    view.setStatusText(
-                        0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2")
-                               .arg(DayCount::toDate(date).toString(QStringLiteral("dd.MM.yyyy")), invalid));
-                } else {
-                    int sum = 0;
-                    for (int n : draw.numbers) sum += n;
-                    view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
-                    view.setTipDrawText(text);
-                    buffer.eighth = 0;
-                    file.append(buffer);
-                    ++result.stored;
-                    result.newestStored = date;
-                }
-            }
-        }
-        date = nextRequestDate(date);
-        view.setRequestDate(date);
+void DrawDownload::requestDate() {
+    if (DayCount::fromDate(m_view->today()) < m_date) {
+        end();
+        return;
     }
-    file.close();
+    if (stopWanted()) {
+        m_result.stopped = true;
+        end();
+        return;
+    }
+    const HttpProxy proxy = readProxy();
+    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
+    ++m_result.requests;
+    m_http.get(requestUrl(m_source.address, m_date), proxy, onAnswer(&DrawDownload::takeDateAnswer));
+}
+
+void DrawDownload::takeDateAnswer(const HttpResult& answer) {
+    DrawDownloadView& view = *m_view;
+    DrawDownloadResult& result = m_result;
+    const double date = m_date;
+    if (m_abort || answer.aborted) {
+        result.stopped = true;
+        end();
+        return;
+    }
+    if (!answer.succeeded()) {
+        ++result.failed;
+        result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+        result.failureText = answer.failureText();
+        view.setStatusText(0, answer.failureText());
+        // No answer at all (refused, not found, timed out) again and again: the server is
+        // not there, and asking for every remaining day would only wait out each failure.
+        m_unansweredInARow = answer.statusCode == 0 ? m_unansweredInARow + 1 : 0;
+        if (m_unansweredInARow >= DeadServerFailures) {
+            result.endReason = QCoreApplication::translate("DrawDownload", "%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2")
+                                   .arg(DeadServerFailures)
+                                   .arg(answer.failureText());
+            end();
+            return;
+        }
+    } else {
+        m_unansweredInARow = 0;
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
+        view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+        if (answer.body.isEmpty()) {
+            ++result.noDraw;
+        } else {
+            view.setCurrentDrawDate(date);
+            const DrawAnswer draw = DrawAnswer::parse(QString::fromLatin1(answer.body));
+            const QString text = drawText(date, draw);
+            view.setDrawText(text);
+            m_buffer.date = date;
+            for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(draw.numbers[i]);
+            m_buffer.additional = static_cast<std::uint8_t>(draw.additional);
+            const QString invalid = draw.invalidReason();
+            if (draw.numbers[5] == 0) {
+                // Not yet drawn or not yet published: the next run asks for this date again.
+                ++result.incomplete;
+            } else if (!invalid.isEmpty()) {
+                // A garbled answer must not end up in the history that every statistic reads.
+                ++result.rejected;
+                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2")
+                                          .arg(dateText(date), invalid));
+            } else {
+                int sum = 0;
+                for (int n : draw.numbers) sum += n;
+                view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
+                view.setTipDrawText(text);
+                m_buffer.eighth = 0;
+                m_file->append(m_buffer);
+                ++result.stored;
+                result.newestStored = date;
+            }
+        }
+    }
+    m_date = nextRequestDate(date);
+    view.setRequestDate(m_date);
+    requestDate();
 }
 
 HttpHeaders DrawDownload::operatorHeaders() {
@@ -360,244 +451,473 @@ struct DrawDownload::RangeAnswer {
     QString reason; // Refused, Failed: why, in words
 };
 
-DrawDownload::RangeAnswer DrawDownload::fetchRange(DrawDownloadView& view, DrawDownloadResult& result,
-                                                   const QDate& from, const QDate& to) {
-    RangeAnswer out;
-    const HttpHeaders headers = operatorHeaders();
+// One date range being asked for, page by page.
+struct DrawDownload::RangeFetch {
+    QDate from;
+    QDate to;
+    int page = 0;
     int retries = 0;
     // A range holds at most one draw a day: a service that hands out more, or one draw twice,
     // is not answering what was asked (it may be repeating a page), and storing part of it
     // could leave a hole.
-    const qint64 mostDraws = from.daysTo(to) + 1;
+    qint64 mostDraws = 0;
     std::set<qint64> seen;
     qint64 announcedTotal = -1;
-    for (int page = 0; page < 1000;) {
-        if (m_abort || view.stopRequested()) {
-            out.kind = RangeAnswer::Stopped;
-            return out;
-        }
-        const HttpProxy proxy = readProxy(view);
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
-                                  .arg(dateText(from), dateText(to))
-                                  .arg(page + 1));
-        ++result.requests;
-        const HttpResult answer = m_http.get(OperatorResults::rangeUrl(m_source.address, from, to, page), proxy, headers);
-        if (m_abort || answer.aborted) {
-            out.kind = RangeAnswer::Stopped;
-            return out;
-        }
-        const QString complaint = OperatorResults::serviceError(answer.body);
-        if (!answer.succeeded()) {
-            ++result.failed;
-            result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
-            result.failureText = answer.failureText();
-            view.setStatusText(0, answer.failureText());
-            const int status = result.failureStatus;
-            if ((status == 429 || status == 502 || status == 503 || status == 504) && retries < 2) {
-                ++retries;
-                auto wait = m_retryPause;
-                if (answer.retryAfterSeconds >= 0) wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
-                wait = std::min(wait, m_maxRetryPause);
-                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
-                                          .arg(answer.failureText())
-                                          .arg((wait.count() + 999) / 1000));
-                if (!pause(wait)) {
-                    out.kind = RangeAnswer::Stopped;
-                    return out;
-                }
-                continue;
-            }
-            const QString words = failureWords(status, result.failureText);
-            out.reason = complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')');
-            // A busy service is not helped by more, shorter requests.
-            const bool busy = status == 429 || status == 502 || status == 503 || status == 504;
-            out.kind = status >= 400 && status < 600 && !busy ? RangeAnswer::Refused : RangeAnswer::Failed;
-            return out;
-        }
-        retries = 0;
-        if (!complaint.isEmpty()) {
-            // An error object with status 200.
-            ++result.failed;
-            out.reason = complaint;
-            out.kind = RangeAnswer::Refused;
-            return out;
-        }
-        QString error;
-        const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
-        if (!error.isEmpty()) {
-            ++result.rejected;
-            out.reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(from), error);
-            view.setStatusText(0, out.reason);
-            out.kind = RangeAnswer::Unreadable;
-            return out;
-        }
-        for (const OperatorDraw& draw : parsed.draws) {
-            if (!seen.insert(draw.drawId).second) {
-                out.kind = RangeAnswer::Unreadable;
-                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
-                                 .arg(draw.drawId)
-                                 .arg(dateText(from));
-                return out;
-            }
-        }
-        out.draws.insert(out.draws.end(), parsed.draws.begin(), parsed.draws.end());
-        if (qint64(out.draws.size()) > mostDraws) {
-            out.kind = RangeAnswer::Unreadable;
-            out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
-                             .arg(dateText(from), dateText(to));
-            return out;
-        }
-        if (parsed.totalElements >= 0) announcedTotal = parsed.totalElements;
-        ++page;
-        // The service may hand out fewer per page than asked for; it says how many in "size".
-        const int pageSize = parsed.size > 0 ? parsed.size : OperatorResults::PageSize;
-        const bool more = parsed.totalPages >= 0 ? page < parsed.totalPages
-                          : parsed.last          ? false
-                                                 : int(parsed.draws.size()) >= pageSize;
-        if (!more || parsed.draws.empty()) {
-            if (announcedTotal >= 0 && announcedTotal != qint64(out.draws.size())) {
-                out.kind = RangeAnswer::Unreadable;
-                out.reason = QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
-                                 .arg(announcedTotal)
-                                 .arg(dateText(from))
-                                 .arg(out.draws.size());
-            }
-            return out;
-        }
-    }
-    out.kind = RangeAnswer::Unreadable;
-    out.reason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(from));
-    return out;
+    RangeAnswer out;
+};
+
+void DrawDownload::fetchRange(const QDate& from, const QDate& to) {
+    m_range = std::make_unique<RangeFetch>();
+    m_range->from = from;
+    m_range->to = to;
+    m_range->mostDraws = from.daysTo(to) + 1;
+    requestPage();
 }
 
-void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result, HistoryAppender& file,
-                             DrawRecord& buffer, double date) {
-    const double lastStored = file.lastRecord() ? file.lastRecord()->date : 0.0;
-    PrizeTable prizes;
-    bool prizesChanged = false;
-    if (!m_prizePath.isEmpty()) {
-        // A file that cannot be read is set aside rather than block the update.
-        prizes = PrizeTable::readForUpdate(m_prizePath);
-        result.prizeFileSetAside = prizes.setAsidePath();
-    }
-    auto savePrizes = [&] {
-        if (prizesChanged && !m_prizePath.isEmpty() && prizes.writable()) prizes.write(m_prizePath);
-        prizesChanged = false;
-        result.prizeNotes = prizes.notes();
-    };
-
-    int windowDays = MaxRangeDays;
-    double newest = lastStored;
-    while (DayCount::fromDate(view.today()) >= date) {
-        const double today = DayCount::fromDate(view.today());
-        const double windowEnd = std::min(today, date + windowDays - 1);
-        const QDate from = DayCount::toDate(date);
-        const QDate to = DayCount::toDate(windowEnd);
-
-        // All pages of the window first: the order of the answers is not relied on.
-        RangeAnswer got = fetchRange(view, result, from, to);
-        if (got.kind == RangeAnswer::Stopped) {
-            result.stopped = true;
-            savePrizes();
-            return;
-        }
-        const int days = int(windowEnd - date) + 1;
-        if (got.kind == RangeAnswer::Refused && days > 1) {
-            windowDays = std::max(1, days / 2);
-            continue;
-        }
-        if (got.kind != RangeAnswer::Complete) {
-            result.endReason = got.kind == RangeAnswer::Unreadable
-                                   ? got.reason
-                                   : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
-            savePrizes();
-            return;
-        }
-        std::vector<OperatorDraw>& draws = got.draws;
-
-        std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
-            return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
-        });
-        for (const OperatorDraw& draw : draws) {
-            const double day = DayCount::fromDate(draw.date);
-            // Only the asked range, each date once, after what the history holds.
-            if (!draw.date.isValid() || draw.date < from || draw.date > to || day <= newest) continue;
-            const OperatorDraw::State state = draw.state();
-            if (state == OperatorDraw::State::Cancelled) continue;
-            if (state == OperatorDraw::State::NotYetDrawn) {
-                // Not drawn or not published yet: nothing after it is stored either, so the next
-                // update asks for this draw again and leaves no gap.
-                ++result.incomplete;
-                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
-                const double reached = day;
-                view.setRequestDate(reached);
-                savePrizes();
-                return;
-            }
-            DrawAnswer answer;
-            bool shapeOk = draw.numbers.size() == 6 && draw.bonus.size() <= 1;
-            for (size_t i = 0; i < 6 && i < draw.numbers.size(); ++i) answer.numbers[i] = draw.numbers[i];
-            answer.additional = draw.bonus.empty() ? 0 : draw.bonus.front();
-            const QString invalid = shapeOk ? answer.invalidReason()
-                                            : QCoreApplication::translate("DrawDownload", "%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1")
-                                                  .arg(draw.numbers.size())
-                                                  .arg(draw.bonus.size());
-            view.setCurrentDrawDate(day);
-            const QString text = drawText(day, answer);
-            view.setDrawText(text);
-            if (!invalid.isEmpty()) {
-                // Storing the later draws would leave this one out for good: the next update
-                // starts again here.
-                ++result.rejected;
-                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
-                result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
-                view.setRequestDate(day);
-                savePrizes();
-                return;
-            }
-            buffer.date = day;
-            for (int i = 0; i < 6; ++i) buffer.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
-            buffer.additional = static_cast<std::uint8_t>(answer.additional);
-            buffer.eighth = 0;
-            int sum = 0;
-            for (int n : answer.numbers) sum += n;
-            view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
-            view.setTipDrawText(text);
-            file.append(buffer);
-            ++result.stored;
-            result.newestStored = day;
-            newest = day;
-            if (!draw.tiers.empty()) {
-                prizes.merge(draw.prizes());
-                prizesChanged = true;
-            }
-        }
-        view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
-        savePrizes();
-        date = windowEnd + 1;
-        view.setRequestDate(date);
-    }
-}
-
-void DrawDownload::fetchAnnounced(DrawDownloadView& view, DrawDownloadResult& result) {
-    if (m_nextDrawPath.isEmpty()) return;
-    if (m_abort || view.stopRequested()) {
-        result.stopped = true;
+void DrawDownload::requestPage() {
+    RangeFetch& r = *m_range;
+    if (r.page >= 1000) {
+        r.out.kind = RangeAnswer::Unreadable;
+        r.out.reason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(r.from));
+        rangeDone();
         return;
     }
-    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"));
-    ++result.requests;
-    const HttpResult answer = m_http.get(OperatorResults::announcedUrl(m_source.address), readProxy(view), operatorHeaders());
+    if (stopWanted()) {
+        r.out.kind = RangeAnswer::Stopped;
+        rangeDone();
+        return;
+    }
+    const HttpProxy proxy = readProxy();
+    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
+                                 .arg(dateText(r.from), dateText(r.to))
+                                 .arg(r.page + 1));
+    ++m_result.requests;
+    m_http.get(OperatorResults::rangeUrl(m_source.address, r.from, r.to, r.page), proxy, operatorHeaders(),
+               onAnswer(&DrawDownload::takePage));
+}
+
+void DrawDownload::takePage(const HttpResult& answer) {
+    RangeFetch& r = *m_range;
+    RangeAnswer& out = r.out;
+    DrawDownloadResult& result = m_result;
     if (m_abort || answer.aborted) {
+        out.kind = RangeAnswer::Stopped;
+        rangeDone();
+        return;
+    }
+    const QString complaint = OperatorResults::serviceError(answer.body);
+    if (!answer.succeeded()) {
+        ++result.failed;
+        result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+        result.failureText = answer.failureText();
+        m_view->setStatusText(0, answer.failureText());
+        const int status = result.failureStatus;
+        // A busy service is not helped by more, shorter requests.
+        const bool busy = status == 429 || status == 502 || status == 503 || status == 504;
+        if (busy && r.retries < 2) {
+            ++r.retries;
+            auto wait = m_retryPause;
+            if (answer.retryAfterSeconds >= 0) wait = std::chrono::milliseconds(qint64(answer.retryAfterSeconds) * 1000);
+            wait = std::min(wait, m_maxRetryPause);
+            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
+                                         .arg(answer.failureText())
+                                         .arg((wait.count() + 999) / 1000));
+            pause(wait, [this] { requestPage(); });
+            return;
+        }
+        const QString words = failureWords(status, result.failureText);
+        out.reason = complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')');
+        out.kind = status >= 400 && status < 600 && !busy ? RangeAnswer::Refused : RangeAnswer::Failed;
+        rangeDone();
+        return;
+    }
+    r.retries = 0;
+    if (!complaint.isEmpty()) {
+        // An error object with status 200.
+        ++result.failed;
+        out.reason = complaint;
+        out.kind = RangeAnswer::Refused;
+        rangeDone();
+        return;
+    }
+    QString error;
+    const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
+    if (!error.isEmpty()) {
+        ++result.rejected;
+        out.reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(r.from), error);
+        m_view->setStatusText(0, out.reason);
+        out.kind = RangeAnswer::Unreadable;
+        rangeDone();
+        return;
+    }
+    for (const OperatorDraw& draw : parsed.draws) {
+        if (!r.seen.insert(draw.drawId).second) {
+            out.kind = RangeAnswer::Unreadable;
+            out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
+                             .arg(draw.drawId)
+                             .arg(dateText(r.from));
+            rangeDone();
+            return;
+        }
+    }
+    out.draws.insert(out.draws.end(), parsed.draws.begin(), parsed.draws.end());
+    if (qint64(out.draws.size()) > r.mostDraws) {
+        out.kind = RangeAnswer::Unreadable;
+        out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
+                         .arg(dateText(r.from), dateText(r.to));
+        rangeDone();
+        return;
+    }
+    if (parsed.totalElements >= 0) r.announcedTotal = parsed.totalElements;
+    ++r.page;
+    // The service may hand out fewer per page than asked for; it says how many in "size".
+    const int pageSize = parsed.size > 0 ? parsed.size : OperatorResults::PageSize;
+    const bool more = parsed.totalPages >= 0 ? r.page < parsed.totalPages
+                      : parsed.last          ? false
+                                             : int(parsed.draws.size()) >= pageSize;
+    if (more && !parsed.draws.empty()) {
+        requestPage();
+        return;
+    }
+    if (r.announcedTotal >= 0 && r.announcedTotal != qint64(out.draws.size())) {
+        out.kind = RangeAnswer::Unreadable;
+        out.reason = QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
+                         .arg(r.announcedTotal)
+                         .arg(dateText(r.from))
+                         .arg(out.draws.size());
+    }
+    rangeDone();
+}
+
+void DrawDownload::rangeDone() {
+    // The fetch is over before its answer is taken: taking it may start the next one.
+    const std::unique_ptr<RangeFetch> done = std::move(m_range);
+    if (m_rechecking)
+        takeRecheck(*done);
+    else
+        takeWindow(*done);
+}
+
+void DrawDownload::savePrizes() {
+    m_result.prizeNotes = m_prizes.notes();
+    if (!m_prizesChanged || m_prizePath.isEmpty() || !m_prizes.writable()) return;
+    try {
+        m_prizes.write(m_prizePath);
+        m_prizesChanged = false;
+    } catch (const FileError& e) {
+        // The draws matter more than their tables: they are stored all the same. The next save
+        // writes the whole table again.
+        if (m_result.prizeError.isEmpty()) m_result.prizeError = e.message();
+    }
+}
+
+void DrawDownload::beginRanges() {
+    m_prizes = PrizeTable{};
+    m_prizesChanged = false;
+    if (!m_prizePath.isEmpty()) {
+        // A file that cannot be read is set aside rather than block the update.
+        m_prizes = PrizeTable::readForUpdate(m_prizePath);
+        m_result.prizeFileSetAside = m_prizes.setAsidePath();
+        m_result.prizeNotes = m_prizes.notes();
+    }
+    m_windowDays = MaxRangeDays;
+    m_newest = m_file->lastRecord() ? m_file->lastRecord()->date : 0.0;
+    m_rechecking = false;
+    requestWindow();
+}
+
+void DrawDownload::requestWindow() {
+    const double today = DayCount::fromDate(m_view->today());
+    if (today < m_date) {
+        // The history is rewritten from here on, not appended to.
+        m_file->close();
+        beginRecheck();
+        return;
+    }
+    const double windowEnd = std::min(today, m_date + m_windowDays - 1);
+    // All pages of the window first: the order of the answers is not relied on.
+    fetchRange(DayCount::toDate(m_date), DayCount::toDate(windowEnd));
+}
+
+void DrawDownload::takeWindow(RangeFetch& fetched) {
+    DrawDownloadView& view = *m_view;
+    DrawDownloadResult& result = m_result;
+    RangeAnswer& got = fetched.out;
+    const QDate from = fetched.from;
+    const QDate to = fetched.to;
+    const double date = DayCount::fromDate(from);
+    const double windowEnd = DayCount::fromDate(to);
+    if (got.kind == RangeAnswer::Stopped) {
         result.stopped = true;
+        savePrizes();
+        end();
+        return;
+    }
+    const int days = int(windowEnd - date) + 1;
+    if (got.kind == RangeAnswer::Refused && days > 1) {
+        m_windowDays = std::max(1, days / 2);
+        requestWindow();
+        return;
+    }
+    if (got.kind != RangeAnswer::Complete) {
+        result.endReason = got.kind == RangeAnswer::Unreadable
+                               ? got.reason
+                               : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
+        savePrizes();
+        end();
+        return;
+    }
+    std::vector<OperatorDraw>& draws = got.draws;
+    sortByDate(draws);
+
+    // The draws to append: up to the first one that cannot be taken, after which nothing is
+    // stored (the next update starts again there).
+    struct Taken {
+        const OperatorDraw* draw;
+        DrawAnswer answer;
+    };
+    std::vector<Taken> taken;
+    const OperatorDraw* incomplete = nullptr;
+    const OperatorDraw* rejected = nullptr;
+    DrawAnswer rejectedAnswer;
+    QString invalid;
+    for (const OperatorDraw& draw : draws) {
+        const double day = DayCount::fromDate(draw.date);
+        // Only the asked range, each date once, after what the history holds.
+        if (!draw.date.isValid() || draw.date < from || draw.date > to || day <= m_newest) continue;
+        if (!taken.empty() && taken.back().draw->date == draw.date) continue;
+        const OperatorDraw::State state = draw.state();
+        if (state == OperatorDraw::State::Cancelled) continue;
+        if (state == OperatorDraw::State::NotYetDrawn) {
+            incomplete = &draw;
+            break;
+        }
+        DrawAnswer answer;
+        invalid = drawProblem(draw, answer);
+        if (!invalid.isEmpty()) {
+            rejected = &draw;
+            rejectedAnswer = answer;
+            break;
+        }
+        taken.push_back({&draw, answer});
+    }
+
+    // Their prize tables first: a run that ends after an append (a full disk, a kill) leaves no
+    // stored draw without its table.
+    for (const Taken& t : taken)
+        if (!t.draw->tiers.empty()) {
+            m_prizes.merge(t.draw->prizes());
+            m_prizesChanged = true;
+        }
+    savePrizes();
+
+    for (const Taken& t : taken) {
+        const double day = DayCount::fromDate(t.draw->date);
+        view.setCurrentDrawDate(day);
+        const QString text = drawText(day, t.answer);
+        view.setDrawText(text);
+        m_buffer.date = day;
+        for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(t.answer.numbers[i]);
+        m_buffer.additional = static_cast<std::uint8_t>(t.answer.additional);
+        m_buffer.eighth = 0;
+        int sum = 0;
+        for (int n : t.answer.numbers) sum += n;
+        view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
+        view.setTipDrawText(text);
+        m_file->append(m_buffer);
+        ++result.stored;
+        result.newestStored = day;
+        m_newest = day;
+    }
+    if (incomplete) {
+        // Not drawn or not published yet: nothing after it is stored either, so the next
+        // update asks for this draw again and leaves no gap.
+        ++result.incomplete;
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(incomplete->date)));
+        view.setRequestDate(DayCount::fromDate(incomplete->date));
+        end();
+        return;
+    }
+    if (rejected) {
+        // Storing the later draws would leave this one out for good: the next update starts
+        // again here.
+        const double day = DayCount::fromDate(rejected->date);
+        view.setCurrentDrawDate(day);
+        view.setDrawText(drawText(day, rejectedAnswer));
+        ++result.rejected;
+        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
+        result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
+        view.setRequestDate(day);
+        end();
+        return;
+    }
+    view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
+    m_date = windowEnd + 1;
+    view.setRequestDate(m_date);
+    requestWindow();
+}
+
+std::vector<std::pair<QDate, QDate>> DrawDownload::recheckRanges(const std::vector<DrawRecord>& history,
+                                                                 const PrizeTable& prizes, const QDate& today) {
+    const double last = DayCount::fromDate(today);
+    std::set<double> days;
+    for (size_t i = 1; i < history.size(); ++i) {
+        const double before = history[i - 1].date;
+        const double after = history[i].date;
+        // Up to the later draw itself: its table comes along when it has none (a draw typed in).
+        if (after - before > 7 && after >= last - HoleLookbackDays)
+            for (double d = before + 1; d <= after && d <= last; ++d) days.insert(d);
+    }
+    if (prizes.size() > 0) {
+        const double firstTable = DayCount::fromDate(prizes.draws().front().date);
+        for (const DrawRecord& r : history)
+            if (r.date > firstTable && r.date <= last && !prizes.find(DayCount::toDate(r.date))) days.insert(r.date);
+    }
+    // Days close together share a range: one request instead of one per day.
+    std::vector<std::pair<QDate, QDate>> ranges;
+    for (auto it = days.begin(); it != days.end();) {
+        const double first = *it;
+        double end = first;
+        for (; it != days.end() && *it < first + MaxRangeDays; ++it) end = *it;
+        ranges.emplace_back(DayCount::toDate(first), DayCount::toDate(end));
+    }
+    return ranges;
+}
+
+void DrawDownload::beginRecheck() {
+    m_rechecking = true;
+    const std::vector<DrawRecord> history = DrawHistory(m_historyPath).readAll();
+    m_storedDates.clear();
+    for (const DrawRecord& r : history) m_storedDates.insert(r.date);
+    m_recheck = recheckRanges(history, m_prizes, m_view->today());
+    requestRecheck();
+}
+
+void DrawDownload::requestRecheck() {
+    if (m_recheck.empty()) {
+        fetchAnnounced();
+        return;
+    }
+    const auto& [from, to] = m_recheck.front();
+    fetchRange(from, std::min(to, from.addDays(m_windowDays - 1)));
+}
+
+void DrawDownload::takeRecheck(RangeFetch& fetched) {
+    DrawDownloadResult& result = m_result;
+    RangeAnswer& got = fetched.out;
+    const QDate from = fetched.from;
+    const QDate to = fetched.to;
+    if (got.kind == RangeAnswer::Stopped) {
+        result.stopped = true;
+        end();
+        return;
+    }
+    const int days = int(from.daysTo(to)) + 1;
+    if (got.kind == RangeAnswer::Refused && days > 1) {
+        m_windowDays = std::max(1, days / 2);
+        requestRecheck();
+        return;
+    }
+    if (got.kind != RangeAnswer::Complete) {
+        result.endReason = got.kind == RangeAnswer::Unreadable
+                               ? got.reason
+                               : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
+        end();
+        return;
+    }
+    std::vector<OperatorDraw>& draws = got.draws;
+    sortByDate(draws);
+    // A range is taken whole or not at all: a draw put in beside one left out would hide the
+    // hole from the next update.
+    std::vector<DrawRecord> missing;
+    std::vector<DrawPrizes> tables;
+    int storedTables = 0;
+    double lastDay = 0; // each date once
+    for (const OperatorDraw& draw : draws) {
+        if (!draw.date.isValid() || draw.date < from || draw.date > to) continue;
+        const double day = DayCount::fromDate(draw.date);
+        const OperatorDraw::State state = draw.state();
+        if (day == lastDay || state == OperatorDraw::State::Cancelled) continue;
+        lastDay = day;
+        const bool stored = m_storedDates.count(day) > 0;
+        const bool tableWanted = !m_prizePath.isEmpty() && !draw.tiers.empty() && !m_prizes.find(draw.date);
+        if (stored && !tableWanted) continue;
+        if (state == OperatorDraw::State::NotYetDrawn) {
+            if (stored) continue;
+            ++result.incomplete;
+            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
+            end();
+            return;
+        }
+        if (stored) {
+            // The history's draw stays as it is (it may have been typed in); only its table comes.
+            tables.push_back(draw.prizes());
+            ++storedTables;
+            continue;
+        }
+        DrawAnswer answer;
+        const QString invalid = drawProblem(draw, answer);
+        if (!invalid.isEmpty()) {
+            ++result.rejected;
+            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
+            result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
+            end();
+            return;
+        }
+        DrawRecord record = m_buffer;
+        record.date = day;
+        for (int i = 0; i < 6; ++i) record.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
+        record.additional = static_cast<std::uint8_t>(answer.additional);
+        record.eighth = 0;
+        missing.push_back(record);
+        if (tableWanted) tables.push_back(draw.prizes());
+    }
+    // The tables first, as for the appends.
+    for (const DrawPrizes& table : tables) m_prizes.merge(table);
+    m_prizesChanged = m_prizesChanged || !tables.empty();
+    savePrizes();
+    result.tablesFilled += storedTables;
+    if (!missing.empty()) {
+        result.holesFilled += DrawHistory(m_historyPath).insertMissing(missing);
+        for (const DrawRecord& r : missing) m_storedDates.insert(r.date);
+    }
+
+    auto& next = m_recheck.front();
+    next.first = to.addDays(1);
+    if (next.first > next.second) m_recheck.erase(m_recheck.begin());
+    requestRecheck();
+}
+
+void DrawDownload::fetchAnnounced() {
+    if (m_nextDrawPath.isEmpty()) {
+        end();
+        return;
+    }
+    if (stopWanted()) {
+        m_result.stopped = true;
+        end();
+        return;
+    }
+    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"));
+    ++m_result.requests;
+    m_http.get(OperatorResults::announcedUrl(m_source.address), readProxy(), operatorHeaders(),
+               onAnswer(&DrawDownload::takeAnnounced));
+}
+
+void DrawDownload::takeAnnounced(const HttpResult& answer) {
+    if (m_abort || answer.aborted) {
+        m_result.stopped = true;
+        end();
         return;
     }
     // Without an answer the stored figure stays; the window shows its age.
-    if (!answer.succeeded()) return;
     QString error;
-    const std::optional<AnnouncedDraw> next = OperatorResults::parseAnnounced(answer.body, error);
-    if (!next) return;
-    NextDraw{view.today(), *next}.write(m_nextDrawPath);
-    result.nextDrawStored = true;
+    const std::optional<AnnouncedDraw> next =
+        answer.succeeded() ? OperatorResults::parseAnnounced(answer.body, error) : std::nullopt;
+    if (next) {
+        NextDraw{m_view->today(), *next}.write(m_nextDrawPath);
+        m_result.nextDrawStored = true;
+    }
+    end();
 }

@@ -8,10 +8,18 @@
 #include <QStringList>
 #include <QUrl>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <set>
+#include <utility>
+#include <vector>
+
+class HistoryAppender;
+class QTimer;
 
 // What the update run needs from the window. The run calls these on the user-interface thread,
-// also from inside a request while events are being processed.
+// between the events the window handles while the run goes on.
 class DrawDownloadView {
 public:
     virtual ~DrawDownloadView() = default;
@@ -21,7 +29,7 @@ public:
     // End of a run, in every case, after the history file has been closed: enable the start
     // controls, hide the stop button, copy the draw text to the Lottotipp tab, re-enable and run
     // the evaluation. An error that ended the run is in DrawDownloadResult::error; the window
-    // shows it after this call returns.
+    // shows it when the run reports its end, after this call.
     virtual void runEnded() = 0;
 
     // The request date lives in the date picker of the Datenbank tab during the run; the picker
@@ -71,6 +79,11 @@ struct DrawDownloadResult {
     QString prizeFileSetAside;
     // What the player should know about the prize file, in words (PrizeTable::notes()).
     QStringList prizeNotes;
+    // Why the prize tables could not be written (the draws were stored all the same, and a later
+    // update fetches their tables); empty when they were.
+    QString prizeError;
+    int holesFilled = 0;  // draws missing between stored ones, put in by this run
+    int tablesFilled = 0; // prize tables fetched for draws stored without one
 
     // What the run came to, in words, for the status bar: how many draws were stored and the
     // newest date, or why nothing came.
@@ -106,14 +119,21 @@ struct DrawAnswer {
     QString invalidReason() const;
 };
 
-// The update of the draw history, each complete draw appended at once.
+// The update of the draw history, each complete draw appended at once. The run is driven by
+// the answers: start() sends the first request and returns, each answer's handler sends the
+// next, pauses are timers, so the window handles its events (and the stop button) throughout.
 // Per-date protocol: one request per calendar day after the newest stored draw up to today (draws
 // moved from Wednesday or Saturday by a holiday fall on any weekday).
 // Operator's service: the missing range in date windows, each window paged; a failed window ends
-// the run, so no draw after a gap is ever stored. The prize tables go to the companion file, the
-// announced next draw to its own file (one more request at the end of the run).
+// the run, so no draw after a gap is ever stored. The prize tables go to the companion file, each
+// window's before its draws are appended. Then the ranges asked again (recheckRanges): the draws
+// missing there are put in, the missing prize tables stored. Last, the announced next draw goes
+// to its own file.
 class DrawDownload {
 public:
+    // Called once at the end of a run, after the view's runEnded().
+    using Finished = std::function<void(const DrawDownloadResult&)>;
+
     // The source of a new installation: the operator's results of Lotto.
     static constexpr const char* DefaultServer = "https://api.opap.gr/draws/v3.0/5103";
     // Where quintara-drawserver listens unless told otherwise.
@@ -127,10 +147,18 @@ public:
     static constexpr qint64 PerDateMaxBody = 64 * 1024;
     // A page of the service is a few kB; an answer beyond this is no page of draws.
     static constexpr qint64 OperatorMaxBody = 1024 * 1024;
+    // Holes are looked for this far back from today. Older long gaps are the lottery's own
+    // pauses (spring 2020, January 2021): asking for them at every update would cost requests
+    // for ever.
+    static constexpr int HoleLookbackDays = 366;
 
     // serverAddress: scheme://host:port of the results server.
     DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress);
     DrawDownload(HttpGetter& http, QString historyPath, DrawSource source);
+    // A run still going on is dropped: the request is abandoned, nothing more is called.
+    ~DrawDownload();
+    DrawDownload(const DrawDownload&) = delete;
+    DrawDownload& operator=(const DrawDownload&) = delete;
 
     // The prize tables of the operator's draws go here (PrizeTable); empty: not kept.
     void setPrizeTablePath(const QString& path) { m_prizePath = path; }
@@ -156,27 +184,62 @@ public:
     static double nextRequestDate(double dayCount);
     // "DDD dd.mm.yy", three blanks, each number after two blanks, "  +  ", the additional number.
     static QString drawText(double dayCount, const DrawAnswer& answer);
+    // What an update from the operator asks for again, in date order, each range at most
+    // MaxRangeDays long: the days after a stored draw up to the next one when they are more than
+    // a week apart (the draws between are missing), where the later draw lies within
+    // HoleLookbackDays before today; and the dates of stored draws after the first one with a prize table that have none
+    // (an earlier update ended between the draws and their tables).
+    static std::vector<std::pair<QDate, QDate>> recheckRanges(const std::vector<DrawRecord>& history,
+                                                              const PrizeTable& prizes, const QDate& today);
 
     const QUrl& serverAddress() const { return m_source.address; }
     const DrawSource& source() const { return m_source; }
     bool running() const { return m_running; }
 
-    // Runs the update to its end. Never throws an AppError: an error that ends the run is
-    // returned in the result after the view's runEnded().
-    DrawDownloadResult run(DrawDownloadView& view);
+    // Starts the update and returns at once; the view must live until the run has ended. Never
+    // throws an AppError: an error that ends the run is reported in the result. A start while a
+    // run goes on is refused: `finished` gets a result with `refused` at once, and the running
+    // update goes on.
+    void start(DrawDownloadView& view, Finished finished);
     // Ends a running update at once, abandoning the request under way (the stop button, closing
-    // the window); what was stored stays.
+    // the window); what was stored stays. The run has ended (runEnded, finished) when this
+    // returns.
     void abort();
 
 private:
-    void runRequests(DrawDownloadView& view, DrawDownloadResult& result);
-    void runRanges(DrawDownloadView& view, DrawDownloadResult& result, class HistoryAppender& file,
-                   DrawRecord& buffer, double date);
     struct RangeAnswer;
-    RangeAnswer fetchRange(DrawDownloadView& view, DrawDownloadResult& result, const QDate& from, const QDate& to);
-    void fetchAnnounced(DrawDownloadView& view, DrawDownloadResult& result);
-    HttpProxy readProxy(DrawDownloadView& view) const;
-    bool pause(std::chrono::milliseconds time);
+    struct RangeFetch;
+
+    // Runs one step of the run; an error it raises ends the run with that error.
+    void step(const std::function<void()>& work);
+    // The answer handler of a request: the step, unless the run has ended meanwhile.
+    HttpGetter::Done onAnswer(void (DrawDownload::*handler)(const HttpResult&));
+    void begin();
+    void end();
+    bool stopWanted() const;
+    HttpProxy readProxy() const;
+    // Goes on with `then` after the pause; a stop during the pause ends the run at once.
+    void pause(std::chrono::milliseconds time, std::function<void()> then);
+
+    // Per-date protocol.
+    void requestDate();
+    void takeDateAnswer(const HttpResult& answer);
+    // Operator's service.
+    void beginRanges();
+    void requestWindow();
+    void takeWindow(RangeFetch& fetched);
+    void fetchRange(const QDate& from, const QDate& to);
+    void requestPage();
+    void takePage(const HttpResult& answer);
+    void rangeDone();
+    void beginRecheck();
+    void requestRecheck();
+    void takeRecheck(RangeFetch& fetched);
+    // Writes the prize tables when they changed; a failure is noted in the result and the run
+    // goes on (the tables are asked for again by a later update).
+    void savePrizes();
+    void fetchAnnounced();
+    void takeAnnounced(const HttpResult& answer);
 
     HttpGetter& m_http;
     QString m_historyPath;
@@ -187,5 +250,26 @@ private:
     std::chrono::milliseconds m_maxRetryPause{60000};
     bool m_running = false;
     bool m_abort = false;
-    class QEventLoop* m_pauseLoop = nullptr;
+    std::unique_ptr<QTimer> m_pauseTimer;
+    std::function<void()> m_afterPause;
+
+    // The run under way.
+    DrawDownloadView* m_view = nullptr;
+    Finished m_finished;
+    DrawDownloadResult m_result;
+    // Held open for the whole run; closed before the view's runEnded().
+    std::unique_ptr<HistoryAppender> m_file;
+    // New records are assembled over the newest one, so its reserved bytes carry over.
+    DrawRecord m_buffer;
+    // The next date asked for (per date), or the first day of the next window (operator).
+    double m_date = 0;
+    int m_unansweredInARow = 0;
+    PrizeTable m_prizes;
+    bool m_prizesChanged = false;
+    int m_windowDays = MaxRangeDays;
+    double m_newest = 0;
+    std::unique_ptr<RangeFetch> m_range;
+    bool m_rechecking = false; // the appends are done, the ranges asked again are under way
+    std::vector<std::pair<QDate, QDate>> m_recheck; // still to ask, the first one next
+    std::set<double> m_storedDates;
 };

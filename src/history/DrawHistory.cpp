@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <set>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -228,6 +229,23 @@ std::optional<DrawRecord> DrawHistory::insertOrReplace(const DrawRecord& record)
     if (pending) result.push_back(record);
     rewrite(insertTempPath(), result);
     return lastRecord();
+}
+
+int DrawHistory::insertMissing(const std::vector<DrawRecord>& records) {
+    std::vector<DrawRecord> result = readAll();
+    std::set<double> dates;
+    for (const DrawRecord& r : result) dates.insert(r.date);
+    int added = 0;
+    for (const DrawRecord& r : records)
+        if (dates.insert(r.date).second) {
+            result.push_back(r);
+            ++added;
+        }
+    if (added == 0) return 0;
+    std::stable_sort(result.begin(), result.end(),
+                     [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });
+    rewrite(insertTempPath(), result);
+    return added;
 }
 
 void DrawHistory::removeDate(double date) {

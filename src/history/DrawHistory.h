@@ -64,6 +64,10 @@ public:
     // Puts the record before the first record of an equal or later date, dropping a record of
     // the same date. Returns the newest record afterwards.
     std::optional<DrawRecord> insertOrReplace(const DrawRecord& record);
+    // Puts each record whose date the history does not hold yet in date order, all in one
+    // rewrite; a record of a stored date is left out (what is stored stays). Returns how many
+    // went in; without any the file is not touched.
+    int insertMissing(const std::vector<DrawRecord>& records);
     // Drops every record of exactly this date.
     void removeDate(double date);
     // Replaces the whole history with these records (dates ascending), in one step.

@@ -1,7 +1,6 @@
 #include "net/HttpClient.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -9,7 +8,7 @@
 #include <QSslError>
 #include <QSslSocket>
 #include <QTimer>
-#include <QCoreApplication>
+#include <utility>
 
 const QByteArray HttpClient::AcceptValue = QByteArrayLiteral("text/html, */*");
 const QByteArray HttpClient::UserAgentValue = QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)");
@@ -105,40 +104,81 @@ QString HttpClient::tlsProblem() {
                                        "HTTPS ist nicht möglich: die OpenSSL-Bibliothek fehlt (Paket libssl3)");
 }
 
-HttpClient::HttpClient(QObject* parent) : QObject(parent), m_manager(new QNetworkAccessManager(this)) {
+HttpClient::HttpClient(QObject* parent)
+    : QObject(parent), m_manager(new QNetworkAccessManager(this)), m_timer(new QTimer(this)),
+      m_refusal(new QTimer(this)) {
     // Redirects are not followed: the server answers one fixed address, and a 3xx from it is
     // a failed request to be shown with its status.
     m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_request.timedOut = true;
+        if (m_reply) m_reply->abort();
+    });
+    m_refusal->setSingleShot(true);
+    m_refusal->setInterval(0);
+    connect(m_refusal, &QTimer::timeout, this, [this] { deliver(m_refused); });
 }
 
 HttpClient::~HttpClient() {
-    m_abortRequested = true;
-    if (m_reply) m_reply->abort();
+    // Whoever waits for the request goes with the client: nothing is called back.
+    m_done = nullptr;
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
 }
 
 void HttpClient::abort() {
-    if (!m_busy) return;
-    m_abortRequested = true;
-    if (m_reply) m_reply->abort();
+    if (!m_done) return;
+    m_refusal->stop();
+    m_timer->stop();
+    if (QNetworkReply* reply = std::exchange(m_reply, nullptr)) {
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+    HttpResult result;
+    result.aborted = true;
+    result.errorText = QCoreApplication::translate("HttpClient", "Die Anfrage wurde abgebrochen");
+    deliver(result);
 }
 
-HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) {
-    HttpResult result;
-    if (m_busy) {
-        result.errorText = QCoreApplication::translate("HttpClient", "Es läuft bereits eine Anfrage");
-        return result;
+void HttpClient::deliver(const HttpResult& result) {
+    m_timer->stop();
+    const Done done = std::exchange(m_done, nullptr);
+    if (done) done(result);
+}
+
+void HttpClient::deliverSoon(HttpResult result) {
+    m_refused = std::move(result);
+    m_refusal->start();
+}
+
+void HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers, Done done) {
+    if (m_done) {
+        // The running request keeps the client; the refusal arrives from the event loop too.
+        HttpResult busy;
+        busy.errorText = QCoreApplication::translate("HttpClient", "Es läuft bereits eine Anfrage");
+        QTimer::singleShot(0, this, [done = std::move(done), busy] { done(busy); });
+        return;
     }
+    m_done = std::move(done);
     const QString scheme = url.scheme();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        result.errorText = QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString());
-        return result;
+        HttpResult invalid;
+        invalid.errorText = QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString());
+        deliverSoon(invalid);
+        return;
     }
     if (scheme == QLatin1String("https")) {
         if (const QString problem = tlsProblem(); !problem.isEmpty()) {
-            result.tlsFailed = true;
-            result.errorText = problem;
-            return result;
+            HttpResult noTls;
+            noTls.tlsFailed = true;
+            noTls.errorText = problem;
+            deliverSoon(noTls);
+            return;
         }
     }
 
@@ -154,58 +194,49 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHe
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
 
-    m_busy = true;
-    m_abortRequested = false;
-    // Everything the loop's handlers touch lives on this stack frame, so that a client
-    // destroyed while the loop runs (its manager and reply go with it) leaves nothing dangling.
-    const qint64 maxBody = m_maxBody;
-    QPointer<HttpClient> self(this);
-    QPointer<QNetworkReply> reply = m_manager->get(request);
+    m_request = Request{};
+    m_request.url = url;
+    m_request.proxy = proxy;
+    m_request.maxBody = m_maxBody;
+    QNetworkReply* reply = m_manager->get(request);
     m_reply = reply;
-    QByteArray body;
-    QList<QSslError> sslErrors;
-    bool tooLarge = false;
-    bool timedOut = false;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-
-    auto stopForSize = [&] {
-        tooLarge = true;
-        if (reply) reply->abort();
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+    // Each handler may end the request (and its `done` start the next one): it touches nothing
+    // after that.
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > maxBody) stopForSize();
+        if (length.isValid() && length.toLongLong() > m_request.maxBody) stopForSize();
     });
-    connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        if (tooLarge) return;
-        body += reply->readAll();
-        if (body.size() > maxBody) stopForSize();
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
+        if (m_request.tooLarge) return;
+        m_request.body += reply->readAll();
+        if (m_request.body.size() > m_request.maxBody) stopForSize();
     });
-    connect(reply, &QNetworkReply::sslErrors, &loop,
-            [&](const QList<QSslError>& errors) { sslErrors += errors; });
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    connect(reply, &QObject::destroyed, &loop, &QEventLoop::quit);
-    connect(&timer, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        if (reply) reply->abort();
-    });
-    timer.start(m_timeout);
-    if (!reply->isFinished()) loop.exec();
-    timer.stop();
+    connect(reply, &QNetworkReply::sslErrors, this,
+            [this](const QList<QSslError>& errors) { m_request.sslErrors += errors; });
+    connect(reply, &QNetworkReply::finished, this, &HttpClient::replyFinished);
+    m_timer->start(m_timeout);
+}
 
-    if (!self || !reply) {
-        result.aborted = true;
-        result.errorText = QCoreApplication::translate("HttpClient", "Die Anfrage wurde abgebrochen");
-        return result;
-    }
-    m_busy = false;
-    m_reply = nullptr;
+void HttpClient::stopForSize() {
+    m_request.tooLarge = true;
+    if (m_reply) m_reply->abort();
+}
 
+void HttpClient::replyFinished() {
+    QNetworkReply* reply = std::exchange(m_reply, nullptr);
+    if (!reply) return;
+    reply->disconnect(this);
+    reply->deleteLater();
+    m_timer->stop();
+    const Request& r = m_request;
+    const QString host = hostText(r.url);
+
+    HttpResult result;
+    QByteArray body = r.body;
+    bool tooLarge = r.tooLarge;
     if (!tooLarge && reply->isOpen()) {
         body += reply->readAll();
-        if (body.size() > maxBody) tooLarge = true;
+        if (body.size() > r.maxBody) tooLarge = true;
     }
     result.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.statusText =
@@ -215,32 +246,25 @@ HttpResult HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHe
     if (retryOk && retryAfter >= 0) result.retryAfterSeconds = retryAfter;
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorString = reply->errorString();
-    reply->deleteLater();
 
-    if (timedOut) {
+    if (r.timedOut) {
         result.timedOut = true;
         result.errorText = QCoreApplication::translate("HttpClient", "Zeitüberschreitung: %1 hat nicht innerhalb von %2 geantwortet")
-                               .arg(hostText(url), durationText(m_timeout));
-    } else if (m_abortRequested) {
-        result.aborted = true;
-        result.errorText = QCoreApplication::translate("HttpClient", "Die Anfrage wurde abgebrochen");
+                               .arg(host, durationText(m_timeout));
     } else if (tooLarge) {
         result.errorText = QCoreApplication::translate("HttpClient", "Die Antwort von %1 ist zu groß (mehr als %2 Bytes)")
-                               .arg(hostText(url))
-                               .arg(maxBody);
+                               .arg(host)
+                               .arg(r.maxBody);
     } else if (error == QNetworkReply::SslHandshakeFailedError) {
         result.tlsFailed = true;
-        const QString why = sslErrorText(sslErrors, url);
-        result.errorText = why.isEmpty()
-                               ? tr("TLS-Verbindung zu %1 fehlgeschlagen: %2").arg(hostText(url), errorString)
-                               : tr("TLS-Verbindung zu %1 fehlgeschlagen: %2").arg(hostText(url), why);
+        const QString why = sslErrorText(r.sslErrors, r.url);
+        result.errorText = tr("TLS-Verbindung zu %1 fehlgeschlagen: %2").arg(host, why.isEmpty() ? errorString : why);
     } else if (error != QNetworkReply::NoError && !(result.statusCode > 0 && isHttpStatusError(error))) {
-        result.errorText = transportErrorText(error, errorString, url, proxy);
+        result.errorText = transportErrorText(error, errorString, r.url, r.proxy);
     }
-    m_abortRequested = false;
     // The body of an error status may say why (a service's error object).
     if (result.succeeded() || (result.errorText.isEmpty() && result.statusCode > 0)) result.body = body;
-    return result;
+    deliver(result);
 }
 
 // The meta-object code stays in this object file, so a program that links the library without

@@ -3,20 +3,22 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
+#include <QList>
+#include <QSslError>
 #include <QString>
 #include <QUrl>
 #include <chrono>
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 // HttpGetter on Qt Network. One object keeps one cookie jar, so cookies a server sets live as
 // long as the client (the main window keeps one for the program run).
 //
-// get() waits in a local event loop: input events, repaints and timers keep running while the
-// request is under way. Only one request runs at a time; a get() from inside that loop is
-// refused with a failure instead of nesting.
+// The request is driven by the reply's signals: get() returns at once and the outcome arrives
+// through `done` when the reply has finished, failed, grown beyond the size cap or run out of
+// time. A get() while a request runs is refused with a failure.
 class HttpClient : public QObject, public HttpGetter {
     Q_OBJECT
 public:
@@ -35,9 +37,9 @@ public:
 
     using HttpGetter::get;
     // Sends AcceptValue and UserAgentValue unless `headers` names others.
-    HttpResult get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) override;
+    void get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers, Done done) override;
     void abort() override;
-    bool busy() const { return m_busy; }
+    bool busy() const { return bool(m_done); }
 
     QNetworkAccessManager* manager() const { return m_manager; }
 
@@ -46,10 +48,32 @@ public:
     static QString tlsProblem();
 
 private:
+    // The request under way: what its reply has delivered so far.
+    struct Request {
+        QUrl url;
+        HttpProxy proxy;
+        qint64 maxBody = 0;
+        QByteArray body;
+        QList<QSslError> sslErrors;
+        bool tooLarge = false;
+        bool timedOut = false;
+    };
+    void stopForSize();
+    void replyFinished();
+    // Ends the request with this outcome: the client is free again before `done` runs, so that
+    // it may start the next request.
+    void deliver(const HttpResult& result);
+    // A request refused before sending (an invalid address, no TLS): its outcome arrives from the
+    // event loop as every other one does.
+    void deliverSoon(HttpResult result);
+
     QNetworkAccessManager* m_manager;
-    QPointer<QNetworkReply> m_reply;
+    QTimer* m_timer;   // the time-out of the request under way
+    QTimer* m_refusal; // delivers a refused request's outcome
+    QNetworkReply* m_reply = nullptr;
+    Request m_request;
+    HttpResult m_refused;
+    Done m_done; // set while a request runs
     std::chrono::milliseconds m_timeout = DefaultTimeout;
     qint64 m_maxBody = DefaultMaxBody;
-    bool m_busy = false;
-    bool m_abortRequested = false;
 };

@@ -39,15 +39,19 @@ struct HttpResult {
     QString failureText() const;
 };
 
-// A blocking GET as the draw download needs it. Implementations keep the user interface alive
-// while they wait and can be aborted from an event handled meanwhile.
+// An asynchronous GET as the draw download needs it: get() sends the request and returns at
+// once; `done` is called once with the outcome, from the event loop (never from inside get()).
+// One request runs at a time.
 class HttpGetter {
 public:
+    using Done = std::function<void(const HttpResult&)>;
+
     virtual ~HttpGetter() = default;
-    virtual HttpResult get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers) = 0;
+    virtual void get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers, Done done) = 0;
     // With the client's own headers only.
-    HttpResult get(const QUrl& url, const HttpProxy& proxy) { return get(url, proxy, {}); }
-    // Ends a running get() at once; it returns an aborted failure.
+    void get(const QUrl& url, const HttpProxy& proxy, Done done) { get(url, proxy, {}, std::move(done)); }
+    // Ends the running request at once: its `done` is called with an aborted failure before
+    // abort() returns. Nothing happens without a request.
     virtual void abort() = 0;
     // A longer body makes the request fail; the server is not trusted to send little.
     virtual void setMaxBodySize(qint64 bytes) = 0;

@@ -11,8 +11,7 @@
 #include <QDateTime>
 #include <QTimer>
 #include <algorithm>
-
-namespace {
+#include <utility>
 
 // The mirror as the update run sees it: no window, today in Greece, nothing to show but the end.
 class MirrorView : public DrawDownloadView {
@@ -40,6 +39,8 @@ private:
     HttpProxy m_proxy;
 };
 
+namespace {
+
 bool failedUpdate(const DrawDownloadResult& r) {
     return !r.error.isEmpty() || !r.endReason.isEmpty() || (r.failed > 0 && r.stored == 0);
 }
@@ -49,12 +50,13 @@ bool failedUpdate(const DrawDownloadResult& r) {
 DrawMirror::DrawMirror(QString historyPath, DrawSource upstream, DrawServer& server, Options options,
                        QObject* parent)
     : QObject(parent), m_path(std::move(historyPath)), m_upstream(std::move(upstream)), m_server(server),
-      m_options(options), m_http(new HttpClient(this)), m_timer(new QTimer(this)) {
+      m_options(std::move(options)), m_http(new HttpClient(this)), m_timer(new QTimer(this)) {
     m_http->setTimeout(m_options.timeout);
     m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, &DrawMirror::scheduled);
+    connect(m_timer, &QTimer::timeout, this, &DrawMirror::update);
 }
 
+// The run goes before the client it uses (a child, deleted after the members).
 DrawMirror::~DrawMirror() = default;
 
 QDate DrawMirror::today() const {
@@ -68,11 +70,20 @@ std::chrono::milliseconds DrawMirror::nextDelay(const Options& options, int fail
     return std::min(delay, options.period);
 }
 
-DrawDownloadResult DrawMirror::updateOnce() {
-    DrawDownload download(*m_http, m_path, m_upstream);
-    download.setPrizeTablePath(PrizeTable::companionPath(m_path));
-    MirrorView view(*this, m_options);
-    const DrawDownloadResult result = download.run(view);
+bool DrawMirror::updating() const {
+    return m_download && m_download->running();
+}
+
+void DrawMirror::update() {
+    if (updating()) return;
+    m_timer->stop();
+    m_download = std::make_unique<DrawDownload>(*m_http, m_path, m_upstream);
+    m_download->setPrizeTablePath(PrizeTable::companionPath(m_path));
+    m_view = std::make_unique<MirrorView>(*this, m_options);
+    m_download->start(*m_view, [this](const DrawDownloadResult& result) { ended(result); });
+}
+
+void DrawMirror::ended(const DrawDownloadResult& result) {
     m_failures = failedUpdate(result) ? m_failures + 1 : 0;
     if (m_failures > 0)
         qCWarning(logServer).noquote() << "update from" << m_upstream.address.toString() << "failed" << m_failures
@@ -83,18 +94,13 @@ DrawDownloadResult DrawMirror::updateOnce() {
         // The server keeps what it served; the next update tries again.
         qCWarning(logServer).noquote() << "still serving the earlier draws:" << e.message();
     }
-    return result;
-}
-
-void DrawMirror::start() {
-    scheduled();
-}
-
-void DrawMirror::scheduled() {
-    const DrawDownloadResult result = updateOnce();
     const auto next = nextDelay(m_options, m_failures);
     m_timer->start(next);
     emit updated(result, next);
+}
+
+void DrawMirror::start() {
+    update();
 }
 
 // The meta-object code stays in this object file, so a program that links the library without

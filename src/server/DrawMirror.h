@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <chrono>
+#include <memory>
 
 class DrawServer;
 class HttpClient;
@@ -33,10 +34,12 @@ public:
                QObject* parent = nullptr);
     ~DrawMirror() override;
 
-    // Runs the first update now and schedules the next ones.
+    // Starts the first update now; each update schedules the next.
     void start();
-    // One update; the server serves the file's draws afterwards, whatever the outcome.
-    DrawDownloadResult updateOnce();
+    // Starts one update now, unless one is going on. When it has ended the server serves the
+    // file's draws, whatever the outcome, the next update is scheduled and `updated` says so.
+    void update();
+    bool updating() const;
 
     // The pause before the next update after one that failed `failures` times in a row.
     static std::chrono::milliseconds nextDelay(const Options& options, int failures);
@@ -47,7 +50,7 @@ signals:
     void updated(const DrawDownloadResult& result, std::chrono::milliseconds nextIn);
 
 private:
-    void scheduled();
+    void ended(const DrawDownloadResult& result);
 
     QString m_path;
     DrawSource m_upstream;
@@ -55,5 +58,7 @@ private:
     Options m_options;
     HttpClient* m_http;
     QTimer* m_timer;
+    std::unique_ptr<class MirrorView> m_view;
+    std::unique_ptr<DrawDownload> m_download;
     int m_failures = 0;
 };

@@ -18,6 +18,7 @@
 #include "tips/TipFiles.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <cstdio>
 
 namespace {
@@ -60,7 +61,15 @@ int download(const QString& history, const QString& drawsFile, const QDate& toda
     DrawDownload run(client, history, QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server.port())));
     QuietView view(today);
     ready();
-    const DrawDownloadResult result = run.run(view);
+    DrawDownloadResult result;
+    QEventLoop loop;
+    bool ended = false;
+    run.start(view, [&](const DrawDownloadResult& r) {
+        result = r;
+        ended = true;
+        loop.quit();
+    });
+    if (!ended) loop.exec();
     if (!result.error.isEmpty() || result.failed != 0) {
         std::fprintf(stderr, "requests %d, failed %d: %s\n", result.requests, result.failed,
                      qPrintable(result.error));
