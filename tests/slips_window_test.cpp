@@ -10,6 +10,7 @@
 #include "gui/SlipsWindow.h"
 #include "gui/TForm3.h"
 #include "history/PrizeTable.h"
+#include "support/Awaiting.h"
 #include "support/FakeOperator.h"
 #include "support/FileBytes.h"
 #include "support/TestPlatform.h"
@@ -103,6 +104,7 @@ TEST(SlipWindow, RecordedSlipsAreCheckedByTheNextUpdateAndEntry) {
     f.platform.clock->date = QDate(2025, 9, 1);
     f.platform.sound->played.clear();
     ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("SpeedButton10")));
+    ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     const QString panel = ui.StatusBar1->panelText(0);
     EXPECT_TRUE(panel.contains(QStringLiteral("2 Scheine geprüft: 3 × 4 Richtige, 6 × 3 Richtige, 99,00 €")))
         << panel.toStdString();
