@@ -176,6 +176,8 @@ bool TForm1::applyTranslationFile() {
         WindowTexts::apply(window, entries);
         nameForScreenReaders(window);
     }
+    // The hit list's caption follows what the list shows, not the file.
+    ui.showHitListCaption();
     return true;
 }
 
