@@ -27,7 +27,7 @@ const Text kCaptions[] = {
     {"CheckBox17", "Mitwoch Ziehungen"},
     {"Panel12", "Spielreihen"},
     {"CheckBox28", "Löschen vor neuer Berechnung"},
-    {"Panel14", "                          Gewinn"},
+    {"Panel14", "Treffer"}, // "Treffer und Gewinn" while the draw's prize table is known
     {"Label22", "Anzahl der Tipps"},
     {"Label61", "Zahlen pro Tipp"},
     {"BitBtn7", "Tipp"},
