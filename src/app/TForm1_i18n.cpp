@@ -103,6 +103,7 @@ void TForm1::selectMessageLanguage() {
     });
     Language::select(id);
     ui.translateOwnTexts();
+    showTipListStake();
     m_reportCountsTitle = shown.retranslate(m_reportCountsTitle);
     if (m_report) m_report->retranslate([&shown](const QString& text) { return shown.retranslate(text); });
     for (int panel = 0; panel < 2; ++panel)
