@@ -334,4 +334,12 @@ TEST_F(SystemLines, AFullSystemOfEightWithFourHitsShowsItsTiersAndEuros) {
     form().controls().Edit3->setText(QStringLiteral("1,00"));
     EXPECT_EQ(form().controls().TipListStake->text(),
               QStringLiteral("Einsatz je Ziehung: 28 Reihe(n) × 1,00 € = 28,00 €"));
+
+    // In another language the entries and their caption follow at once, without a win sound.
+    const auto sounds = f->platform.sound->played.size();
+    form().Englichen1Click();
+    EXPECT_EQ(hitList(), QStringList{"4  6 × 4 hits, 16 × 3 hits = €210.00 + unknown"});
+    EXPECT_EQ(form().controls().Panel14->caption(), QStringLiteral("Hits and winnings"));
+    EXPECT_EQ(form().controls().TipListStake->text(), QStringLiteral("Stake per draw: 28 lines × €1.00 = €28.00"));
+    EXPECT_EQ(f->platform.sound->played.size(), sounds);
 }

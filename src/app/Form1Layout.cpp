@@ -355,7 +355,7 @@ void Form1Ui::buildLottotipp() {
         auto* centre = new QVBoxLayout;
         centre->setSpacing(0);
         Panel12 = new Panel(QStringLiteral("Panel12"), QStringLiteral("Spielreihen"), p);
-        // The option of the generation run stands beside its button (bottom row).
+        // The option of the generation run that empties this list stands under it.
         CheckBox28 = checkBox("CheckBox28", QStringLiteral("Löschen vor neuer Berechnung"), true, p);
         headerHeight = CheckBox28->sizeHint().height() + 2 * Panel12->frameWidth() + 2;
         Panel12->setFixedHeight(headerHeight);
@@ -366,6 +366,7 @@ void Form1Ui::buildLottotipp() {
         centre->addWidget(Panel12);
         centre->addWidget(ListBox1, 1);
         centre->addWidget(TipListStake);
+        centre->addWidget(CheckBox28);
         middle->addLayout(centre, 1);
     }
 
@@ -503,7 +504,6 @@ void Form1Ui::buildLottotipp() {
         BitBtn5->setIcon(standardIcon(QStyle::SP_DialogCloseButton));
         second->addWidget(BitBtn4);
         second->addWidget(SpeedButton13);
-        second->addWidget(CheckBox28);
         second->addStretch();
         second->addWidget(BitBtn5);
     }
@@ -986,6 +986,8 @@ void Form1Ui::translateOwnTexts() {
 }
 
 void Form1Ui::setHitListShowsMoney(bool money) {
+    // Shown anew only on a change, so a translation file's caption stays while it is true.
+    if (money == m_hitListShowsMoney) return;
     m_hitListShowsMoney = money;
     showHitListCaption();
 }

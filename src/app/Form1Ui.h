@@ -234,6 +234,7 @@ struct Form1Ui {
     // The hit list's caption tells whether its entries show winnings besides the hits. Shown
     // again after a translation file set the caption of the file's language.
     void setHitListShowsMoney(bool money);
+    bool hitListShowsMoney() const { return m_hitListShowsMoney; }
     void showHitListCaption();
 
     // The system selector shows the full system in the messages' language, while tip lines,

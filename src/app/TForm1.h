@@ -290,6 +290,9 @@ private:
     SystemTable m_systemTable;
     class DownloadView;
 
+    // Komplettcheck; `announce`: the win sound of each winning line and the first status panel
+    // (not when the lists are only shown again in another language).
+    int checkTipList(bool announce);
     void connectControls();
     void connectOptions();
     void connectGenerator();

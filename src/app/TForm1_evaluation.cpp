@@ -63,6 +63,10 @@ void TForm1::showTipListStake() {
 }
 
 int TForm1::Komplettcheck() {
+    return checkTipList(true);
+}
+
+int TForm1::checkTipList(bool announce) {
     m_hitTally.clear();
     m_lastLineHits.clear();
     showTipListStake();
@@ -73,7 +77,7 @@ int TForm1::Komplettcheck() {
     // text as the lines before it leave it. The selector itself keeps the player's choice.
     QString selector = ui.selectorValue();
     const ListCheck check =
-        checkTipList(lines, selector, m_parsedTicket, m_ticketResult, m_hitTally, systemTables(), m_currentDraw);
+        ::checkTipList(lines, selector, m_parsedTicket, m_ticketResult, m_hitTally, systemTables(), m_currentDraw);
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
         delete ui.ListBox1->takeItem(*it);
 
@@ -109,7 +113,9 @@ int TForm1::Komplettcheck() {
     }
 
     m_lastLineHits = check.lineHits;
-    for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
-    ui.StatusBar1->setPanelText(0, check.status);
+    if (announce) {
+        for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
+        ui.StatusBar1->setPanelText(0, check.status);
+    }
     return check.maxHits;
 }
