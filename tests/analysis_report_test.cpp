@@ -201,7 +201,7 @@ TEST_F(Report, AWinningLineShowsItsAmountWhereTheDividendIsKnown) {
     form().controls().PageControl1->setCurrentWidget(form().controls().TabSheet4);
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
     ASSERT_EQ(form().controls().ListBox2->count(), 3);
-    EXPECT_EQ(form().controls().ListBox2->item(0)->text(), QStringLiteral("4"));
+    EXPECT_EQ(form().controls().ListBox2->item(0)->text(), QStringLiteral("4  1 × 4er = 35,50 €"));
     EXPECT_EQ(form().controls().ListBox2->item(0)->toolTip(), QStringLiteral("Gewinn: 35,50 €"));
     EXPECT_EQ(form().controls().ListBox2->item(1)->toolTip(), QStringLiteral("Gewinn: 1,50 €"));
     EXPECT_TRUE(form().controls().ListBox2->item(2)->toolTip().isEmpty());

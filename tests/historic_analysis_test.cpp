@@ -193,3 +193,21 @@ TEST(AnalysisWindow, ClosingTheWindowEndsTheAnalysisAndTheEventLoop) {
     // The shutdown saved the tips as they were when the window closed.
     EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("tipps.txt"))));
 }
+
+// Reduced-system lines in the list when the replay starts are checked by their own system; the
+// tips of every step are made of the system the player chose, with as many numbers.
+TEST_F(Analysis, TheReplaysTipsCarryTheChosenSystemWhateverTheListHeld) {
+    dir.installBesideFiles();
+    form().setEvaluationEnabled(true);
+    form().controls().ListBox1->addItem(QStringLiteral("01,10,19,28,37,02,03,04,05,06:610"));
+    form().controls().DateTimePicker1->setDate(DayCount::toDate(records[9].date));
+    f->platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
+    form().BitBtn9Click();
+    const QStringList lines = form().tipLines();
+    ASSERT_EQ(lines.size(), 6);
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.endsWith(QStringLiteral(":Normal"))) << line.toStdString();
+        EXPECT_EQ(line.count(QLatin1Char(',')), 5) << line.toStdString();
+    }
+    EXPECT_EQ(form().controls().ComboBox1->currentText(), QStringLiteral("Normal"));
+}

@@ -1,6 +1,9 @@
 #include "base/Errors.h"
+#include "base/TextFile.h"
 #include "evaluation/Matching.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,15 +23,25 @@ SystemTable tableOf(const QStringList& rows) {
     return t;
 }
 
+// `table` is the one the selector loaded; lines naming a code read theirs from the vew
+// directory of `dir`.
 struct Checker {
+    QTemporaryDir dir;
+    SystemTableSet byCode{dir.path() + QLatin1Char('/')};
     CurrentDraw draw = sampleDraw();
     SystemTable table;
     ParsedTicket ticket;
     QString selector = QStringLiteral("Normal");
     TicketResult result;
 
+    SystemTables tables() { return {&table, &byCode}; }
+    void writeTable(const QString& code, const QStringList& rows) {
+        QDir(dir.path()).mkpath(QStringLiteral("vew"));
+        TextFile::writeBytesAtomic(dir.path() + QStringLiteral("/vew/") + code + QStringLiteral(".txt"),
+                                   (rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    }
     TicketResult check(const QString& line) {
-        zettelcheck(line, ticket, selector, result, table, draw);
+        zettelcheck(line, ticket, selector, result, tables(), draw);
         return result;
     }
 };
@@ -105,15 +118,15 @@ TEST(SingleAndFullSystem, ValuesOutsideTheNumberRangeCompareExactly) {
 
 TEST(ReducedSystem, BestRowDecidesAndTheEarliestGivesTheFlag) {
     Checker c;
+    c.selector = QStringLiteral("VEW:609"); // loaded below as c.table; the lines name no code
     // Tip positions: 1:03 2:09 3:17 4:22 5:35 6:11 7:40 8:41 9:42 (11 is the additional number).
-    const QString line = QStringLiteral("03,09,17,22,35,11,40,41,42:609");
+    const QString line = QStringLiteral("03,09,17,22,35,11,40,41,42");
     c.table = tableOf({
         QStringLiteral("xxx---xxx"), // 03 09 17 40 41 42: 3
         QStringLiteral("xxxxx-x--"), // 03 09 17 22 35 40: 5
         QStringLiteral("xxxxxx---"), // 03 09 17 22 35 11: 5 and the additional number
     });
     TicketResult r = c.check(line);
-    EXPECT_EQ(c.selector, QStringLiteral("VEW:609"));
     EXPECT_EQ(r, (TicketResult{5, false}));
     EXPECT_EQ(hitText(r), QStringLiteral("5"));
 
@@ -124,12 +137,13 @@ TEST(ReducedSystem, BestRowDecidesAndTheEarliestGivesTheFlag) {
 
     // A row only counts its first six marks: the seventh (35) is left out.
     c.table = tableOf({QStringLiteral("xxxx--xxxx")});
-    EXPECT_EQ(c.check(QStringLiteral("03,09,17,22,01,02,40,41,35,48:610")).hits, 4);
+    EXPECT_EQ(c.check(QStringLiteral("03,09,17,22,01,02,40,41,35,48")).hits, 4);
 }
 
 TEST(ReducedSystem, RowsWithoutLowerCaseMarksAreSkipped) {
     Checker c;
-    const QString line = QStringLiteral("03,09,17,22,35,11,40,41,42:609");
+    c.selector = QStringLiteral("VEW:609");
+    const QString line = QStringLiteral("03,09,17,22,35,11,40,41,42");
     // Upper-case X, empty rows and marks beyond the line mark nothing.
     c.table = tableOf({QStringLiteral("XXXXXX"), QString(), QStringLiteral("---------xxxxxx")});
     EXPECT_EQ(c.check(line), (TicketResult{0, false}));
@@ -146,24 +160,25 @@ TEST(ReducedSystem, RowsWithoutLowerCaseMarksAreSkipped) {
     c.table = tableOf({QStringLiteral("xxxxxx")});
     c.table.setRow(2, QStringLiteral("xxxxx"));
     c.table.setRowCount(1);
-    EXPECT_EQ(c.check(QStringLiteral("40,41,42,43,44,03:x")).hits, 1);
+    EXPECT_EQ(c.check(QStringLiteral("40,41,42,43,44,03")).hits, 1);
 }
 
 TEST(ReducedSystem, MarkedFieldThatIsNoNumberFails) {
     Checker c;
+    c.selector = QStringLiteral("VEW:609");
     c.table = tableOf({QStringLiteral("xxxxxx---"), QStringLiteral("---xxxxxx")});
     // Field 8 is marked by row 2 only: row 1 is fine, row 2 throws.
-    EXPECT_THROW(c.check(QStringLiteral("03,09,17,22,35,11,40,ab,42:609")), ConversionError);
+    EXPECT_THROW(c.check(QStringLiteral("03,09,17,22,35,11,40,ab,42")), ConversionError);
     EXPECT_EQ(c.result, (TicketResult{0, false}));
     try {
-        c.check(QStringLiteral("03,09,17,22,35,11,40,4 ,42:609"));
+        c.check(QStringLiteral("03,09,17,22,35,11,40,4 ,42"));
         FAIL() << "no error";
     } catch (const ConversionError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("'4 ' ist kein gültiger Integerwert"));
     }
     // An unmarked field may hold anything.
     c.table = tableOf({QStringLiteral("xxxxxx---")});
-    EXPECT_EQ(c.check(QStringLiteral("03,09,17,22,35,11,40,ab,42:609")).hits, 5);
+    EXPECT_EQ(c.check(QStringLiteral("03,09,17,22,35,11,40,ab,42")).hits, 5);
 }
 
 TEST(TipList, HitListStatusTallyAndSound) {
@@ -178,7 +193,7 @@ TEST(TipList, HitListStatusTallyAndSound) {
     };
     HitTally tally;
     tally.add(TicketResult{6, false}); // left over from an earlier check
-    const ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.table, c.draw);
+    const ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.tables(), c.draw);
     EXPECT_EQ(check.removedLines, (std::vector<int>{1, 3}));
     EXPECT_EQ(lines.size(), 4);
     EXPECT_EQ(check.hitTexts, (QStringList{"3", "4", "0", "5 + Z"}));
@@ -199,50 +214,51 @@ TEST(TipList, EmptyListsAndSmallWins) {
     Checker c;
     HitTally tally;
     QStringList lines;
-    ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.table, c.draw);
+    ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.tables(), c.draw);
     EXPECT_TRUE(check.hitTexts.isEmpty());
     EXPECT_EQ(check.maxHits, 0);
     EXPECT_EQ(check.status, QString());
 
     lines = QStringList{QStringLiteral("03,09,01,02,04,05:Normal"), QStringLiteral("	")};
-    check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.table, c.draw);
+    check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.tables(), c.draw);
     EXPECT_EQ(check.hitTexts, QStringList{"2"});
     EXPECT_EQ(check.status, QString()); // below three hits
     EXPECT_EQ(check.winningLines, 0);
 
     lines =
         QStringList{QStringLiteral("03,09,17,01,02,04:Normal"), QStringLiteral("03,09,17,22,01,02:Normal")};
-    check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.table, c.draw);
+    check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.tables(), c.draw);
     EXPECT_EQ(check.status, QStringLiteral("Max-Gewinn 4er"));
     EXPECT_EQ(check.winningLines, 2);
 }
 
 TEST(TipList, SelectorCarriesFromLineToLine) {
     Checker c;
-    c.table = tableOf({QStringLiteral("xx----"), QStringLiteral("--xxx-")});
+    c.writeTable(QStringLiteral("609"), {QStringLiteral("xxx---"), QStringLiteral("x-----")});
+    c.table = tableOf({QStringLiteral("xx----")}); // what the selector loaded
     QStringList lines{
         QStringLiteral("03,09,17,22,35,48"),     // under "Normal": 6
-        QStringLiteral("03,09,17,22,35,48:609"), // rows: best 3
-        QStringLiteral("03,09,17,22,35,48"),     // still the reduced system: 3
+        QStringLiteral("03,09,17,22,35,48:609"), // its own table's rows: best 3
+        QStringLiteral("03,09,17,22,35,48"),     // the reduced kind, with the selector's table: 2
         QStringLiteral("03,09,17,22,35,48:012"), // full system: 6
         QStringLiteral("03,09,17,22,35,48"),     // full system: 6
     };
     HitTally tally;
-    const ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.table, c.draw);
-    EXPECT_EQ(check.hitTexts, (QStringList{"6", "3", "3", "6", "6"}));
+    const ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.tables(), c.draw);
+    EXPECT_EQ(check.hitTexts, (QStringList{"6", "3", "2", "6", "6"}));
     EXPECT_EQ(c.selector, QStringLiteral("Vollsystem"));
 }
 
 TEST(TipList, FailingLineEndsTheLoopButKeepsEarlierResults) {
     Checker c;
-    c.table = tableOf({QStringLiteral("xxxxxx")});
+    c.writeTable(QStringLiteral("609"), {QStringLiteral("xxxxxx")});
     QStringList lines{
         QStringLiteral("03,09,17,22,01,02:Normal"), // 4
         QStringLiteral("03,zz,17,22,35,48:609"),    // marked non-number: fails
         QStringLiteral("03,09,17,22,35,48:Normal"), // never checked
     };
     HitTally tally;
-    const ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.table, c.draw);
+    const ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.tables(), c.draw);
     EXPECT_EQ(check.hitTexts, QStringList{"4"});
     EXPECT_EQ(check.maxHits, 4);
     EXPECT_EQ(check.status, QStringLiteral("Max-Gewinn 4er"));
@@ -251,6 +267,30 @@ TEST(TipList, FailingLineEndsTheLoopButKeepsEarlierResults) {
     EXPECT_EQ(tally.count(0, false), 0);
     // The failing line's selector text stays, as the parse set it before the check failed.
     EXPECT_EQ(c.selector, QStringLiteral("VEW:609"));
+}
+
+TEST(TipList, ALineNamingItsSystemIsScoredByThatTableAndAMissingOneIsNamed) {
+    Checker c;
+    // The selector loaded a table that would give six; the lines name their own.
+    c.table = tableOf({QStringLiteral("xxxxxx")});
+    c.selector = QStringLiteral("VEW:609");
+    c.writeTable(QStringLiteral("610"), {QStringLiteral("x-x-x-x-x-"), QStringLiteral("-x-x-x-x-x")});
+    QStringList lines{
+        QStringLiteral("03,01,09,02,17,04,22,05,35,06:610"), // row 1: 03 09 17 22 35 = 5
+        QStringLiteral("03,09,17,22,35,48:616"),             // no table: named, not scored
+        QStringLiteral("01,03,02,09,04,17,05,06,07,08:610"), // row 2: 03 09 17 = 3
+    };
+    HitTally tally;
+    const ListCheck check = checkTipList(lines, c.selector, c.ticket, c.result, tally, c.tables(), c.draw);
+    EXPECT_EQ(check.hitTexts, (QStringList{"5", "Tabelle 616 fehlt", "3"}));
+    EXPECT_EQ(check.lineHits, (std::vector<int>{5, 0, 3}));
+    EXPECT_EQ(check.lineScored, (std::vector<bool>{true, false, true}));
+    EXPECT_TRUE(check.error.isEmpty());
+    EXPECT_EQ(check.winningLines, 2);
+    // The line without a table is no tip of the tally.
+    int tallied = 0;
+    for (int h = 0; h <= 6; ++h) tallied += tally.count(h, false) + tally.count(h, true);
+    EXPECT_EQ(tallied, 2);
 }
 
 TEST(TipList, StatusTexts) {

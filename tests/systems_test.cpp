@@ -1,5 +1,5 @@
 #include "support/TestPlatform.h"
-#include "tips/SystemTable.h"
+#include "tips/SystemTableSet.h"
 
 #include <QDir>
 #include <QFile>
@@ -166,4 +166,22 @@ TEST_F(ChangeStepTest, ChangingToAnotherTableForgetsTheOldRows) {
     EXPECT_EQ(table.row(2), QString());
     EXPECT_EQ(table.marks(2).count, 0);
     EXPECT_EQ(table.marks(1).positions[0], 6);
+}
+
+TEST_F(ChangeStepTest, ATableIsListedForTheSizeItsLowerCaseMarksReach) {
+    writeFile(vew("606.txt"), "xxxxxx---X\r\n");            // an upper-case X marks nothing
+    writeFile(vew("707.txt"), "xxxxxx-\r\n-xxxxxx\r\n\r\n"); // the empty last line is a row too
+    writeFile(vew("leer.txt"), "");
+    writeFile(vew("notiz.md"), "xxxxxx\r\n");
+    SystemTableSet tables(dir.path());
+    EXPECT_EQ(tables.codes(), (QStringList{"606", "707", "leer"}));
+    const auto values = [&](int n) {
+        QStringList out;
+        for (const SystemChoice::Entry& e : SystemChoice::entries(n, tables))
+            out << e.value + QLatin1Char('/') + QString::number(e.rows);
+        return out;
+    };
+    EXPECT_EQ(values(6), (QStringList{"Normal/1", "VEW:606/1"}));
+    EXPECT_EQ(values(7), (QStringList{"Vollsystem/7", "VEW:707/3"}));
+    EXPECT_EQ(values(10), QStringList{"Vollsystem/210"});
 }

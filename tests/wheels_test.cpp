@@ -90,8 +90,9 @@ TEST_P(ShippedTable, EveryChoiceOfWinningBaseNumbersIsMet) {
     QString selector;
     TicketResult result;
     CurrentDraw draw;
+    SystemTableSet byCode(BesideDir);
     zettelcheck(TipLine::makeLine(numbers, QStringLiteral("VEW:") + QLatin1String(s.code)), ticket, selector,
-                result, table, draw);
+                result, {&table, &byCode}, draw);
     ASSERT_EQ(selector, QStringLiteral("VEW:") + QLatin1String(s.code));
     ASSERT_EQ(ticket.count, s.base);
 

@@ -66,7 +66,9 @@ TEST(Tickets, ALineIsPlayedWithItsOwnNumbersAndTheListsShape) {
     EXPECT_EQ(t->columns(), 28);
 
     // Blank and unplayable lines of a list are left out.
-    EXPECT_EQ(Winnings::ticketsOf({QStringLiteral("  "), QStringLiteral("1,2,3"), QStringLiteral("1,2,3,4,5,6")}, single)
+    SystemTableSet tables(QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/"));
+    EXPECT_EQ(Winnings::ticketsOf({QStringLiteral("  "), QStringLiteral("1,2,3"), QStringLiteral("1,2,3,4,5,6")},
+                                  tables, single)
                   .size(),
               1u);
 }
@@ -130,10 +132,11 @@ TEST(Winnings, AFullSystemOfEightWithFourHitsWinsSixFoursAndSixteenThrees) {
 
 TEST(Winnings, TheTallyAddsTheListsHitsAndMoneyDrawByDraw) {
     const MemoryDividends d = dividendsOfTheDay();
+    SystemTableSet tables(QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/"));
     const std::vector<Winnings::Ticket> tickets =
         Winnings::ticketsOf({QStringLiteral("05,12,19,26,01,02:Normal"), QStringLiteral("05,12,19,26,33,44:Normal"),
                              QStringLiteral("01,02,03,04,06,07:Normal")},
-                            Winnings::listShape(6, SystemKind::Single, SystemTable{}));
+                            tables, Winnings::listShape(6, SystemKind::Single, SystemTable{}));
     HitTally hits;
     hits.add({4, false});
     hits.add({5, true});

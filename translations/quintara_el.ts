@@ -757,6 +757,14 @@
         <source>Die gespielten Scheine: Treffer, Gewinne und Saldo jeder geprüften Ziehung</source>
         <translation>Τα δελτία που παίχτηκαν: επιτυχίες, κέρδη και υπόλοιπο κάθε ελεγμένης κλήρωσης</translation>
     </message>
+    <message>
+        <source>Treffer und Gewinn</source>
+        <translation>Επιτυχίες και κέρδη</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Επιτυχίες</translation>
+    </message>
 </context>
 <context>
     <name>HistoricAnalysis</name>
@@ -901,6 +909,10 @@
     <message>
         <source>Max-Gewinn %1er</source>
         <translation>Μέγιστο κέρδος: %1άρι</translation>
+    </message>
+    <message>
+        <source>Tabelle %1 fehlt</source>
+        <translation>Λείπει ο πίνακας %1</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1212,13 @@
     <message>
         <source>Vollsystem</source>
         <translation>Πλήρες</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tippreihe(n) pro Tipp</source>
+        <translation>
+            <numerusform>%n στήλη ανά σύστημα</numerusform>
+            <numerusform>%n στήλες ανά σύστημα</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1715,48 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
             <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένη στήλη η απόδοση είναι άγνωστη)</numerusform>
             <numerusform>Κέρδος: τουλάχιστον %1 € (για %n κερδισμένες στήλες η απόδοση είναι άγνωστη)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation>%1 €</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>άγνωστο</translation>
+    </message>
+    <message>
+        <source>%1 + unbekannt</source>
+        <translation>%1 + άγνωστο</translation>
+    </message>
+    <message numerus="yes">
+        <source>Einsatz je Ziehung: %n Reihe(n) × %1 = %2</source>
+        <translation>
+            <numerusform>Κόστος ανά κλήρωση: %n στήλη × %1 = %2</numerusform>
+            <numerusform>Κόστος ανά κλήρωση: %n στήλες × %1 = %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Einsatz je Ziehung: %n Reihe(n) × Preis unbekannt</source>
+        <translation>
+            <numerusform>Κόστος ανά κλήρωση: %n στήλη × άγνωστη τιμή</numerusform>
+            <numerusform>Κόστος ανά κλήρωση: %n στήλες × άγνωστη τιμή</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>Gewinn: %1</source>
+        <translation>Κέρδος: %1</translation>
+    </message>
+    <message>
+        <source>Gewinn: %1 (Einsatz %2)</source>
+        <translation>Κέρδος: %1 (κόστος %2)</translation>
     </message>
 </context>
 <context>

@@ -757,6 +757,14 @@
         <source>Die gespielten Scheine: Treffer, Gewinne und Saldo jeder geprüften Ziehung</source>
         <translation>The slips played: hits, winnings and net of every draw checked</translation>
     </message>
+    <message>
+        <source>Treffer und Gewinn</source>
+        <translation>Hits and winnings</translation>
+    </message>
+    <message>
+        <source>Treffer</source>
+        <translation>Hits</translation>
+    </message>
 </context>
 <context>
     <name>HistoricAnalysis</name>
@@ -901,6 +909,10 @@
     <message>
         <source>Max-Gewinn %1er</source>
         <translation>Best win: %1 hits</translation>
+    </message>
+    <message>
+        <source>Tabelle %1 fehlt</source>
+        <translation>Table %1 missing</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1212,13 @@
     <message>
         <source>Vollsystem</source>
         <translation>Full system</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tippreihe(n) pro Tipp</source>
+        <translation>
+            <numerusform>%n line per tip</numerusform>
+            <numerusform>%n lines per tip</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1715,48 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
             <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning line)</numerusform>
             <numerusform>Winnings: at least €%1 (the payout is unknown for %n winning lines)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation>€%1</translation>
+    </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1 + unbekannt</source>
+        <translation>%1 + unknown</translation>
+    </message>
+    <message numerus="yes">
+        <source>Einsatz je Ziehung: %n Reihe(n) × %1 = %2</source>
+        <translation>
+            <numerusform>Stake per draw: %n line × %1 = %2</numerusform>
+            <numerusform>Stake per draw: %n lines × %1 = %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Einsatz je Ziehung: %n Reihe(n) × Preis unbekannt</source>
+        <translation>
+            <numerusform>Stake per draw: %n line × price unknown</numerusform>
+            <numerusform>Stake per draw: %n lines × price unknown</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>Gewinn: %1</source>
+        <translation>Winnings: %1</translation>
+    </message>
+    <message>
+        <source>Gewinn: %1 (Einsatz %2)</source>
+        <translation>Winnings: %1 (stake %2)</translation>
     </message>
 </context>
 <context>

@@ -356,30 +356,49 @@ void Form1Ui::buildLottotipp() {
         auto* centre = new QVBoxLayout;
         centre->setSpacing(0);
         Panel12 = new Panel(QStringLiteral("Panel12"), QStringLiteral("Spielreihen"), p);
-        CheckBox28 = checkBox("CheckBox28", QStringLiteral("Löschen vor neuer Berechnung"), true, Panel12);
+        // The option of the generation run that empties this list stands under it.
+        CheckBox28 = checkBox("CheckBox28", QStringLiteral("Löschen vor neuer Berechnung"), true, p);
         headerHeight = CheckBox28->sizeHint().height() + 2 * Panel12->frameWidth() + 2;
         Panel12->setFixedHeight(headerHeight);
-        auto* header = new QHBoxLayout(Panel12);
-        header->setContentsMargins(4, 0, 4, 0);
-        header->addStretch();
-        header->addWidget(CheckBox28);
         ListBox1 = named(new QListWidget(p), "ListBox1");
+        // What the list costs on one draw, before it is played.
+        TipListStake = label("TipListStake", {}, p);
+        TipListStake->setWordWrap(true);
         centre->addWidget(Panel12);
         centre->addWidget(ListBox1, 1);
+        centre->addWidget(TipListStake);
+        centre->addWidget(CheckBox28);
         middle->addLayout(centre, 1);
     }
 
-    // Right block: the settings column, the hit list and the product banner under "Gewinn".
+    // The hit list beside the tip list, one entry per tip: its hits and, with the draw's prize
+    // table known, its tiers and euros; under it what the whole list won.
+    {
+        auto* hits = new QVBoxLayout;
+        hits->setSpacing(0);
+        Panel14 = new Panel(QStringLiteral("Panel14"), {}, p);
+        Panel14->setFixedHeight(headerHeight);
+        ListBox2 = named(new QListWidget(p), "ListBox2");
+        ListBox2->setMinimumWidth(60);
+        HitListTotal = label("HitListTotal", {}, p);
+        HitListTotal->setWordWrap(true);
+        hits->addWidget(Panel14);
+        hits->addWidget(ListBox2, 1);
+        hits->addWidget(HitListTotal);
+        middle->addLayout(hits, 1);
+    }
+
+    // Right block: the settings column and the product banner, level with the lists.
     {
         auto* block = new QWidget(p);
-        block->setFixedWidth(207);
         auto* blockBox = new QVBoxLayout(block);
         blockBox->setContentsMargins(0, 0, 0, 0);
         blockBox->setSpacing(0);
-        Panel14 =
-            new Panel(QStringLiteral("Panel14"), QStringLiteral("                          Gewinn"), block);
-        Panel14->setFixedHeight(headerHeight);
-        blockBox->addWidget(Panel14);
+        // An empty header, level with the lists' headers.
+        auto* header = new QFrame(block);
+        header->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        header->setFixedHeight(headerHeight);
+        blockBox->addWidget(header);
 
         auto* columns = new QHBoxLayout;
         columns->setSpacing(0);
@@ -433,9 +452,6 @@ void Form1Ui::buildLottotipp() {
         column->addStretch();
         columns->addWidget(Panel13);
 
-        ListBox2 = named(new QListWidget(block), "ListBox2");
-        ListBox2->setMinimumWidth(40); // the results are short ("5 + Z"); the settings column comes first
-        columns->addWidget(ListBox2, 1);
         Panel15 = new Panel(QStringLiteral("Panel15"), {}, block);
         Panel15->setFixedWidth(6);
         columns->addWidget(Panel15);
@@ -969,15 +985,31 @@ void Form1Ui::translateOwnTexts() {
         "Form1", "Die gespielten Scheine: Treffer, Gewinne und Saldo jeder geprüften Ziehung"));
     MenuSlips->setText(QCoreApplication::translate("Form1", "Meine &Scheine"));
 
+    showHitListCaption();
     // The full system's label; what the selector shows keeps its meaning across the switch.
     const QString shownValue = selectorValue();
     m_fullSystemLabel = QCoreApplication::translate("SystemChoice", "Vollsystem");
-    for (int i = 0; i < ComboBox1->count(); ++i)
+    for (int i = 0; i < ComboBox1->count(); ++i) {
         if (ComboBox1->itemData(i).toString() == TipLine::FullSystem)
             ComboBox1->setItemText(i, m_fullSystemLabel);
+        if (const QVariant rows = ComboBox1->itemData(i, RowsRole); rows.isValid())
+            ComboBox1->setItemData(i, SystemChoice::entryHint(rows.toInt()), Qt::ToolTipRole);
+    }
     // Changing the current entry's text rewrites the edit field; it shows the same system again.
     if (ComboBox1->currentText() != selectorLabel(shownValue))
         ComboBox1->setEditText(selectorLabel(shownValue));
+}
+
+void Form1Ui::setHitListShowsMoney(bool money) {
+    // Shown anew only on a change, so a translation file's caption stays while it is true.
+    if (money == m_hitListShowsMoney) return;
+    m_hitListShowsMoney = money;
+    showHitListCaption();
+}
+
+void Form1Ui::showHitListCaption() {
+    Panel14->setCaption(m_hitListShowsMoney ? QCoreApplication::translate("Form1", "Treffer und Gewinn")
+                                            : QCoreApplication::translate("Form1", "Treffer"));
 }
 
 QString Form1Ui::selectorValue() const {

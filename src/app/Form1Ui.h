@@ -62,8 +62,12 @@ struct Form1Ui {
     Panel* Panel12 = nullptr;        // "Spielreihen"
     QCheckBox* CheckBox28 = nullptr; // "Löschen vor neuer Berechnung"
     QListWidget* ListBox1 = nullptr; // tip list
+    QLabel* TipListStake = nullptr;  // what the list costs on one draw
+    // Hit list
+    Panel* Panel14 = nullptr;        // its caption: hits, or hits and winnings
+    QListWidget* ListBox2 = nullptr; // hit list
+    QLabel* HitListTotal = nullptr;  // what the whole list won on the draw
     // Right block
-    Panel* Panel14 = nullptr; // "Gewinn"
     Panel* Panel13 = nullptr; // settings column
     QLabel* Label22 = nullptr;
     UpDown* UpDown9 = nullptr; // Edit1: number of tips
@@ -73,7 +77,6 @@ struct Form1Ui {
     QToolButton* SpeedEdit = nullptr;
     QToolButton* SpeedButton11 = nullptr;
     QToolButton* TippsZurueck = nullptr; // brings back the tips the bin button removed
-    QListWidget* ListBox2 = nullptr; // hit list
     Panel* Panel15 = nullptr;
     Panel* Panel10 = nullptr;
     ClickLabel* Label44 = nullptr; // product name and version, one letter per line
@@ -231,16 +234,24 @@ struct Form1Ui {
     // Captions and hints of the controls the translation files do not name, in the language of
     // the message catalogue: set when built and again whenever the language changes.
     void translateOwnTexts();
+    // The hit list's caption tells whether its entries show winnings besides the hits. Shown
+    // again after a translation file set the caption of the file's language.
+    void setHitListShowsMoney(bool money);
+    bool hitListShowsMoney() const { return m_hitListShowsMoney; }
+    void showHitListCaption();
 
     // The system selector shows the full system in the messages' language, while tip lines,
     // files and the checks keep the built-in designation "Vollsystem". selectorValue() is the
     // designation the selector stands for (its entry's value, or its text with the shown label
     // of the full system read back); selectorLabel() is what the selector shows for one.
     QString selectorValue() const;
+    // The selector entries' data role holding the rows one tip of the entry plays (their hint).
+    static constexpr int RowsRole = Qt::UserRole + 1;
     QString selectorLabel(const QString& value) const;
 
 private:
     QString m_fullSystemLabel;
+    bool m_hitListShowsMoney = false;
 
     void buildLottotipp();
     void buildStatistisch();

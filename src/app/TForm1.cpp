@@ -39,7 +39,8 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
     : TForm1(Paths::portable(programDirectory), std::move(platform), parent) {}
 
 TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
-    : QMainWindow(parent), m_paths(std::move(paths)), m_platform(std::move(platform)) {
+    : QMainWindow(parent), m_paths(std::move(paths)), m_platform(std::move(platform)),
+      m_systemTables(m_paths.dataDirectory()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintara for Greece"));
     QFont base(QStringLiteral("Arial"));
@@ -132,8 +133,14 @@ void TForm1::connectControls() {
 
     // System bets: the change step runs on the user's picks and edits only.
     bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
+    bind(ui.UpDown18, &UpDown::typed, &TForm1::UpDown18Click);
     bind(ui.ComboBox1, &QComboBox::activated, &TForm1::ComboBox1Change);
     bind(ui.ComboBox1->lineEdit(), &QLineEdit::textEdited, &TForm1::ComboBox1Change);
+    // The stake beside the tip list follows the price of a row and the draw days it is for.
+    bind(ui.Edit3, &QLineEdit::textChanged, &TForm1::showTipListStake, true);
+    bind(ui.Edit4, &QLineEdit::textChanged, &TForm1::showTipListStake, true);
+    bind(ui.CheckBox16, &QCheckBox::toggled, &TForm1::showTipListStake, true);
+    bind(ui.CheckBox17, &QCheckBox::toggled, &TForm1::showTipListStake, true);
 
     // Tip files and translation.
     connectTipFiles();

@@ -119,9 +119,13 @@ public:
     // Shows a system designation ("Normal", "Vollsystem", "VEW:609") in the selector, the full
     // system in the messages' language, without running its change step.
     void setSelectorText(const QString& text);
+    // The tables the checks score with: a line's own code's table, else the selector's.
+    SystemTables systemTables() { return {&m_systemTable, &m_systemTables}; }
+    // TipListStake: what the tip list costs on one draw.
+    void showTipListStake();
 
     // ---- System bets ----
-    void UpDown18Click();   // the system size changed
+    void UpDown18Click();   // the system size changed (arrows, or a size typed into Edit5)
     void ComboBox1Change(); // the system selector changed
     void restoreStoredSystem();
 
@@ -199,12 +203,13 @@ public:
     // The random players' settings for a comparison with this seed: stake and prize tables as
     // the window has them now.
     Chance::SimulationSettings chanceSettings(std::uint32_t seed) const;
-    // Shows the comparison with chance in the report window. The players are simulated now, or,
-    // when `streamed` is given, have been playing the rounds while they were produced and are
-    // only waited for.
+    // Shows the comparison with chance in the report window: random tips of `shape` on the same
+    // rounds. The players are simulated now, or, when `streamed` is given (playing that shape),
+    // have been playing the rounds while they were produced and are only waited for.
     void showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
                               const std::array<std::int64_t, Chance::LevelCount>& actual, const Chance::Money& money,
-                              std::uint32_t seed, Chance::StreamedPlayers* streamed = nullptr);
+                              std::uint32_t seed, const Chance::TipShape& shape,
+                              Chance::StreamedPlayers* streamed = nullptr);
     // Counts of the last run (or, after a historic analysis, of all its runs).
     const RuleCounts& reportedRuleCounts() const { return m_reportCounts; }
     const GenerationState& generation() const { return *m_generation; }
@@ -311,6 +316,9 @@ private:
     void downloadEnded(const struct DrawDownloadResult& result, const QString& address,
                        const std::vector<DrawRecord>& before);
 
+    // Komplettcheck; `announce`: the win sound of each winning line and the first status panel
+    // (not when the lists are only shown again in another language).
+    int checkTipList(bool announce);
     void connectControls();
     void connectOptions();
     void connectGenerator();
@@ -319,6 +327,8 @@ private:
 
     Paths m_paths;
     Platform m_platform;
+    // The reduced-system tables by code, each read once, for the lines that name their system.
+    SystemTableSet m_systemTables;
     QString m_winSoundFile;
     TForm6* m_form6 = nullptr;
     bool m_activated = false;

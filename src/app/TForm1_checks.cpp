@@ -11,10 +11,17 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
     const HistoryRecords& history = *held;
     ui.Chart1->model()->prepareStatistic();
 
+    // A candidate carries the chosen system's designation and is scored by it; a reduced
+    // system by its own code's table (none: no rows, nothing reached).
     QString selector = ui.selectorValue();
+    const SystemTable* table = &m_systemTable;
+    static const SystemTable noRows;
     if (auto shown = m_parsedTicket.parse(tip)) {
         selector = *shown;
-        setSelectorText(selector);
+        if (systemKindOf(selector) == SystemKind::Reduced) {
+            table = m_systemTables.table(m_parsedTicket.systemCode);
+            if (!table) table = &noRows;
+        }
     }
     const SystemKind kind = systemKindOf(selector);
 
@@ -27,12 +34,12 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
              : HistoryCheck::firstInWindowReaching(
                    history, window, minHits, [&](const DrawRecord& r, std::size_t) {
                        m_currentDraw.take(r);
-                       return static_cast<int>(checkTicket(m_parsedTicket, kind, m_systemTable, m_currentDraw).hits);
+                       return static_cast<int>(checkTicket(m_parsedTicket, kind, *table, m_currentDraw).hits);
                    });
     // Leave the current draw and the result on the last draw examined, as a draw-by-draw walk would.
     if (scan.lastExamined) {
         m_currentDraw.take(history.records[*scan.lastExamined]);
-        m_ticketResult = checkTicket(m_parsedTicket, kind, m_systemTable, m_currentDraw);
+        m_ticketResult = checkTicket(m_parsedTicket, kind, *table, m_currentDraw);
     }
     return !scan.reached;
 }

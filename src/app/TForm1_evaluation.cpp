@@ -52,41 +52,70 @@ void TForm1::setSelectorText(const QString& text) {
 }
 
 void TForm1::Zettelcheck(const QString& line) {
+    // The line is scored by its own system; the selector keeps the system the player chose.
     QString selector = ui.selectorValue();
-    const bool shown = ::zettelcheck(line, m_parsedTicket, selector, m_ticketResult, m_systemTable, m_currentDraw);
-    if (shown) setSelectorText(selector);
+    ::zettelcheck(line, m_parsedTicket, selector, m_ticketResult, systemTables(), m_currentDraw);
+}
+
+void TForm1::showTipListStake() {
+    const Winnings::ListStake stake = Winnings::listStake(tipLines(), m_systemTables, tipShape());
+    ui.TipListStake->setText(Winnings::stakeText(stake, stakePerRow()));
 }
 
 int TForm1::Komplettcheck() {
+    return checkTipList(true);
+}
+
+int TForm1::checkTipList(bool announce) {
     m_hitTally.clear();
     m_lastLineHits.clear();
+    showTipListStake();
     if (!m_evaluationEnabled) return 0;
     ui.ListBox2->clear();
     QStringList lines = tipLines();
+    // Every line is scored by its own designation; a line without one follows the selector's
+    // text as the lines before it leave it. The selector itself keeps the player's choice.
     QString selector = ui.selectorValue();
     const ListCheck check =
-        checkTipList(lines, selector, m_parsedTicket, m_ticketResult, m_hitTally, m_systemTable, m_currentDraw);
+        ::checkTipList(lines, selector, m_parsedTicket, m_ticketResult, m_hitTally, systemTables(), m_currentDraw);
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
         delete ui.ListBox1->takeItem(*it);
-    ui.ListBox2->addItems(check.hitTexts);
-    // The hint of a winning line's entry tells what it won, where the dividend is known.
+
+    // The money of the draw: with its prize table known, each winning line shows its tiers and
+    // euros beside its hits, and the total shows what the list won; the hint of a winning line
+    // tells what it won in any case.
     const Chance::TipShape shape = tipShape();
     const Chance::Round round = Winnings::roundOf(m_currentDraw, 1);
-    const DividendSource* dividends = nullptr;
-    bool dividendsLooked = false;
-    for (int i = 0; i < check.hitTexts.size() && i < lines.size(); ++i) {
-        if (check.hitTexts[i].section(QLatin1Char(' '), 0, 0).toInt() < 3) continue;
-        QListWidgetItem* item = ui.ListBox2->item(i);
-        const std::optional<Winnings::Ticket> ticket = Winnings::ticketOf(lines[i], shape);
-        if (!item || !ticket) continue;
-        // One look at the prize table file per check, not one per winning line.
-        if (!dividendsLooked) dividends = dividendSource();
-        dividendsLooked = true;
-        item->setToolTip(Winnings::winningText(Winnings::result(*ticket, round, 0, dividends).money));
+    const DividendSource* dividends = dividendSource();
+    const bool prizesKnown = Winnings::prizesKnown(dividends, round.date);
+    const std::optional<double> price = stakePerRow();
+    QStringList entries = check.hitTexts;
+    std::vector<QString> hints(static_cast<std::size_t>(entries.size()));
+    for (qsizetype i = 0; i < entries.size() && i < lines.size(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!check.lineScored[at] || check.lineHits[at] < 3) continue;
+        const Winnings::PlayedLine played = Winnings::playedLine(lines[i], m_systemTables, shape);
+        if (!played.ticket) continue;
+        const Winnings::Result result = Winnings::result(*played.ticket, round, price.value_or(0), dividends);
+        if (prizesKnown) entries[i] += QStringLiteral("  ") + Winnings::tierText(result);
+        hints[at] = Winnings::winningText(result.money);
     }
+    ui.ListBox2->addItems(entries);
+    for (std::size_t i = 0; i < hints.size(); ++i)
+        if (!hints[i].isEmpty()) ui.ListBox2->item(static_cast<int>(i))->setToolTip(hints[i]);
+    ui.setHitListShowsMoney(prizesKnown);
+    if (prizesKnown || check.winningLines > 0) {
+        const Chance::Money money = Winnings::listMoney(Winnings::ticketsOf(lines, m_systemTables, shape), round,
+                                                        price.value_or(0), dividends);
+        ui.HitListTotal->setText(Winnings::listWinText(money, price.has_value()));
+    } else {
+        ui.HitListTotal->clear();
+    }
+
     m_lastLineHits = check.lineHits;
-    setSelectorText(selector);
-    for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
-    ui.StatusBar1->setPanelText(0, check.status);
+    if (announce) {
+        for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
+        ui.StatusBar1->setPanelText(0, check.status);
+    }
     return check.maxHits;
 }

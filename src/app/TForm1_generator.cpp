@@ -262,7 +262,7 @@ void TForm1::Label28Click() {
     } else {
         kept = ui.ListBox1->count();
         const QStringList lines = tipLines();
-        fillKeptRows(state.table, lines, n, ui.selectorValue(), m_parsedTicket, m_ticketResult, m_systemTable,
+        fillKeptRows(state.table, lines, n, ui.selectorValue(), m_parsedTicket, m_ticketResult, systemTables(),
                      m_currentDraw);
     }
     state.runCount = 0;

@@ -103,6 +103,9 @@ void TForm1::selectMessageLanguage() {
     });
     Language::select(id);
     ui.translateOwnTexts();
+    // The stake and the hit list's entries and total, in the new language.
+    showTipListStake();
+    if (m_activated) checkTipList(false);
     m_reportCountsTitle = shown.retranslate(m_reportCountsTitle);
     if (m_report) m_report->retranslate([&shown](const QString& text) { return shown.retranslate(text); });
     for (int panel = 0; panel < 2; ++panel)
@@ -176,6 +179,8 @@ bool TForm1::applyTranslationFile() {
         WindowTexts::apply(window, entries);
         nameForScreenReaders(window);
     }
+    // The file names the hit list's caption of hits alone; with winnings shown it says so.
+    if (ui.hitListShowsMoney()) ui.showHitListCaption();
     return true;
 }
 

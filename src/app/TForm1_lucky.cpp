@@ -81,7 +81,7 @@ void TForm1::BitBtn9Click() {
             totals.add(m_hitTally, DayCount::weekday(evaluated));
             {
                 const DividendSource* dividends = dividendSource();
-                chance.add(Winnings::roundOf(m_currentDraw, 0), m_hitTally, Winnings::ticketsOf(tipLines(), tipShape()),
+                chance.add(Winnings::roundOf(m_currentDraw, 0), m_hitTally, Winnings::ticketsOf(tipLines(), m_systemTables, tipShape()),
                            stakePerRow().value_or(0), dividends);
                 players->add(chance.rounds.back(), dividends);
             }
@@ -121,5 +121,5 @@ void TForm1::BitBtn9Click() {
             .arg(ui.UpDown9->position())
             .arg(lucky);
     showChanceComparison(title, chance.rounds, chance.levels, chance.money, static_cast<std::uint32_t>(lucky),
-                         players.get());
+                         players->shape(), players.get());
 }

@@ -65,7 +65,7 @@ Chance::SimulationSettings TForm1::chanceSettings(std::uint32_t seed) const {
 
 void TForm1::showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
                                   const std::array<std::int64_t, Chance::LevelCount>& actual,
-                                  const Chance::Money& money, std::uint32_t seed,
+                                  const Chance::Money& money, std::uint32_t seed, const Chance::TipShape& shape,
                                   Chance::StreamedPlayers* streamed) {
     if (m_chanceRunning || m_closed) return;
     m_chanceRunning = true;
@@ -76,7 +76,6 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     AnalysisReport* r = report();
     r->show();
 
-    const Chance::TipShape shape = streamed ? streamed->shape() : tipShape();
     const Chance::SimulationSettings settings = chanceSettings(seed);
     r->startChance(title, settings.players);
 

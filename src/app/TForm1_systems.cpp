@@ -1,5 +1,5 @@
 #include "app/TForm1.h"
-#include "tips/SystemTable.h"
+#include "tips/SystemTableSet.h"
 #include "base/Tr.h"
 
 #include <QLineEdit>
@@ -11,7 +11,13 @@ void TForm1::UpDown18Click() {
     ui.UpDown8->setPosition(step.ticketsPosition);
     ui.ComboBox1->clear();
     ui.StatusBar1->setPanelText(1, QString());
-    ui.ComboBox1->addItem(ui.selectorLabel(step.entry), step.entry);
+    // The kind that fits n, then every reduced system whose table is made for n numbers; each
+    // entry's hint tells the rows one tip plays.
+    for (const SystemChoice::Entry& entry : SystemChoice::entries(n, m_systemTables)) {
+        ui.ComboBox1->addItem(ui.selectorLabel(entry.value), entry.value);
+        ui.ComboBox1->setItemData(ui.ComboBox1->count() - 1, entry.rows, Form1Ui::RowsRole);
+        ui.ComboBox1->setItemData(ui.ComboBox1->count() - 1, SystemChoice::entryHint(entry.rows), Qt::ToolTipRole);
+    }
     ui.ComboBox1->setEnabled(true);
     ui.StatusBar1->setPanelText(1, translated("SystemChoice", SystemChoice::ChooseText));
     setSelectorText(step.entry);

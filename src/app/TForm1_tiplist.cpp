@@ -30,6 +30,8 @@ void TForm1::ListBox2MouseDown() {
 void TForm1::SpeedButton11Click() {
     ui.ListBox1->clear();
     ui.ListBox2->clear();
+    ui.HitListTotal->clear();
+    showTipListStake();
 }
 
 void TForm1::SpeedEditClick() {
@@ -38,8 +40,9 @@ void TForm1::SpeedEditClick() {
         showMessage(tr("Wählen Sie zuerst einen Tipp aus"));
         return;
     }
+    const QString edited = ui.ListBox1->item(index)->text();
     try {
-        Zettelcheck(ui.ListBox1->item(index)->text());
+        Zettelcheck(edited);
     } catch (const std::exception&) {
         // A tip that does not parse whole still opens in the number choice window with the
         // numbers read before the fault; the user corrects it there.
@@ -68,8 +71,12 @@ void TForm1::SpeedEditClick() {
         int taken = 0;
         for (int k = 1; k <= Lotto::HighestNumber && taken < 12; ++k)
             if (chooser->box(k)->isChecked()) numbers[static_cast<std::size_t>(taken++)] = k;
-        const QString line = TipLine::makeLine(
-            std::span<const int>(numbers.data(), static_cast<std::size_t>(taken)), ui.selectorValue());
+        // The tip keeps its own system; a line without one takes the selector's.
+        const QString system = edited.contains(QLatin1Char(':'))
+                                   ? TipLine::selectorTextForCode(m_parsedTicket.systemCode)
+                                   : ui.selectorValue();
+        const QString line =
+            TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(taken)), system);
         delete ui.ListBox1->takeItem(index);
         ui.ListBox1->insertItem(index, line);
     }

@@ -59,7 +59,7 @@ void TForm1::SpeedButton4Click() {
             ui.Label13->setText(TipTest::crossSumLabel(record));
             ui.Label35->setText(ui.Label29->text());
             const int best = Komplettcheck();
-            if (!tickets) tickets = Winnings::ticketsOf(tipLines(), tipShape());
+            if (!tickets) tickets = Winnings::ticketsOf(tipLines(), m_systemTables, tipShape());
             chance.add(Chance::roundOf(record, 0), m_hitTally, *tickets, stakePerRow().value_or(0), dividendSource());
             // The draw reached and a chance for the stop button, once per pulse: painting the
             // window costs far more than checking the list against one draw.
@@ -100,5 +100,6 @@ void TForm1::SpeedButton4Click() {
                              .arg(TipTest::dateText(filter.from), TipTest::dateText(filter.to))
                              .arg(chance.rounds.size())
                              .arg(chance.rounds.front().tips),
-                         chance.rounds, chance.levels, chance.money, Rng::seed());
+                         chance.rounds, chance.levels, chance.money, Rng::seed(),
+                         Winnings::listShapeOf(tipLines(), m_systemTables, tipShape()));
 }

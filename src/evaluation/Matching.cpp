@@ -96,21 +96,34 @@ TicketResult checkTicket(const ParsedTicket& ticket, SystemKind kind, const Syst
     return checkAllNumbers(ticket, draw);
 }
 
-bool zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
-                 const SystemTable& table, const CurrentDraw& draw) {
-    bool changed = false;
+LineOutcome zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
+                        const SystemTables& tables, const CurrentDraw& draw) {
+    LineOutcome outcome;
     if (std::optional<QString> shown = ticket.parse(line)) {
         selectorText = std::move(*shown);
-        changed = true;
+        outcome.selectorSet = true;
     }
     result = TicketResult{};
-    result = checkTicket(ticket, systemKindOf(selectorText), table, draw);
-    return changed;
+    const SystemKind kind = systemKindOf(selectorText);
+    const SystemTable* table = tables.selected;
+    if (kind == SystemKind::Reduced && outcome.selectorSet) {
+        table = tables.byCode->table(ticket.systemCode);
+        if (!table) {
+            outcome.missingTable = ticket.systemCode;
+            return outcome;
+        }
+    }
+    result = checkTicket(ticket, kind, *table, draw);
+    return outcome;
 }
 
 QString hitText(const TicketResult& result) {
     if (result.hits == 5 && result.additionalHit) return QCoreApplication::translate("Matching", "5 + Z");
     return QString::number(result.hits);
+}
+
+QString missingTableText(const QString& code) {
+    return QCoreApplication::translate("Matching", "Tabelle %1 fehlt").arg(code);
 }
 
 QString maxWinText(int maxHits) {
@@ -119,7 +132,7 @@ QString maxWinText(int maxHits) {
 }
 
 ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& ticket, TicketResult& result,
-                       HitTally& tally, const SystemTable& table, const CurrentDraw& draw) {
+                       HitTally& tally, const SystemTables& tables, const CurrentDraw& draw) {
     ListCheck check;
     tally.clear();
 
@@ -135,11 +148,18 @@ ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& 
 
     try {
         for (const QString& line : std::as_const(lines)) {
-            zettelcheck(line, ticket, selectorText, result, table, draw);
+            const LineOutcome outcome = zettelcheck(line, ticket, selectorText, result, tables, draw);
+            if (outcome.missingTable) {
+                check.hitTexts << missingTableText(*outcome.missingTable);
+                check.lineHits.push_back(0);
+                check.lineScored.push_back(false);
+                continue;
+            }
             tally.add(result);
             if (result.hits >= 3) ++check.winningLines;
             check.hitTexts << hitText(result);
             check.lineHits.push_back(result.hits);
+            check.lineScored.push_back(true);
             check.maxHits = std::max<int>(check.maxHits, result.hits);
         }
     } catch (const AppError& e) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "evaluation/CurrentDraw.h"
 #include "tips/SystemTable.h"
+#include "tips/SystemTableSet.h"
 #include "tips/TipLine.h"
 
 #include <QString>
@@ -8,6 +9,7 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // How a tip line is counted against a draw. The kind follows the text of the system
@@ -42,16 +44,33 @@ struct HitTally {
 TicketResult checkTicket(const ParsedTicket& ticket, SystemKind kind, const SystemTable& table,
                          const CurrentDraw& draw);
 
+// The reduced-system tables a check scores lines with. A line that names its system ("...:610")
+// is scored by that code's own table, whatever the selector loaded; a line without ":" follows
+// the selector's text and, for a reduced system, the table the selector loaded. Both are needed.
+struct SystemTables {
+    const SystemTable* selected = nullptr;
+    SystemTableSet* byCode = nullptr;
+};
+
+// What parsing and checking one line told besides its result.
+struct LineOutcome {
+    // The line's system code replaced selectorText.
+    bool selectorSet = false;
+    // The code the line names when there is no table file for it: the line was not scored.
+    std::optional<QString> missingTable;
+};
+
 // Parse and check in one: the line's system code, when it has one, replaces selectorText;
-// the kind then follows selectorText. Returns true when selectorText was set by the line, so
-// the window can show it in the selector (without running the selector's change step).
-// result is zero when the check throws.
-bool zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
-                 const SystemTable& table, const CurrentDraw& draw);
+// the kind then follows selectorText. result is zero when the check throws and when the line
+// names a table that is missing.
+LineOutcome zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
+                        const SystemTables& tables, const CurrentDraw& draw);
 
 // The hit-list entry of a line: "5 + Z" for five hits with the additional number, otherwise
 // the hit count.
 QString hitText(const TicketResult& result);
+// The hit-list entry of a line whose table file is missing: "Tabelle 610 fehlt".
+QString missingTableText(const QString& code);
 // First status panel after a whole-list check: "Max-Gewinn 4er"; empty below three hits.
 QString maxWinText(int maxHits);
 
@@ -60,6 +79,7 @@ struct ListCheck {
     std::vector<int> removedLines; // indices (in the list as it was) of blank lines, ascending
     QStringList hitTexts;          // one per remaining line, up to a line that failed
     std::vector<int> lineHits;     // the hits of each of those lines
+    std::vector<bool> lineScored;  // false where the line's table is missing
     int maxHits = 0;
     int winningLines = 0; // lines with three or more hits: one win sound each
     QString status;       // the first status panel
@@ -68,8 +88,9 @@ struct ListCheck {
 
 // Removes the lines that are blank after trimming from `lines`, then checks the others in
 // order, each under the selector text the lines before it left (a line without ":" takes the
-// kind of the line before). The tally is cleared first. A line whose check fails ends the
-// loop: it and the lines after it get no hit-list entry, and max and status reflect the lines
-// checked before it.
+// kind of the line before). The tally is cleared first. A line naming a missing table gets
+// the entry "Tabelle ... fehlt", 0 hits and no place in the tally. A line whose check fails
+// ends the loop: it and the lines after it get no hit-list entry, and max and status reflect
+// the lines checked before it.
 ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& ticket, TicketResult& result,
-                       HitTally& tally, const SystemTable& table, const CurrentDraw& draw);
+                       HitTally& tally, const SystemTables& tables, const CurrentDraw& draw);

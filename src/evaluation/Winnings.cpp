@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace Winnings {
 
@@ -94,13 +95,64 @@ PlayedLine playedLine(const QString& line, SystemTableSet& tables, const Chance:
     return played;
 }
 
-std::vector<Ticket> ticketsOf(const QStringList& lines, const Chance::TipShape& listShape) {
+std::vector<Ticket> ticketsOf(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback) {
     std::vector<Ticket> tickets;
     for (const QString& line : lines) {
         if (TipLine::isBlank(line)) continue;
-        if (std::optional<Ticket> t = ticketOf(line, listShape)) tickets.push_back(std::move(*t));
+        if (PlayedLine played = playedLine(line, tables, fallback); played.ticket)
+            tickets.push_back(std::move(*played.ticket));
     }
     return tickets;
+}
+
+Chance::TipShape listShapeOf(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback) {
+    for (const QString& line : lines) {
+        if (TipLine::isBlank(line)) continue;
+        if (const PlayedLine played = playedLine(line, tables, fallback); played.ticket) return played.ticket->shape;
+    }
+    return fallback;
+}
+
+ListStake listStake(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback) {
+    ListStake stake;
+    for (const QString& line : lines) {
+        if (TipLine::isBlank(line)) continue;
+        const PlayedLine played = playedLine(line, tables, fallback);
+        if (played.ticket) stake.columns += played.ticket->columns();
+        if (played.ticket || played.missingTable.isEmpty() || stake.missingTables.contains(played.missingTable)) continue;
+        stake.missingTables << played.missingTable;
+    }
+    return stake;
+}
+
+namespace {
+
+QString euros(double amount) {
+    return QCoreApplication::translate("Winnings", "%1 €").arg(QLocale().toString(amount, 'f', 2));
+}
+
+QString unknownText() {
+    return QCoreApplication::translate("Winnings", "unbekannt");
+}
+
+// The known money and, when some is not known, "unbekannt" beside it.
+QString moneyText(const Chance::Money& m) {
+    if (m.unknownWins == 0) return euros(m.knownReturn);
+    if (m.knownReturn == 0) return unknownText();
+    return QCoreApplication::translate("Winnings", "%1 + unbekannt").arg(euros(m.knownReturn));
+}
+
+} // namespace
+
+QString stakeText(const ListStake& stake, std::optional<double> pricePerColumn) {
+    const int columns = static_cast<int>(std::min<std::int64_t>(stake.columns, 0x7fffffff));
+    QString text = pricePerColumn
+                       ? QCoreApplication::translate("Winnings", "Einsatz je Ziehung: %n Reihe(n) × %1 = %2", nullptr, columns)
+                             .arg(euros(*pricePerColumn), euros(static_cast<double>(stake.columns) * *pricePerColumn))
+                       : QCoreApplication::translate("Winnings", "Einsatz je Ziehung: %n Reihe(n) × Preis unbekannt", nullptr, columns);
+    for (const QString& code : stake.missingTables)
+        text += QStringLiteral("; ") + missingTableText(code);
+    return text;
 }
 
 std::optional<double> pricePerColumn(const QString& feeText, bool bothDays) {
@@ -150,6 +202,30 @@ QString winningText(const Chance::Money& m) {
     return QCoreApplication::translate(
                "Winnings", "Gewinn: mindestens %1 € (für %n Gewinnreihe(n) ist die Quote unbekannt)", nullptr, unknown)
         .arg(amount);
+}
+
+bool prizesKnown(const DividendSource* dividends, const QDate& date) {
+    if (!dividends) return false;
+    for (const auto& [hits, additional] : {std::pair{3, false}, std::pair{4, false}, std::pair{5, false},
+                                           std::pair{5, true}, std::pair{6, false}})
+        if (dividends->dividend(date, hits, additional)) return true;
+    return false;
+}
+
+QString tierText(const Result& r) {
+    QStringList tiers;
+    for (int level = Chance::LevelCount - 1; level >= 0; --level) {
+        const std::int64_t columns = r.columns[static_cast<std::size_t>(level)];
+        if (columns > 0)
+            tiers << QCoreApplication::translate("Winnings", "%1 × %2").arg(columns).arg(Chance::levelName(level));
+    }
+    return QCoreApplication::translate("Winnings", "%1 = %2")
+        .arg(tiers.join(QStringLiteral(", ")), moneyText(r.money));
+}
+
+QString listWinText(const Chance::Money& m, bool priceKnown) {
+    if (!priceKnown) return QCoreApplication::translate("Winnings", "Gewinn: %1").arg(moneyText(m));
+    return QCoreApplication::translate("Winnings", "Gewinn: %1 (Einsatz %2)").arg(moneyText(m), euros(m.stake));
 }
 
 void Tally::add(const Chance::Round& drawn, const HitTally& hits, const std::vector<Ticket>& tickets,

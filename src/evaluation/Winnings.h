@@ -52,8 +52,23 @@ struct PlayedLine {
     QString missingTable;
 };
 PlayedLine playedLine(const QString& line, SystemTableSet& tables, const Chance::TipShape& fallback);
-// The tickets of the list's lines that can be played, in list order.
-std::vector<Ticket> ticketsOf(const QStringList& lines, const Chance::TipShape& listShape);
+// The tickets of the list's lines that can be played, each by its own designation (playedLine),
+// in list order.
+std::vector<Ticket> ticketsOf(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback);
+// How the list's tips are played, for a comparison with random tips of the same kind: the
+// shape of its first line that can be played; `fallback` for a list without one.
+Chance::TipShape listShapeOf(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback);
+
+// What the list costs on one draw before it is played: the columns of its lines and the codes
+// of tables that are missing (those lines cost nothing, as they cannot be played).
+struct ListStake {
+    std::int64_t columns = 0;
+    QStringList missingTables;
+};
+ListStake listStake(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback);
+// "Einsatz je Ziehung: 28 Reihen × 0,50 € = 14,00 €"; "Preis unbekannt" when the price is no
+// amount; the missing tables named after it.
+QString stakeText(const ListStake& stake, std::optional<double> pricePerColumn);
 
 // The price of one column on one draw from the fee field's text ("0,50" or "0.50"); the fee for
 // both draw days is per week, so half of it is the price per draw. None when the text is no
@@ -79,6 +94,15 @@ Chance::Round roundOf(const CurrentDraw& draw, int tips);
 // What a winning line won, as its hit-list entry hints it: "Gewinn: 35,50 €", "Gewinn: Quote
 // unbekannt", or the known part and how many winning columns have no known dividend.
 QString winningText(const Chance::Money& money);
+
+// The source knows some dividend of the draw on `date`: its prize table is there.
+bool prizesKnown(const DividendSource* dividends, const QDate& date);
+// A winning line's tiers and money, highest tier first: "6 × 4er, 16 × 3er = 234,00 €". The
+// money is "unbekannt" when no column's dividend is known, "… € + unbekannt" when some are not.
+QString tierText(const Result& result);
+// What the whole list won on the draw: "Gewinn: 234,00 € (Einsatz 14,00 €)", with "unbekannt"
+// in place of what is not known; no stake part when the price is not known.
+QString listWinText(const Chance::Money& money, bool priceKnown);
 
 // The rounds, hits per prize level and money of the tip list draw by draw, as the comparison
 // with chance collects them.

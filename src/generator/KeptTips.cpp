@@ -5,7 +5,7 @@
 #include <span>
 
 void fillKeptRows(TicketTable& table, const QStringList& lines, int n, const QString& selector,
-                  ParsedTicket& ticket, TicketResult& result, const SystemTable& systems,
+                  ParsedTicket& ticket, TicketResult& result, const SystemTables& systems,
                   const CurrentDraw& draw) {
     const int rows = static_cast<int>(std::min<qsizetype>(lines.size(), TicketTable::Rows));
     for (int i = 0; i < rows; ++i) {

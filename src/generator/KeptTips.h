@@ -11,5 +11,5 @@
 // line only); a field that is no number holds no number of the row, and at most Width fields
 // count. `ticket` and `result` are left as the last line's parse and check left them.
 void fillKeptRows(TicketTable& table, const QStringList& lines, int n, const QString& selector,
-                  ParsedTicket& ticket, TicketResult& result, const SystemTable& systems,
+                  ParsedTicket& ticket, TicketResult& result, const SystemTables& systems,
                   const CurrentDraw& draw);

@@ -157,8 +157,10 @@ HistoryRun runOnHistory(HistorySnapshot& snapshot, const DrawFilter& filter, con
     ParsedTicket ticket;
     TicketResult result;
     HitTally tally;
+    // The lines are single tips: no table is ever asked for.
     const SystemTable table;
+    SystemTableSet byCode{QString()};
     QStringList lines = run.lines;
-    run.check = checkTipList(lines, selector, ticket, result, tally, table, draw);
+    run.check = checkTipList(lines, selector, ticket, result, tally, {&table, &byCode}, draw);
     return run;
 }

@@ -18,6 +18,13 @@ UpDown::UpDown(const QString& upDownName, const QString& editName, int minimum, 
     setRange(minimum, maximum);
     setValue(position);
     setAccelerated(true);
+    // The edit tells of a keystroke before the spin box reads the text; the value it reads
+    // then was typed. Connected after the spin box's own reading, so the flag is cleared last.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_typing = true; });
+    connect(this, &QSpinBox::valueChanged, this, [this] {
+        if (m_typing) emit typed();
+    });
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { m_typing = false; });
 }
 
 QLineEdit* UpDown::edit() const {

@@ -29,11 +29,17 @@ signals:
     void changing();
     // The user stepped the position with the arrows or the arrow keys.
     void clicked();
+    // The user typed a new position into the edit (not stepped, not set from code).
+    void typed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void stepBy(int steps) override;
+
+private:
+    // Between the edit's textEdited and its textChanged: a new value comes from typing.
+    bool m_typing = false;
 };
 
 // A date picker with an earliest allowed date. Setting a date outside its range is refused

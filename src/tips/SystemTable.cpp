@@ -23,6 +23,15 @@ void SystemTable::clearRows() {
     for (Marks& m : m_marks) m.count = 0;
 }
 
+int SystemTable::highestPosition() const {
+    int highest = 0;
+    for (int r = 1; r <= std::min(m_rowCount, Capacity); ++r) {
+        const Marks& m = m_marks[static_cast<size_t>(r)];
+        if (m.count > 0) highest = std::max(highest, m.positions[m.count - 1] + 1);
+    }
+    return highest;
+}
+
 SystemTable::LoadResult SystemTable::load(const QString& path) {
     clearRows();
     m_rowCount = 0;

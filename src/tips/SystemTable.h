@@ -33,6 +33,9 @@ public:
     void setRow(int r, const QString& text);
     // Every row empty; rowCount stays.
     void clearRows();
+    // The highest position (1-based) a row of 1..rowCount marks: the number of numbers a tip
+    // line of this table has. 0 when no row marks anything.
+    int highestPosition() const;
 
     struct LoadResult {
         int rowsRead = 0;     // lines taken as rows (at most Capacity)

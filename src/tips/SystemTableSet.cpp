@@ -1,7 +1,10 @@
 #include "tips/SystemTableSet.h"
 
 #include "base/Errors.h"
+#include "tips/TipLine.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <utility>
 
@@ -22,3 +25,30 @@ const SystemTable* SystemTableSet::table(const QString& code) {
     }
     return m_tables.emplace(code, std::move(loaded)).first->second.get();
 }
+
+QStringList SystemTableSet::codes() const {
+    QStringList codes;
+    const QDir vew(m_dataDirectory + QStringLiteral("vew"));
+    for (const QFileInfo& file : vew.entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+        codes << file.completeBaseName();
+    return codes;
+}
+
+namespace SystemChoice {
+
+std::vector<Entry> entries(int n, SystemTableSet& tables) {
+    const QString first = sizeStep(n, 0).entry;
+    std::vector<Entry> list{{first, first == TipLine::Normal ? 1 : fullSystemRows(n)}};
+    for (const QString& code : tables.codes()) {
+        const SystemTable* table = tables.table(code);
+        if (table && table->highestPosition() == n)
+            list.push_back({TipLine::ReducedPrefix + code, table->rowCount()});
+    }
+    return list;
+}
+
+QString entryHint(int rows) {
+    return QCoreApplication::translate("SystemChoice", "%n Tippreihe(n) pro Tipp", nullptr, rows);
+}
+
+} // namespace SystemChoice

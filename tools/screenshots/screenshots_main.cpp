@@ -20,6 +20,8 @@
 #include "base/DayCount.h"
 #include "history/DrawCsv.h"
 #include "stats/TipTest.h"
+#include "history/Dividends.h"
+#include "tips/TipLine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +34,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <vector>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -158,6 +162,36 @@ int main(int argc, char** argv) {
     form.Label28Click();
     form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
     grab(QStringLiteral("lottotipp-vollsystem"));
+    // The tip page with a reduced system picked from the selector at size 10, and the money of
+    // the newest draw from a sample prize table: the generated VEW lines, then a full system of
+    // eight and a VEW line that won on that draw.
+    {
+        MemoryDividends sample;
+        sample.set(DayCount::toDate(form.currentDraw().date), {{5, false, 1500.0}, {4, false, 35.0}, {3, false, 1.5}});
+        form.setDividendSource(&sample);
+        form.controls().UpDown18->setPosition(10);
+        form.UpDown18Click();
+        form.controls().ComboBox1->setCurrentIndex(form.controls().ComboBox1->findText(QStringLiteral("VEW:610")));
+        form.ComboBox1Change();
+        form.Label28Click();
+        const auto& drawn = form.currentDraw().numbers;
+        auto winningLine = [&](int hits, int size, const QString& system) {
+            std::vector<int> numbers(drawn.begin() + 1, drawn.begin() + 1 + hits);
+            for (int k = 1; static_cast<int>(numbers.size()) < size; ++k)
+                if (std::find(drawn.begin() + 1, drawn.begin() + 8, k) == drawn.begin() + 8) numbers.push_back(k);
+            std::sort(numbers.begin(), numbers.end());
+            return TipLine::makeLine(numbers, system);
+        };
+        form.controls().ListBox1->addItem(winningLine(4, 8, QStringLiteral("Vollsystem")));
+        form.controls().ListBox1->addItem(winningLine(4, 10, QStringLiteral("VEW:610")));
+        form.Komplettcheck();
+        form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet1);
+        grab(QStringLiteral("lottotipp-vew"));
+        form.setDividendSource(nullptr);
+        form.controls().UpDown18->setPosition(6);
+        form.UpDown18Click();
+        form.Label28Click();
+    }
     // The pool's status while the player edits the numbers of a run; the editing is cancelled.
     form.controls().CheckBox20->setChecked(true);
     QTimer::singleShot(300, [&] {
