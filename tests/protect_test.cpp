@@ -372,8 +372,16 @@ TEST(ProtectChart, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     EXPECT_EQ(model->leftAxis()->minimum(), lowest);
     EXPECT_EQ(model->leftAxis()->maximum(), highest);
 
-    // The drawn axis starts below the lowest bar and ends at or above the highest, whole ticks.
+    // The drawn axis starts at 0, so the bars compare by their heights; zoomed (a setting kept
+    // for the next start) it starts below the lowest bar. Either way it ends at or above the
+    // highest, with whole ticks.
     QValueAxis* y = view->valueAxis();
+    EXPECT_EQ(y->min(), 0);
+    EXPECT_GE(y->max(), highest);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("ChartZoom")));
+    view->refresh();
+    EXPECT_TRUE(f->collectSettings().chartZoom);
+    EXPECT_GT(y->min(), 0);
     EXPECT_LT(y->min(), lowest);
     EXPECT_GE(y->max(), highest);
     EXPECT_EQ(y->tickType(), QValueAxis::TicksDynamic);
@@ -404,13 +412,19 @@ TEST(ProtectChart, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     EXPECT_FALSE(chart->legend()->isVisible());
 
     // Tick and range rules alone.
-    const auto r = BarChartView::displayRange(385, 460);
+    const auto r = BarChartView::displayRange(385, 460, true);
     EXPECT_LT(r.min, 385);
+    EXPECT_GT(r.min, 0);
     EXPECT_GE(r.max, 460);
     EXPECT_EQ(std::fmod(r.min, r.step), 0);
-    EXPECT_EQ(BarChartView::displayRange(0, 4).step, 1);
-    EXPECT_EQ(BarChartView::displayRange(0, 4).min, 0);
-    EXPECT_EQ(BarChartView::displayRange(0, 0).max, 1);
+    // Not zoomed, the same bars stand on 0.
+    const auto fromZero = BarChartView::displayRange(385, 460, false);
+    EXPECT_EQ(fromZero.min, 0);
+    EXPECT_GE(fromZero.max, 460);
+    EXPECT_EQ(BarChartView::displayRange(0, 4, true).step, 1);
+    EXPECT_EQ(BarChartView::displayRange(0, 4, true).min, 0);
+    EXPECT_EQ(BarChartView::displayRange(0, 0, false).max, 1);
+    EXPECT_EQ(BarChartView::displayRange(-3, 5, false).min, -3);
 }
 
 TEST(ProtectChart, ExportWritesAValidPngAndSvg) {

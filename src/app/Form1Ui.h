@@ -31,6 +31,9 @@ struct Form1Ui {
     QAction* N1 = nullptr;
     QAction* Dateiladen1 = nullptr;
     QAction* InDateispeichern1 = nullptr;
+    QMenu* Hilfe1 = nullptr;
+    QAction* Handbuch1 = nullptr;      // opens the manual
+    QAction* UeberQuintara1 = nullptr; // version, licence, data sources
 
     PanelStatusBar* StatusBar1 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -173,7 +176,9 @@ struct Form1Ui {
     QToolButton* SpeedButton23 = nullptr; // "Ausstehende"
     QToolButton* DiagrammPNG = nullptr;   // the chart as a PNG picture
     QToolButton* DiagrammSVG = nullptr;   // the chart as an SVG drawing
+    QLabel* LabelStatisticsFrom = nullptr; // "Statistik ab:" before the start date
     DatePicker* DateTimePicker2 = nullptr;
+    QCheckBox* ChartZoom = nullptr; // the value axis zoomed onto the bars instead of from 0
     BarChartView* Chart1 = nullptr;
 
     // ---- Datenbank ----

@@ -57,7 +57,6 @@ void TForm1::selectMessageLanguage() {
         {"SystemChoice", "%1Tippreihen pro Tipp!"},
         {"Matching", "Max-Gewinn %1er"},
         {"DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!"},
-        {"DrawDownload", "Loading"},
         {"DrawDownload", "Received %1 bytes"},
         {"DrawDownload", "Antwort für den %1 verworfen: %2"},
         {"DrawDownload", "Quersumme: %1"},
@@ -180,7 +179,7 @@ bool TForm1::applyTranslationFile() {
 }
 
 void TForm1::InDateispeichern1Click() {
-    const QString path = m_platform.dialogs->saveFileName(
+    const QString path = m_platform.dialogs->saveFile(
         this, {tr("Textdatei|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     std::vector<Translation::Entry> entries;

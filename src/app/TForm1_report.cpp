@@ -108,7 +108,7 @@ void TForm1::ruleBackTestClick() {
 }
 
 void TForm1::historyExportClick() {
-    const QString path = m_platform.dialogs->saveFileName(
+    const QString path = m_platform.dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("ziehungen.csv"), m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     const DrawHistory file = history();
@@ -143,7 +143,7 @@ void TForm1::historyImportClick() {
 }
 
 void TForm1::tipsExportClick() {
-    const QString path = m_platform.dialogs->saveFileName(
+    const QString path = m_platform.dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("tipps.csv"), m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     TextFile::writeBytesAtomic(path, TipCsv::format(tipLines()));

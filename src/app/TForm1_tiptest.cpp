@@ -26,6 +26,7 @@ void TForm1::SpeedButton4Click() {
     const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
     BarChartModel* chart = ui.Chart1->model();
     chart->prepareStatistic();
+    m_chartStatistic = nullptr; // the test's chart is not redrawn for another start date
 
     // Every other action waits while the test runs; the button stops it.
     const QString caption = ui.SpeedButton4->text();

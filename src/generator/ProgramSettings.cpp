@@ -145,6 +145,8 @@ ProgramSettings ProgramSettings::load(const SettingsStore& key, const QString& d
     text(QStringLiteral("DrawServer"), s.drawServer);
     if (const auto v = readInteger(key, QStringLiteral("UpdateAtStart"))) s.updateAtStart = *v != 0;
     if (const auto v = readInteger(key, QStringLiteral("ServerQuestion"))) s.serverQuestion = *v != 0;
+    if (const auto v = readInteger(key, QStringLiteral("ChartZoom"))) s.chartZoom = *v != 0;
+    text(QStringLiteral("SaveDirectory"), s.saveDirectory);
 
     if (s.fileNameEdit.isEmpty()) s.fileNameEdit = downloadFile;
     if (s.proxyHostEdit.isEmpty()) s.proxyPortEdit = QStringLiteral("80");
@@ -184,6 +186,9 @@ void ProgramSettings::writeTo(SettingsStore& key) const {
     key.writeString(QStringLiteral("DrawServer"), drawServer);
     flag(QStringLiteral("UpdateAtStart"), updateAtStart);
     if (serverQuestion) flag(QStringLiteral("ServerQuestion"), true);
+    // Written once they differ from a new installation's, so older keys keep their form.
+    if (chartZoom) flag(QStringLiteral("ChartZoom"), true);
+    if (!saveDirectory.isEmpty()) key.writeString(QStringLiteral("SaveDirectory"), saveDirectory);
 
     key.addMissingFrom(previous);
 }

@@ -182,7 +182,7 @@ void AnalysisReport::reportError(const std::exception& error) {
 }
 
 void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName) {
-    const QString path = m_dialogs->saveFileName(
+    const QString path = m_dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), proposedName, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     try {

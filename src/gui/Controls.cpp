@@ -75,9 +75,9 @@ PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, 
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(widths[i]);
-        const bool last = i + 1 == widths.size();
-        if (!last) label->setFixedWidth(widths[i]);
-        addWidget(label, last ? 1 : 0);
+        const bool first = i == 0;
+        if (first) label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        addWidget(label, first ? 1 : 0);
         m_panels.push_back(label);
     }
 }

@@ -32,7 +32,6 @@ QString failureWords(int status, const QString& text) {
     return text;
 }
 
-const char* const kLoading = QT_TRANSLATE_NOOP("DrawDownload", "Loading");
 const char* const kNoWarranty = QT_TRANSLATE_NOOP("DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!");
 
 ConversionError notAnInteger(const QString& text) {
@@ -111,6 +110,14 @@ QString DrawAnswer::invalidReason() const {
         return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 ist schon eine der Gewinnzahlen").arg(problem->value);
     }
     return {};
+}
+
+QString DrawDownload::progressText(const QDate& reached, int stored) {
+    if (stored == 0)
+        return QCoreApplication::translate("DrawDownload", "Stand %1: noch keine neue Ziehung gespeichert").arg(dateText(reached));
+    if (stored == 1)
+        return QCoreApplication::translate("DrawDownload", "Stand %1: 1 neue Ziehung gespeichert").arg(dateText(reached));
+    return QCoreApplication::translate("DrawDownload", "Stand %1: %2 neue Ziehungen gespeichert").arg(dateText(reached)).arg(stored);
 }
 
 QString DrawDownloadResult::summaryText() const {
@@ -279,7 +286,7 @@ void DrawDownload::runRequests(DrawDownloadView& view, DrawDownloadResult& resul
         }
         const HttpProxy proxy = readProxy(view);
 
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
+        view.setStatusText(0, progressText(DayCount::toDate(date), result.stored));
         ++result.requests;
         const HttpResult answer = m_http.get(requestUrl(m_source.address, date), proxy);
         if (m_abort || answer.aborted) {
@@ -378,9 +385,7 @@ DrawDownload::RangeAnswer DrawDownload::fetchRange(DrawDownloadView& view, DrawD
             return out;
         }
         const HttpProxy proxy = readProxy(view);
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
-                                  .arg(dateText(from), dateText(to))
-                                  .arg(page + 1));
+        view.setStatusText(0, progressText(from, result.stored));
         ++result.requests;
         const HttpResult answer = m_http.get(OperatorResults::rangeUrl(m_source.address, from, to, page), proxy, headers);
         if (m_abort || answer.aborted) {
@@ -581,7 +586,7 @@ void DrawDownload::runRanges(DrawDownloadView& view, DrawDownloadResult& result,
             }
         }
         view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
+        view.setStatusText(0, progressText(to, result.stored));
         savePrizes();
         date = windowEnd + 1;
         view.setRequestDate(date);
