@@ -424,7 +424,7 @@ TEST(ProtectChart, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     EXPECT_EQ(BarChartView::displayRange(0, 4, true).step, 1);
     EXPECT_EQ(BarChartView::displayRange(0, 4, true).min, 0);
     EXPECT_EQ(BarChartView::displayRange(0, 0, false).max, 1);
-    EXPECT_EQ(BarChartView::displayRange(-3, 5, false).min, -3);
+    EXPECT_LE(BarChartView::displayRange(-3, 5, false).min, -3); // a negative bar stays inside
 }
 
 TEST(ProtectChart, ExportWritesAValidPngAndSvg) {

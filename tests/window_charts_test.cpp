@@ -1,6 +1,9 @@
 #include "app/TForm1.h"
 #include "support/TestPlatform.h"
 
+#include <QtCharts/QBarSet>
+#include <QtCharts/QStackedBarSeries>
+
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -61,6 +64,39 @@ TEST_F(WindowCharts, OverdueAndCrossSumsAndTheirMissingFileRules) {
     EXPECT_EQ(chart()->series2()->yValue(20), 1);
     form().controls().SpeedButton9->click(); // reported
     EXPECT_EQ(f->platform.dialogs->errors().size(), 1);
+}
+
+TEST_F(WindowCharts, TheStartDateIsLabelledAndRedrawsTheChartShown) {
+    const Form1Ui& ui = form().controls();
+    EXPECT_EQ(ui.LabelStatisticsFrom->text(), QStringLiteral("Statistik ab:"));
+    EXPECT_EQ(ui.LabelStatisticsFrom->buddy(), ui.DateTimePicker2);
+    ui.SpeedButton9->click();
+    EXPECT_TRUE(chart()->bottomTitle().contains(QStringLiteral("Ziehungen: 3 "))) << chart()->bottomTitle().toStdString();
+    // Draws after the 6th: the Saturday and the Wednesday after it.
+    ui.DateTimePicker2->setDate(QDate(2011, 10, 6));
+    EXPECT_TRUE(chart()->bottomTitle().contains(QStringLiteral("Ziehungen: 2 "))) << chart()->bottomTitle().toStdString();
+    // A start after the newest draw leaves nothing to count, and the chart says why.
+    ui.DateTimePicker2->setDate(QDate(2011, 10, 20));
+    EXPECT_EQ(chart()->bottomTitle(),
+              QStringLiteral("Keine Ziehung ab dem 20.10.2011: die neueste gespeicherte Ziehung ist vom 12.10.2011. "
+                             "Wählen Sie unter „Statistik ab“ ein früheres Datum."));
+    // The tips' numbers do not depend on the start date: that chart stays.
+    ui.Button6->click();
+    ui.DateTimePicker2->setDate(QDate(2011, 10, 1));
+    EXPECT_EQ(chart()->bottomTitle(), QStringLiteral("Zahlenverteilung des Tippes"));
+}
+
+TEST_F(WindowCharts, PointingAtABarShowsItsValue) {
+    const Form1Ui& ui = form().controls();
+    ui.SpeedButton2->click(); // frequencies: 5 was drawn on the 5th and the 12th
+    BarChartView* view = ui.Chart1;
+    view->refresh();
+    QBarSet* set = view->barSets().begin()->second;
+    emit view->barSeries()->hovered(true, 4, set);
+    EXPECT_EQ(view->toolTip(), QStringLiteral("5: 2"));
+    emit view->barSeries()->hovered(false, 4, set);
+    EXPECT_TRUE(view->toolTip().isEmpty());
+    EXPECT_TRUE(view->barText(49).isEmpty());
 }
 
 TEST_F(WindowCharts, TipDistributionCountsTheList) {

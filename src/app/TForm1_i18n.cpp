@@ -81,6 +81,8 @@ void TForm1::selectMessageLanguage() {
         {"Statistics", "Quersummenverteilung     Ziehungen: %1    Quersumme: %2"},
         {"Statistics", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?"},
         {"Statistics", "Zahlenverteilung des Tippes"},
+        {"Statistics", "Keine Ziehung ab dem %1: die neueste gespeicherte Ziehung ist vom %2. "
+                       "Wählen Sie unter „Statistik ab“ ein früheres Datum."},
         {"Statistics", "Bei %1 Ziehungen wurden %2 Paare gefunden! Häufigkeit = 1.Zahl des Paares (%3 x 5 => %3 x 5-6)"},
         {"Statistics",
          "Bei %1 Ziehungen wurden %2 Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (%3 x 5 => %3 x 5-6-7)"},

@@ -34,10 +34,7 @@ AnalysisReport* TForm1::report() {
 }
 
 void TForm1::AnalysisReportClick() {
-    AnalysisReport* r = report();
-    r->show();
-    r->raise();
-    r->activateWindow();
+    report()->showInside(this);
 }
 
 Chance::TipShape TForm1::tipShape() const {

@@ -11,8 +11,11 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -96,9 +99,11 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
         ruleTitle = named(new QLabel(rulePage), "RuleTitle");
         ruleTitle->setWordWrap(true);
         ruleTable = named(new QTableWidget(RuleCounts::Rules, 4, rulePage), "RuleTable");
-        ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-        for (int c = 1; c < 4; ++c)
+        // The rule names are as wide as they are in every language; the numbers take the rest.
+        for (int c = 0; c < 4; ++c)
             ruleTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        ruleTable->horizontalHeader()->setStretchLastSection(true);
+        ruleTable->setTextElideMode(Qt::ElideNone);
         ruleTable->verticalHeader()->hide();
         ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (int r = 1; r <= RuleCounts::Rules; ++r)
@@ -190,6 +195,34 @@ void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName)
     } catch (const std::exception& e) {
         reportError(e);
     }
+}
+
+void AnalysisReport::showInside(const QWidget* over) {
+    if (!m_placed) {
+        m_placed = true;
+        const QScreen* screen = over && over->screen() ? over->screen() : QGuiApplication::primaryScreen();
+        const QRect room = screen->availableGeometry();
+        // Before its first show the window has no frame yet; it gets one like the main window's.
+        const QSize frame = over ? over->frameGeometry().size() - over->size() : QSize(0, 0);
+        const QSize inner = size().boundedTo(room.size() - frame);
+        resize(inner);
+        QRect outer(QPoint(0, 0), inner + frame);
+        outer.moveCenter(over ? over->frameGeometry().center() : room.center());
+        outer.moveLeft(std::clamp(outer.left(), room.left(), room.left() + room.width() - outer.width()));
+        outer.moveTop(std::clamp(outer.top(), room.top(), room.top() + room.height() - outer.height()));
+        move(outer.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void AnalysisReport::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AnalysisReport::showWheelClick() {
