@@ -264,6 +264,16 @@ TEST_F(LayoutTest, PagesMenuStatusBarAndWindow) {
     EXPECT_GE(ui.StatusBar1->panel(0)->width(), panel0 + 190);
     form->resize(form->width() - 200, form->height());
     QApplication::processEvents();
+    // The second panel shows a phase text whole; a very long one leaves the first its room.
+    const QString phase = QStringLiteral("Tipps wurden neu berechnet");
+    ui.StatusBar1->setPanelText(1, phase);
+    QApplication::processEvents();
+    EXPECT_GE(ui.StatusBar1->panel(1)->contentsRect().width(),
+              ui.StatusBar1->panel(1)->fontMetrics().horizontalAdvance(phase));
+    ui.StatusBar1->setPanelText(1, phase.repeated(6));
+    QApplication::processEvents();
+    EXPECT_GE(ui.StatusBar1->panel(0)->width(), 250);
+    EXPECT_EQ(form->centralWidget()->width(), 565);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Quintara for Greece"));
     EXPECT_EQ(form->centralWidget()->size(), QSize(565, 450));
     EXPECT_EQ(form->font().family(), QStringLiteral("Arial"));

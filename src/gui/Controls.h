@@ -50,7 +50,7 @@ public:
 
 // The status bar with its text panels, each at least as wide as given. The first panel (progress
 // and results) takes whatever room the window has beyond the others; the others are as wide as
-// their texts. A text too long for its panel is cut, never widening the window.
+// their texts (up to a limit). A text too long for its panel is cut, never widening the window.
 class PanelStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -62,6 +62,7 @@ public:
 
 private:
     QVector<QLabel*> m_panels;
+    QVector<int> m_widths;
 };
 
 // A label that reports clicks (banner and link labels, chart shortcuts). It takes the keyboard
