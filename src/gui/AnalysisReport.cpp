@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -204,7 +205,9 @@ void AnalysisReport::showInside(const QWidget* over) {
         const QRect room = screen->availableGeometry();
         // Before its first show the window has no frame yet; it gets one like the main window's.
         const QSize frame = over ? over->frameGeometry().size() - over->size() : QSize(0, 0);
-        const QSize inner = size().boundedTo(room.size() - frame);
+        // Wide enough for the rule table's columns where the screen allows it.
+        const int wanted = ruleTable->horizontalHeader()->length() + ruleTable->verticalScrollBar()->sizeHint().width() + 48;
+        const QSize inner = QSize(std::max(width(), wanted), height()).boundedTo(room.size() - frame);
         resize(inner);
         QRect outer(QPoint(0, 0), inner + frame);
         outer.moveCenter(over ? over->frameGeometry().center() : room.center());
