@@ -186,9 +186,11 @@ void ProgramSettings::writeTo(SettingsStore& key) const {
     key.writeString(QStringLiteral("DrawServer"), drawServer);
     flag(QStringLiteral("UpdateAtStart"), updateAtStart);
     if (serverQuestion) flag(QStringLiteral("ServerQuestion"), true);
-    // Written once they differ from a new installation's, so older keys keep their form.
-    if (chartZoom) flag(QStringLiteral("ChartZoom"), true);
-    if (!saveDirectory.isEmpty()) key.writeString(QStringLiteral("SaveDirectory"), saveDirectory);
+    // Written once they differ from a new installation's, so older keys keep their form; from
+    // then on always, or the old value would come back as one of another program.
+    if (chartZoom || previous.hasValue(QStringLiteral("ChartZoom"))) flag(QStringLiteral("ChartZoom"), chartZoom);
+    if (!saveDirectory.isEmpty() || previous.hasValue(QStringLiteral("SaveDirectory")))
+        key.writeString(QStringLiteral("SaveDirectory"), saveDirectory);
 
     key.addMissingFrom(previous);
 }
