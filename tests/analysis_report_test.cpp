@@ -6,8 +6,11 @@
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLocale>
+#include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -256,4 +259,34 @@ TEST_F(Report, TheMoneyOfEachTierOfA2022DrawFromAPrizeFileOfTheOldMapping) {
     f.close();
     ASSERT_TRUE(triggerControl(&form(), QStringLiteral("SpeedButton5")));
     EXPECT_EQ(form().controls().ListBox2->item(2)->toolTip(), QStringLiteral("Gewinn: Quote unbekannt"));
+}
+
+TEST_F(Report, OpensInsideTheScreenClosesWithEscapeAndShowsWholeRuleNames) {
+    const QRect room = form().screen()->availableGeometry();
+    // The main window near the screen's lower right corner: centred over it the report
+    // would hang out of the screen.
+    form().move(room.right() - form().width() / 2, room.bottom() - form().height() / 2);
+    AnalysisReport* r = open();
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(room.contains(r->frameGeometry())) << r->frameGeometry().x() << "," << r->frameGeometry().y();
+
+    for (const char* language : {"Deutsch1", "Grichisch1"}) {
+        SCOPED_TRACE(language);
+        ASSERT_TRUE(triggerControl(&form(), QLatin1String(language)));
+        r->tabs->setCurrentWidget(r->rulePage);
+        QApplication::processEvents();
+        const QFontMetrics metrics(r->ruleTable->font());
+        for (int row = 0; row < r->ruleTable->rowCount(); ++row) {
+            const QString name = r->ruleTable->item(row, 0)->text();
+            EXPECT_GE(r->ruleTable->columnWidth(0), metrics.horizontalAdvance(name)) << name.toStdString();
+        }
+    }
+
+    QTest::keyClick(r->ruleTable, Qt::Key_Escape);
+    EXPECT_FALSE(r->isVisible());
+    // Opened again it comes back where the player left it.
+    const QPoint where = room.topLeft() + QPoint(5, 5);
+    r->move(where);
+    open();
+    EXPECT_EQ(r->pos(), where);
 }

@@ -148,8 +148,9 @@ TEST_F(Entry, PrefillsTheNewestDrawAndAppendsANewerOneSorted) {
     // Six distinct numbers (a repeated one is refused, see protect_test).
     f.platform.dialogs->modalAnswers.push_back(answer(QDate(2011, 10, 15), {40, 2, 33, 12, 18, 7}, &prefill));
     f->BitBtn8Click();
+    // The date proposed is the draw day after the newest draw, the one most likely missing.
     EXPECT_EQ(prefill, (QStringList{QStringLiteral("Zahlen der Ziehung eingeben"),
-                                    QStringLiteral("2011-10-12"), "3", "9", "17", "22", "35", "48"}));
+                                    QStringLiteral("2011-10-15"), "3", "9", "17", "22", "35", "48"}));
     const auto after = dir.readHistory();
     ASSERT_EQ(after.size(), 3u);
     DrawRecord expected = makeDraw(QDate(2011, 10, 15), {2, 7, 12, 18, 33, 40}, 20, 5);
@@ -157,6 +158,37 @@ TEST_F(Entry, PrefillsTheNewestDrawAndAppendsANewerOneSorted) {
     EXPECT_EQ(after[2], expected);
     EXPECT_EQ(f->currentDraw().date, expected.date);
     EXPECT_EQ(f->controls().DateTimePicker1->date(), QDate(2011, 10, 15));
+}
+
+TEST_F(Entry, ADrawAfterTodayIsRefusedAndTheProposalNeverLiesAhead) {
+    FormFixture f(dir, false);
+    // Thursday after the newest draw: the next draw day (Saturday) lies ahead, so the entry
+    // proposes the last draw day up to today.
+    f.platform.clock->date = QDate(2011, 10, 13);
+    QStringList prefill;
+    f.platform.dialogs->modalAnswers.push_back(answer(QDate(2011, 10, 14), {1, 2, 3, 4, 5, 6}, &prefill));
+    f.platform.dialogs->modalAnswers.push_back(answer(QDate(), {}));
+    const auto before = dir.readHistory();
+    f->BitBtn8Click();
+    EXPECT_EQ(prefill.value(1), QStringLiteral("2011-10-12"));
+    EXPECT_EQ(dir.readHistory(), before);
+    // Refused with a message; the dialog came back and was cancelled.
+    EXPECT_EQ(f.platform.dialogs->modalCount, 2);
+    ASSERT_EQ(f.platform.dialogs->messages().size(), 1);
+    EXPECT_TRUE(f.platform.dialogs->messages()[0].startsWith(
+        QStringLiteral("Die Ziehung vom 14.10.2011 liegt nach dem heutigen Tag (13.10.2011)")));
+
+    // Today itself may be entered.
+    f.platform.dialogs->modalAnswers.push_back(answer(QDate(2011, 10, 13), {1, 2, 3, 4, 5, 6}));
+    f->BitBtn8Click();
+    EXPECT_EQ(dir.readHistory().back().date, DayCount::fromDate(QDate(2011, 10, 13)));
+}
+
+TEST(EntryProposal, FollowsTheDrawCalendar) {
+    const DrawRecord saturday = makeDraw(QDate(2025, 8, 30), {1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(DrawEntry::proposedDate(saturday, QDate(2025, 9, 10)), QDate(2025, 9, 3)); // Wednesday after
+    EXPECT_EQ(DrawEntry::proposedDate(saturday, QDate(2025, 9, 3)), QDate(2025, 9, 3));
+    EXPECT_EQ(DrawEntry::proposedDate(saturday, QDate(2025, 9, 2)), QDate(2025, 8, 30));
 }
 
 TEST_F(Entry, SameDateReplacesAndEarlierDateInserts) {

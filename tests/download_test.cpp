@@ -265,7 +265,8 @@ TEST_F(DownloadFixture, StoresAnAnswerAndShowsItAsTheWindowExpects) {
     EXPECT_EQ(result.stored, 1);
     ASSERT_EQ(server.requests.size(), 1u);
     EXPECT_EQ(server.requests[0].target, "/zahlen/velmora.asp?Datum=20250903");
-    EXPECT_EQ(view.panel0, (QStringList{QStringLiteral("Loading"), QStringLiteral("Received 19 bytes")}));
+    EXPECT_EQ(view.panel0, (QStringList{QStringLiteral("Stand 03.09.2025: noch keine neue Ziehung gespeichert"),
+                                        QStringLiteral("Received 19 bytes")}));
     EXPECT_EQ(view.panel1, QStringList{QStringLiteral("Keine Gewähr für die Richtigkeit der Zahlen!")});
     const QString text =
         DayCount::shortWeekdayText(day(2025, 9, 3)) + QStringLiteral("     4  15  23  31  38  45  +  12");
@@ -279,6 +280,20 @@ TEST_F(DownloadFixture, StoresAnAnswerAndShowsItAsTheWindowExpects) {
     DrawRecord expected = makeDraw(QDate(2025, 9, 3), {4, 15, 23, 31, 38, 45}, 12);
     expected.reserved = newest.reserved;
     EXPECT_EQ(now[2], expected);
+}
+
+TEST_F(DownloadFixture, ProgressNamesTheDateReachedAndTheDrawsStoredSoFar) {
+    writeHistoryEndingOn(day(2025, 9, 2));
+    view.todayDate = QDate(2025, 9, 6);
+    ScriptedHttpServer server;
+    answerInTurn(server, {ScriptedAnswer::ok("1,2,3,4,5,6,7"), ScriptedAnswer::ok(""),
+                          ScriptedAnswer::ok("8,9,10,11,12,13,14")});
+    EXPECT_EQ(runAgainst(server.address()).stored, 2);
+    EXPECT_EQ(view.panel0.filter(QStringLiteral("Stand ")),
+              (QStringList{QStringLiteral("Stand 03.09.2025: noch keine neue Ziehung gespeichert"),
+                           QStringLiteral("Stand 04.09.2025: 1 neue Ziehung gespeichert"),
+                           QStringLiteral("Stand 05.09.2025: 1 neue Ziehung gespeichert"),
+                           QStringLiteral("Stand 06.09.2025: 2 neue Ziehungen gespeichert")}));
 }
 
 TEST_F(DownloadFixture, FailedRequestsAreShownAndTheRunGoesOn) {
@@ -304,7 +319,7 @@ TEST_F(DownloadFixture, FailedRequestsAreShownAndTheRunGoesOn) {
     EXPECT_TRUE(view.panel0[3].startsWith(QStringLiteral("Zeitüberschreitung")))
         << view.panel0[3].toStdString();
     EXPECT_FALSE(view.panel0[5].isEmpty());
-    EXPECT_NE(view.panel0[5], QStringLiteral("Loading"));
+    EXPECT_FALSE(view.panel0[5].startsWith(QStringLiteral("Stand ")));
     EXPECT_EQ(dir.readHistory().back().date, day(2025, 8, 6));
     EXPECT_EQ(result.failureText, view.panel0[5]);
 

@@ -49,25 +49,30 @@ TEST(HistoricAnalysis, EmptyRunAndTexts) {
 TEST(LuckyNumber, SetsTheSeedOrNothing) {
     TestProgramDir dir;
     FormFixture f(dir, false);
+    // A seed outside the box's range is proposed as a number of that range.
     Rng::setSeedSigned(-5);
     f.platform.dialogs->inputAnswers.push_back(QStringLiteral("4711"));
     f->controls().SpeedButton13->click();
-    EXPECT_EQ(
-        f.platform.dialogs->shown.back().text,
-        QStringLiteral(
-            "Ihre Glückszahl (1-99999999)?|Geben Sie Ihre GlücksZahl für den Zufallsgenerator ein!|-5"));
+    EXPECT_EQ(f.platform.dialogs->shown.back().text,
+              QStringLiteral("Ihre Glückszahl (1-99999999)?|Geben Sie Ihre GlücksZahl für den Zufallsgenerator "
+                             "ein!|94967334"));
     EXPECT_EQ(Rng::seed(), 4711u);
     EXPECT_EQ(f->controls().StatusBar1->panelText(1), QStringLiteral("GlücksZahl 4711 gesetzt"));
+    EXPECT_EQ(HistoricAnalysis::luckyProposal(99999999u), 99999999);
+    EXPECT_EQ(HistoricAnalysis::luckyProposal(0u), 1);
+    EXPECT_EQ(HistoricAnalysis::luckyProposal(100000000u), 2);
 
-    // Not a number: seed and status stay, silently.
+    // Not a number: seed and status stay, and the player is told why.
     f->controls().StatusBar1->setPanelText(1, QStringLiteral("x"));
     f.platform.dialogs->inputAnswers.push_back(QStringLiteral("abc"));
     f->controls().SpeedButton13->click();
     EXPECT_EQ(Rng::seed(), 4711u);
     EXPECT_EQ(f->controls().StatusBar1->panelText(1), QStringLiteral("x"));
     EXPECT_TRUE(f.platform.dialogs->errors().isEmpty());
+    ASSERT_EQ(f.platform.dialogs->messages().size(), 1);
+    EXPECT_TRUE(f.platform.dialogs->messages()[0].startsWith(QStringLiteral("„abc“ ist keine Zahl.")));
 
-    // Cancelled: the proposal (the current seed) is taken; no range check.
+    // Cancelled: the proposal (the current seed, in range) is taken; no range check.
     f.platform.dialogs->inputAnswers.push_back(std::nullopt);
     f->controls().SpeedButton13->click();
     EXPECT_EQ(Rng::seed(), 4711u);

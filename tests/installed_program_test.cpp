@@ -155,7 +155,8 @@ TEST_F(InstalledProgram, InstallsProgramsDataAndDesktopFiles) {
           "share/icons/hicolor/scalable/apps/quintara.svg", "share/icons/hicolor/16x16/apps/quintara.png",
           "share/icons/hicolor/256x256/apps/quintara.png", "share/man/man1/quintara.1",
           "share/man/man1/quintara-drawserver.1", "share/doc/quintara/LICENSE",
-          "share/doc/quintara/copyright", "share/doc/quintara/greek-lotto-6-49.README.md"})
+          "share/doc/quintara/copyright", "share/doc/quintara/greek-lotto-6-49.README.md",
+          "share/doc/quintara/README.md"})
         EXPECT_TRUE(QFileInfo(usr() + QLatin1String(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(usr() + QStringLiteral("bin/quintara")).isExecutable());
     // The programs are whole: no libraries of their own beside them.

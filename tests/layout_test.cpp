@@ -140,7 +140,11 @@ TEST_F(LayoutTest, PagesMenuStatusBarAndWindow) {
     for (QAction* a : form->menuBar()->actions()) menu << a->objectName() + QLatin1Char('=') + a->text();
     EXPECT_EQ(menu.join(QLatin1Char(' ')),
               QStringLiteral("Beenden1=&Beenden Aktualisieren1=&Aktualisieren Sprache1=Sprache / Language "
-                             "MenuSlips=Meine &Scheine"));
+                             "MenuSlips=Meine &Scheine "
+                             "Hilfe1=&Hilfe"));
+    QStringList help;
+    for (QAction* a : ui.Hilfe1->actions()) help << a->objectName() + QLatin1Char('=') + a->text();
+    EXPECT_EQ(help.join(QLatin1Char(' ')), QStringLiteral("Handbuch1=&Handbuch UeberQuintara1=Ü&ber Quintara GR"));
     QStringList language;
     for (QAction* a : ui.Sprache1->actions())
         language << a->objectName() + QLatin1Char('=') +
@@ -150,8 +154,26 @@ TEST_F(LayoutTest, PagesMenuStatusBarAndWindow) {
               QStringLiteral("Deutsch1=Deutsch[x] Englichen1=Englisch[x] Grichisch1=Griechisch[x] N1=- "
                              "Dateiladen1=Datei laden InDateispeichern1=Datei speichern"));
 
-    EXPECT_EQ(ui.StatusBar1->panel(0)->width(), 150);
+    // The first panel takes the room the second leaves, and grows with the window.
+    const int panel0 = ui.StatusBar1->panel(0)->width();
+    EXPECT_GE(panel0, 150);
     EXPECT_GE(ui.StatusBar1->panel(1)->width(), 50);
+    EXPECT_GE(panel0 + ui.StatusBar1->panel(1)->width(), 565 - 20);
+    form->resize(form->width() + 200, form->height());
+    QApplication::processEvents();
+    EXPECT_GE(ui.StatusBar1->panel(0)->width(), panel0 + 190);
+    form->resize(form->width() - 200, form->height());
+    QApplication::processEvents();
+    // The second panel shows a phase text whole; a very long one leaves the first its room.
+    const QString phase = QStringLiteral("Tipps wurden neu berechnet");
+    ui.StatusBar1->setPanelText(1, phase);
+    QApplication::processEvents();
+    EXPECT_GE(ui.StatusBar1->panel(1)->contentsRect().width(),
+              ui.StatusBar1->panel(1)->fontMetrics().horizontalAdvance(phase));
+    ui.StatusBar1->setPanelText(1, phase.repeated(6));
+    QApplication::processEvents();
+    EXPECT_GE(ui.StatusBar1->panel(0)->width(), 250);
+    EXPECT_EQ(form->centralWidget()->width(), 565);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Quintara for Greece"));
     EXPECT_EQ(form->centralWidget()->size(), QSize(565, 450));
     EXPECT_EQ(form->font().family(), QStringLiteral("Arial"));

@@ -1,9 +1,11 @@
+#include "base/BuildInfo.h"
 #include "base/Random.h"
 #include "base/SettingsStore.h"
 #include "app/TForm1.h"
 #include "gui/Controls.h"
 #include "gui/TForm6.h"
 #include "gui/WindowTexts.h"
+#include "history/DrawDownload.h"
 #include "i18n/Translation.h"
 #include "stats/Statistics.h"
 #include "support/TestPlatform.h"
@@ -12,7 +14,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(MainWindow, FirstStartOnAnEmptyProgramDirectory) {
@@ -228,6 +232,51 @@ TEST(MainWindow, BannerAndLinkLabelsOpenTheirAddresses) {
     ASSERT_EQ(f.platform.shell->opened.size(), 2);
     EXPECT_TRUE(f.platform.shell->opened[0].contains(QStringLiteral("brenlow.example")));
     EXPECT_EQ(f.platform.shell->opened[1], f->controls().Label52->text());
+}
+
+TEST(MainWindow, HelpMenuOpensTheManualAndTellsWhatTheProgramIs) {
+    TestProgramDir dir;
+    FormFixture f(dir, false);
+    FakeDialogs& dialogs = *f.platform.dialogs;
+
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("UeberQuintara1")));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    const QString about = dialogs.messages()[0];
+    EXPECT_TRUE(about.startsWith(QStringLiteral("Quintara GR, Version ") + BuildInfo::version() + QLatin1Char('\n')));
+    EXPECT_TRUE(about.contains(QStringLiteral("MIT-Lizenz")));
+    EXPECT_TRUE(about.contains(QLatin1String(DrawDownload::DefaultServer)));
+
+    // No manual beside the program: said so, nothing opened.
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("Handbuch1")));
+    EXPECT_TRUE(f.platform.shell->opened.isEmpty());
+    ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_TRUE(dialogs.messages()[1].contains(QStringLiteral("README.md")));
+
+    // Beside the program it is opened by the desktop; without a handler the box names the file.
+    QFile manual(dir.file(QStringLiteral("README.md")));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.close();
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("Handbuch1")));
+    EXPECT_EQ(f.platform.shell->opened, QStringList{dir.file(QStringLiteral("README.md"))});
+    EXPECT_EQ(dialogs.messages().size(), 2);
+    f.platform.shell->succeeds = false;
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("Handbuch1")));
+    ASSERT_EQ(dialogs.messages().size(), 3);
+    EXPECT_TRUE(dialogs.messages()[2].contains(QDir::toNativeSeparators(dir.file(QStringLiteral("README.md")))));
+}
+
+TEST(Paths, TheInstalledManualLiesInTheDocumentationFolder) {
+    QTemporaryDir prefix;
+    const QString data = prefix.filePath(QStringLiteral("share/quintara/"));
+    const QString doc = prefix.filePath(QStringLiteral("share/doc/quintara/"));
+    QDir().mkpath(data);
+    QDir().mkpath(doc);
+    const Paths paths = Paths::installed(prefix.filePath(QStringLiteral("bin")), data, prefix.filePath(QStringLiteral("user")));
+    EXPECT_TRUE(paths.manualPath().isEmpty());
+    QFile readme(doc + QStringLiteral("README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
+    readme.close();
+    EXPECT_EQ(paths.manualPath(), QDir::cleanPath(doc + QStringLiteral("README.md")));
 }
 
 // ---- The option and internet pages at start-up ----

@@ -185,6 +185,24 @@ TEST_F(Key, EveryValueSurvivesInItsNameKindAndOrder) {
     EXPECT_EQ(key.readInteger(QStringLiteral("System")), -1);
 }
 
+TEST_F(Key, TheChartZoomAndTheSaveFolderAreKeptOnceSet) {
+    ProgramSettings s;
+    s.chartZoom = true;
+    s.saveDirectory = QStringLiteral("/home/eleni/Λόττο");
+    const ProgramSettings back = roundTrip(s);
+    EXPECT_TRUE(back.chartZoom);
+    EXPECT_EQ(back.saveDirectory, s.saveDirectory);
+    // Switched back, they stay switched back.
+    const ProgramSettings reset = roundTrip(ProgramSettings{});
+    EXPECT_FALSE(reset.chartZoom);
+    EXPECT_TRUE(reset.saveDirectory.isEmpty());
+    // A key that never had them does not get them (its form stays as it always was).
+    QFile::remove(path());
+    roundTrip(ProgramSettings{});
+    EXPECT_FALSE(open().hasValue(QStringLiteral("ChartZoom")));
+    EXPECT_FALSE(open().hasValue(QStringLiteral("SaveDirectory")));
+}
+
 TEST_F(Key, ValuesOfOtherProgramsStayBehindTheProgramsOwn) {
     fill([](SettingsStore& key) {
         key.writeString(QStringLiteral("SomethingElse"), QStringLiteral("kept"));

@@ -3,12 +3,14 @@
 // save and load buttons of the main window.
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "history/NextDraw.h"
 #include "i18n/Translation.h"
 #include "support/FileBytes.h"
 #include "support/TestPlatform.h"
 #include "tips/TipCsv.h"
 #include "tips/TipFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -174,10 +176,33 @@ TEST_F(TipFileWindow, SaveOffersTheTipFileTypeAndTheProposedNameAndWritesTheList
     form().SpeedButton15Click();
     EXPECT_FALSE(QFile::exists(path));
 
-    // Thursday chosen: today's date (the fake clock's 1 September 2025).
+    // The name is the next draw's, whatever draw the window shows; the dialog opens where the
+    // player saved last.
     form().controls().DateTimePicker1->setDate(QDate(2025, 8, 28));
     form().SpeedButton15Click();
-    EXPECT_EQ(dialogs().fileRequests.back().proposedName, QStringLiteral("20250901.hlt"));
+    EXPECT_EQ(dialogs().fileRequests.back().proposedName, QStringLiteral("20250903.hlt"));
+    EXPECT_EQ(dialogs().fileRequests.back().directory, QDir::cleanPath(dir.path()));
+}
+
+TEST_F(TipFileWindow, TheNextDrawNamesTheFileAndEverySaveOpensWhereTheLastWent) {
+    // The operator announced Saturday's draw (Wednesday's was called off, say).
+    const qint64 saturdayEvening = QDateTime(QDate(2025, 9, 6), QTime(18, 0), Qt::UTC).toMSecsSinceEpoch();
+    NextDraw{QDate(2025, 9, 1), AnnouncedDraw{2930, saturdayEvening, std::nullopt}}.write(form().nextDrawPath());
+    const QString folder = dir.file(QStringLiteral("scheine"));
+    QDir().mkpath(folder);
+    dialogs().saveAnswers.push_back(folder + QStringLiteral("/samstag.hlt"));
+    form().SpeedButton15Click();
+    EXPECT_EQ(dialogs().fileRequests.back().proposedName, QStringLiteral("20250906.hlt"));
+
+    // The chart goes where the tips went, and the folder is kept for the next start.
+    form().DiagrammPNGClick();
+    EXPECT_EQ(dialogs().fileRequests.back().directory, folder);
+    EXPECT_EQ(form().collectSettings().saveDirectory, folder);
+
+    // An announcement of a draw already past counts no more: the calendar decides.
+    f->platform.clock->date = QDate(2025, 9, 7);
+    form().SpeedButton15Click();
+    EXPECT_EQ(dialogs().fileRequests.back().proposedName, QStringLiteral("20250910.hlt"));
 }
 
 TEST_F(TipFileWindow, LoadReplacesTheListAndChecksItAgainstTheDraw) {

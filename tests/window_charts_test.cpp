@@ -5,6 +5,9 @@
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 
+#include <QtCharts/QBarSet>
+#include <QtCharts/QStackedBarSeries>
+
 #include <QFile>
 #include <QImage>
 #include <QXmlStreamReader>
@@ -72,6 +75,39 @@ TEST_F(WindowCharts, OverdueAndCrossSumsAndTheirMissingFileRules) {
     EXPECT_EQ(chart()->series2()->yValue(20), 1);
     form().controls().SpeedButton9->click(); // reported
     EXPECT_EQ(f->platform.dialogs->errors().size(), 1);
+}
+
+TEST_F(WindowCharts, TheStartDateIsLabelledAndRedrawsTheChartShown) {
+    const Form1Ui& ui = form().controls();
+    EXPECT_EQ(ui.LabelStatisticsFrom->text(), QStringLiteral("Statistik ab:"));
+    EXPECT_EQ(ui.LabelStatisticsFrom->buddy(), ui.DateTimePicker2);
+    ui.SpeedButton9->click();
+    EXPECT_TRUE(chart()->bottomTitle().contains(QStringLiteral("Ziehungen: 3 "))) << chart()->bottomTitle().toStdString();
+    // Draws after the 6th: the Saturday and the Wednesday after it.
+    ui.DateTimePicker2->setDate(QDate(2011, 10, 6));
+    EXPECT_TRUE(chart()->bottomTitle().contains(QStringLiteral("Ziehungen: 2 "))) << chart()->bottomTitle().toStdString();
+    // A start after the newest draw leaves nothing to count, and the chart says why.
+    ui.DateTimePicker2->setDate(QDate(2011, 10, 20));
+    EXPECT_EQ(chart()->bottomTitle(),
+              QStringLiteral("Keine Ziehung ab dem 20.10.2011: die neueste gespeicherte Ziehung ist vom 12.10.2011. "
+                             "Wählen Sie unter „Statistik ab“ ein früheres Datum."));
+    // The tips' numbers do not depend on the start date: that chart stays.
+    ui.Button6->click();
+    ui.DateTimePicker2->setDate(QDate(2011, 10, 1));
+    EXPECT_EQ(chart()->bottomTitle(), QStringLiteral("Zahlenverteilung des Tippes"));
+}
+
+TEST_F(WindowCharts, PointingAtABarShowsItsValue) {
+    const Form1Ui& ui = form().controls();
+    ui.SpeedButton2->click(); // frequencies: 5 was drawn on the 5th and the 12th
+    BarChartView* view = ui.Chart1;
+    view->refresh();
+    QBarSet* set = view->barSets().begin()->second;
+    emit view->barSeries()->hovered(true, 4, set);
+    EXPECT_EQ(view->toolTip(), QStringLiteral("5: 2"));
+    emit view->barSeries()->hovered(false, 4, set);
+    EXPECT_TRUE(view->toolTip().isEmpty());
+    EXPECT_TRUE(view->barText(49).isEmpty());
 }
 
 TEST_F(WindowCharts, TipDistributionCountsTheList) {
@@ -247,8 +283,16 @@ TEST(ChartView, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     EXPECT_EQ(model->leftAxis()->minimum(), lowest);
     EXPECT_EQ(model->leftAxis()->maximum(), highest);
 
-    // The drawn axis starts below the lowest bar and ends at or above the highest, whole ticks.
+    // The drawn axis starts at 0, so the bars compare by their heights; zoomed (a setting kept
+    // for the next start) it starts below the lowest bar. Either way it ends at or above the
+    // highest, with whole ticks.
     QValueAxis* y = view->valueAxis();
+    EXPECT_EQ(y->min(), 0);
+    EXPECT_GE(y->max(), highest);
+    ASSERT_TRUE(triggerControl(f.form.get(), QStringLiteral("ChartZoom")));
+    view->refresh();
+    EXPECT_TRUE(f->collectSettings().chartZoom);
+    EXPECT_GT(y->min(), 0);
     EXPECT_LT(y->min(), lowest);
     EXPECT_GE(y->max(), highest);
     EXPECT_EQ(y->tickType(), QValueAxis::TicksDynamic);
@@ -279,13 +323,19 @@ TEST(ChartView, LowestBarVisibleWholeTicksAndTheModelsLimitsUnchanged) {
     EXPECT_FALSE(chart->legend()->isVisible());
 
     // Tick and range rules alone.
-    const auto r = BarChartView::displayRange(385, 460);
+    const auto r = BarChartView::displayRange(385, 460, true);
     EXPECT_LT(r.min, 385);
+    EXPECT_GT(r.min, 0);
     EXPECT_GE(r.max, 460);
     EXPECT_EQ(std::fmod(r.min, r.step), 0);
-    EXPECT_EQ(BarChartView::displayRange(0, 4).step, 1);
-    EXPECT_EQ(BarChartView::displayRange(0, 4).min, 0);
-    EXPECT_EQ(BarChartView::displayRange(0, 0).max, 1);
+    // Not zoomed, the same bars stand on 0.
+    const auto fromZero = BarChartView::displayRange(385, 460, false);
+    EXPECT_EQ(fromZero.min, 0);
+    EXPECT_GE(fromZero.max, 460);
+    EXPECT_EQ(BarChartView::displayRange(0, 4, true).step, 1);
+    EXPECT_EQ(BarChartView::displayRange(0, 4, true).min, 0);
+    EXPECT_EQ(BarChartView::displayRange(0, 0, false).max, 1);
+    EXPECT_LE(BarChartView::displayRange(-3, 5, false).min, -3); // a negative bar stays inside
 }
 
 TEST(ChartView, ExportWritesAValidPngAndSvg) {

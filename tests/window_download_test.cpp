@@ -193,7 +193,10 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     f->QuintaraClick();
     ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     EXPECT_EQ(dir.readHistory().size(), upTo(QDate(2025, 8, 23)).size());
-    EXPECT_EQ(f.platform.dialogs->errors().size(), 1);
+    // The failed update says why in one box, not only in the narrow panel.
+    ASSERT_EQ(f.platform.dialogs->errors().size(), 2);
+    EXPECT_TRUE(f.platform.dialogs->errors()[1].contains(QStringLiteral("5 Anfragen hintereinander blieben ohne Antwort")))
+        << f.platform.dialogs->errors()[1].toStdString();
     EXPECT_TRUE(f->controls().BitBtn1->isEnabled());
     EXPECT_TRUE(f->controls().SpeedButton8->isHidden());
     EXPECT_EQ(f->currentDraw().date, upTo(QDate(2025, 8, 23)).back().date);
@@ -214,6 +217,8 @@ TEST_F(WindowDownload, UnreachableOrInvalidServerIsReported) {
     f->QuintaraClick();
     ASSERT_TRUE(waitUntil([&] { return !f->downloadRunning(); }));
     const QString operatorPanel = f->controls().StatusBar1->panelText(0);
+    ASSERT_EQ(f.platform.dialogs->errors().size(), 3);
+    EXPECT_TRUE(f.platform.dialogs->errors()[2].contains(QStringLiteral("abgelehnt")));
     EXPECT_TRUE(operatorPanel.contains(QStringLiteral("Grund:"))) << operatorPanel.toStdString();
     EXPECT_TRUE(operatorPanel.contains(QStringLiteral("abgelehnt"))) << operatorPanel.toStdString();
 }

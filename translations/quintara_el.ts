@@ -356,10 +356,6 @@
 <context>
     <name>DrawDownload</name>
     <message>
-        <source>Loading</source>
-        <translation>Φόρτωση…</translation>
-    </message>
-    <message>
         <source>Keine Gewähr für die Richtigkeit der Zahlen!</source>
         <translation>Χωρίς εγγύηση για την ορθότητα των αριθμών!</translation>
     </message>
@@ -448,10 +444,6 @@
         <translation>Τα αποτελέσματα των κληρώσεων είναι ενημερωμένα.</translation>
     </message>
     <message>
-        <source>Lade die Ziehungen vom %1 bis %2 (Seite %3) …</source>
-        <translation>Φόρτωση των κληρώσεων από %1 έως %2 (σελίδα %3) …</translation>
-    </message>
-    <message>
         <source>Der Server ist ausgelastet (%1); neuer Versuch in %2 s …</source>
         <translation>Ο διακομιστής είναι απασχολημένος (%1)· νέα προσπάθεια σε %2 δευτ. …</translation>
     </message>
@@ -474,10 +466,6 @@
     <message>
         <source>%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1</source>
         <translation>%1 κερδίζοντες αριθμοί και %2 συμπληρωματικοί αντί για 6 και το πολύ 1</translation>
-    </message>
-    <message>
-        <source>Ziehungen bis %1 geladen</source>
-        <translation>Οι κληρώσεις φορτώθηκαν έως τις %1</translation>
     </message>
     <message>
         <source>%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2</source>
@@ -523,6 +511,18 @@
         <source>Die Quoten konnten nicht gespeichert werden: %1 Die nächste Aktualisierung holt sie nach.</source>
         <translation>Οι αποδόσεις δεν αποθηκεύτηκαν: %1 Η επόμενη ενημέρωση θα τις φέρει ξανά.</translation>
     </message>
+    <message>
+        <source>Stand %1: noch keine neue Ziehung gespeichert</source>
+        <translation>Έως %1: καμία νέα κλήρωση αποθηκευμένη ακόμη</translation>
+    </message>
+    <message>
+        <source>Stand %1: 1 neue Ziehung gespeichert</source>
+        <translation>Έως %1: 1 νέα κλήρωση αποθηκευμένη</translation>
+    </message>
+    <message>
+        <source>Stand %1: %2 neue Ziehungen gespeichert</source>
+        <translation>Έως %1: %2 νέες κληρώσεις αποθηκευμένες</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>
@@ -549,6 +549,10 @@
     <message>
         <source>%1 (Zusatzzahl %2)</source>
         <translation>%1 (συμπληρωματικός %2)</translation>
+    </message>
+    <message>
+        <source>Die Ziehung vom %1 liegt nach dem heutigen Tag (%2) und kann noch nicht eingegeben werden.</source>
+        <translation>Η κλήρωση της %1 είναι μετά τη σημερινή ημέρα (%2) και δεν μπορεί να καταχωριστεί ακόμη.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +769,34 @@
         <source>Treffer</source>
         <translation>Επιτυχίες</translation>
     </message>
+    <message>
+        <source>Statistik ab:</source>
+        <translation>Στατιστικά από:</translation>
+    </message>
+    <message>
+        <source>Die Statistiken zählen die Ziehungen ab diesem Tag bis zum Datum der Auswertung</source>
+        <translation>Τα στατιστικά μετρούν τις κληρώσεις από αυτή την ημέρα έως την ημερομηνία αξιολόγησης</translation>
+    </message>
+    <message>
+        <source>Ausschnitt vergrößern</source>
+        <translation>Μεγέθυνση</translation>
+    </message>
+    <message>
+        <source>Die Werteachse beginnt knapp unter dem kleinsten Balken statt bei 0: kleine Unterschiede werden sichtbar, wirken aber größer, als sie sind</source>
+        <translation>Ο άξονας τιμών ξεκινά λίγο κάτω από τη μικρότερη μπάρα αντί από το 0: οι μικρές διαφορές φαίνονται, αλλά μοιάζουν μεγαλύτερες απ’ ό,τι είναι</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Βοήθεια</translation>
+    </message>
+    <message>
+        <source>&amp;Handbuch</source>
+        <translation>&amp;Εγχειρίδιο</translation>
+    </message>
+    <message>
+        <source>Ü&amp;ber Quintara GR</source>
+        <translation>&amp;Σχετικά με το Quintara GR</translation>
+    </message>
 </context>
 <context>
     <name>HistoricAnalysis</name>
@@ -799,6 +831,10 @@
     <message>
         <source>Fehler bei Eingabe der ZufallsZahl</source>
         <translation>Σφάλμα στον τυχερό αριθμό που δώσατε</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl. Geben Sie als Glückszahl eine ganze Zahl von %2 bis %3 ein.</source>
+        <translation>«%1» δεν είναι αριθμός. Δώστε ως τυχερό αριθμό έναν ακέραιο από %2 έως %3.</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1226,10 @@
         <source>Zahlenverteilung des Tippes</source>
         <translation>Κατανομή αριθμών των στηλών</translation>
     </message>
+    <message>
+        <source>Keine Ziehung ab dem %1: die neueste gespeicherte Ziehung ist vom %2. Wählen Sie unter „Statistik ab“ ein früheres Datum.</source>
+        <translation>Καμία κλήρωση από %1 και μετά: η νεότερη αποθηκευμένη κλήρωση είναι της %2. Επιλέξτε παλαιότερη ημερομηνία στο «Στατιστικά από».</translation>
+    </message>
 </context>
 <context>
     <name>SystemChoice</name>
@@ -1464,6 +1504,42 @@ Die Zahlen je Regel zeigt die Auswertung (Seite „Datenbank“).</source>
     <message>
         <source>Die Ziehungen kommen bisher vom Ziehungsserver %1 auf diesem Rechner. Sollen sie künftig direkt vom Ergebnisdienst des Lottoveranstalters (%2) kommen? Die Adresse steht auf der Seite Internet-Optionen.</source>
         <translation>Οι κληρώσεις έρχονταν μέχρι τώρα από τον διακομιστή κληρώσεων %1 σε αυτόν τον υπολογιστή. Να έρχονται στο εξής απευθείας από την υπηρεσία αποτελεσμάτων του διοργανωτή (%2); Η διεύθυνση βρίσκεται στη σελίδα Διαδίκτυο.</translation>
+    </message>
+    <message>
+        <source>Die Aktualisierung der Ziehungen ist nicht ganz gelungen.
+%1</source>
+        <translation>Η ενημέρωση των κληρώσεων δεν ολοκληρώθηκε πλήρως.
+%1</translation>
+    </message>
+    <message>
+        <source>Das Handbuch (README.md) liegt nicht bei diesem Programm.</source>
+        <translation>Το εγχειρίδιο (README.md) δεν υπάρχει μαζί με αυτό το πρόγραμμα.</translation>
+    </message>
+    <message>
+        <source>Das Handbuch liegt in %1, aber das System hat kein Programm, das die Datei öffnet.</source>
+        <translation>Το εγχειρίδιο βρίσκεται στο %1, αλλά το σύστημα δεν έχει πρόγραμμα που να ανοίγει το αρχείο.</translation>
+    </message>
+    <message>
+        <source>Quintara GR, Version %1
+Ein Programm für Spieler des griechischen Lotto 6 aus 49.
+
+Lizenz: MIT-Lizenz, Copyright (c) 2026 Brenlow. Das Programm darf frei benutzt, kopiert und verändert werden; es kommt ohne jede Gewähr.
+
+Datenquellen:
+• Neue Ziehungen und Quoten: der Ergebnisdienst des Lottoveranstalters (%2) oder der Ziehungsserver, der unter „Internet-Optionen“ eingestellt ist.
+• Mitgelieferte Ziehungen vom 05.12.1990 bis 30.08.2025: die vom Lottoveranstalter veröffentlichten Jahreslisten.
+
+Keine Gewähr für die Richtigkeit der Zahlen!</source>
+        <translation>Quintara GR, έκδοση %1
+Ένα πρόγραμμα για παίκτες του ελληνικού Λόττο 6 από 49.
+
+Άδεια: άδεια MIT, Copyright (c) 2026 Brenlow. Το πρόγραμμα μπορεί να χρησιμοποιείται, να αντιγράφεται και να τροποποιείται ελεύθερα· παρέχεται χωρίς καμία εγγύηση.
+
+Πηγές δεδομένων:
+• Νέες κληρώσεις και μερίσματα: η υπηρεσία αποτελεσμάτων του φορέα του λαχείου (%2) ή ο διακομιστής κληρώσεων που ορίζεται στο «Διαδίκτυο».
+• Κληρώσεις που συνοδεύουν το πρόγραμμα, από 05.12.1990 έως 30.08.2025: οι ετήσιες λίστες που δημοσίευσε ο φορέας του λαχείου.
+
+Χωρίς εγγύηση για την ορθότητα των αριθμών!</translation>
     </message>
 </context>
 <context>

@@ -356,10 +356,6 @@
 <context>
     <name>DrawDownload</name>
     <message>
-        <source>Loading</source>
-        <translation>Loading…</translation>
-    </message>
-    <message>
         <source>Keine Gewähr für die Richtigkeit der Zahlen!</source>
         <translation>Numbers given without guarantee!</translation>
     </message>
@@ -448,10 +444,6 @@
         <translation>The draw results are up to date.</translation>
     </message>
     <message>
-        <source>Lade die Ziehungen vom %1 bis %2 (Seite %3) …</source>
-        <translation>Loading the draws from %1 to %2 (page %3) …</translation>
-    </message>
-    <message>
         <source>Der Server ist ausgelastet (%1); neuer Versuch in %2 s …</source>
         <translation>The server is busy (%1); trying again in %2 s …</translation>
     </message>
@@ -474,10 +466,6 @@
     <message>
         <source>%1 Gewinnzahlen und %2 Zusatzzahlen statt 6 und höchstens 1</source>
         <translation>%1 winning numbers and %2 bonus numbers instead of 6 and at most 1</translation>
-    </message>
-    <message>
-        <source>Ziehungen bis %1 geladen</source>
-        <translation>Draws loaded up to %1</translation>
     </message>
     <message>
         <source>%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2</source>
@@ -523,6 +511,18 @@
         <source>Die Quoten konnten nicht gespeichert werden: %1 Die nächste Aktualisierung holt sie nach.</source>
         <translation>The prizes could not be saved: %1 The next update fetches them again.</translation>
     </message>
+    <message>
+        <source>Stand %1: noch keine neue Ziehung gespeichert</source>
+        <translation>As of %1: no new draw stored yet</translation>
+    </message>
+    <message>
+        <source>Stand %1: 1 neue Ziehung gespeichert</source>
+        <translation>As of %1: 1 new draw stored</translation>
+    </message>
+    <message>
+        <source>Stand %1: %2 neue Ziehungen gespeichert</source>
+        <translation>As of %1: %2 new draws stored</translation>
+    </message>
 </context>
 <context>
     <name>DrawEntry</name>
@@ -549,6 +549,10 @@
     <message>
         <source>%1 (Zusatzzahl %2)</source>
         <translation>%1 (bonus number %2)</translation>
+    </message>
+    <message>
+        <source>Die Ziehung vom %1 liegt nach dem heutigen Tag (%2) und kann noch nicht eingegeben werden.</source>
+        <translation>The draw of %1 lies after today (%2) and cannot be entered yet.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +769,34 @@
         <source>Treffer</source>
         <translation>Hits</translation>
     </message>
+    <message>
+        <source>Statistik ab:</source>
+        <translation>Statistics from:</translation>
+    </message>
+    <message>
+        <source>Die Statistiken zählen die Ziehungen ab diesem Tag bis zum Datum der Auswertung</source>
+        <translation>The statistics count the draws from this day up to the evaluation date</translation>
+    </message>
+    <message>
+        <source>Ausschnitt vergrößern</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Die Werteachse beginnt knapp unter dem kleinsten Balken statt bei 0: kleine Unterschiede werden sichtbar, wirken aber größer, als sie sind</source>
+        <translation>The value axis starts just below the lowest bar instead of at 0: small differences become visible but look larger than they are</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Handbuch</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>Ü&amp;ber Quintara GR</source>
+        <translation>&amp;About Quintara GR</translation>
+    </message>
 </context>
 <context>
     <name>HistoricAnalysis</name>
@@ -799,6 +831,10 @@
     <message>
         <source>Fehler bei Eingabe der ZufallsZahl</source>
         <translation>Error in the lucky number entered</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl. Geben Sie als Glückszahl eine ganze Zahl von %2 bis %3 ein.</source>
+        <translation>“%1” is not a number. Enter a whole number from %2 to %3 as your lucky number.</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1226,10 @@
         <source>Zahlenverteilung des Tippes</source>
         <translation>Numbers of the tip</translation>
     </message>
+    <message>
+        <source>Keine Ziehung ab dem %1: die neueste gespeicherte Ziehung ist vom %2. Wählen Sie unter „Statistik ab“ ein früheres Datum.</source>
+        <translation>No draw from %1 on: the newest stored draw is of %2. Choose an earlier date under “Statistics from”.</translation>
+    </message>
 </context>
 <context>
     <name>SystemChoice</name>
@@ -1464,6 +1504,42 @@ With “Print” you can view the tip, print it or save it as PDF.</translation>
     <message>
         <source>Die Ziehungen kommen bisher vom Ziehungsserver %1 auf diesem Rechner. Sollen sie künftig direkt vom Ergebnisdienst des Lottoveranstalters (%2) kommen? Die Adresse steht auf der Seite Internet-Optionen.</source>
         <translation>The draws have come from the draw server %1 on this computer so far. Should they come straight from the operator&apos;s results service (%2) from now on? The address is on the Internet options page.</translation>
+    </message>
+    <message>
+        <source>Die Aktualisierung der Ziehungen ist nicht ganz gelungen.
+%1</source>
+        <translation>The update of the draws did not fully succeed.
+%1</translation>
+    </message>
+    <message>
+        <source>Das Handbuch (README.md) liegt nicht bei diesem Programm.</source>
+        <translation>The manual (README.md) is not installed with this program.</translation>
+    </message>
+    <message>
+        <source>Das Handbuch liegt in %1, aber das System hat kein Programm, das die Datei öffnet.</source>
+        <translation>The manual is in %1, but the system has no program that opens the file.</translation>
+    </message>
+    <message>
+        <source>Quintara GR, Version %1
+Ein Programm für Spieler des griechischen Lotto 6 aus 49.
+
+Lizenz: MIT-Lizenz, Copyright (c) 2026 Brenlow. Das Programm darf frei benutzt, kopiert und verändert werden; es kommt ohne jede Gewähr.
+
+Datenquellen:
+• Neue Ziehungen und Quoten: der Ergebnisdienst des Lottoveranstalters (%2) oder der Ziehungsserver, der unter „Internet-Optionen“ eingestellt ist.
+• Mitgelieferte Ziehungen vom 05.12.1990 bis 30.08.2025: die vom Lottoveranstalter veröffentlichten Jahreslisten.
+
+Keine Gewähr für die Richtigkeit der Zahlen!</source>
+        <translation>Quintara GR, version %1
+A program for players of the Greek Lotto 6 of 49.
+
+Licence: MIT licence, Copyright (c) 2026 Brenlow. The program may be used, copied and changed freely; it comes without any warranty.
+
+Data sources:
+• New draws and dividends: the lottery operator’s results service (%2) or the draw server set under “Internet options”.
+• Bundled draws from 05.12.1990 to 30.08.2025: the yearly lists published by the lottery operator.
+
+No guarantee that the numbers are correct!</translation>
     </message>
 </context>
 <context>

@@ -247,6 +247,10 @@ void Form1Ui::build(TForm1* form) {
     Dateiladen1 = named(Sprache1->addAction(QStringLiteral("Datei laden")), "Dateiladen1");
     InDateispeichern1 = named(Sprache1->addAction(QStringLiteral("Datei speichern")), "InDateispeichern1");
     MenuSlips = named(bar->addAction(QString()), "MenuSlips");
+    Hilfe1 = named(bar->addMenu(QStringLiteral("Hilfe")), "Hilfe1");
+    Hilfe1->menuAction()->setObjectName(QStringLiteral("Hilfe1"));
+    Handbuch1 = named(Hilfe1->addAction(QStringLiteral("Handbuch")), "Handbuch1");
+    UeberQuintara1 = named(Hilfe1->addAction(QStringLiteral("Über Quintara GR")), "UeberQuintara1");
 
     StatusBar1 = new PanelStatusBar(QStringLiteral("StatusBar1"), {150, 50}, form);
     form->setStatusBar(StatusBar1);
@@ -785,15 +789,24 @@ void Form1Ui::buildDiagramm() {
                               {}, p);
     const QDate earliest = DayCount::toDate(ProgramSettings::earliestFromDate());
     DateTimePicker2 = new DatePicker(QStringLiteral("DateTimePicker2"), earliest, earliest, p);
+    LabelStatisticsFrom = label("LabelStatisticsFrom", QStringLiteral("Statistik ab:"), p);
+    LabelStatisticsFrom->setBuddy(DateTimePicker2);
     for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1,
                                                       SpeedButton3, SpeedButton23})
         strip->addWidget(w);
     strip->addStretch();
+    strip->addWidget(LabelStatisticsFrom);
+    strip->addSpacing(2);
     strip->addWidget(DateTimePicker2);
+    // Tighter than the other rows: the named start date fits the designed width in every language.
+    strip->setSpacing(1);
     Chart1 = named(new BarChartView(p), "Chart1");
     box->addWidget(Chart1, 1);
-    // Saving the chart: below it, where the row of statistics has no room left.
+    // Below the chart: how its value axis is drawn, and saving it, where the row of statistics
+    // has no room left.
     QHBoxLayout* exportRow = row(box);
+    ChartZoom = checkBox("ChartZoom", QStringLiteral("Ausschnitt vergrößern"), false, p);
+    exportRow->addWidget(ChartZoom);
     exportRow->addStretch();
     exportRow->addWidget(DiagrammPNG);
     exportRow->addWidget(DiagrammSVG);
@@ -984,6 +997,16 @@ void Form1Ui::translateOwnTexts() {
     SlipsOpenButton->setToolTip(QCoreApplication::translate(
         "Form1", "Die gespielten Scheine: Treffer, Gewinne und Saldo jeder geprüften Ziehung"));
     MenuSlips->setText(QCoreApplication::translate("Form1", "Meine &Scheine"));
+    LabelStatisticsFrom->setText(QCoreApplication::translate("Form1", "Statistik ab:"));
+    LabelStatisticsFrom->setToolTip(QCoreApplication::translate(
+        "Form1", "Die Statistiken zählen die Ziehungen ab diesem Tag bis zum Datum der Auswertung"));
+    ChartZoom->setText(QCoreApplication::translate("Form1", "Ausschnitt vergrößern"));
+    ChartZoom->setToolTip(QCoreApplication::translate(
+        "Form1", "Die Werteachse beginnt knapp unter dem kleinsten Balken statt bei 0: kleine Unterschiede "
+                 "werden sichtbar, wirken aber größer, als sie sind"));
+    Hilfe1->setTitle(QCoreApplication::translate("Form1", "&Hilfe"));
+    Handbuch1->setText(QCoreApplication::translate("Form1", "&Handbuch"));
+    UeberQuintara1->setText(QCoreApplication::translate("Form1", "Ü&ber Quintara GR"));
 
     showHitListCaption();
     // The full system's label; what the selector shows keeps its meaning across the switch.

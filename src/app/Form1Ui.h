@@ -32,6 +32,9 @@ struct Form1Ui {
     QAction* Dateiladen1 = nullptr;
     QAction* InDateispeichern1 = nullptr;
     QAction* MenuSlips = nullptr; // "Meine Scheine": the slips window
+    QMenu* Hilfe1 = nullptr;
+    QAction* Handbuch1 = nullptr;      // opens the manual
+    QAction* UeberQuintara1 = nullptr; // version, licence, data sources
 
     PanelStatusBar* StatusBar1 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -178,7 +181,9 @@ struct Form1Ui {
     QToolButton* SpeedButton23 = nullptr; // "Ausstehende"
     QToolButton* DiagrammPNG = nullptr;   // the chart as a PNG picture
     QToolButton* DiagrammSVG = nullptr;   // the chart as an SVG drawing
+    QLabel* LabelStatisticsFrom = nullptr; // "Statistik ab:" before the start date
     DatePicker* DateTimePicker2 = nullptr;
+    QCheckBox* ChartZoom = nullptr; // the value axis zoomed onto the bars instead of from 0
     BarChartView* Chart1 = nullptr;
 
     // ---- Datenbank ----

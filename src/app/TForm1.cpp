@@ -84,6 +84,10 @@ void TForm1::connectControls() {
     // The banner panels answer a click like their labels.
     bind(ui.Panel9, &Panel::clicked, &TForm1::Label43Click);
     bind(ui.Panel10, &Panel::clicked, &TForm1::Label43Click);
+    bind(ui.DateTimePicker2, &QDateEdit::dateChanged, &TForm1::DateTimePicker2Change);
+    bind(ui.ChartZoom, &QCheckBox::toggled, &TForm1::ChartZoomClick);
+    bind(ui.Handbuch1, &QAction::triggered, &TForm1::Handbuch1Click);
+    bind(ui.UeberQuintara1, &QAction::triggered, &TForm1::UeberQuintara1Click);
     bind(ui.SpeedButton2, &QToolButton::clicked, &TForm1::SpeedButton2Click);
     bind(ui.BitBtn6, &QPushButton::clicked, &TForm1::BitBtn4Click);
     bind(ui.SpeedButton5, &QToolButton::clicked, &TForm1::SpeedButton5Click);
@@ -253,7 +257,7 @@ bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
         case Dialogs::Answer::Yes:
             break;
         }
-        const QString path = m_platform.dialogs->saveFileName(
+        const QString path = m_platform.dialogs->saveFile(
             this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, QStringLiteral("tipps.") + TipFiles::Suffix,
                    m_paths.dialogDirectory()});
         if (path.isEmpty()) continue;

@@ -21,6 +21,7 @@
 #include <vector>
 
 class TForm6;
+struct Plot;
 class AnalysisReport;
 class SlipsWindow;
 class DrawHistory;
@@ -48,6 +49,10 @@ public:
     void Beenden1Click();
     void Label43Click();
     void Label52Click(QObject* sender);
+    // ---- Help menu ----
+    void Handbuch1Click();      // the manual, opened with the desktop's handler
+    void UeberQuintara1Click(); // version, licence and data sources
+    QString aboutText() const;
 
     // ---- Settings store ----
     // The controls show the settings; the values only kept are held until they are saved.
@@ -110,6 +115,8 @@ public:
     void DiagrammPNGClick(); // the chart as a PNG picture
     void DiagrammSVGClick(); // the chart as an SVG drawing
     void exportChart(bool svg);
+    void DateTimePicker2Change(); // the statistics' start date changed: the statistic shown is drawn again
+    void ChartZoomClick();        // the value axis from 0, or zoomed onto the bars
     QStringList tipLines() const;
 
     // ---- Evaluation ----
@@ -320,6 +327,10 @@ private:
     // (not when the lists are only shown again in another language).
     int checkTipList(bool announce);
     void connectControls();
+    // Puts a statistic of the analysis window into the chart; `again` draws it anew when the
+    // start date changes.
+    void showStatistic(const Plot& plot, const std::vector<DrawRecord>& records, void (TForm1::*again)());
+    void (TForm1::*m_chartStatistic)() = nullptr;
     void connectOptions();
     void connectGenerator();
     void runSearch(int runLength);

@@ -101,7 +101,12 @@ void TForm1::downloadEnded(const DrawDownloadResult& result, const QString& addr
     ui.StatusBar1->setPanelText(0, text);
     // The panel is narrow; the whole outcome can be read by pointing at it.
     if (auto* panel = ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))) panel->setToolTip(text);
-    if (!result.error.isEmpty()) showError(result.error);
+    // A failed update says why in one box; the panel is easily overlooked. An error that ended
+    // the run is shown as it is, anything else with the whole outcome.
+    if (!result.error.isEmpty())
+        showError(result.error);
+    else if (result.wentWrong())
+        showError(tr("Die Aktualisierung der Ziehungen ist nicht ganz gelungen.\n%1").arg(summary));
 }
 
 void TForm1::SpeedButton8Click() {

@@ -15,9 +15,10 @@ void TForm1::BitBtn8Click() {
 
     auto dialog = std::make_unique<TForm3>(this);
     dialog->reportProblem = [this](const QString& text) { showMessage(text); };
+    dialog->today = m_platform.clock->today();
     if (start.newest) {
         const DrawRecord& newest = *start.newest;
-        dialog->DateTimePicker1->trySetDayCount(newest.date);
+        dialog->DateTimePicker1->trySetDate(DrawEntry::proposedDate(newest, dialog->today));
         for (int i = 1; i <= 6; ++i) dialog->number(i)->setPosition(newest.numbers[i - 1]);
         dialog->UpDown7->setPosition(newest.additional);
         dialog->UpDown8->setPosition(newest.eighth);

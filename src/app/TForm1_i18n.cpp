@@ -57,7 +57,6 @@ void TForm1::selectMessageLanguage() {
         {"SystemChoice", "%1Tippreihen pro Tipp!"},
         {"Matching", "Max-Gewinn %1er"},
         {"DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!"},
-        {"DrawDownload", "Loading"},
         {"DrawDownload", "Received %1 bytes"},
         {"DrawDownload", "Antwort für den %1 verworfen: %2"},
         {"DrawDownload", "Quersumme: %1"},
@@ -82,6 +81,8 @@ void TForm1::selectMessageLanguage() {
         {"Statistics", "Quersummenverteilung     Ziehungen: %1    Quersumme: %2"},
         {"Statistics", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?"},
         {"Statistics", "Zahlenverteilung des Tippes"},
+        {"Statistics", "Keine Ziehung ab dem %1: die neueste gespeicherte Ziehung ist vom %2. "
+                       "Wählen Sie unter „Statistik ab“ ein früheres Datum."},
         {"Statistics", "Bei %1 Ziehungen wurden %2 Paare gefunden! Häufigkeit = 1.Zahl des Paares (%3 x 5 => %3 x 5-6)"},
         {"Statistics",
          "Bei %1 Ziehungen wurden %2 Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (%3 x 5 => %3 x 5-6-7)"},
@@ -185,7 +186,7 @@ bool TForm1::applyTranslationFile() {
 }
 
 void TForm1::InDateispeichern1Click() {
-    const QString path = m_platform.dialogs->saveFileName(
+    const QString path = m_platform.dialogs->saveFile(
         this, {tr("Textdatei|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     std::vector<Translation::Entry> entries;

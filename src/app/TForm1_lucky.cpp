@@ -14,10 +14,14 @@
 void TForm1::SpeedButton13Click() {
     const QString answer =
         m_platform.dialogs->inputBox(this, tr("Ihre Glückszahl (1-99999999)?"),
-                                     translated("HistoricAnalysis", HistoricAnalysis::InputPrompt), QString::number(Rng::seedSigned()));
+                                     translated("HistoricAnalysis", HistoricAnalysis::InputPrompt),
+                                     QString::number(HistoricAnalysis::luckyProposal(static_cast<std::uint32_t>(Rng::seedSigned()))));
     int lucky = 0;
-    // A text that is no whole number changes nothing, silently.
-    if (!tryToInt(answer, lucky)) return;
+    // A text that is no whole number changes nothing; the player is told why.
+    if (!tryToInt(answer, lucky)) {
+        showMessage(HistoricAnalysis::notALuckyNumber(answer));
+        return;
+    }
     Rng::setSeedSigned(lucky);
     ui.StatusBar1->setPanelText(1, HistoricAnalysis::seedStatus(lucky));
 }

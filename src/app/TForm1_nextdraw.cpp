@@ -56,8 +56,7 @@ bool TForm1::drawMissing() const {
     }
     if (!last || last->date <= 0) return false;
     // The last Wednesday or Saturday before today: its draw is published by now.
-    QDate drawDay = m_platform.clock->today().addDays(-1);
-    while (drawDay.dayOfWeek() != Qt::Wednesday && drawDay.dayOfWeek() != Qt::Saturday) drawDay = drawDay.addDays(-1);
+    const QDate drawDay = NextDraw::drawDayOnOrBefore(m_platform.clock->today().addDays(-1));
     return last->date < DayCount::fromDate(drawDay);
 }
 

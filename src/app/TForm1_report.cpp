@@ -34,10 +34,7 @@ AnalysisReport* TForm1::report() {
 }
 
 void TForm1::AnalysisReportClick() {
-    AnalysisReport* r = report();
-    r->show();
-    r->raise();
-    r->activateWindow();
+    report()->showInside(this);
 }
 
 Chance::TipShape TForm1::tipShape() const {
@@ -107,7 +104,7 @@ void TForm1::ruleBackTestClick() {
 }
 
 void TForm1::historyExportClick() {
-    const QString path = m_platform.dialogs->saveFileName(
+    const QString path = m_platform.dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("ziehungen.csv"), m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     const DrawHistory file = history();
@@ -143,7 +140,7 @@ void TForm1::historyImportClick() {
 }
 
 void TForm1::tipsExportClick() {
-    const QString path = m_platform.dialogs->saveFileName(
+    const QString path = m_platform.dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("tipps.csv"), m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     TextFile::writeBytesAtomic(path, TipCsv::format(tipLines()));

@@ -37,6 +37,9 @@ void TForm1::applySettings(const ProgramSettings& settings) {
     ui.DrawServerEdit->setText(settings.drawServer);
     ui.UpdateAtStartCheck->setChecked(settings.updateAtStart);
     m_serverQuestionAsked = settings.serverQuestion;
+    ui.ChartZoom->setChecked(settings.chartZoom);
+    ui.Chart1->setZoomed(settings.chartZoom);
+    m_platform.dialogs->setSaveDirectory(settings.saveDirectory);
 }
 
 ProgramSettings TForm1::collectSettings() const {
@@ -64,5 +67,7 @@ ProgramSettings TForm1::collectSettings() const {
     settings.drawServer = ui.DrawServerEdit->text();
     settings.updateAtStart = ui.UpdateAtStartCheck->isChecked();
     settings.serverQuestion = m_serverQuestionAsked;
+    settings.chartZoom = ui.ChartZoom->isChecked();
+    settings.saveDirectory = m_platform.dialogs->saveDirectory();
     return settings;
 }

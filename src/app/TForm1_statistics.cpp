@@ -23,8 +23,8 @@ void TForm1::SpeedButton2Click() {
     const DrawFilter filter = drawFilter();
     // The file as it is now, all of it in file order; a missing file ends here, chart untouched.
     const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
-    applyPlot(ui.Chart1->model(),
-              Statistics::frequencyPlot(Statistics::numberFrequencies(history->records, filter)));
+    showStatistic(Statistics::frequencyPlot(Statistics::numberFrequencies(history->records, filter)), history->records,
+                  &TForm1::SpeedButton2Click);
 }
 
 void TForm1::SpeedButton20Click() {
@@ -41,7 +41,9 @@ void TForm1::runSearch(int runLength) {
     const auto records = history().readAll();
     const auto runs =
         Statistics::runCounts(records, drawFilter(), static_cast<Statistics::RunKind>(runLength));
-    applyPlot(ui.Chart1->model(), Statistics::runPlot(runs));
+    void (TForm1::*const again)() =
+        runLength == 2 ? &TForm1::Button2Click : runLength == 3 ? &TForm1::Button3Click : &TForm1::Button4Click;
+    showStatistic(Statistics::runPlot(runs), records, again);
     showChartPage();
 }
 
@@ -75,7 +77,8 @@ void TForm1::Button5Click() {
     // A missing history is not reported here: no draw is counted and every bar stays at 1.
     const DrawHistory file = history();
     const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
-    applyPlot(ui.Chart1->model(), Statistics::overduePlot(Statistics::overdueNumbers(records, drawFilter())));
+    showStatistic(Statistics::overduePlot(Statistics::overdueNumbers(records, drawFilter())), records,
+                  &TForm1::Button5Click);
     showChartPage();
 }
 
@@ -86,7 +89,8 @@ void TForm1::SpeedButton21Click() {
 void TForm1::SpeedButton9Click() {
     BusyCursor busy;
     const auto records = history().readAll();
-    applyPlot(ui.Chart1->model(), Statistics::crossSumPlot(Statistics::crossSums(records, drawFilter())));
+    showStatistic(Statistics::crossSumPlot(Statistics::crossSums(records, drawFilter())), records,
+                  &TForm1::SpeedButton9Click);
 }
 
 void TForm1::Label74Click() {
@@ -97,7 +101,23 @@ void TForm1::Label74Click() {
 void TForm1::Button6Click() {
     BusyCursor busy;
     applyPlot(ui.Chart1->model(), Statistics::tipDistributionPlot(Statistics::tipDistribution(tipLines())));
+    m_chartStatistic = nullptr; // the tips' numbers do not depend on the analysis window
     showChartPage();
+}
+
+void TForm1::showStatistic(const Plot& plot, const std::vector<DrawRecord>& records, void (TForm1::*again)()) {
+    applyPlot(ui.Chart1->model(), plot);
+    m_chartStatistic = again;
+    // An empty chart after a start date beyond the newest draw would look like a fault.
+    if (const auto note = Statistics::windowAfterLastDraw(records, drawFilter())) ui.Chart1->model()->setBottomTitle(*note);
+}
+
+void TForm1::DateTimePicker2Change() {
+    if (m_chartStatistic && !m_busy && !m_generating) (this->*m_chartStatistic)();
+}
+
+void TForm1::ChartZoomClick() {
+    ui.Chart1->setZoomed(ui.ChartZoom->isChecked());
 }
 
 void TForm1::exportChart(bool svg) {
@@ -105,7 +125,7 @@ void TForm1::exportChart(bool svg) {
     const QString filter = svg ? tr("SVG-Zeichnung|*.svg") : tr("PNG-Bild|*.png");
     const QString proposed = tr("Diagramm") + QLatin1Char('-') +
                              m_platform.clock->today().toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + suffix;
-    const QString path = m_platform.dialogs->saveFileName(this, {filter, suffix, proposed, m_paths.dialogDirectory()});
+    const QString path = m_platform.dialogs->saveFile(this, {filter, suffix, proposed, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     const bool written = svg ? ui.Chart1->saveSvg(path) : ui.Chart1->savePng(path);
     if (!written)

@@ -4,6 +4,8 @@
 #include "app/TForm1.h"
 #include "evaluation/SlipTips.h"
 #include "gui/Printing.h"
+#include "history/DrawHistory.h"
+#include "history/NextDraw.h"
 #include "tips/TipFiles.h"
 
 #include <QAbstractItemModel>
@@ -38,8 +40,16 @@ void TForm1::saveTipList() {
 }
 
 void TForm1::SpeedButton15Click() {
-    const QString proposed = TipFiles::proposedName(ui.DateTimePicker1->date(), m_platform.clock->today());
-    const QString path = m_platform.dialogs->saveFileName(
+    // Named after the draw the tips are for: the next one, whatever draw the window shows.
+    double newest = 0;
+    try {
+        if (const auto last = history().lastRecord()) newest = last->date;
+    } catch (const std::exception&) {
+        // An unreadable history only costs the proposal its newest draw; the tips are saved.
+    }
+    const QDate next = NextDraw::expectedDay(NextDraw::read(nextDrawPath()), newest, m_platform.clock->today());
+    const QString proposed = TipFiles::fileName(next);
+    const QString path = m_platform.dialogs->saveFile(
         this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, proposed, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     TipFiles::write(path, tipLines());
@@ -92,7 +102,7 @@ void TForm1::TippDruckClick() {
     QDialog* dialog = preview.dialog.get();
     if (preview.savePdf)
         connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, sheet] {
-            const QString path = m_platform.dialogs->saveFileName(
+            const QString path = m_platform.dialogs->saveFile(
                 dialog, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"),
                          QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf"),
                          m_paths.dialogDirectory()});

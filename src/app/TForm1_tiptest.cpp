@@ -25,6 +25,7 @@ void TForm1::SpeedButton4Click() {
     const auto records = file.exists() ? file.readAll() : std::vector<DrawRecord>{};
     BarChartModel* chart = ui.Chart1->model();
     chart->prepareStatistic();
+    m_chartStatistic = nullptr; // the test's chart is not redrawn for another start date
 
     // The draw the player was looking at comes back when the test ends.
     const CurrentDraw browsed = m_currentDraw;

@@ -65,6 +65,13 @@ QString Paths::translationPath(const QString& fileName) const {
     return m_data + QStringLiteral("land/") + fileName;
 }
 
+QString Paths::manualPath() const {
+    const QString name = QStringLiteral("README.md");
+    for (const QString& candidate : {QDir::cleanPath(m_data + QStringLiteral("../doc/quintara/") + name), m_data + name})
+        if (QFileInfo(candidate).isFile()) return candidate;
+    return {};
+}
+
 QString Paths::lockPath() const {
     return m_user + QStringLiteral(".quintara.lock");
 }

@@ -57,6 +57,9 @@ public:
     // The history shipped with the program, copied to the player's directory once.
     QString bundledHistoryPath() const { return m_data + HistoryName; }
     QString winSoundPath() const { return m_data + WinSoundName; }
+    // The manual (README.md): installed in the documentation folder beside the data directory
+    // (<prefix>/share/doc/quintara), else beside the shipped files. Empty when there is none.
+    QString manualPath() const;
     // A translation file of land/ ("Bezeich_de.txt").
     QString translationPath(const QString& fileName) const;
     // Where file dialogs open: the player's directory when installed, the system's choice

@@ -9,6 +9,20 @@ QString seedStatus(int luckyNumber) {
     return QCoreApplication::translate("HistoricAnalysis", "GlücksZahl %1 gesetzt").arg(luckyNumber);
 }
 
+int luckyProposal(std::uint32_t seed) {
+    const auto asSigned = static_cast<std::int32_t>(seed);
+    if (asSigned >= LowestLucky && asSigned <= HighestLucky) return asSigned;
+    return static_cast<int>(seed % static_cast<std::uint32_t>(HighestLucky)) + LowestLucky;
+}
+
+QString notALuckyNumber(const QString& answer) {
+    return QCoreApplication::translate("HistoricAnalysis", "„%1“ ist keine Zahl. Geben Sie als Glückszahl eine ganze "
+                                                           "Zahl von %2 bis %3 ein.")
+        .arg(answer)
+        .arg(LowestLucky)
+        .arg(HighestLucky);
+}
+
 void Totals::add(const HitTally& tally, int weekday) {
     auto& target = (weekday == DayCount::Saturday || weekday == DayCount::Sunday) ? saturday : wednesday;
     for (int h = 0; h <= 6; ++h)

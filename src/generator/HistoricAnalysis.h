@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 
 // The replay of the generator over past draws: totals of the tips' hits per hit count, kept
 // apart for Saturday and Wednesday draws, and the summary shown at the end.
@@ -14,6 +15,15 @@ inline const QString InputPrompt =
 inline const QString InputError = QString::fromUtf8(QT_TRANSLATE_NOOP("HistoricAnalysis", "Fehler bei Eingabe der ZufallsZahl"));
 // "GlücksZahl <n> gesetzt", for the second status panel.
 QString seedStatus(int luckyNumber);
+
+// The range the lucky-number box asks for.
+constexpr int LowestLucky = 1;
+constexpr int HighestLucky = 99999999;
+// What the box proposes for a seed: the seed itself when it lies in the box's range (taking
+// the proposal changes nothing then), otherwise a number of that range made from it.
+int luckyProposal(std::uint32_t seed);
+// The message for an answer that is no whole number.
+QString notALuckyNumber(const QString& answer);
 
 struct Totals {
     // [hits][additional number no/yes]

@@ -145,6 +145,8 @@ ProgramSettings ProgramSettings::load(const SettingsStore& key, const QString& d
     text(QStringLiteral("DrawServer"), s.drawServer);
     if (const auto v = readInteger(key, QStringLiteral("UpdateAtStart"))) s.updateAtStart = *v != 0;
     if (const auto v = readInteger(key, QStringLiteral("ServerQuestion"))) s.serverQuestion = *v != 0;
+    if (const auto v = readInteger(key, QStringLiteral("ChartZoom"))) s.chartZoom = *v != 0;
+    text(QStringLiteral("SaveDirectory"), s.saveDirectory);
 
     if (s.fileNameEdit.isEmpty()) s.fileNameEdit = downloadFile;
     if (s.proxyHostEdit.isEmpty()) s.proxyPortEdit = QStringLiteral("80");
@@ -184,6 +186,11 @@ void ProgramSettings::writeTo(SettingsStore& key) const {
     key.writeString(QStringLiteral("DrawServer"), drawServer);
     flag(QStringLiteral("UpdateAtStart"), updateAtStart);
     if (serverQuestion) flag(QStringLiteral("ServerQuestion"), true);
+    // Written once they differ from a new installation's, so older keys keep their form; from
+    // then on always, or the old value would come back as one of another program.
+    if (chartZoom || previous.hasValue(QStringLiteral("ChartZoom"))) flag(QStringLiteral("ChartZoom"), chartZoom);
+    if (!saveDirectory.isEmpty() || previous.hasValue(QStringLiteral("SaveDirectory")))
+        key.writeString(QStringLiteral("SaveDirectory"), saveDirectory);
 
     key.addMissingFrom(previous);
 }

@@ -61,6 +61,8 @@ struct ProgramSettings {
     QString drawServer;                         // scheme, host and port of the draw results server
     bool updateAtStart = true;    // update by itself at start when a draw is missing
     bool serverQuestion = false;  // the player was asked once whether to leave the old local server
+    bool chartZoom = false;       // the chart's value axis zoomed onto the bars instead of from 0
+    QString saveDirectory;        // where the player last saved a file; empty: not yet
 
     // Reads a key. A value that is absent, or stored with another kind than its own, keeps its
     // default; "Browser" stored as text (as it once was) is checked by a non-empty text. The

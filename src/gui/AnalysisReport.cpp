@@ -11,8 +11,12 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -96,9 +100,11 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
         ruleTitle = named(new QLabel(rulePage), "RuleTitle");
         ruleTitle->setWordWrap(true);
         ruleTable = named(new QTableWidget(RuleCounts::Rules, 4, rulePage), "RuleTable");
-        ruleTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-        for (int c = 1; c < 4; ++c)
+        // The rule names are as wide as they are in every language; the numbers take the rest.
+        for (int c = 0; c < 4; ++c)
             ruleTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        ruleTable->horizontalHeader()->setStretchLastSection(true);
+        ruleTable->setTextElideMode(Qt::ElideNone);
         ruleTable->verticalHeader()->hide();
         ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (int r = 1; r <= RuleCounts::Rules; ++r)
@@ -182,7 +188,7 @@ void AnalysisReport::reportError(const std::exception& error) {
 }
 
 void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName) {
-    const QString path = m_dialogs->saveFileName(
+    const QString path = m_dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), proposedName, m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
     try {
@@ -190,6 +196,36 @@ void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName)
     } catch (const std::exception& e) {
         reportError(e);
     }
+}
+
+void AnalysisReport::showInside(const QWidget* over) {
+    if (!m_placed) {
+        m_placed = true;
+        const QScreen* screen = over && over->screen() ? over->screen() : QGuiApplication::primaryScreen();
+        const QRect room = screen->availableGeometry();
+        // Before its first show the window has no frame yet; it gets one like the main window's.
+        const QSize frame = over ? over->frameGeometry().size() - over->size() : QSize(0, 0);
+        // Wide enough for the rule table's columns where the screen allows it.
+        const int wanted = ruleTable->horizontalHeader()->length() + ruleTable->verticalScrollBar()->sizeHint().width() + 48;
+        const QSize inner = QSize(std::max(width(), wanted), height()).boundedTo(room.size() - frame);
+        resize(inner);
+        QRect outer(QPoint(0, 0), inner + frame);
+        outer.moveCenter(over ? over->frameGeometry().center() : room.center());
+        outer.moveLeft(std::clamp(outer.left(), room.left(), room.left() + room.width() - outer.width()));
+        outer.moveTop(std::clamp(outer.top(), room.top(), room.top() + room.height() - outer.height()));
+        move(outer.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void AnalysisReport::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AnalysisReport::showWheelClick() {

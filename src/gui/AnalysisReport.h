@@ -92,6 +92,15 @@ public:
     // gives them in the new language.
     void retranslate(const std::function<QString(const QString&)>& shownText);
 
+    // Shows the window in front, the first time centred over `over` and wholly inside the
+    // screen's free area (smaller where the screen is); afterwards it opens where the player
+    // left it.
+    void showInside(const QWidget* over);
+
+protected:
+    // Escape closes the window, as it closes a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void setTexts();
     // The handlers of the window's own buttons; a failure is shown in the error box.
@@ -104,6 +113,7 @@ private:
     std::shared_ptr<Dialogs> m_dialogs;
     std::optional<std::pair<QString, bool>> m_wheelShown; // what showWheel() showed last
 
+    bool m_placed = false; // showInside() placed the window once
     QLabel* m_wheelLabel = nullptr;
     QString m_dataHelp;
     bool m_chanceStarted = false; // a comparison was started: its title replaced the placeholder

@@ -1,6 +1,9 @@
 #include "gui/BarChartView.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QLocale>
+#include <QToolTip>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -84,6 +87,8 @@ void BarChartView::ensureChart() {
 
     m_series->setBarWidth(0.8);
     m_chart->addSeries(m_series);
+    connect(m_series, &QStackedBarSeries::hovered, this,
+            [this](bool entered, int index, QBarSet*) { showBarValue(entered, index); });
 
     // Bars stand at positions 0, 1, 2, ...; the axis names every bar where there is room, else
     // every second, fifth, tenth ... category.
@@ -153,8 +158,33 @@ void BarChartView::resizeEvent(QResizeEvent* event) {
     if (m_chart) layoutTexts();
 }
 
-BarChartView::AxisRange BarChartView::displayRange(double lo, double hi) {
+void BarChartView::setZoomed(bool zoomed) {
+    if (zoomed == m_zoomed) return;
+    m_zoomed = zoomed;
+    scheduleRefresh();
+}
+
+QString BarChartView::barText(int index) const {
+    if (index < 0 || index >= m_xs.size()) return {};
+    double value = 0;
+    for (const auto& entry : m_sets)
+        if (index < entry.second->count()) value += entry.second->at(index);
+    return QStringLiteral("%1: %2").arg(QLocale().toString(m_xs[index], 'g', 10), QLocale().toString(value, 'g', 10));
+}
+
+void BarChartView::showBarValue(bool entered, int index) {
+    const QString text = entered ? barText(index) : QString();
+    setToolTip(text);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(QCursor::pos(), text, this);
+}
+
+BarChartView::AxisRange BarChartView::displayRange(double lo, double hi, bool zoomed) {
     if (hi < lo) std::swap(lo, hi);
+    // Unzoomed, bars of counts stand on 0, so their heights compare truly.
+    if (!zoomed && lo > 0) lo = 0;
     const double span = std::max(hi - lo, 1.0);
     // About six whole-number intervals: 1, 2, 5, 10, 20, 50, ...
     double step = 1;
@@ -260,7 +290,7 @@ void BarChartView::refresh() {
     }
 
     const ValueAxis* left = m_model->leftAxis();
-    const AxisRange range = displayRange(left->minimum(), left->maximum());
+    const AxisRange range = displayRange(left->minimum(), left->maximum(), m_zoomed);
     m_y->setRange(range.min, range.max);
     m_y->setTickAnchor(range.min);
     m_y->setTickInterval(range.step);

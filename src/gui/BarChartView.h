@@ -15,9 +15,10 @@ class QValueAxis;
 // statistics in a row, redraws once; while the view is hidden nothing is drawn until it is
 // shown again.
 //
-// The value axis is drawn from a little below the lowest value the model names (so the lowest
-// bar keeps a visible height) to the next whole tick at or above the highest, with whole-number
-// ticks. The model's own limits, which the generator reads, are never changed.
+// The value axis is drawn from 0 to the next whole tick at or above the highest value the model
+// names, with whole-number ticks, so bars compare by their heights. Zoomed, it starts a little
+// below the lowest value instead (the lowest bar keeps a visible height). The model's own
+// limits, which the generator reads, are never changed. Pointing at a bar shows its value.
 //
 // This is the one user of Qt Charts and Qt Svg. The main window's chart page shows one; its model
 // is the one the statistics fill and the generator reads.
@@ -34,14 +35,19 @@ public:
     void refresh();
 
     // The drawn range of the value axis for the model's limits lo..hi: whole-number ticks
-    // `step` apart, max the first tick at or above hi, min below lo when lo > 0 (never below 0
-    // then), so that a bar of height lo stands out.
+    // `step` apart, max the first tick at or above hi; min 0 for lo >= 0, or, zoomed, below lo
+    // when lo > 0 (never below 0 then), so that a bar of height lo stands out.
     struct AxisRange {
         double min = 0;
         double max = 1;
         double step = 1;
     };
-    static AxisRange displayRange(double lo, double hi);
+    static AxisRange displayRange(double lo, double hi, bool zoomed);
+    bool zoomed() const { return m_zoomed; }
+    void setZoomed(bool zoomed);
+    // What pointing at bar `index` (0-based, in drawing order) shows: its label on the bottom
+    // axis and its value ("7: 312"); empty for no such bar.
+    QString barText(int index) const;
     // Every how many categories the bottom axis is labelled, so that labels of that width fit.
     static int labelStep(int categories, double axisWidth, double labelWidth);
 
@@ -70,6 +76,7 @@ private:
     void updateLegend();
     // Labels of the bottom axis and the wrapped title: both depend on the width.
     void layoutTexts();
+    void showBarValue(bool entered, int index);
 
     BarChartModel* m_model;
     QChart* m_chart = nullptr;
@@ -82,4 +89,5 @@ private:
     QString m_titleShown;
     bool m_pending = false;
     bool m_dirty = true;
+    bool m_zoomed = false;
 };

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <algorithm>
 
 UpDown::UpDown(const QString& upDownName, const QString& editName, int minimum, int maximum, int position,
                QWidget* parent)
@@ -82,9 +83,13 @@ PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, 
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(widths[i]);
-        const bool last = i + 1 == widths.size();
-        if (!last) label->setFixedWidth(widths[i]);
-        addWidget(label, last ? 1 : 0);
+        m_widths.push_back(widths[i]);
+        const bool first = i == 0;
+        if (first)
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        else
+            label->setFixedWidth(widths[i]);
+        addWidget(label, first ? 1 : 0);
         m_panels.push_back(label);
     }
 }
@@ -94,7 +99,12 @@ QString PanelStatusBar::panelText(int index) const {
 }
 
 void PanelStatusBar::setPanelText(int index, const QString& text) {
-    m_panels.at(index)->setText(text);
+    QLabel* label = m_panels.at(index);
+    label->setText(text);
+    // The first panel gets whatever the others leave; they keep room for their text, up to a
+    // limit, so that a long one cannot squeeze the first panel to nothing.
+    constexpr int MostForOthers = 260;
+    if (index > 0) label->setFixedWidth(std::clamp(label->sizeHint().width(), m_widths.at(index), MostForOthers));
 }
 
 ClickLabel::ClickLabel(const QString& name, const QString& text, QWidget* parent) : QLabel(parent) {

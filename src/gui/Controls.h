@@ -54,7 +54,9 @@ public:
     double dayCount() const;
 };
 
-// The status bar with its text panels; panel widths as given, the last one stretching.
+// The status bar with its text panels, each at least as wide as given. The first panel (progress
+// and results) takes whatever room the window has beyond the others; the others are as wide as
+// their texts (up to a limit). A text too long for its panel is cut, never widening the window.
 class PanelStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -66,6 +68,7 @@ public:
 
 private:
     QVector<QLabel*> m_panels;
+    QVector<int> m_widths;
 };
 
 // A label that reports clicks (banner and link labels, chart shortcuts). It takes the keyboard

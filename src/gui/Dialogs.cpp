@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -89,6 +90,14 @@ static QString runFileDialog(QWidget* parent, const Dialogs::FileRequest& reques
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
+}
+
+QString Dialogs::saveFile(QWidget* parent, FileRequest request) {
+    // A folder that is gone since (a stick pulled out) leaves the request's own.
+    if (!m_saveDirectory.isEmpty() && QFileInfo(m_saveDirectory).isDir()) request.directory = m_saveDirectory;
+    const QString path = saveFileName(parent, request);
+    if (!path.isEmpty()) m_saveDirectory = QFileInfo(path).absolutePath();
+    return path;
 }
 
 QString WidgetDialogs::saveFileName(QWidget* parent, const FileRequest& request) {

@@ -35,8 +35,19 @@ public:
     virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
     virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
 
+    // How every window of the program asks where to save: the save dialog opens in the folder
+    // where the player last saved a file (the request's own folder until the first save), and
+    // the folder of the chosen file is kept for the next one.
+    QString saveFile(QWidget* parent, FileRequest request);
+    // The folder of the last save (kept in the settings); empty before the first.
+    const QString& saveDirectory() const { return m_saveDirectory; }
+    void setSaveDirectory(const QString& directory) { m_saveDirectory = directory; }
+
     // Shows one of the program's own windows modally and returns its modal result.
     virtual int showModal(QDialog* dialog);
+
+private:
+    QString m_saveDirectory;
 };
 
 // The real dialogs of the toolkit.

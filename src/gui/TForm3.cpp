@@ -58,10 +58,16 @@ UpDown* TForm3::number(int i) const {
 std::optional<DrawEntry::FieldProblem> TForm3::problem() const {
     std::array<QString, 6> texts;
     for (int i = 1; i <= 6; ++i) texts[static_cast<std::size_t>(i - 1)] = number(i)->edit()->text();
+    if (auto late = DrawEntry::checkDate(DateTimePicker1->date(), today)) return late;
     return DrawEntry::check(texts, UpDown7->position());
 }
 
 void TForm3::markProblem(int field) {
+    if (field == 0) {
+        DateTimePicker1->setFocus();
+        DateTimePicker1->selectAll();
+        return;
+    }
     UpDown* target = field == 7 ? UpDown7 : number(field);
     if (field == 7) {
         Label1->show();

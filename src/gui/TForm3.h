@@ -30,11 +30,13 @@ public:
     QPushButton* BitBtn2; // "OK"
 
     UpDown* number(int i) const; // 1 to 6
+    // Today's date: a draw after it is refused. Invalid: no date is refused.
+    QDate today;
 
     // What keeps the typed-in draw from being stored, naming the field; none when it may be.
     std::optional<DrawEntry::FieldProblem> problem() const;
-    // Puts the cursor into the field (7: the additional number, which is then shown, since the
-    // player can correct it only there).
+    // Puts the cursor into the field (0: the date; 7: the additional number, which is then
+    // shown, since the player can correct it only there).
     void markProblem(int field);
     // Tells the player what is wrong; OK keeps the dialog open while there is a problem.
     std::function<void(const QString&)> reportProblem;

@@ -170,7 +170,7 @@ void TForm6::runAction(void (TForm6::*operation)()) {
 }
 
 void TForm6::SpeedButton1Click() {
-    const QString path = m_platform.dialogs->saveFileName(this, listFileRequest(m_platform));
+    const QString path = m_platform.dialogs->saveFile(this, listFileRequest(m_platform));
     if (path.isEmpty()) return;
     QStringList lines;
     for (int n = 1; n <= Lotto::HighestNumber; ++n) {

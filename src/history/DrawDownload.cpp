@@ -32,7 +32,6 @@ QString failureWords(int status, const QString& text) {
     return text;
 }
 
-const char* const kLoading = QT_TRANSLATE_NOOP("DrawDownload", "Loading");
 const char* const kNoWarranty = QT_TRANSLATE_NOOP("DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!");
 
 ConversionError notAnInteger(const QString& text) {
@@ -130,6 +129,14 @@ QString DrawAnswer::invalidReason() const {
         return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 ist schon eine der Gewinnzahlen").arg(problem->value);
     }
     return {};
+}
+
+QString DrawDownload::progressText(const QDate& reached, int stored) {
+    if (stored == 0)
+        return QCoreApplication::translate("DrawDownload", "Stand %1: noch keine neue Ziehung gespeichert").arg(dateText(reached));
+    if (stored == 1)
+        return QCoreApplication::translate("DrawDownload", "Stand %1: 1 neue Ziehung gespeichert").arg(dateText(reached));
+    return QCoreApplication::translate("DrawDownload", "Stand %1: %2 neue Ziehungen gespeichert").arg(dateText(reached)).arg(stored);
 }
 
 QString DrawDownloadResult::summaryText() const {
@@ -363,7 +370,7 @@ void DrawDownload::requestDate() {
         return;
     }
     const HttpProxy proxy = readProxy();
-    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", kLoading));
+    m_view->setStatusText(0, progressText(DayCount::toDate(m_date), m_result.stored));
     ++m_result.requests;
     m_http.get(requestUrl(m_source.address, m_date), proxy, onAnswer(&DrawDownload::takeDateAnswer));
 }
@@ -488,9 +495,7 @@ void DrawDownload::requestPage() {
         return;
     }
     const HttpProxy proxy = readProxy();
-    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die Ziehungen vom %1 bis %2 (Seite %3) …")
-                                 .arg(dateText(r.from), dateText(r.to))
-                                 .arg(r.page + 1));
+    m_view->setStatusText(0, progressText(r.from, m_result.stored));
     ++m_result.requests;
     m_http.get(OperatorResults::rangeUrl(m_source.address, r.from, r.to, r.page), proxy, operatorHeaders(),
                onAnswer(&DrawDownload::takePage));
@@ -752,7 +757,7 @@ void DrawDownload::takeWindow(RangeFetch& fetched) {
         return;
     }
     view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-    view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Ziehungen bis %1 geladen").arg(dateText(to)));
+    view.setStatusText(0, progressText(to, result.stored));
     m_date = windowEnd + 1;
     view.setRequestDate(m_date);
     requestWindow();

@@ -88,6 +88,9 @@ struct DrawDownloadResult {
     // What the run came to, in words, for the status bar: how many draws were stored and the
     // newest date, or why nothing came.
     QString summaryText() const;
+    // Something went wrong that the player should read about: the run ended early, a request
+    // failed or an answer was no usable draw.
+    bool wentWrong() const { return !error.isEmpty() || !endReason.isEmpty() || failed > 0 || rejected > 0; }
 };
 
 // Where the draws come from: a results server of the per-date protocol (scheme://host[:port],
@@ -191,6 +194,9 @@ public:
     // (an earlier update ended between the draws and their tables).
     static std::vector<std::pair<QDate, QDate>> recheckRanges(const std::vector<DrawRecord>& history,
                                                               const PrizeTable& prizes, const QDate& today);
+    // The progress of a run for the status bar: the date the run has reached and how many new
+    // draws it has stored so far ("Stand 03.09.2025: 2 neue Ziehungen gespeichert").
+    static QString progressText(const QDate& reached, int stored);
 
     const QUrl& serverAddress() const { return m_source.address; }
     const DrawSource& source() const { return m_source; }

@@ -1,6 +1,8 @@
 #include "history/DrawEntry.h"
 
+#include "base/DayCount.h"
 #include "base/Rounding.h"
+#include "history/NextDraw.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -16,6 +18,19 @@ Start begin(const DrawHistory& history) {
         start.lastDate = start.newest->date;
     }
     return start;
+}
+
+QDate proposedDate(const DrawRecord& newest, const QDate& today) {
+    const QDate next = NextDraw::drawDayAfter(DayCount::toDate(newest.date));
+    return next <= today ? next : NextDraw::drawDayOnOrBefore(today);
+}
+
+std::optional<FieldProblem> checkDate(const QDate& date, const QDate& today) {
+    if (!today.isValid() || date <= today) return std::nullopt;
+    return FieldProblem{0, QCoreApplication::translate("DrawEntry", "Die Ziehung vom %1 liegt nach dem heutigen Tag "
+                                                                    "(%2) und kann noch nicht eingegeben werden.")
+                               .arg(date.toString(QStringLiteral("dd.MM.yyyy")),
+                                    today.toString(QStringLiteral("dd.MM.yyyy")))};
 }
 
 void sortNumbers(DrawRecord& record) {

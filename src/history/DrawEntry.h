@@ -1,6 +1,7 @@
 #pragma once
 #include "history/DrawHistory.h"
 
+#include <QDate>
 #include <QString>
 #include <array>
 #include <optional>
@@ -20,6 +21,10 @@ struct Start {
 // Reads the newest draw; a missing history is created empty first. Throws FileError.
 Start begin(const DrawHistory& history);
 
+// The date the entry proposes: the first draw day after the newest stored draw, the one most
+// likely missing. When that lies after today, the last draw day up to today.
+QDate proposedDate(const DrawRecord& newest, const QDate& today);
+
 // The six numbers in ascending order; equal numbers stay next to each other.
 void sortNumbers(DrawRecord& record);
 
@@ -36,6 +41,8 @@ struct FieldProblem {
     QString message;
 };
 std::optional<FieldProblem> check(const std::array<QString, 6>& numberTexts, int additional);
+// A draw after today cannot have been drawn yet (field 0: the date).
+std::optional<FieldProblem> checkDate(const QDate& date, const QDate& today);
 
 // The stored draw of that date, if there is one (the entry would replace it).
 std::optional<DrawRecord> storedDraw(const DrawHistory& history, double date);

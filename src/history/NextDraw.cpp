@@ -1,10 +1,13 @@
 #include "history/NextDraw.h"
 
+#include "base/DayCount.h"
 #include "base/Errors.h"
+#include "history/OperatorResults.h"
 #include "base/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 const QString NextDraw::Header = QStringLiteral("fetched,drawId,drawTime,jackpot");
@@ -47,4 +50,34 @@ void NextDraw::write(const QString& path) const {
                                                   .arg(draw.drawId)
                                                   .arg(draw.drawTime)
                                                   .arg(jackpot)});
+}
+
+namespace {
+
+bool isDrawDay(const QDate& day) {
+    return day.dayOfWeek() == Qt::Wednesday || day.dayOfWeek() == Qt::Saturday;
+}
+
+} // namespace
+
+QDate NextDraw::drawDayAfter(const QDate& day) {
+    QDate next = day.addDays(1);
+    while (!isDrawDay(next)) next = next.addDays(1);
+    return next;
+}
+
+QDate NextDraw::drawDayOnOrBefore(const QDate& day) {
+    QDate last = day;
+    while (!isDrawDay(last)) last = last.addDays(-1);
+    return last;
+}
+
+QDate NextDraw::expectedDay(const std::optional<NextDraw>& announced, double newestStored, const QDate& today) {
+    if (announced) {
+        const QDate day = OperatorResults::greekTime(announced->draw.drawTime).date();
+        if (day.isValid() && day >= today) return day;
+    }
+    QDate after = today.addDays(-1);
+    if (newestStored > 0) after = std::max(after, DayCount::toDate(newestStored));
+    return drawDayAfter(after);
 }

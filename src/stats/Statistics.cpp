@@ -303,6 +303,16 @@ std::array<int, Lotto::NumberSlots> tipDistribution(const QStringList& tipLines)
     return count;
 }
 
+std::optional<QString> windowAfterLastDraw(const std::vector<DrawRecord>& records, const DrawFilter& filter) {
+    double newest = 0;
+    for (const DrawRecord& r : records) newest = std::max(newest, r.date);
+    if (newest <= 0 || filter.from <= newest) return std::nullopt;
+    const auto date = [](double day) { return DayCount::toDate(day).toString(QStringLiteral("dd.MM.yyyy")); };
+    return QCoreApplication::translate("Statistics", "Keine Ziehung ab dem %1: die neueste gespeicherte Ziehung ist vom %2. "
+                                                     "Wählen Sie unter „Statistik ab“ ein früheres Datum.")
+        .arg(date(filter.from), date(newest));
+}
+
 QString tipDistributionTitle() {
     return QCoreApplication::translate("Statistics", "Zahlenverteilung des Tippes");
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <vector>
 
@@ -106,6 +107,12 @@ QString crossSumTitle(const CrossSums& sums);
 // One bar for every sum from the smallest to the largest, zeros included; none without a
 // counted draw. Both axes automatic.
 Plot crossSumPlot(const CrossSums& sums);
+
+// ---- The analysis window itself ----
+
+// When the window starts after the newest draw (no draw can fall into it), the chart title
+// that says so, naming the newest draw's date; none otherwise, or without any draw.
+std::optional<QString> windowAfterLastDraw(const std::vector<DrawRecord>& records, const DrawFilter& filter);
 
 // ---- Tip distribution ----
 

@@ -44,7 +44,11 @@ QString proposedName(const QDate& chosenDraw, const QDate& today) {
     default:
         break;
     }
-    return nameDate.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + Suffix;
+    return fileName(nameDate);
+}
+
+QString fileName(const QDate& drawDay) {
+    return drawDay.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + Suffix;
 }
 
 double nextDrawDate(double drawDate) {

@@ -30,6 +30,8 @@ void write(const QString& path, const QStringList& tips);
 // after a Sunday or Wednesday the next Wednesday or Saturday three days on, after a Saturday
 // the Wednesday four days on; on any other weekday today's date. "yyyymmdd.hlt".
 QString proposedName(const QDate& chosenDraw, const QDate& today);
+// The tip file of the draw on `drawDay`: "yyyymmdd.hlt".
+QString fileName(const QDate& drawDay);
 
 // The draw that follows a draw on the given day count: three days after a Wednesday, four
 // days after any other day.

@@ -18,6 +18,7 @@
 #include "gui/TForm6.h"
 #include "gui/TipPrint.h"
 #include "base/DayCount.h"
+#include "generator/HistoricAnalysis.h"
 #include "history/DrawCsv.h"
 #include "stats/TipTest.h"
 #include "history/Dividends.h"
@@ -50,7 +51,9 @@ public:
     }
     void error(QWidget*, const QString& text) override {
         std::fprintf(stderr, "error: %s\n", qPrintable(text));
+        lastError = text;
     }
+    QString lastError;
     // Input boxes take their proposal (the report pages run the historic analysis).
     QString inputBox(QWidget*, const QString&, const QString&, const QString& proposal) override {
         return answer.isEmpty() ? proposal : answer;
@@ -421,6 +424,47 @@ int main(int argc, char** argv) {
         grabTo(choice, QStringLiteral("zahlenwahl-frage"));
         choice->hide();
     }
+
+    // The boxes that explain themselves, in the language: the help, a failed update, a draw
+    // after today, a lucky number that is none; and a chart whose start lies after the newest draw.
+    auto grabBox = [&](const QString& name, const std::function<void()>& open) {
+        QTimer::singleShot(200, [&, name] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                settle();
+                const QString file = args[2] + QLatin1Char('/') + prefix + name + QStringLiteral(".png");
+                if (!box->grab().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                box->close();
+            }
+        });
+        open();
+    };
+    grabBox(QStringLiteral("hilfe-ueber"), [&] { real.message(&form, form.aboutText()); });
+    {
+        // Nothing listens on port 1 of this machine: every request is refused at once.
+        form.setServerOverride(QStringLiteral("http://127.0.0.1:1"));
+        form.QuintaraClick();
+        form.setServerOverride({});
+        const QString failure = dialogs->lastError;
+        grabBox(QStringLiteral("aktualisierung-fehler"), [&] { real.error(&form, failure); });
+        form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet4);
+        grab(QStringLiteral("datenbank-fehler"));
+    }
+    {
+        const QDate today = QDate::currentDate();
+        const QString late = DrawEntry::checkDate(today.addDays(1), today)->message;
+        grabBox(QStringLiteral("ziehung-zukunft"), [&] { real.message(&form, late); });
+    }
+    grabBox(QStringLiteral("glueckszahl-keine-zahl"),
+            [&] { real.message(&form, HistoricAnalysis::notALuckyNumber(QStringLiteral("abc"))); });
+    form.controls().PageControl1->setCurrentWidget(form.controls().TabSheet5);
+    const QDate from = form.controls().DateTimePicker2->date();
+    form.SpeedButton2Click();
+    form.controls().DateTimePicker2->setDate(QDate::currentDate().addDays(1));
+    grab(QStringLiteral("diagramm-nach-letzter"));
+    form.controls().DateTimePicker2->setDate(from);
+    form.controls().ChartZoom->setChecked(true);
+    grab(QStringLiteral("diagramm-ausschnitt"));
+    form.controls().ChartZoom->setChecked(false);
 
     std::printf("window %dx%d, client %dx%d\n", form.width(), form.height(), form.centralWidget()->width(),
                 form.centralWidget()->height());
