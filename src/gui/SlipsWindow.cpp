@@ -461,7 +461,7 @@ void SlipsWindow::editClick() {
 }
 
 void SlipsWindow::exportClick() {
-    const QString path = m_dialogs->saveFileName(
+    const QString path = m_dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("scheine.csv"), m_sources.dialogDirectory});
     if (path.isEmpty()) return;
     try {
@@ -480,7 +480,7 @@ void SlipsWindow::printClick() {
     dialog->setWindowTitle(tr("Druckvorschau: Meine Scheine"));
     if (preview.savePdf)
         connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, text] {
-            const QString path = m_dialogs->saveFileName(
+            const QString path = m_dialogs->saveFile(
                 dialog, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"), QStringLiteral("scheine.pdf"),
                          m_sources.dialogDirectory});
             if (path.isEmpty()) return;
