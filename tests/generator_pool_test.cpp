@@ -411,7 +411,7 @@ TEST(KeptTips, RowsFollowTheListLinesAsTheEvaluationParsesThem) {
     ParsedTicket ticket;
     TicketResult result;
     SystemTable systems;
-    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, systems, draw);
+    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, SystemTables{&systems, nullptr}, draw);
 
     EXPECT_EQ(table.value(1, 1), 1);
     EXPECT_EQ(table.value(1, 6), 6);
@@ -440,7 +440,8 @@ TEST(KeptTips, OnlyAsManyLinesAsTheTableHasRows) {
     table.clear();
     ParsedTicket ticket;
     TicketResult result;
-    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, SystemTable{}, CurrentDraw{});
+    const SystemTable none;
+    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, SystemTables{&none, nullptr}, CurrentDraw{});
     EXPECT_EQ(table.value(TicketTable::Rows, 1), 1 + (TicketTable::Rows - 1) % 40 + 7);
     // The parse stops with the last row's line.
     EXPECT_EQ(ticket.numbers[1].value, 1 + (TicketTable::Rows - 1) % 40 + 7);
