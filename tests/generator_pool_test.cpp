@@ -411,7 +411,8 @@ TEST(KeptTips, RowsFollowTheListLinesAsTheEvaluationParsesThem) {
     ParsedTicket ticket;
     TicketResult result;
     SystemTable systems;
-    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, SystemTables{&systems, nullptr}, draw);
+    SystemTableSet byCode(QStringLiteral(QUINTARA_SOURCE_DIR "/data/beside/"));
+    fillKeptRows(table, lines, 6, QStringLiteral("Normal"), ticket, result, SystemTables{&systems, &byCode}, draw);
 
     EXPECT_EQ(table.value(1, 1), 1);
     EXPECT_EQ(table.value(1, 6), 6);

@@ -127,6 +127,8 @@ TEST(SlipWindow, RecordedSlipsAreCheckedByTheNextUpdateAndEntry) {
         entry->UpDown7->setPosition(0);
         return int(QDialog::Accepted);
     });
+    // The player types the draw in on its evening.
+    f.platform.clock->date = QDate(2025, 9, 3);
     f.platform.sound->played.clear();
     f->BitBtn8Click();
     EXPECT_TRUE(ui.StatusBar1->panelText(0).startsWith(
@@ -385,6 +387,7 @@ TEST_F(SlipsWindowTest, AnOpenWindowFollowsANewSlipAndTheDrawThatChecksIt) {
         entry->UpDown7->setPosition(0);
         return int(QDialog::Accepted);
     });
+    f->platform.clock->date = QDate(2025, 9, 3);
     form().BitBtn8Click();
     ASSERT_EQ(rows(w), 7);
     // No prize table for the typed-in draw: the three hits are a win of unknown value.

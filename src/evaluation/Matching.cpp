@@ -107,7 +107,8 @@ LineOutcome zettelcheck(QStringView line, ParsedTicket& ticket, QString& selecto
     const SystemKind kind = systemKindOf(selectorText);
     const SystemTable* table = tables.selected;
     if (kind == SystemKind::Reduced && outcome.selectorSet) {
-        table = tables.byCode->table(ticket.systemCode);
+        // Without the tables by code (a caller that holds none) the code's table is missing too.
+        table = tables.byCode ? tables.byCode->table(ticket.systemCode) : nullptr;
         if (!table) {
             outcome.missingTable = ticket.systemCode;
             return outcome;
