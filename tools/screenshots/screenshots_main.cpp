@@ -27,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -443,6 +444,10 @@ int main(int argc, char** argv) {
         // Nothing listens on port 1 of this machine: every request is refused at once.
         form.setServerOverride(QStringLiteral("http://127.0.0.1:1"));
         form.QuintaraClick();
+        // The update runs on the reply signals; it has ended once its five refused requests did.
+        QElapsedTimer waited;
+        waited.start();
+        while (form.downloadRunning() && waited.elapsed() < 30000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         form.setServerOverride({});
         const QString failure = dialogs->lastError;
         grabBox(QStringLiteral("aktualisierung-fehler"), [&] { real.error(&form, failure); });
