@@ -98,30 +98,41 @@ void insertTicket(QTextCursor& cursor, const std::vector<TipFiles::SlipTip>& tip
 
 } // namespace
 
-std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet) {
+namespace {
+
+// A document in the fixed font with the title written in larger bold letters; `body` is the
+// format of the text after it.
+std::unique_ptr<QTextDocument> titled(const QString& titleText, QTextCursor& cursor, QTextCharFormat& body) {
     auto doc = std::make_unique<QTextDocument>();
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(11);
     doc->setDefaultFont(fixed);
     doc->setDocumentMargin(0);
-    QTextCursor cursor(doc.get());
-
-    QTextCharFormat body;
+    cursor = QTextCursor(doc.get());
+    body = QTextCharFormat();
     body.setFont(fixed);
     QTextCharFormat title = body;
     title.setFontPointSize(15);
     title.setFontWeight(QFont::Bold);
+    QTextBlockFormat titleBlock;
+    titleBlock.setBottomMargin(6);
+    cursor.setBlockFormat(titleBlock);
+    cursor.insertText(titleText, title);
+    return doc;
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet) {
+    QTextCursor cursor;
+    QTextCharFormat body;
+    auto doc = titled(sheet.title, cursor, body);
     QTextCharFormat header = body;
     header.setFontPointSize(12);
     header.setFontWeight(QFont::Bold);
-    QTextBlockFormat titleBlock;
-    titleBlock.setBottomMargin(6);
     QTextBlockFormat headerBlock;
     headerBlock.setTopMargin(10);
     headerBlock.setBottomMargin(2);
-
-    cursor.setBlockFormat(titleBlock);
-    cursor.insertText(sheet.title, title);
     for (std::size_t t = 0; t < sheet.tickets.size(); ++t) {
         cursor.insertBlock(headerBlock, header);
         cursor.insertText(TipFiles::ticketHeader(static_cast<int>(t) + 1), header);
@@ -138,25 +149,10 @@ void print(const TipFiles::TipSheet& sheet, QPrinter* printer) {
 }
 
 std::unique_ptr<QTextDocument> textDocument(const QStringList& lines) {
-    auto doc = std::make_unique<QTextDocument>();
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(11);
-    doc->setDefaultFont(fixed);
-    doc->setDocumentMargin(0);
-    QTextCursor cursor(doc.get());
+    QTextCursor cursor;
     QTextCharFormat body;
-    body.setFont(fixed);
-    QTextCharFormat title = body;
-    title.setFontPointSize(15);
-    title.setFontWeight(QFont::Bold);
-    QTextBlockFormat titleBlock;
-    titleBlock.setBottomMargin(6);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i == 0) {
-            cursor.setBlockFormat(titleBlock);
-            cursor.insertText(lines[i], title);
-            continue;
-        }
+    auto doc = titled(lines.value(0), cursor, body);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
         cursor.insertBlock(QTextBlockFormat(), body);
         cursor.insertText(lines[i], body);
     }
