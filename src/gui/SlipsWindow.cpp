@@ -372,24 +372,26 @@ void SlipsWindow::showDetail() {
     m_detail->setHtml(html);
 }
 
-std::unique_ptr<Slips::SlipBook> SlipsWindow::loadBook() {
+std::unique_ptr<Slips::SlipBook> SlipsWindow::bookWithSelected(int& index) {
+    index = -1;
     auto book = std::make_unique<Slips::SlipBook>();
     const Slips::SlipBook::LoadResult loaded = book->load(m_sources.slipsPath);
     if (!loaded.error.isEmpty()) {
         m_dialogs->error(this, loaded.error);
         return nullptr;
     }
-    return book;
-}
-
-int SlipsWindow::bookIndexOfSelected(const Slips::SlipBook& book) const {
     const int r = selectedRow();
-    if (r < 0) return -1;
-    const QString id = m_slips[static_cast<std::size_t>(m_ledger.rows[static_cast<std::size_t>(r)].slip)].id;
-    const std::vector<Slips::Slip>& slips = book.slips();
-    for (std::size_t i = 0; i < slips.size(); ++i)
-        if (slips[i].id == id) return static_cast<int>(i);
-    return -1;
+    if (r >= 0) {
+        const QString id = m_slips[static_cast<std::size_t>(m_ledger.rows[static_cast<std::size_t>(r)].slip)].id;
+        const std::vector<Slips::Slip>& slips = book->slips();
+        for (std::size_t i = 0; i < slips.size(); ++i)
+            if (slips[i].id == id) index = static_cast<int>(i);
+    }
+    if (index < 0) {
+        reload();
+        return nullptr;
+    }
+    return book;
 }
 
 void SlipsWindow::saveBook(const Slips::SlipBook& book) {
@@ -406,25 +408,17 @@ void SlipsWindow::deleteClick() {
         tr("Den Schein „%1“ mit allen seinen Ziehungen löschen?").arg(SlipLedger::slipName(shown)) +
         QStringLiteral("\n\n") + shown.lines.join(QLatin1Char('\n'));
     if (m_dialogs->question(this, question) != Dialogs::Answer::Yes) return;
-    const std::unique_ptr<Slips::SlipBook> book = loadBook();
+    int index = -1;
+    const std::unique_ptr<Slips::SlipBook> book = bookWithSelected(index);
     if (!book) return;
-    const int index = bookIndexOfSelected(*book);
-    if (index < 0) {
-        reload();
-        return;
-    }
     book->remove(index);
     saveBook(*book);
 }
 
 void SlipsWindow::editClick() {
-    const std::unique_ptr<Slips::SlipBook> book = loadBook();
+    int index = -1;
+    const std::unique_ptr<Slips::SlipBook> book = bookWithSelected(index);
     if (!book) return;
-    const int index = bookIndexOfSelected(*book);
-    if (index < 0) {
-        reload();
-        return;
-    }
     Slips::Slip slip = book->slips()[static_cast<std::size_t>(index)];
 
     QDialog dialog(this);

@@ -64,10 +64,10 @@ private:
     void showChart();
     // The ledger row of the table's current row; -1 when none is selected.
     int selectedRow() const;
-    // The book as its file holds it now; null after an error was shown.
-    std::unique_ptr<Slips::SlipBook> loadBook();
-    // Index in `book` of the slip the selected row belongs to; -1 when it is gone.
-    int bookIndexOfSelected(const Slips::SlipBook& book) const;
+    // The book as its file holds it now, and in `index` the place in it of the slip the selected
+    // row belongs to. Null after an error was shown, or when that slip is gone from the file
+    // (the window then shows the file as it is).
+    std::unique_ptr<Slips::SlipBook> bookWithSelected(int& index);
     // Saves the changed book; shows the error, if any, and reloads either way.
     void saveBook(const Slips::SlipBook& book);
 
