@@ -9,7 +9,6 @@
 #include "gui/InlineFields.h"
 #include "gui/MenuOwnNames.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,13 +39,14 @@ template <class W> W* named(W* widget, const char* name) {
     return widget;
 }
 
-QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* l = named(new QLabel(text, parent), name);
+// The helpers take their texts as literals (UTF-8) or as strings.
+QLabel* label(const char* name, QAnyStringView text, QWidget* parent) {
+    auto* l = named(new QLabel(text.toString(), parent), name);
     l->setTextFormat(Qt::PlainText);
     return l;
 }
 
-QLabel* heading(const char* name, const QString& text, QWidget* parent) {
+QLabel* heading(const char* name, QAnyStringView text, QWidget* parent) {
     QLabel* l = label(name, text, parent);
     QFont f = l->font();
     f.setBold(true);
@@ -54,14 +54,14 @@ QLabel* heading(const char* name, const QString& text, QWidget* parent) {
     return l;
 }
 
-QLabel* note(const char* name, const QString& text, QWidget* parent) {
+QLabel* note(const char* name, QAnyStringView text, QWidget* parent) {
     QLabel* l = label(name, text, parent);
     l->setWordWrap(true);
     return l;
 }
 
-QCheckBox* checkBox(const char* name, const QString& text, bool checked, QWidget* parent) {
-    auto* box = named(new QCheckBox(text, parent), name);
+QCheckBox* checkBox(const char* name, QAnyStringView text, bool checked, QWidget* parent) {
+    auto* box = named(new QCheckBox(text.toString(), parent), name);
     box->setChecked(checked);
     return box;
 }
@@ -75,46 +75,43 @@ UpDown* spin(int n, const char* edit, QWidget* parent, const QString& editHint =
     return s;
 }
 
-QToolButton* speedButton(const char* name, const QString& text, const QString& hint, QWidget* parent) {
+QToolButton* speedButton(const char* name, QAnyStringView text, QAnyStringView hint, QWidget* parent) {
     auto* b = named(new QToolButton(parent), name);
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setAutoRaise(false);
+    b->setText(text.toString());
+    b->setToolTip(hint.toString());
     return b;
 }
 
-QToolButton* iconButton(const char* name, const QIcon& icon, const QString& hint, QWidget* parent) {
+QToolButton* iconButton(const char* name, const QIcon& icon, QAnyStringView hint, QWidget* parent) {
     QToolButton* b = speedButton(name, {}, hint, parent);
     b->setIcon(icon);
     b->setIconSize(QSize(16, 16));
     return b;
 }
 
-QPushButton* button(const char* name, const QString& text, const QString& hint, QWidget* parent) {
-    auto* b = named(new QPushButton(text, parent), name);
-    b->setToolTip(hint);
+QPushButton* button(const char* name, QAnyStringView text, QAnyStringView hint, QWidget* parent) {
+    auto* b = named(new QPushButton(text.toString(), parent), name);
+    b->setToolTip(hint.toString());
     b->setAutoDefault(false);
     return b;
 }
 
-ClickLabel* linkLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* l = new ClickLabel(QLatin1String(name), text, parent);
+// A label that acts when clicked: plain text under a pointing hand.
+ClickLabel* clickLabel(const char* name, QAnyStringView text, QWidget* parent) {
+    auto* l = new ClickLabel(QLatin1String(name), text.toString(), parent);
     l->setTextFormat(Qt::PlainText);
     l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+ClickLabel* linkLabel(const char* name, const QString& text, QWidget* parent) {
+    ClickLabel* l = clickLabel(name, text, parent);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, QColor(Qt::blue));
     l->setPalette(p);
     QFont f = l->font();
     f.setUnderline(true);
     l->setFont(f);
-    return l;
-}
-
-// A note that shows a chart when clicked.
-ClickLabel* chartNote(const char* name, const QString& text, QWidget* parent) {
-    auto* l = new ClickLabel(QLatin1String(name), text, parent);
-    l->setTextFormat(Qt::PlainText);
-    l->setCursor(Qt::PointingHandCursor);
     return l;
 }
 
@@ -145,9 +142,9 @@ private:
     bool m_shown = false;
 };
 
-QWidget* page(QTabWidget* tabs, const char* name, const QString& caption) {
+QWidget* page(QTabWidget* tabs, const char* name, QAnyStringView caption) {
     auto* w = named(new TabPage(tabs), name);
-    tabs->addTab(w, caption);
+    tabs->addTab(w, caption.toString());
     return w;
 }
 
@@ -192,7 +189,8 @@ QIcon printerIcon() {
 }
 
 // A white panel holding a label whose letters stand one per line.
-void letterBanner(Panel* panel, ClickLabel* letters) {
+ClickLabel* letterBanner(Panel* panel, const char* name, const QString& text) {
+    ClickLabel* letters = clickLabel(name, text, panel);
     panel->setAutoFillBackground(true);
     QPalette p = panel->palette();
     p.setColor(QPalette::Window, Qt::white);
@@ -200,10 +198,8 @@ void letterBanner(Panel* panel, ClickLabel* letters) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setCursor(Qt::PointingHandCursor);
 
-    letters->setTextFormat(Qt::PlainText);
     letters->setWordWrap(true);
     letters->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    letters->setCursor(Qt::PointingHandCursor);
     QFont f = letters->font();
     f.setBold(true);
     letters->setFont(f);
@@ -216,13 +212,55 @@ void letterBanner(Panel* panel, ClickLabel* letters) {
     auto* box = new QVBoxLayout(panel);
     box->setContentsMargins(1, 4, 1, 4);
     box->addWidget(letters, 1, Qt::AlignHCenter);
+    return letters;
 }
 
-QHBoxLayout* row(QBoxLayout* parent) {
+// The draw in large bold type on a sunken field.
+QLabel* drawLabel(const char* name, QPalette::ColorRole background, QWidget* parent) {
+    QLabel* l = label(name, {}, parent);
+    QFont f = l->font();
+    f.setPointSizeF(f.pointSizeF() * 15 / 13);
+    f.setBold(true);
+    l->setFont(f);
+    l->setAutoFillBackground(true);
+    l->setBackgroundRole(background);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setMinimumHeight(l->fontMetrics().height() + 6);
+    return l;
+}
+
+QVBoxLayout* column(QWidget* owner, int marginX, int marginY, int spacing) {
+    auto* box = new QVBoxLayout(owner);
+    box->setContentsMargins(marginX, marginY, marginX, marginY);
+    box->setSpacing(spacing);
+    return box;
+}
+
+void addWidgets(QBoxLayout* box, std::initializer_list<QWidget*> widgets) {
+    for (QWidget* w : widgets) box->addWidget(w);
+}
+
+QHBoxLayout* row(QBoxLayout* parent, std::initializer_list<QWidget*> widgets = {}) {
     auto* r = new QHBoxLayout;
     r->setSpacing(4);
     parent->addLayout(r);
+    addWidgets(r, widgets);
     return r;
+}
+
+// The widgets side by side in one row of the grid, from its first column on.
+void gridRow(QGridLayout* grid, int row, std::initializer_list<QWidget*> widgets) {
+    int column = 0;
+    for (QWidget* w : widgets) grid->addWidget(w, row, column++);
+}
+
+// A check box whose caption leaves blank runs for its number fields.
+QCheckBox* sentence(QBoxLayout* box, const char* name, QAnyStringView text, bool checked,
+                    const QList<QWidget*>& fields) {
+    QCheckBox* b = checkBox(name, text, checked, box->parentWidget());
+    new InlineFields(b, fields);
+    box->addWidget(b);
+    return b;
 }
 
 } // namespace
@@ -257,21 +295,21 @@ void Form1Ui::build(TForm1* form) {
 
     PageControl1 = named(new QTabWidget(form), "PageControl1");
     form->setCentralWidget(PageControl1);
-    TabSheet1 = page(PageControl1, "TabSheet1", QStringLiteral("Lottotipp"));
-    TabSheet6 = page(PageControl1, "TabSheet6", QStringLiteral("Optionen"));
-    TabSheet5 = page(PageControl1, "TabSheet5", QStringLiteral("Diagramm"));
-    TabSheet4 = page(PageControl1, "TabSheet4", QStringLiteral("Datenbank"));
-    TabSheet3 = page(PageControl1, "TabSheet3", QStringLiteral("Internet-Optionen"));
+    TabSheet1 = page(PageControl1, "TabSheet1", "Lottotipp");
+    TabSheet6 = page(PageControl1, "TabSheet6", "Optionen");
+    TabSheet5 = page(PageControl1, "TabSheet5", "Diagramm");
+    TabSheet4 = page(PageControl1, "TabSheet4", "Datenbank");
+    TabSheet3 = page(PageControl1, "TabSheet3", "Internet-Optionen");
 
     {
         auto* box = new QVBoxLayout(TabSheet6);
         box->setContentsMargins(4, 4, 4, 4);
         PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
         box->addWidget(PageControl2);
-        TabSheet8 = page(PageControl2, "TabSheet8", QStringLiteral("Statistisch"));
-        TabSheet9 = page(PageControl2, "TabSheet9", QStringLiteral("Schein Optimierung"));
-        TabSheet10 = page(PageControl2, "TabSheet10", QStringLiteral("Mathematisch"));
-        TabSheet11 = page(PageControl2, "TabSheet11", QStringLiteral("Allgemein"));
+        TabSheet8 = page(PageControl2, "TabSheet8", "Statistisch");
+        TabSheet9 = page(PageControl2, "TabSheet9", "Schein Optimierung");
+        TabSheet10 = page(PageControl2, "TabSheet10", "Mathematisch");
+        TabSheet11 = page(PageControl2, "TabSheet11", "Allgemein");
     }
 
     buildLottotipp();
@@ -283,16 +321,11 @@ void Form1Ui::build(TForm1* form) {
     buildDatenbank();
     buildInternetOptionen();
     translateOwnTexts();
-
-    PageControl1->setCurrentWidget(TabSheet1);
-    PageControl2->setCurrentWidget(TabSheet8);
 }
 
 void Form1Ui::buildLottotipp() {
     QWidget* p = TabSheet1;
-    auto* pageBox = new QVBoxLayout(p);
-    pageBox->setContentsMargins(4, 4, 4, 4);
-    pageBox->setSpacing(4);
+    QVBoxLayout* pageBox = column(p, 4, 4, 4);
 
     // Draw line: the current draw with its arrows and cross sum, the weekday filter below.
     {
@@ -304,30 +337,18 @@ void Form1Ui::buildLottotipp() {
         grid->setVerticalSpacing(0);
         SpeedButton6 = speedButton("SpeedButton6", {}, {}, line);
         SpeedButton6->setArrowType(Qt::LeftArrow);
-        Label35 = label("Label35", {}, line);
-        QFont drawFont = Label35->font();
-        drawFont.setPointSizeF(drawFont.pointSizeF() * 15 / 13);
-        drawFont.setBold(true);
-        Label35->setFont(drawFont);
-        Label35->setAutoFillBackground(true);
-        Label35->setBackgroundRole(QPalette::ToolTipBase);
+        Label35 = drawLabel("Label35", QPalette::ToolTipBase, line);
         Label35->setForegroundRole(QPalette::ToolTipText);
-        Label35->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        Label35->setMinimumHeight(Label35->fontMetrics().height() + 6);
         SpeedButton7 = speedButton("SpeedButton7", {}, {}, line);
         SpeedButton7->setArrowType(Qt::RightArrow);
-        Label13 = label("Label13", QStringLiteral("Quersumme"), line);
+        Label13 = label("Label13", "Quersumme", line);
         Label13->setMinimumWidth(Label13->fontMetrics().horizontalAdvance(QStringLiteral("Quersumme: 279")));
-        CheckBox16 = checkBox("CheckBox16", QStringLiteral("Samstags Ziehungen"), true, line);
-        CheckBox17 = checkBox("CheckBox17", QStringLiteral("Mitwoch Ziehungen"), true, line);
-        grid->addWidget(SpeedButton6, 0, 0);
-        grid->addWidget(Label35, 0, 1);
-        grid->addWidget(SpeedButton7, 0, 2);
-        grid->addWidget(Label13, 0, 3);
+        CheckBox16 = checkBox("CheckBox16", "Samstags Ziehungen", true, line);
+        CheckBox17 = checkBox("CheckBox17", "Mitwoch Ziehungen", true, line);
+        gridRow(grid, 0, {SpeedButton6, Label35, SpeedButton7, Label13});
         auto* weekdays = new QHBoxLayout;
         weekdays->setSpacing(16);
-        weekdays->addWidget(CheckBox16);
-        weekdays->addWidget(CheckBox17);
+        addWidgets(weekdays, {CheckBox16, CheckBox17});
         weekdays->addStretch();
         grid->addLayout(weekdays, 1, 1, 1, 3);
         grid->setColumnStretch(1, 1);
@@ -346,8 +367,7 @@ void Form1Ui::buildLottotipp() {
             iconButton("SpeedButton10", standardIcon(QStyle::SP_BrowserReload),
                        QStringLiteral("Aktualisieren der Lottozahlen aus dem Internet ") + kMakerSite, p);
         Panel9 = new Panel(QStringLiteral("Panel9"), {}, p);
-        Label43 = new ClickLabel(QStringLiteral("Label43"), kMakerLetters, Panel9);
-        letterBanner(Panel9, Label43);
+        Label43 = letterBanner(Panel9, "Label43", kMakerLetters);
         Panel9->setFixedWidth(SpeedButton10->sizeHint().width());
         strip->addWidget(SpeedButton10);
         strip->addWidget(Panel9, 1);
@@ -361,17 +381,14 @@ void Form1Ui::buildLottotipp() {
         centre->setSpacing(0);
         Panel12 = new Panel(QStringLiteral("Panel12"), QStringLiteral("Spielreihen"), p);
         // The option of the generation run that empties this list stands under it.
-        CheckBox28 = checkBox("CheckBox28", QStringLiteral("Löschen vor neuer Berechnung"), true, p);
+        CheckBox28 = checkBox("CheckBox28", "Löschen vor neuer Berechnung", true, p);
         headerHeight = CheckBox28->sizeHint().height() + 2 * Panel12->frameWidth() + 2;
         Panel12->setFixedHeight(headerHeight);
         ListBox1 = named(new QListWidget(p), "ListBox1");
         // What the list costs on one draw, before it is played.
-        TipListStake = label("TipListStake", {}, p);
-        TipListStake->setWordWrap(true);
-        centre->addWidget(Panel12);
-        centre->addWidget(ListBox1, 1);
-        centre->addWidget(TipListStake);
-        centre->addWidget(CheckBox28);
+        TipListStake = note("TipListStake", {}, p);
+        addWidgets(centre, {Panel12, ListBox1, TipListStake, CheckBox28});
+        centre->setStretchFactor(ListBox1, 1);
         middle->addLayout(centre, 1);
     }
 
@@ -384,20 +401,16 @@ void Form1Ui::buildLottotipp() {
         Panel14->setFixedHeight(headerHeight);
         ListBox2 = named(new QListWidget(p), "ListBox2");
         ListBox2->setMinimumWidth(60);
-        HitListTotal = label("HitListTotal", {}, p);
-        HitListTotal->setWordWrap(true);
-        hits->addWidget(Panel14);
-        hits->addWidget(ListBox2, 1);
-        hits->addWidget(HitListTotal);
+        HitListTotal = note("HitListTotal", {}, p);
+        addWidgets(hits, {Panel14, ListBox2, HitListTotal});
+        hits->setStretchFactor(ListBox2, 1);
         middle->addLayout(hits, 1);
     }
 
     // Right block: the settings column and the product banner, level with the lists.
     {
         auto* block = new QWidget(p);
-        auto* blockBox = new QVBoxLayout(block);
-        blockBox->setContentsMargins(0, 0, 0, 0);
-        blockBox->setSpacing(0);
+        QVBoxLayout* blockBox = column(block, 0, 0, 0);
         // An empty header, level with the lists' headers.
         auto* header = new QFrame(block);
         header->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -408,15 +421,13 @@ void Form1Ui::buildLottotipp() {
         columns->setSpacing(0);
         blockBox->addLayout(columns, 1);
 
-        Panel13 = new Panel(QStringLiteral("Panel13"), {}, block);
-        auto* column = new QVBoxLayout(Panel13);
-        column->setContentsMargins(3, 3, 3, 3);
-        column->setSpacing(2);
-        Label22 = label("Label22", QStringLiteral("Anzahl der Tipps"), Panel13);
-        UpDown9 = spin(9, "Edit1", Panel13);
-        Label61 = label("Label61", QStringLiteral("Zahlen pro Tipp"), Panel13);
-        UpDown18 = spin(18, "Edit5", Panel13);
-        ComboBox1 = named(new QComboBox(Panel13), "ComboBox1");
+        auto* settings = new Panel(QStringLiteral("Panel13"), {}, block);
+        QVBoxLayout* fields = column(settings, 3, 3, 2);
+        Label22 = label("Label22", "Anzahl der Tipps", settings);
+        UpDown9 = spin(9, "Edit1", settings);
+        Label61 = label("Label61", "Zahlen pro Tipp", settings);
+        UpDown18 = spin(18, "Edit5", settings);
+        ComboBox1 = named(new QComboBox(settings), "ComboBox1");
         ComboBox1->setEditable(true);
         ComboBox1->setInsertPolicy(QComboBox::NoInsert);
         ComboBox1->addItems({QStringLiteral("Normal"), QStringLiteral("Voll"), QStringLiteral("609"),
@@ -425,96 +436,66 @@ void Form1Ui::buildLottotipp() {
                              QStringLiteral("711"), QStringLiteral("712")});
         ComboBox1->setEditText(QStringLiteral("Normal"));
         SpeedEdit = iconButton("SpeedEdit", standardIcon(QStyle::SP_FileDialogDetailedView),
-                               QStringLiteral("Zahlen des gewählten Tipps bearbeiten oder ändern"), Panel13);
-        SpeedButton11 = iconButton("SpeedButton11", standardIcon(QStyle::SP_TrashIcon),
-                                   QStringLiteral("Löschen aller Tipps"), Panel13);
-        TippsZurueck = iconButton("TippsZurueck", standardIcon(QStyle::SP_ArrowBack),
-                                  {},
-                                  Panel13);
+                               "Zahlen des gewählten Tipps bearbeiten oder ändern", settings);
+        SpeedButton11 =
+            iconButton("SpeedButton11", standardIcon(QStyle::SP_TrashIcon), "Löschen aller Tipps", settings);
+        TippsZurueck = iconButton("TippsZurueck", standardIcon(QStyle::SP_ArrowBack), {}, settings);
         TippsZurueck->hide();
-        Label16 = label("Label16", QStringLiteral("Tipps pro Schein"), Panel13);
-        UpDown8 = spin(8, "Edit80", Panel13);
-        Label16->hide();
+        QLabel* perTicket = label("Label16", "Tipps pro Schein", settings);
+        UpDown8 = spin(8, "Edit80", settings);
+        perTicket->hide();
         UpDown8->hide();
-        column->addWidget(Label22);
-        column->addWidget(UpDown9);
-        column->addSpacing(4);
-        column->addWidget(Label61);
-        column->addWidget(UpDown18);
-        column->addSpacing(4);
-        column->addWidget(ComboBox1);
-        column->addSpacing(4);
-        auto* editButtons = new QHBoxLayout;
-        editButtons->setSpacing(4);
-        editButtons->addWidget(SpeedEdit);
-        editButtons->addWidget(SpeedButton11);
-        editButtons->addWidget(TippsZurueck);
-        editButtons->addStretch();
-        column->addLayout(editButtons);
-        column->addWidget(Label16);
-        column->addWidget(UpDown8);
-        column->addStretch();
-        columns->addWidget(Panel13);
+        addWidgets(fields, {Label22, UpDown9});
+        fields->addSpacing(4);
+        addWidgets(fields, {Label61, UpDown18});
+        fields->addSpacing(4);
+        fields->addWidget(ComboBox1);
+        fields->addSpacing(4);
+        row(fields, {SpeedEdit, SpeedButton11, TippsZurueck})->addStretch();
+        addWidgets(fields, {perTicket, UpDown8});
+        fields->addStretch();
+        columns->addWidget(settings);
 
-        Panel15 = new Panel(QStringLiteral("Panel15"), {}, block);
-        Panel15->setFixedWidth(6);
-        columns->addWidget(Panel15);
+        auto* gap = new Panel(QStringLiteral("Panel15"), {}, block);
+        gap->setFixedWidth(6);
+        columns->addWidget(gap);
         Panel10 = new Panel(QStringLiteral("Panel10"), {}, block);
-        Label44 = new ClickLabel(QStringLiteral("Label44"), productLetters(), Panel10);
-        letterBanner(Panel10, Label44);
+        Label44 = letterBanner(Panel10, "Label44", productLetters());
         columns->addWidget(Panel10);
         middle->addWidget(block);
     }
 
     // Bottom rows.
-    {
-        QHBoxLayout* first = row(pageBox);
-        SpeedButton15 = iconButton("SpeedButton15", standardIcon(QStyle::SP_DialogSaveButton),
-                                   QStringLiteral("Speichern des berechneten Tipps in einer Datei"), p);
-        SpeedButton16 = iconButton("SpeedButton16", standardIcon(QStyle::SP_DialogOpenButton),
-                                   QStringLiteral("Laden eines Tipps aus einer Datei"), p);
-        BitBtn7 =
-            button("BitBtn7", QStringLiteral("Tipp"),
-                   QStringLiteral("Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich auch "
-                                  "gedrucktwerden und zur annahmestelle gebracht werden."),
-                   p);
-        BitBtn7->setIcon(standardIcon(QStyle::SP_FileIcon));
-        TippDruck = iconButton("TippDruck", printerIcon(),
-                               {},
-                               p);
-        SlipSaveButton = button("SlipSaveButton", QStringLiteral("Als gespielt speichern"), {}, p);
-        SlipSaveButton->setIcon(standardIcon(QStyle::SP_DialogApplyButton));
-        SpeedButton4 = speedButton(
-            "SpeedButton4", QStringLiteral("Tipps in DB suchen"),
-            QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde"), p);
-        Button6 = button("Button6", QStringLiteral("Tippverteilung"),
-                         QStringLiteral("Hier sehen Sie ein Diagramm der Zahlenverteilung des Tipps"), p);
-        first->addWidget(SpeedButton15);
-        first->addWidget(SpeedButton16);
-        first->addWidget(BitBtn7);
-        first->addWidget(TippDruck);
-        first->addWidget(SlipSaveButton);
-        first->addWidget(SpeedButton4);
-        first->addWidget(Button6);
-        first->addStretch();
+    SpeedButton15 = iconButton("SpeedButton15", standardIcon(QStyle::SP_DialogSaveButton),
+                               "Speichern des berechneten Tipps in einer Datei", p);
+    SpeedButton16 = iconButton("SpeedButton16", standardIcon(QStyle::SP_DialogOpenButton),
+                               "Laden eines Tipps aus einer Datei", p);
+    BitBtn7 = button("BitBtn7", "Tipp",
+                     "Der Tipp wurd als Textgespeichert und angezeigt. Kann natürlich auch "
+                     "gedrucktwerden und zur annahmestelle gebracht werden.",
+                     p);
+    BitBtn7->setIcon(standardIcon(QStyle::SP_FileIcon));
+    TippDruck = iconButton("TippDruck", printerIcon(), {}, p);
+    SlipSaveButton = button("SlipSaveButton", "Als gespielt speichern", {}, p);
+    SlipSaveButton->setIcon(standardIcon(QStyle::SP_DialogApplyButton));
+    SpeedButton4 = speedButton("SpeedButton4", "Tipps in DB suchen",
+                               "Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde", p);
+    Button6 =
+        button("Button6", "Tippverteilung", "Hier sehen Sie ein Diagramm der Zahlenverteilung des Tipps", p);
+    row(pageBox, {SpeedButton15, SpeedButton16, BitBtn7, TippDruck, SlipSaveButton, SpeedButton4, Button6})
+        ->addStretch();
 
-        QHBoxLayout* second = row(pageBox);
-        BitBtn4 = button(
-            "BitBtn4", QStringLiteral("Tipps berechnen"),
-            QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"),
-            p);
-        BitBtn4->setIcon(standardIcon(QStyle::SP_MediaPlay));
-        SpeedButton13 = speedButton(
-            "SpeedButton13", QStringLiteral("Glückszahl setzen"),
-            QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"),
-            p);
-        BitBtn5 = button("BitBtn5", QStringLiteral("Schließen"), {}, p);
-        BitBtn5->setIcon(standardIcon(QStyle::SP_DialogCloseButton));
-        second->addWidget(BitBtn4);
-        second->addWidget(SpeedButton13);
-        second->addStretch();
-        second->addWidget(BitBtn5);
-    }
+    BitBtn4 = button("BitBtn4", "Tipps berechnen",
+                     "Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet", p);
+    BitBtn4->setIcon(standardIcon(QStyle::SP_MediaPlay));
+    SpeedButton13 =
+        speedButton("SpeedButton13", "Glückszahl setzen",
+                    "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren", p);
+    BitBtn5 = button("BitBtn5", "Schließen", {}, p);
+    BitBtn5->setIcon(standardIcon(QStyle::SP_DialogCloseButton));
+    QHBoxLayout* second = row(pageBox, {BitBtn4, SpeedButton13});
+    second->addStretch();
+    second->addWidget(BitBtn5);
 
     // The tip text is assembled here; never shown.
     Memo1 = named(new QPlainTextEdit(p), "Memo1");
@@ -523,17 +504,11 @@ void Form1Ui::buildLottotipp() {
 
 void Form1Ui::buildStatistisch() {
     QWidget* p = TabSheet8;
-    auto* box = new QVBoxLayout(p);
-    box->setContentsMargins(8, 6, 8, 6);
-    box->setSpacing(4);
-    LabelStatisticsHeading = heading("LabelStatisticsHeading",
-                                     QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"), p);
+    QVBoxLayout* box = column(p, 8, 6, 4);
+    box->addWidget(heading("LabelStatisticsHeading", "Zahlen für die Tipps über Statistik bevorzugen", p));
     Label76 =
         note("Label76",
-             QStringLiteral(
-                 "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)"),
-             p);
-    box->addWidget(LabelStatisticsHeading);
+             "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)", p);
     box->addWidget(Label76);
 
     const QString percentHint =
@@ -542,113 +517,77 @@ void Form1Ui::buildStatistisch() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
-    CheckBox2 =
-        checkBox("CheckBox2", QStringLiteral("Zahlen die besonders oft gezogen wurden bevorzugen"), false, p);
+    CheckBox2 = checkBox("CheckBox2", "Zahlen die besonders oft gezogen wurden bevorzugen", false, p);
     UpDown12 = spin(12, "Edit85", p, percentHint);
     SpeedButton20 = iconButton("SpeedButton20", chart, {}, p);
-    CheckBox14 = checkBox("CheckBox14",
-                          QStringLiteral("Zahlen die besonders selten gezogen wurden bevorzugen"), true, p);
+    CheckBox14 = checkBox("CheckBox14", "Zahlen die besonders selten gezogen wurden bevorzugen", true, p);
     UpDown14 = spin(14, "Edit87", p, percentHint);
-    CheckBox10 = checkBox("CheckBox10", QStringLiteral("Zahlen die am längsten überfällig sind"), true, p);
+    CheckBox10 = checkBox("CheckBox10", "Zahlen die am längsten überfällig sind", true, p);
     UpDown13 = spin(13, "Edit86", p, percentHint);
     SpeedButton21 = iconButton("SpeedButton21", chart, {}, p);
-    CheckBox1 =
-        checkBox("CheckBox1", QStringLiteral("Zahlen mit einer häufigen Paarebildung bevorzugen"), false, p);
-    CheckBox11 = checkBox("CheckBox11", QStringLiteral("seltensten"), false, p);
+    CheckBox1 = checkBox("CheckBox1", "Zahlen mit einer häufigen Paarebildung bevorzugen", false, p);
+    CheckBox11 = checkBox("CheckBox11", "seltensten", false, p);
     SpeedButton17 = iconButton("SpeedButton17", chart, {}, p);
-    CheckBox6 = checkBox(
-        "CheckBox6", QStringLiteral("Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen"), false, p);
-    CheckBox12 = checkBox("CheckBox12", QStringLiteral("seltensten"), false, p);
+    CheckBox6 = checkBox("CheckBox6", "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen", false, p);
+    CheckBox12 = checkBox("CheckBox12", "seltensten", false, p);
     SpeedButton18 = iconButton("SpeedButton18", chart, {}, p);
-    CheckBox7 = checkBox("CheckBox7",
-                         QStringLiteral("Zahlen mit einer häufigen Viergruppenbildung bevorzugen"), false, p);
-    CheckBox13 = checkBox("CheckBox13", QStringLiteral("seltensten"), false, p);
+    CheckBox7 = checkBox("CheckBox7", "Zahlen mit einer häufigen Viergruppenbildung bevorzugen", false, p);
+    CheckBox13 = checkBox("CheckBox13", "seltensten", false, p);
     SpeedButton19 = iconButton("SpeedButton19", chart, {}, p);
-    CheckBox19 =
-        checkBox("CheckBox19", QStringLiteral("benachbarte Zahlen der letzten Ziehung bevorzugen"), false, p);
+    CheckBox19 = checkBox("CheckBox19", "benachbarte Zahlen der letzten Ziehung bevorzugen", false, p);
 
-    grid->addWidget(CheckBox2, 0, 0);
-    grid->addWidget(UpDown12, 0, 1);
+    gridRow(grid, 0, {CheckBox2, UpDown12});
     grid->addWidget(SpeedButton20, 0, 2, 2, 1, Qt::AlignVCenter);
-    grid->addWidget(CheckBox14, 1, 0);
-    grid->addWidget(UpDown14, 1, 1);
-    grid->addWidget(CheckBox10, 2, 0);
-    grid->addWidget(UpDown13, 2, 1);
-    grid->addWidget(SpeedButton21, 2, 2);
+    gridRow(grid, 1, {CheckBox14, UpDown14});
+    gridRow(grid, 2, {CheckBox10, UpDown13, SpeedButton21});
     grid->setRowMinimumHeight(3, 8);
-    grid->addWidget(CheckBox1, 4, 0);
-    grid->addWidget(CheckBox11, 4, 1);
-    grid->addWidget(SpeedButton17, 4, 2);
-    grid->addWidget(CheckBox6, 5, 0);
-    grid->addWidget(CheckBox12, 5, 1);
-    grid->addWidget(SpeedButton18, 5, 2);
-    grid->addWidget(CheckBox7, 6, 0);
-    grid->addWidget(CheckBox13, 6, 1);
-    grid->addWidget(SpeedButton19, 6, 2);
+    gridRow(grid, 4, {CheckBox1, CheckBox11, SpeedButton17});
+    gridRow(grid, 5, {CheckBox6, CheckBox12, SpeedButton18});
+    gridRow(grid, 6, {CheckBox7, CheckBox13, SpeedButton19});
     grid->setRowMinimumHeight(7, 8);
     grid->addWidget(CheckBox19, 8, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     box->addLayout(grid);
     box->addStretch();
 
-    LabelStatisticsNote =
-        note("LabelStatisticsNote",
-             QStringLiteral("Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die "
-                            "Tippberechnung verwendet werden"),
-             p);
-    box->addWidget(LabelStatisticsNote);
+    box->addWidget(note("LabelStatisticsNote",
+                        "Unter \"Allgemein\" können Sie festlegen, dass nur diese Zahlen für die "
+                        "Tippberechnung verwendet werden",
+                        p));
 }
 
 void Form1Ui::buildScheinOptimierung() {
     QWidget* p = TabSheet9;
-    auto* box = new QVBoxLayout(p);
-    box->setContentsMargins(8, 6, 8, 6);
-    box->setSpacing(3);
-    // A check box whose caption leaves blank runs for its number fields.
-    auto sentence = [&](const char* name, const QString& text, bool checked, const QList<QWidget*>& fields) {
-        QCheckBox* b = checkBox(name, text, checked, p);
-        new InlineFields(b, fields);
-        box->addWidget(b);
-        return b;
-    };
-
-    LabelTicketHeading = heading("LabelTicketHeading",
-                                 QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "), p);
-    box->addWidget(LabelTicketHeading);
+    QVBoxLayout* box = column(p, 8, 6, 3);
+    box->addWidget(
+        heading("LabelTicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein ", p));
     UpDown3 = spin(3, "Edit39", p);
-    CheckBox3 =
-        sentence("CheckBox3", QStringLiteral("maximal                 Übereinstimmungen mit anderen Tipps"),
-                 true, {UpDown3});
+    CheckBox3 = sentence(box, "CheckBox3", "maximal                 Übereinstimmungen mit anderen Tipps",
+                         true, {UpDown3});
     UpDown1 = spin(1, "Edit88", p);
-    CheckBox24 =
-        sentence("CheckBox24", QStringLiteral("minimal                  Übereinstimmungen mit anderen Tipps"),
-                 true, {UpDown1});
-    CheckBox27 = checkBox("CheckBox27",
-                          QStringLiteral("Min/Max: jeder Tipp muss mit jedem Tipp diese Bedingung erfüllen"),
-                          false, p);
+    CheckBox24 = sentence(box, "CheckBox24", "minimal                  Übereinstimmungen mit anderen Tipps",
+                          true, {UpDown1});
+    CheckBox27 =
+        checkBox("CheckBox27", "Min/Max: jeder Tipp muss mit jedem Tipp diese Bedingung erfüllen", false, p);
     box->addWidget(CheckBox27);
 
     box->addSpacing(10);
-    LabelHistoryHeading =
-        heading("LabelHistoryHeading",
-                QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"), p);
-    box->addWidget(LabelHistoryHeading);
+    box->addWidget(
+        heading("LabelHistoryHeading", "Optimierung der einzelnen Tipps über die vergangenen Ziehungen", p));
     UpDown4 = spin(4, "Edit40", p);
-    CheckBox4 =
-        sentence("CheckBox4", QStringLiteral("maximal                 Zahl der letzten Ziehung zulassen"),
-                 true, {UpDown4});
+    CheckBox4 = sentence(box, "CheckBox4", "maximal                 Zahl der letzten Ziehung zulassen", true,
+                         {UpDown4});
     UpDown5 = spin(5, "Edit41", p);
-    CheckBox5 =
-        sentence("CheckBox5", QStringLiteral("maximal                 Zahl der vorletzten Ziehung zulassen"),
-                 true, {UpDown5});
+    CheckBox5 = sentence(box, "CheckBox5", "maximal                 Zahl der vorletzten Ziehung zulassen",
+                         true, {UpDown5});
     UpDown11 = spin(11, "Edit84", p);
-    CheckBox23 = sentence("CheckBox23",
-                          QStringLiteral("maximal                 Zahl der vorvorletzten Ziehung zulassen"),
-                          true, {UpDown11});
+    CheckBox23 =
+        sentence(box, "CheckBox23", "maximal                 Zahl der vorvorletzten Ziehung zulassen", true,
+                 {UpDown11});
     UpDown6 = spin(6, "Edit42", p);
-    CheckBox9 = sentence(
-        "CheckBox9", QStringLiteral("Tipp darf noch keinen              er aus der Datenbank entsprechen"),
-        true, {UpDown6});
+    CheckBox9 =
+        sentence(box, "CheckBox9", "Tipp darf noch keinen              er aus der Datenbank entsprechen",
+                 true, {UpDown6});
 
     const QString recentCaption =
         QStringLiteral("Tipp darf keinen              er aus den letzten              Ziehungen sein");
@@ -660,67 +599,51 @@ void Form1Ui::buildScheinOptimierung() {
         QStringLiteral("Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen");
     UpDown19 = spin(19, "Edit91", p, hitsHint);
     UpDown20 = spin(20, "Edit92", p, drawsHint);
-    CheckBox30 = sentence("CheckBox30", recentCaption, true, {UpDown19, UpDown20});
+    CheckBox30 = sentence(box, "CheckBox30", recentCaption, true, {UpDown19, UpDown20});
     CheckBox30->setToolTip(recentHint);
     UpDown21 = spin(21, "Edit6", p, hitsHint);
     UpDown22 = spin(22, "Edit7", p, drawsHint);
-    CheckBox31 = sentence("CheckBox31", recentCaption, true, {UpDown21, UpDown22});
+    CheckBox31 = sentence(box, "CheckBox31", recentCaption, true, {UpDown21, UpDown22});
     CheckBox31->setToolTip(recentHint);
     box->addStretch();
 }
 
 void Form1Ui::buildMathematisch() {
     QWidget* p = TabSheet10;
-    auto* box = new QVBoxLayout(p);
-    box->setContentsMargins(8, 6, 8, 6);
-    box->setSpacing(3);
-    auto sentence = [&](const char* name, const QString& text, const QList<QWidget*>& fields) {
-        QCheckBox* b = checkBox(name, text, false, p);
-        new InlineFields(b, fields);
-        box->addWidget(b);
-        return b;
-    };
-
-    LabelMathHeading = heading(
-        "LabelMathHeading", QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"), p);
-    LabelCrossSumNote =
-        note("LabelCrossSumNote",
-             QStringLiteral("Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder "
-                            "39-41-43-46-47-49"),
-             p);
-    box->addWidget(LabelMathHeading);
-    box->addWidget(LabelCrossSumNote);
+    QVBoxLayout* box = column(p, 8, 6, 3);
+    box->addWidget(
+        heading("LabelMathHeading", "Diese Bedingungen werden in jeder Tippreihe berücksichtigt", p));
+    box->addWidget(note("LabelCrossSumNote",
+                        "Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder "
+                        "39-41-43-46-47-49",
+                        p));
     UpDown2 = spin(2, "Edit37", p);
     UpDown15 = spin(15, "Edit38", p);
-    LabelCrossSum =
-        label("LabelCrossSum",
-              QStringLiteral("Quersummer von                  bis                     im Tipp zulassen"), p);
-    new InlineFields(LabelCrossSum, {UpDown2, UpDown15});
-    box->addWidget(LabelCrossSum);
-    Label74 = chartNote(
-        "Label74",
-        QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "),
-        p);
+    QLabel* crossSum =
+        label("LabelCrossSum", "Quersummer von                  bis                     im Tipp zulassen", p);
+    new InlineFields(crossSum, {UpDown2, UpDown15});
+    box->addWidget(crossSum);
+    Label74 = clickLabel(
+        "Label74", "Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  ", p);
     box->addWidget(Label74);
 
     box->addSpacing(6);
     UpDown10 = spin(10, "Edit83", p);
-    CheckBox22 = sentence("CheckBox22", QStringLiteral("mindestens               Primzahlen in jedem Tipp"),
-                          {UpDown10});
+    CheckBox22 =
+        sentence(box, "CheckBox22", "mindestens               Primzahlen in jedem Tipp", false, {UpDown10});
     UpDown16 = spin(16, "Edit89", p);
-    CheckBox25 = sentence("CheckBox25",
-                          QStringLiteral("mindestens               gerade Zahlen in jedem Tipp"), {UpDown16});
+    CheckBox25 = sentence(box, "CheckBox25", "mindestens               gerade Zahlen in jedem Tipp", false,
+                          {UpDown16});
     UpDown17 = spin(17, "Edit90", p);
-    CheckBox26 = sentence(
-        "CheckBox26", QStringLiteral("mindestens               ungerade Zahlen in jedem Tipp"), {UpDown17});
+    CheckBox26 = sentence(box, "CheckBox26", "mindestens               ungerade Zahlen in jedem Tipp", false,
+                          {UpDown17});
 
     box->addSpacing(6);
-    Label66 = chartNote(
-        "Label66",
-        QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."), p);
+    Label66 = clickLabel("Label66",
+                         "Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden.", p);
     Label66->setWordWrap(true);
     box->addWidget(Label66);
-    CheckBox8 = checkBox("CheckBox8", QStringLiteral("eine Paarbildung pro Tipp erzwingen"), false, p);
+    CheckBox8 = checkBox("CheckBox8", "eine Paarbildung pro Tipp erzwingen", false, p);
     box->addWidget(CheckBox8);
 
     box->addSpacing(6);
@@ -728,72 +651,54 @@ void Form1Ui::buildMathematisch() {
         // "Dreier, " and "Vierer ..." read as one sentence; each half opens its own chart.
         auto* line = new QHBoxLayout;
         line->setSpacing(0);
-        Label75 = chartNote("Label75", QStringLiteral("Dreier, "), p);
-        Label69 = chartNote(
-            "Label69",
-            QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ sellten, können hier "
-                           "ganz verhindert werden"),
-            p);
+        Label75 = clickLabel("Label75", "Dreier, ", p);
+        Label69 = clickLabel("Label69",
+                             "Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ sellten, können hier "
+                             "ganz verhindert werden",
+                             p);
         Label69->setWordWrap(true);
         line->addWidget(Label75, 0, Qt::AlignTop);
         line->addWidget(Label69, 1);
         box->addLayout(line);
     }
-    CheckBox18 = checkBox("CheckBox18", QStringLiteral("keine Dreie, Vierer... Gruppen"), true, p);
+    CheckBox18 = checkBox("CheckBox18", "keine Dreie, Vierer... Gruppen", true, p);
     box->addWidget(CheckBox18);
     box->addStretch();
 }
 
 void Form1Ui::buildAllgemein() {
     QWidget* p = TabSheet11;
-    auto* box = new QVBoxLayout(p);
-    box->setContentsMargins(8, 6, 8, 6);
-    box->setSpacing(4);
-    CheckBox20 = checkBox("CheckBox20", QStringLiteral("Liste bearbeiten"), false, p);
-    CheckBox15 =
-        checkBox("CheckBox15", QStringLiteral("für den Tipp nur bevorzugte Zahlen verwenden!"), false, p);
-    box->addWidget(CheckBox20);
-    box->addWidget(CheckBox15);
+    QVBoxLayout* box = column(p, 8, 6, 4);
+    CheckBox20 = checkBox("CheckBox20", "Liste bearbeiten", false, p);
+    CheckBox15 = checkBox("CheckBox15", "für den Tipp nur bevorzugte Zahlen verwenden!", false, p);
+    addWidgets(box, {CheckBox20, CheckBox15});
     box->addSpacing(10);
-    QHBoxLayout* runs = row(box);
-    LabelMaxRuns = label("LabelMaxRuns", QStringLiteral("Max.Berechnungsläufe"), p);
+    QLabel* maxRuns = label("LabelMaxRuns", "Max.Berechnungsläufe", p);
     UpDown7 = spin(7, "Edit55", p);
-    LabelThousands = label("LabelThousands", QStringLiteral("Tausend"), p);
-    runs->addWidget(LabelMaxRuns);
-    runs->addWidget(UpDown7);
-    runs->addWidget(LabelThousands);
-    runs->addStretch();
-    CheckBox29 = checkBox("CheckBox29", {}, false, p);
-    CheckBox29->hide();
-    box->addWidget(CheckBox29);
+    row(box, {maxRuns, UpDown7, label("LabelThousands", "Tausend", p)})->addStretch();
+    QCheckBox* hidden = checkBox("CheckBox29", {}, false, p);
+    hidden->hide();
+    box->addWidget(hidden);
     box->addStretch();
 }
 
 void Form1Ui::buildDiagramm() {
     QWidget* p = TabSheet5;
-    auto* box = new QVBoxLayout(p);
-    box->setContentsMargins(4, 4, 4, 4);
-    box->setSpacing(4);
+    QVBoxLayout* box = column(p, 4, 4, 4);
     QHBoxLayout* strip = row(box);
-    SpeedButton2 =
-        iconButton("SpeedButton2", chartIcon(), QStringLiteral("Häufigkeit der gezogenen Zahlen"), p);
-    SpeedButton9 = speedButton("SpeedButton9", QStringLiteral("QS"),
-                               QStringLiteral("Verteilung der Quersumme der Ziehungen"), p);
-    SpeedButton22 = speedButton("SpeedButton22", QStringLiteral("2er"), {}, p);
-    SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("3er"), {}, p);
-    SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("4er"), {}, p);
-    SpeedButton23 = speedButton("SpeedButton23", QStringLiteral("Ausstehende"), {}, p);
-    DiagrammPNG = speedButton("DiagrammPNG", QStringLiteral("PNG"),
-                              {}, p);
-    DiagrammSVG = speedButton("DiagrammSVG", QStringLiteral("SVG"),
-                              {}, p);
+    SpeedButton2 = iconButton("SpeedButton2", chartIcon(), "Häufigkeit der gezogenen Zahlen", p);
+    SpeedButton9 = speedButton("SpeedButton9", "QS", "Verteilung der Quersumme der Ziehungen", p);
+    SpeedButton22 = speedButton("SpeedButton22", "2er", {}, p);
+    SpeedButton1 = speedButton("SpeedButton1", "3er", {}, p);
+    SpeedButton3 = speedButton("SpeedButton3", "4er", {}, p);
+    SpeedButton23 = speedButton("SpeedButton23", "Ausstehende", {}, p);
+    DiagrammPNG = speedButton("DiagrammPNG", "PNG", {}, p);
+    DiagrammSVG = speedButton("DiagrammSVG", "SVG", {}, p);
     const QDate earliest = DayCount::toDate(ProgramSettings::earliestFromDate());
     DateTimePicker2 = new DatePicker(QStringLiteral("DateTimePicker2"), earliest, earliest, p);
-    LabelStatisticsFrom = label("LabelStatisticsFrom", QStringLiteral("Statistik ab:"), p);
+    LabelStatisticsFrom = label("LabelStatisticsFrom", "Statistik ab:", p);
     LabelStatisticsFrom->setBuddy(DateTimePicker2);
-    for (QWidget* w : std::initializer_list<QWidget*>{SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1,
-                                                      SpeedButton3, SpeedButton23})
-        strip->addWidget(w);
+    addWidgets(strip, {SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1, SpeedButton3, SpeedButton23});
     strip->addStretch();
     strip->addWidget(LabelStatisticsFrom);
     strip->addSpacing(2);
@@ -804,177 +709,131 @@ void Form1Ui::buildDiagramm() {
     box->addWidget(Chart1, 1);
     // Below the chart: how its value axis is drawn, and saving it, where the row of statistics
     // has no room left.
-    QHBoxLayout* exportRow = row(box);
-    ChartZoom = checkBox("ChartZoom", QStringLiteral("Ausschnitt vergrößern"), false, p);
-    exportRow->addWidget(ChartZoom);
+    ChartZoom = checkBox("ChartZoom", "Ausschnitt vergrößern", false, p);
+    QHBoxLayout* exportRow = row(box, {ChartZoom});
     exportRow->addStretch();
-    exportRow->addWidget(DiagrammPNG);
-    exportRow->addWidget(DiagrammSVG);
+    addWidgets(exportRow, {DiagrammPNG, DiagrammSVG});
 }
 
 void Form1Ui::buildDatenbank() {
     QWidget* p = TabSheet4;
-    auto* box = new QVBoxLayout(p);
-    box->setContentsMargins(8, 8, 8, 8);
-    box->setSpacing(10);
+    QVBoxLayout* box = column(p, 8, 8, 10);
 
-    QHBoxLayout* download = row(box);
-    BitBtn1 = button("BitBtn1", QStringLiteral("Datenbank aktualisieren"), {}, p);
+    BitBtn1 = button("BitBtn1", "Datenbank aktualisieren", {}, p);
     BitBtn1->setIcon(standardIcon(QStyle::SP_BrowserReload));
-    SpeedButton8 = iconButton("SpeedButton8", standardIcon(QStyle::SP_BrowserStop),
-                              QStringLiteral("Stoppt das Einlesen"), p);
+    SpeedButton8 = iconButton("SpeedButton8", standardIcon(QStyle::SP_BrowserStop), "Stoppt das Einlesen", p);
     SpeedButton8->hide();
-    download->addWidget(BitBtn1);
-    download->addWidget(SpeedButton8);
-    download->addStretch();
+    row(box, {BitBtn1, SpeedButton8})->addStretch();
 
-    QHBoxLayout* draw = row(box);
-    Label29 = label("Label29", {}, p);
-    QFont drawFont = Label29->font();
-    drawFont.setPointSizeF(drawFont.pointSizeF() * 15 / 13);
-    drawFont.setBold(true);
-    Label29->setFont(drawFont);
-    Label29->setAutoFillBackground(true);
-    Label29->setBackgroundRole(QPalette::HighlightedText);
-    Label29->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label29->setMinimumHeight(Label29->fontMetrics().height() + 6);
+    Label29 = drawLabel("Label29", QPalette::HighlightedText, p);
     DateTimePicker1 =
         new DatePicker(QStringLiteral("DateTimePicker1"), QDate(1955, 10, 9), QDate::currentDate(), p);
     SpeedButton5 = iconButton("SpeedButton5", standardIcon(QStyle::SP_DialogApplyButton),
-                              QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"), p);
-    draw->addWidget(Label29, 1);
-    draw->addWidget(DateTimePicker1);
-    draw->addWidget(SpeedButton5);
+                              "Bewertung des Tipps für die Ziehung des gewählten Datums", p);
+    row(box, {Label29, DateTimePicker1, SpeedButton5})->setStretchFactor(Label29, 1);
 
-    NextDrawLabel = label("NextDrawLabel", {}, p);
-    NextDrawLabel->setWordWrap(true);
+    NextDrawLabel = note("NextDrawLabel", {}, p);
     box->addWidget(NextDrawLabel);
 
-    QHBoxLayout* edit = row(box);
-    BitBtn6 = button("BitBtn6", QStringLiteral("Löschen"), {}, p);
-    BitBtn8 = button("BitBtn8", QStringLiteral("Eingeben"), {}, p);
-    edit->addWidget(BitBtn6);
-    edit->addWidget(BitBtn8);
-    edit->addStretch();
+    BitBtn6 = button("BitBtn6", "Löschen", {}, p);
+    BitBtn8 = button("BitBtn8", "Eingeben", {}, p);
+    row(box, {BitBtn6, BitBtn8})->addStretch();
 
-    QHBoxLayout* search = row(box);
-    Button2 = button("Button2", QStringLiteral("Paare suchen"), {}, p);
-    Button3 = button("Button3", QStringLiteral("Dreier suchen"), {}, p);
-    Button4 = button("Button4", QStringLiteral("Vierer suchen"), {}, p);
-    Button5 = button("Button5", QStringLiteral("Ausstehende"), {}, p);
-    for (QWidget* w : {Button2, Button3, Button4, Button5}) search->addWidget(w);
-    search->addStretch();
+    Button2 = button("Button2", "Paare suchen", {}, p);
+    Button3 = button("Button3", "Dreier suchen", {}, p);
+    Button4 = button("Button4", "Vierer suchen", {}, p);
+    Button5 = button("Button5", "Ausstehende", {}, p);
+    row(box, {Button2, Button3, Button4, Button5})->addStretch();
 
-    BitBtn9 = button("BitBtn9",
-                     QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"),
-                     {}, p);
-    QHBoxLayout* history = row(box);
-    history->addWidget(BitBtn9);
-    history->addStretch();
-    AnalysisReportButton = button("AnalysisReportButton",
-                                  {},
-                                  {}, p);
-    QHBoxLayout* reportRow = row(box);
-    reportRow->addWidget(AnalysisReportButton);
-    reportRow->addStretch();
+    BitBtn9 =
+        button("BitBtn9", "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum", {}, p);
+    row(box, {BitBtn9})->addStretch();
+    AnalysisReportButton = button("AnalysisReportButton", {}, {}, p);
+    row(box, {AnalysisReportButton})->addStretch();
     SlipsOpenButton = button("SlipsOpenButton", {}, {}, p);
-    QHBoxLayout* slipsRow = row(box);
-    slipsRow->addWidget(SlipsOpenButton);
-    slipsRow->addStretch();
+    row(box, {SlipsOpenButton})->addStretch();
     box->addStretch();
 }
 
 void Form1Ui::buildInternetOptionen() {
     QWidget* p = TabSheet3;
-    auto* box = new QVBoxLayout(p);
-    box->setContentsMargins(8, 6, 8, 6);
-    box->setSpacing(3);
+    QVBoxLayout* box = column(p, 8, 6, 3);
 
     // The edit lines take their texts from the settings.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    Label12 = label("Label12", QStringLiteral("Temp-Datei für Internetabruf"), p);
+    QLabel* fileLabel = label("Label12", "Temp-Datei für Internetabruf", p);
     FileNameEdit = named(new QLineEdit(p), "FileNameEdit");
-    Label10 = label("Label10", QStringLiteral("Proxy-Server"), p);
+    QLabel* hostLabel = label("Label10", "Proxy-Server", p);
     ProxyHostEdit = named(new QLineEdit(p), "ProxyHostEdit");
-    Label11 = label("Label11", QStringLiteral("Porxy-Port"), p);
+    QLabel* portLabel = label("Label11", "Porxy-Port", p);
     ProxyPortEdit = named(new QLineEdit(p), "ProxyPortEdit");
     ProxyPortEdit->setFixedWidth(ProxyPortEdit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
                                  12);
-    LabelDrawServer = label("LabelDrawServer", QStringLiteral("Ziehungsserver (Adresse)"), p);
+    QLabel* serverLabel = label("LabelDrawServer", "Ziehungsserver (Adresse)", p);
     DrawServerEdit = named(new QLineEdit(p), "DrawServerEdit");
-    grid->addWidget(Label12, 0, 0);
+    grid->addWidget(fileLabel, 0, 0);
     grid->addWidget(FileNameEdit, 0, 1, 1, 3);
-    grid->addWidget(Label10, 1, 0);
-    grid->addWidget(ProxyHostEdit, 1, 1);
-    grid->addWidget(Label11, 1, 2);
-    grid->addWidget(ProxyPortEdit, 1, 3);
-    grid->addWidget(LabelDrawServer, 2, 0);
+    gridRow(grid, 1, {hostLabel, ProxyHostEdit, portLabel, ProxyPortEdit});
+    grid->addWidget(serverLabel, 2, 0);
     grid->addWidget(DrawServerEdit, 2, 1, 1, 3);
-    UpdateAtStartCheck = checkBox("UpdateAtStartCheck", QStringLiteral("Beim Start aktualisieren, wenn eine Ziehung fehlt"), true, p);
+    UpdateAtStartCheck =
+        checkBox("UpdateAtStartCheck", "Beim Start aktualisieren, wenn eine Ziehung fehlt", true, p);
     grid->addWidget(UpdateAtStartCheck, 3, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     box->addLayout(grid);
 
     box->addSpacing(6);
-    Label73 = label(
-        "Label73",
-        QStringLiteral("Online-Tipp über Linkseite, notwendig falls Direktaufruf nicht funktioniert"), p);
-    CheckBox21 = checkBox("CheckBox21", QStringLiteral("Linkseite aktivieren"), true, p);
-    box->addWidget(Label73);
+    box->addWidget(
+        label("Label73", "Online-Tipp über Linkseite, notwendig falls Direktaufruf nicht funktioniert", p));
+    CheckBox21 = checkBox("CheckBox21", "Linkseite aktivieren", true, p);
     box->addWidget(CheckBox21);
 
     // Each note with its link below it, indented.
-    auto link = [&](QLabel* text, ClickLabel* address) {
+    auto link = [&](const char* name, QAnyStringView text, const char* linkName, const QString& address) {
         box->addSpacing(4);
-        box->addWidget(text);
+        box->addWidget(label(name, text, p));
+        ClickLabel* l = linkLabel(linkName, address, p);
         auto* r = new QHBoxLayout;
         r->addSpacing(16);
-        r->addWidget(address);
+        r->addWidget(l);
         r->addStretch();
         box->addLayout(r);
+        return l;
     };
-    Label51 = label("Label51", QStringLiteral("Updates und die neueste Version gibt es bei:"), p);
-    Label52 = linkLabel("Label52", kUpdatePage, p);
-    link(Label51, Label52);
-    Label53 = label("Label53", QStringLiteral("Die aktuellen Ziehungen und Quoten finden unter:"), p);
-    Label54 = linkLabel("Label54", kOperatorResults, p);
-    link(Label53, Label54);
-    Label55 =
-        label("Label55", QStringLiteral("Weitere Programme für Lottospieler von Brenlow gibt es unter:"), p);
-    Label56 = linkLabel("Label56", kOtherProduct, p);
-    link(Label55, Label56);
+    Label52 = link("Label51", "Updates und die neueste Version gibt es bei:", "Label52", kUpdatePage);
+    Label54 =
+        link("Label53", "Die aktuellen Ziehungen und Quoten finden unter:", "Label54", kOperatorResults);
+    Label56 = link("Label55", "Weitere Programme für Lottospieler von Brenlow gibt es unter:", "Label56",
+                   kOtherProduct);
 
     box->addSpacing(8);
-    QHBoxLayout* fees = row(box);
-    Label46 = label("Label46", QStringLiteral("Bearb.gebühr:"), p);
-    Label47 = label("Label47", QStringLiteral("Sa.od.Mi.:"), p);
+    QLabel* fees = label("Label46", "Bearb.gebühr:", p);
+    QLabel* oneDay = label("Label47", "Sa.od.Mi.:", p);
     Edit3 = named(new QLineEdit(p), "Edit3");
-    Label48 = label("Label48", QStringLiteral("Sa u.Mi:"), p);
+    QLabel* bothDays = label("Label48", "Sa u.Mi:", p);
     Edit4 = named(new QLineEdit(p), "Edit4");
     for (QLineEdit* e : {Edit3, Edit4})
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 12);
-    fees->addWidget(Label46);
-    fees->addSpacing(8);
-    fees->addWidget(Label47);
-    fees->addWidget(Edit3);
-    fees->addSpacing(8);
-    fees->addWidget(Label48);
-    fees->addWidget(Edit4);
-    fees->addStretch();
+    QHBoxLayout* feeRow = row(box, {fees});
+    feeRow->addSpacing(8);
+    addWidgets(feeRow, {oneDay, Edit3});
+    feeRow->addSpacing(8);
+    addWidgets(feeRow, {bothDays, Edit4});
+    feeRow->addStretch();
 
     // Kept for the settings only; never shown.
-    Label21 = label("Label21", QStringLiteral("Internetquelle für Lottozahlenabruf"), p);
+    QLabel* source = label("Label21", "Internetquelle für Lottozahlenabruf", p);
     URLEdit = named(new QLineEdit(p), "URLEdit");
     URLEdit->setEnabled(false);
-    Label26 = label("Label26", QStringLiteral("Spielername"), p);
+    QLabel* player = label("Label26", "Spielername", p);
     Edit2 = named(new QLineEdit(p), "Edit2");
-    Label25 = label("Label25", QStringLiteral("Passwort"), p);
+    QLabel* password = label("Label25", "Passwort", p);
     MaskEdit1 = named(new QLineEdit(p), "MaskEdit1");
     MaskEdit1->setEchoMode(QLineEdit::Password);
     MaskEdit1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
-    for (QWidget* w : std::initializer_list<QWidget*>{Label21, URLEdit, Label26, Edit2, Label25, MaskEdit1}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{source, URLEdit, player, Edit2, password, MaskEdit1}) {
         w->hide();
         box->addWidget(w);
     }

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -71,7 +70,6 @@ struct Form1Ui {
     QListWidget* ListBox2 = nullptr; // hit list
     QLabel* HitListTotal = nullptr;  // what the whole list won on the draw
     // Right block
-    Panel* Panel13 = nullptr; // settings column
     QLabel* Label22 = nullptr;
     UpDown* UpDown9 = nullptr; // Edit1: number of tips
     QLabel* Label61 = nullptr;
@@ -80,7 +78,6 @@ struct Form1Ui {
     QToolButton* SpeedEdit = nullptr;
     QToolButton* SpeedButton11 = nullptr;
     QToolButton* TippsZurueck = nullptr; // brings back the tips the bin button removed
-    Panel* Panel15 = nullptr;
     Panel* Panel10 = nullptr;
     ClickLabel* Label44 = nullptr; // product name and version, one letter per line
     // Bottom rows
@@ -95,12 +92,10 @@ struct Form1Ui {
     QToolButton* SpeedButton13 = nullptr;
     QPushButton* BitBtn5 = nullptr;
     // Hidden
-    QLabel* Label16 = nullptr;
     UpDown* UpDown8 = nullptr; // Edit80: tips per ticket
     QPlainTextEdit* Memo1 = nullptr;
 
     // ---- Optionen / Statistisch ----
-    QLabel* LabelStatisticsHeading = nullptr;
     QLabel* Label76 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     UpDown* UpDown12 = nullptr; // Edit85
@@ -120,16 +115,13 @@ struct Form1Ui {
     QCheckBox* CheckBox13 = nullptr;
     QToolButton* SpeedButton19 = nullptr;
     QCheckBox* CheckBox19 = nullptr;
-    QLabel* LabelStatisticsNote = nullptr;
 
     // ---- Optionen / Schein Optimierung ----
-    QLabel* LabelTicketHeading = nullptr;
     QCheckBox* CheckBox3 = nullptr;
     UpDown* UpDown3 = nullptr; // Edit39: maximum matches
     QCheckBox* CheckBox24 = nullptr;
     UpDown* UpDown1 = nullptr; // Edit88: minimum matches
     QCheckBox* CheckBox27 = nullptr;
-    QLabel* LabelHistoryHeading = nullptr;
     QCheckBox* CheckBox4 = nullptr;
     UpDown* UpDown4 = nullptr; // Edit40
     QCheckBox* CheckBox5 = nullptr;
@@ -146,9 +138,6 @@ struct Form1Ui {
     UpDown* UpDown22 = nullptr; // Edit7
 
     // ---- Optionen / Mathematisch ----
-    QLabel* LabelMathHeading = nullptr;
-    QLabel* LabelCrossSumNote = nullptr;
-    QLabel* LabelCrossSum = nullptr;
     UpDown* UpDown2 = nullptr;  // Edit37: lowest cross sum
     UpDown* UpDown15 = nullptr; // Edit38: highest cross sum
     ClickLabel* Label74 = nullptr;
@@ -167,10 +156,7 @@ struct Form1Ui {
     // ---- Optionen / Allgemein ----
     QCheckBox* CheckBox20 = nullptr;
     QCheckBox* CheckBox15 = nullptr;
-    QLabel* LabelMaxRuns = nullptr;
     UpDown* UpDown7 = nullptr; // Edit55: attempts per tip in thousands
-    QLabel* LabelThousands = nullptr;
-    QCheckBox* CheckBox29 = nullptr; // hidden
 
     // ---- Diagramm ----
     QToolButton* SpeedButton2 = nullptr;  // frequencies
@@ -204,34 +190,20 @@ struct Form1Ui {
     QPushButton* SlipsOpenButton = nullptr;      // "Meine Scheine": the slips window
 
     // ---- Internet-Optionen ----
-    QLabel* Label12 = nullptr;
     QLineEdit* FileNameEdit = nullptr;
-    QLabel* Label10 = nullptr;
     QLineEdit* ProxyHostEdit = nullptr;
-    QLabel* Label11 = nullptr;
     QLineEdit* ProxyPortEdit = nullptr;
-    QLabel* LabelDrawServer = nullptr;
     QLineEdit* DrawServerEdit = nullptr; // scheme, host and port of the draw results server
     QCheckBox* UpdateAtStartCheck = nullptr; // update by itself at start when a draw is missing
-    QLabel* Label73 = nullptr;
     QCheckBox* CheckBox21 = nullptr;
-    QLabel* Label51 = nullptr;
     ClickLabel* Label52 = nullptr;
-    QLabel* Label53 = nullptr;
     ClickLabel* Label54 = nullptr;
-    QLabel* Label55 = nullptr;
     ClickLabel* Label56 = nullptr;
-    QLabel* Label46 = nullptr;
-    QLabel* Label47 = nullptr;
     QLineEdit* Edit3 = nullptr;
-    QLabel* Label48 = nullptr;
     QLineEdit* Edit4 = nullptr;
     // Hidden
-    QLabel* Label21 = nullptr;
     QLineEdit* URLEdit = nullptr; // disabled
-    QLabel* Label26 = nullptr;
     QLineEdit* Edit2 = nullptr;
-    QLabel* Label25 = nullptr;
     QLineEdit* MaskEdit1 = nullptr; // password echo
 
     // Builds every control on the window and names it.

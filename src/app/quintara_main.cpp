@@ -27,7 +27,6 @@ int reportAlreadyOpen(const ProgramLock& lock, const Paths& paths) {
                     .arg(paths.userDirectory())
                     .arg(lock.holderPid());
     std::fprintf(stderr, "%s\n", qPrintable(text));
-    std::fflush(stderr);
     QMessageBox::information(nullptr, QApplication::applicationDisplayName(), text);
     return shown ? 0 : 1;
 }
