@@ -173,8 +173,8 @@ void TForm1::connectControls() {
     });
     // Selections are mirrored whoever makes them, even while a run holds the other actions back;
     // the lists being emptied (row -1) are left alone.
-    for (auto [from, to] : {std::pair{ui.ListBox1, ui.ListBox2}, std::pair{ui.ListBox2, ui.ListBox1}})
-        connect(from, &QListWidget::currentRowChanged, this, [this, to](int row) {
+    for (const auto& lists : {std::pair{ui.ListBox1, ui.ListBox2}, std::pair{ui.ListBox2, ui.ListBox1}})
+        connect(lists.first, &QListWidget::currentRowChanged, this, [this, to = lists.second](int row) {
             if (row < 0 || m_mirroringSelection) return;
             m_mirroringSelection = true;
             to->setCurrentRow(row);
