@@ -48,19 +48,19 @@ TEST_F(Browsing, StepsBackAndForthAndStopsAtBothEnds) {
     EXPECT_EQ(form().currentDraw().index, 5);
 
     showIndex(0);
-    form().SpeedButton6Click();
+    form().browse(false);
     EXPECT_EQ(form().currentDraw().index, 0);
     EXPECT_EQ(form().currentDraw().date, records[0].date);
 
     showIndex(11);
-    form().SpeedButton7Click();
+    form().browse(true);
     EXPECT_EQ(form().currentDraw().index, 11);
     EXPECT_EQ(form().currentDraw().date, records[11].date);
 }
 
 TEST_F(Browsing, DrawTextOfAStep) {
     showIndex(3);
-    form().SpeedButton6Click();
+    form().browse(false);
     const DrawRecord& r = records[2];
     const QString expected =
         DayCount::shortWeekdayText(r.date) + QStringLiteral("    3  4  5  6  7  45   +  46");
@@ -73,14 +73,14 @@ TEST_F(Browsing, SwitchedOffWeekdaysAreSteppedOver) {
     // Index 10 is a Wednesday (even indices); Saturdays off: back skips index 9.
     showIndex(10);
     form().controls().CheckBox16->setChecked(false);
-    form().SpeedButton6Click();
+    form().browse(false);
     EXPECT_EQ(form().currentDraw().index, 8);
 
     // Wednesdays off, the last draw (index 11) is a Saturday: forward lands on it directly.
     form().controls().CheckBox16->setChecked(true);
     form().controls().CheckBox17->setChecked(false);
     showIndex(9);
-    form().SpeedButton7Click();
+    form().browse(true);
     EXPECT_EQ(form().currentDraw().index, 11);
 }
 
@@ -90,7 +90,7 @@ TEST_F(Browsing, LastDrawSteppedOverReturnsToTheOneBefore) {
     dir.writeHistory(records);
     form().controls().CheckBox17->setChecked(false);
     showIndex(9); // Saturday
-    form().SpeedButton7Click();
+    form().browse(true);
     EXPECT_EQ(form().currentDraw().index, 9);
     EXPECT_EQ(form().currentDraw().date, records[9].date);
 }
@@ -99,9 +99,9 @@ TEST_F(Browsing, BothBoxesOffNeverLoops) {
     showIndex(6);
     form().controls().CheckBox16->setChecked(false);
     form().controls().CheckBox17->setChecked(false);
-    form().SpeedButton6Click();
+    form().browse(false);
     EXPECT_EQ(form().currentDraw().index, 0);
-    form().SpeedButton7Click();
+    form().browse(true);
     EXPECT_EQ(form().currentDraw().index, 11);
 }
 

@@ -255,7 +255,7 @@ TEST_F(Language_, GermanShowsEveryMessageAsBuiltIn) {
     EXPECT_EQ(Language::current(), Language::Id::German);
     triggerControl(f.form.get(), QStringLiteral("SpeedEdit"));
     triggerControl(f.form.get(), QStringLiteral("SpeedButton13"));
-    f->Button2Click();
+    f->runSearch(2);
     const auto& shown = f.platform.dialogs->shown;
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, QStringLiteral("Wählen Sie zuerst einen Tipp aus"));
@@ -270,7 +270,7 @@ TEST_F(Language_, ASwitchTranslatesWhatIsOnScreenAtOnceAndBackExactly) {
     storeLanguage(QStringLiteral("Deutsch1"));
     FormFixture f(dir);
     TForm1& form = *f.form;
-    form.Button3Click();
+    form.runSearch(3);
     form.setSelectorText(QStringLiteral("Vollsystem"));
     form.controls().UpDown18->setPosition(8);
     form.ComboBox1Change();

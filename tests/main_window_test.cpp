@@ -151,7 +151,7 @@ TEST(MainWindow, FrequencyWindowFollowsThePickersAndWeekdayBoxes) {
     f->controls().DateTimePicker1->setDate(QDate(2011, 10, 19));
     f->controls().CheckBox17->setChecked(false);
     f->controls().PageControl1->setCurrentWidget(f->controls().TabSheet1);
-    f->SpeedButton20Click();
+    f->controls().SpeedButton20->click();
     EXPECT_EQ(f->controls().PageControl1->currentWidget(), f->controls().TabSheet5);
     BarChartModel* chart = f->controls().Chart1->model();
     EXPECT_EQ(chart->bottomTitle(), QStringLiteral("Zahlenverteilung     Ziehungen: 1    Quersumme: 71"));

@@ -195,7 +195,7 @@ TEST_F(TipFileWindow, TheNextDrawNamesTheFileAndEverySaveOpensWhereTheLastWent) 
     EXPECT_EQ(dialogs().fileRequests.back().proposedName, QStringLiteral("20250906.hlt"));
 
     // The chart goes where the tips went, and the folder is kept for the next start.
-    form().DiagrammPNGClick();
+    form().exportChart(false);
     EXPECT_EQ(dialogs().fileRequests.back().directory, folder);
     EXPECT_EQ(form().collectSettings().saveDirectory, folder);
 

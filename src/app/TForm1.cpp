@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "gui/AnalysisReport.h"
 
+#include "base/BuildInfo.h"
 #include "base/Errors.h"
 #include "base/Log.h"
 #include "base/Random.h"
@@ -13,18 +14,17 @@
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
 #include "tips/TipFiles.h"
-#include "gui/ScreenReaderNames.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
-// The maker's information page opened by the banner labels.
 const QString kMakerInfoPage = QStringLiteral("https://brenlow.example/quintara/");
 } // namespace
 
@@ -77,22 +77,26 @@ HistorySnapshot& TForm1::historySnapshot() {
 }
 
 void TForm1::connectControls() {
-    bind(ui.Beenden1, &QAction::triggered, &TForm1::Beenden1Click);
-    bind(ui.BitBtn5, &QPushButton::clicked, &TForm1::Beenden1Click);
-    bind(ui.Label43, &ClickLabel::clicked, &TForm1::Label43Click);
-    bind(ui.Label44, &ClickLabel::clicked, &TForm1::Label43Click);
-    // The banner panels answer a click like their labels.
-    bind(ui.Panel9, &Panel::clicked, &TForm1::Label43Click);
-    bind(ui.Panel10, &Panel::clicked, &TForm1::Label43Click);
-    bind(ui.DateTimePicker2, &QDateEdit::dateChanged, &TForm1::DateTimePicker2Change);
-    bind(ui.ChartZoom, &QCheckBox::toggled, &TForm1::ChartZoomClick);
+    bind(ui.Beenden1, &QAction::triggered, [this] { close(); });
+    bind(ui.BitBtn5, &QPushButton::clicked, [this] { close(); });
+    // The banner labels and their panels open the maker's information page.
+    const auto openMakerPage = [this] { m_platform.shell->open(kMakerInfoPage); };
+    bind(ui.Label43, &ClickLabel::clicked, openMakerPage);
+    bind(ui.Label44, &ClickLabel::clicked, openMakerPage);
+    bind(ui.Panel9, &Panel::clicked, openMakerPage);
+    bind(ui.Panel10, &Panel::clicked, openMakerPage);
+    // The statistic shown is drawn again for a new start date.
+    bind(ui.DateTimePicker2, &QDateEdit::dateChanged, [this] {
+        if (const auto again = m_chartStatistic) again();
+    });
+    bind(ui.ChartZoom, &QCheckBox::toggled, [this] { ui.Chart1->setZoomed(ui.ChartZoom->isChecked()); });
     bind(ui.Handbuch1, &QAction::triggered, &TForm1::Handbuch1Click);
-    bind(ui.UeberQuintara1, &QAction::triggered, &TForm1::UeberQuintara1Click);
+    bind(ui.UeberQuintara1, &QAction::triggered, [this] { showMessage(aboutText()); });
     bind(ui.SpeedButton2, &QToolButton::clicked, &TForm1::SpeedButton2Click);
     bind(ui.BitBtn6, &QPushButton::clicked, &TForm1::BitBtn4Click);
     bind(ui.SpeedButton5, &QToolButton::clicked, &TForm1::SpeedButton5Click);
-    bind(ui.SpeedButton6, &QToolButton::clicked, &TForm1::SpeedButton6Click);
-    bind(ui.SpeedButton7, &QToolButton::clicked, &TForm1::SpeedButton7Click);
+    bind(ui.SpeedButton6, &QToolButton::clicked, [this] { browse(false); });
+    bind(ui.SpeedButton7, &QToolButton::clicked, [this] { browse(true); });
     bind(ui.BitBtn8, &QPushButton::clicked, &TForm1::BitBtn8Click);
 
     // Draw download: three starters, one stop button that works while the run holds the window.
@@ -102,19 +106,19 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton8, &QToolButton::clicked, &TForm1::SpeedButton8Click, true);
 
     // Statistics and their shortcuts.
-    bind(ui.Button2, &QPushButton::clicked, &TForm1::Button2Click);
-    bind(ui.SpeedButton22, &QToolButton::clicked, &TForm1::Button2Click);
-    bind(ui.Button3, &QPushButton::clicked, &TForm1::Button3Click);
-    bind(ui.SpeedButton1, &QToolButton::clicked, &TForm1::Button3Click);
-    bind(ui.Button4, &QPushButton::clicked, &TForm1::Button4Click);
-    bind(ui.SpeedButton3, &QToolButton::clicked, &TForm1::Button4Click);
+    bind(ui.Button2, &QPushButton::clicked, [this] { runSearch(2); });
+    bind(ui.SpeedButton22, &QToolButton::clicked, [this] { runSearch(2); });
+    bind(ui.Button3, &QPushButton::clicked, [this] { runSearch(3); });
+    bind(ui.SpeedButton1, &QToolButton::clicked, [this] { runSearch(3); });
+    bind(ui.Button4, &QPushButton::clicked, [this] { runSearch(4); });
+    bind(ui.SpeedButton3, &QToolButton::clicked, [this] { runSearch(4); });
     bind(ui.Button5, &QPushButton::clicked, &TForm1::Button5Click);
     bind(ui.SpeedButton23, &QToolButton::clicked, &TForm1::Button5Click);
     bind(ui.SpeedButton9, &QToolButton::clicked, &TForm1::SpeedButton9Click);
     bind(ui.Button6, &QPushButton::clicked, &TForm1::Button6Click);
     bind(ui.SpeedButton4, &QToolButton::clicked, &TForm1::SpeedButton4Click, true);
-    bind(ui.DiagrammPNG, &QToolButton::clicked, &TForm1::DiagrammPNGClick);
-    bind(ui.DiagrammSVG, &QToolButton::clicked, &TForm1::DiagrammSVGClick);
+    bind(ui.DiagrammPNG, &QToolButton::clicked, [this] { exportChart(false); });
+    bind(ui.DiagrammSVG, &QToolButton::clicked, [this] { exportChart(true); });
 
     bind(ui.SpeedButton13, &QToolButton::clicked, &TForm1::SpeedButton13Click);
     bind(ui.BitBtn9, &QPushButton::clicked, &TForm1::BitBtn9Click, true);
@@ -122,17 +126,29 @@ void TForm1::connectControls() {
     // Links of the internet page.
     for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
         connect(link, &ClickLabel::clicked, this,
-                [this, link] { runAction([this, link] { Label52Click(link); }); });
-    // Option shortcuts to the charts.
-    bind(ui.SpeedButton20, &QToolButton::clicked, &TForm1::SpeedButton20Click);
-    bind(ui.Label66, &ClickLabel::clicked, &TForm1::Label66Click);
-    bind(ui.SpeedButton17, &QToolButton::clicked, &TForm1::Label66Click);
-    bind(ui.Label75, &ClickLabel::clicked, &TForm1::Label75Click);
-    bind(ui.SpeedButton18, &QToolButton::clicked, &TForm1::Label75Click);
-    bind(ui.Label69, &ClickLabel::clicked, &TForm1::Label69Click);
-    bind(ui.SpeedButton19, &QToolButton::clicked, &TForm1::Label69Click);
-    bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::SpeedButton21Click);
-    bind(ui.Label74, &ClickLabel::clicked, &TForm1::Label74Click);
+                [this, link] { runAction([this, link] { m_platform.shell->open(link->text()); }); });
+    // Option shortcuts to the charts: the chart page first, then the statistic.
+    const auto onChartPage = [this](void (TForm1::*statistic)()) {
+        return [this, statistic] {
+            showChartPage();
+            (this->*statistic)();
+        };
+    };
+    const auto runsOnChartPage = [this](int runLength) {
+        return [this, runLength] {
+            showChartPage();
+            runSearch(runLength);
+        };
+    };
+    bind(ui.SpeedButton20, &QToolButton::clicked, onChartPage(&TForm1::SpeedButton2Click));
+    bind(ui.Label66, &ClickLabel::clicked, runsOnChartPage(2));
+    bind(ui.SpeedButton17, &QToolButton::clicked, runsOnChartPage(2));
+    bind(ui.Label75, &ClickLabel::clicked, runsOnChartPage(3));
+    bind(ui.SpeedButton18, &QToolButton::clicked, runsOnChartPage(3));
+    bind(ui.Label69, &ClickLabel::clicked, runsOnChartPage(4));
+    bind(ui.SpeedButton19, &QToolButton::clicked, runsOnChartPage(4));
+    bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::Button5Click);
+    bind(ui.Label74, &ClickLabel::clicked, onChartPage(&TForm1::SpeedButton9Click));
     connectOptions();
 
     // System bets: the change step runs on the user's picks and edits only.
@@ -146,27 +162,48 @@ void TForm1::connectControls() {
     bind(ui.CheckBox16, &QCheckBox::toggled, &TForm1::showTipListStake, true);
     bind(ui.CheckBox17, &QCheckBox::toggled, &TForm1::showTipListStake, true);
 
-    // Tip files and translation.
-    connectTipFiles();
-    connectSlips();
-    connectLanguage();
+    // Tip list, tip files and slips.
+    bind(ui.BitBtn4, &QPushButton::clicked, &TForm1::Label28Click);
+    bind(ui.SpeedEdit, &QToolButton::clicked, &TForm1::SpeedEditClick);
+    bind(ui.SpeedButton11, &QToolButton::clicked, &TForm1::clearTipListWithUndo);
+    bind(ui.TippsZurueck, &QToolButton::clicked, &TForm1::undoTipListClear);
+    // Tips entering the list from anywhere end the chance to undo the last clear.
+    connect(ui.ListBox1->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!m_clearedTips.isEmpty()) forgetClearedTips();
+    });
+    // Selections are mirrored whoever makes them, even while a run holds the other actions back;
+    // the lists being emptied (row -1) are left alone.
+    for (const auto& lists : {std::pair{ui.ListBox1, ui.ListBox2}, std::pair{ui.ListBox2, ui.ListBox1}})
+        connect(lists.first, &QListWidget::currentRowChanged, this, [this, to = lists.second](int row) {
+            if (row < 0 || m_mirroringSelection) return;
+            m_mirroringSelection = true;
+            to->setCurrentRow(row);
+            m_mirroringSelection = false;
+        });
+    bind(ui.SpeedButton15, &QToolButton::clicked, &TForm1::SpeedButton15Click);
+    bind(ui.SpeedButton16, &QToolButton::clicked, &TForm1::SpeedButton16Click);
+    bind(ui.BitBtn7, &QPushButton::clicked, &TForm1::BitBtn7Click);
+    bind(ui.TippDruck, &QToolButton::clicked, &TForm1::TippDruckClick);
+    bind(ui.SlipSaveButton, &QPushButton::clicked, &TForm1::SlipSaveButtonClick);
+    bind(ui.SlipsOpenButton, &QPushButton::clicked, &TForm1::SlipsOpenButtonClick);
+    bind(ui.MenuSlips, &QAction::triggered, &TForm1::SlipsOpenButtonClick);
+    bind(ui.AnalysisReportButton, &QPushButton::clicked, [this] { report()->showInside(this); }, true);
 
-    connectGenerator();
-    connectReport();
-    connectSlipsWindow();
+    // Translation.
+    bind(ui.Deutsch1, &QAction::triggered, &TForm1::Deutsch1Click);
+    bind(ui.Englichen1, &QAction::triggered, &TForm1::Englichen1Click);
+    bind(ui.Grichisch1, &QAction::triggered, &TForm1::Grichisch1Click);
+    bind(ui.Dateiladen1, &QAction::triggered, &TForm1::Dateiladen1Click);
+    bind(ui.InDateispeichern1, &QAction::triggered, &TForm1::InDateispeichern1Click);
 }
 
 void TForm1::FormCreate() {
     Rng::setSeed(static_cast<std::uint32_t>(m_platform.clock->counter()));
-    // An installed program keeps the player's files in a directory of their own, made (and
-    // given the bundled history) on the first start.
+    // An installed program makes the player's directory, with the bundled history, on the first start.
     runAction([this] { m_paths.prepareUserDirectory(); });
-    m_maxRuns = 100000;
-    m_evaluationEnabled = false;
 
-    // Temporary files of a run that was killed mid-write: the file they were meant to replace
-    // is whole, so they are only clutter (and one of them would hold a stale history). Removed
-    // before anything of this run can write one.
+    // Temporary files of a run killed mid-write are only clutter (one would hold a stale history);
+    // they go before anything of this run can write one.
     SafeFile::removeStaleTemporaries(programDirectory());
     if (const QString historyDir = QFileInfo(historyPath()).absolutePath() + QLatin1Char('/');
         historyDir != programDirectory())
@@ -186,16 +223,13 @@ void TForm1::FormCreate() {
 
     m_winSoundFile = m_paths.winSoundPath();
     ui.DateTimePicker1->trySetDate(m_platform.clock->today());
-    // Also names the controls for screen readers; the number choice window is named when it
-    // is made (form6()).
-    applyStartupLanguage();
+    applyStartupLanguage(); // also names the controls for screen readers
 }
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_activated) {
         m_activated = true;
-        // Runs once the window is on screen, as the first activation does.
         QTimer::singleShot(0, this, &TForm1::FormActivate);
     }
 }
@@ -215,20 +249,18 @@ bool TForm1::FormClose() {
     // The tips are saved even when the settings fail: they are the user's work, the settings
     // come back as defaults at worst.
     QStringList failures;
-    bool tipsLost = false;
-    try {
-        collectSettings().save();
-    } catch (const std::exception& e) {
-        logShownFailure(e);
-        failures << errorText(e);
-    }
-    try {
-        saveTipList();
-    } catch (const std::exception& e) {
-        logShownFailure(e);
-        failures << errorText(e);
-        tipsLost = true;
-    }
+    const auto saved = [&failures](const std::function<void()>& save) {
+        try {
+            save();
+            return true;
+        } catch (const std::exception& e) {
+            logShownFailure(e);
+            failures << errorText(e);
+            return false;
+        }
+    };
+    saved([this] { collectSettings().save(); });
+    const bool tipsLost = !saved([this] { saveTipList(); });
     if (!failures.isEmpty() && !offerToKeepTips(failures.join(QStringLiteral("\n\n")), tipsLost)) return false;
     m_closed = true;
     return true;
@@ -247,7 +279,6 @@ bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
                             "„Abbrechen“ lässt das Programm geöffnet.")
                              .arg(failures)
                              .arg(ui.ListBox1->count());
-    // Every round needs an answer of the user; Cancel and No end it.
     for (;;) {
         switch (m_platform.dialogs->question(this, text, true)) {
         case Dialogs::Answer::No:
@@ -286,18 +317,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void TForm1::Beenden1Click() {
-    close();
-}
-
-void TForm1::Label43Click() {
-    m_platform.shell->open(kMakerInfoPage);
-}
-
-void TForm1::Label52Click(QObject* sender) {
-    if (auto* label = qobject_cast<QLabel*>(sender)) m_platform.shell->open(label->text());
-}
-
 bool TForm1::runAction(const std::function<void()>& action) {
     try {
         action();
@@ -314,4 +333,29 @@ void TForm1::showError(const QString& text) {
 }
 void TForm1::showMessage(const QString& text) {
     m_platform.dialogs->message(this, text);
+}
+
+void TForm1::Handbuch1Click() {
+    const QString manual = m_paths.manualPath();
+    if (manual.isEmpty()) {
+        showMessage(tr("Das Handbuch (README.md) liegt nicht bei diesem Programm."));
+        return;
+    }
+    if (!m_platform.shell->open(manual))
+        showMessage(tr("Das Handbuch liegt in %1, aber das System hat kein Programm, das die Datei öffnet.")
+                        .arg(QDir::toNativeSeparators(manual)));
+}
+
+QString TForm1::aboutText() const {
+    return tr("Quintara GR, Version %1\n"
+              "Ein Programm für Spieler des griechischen Lotto 6 aus 49.\n\n"
+              "Lizenz: MIT-Lizenz, Copyright (c) 2026 Brenlow. Das Programm darf frei benutzt, "
+              "kopiert und verändert werden; es kommt ohne jede Gewähr.\n\n"
+              "Datenquellen:\n"
+              "• Neue Ziehungen und Quoten: der Ergebnisdienst des Lottoveranstalters (%2) oder der "
+              "Ziehungsserver, der unter „Internet-Optionen“ eingestellt ist.\n"
+              "• Mitgelieferte Ziehungen vom 05.12.1990 bis 30.08.2025: die vom Lottoveranstalter "
+              "veröffentlichten Jahreslisten.\n\n"
+              "Keine Gewähr für die Richtigkeit der Zahlen!")
+        .arg(BuildInfo::version(), QString::fromLatin1(DrawDownload::DefaultServer));
 }

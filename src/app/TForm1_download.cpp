@@ -1,10 +1,16 @@
+// The draw update, the next draw on the Datenbank page and the update the window runs at start.
 #include "app/TForm1.h"
+#include "base/DayCount.h"
 #include "base/Log.h"
 #include "history/DrawDownload.h"
+#include "history/DrawHistory.h"
+#include "history/NextDraw.h"
 #include "history/PrizeTable.h"
 #include "net/HttpClient.h"
 
 #include <QLabel>
+#include <QLocale>
+#include <cmath>
 
 // The window as the update run sees it.
 class TForm1::DownloadView : public DrawDownloadView {
@@ -56,7 +62,7 @@ QString TForm1::prizeTablePath() const {
 }
 
 void TForm1::QuintaraClick() {
-    if (m_download && m_download->running()) return;
+    if (downloadRunning()) return;
     const auto source = DrawSource::parse(drawServerAddress());
     if (!source) {
         qCWarning(logUpdate).noquote() << "no valid draw server address:" << drawServerAddress();
@@ -74,7 +80,6 @@ void TForm1::QuintaraClick() {
     m_download->setPrizeTablePath(prizeTablePath());
     m_download->setNextDrawPath(nextDrawPath());
     if (!m_downloadView) m_downloadView = std::make_shared<DownloadView>(*this);
-    // What was stored before, so the slips of the new draws can be checked at the end.
     std::vector<DrawRecord> before = storedDraws();
     // Other actions wait until the run reports its end; the window goes on handling events.
     m_busy = true;
@@ -89,7 +94,6 @@ void TForm1::downloadEnded(const DrawDownloadResult& result, const QString& addr
                            const std::vector<DrawRecord>& before) {
     if (result.refused) return;
     showNextDraw();
-    // The outcome in words, ahead of what the check of the tip list reported.
     const QString checkStatus = ui.StatusBar1->panelText(0);
     const QString summary = result.summaryText();
     if (!result.error.isEmpty() || !result.endReason.isEmpty() || result.failed > 0 || result.rejected > 0)
@@ -101,8 +105,7 @@ void TForm1::downloadEnded(const DrawDownloadResult& result, const QString& addr
     ui.StatusBar1->setPanelText(0, text);
     // The panel is narrow; the whole outcome can be read by pointing at it.
     if (auto* panel = ui.StatusBar1->findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))) panel->setToolTip(text);
-    // A failed update says why in one box; the panel is easily overlooked. An error that ended
-    // the run is shown as it is, anything else with the whole outcome.
+    // A failed update says why in one box too; the panel is easily overlooked.
     if (!result.error.isEmpty())
         showError(result.error);
     else if (result.wentWrong())
@@ -112,9 +115,74 @@ void TForm1::downloadEnded(const DrawDownloadResult& result, const QString& addr
 void TForm1::SpeedButton8Click() {
     ui.SpeedButton8->hide();
     // The request under way is abandoned at once; what was stored stays.
-    if (m_download && m_download->running()) m_download->abort();
+    if (downloadRunning()) m_download->abort();
 }
 
 bool TForm1::downloadRunning() const {
     return m_download && m_download->running();
+}
+
+namespace {
+
+// Euros without cents when there are none.
+QString euros(double amount) {
+    return QLocale().toString(amount, 'f', amount == std::floor(amount) ? 0 : 2);
+}
+
+} // namespace
+
+QString TForm1::nextDrawPath() const {
+    return NextDraw::companionPath(historyPath());
+}
+
+void TForm1::showNextDraw() {
+    const std::optional<NextDraw> next = NextDraw::read(nextDrawPath());
+    if (!next) {
+        ui.NextDrawLabel->setText(tr("Nächste Ziehung: unbekannt"));
+        return;
+    }
+    const QDateTime when = OperatorResults::greekTime(next->draw.drawTime);
+    QString text = tr("Nächste Ziehung: %1, %2, %3 Uhr (griechische Zeit)")
+                       .arg(QLocale().dayName(when.date().dayOfWeek(), QLocale::LongFormat),
+                            when.date().toString(QStringLiteral("dd.MM.yyyy")), when.time().toString(QStringLiteral("HH:mm")));
+    text += QStringLiteral(" – ") +
+            (next->draw.jackpot ? tr("Jackpot: %1 €").arg(euros(*next->draw.jackpot)) : tr("Jackpot: unbekannt"));
+    // An announcement fetched before the newest stored draw may be out of date: its age shows.
+    if (DayCount::fromDate(next->fetched) < newestDrawDate())
+        text += QLatin1Char(' ') + tr("(Stand: %1)").arg(next->fetched.toString(QStringLiteral("dd.MM.yyyy")));
+    ui.NextDrawLabel->setText(text);
+}
+
+double TForm1::newestDrawDate() const {
+    try {
+        if (const auto last = history().lastRecord()) return last->date;
+    } catch (const std::exception&) {
+        // An unreadable history has no newest draw; the start-up reports it.
+    }
+    return 0;
+}
+
+bool TForm1::drawMissing() const {
+    const double newest = newestDrawDate();
+    if (newest <= 0) return false;
+    // The last Wednesday or Saturday before today: its draw is published by now.
+    const QDate drawDay = NextDraw::drawDayOnOrBefore(m_platform.clock->today().addDays(-1));
+    return newest < DayCount::fromDate(drawDay);
+}
+
+void TForm1::startUpUpdate() {
+    if (m_closed || m_busy || downloadRunning()) return;
+    if (!m_serverQuestionAsked && m_serverOverride.isEmpty() &&
+        ui.DrawServerEdit->text().trimmed() == QLatin1String(DrawDownload::LocalServer)) {
+        m_serverQuestionAsked = true;
+        const QString question =
+            tr("Die Ziehungen kommen bisher vom Ziehungsserver %1 auf diesem Rechner. Sollen sie künftig direkt "
+               "vom Ergebnisdienst des Lottoveranstalters (%2) kommen? Die Adresse steht auf der Seite "
+               "Internet-Optionen.")
+                .arg(QString::fromLatin1(DrawDownload::LocalServer), QString::fromLatin1(DrawDownload::DefaultServer));
+        if (m_platform.dialogs->question(this, question) == Dialogs::Answer::Yes)
+            ui.DrawServerEdit->setText(QString::fromLatin1(DrawDownload::DefaultServer));
+    }
+    if (!ui.UpdateAtStartCheck->isChecked() || !drawMissing()) return;
+    runAction([this] { QuintaraClick(); });
 }

@@ -24,8 +24,7 @@ void TForm1::BitBtn8Click() {
         dialog->UpDown8->setPosition(newest.eighth);
     }
 
-    // The dialog comes back until the draw may be stored or the player cancels: a wrong field is
-    // named, and replacing a stored draw needs a "Yes".
+    // The dialog comes back until the draw may be stored or the player cancels.
     while (m_platform.dialogs->showModal(dialog.get()) == QDialog::Accepted) {
         if (const auto problem = dialog->problem()) {
             showMessage(problem->message);
@@ -49,8 +48,7 @@ void TForm1::BitBtn8Click() {
                                               DrawEntry::numbersText(entered));
             if (m_platform.dialogs->question(this, question) != Dialogs::Answer::Yes) continue;
         }
-        // A draw the player typed in must not vanish silently: a failed write is reported and
-        // the history stays as it was.
+        // A draw the player typed in must not vanish silently.
         try {
             lastDate = DrawEntry::store(file, entered, lastDate);
         } catch (const AppError& e) {

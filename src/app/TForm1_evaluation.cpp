@@ -1,12 +1,14 @@
 #include "base/Errors.h"
 #include "base/DayCount.h"
 #include "base/Rounding.h"
+#include "base/Tr.h"
 #include "app/TForm1.h"
 #include "evaluation/Matching.h"
 #include "evaluation/Winnings.h"
 #include "history/DrawHistory.h"
 #include "stats/DrawLookup.h"
 #include "stats/HistorySnapshot.h"
+#include "tips/SystemTableSet.h"
 
 QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
     QString text = DayCount::shortWeekdayText(draw.date) + afterDate;
@@ -16,8 +18,7 @@ QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, cons
 }
 
 void TForm1::SpeedButton5Click() {
-    // The history as it is on disk now: the snapshot checks the file on every call and reads it
-    // again whenever it changed, so a generation run's repeated lookups cost no file reads.
+    // The snapshot reads the file again only when it changed: a generation run repeats this.
     std::shared_ptr<const HistoryRecords> history;
     try {
         history = historySnapshot().records();
@@ -31,7 +32,6 @@ void TForm1::SpeedButton5Click() {
     const double target = static_cast<double>(roundHalfEven(ui.DateTimePicker1->dayCount()));
     const DrawLookup lookup = lookupDraw(*history, target);
     if (lookup.record) {
-        // A record taken by the walk is shown as the first of the file or as a later one.
         m_currentDraw.take(history->records[*lookup.record]);
         ui.Label29->setText(drawText(m_currentDraw,
                                      lookup.firstRecord ? QStringLiteral("   ") : QStringLiteral("  "),
@@ -62,11 +62,7 @@ void TForm1::showTipListStake() {
     ui.TipListStake->setText(Winnings::stakeText(stake, stakePerRow()));
 }
 
-int TForm1::Komplettcheck() {
-    return checkTipList(true);
-}
-
-int TForm1::checkTipList(bool announce) {
+int TForm1::Komplettcheck(bool announce) {
     m_hitTally.clear();
     m_lastLineHits.clear();
     showTipListStake();
@@ -81,9 +77,8 @@ int TForm1::checkTipList(bool announce) {
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
         delete ui.ListBox1->takeItem(*it);
 
-    // The money of the draw: with its prize table known, each winning line shows its tiers and
-    // euros beside its hits, and the total shows what the list won; the hint of a winning line
-    // tells what it won in any case.
+    // With the draw's prize table known, each winning line shows its tiers and euros and the total
+    // what the list won; the hint of a winning line tells what it won in any case.
     const Chance::TipShape shape = tipShape();
     const Chance::Round round = Winnings::roundOf(m_currentDraw, 1);
     const DividendSource* dividends = dividendSource();
@@ -118,4 +113,41 @@ int TForm1::checkTipList(bool announce) {
         ui.StatusBar1->setPanelText(0, check.status);
     }
     return check.maxHits;
+}
+
+void TForm1::UpDown18Click() {
+    const int n = ui.UpDown18->position();
+    const SystemChoice::SizeStep step = SystemChoice::sizeStep(n, ui.UpDown8->position());
+    ui.UpDown8->setMaximum(step.ticketsMaximum);
+    ui.UpDown8->setPosition(step.ticketsPosition);
+    ui.ComboBox1->clear();
+    ui.StatusBar1->setPanelText(1, QString());
+    // The kind that fits n, then every reduced system made for n numbers.
+    for (const SystemChoice::Entry& entry : SystemChoice::entries(n, m_systemTables)) {
+        ui.ComboBox1->addItem(ui.selectorLabel(entry.value), entry.value);
+        ui.ComboBox1->setItemData(ui.ComboBox1->count() - 1, entry.rows, Form1Ui::RowsRole);
+        ui.ComboBox1->setItemData(ui.ComboBox1->count() - 1, SystemChoice::entryHint(entry.rows), Qt::ToolTipRole);
+    }
+    ui.ComboBox1->setEnabled(true);
+    ui.StatusBar1->setPanelText(1, translated("SystemChoice", SystemChoice::ChooseText));
+    setSelectorText(step.entry);
+    ComboBox1Change();
+}
+
+void TForm1::ComboBox1Change() {
+    ui.StatusBar1->setPanelText(0, QString());
+    const SystemChoice::ChangeStep step = SystemChoice::changeStep(
+        ui.selectorValue(), ui.UpDown18->position(), m_paths.dataDirectory(), m_systemTable);
+    if (step.status) ui.StatusBar1->setPanelText(1, *step.status);
+    if (step.linesIgnored > 0) showMessage(SystemChoice::tooManyLinesText(step.tablePath, step.linesIgnored));
+    if (step.recheck) Komplettcheck();
+}
+
+void TForm1::restoreStoredSystem() {
+    if (m_settings.system >= 0 && m_settings.system < ui.ComboBox1->count()) {
+        ui.ComboBox1->setCurrentIndex(m_settings.system);
+        const QVariant value = ui.ComboBox1->itemData(m_settings.system);
+        setSelectorText(value.isValid() ? value.toString() : ui.ComboBox1->itemText(m_settings.system));
+    }
+    ComboBox1Change();
 }

@@ -1,31 +1,28 @@
+// The generation run of the main window: the preference pool from the chart statistics, the
+// drawing loop with the history checks of its candidates, and the options it reads.
+#include "app/TForm1.h"
 #include "base/Lotto.h"
 #include "base/Tr.h"
-// The generation run of the main window: the last draws, the tip list and its ticket table,
-// the preference pool from the chart statistics (optionally edited by the user), the drawing
-// loop and the evaluation at the end.
-#include "app/TForm1.h"
+#include "evaluation/Matching.h"
 #include "generator/KeptTips.h"
 #include "gui/AnalysisReport.h"
 #include "gui/EventPulse.h"
 #include "gui/TForm6.h"
 #include "history/DrawBrowsing.h"
+#include "stats/HistoryCheck.h"
 #include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QScopeGuard>
 #include <optional>
 
 namespace {
 
-// The statistics of the pool phase. Each is computed as its chart button computes it and put
-// into the chart, from which the pool reads it back. Two things are left out that only cost
-// time: the records come from the validated snapshot of the history file (identical to reading
-// the file), and the chart page is not brought to the front, nor is each status text shown the
-// moment it is set: nothing is painted before the phase ends, so neither would ever be seen.
+// The statistics of the pool phase, each computed as its chart button computes it and put into
+// the chart, from which the pool reads it back. The chart page is not brought to the front, nor
+// is each status text shown when set: nothing is painted before the phase ends.
 class ChartPoolSource : public PoolSource {
 public:
     explicit ChartPoolSource(TForm1& form) : m_form(form) {}
@@ -59,7 +56,6 @@ public:
     }
 
     void status(const QString& text) override { m_status = text; }
-    // Shows the last status text (before anything can be painted).
     void showStatus() {
         if (!m_status.isEmpty()) m_form.controls().StatusBar1->setPanelText(1, m_status);
         m_status.clear();
@@ -79,8 +75,7 @@ class GenerationWindowHooks : public GenerationHooks {
 public:
     GenerationWindowHooks(TForm1& form, int n) : m_form(form), m_n(n) {}
 
-    bool candidateDrawn(int t, const CandidateTip& tip, int qs, int runCount, RuleOptions& options) override {
-        (void)runCount;
+    bool candidateDrawn(int t, const CandidateTip& tip, int qs, int, RuleOptions& options) override {
         // Looking at the clock every candidate would cost more than the cheap rules do.
         if (++m_sinceLook < 16) return true;
         m_sinceLook = 0;
@@ -99,8 +94,7 @@ public:
 
     void pairRuleSwitchedOff() override { m_form.ui.CheckBox8->setChecked(false); }
 
-    void accepted(int t, const CandidateTip& tip) override {
-        (void)t;
+    void accepted(int, const CandidateTip& tip) override {
         std::array<int, CandidateTip::MaxNumbers> numbers{};
         for (int k = 1; k <= m_n; ++k)
             numbers[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
@@ -123,20 +117,6 @@ private:
     int m_sinceLook = 0;
     int m_lastRejected = 0;
 };
-
-void TForm1::connectGenerator() {
-    bind(ui.BitBtn4, &QPushButton::clicked, &TForm1::BitBtn19Click);
-    bind(ui.SpeedEdit, &QToolButton::clicked, &TForm1::SpeedEditClick);
-    bind(ui.SpeedButton11, &QToolButton::clicked, &TForm1::clearTipListWithUndo);
-    // Selections are mirrored whoever makes them, even while a run holds the other actions back;
-    // the lists being emptied (row -1) are left alone.
-    connect(ui.ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) ListBox1MouseDown();
-    });
-    connect(ui.ListBox2, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) ListBox2MouseDown();
-    });
-}
 
 RuleOptions TForm1::ruleOptions() const {
     RuleOptions o;
@@ -191,36 +171,23 @@ PoolOptions TForm1::poolOptions() const {
 
 RecentDraws TForm1::takeRecentDraws() {
     RecentDraws recent;
-    auto copy = [&recent](int group, const std::array<std::uint8_t, 8>& values) {
-        recent.groups[static_cast<std::size_t>(group)] = values;
-    };
-    // The draw of the evaluation date becomes the current draw, as the draw line shows it.
     SpeedButton5Click();
-    std::array<std::uint8_t, 8> values{};
-    for (int i = 0; i < 8; ++i)
-        values[static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(m_currentDraw.numbers[static_cast<std::size_t>(i + 1)]);
-    copy(0, values);
+    for (std::size_t i = 0; i < 8; ++i)
+        recent.groups[0][i] = static_cast<std::uint8_t>(m_currentDraw.numbers[i + 1]);
     // The two draws before it, stepping back over switched-off weekdays as the browse button
-    // does. Taken from the records in memory instead of moving the current draw there and back:
-    // the outcome is the same, without reading the file twice more and redrawing the draw line.
+    // does, taken from the records in memory without moving the current draw there and back.
     const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
     const std::vector<DrawRecord>& records = history->records;
     const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
     qint64 index = m_currentDraw.index;
-    for (int group = 1; group <= 2; ++group) {
+    for (std::size_t group = 1; group <= 2; ++group) {
         if (const auto step = DrawBrowsing::back(records, index, rule); step.index) index = *step.index;
-        if (!records.empty()) copy(group, records[static_cast<std::size_t>(index)].numberBytes());
+        if (!records.empty()) recent.groups[group] = records[static_cast<std::size_t>(index)].numberBytes();
     }
     return recent;
 }
 
-void TForm1::BitBtn19Click() {
-    Label28Click();
-}
-
 void TForm1::Label28Click() {
-    // One run at a time: the button and every other action wait while it is in progress.
     if (m_generating) return;
     m_generating = true;
     const bool wasBusy = m_busy;
@@ -233,8 +200,7 @@ void TForm1::Label28Click() {
     const int last = ui.UpDown4->position();
     const int secondLast = ui.UpDown5->position();
     const int historyHits = ui.UpDown6->position();
-    // Every way out, an error included, switches the evaluation back on and undoes what the run
-    // changed in the options.
+    // Every way out, an error included, undoes what the run changed in the options.
     const auto restore = qScopeGuard([&] {
         m_evaluationEnabled = true;
         if (ui.CheckBox8->isChecked() != pairWasForced) ui.CheckBox8->setChecked(pairWasForced);
@@ -246,12 +212,10 @@ void TForm1::Label28Click() {
     });
 
     std::optional<BusyCursor> busy(std::in_place);
-    // The whole run, its history checks and the evaluation included, works on one reading
-    // of the history file.
+    // The whole run works on one reading of the history file.
     const HistorySnapshot::Hold oneHistory(historySnapshot());
     const RecentDraws recent = takeRecentDraws();
-    // The history checks leave the current draw on the last draw they examined; the list is
-    // evaluated against this one, the draw the draw line shows.
+    // The history checks move the current draw; the list is evaluated against this one.
     const CurrentDraw chosenDraw = m_currentDraw;
 
     GenerationState& state = *m_generation;
@@ -267,8 +231,6 @@ void TForm1::Label28Click() {
     }
     state.runCount = 0;
 
-    // The pool phase; ends the run without a tip when there is nothing to draw from or the user
-    // cancelled the editing.
     ChartPoolSource source(*this);
     auto endInPoolPhase = [&](bool tooFew) {
         source.showStatus();
@@ -282,7 +244,7 @@ void TForm1::Label28Click() {
         return endInPoolPhase(true);
     if (ui.CheckBox20->isChecked()) {
         ui.PageControl1->setCurrentWidget(ui.TabSheet1);
-        // A fresh window each time; it stays the program's number choice window afterwards.
+        // A fresh window each time; it stays the program's number choice window.
         auto* chooser = new TForm6(m_platform, this);
         m_form6 = chooser;
         const std::array<int, Lotto::NumberSlots> weights = pool.weights();
@@ -308,8 +270,7 @@ void TForm1::Label28Click() {
             pool.keepTicked(ticked);
         busy.emplace();
     }
-    // Removing the recent draws' numbers or the user's edit may leave too few numbers for a tip;
-    // drawing from them would never end.
+    // Too few numbers for a tip: drawing from them would never end.
     if (pool.distinctCount() < n) return endInPoolPhase(true);
 
     ui.StatusBar1->setPanelText(1, tr("Beginn der Tippberechnung"));
@@ -323,8 +284,7 @@ void TForm1::Label28Click() {
     m_evaluationEnabled = true;
     m_currentDraw = chosenDraw;
     Komplettcheck();
-    // The history checks leave the chart empty under the title of the pool's last statistic;
-    // it shows the numbers of the new tips instead (of system tips too), as "Tippverteilung" does.
+    // The history checks leave the chart empty; it shows the numbers of the new tips instead.
     BarChartModel* chart = ui.Chart1->model();
     if (!m_analysisRunning && chart->series2()->count() == 0)
         applyPlot(chart, Statistics::tipDistributionPlot(Statistics::tipDistribution(tipLines())));
@@ -348,9 +308,88 @@ void TForm1::noteRuleCounts(GenerationResult result) {
     m_reportCounts = counts;
     m_reportCountsTitle = tr("Letzter Lauf des Generators:");
     if (m_report) m_report->showRuleCounts(m_reportCountsTitle, m_reportCounts);
-    // A run that could not find every tip says which rule stood in the way.
     if (result == GenerationResult::TipFailed && counts.rejected() > 0)
         showMessage(tr("Nicht alle Tipps konnten berechnet werden. %1\nDie Zahlen je Regel zeigt die Auswertung "
                        "(Seite „Datenbank“).")
                         .arg(counts.failureText()));
+}
+
+bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window) {
+    // Asked for every candidate: the snapshot answers from memory while the file is unchanged.
+    const std::shared_ptr<const HistoryRecords> held = historySnapshot().records();
+    const HistoryRecords& history = *held;
+    ui.Chart1->model()->prepareStatistic();
+
+    // A candidate carries the chosen system's designation and is scored by it; a reduced
+    // system by its own code's table (none: no rows, nothing reached).
+    QString selector = ui.selectorValue();
+    const SystemTable* table = &m_systemTable;
+    static const SystemTable noRows;
+    if (auto shown = m_parsedTicket.parse(tip)) {
+        selector = *shown;
+        if (systemKindOf(selector) == SystemKind::Reduced) {
+            table = m_systemTables.table(m_parsedTicket.systemCode);
+            if (!table) table = &noRows;
+        }
+    }
+    const SystemKind kind = systemKindOf(selector);
+
+    // Single tips and full systems of different numbers count their hits with one AND of
+    // bit masks; everything else goes through the full check.
+    std::optional<std::uint64_t> mask;
+    if (kind != SystemKind::Reduced && history.masksExact) mask = HistoryCheck::tipMask(m_parsedTicket);
+    const HistoryCheck::ScanResult scan =
+        mask ? HistoryCheck::firstInWindowReachingMask(history, window, minHits, *mask)
+             : HistoryCheck::firstInWindowReaching(
+                   history, window, minHits, [&](const DrawRecord& r, std::size_t) {
+                       m_currentDraw.take(r);
+                       return static_cast<int>(checkTicket(m_parsedTicket, kind, *table, m_currentDraw).hits);
+                   });
+    // The current draw and the result stay on the last draw examined, as a draw-by-draw walk leaves them.
+    if (scan.lastExamined) {
+        m_currentDraw.take(history.records[*scan.lastExamined]);
+        m_ticketResult = checkTicket(m_parsedTicket, kind, *table, m_currentDraw);
+    }
+    return !scan.reached;
+}
+
+bool TForm1::Secheroderfuenfer(const QString& tip, int minHits) {
+    return historyCheck(tip, minHits, HistoryCheck::historyWindow(drawFilter()));
+}
+
+bool TForm1::kurzzeitCheck(const QString& tip, int minHits, int drawCount) {
+    return historyCheck(tip, minHits, HistoryCheck::recentWindow(drawFilter(), drawCount));
+}
+
+void TForm1::connectOptions() {
+    // Only the mouse moves the limits: typed values and restored settings are left alone.
+    connect(ui.UpDown3, &UpDown::mousePressed, this,
+            [this] { ui.UpDown1->setMaximum(ui.UpDown3->position()); });
+    connect(ui.UpDown1, &UpDown::mouseReleased, this,
+            [this] { ui.UpDown3->setMinimum(ui.UpDown1->position()); });
+    // Even and odd minimums never exceed six together.
+    const auto capEven = [this] { ui.UpDown16->setMaximum(6 - ui.UpDown17->position()); };
+    connect(ui.UpDown16, &UpDown::mouseReleased, this, capEven);
+    connect(ui.UpDown17, &UpDown::mousePressed, this, capEven);
+    connect(ui.UpDown17, &UpDown::mouseReleased, this,
+            [this] { ui.UpDown17->setMaximum(6 - ui.UpDown16->position()); });
+
+    connect(ui.UpDown12, &UpDown::clicked, this, [this] {
+        ui.Label76->setText(
+            tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am häufigsten Gezogenen verwendet.")
+                .arg(ui.UpDown12->position()));
+    });
+    connect(ui.UpDown14, &UpDown::clicked, this, [this] {
+        ui.Label76->setText(
+            tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am seltesten Gezogenen verwendet.")
+                .arg(ui.UpDown14->position()));
+    });
+    connect(ui.UpDown13, &UpDown::clicked, this, [this] {
+        ui.Label76->setText(
+            tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am längsten Ausstehenden verwendet.")
+                .arg(ui.UpDown13->position()));
+    });
+
+    // The position before the step.
+    connect(ui.UpDown7, &UpDown::changing, this, [this] { m_maxRuns = ui.UpDown7->position() * 1000; });
 }

@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "base/Errors.h"
 #include "base/DayCount.h"
+#include "history/DrawBrowsing.h"
 #include "history/DrawEntry.h"
 #include "history/DrawHistory.h"
 #include "stats/HistorySnapshot.h"
@@ -9,7 +10,7 @@
 #include <QFileInfo>
 
 void TForm1::BitBtn4Click() {
-    // One click must not throw away a draw: the question names it, and "No" changes nothing.
+    // One click must not throw away a draw.
     DrawRecord shown;
     shown.date = m_currentDraw.date;
     for (int i = 0; i < 6; ++i) shown.numbers[i] = static_cast<std::uint8_t>(m_currentDraw.numbers[i + 1]);
@@ -30,7 +31,6 @@ void TForm1::checkHistoryDamage() {
     if (!file.exists()) return;
     DrawHistory::Damage damage;
     try {
-        // The snapshot's reading, which the later steps of the activation answer from as well.
         const std::shared_ptr<const HistoryRecords> held = historySnapshot().records();
         damage = DrawHistory::inspect(held->records, held->trailingBytes);
     } catch (const AppError&) {
@@ -60,4 +60,21 @@ void TForm1::checkHistoryDamage() {
         showMessage(tr("Die Datei der Ziehungen wurde repariert; die beschädigte Fassung liegt in \"%1\".")
                         .arg(backup));
     });
+}
+
+void TForm1::browse(bool forward) {
+    const std::vector<DrawRecord> records = history().readAll(); // a missing file ends here
+    const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
+    const DrawBrowsing::Step step = forward ? DrawBrowsing::forward(records, m_currentDraw.index, rule)
+                                            : DrawBrowsing::back(records, m_currentDraw.index, rule);
+    if (step.index) {
+        const DrawRecord& record = records[static_cast<size_t>(*step.index)];
+        m_currentDraw.index = static_cast<int>(*step.index);
+        m_currentDraw.take(record);
+        ui.Label29->setText(drawText(m_currentDraw, QStringLiteral("  "), QStringLiteral("   +  ")));
+        ui.Label35->setText(ui.Label29->text());
+        ui.Label13->setText(tr("Quersumme: %1").arg(m_currentDraw.crossSum()));
+        ui.DateTimePicker1->trySetDayCount(record.date);
+    }
+    for (int i = 0; i < step.checks; ++i) Komplettcheck();
 }

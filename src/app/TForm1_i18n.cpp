@@ -22,14 +22,6 @@ const QString kInternationalTitle = QStringLiteral("Quintara for Greece");
 
 } // namespace
 
-void TForm1::connectLanguage() {
-    bind(ui.Deutsch1, &QAction::triggered, &TForm1::Deutsch1Click);
-    bind(ui.Englichen1, &QAction::triggered, &TForm1::Englichen1Click);
-    bind(ui.Grichisch1, &QAction::triggered, &TForm1::Grichisch1Click);
-    bind(ui.Dateiladen1, &QAction::triggered, &TForm1::Dateiladen1Click);
-    bind(ui.InDateispeichern1, &QAction::triggered, &TForm1::InDateispeichern1Click);
-}
-
 void TForm1::applyStartupLanguage() {
     // A later checked item wins over an earlier one, so two stored checks end with the last.
     if (ui.Deutsch1->isChecked()) m_translationFile = m_paths.translationPath(kGerman);
@@ -104,9 +96,8 @@ void TForm1::selectMessageLanguage() {
     });
     Language::select(id);
     ui.translateOwnTexts();
-    // The stake and the hit list's entries and total, in the new language.
     showTipListStake();
-    if (m_activated) checkTipList(false);
+    if (m_activated) Komplettcheck(false);
     m_reportCountsTitle = shown.retranslate(m_reportCountsTitle);
     if (m_report) m_report->retranslate([&shown](const QString& text) { return shown.retranslate(text); });
     for (int panel = 0; panel < 2; ++panel)
@@ -168,7 +159,6 @@ QList<QWidget*> TForm1::windowsMadeSoFar() {
 }
 
 void TForm1::Dateiladen1Click() {
-    // Every window of the program takes the file, the number choice window too.
     form6();
     applyTranslationFile();
 }

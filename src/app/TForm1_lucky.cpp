@@ -8,7 +8,6 @@
 #include "gui/EventPulse.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QScopeGuard>
 
 void TForm1::SpeedButton13Click() {
@@ -27,7 +26,7 @@ void TForm1::SpeedButton13Click() {
 }
 
 void TForm1::BitBtn9Click() {
-    // While it runs the button stops the analysis after the current step.
+    // While it runs the button stops the analysis.
     if (m_analysisRunning) {
         m_analysisStop = true;
         return;
@@ -53,14 +52,11 @@ void TForm1::BitBtn9Click() {
     const QString answer = m_platform.dialogs->inputBox(this, translated("HistoricAnalysis", HistoricAnalysis::InputCaption),
                                                         translated("HistoricAnalysis", HistoricAnalysis::InputPrompt), proposal);
 
-    // The analysis replays every step on one reading of the history file, as each run does.
+    // Every step works on one reading of the history file.
     const HistorySnapshot::Hold oneHistory(historySnapshot());
     HistoricAnalysis::Totals totals;
-    // What chance is compared with: each step's draw with the number of tips scored on it,
-    // the hits per prize level and the money of the tips.
     Winnings::Tally chance;
-    // The random players play each step's draw while the analysis goes on, on a thread of
-    // their own, so the comparison is ready when the analysis ends.
+    // The random players play each step's draw on a thread of their own while the analysis goes on.
     std::unique_ptr<Chance::StreamedPlayers> players;
     m_analysisCounts = {};
     int lucky = 0;
@@ -90,9 +86,7 @@ void TForm1::BitBtn9Click() {
                 players->add(chance.rounds.back(), dividends);
             }
             s = evaluated;
-            // Progress, and a chance for the stop button, every 30 ms: a step takes a fraction
-            // of a millisecond, and laying out the button's text and handling events after
-            // each one would cost more than the step.
+            // Progress and the stop button once per pulse: painting costs far more than a step.
             if (pulse.due()) {
                 ui.BitBtn9->setText(tr("Analyse anhalten (bei %1)")
                                         .arg(DayCount::toDate(evaluated).toString(QStringLiteral("dd.MM.yyyy"))));
@@ -104,16 +98,14 @@ void TForm1::BitBtn9Click() {
         return;
     }
     if (m_closed) {
-        // The window was closed during the analysis: it ended after the step in progress, and
-        // no box may pop up for a window that is gone. The program ends as the close asked,
-        // even when the close came while the analysis held the event loop.
+        // Closed during the analysis: no box for a window that is gone, and the program ends as
+        // the close asked, even when it came while the analysis held the event loop.
         QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }
     showMessage(totals.summary());
     if (m_closed) return;
 
-    // The rules of all runs, and chance beside the result, in the report window.
     m_reportCounts = m_analysisCounts;
     m_reportCountsTitle = tr("Alle Läufe der historischen Analyse:");
     report()->showRuleCounts(m_reportCountsTitle, m_reportCounts);

@@ -1,8 +1,6 @@
-// The report window's parts that need the main window: chance beside the historic analysis and
-// the tip test with the stake and dividends the window has, the rule back-test over its
-// analysis window, and the CSV export and import of its history and tip list.
+// The report window's parts that need the main window: chance with the window's stake and
+// dividends, the rule back-test, and the CSV export and import of the history and tip list.
 #include "app/TForm1.h"
-#include "base/Errors.h"
 #include "base/TextFile.h"
 #include "evaluation/Winnings.h"
 #include "generator/RuleReport.h"
@@ -11,13 +9,6 @@
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
 #include "tips/TipCsv.h"
-
-#include <QFile>
-#include <cerrno>
-
-void TForm1::connectReport() {
-    bind(ui.AnalysisReportButton, &QPushButton::clicked, &TForm1::AnalysisReportClick, true);
-}
 
 AnalysisReport* TForm1::report() {
     if (m_report) return m_report;
@@ -31,10 +22,6 @@ AnalysisReport* TForm1::report() {
     connect(r->chanceStop, &QPushButton::clicked, this, [this] { m_chanceStop = true; });
     if (m_reportCounts.candidates > 0) r->showRuleCounts(m_reportCountsTitle, m_reportCounts);
     return r;
-}
-
-void TForm1::AnalysisReportClick() {
-    report()->showInside(this);
 }
 
 Chance::TipShape TForm1::tipShape() const {
@@ -67,7 +54,6 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     if (m_chanceRunning || m_closed) return;
     m_chanceRunning = true;
     m_chanceStop = false;
-    // Every other action waits while the players run; the stop button answers.
     const bool wasBusy = m_busy;
     m_busy = true;
     AnalysisReport* r = report();
@@ -131,7 +117,6 @@ void TForm1::historyImportClick() {
     }
     if (plan.changes()) {
         file.replaceAll(plan.merged);
-        // The current draw and its hits follow the new history; slips covering new draws are checked.
         SpeedButton5Click();
         showSlipChecks(before);
     }

@@ -43,7 +43,6 @@ void TForm1::applySettings(const ProgramSettings& settings) {
 }
 
 ProgramSettings TForm1::collectSettings() const {
-    // The values only kept come back as they were read.
     ProgramSettings settings = m_settings;
     for (const int n : ProgramSettings::StoredCheckBoxes)
         if (const auto* box = storedCheckBox(ui.PageControl1, n)) settings.setCheckBox(n, box->isChecked());

@@ -4,16 +4,13 @@
 #include "base/DayCount.h"
 #include "evaluation/Slips.h"
 #include "gui/SlipSaveDialog.h"
+#include "gui/SlipsWindow.h"
 #include "history/DrawHistory.h"
 #include "history/NextDraw.h"
 #include "tips/TipLine.h"
 
 #include <QFileInfo>
 #include <algorithm>
-
-void TForm1::connectSlips() {
-    bind(ui.SlipSaveButton, &QPushButton::clicked, &TForm1::SlipSaveButtonClick);
-}
 
 std::vector<DrawRecord> TForm1::storedDraws() const {
     try {
@@ -111,4 +108,28 @@ void TForm1::showSlipChecks(const std::vector<DrawRecord>& before) {
     if (text.isEmpty()) return;
     const QString shown = ui.StatusBar1->panelText(0);
     ui.StatusBar1->setPanelText(0, shown.isEmpty() ? text : text + QStringLiteral("   ") + shown);
+}
+
+SlipsWindow* TForm1::slipsWindow() {
+    if (m_slipsWindow) return m_slipsWindow;
+    SlipsWindow::Sources sources;
+    sources.slipsPath = slipsPath();
+    sources.dataDirectory = m_paths.dataDirectory();
+    sources.dialogDirectory = m_paths.dialogDirectory();
+    sources.history = [this] { return storedDraws(); };
+    sources.dividends = [this] { return dividendSource(); };
+    m_slipsWindow = new SlipsWindow(std::move(sources), m_platform.dialogs, m_platform.printing, this);
+    return m_slipsWindow;
+}
+
+void TForm1::SlipsOpenButtonClick() {
+    SlipsWindow* window = slipsWindow();
+    window->reload();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void TForm1::refreshSlipsWindow() {
+    if (m_slipsWindow && m_slipsWindow->isVisible()) m_slipsWindow->reload();
 }

@@ -4,11 +4,9 @@
 #include "app/TForm1.h"
 #include "evaluation/SlipTips.h"
 #include "gui/Printing.h"
-#include "history/DrawHistory.h"
 #include "history/NextDraw.h"
 #include "tips/TipFiles.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QDialog>
 #include <QDir>
@@ -23,8 +21,7 @@ void TForm1::restoreTipList() {
         ui.ListBox1->addItems(tips);
         m_tipListAsRead = tips;
     } catch (const AppError& e) {
-        // The list stays empty; the unreadable file must not be replaced by that empty list at
-        // shutdown, or the tips in it would be lost for good.
+        // The unreadable file must not be replaced by the empty list at shutdown.
         m_tipListUnread = true;
         logShownFailure(e);
         showError(e.message());
@@ -41,13 +38,8 @@ void TForm1::saveTipList() {
 
 void TForm1::SpeedButton15Click() {
     // Named after the draw the tips are for: the next one, whatever draw the window shows.
-    double newest = 0;
-    try {
-        if (const auto last = history().lastRecord()) newest = last->date;
-    } catch (const std::exception&) {
-        // An unreadable history only costs the proposal its newest draw; the tips are saved.
-    }
-    const QDate next = NextDraw::expectedDay(NextDraw::read(nextDrawPath()), newest, m_platform.clock->today());
+    const QDate next =
+        NextDraw::expectedDay(NextDraw::read(nextDrawPath()), newestDrawDate(), m_platform.clock->today());
     const QString proposed = TipFiles::fileName(next);
     const QString path = m_platform.dialogs->saveFile(
         this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, proposed, m_paths.dialogDirectory()});
@@ -59,8 +51,7 @@ void TForm1::SpeedButton16Click() {
     const QString path = m_platform.dialogs->openFileName(
         this, {translated("TipFiles", TipFiles::Filter), TipFiles::Suffix, {}, m_paths.dialogDirectory()});
     if (!path.isEmpty()) {
-        // Read the whole file before touching the lists: a file that cannot be read ends the
-        // step with its error and leaves the player's tips and their hits as they were.
+        // Read whole before touching the lists: an unreadable file leaves them as they were.
         const QStringList tips = TipFiles::read(path);
         ui.ListBox1->clear();
         ui.ListBox2->clear();
@@ -71,8 +62,7 @@ void TForm1::SpeedButton16Click() {
 }
 
 TipFiles::TipSheet TForm1::tipSheet() const {
-    // Each line by its own system: a reduced system's rows come from its own table, whatever
-    // the selector loaded last.
+    // Each line by its own system, whatever the selector loaded last.
     SystemTableSet tables(m_paths.dataDirectory());
     return TipFiles::sheet(SlipTips::of(tipLines(), tables, tipShape(), stakePerRow()), ui.UpDown8->position(),
                            TipFiles::nextDrawDate(m_currentDraw.date));
@@ -87,8 +77,7 @@ void TForm1::BitBtn7Click() {
     ui.Memo1->setPlainText(text.join(QLatin1Char('\n')));
     const QString path = m_paths.tipTextPath();
     TipFiles::write(path, text);
-    // Without a viewer for text files the button would seem to do nothing: say so, and where
-    // the file is.
+    // Without a viewer for text files the button would seem to do nothing.
     if (!m_platform.shell->open(path))
         showMessage(tr("Der Tipp wurde in %1 gespeichert, aber das System hat kein Programm, das die "
                        "Datei öffnet.\nÜber „Druck“ können Sie den Tipp ansehen, drucken oder als PDF "
@@ -135,16 +124,4 @@ void TForm1::undoTipListClear() {
 void TForm1::forgetClearedTips() {
     m_clearedTips.clear();
     ui.TippsZurueck->hide();
-}
-
-void TForm1::connectTipFiles() {
-    bind(ui.SpeedButton15, &QToolButton::clicked, &TForm1::SpeedButton15Click);
-    bind(ui.SpeedButton16, &QToolButton::clicked, &TForm1::SpeedButton16Click);
-    bind(ui.BitBtn7, &QPushButton::clicked, &TForm1::BitBtn7Click);
-    bind(ui.TippDruck, &QToolButton::clicked, &TForm1::TippDruckClick);
-    bind(ui.TippsZurueck, &QToolButton::clicked, &TForm1::undoTipListClear);
-    // Tips entering the list from anywhere end the chance to undo the last clear.
-    connect(ui.ListBox1->model(), &QAbstractItemModel::rowsInserted, this, [this] {
-        if (!m_clearedTips.isEmpty()) forgetClearedTips();
-    });
 }

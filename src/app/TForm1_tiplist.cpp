@@ -1,5 +1,4 @@
-// Working on the tip list: its lines; the tip list and the hit list keep the same selection, one
-// tip is edited in the number choice window, and the whole list is cleared.
+// Working on the tip list: its lines, one tip edited in the number choice window, clearing it.
 #include "app/TForm1.h"
 #include "base/Lotto.h"
 #include "gui/TForm6.h"
@@ -11,20 +10,6 @@ QStringList TForm1::tipLines() const {
     QStringList lines;
     for (int i = 0; i < ui.ListBox1->count(); ++i) lines << ui.ListBox1->item(i)->text();
     return lines;
-}
-
-void TForm1::ListBox1MouseDown() {
-    if (m_mirroringSelection) return;
-    m_mirroringSelection = true;
-    ui.ListBox2->setCurrentRow(ui.ListBox1->currentRow());
-    m_mirroringSelection = false;
-}
-
-void TForm1::ListBox2MouseDown() {
-    if (m_mirroringSelection) return;
-    m_mirroringSelection = true;
-    ui.ListBox1->setCurrentRow(ui.ListBox2->currentRow());
-    m_mirroringSelection = false;
 }
 
 void TForm1::SpeedButton11Click() {
@@ -44,8 +29,7 @@ void TForm1::SpeedEditClick() {
     try {
         Zettelcheck(edited);
     } catch (const std::exception&) {
-        // A tip that does not parse whole still opens in the number choice window with the
-        // numbers read before the fault; the user corrects it there.
+        // A tip that does not parse whole opens with the numbers read before the fault.
     }
 
     TForm6* chooser = form6();

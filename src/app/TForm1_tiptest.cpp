@@ -11,7 +11,7 @@
 #include <QScopeGuard>
 
 void TForm1::SpeedButton4Click() {
-    // While it runs the button stops the test before the next draw.
+    // While it runs the button stops the test.
     if (m_tipTestRunning) {
         m_tipTestStop = true;
         return;
@@ -31,7 +31,6 @@ void TForm1::SpeedButton4Click() {
     const CurrentDraw browsed = m_currentDraw;
     const QString browsedTexts[] = {ui.Label29->text(), ui.Label35->text(), ui.Label13->text()};
 
-    // Every other action waits while the test runs; the button stops it.
     const QString caption = ui.SpeedButton4->text();
     m_tipTestRunning = true;
     m_tipTestStop = false;
@@ -62,8 +61,7 @@ void TForm1::SpeedButton4Click() {
             const int best = Komplettcheck();
             if (!tickets) tickets = Winnings::ticketsOf(tipLines(), m_systemTables, tipShape());
             chance.add(Chance::roundOf(record, 0), m_hitTally, *tickets, stakePerRow().value_or(0), dividendSource());
-            // The draw reached and a chance for the stop button, once per pulse: painting the
-            // window costs far more than checking the list against one draw.
+            // Progress and the stop button once per pulse: painting costs far more than a draw.
             if (pulse.due()) {
                 ui.SpeedButton4->setText(tr("Tipp-Test anhalten (bei %1)").arg(TipTest::dateText(record.date)));
                 pulse.pass();
@@ -83,8 +81,7 @@ void TForm1::SpeedButton4Click() {
     endRun();
     applyPlot(chart, TipTest::finalPlot());
     if (m_closed) {
-        // Closed during the test: no box for a window that is gone, and the program ends as the
-        // close asked, even when the close came while the test held the event loop.
+        // Closed during the test: no box for a window that is gone; the program ends as asked.
         QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }
@@ -92,7 +89,6 @@ void TForm1::SpeedButton4Click() {
     ui.Label29->setText(browsedTexts[0]);
     ui.Label35->setText(browsedTexts[1]);
     ui.Label13->setText(browsedTexts[2]);
-    // The hit list belongs to the current draw again.
     Komplettcheck();
     showMessage(TipTest::summaryText(lines, hits, threshold, examined, stopped));
     if (chance.rounds.empty() || m_closed || !m_evaluationEnabled) return;

@@ -321,7 +321,7 @@ int main(int argc, char** argv) {
     form.SpeedButton9Click();
     form.controls().Chart1->refresh();
     grabTo(&form, QStringLiteral("diagramm-quersummen"));
-    form.Button2Click();
+    form.runSearch(2);
     form.controls().Chart1->refresh();
     grabTo(&form, QStringLiteral("diagramm-paare"));
 
