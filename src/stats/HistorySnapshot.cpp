@@ -15,13 +15,6 @@ std::chrono::nanoseconds sinceEpoch(const timespec& t) {
     return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
 }
 
-// The clock the file system stamps its times from.
-std::chrono::nanoseconds wallClockNow() {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return sinceEpoch(now);
-}
-
 } // namespace
 
 std::pair<std::size_t, std::size_t> HistoryRecords::candidates(double start, double end) const {
@@ -85,9 +78,9 @@ std::shared_ptr<const HistoryRecords> HistorySnapshot::records() {
 
 void HistorySnapshot::load() {
     m_data.reset();
-    // Taken before the file is looked at: a change after this moment is stamped no earlier
-    // than one clock tick before it.
-    const std::chrono::nanoseconds readingStarted = wallClockNow();
+    // On the clock the file system stamps its times from, taken before the file is looked at:
+    // a change after this moment is stamped no earlier than one clock tick before it.
+    const std::chrono::nanoseconds readingStarted = std::chrono::system_clock::now().time_since_epoch();
     DrawHistory::Reading reading = DrawHistory(m_path).read();
 
     auto data = std::make_shared<HistoryRecords>(HistoryRecords::of(std::move(reading.records)));
