@@ -81,12 +81,9 @@ RecentDraws RecentDraws::fromHistory(const std::vector<DrawRecord>& records, dou
     RecentDraws recent;
     if (records.empty()) return recent;
     const double target = static_cast<double>(roundHalfEven(date));
-    qint64 index = static_cast<qint64>(records.size()) - 1;
-    for (std::size_t i = 0; i < records.size(); ++i)
-        if (records[i].date >= target) {
-            index = static_cast<qint64>(i);
-            break;
-        }
+    const auto on =
+        std::find_if(records.begin(), records.end(), [&](const DrawRecord& r) { return r.date >= target; });
+    qint64 index = (on == records.end() ? records.end() - 1 : on) - records.begin();
     for (int g = 0; g < 3; ++g) {
         if (g > 0) index = DrawBrowsing::back(records, index, rule).index.value_or(index);
         recent.groups[static_cast<std::size_t>(g)] = records[static_cast<std::size_t>(index)].numberBytes();
@@ -142,8 +139,6 @@ QString poolStatisticText(PoolStatistic statistic) {
     };
     return QCoreApplication::translate("PreferencePool", Texts[static_cast<int>(statistic)]);
 }
-
-
 
 // One group statistic (g consecutive numbers per bar): the frequent band and/or the rare band.
 // Every bar with lo < v <= hi gives one entry of each of its g numbers.
