@@ -3,6 +3,7 @@
 #include "base/Lotto.h"
 
 #include "base/Rounding.h"
+#include "stats/Statistics.h"
 
 #include <algorithm>
 #include <bit>
@@ -27,16 +28,8 @@ void CandidateTip::sortAscending(int n) {
             return;
         }
     }
-    // Repeated or larger values: at most 26 small values, insertion sort, no allocation.
-    for (int i = 2; i <= n; ++i) {
-        const std::uint8_t v = pos[static_cast<std::size_t>(i)];
-        int j = i - 1;
-        while (j >= 1 && pos[static_cast<std::size_t>(j)] > v) {
-            pos[static_cast<std::size_t>(j + 1)] = pos[static_cast<std::size_t>(j)];
-            --j;
-        }
-        pos[static_cast<std::size_t>(j + 1)] = v;
-    }
+    // Repeated or larger values.
+    std::sort(pos.begin() + 1, pos.begin() + 1 + n);
 }
 
 std::uint64_t CandidateTip::mask(int n) const {
@@ -70,29 +63,17 @@ void TicketTable::setRow(int t, std::span<const int> values, int n) {
 
 void TicketTable::setRow(int t, const CandidateTip& tip, int n) {
     std::array<int, Width> values{};
-    for (int k = 1; k <= n; ++k)
-        values[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
+    std::copy_n(tip.pos.begin() + 1, n, values.begin());
     setRow(t, std::span<const int>(values.data(), static_cast<std::size_t>(n)), n);
 }
 
 namespace Rules {
 
 namespace {
-constexpr std::uint64_t PrimeMask =
-    (std::uint64_t{1} << 1) | (std::uint64_t{1} << 2) | (std::uint64_t{1} << 3) | (std::uint64_t{1} << 5) |
-    (std::uint64_t{1} << 7) | (std::uint64_t{1} << 11) | (std::uint64_t{1} << 13) | (std::uint64_t{1} << 17) |
-    (std::uint64_t{1} << 19) | (std::uint64_t{1} << 23) | (std::uint64_t{1} << 29) |
-    (std::uint64_t{1} << 31) | (std::uint64_t{1} << 37) | (std::uint64_t{1} << 41) |
-    (std::uint64_t{1} << 43) | (std::uint64_t{1} << 47);
-
 int at(const CandidateTip& tip, int k) {
     return tip.pos[static_cast<std::size_t>(k)];
 }
 } // namespace
-
-bool isPrime(int v) {
-    return v > 0 && v < 64 && (PrimeMask >> v & 1);
-}
 
 int crossSum(const CandidateTip& tip, int n) {
     int s = 0;
@@ -121,14 +102,12 @@ int evenCount(const CandidateTip& tip, int n) {
 }
 
 int oddCount(const CandidateTip& tip, int n) {
-    int c = 0;
-    for (int k = 1; k <= n; ++k) c += (at(tip, k) % 2 != 0);
-    return c;
+    return n - evenCount(tip, n);
 }
 
 int primeCount(const CandidateTip& tip, int width) {
     int c = 0;
-    for (int k = 1; k <= std::min(width, CandidateTip::MaxNumbers); ++k) c += isPrime(at(tip, k));
+    for (int k = 1; k <= std::min(width, CandidateTip::MaxNumbers); ++k) c += Statistics::isRedNumber(at(tip, k));
     return c;
 }
 

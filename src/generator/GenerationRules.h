@@ -86,8 +86,6 @@ public:
 
 namespace Rules {
 
-// 1, 2, 3, 5, ..., 47: sixteen numbers, 1 counted as a prime.
-bool isPrime(int v);
 // The scaled cross sum round(s / n * 6), an exact half going to the even integer.
 int crossSum(const CandidateTip& tip, int n);
 // Two neighbouring positions hold n, n + 1.
@@ -96,7 +94,7 @@ bool hasPair(const CandidateTip& tip, int n);
 bool hasRunOfThree(const CandidateTip& tip, int n);
 int evenCount(const CandidateTip& tip, int n);
 int oddCount(const CandidateTip& tip, int n);
-// Positions 1..width holding a number of the prime set.
+// Positions 1..width holding 1 or a prime up to 47.
 int primeCount(const CandidateTip& tip, int width);
 
 // Rule 1 for the candidate's numbers against rows 1..rows of the table.

@@ -81,12 +81,9 @@ RecentDraws RecentDraws::fromHistory(const std::vector<DrawRecord>& records, dou
     RecentDraws recent;
     if (records.empty()) return recent;
     const double target = static_cast<double>(roundHalfEven(date));
-    qint64 index = static_cast<qint64>(records.size()) - 1;
-    for (std::size_t i = 0; i < records.size(); ++i)
-        if (records[i].date >= target) {
-            index = static_cast<qint64>(i);
-            break;
-        }
+    const auto on =
+        std::find_if(records.begin(), records.end(), [&](const DrawRecord& r) { return r.date >= target; });
+    qint64 index = (on == records.end() ? records.end() - 1 : on) - records.begin();
     for (int g = 0; g < 3; ++g) {
         if (g > 0) index = DrawBrowsing::back(records, index, rule).index.value_or(index);
         recent.groups[static_cast<std::size_t>(g)] = records[static_cast<std::size_t>(index)].numberBytes();
@@ -102,22 +99,6 @@ StatisticBars readStatistic(const BarChartModel& chart) {
     bars.min = chart.leftAxis()->minimum();
     bars.max = chart.leftAxis()->maximum();
     return bars;
-}
-
-QString poolStatisticText(PoolStatistic statistic) {
-    switch (statistic) {
-    case PoolStatistic::Pairs:
-        return QCoreApplication::translate("PreferencePool", "Berechnung der Paarbildung");
-    case PoolStatistic::Triples:
-        return QCoreApplication::translate("PreferencePool", "Berechnung der Dreiergruppenbildung");
-    case PoolStatistic::Quadruples:
-        return QCoreApplication::translate("PreferencePool", "Berechnung der Vierergruppenbildung");
-    case PoolStatistic::Frequencies:
-        return QCoreApplication::translate("PreferencePool", "Berechnung der Zahlenverteilung");
-    case PoolStatistic::Overdue:
-        return QCoreApplication::translate("PreferencePool", "Berechnung der der Ausstehenden Zahlen");
-    }
-    return {};
 }
 
 namespace PoolBands {
@@ -147,50 +128,45 @@ QString statusText(int lo, int hi, int size, bool oneBlank) {
 
 namespace {
 
-QString bandStatus(int lo, int hi, int size, bool oneBlank = false) {
-    return PoolBands::statusText(lo, hi, size, oneBlank);
-}
-
-int barCount(const StatisticBars& bars) {
-    return static_cast<int>(bars.values.size());
+// Status texts of the statistics as the pool phase computes them.
+QString poolStatisticText(PoolStatistic statistic) {
+    static const char* const Texts[] = {
+        QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der Paarbildung"),
+        QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der Dreiergruppenbildung"),
+        QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der Vierergruppenbildung"),
+        QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der Zahlenverteilung"),
+        QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der der Ausstehenden Zahlen"),
+    };
+    return QCoreApplication::translate("PreferencePool", Texts[static_cast<int>(statistic)]);
 }
 
 // One group statistic (g consecutive numbers per bar): the frequent band and/or the rare band.
+// Every bar with lo < v <= hi gives one entry of each of its g numbers.
 void groupBlocks(PreferencePool& pool, PoolSource& source, PoolStatistic statistic, int g, bool frequent,
                  bool rare, bool oneBlankInRare) {
     if (!frequent && !rare) return;
     source.status(poolStatisticText(statistic));
     const StatisticBars bars = source.compute(statistic);
-    const int last = barCount(bars) - g; // the last g - 1 bars stay unexamined
-    if (frequent) {
-        const int lo = PoolBands::frequentGroupLow(bars.min, bars.max);
-        const int hi = static_cast<int>(roundHalfEven(bars.max));
-        source.status(bandStatus(lo, hi, pool.size()));
-        for (int i = 0; i <= last; ++i) {
+    const auto band = [&](int lo, int hi, bool oneBlank) {
+        source.status(PoolBands::statusText(lo, hi, pool.size(), oneBlank));
+        // The last g - 1 bars stay unexamined.
+        for (int i = 0; i + g <= static_cast<int>(bars.values.size()); ++i) {
             const double v = bars.values[static_cast<std::size_t>(i)];
             if (lo < v && v <= hi)
                 for (int k = 1; k <= g; ++k) pool.add(i + k);
         }
-    }
-    if (rare) {
-        const int hi = PoolBands::rareGroupHigh(bars.min, bars.max);
-        source.status(bandStatus(0, hi, pool.size(), oneBlankInRare));
-        for (int i = 0; i <= last; ++i) {
-            const double v = bars.values[static_cast<std::size_t>(i)];
-            if (0 < v && v <= hi)
-                for (int k = 1; k <= g; ++k) pool.add(i + k);
-        }
-    }
+    };
+    if (frequent)
+        band(PoolBands::frequentGroupLow(bars.min, bars.max), static_cast<int>(roundHalfEven(bars.max)), false);
+    if (rare) band(0, PoolBands::rareGroupHigh(bars.min, bars.max), oneBlankInRare);
 }
 
 // One pass of a number band: every bar with lo <= v <= hi gives `times` entries of its number.
 void numberPass(PreferencePool& pool, PoolSource& source, const StatisticBars& bars, int lo, int hi,
                 int times, bool oneBlank) {
-    source.status(bandStatus(lo, hi, pool.size(), oneBlank));
-    for (int i = 0; i < barCount(bars); ++i) {
-        const double v = bars.values[static_cast<std::size_t>(i)];
-        if (lo <= v && v <= hi) pool.add(i + 1, times);
-    }
+    source.status(PoolBands::statusText(lo, hi, pool.size(), oneBlank));
+    for (std::size_t i = 0; i < bars.values.size(); ++i)
+        if (lo <= bars.values[i] && bars.values[i] <= hi) pool.add(static_cast<int>(i) + 1, times);
 }
 
 void frequentNumberBlock(PreferencePool& pool, PoolSource& source, const StatisticBars& bars, int percent,
@@ -260,14 +236,13 @@ StatisticBars HistoryPoolSource::compute(PoolStatistic statistic) {
     using namespace Statistics;
     switch (statistic) {
     case PoolStatistic::Pairs:
-        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, RunKind::Pairs)));
-        break;
     case PoolStatistic::Triples:
-        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, RunKind::Triples)));
+    case PoolStatistic::Quadruples: {
+        // Pairs, triples and quadruples come in the order of the run lengths 2, 3 and 4.
+        const auto kind = static_cast<RunKind>(static_cast<int>(statistic) + 2);
+        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, kind)));
         break;
-    case PoolStatistic::Quadruples:
-        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, RunKind::Quadruples)));
-        break;
+    }
     case PoolStatistic::Frequencies:
         applyPlot(m_chart.get(), frequencyPlot(m_history ? frequenciesOf(*m_history, m_filter)
                                                          : numberFrequencies(m_records, m_filter)));

@@ -28,7 +28,6 @@ public:
     void clear() { m_size = 0; }
 
     int size() const { return m_size; }
-    int at(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
     const std::uint8_t* data() const { return m_entries.data(); }
     std::vector<int> entries() const;
 
@@ -110,11 +109,9 @@ public:
     virtual ~PoolSource() = default;
     // Runs the statistic (its status text has been shown) and returns what the chart holds.
     virtual StatisticBars compute(PoolStatistic statistic) = 0;
-    virtual void status(const QString& text) { (void)text; }
+    virtual void status(const QString& /*text*/) {}
 };
 
-// Status texts of the statistics as the pool phase computes them.
-QString poolStatisticText(PoolStatistic statistic);
 // German sources; shown through translated() (base/Tr.h) in the player's language.
 inline const QString NeighboursText =
     QString::fromUtf8(QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der benachbarten Zahlen der letzten Ziehung"));
@@ -133,7 +130,7 @@ int rareGroupHigh(double min, double max);
 int frequentNumberLow(double min, double max, int percent, int divisor); // divisor 100 or 200
 int rareNumberHigh(double min, double max, int percent, int divisor);
 // The status of one band: its limits and the pool size after it, "Min: lo  Max: hi  size" in
-// German; the rare group band of the quadruples and the second pass of the number bands have
+// German; the rare group band of the quadruples and the first pass of the overdue band have
 // one blank before "Max" instead of two.
 QString statusText(int lo, int hi, int size, bool oneBlank = false);
 } // namespace PoolBands

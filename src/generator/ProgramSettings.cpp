@@ -10,6 +10,7 @@
 #include <bit>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -24,6 +25,14 @@ constexpr std::array<ProgramSettings::SpinLimits, ProgramSettings::SpinCount> kS
 constexpr int kCheckedBoxes[] = {3, 4, 5, 9, 10, 14, 18, 23, 24, 30, 31};
 
 const QString kOperatorHome = QStringLiteral("https://lottery-operator.example/");
+
+// The texts written one after the other, in the order of the key.
+constexpr std::pair<const char*, QString ProgramSettings::*> kTexts[] = {
+    {"FileNameEdit", &ProgramSettings::fileNameEdit},   {"URLEdit", &ProgramSettings::urlEdit},
+    {"ProxyHostEdit", &ProgramSettings::proxyHostEdit}, {"ProxyPortEdit", &ProgramSettings::proxyPortEdit},
+    {"Spielername", &ProgramSettings::spielername},     {"EINPREIS", &ProgramSettings::einpreis},
+    {"ZWEIPREIS", &ProgramSettings::zweipreis},         {"Passwort", &ProgramSettings::passwort},
+};
 
 QString checkBoxValue(int n) {
     return QStringLiteral("Chekcbox%1").arg(n);
@@ -102,6 +111,9 @@ ProgramSettings ProgramSettings::load(const SettingsStore& key, const QString& d
     auto integer = [&key](const QString& name, int& field) {
         if (const auto v = readInteger(key, name)) field = *v;
     };
+    auto flag = [&key](const QString& name, bool& field) {
+        if (const auto v = readInteger(key, name)) field = *v != 0;
+    };
     auto text = [&key](const QString& name, QString& field) {
         if (const auto v = readText(key, name)) field = *v;
     };
@@ -123,29 +135,20 @@ ProgramSettings ProgramSettings::load(const SettingsStore& key, const QString& d
     // The maximum of matches with other tips is never below the minimum.
     s.setSpin(3, std::max(s.spin(3), s.spin(1)));
 
-    text(QStringLiteral("Spielername"), s.spielername);
-    text(QStringLiteral("Passwort"), s.passwort);
-    text(QStringLiteral("EINPREIS"), s.einpreis);
-    text(QStringLiteral("ZWEIPREIS"), s.zweipreis);
+    for (const auto& [name, field] : kTexts) text(QString::fromLatin1(name), s.*field);
     if (const auto v = readDouble(key, QStringLiteral("Preis"))) s.preis = *v;
 
     // "Browser" was once stored as text; a non-empty text means checked.
     const QString browser = QStringLiteral("Browser");
-    if (const auto v = readInteger(key, browser))
-        s.browser = *v != 0;
-    else if (const auto t = readText(key, browser); t && !t->isEmpty())
-        s.browser = true;
+    flag(browser, s.browser);
+    if (const auto t = readText(key, browser); t && !t->isEmpty()) s.browser = true;
 
-    text(QStringLiteral("FileNameEdit"), s.fileNameEdit);
-    text(QStringLiteral("URLEdit"), s.urlEdit);
-    text(QStringLiteral("ProxyHostEdit"), s.proxyHostEdit);
-    text(QStringLiteral("ProxyPortEdit"), s.proxyPortEdit);
     if (const auto day = readDouble(key, QStringLiteral("DateTimePicker2")); day && usableFromDate(*day))
         s.dateTimePicker2 = *day;
     text(QStringLiteral("DrawServer"), s.drawServer);
-    if (const auto v = readInteger(key, QStringLiteral("UpdateAtStart"))) s.updateAtStart = *v != 0;
-    if (const auto v = readInteger(key, QStringLiteral("ServerQuestion"))) s.serverQuestion = *v != 0;
-    if (const auto v = readInteger(key, QStringLiteral("ChartZoom"))) s.chartZoom = *v != 0;
+    flag(QStringLiteral("UpdateAtStart"), s.updateAtStart);
+    flag(QStringLiteral("ServerQuestion"), s.serverQuestion);
+    flag(QStringLiteral("ChartZoom"), s.chartZoom);
     text(QStringLiteral("SaveDirectory"), s.saveDirectory);
 
     if (s.fileNameEdit.isEmpty()) s.fileNameEdit = downloadFile;
@@ -173,14 +176,7 @@ void ProgramSettings::writeTo(SettingsStore& key) const {
     for (int n = 1; n <= SpinCount; ++n) key.writeInteger(spinValue(n), spin(n));
     key.writeBinary(QStringLiteral("Preis"), doubleBytes(preis));
     flag(QStringLiteral("Browser"), browser);
-    key.writeString(QStringLiteral("FileNameEdit"), fileNameEdit);
-    key.writeString(QStringLiteral("URLEdit"), urlEdit);
-    key.writeString(QStringLiteral("ProxyHostEdit"), proxyHostEdit);
-    key.writeString(QStringLiteral("ProxyPortEdit"), proxyPortEdit);
-    key.writeString(QStringLiteral("Spielername"), spielername);
-    key.writeString(QStringLiteral("EINPREIS"), einpreis);
-    key.writeString(QStringLiteral("ZWEIPREIS"), zweipreis);
-    key.writeString(QStringLiteral("Passwort"), passwort);
+    for (const auto& [name, field] : kTexts) key.writeString(QString::fromLatin1(name), this->*field);
     key.writeBinary(QStringLiteral("DateTimePicker2"), doubleBytes(dateTimePicker2));
     key.writeInteger(QStringLiteral("Land"), land);
     key.writeString(QStringLiteral("DrawServer"), drawServer);

@@ -65,10 +65,8 @@ struct ProgramSettings {
     QString saveDirectory;        // where the player last saved a file; empty: not yet
 
     // Reads a key. A value that is absent, or stored with another kind than its own, keeps its
-    // default; "Browser" stored as text (as it once was) is checked by a non-empty text. The
-    // maximum of matches with other tips (UpDown3) is never below the minimum (UpDown1); a
-    // spin's position keeps to its limits; a from date before the earliest is refused. An
-    // empty download file becomes `downloadFile`, an empty proxy host sets the port to "80".
+    // default; an empty download file becomes `downloadFile`, an empty proxy host sets the
+    // port to "80".
     static ProgramSettings load(const SettingsStore& key, const QString& downloadFile);
     // The program's key (SettingsStore::ProgramKey).
     static ProgramSettings load(const QString& downloadFile);
@@ -76,7 +74,7 @@ struct ProgramSettings {
     // Writes every value into the key, in the order the program always wrote them; values of
     // the key that this program does not know follow its own.
     void writeTo(SettingsStore& key) const;
-    // Writes the program's key; throws FileError when it cannot be written.
+    // Throws FileError when the key cannot be written.
     void save() const;
 
 private:

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
+#include <numeric>
 
 namespace RuleReport {
 
@@ -33,14 +34,6 @@ QString ruleName(int rule) {
 }
 
 namespace {
-
-std::uint64_t maskOf(const DrawRecord& r, bool withAdditional) {
-    std::uint64_t m = 0;
-    for (const std::uint8_t v : r.numbers)
-        if (v > 0 && v < 64) m |= std::uint64_t{1} << v;
-    if (withAdditional && r.additional > 0 && r.additional < 64) m |= std::uint64_t{1} << r.additional;
-    return m;
-}
 
 QByteArray csvText(const QString& text) {
     QByteArray t = text.toUtf8();
@@ -85,7 +78,8 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
         std::sort(sorted.begin(), sorted.end());
         for (int k = 0; k < 6; ++k)
             tip.pos[static_cast<std::size_t>(k + 1)] = sorted[static_cast<std::size_t>(k)];
-        const std::uint64_t mask = maskOf(d, false);
+        // A value 0 is no number of the tip.
+        const std::uint64_t mask = history.winningMasks[i] & ~std::uint64_t{1};
         const auto reject = [&](int rule) { ++result.rejected[static_cast<std::size_t>(rule)]; };
 
         if (o.forcePair && !Rules::hasPair(tip, 6)) reject(2);
@@ -95,7 +89,9 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
         for (int g = 0; g < 3; ++g) {
             const auto gi = static_cast<std::size_t>(g);
             if (!o.recentOn[gi] || i < gi + 1) continue;
-            if (std::popcount(mask & maskOf(records[i - gi - 1], true)) > o.recentAllowance[gi])
+            const DrawRecord& r = records[i - gi - 1];
+            const std::uint64_t additional = r.additional < 64 ? std::uint64_t{1} << r.additional : 0;
+            if (std::popcount(mask & (history.winningMasks[i - gi - 1] | additional)) > o.recentAllowance[gi])
                 reject(5 + g);
         }
         if (o.evenOn && Rules::evenCount(tip, 6) < o.evenMin) reject(8);
@@ -126,24 +122,18 @@ BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filt
 } // namespace RuleReport
 
 std::int64_t RuleCounts::rejected() const {
-    std::int64_t sum = 0;
-    for (int r = 1; r <= Rules; ++r) sum += rejectedBy[static_cast<std::size_t>(r)];
-    return sum;
+    return std::accumulate(rejectedBy.begin() + 1, rejectedBy.end(), std::int64_t{0});
 }
 
 std::vector<int> RuleCounts::leaders() const {
+    const std::int64_t top = *std::max_element(rejectedBy.begin() + 1, rejectedBy.end());
     std::vector<int> rules;
-    for (int r = 1; r <= Rules; ++r)
-        if (rejectedBy[static_cast<std::size_t>(r)] > 0) rules.push_back(r);
+    for (int r = 1; r <= Rules && top > 0; ++r)
+        if (2 * rejectedBy[static_cast<std::size_t>(r)] >= top) rules.push_back(r);
     std::stable_sort(rules.begin(), rules.end(), [this](int a, int b) {
         return rejectedBy[static_cast<std::size_t>(a)] > rejectedBy[static_cast<std::size_t>(b)];
     });
-    if (rules.empty()) return rules;
-    const std::int64_t top = rejectedBy[static_cast<std::size_t>(rules.front())];
-    std::vector<int> leaders;
-    for (const int r : rules)
-        if (2 * rejectedBy[static_cast<std::size_t>(r)] >= top) leaders.push_back(r);
-    return leaders;
+    return rules;
 }
 
 QString RuleCounts::failureText() const {

@@ -2,9 +2,9 @@
 
 #include "base/Rounding.h"
 #include "stats/DrawLookup.h"
-#include "stats/HistoryCheck.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& recent, int n, int kept,
                               int target, RuleOptions& options, GenerationState& state,
@@ -69,22 +69,21 @@ QString rejectionStatusText(int runCount) {
 }
 
 bool RecordHistoryChecks::allTime(QStringView text, int minHits) {
-    const HistoryCheck::DateWindow w = HistoryCheck::historyWindow(m_filter);
-    return check(text, minHits, w.start, w.end);
+    return check(text, minHits, HistoryCheck::historyWindow(m_filter));
 }
 
 bool RecordHistoryChecks::recent(QStringView text, int minHits, int drawCount) {
-    const HistoryCheck::DateWindow w = HistoryCheck::recentWindow(m_filter, drawCount);
-    return check(text, minHits, w.start, w.end);
+    return check(text, minHits, HistoryCheck::recentWindow(m_filter, drawCount));
 }
 
-bool RecordHistoryChecks::check(QStringView text, int minHits, double start, double end) {
+bool RecordHistoryChecks::check(QStringView text, int minHits, const HistoryCheck::DateWindow& window) {
+    ++checks;
     m_ticket.parse(text);
     // A candidate holds different numbers from 1 to 49, so the mask always exists.
     const std::optional<std::uint64_t> mask = HistoryCheck::tipMask(m_ticket);
     if (!mask) return true;
     const std::shared_ptr<const HistoryRecords> history = m_history.records();
-    return !HistoryCheck::firstInWindowReachingMask(*history, {start, end}, minHits, *mask).reached;
+    return !HistoryCheck::firstInWindowReachingMask(*history, window, minHits, *mask).reached;
 }
 
 namespace {
@@ -106,23 +105,13 @@ public:
     }
     void accepted(int t, const CandidateTip& tip) override {
         std::array<int, CandidateTip::MaxNumbers> numbers{};
-        for (int k = 1; k <= m_n; ++k)
-            numbers[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
+        std::copy_n(tip.pos.begin() + 1, m_n, numbers.begin());
         lines << TipLine::makeLine(std::span<const int>(numbers.data(), static_cast<std::size_t>(m_n)),
                                    TipLine::Normal);
         if (m_observer) m_observer->accepted(t, tip);
     }
-    bool allTime(QStringView text, int minHits) override {
-        ++checks;
-        return RecordHistoryChecks::allTime(text, minHits);
-    }
-    bool recent(QStringView text, int minHits, int drawCount) override {
-        ++checks;
-        return RecordHistoryChecks::recent(text, minHits, drawCount);
-    }
 
     QStringList lines;
-    long checks = 0;
 
 private:
     int m_n;

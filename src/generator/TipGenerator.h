@@ -3,6 +3,7 @@
 #include "evaluation/Matching.h"
 #include "generator/GenerationRules.h"
 #include "generator/PreferencePool.h"
+#include "stats/HistoryCheck.h"
 #include "stats/HistorySnapshot.h"
 #include "tips/TipLine.h"
 
@@ -18,14 +19,13 @@ public:
     // A complete candidate was drawn and sorted, before its rules are tested. The owner may
     // show it, let the user interface run and refresh `options` from the controls. Returning
     // false stops the run (the window was closed).
-    virtual bool candidateDrawn(int t, const CandidateTip& tip, int qs, int runCount, RuleOptions& options) {
-        (void)t, (void)tip, (void)qs, (void)runCount, (void)options;
+    virtual bool candidateDrawn(int /*t*/, const CandidateTip&, int /*qs*/, int /*runCount*/, RuleOptions&) {
         return true;
     }
-    virtual void rejected(int runCount) { (void)runCount; }
+    virtual void rejected(int /*runCount*/) {}
     // Half of the attempts for one tip are spent: the forced pair is off for the rest of the run.
     virtual void pairRuleSwitchedOff() {}
-    virtual void accepted(int t, const CandidateTip& tip) { (void)t, (void)tip; }
+    virtual void accepted(int /*t*/, const CandidateTip&) {}
 };
 
 // How the candidates of one run fared: every complete candidate drawn is either rejected by
@@ -61,10 +61,8 @@ enum class GenerationResult {
     Stopped,   // the owner stopped the run
 };
 
-// Draws tips t = kept + 1 .. target from the pool: for each, candidates are drawn and tested
-// until one passes every rule or options.maxRuns attempts are spent. The pool must hold at
-// least n different numbers.
-// The numbers are drawn from `random`, nothing else advances it.
+// Draws tips t = kept + 1 .. target from the pool: for each, candidates are drawn from `random`
+// and tested until one passes every rule or options.maxRuns attempts are spent.
 GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& recent, int n, int kept,
                               int target, RuleOptions& options, GenerationState& state,
                               GenerationHooks& hooks, RandomSequence& random);
@@ -74,10 +72,9 @@ GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& rec
 QString candidateStatusText(int t, const CandidateTip& tip, int n, int qs);
 QString rejectionStatusText(int runCount);
 
-// History checks straight on the records of a history file, for single tips: the hits of a
-// draw are the common numbers of its six winning numbers and the tip. Every check sees the
-// file as it is at that moment (the snapshot validates itself on each call). For running the
-// generator without the window; the window's checks give the same answers for single tips.
+// History checks straight on the records of a history file, for running the generator without
+// the window: the hits of a draw are the common numbers of its six winning numbers and the tip,
+// as the window counts them for single tips. Every check sees the file as it is at that moment.
 class RecordHistoryChecks : public GenerationHooks {
 public:
     RecordHistoryChecks(HistorySnapshot& history, const DrawFilter& filter)
@@ -85,19 +82,19 @@ public:
     bool allTime(QStringView text, int minHits) override;
     bool recent(QStringView text, int minHits, int drawCount) override;
 
+    long checks = 0; // history checks answered
+
 private:
-    bool check(QStringView text, int minHits, double start, double end);
+    bool check(QStringView text, int minHits, const HistoryCheck::DateWindow& window);
     HistorySnapshot& m_history;
     DrawFilter m_filter;
     ParsedTicket m_ticket;
 };
 
-// A generation run without the window, on one reading of a history file held for the whole
-// run (one look at the file, however many history checks): the last three draws up to
-// filter.to, the pool statistics from the reading's running counts, the drawing with the
-// history checks on that reading, and the new lines ("nn,...:Normal") checked against the draw
-// of filter.to, as the window's run does it. `observer` hears of the candidates and tips; its
-// history checks are not asked. The window's run gives the same tips for single tips.
+// A generation run without the window, as the window's run does it, on one reading of a history
+// file held for the whole run: the last three draws up to filter.to, the pool, the drawing, and
+// the new lines ("nn,...:Normal") checked against the draw of filter.to. `observer` hears of the
+// candidates and tips; its history checks are not asked.
 struct HistoryRun {
     PoolOutcome pool = PoolOutcome::Ready;
     GenerationResult result = GenerationResult::Complete;

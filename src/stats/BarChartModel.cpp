@@ -38,6 +38,8 @@ const Bar& BarSeries::bar(int index) const {
     return m_bars[index];
 }
 
+ValueAxis::ValueAxis(BarChartModel* chart) : QObject(chart), m_chart(chart) {}
+
 void ValueAxis::setAutomatic(bool automatic) {
     m_automatic = automatic;
     emit changed();
@@ -64,13 +66,11 @@ void ValueAxis::setFixedRange(double smallest, double largest) {
 std::pair<double, double> ValueAxis::automaticRange() const {
     // Bars grow from zero, so the automatic range always holds 0 and reaches the tallest bar.
     double lo = 0, hi = 0;
-    if (m_chart) {
-        for (const BarSeries* s : {m_chart->series1(), m_chart->series2()}) {
-            if (!s->isActive()) continue;
-            for (const Bar& b : s->bars()) {
-                lo = std::min(lo, b.y);
-                hi = std::max(hi, b.y);
-            }
+    for (const BarSeries* s : {m_chart->series1(), m_chart->series2()}) {
+        if (!s->isActive()) continue;
+        for (const Bar& b : s->bars()) {
+            lo = std::min(lo, b.y);
+            hi = std::max(hi, b.y);
         }
     }
     return {lo, hi};
@@ -84,13 +84,12 @@ double ValueAxis::maximum() const {
 }
 
 BarChartModel::BarChartModel(QObject* parent)
-    : QObject(parent), m_series1(new BarSeries(QStringLiteral("Series1"), 0xFF0000, true, this)),
+    : QObject(parent), m_series1(new BarSeries(QStringLiteral("Series1"), BarColours::Red, true, this)),
       m_series2(new BarSeries(QStringLiteral("Series2"), BarColours::Green, false, this)),
       m_left(new ValueAxis(this)) {
     m_left->setObjectName(QStringLiteral("LeftAxis"));
-    m_left->m_chart = this;
-    for (QObject* o : {static_cast<QObject*>(m_series1), static_cast<QObject*>(m_series2)})
-        connect(static_cast<BarSeries*>(o), &BarSeries::changed, this, &BarChartModel::changed);
+    for (BarSeries* s : {m_series1, m_series2})
+        connect(s, &BarSeries::changed, this, &BarChartModel::changed);
     connect(m_left, &ValueAxis::changed, this, &BarChartModel::changed);
 }
 

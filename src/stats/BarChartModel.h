@@ -55,7 +55,7 @@ private:
 class ValueAxis : public QObject {
     Q_OBJECT
 public:
-    explicit ValueAxis(QObject* parent = nullptr) : QObject(parent) {}
+    explicit ValueAxis(class BarChartModel* chart);
 
     bool isAutomatic() const { return m_automatic; }
     void setAutomatic(bool automatic);
@@ -74,9 +74,8 @@ signals:
     void changed();
 
 private:
-    friend class BarChartModel;
     std::pair<double, double> automaticRange() const;
-    class BarChartModel* m_chart = nullptr;
+    const class BarChartModel* m_chart;
     bool m_automatic = true;
     double m_min = 0;
     double m_max = 0;

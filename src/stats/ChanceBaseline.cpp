@@ -50,9 +50,7 @@ std::uint64_t randomTip(Sequence& seq, int n) {
 }
 
 // The dividends of one round, looked up once before the players run: [hits 3..6][additional].
-struct RoundPrizes {
-    std::array<std::array<std::optional<double>, 2>, 7> dividend{};
-};
+using RoundPrizes = std::array<std::array<std::optional<double>, 2>, 7>;
 
 std::vector<RoundPrizes> prizesOf(const std::vector<Round>& rounds, const DividendSource* source) {
     std::vector<RoundPrizes> prizes(rounds.size());
@@ -60,7 +58,7 @@ std::vector<RoundPrizes> prizesOf(const std::vector<Round>& rounds, const Divide
     for (std::size_t i = 0; i < rounds.size(); ++i)
         for (int h = 3; h <= 6; ++h)
             for (int a = 0; a < 2; ++a)
-                prizes[i].dividend[h][a] = source->dividend(rounds[i].date, h, a == 1);
+                prizes[i][h][a] = source->dividend(rounds[i].date, h, a == 1);
     return prizes;
 }
 
@@ -113,14 +111,13 @@ template <typename F>
     }
 }
 
+// Adds the rows the tip won, each valued by dividend(hits, additional) where that is known.
 // Inlined into the simulation's loop, so it is built with that loop's instruction set.
-[[gnu::always_inline]] inline void addMoney(Money& money, std::uint64_t tip, const TipShape& shape,
-                                            const Round& round, double stakePerRow, int rows,
-                                            const RoundPrizes& prizes) {
-    money.stake += stakePerRow * rows;
+template <typename D>
+[[gnu::always_inline]] inline void addWins(Money& money, std::uint64_t tip, const TipShape& shape,
+                                           const Round& round, D&& dividend) {
     forEachWinningRow(tip, shape, round, [&](int h, bool a, double count) {
-        const std::optional<double>& d = prizes.dividend[h][a ? 1 : 0];
-        if (d)
+        if (const std::optional<double> d = dividend(h, a))
             money.knownReturn += *d * count;
         else
             money.unknownWins += static_cast<std::int64_t>(count);
@@ -163,18 +160,11 @@ int levelOf(int hits, bool additional) {
 }
 
 QString levelName(int level) {
-    switch (level) {
-    case Three:
-        return QCoreApplication::translate("Chance", "3er");
-    case Four:
-        return QCoreApplication::translate("Chance", "4er");
-    case Five:
-        return QCoreApplication::translate("Chance", "5er");
-    case FiveAdditional:
-        return QCoreApplication::translate("Chance", "5er + ZZ");
-    default:
-        return QCoreApplication::translate("Chance", "6er");
-    }
+    static const char* const Names[LevelCount] = {
+        QT_TRANSLATE_NOOP("Chance", "3er"), QT_TRANSLATE_NOOP("Chance", "4er"),
+        QT_TRANSLATE_NOOP("Chance", "5er"), QT_TRANSLATE_NOOP("Chance", "5er + ZZ"),
+        QT_TRANSLATE_NOOP("Chance", "6er")};
+    return QCoreApplication::translate("Chance", Names[level >= Three && level < Six ? level : Six]);
 }
 
 Round roundOf(const DrawRecord& record, int tips) {
@@ -250,8 +240,7 @@ namespace {
 // One random player over a run of rounds: the loop the comparison spends its time in.
 QUINTARA_POPCNT_CLONES
 void playRounds(PlayerResult& out, Sequence& seq, const Round* rounds, const RoundPrizes* prizes,
-                std::size_t count, const TipShape& shape, const SimulationSettings& settings, int rows,
-                bool withMoney) {
+                std::size_t count, const TipShape& shape, double stakePerRow, int rows, bool withMoney) {
     for (std::size_t i = 0; i < count; ++i) {
         const Round& round = rounds[i];
         for (int t = 0; t < round.tips; ++t) {
@@ -259,65 +248,95 @@ void playRounds(PlayerResult& out, Sequence& seq, const Round* rounds, const Rou
             const Score s = scoreOf(tip, shape, round);
             const int level = levelOf(s.hits, s.additional);
             if (level >= 0) ++out.levels[static_cast<std::size_t>(level)];
-            if (withMoney) addMoney(out.money, tip, shape, round, settings.stakePerRow, rows, prizes[i]);
+            if (withMoney) {
+                out.money.stake += stakePerRow * rows;
+                addWins(out.money, tip, shape, round, [&](int h, bool a) { return prizes[i][h][a ? 1 : 0]; });
+            }
         }
     }
 }
 
-// Player p's sequence depends on the seed and p alone.
-Sequence sequenceOf(std::uint64_t seed, int p) {
-    return Sequence{seed * 0x100000001B3ull ^ (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull};
-}
-
-bool withMoneyOf(const SimulationSettings& settings) {
-    return settings.dividends != nullptr || settings.stakePerRow != 0;
-}
-
-// The bands of the finished players.
-SimulationResult summarize(std::vector<PlayerResult> players, std::uint64_t seed) {
-    SimulationResult result;
-    result.seed = seed;
-    for (int l = 0; l < LevelCount; ++l) {
-        std::vector<double> values;
-        values.reserve(players.size());
-        for (const PlayerResult& p : players)
-            values.push_back(static_cast<double>(p.levels[static_cast<std::size_t>(l)]));
-        result.bands[static_cast<std::size_t>(l)] = bandOf(std::move(values));
+// The random players and their sequences. Player p's sequence depends on the seed and p alone,
+// and player p is touched only by whoever took p from `next` for the rounds in play.
+struct Crowd {
+    Crowd(const TipShape& tipShape, const SimulationSettings& settings)
+        : shape(tipShape), seed(settings.seed), stakePerRow(settings.stakePerRow), rows(rowsPlayed(tipShape)),
+          withMoney(settings.dividends != nullptr || settings.stakePerRow != 0),
+          players(static_cast<std::size_t>(std::max(0, settings.players))) {
+        sequences.reserve(players.size());
+        for (std::size_t p = 0; p < players.size(); ++p)
+            sequences.push_back(Sequence{seed * 0x100000001B3ull ^
+                                         (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull});
     }
-    std::vector<double> balances;
-    balances.reserve(players.size());
-    for (const PlayerResult& p : players) balances.push_back(p.money.balance());
-    result.balance = bandOf(std::move(balances));
-    result.players = std::move(players);
-    return result;
-}
+
+    int total() const { return static_cast<int>(players.size()); }
+    bool stopped() const {
+        return abandon.load(std::memory_order_relaxed) || (stop && stop->load(std::memory_order_relaxed));
+    }
+
+    // Plays the rounds for one player after another until none is left or the crowd is
+    // stopped; true when this call finished the last player.
+    bool play(const Round* rounds, const RoundPrizes* prizes, std::size_t count) {
+        bool last = false;
+        for (int p = next.fetch_add(1); p < total() && !stopped(); p = next.fetch_add(1)) {
+            const auto i = static_cast<std::size_t>(p);
+            playRounds(players[i], sequences[i], rounds, prizes, count, shape, stakePerRow, rows, withMoney);
+            last = done.fetch_add(1) + 1 == total();
+        }
+        return last;
+    }
+
+    // The bands of the finished players.
+    SimulationResult summarize() {
+        SimulationResult result;
+        result.seed = seed;
+        for (std::size_t l = 0; l < LevelCount; ++l) {
+            std::vector<double> values;
+            values.reserve(players.size());
+            for (const PlayerResult& p : players) values.push_back(static_cast<double>(p.levels[l]));
+            result.bands[l] = bandOf(std::move(values));
+        }
+        std::vector<double> balances;
+        balances.reserve(players.size());
+        for (const PlayerResult& p : players) balances.push_back(p.money.balance());
+        result.balance = bandOf(std::move(balances));
+        result.players = std::move(players);
+        return result;
+    }
+
+    SimulationResult stoppedResult() const {
+        SimulationResult result;
+        result.seed = seed;
+        result.stopped = true;
+        return result;
+    }
+
+    TipShape shape;
+    std::uint64_t seed;
+    double stakePerRow;
+    int rows;
+    bool withMoney;
+    std::vector<PlayerResult> players;
+    std::vector<Sequence> sequences;
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    std::atomic<bool> abandon{false}; // no further player is begun
+    const std::atomic<bool>* stop = nullptr;
+};
 
 } // namespace
 
 SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
                           const SimulationSettings& settings, const std::function<void(int, int)>& progress,
                           const std::atomic<bool>* stop) {
-    const int total = std::max(0, settings.players);
-    std::vector<PlayerResult> players(static_cast<std::size_t>(total));
+    Crowd crowd(shape, settings);
+    crowd.stop = stop;
+    const int total = crowd.total();
     const std::vector<RoundPrizes> prizes = prizesOf(rounds, settings.dividends);
-    const int rows = rowsPlayed(shape);
-    const bool withMoney = withMoneyOf(settings);
-
-    std::atomic<int> nextPlayer{0};
-    std::atomic<int> done{0};
     std::mutex mutex;
     std::condition_variable finished;
-    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
-
     const auto work = [&] {
-        for (;;) {
-            const int p = nextPlayer.fetch_add(1);
-            if (p >= total || stopped()) break;
-            Sequence seq = sequenceOf(settings.seed, p);
-            playRounds(players[static_cast<std::size_t>(p)], seq, rounds.data(), prizes.data(), rounds.size(),
-                       shape, settings, rows, withMoney);
-            done.fetch_add(1);
-        }
+        crowd.play(rounds.data(), prizes.data(), rounds.size());
         std::lock_guard lock(mutex);
         finished.notify_all();
     };
@@ -330,35 +349,25 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
     for (int i = 0; i < threads; ++i) workers.emplace_back(work);
     {
         std::unique_lock lock(mutex);
-        while (done.load() < total && !stopped()) {
+        while (crowd.done.load() < total && !crowd.stopped()) {
             finished.wait_for(lock, std::chrono::milliseconds(40));
             if (progress) {
                 lock.unlock();
-                progress(done.load(), total);
+                progress(crowd.done.load(), total);
                 lock.lock();
             }
         }
     }
     for (std::thread& w : workers) w.join();
-    if (done.load() < total) {
-        SimulationResult result;
-        result.seed = settings.seed;
-        result.stopped = true;
-        return result;
-    }
+    if (crowd.done.load() < total) return crowd.stoppedResult();
     if (progress) progress(total, total);
-    return summarize(std::move(players), settings.seed);
+    return crowd.summarize();
 }
 
 struct StreamedPlayers::State {
-    TipShape shape;
-    SimulationSettings settings; // without the dividends: they are looked up in add()
-    int rows = 0;
-    bool withMoney = false;
-    // Player p is touched only by whoever took p from nextPlayer for the batch in play.
-    std::vector<PlayerResult> players;
-    std::vector<Sequence> sequences;
+    explicit State(const TipShape& shape, const SimulationSettings& settings) : crowd(shape, settings) {}
 
+    Crowd crowd;
     std::mutex mutex;
     std::condition_variable roundsAdded;  // wakes the worker
     std::condition_variable roundsPlayed; // wakes finish() and the worker waiting for its helper
@@ -373,28 +382,13 @@ struct StreamedPlayers::State {
     std::vector<RoundPrizes> batchPrizes;
     std::size_t batchEnd = 0;
     bool batchOpen = false;
-    std::atomic<int> nextPlayer{0};
-    std::atomic<int> playersDone{0};
-    std::atomic<bool> abandon{false}; // stopped or dropped: no further player is begun
 
     std::thread worker;
 
-    // Plays players of the open batch until none is left; true when this call finished the
-    // batch's last player.
-    bool playBatch() {
-        const int total = static_cast<int>(players.size());
-        bool last = false;
-        for (int p = nextPlayer.fetch_add(1); p < total && !abandon.load(std::memory_order_relaxed);
-             p = nextPlayer.fetch_add(1)) {
-            const auto i = static_cast<std::size_t>(p);
-            playRounds(players[i], sequences[i], batchRounds.data(), batchPrizes.data(), batchRounds.size(), shape,
-                       settings, rows, withMoney);
-            last = playersDone.fetch_add(1) + 1 == total;
-        }
-        return last;
-    }
-    // Called by whoever played the batch's last player.
-    void closeBatch() {
+    // Plays players of the open batch; whoever played its last player closes it.
+    void playBatch() {
+        if (crowd.total() != 0 && !crowd.play(batchRounds.data(), batchPrizes.data(), batchRounds.size()))
+            return;
         {
             std::lock_guard lock(mutex);
             played = batchEnd;
@@ -403,31 +397,50 @@ struct StreamedPlayers::State {
         roundsPlayed.notify_all();
         roundsAdded.notify_all();
     }
+
+    void work() {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            // A batch the caller is still finishing is not replaced before it is closed.
+            roundsAdded.wait(lock, [&] { return quit || (!batchOpen && played < rounds.size()); });
+            if (quit) return;
+            // Takes every round added so far and plays it without holding the lock.
+            const auto from = static_cast<std::ptrdiff_t>(played);
+            batchEnd = rounds.size();
+            batchRounds.assign(rounds.begin() + from, rounds.end());
+            batchPrizes.assign(prizes.begin() + from, prizes.end());
+            crowd.done.store(0);
+            crowd.next.store(0);
+            batchOpen = true;
+            lock.unlock();
+            playBatch();
+            lock.lock();
+            // The caller may still be playing its last players of this batch: it closes it then.
+            roundsPlayed.wait(lock, [&] { return quit || !batchOpen; });
+            if (quit) return;
+        }
+    }
+
+    // Tells the worker to end and waits for it.
+    void end() {
+        {
+            std::lock_guard lock(mutex);
+            quit = true;
+        }
+        roundsAdded.notify_all();
+        roundsPlayed.notify_all();
+        if (worker.joinable()) worker.join();
+    }
 };
 
 StreamedPlayers::StreamedPlayers(const TipShape& shape, const SimulationSettings& settings)
-    : m_state(std::make_unique<State>()) {
-    State& s = *m_state;
-    s.shape = shape;
-    s.settings = settings;
-    s.settings.dividends = nullptr;
-    s.rows = rowsPlayed(shape);
-    s.withMoney = withMoneyOf(settings);
-    const int total = std::max(0, settings.players);
-    s.players.resize(static_cast<std::size_t>(total));
-    s.sequences.reserve(static_cast<std::size_t>(total));
-    for (int p = 0; p < total; ++p) s.sequences.push_back(sequenceOf(settings.seed, p));
-    s.worker = std::thread([this] { work(); });
+    : m_state(std::make_unique<State>(shape, settings)) {
+    m_state->worker = std::thread([s = m_state.get()] { s->work(); });
 }
 
 StreamedPlayers::~StreamedPlayers() {
-    m_state->abandon = true;
-    {
-        std::lock_guard lock(m_state->mutex);
-        m_state->quit = true;
-    }
-    m_state->roundsAdded.notify_all();
-    if (m_state->worker.joinable()) m_state->worker.join();
+    m_state->crowd.abandon = true;
+    m_state->end();
 }
 
 void StreamedPlayers::add(const Round& round, const DividendSource* dividends) {
@@ -442,7 +455,7 @@ void StreamedPlayers::add(const Round& round, const DividendSource* dividends) {
 }
 
 const TipShape& StreamedPlayers::shape() const {
-    return m_state->shape;
+    return m_state->crowd.shape;
 }
 
 int StreamedPlayers::roundsAdded() const {
@@ -450,47 +463,18 @@ int StreamedPlayers::roundsAdded() const {
     return static_cast<int>(m_state->rounds.size());
 }
 
-void StreamedPlayers::work() {
-    State& s = *m_state;
-    const int total = static_cast<int>(s.players.size());
-    std::unique_lock lock(s.mutex);
-    for (;;) {
-        // A batch the caller is still finishing is not replaced before it is closed.
-        s.roundsAdded.wait(lock, [&] { return s.quit || (!s.batchOpen && s.played < s.rounds.size()); });
-        if (s.quit) return;
-        // Takes every round added so far and plays it without holding the lock.
-        const std::size_t from = s.played;
-        s.batchEnd = s.rounds.size();
-        s.batchRounds.assign(s.rounds.begin() + static_cast<std::ptrdiff_t>(from),
-                             s.rounds.begin() + static_cast<std::ptrdiff_t>(s.batchEnd));
-        s.batchPrizes.assign(s.prizes.begin() + static_cast<std::ptrdiff_t>(from),
-                             s.prizes.begin() + static_cast<std::ptrdiff_t>(s.batchEnd));
-        s.playersDone.store(0);
-        s.nextPlayer.store(0);
-        s.batchOpen = true;
-        lock.unlock();
-        if (total == 0 || s.playBatch()) {
-            s.closeBatch();
-        }
-        lock.lock();
-        // The caller may still be playing its last players of this batch: it closes it then.
-        s.roundsPlayed.wait(lock, [&] { return s.quit || !s.batchOpen; });
-        if (s.quit) return;
-    }
-}
-
 SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& progress,
                                          const std::atomic<bool>* stop) {
     State& s = *m_state;
-    const int total = static_cast<int>(s.players.size());
+    const int total = s.crowd.total();
     const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     std::unique_lock lock(s.mutex);
     while (s.played < s.rounds.size() && !stopped() && !s.quit) {
-        if (s.batchOpen && s.nextPlayer.load() < total) {
+        if (s.batchOpen && s.crowd.next.load() < total) {
             // Nothing more comes: the caller's thread plays players of the batch beside the
             // worker, so the two halves of the machine finish the comparison together.
             lock.unlock();
-            if (s.playBatch()) s.closeBatch();
+            s.playBatch();
             lock.lock();
             continue;
         }
@@ -506,20 +490,12 @@ SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& pr
     }
     const bool complete = s.played == s.rounds.size() && !s.quit;
     // The worker waits for rounds (or is told to end): the players are the caller's now.
-    if (!complete) s.abandon = true;
-    s.quit = true;
+    if (!complete) s.crowd.abandon = true;
     lock.unlock();
-    s.roundsAdded.notify_all();
-    s.roundsPlayed.notify_all();
-    if (s.worker.joinable()) s.worker.join();
-    if (!complete) {
-        SimulationResult result;
-        result.seed = s.settings.seed;
-        result.stopped = true;
-        return result;
-    }
+    s.end();
+    if (!complete) return s.crowd.stoppedResult();
     if (progress) progress(total, total);
-    return summarize(std::move(s.players), s.settings.seed);
+    return s.crowd.summarize();
 }
 
 Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
@@ -527,13 +503,8 @@ Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, 
     Money money;
     money.stake = stakePerRow * rowsPlayed(shape);
     // Only the outcomes the tip won are looked up: most tips of a list win nothing.
-    forEachWinningRow(tip, shape, round, [&](int h, bool a, double count) {
-        const std::optional<double> d = dividends ? dividends->dividend(round.date, h, a) : std::nullopt;
-        if (d)
-            money.knownReturn += *d * count;
-        else
-            money.unknownWins += static_cast<std::int64_t>(count);
-    });
+    addWins(money, tip, shape, round,
+            [&](int h, bool a) { return dividends ? dividends->dividend(round.date, h, a) : std::nullopt; });
     return money;
 }
 
@@ -552,18 +523,12 @@ int compare(const Band& band, double value) {
 }
 
 QString sentence(int level, std::int64_t actual, std::optional<double> expected, const Band& band) {
-    QString verdict;
-    switch (compare(band, static_cast<double>(actual))) {
-    case -1:
-        verdict = QCoreApplication::translate("Chance", "schlechter als 95 % der Zufallsspieler.");
-        break;
-    case 1:
-        verdict = QCoreApplication::translate("Chance", "besser als 95 % der Zufallsspieler.");
-        break;
-    default:
-        verdict = QCoreApplication::translate("Chance", "im Bereich des Zufalls.");
-        break;
-    }
+    static const char* const Verdicts[3] = {
+        QT_TRANSLATE_NOOP("Chance", "schlechter als 95 % der Zufallsspieler."),
+        QT_TRANSLATE_NOOP("Chance", "im Bereich des Zufalls."),
+        QT_TRANSLATE_NOOP("Chance", "besser als 95 % der Zufallsspieler.")};
+    const QString verdict =
+        QCoreApplication::translate("Chance", Verdicts[compare(band, static_cast<double>(actual)) + 1]);
     const QString exp =
         expected ? number(*expected, 1) : QCoreApplication::translate("Chance", "nur simuliert");
     return QCoreApplication::translate("Chance", "%1: %2 Treffer, Zufall erwartet %3 (Median %4, 90 % der "

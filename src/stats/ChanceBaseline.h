@@ -16,7 +16,6 @@
 // generator or of the tip list can be read against chance.
 namespace Chance {
 
-// The prize levels compared: 3 hits, 4 hits, 5 hits, 5 hits with the additional number, 6 hits.
 enum Level { Three, Four, Five, FiveAdditional, Six };
 constexpr int LevelCount = 5;
 // The level of an outcome; -1 below three hits.
@@ -44,9 +43,7 @@ struct TipShape {
 };
 
 // Probability that a random tip of n numbers (6..26) has exactly `hits` winning numbers and
-// holds (or, with additional false, does not hold) the additional number of a draw that has
-// one. For a draw without additional number use drawHasAdditional false (additional must then
-// be false).
+// holds (or, with additional false, does not hold) the additional number of the draw.
 double probability(int n, int hits, bool additional, bool drawHasAdditional);
 // Expected count of each level over the rounds; none for reduced systems (only simulated).
 std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds,
@@ -91,27 +88,24 @@ struct SimulationResult {
     std::uint64_t seed = 0;
 };
 
-// Rows one tip of the shape plays: 1, C(n, 6) for a full system, the table's rows.
+// 1, C(n, 6) for a full system, the table's rows.
 int rowsPlayed(const TipShape& shape);
 
 // Runs the players on worker threads. Each player draws from its own sequence derived from
 // (seed, player), so the result is the same whatever the thread count. progress(done, total)
-// is called on the calling thread now and then, and at the end; stop ends the run early.
+// is called on the calling thread now and then, and at the end; stop gives a stopped result.
 SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shape,
                           const SimulationSettings& settings,
                           const std::function<void(int done, int total)>& progress = {},
                           const std::atomic<bool>* stop = nullptr);
 
 // The random players of simulate(), fed one round at a time while the caller produces the
-// rounds (a historic analysis, step by step), and played on a thread of their own meanwhile.
-// Each player keeps its own sequence from round to round, so finish() gives exactly what
-// simulate() gives for the same rounds and settings (settings.dividends only tells whether
-// money is counted). The round's dividends are looked up in add(), on the caller's thread, in
-// the source given there; the worker never touches a dividend source.
+// rounds (a historic analysis), and played on a thread of their own meanwhile. finish() gives
+// exactly what simulate() gives for the same rounds and settings (settings.dividends only tells
+// whether money is counted); add() looks the round's dividends up on the caller's thread.
 class StreamedPlayers {
 public:
     StreamedPlayers(const TipShape& shape, const SimulationSettings& settings);
-    // Stops the worker and waits for it.
     ~StreamedPlayers();
     StreamedPlayers(const StreamedPlayers&) = delete;
     StreamedPlayers& operator=(const StreamedPlayers&) = delete;
@@ -119,15 +113,12 @@ public:
     void add(const Round& round, const DividendSource* dividends);
     int roundsAdded() const;
     const TipShape& shape() const;
-    // Waits until every added round is played. progress(done, total), in players' terms as
-    // simulate() reports it, is called on the calling thread now and then and at the end;
-    // stop ends the wait early and gives a stopped result.
+    // Waits until every added round is played; progress and stop as for simulate().
     SimulationResult finish(const std::function<void(int done, int total)>& progress = {},
                             const std::atomic<bool>* stop = nullptr);
 
 private:
     struct State;
-    void work();
     std::unique_ptr<State> m_state;
 };
 
@@ -147,7 +138,7 @@ Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, 
 // with the additional number counts as a three). Whole numbers.
 std::array<double, LevelCount> winningColumns(std::uint64_t tip, const TipShape& shape, const Round& round);
 
-// Where a result lies against the band: -1 below, 0 inside, 1 above.
+// -1 below the band, 0 inside, 1 above.
 int compare(const Band& band, double value);
 // A plain sentence for one level, e.g. "3er: 41 Treffer, Zufall erwartet 38,2 (Median 38, 90 %
 // der Zufallsspieler 28 bis 49): im Bereich des Zufalls."

@@ -7,11 +7,9 @@
 #include <cstdint>
 #include <optional>
 
-// The two history checks answer for one candidate tip whether it already reached a number
-// of hits on some draw of a date window: over the whole analysis window, or over the last
-// few weeks. This is the part free of the window: the date windows and the scan that stops
-// at the first draw reaching the hits. How the hits of one draw are counted is the caller's
-// hit function.
+// The two history checks answer for one candidate tip whether it already reached a number of
+// hits on some draw of a date window: the whole analysis window, or the last few weeks. Here
+// are the date windows and the scan that stops at the first draw reaching the hits.
 namespace HistoryCheck {
 
 // start < date <= end: the window is open at its start.
@@ -39,10 +37,8 @@ struct ScanResult {
 };
 
 // Walks the records of the window in file order and stops at the first for which
-// hits(record, index) >= minHits. `hits` is called once per examined record, in order,
-// never for a record outside the window; the index lets it use history.winningMasks.
-// Always inlined, so that the scan is built with the instruction set of the function that
-// calls it (the popcnt clone of the mask scan counts with the instruction, not a library call).
+// hits(record, index) >= minHits; `hits` is called once per examined record, in order. Always
+// inlined, so that the scan is built with the instruction set of the function that calls it.
 template <typename HitFunction>
 [[gnu::always_inline]] inline ScanResult firstInWindowReaching(const HistoryRecords& history, const DateWindow& window, int minHits,
                                  HitFunction&& hits) {
@@ -72,9 +68,8 @@ template <typename HitFunction>
 // caller then counts with checkTicket.
 std::optional<std::uint64_t> tipMask(const ParsedTicket& ticket);
 
-// firstInWindowReaching with the hits of a draw counted as the common numbers of its winning
-// numbers and `tipMask`: through history.winningMasks when history.masksExact holds, number
-// by number otherwise. Uses the processor's popcnt instruction where it has one.
+// firstInWindowReaching with the hits counted as the common numbers of the draw's winning
+// numbers and `tipMask`, through history.winningMasks when history.masksExact holds.
 ScanResult firstInWindowReachingMask(const HistoryRecords& history, const DateWindow& window, int minHits,
                                      std::uint64_t tipMask);
 

@@ -9,21 +9,6 @@
 #include <bit>
 #include <cerrno>
 
-namespace {
-
-std::chrono::nanoseconds sinceEpoch(const timespec& t) {
-    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
-}
-
-// The clock the file system stamps its times from.
-std::chrono::nanoseconds wallClockNow() {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return sinceEpoch(now);
-}
-
-} // namespace
-
 std::pair<std::size_t, std::size_t> HistoryRecords::candidates(double start, double end) const {
     if (!ascending) return {0, dates.size()};
     const auto first = std::upper_bound(dates.begin(), dates.end(), start);
@@ -85,9 +70,9 @@ std::shared_ptr<const HistoryRecords> HistorySnapshot::records() {
 
 void HistorySnapshot::load() {
     m_data.reset();
-    // Taken before the file is looked at: a change after this moment is stamped no earlier
-    // than one clock tick before it.
-    const std::chrono::nanoseconds readingStarted = wallClockNow();
+    // On the clock the file system stamps its times from, taken before the file is looked at:
+    // a change after this moment is stamped no earlier than one clock tick before it.
+    const std::chrono::nanoseconds readingStarted = std::chrono::system_clock::now().time_since_epoch();
     DrawHistory::Reading reading = DrawHistory(m_path).read();
 
     auto data = std::make_shared<HistoryRecords>(HistoryRecords::of(std::move(reading.records)));
@@ -99,7 +84,8 @@ void HistorySnapshot::load() {
     // Changed during the reading, or too recently to tell a further change apart by its
     // time stamp and not the program's own write: do not answer the next call from this
     // reading.
-    const bool quietSince = reading.after == reading.before;
-    m_settled = quietSince && (OwnWrites::isOwn(reading.before) ||
-                               sinceEpoch(reading.before.changed) + m_settle <= readingStarted);
+    const timespec& changed = reading.before.changed;
+    const auto changedAt = std::chrono::seconds(changed.tv_sec) + std::chrono::nanoseconds(changed.tv_nsec);
+    m_settled = reading.after == reading.before &&
+                (OwnWrites::isOwn(reading.before) || changedAt + m_settle <= readingStarted);
 }

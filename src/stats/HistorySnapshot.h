@@ -38,7 +38,6 @@ struct HistoryRecords {
         std::vector<long long> crossSums;
     };
 
-    // The records prepared for the checks: dates, masks and the two flags worked out.
     static HistoryRecords of(std::vector<DrawRecord> records);
 
     std::size_t size() const { return records.size(); }
@@ -46,11 +45,9 @@ struct HistoryRecords {
     // the whole file otherwise.
     std::pair<std::size_t, std::size_t> candidates(double start, double end) const;
 
-    // The running counts, worked out from the records on the first call and kept from then on:
-    // only the pool statistics of a generation need them, and for 35 years of draws they take
-    // about 350 KB that a start of the program would otherwise fill for nothing. Safe to call
-    // from several threads at once. The records must not change after the first call; a copy
-    // works out its own counts again.
+    // Worked out on the first call and kept: only the pool statistics of a generation need them
+    // (about 350 KB for 35 years of draws). Safe to call from several threads at once; the
+    // records must not change after the first call, a copy works out its own counts again.
     const RunningCounts& runningCounts() const;
 
 private:
@@ -85,13 +82,10 @@ private:
 // programs, and an append, a rewrite in place and a replacement by rename all update it (the
 // latter also the inode).
 //
-// What remains: another program rewriting the file in place with the same size within one
-// clock tick of the program's own write; the system clock stepped back across the recorded
-// change time; network file systems whose attribute cache answers stat() with old values.
-// None applies to the program's own directory on a local disk.
-//
-// The snapshot belongs to whoever created it (the main window keeps one for its history
-// file); it is used from one thread.
+// Not covered: another program rewriting the file in place with the same size within one clock
+// tick of the program's own write; the clock stepped back; network file systems with stale
+// attribute caches. None applies to the program's own directory on a local disk. The snapshot
+// is used from one thread.
 class HistorySnapshot {
 public:
     static constexpr std::chrono::nanoseconds DefaultSettleTime = std::chrono::seconds(2);
@@ -109,10 +103,8 @@ public:
     std::uint64_t loadCount() const { return m_loads; }
 
     // One generation run asks for the records hundreds of times and must see one history
-    // throughout. While a Hold lives, the first records() call checks the file as always and
-    // every further call answers with that same reading, without looking at the file; a file
-    // another program changed a moment ago is then read once per run, not on every call.
-    // Holds nest; the last one to end lets the next call look at the file again.
+    // throughout: while a Hold lives, every records() call after the first answers with the
+    // first one's reading without looking at the file. Holds nest.
     class Hold {
     public:
         explicit Hold(HistorySnapshot& snapshot) : m_snapshot(snapshot) { ++m_snapshot.m_holds; }
@@ -138,5 +130,4 @@ private:
     std::uint64_t m_loads = 0;
     int m_holds = 0;
     std::shared_ptr<const HistoryRecords> m_held; // the reading the holds answer with
-
 };

@@ -34,16 +34,14 @@ namespace Statistics {
 Plot numberPlot(const std::array<int, Lotto::NumberSlots>& values, const QString& title) {
     Plot plot;
     plot.bars.reserve(Lotto::HighestNumber);
-    int smallest = values[1], largest = values[1];
-    for (int n = 1; n <= Lotto::HighestNumber; ++n) {
+    for (int n = 1; n <= Lotto::HighestNumber; ++n)
         plot.bars.push_back(
             {double(n), double(values[n]), isRedNumber(n) ? BarColours::Red : BarColours::Green});
-        smallest = std::min(smallest, values[n]);
-        largest = std::max(largest, values[n]);
-    }
+    const auto [smallest, largest] =
+        std::minmax_element(values.begin() + 1, values.begin() + Lotto::HighestNumber + 1);
     plot.leftAxis = Plot::LeftAxis::Fixed;
-    plot.axisMin = smallest;
-    plot.axisMax = largest;
+    plot.axisMin = *smallest;
+    plot.axisMax = *largest;
     plot.title = title;
     return plot;
 }

@@ -7,10 +7,9 @@
 #include <optional>
 #include <vector>
 
-// What a statistic puts into the chart, computed without touching it: the bars of Series2,
-// how the value axis is to be scaled and the bottom axis title. The window applies it with
-// applyPlot(), so every statistic fills the chart the same way and the generator reads back
-// the same values whichever window method produced them.
+// What a statistic puts into the chart, computed without touching it. Every statistic fills the
+// chart through applyPlot(), so the generator reads back the same values whichever window
+// method produced them.
 
 struct PlotBar {
     double x = 0;
@@ -36,9 +35,8 @@ struct Plot {
     std::optional<QString> title;
 };
 
-// Series2 active, Series1 inactive, Series2 cleared; then the bars in order, the left axis
-// (a fixed range is set lower limit first, so the axis never holds a minimum above its
-// maximum) and the bottom axis.
+// Series2 active, Series1 inactive, Series2 cleared; then the bars, the left axis and the
+// bottom axis.
 void applyPlot(BarChartModel* chart, const Plot& plot);
 
 namespace Statistics {

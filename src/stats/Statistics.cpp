@@ -11,16 +11,6 @@
 
 namespace Statistics {
 
-bool isRedNumber(int n) {
-    constexpr std::uint64_t red = [] {
-        std::uint64_t bits = 0;
-        for (int k : {1, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47})
-            bits |= std::uint64_t{1} << k;
-        return bits;
-    }();
-    return n >= 0 && n < 64 && ((red >> n) & 1) != 0;
-}
-
 std::uint64_t winningMask(const DrawRecord& record) {
     std::uint64_t mask = 0;
     for (auto n : record.numbers)
@@ -84,18 +74,6 @@ int lastRunStart(RunKind kind) {
     return kind == RunKind::Pairs ? 48 : 47;
 }
 
-int runBarCount(RunKind kind) {
-    switch (kind) {
-    case RunKind::Pairs:
-        return 48;
-    case RunKind::Triples:
-        return 47;
-    case RunKind::Quadruples:
-        return 49;
-    }
-    return 0;
-}
-
 RunCounts runCounts(const std::vector<DrawRecord>& records, const DrawFilter& filter, RunKind kind) {
     RunCounts runs;
     runs.kind = kind;
@@ -120,43 +98,30 @@ RunCounts runCounts(const std::vector<DrawRecord>& records, const DrawFilter& fi
 }
 
 QString runTitle(const RunCounts& runs) {
-    const QString d = QString::number(runs.draws);
-    const QString f = QString::number(runs.total);
-    const QString b = QString::number(runs.found[5]);
-    switch (runs.kind) {
-    case RunKind::Pairs:
-        return QCoreApplication::translate(
-                   "Statistics", "Bei %1 Ziehungen wurden %2 Paare gefunden! Häufigkeit = 1.Zahl des Paares (%3 x 5 => %3 x 5-6)")
-            .arg(d, f, b);
-    case RunKind::Triples:
-        return QCoreApplication::translate(
-                   "Statistics", "Bei %1 Ziehungen wurden %2 Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (%3 x 5 => %3 x 5-6-7)")
-            .arg(d, f, b);
-    case RunKind::Quadruples:
-        // No blank before the "x": the title has always read so.
-        return QCoreApplication::translate(
-                   "Statistics", "Bei %1 Ziehungen wurden %2 Vierer gefunden! Häufigkeit = 1.Zahl des Vierers (%3x 5 => %3x 5-6-7-8)")
-            .arg(d, f, b);
-    }
-    return {};
+    // No blank before the "x" of the quadruples: the title has always read so.
+    static const char* const Titles[] = {
+        QT_TRANSLATE_NOOP("Statistics", "Bei %1 Ziehungen wurden %2 Paare gefunden! Häufigkeit = 1.Zahl des Paares (%3 x 5 => %3 x 5-6)"),
+        QT_TRANSLATE_NOOP("Statistics", "Bei %1 Ziehungen wurden %2 Dreier gefunden! Häufigkeit = 1.Zahl des Dreiers (%3 x 5 => %3 x 5-6-7)"),
+        QT_TRANSLATE_NOOP("Statistics", "Bei %1 Ziehungen wurden %2 Vierer gefunden! Häufigkeit = 1.Zahl des Vierers (%3x 5 => %3x 5-6-7-8)"),
+    };
+    return QCoreApplication::translate("Statistics", Titles[static_cast<int>(runs.kind) - 2])
+        .arg(QString::number(runs.draws), QString::number(runs.total), QString::number(runs.found[5]));
 }
 
 Plot runPlot(const RunCounts& runs) {
     Plot plot;
-    const int bars = runBarCount(runs.kind);
+    // Pairs 48 bars, triples 47, quadruples 49 (bars 47 to 49 always 0).
+    const int bars = runs.kind == RunKind::Quadruples ? 49 : lastRunStart(runs.kind);
     plot.bars.reserve(bars);
-    int smallest = runs.found[1], largest = runs.found[1];
-    for (int n = 1; n <= bars; ++n) {
-        plot.bars.push_back({double(n), double(runs.found[n]), std::nullopt});
-        smallest = std::min(smallest, runs.found[n]);
-        largest = std::max(largest, runs.found[n]);
-    }
+    for (int n = 1; n <= bars; ++n) plot.bars.push_back({double(n), double(runs.found[n]), std::nullopt});
     if (runs.kind == RunKind::Quadruples) {
         plot.leftAxis = Plot::LeftAxis::Automatic;
     } else {
+        const auto [smallest, largest] =
+            std::minmax_element(runs.found.begin() + 1, runs.found.begin() + bars + 1);
         plot.leftAxis = Plot::LeftAxis::Fixed;
-        plot.axisMin = smallest;
-        plot.axisMax = largest;
+        plot.axisMin = *smallest;
+        plot.axisMax = *largest;
     }
     plot.title = runTitle(runs);
     return plot;
@@ -211,12 +176,9 @@ Overdue overdueOf(const HistoryRecords& history, const DrawFilter& filter) {
     return overdue;
 }
 
-QString overdueTitle() {
-    return QCoreApplication::translate("Statistics", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?");
-}
-
 Plot overduePlot(const Overdue& overdue) {
-    return numberPlot(overdue.wait, overdueTitle());
+    return numberPlot(overdue.wait, QCoreApplication::translate(
+                                        "Statistics", "Welche Zahl ist überfällig, wurde also seit wievielen Ziehungen nicht gezogen?"));
 }
 
 // ---- Cross-sum distribution ----
@@ -227,12 +189,8 @@ CrossSums crossSums(const std::vector<DrawRecord>& records, const DrawFilter& fi
         if (!filter.inOpenWindow(r.date) || !filter.passesWeekday(r.date)) continue;
         const int s = r.crossSum();
         ++sums.occurrences[s];
-        if (sums.draws == 0) {
-            sums.smallest = sums.largest = s;
-        } else {
-            sums.smallest = std::min(sums.smallest, s);
-            sums.largest = std::max(sums.largest, s);
-        }
+        sums.smallest = sums.draws == 0 ? s : std::min(sums.smallest, s);
+        sums.largest = sums.draws == 0 ? s : std::max(sums.largest, s);
         ++sums.draws;
         sums.total += s;
     }
@@ -313,12 +271,8 @@ std::optional<QString> windowAfterLastDraw(const std::vector<DrawRecord>& record
         .arg(date(filter.from), date(newest));
 }
 
-QString tipDistributionTitle() {
-    return QCoreApplication::translate("Statistics", "Zahlenverteilung des Tippes");
-}
-
 Plot tipDistributionPlot(const std::array<int, Lotto::NumberSlots>& count) {
-    return numberPlot(count, tipDistributionTitle());
+    return numberPlot(count, QCoreApplication::translate("Statistics", "Zahlenverteilung des Tippes"));
 }
 
 } // namespace Statistics

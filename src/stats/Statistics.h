@@ -18,8 +18,15 @@ struct HistoryRecords;
 // functions turn those into what the chart shows (see applyPlot).
 namespace Statistics {
 
-// 1 and the primes up to 47: drawn red in the number charts.
-bool isRedNumber(int n);
+// 1 and the primes up to 47: drawn red in the number charts, and the generator's primes.
+inline constexpr std::uint64_t RedNumbers = [] {
+    std::uint64_t bits = 0;
+    for (int k : {1, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47}) bits |= std::uint64_t{1} << k;
+    return bits;
+}();
+inline bool isRedNumber(int n) {
+    return n >= 0 && n < 64 && ((RedNumbers >> n) & 1) != 0;
+}
 
 // Bit n set for each of the six winning numbers n of the record (the additional number is
 // never part of a statistic). Numbers above 63 cannot be represented and are left out.
@@ -62,8 +69,6 @@ struct RunCounts {
 // Starting numbers searched: pairs 1..48, triples 1..47, quadruples 1..47 (the run from 47
 // would need a 50, so it is never found; its bar is kept for the chart's sake).
 int lastRunStart(RunKind kind);
-// Bars plotted: pairs 48, triples 47, quadruples 49 (bars 47 to 49 always 0).
-int runBarCount(RunKind kind);
 
 // Draws strictly after the from date; runs overlap freely, and only the six winning numbers
 // make up a run.
@@ -86,7 +91,6 @@ Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter&
 // The same over the prepared records; where the dates ascend, walking back from the end of the
 // window only until every number has been seen.
 Overdue overdueOf(const HistoryRecords& history, const DrawFilter& filter);
-QString overdueTitle();
 Plot overduePlot(const Overdue& overdue);
 
 // ---- Cross-sum distribution ----
@@ -120,7 +124,6 @@ std::optional<QString> windowAfterLastDraw(const std::vector<DrawRecord>& record
 // comma-separated fields converted in turn; a field that does not convert ends that line,
 // values outside 0..49 are not counted. Index 0 to 49.
 std::array<int, Lotto::NumberSlots> tipDistribution(const QStringList& tipLines);
-QString tipDistributionTitle();
 Plot tipDistributionPlot(const std::array<int, Lotto::NumberSlots>& count);
 
 } // namespace Statistics

@@ -70,8 +70,7 @@ void LineHits::add(const std::vector<int>& hitsPerLine, int threshold) {
 }
 
 QString hitBoxText(double date, const QStringList& lines, const std::vector<int>& hitsPerLine, int threshold) {
-    QString text = hitMessage(date);
-    text += QLatin1Char('\n');
+    QString text = hitMessage(date) + QLatin1Char('\n');
     for (std::size_t i = 0; i < hitsPerLine.size() && i < static_cast<std::size_t>(lines.size()); ++i) {
         if (hitsPerLine[i] < threshold) continue;
         const int hits = hitsPerLine[i];

@@ -17,8 +17,7 @@ namespace TipTest {
 QString caption();
 QString prompt();
 QString proposal();
-// The prompt with the draws the test will go through, so the player sees the window before
-// the test starts: "Tipp-Test der Ziehungen vom <from> bis <to>".
+// "Tipp-Test der Ziehungen vom <from> bis <to>": the player sees the window before the test.
 QString promptWithRange(const DrawFilter& filter);
 
 // A date as the player's language writes dates (the short format of the locale).
@@ -27,19 +26,15 @@ QString dateText(double date);
 // The answer as a whole number; throws ConversionError (before any file is opened).
 int threshold(const QString& answer);
 
-// "DDD dd.mm.yy", two blanks, then each of the six numbers after two blanks; no additional
-// number.
+// "DDD dd.mm.yy", two blanks, then each of the six numbers after two blanks.
 QString drawLabel(const DrawRecord& record);
 // "Quersummer: " and the sum of the six numbers.
 QString crossSumLabel(const DrawRecord& record);
-// "Ein Treffer am: " and the date in the user's short date format.
 QString hitMessage(double date);
 
 // Every record with from <= date <= to (no weekday test), in file order: examine(index,
-// record) loads it as the current draw, checks the list and returns the best hit count; a
-// result at or above the threshold is reported before the next record is examined. With
-// stopRequested, the walk ends before the next record once it answers true. Returns the number
-// of records examined.
+// record) returns the list's best hit count on it, and a result at or above the threshold is
+// reported before the next record is examined. Returns the number of records examined.
 int run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
         const std::function<int(std::size_t index, const DrawRecord& record)>& examine,
         const std::function<void(const QString& message)>& report,
