@@ -55,10 +55,6 @@ TEST_F(NumberChoice, InitialStateAndBoxLookup) {
         EXPECT_TRUE(form->hint(n).isEmpty());
         EXPECT_EQ(form->boxColour(n), TForm6::BoxColour::Normal);
     }
-    EXPECT_EQ(form->boxByName(QStringLiteral("checkbox7")), form->box(7));
-    EXPECT_EQ(form->boxByName(QStringLiteral("Checkbox49")), form->box(49));
-    EXPECT_EQ(form->boxByName(QStringLiteral("CheckBox50")), nullptr);
-    EXPECT_EQ(form->boxByName(QStringLiteral("CheckBox")), nullptr);
     EXPECT_TRUE(form->BitBtn4->isHidden());
     EXPECT_FALSE(form->BitBtn3->isHidden());
     EXPECT_EQ(form->Timer1->interval(), 25);

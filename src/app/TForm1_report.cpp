@@ -72,7 +72,7 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     EventPulse pulse;
     const auto progress = [&](int done, int) {
         if (m_report) m_report->progressChance(done);
-        pulse.passIfDue();
+        if (pulse.due()) pulse.pass();
         if (m_closed) m_chanceStop = true;
     };
     view.simulation = streamed ? streamed->finish(progress, &m_chanceStop)

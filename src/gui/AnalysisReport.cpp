@@ -36,8 +36,8 @@ QString euro(double v) {
     return QLocale().toString(v, 'f', 2) + QStringLiteral(" €");
 }
 
-} // namespace
-
+// "Einsatz 312,00 €, Gewinn 45,50 €, Saldo −266,50 €" and, where wins have no known dividend,
+// that they are not valued.
 QString moneyText(const Chance::Money& m) {
     if (m.knownReturn == 0 && m.unknownWins > 0)
         return AnalysisReport::tr(
@@ -51,6 +51,8 @@ QString moneyText(const Chance::Money& m) {
             AnalysisReport::tr(" (ohne %1 Gewinnreihen, deren Quote nicht bekannt ist)").arg(m.unknownWins);
     return text;
 }
+
+} // namespace
 
 AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_paths(paths), m_dialogs(std::move(dialogs)) {
@@ -77,15 +79,13 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
         chanceProgress = named(new QProgressBar(chancePage), "ChanceProgress");
         chanceProgress->setValue(0);
         chanceStop = named(new QPushButton(chancePage), "ChanceStop");
-        chanceStop->setEnabled(false);
         chanceCopy = named(new QPushButton(chancePage), "ChanceCopy");
         chanceSave = named(new QPushButton(chancePage), "ChanceSave");
-        chanceCopy->setEnabled(false);
-        chanceSave->setEnabled(false);
         bar->addWidget(chanceProgress, 1);
-        bar->addWidget(chanceStop);
-        bar->addWidget(chanceCopy);
-        bar->addWidget(chanceSave);
+        for (QPushButton* b : {chanceStop, chanceCopy, chanceSave}) {
+            b->setEnabled(false);
+            bar->addWidget(b);
+        }
         v->addWidget(chanceTitle);
         v->addWidget(chanceTable, 2);
         v->addWidget(chanceText, 1);
@@ -101,8 +101,7 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
         ruleTitle->setWordWrap(true);
         ruleTable = named(new QTableWidget(RuleCounts::Rules, 4, rulePage), "RuleTable");
         // The rule names are as wide as they are in every language; the numbers take the rest.
-        for (int c = 0; c < 4; ++c)
-            ruleTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        ruleTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         ruleTable->horizontalHeader()->setStretchLastSection(true);
         ruleTable->setTextElideMode(Qt::ElideNone);
         ruleTable->verticalHeader()->hide();
@@ -172,8 +171,14 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
     const QDir vew(m_paths.dataDirectory() + QStringLiteral("vew"));
     for (const QString& file : vew.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
         wheelCode->addItem(file.chopped(4));
-    connect(wheelShow, &QPushButton::clicked, this, &AnalysisReport::showWheelClick);
-    connect(wheelOpen, &QPushButton::clicked, this, &AnalysisReport::openWheelClick);
+    connect(wheelShow, &QPushButton::clicked, this, [this] {
+        if (!wheelCode->currentText().isEmpty()) showWheelReported(wheelCode->currentText(), false);
+    });
+    connect(wheelOpen, &QPushButton::clicked, this, [this] {
+        const QString path = m_dialogs->openFileName(
+            this, {tr("VEW-Tabelle|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
+        if (!path.isEmpty()) showWheelReported(path, true);
+    });
     connect(chanceCopy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(QString::fromUtf8(chanceCsv())); });
     connect(chanceSave, &QPushButton::clicked, this,
@@ -183,10 +188,6 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
     connect(ruleSave, &QPushButton::clicked, this, [this] { saveCsv(ruleCsv(), QStringLiteral("regeln.csv")); });
 }
 
-void AnalysisReport::reportError(const std::exception& error) {
-    m_dialogs->error(this, errorText(error));
-}
-
 void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName) {
     const QString path = m_dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), proposedName, m_paths.dialogDirectory()});
@@ -194,7 +195,7 @@ void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName)
     try {
         TextFile::writeBytesAtomic(path, csv);
     } catch (const std::exception& e) {
-        reportError(e);
+        m_dialogs->error(this, errorText(e));
     }
 }
 
@@ -228,54 +229,34 @@ void AnalysisReport::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void AnalysisReport::showWheelClick() {
-    const QString code = wheelCode->currentText();
-    if (code.isEmpty()) return;
+void AnalysisReport::showWheelReported(const QString& codeOrPath, bool ownTable) {
     try {
-        showWheel(code, false);
+        showWheel(codeOrPath, ownTable);
     } catch (const std::exception& e) {
-        reportError(e);
-    }
-}
-
-void AnalysisReport::openWheelClick() {
-    const QString path =
-        m_dialogs->openFileName(this, {tr("VEW-Tabelle|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
-    if (path.isEmpty()) return;
-    try {
-        showWheel(path, true);
-    } catch (const std::exception& e) {
-        reportError(e);
+        m_dialogs->error(this, errorText(e));
     }
 }
 
 void AnalysisReport::showWheel(const QString& code, bool ownTable) {
     m_wheelShown = {code, ownTable};
-    if (ownTable) {
-        const QString& path = code;
-        try {
-            const WheelReport::Report w = WheelReport::analyseFile(path);
-            QStringList text = WheelReport::describe(w);
-            text.prepend(path);
-            wheelText->setPlainText(text.join(QLatin1Char('\n')));
-        } catch (const AppError& e) {
-            wheelText->setPlainText(tr("%1: Tabelle fehlerhaft. %2").arg(path, e.message()));
-            throw;
-        }
-        return;
-    }
-    const std::optional<QString> path = SystemChoice::tablePath(m_paths.dataDirectory(), code);
+    const std::optional<QString> path =
+        ownTable ? std::optional<QString>(code) : SystemChoice::tablePath(m_paths.dataDirectory(), code);
     if (!path) return;
     try {
         const WheelReport::Report w = WheelReport::analyseFile(*path);
         QStringList text = WheelReport::describe(w);
-        text.prepend(tr("VEW %1 (%2)").arg(code, *path));
-        text << QString() << tr("Reihen:");
-        for (std::size_t i = 0; i < w.rows.size(); ++i)
-            text << QStringLiteral("%1  %2").arg(i + 1, 4).arg(w.rows[i]);
+        if (ownTable) {
+            text.prepend(*path);
+        } else {
+            text.prepend(tr("VEW %1 (%2)").arg(code, *path));
+            text << QString() << tr("Reihen:");
+            for (std::size_t i = 0; i < w.rows.size(); ++i)
+                text << QStringLiteral("%1  %2").arg(i + 1, 4).arg(w.rows[i]);
+        }
         wheelText->setPlainText(text.join(QLatin1Char('\n')));
     } catch (const AppError& e) {
-        wheelText->setPlainText(tr("VEW %1: Tabelle fehlerhaft. %2").arg(code, e.message()));
+        wheelText->setPlainText(ownTable ? tr("%1: Tabelle fehlerhaft. %2").arg(*path, e.message())
+                                         : tr("VEW %1: Tabelle fehlerhaft. %2").arg(code, e.message()));
         throw;
     }
 }
@@ -297,8 +278,8 @@ void AnalysisReport::setTexts() {
     chanceTable->setVerticalHeaderLabels(levels);
     chanceProgress->setFormat(m_chanceStarted ? tr("Zufallsspieler %v von %m") : QStringLiteral("%p%"));
     chanceStop->setText(tr("Anhalten"));
-    chanceCopy->setText(tr("Als CSV kopieren"));
-    chanceSave->setText(tr("Als CSV speichern …"));
+    for (QPushButton* copy : {chanceCopy, ruleCopy}) copy->setText(tr("Als CSV kopieren"));
+    for (QPushButton* save : {chanceSave, ruleSave}) save->setText(tr("Als CSV speichern …"));
 
     if (!m_countsShown) ruleTitle->setText(tr("Noch kein Lauf des Generators."));
     ruleTable->setHorizontalHeaderLabels(
@@ -306,8 +287,6 @@ void AnalysisReport::setTexts() {
     for (int r = 1; r <= RuleCounts::Rules; ++r)
         ruleTable->item(r - 1, 0)->setText(QStringLiteral("%1. %2").arg(r).arg(RuleReport::ruleName(r)));
     ruleBackTest->setText(tr("Regeln an echten Ziehungen prüfen"));
-    ruleCopy->setText(tr("Als CSV kopieren"));
-    ruleSave->setText(tr("Als CSV speichern …"));
 
     wheelShow->setText(tr("Bericht anzeigen"));
     wheelOpen->setText(tr("Eigene Tabelle prüfen …"));

@@ -103,11 +103,9 @@ protected:
 
 private:
     void setTexts();
-    // The handlers of the window's own buttons; a failure is shown in the error box.
-    void showWheelClick();
-    void openWheelClick();
+    // The window's own buttons: a failure is shown in the error box.
+    void showWheelReported(const QString& codeOrPath, bool ownTable);
     void saveCsv(const QByteArray& csv, const QString& proposedName);
-    void reportError(const std::exception& error);
 
     Paths m_paths;
     std::shared_ptr<Dialogs> m_dialogs;
@@ -124,7 +122,3 @@ private:
     RuleCounts m_counts;
     std::optional<RuleReport::BackTest> m_backTest;
 };
-
-// Texts of the money lines: "Einsatz 312,00 €, Gewinn 45,50 €, Saldo −266,50 €" and, where
-// wins have no known dividend, that they are not valued.
-QString moneyText(const Chance::Money& money);

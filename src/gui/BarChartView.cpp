@@ -61,6 +61,18 @@ QString wrappedTitle(const QString& text, const QFont& font, double width) {
     return lines.join(QStringLiteral("<br>"));
 }
 
+// Every how many categories the bottom axis is labelled, so that labels of that width fit.
+int labelStep(int categories, double axisWidth, double labelWidth) {
+    if (categories <= 0) return 1;
+    // Qt Charts gives each label the axis width divided by the number of labels, less padding.
+    constexpr double Room = 12;
+    for (int step : {1, 2, 5, 10, 20, 25, 50, 100}) {
+        const int labels = (categories + step - 1) / step + 1;
+        if (axisWidth / labels >= labelWidth + Room) return step;
+    }
+    return 100;
+}
+
 } // namespace
 
 BarChartView::BarChartView(QWidget* parent) : BarChartView(new BarChartModel, parent) {
@@ -207,17 +219,6 @@ BarChartView::AxisRange BarChartView::displayRange(double lo, double hi, bool zo
     return r;
 }
 
-int BarChartView::labelStep(int categories, double axisWidth, double labelWidth) {
-    if (categories <= 0) return 1;
-    // Qt Charts gives each label the axis width divided by the number of labels, less padding.
-    constexpr double Room = 12;
-    for (int step : {1, 2, 5, 10, 20, 25, 50, 100}) {
-        const int labels = (categories + step - 1) / step + 1;
-        if (axisWidth / labels >= labelWidth + Room) return step;
-    }
-    return 100;
-}
-
 QBarSet* BarChartView::setFor(BarColour colour) {
     QBarSet*& set = m_sets[colour];
     if (!set) {
@@ -241,8 +242,10 @@ void BarChartView::refresh() {
     // and 0 in the others, which gives every bar its own colour.
     QList<double> xs;
     std::map<BarColour, QList<qreal>> values;
+    bool marks = false;
     for (const BarSeries* s : {m_model->series1(), m_model->series2()}) {
         if (!s->isActive()) continue;
+        marks = marks || (s->showMarks() && s->count() > 0);
         for (const Bar& b : s->bars()) {
             QList<qreal>& v = values[b.colour];
             while (v.size() < xs.size()) v.append(0);
@@ -250,9 +253,6 @@ void BarChartView::refresh() {
             xs << b.x;
         }
     }
-    bool marks = false;
-    for (const BarSeries* s : {m_model->series1(), m_model->series2()})
-        if (s->isActive() && s->showMarks() && s->count() > 0) marks = true;
     m_series->setLabelsVisible(marks);
 
     for (auto it = m_sets.begin(); it != m_sets.end();) {
@@ -328,8 +328,7 @@ void BarChartView::layoutTexts() {
         }
     }
 
-    // A long title wraps instead of being cut off.
-    // The title has the width of the plot area.
+    // A long title wraps to the width of the plot area instead of being cut off.
     const double titleWidth = std::min(axisWidth, width() - 60.0) - 12;
     const QString title = wrappedTitle(m_model->bottomTitle(), m_x->titleFont(), std::max(100.0, titleWidth));
     if (title != m_titleShown) {
@@ -338,35 +337,36 @@ void BarChartView::layoutTexts() {
     }
 }
 
-bool BarChartView::savePng(const QString& path) {
+void BarChartView::paintChart(QPainter& painter) {
     if (m_dirty || !m_chart) refresh();
-    const QSize size = this->size();
-    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
+    scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size())),
+                    mapToScene(viewport()->rect()).boundingRect());
+}
+
+bool BarChartView::savePng(const QString& path) {
+    QImage image(size() * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), mapToScene(viewport()->rect()).boundingRect());
+    paintChart(painter);
     painter.end();
     return image.save(path, "PNG");
 }
 
 bool BarChartView::saveSvg(const QString& path) {
-    if (m_dirty || !m_chart) refresh();
-    const QSize size = this->size();
     if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
     {
         QSvgGenerator svg;
         svg.setFileName(path);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setSize(size());
+        svg.setViewBox(QRect(QPoint(0, 0), size()));
         svg.setTitle(QCoreApplication::translate("BarChartView", "Quintara GR Diagramm"));
         svg.setDescription(m_model->bottomTitle());
         QPainter painter;
         if (!painter.begin(&svg)) return false;
-        scene()->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)),
-                        mapToScene(viewport()->rect()).boundingRect());
+        paintChart(painter);
         painter.end();
     }
     return QFileInfo(path).size() > 0;

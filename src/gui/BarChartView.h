@@ -5,23 +5,16 @@
 #include <map>
 
 class QBarSet;
+class QPainter;
 class QCategoryAxis;
 class QStackedBarSeries;
 class QValueAxis;
 
-// Shows a BarChartModel with Qt Charts. One chart, series and pair of axes, made when the view
-// is first shown or asked for them, live as long as the view; a change of the model updates the bars and axes in place. Redrawing is deferred to the
-// event loop, so a statistic that adds fifty bars, or a generation run that computes five
-// statistics in a row, redraws once; while the view is hidden nothing is drawn until it is
-// shown again.
-//
-// The value axis is drawn from 0 to the next whole tick at or above the highest value the model
-// names, with whole-number ticks, so bars compare by their heights. Zoomed, it starts a little
-// below the lowest value instead (the lowest bar keeps a visible height). The model's own
-// limits, which the generator reads, are never changed. Pointing at a bar shows its value.
-//
-// This is the one user of Qt Charts and Qt Svg. The main window's chart page shows one; its model
-// is the one the statistics fill and the generator reads.
+// Shows a BarChartModel with Qt Charts, the one user of Qt Charts and Qt Svg. A change of the
+// model updates the bars and axes in place; redrawing is deferred to the event loop, so a run
+// that computes five statistics redraws once, and a hidden view is drawn when it is shown.
+// The model's own limits, which the generator reads, are never changed. Pointing at a bar
+// shows its value.
 class BarChartView : public QChartView {
     Q_OBJECT
 public:
@@ -43,13 +36,10 @@ public:
         double step = 1;
     };
     static AxisRange displayRange(double lo, double hi, bool zoomed);
-    bool zoomed() const { return m_zoomed; }
     void setZoomed(bool zoomed);
     // What pointing at bar `index` (0-based, in drawing order) shows: its label on the bottom
     // axis and its value ("7: 312"); empty for no such bar.
     QString barText(int index) const;
-    // Every how many categories the bottom axis is labelled, so that labels of that width fit.
-    static int labelStep(int categories, double axisWidth, double labelWidth);
 
     // The chart's parts; asking for them makes the chart.
     QValueAxis* valueAxis() const;
@@ -68,9 +58,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The chart, its series and axes are made when first needed (shown, refreshed, saved or
-    // asked for): most runs of the program never open the chart page.
+    // Most runs of the program never open the chart page: the chart is made when first needed.
     void ensureChart();
+    // Draws the chart as shown, up to date, onto `painter` at the view's size.
+    void paintChart(QPainter& painter);
     void scheduleRefresh();
     QBarSet* setFor(BarColour colour);
     void updateLegend();

@@ -74,7 +74,7 @@ double DatePicker::dayCount() const {
 }
 
 PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, QWidget* parent)
-    : QStatusBar(parent) {
+    : QStatusBar(parent), m_widths(widths) {
     setObjectName(name);
     setSizeGripEnabled(false);
     for (int i = 0; i < widths.size(); ++i) {
@@ -83,7 +83,6 @@ PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, 
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(widths[i]);
-        m_widths.push_back(widths[i]);
         const bool first = i == 0;
         if (first)
             label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -133,6 +132,15 @@ private:
     Qt::FocusPolicy m_policy;
 };
 
+// A left-button release inside the widget is its click, handled there: a panel under a label
+// must not answer the same click.
+bool acceptClick(const QWidget* widget, QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !widget->rect().contains(event->position().toPoint()))
+        return false;
+    event->accept();
+    return true;
+}
+
 } // namespace
 
 void ClickLabel::setText(const QString& text) {
@@ -156,10 +164,8 @@ int ClickLabel::heightForWidth(int width) const {
 }
 
 bool ClickLabel::event(QEvent* event) {
-    if (event->type() == QEvent::Polish) {
-        const AsPlainLabel plain(this);
-        return QLabel::event(event);
-    }
+    if (event->type() != QEvent::Polish) return QLabel::event(event);
+    const AsPlainLabel plain(this);
     return QLabel::event(event);
 }
 
@@ -195,11 +201,7 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        // Handled here: a panel under the label must not answer the same click.
-        event->accept();
-        emit clicked();
-    }
+    if (acceptClick(this, event)) emit clicked();
 }
 
 Panel::Panel(const QString& name, const QString& caption, QWidget* parent) : QLabel(caption, parent) {
@@ -224,8 +226,5 @@ QSize Panel::minimumSizeHint() const {
 
 void Panel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        event->accept();
-        emit clicked();
-    }
+    if (acceptClick(this, event)) emit clicked();
 }

@@ -78,10 +78,8 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(const QString& name, const QString& text = {}, QWidget* parent = nullptr);
 
-    // Shows a new caption. QLabel lays out the text of a label that takes focus as a rich-text
-    // document (for links it might hold), which costs a document layout on every size query;
-    // this caption is plain text, measured and drawn as any other label's. (A caller holding a
-    // QLabel* gets the document, which shows the same.)
+    // QLabel lays out the text of a label that takes focus as a rich-text document, a layout
+    // on every size query; this caption is measured and drawn as any other label's.
     void setText(const QString& text);
 
     QSize sizeHint() const override;

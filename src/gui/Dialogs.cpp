@@ -8,7 +8,8 @@
 #include <QPushButton>
 #include <QMessageBox>
 
-QString toQtFilter(const QString& filter) {
+// "Tippdatei|*.hlt" -> "Tippdatei (*.hlt)".
+static QString toQtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2)

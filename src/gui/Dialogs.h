@@ -65,6 +65,3 @@ public:
     QString saveFileName(QWidget* parent, const FileRequest& request) override;
     QString openFileName(QWidget* parent, const FileRequest& request) override;
 };
-
-// "Tippdatei|*.hlt" -> "Tippdatei (*.hlt)".
-QString toQtFilter(const QString& filter);

@@ -25,12 +25,6 @@ public:
         m_passed = true;
         m_clock.start();
     }
-    // A pass when one is due; true when it ran.
-    bool passIfDue() {
-        if (!due()) return false;
-        pass();
-        return true;
-    }
 
 private:
     QElapsedTimer m_clock;

@@ -80,19 +80,18 @@ void InlineFields::place() {
         m_measured = true;
     }
     m_placedText = text;
-    const QList<QPair<int, int>>& runs = m_runs;
     int after = m_textEnd + 2 * kFieldGap;
     for (int i = 0; i < m_fields.size(); ++i) {
         QWidget* field = m_fields[i];
         if (!field) continue;
         const int height = field->sizeHint().height();
         const int y = (m_host->height() - height) / 2;
-        if (i < runs.size()) {
+        if (i < m_runs.size()) {
             // Centred in the run, keeping a gap to the words where the run is wide enough; a
             // field never shrinks below the room its digits and arrows need.
-            const int run = runs[i].second - runs[i].first;
+            const int run = m_runs[i].second - m_runs[i].first;
             const int width = std::max(run - 2 * kFieldGap, std::min(run, field->minimumSizeHint().width()));
-            field->setGeometry(runs[i].first + (run - width) / 2, y, width, height);
+            field->setGeometry(m_runs[i].first + (run - width) / 2, y, width, height);
         } else {
             const int width = field->sizeHint().width();
             field->setGeometry(after, y, width, height);

@@ -62,56 +62,37 @@ QString ownName(Id id) {
     return QStringLiteral("Deutsch");
 }
 
-} // namespace Language
-
-namespace Language {
-
-namespace {
-
-// The pattern of a message with its placeholders as captures, and the placeholder numbers in
-// the order they stand.
-QRegularExpression patternOf(const QString& text, QList<int>& order) {
+Retranslator::Frame Retranslator::frameOf(const QString& text) {
     static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    Frame frame;
     QString pattern = QStringLiteral("^");
     qsizetype from = 0;
     for (auto it = placeholder.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
+        if (!frame.placeholders) frame.head = text.left(m.capturedStart());
+        frame.placeholders = true;
         pattern += QRegularExpression::escape(text.mid(from, m.capturedStart() - from));
         const int number = m.captured(1).toInt();
-        if (order.contains(number)) {
-            pattern += QStringLiteral("\\%1").arg(order.indexOf(number) + 1);
+        if (frame.order.contains(number)) {
+            pattern += QStringLiteral("\\%1").arg(frame.order.indexOf(number) + 1);
         } else {
-            order << number;
+            frame.order << number;
             pattern += QStringLiteral("(.*?)");
         }
         from = m.capturedEnd();
     }
+    if (frame.placeholders)
+        frame.tail = text.mid(from);
+    else
+        frame.head = text;
     pattern += QRegularExpression::escape(text.mid(from)) + QStringLiteral("$");
-    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+    // Compiled on its first match: only texts that fit the frame need it.
+    frame.pattern = QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+    return frame;
 }
 
-} // namespace
-
 Retranslator::Retranslator(QList<Message> messages) : m_messages(std::move(messages)) {
-    for (const Message& m : m_messages) {
-        const QString before = QCoreApplication::translate(m.context, m.source);
-        Frame frame;
-        qsizetype first = -1, last = -1;
-        for (qsizetype k = 0; k + 1 < before.size(); ++k) {
-            if (before[k] != QLatin1Char('%') || before[k + 1] < QLatin1Char('1') || before[k + 1] > QLatin1Char('9'))
-                continue;
-            if (first < 0) first = k;
-            last = k + 2;
-        }
-        frame.placeholders = first >= 0;
-        frame.head = frame.placeholders ? before.left(first) : before;
-        if (frame.placeholders) frame.tail = before.mid(last);
-        m_before << before;
-        m_frames << frame;
-    }
-    m_patterns.resize(m_messages.size());
-    m_orders.resize(m_messages.size());
-    m_made.fill(false, m_messages.size());
+    for (const Message& m : m_messages) m_frames << frameOf(QCoreApplication::translate(m.context, m.source));
 }
 
 QString Retranslator::retranslate(const QString& shown) const {
@@ -126,17 +107,12 @@ QString Retranslator::retranslate(const QString& shown) const {
         if (shown.size() < frame.head.size() + frame.tail.size() || !shown.startsWith(frame.head) ||
             !shown.endsWith(frame.tail))
             continue;
-        if (!m_made[i]) {
-            m_patterns[i] = patternOf(m_before[i], m_orders[i]);
-            m_made[i] = true;
-        }
-        const QList<int>& order = m_orders[i];
-        const auto match = m_patterns[i].match(shown);
+        const auto match = frame.pattern.match(shown);
         if (!match.hasMatch()) continue;
         QString text = QCoreApplication::translate(m_messages[i].context, m_messages[i].source);
         // Values replaced from the highest number down, so "%1" never eats the start of "%10".
-        for (int k = static_cast<int>(order.size()) - 1; k >= 0; --k)
-            text.replace(QStringLiteral("%%1").arg(order[k]), match.captured(k + 1));
+        for (int k = static_cast<int>(frame.order.size()) - 1; k >= 0; --k)
+            text.replace(QStringLiteral("%%1").arg(frame.order[k]), match.captured(k + 1));
         return text;
     }
     return shown;

@@ -33,10 +33,6 @@ Id startLanguage(const SettingsStore& store, std::optional<Id> system);
 // language menu's captions, so every language can be found from any other.
 QString ownName(Id id);
 
-} // namespace Language
-
-namespace Language {
-
 // Texts the program has put on screen (status panels, chart title, ...) follow a switch of the
 // language at once: made before the switch, it knows the messages in the old language; after
 // the switch, retranslate() finds which message a shown text is, with its values (%1, %2, ...),
@@ -52,21 +48,19 @@ public:
 
 private:
     // What every text before the switch must start and end with: the words before its first
-    // and after its last placeholder (%1 ... %9); a text without placeholders is its head.
+    // and after its last placeholder (%1 ... %9); a text without placeholders is its head. The
+    // pattern has the placeholders as captures, `order` their numbers as they stand.
     struct Frame {
         QString head;
         QString tail;
         bool placeholders = false;
+        QRegularExpression pattern;
+        QList<int> order;
     };
+    static Frame frameOf(const QString& text);
 
     QList<Message> m_messages;
-    QStringList m_before;
     QList<Frame> m_frames;
-    // The pattern of each text before the switch and its placeholder order, made when a shown
-    // text first fits the message's frame, and kept: one retranslator reads many shown texts.
-    mutable QList<QRegularExpression> m_patterns;
-    mutable QList<QList<int>> m_orders;
-    mutable QList<bool> m_made;
 };
 
 } // namespace Language

@@ -4,7 +4,6 @@
 #include "gui/WavSound.h"
 #include "net/HttpClient.h"
 
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>

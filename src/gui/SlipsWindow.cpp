@@ -219,24 +219,21 @@ void SlipsWindow::changeEvent(QEvent* event) {
 
 void SlipsWindow::reload() {
     const int keptRow = selectedRow();
-    const QString keptId = keptRow >= 0 ? m_slips[static_cast<std::size_t>(
-                                                     m_ledger.rows[static_cast<std::size_t>(keptRow)].slip)]
-                                              .id
-                                        : QString();
+    const QString keptId = keptRow >= 0 ? slipOf(keptRow).id : QString();
     const QDate keptDate = keptRow >= 0 ? m_ledger.rows[static_cast<std::size_t>(keptRow)].date : QDate();
 
     Slips::SlipBook book;
     const Slips::SlipBook::LoadResult loaded = book.load(m_sources.slipsPath);
-    m_damagedLines = static_cast<int>(loaded.damagedLines.size());
+    const int damagedLines = static_cast<int>(loaded.damagedLines.size());
     if (!loaded.error.isEmpty()) {
         m_fileNote->setText(tr("Die Scheindatei %1 konnte nicht gelesen werden: %2")
                                 .arg(QDir::toNativeSeparators(m_sources.slipsPath), loaded.error));
-    } else if (m_damagedLines > 0) {
+    } else if (damagedLines > 0) {
         m_fileNote->setText(tr("%n Zeile(n) der Scheindatei sind beschädigt: sie bleiben in der Datei, "
                                "werden aber nicht angezeigt.",
-                               nullptr, m_damagedLines));
+                               nullptr, damagedLines));
     }
-    m_fileNote->setVisible(!loaded.error.isEmpty() || m_damagedLines > 0);
+    m_fileNote->setVisible(!loaded.error.isEmpty() || damagedLines > 0);
     const std::vector<DrawRecord> history = m_sources.history ? m_sources.history() : std::vector<DrawRecord>{};
     const DividendSource* dividends = m_sources.dividends ? m_sources.dividends() : nullptr;
     SystemTableSet tables(m_sources.dataDirectory);
@@ -249,8 +246,8 @@ void SlipsWindow::reload() {
     // The row shown before stays selected when it is still there.
     if (!keptId.isEmpty()) {
         for (std::size_t i = 0; i < m_shown.size(); ++i) {
-            const SlipLedger::Row& row = m_ledger.rows[static_cast<std::size_t>(m_shown[i])];
-            if (m_slips[static_cast<std::size_t>(row.slip)].id == keptId && row.date == keptDate) {
+            const int r = m_shown[i];
+            if (slipOf(r).id == keptId && m_ledger.rows[static_cast<std::size_t>(r)].date == keptDate) {
                 m_table->selectRow(static_cast<int>(i));
                 break;
             }
@@ -264,21 +261,21 @@ void SlipsWindow::showRows() {
     m_shown = SlipLedger::rowsOf(m_ledger, filter);
     m_model->endChange();
 
-    m_openDraws = 0;
-    m_openStake = 0;
+    int openDraws = 0;
+    double openStake = 0;
     for (const int r : m_shown) {
         const SlipLedger::Row& row = m_ledger.rows[static_cast<std::size_t>(r)];
         if (!row.open()) continue;
-        ++m_openDraws;
-        m_openStake += row.stake;
+        ++openDraws;
+        openStake += row.stake;
     }
     const DividendSource* dividends = m_sources.dividends ? m_sources.dividends() : nullptr;
-    m_totals = Slips::totals(SlipLedger::checksOf(m_ledger, m_shown), dividends);
     if (m_slips.empty())
         m_totalsLabel->setText(tr("Noch keine Scheine gespeichert: „Als gespielt speichern“ neben der Tippliste "
                                   "speichert die Tipps als Schein für die nächste Ziehung."));
     else
-        m_totalsLabel->setText(SlipLedger::totalsText(m_totals, m_openDraws, m_openStake));
+        m_totalsLabel->setText(SlipLedger::totalsText(
+            Slips::totals(SlipLedger::checksOf(m_ledger, m_shown), dividends), openDraws, openStake));
     m_edit->setEnabled(false);
     m_delete->setEnabled(false);
     m_export->setEnabled(!m_shown.empty());
@@ -303,6 +300,10 @@ void SlipsWindow::showChart() {
                               : tr("Saldo nach jeder Ziehung (€), %1 bis %2")
                                     .arg(locale.toString(points.front().date, QLocale::ShortFormat),
                                          locale.toString(points.back().date, QLocale::ShortFormat)));
+}
+
+const Slips::Slip& SlipsWindow::slipOf(int r) const {
+    return m_slips[static_cast<std::size_t>(m_ledger.rows[static_cast<std::size_t>(r)].slip)];
 }
 
 int SlipsWindow::selectedRow() const {
@@ -382,7 +383,7 @@ std::unique_ptr<Slips::SlipBook> SlipsWindow::bookWithSelected(int& index) {
     }
     const int r = selectedRow();
     if (r >= 0) {
-        const QString id = m_slips[static_cast<std::size_t>(m_ledger.rows[static_cast<std::size_t>(r)].slip)].id;
+        const QString id = slipOf(r).id;
         const std::vector<Slips::Slip>& slips = book->slips();
         for (std::size_t i = 0; i < slips.size(); ++i)
             if (slips[i].id == id) index = static_cast<int>(i);
@@ -403,7 +404,7 @@ void SlipsWindow::saveBook(const Slips::SlipBook& book) {
 void SlipsWindow::deleteClick() {
     const int r = selectedRow();
     if (r < 0) return;
-    const Slips::Slip& shown = m_slips[static_cast<std::size_t>(m_ledger.rows[static_cast<std::size_t>(r)].slip)];
+    const Slips::Slip& shown = slipOf(r);
     const QString question =
         tr("Den Schein „%1“ mit allen seinen Ziehungen löschen?").arg(SlipLedger::slipName(shown)) +
         QStringLiteral("\n\n") + shown.lines.join(QLatin1Char('\n'));

@@ -64,6 +64,7 @@ private:
     void showChart();
     // The ledger row of the table's current row; -1 when none is selected.
     int selectedRow() const;
+    const Slips::Slip& slipOf(int ledgerRow) const;
     // The book as its file holds it now, and in `index` the place in it of the slip the selected
     // row belongs to. Null after an error was shown, or when that slip is gone from the file
     // (the window then shows the file as it is).
@@ -78,10 +79,6 @@ private:
     std::vector<Slips::Slip> m_slips;
     SlipLedger::Ledger m_ledger;
     std::vector<int> m_shown;
-    Slips::Totals m_totals;
-    int m_openDraws = 0;
-    double m_openStake = 0;
-    int m_damagedLines = 0;
 
     QLabel* m_filterLabel = nullptr;
     QComboBox* m_filter = nullptr;

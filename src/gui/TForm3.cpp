@@ -14,7 +14,6 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     auto* row = new QHBoxLayout;
     DateTimePicker1 =
         new DatePicker(QStringLiteral("DateTimePicker1"), QDate(1900, 1, 1), QDate(2002, 7, 9), this);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     row->addWidget(DateTimePicker1);
     UpDown** numbers[] = {&UpDown1, &UpDown2, &UpDown3, &UpDown4, &UpDown5, &UpDown6};
     for (int i = 0; i < 6; ++i) {
@@ -30,9 +29,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     Label2 = new QLabel(QStringLiteral("S:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     UpDown8 = new UpDown(QStringLiteral("UpDown8"), QStringLiteral("Edit8"), 0, 9, 9, this);
-    for (QWidget* hidden : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(UpDown7),
-                            static_cast<QWidget*>(Label2), static_cast<QWidget*>(UpDown8)})
-        hidden->hide();
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Label1, UpDown7, Label2, UpDown8}) hidden->hide();
     column->addLayout(row);
 
     auto* buttons = new QHBoxLayout;

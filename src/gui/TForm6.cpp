@@ -1,24 +1,20 @@
 #include "gui/TForm6.h"
 #include "base/Lotto.h"
 
-#include "base/DayCount.h"
 #include "base/Errors.h"
 #include "base/Log.h"
 #include "base/Random.h"
 #include "base/TextFile.h"
-#include "gui/Controls.h"
 #include "gui/StandardIcon.h"
 #include "gui/ScreenReaderNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QToolTip>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -126,16 +122,6 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
     nameForScreenReaders(this);
 }
 
-QCheckBox* TForm6::boxByName(const QString& name) const {
-    static const QRegularExpression pattern(QStringLiteral("^checkbox([0-9]+)$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = pattern.match(name);
-    if (!m.hasMatch()) return nullptr;
-    bool ok = false;
-    const int n = m.captured(1).toInt(&ok);
-    return ok && n >= 1 && n <= Lotto::HighestNumber ? box(n) : nullptr;
-}
-
 QString TForm6::hint(int n) const {
     return box(n)->toolTip();
 }
@@ -205,9 +191,7 @@ void TForm6::untickAllNeutral() {
 
 void TForm6::BitBtn4Click() {
     if (Timer1->isActive() && PickIndex >= PickCount) {
-        Timer1->stop();
-        BitBtn4->setText(tr("Zufall"));
-        PickIndex = 1;
+        resetPick();
     } else if (Timer1->isActive()) {
         ++PickIndex;
     } else {

@@ -26,8 +26,6 @@ public:
 
     // Box n (1..49) for number n.
     QCheckBox* box(int n) const { return m_boxes[static_cast<std::size_t>(n)]; }
-    // A number box by its name: "CheckBox" or "Checkbox" and the number, in any case.
-    QCheckBox* boxByName(const QString& name) const;
     QString hint(int n) const;
     void setHint(int n, const QString& text);
     BoxColour boxColour(int n) const { return m_colours[static_cast<std::size_t>(n)]; }

@@ -24,12 +24,6 @@ namespace {
 constexpr double GridCell = 20;
 constexpr double TipWidth = 155;
 
-void centre(QTextCursor cursor) {
-    QTextBlockFormat block = cursor.blockFormat();
-    block.setAlignment(Qt::AlignHCenter);
-    cursor.setBlockFormat(block);
-}
-
 // The 49 numbers in rows of seven; the marked ones filled.
 void insertGrid(QTextCursor& cursor, std::uint64_t numbers, const QTextCharFormat& body) {
     constexpr int rows = (Lotto::HighestNumber + GridColumns - 1) / GridColumns;
@@ -57,7 +51,9 @@ void insertGrid(QTextCursor& cursor, std::uint64_t numbers, const QTextCharForma
             cell.setFormat(filled);
         }
         QTextCursor inCell = cell.firstCursorPosition();
-        centre(inCell);
+        QTextBlockFormat centred = inCell.blockFormat();
+        centred.setAlignment(Qt::AlignHCenter);
+        inCell.setBlockFormat(centred);
         inCell.insertText(QString::number(n), on ? marked : open);
     }
     cursor = grid->lastCursorPosition();
@@ -66,15 +62,15 @@ void insertGrid(QTextCursor& cursor, std::uint64_t numbers, const QTextCharForma
 
 // One ticket: its tips side by side, TipsPerRow to a row.
 void insertTicket(QTextCursor& cursor, const std::vector<TipFiles::SlipTip>& tips, const QTextCharFormat& body) {
-    const int columns = TipsPerRow;
-    const int rows = (static_cast<int>(tips.size()) + columns - 1) / columns;
+    const int rows = (static_cast<int>(tips.size()) + TipsPerRow - 1) / TipsPerRow;
     if (rows == 0) return;
     QTextTableFormat format;
     format.setBorder(0);
     format.setCellSpacing(0);
     format.setCellPadding(4);
-    format.setColumnWidthConstraints(QList<QTextLength>(columns, QTextLength(QTextLength::FixedLength, TipWidth)));
-    QTextTable* table = cursor.insertTable(rows, columns, format);
+    format.setColumnWidthConstraints(
+        QList<QTextLength>(TipsPerRow, QTextLength(QTextLength::FixedLength, TipWidth)));
+    QTextTable* table = cursor.insertTable(rows, TipsPerRow, format);
     QTextCharFormat label = body;
     label.setFontWeight(QFont::Bold);
     label.setFontPointSize(9);
@@ -82,7 +78,7 @@ void insertTicket(QTextCursor& cursor, const std::vector<TipFiles::SlipTip>& tip
     small.setFontPointSize(6.5);
     for (std::size_t k = 0; k < tips.size(); ++k) {
         const int index = static_cast<int>(k);
-        QTextCursor inCell = table->cellAt(index / columns, index % columns).firstCursorPosition();
+        QTextCursor inCell = table->cellAt(index / TipsPerRow, index % TipsPerRow).firstCursorPosition();
         inCell.insertText(TipFiles::tipLabel(index + 1).trimmed(), label);
         inCell.insertBlock();
         insertGrid(inCell, tips[k].numbers, body);
@@ -95,10 +91,6 @@ void insertTicket(QTextCursor& cursor, const std::vector<TipFiles::SlipTip>& tip
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
 }
-
-} // namespace
-
-namespace {
 
 // A document in the fixed font with the title written in larger bold letters; `body` is the
 // format of the text after it.
@@ -142,12 +134,6 @@ std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet) {
     return doc;
 }
 
-void print(const TipFiles::TipSheet& sheet, QPrinter* printer) {
-    const auto doc = document(sheet);
-    // QTextDocument::print lays the text out on the printer's pages and numbers them.
-    doc->print(printer);
-}
-
 std::unique_ptr<QTextDocument> textDocument(const QStringList& lines) {
     QTextCursor cursor;
     QTextCharFormat body;
@@ -159,32 +145,33 @@ std::unique_ptr<QTextDocument> textDocument(const QStringList& lines) {
     return doc;
 }
 
+} // namespace TipPrint
+
 namespace {
 
-// The document as an A4 PDF with the program's margins.
-bool writePdf(QTextDocument& doc, const QString& docName, const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+// A4 pages with the program's margins.
+void setUpPages(QPrinter& printer, const QString& docName) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
     printer.setDocName(docName);
+}
+
+bool writePdf(const QTextDocument& doc, const QString& docName, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    setUpPages(printer, docName);
     if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
     doc.print(&printer);
     return QFileInfo(path).size() > 0;
 }
 
+Printing::Preview previewOf(std::unique_ptr<TipPrintPreview> preview) {
+    QAction* save = preview->savePdfAction();
+    return {std::move(preview), save};
+}
+
 } // namespace
-
-bool savePdf(const TipFiles::TipSheet& sheet, const QString& path) {
-    return writePdf(*document(sheet), sheet.title, path);
-}
-
-bool saveTextPdf(const QStringList& lines, const QString& path) {
-    return writePdf(*textDocument(lines), lines.value(0), path);
-}
-
-} // namespace TipPrint
 
 TipPrintPreview::TipPrintPreview(TipFiles::TipSheet sheet, QWidget* parent)
     : QPrintPreviewDialog(parent), m_sheet(std::move(sheet)) {
@@ -199,9 +186,7 @@ TipPrintPreview::TipPrintPreview(QStringList lines, QWidget* parent) : QPrintPre
 void TipPrintPreview::setUp(const QString& docName, std::function<std::unique_ptr<QTextDocument>()> document) {
     setObjectName(QStringLiteral("TippDruckvorschau"));
     setWindowTitle(QCoreApplication::translate("TipPrint", "Druckvorschau: Tipp"));
-    printer()->setPageSize(QPageSize(QPageSize::A4));
-    printer()->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    printer()->setDocName(docName);
+    setUpPages(*printer(), docName);
     // QTextDocument::print lays the text out on the printer's pages and numbers them.
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [document = std::move(document)](QPrinter* target) { document()->print(target); });
@@ -222,21 +207,17 @@ void TipPrintPreview::setUp(const QString& docName, std::function<std::unique_pt
 TipPrintPreview::~TipPrintPreview() = default;
 
 Printing::Preview TipPrinting::tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) {
-    auto preview = std::make_unique<TipPrintPreview>(sheet, parent);
-    QAction* save = preview->savePdfAction();
-    return {std::move(preview), save};
+    return previewOf(std::make_unique<TipPrintPreview>(sheet, parent));
 }
 
 bool TipPrinting::saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) {
-    return TipPrint::savePdf(sheet, path);
+    return writePdf(*TipPrint::document(sheet), sheet.title, path);
 }
 
 Printing::Preview TipPrinting::textPreview(const QStringList& lines, QWidget* parent) {
-    auto preview = std::make_unique<TipPrintPreview>(lines, parent);
-    QAction* save = preview->savePdfAction();
-    return {std::move(preview), save};
+    return previewOf(std::make_unique<TipPrintPreview>(lines, parent));
 }
 
 bool TipPrinting::saveTextPdf(const QStringList& lines, const QString& path) {
-    return TipPrint::saveTextPdf(lines, path);
+    return writePdf(*TipPrint::textDocument(lines), lines.value(0), path);
 }

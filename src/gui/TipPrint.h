@@ -8,14 +8,11 @@
 #include <memory>
 
 class QAction;
-class QPrinter;
 class QTextDocument;
 
-// Printing the tips with Qt PrintSupport, the one user of it.
-
-// The tips laid out as the operator's slips: the title larger and bold, each ticket under its
-// header, each tip a grid of the numbers 1 to 49, seven to a row, its numbers filled, with
-// the tip line and its note below the grid.
+// Printing with Qt PrintSupport, the one user of it. The tips are laid out as the operator's
+// slips: the title larger and bold, each ticket under its header, each tip a grid of the
+// numbers 1 to 49, seven to a row, its numbers filled, with its line and note below.
 namespace TipPrint {
 
 // Tips side by side in a row of a ticket.
@@ -24,13 +21,8 @@ inline constexpr int TipsPerRow = 3;
 inline constexpr int GridColumns = 7;
 
 std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet);
-void print(const TipFiles::TipSheet& sheet, QPrinter* printer);
-// Writes the pages as a PDF file; false when the file could not be written.
-bool savePdf(const TipFiles::TipSheet& sheet, const QString& path);
-
 // Lines of text in the fixed font, the first one as the title.
 std::unique_ptr<QTextDocument> textDocument(const QStringList& lines);
-bool saveTextPdf(const QStringList& lines, const QString& path);
 
 } // namespace TipPrint
 
@@ -44,9 +36,8 @@ public:
     TipPrintPreview(QStringList lines, QWidget* parent);
     ~TipPrintPreview() override;
 
-    // Triggered by the player; the owner asks for the file name and calls TipPrint::savePdf.
+    // Triggered by the player; the owner asks for the file name and writes the PDF.
     QAction* savePdfAction() const { return m_savePdf; }
-    const TipFiles::TipSheet& sheet() const { return m_sheet; }
     // The same tips as the tip text writes them.
     QStringList tipText() const { return TipFiles::text(m_sheet); }
 

@@ -111,12 +111,6 @@ QString caption(const Component& c) {
     case Kind::Label:
     case Kind::Panel:
         return static_cast<QLabel*>(c.object)->text();
-    case Kind::BitBtn:
-    case Kind::Button:
-    case Kind::SpeedButton:
-    case Kind::CheckBox:
-    case Kind::RadioButton:
-        return static_cast<QAbstractButton*>(c.object)->text();
     case Kind::TabSheet: {
         QTabWidget* tabs = tabsOfPage(c.object);
         return tabs->tabText(tabs->indexOf(static_cast<QWidget*>(c.object)));
@@ -125,8 +119,9 @@ QString caption(const Component& c) {
         return static_cast<QGroupBox*>(c.object)->title();
     case Kind::Edit:
         return {};
+    default: // the buttons
+        return static_cast<QAbstractButton*>(c.object)->text();
     }
-    return {};
 }
 
 void setCaption(const Component& c, const QString& text) {
@@ -143,13 +138,6 @@ void setCaption(const Component& c, const QString& text) {
         else
             static_cast<QLabel*>(c.object)->setText(text);
         break;
-    case Kind::BitBtn:
-    case Kind::Button:
-    case Kind::SpeedButton:
-    case Kind::CheckBox:
-    case Kind::RadioButton:
-        static_cast<QAbstractButton*>(c.object)->setText(text);
-        break;
     case Kind::TabSheet: {
         QTabWidget* tabs = tabsOfPage(c.object);
         tabs->setTabText(tabs->indexOf(static_cast<QWidget*>(c.object)), text);
@@ -159,6 +147,9 @@ void setCaption(const Component& c, const QString& text) {
         static_cast<QGroupBox*>(c.object)->setTitle(text);
         break;
     case Kind::Edit:
+        break;
+    default: // the buttons
+        static_cast<QAbstractButton*>(c.object)->setText(text);
         break;
     }
 }
