@@ -125,21 +125,6 @@ TEST(TipFile, AFailedWriteLeavesTheOldFileWholeAndIsReported) {
     EXPECT_EQ(TipFiles::read(path), many);
 }
 
-TEST(TipFile, ProposedNameFollowsTheWeekdayOfTheChosenDraw) {
-    const QDate today(2025, 9, 1);
-    // Saturday 5 March 2011 proposes the Wednesday after it.
-    EXPECT_EQ(TipFiles::proposedName(QDate(2011, 3, 5), today), QStringLiteral("20110309.hlt"));
-    // Sunday and Wednesday: three days on, across a month and a year end.
-    EXPECT_EQ(TipFiles::proposedName(QDate(2011, 3, 6), today), QStringLiteral("20110309.hlt"));
-    EXPECT_EQ(TipFiles::proposedName(QDate(2011, 3, 2), today), QStringLiteral("20110305.hlt"));
-    EXPECT_EQ(TipFiles::proposedName(QDate(2024, 12, 29), today), QStringLiteral("20250101.hlt"));
-    EXPECT_EQ(TipFiles::proposedName(QDate(2011, 2, 26), today), QStringLiteral("20110302.hlt"));
-    // Every other weekday: today, not a date derived from the chosen one.
-    for (const QDate d : {QDate(2011, 3, 7), QDate(2011, 3, 8), QDate(2011, 3, 10), QDate(2011, 3, 11)})
-        EXPECT_EQ(TipFiles::proposedName(d, today), QStringLiteral("20250901.hlt"))
-            << d.toString().toStdString();
-}
-
 // ---- The window ----
 
 namespace {

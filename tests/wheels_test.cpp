@@ -159,3 +159,17 @@ TEST(WheelReport, AHoleIsShownAndBadLinesAreNamed) {
     }
     EXPECT_THROW(WheelReport::analyse({}), AppError);
 }
+
+TEST(WheelReport, SubsetsComeInLexicographicOrderOfTheirPositions) {
+    std::vector<std::uint32_t> masks;
+    WheelReport::forEachSubset(5, 3, [&](std::uint32_t m) { masks.push_back(m); });
+    ASSERT_EQ(masks.size(), 10u);
+    EXPECT_EQ(masks[0], 0b00111u);
+    EXPECT_EQ(masks[1], 0b01011u);
+    EXPECT_EQ(masks[2], 0b10011u);
+    EXPECT_EQ(masks[3], 0b01101u);
+    EXPECT_EQ(masks.back(), 0b11100u);
+    masks.clear();
+    WheelReport::forEachSubset(4, 0, [&](std::uint32_t m) { masks.push_back(m); });
+    EXPECT_EQ(masks, std::vector<std::uint32_t>{0u});
+}

@@ -4,6 +4,7 @@
 #include "evaluation/Winnings.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <bit>
 #include <gtest/gtest.h>
@@ -239,4 +240,30 @@ TEST(Money, PrizeTablesAnswerThroughTheTierAdapter) {
     EXPECT_EQ(source.dividend({2022, 5, 7}, 3, true), 1.5); // a three with the additional number
     EXPECT_FALSE(source.dividend({2022, 5, 7}, 2, false));
     EXPECT_FALSE(source.dividend({2022, 5, 11}, 4, false));
+}
+
+TEST(Money, KnownAndUnknownPartsAddUpAndShowApart) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Chance::Money total;
+    Winnings::addMoney(total, {14.0, 35.5, 0});
+    EXPECT_EQ(Winnings::moneyText(total), QStringLiteral("35,50 €"));
+    Winnings::addMoney(total, {0.5, 1200.0, 2});
+    EXPECT_DOUBLE_EQ(total.stake, 14.5);
+    EXPECT_DOUBLE_EQ(total.knownReturn, 1235.5);
+    EXPECT_EQ(total.unknownWins, 2);
+    EXPECT_EQ(Winnings::moneyText(total), QStringLiteral("1.235,50 € + unbekannt"));
+    EXPECT_EQ(Winnings::moneyText({1.0, 0.0, 3}), QStringLiteral("unbekannt"));
+    EXPECT_EQ(Winnings::moneyText({1.0, 0.0, 0}), QStringLiteral("0,00 €"));
+    QLocale::setDefault(before);
+}
+
+TEST(Money, APrizeTableIsKnownWhenAnyTierHasItsDividend) {
+    const MemoryDividends day = dividendsOfTheDay();
+    EXPECT_TRUE(Winnings::prizesKnown(&day, Day));
+    EXPECT_FALSE(Winnings::prizesKnown(&day, Day.addDays(4)));
+    EXPECT_FALSE(Winnings::prizesKnown(nullptr, Day));
+    MemoryDividends onlySix;
+    onlySix.set(Day, {{6, false, 1000000.0}});
+    EXPECT_TRUE(Winnings::prizesKnown(&onlySix, Day));
 }

@@ -99,14 +99,12 @@ TicketResult checkTicket(const ParsedTicket& ticket, SystemKind kind, const Syst
 LineOutcome zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
                         const SystemTables& tables, const CurrentDraw& draw) {
     LineOutcome outcome;
-    if (std::optional<QString> shown = ticket.parse(line)) {
-        selectorText = std::move(*shown);
-        outcome.selectorSet = true;
-    }
+    const std::optional<QString> shown = ticket.parse(line);
+    if (shown) selectorText = *shown;
     result = TicketResult{};
     const SystemKind kind = systemKindOf(selectorText);
     const SystemTable* table = tables.selected;
-    if (kind == SystemKind::Reduced && outcome.selectorSet) {
+    if (kind == SystemKind::Reduced && shown) {
         // Without the tables by code (a caller that holds none) the code's table is missing too.
         table = tables.byCode ? tables.byCode->table(ticket.systemCode) : nullptr;
         if (!table) {
@@ -137,30 +135,20 @@ ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& 
     ListCheck check;
     tally.clear();
 
-    QStringList kept;
-    kept.reserve(lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (TipLine::isBlank(lines[i]))
-            check.removedLines.push_back(static_cast<int>(i));
-        else
-            kept << lines[i];
-    }
-    if (!check.removedLines.empty()) lines = kept;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (TipLine::isBlank(lines[i])) check.removedLines.push_back(static_cast<int>(i));
+    if (!check.removedLines.empty()) lines.removeIf([](const QString& line) { return TipLine::isBlank(line); });
 
     try {
         for (const QString& line : std::as_const(lines)) {
+            // A line whose table is missing has a zero result.
             const LineOutcome outcome = zettelcheck(line, ticket, selectorText, result, tables, draw);
-            if (outcome.missingTable) {
-                check.hitTexts << missingTableText(*outcome.missingTable);
-                check.lineHits.push_back(0);
-                check.lineScored.push_back(false);
-                continue;
-            }
+            check.hitTexts << (outcome.missingTable ? missingTableText(*outcome.missingTable) : hitText(result));
+            check.lineHits.push_back(result.hits);
+            check.lineScored.push_back(!outcome.missingTable);
+            if (outcome.missingTable) continue;
             tally.add(result);
             if (result.hits >= 3) ++check.winningLines;
-            check.hitTexts << hitText(result);
-            check.lineHits.push_back(result.hits);
-            check.lineScored.push_back(true);
             check.maxHits = std::max<int>(check.maxHits, result.hits);
         }
     } catch (const AppError& e) {

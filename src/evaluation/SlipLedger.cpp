@@ -13,10 +13,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate("SlipLedger", text);
 }
 
-bool isDrawDay(const QDate& date) {
-    return date.dayOfWeek() == Qt::Wednesday || date.dayOfWeek() == Qt::Saturday;
-}
-
 const Slips::DrawCheck* checkOf(const Ledger& ledger, const Row& row) {
     if (row.open()) return nullptr;
     return &ledger.checks[static_cast<std::size_t>(row.check)];
@@ -24,20 +20,9 @@ const Slips::DrawCheck* checkOf(const Ledger& ledger, const Row& row) {
 
 // "3", "5+ZZ": the tier in the CSV, the same in every language; empty below three hits.
 QByteArray csvTier(const Slips::DrawCheck& check) {
-    switch (Chance::levelOf(check.bestHits, check.bestAdditional)) {
-    case Chance::Three:
-        return "3";
-    case Chance::Four:
-        return "4";
-    case Chance::Five:
-        return "5";
-    case Chance::FiveAdditional:
-        return "5+ZZ";
-    case Chance::Six:
-        return "6";
-    default:
-        return {};
-    }
+    static const std::array<QByteArray, Chance::LevelCount> Tiers{"3", "4", "5", "5+ZZ", "6"};
+    const int level = Chance::levelOf(check.bestHits, check.bestAdditional);
+    return level < 0 ? QByteArray() : Tiers[static_cast<std::size_t>(level)];
 }
 
 QByteArray csvField(const QString& text) {
@@ -52,7 +37,7 @@ QByteArray csvField(const QString& text) {
 
 QDate nextDrawDay(const QDate& date) {
     QDate day = date.addDays(1);
-    while (!isDrawDay(day)) day = day.addDays(1);
+    while (day.dayOfWeek() != Qt::Wednesday && day.dayOfWeek() != Qt::Saturday) day = day.addDays(1);
     return day;
 }
 
@@ -64,39 +49,30 @@ Ledger build(const std::vector<Slips::Slip>& slips, const std::vector<DrawRecord
     std::size_t next = 0;
     for (std::size_t s = 0; s < slips.size(); ++s) {
         const Slips::Slip& slip = slips[s];
-        const int slipIndex = static_cast<int>(s);
-        const bool finished = Slips::finished(slip, history);
-        int draw = 0;
+        Row row;
+        row.slip = static_cast<int>(s);
+        row.draw = 0;
+        row.slipFinished = Slips::finished(slip, history);
         QDate last;
-        for (; next < ledger.checks.size() && ledger.checks[next].slip == slipIndex; ++next) {
+        for (; next < ledger.checks.size() && ledger.checks[next].slip == row.slip; ++next) {
             const Slips::DrawCheck& c = ledger.checks[next];
-            Row row;
-            row.slip = slipIndex;
             row.check = static_cast<int>(next);
-            row.draw = ++draw;
+            ++row.draw;
             row.date = c.date;
             row.columns = c.columns;
             row.stake = c.money.stake;
-            row.slipFinished = finished;
             ledger.rows.push_back(row);
             last = c.date;
         }
-        if (draw >= slip.draws) continue;
-        const int columns = Slips::columnsOf(slip, tables);
-        const double stake = Slips::stakePerDraw(slip, tables);
-        QDate due = last.isValid()         ? nextDrawDay(last)
-                    : isDrawDay(slip.firstDraw) ? slip.firstDraw
-                                                : nextDrawDay(slip.firstDraw);
-        while (draw < slip.draws) {
-            Row row;
-            row.slip = slipIndex;
-            row.draw = ++draw;
-            row.date = due;
-            row.columns = columns;
-            row.stake = stake;
-            row.slipFinished = finished;
+        if (row.draw >= slip.draws) continue;
+        row.check = -1;
+        row.columns = Slips::columnsOf(slip, tables);
+        row.stake = Slips::stakePerDraw(slip, tables);
+        row.date = nextDrawDay(last.isValid() ? last : slip.firstDraw.addDays(-1));
+        while (row.draw < slip.draws) {
+            ++row.draw;
             ledger.rows.push_back(row);
-            due = nextDrawDay(due);
+            row.date = nextDrawDay(row.date);
         }
     }
     return ledger;
@@ -107,24 +83,16 @@ bool won(const Ledger& ledger, const Row& row) {
     return c && (c->money.knownReturn > 0 || c->money.unknownWins > 0);
 }
 
-bool passes(const Ledger& ledger, const Row& row, Filter filter) {
-    switch (filter) {
-    case Filter::Open:
-        return !row.slipFinished;
-    case Filter::Finished:
-        return row.slipFinished;
-    case Filter::Won:
-        return won(ledger, row);
-    case Filter::All:
-        break;
-    }
-    return true;
-}
-
 std::vector<int> rowsOf(const Ledger& ledger, Filter filter) {
     std::vector<int> kept;
-    for (std::size_t i = 0; i < ledger.rows.size(); ++i)
-        if (passes(ledger, ledger.rows[i], filter)) kept.push_back(static_cast<int>(i));
+    for (std::size_t i = 0; i < ledger.rows.size(); ++i) {
+        const Row& row = ledger.rows[i];
+        const bool passes = filter == Filter::Open       ? !row.slipFinished
+                            : filter == Filter::Finished ? row.slipFinished
+                            : filter == Filter::Won      ? won(ledger, row)
+                                                         : true;
+        if (passes) kept.push_back(static_cast<int>(i));
+    }
     return kept;
 }
 
@@ -151,16 +119,6 @@ std::vector<BalancePoint> runningBalance(const Ledger& ledger, const std::vector
 
 QStringList headers() {
     return {tr("Datum"), tr("Schein"), tr("Spalten"), tr("Einsatz"), tr("Gewinnklasse"), tr("Gewinn")};
-}
-
-QString euro(double amount) {
-    return tr("%1 €").arg(QLocale().toString(amount, 'f', 2));
-}
-
-QString winningsText(const Chance::Money& money) {
-    if (money.unknownWins == 0) return euro(money.knownReturn);
-    if (money.knownReturn == 0) return tr("unbekannt");
-    return tr("%1 + unbekannt").arg(euro(money.knownReturn));
 }
 
 QString slipName(const Slips::Slip& slip) {

@@ -7,21 +7,18 @@
 #include <QStringList>
 #include <vector>
 
-// The player's slips as one ledger: a row for every draw each slip covers, drawn and checked or
-// still to come; which rows a filter keeps; the running balance over the draws; and the rows as
-// CSV and as printable text. The slips window shows it; everything it decides is here.
+// The player's slips as one ledger, a row for every draw each slip covers, drawn and checked or
+// still to come: everything the slips window shows and decides.
 namespace SlipLedger {
 
-// What the slips window lists: every row; the rows of slips with draws still to come; the
-// rows of slips whose every draw is drawn; the drawn rows that won (a dividend known or not).
+// Open: the rows of slips with draws still to come; Won: the drawn rows that won.
 enum class Filter { All, Open, Finished, Won };
 
 struct Row {
     int slip = -1;  // index into the book's slips
     int check = -1; // index into Ledger::checks; -1 while the draw is still to come
     int draw = 1;   // which of the slip's draws, 1 to its draws
-    // The draw's date; for a draw still to come the regular draw day (Wednesday or Saturday)
-    // it is due on, counted on from the last drawn one.
+    // For a draw still to come the draw day it is due on, counted on from the last drawn one.
     QDate date;
     int columns = 0;
     double stake = 0; // of this draw
@@ -35,20 +32,17 @@ struct Ledger {
     std::vector<Row> rows;                // slip order, each slip's draws in date order
 };
 
-// Every slip's rows: its covered draws checked with their dividends, then its draws to come.
 Ledger build(const std::vector<Slips::Slip>& slips, const std::vector<DrawRecord>& history,
              const DividendSource* dividends, SystemTableSet& tables);
 
 // A drawn row with at least one winning column.
 bool won(const Ledger& ledger, const Row& row);
-bool passes(const Ledger& ledger, const Row& row, Filter filter);
 // The indexes of the rows the filter keeps, in ledger order.
 std::vector<int> rowsOf(const Ledger& ledger, Filter filter);
 // The checks of those rows (the drawn ones), for Slips::totals.
 std::vector<Slips::DrawCheck> checksOf(const Ledger& ledger, const std::vector<int>& rows);
 
-// The known balance (return less stake) after each draw date of the drawn rows, all slips of a
-// date together, in date order.
+// The known balance after each draw date of the drawn rows, in date order.
 struct BalancePoint {
     QDate date;
     double balance = 0;
@@ -61,19 +55,15 @@ QDate nextDrawDay(const QDate& date);
 // ---- Texts, in the messages' language and the locale's number format ----
 // The column headers of the table: date, slip, columns, stake, tier, winnings.
 QStringList headers();
-// "1.234,50 €".
-QString euro(double amount);
-// What a drawn row won: "1,50 €", "unbekannt" when every win has no known dividend, "1,50 € +
-// unbekannt" when some have none, "0,00 €" for no win.
-QString winningsText(const Chance::Money& money);
+inline QString euro(double amount) { return Winnings::euros(amount); }
+inline QString winningsText(const Chance::Money& money) { return Winnings::moneyText(money); }
 // The slip's name, or "Schein <id>" for a slip without one.
 QString slipName(const Slips::Slip& slip);
 // The best tier of a drawn row ("3 Richtige", "–"), "offen" for a draw still to come.
 QString tierText(const Ledger& ledger, const Row& row);
 // The row's winnings, "offen" for a draw still to come.
 QString rowWinningsText(const Ledger& ledger, const Row& row);
-// The totals line: staked, won, balance; what the same stake returns on average ("unbekannt"
-// when not known); and what is still to come.
+// The totals line: staked, won, balance, the average return of the same stake, what is to come.
 QString totalsText(const Slips::Totals& totals, int openDraws, double openStake);
 
 // The rows as CSV, one line per row after a header line, lines ended by CR LF:
@@ -85,8 +75,7 @@ QString totalsText(const Slips::Totals& totals, int openDraws, double openStake)
 // dividend. UTF-8 without byte-order mark.
 QByteArray toCsv(const Ledger& ledger, const std::vector<int>& rows, const std::vector<Slips::Slip>& slips);
 
-// The rows as a page of text for the print preview: the title, a header line, one line per
-// row in fixed-width columns, and the totals line at the end.
+// The rows as a page of text for the print preview, in fixed-width columns.
 QStringList printText(const QString& title, const Ledger& ledger, const std::vector<int>& rows,
                       const std::vector<Slips::Slip>& slips, const QString& totalsLine);
 

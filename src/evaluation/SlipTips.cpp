@@ -12,12 +12,6 @@ namespace SlipTips {
 
 namespace {
 
-QString numbersLine(std::uint64_t numbers, const QString& designation) {
-    std::vector<int> list;
-    for (std::uint64_t m = numbers; m; m &= m - 1) list.push_back(std::countr_zero(m));
-    return TipLine::makeLine(list, designation);
-}
-
 QString stakeText(int rows, std::optional<double> pricePerRow) {
     const QString stake = pricePerRow ? QLocale().toString(rows * *pricePerRow, 'f', 2) + QStringLiteral(" €")
                                       : QCoreApplication::translate("SlipTips", "unbekannt");
@@ -31,28 +25,25 @@ std::vector<TipFiles::SlipTip> of(const QStringList& lines, SystemTableSet& tabl
     std::vector<TipFiles::SlipTip> out;
     for (const QString& line : lines) {
         const Winnings::PlayedLine played = Winnings::playedLine(line, tables, fallback);
-        TipFiles::SlipTip tip = TipFiles::plainTip(line);
-        if (!played.ticket) {
+        if (!played.ticket || played.ticket->shape.rows.empty()) {
+            TipFiles::SlipTip tip = TipFiles::plainTip(line);
             if (!played.missingTable.isEmpty())
                 tip.note = QCoreApplication::translate("SlipTips", "Tabelle %1 fehlt: das System kann nicht "
                                                                    "aufgeschrieben werden")
                                .arg(played.missingTable);
+            else if (played.ticket && played.ticket->shape.numbers > Lotto::DrawnNumbers)
+                tip.note = stakeText(played.ticket->columns(), pricePerRow);
             out.push_back(tip);
             continue;
         }
-        const Winnings::Ticket& ticket = *played.ticket;
-        if (ticket.shape.rows.empty()) {
-            tip.numbers = ticket.numbers;
-            if (ticket.shape.numbers > Lotto::DrawnNumbers) tip.note = stakeText(ticket.columns(), pricePerRow);
-            out.push_back(tip);
-            continue;
-        }
-        const std::vector<std::uint64_t> rows = ticket.expandedColumns();
+        const std::vector<std::uint64_t> rows = played.ticket->expandedColumns();
         const int count = static_cast<int>(rows.size());
         for (std::size_t r = 0; r < rows.size(); ++r) {
             TipFiles::SlipTip row;
             row.numbers = rows[r];
-            row.line = numbersLine(rows[r], TipLine::Normal);
+            std::vector<int> numbers;
+            for (std::uint64_t m = rows[r]; m; m &= m - 1) numbers.push_back(std::countr_zero(m));
+            row.line = TipLine::makeLine(numbers, TipLine::Normal);
             // The first row says where the rows come from.
             if (r == 0)
                 row.note = QCoreApplication::translate("SlipTips", "%n Reihen aus %1", nullptr, count).arg(line);

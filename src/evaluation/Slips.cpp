@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLocale>
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -28,24 +27,13 @@ std::vector<Winnings::PlayedLine> playedLines(const Slip& slip, SystemTableSet& 
     return out;
 }
 
-void addMoney(Chance::Money& to, const Chance::Money& m) {
-    to.stake += m.stake;
-    to.knownReturn += m.knownReturn;
-    to.unknownWins += m.unknownWins;
-}
-
-// (hits, additional) ordered as the tiers pay: 5 + additional above 5, below 6.
-bool better(int hits, bool additional, int thanHits, bool thanAdditional) {
-    return hits > thanHits || (hits == thanHits && additional && !thanAdditional);
-}
-
 DrawCheck checkDraw(int index, const Slip& slip, const std::vector<Winnings::PlayedLine>& played,
                     const DrawRecord& record, const DividendSource* dividends) {
     DrawCheck check;
     check.slip = index;
     check.date = DayCount::toDate(record.date);
     const Chance::Round round = Chance::roundOf(record, 0);
-    for (std::size_t k = 0; k < 6; ++k) check.winning[k] = record.numbers[k];
+    std::copy_n(record.numbers.begin(), 6, check.winning.begin());
     std::sort(check.winning.begin(), check.winning.end());
     check.additionalNumber = round.additional;
     check.lines.reserve(played.size());
@@ -60,14 +48,16 @@ DrawCheck checkDraw(int index, const Slip& slip, const std::vector<Winnings::Pla
                 c.numbers = column;
                 c.hits = std::popcount(column & round.winning);
                 c.additional = round.additional > 0 && (column >> round.additional & 1);
-                if (better(c.hits, c.additional, check.bestHits, check.bestAdditional)) {
+                // Ordered as the tiers pay: 5 + additional above 5, below 6.
+                if (c.hits > check.bestHits ||
+                    (c.hits == check.bestHits && c.additional && !check.bestAdditional)) {
                     check.bestHits = c.hits;
                     check.bestAdditional = c.additional;
                 }
                 line.columns.push_back(c);
             }
             line.result = Winnings::result(*p.ticket, round, slip.pricePerColumn, dividends);
-            addMoney(check.money, line.result.money);
+            Winnings::addMoney(check.money, line.result.money);
             check.columns += p.ticket->columns();
         }
         check.lines.push_back(std::move(line));
@@ -79,10 +69,6 @@ DrawCheck checkDraw(int index, const Slip& slip, const std::vector<Winnings::Pla
 QString tierText(int hits, bool additional) {
     if (hits == 5 && additional) return QCoreApplication::translate("Slips", "5 + Z");
     return QCoreApplication::translate("Slips", "%1 Richtige").arg(hits);
-}
-
-QString euros(double amount) {
-    return QCoreApplication::translate("Slips", "%1 €").arg(QLocale().toString(amount, 'f', 2));
 }
 
 // What one column of six numbers returns on average on a draw: Σ P(tier) × the tier's dividend;
@@ -102,6 +88,20 @@ std::optional<double> expectedPerColumn(const QDate& date, bool drawHasAdditiona
     return sum;
 }
 
+template <class Keep>
+std::vector<DrawCheck> check(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
+                             const DividendSource* dividends, SystemTableSet& tables, Keep keep) {
+    std::vector<DrawCheck> out;
+    for (std::size_t i = 0; i < slips.size(); ++i) {
+        const std::vector<DrawRecord> draws = coveredDraws(slips[i], history);
+        if (std::none_of(draws.begin(), draws.end(), keep)) continue;
+        const std::vector<Winnings::PlayedLine> played = playedLines(slips[i], tables);
+        for (const DrawRecord& r : draws)
+            if (keep(r)) out.push_back(checkDraw(static_cast<int>(i), slips[i], played, r, dividends));
+    }
+    return out;
+}
+
 } // namespace
 
 int columnsOf(const Slip& slip, SystemTableSet& tables) {
@@ -113,10 +113,6 @@ int columnsOf(const Slip& slip, SystemTableSet& tables) {
 
 double stakePerDraw(const Slip& slip, SystemTableSet& tables) {
     return columnsOf(slip, tables) * slip.pricePerColumn;
-}
-
-double totalStake(const Slip& slip, SystemTableSet& tables) {
-    return stakePerDraw(slip, tables) * slip.draws;
 }
 
 QString DrawCheck::bestTierText() const {
@@ -146,24 +142,6 @@ QDate nextDrawDate(const std::optional<QDate>& announced, const QDate& newestSto
     return day;
 }
 
-namespace {
-
-template <class Keep>
-std::vector<DrawCheck> check(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
-                             const DividendSource* dividends, SystemTableSet& tables, Keep keep) {
-    std::vector<DrawCheck> out;
-    for (std::size_t i = 0; i < slips.size(); ++i) {
-        const std::vector<DrawRecord> draws = coveredDraws(slips[i], history);
-        if (std::none_of(draws.begin(), draws.end(), keep)) continue;
-        const std::vector<Winnings::PlayedLine> played = playedLines(slips[i], tables);
-        for (const DrawRecord& r : draws)
-            if (keep(r)) out.push_back(checkDraw(static_cast<int>(i), slips[i], played, r, dividends));
-    }
-    return out;
-}
-
-} // namespace
-
 std::vector<DrawCheck> checkAll(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
                                 const DividendSource* dividends, SystemTableSet& tables) {
     return check(slips, history, dividends, tables, [](const DrawRecord&) { return true; });
@@ -184,52 +162,37 @@ QString summaryText(const std::vector<DrawCheck>& checks) {
     Chance::Money money;
     for (const DrawCheck& c : checks) {
         slips.insert(c.slip);
-        addMoney(money, c.money);
+        Winnings::addMoney(money, c.money);
         for (const LineCheck& l : c.lines)
             for (std::size_t level = 0; level < levels.size(); ++level) levels[level] += l.result.columns[level];
     }
     // The winning columns from the highest tier down.
-    static constexpr std::array<std::pair<int, bool>, Chance::LevelCount> Tiers{
-        {{3, false}, {4, false}, {5, false}, {5, true}, {6, false}}};
     QStringList wins;
     for (int level = Chance::LevelCount - 1; level >= 0; --level) {
         const std::int64_t n = levels[static_cast<std::size_t>(level)];
         if (n == 0) continue;
-        const auto [hits, additional] = Tiers[static_cast<std::size_t>(level)];
+        const auto [hits, additional] = Winnings::Tiers[static_cast<std::size_t>(level)];
         wins << QCoreApplication::translate("Slips", "%1 × %2").arg(n).arg(tierText(hits, additional));
     }
-    QString outcome;
-    if (wins.isEmpty()) {
-        outcome = QCoreApplication::translate("Slips", "kein Gewinn");
-    } else {
-        QString amount;
-        if (money.unknownWins == 0)
-            amount = euros(money.knownReturn);
-        else if (money.knownReturn == 0)
-            amount = QCoreApplication::translate("Slips", "unbekannt");
-        else
-            amount = QCoreApplication::translate("Slips", "%1 + unbekannt").arg(euros(money.knownReturn));
-        outcome = wins.join(QStringLiteral(", ")) + QStringLiteral(", ") + amount;
-    }
+    const QString outcome = wins.isEmpty() ? QCoreApplication::translate("Slips", "kein Gewinn")
+                                           : wins.join(QStringLiteral(", ")) + QStringLiteral(", ") +
+                                                 Winnings::moneyText(money);
     if (slips.size() == 1) return QCoreApplication::translate("Slips", "1 Schein geprüft: %1").arg(outcome);
     return QCoreApplication::translate("Slips", "%1 Scheine geprüft: %2").arg(slips.size()).arg(outcome);
 }
 
 Totals totals(const std::vector<DrawCheck>& checks, const DividendSource* dividends) {
     Totals t;
-    double expected = 0;
-    bool known = true;
+    t.expectedReturn = 0.0;
     for (const DrawCheck& c : checks) {
-        addMoney(t.money, c.money);
-        if (c.columns == 0 || !known) continue;
+        Winnings::addMoney(t.money, c.money);
+        if (c.columns == 0 || !t.expectedReturn) continue;
         const std::optional<double> perColumn = expectedPerColumn(c.date, c.additionalNumber > 0, dividends);
-        if (!perColumn) {
-            known = false;
-            continue;
-        }
-        expected += *perColumn * c.columns;
+        if (perColumn)
+            *t.expectedReturn += *perColumn * c.columns;
+        else
+            t.expectedReturn.reset();
     }
-    if (known) t.expectedReturn = expected;
     return t;
 }
 
@@ -242,18 +205,17 @@ const QByteArray LastIdMark = QByteArrayLiteral("#lastId;");
 constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
 
 // Text fields never hold the separators raw: "\" "\\", ";" "\s", "|" "\p", CR "\r", LF "\n".
+// Each character of Raw is written as a backslash and the character of Escape at its place.
+const QString Raw = QStringLiteral("\\;|\r\n");
+const QString Escape = QStringLiteral("\\sprn");
+
 QString escaped(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case ';': out += QStringLiteral("\\s"); break;
-        case '|': out += QStringLiteral("\\p"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        default: out += c;
-        }
+        const qsizetype k = Raw.indexOf(c);
+        if (k >= 0) out += QLatin1Char('\\');
+        out += k >= 0 ? Escape[k] : c;
     }
     return out;
 }
@@ -266,15 +228,9 @@ std::optional<QString> unescaped(const QString& text) {
             out += text[i];
             continue;
         }
-        if (++i == text.size()) return std::nullopt;
-        switch (text[i].unicode()) {
-        case '\\': out += QLatin1Char('\\'); break;
-        case 's': out += QLatin1Char(';'); break;
-        case 'p': out += QLatin1Char('|'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        default: return std::nullopt;
-        }
+        const qsizetype k = ++i < text.size() ? Escape.indexOf(text[i]) : -1;
+        if (k < 0) return std::nullopt;
+        out += Raw[k];
     }
     return out;
 }
@@ -383,10 +339,6 @@ QString SlipBook::save(const QString& path) const {
         return e.message();
     }
     return {};
-}
-
-const std::vector<Slip>& SlipBook::slips() const {
-    return m_slips;
 }
 
 QString SlipBook::add(Slip slip) {

@@ -1,5 +1,4 @@
 #pragma once
-// evaluation/Slips.h
 #include "evaluation/Winnings.h" // Ticket, PlayedLine, playedLine
 #include "history/Dividends.h"
 #include "history/DrawRecord.h"
@@ -15,15 +14,14 @@
 #include <optional>
 #include <vector>
 
-// The slips the player has actually played: which tip lines, from which draw on and for how
-// many draws, at what price. Each slip is checked against the draws it covers as soon as they
-// are in the history, with each draw's own dividends.
+// The slips the player has actually played, each checked against the draws it covers as soon
+// as they are in the history, with each draw's own dividends.
 namespace Slips {
 
 constexpr int MaxDraws = 10;
 
-// What the player played: tip lines (TipLine text, any system kind), from a first draw date on
-// for `draws` consecutive draws of the history (whatever their weekday).
+// Tip lines (any system kind) played from a first draw date on for `draws` consecutive draws
+// of the history (whatever their weekday).
 struct Slip {
     QString id;   // unique in the book, never reused (kept in the file)
     QString name; // may be empty
@@ -35,13 +33,10 @@ struct Slip {
     bool operator==(const Slip&) const = default;
 };
 
-// Columns one draw of the slip plays: single 1, full C(n,6), reduced: its table's rows
-// (a line whose table is missing plays none).
+// Columns one draw of the slip plays (a line whose table is missing plays none).
 int columnsOf(const Slip& slip, SystemTableSet& tables);
 double stakePerDraw(const Slip& slip, SystemTableSet& tables); // columns × price
-double totalStake(const Slip& slip, SystemTableSet& tables);   // × draws
 
-// One column of a line, checked against a draw.
 struct ColumnHits {
     std::uint64_t numbers = 0; // bit n = number n
     int hits = 0;
@@ -68,33 +63,30 @@ struct DrawCheck {
     QString bestTierText() const;
 };
 
-// The draws of the history (ascending dates) a slip covers: its first `draws` draws dated on
-// or after firstDraw. Fewer while the later draws have not been drawn yet.
+// The first `draws` draws of the history dated on or after firstDraw; fewer while the later
+// draws have not been drawn yet.
 std::vector<DrawRecord> coveredDraws(const Slip& slip, const std::vector<DrawRecord>& history);
 bool finished(const Slip& slip, const std::vector<DrawRecord>& history); // every draw drawn
 
 // The draw a slip recorded now is first played on: the announced next draw when it lies after
 // the newest stored draw and not before today; else the first Wednesday or Saturday after the
-// newest stored draw, and not before today (a history that is behind does not date a new slip
-// into the past). newestStored may be invalid (no history).
+// newest stored draw (may be invalid) and not before today.
 QDate nextDrawDate(const std::optional<QDate>& announced, const QDate& newestStored, const QDate& today);
 
 // Every (slip, covered draw) pair, in slip order then date order, checked with that draw's
 // dividends (null source: every dividend unknown).
 std::vector<DrawCheck> checkAll(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
                                 const DividendSource* dividends, SystemTableSet& tables);
-// Only the pairs whose draw date is in `newDates` (the draws an update just added).
+// Only the pairs whose draw date is in `newDates`.
 std::vector<DrawCheck> checkNew(const std::vector<Slip>& slips, const std::vector<DrawRecord>& history,
                                 const std::vector<QDate>& newDates, const DividendSource* dividends,
                                 SystemTableSet& tables);
 
-// The status line after new draws: "2 Scheine geprüft: 1 × 3 Richtige, 1,50 €" (translated;
-// "unbekannt" for winnings of unknown dividend). Empty when no slip was checked.
+// "2 Scheine geprüft: 1 × 3 Richtige, 1,50 €"; empty when no slip was checked.
 QString summaryText(const std::vector<DrawCheck>& checks);
 
-// Totals of a set of checks: stake, known return, unknown wins; and what the same columns
-// would return on average on those draws (exact expectation per column from the hit
-// probabilities and each draw's real dividends; none when a dividend of a paying tier is unknown).
+// The money of a set of checks, and what the same columns would return on average on those
+// draws (from the hit probabilities and each draw's dividends; none when one is unknown).
 struct Totals {
     Chance::Money money;
     std::optional<double> expectedReturn;
@@ -110,9 +102,8 @@ public:
         QStringList damagedLines;
     };
     LoadResult load(const QString& path);
-    // Through the one atomic writer; returns the error in words, empty on success.
-    QString save(const QString& path) const;
-    const std::vector<Slip>& slips() const;
+    QString save(const QString& path) const; // the error in words, empty on success
+    const std::vector<Slip>& slips() const { return m_slips; }
     QString add(Slip slip);             // gives it a new id, returns the id
     void replace(int index, Slip slip); // edit: keeps the id
     void remove(int index);

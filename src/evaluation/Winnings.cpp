@@ -1,6 +1,7 @@
 #include "evaluation/Winnings.h"
 
-#include "base/Lotto.h"
+#include "tips/TipFiles.h"
+#include "tips/WheelReport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,44 +29,25 @@ std::vector<std::uint64_t> Ticket::expandedColumns() const {
     std::vector<int> numbersInOrder;
     for (std::uint64_t m = numbers; m; m &= m - 1) numbersInOrder.push_back(std::countr_zero(m));
     const int n = static_cast<int>(numbersInOrder.size());
+    const auto columnOf = [&](std::uint32_t positions) {
+        std::uint64_t column = 0;
+        for (int p = 0; p < n; ++p)
+            if (positions >> p & 1) column |= std::uint64_t{1} << numbersInOrder[static_cast<std::size_t>(p)];
+        return column;
+    };
     std::vector<std::uint64_t> out;
     if (!shape.rows.empty()) {
-        for (const std::uint32_t row : shape.rows) {
-            std::uint64_t column = 0;
-            for (int p = 0; p < n; ++p)
-                if (row >> p & 1) column |= std::uint64_t{1} << numbersInOrder[static_cast<std::size_t>(p)];
-            out.push_back(column);
-        }
-        return out;
+        for (const std::uint32_t row : shape.rows) out.push_back(columnOf(row));
+    } else if (n >= 6) {
+        WheelReport::forEachSubset(n, 6, [&](std::uint32_t positions) { out.push_back(columnOf(positions)); });
     }
-    if (n < 6) return out;
-    // Every choice of six positions, in lexicographic order.
-    std::array<int, 6> pick{0, 1, 2, 3, 4, 5};
-    for (;;) {
-        std::uint64_t column = 0;
-        for (const int p : pick) column |= std::uint64_t{1} << numbersInOrder[static_cast<std::size_t>(p)];
-        out.push_back(column);
-        int k = 5;
-        while (k >= 0 && pick[static_cast<std::size_t>(k)] == n - 6 + k) --k;
-        if (k < 0) return out;
-        ++pick[static_cast<std::size_t>(k)];
-        for (int j = k + 1; j < 6; ++j)
-            pick[static_cast<std::size_t>(j)] = pick[static_cast<std::size_t>(j - 1)] + 1;
-    }
+    return out;
 }
 
 std::optional<Ticket> ticketOf(const QString& line, const Chance::TipShape& listShape) {
-    ParsedTicket parsed;
-    parsed.parse(line);
     Ticket ticket;
-    int count = 0;
-    for (int k = 1; k <= parsed.count; ++k) {
-        const TicketSlot& slot = parsed.numbers[static_cast<std::size_t>(k)];
-        if (!slot.numeric || slot.value < 1 || slot.value > Lotto::HighestNumber || (ticket.numbers >> slot.value & 1))
-            continue;
-        ticket.numbers |= std::uint64_t{1} << slot.value;
-        ++count;
-    }
+    ticket.numbers = TipFiles::plainTip(line).numbers;
+    const int count = std::popcount(ticket.numbers);
     if (count < 6) return std::nullopt;
     ticket.shape = listShape;
     if (!ticket.shape.rows.empty() && count != ticket.shape.numbers) ticket.shape.rows.clear();
@@ -77,21 +59,15 @@ PlayedLine playedLine(const QString& line, SystemTableSet& tables, const Chance:
     PlayedLine played;
     ParsedTicket parsed;
     const std::optional<QString> selector = parsed.parse(line);
-    if (!selector) {
-        played.ticket = ticketOf(line, fallback);
-        return played;
-    }
-    const SystemKind kind = systemKindOf(*selector);
-    if (kind != SystemKind::Reduced) {
-        played.ticket = ticketOf(line, Chance::TipShape{});
+    if (!selector || systemKindOf(*selector) != SystemKind::Reduced) {
+        played.ticket = ticketOf(line, selector ? Chance::TipShape{} : fallback);
         return played;
     }
     const SystemTable* table = tables.table(parsed.systemCode);
-    if (!table) {
+    if (table)
+        played.ticket = ticketOf(line, listShape(parsed.count, SystemKind::Reduced, *table));
+    else
         played.missingTable = parsed.systemCode;
-        return played;
-    }
-    played.ticket = ticketOf(line, listShape(parsed.count, kind, *table));
     return played;
 }
 
@@ -118,31 +94,29 @@ ListStake listStake(const QStringList& lines, SystemTableSet& tables, const Chan
     for (const QString& line : lines) {
         if (TipLine::isBlank(line)) continue;
         const PlayedLine played = playedLine(line, tables, fallback);
-        if (played.ticket) stake.columns += played.ticket->columns();
-        if (played.ticket || played.missingTable.isEmpty() || stake.missingTables.contains(played.missingTable)) continue;
-        stake.missingTables << played.missingTable;
+        if (played.ticket)
+            stake.columns += played.ticket->columns();
+        else if (!played.missingTable.isEmpty() && !stake.missingTables.contains(played.missingTable))
+            stake.missingTables << played.missingTable;
     }
     return stake;
 }
-
-namespace {
 
 QString euros(double amount) {
     return QCoreApplication::translate("Winnings", "%1 €").arg(QLocale().toString(amount, 'f', 2));
 }
 
-QString unknownText() {
-    return QCoreApplication::translate("Winnings", "unbekannt");
-}
-
-// The known money and, when some is not known, "unbekannt" beside it.
 QString moneyText(const Chance::Money& m) {
     if (m.unknownWins == 0) return euros(m.knownReturn);
-    if (m.knownReturn == 0) return unknownText();
+    if (m.knownReturn == 0) return QCoreApplication::translate("Winnings", "unbekannt");
     return QCoreApplication::translate("Winnings", "%1 + unbekannt").arg(euros(m.knownReturn));
 }
 
-} // namespace
+void addMoney(Chance::Money& to, const Chance::Money& m) {
+    to.stake += m.stake;
+    to.knownReturn += m.knownReturn;
+    to.unknownWins += m.unknownWins;
+}
 
 QString stakeText(const ListStake& stake, std::optional<double> pricePerColumn) {
     const int columns = static_cast<int>(std::min<std::int64_t>(stake.columns, 0x7fffffff));
@@ -176,12 +150,8 @@ Result result(const Ticket& ticket, const Chance::Round& round, double pricePerC
 Chance::Money listMoney(const std::vector<Ticket>& tickets, const Chance::Round& round, double pricePerColumn,
                         const DividendSource* dividends) {
     Chance::Money total;
-    for (const Ticket& t : tickets) {
-        const Chance::Money m = Chance::ticketMoney(t.numbers, t.shape, round, pricePerColumn, dividends);
-        total.stake += m.stake;
-        total.knownReturn += m.knownReturn;
-        total.unknownWins += m.unknownWins;
-    }
+    for (const Ticket& t : tickets)
+        addMoney(total, Chance::ticketMoney(t.numbers, t.shape, round, pricePerColumn, dividends));
     return total;
 }
 
@@ -205,11 +175,9 @@ QString winningText(const Chance::Money& m) {
 }
 
 bool prizesKnown(const DividendSource* dividends, const QDate& date) {
-    if (!dividends) return false;
-    for (const auto& [hits, additional] : {std::pair{3, false}, std::pair{4, false}, std::pair{5, false},
-                                           std::pair{5, true}, std::pair{6, false}})
-        if (dividends->dividend(date, hits, additional)) return true;
-    return false;
+    return dividends && std::any_of(Tiers.begin(), Tiers.end(), [&](const std::pair<int, bool>& tier) {
+               return dividends->dividend(date, tier.first, tier.second).has_value();
+           });
 }
 
 QString tierText(const Result& r) {
@@ -241,10 +209,7 @@ void Tally::add(const Chance::Round& drawn, const HitTally& hits, const std::vec
     Chance::Round round = drawn;
     round.tips = tips;
     rounds.push_back(round);
-    const Chance::Money m = listMoney(tickets, round, pricePerColumn, dividends);
-    money.stake += m.stake;
-    money.knownReturn += m.knownReturn;
-    money.unknownWins += m.unknownWins;
+    addMoney(money, listMoney(tickets, round, pricePerColumn, dividends));
 }
 
 struct PrizeTableFile::Kept {

@@ -14,6 +14,8 @@ namespace {
 std::vector<std::unique_ptr<QTranslator>> g_installed;
 // The language of the installed catalogues; none before the first call.
 std::optional<Language> g_language;
+// The code of each Language, in its order.
+const char* const Codes[] = {"de", "en", "el"};
 
 void add(const QString& file, const QString& directory) {
     auto translator = std::make_unique<QTranslator>();
@@ -31,48 +33,31 @@ void install(Language language) {
     g_language = language;
     for (auto& translator : g_installed) QCoreApplication::removeTranslator(translator.get());
     g_installed.clear();
-    const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    switch (language) {
-    case Language::German:
-        // Only the plural forms of the texts with a count; every other text is the source.
-        add(QStringLiteral("quintara_de"), QStringLiteral(":/i18n"));
-        add(QStringLiteral("qtbase_de"), qtDirectory);
-        break;
-    case Language::English:
-        add(QStringLiteral("quintara_en"), QStringLiteral(":/i18n"));
-        add(QStringLiteral("qtbase_en"), qtDirectory);
-        break;
-    case Language::Greek:
-        // Qt ships no Greek for its own texts; ours covers what the program shows of them.
-        add(QStringLiteral("quintara_el"), QStringLiteral(":/i18n"));
-        add(QStringLiteral("qt_el"), QStringLiteral(":/i18n"));
-        add(QStringLiteral("qtbase_el"), qtDirectory);
-        break;
-    }
+    const QLatin1String code(Codes[static_cast<int>(language)]);
+    add(QStringLiteral("quintara_") + code, QStringLiteral(":/i18n"));
+    // Qt ships no Greek for its own texts; ours covers what the program shows of them.
+    if (language == Language::Greek) add(QStringLiteral("qt_el"), QStringLiteral(":/i18n"));
+    add(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 std::optional<Language> ofLocaleNames(const QStringList& names) {
     if (names.isEmpty()) return std::nullopt;
     const QString first = names.first().toLower();
-    auto is = [&first](const char* code) {
-        const QLatin1String c(code);
-        return first == c || first.startsWith(c + QLatin1Char('_')) ||
-               first.startsWith(c + QLatin1Char('-')) || first.startsWith(c + QLatin1Char('.')) ||
-               first.startsWith(c + QLatin1Char('@'));
-    };
-    if (is("de")) return Language::German;
-    if (is("en")) return Language::English;
-    if (is("el")) return Language::Greek;
+    for (int i = 0; i < 3; ++i) {
+        const QLatin1String c(Codes[i]);
+        // "de", or "de" and a separator: "de_DE", "de-DE", "de.UTF-8", "de@euro".
+        if (first == c || (first.startsWith(c) && QStringView(u"_-.@").contains(first[c.size()])))
+            return static_cast<Language>(i);
+    }
     return std::nullopt;
 }
 
 std::optional<Language> ofSystem() {
     // Qt reads LANGUAGE, LC_ALL, LC_MESSAGES and LANG for the user interface's languages; "C"
     // gives no language of its own.
-    const QByteArray all = qgetenv("LC_ALL");
-    const QByteArray messages = qgetenv("LC_MESSAGES");
-    const QByteArray lang = qgetenv("LANG");
-    const QByteArray chosen = !all.isEmpty() ? all : !messages.isEmpty() ? messages : lang;
+    QByteArray chosen;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (chosen.isEmpty()) chosen = qgetenv(variable);
     QStringList names;
     // LANGUAGE lists the preferred languages, but counts only beside a real locale.
     const QByteArray preferred = qgetenv("LANGUAGE");

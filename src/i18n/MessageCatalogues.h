@@ -9,13 +9,11 @@ namespace MessageCatalogues {
 
 enum class Language { German, English, Greek };
 
-// Installs the catalogues of the language, replacing those installed by an earlier call;
-// nothing happens when they are installed already.
+// Installs the catalogues of the language in place of those of an earlier call.
 void install(Language language);
 
-// The language of locale names as the system lists them ("el_GR.UTF-8", "de-DE", "en"), by the
-// first name: German for "de", English for "en", Greek for "el"; none for any other language,
-// "C" and "POSIX" included.
+// The language of the first of the locale names the system lists ("el_GR.UTF-8", "de-DE",
+// "en"); none for any other language, "C" and "POSIX" included.
 std::optional<Language> ofLocaleNames(const QStringList& names);
 // The same for the system's message locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 std::optional<Language> ofSystem();

@@ -8,27 +8,19 @@
 
 namespace Translation {
 
-namespace {
-
-QString lineAt(const QStringList& lines, qsizetype index) {
-    return index < lines.size() ? lines.at(index) : QString();
-}
-
-} // namespace
-
 std::vector<Entry> parse(const QStringList& lines, const QStringList* companion) {
     std::vector<Entry> entries;
     for (qsizetype start = 0; start < lines.size(); start += 5) {
         Entry e;
-        e.window = lineAt(lines, start).trimmed();
-        e.component = lineAt(lines, start + 1).trimmed();
-        e.caption = lineAt(lines, start + 2);
-        e.hint = lineAt(lines, start + 3);
-        e.charset = lineAt(lines, start + 4);
+        e.window = lines.value(start).trimmed();
+        e.component = lines.value(start + 1).trimmed();
+        e.caption = lines.value(start + 2);
+        e.hint = lines.value(start + 3);
+        e.charset = lines.value(start + 4);
         if (companion) {
             const qsizetype k = static_cast<qsizetype>(entries.size());
-            e.caption = lineAt(*companion, 2 * k);
-            e.hint = lineAt(*companion, 2 * k + 1);
+            e.caption = companion->value(2 * k);
+            e.hint = companion->value(2 * k + 1);
         }
         entries.push_back(std::move(e));
     }

@@ -20,9 +20,8 @@ struct Entry {
 
 inline const QString CompanionSuffix = QStringLiteral(".trans");
 
-// The entries of the file, with captions and hints from its companion when one exists. A
-// truncated last entry reads its missing lines as empty, and so do entries beyond the end of the
-// companion. Throws FileError when a file exists but cannot be read.
+// The entries of the file, with captions and hints from its companion when one exists; lines
+// missing at the end of either read as empty. Throws FileError when a file cannot be read.
 std::vector<Entry> read(const QString& path);
 // Entries from the text of a translation file and the lines of its companion (nullptr: none).
 std::vector<Entry> parse(const QStringList& lines, const QStringList* companion);
@@ -30,7 +29,7 @@ std::vector<Entry> parse(const QStringList& lines, const QStringList* companion)
 // The first entry for the control of that window; names compare exactly, case included.
 const Entry* find(const std::vector<Entry>& entries, const QString& window, const QString& component);
 
-// The character set of an entry; empty when the line is not a whole number.
+// None when the line is not a whole number.
 std::optional<int> charsetNumber(const Entry& entry);
 
 // The lines of a translation file and of its companion for these entries.
@@ -39,8 +38,8 @@ QStringList companionLines(const std::vector<Entry>& entries);
 // UTF-16 little-endian with byte-order mark, CR LF after every line.
 QByteArray encodeCompanion(const QStringList& lines);
 
-// Writes the translation file in the narrow encoding and its companion beside it. Each file is
-// replaced in one step; FileError when either cannot be written.
+// Writes the translation file in the narrow encoding and its companion beside it; FileError
+// when either cannot be written.
 void writeTemplate(const QString& path, const std::vector<Entry>& entries);
 
 } // namespace Translation

@@ -64,11 +64,9 @@ QString fullSystemRowsText(int rowCount) {
 
 SizeStep sizeStep(int n, int ticketsPosition) {
     SizeStep step;
-    step.ticketsPosition = ticketsPosition;
-    if (ticketsPosition > 3 && n > 6) step.ticketsPosition = 3;
-    step.ticketsMaximum = n > 6 ? 3 : 6;
     // A single tip always gives three tips per ticket; a system keeps a smaller setting.
-    if (n == 6) step.ticketsPosition = 3;
+    step.ticketsPosition = n == 6 ? 3 : n > 6 ? std::min(ticketsPosition, 3) : ticketsPosition;
+    step.ticketsMaximum = n > 6 ? 3 : 6;
     step.entry = n == 6 ? TipLine::Normal : TipLine::FullSystem;
     return step;
 }

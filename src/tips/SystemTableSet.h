@@ -8,18 +8,16 @@
 #include <vector>
 
 // The reduced-system tables that tip lines name by their designation ("610"), each read from
-// its file in the vew directory the first time a line asks for it. Every part that scores a
-// line by its own system asks here, so a line is never scored with whatever table the system
-// selector loaded last.
+// its file in the vew directory the first time a line asks for it, so a line is never scored
+// with whatever table the system selector loaded last.
 class SystemTableSet {
 public:
     // dataDirectory: where the vew directory lives (Paths::dataDirectory).
     explicit SystemTableSet(QString dataDirectory);
 
-    // The table of `code`; null when the code names no table file (or one that cannot be read,
-    // or a path outside the vew directory).
+    // Null when the code names no table file that can be read.
     const SystemTable* table(const QString& code);
-    // The codes of the table files in the vew directory ("609", "610", ...), in ascending order.
+    // The codes of the table files in the vew directory, in ascending order.
     QStringList codes() const;
 
 private:
@@ -35,11 +33,9 @@ struct Entry {
     QString value;
     int rows = 0;
 };
-// The selector's list for n numbers per tip: the size step's entry (the single tip for 6, the
-// full system above), then "VEW:<code>" for every table whose rows mark positions up to n
-// (its highest marked position is n), by code.
+// The selector's list for n numbers per tip: the size step's entry, then "VEW:<code>" for every
+// table whose highest marked position is n, by code.
 std::vector<Entry> entries(int n, SystemTableSet& tables);
-// The hint of an entry: "10 Tippreihen pro Tipp".
 QString entryHint(int rows);
 
 } // namespace SystemChoice

@@ -20,8 +20,7 @@ QByteArray format(const QStringList& lines) {
         if (TipLine::isBlank(line)) continue;
         ++index;
         ParsedTicket ticket;
-        ticket.parse(line);
-        const bool hasCode = line.contains(QLatin1Char(':'));
+        const bool hasCode = ticket.parse(line).has_value();
         out += QByteArray::number(index) + ',' + field(hasCode ? ticket.systemCode : QString());
         for (int k = 1; k <= ticket.count; ++k) {
             const TicketSlot& slot = ticket.numbers[static_cast<std::size_t>(k)];

@@ -7,9 +7,7 @@
 #include "tips/TipLine.h"
 
 #include <QCoreApplication>
-
 #include <QFileInfo>
-
 #include <algorithm>
 
 namespace TipFiles {
@@ -29,22 +27,6 @@ void write(const QString& path, const QStringList& tips) {
     // player chose; the next save there takes it away, before it writes its own.
     SafeFile::removeStaleTemporaries(QFileInfo(SafeFile::writeTarget(path)).absolutePath());
     TextFile::writeLinesAtomic(path, tips);
-}
-
-QString proposedName(const QDate& chosenDraw, const QDate& today) {
-    QDate nameDate = today;
-    switch (DayCount::weekday(chosenDraw)) {
-    case DayCount::Sunday:
-    case DayCount::Wednesday:
-        nameDate = chosenDraw.addDays(3);
-        break;
-    case DayCount::Saturday:
-        nameDate = chosenDraw.addDays(4);
-        break;
-    default:
-        break;
-    }
-    return fileName(nameDate);
 }
 
 QString fileName(const QDate& drawDay) {
@@ -93,9 +75,7 @@ QString tipLabel(int number) {
 }
 
 QStringList text(const TipSheet& sheet) {
-    QStringList out;
-    out << sheet.title;
-    out << QString(39, QLatin1Char('~'));
+    QStringList out{sheet.title, QString(39, QLatin1Char('~'))};
     for (std::size_t t = 0; t < sheet.tickets.size(); ++t) {
         out << QStringLiteral(" ");
         out << ticketHeader(static_cast<int>(t) + 1);

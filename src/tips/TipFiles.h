@@ -19,26 +19,18 @@ inline const QString& TextFileName = Paths::TipTextName;
 inline const QString Filter = QString::fromUtf8(QT_TRANSLATE_NOOP("TipFiles", "Tippdatei|*.hlt"));
 inline const QString Suffix = QStringLiteral("hlt");
 
-// Every line of the file, unchanged, in order. The whole file is read or FileError is thrown,
-// so a caller can keep its list when the file is unreadable.
+// Every line of the file, unchanged; the whole file or FileError.
 QStringList read(const QString& path);
 // Replaces the file with the lines; the old content stays whole when this throws FileError.
-// Temporary files that killed saves left in the file's folder are removed first.
 void write(const QString& path, const QStringList& tips);
 
-// The name proposed when a tip file is saved, from the draw date chosen for the evaluation:
-// after a Sunday or Wednesday the next Wednesday or Saturday three days on, after a Saturday
-// the Wednesday four days on; on any other weekday today's date. "yyyymmdd.hlt".
-QString proposedName(const QDate& chosenDraw, const QDate& today);
 // The tip file of the draw on `drawDay`: "yyyymmdd.hlt".
 QString fileName(const QDate& drawDay);
 
-// The draw that follows a draw on the given day count: three days after a Wednesday, four
-// days after any other day.
+// Three days after a Wednesday, four after any other day.
 double nextDrawDate(double drawDate);
 
-// One tip as the operator's slip takes it: a column of six numbers, or a full system played
-// as one system column.
+// One tip as the operator's slip takes it: a column of six numbers, or a full system column.
 struct SlipTip {
     QString line;              // the tip line written after "Tipp:"
     std::uint64_t numbers = 0; // bit n set: number n is marked in the column
@@ -48,8 +40,7 @@ struct SlipTip {
 // The tip line as it stands, its numbers from 1 to 49 marked.
 SlipTip plainTip(const QString& line);
 
-// The tips laid out for the slips: the title with the next draw's date, the tips in tickets of
-// tipsPerTicket (at least one), in list order.
+// The tips in tickets of tipsPerTicket (at least one), in list order.
 struct TipSheet {
     QString title;
     std::vector<std::vector<SlipTip>> tickets;
@@ -57,12 +48,9 @@ struct TipSheet {
 TipSheet sheet(const std::vector<SlipTip>& tips, int tipsPerTicket, double nextDraw);
 
 // The texts of the sheet, in the player's language; the German ones are the tip text's own.
-// "Quintara Tipp für " and the next draw ("DDDD dd.mm.yy").
-QString titleText(double nextDraw);
-// "1. Lotto-Schein".
-QString ticketHeader(int ticket);
-// The tip's number within its ticket in two places, then ". Tipp:  " (" 1. Tipp:  ").
-QString tipLabel(int number);
+QString titleText(double nextDraw); // "Quintara Tipp für " and the draw ("DDDD dd.mm.yy")
+QString ticketHeader(int ticket);   // "1. Lotto-Schein"
+QString tipLabel(int number);       // " 1. Tipp:  "
 
 // The tip text: the title, a tilde line, and each ticket after a line holding one blank under
 // its header, each tip numbered within its ticket, its note (if any) on the line below.

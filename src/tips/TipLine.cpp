@@ -1,5 +1,6 @@
 #include "tips/TipLine.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -8,7 +9,8 @@ bool isTrimmable(QChar c) {
     return c.unicode() <= 0x20;
 }
 
-const QString ZeroText = QStringLiteral("0");
+// "0", what a slot holds where a parse does not reach.
+constexpr TicketSlot ZeroSlot{{u'0'}, 1, true, 0};
 
 } // namespace
 
@@ -38,17 +40,12 @@ void TicketSlot::assign(QStringView text) {
 }
 
 ParsedTicket::ParsedTicket() {
-    for (TicketSlot& slot : numbers) slot.assign(ZeroText);
+    numbers.fill(ZeroSlot);
 }
 
 std::optional<QString> ParsedTicket::parse(QStringView line) {
     // Slots the previous parse filled go back to "0"; the others still hold it.
-    static const TicketSlot zero = [] {
-        TicketSlot s;
-        s.assign(ZeroText);
-        return s;
-    }();
-    for (int k = 1; k <= m_filled; ++k) numbers[k] = zero;
+    for (int k = 1; k <= m_filled; ++k) numbers[k] = ZeroSlot;
     m_filled = 0;
     count = 0;
 
@@ -85,12 +82,11 @@ std::optional<QString> ParsedTicket::parse(QStringView line) {
 namespace TipLine {
 
 QString selectorTextForCode(const QString& code) {
+    static const QStringList fullCodes{FullSystem,         QStringLiteral("007"), QStringLiteral("008"),
+                                       QStringLiteral("009"), QStringLiteral("010"), QStringLiteral("011"),
+                                       QStringLiteral("012")};
     if (code == Normal) return Normal;
-    if (code == FullSystem) return FullSystem;
-    static const QString fullCodes[] = {QStringLiteral("007"), QStringLiteral("008"), QStringLiteral("009"),
-                                        QStringLiteral("010"), QStringLiteral("011"), QStringLiteral("012")};
-    for (const QString& c : fullCodes)
-        if (code == c) return FullSystem;
+    if (fullCodes.contains(code)) return FullSystem;
     return ReducedPrefix + code;
 }
 
@@ -109,10 +105,8 @@ bool isBlank(QStringView text) {
 QString formatNumbers(std::span<const int> numbers) {
     QString out;
     out.reserve(static_cast<qsizetype>(numbers.size()) * 3);
-    bool first = true;
     for (const int n : numbers) {
-        if (!first) out += QLatin1Char(',');
-        first = false;
+        if (!out.isEmpty()) out += QLatin1Char(',');
         if (n >= 0 && n <= 99) {
             // What "%.2d" gives for these, without formatting through printf.
             out += QLatin1Char(static_cast<char>('0' + n / 10));
@@ -125,10 +119,7 @@ QString formatNumbers(std::span<const int> numbers) {
 }
 
 QString designation(const QString& selectorText, int n) {
-    if (selectorText == FullSystem) {
-        if (n >= 7 && n <= 12) return QString::asprintf("%.3d", n);
-        return QString();
-    }
+    if (selectorText == FullSystem) return n >= 7 && n <= 12 ? QString::asprintf("%.3d", n) : QString();
     const qsizetype colon = selectorText.indexOf(QLatin1Char(':'));
     return colon >= 0 ? selectorText.mid(colon + 1) : selectorText;
 }

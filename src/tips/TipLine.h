@@ -11,23 +11,19 @@
 //   03,11,17,25,38,44:Normal     02,05,09,14,21,30,41:007     01,04,08,15,16,23,30,42,47:609
 // Every check parses the line again, so the parser must be cheap and must accept any text.
 
-// One number field of a parsed line. It keeps at most Width characters: a longer field is cut
-// to its first five characters (no writer produces one, and a cut field still fails or
-// converts exactly like any other short text would). The value is worked out once at parse
-// time so that the checks, which run very often, never convert text.
+// One number field of a parsed line, cut to its first Width characters. The value is worked
+// out once at parse time so that the checks, which run very often, never convert text.
 struct TicketSlot {
     static constexpr int Width = 5;
 
     std::array<char16_t, Width> chars{};
     std::uint8_t length = 0;
-    // The text is a whole decimal number: an optional sign and digits, nothing else. A blank
-    // left inside the field ("12 ") makes it fail, as an empty field does.
+    // An optional sign and digits, nothing else: "12 " and "" are no number.
     bool numeric = false;
     int value = 0;
 
     void assign(QStringView text);
-    QStringView view() const { return QStringView(chars.data(), length); }
-    QString text() const { return view().toString(); }
+    QString text() const { return QStringView(chars.data(), length).toString(); }
 };
 
 // The parsed form of the last line handed to the parser. Slot 0 is never filled; slots the
@@ -44,11 +40,9 @@ struct ParsedTicket {
 
     ParsedTicket();
 
-    // Splits the line into its fields. Never fails: a field that is no number is kept as text
-    // and only fails where it is converted. A line with ":" sets systemCode and returns the
-    // text the system selector must show afterwards; a line without ":" (and the empty line)
-    // leaves systemCode alone and returns nothing, so the selector's current text decides how
-    // the line is checked.
+    // Splits the line into its fields; never fails. A line with ":" sets systemCode and returns
+    // the text the system selector must show afterwards; a line without ":" leaves systemCode
+    // alone and returns nothing, so the selector's current text decides how it is checked.
     std::optional<QString> parse(QStringView line);
 
     QString slotText(int k) const { return numbers[k].text(); }
@@ -63,20 +57,18 @@ inline const QString Normal = QStringLiteral("Normal");
 inline const QString FullSystem = QStringLiteral("Vollsystem");
 inline const QString ReducedPrefix = QStringLiteral("VEW:");
 
-// What the system selector shows for a system code: "Normal", "Vollsystem" (also for the
-// full-system codes "007".."012"), otherwise "VEW:" followed by the code. Case-sensitive.
+// "Normal", "Vollsystem" (also for the codes "007".."012"), otherwise "VEW:" and the code.
 QString selectorTextForCode(const QString& code);
 
 // Removes blanks and control characters at both ends (everything up to U+0020).
 QStringView trimmed(QStringView text);
 bool isBlank(QStringView text);
 
-// The numbers of a tip as a line writes them: at least two digits each, joined by ",".
+// At least two digits each, joined by ",".
 QString formatNumbers(std::span<const int> numbers);
 
-// The designation a new line gets from the selector text and the tip size n: "Vollsystem"
-// gives "007".."012" for n = 7..12 and the empty text otherwise; any other text gives what
-// follows its first ":", or the whole text when it has none ("VEW:609" -> "609").
+// The designation a new line gets: "Vollsystem" "007".."012" for n = 7..12, else ""; any other
+// text what follows its first ":", or the whole text ("VEW:609" -> "609").
 QString designation(const QString& selectorText, int n);
 
 // numbers ":" designation.

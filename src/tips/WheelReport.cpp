@@ -12,27 +12,6 @@ namespace WheelReport {
 
 namespace {
 
-// Calls f(mask) for every set of `size` positions out of 0..n-1 (as a bit set).
-template <typename F> void forEachSubset(int n, int size, F&& f) {
-    if (size == 0) {
-        f(0u);
-        return;
-    }
-    std::vector<int> pick(static_cast<std::size_t>(size));
-    for (int i = 0; i < size; ++i) pick[static_cast<std::size_t>(i)] = i;
-    for (;;) {
-        std::uint32_t mask = 0;
-        for (const int p : pick) mask |= 1u << p;
-        f(mask);
-        int i = size - 1;
-        while (i >= 0 && pick[static_cast<std::size_t>(i)] == n - size + i) --i;
-        if (i < 0) return;
-        ++pick[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < size; ++j)
-            pick[static_cast<std::size_t>(j)] = pick[static_cast<std::size_t>(j - 1)] + 1;
-    }
-}
-
 QString tr(const char* text) {
     return QCoreApplication::translate("WheelReport", text);
 }
@@ -56,7 +35,6 @@ Report analyse(const QStringList& lines) {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         std::uint32_t mask = 0;
-        int marks = 0;
         for (qsizetype k = 0; k < line.size(); ++k) {
             if (line[k] != QLatin1Char('x')) continue;
             if (k >= SystemTable::MaxPositions)
@@ -65,10 +43,9 @@ Report analyse(const QStringList& lines) {
                                    .arg(k + 1)
                                    .arg(SystemTable::MaxPositions));
             mask |= 1u << k;
-            ++marks;
         }
+        const int marks = std::popcount(mask);
         if (marks != 6) throw AppError(tr("Zeile %1: %2 Zahlen markiert statt 6.").arg(i + 1).arg(marks));
-        report.base = std::max(report.base, static_cast<int>(std::bit_width(mask)));
         report.base = std::max<int>(
             report.base, static_cast<int>(std::min<qsizetype>(line.size(), SystemTable::MaxPositions)));
         rows.push_back(mask);
