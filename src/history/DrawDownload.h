@@ -19,18 +19,19 @@ class HistoryAppender;
 class QTimer;
 
 // What the update run needs from the window. The run calls these on the user-interface thread,
-// between the events the window handles while the run goes on.
+// between the events the window handles while the run goes on. A view without a window (the
+// mirror) shows nothing: what only shows does nothing unless overridden.
 class DrawDownloadView {
 public:
     virtual ~DrawDownloadView() = default;
 
     // Start of a run: disable the start controls, show the stop button.
-    virtual void runStarted() = 0;
+    virtual void runStarted() {}
     // End of a run, in every case, after the history file has been closed: enable the start
     // controls, hide the stop button, copy the draw text to the Lottotipp tab, re-enable and run
     // the evaluation. An error that ended the run is in DrawDownloadResult::error; the window
     // shows it when the run reports its end, after this call.
-    virtual void runEnded() = 0;
+    virtual void runEnded() {}
 
     // The request date lives in the date picker of the Datenbank tab during the run; the picker
     // may refuse a date (the run goes on with its own date then).
@@ -45,14 +46,14 @@ public:
     virtual QString proxyPortText() const = 0;
 
     // Status bar panel 0 (progress) and 1.
-    virtual void setStatusText(int panel, const QString& text) = 0;
+    virtual void setStatusText(int /*panel*/, const QString& /*text*/) {}
     // The date of the draw being received becomes the current draw's date.
-    virtual void setCurrentDrawDate(double dayCount) = 0;
+    virtual void setCurrentDrawDate(double /*dayCount*/) {}
     // The received draw, as the Datenbank tab shows it.
-    virtual void setDrawText(const QString& text) = 0;
+    virtual void setDrawText(const QString& /*text*/) {}
     // After a stored draw: its cross-sum text and the draw text for the Lottotipp tab.
-    virtual void setCrossSumText(const QString& text) = 0;
-    virtual void setTipDrawText(const QString& text) = 0;
+    virtual void setCrossSumText(const QString& /*text*/) {}
+    virtual void setTipDrawText(const QString& /*text*/) {}
 };
 
 struct DrawDownloadResult {
@@ -198,8 +199,6 @@ public:
     // draws it has stored so far ("Stand 03.09.2025: 2 neue Ziehungen gespeichert").
     static QString progressText(const QDate& reached, int stored);
 
-    const QUrl& serverAddress() const { return m_source.address; }
-    const DrawSource& source() const { return m_source; }
     bool running() const { return m_running; }
 
     // Starts the update and returns at once; the view must live until the run has ended. Never
@@ -213,34 +212,41 @@ public:
     void abort();
 
 private:
-    struct RangeAnswer;
     struct RangeFetch;
+    // How asking for a range ended: every page arrived and was read; an error status or an
+    // error object (a shorter range may be accepted); no answer, or a service that stays busy;
+    // an answer we do not understand (the reason says all); the stop.
+    enum class RangeEnd { Complete, Refused, Failed, Unreadable, Stopped };
 
     // Runs one step of the run; an error it raises ends the run with that error.
     void step(const std::function<void()>& work);
     // The answer handler of a request: the step, unless the run has ended meanwhile.
     HttpGetter::Done onAnswer(void (DrawDownload::*handler)(const HttpResult&));
     void begin();
+    void stop();
     void end();
     bool stopWanted() const;
     HttpProxy readProxy() const;
-    // Goes on with `then` after the pause; a stop during the pause ends the run at once.
-    void pause(std::chrono::milliseconds time, std::function<void()> then);
+    void noteFailure(const HttpResult& answer);
+    // Shows the draw's cross sum and appends it to the history.
+    void append(double day, const DrawAnswer& answer, const QString& text);
 
     // Per-date protocol.
     void requestDate();
     void takeDateAnswer(const HttpResult& answer);
     // Operator's service.
     void beginRanges();
-    void requestWindow();
-    void takeWindow(RangeFetch& fetched);
+    // The next window of the appends or, once they have reached today, the next range asked
+    // again.
+    void requestRange();
     void fetchRange(const QDate& from, const QDate& to);
     void requestPage();
     void takePage(const HttpResult& answer);
-    void rangeDone();
-    void beginRecheck();
-    void requestRecheck();
-    void takeRecheck(RangeFetch& fetched);
+    void rangeDone(RangeEnd how, const QString& reason = {});
+    void takeWindow(const RangeFetch& fetched);
+    void takeRecheck(const RangeFetch& fetched);
+    void notComplete(const QDate& date);
+    void unusable(double day, const QString& invalid);
     // Writes the prize tables when they changed; a failure is noted in the result and the run
     // goes on (the tables are asked for again by a later update).
     void savePrizes();
@@ -256,8 +262,8 @@ private:
     std::chrono::milliseconds m_maxRetryPause{60000};
     bool m_running = false;
     bool m_abort = false;
+    // Asks for the page again after a busy answer.
     std::unique_ptr<QTimer> m_pauseTimer;
-    std::function<void()> m_afterPause;
 
     // The run under way.
     DrawDownloadView* m_view = nullptr;

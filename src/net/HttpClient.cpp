@@ -107,9 +107,6 @@ QString HttpClient::tlsProblem() {
 HttpClient::HttpClient(QObject* parent)
     : QObject(parent), m_manager(new QNetworkAccessManager(this)), m_timer(new QTimer(this)),
       m_refusal(new QTimer(this)) {
-    // Redirects are not followed: the server answers one fixed address, and a 3xx from it is
-    // a failed request to be shown with its status.
-    m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_request.timedOut = true;
@@ -190,6 +187,8 @@ void HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders&
     request.setRawHeader("Accept", AcceptValue);
     request.setRawHeader("User-Agent", UserAgentValue);
     for (const auto& [name, value] : headers) request.setRawHeader(name, value);
+    // Redirects are not followed: the server answers one fixed address, and a 3xx from it is
+    // a failed request to be shown with its status.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
