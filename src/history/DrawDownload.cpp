@@ -31,31 +31,23 @@ QString failureWords(int status, const QString& text) {
 
 const char* const kNoWarranty = QT_TRANSLATE_NOOP("DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!");
 
-ConversionError notAnInteger(const QString& text) {
-    return ConversionError(QCoreApplication::translate("DrawDownload", "'%1' ist kein gültiger Integerwert").arg(text));
-}
-
 // Blanks before the number are fine, anything after it is not: a trailing line break means the
 // server sent something other than the agreed answer.
 bool toFieldInt(const QString& text, int& value) {
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == QLatin1Char(' ')) ++start;
-    const QStringView digits = QStringView(text).mid(start);
-    qsizetype i = 0;
-    if (i < digits.size() && (digits[i] == QLatin1Char('+') || digits[i] == QLatin1Char('-'))) ++i;
-    if (i == digits.size()) return false;
-    for (; i < digits.size(); ++i)
-        if (digits[i] < QLatin1Char('0') || digits[i] > QLatin1Char('9')) return false;
+    QStringView number(text);
+    while (number.startsWith(QLatin1Char(' '))) number = number.mid(1);
+    const QStringView digits = number.startsWith(QLatin1Char('+')) || number.startsWith(QLatin1Char('-')) ? number.mid(1) : number;
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
+        return false;
     bool ok = false;
-    const int v = digits.toInt(&ok, 10);
-    if (!ok) return false;
-    value = v;
-    return true;
+    value = number.toInt(&ok, 10);
+    return ok;
 }
 
 int requiredField(const QString& text) {
     int value = 0;
-    if (!toFieldInt(text, value)) throw notAnInteger(text);
+    if (!toFieldInt(text, value))
+        throw ConversionError(QCoreApplication::translate("DrawDownload", "'%1' ist kein gültiger Integerwert").arg(text));
     return value;
 }
 
@@ -114,13 +106,8 @@ DrawAnswer DrawAnswer::parse(const QString& body) {
     answer.numbers[0] = requiredField(beforeComma(rest));
     for (int i = 1; i < 6; ++i) {
         rest = afterComma(rest);
-        int value = 0;
-        if (toFieldInt(beforeComma(rest), value)) {
-            answer.numbers[i] = value;
-        } else {
-            answer.numbers[i] = 0;
-            if (answer.unreadableField == 0) answer.unreadableField = i + 1;
-        }
+        // A field that is no number counts as 0.
+        if (!toFieldInt(beforeComma(rest), answer.numbers[i]) && answer.unreadableField == 0) answer.unreadableField = i + 1;
     }
     rest = afterComma(rest);
     answer.additional = requiredField(rest);
@@ -623,7 +610,6 @@ void DrawDownload::beginRanges() {
         m_result.prizeNotes = m_prizes.notes();
     }
     m_windowDays = MaxRangeDays;
-    m_newest = m_file->lastRecord() ? m_file->lastRecord()->date : 0.0;
     requestRange();
 }
 
@@ -651,74 +637,60 @@ void DrawDownload::requestRange() {
 }
 
 void DrawDownload::takeWindow(const RangeFetch& fetched) {
-    DrawDownloadView& view = *m_view;
     // The draws to append: up to the first one that cannot be taken, after which nothing is
     // stored (the next update starts again there).
-    struct Taken {
-        const OperatorDraw* draw;
-        DrawAnswer answer;
-    };
-    std::vector<Taken> taken;
-    const OperatorDraw* incomplete = nullptr;
-    const OperatorDraw* rejected = nullptr;
-    DrawAnswer rejectedAnswer;
+    std::vector<std::pair<const OperatorDraw*, DrawAnswer>> taken;
+    const OperatorDraw* stopAt = nullptr;
+    DrawAnswer stopAnswer;
     QString invalid;
     for (const OperatorDraw& draw : fetched.draws) {
-        if (DayCount::fromDate(draw.date) <= m_newest) continue;
-        if (draw.state() == OperatorDraw::State::NotYetDrawn) {
-            incomplete = &draw;
-            break;
-        }
+        if (DayCount::fromDate(draw.date) <= m_buffer.date) continue;
         DrawAnswer answer;
-        invalid = drawProblem(draw, answer);
-        if (!invalid.isEmpty()) {
-            rejected = &draw;
-            rejectedAnswer = answer;
+        if (draw.state() == OperatorDraw::State::NotYetDrawn || !(invalid = drawProblem(draw, answer)).isEmpty()) {
+            stopAt = &draw;
+            stopAnswer = answer;
             break;
         }
-        taken.push_back({&draw, answer});
+        taken.emplace_back(&draw, answer);
     }
 
     // Their prize tables first: a run that ends after an append (a full disk, a kill) leaves no
     // stored draw without its table.
-    for (const Taken& t : taken)
-        if (!t.draw->tiers.empty()) {
-            m_prizes.merge(t.draw->prizes());
+    for (const auto& [draw, answer] : taken)
+        if (!draw->tiers.empty()) {
+            m_prizes.merge(draw->prizes());
             m_prizesChanged = true;
         }
     savePrizes();
 
-    for (const Taken& t : taken) {
-        const double day = DayCount::fromDate(t.draw->date);
-        view.setCurrentDrawDate(day);
-        const QString text = drawText(day, t.answer);
-        view.setDrawText(text);
-        append(day, t.answer, text);
-        m_newest = day;
+    for (const auto& [draw, answer] : taken) {
+        const double day = DayCount::fromDate(draw->date);
+        m_view->setCurrentDrawDate(day);
+        const QString text = drawText(day, answer);
+        m_view->setDrawText(text);
+        append(day, answer, text);
     }
-    if (incomplete) {
-        // Not drawn or not published yet: nothing after it is stored either, so the next
-        // update asks for this draw again and leaves no gap.
-        notComplete(incomplete->date);
-        view.setRequestDate(DayCount::fromDate(incomplete->date));
+    if (stopAt) {
+        const double day = DayCount::fromDate(stopAt->date);
+        if (invalid.isEmpty()) {
+            // Not drawn or not published yet: nothing after it is stored either, so the next
+            // update asks for this draw again and leaves no gap.
+            notComplete(stopAt->date);
+        } else {
+            // Storing the later draws would leave this one out for good: the next update starts
+            // again here.
+            m_view->setCurrentDrawDate(day);
+            m_view->setDrawText(drawText(day, stopAnswer));
+            unusable(day, invalid);
+        }
+        m_view->setRequestDate(day);
         end();
         return;
     }
-    if (rejected) {
-        // Storing the later draws would leave this one out for good: the next update starts
-        // again here.
-        const double day = DayCount::fromDate(rejected->date);
-        view.setCurrentDrawDate(day);
-        view.setDrawText(drawText(day, rejectedAnswer));
-        unusable(day, invalid);
-        view.setRequestDate(day);
-        end();
-        return;
-    }
-    view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-    view.setStatusText(0, progressText(fetched.to, m_result.stored));
+    m_view->setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+    m_view->setStatusText(0, progressText(fetched.to, m_result.stored));
     m_date = DayCount::fromDate(fetched.to) + 1;
-    view.setRequestDate(m_date);
+    m_view->setRequestDate(m_date);
     requestRange();
 }
 
