@@ -147,8 +147,10 @@ void HttpClient::deliver(const HttpResult& result) {
     if (done) done(result);
 }
 
-void HttpClient::deliverSoon(HttpResult result) {
-    m_refused = std::move(result);
+void HttpClient::refuse(const QString& errorText, bool tlsFailed) {
+    m_refused = HttpResult{};
+    m_refused.errorText = errorText;
+    m_refused.tlsFailed = tlsFailed;
     m_refusal->start();
 }
 
@@ -164,19 +166,12 @@ void HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders&
     const QString scheme = url.scheme();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        HttpResult invalid;
-        invalid.errorText = QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString());
-        deliverSoon(invalid);
+        refuse(QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString()));
         return;
     }
-    if (scheme == QLatin1String("https")) {
-        if (const QString problem = tlsProblem(); !problem.isEmpty()) {
-            HttpResult noTls;
-            noTls.tlsFailed = true;
-            noTls.errorText = problem;
-            deliverSoon(noTls);
-            return;
-        }
+    if (const QString problem = scheme == QLatin1String("https") ? tlsProblem() : QString(); !problem.isEmpty()) {
+        refuse(problem, true);
+        return;
     }
 
     // An explicit "no proxy" keeps proxy variables of the environment out of a direct request.

@@ -61,7 +61,7 @@ private:
     void deliver(const HttpResult& result);
     // A request refused before sending (an invalid address, no TLS): its outcome arrives from the
     // event loop as every other one does.
-    void deliverSoon(HttpResult result);
+    void refuse(const QString& errorText, bool tlsFailed = false);
 
     QNetworkAccessManager* m_manager;
     QTimer* m_timer;   // the time-out of the request under way
