@@ -8,11 +8,8 @@
 #include "history/PrizeTable.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
 #include <set>
 #include <cmath>
 #include <utility>
@@ -34,31 +31,23 @@ QString failureWords(int status, const QString& text) {
 
 const char* const kNoWarranty = QT_TRANSLATE_NOOP("DrawDownload", "Keine Gewähr für die Richtigkeit der Zahlen!");
 
-ConversionError notAnInteger(const QString& text) {
-    return ConversionError(QCoreApplication::translate("DrawDownload", "'%1' ist kein gültiger Integerwert").arg(text));
-}
-
 // Blanks before the number are fine, anything after it is not: a trailing line break means the
 // server sent something other than the agreed answer.
 bool toFieldInt(const QString& text, int& value) {
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == QLatin1Char(' ')) ++start;
-    const QStringView digits = QStringView(text).mid(start);
-    qsizetype i = 0;
-    if (i < digits.size() && (digits[i] == QLatin1Char('+') || digits[i] == QLatin1Char('-'))) ++i;
-    if (i == digits.size()) return false;
-    for (; i < digits.size(); ++i)
-        if (digits[i] < QLatin1Char('0') || digits[i] > QLatin1Char('9')) return false;
+    QStringView number(text);
+    while (number.startsWith(QLatin1Char(' '))) number = number.mid(1);
+    const QStringView digits = number.startsWith(QLatin1Char('+')) || number.startsWith(QLatin1Char('-')) ? number.mid(1) : number;
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
+        return false;
     bool ok = false;
-    const int v = digits.toInt(&ok, 10);
-    if (!ok) return false;
-    value = v;
-    return true;
+    value = number.toInt(&ok, 10);
+    return ok;
 }
 
 int requiredField(const QString& text) {
     int value = 0;
-    if (!toFieldInt(text, value)) throw notAnInteger(text);
+    if (!toFieldInt(text, value))
+        throw ConversionError(QCoreApplication::translate("DrawDownload", "'%1' ist kein gültiger Integerwert").arg(text));
     return value;
 }
 
@@ -74,13 +63,6 @@ QString afterComma(const QString& text) {
     return comma < 0 ? text : text.mid(comma + 1);
 }
 
-// The order of a service's answer is not relied on.
-void sortByDate(std::vector<OperatorDraw>& draws) {
-    std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
-        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
-    });
-}
-
 // A drawn operator's draw as a results server's answer; empty when it may be stored, otherwise why
 // not, in words.
 QString drawProblem(const OperatorDraw& draw, DrawAnswer& answer) {
@@ -93,6 +75,29 @@ QString drawProblem(const OperatorDraw& draw, DrawAnswer& answer) {
     return answer.invalidReason();
 }
 
+QString rejectedText(double day, const QString& invalid) {
+    return QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid);
+}
+
+// A draw to store, over `record` so that its reserved bytes carry over.
+DrawRecord recordOf(DrawRecord record, double day, const DrawAnswer& answer) {
+    record.date = day;
+    for (int i = 0; i < 6; ++i) record.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
+    record.additional = static_cast<std::uint8_t>(answer.additional);
+    record.eighth = 0;
+    return record;
+}
+
+// An http or https address without user, query or fragment, its scheme in lower case.
+std::optional<QUrl> plainWebAddress(const QString& text) {
+    QUrl url(text.trimmed(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) return {};
+    if (url.host().isEmpty() || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) return {};
+    url.setScheme(scheme);
+    return url;
+}
+
 } // namespace
 
 DrawAnswer DrawAnswer::parse(const QString& body) {
@@ -101,13 +106,8 @@ DrawAnswer DrawAnswer::parse(const QString& body) {
     answer.numbers[0] = requiredField(beforeComma(rest));
     for (int i = 1; i < 6; ++i) {
         rest = afterComma(rest);
-        int value = 0;
-        if (toFieldInt(beforeComma(rest), value)) {
-            answer.numbers[i] = value;
-        } else {
-            answer.numbers[i] = 0;
-            if (answer.unreadableField == 0) answer.unreadableField = i + 1;
-        }
+        // A field that is no number counts as 0.
+        if (!toFieldInt(beforeComma(rest), answer.numbers[i]) && answer.unreadableField == 0) answer.unreadableField = i + 1;
     }
     rest = afterComma(rest);
     answer.additional = requiredField(rest);
@@ -177,16 +177,12 @@ QString DrawDownloadResult::summaryText() const {
 
 std::optional<DrawSource> DrawSource::parse(const QString& text) {
     if (const auto perDate = DrawDownload::parseServerAddress(text)) return DrawSource{PerDate, *perDate};
-    const QUrl url(text.trimmed(), QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) return {};
-    if (url.host().isEmpty() || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) return {};
-    if (url.port() == 0) return {};
-    QString path = url.path();
+    const std::optional<QUrl> url = plainWebAddress(text);
+    if (!url || url->port() == 0) return {};
+    QString path = url->path();
     while (path.endsWith(QLatin1Char('/'))) path.chop(1);
     if (path.isEmpty()) return {};
-    QUrl address = url.adjusted(QUrl::StripTrailingSlash);
-    address.setScheme(scheme);
+    QUrl address = url->adjusted(QUrl::StripTrailingSlash);
     address.setPath(path);
     return DrawSource{Operator, address};
 }
@@ -198,17 +194,14 @@ DrawDownload::DrawDownload(HttpGetter& http, QString historyPath, DrawSource sou
     : m_http(http), m_historyPath(std::move(historyPath)), m_source(std::move(source)) {}
 
 std::optional<QUrl> DrawDownload::parseServerAddress(const QString& text) {
-    const QUrl url(text.trimmed(), QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) return {};
-    if (url.host().isEmpty() || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) return {};
-    if (!url.path().isEmpty() && url.path() != QLatin1String("/")) return {};
+    const std::optional<QUrl> url = plainWebAddress(text);
+    if (!url || (!url->path().isEmpty() && url->path() != QLatin1String("/"))) return {};
     QUrl address;
-    address.setScheme(scheme);
-    address.setHost(url.host());
-    if (url.port() != -1) {
-        if (url.port() < 1) return {};
-        address.setPort(url.port());
+    address.setScheme(url->scheme());
+    address.setHost(url->host());
+    if (url->port() != -1) {
+        if (url->port() < 1) return {};
+        address.setPort(url->port());
     }
     return address;
 }
@@ -288,15 +281,26 @@ void DrawDownload::step(const std::function<void()>& work) {
 HttpGetter::Done DrawDownload::onAnswer(void (DrawDownload::*handler)(const HttpResult&)) {
     return [this, handler](const HttpResult& answer) {
         if (!m_running) return;
-        step([&] { (this->*handler)(answer); });
+        step([&] {
+            // An abandoned request is the stop button's (or the window's) doing.
+            if (m_abort || answer.aborted)
+                stop();
+            else
+                (this->*handler)(answer);
+        });
     };
+}
+
+void DrawDownload::stop() {
+    m_result.stopped = true;
+    if (!m_rechecking) savePrizes();
+    end();
 }
 
 void DrawDownload::end() {
     if (!m_running) return;
     m_running = false;
     if (m_pauseTimer) m_pauseTimer->stop();
-    m_afterPause = nullptr;
     m_http.abort(); // nothing is under way when a step ends the run; this only makes sure
     m_range.reset();
     if (m_file) m_file->close();
@@ -321,23 +325,10 @@ void DrawDownload::abort() {
     m_http.abort();
 }
 
-void DrawDownload::pause(std::chrono::milliseconds time, std::function<void()> then) {
-    if (!m_pauseTimer) {
-        m_pauseTimer = std::make_unique<QTimer>();
-        m_pauseTimer->setSingleShot(true);
-        QObject::connect(m_pauseTimer.get(), &QTimer::timeout, [this] {
-            if (!m_running) return;
-            const std::function<void()> next = std::exchange(m_afterPause, nullptr);
-            step(next);
-        });
-    }
-    m_afterPause = std::move(then);
-    m_pauseTimer->start(time);
-}
-
 void DrawDownload::begin() {
     m_file = std::make_unique<HistoryAppender>(m_historyPath);
     m_buffer = m_file->lastRecord().value_or(DrawRecord{});
+    m_rechecking = false;
 
     // The run keeps its own request date and only mirrors it into the picker: a picker that
     // refuses a date must not keep the run from moving on.
@@ -359,14 +350,29 @@ void DrawDownload::begin() {
     requestDate();
 }
 
+void DrawDownload::noteFailure(const HttpResult& answer) {
+    ++m_result.failed;
+    m_result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
+    m_result.failureText = answer.failureText();
+    m_view->setStatusText(0, m_result.failureText);
+}
+
+void DrawDownload::append(double day, const DrawAnswer& answer, const QString& text) {
+    m_buffer = recordOf(m_buffer, day, answer);
+    m_view->setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(m_buffer.crossSum()));
+    m_view->setTipDrawText(text);
+    m_file->append(m_buffer);
+    ++m_result.stored;
+    m_result.newestStored = day;
+}
+
 void DrawDownload::requestDate() {
     if (DayCount::fromDate(m_view->today()) < m_date) {
         end();
         return;
     }
     if (stopWanted()) {
-        m_result.stopped = true;
-        end();
+        stop();
         return;
     }
     const HttpProxy proxy = readProxy();
@@ -377,25 +383,16 @@ void DrawDownload::requestDate() {
 
 void DrawDownload::takeDateAnswer(const HttpResult& answer) {
     DrawDownloadView& view = *m_view;
-    DrawDownloadResult& result = m_result;
     const double date = m_date;
-    if (m_abort || answer.aborted) {
-        result.stopped = true;
-        end();
-        return;
-    }
     if (!answer.succeeded()) {
-        ++result.failed;
-        result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
-        result.failureText = answer.failureText();
-        view.setStatusText(0, answer.failureText());
+        noteFailure(answer);
         // No answer at all (refused, not found, timed out) again and again: the server is
         // not there, and asking for every remaining day would only wait out each failure.
         m_unansweredInARow = answer.statusCode == 0 ? m_unansweredInARow + 1 : 0;
         if (m_unansweredInARow >= DeadServerFailures) {
-            result.endReason = QCoreApplication::translate("DrawDownload", "%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2")
-                                   .arg(DeadServerFailures)
-                                   .arg(answer.failureText());
+            m_result.endReason = QCoreApplication::translate("DrawDownload", "%1 Anfragen hintereinander blieben ohne Antwort, zuletzt: %2")
+                                     .arg(DeadServerFailures)
+                                     .arg(answer.failureText());
             end();
             return;
         }
@@ -404,33 +401,22 @@ void DrawDownload::takeDateAnswer(const HttpResult& answer) {
         view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Received %1 bytes").arg(answer.body.size()));
         view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
         if (answer.body.isEmpty()) {
-            ++result.noDraw;
+            ++m_result.noDraw;
         } else {
             view.setCurrentDrawDate(date);
             const DrawAnswer draw = DrawAnswer::parse(QString::fromLatin1(answer.body));
             const QString text = drawText(date, draw);
             view.setDrawText(text);
-            m_buffer.date = date;
-            for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(draw.numbers[i]);
-            m_buffer.additional = static_cast<std::uint8_t>(draw.additional);
             const QString invalid = draw.invalidReason();
             if (draw.numbers[5] == 0) {
                 // Not yet drawn or not yet published: the next run asks for this date again.
-                ++result.incomplete;
+                ++m_result.incomplete;
             } else if (!invalid.isEmpty()) {
                 // A garbled answer must not end up in the history that every statistic reads.
-                ++result.rejected;
-                view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2")
-                                          .arg(dateText(date), invalid));
+                ++m_result.rejected;
+                view.setStatusText(0, rejectedText(date, invalid));
             } else {
-                int sum = 0;
-                for (int n : draw.numbers) sum += n;
-                view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
-                view.setTipDrawText(text);
-                m_buffer.eighth = 0;
-                m_file->append(m_buffer);
-                ++result.stored;
-                result.newestStored = date;
+                append(date, draw, text);
             }
         }
     }
@@ -444,20 +430,6 @@ HttpHeaders DrawDownload::operatorHeaders() {
             {QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json")}};
 }
 
-// What came of asking for one date range, all its pages.
-struct DrawDownload::RangeAnswer {
-    enum Kind {
-        Complete, // every page arrived and was read
-        Refused,  // an error status or an error object: a shorter range may be accepted
-        Failed,   // no answer, or a service that stays busy: the run ends
-        Unreadable, // an answer we do not understand: the run ends, `reason` says all
-        Stopped,
-    };
-    Kind kind = Complete;
-    std::vector<OperatorDraw> draws;
-    QString reason; // Refused, Failed: why, in words
-};
-
 // One date range being asked for, page by page.
 struct DrawDownload::RangeFetch {
     QDate from;
@@ -467,31 +439,27 @@ struct DrawDownload::RangeFetch {
     // A range holds at most one draw a day: a service that hands out more, or one draw twice,
     // is not answering what was asked (it may be repeating a page), and storing part of it
     // could leave a hole.
-    qint64 mostDraws = 0;
     std::set<qint64> seen;
     qint64 announcedTotal = -1;
-    RangeAnswer out;
+    std::vector<OperatorDraw> draws;
 };
 
 void DrawDownload::fetchRange(const QDate& from, const QDate& to) {
     m_range = std::make_unique<RangeFetch>();
     m_range->from = from;
     m_range->to = to;
-    m_range->mostDraws = from.daysTo(to) + 1;
     requestPage();
 }
 
 void DrawDownload::requestPage() {
-    RangeFetch& r = *m_range;
+    const RangeFetch& r = *m_range;
     if (r.page >= 1000) {
-        r.out.kind = RangeAnswer::Unreadable;
-        r.out.reason = QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(r.from));
-        rangeDone();
+        rangeDone(RangeEnd::Unreadable,
+                  QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(r.from)));
         return;
     }
     if (stopWanted()) {
-        r.out.kind = RangeAnswer::Stopped;
-        rangeDone();
+        rangeDone(RangeEnd::Stopped);
         return;
     }
     const HttpProxy proxy = readProxy();
@@ -503,20 +471,10 @@ void DrawDownload::requestPage() {
 
 void DrawDownload::takePage(const HttpResult& answer) {
     RangeFetch& r = *m_range;
-    RangeAnswer& out = r.out;
-    DrawDownloadResult& result = m_result;
-    if (m_abort || answer.aborted) {
-        out.kind = RangeAnswer::Stopped;
-        rangeDone();
-        return;
-    }
     const QString complaint = OperatorResults::serviceError(answer.body);
     if (!answer.succeeded()) {
-        ++result.failed;
-        result.failureStatus = answer.errorText.isEmpty() ? answer.statusCode : 0;
-        result.failureText = answer.failureText();
-        m_view->setStatusText(0, answer.failureText());
-        const int status = result.failureStatus;
+        noteFailure(answer);
+        const int status = m_result.failureStatus;
         // A busy service is not helped by more, shorter requests.
         const bool busy = status == 429 || status == 502 || status == 503 || status == 504;
         if (busy && r.retries < 2) {
@@ -527,50 +485,47 @@ void DrawDownload::takePage(const HttpResult& answer) {
             m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
                                          .arg(answer.failureText())
                                          .arg((wait.count() + 999) / 1000));
-            pause(wait, [this] { requestPage(); });
+            if (!m_pauseTimer) {
+                m_pauseTimer = std::make_unique<QTimer>();
+                m_pauseTimer->setSingleShot(true);
+                QObject::connect(m_pauseTimer.get(), &QTimer::timeout, [this] { step([this] { requestPage(); }); });
+            }
+            m_pauseTimer->start(wait);
             return;
         }
-        const QString words = failureWords(status, result.failureText);
-        out.reason = complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')');
-        out.kind = status >= 400 && status < 600 && !busy ? RangeAnswer::Refused : RangeAnswer::Failed;
-        rangeDone();
+        const QString words = failureWords(status, m_result.failureText);
+        rangeDone(status >= 400 && status < 600 && !busy ? RangeEnd::Refused : RangeEnd::Failed,
+                  complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')'));
         return;
     }
     r.retries = 0;
     if (!complaint.isEmpty()) {
         // An error object with status 200.
-        ++result.failed;
-        out.reason = complaint;
-        out.kind = RangeAnswer::Refused;
-        rangeDone();
+        ++m_result.failed;
+        rangeDone(RangeEnd::Refused, complaint);
         return;
     }
     QString error;
     const OperatorPage parsed = OperatorResults::parsePage(answer.body, error);
     if (!error.isEmpty()) {
-        ++result.rejected;
-        out.reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(r.from), error);
-        m_view->setStatusText(0, out.reason);
-        out.kind = RangeAnswer::Unreadable;
-        rangeDone();
+        ++m_result.rejected;
+        const QString reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(r.from), error);
+        m_view->setStatusText(0, reason);
+        rangeDone(RangeEnd::Unreadable, reason);
         return;
     }
     for (const OperatorDraw& draw : parsed.draws) {
         if (!r.seen.insert(draw.drawId).second) {
-            out.kind = RangeAnswer::Unreadable;
-            out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
-                             .arg(draw.drawId)
-                             .arg(dateText(r.from));
-            rangeDone();
+            rangeDone(RangeEnd::Unreadable, QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
+                                                .arg(draw.drawId)
+                                                .arg(dateText(r.from)));
             return;
         }
     }
-    out.draws.insert(out.draws.end(), parsed.draws.begin(), parsed.draws.end());
-    if (qint64(out.draws.size()) > r.mostDraws) {
-        out.kind = RangeAnswer::Unreadable;
-        out.reason = QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
-                         .arg(dateText(r.from), dateText(r.to));
-        rangeDone();
+    r.draws.insert(r.draws.end(), parsed.draws.begin(), parsed.draws.end());
+    if (qint64(r.draws.size()) > r.from.daysTo(r.to) + 1) {
+        rangeDone(RangeEnd::Unreadable, QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
+                                            .arg(dateText(r.from), dateText(r.to)));
         return;
     }
     if (parsed.totalElements >= 0) r.announcedTotal = parsed.totalElements;
@@ -584,19 +539,48 @@ void DrawDownload::takePage(const HttpResult& answer) {
         requestPage();
         return;
     }
-    if (r.announcedTotal >= 0 && r.announcedTotal != qint64(out.draws.size())) {
-        out.kind = RangeAnswer::Unreadable;
-        out.reason = QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
-                         .arg(r.announcedTotal)
-                         .arg(dateText(r.from))
-                         .arg(out.draws.size());
+    if (r.announcedTotal >= 0 && r.announcedTotal != qint64(r.draws.size())) {
+        rangeDone(RangeEnd::Unreadable, QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
+                                            .arg(r.announcedTotal)
+                                            .arg(dateText(r.from))
+                                            .arg(r.draws.size()));
+        return;
     }
-    rangeDone();
+    rangeDone(RangeEnd::Complete);
 }
 
-void DrawDownload::rangeDone() {
+void DrawDownload::rangeDone(RangeEnd how, const QString& reason) {
     // The fetch is over before its answer is taken: taking it may start the next one.
     const std::unique_ptr<RangeFetch> done = std::move(m_range);
+    const QDate from = done->from;
+    if (how == RangeEnd::Stopped) {
+        stop();
+        return;
+    }
+    if (how == RangeEnd::Refused && from < done->to) {
+        m_windowDays = std::max(1, int(from.daysTo(done->to) + 1) / 2);
+        requestRange();
+        return;
+    }
+    if (how != RangeEnd::Complete) {
+        m_result.endReason = how == RangeEnd::Unreadable
+                                 ? reason
+                                 : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), reason);
+        if (!m_rechecking) savePrizes();
+        end();
+        return;
+    }
+    // The draws of the asked range in date order (the order of the answer is not relied on),
+    // the first one of each date that is not cancelled.
+    std::vector<OperatorDraw>& draws = done->draws;
+    std::erase_if(draws, [&](const OperatorDraw& d) {
+        return !d.date.isValid() || d.date < from || d.date > done->to || d.state() == OperatorDraw::State::Cancelled;
+    });
+    std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
+        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
+    });
+    draws.erase(std::unique(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) { return a.date == b.date; }),
+                draws.end());
     if (m_rechecking)
         takeRecheck(*done);
     else
@@ -626,141 +610,99 @@ void DrawDownload::beginRanges() {
         m_result.prizeNotes = m_prizes.notes();
     }
     m_windowDays = MaxRangeDays;
-    m_newest = m_file->lastRecord() ? m_file->lastRecord()->date : 0.0;
-    m_rechecking = false;
-    requestWindow();
+    requestRange();
 }
 
-void DrawDownload::requestWindow() {
-    const double today = DayCount::fromDate(m_view->today());
-    if (today < m_date) {
-        // The history is rewritten from here on, not appended to.
+void DrawDownload::requestRange() {
+    if (!m_rechecking) {
+        const double today = DayCount::fromDate(m_view->today());
+        if (today >= m_date) {
+            fetchRange(DayCount::toDate(m_date), DayCount::toDate(std::min(today, m_date + m_windowDays - 1)));
+            return;
+        }
+        // The appends are done: the history is rewritten from here on.
         m_file->close();
-        beginRecheck();
+        m_rechecking = true;
+        const std::vector<DrawRecord> history = DrawHistory(m_historyPath).readAll();
+        m_storedDates.clear();
+        for (const DrawRecord& r : history) m_storedDates.insert(r.date);
+        m_recheck = recheckRanges(history, m_prizes, m_view->today());
+    }
+    if (m_recheck.empty()) {
+        fetchAnnounced();
         return;
     }
-    const double windowEnd = std::min(today, m_date + m_windowDays - 1);
-    // All pages of the window first: the order of the answers is not relied on.
-    fetchRange(DayCount::toDate(m_date), DayCount::toDate(windowEnd));
+    const auto& [from, to] = m_recheck.front();
+    fetchRange(from, std::min(to, from.addDays(m_windowDays - 1)));
 }
 
-void DrawDownload::takeWindow(RangeFetch& fetched) {
-    DrawDownloadView& view = *m_view;
-    DrawDownloadResult& result = m_result;
-    RangeAnswer& got = fetched.out;
-    const QDate from = fetched.from;
-    const QDate to = fetched.to;
-    const double date = DayCount::fromDate(from);
-    const double windowEnd = DayCount::fromDate(to);
-    if (got.kind == RangeAnswer::Stopped) {
-        result.stopped = true;
-        savePrizes();
-        end();
-        return;
-    }
-    const int days = int(windowEnd - date) + 1;
-    if (got.kind == RangeAnswer::Refused && days > 1) {
-        m_windowDays = std::max(1, days / 2);
-        requestWindow();
-        return;
-    }
-    if (got.kind != RangeAnswer::Complete) {
-        result.endReason = got.kind == RangeAnswer::Unreadable
-                               ? got.reason
-                               : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
-        savePrizes();
-        end();
-        return;
-    }
-    std::vector<OperatorDraw>& draws = got.draws;
-    sortByDate(draws);
-
+void DrawDownload::takeWindow(const RangeFetch& fetched) {
     // The draws to append: up to the first one that cannot be taken, after which nothing is
     // stored (the next update starts again there).
-    struct Taken {
-        const OperatorDraw* draw;
-        DrawAnswer answer;
-    };
-    std::vector<Taken> taken;
-    const OperatorDraw* incomplete = nullptr;
-    const OperatorDraw* rejected = nullptr;
-    DrawAnswer rejectedAnswer;
+    std::vector<std::pair<const OperatorDraw*, DrawAnswer>> taken;
+    const OperatorDraw* stopAt = nullptr;
+    DrawAnswer stopAnswer;
     QString invalid;
-    for (const OperatorDraw& draw : draws) {
-        const double day = DayCount::fromDate(draw.date);
-        // Only the asked range, each date once, after what the history holds.
-        if (!draw.date.isValid() || draw.date < from || draw.date > to || day <= m_newest) continue;
-        if (!taken.empty() && taken.back().draw->date == draw.date) continue;
-        const OperatorDraw::State state = draw.state();
-        if (state == OperatorDraw::State::Cancelled) continue;
-        if (state == OperatorDraw::State::NotYetDrawn) {
-            incomplete = &draw;
-            break;
-        }
+    for (const OperatorDraw& draw : fetched.draws) {
+        if (DayCount::fromDate(draw.date) <= m_buffer.date) continue;
         DrawAnswer answer;
-        invalid = drawProblem(draw, answer);
-        if (!invalid.isEmpty()) {
-            rejected = &draw;
-            rejectedAnswer = answer;
+        if (draw.state() == OperatorDraw::State::NotYetDrawn || !(invalid = drawProblem(draw, answer)).isEmpty()) {
+            stopAt = &draw;
+            stopAnswer = answer;
             break;
         }
-        taken.push_back({&draw, answer});
+        taken.emplace_back(&draw, answer);
     }
 
     // Their prize tables first: a run that ends after an append (a full disk, a kill) leaves no
     // stored draw without its table.
-    for (const Taken& t : taken)
-        if (!t.draw->tiers.empty()) {
-            m_prizes.merge(t.draw->prizes());
+    for (const auto& [draw, answer] : taken)
+        if (!draw->tiers.empty()) {
+            m_prizes.merge(draw->prizes());
             m_prizesChanged = true;
         }
     savePrizes();
 
-    for (const Taken& t : taken) {
-        const double day = DayCount::fromDate(t.draw->date);
-        view.setCurrentDrawDate(day);
-        const QString text = drawText(day, t.answer);
-        view.setDrawText(text);
-        m_buffer.date = day;
-        for (int i = 0; i < 6; ++i) m_buffer.numbers[i] = static_cast<std::uint8_t>(t.answer.numbers[i]);
-        m_buffer.additional = static_cast<std::uint8_t>(t.answer.additional);
-        m_buffer.eighth = 0;
-        int sum = 0;
-        for (int n : t.answer.numbers) sum += n;
-        view.setCrossSumText(QCoreApplication::translate("DrawDownload", "Quersumme: %1").arg(sum));
-        view.setTipDrawText(text);
-        m_file->append(m_buffer);
-        ++result.stored;
-        result.newestStored = day;
-        m_newest = day;
+    for (const auto& [draw, answer] : taken) {
+        const double day = DayCount::fromDate(draw->date);
+        m_view->setCurrentDrawDate(day);
+        const QString text = drawText(day, answer);
+        m_view->setDrawText(text);
+        append(day, answer, text);
     }
-    if (incomplete) {
-        // Not drawn or not published yet: nothing after it is stored either, so the next
-        // update asks for this draw again and leaves no gap.
-        ++result.incomplete;
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(incomplete->date)));
-        view.setRequestDate(DayCount::fromDate(incomplete->date));
+    if (stopAt) {
+        const double day = DayCount::fromDate(stopAt->date);
+        if (invalid.isEmpty()) {
+            // Not drawn or not published yet: nothing after it is stored either, so the next
+            // update asks for this draw again and leaves no gap.
+            notComplete(stopAt->date);
+        } else {
+            // Storing the later draws would leave this one out for good: the next update starts
+            // again here.
+            m_view->setCurrentDrawDate(day);
+            m_view->setDrawText(drawText(day, stopAnswer));
+            unusable(day, invalid);
+        }
+        m_view->setRequestDate(day);
         end();
         return;
     }
-    if (rejected) {
-        // Storing the later draws would leave this one out for good: the next update starts
-        // again here.
-        const double day = DayCount::fromDate(rejected->date);
-        view.setCurrentDrawDate(day);
-        view.setDrawText(drawText(day, rejectedAnswer));
-        ++result.rejected;
-        view.setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
-        result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
-        view.setRequestDate(day);
-        end();
-        return;
-    }
-    view.setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
-    view.setStatusText(0, progressText(to, result.stored));
-    m_date = windowEnd + 1;
-    view.setRequestDate(m_date);
-    requestWindow();
+    m_view->setStatusText(1, QCoreApplication::translate("DrawDownload", kNoWarranty));
+    m_view->setStatusText(0, progressText(fetched.to, m_result.stored));
+    m_date = DayCount::fromDate(fetched.to) + 1;
+    m_view->setRequestDate(m_date);
+    requestRange();
+}
+
+void DrawDownload::notComplete(const QDate& date) {
+    ++m_result.incomplete;
+    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(date)));
+}
+
+void DrawDownload::unusable(double day, const QString& invalid) {
+    ++m_result.rejected;
+    m_view->setStatusText(0, rejectedText(day, invalid));
+    m_result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
 }
 
 std::vector<std::pair<QDate, QDate>> DrawDownload::recheckRanges(const std::vector<DrawRecord>& history,
@@ -790,68 +732,20 @@ std::vector<std::pair<QDate, QDate>> DrawDownload::recheckRanges(const std::vect
     return ranges;
 }
 
-void DrawDownload::beginRecheck() {
-    m_rechecking = true;
-    const std::vector<DrawRecord> history = DrawHistory(m_historyPath).readAll();
-    m_storedDates.clear();
-    for (const DrawRecord& r : history) m_storedDates.insert(r.date);
-    m_recheck = recheckRanges(history, m_prizes, m_view->today());
-    requestRecheck();
-}
-
-void DrawDownload::requestRecheck() {
-    if (m_recheck.empty()) {
-        fetchAnnounced();
-        return;
-    }
-    const auto& [from, to] = m_recheck.front();
-    fetchRange(from, std::min(to, from.addDays(m_windowDays - 1)));
-}
-
-void DrawDownload::takeRecheck(RangeFetch& fetched) {
-    DrawDownloadResult& result = m_result;
-    RangeAnswer& got = fetched.out;
-    const QDate from = fetched.from;
-    const QDate to = fetched.to;
-    if (got.kind == RangeAnswer::Stopped) {
-        result.stopped = true;
-        end();
-        return;
-    }
-    const int days = int(from.daysTo(to)) + 1;
-    if (got.kind == RangeAnswer::Refused && days > 1) {
-        m_windowDays = std::max(1, days / 2);
-        requestRecheck();
-        return;
-    }
-    if (got.kind != RangeAnswer::Complete) {
-        result.endReason = got.kind == RangeAnswer::Unreadable
-                               ? got.reason
-                               : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), got.reason);
-        end();
-        return;
-    }
-    std::vector<OperatorDraw>& draws = got.draws;
-    sortByDate(draws);
+void DrawDownload::takeRecheck(const RangeFetch& fetched) {
     // A range is taken whole or not at all: a draw put in beside one left out would hide the
     // hole from the next update.
     std::vector<DrawRecord> missing;
     std::vector<DrawPrizes> tables;
     int storedTables = 0;
-    double lastDay = 0; // each date once
-    for (const OperatorDraw& draw : draws) {
-        if (!draw.date.isValid() || draw.date < from || draw.date > to) continue;
+    for (const OperatorDraw& draw : fetched.draws) {
         const double day = DayCount::fromDate(draw.date);
-        const OperatorDraw::State state = draw.state();
-        if (day == lastDay || state == OperatorDraw::State::Cancelled) continue;
-        lastDay = day;
         const bool stored = m_storedDates.count(day) > 0;
         const bool tableWanted = !m_prizePath.isEmpty() && !draw.tiers.empty() && !m_prizes.find(draw.date);
         if (stored && !tableWanted) continue;
-        if (state == OperatorDraw::State::NotYetDrawn) {
+        if (draw.state() == OperatorDraw::State::NotYetDrawn) {
             if (stored) continue;
-            ++result.incomplete;
-            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Die Ziehung vom %1 ist noch nicht vollständig").arg(dateText(draw.date)));
+            notComplete(draw.date);
             end();
             return;
         }
@@ -864,34 +758,27 @@ void DrawDownload::takeRecheck(RangeFetch& fetched) {
         DrawAnswer answer;
         const QString invalid = drawProblem(draw, answer);
         if (!invalid.isEmpty()) {
-            ++result.rejected;
-            m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Antwort für den %1 verworfen: %2").arg(dateText(day), invalid));
-            result.endReason = QCoreApplication::translate("DrawDownload", "die Ziehung vom %1 ist unbrauchbar: %2").arg(dateText(day), invalid);
+            unusable(day, invalid);
             end();
             return;
         }
-        DrawRecord record = m_buffer;
-        record.date = day;
-        for (int i = 0; i < 6; ++i) record.numbers[i] = static_cast<std::uint8_t>(answer.numbers[i]);
-        record.additional = static_cast<std::uint8_t>(answer.additional);
-        record.eighth = 0;
-        missing.push_back(record);
+        missing.push_back(recordOf(m_buffer, day, answer));
         if (tableWanted) tables.push_back(draw.prizes());
     }
     // The tables first, as for the appends.
     for (const DrawPrizes& table : tables) m_prizes.merge(table);
     m_prizesChanged = m_prizesChanged || !tables.empty();
     savePrizes();
-    result.tablesFilled += storedTables;
+    m_result.tablesFilled += storedTables;
     if (!missing.empty()) {
-        result.holesFilled += DrawHistory(m_historyPath).insertMissing(missing);
+        m_result.holesFilled += DrawHistory(m_historyPath).insertMissing(missing);
         for (const DrawRecord& r : missing) m_storedDates.insert(r.date);
     }
 
     auto& next = m_recheck.front();
-    next.first = to.addDays(1);
+    next.first = fetched.to.addDays(1);
     if (next.first > next.second) m_recheck.erase(m_recheck.begin());
-    requestRecheck();
+    requestRange();
 }
 
 void DrawDownload::fetchAnnounced() {
@@ -900,8 +787,7 @@ void DrawDownload::fetchAnnounced() {
         return;
     }
     if (stopWanted()) {
-        m_result.stopped = true;
-        end();
+        stop();
         return;
     }
     m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"));
@@ -911,11 +797,6 @@ void DrawDownload::fetchAnnounced() {
 }
 
 void DrawDownload::takeAnnounced(const HttpResult& answer) {
-    if (m_abort || answer.aborted) {
-        m_result.stopped = true;
-        end();
-        return;
-    }
     // Without an answer the stored figure stays; the window shows its age.
     QString error;
     const std::optional<AnnouncedDraw> next =

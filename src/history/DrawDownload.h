@@ -19,18 +19,17 @@ class HistoryAppender;
 class QTimer;
 
 // What the update run needs from the window. The run calls these on the user-interface thread,
-// between the events the window handles while the run goes on.
+// between the events the window handles while the run goes on. A view without a window (the
+// mirror) shows nothing: what only shows does nothing unless overridden.
 class DrawDownloadView {
 public:
     virtual ~DrawDownloadView() = default;
 
     // Start of a run: disable the start controls, show the stop button.
-    virtual void runStarted() = 0;
-    // End of a run, in every case, after the history file has been closed: enable the start
-    // controls, hide the stop button, copy the draw text to the Lottotipp tab, re-enable and run
-    // the evaluation. An error that ended the run is in DrawDownloadResult::error; the window
-    // shows it when the run reports its end, after this call.
-    virtual void runEnded() = 0;
+    virtual void runStarted() {}
+    // End of a run, in every case, after the history file has been closed. An error that ended
+    // the run is in DrawDownloadResult::error, reported after this call.
+    virtual void runEnded() {}
 
     // The request date lives in the date picker of the Datenbank tab during the run; the picker
     // may refuse a date (the run goes on with its own date then).
@@ -45,14 +44,14 @@ public:
     virtual QString proxyPortText() const = 0;
 
     // Status bar panel 0 (progress) and 1.
-    virtual void setStatusText(int panel, const QString& text) = 0;
+    virtual void setStatusText(int /*panel*/, const QString& /*text*/) {}
     // The date of the draw being received becomes the current draw's date.
-    virtual void setCurrentDrawDate(double dayCount) = 0;
+    virtual void setCurrentDrawDate(double /*dayCount*/) {}
     // The received draw, as the Datenbank tab shows it.
-    virtual void setDrawText(const QString& text) = 0;
+    virtual void setDrawText(const QString& /*text*/) {}
     // After a stored draw: its cross-sum text and the draw text for the Lottotipp tab.
-    virtual void setCrossSumText(const QString& text) = 0;
-    virtual void setTipDrawText(const QString& text) = 0;
+    virtual void setCrossSumText(const QString& /*text*/) {}
+    virtual void setTipDrawText(const QString& /*text*/) {}
 };
 
 struct DrawDownloadResult {
@@ -64,29 +63,22 @@ struct DrawDownloadResult {
     int rejected = 0;   // answers that are no valid draw
     bool stopped = false;
     bool refused = false; // a run was already going on
-    // The error that ended the run early (a conversion error, the history file); empty when the
-    // run went to its end or was stopped.
-    QString error;
+    QString error; // what ended the run early (a conversion error, the history file)
     // The last failed request: its HTTP status (0 for none) and what went wrong, in words.
     int failureStatus = 0;
     QString failureText;
-    // Why a range run ended before today (a failed or unreadable answer); empty otherwise.
-    QString endReason;
+    QString endReason; // why a range run ended before today (a failed or unreadable answer)
     double newestStored = 0; // the date of the newest draw stored by this run, 0 for none
     bool nextDrawStored = false; // the operator's announced next draw was stored
-    // Where an unreadable prize file was moved to (it would have blocked every update); empty
-    // when none was.
-    QString prizeFileSetAside;
-    // What the player should know about the prize file, in words (PrizeTable::notes()).
-    QStringList prizeNotes;
+    QString prizeFileSetAside; // where an unreadable prize file was moved to
+    QStringList prizeNotes;    // what the player should know about the prize file (PrizeTable::notes())
     // Why the prize tables could not be written (the draws were stored all the same, and a later
-    // update fetches their tables); empty when they were.
+    // update fetches their tables).
     QString prizeError;
     int holesFilled = 0;  // draws missing between stored ones, put in by this run
     int tablesFilled = 0; // prize tables fetched for draws stored without one
 
-    // What the run came to, in words, for the status bar: how many draws were stored and the
-    // newest date, or why nothing came.
+    // What the run came to, in words, for the status bar.
     QString summaryText() const;
     // Something went wrong that the player should read about: the run ended early, a request
     // failed or an answer was no usable draw.
@@ -155,7 +147,7 @@ public:
     // for ever.
     static constexpr int HoleLookbackDays = 366;
 
-    // serverAddress: scheme://host:port of the results server.
+    // A results server of the per-date protocol.
     DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress);
     DrawDownload(HttpGetter& http, QString historyPath, DrawSource source);
     // A run still going on is dropped: the request is abandoned, nothing more is called.
@@ -183,66 +175,64 @@ public:
     static HttpHeaders operatorHeaders();
     // The address of the request for a date: the server address + RequestPath + "?Datum=yyyymmdd".
     static QUrl requestUrl(const QUrl& serverAddress, double dayCount);
-    // The next request date: the next calendar day.
     static double nextRequestDate(double dayCount);
     // "DDD dd.mm.yy", three blanks, each number after two blanks, "  +  ", the additional number.
     static QString drawText(double dayCount, const DrawAnswer& answer);
     // What an update from the operator asks for again, in date order, each range at most
     // MaxRangeDays long: the days after a stored draw up to the next one when they are more than
-    // a week apart (the draws between are missing), where the later draw lies within
-    // HoleLookbackDays before today; and the dates of stored draws after the first one with a prize table that have none
-    // (an earlier update ended between the draws and their tables).
+    // a week apart, where the later draw lies within HoleLookbackDays before today; and the
+    // stored draws after the first one with a prize table that have none.
     static std::vector<std::pair<QDate, QDate>> recheckRanges(const std::vector<DrawRecord>& history,
                                                               const PrizeTable& prizes, const QDate& today);
-    // The progress of a run for the status bar: the date the run has reached and how many new
-    // draws it has stored so far ("Stand 03.09.2025: 2 neue Ziehungen gespeichert").
+    // "Stand 03.09.2025: 2 neue Ziehungen gespeichert"
     static QString progressText(const QDate& reached, int stored);
 
-    const QUrl& serverAddress() const { return m_source.address; }
-    const DrawSource& source() const { return m_source; }
     bool running() const { return m_running; }
 
-    // Starts the update and returns at once; the view must live until the run has ended. Never
-    // throws an AppError: an error that ends the run is reported in the result. A start while a
-    // run goes on is refused: `finished` gets a result with `refused` at once, and the running
-    // update goes on.
+    // Starts the update and returns at once; the view must live until the run has ended. An
+    // error that ends the run is reported in the result. A start while a run goes on is refused:
+    // `finished` gets a result with `refused` at once.
     void start(DrawDownloadView& view, Finished finished);
-    // Ends a running update at once, abandoning the request under way (the stop button, closing
-    // the window); what was stored stays. The run has ended (runEnded, finished) when this
-    // returns.
+    // Ends a running update at once, abandoning the request under way; what was stored stays.
+    // The run has ended (runEnded, finished) when this returns.
     void abort();
 
 private:
-    struct RangeAnswer;
     struct RangeFetch;
+    // How asking for a range ended: every page arrived and was read; an error status or an
+    // error object (a shorter range may be accepted); no answer, or a service that stays busy;
+    // an answer we do not understand (the reason says all); the stop.
+    enum class RangeEnd { Complete, Refused, Failed, Unreadable, Stopped };
 
-    // Runs one step of the run; an error it raises ends the run with that error.
+    // An error a step raises ends the run with that error.
     void step(const std::function<void()>& work);
-    // The answer handler of a request: the step, unless the run has ended meanwhile.
+    // The step for a request's answer, unless the run has ended meanwhile.
     HttpGetter::Done onAnswer(void (DrawDownload::*handler)(const HttpResult&));
     void begin();
+    void stop();
     void end();
     bool stopWanted() const;
     HttpProxy readProxy() const;
-    // Goes on with `then` after the pause; a stop during the pause ends the run at once.
-    void pause(std::chrono::milliseconds time, std::function<void()> then);
+    void noteFailure(const HttpResult& answer);
+    void append(double day, const DrawAnswer& answer, const QString& text);
 
     // Per-date protocol.
     void requestDate();
     void takeDateAnswer(const HttpResult& answer);
     // Operator's service.
     void beginRanges();
-    void requestWindow();
-    void takeWindow(RangeFetch& fetched);
+    // The next window of the appends or, once they have reached today, the next range asked
+    // again.
+    void requestRange();
     void fetchRange(const QDate& from, const QDate& to);
     void requestPage();
     void takePage(const HttpResult& answer);
-    void rangeDone();
-    void beginRecheck();
-    void requestRecheck();
-    void takeRecheck(RangeFetch& fetched);
-    // Writes the prize tables when they changed; a failure is noted in the result and the run
-    // goes on (the tables are asked for again by a later update).
+    void rangeDone(RangeEnd how, const QString& reason = {});
+    void takeWindow(const RangeFetch& fetched);
+    void takeRecheck(const RangeFetch& fetched);
+    void notComplete(const QDate& date);
+    void unusable(double day, const QString& invalid);
+    // A failure to write is noted in the result and the run goes on.
     void savePrizes();
     void fetchAnnounced();
     void takeAnnounced(const HttpResult& answer);
@@ -256,24 +246,20 @@ private:
     std::chrono::milliseconds m_maxRetryPause{60000};
     bool m_running = false;
     bool m_abort = false;
-    std::unique_ptr<QTimer> m_pauseTimer;
-    std::function<void()> m_afterPause;
+    std::unique_ptr<QTimer> m_pauseTimer; // asks for the page again after a busy answer
 
     // The run under way.
     DrawDownloadView* m_view = nullptr;
     Finished m_finished;
     DrawDownloadResult m_result;
-    // Held open for the whole run; closed before the view's runEnded().
-    std::unique_ptr<HistoryAppender> m_file;
-    // New records are assembled over the newest one, so its reserved bytes carry over.
+    std::unique_ptr<HistoryAppender> m_file; // held open for the appends
+    // The newest record: new ones are assembled over it, so its reserved bytes carry over.
     DrawRecord m_buffer;
-    // The next date asked for (per date), or the first day of the next window (operator).
-    double m_date = 0;
+    double m_date = 0; // the next date asked for, or the first day of the next window
     int m_unansweredInARow = 0;
     PrizeTable m_prizes;
     bool m_prizesChanged = false;
     int m_windowDays = MaxRangeDays;
-    double m_newest = 0;
     std::unique_ptr<RangeFetch> m_range;
     bool m_rechecking = false; // the appends are done, the ranges asked again are under way
     std::vector<std::pair<QDate, QDate>> m_recheck; // still to ask, the first one next

@@ -113,15 +113,6 @@ std::optional<TierPlace> tierOf(int categoryId) {
     }
 }
 
-std::vector<PrizeTier> mapTiers(std::vector<PrizeTier> categories) {
-    for (PrizeTier& t : categories) {
-        const auto place = tierOf(t.category);
-        t.hits = place ? place->hits : 0;
-        t.additional = place && place->additional;
-    }
-    return categories;
-}
-
 QString serviceError(const QByteArray& json) {
     const QJsonDocument doc = QJsonDocument::fromJson(json);
     if (!doc.isObject() || doc.object().contains(QStringLiteral("content"))) return {};
@@ -204,21 +195,22 @@ OperatorPage parsePage(const QByteArray& json, QString& error) {
             error = QCoreApplication::translate("OperatorResults", "die Gewinnzahlen der Ziehung %1 sind unlesbar").arg(draw.drawId);
             return {};
         }
-        std::vector<PrizeTier> categories;
         for (const QJsonValue c : o.value(QStringLiteral("prizeCategories")).toArray()) {
             const QJsonObject co = c.toObject();
             PrizeTier tier;
             qint64 id = 0, winners = 0;
             if (!wholeNumber(co.value(QStringLiteral("id")), id)) continue;
             tier.category = int(id);
+            const auto place = tierOf(tier.category);
+            tier.hits = place ? place->hits : 0;
+            tier.additional = place && place->additional;
             tier.dividend = amount(co.value(QStringLiteral("divident")));
             if (wholeNumber(co.value(QStringLiteral("winners")), winners) && winners > 0) tier.winners = winners;
             tier.fixed = amount(co.value(QStringLiteral("fixed")));
             if (tier.fixed == 0 && co.value(QStringLiteral("categoryType")).toDouble(0) == 1) tier.fixed = tier.dividend;
             tier.jackpot = amount(co.value(QStringLiteral("jackpot")));
-            categories.push_back(tier);
+            draw.tiers.push_back(tier);
         }
-        draw.tiers = mapTiers(std::move(categories));
         page.draws.push_back(std::move(draw));
     }
     return page;

@@ -94,9 +94,7 @@ QString serviceError(const QByteArray& json);
 // The active draw of a last-result-and-active answer; empty with `error` set otherwise.
 std::optional<AnnouncedDraw> parseAnnounced(const QByteArray& json, QString& error);
 
-// The tier of a Lotto prize category id; empty for an id we do not know.
+// The tier of a Lotto prize category id (see above); empty for an id we do not know.
 std::optional<TierPlace> tierOf(int categoryId);
-// Gives each category its hits from its id (see above); unknown ids get hits 0.
-std::vector<PrizeTier> mapTiers(std::vector<PrizeTier> categories);
 
 } // namespace OperatorResults

@@ -107,9 +107,6 @@ QString HttpClient::tlsProblem() {
 HttpClient::HttpClient(QObject* parent)
     : QObject(parent), m_manager(new QNetworkAccessManager(this)), m_timer(new QTimer(this)),
       m_refusal(new QTimer(this)) {
-    // Redirects are not followed: the server answers one fixed address, and a 3xx from it is
-    // a failed request to be shown with its status.
-    m_manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_request.timedOut = true;
@@ -150,8 +147,10 @@ void HttpClient::deliver(const HttpResult& result) {
     if (done) done(result);
 }
 
-void HttpClient::deliverSoon(HttpResult result) {
-    m_refused = std::move(result);
+void HttpClient::refuse(const QString& errorText, bool tlsFailed) {
+    m_refused = HttpResult{};
+    m_refused.errorText = errorText;
+    m_refused.tlsFailed = tlsFailed;
     m_refusal->start();
 }
 
@@ -167,19 +166,12 @@ void HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders&
     const QString scheme = url.scheme();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
-        HttpResult invalid;
-        invalid.errorText = QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString());
-        deliverSoon(invalid);
+        refuse(QCoreApplication::translate("HttpClient", "Ungültige Serveradresse \"%1\"").arg(url.toString()));
         return;
     }
-    if (scheme == QLatin1String("https")) {
-        if (const QString problem = tlsProblem(); !problem.isEmpty()) {
-            HttpResult noTls;
-            noTls.tlsFailed = true;
-            noTls.errorText = problem;
-            deliverSoon(noTls);
-            return;
-        }
+    if (const QString problem = scheme == QLatin1String("https") ? tlsProblem() : QString(); !problem.isEmpty()) {
+        refuse(problem, true);
+        return;
     }
 
     // An explicit "no proxy" keeps proxy variables of the environment out of a direct request.
@@ -190,6 +182,8 @@ void HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders&
     request.setRawHeader("Accept", AcceptValue);
     request.setRawHeader("User-Agent", UserAgentValue);
     for (const auto& [name, value] : headers) request.setRawHeader(name, value);
+    // Redirects are not followed: the server answers one fixed address, and a 3xx from it is
+    // a failed request to be shown with its status.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);

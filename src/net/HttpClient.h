@@ -31,17 +31,13 @@ public:
     ~HttpClient() override;
 
     void setTimeout(std::chrono::milliseconds timeout) override { m_timeout = timeout; }
-    std::chrono::milliseconds timeout() const { return m_timeout; }
     void setMaxBodySize(qint64 bytes) override { m_maxBody = bytes; }
-    qint64 maxBodySize() const { return m_maxBody; }
 
     using HttpGetter::get;
     // Sends AcceptValue and UserAgentValue unless `headers` names others.
     void get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers, Done done) override;
     void abort() override;
     bool busy() const { return bool(m_done); }
-
-    QNetworkAccessManager* manager() const { return m_manager; }
 
     // Whether HTTPS can work at all: Qt's TLS backend plugin and the OpenSSL library it needs
     // are present. Empty when they are, otherwise what is missing, in words.
@@ -65,7 +61,7 @@ private:
     void deliver(const HttpResult& result);
     // A request refused before sending (an invalid address, no TLS): its outcome arrives from the
     // event loop as every other one does.
-    void deliverSoon(HttpResult result);
+    void refuse(const QString& errorText, bool tlsFailed = false);
 
     QNetworkAccessManager* m_manager;
     QTimer* m_timer;   // the time-out of the request under way

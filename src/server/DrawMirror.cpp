@@ -18,8 +18,6 @@ class MirrorView : public DrawDownloadView {
 public:
     MirrorView(const DrawMirror& mirror, const DrawMirror::Options& options)
         : m_mirror(mirror), m_start(DayCount::fromDate(options.since) - 1), m_proxy(options.proxy) {}
-    void runStarted() override {}
-    void runEnded() override {}
     // An empty history starts on `since`: the run asks from the day after this one.
     double requestDate() const override { return m_start; }
     bool setRequestDate(double) override { return true; }
@@ -27,25 +25,12 @@ public:
     bool stopRequested() const override { return false; }
     QString proxyHostText() const override { return m_proxy.host; }
     QString proxyPortText() const override { return QString::number(m_proxy.port); }
-    void setStatusText(int, const QString&) override {}
-    void setCurrentDrawDate(double) override {}
-    void setDrawText(const QString&) override {}
-    void setCrossSumText(const QString&) override {}
-    void setTipDrawText(const QString&) override {}
 
 private:
     const DrawMirror& m_mirror;
     double m_start;
     HttpProxy m_proxy;
 };
-
-namespace {
-
-bool failedUpdate(const DrawDownloadResult& r) {
-    return !r.error.isEmpty() || !r.endReason.isEmpty() || (r.failed > 0 && r.stored == 0);
-}
-
-} // namespace
 
 DrawMirror::DrawMirror(QString historyPath, DrawSource upstream, DrawServer& server, Options options,
                        QObject* parent)
@@ -70,12 +55,8 @@ std::chrono::milliseconds DrawMirror::nextDelay(const Options& options, int fail
     return std::min(delay, options.period);
 }
 
-bool DrawMirror::updating() const {
-    return m_download && m_download->running();
-}
-
 void DrawMirror::update() {
-    if (updating()) return;
+    if (m_download && m_download->running()) return;
     m_timer->stop();
     m_download = std::make_unique<DrawDownload>(*m_http, m_path, m_upstream);
     m_download->setPrizeTablePath(PrizeTable::companionPath(m_path));
@@ -84,7 +65,8 @@ void DrawMirror::update() {
 }
 
 void DrawMirror::ended(const DrawDownloadResult& result) {
-    m_failures = failedUpdate(result) ? m_failures + 1 : 0;
+    const bool failed = !result.error.isEmpty() || !result.endReason.isEmpty() || (result.failed > 0 && result.stored == 0);
+    m_failures = failed ? m_failures + 1 : 0;
     if (m_failures > 0)
         qCWarning(logServer).noquote() << "update from" << m_upstream.address.toString() << "failed" << m_failures
                                        << "time(s) in a row:" << result.summaryText();

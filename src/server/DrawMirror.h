@@ -39,7 +39,6 @@ public:
     // Starts one update now, unless one is going on. When it has ended the server serves the
     // file's draws, whatever the outcome, the next update is scheduled and `updated` says so.
     void update();
-    bool updating() const;
 
     // The pause before the next update after one that failed `failures` times in a row.
     static std::chrono::milliseconds nextDelay(const Options& options, int failures);
