@@ -122,17 +122,34 @@ UniqueFd openForReading(const QString& path, qint64 maxBytes, qint64* size) {
     return fd;
 }
 
-void writeAt(int fd, const char* bytes, qint64 n, qint64 offset, const QString& path) {
+namespace {
+
+// Moves n bytes through pread or pwrite at offset, going on after an interruption or a partial
+// transfer; stops early only when nothing more moves. Returns the bytes moved, -1 with errno.
+template <class Io, class Buffer> qint64 transferAt(Io io, int fd, Buffer* buffer, qint64 n, qint64 offset) {
     qint64 done = 0;
     while (done < n) {
-        const ssize_t put = ::pwrite(fd, bytes + done, static_cast<size_t>(n - done), offset + done);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            throw writeError(path, errno);
-        }
-        if (put == 0) throw writeError(path, ENOSPC);
-        done += put;
+        const ssize_t moved = io(fd, buffer + done, static_cast<size_t>(n - done), offset + done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved < 0) return -1;
+        if (moved == 0) break;
+        done += moved;
     }
+    return done;
+}
+
+} // namespace
+
+qint64 readAt(int fd, char* buffer, qint64 n, qint64 offset, const QString& path) {
+    const qint64 got = transferAt(::pread, fd, buffer, n, offset);
+    if (got < 0) throw readError(path, errno);
+    return got;
+}
+
+void writeAt(int fd, const char* bytes, qint64 n, qint64 offset, const QString& path) {
+    const qint64 put = transferAt(::pwrite, fd, bytes, n, offset);
+    if (put < 0) throw writeError(path, errno);
+    if (put < n) throw writeError(path, ENOSPC);
 }
 
 void syncDirectoryOf(const QString& path) {

@@ -46,8 +46,9 @@ UniqueFd openForReading(const QString& path, qint64 maxBytes, qint64* size = nul
 // The same check on a descriptor opened elsewhere. Returns its size.
 qint64 requireRegularFile(int fd, const QString& path, qint64 maxBytes);
 
-// Writes all n bytes at offset of an open file, going on after an interruption. Throws
-// FileError naming path.
+// Reads n bytes at offset of an open file; fewer only at its end. Returns how many were read.
+qint64 readAt(int fd, char* buffer, qint64 n, qint64 offset, const QString& path);
+// Writes all n bytes at offset of an open file. Both throw FileError naming path.
 void writeAt(int fd, const char* bytes, qint64 n, qint64 offset, const QString& path);
 
 // Where a write to path really goes: path itself, or the file a symbolic link (or a chain of

@@ -30,27 +30,13 @@ qint64 sizeOf(int fd, const QString& path) {
     return static_cast<qint64>(st.st_size);
 }
 
-// Reads exactly n bytes at offset; fewer only at the end of the file.
-qint64 readAt(int fd, unsigned char* buffer, qint64 n, qint64 offset, const QString& path) {
-    qint64 done = 0;
-    while (done < n) {
-        const ssize_t got = ::pread(fd, buffer + done, static_cast<size_t>(n - done), offset + done);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw readError(path, errno);
-        }
-        if (got == 0) break;
-        done += got;
-    }
-    return done;
-}
-
 // The record at a zero-based index of an open history file; none when the file ends before it.
 std::optional<DrawRecord> readRecord(int fd, qint64 index, const QString& path) {
-    unsigned char bytes[DrawRecord::Size];
-    if (readAt(fd, bytes, DrawRecord::Size, index * DrawRecord::Size, path) != DrawRecord::Size)
+    DrawRecord record;
+    if (SafeFile::readAt(fd, reinterpret_cast<char*>(&record), DrawRecord::Size, index * DrawRecord::Size, path) !=
+        DrawRecord::Size)
         return std::nullopt;
-    return DrawRecord::fromBytes(bytes);
+    return record;
 }
 
 } // namespace
@@ -96,8 +82,8 @@ DrawHistory::Reading DrawHistory::read() const {
     const qint64 count = static_cast<qint64>(st.st_size) / DrawRecord::Size;
     // One read straight into the records (about 110 KB for 35 years), no second buffer.
     reading.records.resize(static_cast<size_t>(count));
-    auto* bytes = reinterpret_cast<unsigned char*>(reading.records.data());
-    const qint64 got = readAt(fd.get(), bytes, count * DrawRecord::Size, 0, m_path) / DrawRecord::Size;
+    auto* bytes = reinterpret_cast<char*>(reading.records.data());
+    const qint64 got = SafeFile::readAt(fd.get(), bytes, count * DrawRecord::Size, 0, m_path) / DrawRecord::Size;
     reading.records.resize(static_cast<size_t>(got)); // the file shrank under us
 
     if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
