@@ -183,7 +183,10 @@ bool DrawHistory::plausible(const DrawRecord& r) {
 }
 
 DrawHistory::Damage DrawHistory::inspect() const {
-    const Reading reading = read();
+    return inspect(read());
+}
+
+DrawHistory::Damage DrawHistory::inspect(const Reading& reading) {
     return inspect(reading.records, static_cast<qint64>(reading.before.size) % DrawRecord::Size);
 }
 

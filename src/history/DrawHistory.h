@@ -79,6 +79,7 @@ public:
     Damage inspect() const;
     // The same check on the whole records of the file in file order and the bytes after them.
     static Damage inspect(const std::vector<DrawRecord>& records, qint64 trailingBytes);
+    static Damage inspect(const Reading& reading);
     // Keeps the file as it is under backupPath and replaces the history with the sound draws.
     void repair(const QString& backupPath) const;
     // The one rule of what a record of the history may hold: a whole day from FirstDay to before
