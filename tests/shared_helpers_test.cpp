@@ -1,10 +1,16 @@
 #include "base/DayCount.h"
+#include "base/Errors.h"
 #include "base/Random.h"
 #include "base/Rounding.h"
+#include "base/SafeFile.h"
+#include "base/TextFile.h"
 #include "history/DrawDownload.h"
+#include "support/FileBytes.h"
 #include "tips/TipFiles.h"
 
 #include <QLocale>
+#include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
@@ -135,4 +141,45 @@ TEST(DamagedDates, WeekdaysStayInRangeAndTextsAreEmpty) {
     EXPECT_EQ(DayCount::weekday(DayCount::fromDate(QDate(2025, 9, 3))), DayCount::Wednesday);
     EXPECT_EQ(DayCount::weekday(-1.0), 6);
     EXPECT_EQ(DayCount::toDate(DayCount::fromDate(QDate(1, 1, 1))), QDate(1, 1, 1));
+}
+
+// A byte-order mark picks the encoding and is not part of the first line; without one the
+// system's encoding applies. A second mark is text.
+TEST(TextFile, AByteOrderMarkSelectsTheEncodingAndIsDropped) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.txt"));
+    const auto linesOf = [&](const QByteArray& bytes) {
+        writeBytes(path, bytes);
+        return TextFile::readLines(path);
+    };
+    EXPECT_EQ(linesOf("\xEF\xBB\xBF\xCE\xB1\r\nb"), QStringList({QStringLiteral("α"), "b"}));
+    EXPECT_EQ(linesOf(QByteArray("\xFF\xFE" "a\0\r\0\n\0\xB1\x03", 10)), QStringList({"a", QStringLiteral("α")}));
+    EXPECT_EQ(linesOf(QByteArray("\xFE\xFF" "\0a\0\n\x03\xB1", 8)), QStringList({"a", QStringLiteral("α")}));
+    EXPECT_EQ(linesOf("\xEF\xBB\xBF\xEF\xBB\xBFx"), QStringList({QStringLiteral("\uFEFFx")}));
+    EXPECT_EQ(linesOf("plain\r\n"), QStringList({"plain"}));
+}
+
+// Reads and writes at an offset move every byte or end at the file's end; a descriptor that
+// cannot do it throws the error that names the file.
+TEST(SafeFile, ReadAndWriteAtAnOffsetMoveEveryByte) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.bin"));
+    writeBytes(path, "0123456789");
+    const UniqueFd fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC));
+    ASSERT_GE(fd.get(), 0);
+    SafeFile::writeAt(fd.get(), "ab", 2, 12, path);
+    EXPECT_EQ(readBytes(path), QByteArray("0123456789\0\0ab", 14));
+    char buffer[8] = {};
+    EXPECT_EQ(SafeFile::readAt(fd.get(), buffer, 4, 3, path), 4);
+    EXPECT_EQ(QByteArray(buffer, 4), "3456");
+    EXPECT_EQ(SafeFile::readAt(fd.get(), buffer, 8, 10, path), 4);
+    EXPECT_EQ(SafeFile::readAt(fd.get(), buffer, 8, 20, path), 0);
+    const UniqueFd readOnly(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    try {
+        SafeFile::writeAt(readOnly.get(), "x", 1, 0, path);
+        ADD_FAILURE() << "a read-only descriptor took a write";
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains(path)) << e.message().toStdString();
+    }
+    EXPECT_THROW(SafeFile::readAt(-1, buffer, 1, 0, path), FileError);
 }

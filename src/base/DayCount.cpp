@@ -19,10 +19,20 @@ qint64 wholeDays(double dayCount) {
     return static_cast<qint64>(std::floor(std::clamp(dayCount, -kMaxDays, kMaxDays)));
 }
 
-// QDate numbers Monday 1 ... Sunday 7.
-int qtWeekday(int dayOfWeek) {
-    return dayOfWeek % 7 + 1;
+// "dd.MM.yy" as QDate::toString gives it; written directly for the years 0 to 9999, where
+// the draw line asks for it on every lookup.
+QString shortDateText(const QDate& date) {
+    const int year = date.year();
+    if (!date.isValid() || year < 0 || year > 9999) return date.toString(QStringLiteral("dd.MM.yy"));
+    const int values[3] = {date.day(), date.month(), year % 100};
+    QString text(8, QLatin1Char('.'));
+    for (int i = 0; i < 3; ++i) {
+        text[i * 3] = QLatin1Char(static_cast<char>('0' + values[i] / 10));
+        text[i * 3 + 1] = QLatin1Char(static_cast<char>('0' + values[i] % 10));
+    }
+    return text;
 }
+
 } // namespace
 
 double fromDate(const QDate& date) {
@@ -41,38 +51,18 @@ int weekday(double dayCount) {
 }
 
 int weekday(const QDate& date) {
-    return qtWeekday(date.dayOfWeek());
+    // QDate numbers Monday 1 ... Sunday 7.
+    return date.dayOfWeek() % 7 + 1;
 }
-
-namespace {
-
-// "dd.MM.yy" as QDate::toString gives it; written directly for the years 0 to 9999, where
-// the draw line asks for it on every lookup.
-QString shortDateText(const QDate& date) {
-    const int year = date.year();
-    if (!date.isValid() || year < 0 || year > 9999) return date.toString(QStringLiteral("dd.MM.yy"));
-    const int values[3] = {date.day(), date.month(), year % 100};
-    QString text(8, QLatin1Char('.'));
-    for (int i = 0; i < 3; ++i) {
-        text[i * 3] = QLatin1Char(static_cast<char>('0' + values[i] / 10));
-        text[i * 3 + 1] = QLatin1Char(static_cast<char>('0' + values[i] % 10));
-    }
-    return text;
-}
-
-} // namespace
 
 QString shortWeekdayText(double dayCount) {
     const QDate date = toDate(dayCount);
-    QLocale locale;
-    return locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') + shortDateText(date);
+    return QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') + shortDateText(date);
 }
 
 QString longWeekdayText(double dayCount) {
     const QDate date = toDate(dayCount);
-    QLocale locale;
-    return locale.dayName(date.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ') +
-           date.toString(QStringLiteral("dd.MM.yy"));
+    return QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ') + shortDateText(date);
 }
 
 QString compactText(double dayCount) {

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <QCoreApplication>
+#include <utility>
 
 QString errorText(const std::exception& error) {
     if (const auto* own = dynamic_cast<const AppError*>(&error)) return own->message();
@@ -10,33 +11,23 @@ QString errorText(const std::exception& error) {
 }
 
 QString systemErrorText(int errorNumber) {
-    switch (errorNumber) {
-    case ENOENT:
-        return QCoreApplication::translate("Errors", "Datei nicht gefunden");
-    case EACCES:
-    case EPERM:
-        return QCoreApplication::translate("Errors", "Zugriff verweigert");
-    case ENOSPC:
-        return QCoreApplication::translate("Errors", "Nicht genügend Speicherplatz auf dem Datenträger");
-    case EDQUOT:
-        return QCoreApplication::translate("Errors", "Speicherkontingent überschritten");
-    case EROFS:
-        return QCoreApplication::translate("Errors", "Das Dateisystem ist schreibgeschützt");
-    case EISDIR:
-        return QCoreApplication::translate("Errors", "Ein Verzeichnis steht an Stelle der Datei");
-    case ENOTDIR:
-        return QCoreApplication::translate("Errors", "Ein Teil des Pfades ist kein Verzeichnis");
-    case EIO:
-        return QCoreApplication::translate("Errors", "Ein-/Ausgabefehler");
-    case EFBIG:
-        return QCoreApplication::translate("Errors", "Die Datei würde größer als erlaubt");
-    case ELOOP:
-        return QCoreApplication::translate("Errors", "Zu viele symbolische Verknüpfungen hintereinander");
-    case EEXIST:
-        return QCoreApplication::translate("Errors", "Die Datei ist bereits vorhanden");
-    default:
-        return QString::fromLocal8Bit(std::strerror(errorNumber));
-    }
+    static const std::pair<int, const char*> known[] = {
+        {ENOENT, QT_TRANSLATE_NOOP("Errors", "Datei nicht gefunden")},
+        {EACCES, QT_TRANSLATE_NOOP("Errors", "Zugriff verweigert")},
+        {EPERM, QT_TRANSLATE_NOOP("Errors", "Zugriff verweigert")},
+        {ENOSPC, QT_TRANSLATE_NOOP("Errors", "Nicht genügend Speicherplatz auf dem Datenträger")},
+        {EDQUOT, QT_TRANSLATE_NOOP("Errors", "Speicherkontingent überschritten")},
+        {EROFS, QT_TRANSLATE_NOOP("Errors", "Das Dateisystem ist schreibgeschützt")},
+        {EISDIR, QT_TRANSLATE_NOOP("Errors", "Ein Verzeichnis steht an Stelle der Datei")},
+        {ENOTDIR, QT_TRANSLATE_NOOP("Errors", "Ein Teil des Pfades ist kein Verzeichnis")},
+        {EIO, QT_TRANSLATE_NOOP("Errors", "Ein-/Ausgabefehler")},
+        {EFBIG, QT_TRANSLATE_NOOP("Errors", "Die Datei würde größer als erlaubt")},
+        {ELOOP, QT_TRANSLATE_NOOP("Errors", "Zu viele symbolische Verknüpfungen hintereinander")},
+        {EEXIST, QT_TRANSLATE_NOOP("Errors", "Die Datei ist bereits vorhanden")},
+    };
+    for (const auto& [number, text] : known)
+        if (number == errorNumber) return QCoreApplication::translate("Errors", text);
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
 }
 
 FileError openError(const QString& path, int errorNumber) {
@@ -57,9 +48,8 @@ FileError writeError(const QString& path, int errorNumber) {
 bool tryToInt(const QString& text, int& value) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok, 10);
-    if (!ok) return false;
-    value = v;
-    return true;
+    if (ok) value = v;
+    return ok;
 }
 
 int toInt(const QString& text) {

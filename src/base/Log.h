@@ -1,8 +1,6 @@
 #pragma once
-// What the program says on standard error for a terminal to see: one logging category per
-// subsystem, warnings on by default, debug and info off. A failure the player is told about is
-// also written there, so that it can be diagnosed after the fact; there is no log file.
-// QT_LOGGING_RULES (e.g. "quintara.server.warning=false") changes what is written.
+// What the program says on standard error: one logging category per subsystem, warnings on by
+// default, debug and info off; QT_LOGGING_RULES changes that. There is no log file.
 #include <QLoggingCategory>
 #include <exception>
 
@@ -14,7 +12,6 @@ Q_DECLARE_LOGGING_CATEGORY(logFiles)
 // The draw results server and its mirror ("quintara.server").
 Q_DECLARE_LOGGING_CATEGORY(logServer)
 
-// A failure about to be shown to the player, written to the category it belongs to: a file
-// error (base/Errors.h) to "quintara.files"; other errors (a number mistyped) are the player's
-// and not written.
+// A failure about to be shown to the player: a FileError goes to "quintara.files"; other errors
+// (a number mistyped) are the player's and not written.
 void logShownFailure(const std::exception& error);

@@ -7,7 +7,4 @@ constexpr int HighestNumber = 49;
 constexpr int NumberSlots = HighestNumber + 1;
 // Numbers in a draw, and in a single tip.
 constexpr int DrawnNumbers = 6;
-// A tip (single or system) holds at most this many numbers: the number choice window's 26
-// positions.
-constexpr int MaxTipNumbers = 26;
 } // namespace Lotto

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 
 namespace {
 
@@ -16,14 +15,17 @@ QString asDirectory(QString path) {
     return path;
 }
 
+// The installed data directory for a program in programDirectory (need not exist).
+QString installedDataDirectory(const QString& programDirectory) {
+    return asDirectory(
+        QDir::cleanPath(asDirectory(programDirectory) + BuildInfo::dataDirectoryFromProgram()));
+}
+
 } // namespace
 
 const QString Paths::HistoryName = QStringLiteral("ZahlenGR.dat");
 const QString Paths::TipListName = QStringLiteral("tipps.txt");
 const QString Paths::TipTextName = QStringLiteral("Tipp.txt");
-const QString Paths::DownloadName = QStringLiteral("Lotto.html");
-const QString Paths::WinSoundName = QStringLiteral("yippee.wav");
-const QString Paths::SlipsName = QStringLiteral("ZahlenGR.scheine.csv");
 
 Paths::Paths(Layout layout, QString program, QString data, QString user)
     : m_layout(layout), m_program(asDirectory(std::move(program))), m_data(asDirectory(std::move(data))),
@@ -36,11 +38,6 @@ Paths Paths::portable(const QString& programDirectory) {
 Paths Paths::installed(const QString& programDirectory, const QString& dataDirectory,
                        const QString& userDirectory) {
     return Paths(Layout::Installed, programDirectory, dataDirectory, userDirectory);
-}
-
-QString Paths::installedDataDirectory(const QString& programDirectory) {
-    return asDirectory(
-        QDir::cleanPath(asDirectory(programDirectory) + BuildInfo::dataDirectoryFromProgram()));
 }
 
 QString Paths::userDataHome() {
@@ -83,13 +80,11 @@ QString Paths::dialogDirectory() const {
 void Paths::makeUserDirectory() const {
     if (m_layout != Layout::Installed) return;
     const QString user = m_user.chopped(1);
-    if (!QFileInfo(user).isDir()) {
-        const QFileInfo parent(QFileInfo(user).absolutePath());
-        const bool made = (parent.isDir() || QDir().mkpath(parent.absoluteFilePath())) &&
-                          QDir().mkdir(user, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (!made && !QFileInfo(user).isDir())
-            throw FileError(QCoreApplication::translate("Paths", "Der Ordner für Ihre Daten kann nicht angelegt werden: %1").arg(user));
-    }
+    if (QFileInfo(user).isDir()) return;
+    const bool made = QDir().mkpath(QFileInfo(user).absolutePath()) &&
+                      QDir().mkdir(user, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!made && !QFileInfo(user).isDir())
+        throw FileError(QCoreApplication::translate("Paths", "Der Ordner für Ihre Daten kann nicht angelegt werden: %1").arg(user));
 }
 
 void Paths::prepareUserDirectory() const {

@@ -20,26 +20,18 @@ public:
     static const QString HistoryName;  // "ZahlenGR.dat"
     static const QString TipListName;  // "tipps.txt"
     static const QString TipTextName;  // "Tipp.txt"
-    static const QString DownloadName; // "Lotto.html"
-    static const QString WinSoundName; // "yippee.wav"
-    static const QString SlipsName;    // "ZahlenGR.scheine.csv"
 
-    // Everything in one directory.
     static Paths portable(const QString& programDirectory);
-    // Shipped files from dataDirectory, the player's files in userDirectory.
     static Paths installed(const QString& programDirectory, const QString& dataDirectory,
                            const QString& userDirectory);
-    // The layout of a program file in programDirectory. Installed when the program sits in an
-    // install tree (the data directory exists at the installed place relative to the program)
-    // or when the program directory cannot be written (then the shipped files are read from
-    // beside the program); portable otherwise.
+    // Installed when the program sits in an install tree (the data directory exists at the
+    // installed place relative to it) or when its directory cannot be written (then the shipped
+    // files are read from beside the program); portable otherwise.
     static Paths forProgram(const QString& programDirectory);
 
     // $XDG_DATA_HOME/quintara/ when XDG_DATA_HOME is an absolute path, else
     // $HOME/.local/share/quintara/.
     static QString userDataHome();
-    // The installed data directory for a program in programDirectory (need not exist).
-    static QString installedDataDirectory(const QString& programDirectory);
 
     Layout layout() const { return m_layout; }
     const QString& programDirectory() const { return m_program; }
@@ -51,12 +43,12 @@ public:
     QString historyPath() const { return m_user + HistoryName; }
     QString tipListPath() const { return m_user + TipListName; }
     QString tipTextPath() const { return m_user + TipTextName; }
-    QString downloadFilePath() const { return m_user + DownloadName; }
+    QString downloadFilePath() const { return m_user + QStringLiteral("Lotto.html"); }
     // The slips the player recorded as played (evaluation/Slips).
-    QString slipsPath() const { return m_user + SlipsName; }
+    QString slipsPath() const { return m_user + QStringLiteral("ZahlenGR.scheine.csv"); }
     // The history shipped with the program, copied to the player's directory once.
     QString bundledHistoryPath() const { return m_data + HistoryName; }
-    QString winSoundPath() const { return m_data + WinSoundName; }
+    QString winSoundPath() const { return m_data + QStringLiteral("yippee.wav"); }
     // The manual (README.md): installed in the documentation folder beside the data directory
     // (<prefix>/share/doc/quintara), else beside the shipped files. Empty when there is none.
     QString manualPath() const;
@@ -66,11 +58,10 @@ public:
     // (empty) when portable.
     QString dialogDirectory() const;
 
-    // Readies the player's directory (installed layout only): creates it with mode 0700 when
-    // missing, then copies the bundled history into it when it holds none. An existing history
-    // is never replaced. Throws FileError when the directory cannot be made or the copy fails.
+    // Readies the player's directory (installed layout only): makeUserDirectory(), then copies
+    // the bundled history into it when it holds none. Throws FileError.
     void prepareUserDirectory() const;
-    // Only the first of those steps: the directory, without the copy. Throws FileError.
+    // Creates the player's directory with mode 0700 when missing. Throws FileError.
     void makeUserDirectory() const;
     // The lock that keeps a second program off the player's files (base/ProgramLock).
     QString lockPath() const;

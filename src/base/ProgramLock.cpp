@@ -18,15 +18,18 @@ namespace {
 const QByteArray kShowRequest = "show\n";
 const QByteArray kShowAnswer = "shown\n";
 
-// An abstract socket address (a name that starts with a NUL byte): no file to leave behind, and
+// A socket that op (bind or connect) has tied to the abstract address name, closed when op
+// fails. An abstract address (a name that starts with a NUL byte) leaves no file behind and is
 // gone with the process that listens on it.
-sockaddr_un addressOf(const QByteArray& name, socklen_t& length) {
+UniqueFd socketAt(const QByteArray& name, int (*op)(int, const sockaddr*, socklen_t)) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const std::size_t n = std::min(static_cast<std::size_t>(name.size()), sizeof address.sun_path - 1);
     std::memcpy(address.sun_path + 1, name.constData(), n);
-    length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + n);
-    return address;
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + n);
+    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (fd.get() >= 0 && op(fd.get(), reinterpret_cast<const sockaddr*>(&address), length) != 0) fd.reset();
+    return fd;
 }
 
 // Anyone on the machine may reach an abstract socket: only the same user counts.
@@ -64,15 +67,13 @@ ProgramLock::ProgramLock(const QString& lockFilePath, QObject* parent)
 }
 
 ProgramLock::~ProgramLock() {
+    // The notifier goes before its socket; the lock file lets go of the lock it holds.
     delete m_notifier;
-    m_listening.reset();
-    if (m_state == State::Held) m_lock.unlock();
 }
 
 qint64 ProgramLock::holderPid() const {
     qint64 pid = 0;
-    QString host, application;
-    return m_lock.getLockInfo(&pid, &host, &application) ? pid : 0;
+    return m_lock.getLockInfo(&pid, nullptr, nullptr) ? pid : 0;
 }
 
 QByteArray ProgramLock::socketName() const {
@@ -84,12 +85,8 @@ QByteArray ProgramLock::socketName() const {
 bool ProgramLock::listen() {
     if (m_state != State::Held) return false;
     if (m_notifier) return true;
-    UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    socklen_t length = 0;
-    const sockaddr_un address = addressOf(socketName(), length);
-    if (fd.get() < 0 || ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
-        ::listen(fd.get(), 4) != 0)
-        return false;
+    UniqueFd fd = socketAt(socketName(), ::bind);
+    if (fd.get() < 0 || ::listen(fd.get(), 4) != 0) return false;
     m_listening = std::move(fd);
     m_notifier = new QSocketNotifier(m_listening.get(), QSocketNotifier::Read);
     connect(m_notifier, &QSocketNotifier::activated, this, &ProgramLock::answerRequests);
@@ -112,12 +109,8 @@ void ProgramLock::answerRequests() {
 
 bool ProgramLock::askHolderToShow(int timeoutMs) const {
     if (m_state != State::HeldElsewhere) return false;
-    const UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    socklen_t length = 0;
-    const sockaddr_un address = addressOf(socketName(), length);
-    if (fd.get() < 0 || ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
-        !peerIsThisUser(fd.get()))
-        return false;
+    const UniqueFd fd = socketAt(socketName(), ::connect);
+    if (fd.get() < 0 || !peerIsThisUser(fd.get())) return false;
     if (::send(fd.get(), kShowRequest.constData(), static_cast<size_t>(kShowRequest.size()), MSG_NOSIGNAL) !=
         kShowRequest.size())
         return false;

@@ -25,8 +25,6 @@ QByteArray native(const QString& path) {
     return QFile::encodeName(path);
 }
 
-using Fd = UniqueFd;
-
 int openRetrying(const QByteArray& path, int flags, mode_t mode = 0) {
     int fd;
     do {
@@ -50,20 +48,15 @@ QString randomSuffix() {
 // Creates the temporary file exclusively; a fixed name left over from a killed run is removed
 // first. Returns the descriptor and sets tempPath.
 int createTemp(const QString& path, const ReplaceOptions& options, mode_t mode, QString& tempPath) {
-    if (!options.tempPath.isEmpty()) {
-        tempPath = options.tempPath;
+    const bool fixed = !options.tempPath.isEmpty();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = fixed ? options.tempPath : path + kTempMarker + randomSuffix();
         struct stat st {};
-        if (::lstat(native(tempPath).constData(), &st) == 0 && !S_ISDIR(st.st_mode))
+        if (fixed && ::lstat(native(tempPath).constData(), &st) == 0 && !S_ISDIR(st.st_mode))
             ::unlink(native(tempPath).constData());
         const int fd = openRetrying(native(tempPath), O_WRONLY | O_CREAT | O_EXCL, mode);
-        if (fd < 0) throw openError(tempPath, errno);
-        return fd;
-    }
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + kTempMarker + randomSuffix();
-        const int fd = openRetrying(native(tempPath), O_WRONLY | O_CREAT | O_EXCL, mode);
         if (fd >= 0) return fd;
-        if (errno != EEXIST) throw openError(tempPath, errno);
+        if (fixed || errno != EEXIST) throw openError(tempPath, errno);
     }
     throw openError(tempPath, EEXIST);
 }
@@ -80,6 +73,11 @@ FileError tooLarge(const QString& path, qint64 size, qint64 maxBytes) {
 FileError renameError(const QString& path, const QString& tempPath, int error) {
     return FileError(QCoreApplication::translate("SafeFile", "Die Datei \"%1\" kann nicht durch \"%2\" ersetzt werden. %3.")
                          .arg(path, tempPath, systemErrorText(error)));
+}
+
+bool isOwnTemporaryName(const QString& fileName) {
+    static const QRegularExpression own(QStringLiteral("^(ZahlenGR\\.dat~|Zahlen\\.da~|.+\\.qgr-[A-Za-z0-9]{6})$"));
+    return own.match(fileName).hasMatch();
 }
 
 } // namespace
@@ -113,9 +111,9 @@ qint64 requireRegularFile(int fd, const QString& path, qint64 maxBytes) {
     return static_cast<qint64>(st.st_size);
 }
 
-UniqueFd openForReading(const QString& path, int flags, qint64 maxBytes, qint64* size) {
+UniqueFd openForReading(const QString& path, qint64 maxBytes, qint64* size) {
     // Without O_NONBLOCK the open of a pipe would wait for a writer before the check below.
-    Fd fd(openRetrying(native(path), flags | O_NONBLOCK));
+    UniqueFd fd(openRetrying(native(path), O_RDONLY | O_NONBLOCK));
     if (fd.get() < 0) throw openError(path, errno);
     const qint64 bytes = requireRegularFile(fd.get(), path, maxBytes);
     const int status = ::fcntl(fd.get(), F_GETFL);
@@ -124,9 +122,39 @@ UniqueFd openForReading(const QString& path, int flags, qint64 maxBytes, qint64*
     return fd;
 }
 
+namespace {
+
+// Moves n bytes through pread or pwrite at offset, going on after an interruption or a partial
+// transfer; stops early only when nothing more moves. Returns the bytes moved, -1 with errno.
+template <class Io, class Buffer> qint64 transferAt(Io io, int fd, Buffer* buffer, qint64 n, qint64 offset) {
+    qint64 done = 0;
+    while (done < n) {
+        const ssize_t moved = io(fd, buffer + done, static_cast<size_t>(n - done), offset + done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved < 0) return -1;
+        if (moved == 0) break;
+        done += moved;
+    }
+    return done;
+}
+
+} // namespace
+
+qint64 readAt(int fd, char* buffer, qint64 n, qint64 offset, const QString& path) {
+    const qint64 got = transferAt(::pread, fd, buffer, n, offset);
+    if (got < 0) throw readError(path, errno);
+    return got;
+}
+
+void writeAt(int fd, const char* bytes, qint64 n, qint64 offset, const QString& path) {
+    const qint64 put = transferAt(::pwrite, fd, bytes, n, offset);
+    if (put < 0) throw writeError(path, errno);
+    if (put < n) throw writeError(path, ENOSPC);
+}
+
 void syncDirectoryOf(const QString& path) {
     const QString dir = QFileInfo(path).absolutePath();
-    Fd fd(openRetrying(native(dir), O_RDONLY | O_DIRECTORY));
+    UniqueFd fd(openRetrying(native(dir), O_RDONLY | O_DIRECTORY));
     if (fd.get() < 0) throw writeError(dir, errno);
     if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS) throw writeError(dir, errno);
 }
@@ -148,7 +176,7 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
         // A file the user made read-only is not replaced behind his back: the same open an
         // in-place write would do must succeed (root passes, as it would there).
         if (S_ISREG(old.st_mode)) {
-            Fd probe(openRetrying(target, O_WRONLY | O_NONBLOCK));
+            UniqueFd probe(openRetrying(target, O_WRONLY | O_NONBLOCK));
             if (probe.get() < 0) throw withNote(openError(path, errno), options.failureNote);
         }
     } else if (errno != ENOENT) {
@@ -157,7 +185,7 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
 
     QString tempPath;
     // A new file gets its mode through the umask at creation; a replacement the old file's.
-    Fd fd(createTemp(file, options, options.fixedMode != 0 ? options.fixedMode : exists ? 0600 : options.newFileMode,
+    UniqueFd fd(createTemp(file, options, options.fixedMode != 0 ? options.fixedMode : exists ? 0600 : 0644,
                      tempPath));
     const QByteArray temp = native(tempPath);
     try {
@@ -170,17 +198,7 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
         const mode_t mode = options.fixedMode != 0 ? options.fixedMode : (old.st_mode & 07777);
         if ((exists || options.fixedMode != 0) && ::fchmod(fd.get(), mode) != 0) throw writeError(tempPath, errno);
 
-        qint64 done = 0;
-        while (done < bytes.size()) {
-            const ssize_t put =
-                ::write(fd.get(), bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-            if (put < 0) {
-                if (errno == EINTR) continue;
-                throw writeError(path, errno);
-            }
-            if (put == 0) throw writeError(path, ENOSPC);
-            done += put;
-        }
+        writeAt(fd.get(), bytes.constData(), bytes.size(), 0, path);
         if (::fsync(fd.get()) != 0 && errno != EINVAL) throw writeError(path, errno);
         if (::close(fd.release()) != 0) throw writeError(path, errno);
         if (options.keepExisting) {
@@ -211,7 +229,7 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
 
 QByteArray readAll(const QString& path, qint64 maxBytes) {
     qint64 size = 0;
-    const Fd fd = openForReading(path, O_RDONLY, maxBytes, &size);
+    const UniqueFd fd = openForReading(path, maxBytes, &size);
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(size));
     char buffer[65536];
@@ -227,11 +245,6 @@ QByteArray readAll(const QString& path, qint64 maxBytes) {
         bytes.append(buffer, got);
     }
     return bytes;
-}
-
-bool isOwnTemporaryName(const QString& fileName) {
-    static const QRegularExpression own(QStringLiteral("^(ZahlenGR\\.dat~|Zahlen\\.da~|.+\\.qgr-[A-Za-z0-9]{6})$"));
-    return own.match(fileName).hasMatch();
 }
 
 QStringList removeStaleTemporaries(const QString& directory) {

@@ -1,11 +1,9 @@
 #pragma once
 // Every file the program writes is replaced through replace(): the new content goes to a
 // temporary file beside the target, is synced, renamed over the target, and the directory is
-// synced so that the rename (or the creation) itself survives a power cut. A path that is a
-// symbolic link is written at the file it points to, so the link stays a link. Every file the
-// program reads is opened through openForReading() (readAll() for whole files), which reports
-// what really went wrong (no permission, not found, input/output error) and refuses files
-// beyond a size limit and anything that is not a regular file.
+// synced so that the rename itself survives a power cut. Every file the program reads is opened
+// through openForReading() (readAll() for whole files), which says what really went wrong and
+// refuses files beyond a size limit and anything that is not a regular file.
 #include "base/UniqueFd.h"
 
 #include <QByteArray>
@@ -18,8 +16,6 @@ namespace SafeFile {
 struct ReplaceOptions {
     // The temporary file; empty gives "<target>.qgr-XXXXXX" with six random letters or digits.
     QString tempPath;
-    // Mode of a file that did not exist before (the process umask still applies).
-    mode_t newFileMode = 0644;
     // When not 0: the mode of the new file whatever the old one had (e.g. owner-only).
     mode_t fixedMode = 0;
     // Text added to a failure message, e.g. that the previous content stays unchanged.
@@ -29,28 +25,31 @@ struct ReplaceOptions {
     bool keepExisting = false;
 };
 
-// Replaces (or creates) the file at path with bytes; where path is a symbolic link, the file it
-// leads to is replaced in its own directory (a fixed tempPath is then not used). An existing file that this process may not
-// write is refused with the same error an in-place write would get; its mode, group and (where
-// allowed) owner carry over to the new file. Throws FileError; on failure the old file is whole
-// and the temporary file is gone.
+// Replaces (or creates) the file at path with bytes; through a symbolic link the file it leads
+// to is replaced in its own directory (a fixed tempPath is then not used). An existing file that
+// this process may not write is refused with the error an in-place write would get; its mode,
+// group and (where allowed) owner carry over. A new file gets mode 0644 less the umask. Throws
+// FileError; on failure the old file is whole and the temporary file is gone.
 void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options = {});
 
 // Syncs the directory holding path, so that a rename or a creation in it is on disk. Throws
-// FileError when the directory cannot be synced (a file system without directory sync is fine).
+// FileError (a file system without directory sync is fine).
 void syncDirectoryOf(const QString& path);
 
-// The whole content of a file, at most maxBytes. Throws FileError: openError with the real
-// reason, readError on an input/output error, and a "too large" error beyond maxBytes.
+// The whole content of a file, at most maxBytes. Throws FileError.
 QByteArray readAll(const QString& path, qint64 maxBytes);
 
-// Opens a file for reading (flags O_RDONLY or O_RDWR). A pipe, a device, a socket or a
-// directory is refused before anything is read from it, since a read could wait for ever or
-// never end; so is a file larger than maxBytes. Throws FileError; sets size when given.
-UniqueFd openForReading(const QString& path, int flags, qint64 maxBytes, qint64* size = nullptr);
-// The same check on a descriptor opened elsewhere: throws FileError unless fd is a regular file
-// of at most maxBytes. Returns its size.
+// Opens a file read-only. A pipe, a device, a socket or a directory is refused before anything
+// is read from it, since a read could wait for ever or never end; so is a file larger than
+// maxBytes. Throws FileError; sets size when given.
+UniqueFd openForReading(const QString& path, qint64 maxBytes, qint64* size = nullptr);
+// The same check on a descriptor opened elsewhere. Returns its size.
 qint64 requireRegularFile(int fd, const QString& path, qint64 maxBytes);
+
+// Reads n bytes at offset of an open file; fewer only at its end. Returns how many were read.
+qint64 readAt(int fd, char* buffer, qint64 n, qint64 offset, const QString& path);
+// Writes all n bytes at offset of an open file. Both throw FileError naming path.
+void writeAt(int fd, const char* bytes, qint64 n, qint64 offset, const QString& path);
 
 // Where a write to path really goes: path itself, or the file a symbolic link (or a chain of
 // them) leads to. Throws FileError for a loop of links.
@@ -60,7 +59,5 @@ QString writeTarget(const QString& path);
 // temporaries and "<name>.qgr-XXXXXX". Removes those found directly in directory (regular files
 // owned by this user only) and returns their names.
 QStringList removeStaleTemporaries(const QString& directory);
-// True for a file name removeStaleTemporaries() treats as the program's own.
-bool isOwnTemporaryName(const QString& fileName);
 
 } // namespace SafeFile

@@ -3,9 +3,10 @@
 #include "base/SafeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QCoreApplication>
+#include <algorithm>
+#include <cctype>
 
 const QString SettingsStore::ProgramKey = QStringLiteral("\\SOFTWARE\\Brenlow\\Velmora");
 
@@ -27,21 +28,18 @@ QStringList keyParts(const QString& keyPath) {
     return keyPath.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
 }
 
+// The characters a text escapes, and the letters that stand for them after a backslash.
+constexpr QStringView kEscaped = u"\\\"\n\r";
+constexpr QStringView kEscapeLetters = u"\\\"nr";
+
 QString quote(const QString& text) {
     QString out;
     out.reserve(text.size() + 2);
     out += QLatin1Char('"');
     for (const QChar c : text) {
-        if (c == QLatin1Char('\\'))
-            out += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('"'))
-            out += QStringLiteral("\\\"");
-        else if (c == QLatin1Char('\n'))
-            out += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r'))
-            out += QStringLiteral("\\r");
-        else
-            out += c;
+        const qsizetype e = kEscaped.indexOf(c);
+        if (e >= 0) out += QLatin1Char('\\');
+        out += e >= 0 ? kEscapeLetters.at(e) : c;
     }
     out += QLatin1Char('"');
     return out;
@@ -62,26 +60,16 @@ bool unquote(const QString& line, qsizetype& pos, QString& text) {
             continue;
         }
         if (++pos >= line.size()) return false;
-        const QChar e = line.at(pos);
-        if (e == QLatin1Char('\\') || e == QLatin1Char('"'))
-            text += e;
-        else if (e == QLatin1Char('n'))
-            text += QLatin1Char('\n');
-        else if (e == QLatin1Char('r'))
-            text += QLatin1Char('\r');
-        else
-            return false;
+        const qsizetype e = kEscapeLetters.indexOf(line.at(pos));
+        if (e < 0) return false;
+        text += kEscaped.at(e);
     }
     return false; // no closing quote
 }
 
 bool isHexDigits(QStringView s) {
-    for (const QChar c : s)
-        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-              (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-              (c >= QLatin1Char('A') && c <= QLatin1Char('F'))))
-            return false;
-    return !s.isEmpty();
+    return !s.isEmpty() &&
+           std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80 && std::isxdigit(c.unicode()); });
 }
 
 } // namespace
@@ -115,12 +103,16 @@ const SettingsStore::Value* SettingsStore::find(const QString& name) const {
     return it == m_index.constEnd() ? nullptr : &m_values.at(*it);
 }
 
-SettingsStore::Value& SettingsStore::slot(const QString& name) {
+void SettingsStore::put(const QString& name, Value value) {
     const QString key = name.toCaseFolded();
-    if (const auto it = m_index.constFind(key); it != m_index.constEnd()) return m_values[*it];
+    if (const auto it = m_index.constFind(key); it != m_index.constEnd()) {
+        value.name = m_values[*it].name;
+        m_values[*it] = std::move(value);
+        return;
+    }
     m_index.insert(key, m_values.size());
-    m_values.append(Value{name, Kind::Integer, 0, {}, {}});
-    return m_values.back();
+    value.name = name;
+    m_values.append(std::move(value));
 }
 
 bool SettingsStore::hasValue(const QString& name) const {
@@ -139,63 +131,44 @@ QStringList SettingsStore::valueNames() const {
     return names;
 }
 
-namespace {
-QString kindName(SettingsStore::Kind kind) {
-    switch (kind) {
-    case SettingsStore::Kind::Integer:
-        return QStringLiteral("REG_DWORD");
-    case SettingsStore::Kind::Text:
-        return QStringLiteral("REG_SZ");
-    case SettingsStore::Kind::Binary:
-        return QStringLiteral("REG_BINARY");
-    }
-    return {};
+const SettingsStore::Value& SettingsStore::get(const QString& name, Kind kind) const {
+    static const char* const kindNames[] = {"REG_DWORD", "REG_SZ", "REG_BINARY"};
+    const Value* v = find(name);
+    if (!v)
+        throw SettingsError(QCoreApplication::translate("SettingsStore", "Der Einstellungswert \"%1\" ist nicht vorhanden.").arg(name));
+    if (v->kind != kind)
+        throw SettingsError(QCoreApplication::translate("SettingsStore", "Der Einstellungswert \"%1\" hat nicht den Datentyp %2.")
+                                .arg(name, QLatin1String(kindNames[static_cast<int>(kind)])));
+    return *v;
 }
-
-SettingsError wrongValue(const QString& name, bool exists, SettingsStore::Kind wanted) {
-    if (!exists)
-        return SettingsError(QCoreApplication::translate("SettingsStore", "Der Einstellungswert \"%1\" ist nicht vorhanden.").arg(name));
-    return SettingsError(
-        QCoreApplication::translate("SettingsStore", "Der Einstellungswert \"%1\" hat nicht den Datentyp %2.").arg(name, kindName(wanted)));
-}
-} // namespace
 
 qint32 SettingsStore::readInteger(const QString& name) const {
-    const Value* v = find(name);
-    if (!v || v->kind != Kind::Integer) throw wrongValue(name, v, Kind::Integer);
-    return v->integer;
+    return get(name, Kind::Integer).integer;
 }
 
 QString SettingsStore::readString(const QString& name) const {
-    const Value* v = find(name);
-    if (!v || v->kind != Kind::Text) throw wrongValue(name, v, Kind::Text);
-    return v->text;
+    return get(name, Kind::Text).text;
 }
 
 QByteArray SettingsStore::readBinary(const QString& name) const {
-    const Value* v = find(name);
-    if (!v || v->kind != Kind::Binary) throw wrongValue(name, v, Kind::Binary);
-    return v->binary;
+    return get(name, Kind::Binary).binary;
 }
 
 void SettingsStore::writeInteger(const QString& name, qint32 value) {
-    Value& v = slot(name);
-    v = Value{v.name, Kind::Integer, value, {}, {}};
+    put(name, Value{name, Kind::Integer, value, {}, {}});
 }
 
 void SettingsStore::writeString(const QString& name, const QString& value) {
-    Value& v = slot(name);
-    v = Value{v.name, Kind::Text, 0, value, {}};
+    put(name, Value{name, Kind::Text, 0, value, {}});
 }
 
 void SettingsStore::writeBinary(const QString& name, const QByteArray& value) {
-    Value& v = slot(name);
-    v = Value{v.name, Kind::Binary, 0, {}, value};
+    put(name, Value{name, Kind::Binary, 0, {}, value});
 }
 
 void SettingsStore::addMissingFrom(const SettingsStore& other) {
     for (const Value& v : other.m_values)
-        if (!hasValue(v.name)) slot(v.name) = v;
+        if (!hasValue(v.name)) put(v.name, v);
 }
 
 QByteArray SettingsStore::serialize() const {
@@ -211,17 +184,37 @@ QByteArray SettingsStore::serialize() const {
         case Kind::Text:
             out += quote(v.text);
             break;
-        case Kind::Binary: {
-            QStringList bytes;
-            for (const char b : v.binary)
-                bytes << QStringLiteral("%1").arg(static_cast<quint8>(b), 2, 16, QLatin1Char('0'));
-            out += QStringLiteral("hex:") + bytes.join(QLatin1Char(','));
+        case Kind::Binary:
+            out += QStringLiteral("hex:") + QString::fromLatin1(v.binary.toHex(','));
             break;
-        }
         }
         out += QLatin1Char('\n');
     }
     return out.toUtf8();
+}
+
+bool SettingsStore::readData(const QString& line, qsizetype pos, Value& value) {
+    const QStringView data = QStringView(line).mid(pos);
+    if (data.startsWith(QLatin1Char('"'))) {
+        value.kind = Kind::Text;
+        return unquote(line, pos, value.text) && pos == line.size();
+    }
+    if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
+        const QStringView digits = data.mid(6);
+        if (digits.size() > 8 || !isHexDigits(digits)) return false;
+        value.integer = static_cast<qint32>(digits.toUInt(nullptr, 16));
+        return true;
+    }
+    if (!data.startsWith(QLatin1String("hex:"), Qt::CaseInsensitive)) return false;
+    value.kind = Kind::Binary;
+    const QStringView bytes = data.mid(4).trimmed();
+    if (bytes.isEmpty()) return true;
+    for (QStringView b : bytes.split(QLatin1Char(','))) {
+        b = b.trimmed();
+        if (b.size() != 2 || !isHexDigits(b)) return false;
+        value.binary.append(static_cast<char>(b.toUInt(nullptr, 16)));
+    }
+    return true;
 }
 
 int SettingsStore::parse(const QByteArray& content) {
@@ -238,48 +231,14 @@ int SettingsStore::parse(const QByteArray& content) {
 
         qsizetype pos = 0;
         QString name;
+        Value value;
         if (!unquote(trimmed, pos, name) || name.isEmpty() || pos >= trimmed.size() ||
-            trimmed.at(pos) != QLatin1Char('=')) {
-            ++skipped;
-            continue;
-        }
-        ++pos;
-        const QStringView data = QStringView(trimmed).mid(pos);
-        Value value{name, Kind::Integer, 0, {}, {}};
-        bool ok = false;
-        if (data.startsWith(QLatin1Char('"'))) {
-            qsizetype end = pos;
-            ok = unquote(trimmed, end, value.text) && end == trimmed.size();
-            value.kind = Kind::Text;
-        } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
-            const QStringView digits = data.mid(6);
-            if (digits.size() <= 8 && isHexDigits(digits)) {
-                value.integer = static_cast<qint32>(digits.toUInt(&ok, 16));
-                value.kind = Kind::Integer;
-            }
-        } else if (data.startsWith(QLatin1String("hex:"), Qt::CaseInsensitive)) {
-            value.kind = Kind::Binary;
-            const QStringView bytes = data.mid(4).trimmed();
-            ok = true;
-            if (!bytes.isEmpty()) {
-                for (QStringView b : bytes.split(QLatin1Char(','))) {
-                    b = b.trimmed();
-                    if (b.size() != 2 || !isHexDigits(b)) {
-                        ok = false;
-                        break;
-                    }
-                    value.binary.append(static_cast<char>(b.toUInt(nullptr, 16)));
-                }
-            }
-        }
-        if (!ok) {
+            trimmed.at(pos) != QLatin1Char('=') || !readData(trimmed, pos + 1, value)) {
             ++skipped;
             continue;
         }
         // A later line for the same name replaces the earlier one, as an import would.
-        Value& target = slot(name);
-        value.name = target.name;
-        target = value;
+        put(name, std::move(value));
     }
     m_skipped += skipped;
     return skipped;

@@ -33,23 +33,19 @@ class SettingsStore {
 public:
     enum class Kind { Integer, Text, Binary };
 
-    // The program's key.
     static const QString ProgramKey; // "\SOFTWARE\Brenlow\Velmora"
 
     // The file that holds a key of the current user: $XDG_CONFIG_HOME (when set to an absolute
     // path, else ~/.config) + the key path with "/" separators + ".reg".
     static QString filePathForKey(const QString& keyPath);
 
-    // Opens a key: reads its file when it exists. An absent, unreadable or damaged file gives
-    // the values that could be read (possibly none); it never fails. The file itself comes
-    // into being at the first save. A file that exists but could not be read is named by
-    // unreadReason().
+    // Opens a key: reads its file when it exists. It never fails: a missing, unreadable or
+    // damaged file gives the values that could be read (possibly none).
     static SettingsStore openKey(const QString& keyPath);
     // The same for a file given directly.
     static SettingsStore openFile(const QString& filePath);
 
     const QString& filePath() const { return m_filePath; }
-    const QString& keyPath() const { return m_keyPath; }
     // Lines of the file that were skipped because they did not parse.
     int skippedLines() const { return m_skipped; }
     // Why the existing file could not be read (empty when it was read or did not exist); such
@@ -70,7 +66,7 @@ public:
     void writeString(const QString& name, const QString& value);
     void writeBinary(const QString& name, const QByteArray& value);
 
-    // Removes every value (the file is only touched by save()).
+    // The file is only touched by save().
     void clear() {
         m_values.clear();
         m_index.clear();
@@ -78,9 +74,8 @@ public:
     // Appends the values of another key whose names this one does not hold.
     void addMissingFrom(const SettingsStore& other);
 
-    // Writes the key to its file in one step (temporary file, sync, rename), readable and
-    // writable by the owner only; creates the directories. A failure throws FileError and
-    // leaves the previous file as it was; so does a file that could not be read at the opening.
+    // Writes the key to its file in one step, owner-only, creating the directories. Throws
+    // FileError, leaving the previous file as it was; so does a file unread at the opening.
     void save() const;
 
     // The file content save() writes.
@@ -97,7 +92,12 @@ private:
         QByteArray binary;
     };
     const Value* find(const QString& name) const;
-    Value& slot(const QString& name);
+    // The value of that name and kind; throws SettingsError when there is none.
+    const Value& get(const QString& name, Kind kind) const;
+    // Stores value under name; a value already there keeps its spelling of the name.
+    void put(const QString& name, Value value);
+    // Reads what follows "name=" from line[pos]; false when it is no value of the three kinds.
+    static bool readData(const QString& line, qsizetype pos, Value& value);
 
     QString m_keyPath;
     QString m_filePath;

@@ -4,11 +4,9 @@
 #include "base/SafeFile.h"
 
 #include <QCoreApplication>
-
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QCoreApplication>
 
 namespace TextFile {
 
@@ -28,26 +26,15 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+namespace {
+
+// Decodes file content; a byte-order mark selects the encoding and is dropped.
 QString decode(const QByteArray& bytes) {
-    if (auto encoding = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*encoding, QStringConverter::Flag::ConvertInitialBom);
-        QString text = decoder(bytes);
-        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-        return text;
-    }
-    QStringDecoder decoder(QStringConverter::System);
+    QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::System));
     return decoder(bytes);
 }
 
-QByteArray encodeLines(const QStringList& lines) {
-    QStringEncoder encoder(QStringConverter::System);
-    QByteArray out;
-    for (const QString& line : lines) {
-        out += encoder(line);
-        out += "\r\n";
-    }
-    return out;
-}
+} // namespace
 
 QStringList readLines(const QString& path, const Limits& limits) {
     const QStringList lines = splitLines(decode(SafeFile::readAll(path, limits.maxBytes)));
@@ -77,7 +64,13 @@ void writeBytesAtomic(const QString& path, const QByteArray& bytes) {
 }
 
 void writeLinesAtomic(const QString& path, const QStringList& lines) {
-    writeBytesAtomic(path, encodeLines(lines));
+    QStringEncoder encoder(QStringConverter::System);
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encoder(line);
+        bytes += "\r\n";
+    }
+    writeBytesAtomic(path, bytes);
 }
 
 } // namespace TextFile

@@ -9,9 +9,6 @@ namespace TextFile {
 
 // Splits decoded text into lines; a final line end does not start another line.
 QStringList splitLines(const QString& text);
-// Decodes file content, honouring a byte-order mark.
-QString decode(const QByteArray& bytes);
-QByteArray encodeLines(const QStringList& lines);
 
 // What a reader accepts; a file beyond any of these is refused whole with a FileError that says
 // so, rather than read in part or held in memory without bound.

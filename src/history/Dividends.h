@@ -32,15 +32,16 @@ public:
         return pick(it->second, hits, additional);
     }
 
-    // The tier rule above, for any list of tiers of one draw.
-    static std::optional<double> pick(const std::vector<DividendTier>& tiers, int hits, bool additional) {
-        const DividendTier* plain = nullptr;
-        for (const DividendTier& t : tiers) {
+    // The tier rule above, for any list of tiers of one draw that have hits, additional and
+    // dividend.
+    template <class Tiers> static std::optional<double> pick(const Tiers& tiers, int hits, bool additional) {
+        const double* plain = nullptr;
+        for (const auto& t : tiers) {
             if (t.hits != hits) continue;
             if (t.additional == additional && additional) return t.dividend;
-            if (!t.additional) plain = &t;
+            if (!t.additional) plain = &t.dividend;
         }
-        if (plain) return plain->dividend;
+        if (plain) return *plain;
         return std::nullopt;
     }
 
@@ -56,13 +57,9 @@ public:
     explicit TierTableDividends(const Table& table) : m_table(table) {}
     std::optional<double> dividend(const QDate& date, int hits, bool additional) const override {
         const auto* draw = m_table.find(date);
-        if (!draw) return std::nullopt;
-        std::vector<DividendTier> tiers;
-        tiers.reserve(draw->tiers.size());
         // A tier of no known hits (hits 0: a category we could not place) never pays.
-        for (const auto& t : draw->tiers)
-            if (t.hits > 0) tiers.push_back({t.hits, t.additional, t.dividend});
-        return MemoryDividends::pick(tiers, hits, additional);
+        if (!draw || hits <= 0) return std::nullopt;
+        return MemoryDividends::pick(draw->tiers, hits, additional);
     }
 
 private:

@@ -17,10 +17,9 @@ struct WeekdayRule {
 };
 
 struct Step {
-    // Position of the draw shown after the step; none when the history is empty (nothing is
-    // taken and the current draw stays).
+    // Position of the draw shown after the step; none when the history is empty.
     std::optional<qint64> index;
-    // Draws taken on the way, the shown one included. The tip list is checked once for each.
+    // Draws taken on the way, the shown one included.
     int visits = 0;
     // How often the tip list is checked: once per visit; a backward step checks once even on an
     // empty history, a forward step then does nothing.

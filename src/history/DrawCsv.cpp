@@ -1,16 +1,13 @@
 #include "history/DrawCsv.h"
-#include "base/Lotto.h"
-
-#include "base/SafeFile.h"
 
 #include "base/DayCount.h"
 #include "base/Errors.h"
-
+#include "base/Lotto.h"
+#include "base/SafeFile.h"
 #include "history/DrawDownload.h"
 #include "history/DrawHistory.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <map>
 
 namespace DrawCsv {

@@ -14,7 +14,7 @@ constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
 
 // Throws AppError naming the line when a row is malformed or the dates do not ascend.
 std::vector<DrawRecord> parse(const QByteArray& text);
-// Reads at most MaxFileBytes of a regular file. Throws FileError with the real reason.
+// Reads at most MaxFileBytes of a regular file. Throws FileError.
 std::vector<DrawRecord> readFile(const QString& path);
 QByteArray readText(const QString& path);
 
@@ -23,9 +23,8 @@ QByteArray readText(const QString& path);
 QByteArray format(const std::vector<DrawRecord>& records);
 
 // An import of CSV into the history, worked out before anything is written: every line is
-// checked like a draw received by the update (six different numbers 1 to 49, an additional
-// number 0 or 1 to 49 not among them) and must be a record the history accepts (its date in
-// the years 1900 to 2199); good lines are merged by date into the history.
+// checked like a draw received by the update and must be a record the history accepts; good
+// lines are merged by date into the history.
 struct ImportPlan {
     std::vector<DrawRecord> merged; // the history after the import, dates ascending
     int added = 0;     // new dates

@@ -47,43 +47,36 @@ double store(DrawHistory& history, const DrawRecord& entered, double lastDate) {
 }
 
 std::optional<FieldProblem> check(const std::array<QString, 6>& numberTexts, int additional) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("DrawEntry", text); };
     std::array<int, 6> numbers{};
     for (int i = 0; i < 6; ++i) {
         bool ok = false;
         numbers[i] = numberTexts[i].trimmed().toInt(&ok);
-        if (!ok)
-            return FieldProblem{i + 1, QCoreApplication::translate("DrawEntry", "Die %1. Zahl fehlt. Tragen Sie "
-                                                                                "eine Zahl von 1 bis 49 ein.")
-                                           .arg(i + 1)};
+        if (!ok) return FieldProblem{i + 1, tr("Die %1. Zahl fehlt. Tragen Sie eine Zahl von 1 bis 49 ein.").arg(i + 1)};
     }
     const auto problem = checkDrawNumbers(numbers, additional);
     if (!problem) return std::nullopt;
-    QString message;
+    const int field = problem->field;
+    const int value = problem->value;
+    const int earlier = problem->earlierField;
     switch (problem->kind) {
     case DrawNumbersProblem::Kind::NumberOutOfRange:
-        message = QCoreApplication::translate("DrawEntry", "Die %1. Zahl (%2) liegt nicht zwischen 1 und 49.")
-                      .arg(problem->field)
-                      .arg(problem->value);
-        break;
+        return FieldProblem{field, tr("Die %1. Zahl (%2) liegt nicht zwischen 1 und 49.").arg(field).arg(value)};
     case DrawNumbersProblem::Kind::NumberRepeated:
-        message = QCoreApplication::translate("DrawEntry", "Die %1. Zahl (%2) steht schon als %3. Zahl da. "
-                                                           "Eine Ziehung hat sechs verschiedene Zahlen.")
-                      .arg(problem->field)
-                      .arg(problem->value)
-                      .arg(problem->earlierField);
-        break;
+        return FieldProblem{field, tr("Die %1. Zahl (%2) steht schon als %3. Zahl da. "
+                                      "Eine Ziehung hat sechs verschiedene Zahlen.")
+                                       .arg(field)
+                                       .arg(value)
+                                       .arg(earlier)};
     case DrawNumbersProblem::Kind::AdditionalOutOfRange:
-        message = QCoreApplication::translate("DrawEntry", "Die Zusatzzahl (%1) liegt nicht zwischen 0 und 49.")
-                      .arg(problem->value);
-        break;
+        return FieldProblem{field, tr("Die Zusatzzahl (%1) liegt nicht zwischen 0 und 49.").arg(value)};
     case DrawNumbersProblem::Kind::AdditionalAmongNumbers:
-        message = QCoreApplication::translate("DrawEntry", "Die Zusatzzahl (%1) steht schon als %2. Zahl da. "
-                                                           "Zusatzzahl und Gewinnzahlen sind verschieden.")
-                      .arg(problem->value)
-                      .arg(problem->earlierField);
-        break;
+        return FieldProblem{field, tr("Die Zusatzzahl (%1) steht schon als %2. Zahl da. "
+                                      "Zusatzzahl und Gewinnzahlen sind verschieden.")
+                                       .arg(value)
+                                       .arg(earlier)};
     }
-    return FieldProblem{problem->field, message};
+    return std::nullopt;
 }
 
 std::optional<DrawRecord> storedDraw(const DrawHistory& history, double date) {

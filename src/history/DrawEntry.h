@@ -25,7 +25,7 @@ Start begin(const DrawHistory& history);
 // likely missing. When that lies after today, the last draw day up to today.
 QDate proposedDate(const DrawRecord& newest, const QDate& today);
 
-// The six numbers in ascending order; equal numbers stay next to each other.
+// The six numbers in ascending order.
 void sortNumbers(DrawRecord& record);
 
 // A draw newer than every stored one is appended; otherwise it goes in date order, replacing a
@@ -34,8 +34,7 @@ void sortNumbers(DrawRecord& record);
 double store(DrawHistory& history, const DrawRecord& entered, double lastDate);
 
 // What is wrong with the typed-in fields, naming the field: 1 to 6 a winning number, 7 the
-// additional number. The texts of the six number fields must be whole numbers; then the rule
-// of every stored draw applies (checkDrawNumbers).
+// additional number. The six texts must be whole numbers that pass checkDrawNumbers.
 struct FieldProblem {
     int field = 0;
     QString message;

@@ -1,54 +1,26 @@
 #include "history/DrawHistory.h"
-#include "base/Lotto.h"
-#include "base/UniqueFd.h"
 
 #include "base/Errors.h"
+#include "base/Lotto.h"
 #include "base/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
-#include <set>
-#include <bit>
-#include <cmath>
-#include <cstddef>
-#include <type_traits>
-#include <limits>
 #include <cerrno>
+#include <cmath>
 #include <fcntl.h>
+#include <limits>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QCoreApplication>
 
 namespace {
 
-using Fd = UniqueFd;
-
-// True where a record in memory is byte for byte its 32 bytes in the file (a little-endian
-// machine with IEEE doubles): a whole file may then be read straight into an array of records.
-constexpr bool RecordsMatchFileLayout =
-    std::endian::native == std::endian::little && std::numeric_limits<double>::is_iec559 &&
-    std::is_trivially_copyable_v<DrawRecord> && std::is_standard_layout_v<DrawRecord> &&
-    sizeof(DrawRecord) == DrawRecord::Size && offsetof(DrawRecord, numbers) == 8 &&
-    offsetof(DrawRecord, additional) == 14 && offsetof(DrawRecord, eighth) == 15 &&
-    offsetof(DrawRecord, reserved) == 16;
-
-QByteArray nativePath(const QString& path) {
-    return QFile::encodeName(path);
-}
-
-int openOrThrow(const QString& path, int flags, mode_t mode = 0644) {
-    int fd;
-    do {
-        fd = ::open(nativePath(path).constData(), flags | O_CLOEXEC, mode);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) throw openError(path, errno);
-    return fd;
-}
-
 // Every reader opens the history here: a regular file (a pipe in its place would stall the
 // start) no larger than any history can be.
-Fd openHistory(const QString& path, qint64* size = nullptr) {
-    return SafeFile::openForReading(path, O_RDONLY, DrawHistory::MaxFileBytes, size);
+UniqueFd openHistory(const QString& path, qint64* size = nullptr) {
+    return SafeFile::openForReading(path, DrawHistory::MaxFileBytes, size);
 }
 
 qint64 sizeOf(int fd, const QString& path) {
@@ -58,31 +30,13 @@ qint64 sizeOf(int fd, const QString& path) {
     return static_cast<qint64>(st.st_size);
 }
 
-// Reads exactly n bytes at offset; fewer only at the end of the file.
-qint64 readAt(int fd, unsigned char* buffer, qint64 n, qint64 offset, const QString& path) {
-    qint64 done = 0;
-    while (done < n) {
-        const ssize_t got = ::pread(fd, buffer + done, static_cast<size_t>(n - done), offset + done);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw readError(path, errno);
-        }
-        if (got == 0) break;
-        done += got;
-    }
-    return done;
-}
-
-void writeAllAt(int fd, const unsigned char* buffer, qint64 n, qint64 offset, const QString& path) {
-    qint64 done = 0;
-    while (done < n) {
-        const ssize_t put = ::pwrite(fd, buffer + done, static_cast<size_t>(n - done), offset + done);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            throw writeError(path, errno);
-        }
-        done += put;
-    }
+// The record at a zero-based index of an open history file; none when the file ends before it.
+std::optional<DrawRecord> readRecord(int fd, qint64 index, const QString& path) {
+    DrawRecord record;
+    if (SafeFile::readAt(fd, reinterpret_cast<char*>(&record), DrawRecord::Size, index * DrawRecord::Size, path) !=
+        DrawRecord::Size)
+        return std::nullopt;
+    return record;
 }
 
 } // namespace
@@ -104,35 +58,14 @@ bool DrawHistory::exists() const {
 
 qint64 DrawHistory::recordCount() const {
     qint64 size = 0;
-    const Fd fd = openHistory(m_path, &size);
+    const UniqueFd fd = openHistory(m_path, &size);
     return size / DrawRecord::Size;
 }
 
-namespace {
-
-// Decodes the first count records of an open history file block by block, handing each to
-// visit(record, index) until it returns false; a file that shrank meanwhile ends early.
-template <class Visit>
-void decodeRecords(int fd, const QString& path, qint64 count, qint64 blockRecords, Visit&& visit) {
-    std::vector<unsigned char> block(static_cast<size_t>(std::min(blockRecords, count)) * DrawRecord::Size);
-    qint64 index = 0;
-    while (index < count) {
-        const qint64 want = std::min<qint64>(blockRecords, count - index);
-        const qint64 got =
-            readAt(fd, block.data(), want * DrawRecord::Size, index * DrawRecord::Size, path) / DrawRecord::Size;
-        if (got == 0) break; // the file shrank under us
-        for (qint64 i = 0; i < got; ++i, ++index) {
-            if (!visit(DrawRecord::fromBytes(block.data() + i * DrawRecord::Size), index)) return;
-        }
-    }
-}
-
-} // namespace
-
 void DrawHistory::scanRecords(const std::function<bool(const DrawRecord&, qint64)>& visit) const {
-    qint64 size = 0;
-    const Fd fd = openHistory(m_path, &size);
-    decodeRecords(fd.get(), m_path, size / DrawRecord::Size, BlockRecords, visit);
+    const std::vector<DrawRecord> records = readAll();
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (!visit(records[i], static_cast<qint64>(i))) return;
 }
 
 std::vector<DrawRecord> DrawHistory::readAll() const {
@@ -140,29 +73,18 @@ std::vector<DrawRecord> DrawHistory::readAll() const {
 }
 
 DrawHistory::Reading DrawHistory::read() const {
-    const Fd fd = openHistory(m_path);
+    const UniqueFd fd = openHistory(m_path);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
-    if (S_ISDIR(st.st_mode)) throw openError(m_path, EISDIR);
     Reading reading;
     reading.before = FileStamp::of(st);
 
     const qint64 count = static_cast<qint64>(st.st_size) / DrawRecord::Size;
-    if constexpr (RecordsMatchFileLayout) {
-        // The records are the file's bytes: one read straight into them (about 110 KB for 35
-        // years), no second buffer.
-        reading.records.resize(static_cast<size_t>(count));
-        const qint64 got = readAt(fd.get(), reinterpret_cast<unsigned char*>(reading.records.data()),
-                                  count * DrawRecord::Size, 0, m_path) /
-                           DrawRecord::Size;
-        reading.records.resize(static_cast<size_t>(got)); // the file shrank under us
-    } else {
-        reading.records.reserve(static_cast<size_t>(count));
-        decodeRecords(fd.get(), m_path, count, 64 * 1024, [&reading](const DrawRecord& r, qint64) {
-            reading.records.push_back(r);
-            return true;
-        });
-    }
+    // One read straight into the records (about 110 KB for 35 years), no second buffer.
+    reading.records.resize(static_cast<size_t>(count));
+    auto* bytes = reinterpret_cast<char*>(reading.records.data());
+    const qint64 got = SafeFile::readAt(fd.get(), bytes, count * DrawRecord::Size, 0, m_path) / DrawRecord::Size;
+    reading.records.resize(static_cast<size_t>(got)); // the file shrank under us
 
     if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
     reading.after = FileStamp::of(st);
@@ -170,26 +92,20 @@ DrawHistory::Reading DrawHistory::read() const {
 }
 
 std::optional<DrawRecord> DrawHistory::lastRecord() const {
-    qint64 size = 0;
-    const Fd fd = openHistory(m_path, &size);
-    const qint64 count = size / DrawRecord::Size;
-    if (count == 0) return std::nullopt;
-    unsigned char bytes[DrawRecord::Size];
-    if (readAt(fd.get(), bytes, DrawRecord::Size, (count - 1) * DrawRecord::Size, m_path) != DrawRecord::Size)
-        return std::nullopt;
-    return DrawRecord::fromBytes(bytes);
+    const std::optional<Position> last = recordAt(std::numeric_limits<qint64>::max());
+    if (!last) return std::nullopt;
+    return last->record;
 }
 
 std::optional<DrawHistory::Position> DrawHistory::recordAt(qint64 index) const {
     qint64 size = 0;
-    const Fd fd = openHistory(m_path, &size);
+    const UniqueFd fd = openHistory(m_path, &size);
     const qint64 count = size / DrawRecord::Size;
     if (count == 0) return std::nullopt;
     const qint64 at = std::clamp<qint64>(index, 0, count - 1);
-    unsigned char bytes[DrawRecord::Size];
-    if (readAt(fd.get(), bytes, DrawRecord::Size, at * DrawRecord::Size, m_path) != DrawRecord::Size)
-        return std::nullopt;
-    return Position{DrawRecord::fromBytes(bytes), at + 1};
+    const std::optional<DrawRecord> record = readRecord(fd.get(), at, m_path);
+    if (!record) return std::nullopt;
+    return Position{*record, at + 1};
 }
 
 void DrawHistory::append(const DrawRecord& record) {
@@ -199,9 +115,8 @@ void DrawHistory::append(const DrawRecord& record) {
 }
 
 void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>& records) const {
-    QByteArray bytes(static_cast<qsizetype>(records.size() * DrawRecord::Size), Qt::Uninitialized);
-    for (size_t i = 0; i < records.size(); ++i)
-        records[i].toBytes(reinterpret_cast<unsigned char*>(bytes.data()) + i * DrawRecord::Size);
+    const QByteArray bytes(reinterpret_cast<const char*>(records.data()),
+                           static_cast<qsizetype>(records.size() * DrawRecord::Size));
     // A failure on the replacement file names only that file, which the player never sees;
     // say which history it was for and that the history itself is unchanged. A read-only
     // history is refused like an append to it, and the replacement keeps its mode and owner.
@@ -309,14 +224,7 @@ DrawHistory::Damage DrawHistory::inspect(const std::vector<DrawRecord>& records,
 
 void DrawHistory::repair(const QString& backupPath) const {
     const Damage d = inspect();
-    QByteArray old;
-    {
-        qint64 size = 0;
-        const Fd fd = openHistory(m_path, &size);
-        old.resize(static_cast<qsizetype>(size));
-        old.resize(static_cast<qsizetype>(
-            readAt(fd.get(), reinterpret_cast<unsigned char*>(old.data()), size, 0, m_path)));
-    }
+    const QByteArray old = SafeFile::readAll(m_path, MaxFileBytes);
     SafeFile::ReplaceOptions backup;
     backup.failureNote =
         QCoreApplication::translate("DrawHistory", "Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path);
@@ -331,53 +239,31 @@ void DrawHistory::replaceAll(const std::vector<DrawRecord>& records) {
 HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     // A history created here is only safe from a power cut once its directory is synced too.
     // Without O_NONBLOCK a pipe in the history's place would hold the open until a reader came.
-    m_fd = ::open(nativePath(m_path).constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
-    if (m_fd < 0 && errno == ENOENT) {
-        m_fd = openOrThrow(m_path, O_RDWR | O_CREAT | O_EXCL, 0644);
-        try {
-            SafeFile::syncDirectoryOf(m_path);
-        } catch (...) {
-            ::close(m_fd);
-            m_fd = -1;
-            throw;
-        }
-    } else if (m_fd < 0) {
-        throw openError(m_path, errno);
+    const QByteArray path = QFile::encodeName(m_path);
+    m_fd = UniqueFd(::open(path.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+    if (m_fd.get() < 0 && errno == ENOENT) {
+        m_fd = UniqueFd(::open(path.constData(), O_RDWR | O_CLOEXEC | O_CREAT | O_EXCL, 0644));
+        if (m_fd.get() >= 0) SafeFile::syncDirectoryOf(m_path);
     }
-    try {
-        const qint64 size = SafeFile::requireRegularFile(m_fd, m_path, DrawHistory::MaxFileBytes);
-        m_count = size / DrawRecord::Size;
-        if (size == 0) OwnWrites::noteWritten(m_fd); // perhaps created just now
-        if (m_count > 0) {
-            unsigned char bytes[DrawRecord::Size];
-            if (readAt(m_fd, bytes, DrawRecord::Size, (m_count - 1) * DrawRecord::Size, m_path) ==
-                DrawRecord::Size)
-                m_last = DrawRecord::fromBytes(bytes);
-        }
-    } catch (...) {
-        ::close(m_fd);
-        m_fd = -1;
-        throw;
-    }
-}
-
-HistoryAppender::~HistoryAppender() {
-    close();
+    if (m_fd.get() < 0) throw openError(m_path, errno);
+    const qint64 size = SafeFile::requireRegularFile(m_fd.get(), m_path, DrawHistory::MaxFileBytes);
+    m_count = size / DrawRecord::Size;
+    if (size == 0) OwnWrites::noteWritten(m_fd.get()); // perhaps created just now
+    if (m_count > 0) m_last = readRecord(m_fd.get(), m_count - 1, m_path);
 }
 
 void HistoryAppender::append(const DrawRecord& record) {
-    if (m_fd < 0) throw writeError(m_path, EBADF);
+    if (m_fd.get() < 0) throw writeError(m_path, EBADF);
     // At the file's real end now (over a cut-off record), not where it ended when opened.
-    m_count = sizeOf(m_fd, m_path) / DrawRecord::Size;
-    const auto bytes = record.toBytes();
-    writeAllAt(m_fd, bytes.data(), DrawRecord::Size, m_count * DrawRecord::Size, m_path);
-    if (::fdatasync(m_fd) != 0 && errno != EINVAL) throw writeError(m_path, errno);
-    OwnWrites::noteWritten(m_fd);
+    m_count = sizeOf(m_fd.get(), m_path) / DrawRecord::Size;
+    SafeFile::writeAt(m_fd.get(), reinterpret_cast<const char*>(&record), DrawRecord::Size,
+                      m_count * DrawRecord::Size, m_path);
+    if (::fdatasync(m_fd.get()) != 0 && errno != EINVAL) throw writeError(m_path, errno);
+    OwnWrites::noteWritten(m_fd.get());
     ++m_count;
     m_last = record;
 }
 
 void HistoryAppender::close() {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = -1;
+    m_fd.reset();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/UniqueFd.h"
 #include "history/DrawRecord.h"
 #include "history/HistoryStamp.h"
 
@@ -8,19 +9,14 @@
 #include <vector>
 
 // The draw history file ZahlenGR.dat: DrawRecords back to back, dates strictly ascending.
-// Nothing is cached: every operation opens the file, walks it from the first record and closes
-// it again. A trailing partial record is never read; the next append writes over it.
-// Every successful write is reported to OwnWrites, so readers that cache the file know the
-// program's own changes from changes made elsewhere.
+// Nothing is cached: every operation opens the file and closes it again. A trailing partial
+// record is never read; the next append writes over it. Every successful write is reported to
+// OwnWrites, so readers that cache the file know the program's own changes from others'.
 //
-// Rewrites (insert-or-replace, removal) build the new history in a temporary file beside it,
-// sync it to disk and rename it over the history in one step, then sync the directory, so that
-// at every moment the file holds either the old or the new history. A history the user may not
-// write is refused, as an append to it is; the new file keeps the old one's mode and owner.
-// Failures throw FileError and leave the old history untouched.
+// Rewrites go through SafeFile::replace, so the file always holds either the old or the new
+// history. Failures throw FileError and leave the old history untouched.
 class DrawHistory {
 public:
-    static constexpr int BlockRecords = 1000;
     // A real history is below 1 MB (100,000 draws would be 3.2 MB); a larger file is refused
     // whole by every reader and by the appender rather than held in memory.
     static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
@@ -35,13 +31,12 @@ public:
     bool exists() const;
     qint64 recordCount() const;
 
-    // ScanRecords: every whole record from the first, read in blocks of BlockRecords.
-    // The visitor returns false to stop early.
+    // Every whole record from the first, until visit returns false.
     void scanRecords(const std::function<bool(const DrawRecord&, qint64 index)>& visit) const;
     std::vector<DrawRecord> readAll() const;
 
     // The whole file with its stamp before and after the reading: equal stamps mean the
-    // records are the file's content at one moment. Throws FileError.
+    // records are the file's content at one moment.
     struct Reading {
         std::vector<DrawRecord> records;
         FileStamp before;
@@ -59,24 +54,20 @@ public:
     // the end; none for an empty file.
     std::optional<Position> recordAt(qint64 index) const;
 
-    // Writes one record at the end (over a trailing partial record), creating the file.
     void append(const DrawRecord& record);
     // Puts the record before the first record of an equal or later date, dropping a record of
     // the same date. Returns the newest record afterwards.
     std::optional<DrawRecord> insertOrReplace(const DrawRecord& record);
-    // Puts each record whose date the history does not hold yet in date order, all in one
-    // rewrite; a record of a stored date is left out (what is stored stays). Returns how many
-    // went in; without any the file is not touched.
+    // Adds, in date order and one rewrite, each record whose date the history does not hold.
+    // Returns how many went in; without any the file is not touched.
     int insertMissing(const std::vector<DrawRecord>& records);
     // Drops every record of exactly this date.
     void removeDate(double date);
     // Replaces the whole history with these records (dates ascending), in one step.
     void replaceAll(const std::vector<DrawRecord>& records);
 
-    // What is wrong with the file as the program would read it: records no draw can be (date
-    // not a whole day of the years 1900 to 2199, winning numbers outside 1 to 49 or repeated,
-    // an additional number above 49), dates out of order or repeated, and a cut-off record at
-    // the end.
+    // What is wrong with the file as the program would read it: records that are not
+    // plausible(), dates out of order or repeated, and a cut-off record at the end.
     struct Damage {
         qint64 records = 0;      // whole records in the file
         qint64 damaged = 0;      // records that are no draw, or break the order
@@ -85,19 +76,17 @@ public:
         std::vector<DrawRecord> good; // the sound draws in date order, one per date
         bool any() const { return damaged > 0 || trailingBytes > 0; }
     };
-    // Throws FileError when the file cannot be read.
     Damage inspect() const;
-    // The same check on records already read from the file: every whole record in file order
-    // and the bytes of a cut-off record after them.
+    // The same check on the whole records of the file in file order and the bytes after them.
     static Damage inspect(const std::vector<DrawRecord>& records, qint64 trailingBytes);
     static Damage inspect(const Reading& reading);
-    // Keeps the file as it is under backupPath and replaces the history with the sound draws
-    // in date order. Throws FileError; on failure the history is unchanged.
+    // Keeps the file as it is under backupPath and replaces the history with the sound draws.
     void repair(const QString& backupPath) const;
-    // The one rule of what a record of the history may hold (see Damage); every way into the
+    // The one rule of what a record of the history may hold: a whole day from FirstDay to before
+    // EndDay, six different numbers 1 to 49, an additional number up to 49. Every way into the
     // history that does not come from the draw entry checks it.
     static bool plausible(const DrawRecord& record);
-    // The day counts plausible() accepts: from 1900-01-01 up to, not including, 2200-01-01.
+    // 1900-01-01 and 2200-01-01.
     static constexpr double FirstDay = 2.0;
     static constexpr double EndDay = 109575.0;
 
@@ -112,11 +101,8 @@ private:
 // as it is at that moment.
 class HistoryAppender {
 public:
-    // Opens the file, creating it empty when missing. Throws FileError.
+    // Opens the file, creating it empty when missing.
     explicit HistoryAppender(const QString& filePath);
-    ~HistoryAppender();
-    HistoryAppender(const HistoryAppender&) = delete;
-    HistoryAppender& operator=(const HistoryAppender&) = delete;
 
     std::optional<DrawRecord> lastRecord() const { return m_last; }
     qint64 recordCount() const { return m_count; }
@@ -125,7 +111,7 @@ public:
 
 private:
     QString m_path;
-    int m_fd = -1;
+    UniqueFd m_fd;
     qint64 m_count = 0;
     std::optional<DrawRecord> m_last;
 };

@@ -1,7 +1,6 @@
 #include "history/DrawRecord.h"
 #include "base/Lotto.h"
 
-#include <bit>
 #include <cstring>
 
 std::array<std::uint8_t, 8> DrawRecord::numberBytes() const {
@@ -14,27 +13,12 @@ std::array<std::uint8_t, 8> DrawRecord::numberBytes() const {
 
 DrawRecord DrawRecord::fromBytes(const unsigned char* bytes) {
     DrawRecord r;
-    std::uint64_t bits = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&bits, bytes, 8);
-    } else {
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
-    }
-    r.date = std::bit_cast<double>(bits);
-    std::memcpy(r.numbers.data(), bytes + 8, 6);
-    r.additional = bytes[14];
-    r.eighth = bytes[15];
-    std::memcpy(r.reserved.data(), bytes + 16, 16);
+    std::memcpy(&r, bytes, Size);
     return r;
 }
 
 void DrawRecord::toBytes(unsigned char* bytes) const {
-    std::uint64_t bits = std::bit_cast<std::uint64_t>(date);
-    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
-    std::memcpy(bytes + 8, numbers.data(), 6);
-    bytes[14] = additional;
-    bytes[15] = eighth;
-    std::memcpy(bytes + 16, reserved.data(), 16);
+    std::memcpy(bytes, this, Size);
 }
 
 std::array<unsigned char, DrawRecord::Size> DrawRecord::toBytes() const {

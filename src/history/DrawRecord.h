@@ -1,7 +1,11 @@
 #pragma once
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
+#include <type_traits>
 
 // One draw as stored in ZahlenGR.dat: 32 bytes, little-endian, no header.
 //   0  8  date        day count as an IEEE 754 double (whole days)
@@ -32,6 +36,14 @@ struct DrawRecord {
 
     bool operator==(const DrawRecord&) const = default;
 };
+
+// A record in memory is byte for byte its 32 bytes in the file (a little-endian machine with
+// IEEE doubles): records are copied to and from the file as they are.
+static_assert(std::endian::native == std::endian::little && std::numeric_limits<double>::is_iec559 &&
+              std::is_trivially_copyable_v<DrawRecord> && std::is_standard_layout_v<DrawRecord> &&
+              sizeof(DrawRecord) == DrawRecord::Size && offsetof(DrawRecord, numbers) == 8 &&
+              offsetof(DrawRecord, additional) == 14 && offsetof(DrawRecord, eighth) == 15 &&
+              offsetof(DrawRecord, reserved) == 16);
 
 // The rule every draw kept in the history obeys: six distinct numbers 1 to 49 and an additional
 // number that is 0 (none) or 1 to 49 and not among them. The update and the manual entry both

@@ -24,33 +24,19 @@ namespace {
 
 // The last stamp of each file the program wrote lately. A rewrite by rename gives the history a
 // new inode each time, so only the newest few are kept.
-struct Registry {
-    static constexpr std::size_t Kept = 16;
+constexpr std::size_t kKept = 16;
+std::mutex g_mutex;
+std::vector<FileStamp> g_stamps;
 
-    std::mutex mutex;
-    std::vector<FileStamp> stamps;
-
-    void note(const FileStamp& s) {
-        const std::lock_guard lock(mutex);
-        for (FileStamp& known : stamps)
-            if (known.sameFile(s)) {
-                known = s;
-                return;
-            }
-        if (stamps.size() == Kept) stamps.erase(stamps.begin());
-        stamps.push_back(s);
-    }
-    bool contains(const FileStamp& s) {
-        const std::lock_guard lock(mutex);
-        for (const FileStamp& known : stamps)
-            if (known.sameFile(s)) return known == s;
-        return false;
-    }
-};
-
-Registry& registry() {
-    static Registry r;
-    return r;
+void note(const FileStamp& s) {
+    const std::lock_guard lock(g_mutex);
+    for (FileStamp& known : g_stamps)
+        if (known.sameFile(s)) {
+            known = s;
+            return;
+        }
+    if (g_stamps.size() == kKept) g_stamps.erase(g_stamps.begin());
+    g_stamps.push_back(s);
 }
 
 } // namespace
@@ -59,16 +45,19 @@ namespace OwnWrites {
 
 void noteWritten(const QString& path) {
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) registry().note(FileStamp::of(st));
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) note(FileStamp::of(st));
 }
 
 void noteWritten(int fd) {
     struct stat st {};
-    if (::fstat(fd, &st) == 0) registry().note(FileStamp::of(st));
+    if (::fstat(fd, &st) == 0) note(FileStamp::of(st));
 }
 
 bool isOwn(const FileStamp& stamp) {
-    return registry().contains(stamp);
+    const std::lock_guard lock(g_mutex);
+    for (const FileStamp& known : g_stamps)
+        if (known.sameFile(stamp)) return known == stamp;
+    return false;
 }
 
 } // namespace OwnWrites

@@ -20,18 +20,15 @@ struct FileStamp {
     bool operator==(const FileStamp& o) const;
 };
 
-// The program writes its history files itself, so it knows a file it has just written: every
-// writer of a history file calls noteWritten() after a successful write, and a reader that
-// finds exactly that stamp later knows the content is what the program put there, however
-// young the file is. Only the last stamp per file is kept; any change from elsewhere after
-// that write gives a different stamp (except a rewrite of the same size within one tick of the
-// file system's clock, which no other program does to this file).
-// Safe to call from any thread.
+// Every writer of a history file calls noteWritten() after a successful write, and a reader
+// that finds exactly that stamp later knows the content is what the program put there, however
+// young the file is. Any change from elsewhere after that write gives a different stamp (except
+// a rewrite of the same size within one tick of the file system's clock, which no other program
+// does to this file). Safe to call from any thread.
 namespace OwnWrites {
 
 // Records the file's stamp as it is now (nothing when it cannot be stat()ed).
 void noteWritten(const QString& path);
-// The same for a file the caller holds open (the download's appender).
 void noteWritten(int fd);
 // The stamp equals the stamp of the program's last write of that file.
 bool isOwn(const FileStamp& stamp);

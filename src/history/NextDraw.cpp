@@ -2,7 +2,6 @@
 
 #include "base/DayCount.h"
 #include "base/Errors.h"
-#include "history/OperatorResults.h"
 #include "base/TextFile.h"
 
 #include <QDir>

@@ -18,15 +18,13 @@ struct NextDraw {
     AnnouncedDraw draw;
 
     static QString companionPath(const QString& historyPath);
-    // Empty when the file is missing, unreadable or not of this form: nothing is known then.
+    // Empty when the file is missing, unreadable or not of this form.
     static std::optional<NextDraw> read(const QString& path);
     // Replaces the file in one step. Throws FileError.
     void write(const QString& path) const;
 
     // The draw calendar: Wednesdays and Saturdays.
-    // The first draw day after `day`.
     static QDate drawDayAfter(const QDate& day);
-    // The last draw day on or before `day`.
     static QDate drawDayOnOrBefore(const QDate& day);
     // The day of the draw the player plays for next: the announced draw when it lies today or
     // later, otherwise the first draw day after the newest stored draw that is not before

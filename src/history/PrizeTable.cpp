@@ -26,30 +26,25 @@ QString amountText(double value) {
 }
 
 bool readFlag(const QString& text, bool& flag) {
-    if (text == QLatin1String("0") || text == QLatin1String("1")) {
-        flag = text == QLatin1String("1");
-        return true;
-    }
-    return false;
-}
-
-// The `fixed` column: an amount with a decimal point, or the 0/1 flag of an earlier version.
-bool readFixed(const QString& text, double dividend, double& value, bool& oldFlag) {
-    oldFlag = text == QLatin1String("0") || text == QLatin1String("1");
-    if (oldFlag) {
-        value = text == QLatin1String("1") ? dividend : 0;
-        return true;
-    }
-    if (!text.contains(QLatin1Char('.'))) return false;
-    bool ok = false;
-    value = text.toDouble(&ok);
-    return ok && std::isfinite(value) && value >= 0;
+    flag = text == QLatin1String("1");
+    return flag || text == QLatin1String("0");
 }
 
 bool readAmount(const QString& text, double& value) {
     bool ok = false;
     value = text.toDouble(&ok);
     return ok && std::isfinite(value) && value >= 0;
+}
+
+// The `fixed` column: an amount with a decimal point, or the 0/1 flag of an earlier version.
+bool readFixed(const QString& text, double dividend, double& value, bool& oldFlag) {
+    bool fixed = false;
+    oldFlag = readFlag(text, fixed);
+    if (oldFlag) {
+        value = fixed ? dividend : 0;
+        return true;
+    }
+    return text.contains(QLatin1Char('.')) && readAmount(text, value);
 }
 
 // Moves the file (or whatever stands at path) to the first free name of "<path>.defekt",
@@ -75,10 +70,6 @@ QString moveAside(const QString& path, int& error) {
     return {};
 }
 
-QString dateText(const QDate& date) {
-    return date.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 } // namespace
 
 QString PrizeTable::companionPath(const QString& historyPath) {
@@ -89,10 +80,7 @@ QString PrizeTable::companionPath(const QString& historyPath) {
 PrizeTable PrizeTable::read(const QString& path) {
     PrizeTable table;
     if (!QFileInfo::exists(path)) return table;
-    TextFile::Limits limits;
-    limits.maxBytes = MaxFileBytes;
-    limits.maxLines = MaxFileLines;
-    const QStringList lines = TextFile::readLines(path, limits);
+    const QStringList lines = TextFile::readLines(path, {MaxFileBytes, MaxFileLines});
     auto keepUnread = [&](int i) {
         if (table.m_unread.isEmpty()) table.m_firstUnreadLine = i + 1;
         table.m_unread << lines[i];
@@ -117,14 +105,10 @@ PrizeTable PrizeTable::read(const QString& path) {
                  tier.winners >= 0 && readFlag(f[4], tier.additional) && readAmount(f[5], tier.dividend) &&
                  readFixed(f[7], tier.dividend, tier.fixed, oldFlag) && readAmount(f[8], tier.jackpot);
         }
-        if (!ok) {
-            keepUnread(i);
-            continue;
-        }
-        DrawPrizes& draw = table.m_draws[date.toJulianDay()];
         // Two draw ids on one date contradict each other: the first stands, the other line is
         // left for the player to mend. So is a tier beyond the cap.
-        if (draw.date.isValid() && (draw.drawId != drawId || int(draw.tiers.size()) >= MaxTiers)) {
+        DrawPrizes* draw = ok ? &table.m_draws[date.toJulianDay()] : nullptr;
+        if (!draw || (draw->date.isValid() && (draw->drawId != drawId || int(draw->tiers.size()) >= MaxTiers))) {
             keepUnread(i);
             continue;
         }
@@ -134,9 +118,9 @@ PrizeTable PrizeTable::read(const QString& path) {
         tier.hits = place ? place->hits : 0;
         tier.additional = place && place->additional;
         if (oldFlag || tier.hits != asRead.hits || tier.additional != asRead.additional) ++table.m_mended;
-        draw.date = date;
-        draw.drawId = drawId;
-        draw.tiers.push_back(tier);
+        draw->date = date;
+        draw->drawId = drawId;
+        draw->tiers.push_back(tier);
     }
     if (!table.m_unread.isEmpty())
         table.m_notes << QCoreApplication::translate("PrizeTable",
@@ -212,7 +196,7 @@ void PrizeTable::merge(const DrawPrizes& draw) {
     kept.tiers.assign(draw.tiers.begin(), draw.tiers.begin() + std::ptrdiff_t(taken));
     if (taken < draw.tiers.size())
         m_notes << QCoreApplication::translate("PrizeTable", "Die Ziehung vom %1 kam mit %2 Gewinnklassen, gespeichert sind die ersten %3.")
-                       .arg(dateText(draw.date))
+                       .arg(draw.date.toString(QStringLiteral("dd.MM.yyyy")))
                        .arg(draw.tiers.size())
                        .arg(MaxTiers);
 }

@@ -31,21 +31,18 @@ struct DrawPrizes {
 //   2025-08-30,2925,1,6,0,0,0,0.00,1250000
 //   2025-08-30,2925,2,5,0,1500,3,1500.00,0
 // Dates ISO, the flag 0/1, amounts as decimal numbers with a dot. `fixed` is the fixed prize,
-// always written with two decimals; files of earlier versions hold a bare 0 or 1 there (whether
-// the tier was fixed), read as 0 and as the tier's dividend. Lines end with CR LF.
+// written with two decimals; older files hold a bare 0 or 1 there (whether the tier was fixed),
+// read as 0 and as the tier's dividend. Lines end with CR LF.
 //
-// Earlier versions placed the categories by their order instead of their id, so the hits of a
-// line are always taken from its category id on reading; a file with lines so mended (or with
-// old `fixed` flags) reports it, and readMending writes it back corrected.
+// Older files placed the categories by their order, so the hits of a line are always taken
+// from its category id; readMending writes such lines back corrected.
 //
-// The player may mend the file by hand, so a line that cannot be read (a damaged line, a second
-// drawId for a date, a tier beyond MaxTiers) is never dropped: it is kept as it is and written
-// back, after the draws, whenever the file is rewritten.
+// The player may mend the file by hand, so a line that cannot be read (damaged, a second drawId
+// for a date, a tier beyond MaxTiers) is kept as it is and written back after the draws.
 class PrizeTable {
 public:
     static const QString Header;
-    // A draw of Lotto has five tiers; a table beyond this is no prize table. Its first MaxTiers
-    // tiers are kept, with a note.
+    // A draw of Lotto has five tiers; of a larger table the first MaxTiers are kept.
     static constexpr int MaxTiers = 32;
     // A real file of 3,500 draws is some 200 kB; a file beyond these is refused whole.
     static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
@@ -54,25 +51,21 @@ public:
     // The companion file of a history: "<name>.quoten.csv" in the history's directory.
     static QString companionPath(const QString& historyPath);
 
-    // A missing file is an empty table; lines that cannot be read are counted and kept for
-    // writing. Throws FileError when the file exists but cannot be read (no regular file, no
-    // permission, beyond MaxFileBytes or MaxFileLines).
+    // A missing file is an empty table. Throws FileError when the file exists but cannot be
+    // read (no regular file, no permission, beyond MaxFileBytes or MaxFileLines).
     static PrizeTable read(const QString& path);
     // read, and a file that needed mending is replaced by the mended table at once (a failure
-    // to write leaves it for the next reading; the table read is right either way).
+    // to write leaves it for the next reading).
     static PrizeTable readMending(const QString& path);
     // readMending for an update that writes the file back. A file that cannot be read at all
-    // would block this and every later update: it is moved aside whole, beside it, to
-    // "<path>.defekt" (".defekt2", ... when that is taken; never over another file), and the
-    // table starts empty. If even the move fails, the table is empty and not writable(), so
-    // that the file stays as it is. notes() says what happened. Never throws FileError.
+    // would block every later update: it is moved aside to "<path>.defekt" (".defekt2", ...;
+    // never over another file) and the table starts empty. If even the move fails, the table
+    // is not writable(). notes() says what happened. Never throws FileError.
     static PrizeTable readForUpdate(const QString& path);
-    // Replaces the file in one step (through TextFile's atomic writer): the draws by date, then
-    // the lines kept unread. Throws FileError.
+    // Replaces the file in one step: the draws by date, then the lines kept unread.
     void write(const QString& path) const;
 
-    // Replaces the draw of the same date; of a draw with more than MaxTiers tiers the first
-    // MaxTiers are taken, with a note.
+    // Replaces the draw of the same date, keeping at most MaxTiers tiers (with a note).
     void merge(const DrawPrizes& draw);
     const DrawPrizes* find(const QDate& date) const;
     // The published dividend of a tier; nullopt when the draw or the tier is unknown.
@@ -89,8 +82,7 @@ public:
     bool writable() const { return m_writable; }
     // Where readForUpdate moved the file; empty when it did not.
     const QString& setAsidePath() const { return m_setAside; }
-    // What the player should know about the file and the tables, in words, one sentence each:
-    // the file moved aside and why, unreadable lines kept, draws whose tiers were cut.
+    // What the player should know about the file and the tables, one sentence each.
     const QStringList& notes() const { return m_notes; }
 
 private:
