@@ -14,32 +14,16 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
-#include <QStringList>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
-
-// Texts of the maker and the product that the layout shows.
-const QString kMakerSite = QStringLiteral("brenlow.example");
-const QString kMakerLetters = QStringLiteral("b r e n l o w . e x a m p l e");
-// The product name and version, one character per line ("Q u i n t a r a   G R   1 . 0").
-QString productLetters() {
-    const QString name = QStringLiteral("Quintara GR ") + BuildInfo::version();
-    QStringList letters;
-    for (const QChar c : name) letters << QString(c);
-    return letters.join(QLatin1Char(' '));
-}
-const QString kUpdatePage = QStringLiteral("https://brenlow.example/quintara/update");
-const QString kOperatorResults = QStringLiteral("https://lottery-operator.example/results");
-const QString kOtherProduct = QStringLiteral("https://brenlow.example/");
 
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-// The helpers take their texts as literals (UTF-8) or as strings.
 QLabel* label(const char* name, QAnyStringView text, QWidget* parent) {
     auto* l = named(new QLabel(text.toString(), parent), name);
     l->setTextFormat(Qt::PlainText);
@@ -99,27 +83,13 @@ QPushButton* button(const char* name, QAnyStringView text, QAnyStringView hint, 
 // A label that acts when clicked: plain text under a pointing hand.
 ClickLabel* clickLabel(const char* name, QAnyStringView text, QWidget* parent) {
     auto* l = new ClickLabel(QLatin1String(name), text.toString(), parent);
-    l->setTextFormat(Qt::PlainText);
     l->setCursor(Qt::PointingHandCursor);
     return l;
 }
 
-ClickLabel* linkLabel(const char* name, const QString& text, QWidget* parent) {
-    ClickLabel* l = clickLabel(name, text, parent);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, QColor(Qt::blue));
-    l->setPalette(p);
-    QFont f = l->font();
-    f.setUnderline(true);
-    l->setFont(f);
-    return l;
-}
-
-// A page of a tab widget that is measured only once it has been shown. A tab widget asks every
-// page for its sizes, and the word-wrapped notes make that a text layout of every caption on
-// every page, although at start only the first page is on screen; the window has its designed
-// size anyway. A page that has not been shown yet asks for no room; when it is first shown it
-// asks again, and the tab widget (and the window, where needed) grows to fit it.
+// A tab page that asks for no room until it is first shown. A tab widget measures every page,
+// and the word-wrapped notes would make that a text layout of every caption at start, with only
+// the first page on screen; once shown, the page asks again and the tab widget grows to fit it.
 class TabPage : public QWidget {
 public:
     using QWidget::QWidget;
@@ -157,15 +127,10 @@ QIcon chartIcon() {
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.scale(scale, scale);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 128, 0));
-        painter.drawRect(2, 8, 3, 7);
-        painter.setBrush(QColor(200, 0, 0));
-        painter.drawRect(7, 3, 3, 12);
-        painter.setBrush(QColor(0, 128, 0));
-        painter.drawRect(12, 6, 3, 9);
-        painter.setBrush(Qt::black);
-        painter.drawRect(0, 15, 16, 1);
+        painter.fillRect(2, 8, 3, 7, QColor(0, 128, 0));
+        painter.fillRect(7, 3, 3, 12, QColor(200, 0, 0));
+        painter.fillRect(12, 6, 3, 9, QColor(0, 128, 0));
+        painter.fillRect(0, 15, 16, 1, Qt::black);
         painter.end();
         icon.addPixmap(pixmap);
     }
@@ -248,7 +213,6 @@ QHBoxLayout* row(QBoxLayout* parent, std::initializer_list<QWidget*> widgets = {
     return r;
 }
 
-// The widgets side by side in one row of the grid, from its first column on.
 void gridRow(QGridLayout* grid, int row, std::initializer_list<QWidget*> widgets) {
     int column = 0;
     for (QWidget* w : widgets) grid->addWidget(w, row, column++);
@@ -301,16 +265,13 @@ void Form1Ui::build(TForm1* form) {
     TabSheet4 = page(PageControl1, "TabSheet4", "Datenbank");
     TabSheet3 = page(PageControl1, "TabSheet3", "Internet-Optionen");
 
-    {
-        auto* box = new QVBoxLayout(TabSheet6);
-        box->setContentsMargins(4, 4, 4, 4);
-        PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
-        box->addWidget(PageControl2);
-        TabSheet8 = page(PageControl2, "TabSheet8", "Statistisch");
-        TabSheet9 = page(PageControl2, "TabSheet9", "Schein Optimierung");
-        TabSheet10 = page(PageControl2, "TabSheet10", "Mathematisch");
-        TabSheet11 = page(PageControl2, "TabSheet11", "Allgemein");
-    }
+    QVBoxLayout* options = column(TabSheet6, 4, 4, 0);
+    PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
+    options->addWidget(PageControl2);
+    TabSheet8 = page(PageControl2, "TabSheet8", "Statistisch");
+    TabSheet9 = page(PageControl2, "TabSheet9", "Schein Optimierung");
+    TabSheet10 = page(PageControl2, "TabSheet10", "Mathematisch");
+    TabSheet11 = page(PageControl2, "TabSheet11", "Allgemein");
 
     buildLottotipp();
     buildStatistisch();
@@ -363,11 +324,10 @@ void Form1Ui::buildLottotipp() {
     {
         auto* strip = new QVBoxLayout;
         strip->setSpacing(4);
-        SpeedButton10 =
-            iconButton("SpeedButton10", standardIcon(QStyle::SP_BrowserReload),
-                       QStringLiteral("Aktualisieren der Lottozahlen aus dem Internet ") + kMakerSite, p);
+        SpeedButton10 = iconButton("SpeedButton10", standardIcon(QStyle::SP_BrowserReload),
+                                   "Aktualisieren der Lottozahlen aus dem Internet brenlow.example", p);
         Panel9 = new Panel(QStringLiteral("Panel9"), {}, p);
-        Label43 = letterBanner(Panel9, "Label43", kMakerLetters);
+        Label43 = letterBanner(Panel9, "Label43", QStringLiteral("b r e n l o w . e x a m p l e"));
         Panel9->setFixedWidth(SpeedButton10->sizeHint().width());
         strip->addWidget(SpeedButton10);
         strip->addWidget(Panel9, 1);
@@ -385,7 +345,6 @@ void Form1Ui::buildLottotipp() {
         headerHeight = CheckBox28->sizeHint().height() + 2 * Panel12->frameWidth() + 2;
         Panel12->setFixedHeight(headerHeight);
         ListBox1 = named(new QListWidget(p), "ListBox1");
-        // What the list costs on one draw, before it is played.
         TipListStake = note("TipListStake", {}, p);
         addWidgets(centre, {Panel12, ListBox1, TipListStake, CheckBox28});
         centre->setStretchFactor(ListBox1, 1);
@@ -434,7 +393,6 @@ void Form1Ui::buildLottotipp() {
                              QStringLiteral("610"), QStringLiteral("612"), QStringLiteral("616"),
                              QStringLiteral("622"), QStringLiteral("626"), QStringLiteral("710"),
                              QStringLiteral("711"), QStringLiteral("712")});
-        ComboBox1->setEditText(QStringLiteral("Normal"));
         SpeedEdit = iconButton("SpeedEdit", standardIcon(QStyle::SP_FileDialogDetailedView),
                                "Zahlen des gewählten Tipps bearbeiten oder ändern", settings);
         SpeedButton11 =
@@ -460,7 +418,10 @@ void Form1Ui::buildLottotipp() {
         gap->setFixedWidth(6);
         columns->addWidget(gap);
         Panel10 = new Panel(QStringLiteral("Panel10"), {}, block);
-        Label44 = letterBanner(Panel10, "Label44", productLetters());
+        // The product name and version, one character per line ("Q u i n t a r a   G R   1 . 0").
+        const QString product = QStringLiteral("Quintara GR ") + BuildInfo::version();
+        Label44 = letterBanner(Panel10, "Label44",
+                               product.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char(' ')));
         columns->addWidget(Panel10);
         middle->addWidget(block);
     }
@@ -476,7 +437,7 @@ void Form1Ui::buildLottotipp() {
                      p);
     BitBtn7->setIcon(standardIcon(QStyle::SP_FileIcon));
     TippDruck = iconButton("TippDruck", printerIcon(), {}, p);
-    SlipSaveButton = button("SlipSaveButton", "Als gespielt speichern", {}, p);
+    SlipSaveButton = button("SlipSaveButton", {}, {}, p);
     SlipSaveButton->setIcon(standardIcon(QStyle::SP_DialogApplyButton));
     SpeedButton4 = speedButton("SpeedButton4", "Tipps in DB suchen",
                                "Hier können Sie suchen ob dieser Tipp schon einmal gezagen würde", p);
@@ -696,7 +657,7 @@ void Form1Ui::buildDiagramm() {
     DiagrammSVG = speedButton("DiagrammSVG", "SVG", {}, p);
     const QDate earliest = DayCount::toDate(ProgramSettings::earliestFromDate());
     DateTimePicker2 = new DatePicker(QStringLiteral("DateTimePicker2"), earliest, earliest, p);
-    LabelStatisticsFrom = label("LabelStatisticsFrom", "Statistik ab:", p);
+    LabelStatisticsFrom = label("LabelStatisticsFrom", {}, p);
     LabelStatisticsFrom->setBuddy(DateTimePicker2);
     addWidgets(strip, {SpeedButton2, SpeedButton9, SpeedButton22, SpeedButton1, SpeedButton3, SpeedButton23});
     strip->addStretch();
@@ -709,7 +670,7 @@ void Form1Ui::buildDiagramm() {
     box->addWidget(Chart1, 1);
     // Below the chart: how its value axis is drawn, and saving it, where the row of statistics
     // has no room left.
-    ChartZoom = checkBox("ChartZoom", "Ausschnitt vergrößern", false, p);
+    ChartZoom = checkBox("ChartZoom", {}, false, p);
     QHBoxLayout* exportRow = row(box, {ChartZoom});
     exportRow->addStretch();
     addWidgets(exportRow, {DiagrammPNG, DiagrammSVG});
@@ -790,11 +751,17 @@ void Form1Ui::buildInternetOptionen() {
     CheckBox21 = checkBox("CheckBox21", "Linkseite aktivieren", true, p);
     box->addWidget(CheckBox21);
 
-    // Each note with its link below it, indented.
-    auto link = [&](const char* name, QAnyStringView text, const char* linkName, const QString& address) {
+    // Each note with its link below it, indented: blue and underlined.
+    auto link = [&](const char* name, QAnyStringView text, const char* linkName, QAnyStringView address) {
         box->addSpacing(4);
         box->addWidget(label(name, text, p));
-        ClickLabel* l = linkLabel(linkName, address, p);
+        ClickLabel* l = clickLabel(linkName, address, p);
+        QPalette palette = l->palette();
+        palette.setColor(QPalette::WindowText, QColor(Qt::blue));
+        l->setPalette(palette);
+        QFont f = l->font();
+        f.setUnderline(true);
+        l->setFont(f);
         auto* r = new QHBoxLayout;
         r->addSpacing(16);
         r->addWidget(l);
@@ -802,11 +769,12 @@ void Form1Ui::buildInternetOptionen() {
         box->addLayout(r);
         return l;
     };
-    Label52 = link("Label51", "Updates und die neueste Version gibt es bei:", "Label52", kUpdatePage);
-    Label54 =
-        link("Label53", "Die aktuellen Ziehungen und Quoten finden unter:", "Label54", kOperatorResults);
+    Label52 = link("Label51", "Updates und die neueste Version gibt es bei:", "Label52",
+                   "https://brenlow.example/quintara/update");
+    Label54 = link("Label53", "Die aktuellen Ziehungen und Quoten finden unter:", "Label54",
+                   "https://lottery-operator.example/results");
     Label56 = link("Label55", "Weitere Programme für Lottospieler von Brenlow gibt es unter:", "Label56",
-                   kOtherProduct);
+                   "https://brenlow.example/");
 
     box->addSpacing(8);
     QLabel* fees = label("Label46", "Bearb.gebühr:", p);
@@ -901,11 +869,11 @@ QString Form1Ui::selectorValue() const {
         const QVariant value = ComboBox1->itemData(index);
         if (value.isValid()) return value.toString();
     }
-    if (!m_fullSystemLabel.isEmpty() && text == m_fullSystemLabel) return TipLine::FullSystem;
+    if (text == m_fullSystemLabel) return TipLine::FullSystem;
     return text;
 }
 
 QString Form1Ui::selectorLabel(const QString& value) const {
-    if (value == TipLine::FullSystem && !m_fullSystemLabel.isEmpty()) return m_fullSystemLabel;
+    if (value == TipLine::FullSystem) return m_fullSystemLabel;
     return value;
 }
