@@ -227,6 +227,13 @@ QCheckBox* sentence(QBoxLayout* box, const char* name, QAnyStringView text, bool
     return b;
 }
 
+// A sentence with one number field: spin n, made before its check box.
+QCheckBox* sentence(QBoxLayout* box, UpDown*& field, int n, const char* edit, const char* name,
+                    QAnyStringView text, bool checked) {
+    field = spin(n, edit, box->parentWidget());
+    return sentence(box, name, text, checked, {field});
+}
+
 } // namespace
 
 void Form1Ui::build(TForm1* form) {
@@ -522,12 +529,10 @@ void Form1Ui::buildScheinOptimierung() {
     QVBoxLayout* box = column(p, 8, 6, 3);
     box->addWidget(
         heading("LabelTicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein ", p));
-    UpDown3 = spin(3, "Edit39", p);
-    CheckBox3 = sentence(box, "CheckBox3", "maximal                 Übereinstimmungen mit anderen Tipps",
-                         true, {UpDown3});
-    UpDown1 = spin(1, "Edit88", p);
-    CheckBox24 = sentence(box, "CheckBox24", "minimal                  Übereinstimmungen mit anderen Tipps",
-                          true, {UpDown1});
+    CheckBox3 = sentence(box, UpDown3, 3, "Edit39", "CheckBox3",
+                         "maximal                 Übereinstimmungen mit anderen Tipps", true);
+    CheckBox24 = sentence(box, UpDown1, 1, "Edit88", "CheckBox24",
+                          "minimal                  Übereinstimmungen mit anderen Tipps", true);
     CheckBox27 =
         checkBox("CheckBox27", "Min/Max: jeder Tipp muss mit jedem Tipp diese Bedingung erfüllen", false, p);
     box->addWidget(CheckBox27);
@@ -535,20 +540,14 @@ void Form1Ui::buildScheinOptimierung() {
     box->addSpacing(10);
     box->addWidget(
         heading("LabelHistoryHeading", "Optimierung der einzelnen Tipps über die vergangenen Ziehungen", p));
-    UpDown4 = spin(4, "Edit40", p);
-    CheckBox4 = sentence(box, "CheckBox4", "maximal                 Zahl der letzten Ziehung zulassen", true,
-                         {UpDown4});
-    UpDown5 = spin(5, "Edit41", p);
-    CheckBox5 = sentence(box, "CheckBox5", "maximal                 Zahl der vorletzten Ziehung zulassen",
-                         true, {UpDown5});
-    UpDown11 = spin(11, "Edit84", p);
-    CheckBox23 =
-        sentence(box, "CheckBox23", "maximal                 Zahl der vorvorletzten Ziehung zulassen", true,
-                 {UpDown11});
-    UpDown6 = spin(6, "Edit42", p);
-    CheckBox9 =
-        sentence(box, "CheckBox9", "Tipp darf noch keinen              er aus der Datenbank entsprechen",
-                 true, {UpDown6});
+    CheckBox4 = sentence(box, UpDown4, 4, "Edit40", "CheckBox4",
+                         "maximal                 Zahl der letzten Ziehung zulassen", true);
+    CheckBox5 = sentence(box, UpDown5, 5, "Edit41", "CheckBox5",
+                         "maximal                 Zahl der vorletzten Ziehung zulassen", true);
+    CheckBox23 = sentence(box, UpDown11, 11, "Edit84", "CheckBox23",
+                          "maximal                 Zahl der vorvorletzten Ziehung zulassen", true);
+    CheckBox9 = sentence(box, UpDown6, 6, "Edit42", "CheckBox9",
+                         "Tipp darf noch keinen              er aus der Datenbank entsprechen", true);
 
     const QString recentCaption =
         QStringLiteral("Tipp darf keinen              er aus den letzten              Ziehungen sein");
@@ -589,15 +588,12 @@ void Form1Ui::buildMathematisch() {
     box->addWidget(Label74);
 
     box->addSpacing(6);
-    UpDown10 = spin(10, "Edit83", p);
-    CheckBox22 =
-        sentence(box, "CheckBox22", "mindestens               Primzahlen in jedem Tipp", false, {UpDown10});
-    UpDown16 = spin(16, "Edit89", p);
-    CheckBox25 = sentence(box, "CheckBox25", "mindestens               gerade Zahlen in jedem Tipp", false,
-                          {UpDown16});
-    UpDown17 = spin(17, "Edit90", p);
-    CheckBox26 = sentence(box, "CheckBox26", "mindestens               ungerade Zahlen in jedem Tipp", false,
-                          {UpDown17});
+    CheckBox22 = sentence(box, UpDown10, 10, "Edit83", "CheckBox22",
+                          "mindestens               Primzahlen in jedem Tipp", false);
+    CheckBox25 = sentence(box, UpDown16, 16, "Edit89", "CheckBox25",
+                          "mindestens               gerade Zahlen in jedem Tipp", false);
+    CheckBox26 = sentence(box, UpDown17, 17, "Edit90", "CheckBox26",
+                          "mindestens               ungerade Zahlen in jedem Tipp", false);
 
     box->addSpacing(6);
     Label66 = clickLabel("Label66",
@@ -708,11 +704,9 @@ void Form1Ui::buildDatenbank() {
 
     BitBtn9 =
         button("BitBtn9", "Historische Analyse der Parameter beginnenden mit oben gewähltem Datum", {}, p);
-    row(box, {BitBtn9})->addStretch();
     AnalysisReportButton = button("AnalysisReportButton", {}, {}, p);
-    row(box, {AnalysisReportButton})->addStretch();
     SlipsOpenButton = button("SlipsOpenButton", {}, {}, p);
-    row(box, {SlipsOpenButton})->addStretch();
+    for (QWidget* b : {BitBtn9, AnalysisReportButton, SlipsOpenButton}) row(box, {b})->addStretch();
     box->addStretch();
 }
 
