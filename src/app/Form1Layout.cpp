@@ -30,12 +30,12 @@ QLabel* label(const char* name, QAnyStringView text, QWidget* parent) {
     return l;
 }
 
-QLabel* heading(const char* name, QAnyStringView text, QWidget* parent) {
-    QLabel* l = label(name, text, parent);
+void heading(QBoxLayout* box, const char* name, QAnyStringView text) {
+    QLabel* l = label(name, text, box->parentWidget());
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
-    return l;
+    box->addWidget(l);
 }
 
 QLabel* note(const char* name, QAnyStringView text, QWidget* parent) {
@@ -272,13 +272,16 @@ void Form1Ui::build(TForm1* form) {
     TabSheet4 = page(PageControl1, "TabSheet4", "Datenbank");
     TabSheet3 = page(PageControl1, "TabSheet3", "Internet-Optionen");
 
-    QVBoxLayout* options = column(TabSheet6, 4, 4, 0);
-    PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
-    options->addWidget(PageControl2);
-    TabSheet8 = page(PageControl2, "TabSheet8", "Statistisch");
-    TabSheet9 = page(PageControl2, "TabSheet9", "Schein Optimierung");
-    TabSheet10 = page(PageControl2, "TabSheet10", "Mathematisch");
-    TabSheet11 = page(PageControl2, "TabSheet11", "Allgemein");
+    {
+        auto* box = new QVBoxLayout(TabSheet6);
+        box->setContentsMargins(4, 4, 4, 4);
+        PageControl2 = named(new QTabWidget(TabSheet6), "PageControl2");
+        box->addWidget(PageControl2);
+        TabSheet8 = page(PageControl2, "TabSheet8", "Statistisch");
+        TabSheet9 = page(PageControl2, "TabSheet9", "Schein Optimierung");
+        TabSheet10 = page(PageControl2, "TabSheet10", "Mathematisch");
+        TabSheet11 = page(PageControl2, "TabSheet11", "Allgemein");
+    }
 
     buildLottotipp();
     buildStatistisch();
@@ -396,10 +399,8 @@ void Form1Ui::buildLottotipp() {
         ComboBox1 = named(new QComboBox(settings), "ComboBox1");
         ComboBox1->setEditable(true);
         ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-        ComboBox1->addItems({QStringLiteral("Normal"), QStringLiteral("Voll"), QStringLiteral("609"),
-                             QStringLiteral("610"), QStringLiteral("612"), QStringLiteral("616"),
-                             QStringLiteral("622"), QStringLiteral("626"), QStringLiteral("710"),
-                             QStringLiteral("711"), QStringLiteral("712")});
+        ComboBox1->addItems(
+            QStringLiteral("Normal Voll 609 610 612 616 622 626 710 711 712").split(QLatin1Char(' ')));
         SpeedEdit = iconButton("SpeedEdit", standardIcon(QStyle::SP_FileDialogDetailedView),
                                "Zahlen des gewählten Tipps bearbeiten oder ändern", settings);
         SpeedButton11 =
@@ -473,7 +474,7 @@ void Form1Ui::buildLottotipp() {
 void Form1Ui::buildStatistisch() {
     QWidget* p = TabSheet8;
     QVBoxLayout* box = column(p, 8, 6, 4);
-    box->addWidget(heading("LabelStatisticsHeading", "Zahlen für die Tipps über Statistik bevorzugen", p));
+    heading(box, "LabelStatisticsHeading", "Zahlen für die Tipps über Statistik bevorzugen");
     Label76 =
         note("Label76",
              "Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)", p);
@@ -527,8 +528,7 @@ void Form1Ui::buildStatistisch() {
 void Form1Ui::buildScheinOptimierung() {
     QWidget* p = TabSheet9;
     QVBoxLayout* box = column(p, 8, 6, 3);
-    box->addWidget(
-        heading("LabelTicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein ", p));
+    heading(box, "LabelTicketHeading", "Optimierung der einzelnen Tipps miteinander im Schein ");
     CheckBox3 = sentence(box, UpDown3, 3, "Edit39", "CheckBox3",
                          "maximal                 Übereinstimmungen mit anderen Tipps", true);
     CheckBox24 = sentence(box, UpDown1, 1, "Edit88", "CheckBox24",
@@ -538,8 +538,7 @@ void Form1Ui::buildScheinOptimierung() {
     box->addWidget(CheckBox27);
 
     box->addSpacing(10);
-    box->addWidget(
-        heading("LabelHistoryHeading", "Optimierung der einzelnen Tipps über die vergangenen Ziehungen", p));
+    heading(box, "LabelHistoryHeading", "Optimierung der einzelnen Tipps über die vergangenen Ziehungen");
     CheckBox4 = sentence(box, UpDown4, 4, "Edit40", "CheckBox4",
                          "maximal                 Zahl der letzten Ziehung zulassen", true);
     CheckBox5 = sentence(box, UpDown5, 5, "Edit41", "CheckBox5",
@@ -571,8 +570,7 @@ void Form1Ui::buildScheinOptimierung() {
 void Form1Ui::buildMathematisch() {
     QWidget* p = TabSheet10;
     QVBoxLayout* box = column(p, 8, 6, 3);
-    box->addWidget(
-        heading("LabelMathHeading", "Diese Bedingungen werden in jeder Tippreihe berücksichtigt", p));
+    heading(box, "LabelMathHeading", "Diese Bedingungen werden in jeder Tippreihe berücksichtigt");
     box->addWidget(note("LabelCrossSumNote",
                         "Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder "
                         "39-41-43-46-47-49",
