@@ -12,27 +12,6 @@
 #include <QMessageBox>
 #include <cstdio>
 
-namespace {
-
-// Another start holds the player's files: it is asked to bring its window forward, and this one
-// opens no window, so nothing of the two can overwrite the other's draws or tips.
-int reportAlreadyOpen(const ProgramLock& lock, const Paths& paths) {
-    const bool shown = lock.askHolderToShow(5000);
-    const QString text =
-        shown ? QCoreApplication::translate("Start", "Quintara GR ist bereits geöffnet. Das geöffnete Fenster wurde "
-                                                     "nach vorn geholt.")
-              : QCoreApplication::translate("Start", "Quintara GR ist mit den Daten in \"%1\" bereits geöffnet "
-                                                     "(Prozess %2), antwortet aber nicht. Ein zweites Fenster wird "
-                                                     "nicht geöffnet, damit keine Ziehungen und Tipps verloren gehen.")
-                    .arg(paths.userDirectory())
-                    .arg(lock.holderPid());
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-    QMessageBox::information(nullptr, QApplication::applicationDisplayName(), text);
-    return shown ? 0 : 1;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quintara GR"));
@@ -70,7 +49,23 @@ int main(int argc, char** argv) {
         // The window says so when it starts; without the directory nothing can be written.
     }
     ProgramLock lock(paths.lockPath());
-    if (lock.state() == ProgramLock::State::HeldElsewhere) return reportAlreadyOpen(lock, paths);
+    if (lock.state() == ProgramLock::State::HeldElsewhere) {
+        // Another start holds the player's files: it is asked to bring its window forward, and this
+        // one opens no window, so nothing of the two can overwrite the other's draws or tips.
+        const bool shown = lock.askHolderToShow(5000);
+        const QString text =
+            shown ? QCoreApplication::translate("Start", "Quintara GR ist bereits geöffnet. Das geöffnete "
+                                                         "Fenster wurde nach vorn geholt.")
+                  : QCoreApplication::translate("Start", "Quintara GR ist mit den Daten in \"%1\" bereits "
+                                                         "geöffnet (Prozess %2), antwortet aber nicht. Ein "
+                                                         "zweites Fenster wird nicht geöffnet, damit keine "
+                                                         "Ziehungen und Tipps verloren gehen.")
+                        .arg(paths.userDirectory())
+                        .arg(lock.holderPid());
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        QMessageBox::information(nullptr, QApplication::applicationDisplayName(), text);
+        return shown ? 0 : 1;
+    }
     lock.listen();
 
     TForm1 form(paths, Platform::system());
