@@ -1,8 +1,6 @@
-// The report window's parts that need the main window: chance with the window's stake and
-// dividends, the rule back-test, and the CSV export and import of the history and tip list.
+// The report window's parts that need the main window: chance, the rule back-test, CSV files.
 #include "app/TForm1.h"
 #include "base/TextFile.h"
-#include "evaluation/Winnings.h"
 #include "generator/RuleReport.h"
 #include "gui/AnalysisReport.h"
 #include "gui/EventPulse.h"
