@@ -66,7 +66,7 @@ public:
     GenerationWindowHooks(TForm1& form, int n) : m_form(form), m_n(n) {}
 
     bool candidateDrawn(int t, const CandidateTip& tip, int qs, int, RuleOptions& options) override {
-        // Looking at the clock for every candidate would cost more than the cheap rules do.
+        // Looking at the clock every candidate would cost more than the cheap rules do.
         if (++m_sinceLook < 16) return true;
         m_sinceLook = 0;
         if (!m_pulse.due()) return true;

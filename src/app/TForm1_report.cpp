@@ -32,8 +32,7 @@ std::optional<double> TForm1::stakePerRow() const {
 }
 
 const DividendSource* TForm1::dividendSource() const {
-    if (m_dividends) return m_dividends;
-    return m_prizeTables.dividends(prizeTablePath());
+    return m_dividends ? m_dividends : m_prizeTables.dividends(prizeTablePath());
 }
 
 Chance::SimulationSettings TForm1::chanceSettings(std::uint32_t seed) const {
