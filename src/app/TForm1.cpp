@@ -8,7 +8,6 @@
 #include "base/SafeFile.h"
 #include "base/SettingsStore.h"
 #include "base/Tr.h"
-#include "gui/Controls.h"
 #include "gui/Language.h"
 #include "gui/TForm6.h"
 #include "history/DrawDownload.h"
@@ -24,10 +23,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-namespace {
-const QString kMakerInfoPage = QStringLiteral("https://brenlow.example/quintara/");
-} // namespace
-
 BusyCursor::BusyCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -40,7 +35,7 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
 
 TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     : QMainWindow(parent), m_paths(std::move(paths)), m_platform(std::move(platform)),
-      m_systemTables(m_paths.dataDirectory()) {
+      m_systemTables(m_paths.dataDirectory()), m_historySnapshot(m_paths.historyPath()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintara for Greece"));
     QFont base(QStringLiteral("Arial"));
@@ -59,7 +54,7 @@ TForm6* TForm1::form6() {
 }
 
 TForm1::~TForm1() {
-    // A run still going on is dropped with the window; what it stored stays.
+    // A run still going on is dropped before the state its end would report to.
     m_download.reset();
     // The messages' catalogues belong to the window that chose them.
     if (Language::current() != Language::Id::German) Language::select(Language::Id::German);
@@ -69,23 +64,16 @@ DrawHistory TForm1::history() const {
     return DrawHistory(historyPath());
 }
 
-HistorySnapshot& TForm1::historySnapshot() {
-    const QString path = historyPath();
-    if (!m_historySnapshot || m_historySnapshot->path() != path)
-        m_historySnapshot = std::make_unique<HistorySnapshot>(path);
-    return *m_historySnapshot;
-}
-
 void TForm1::connectControls() {
     bind(ui.Beenden1, &QAction::triggered, [this] { close(); });
     bind(ui.BitBtn5, &QPushButton::clicked, [this] { close(); });
-    // The banner labels and their panels open the maker's information page.
-    const auto openMakerPage = [this] { m_platform.shell->open(kMakerInfoPage); };
+    const auto openMakerPage = [this] {
+        m_platform.shell->open(QStringLiteral("https://brenlow.example/quintara/"));
+    };
     bind(ui.Label43, &ClickLabel::clicked, openMakerPage);
     bind(ui.Label44, &ClickLabel::clicked, openMakerPage);
     bind(ui.Panel9, &Panel::clicked, openMakerPage);
     bind(ui.Panel10, &Panel::clicked, openMakerPage);
-    // The statistic shown is drawn again for a new start date.
     bind(ui.DateTimePicker2, &QDateEdit::dateChanged, [this] {
         if (const auto again = m_chartStatistic) again();
     });
@@ -99,13 +87,12 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton7, &QToolButton::clicked, [this] { browse(true); });
     bind(ui.BitBtn8, &QPushButton::clicked, &TForm1::BitBtn8Click);
 
-    // Draw download: three starters, one stop button that works while the run holds the window.
+    // Three starters of the draw download; the stop button works while the run holds the window.
     bind(ui.BitBtn1, &QPushButton::clicked, &TForm1::QuintaraClick);
     bind(ui.SpeedButton10, &QToolButton::clicked, &TForm1::QuintaraClick);
     bind(ui.Aktualisieren1, &QAction::triggered, &TForm1::QuintaraClick);
     bind(ui.SpeedButton8, &QToolButton::clicked, &TForm1::SpeedButton8Click, true);
 
-    // Statistics and their shortcuts.
     bind(ui.Button2, &QPushButton::clicked, [this] { runSearch(2); });
     bind(ui.SpeedButton22, &QToolButton::clicked, [this] { runSearch(2); });
     bind(ui.Button3, &QPushButton::clicked, [this] { runSearch(3); });
@@ -123,24 +110,20 @@ void TForm1::connectControls() {
     bind(ui.SpeedButton13, &QToolButton::clicked, &TForm1::SpeedButton13Click);
     bind(ui.BitBtn9, &QPushButton::clicked, &TForm1::BitBtn9Click, true);
 
-    // Links of the internet page.
     for (ClickLabel* link : {ui.Label52, ui.Label54, ui.Label56})
         connect(link, &ClickLabel::clicked, this,
                 [this, link] { runAction([this, link] { m_platform.shell->open(link->text()); }); });
     // Option shortcuts to the charts: the chart page first, then the statistic.
-    const auto onChartPage = [this](void (TForm1::*statistic)()) {
-        return [this, statistic] {
+    const auto onChartPage = [this](std::function<void()> statistic) {
+        return [this, statistic = std::move(statistic)] {
             showChartPage();
-            (this->*statistic)();
+            statistic();
         };
     };
-    const auto runsOnChartPage = [this](int runLength) {
-        return [this, runLength] {
-            showChartPage();
-            runSearch(runLength);
-        };
+    const auto runsOnChartPage = [this, onChartPage](int runLength) {
+        return onChartPage([this, runLength] { runSearch(runLength); });
     };
-    bind(ui.SpeedButton20, &QToolButton::clicked, onChartPage(&TForm1::SpeedButton2Click));
+    bind(ui.SpeedButton20, &QToolButton::clicked, onChartPage([this] { SpeedButton2Click(); }));
     bind(ui.Label66, &ClickLabel::clicked, runsOnChartPage(2));
     bind(ui.SpeedButton17, &QToolButton::clicked, runsOnChartPage(2));
     bind(ui.Label75, &ClickLabel::clicked, runsOnChartPage(3));
@@ -148,8 +131,33 @@ void TForm1::connectControls() {
     bind(ui.Label69, &ClickLabel::clicked, runsOnChartPage(4));
     bind(ui.SpeedButton19, &QToolButton::clicked, runsOnChartPage(4));
     bind(ui.SpeedButton21, &QToolButton::clicked, &TForm1::Button5Click);
-    bind(ui.Label74, &ClickLabel::clicked, onChartPage(&TForm1::SpeedButton9Click));
-    connectOptions();
+    bind(ui.Label74, &ClickLabel::clicked, onChartPage([this] { SpeedButton9Click(); }));
+
+    // Only the mouse moves the limits: typed values and restored settings are left alone.
+    connect(ui.UpDown3, &UpDown::mousePressed, this,
+            [this] { ui.UpDown1->setMaximum(ui.UpDown3->position()); });
+    connect(ui.UpDown1, &UpDown::mouseReleased, this,
+            [this] { ui.UpDown3->setMinimum(ui.UpDown1->position()); });
+    // Even and odd minimums never exceed six together.
+    const auto capEven = [this] { ui.UpDown16->setMaximum(6 - ui.UpDown17->position()); };
+    connect(ui.UpDown16, &UpDown::mouseReleased, this, capEven);
+    connect(ui.UpDown17, &UpDown::mousePressed, this, capEven);
+    connect(ui.UpDown17, &UpDown::mouseReleased, this,
+            [this] { ui.UpDown17->setMaximum(6 - ui.UpDown16->position()); });
+
+    const std::pair<UpDown*, const char*> shares[] = {
+        {ui.UpDown12, QT_TRANSLATE_NOOP("TForm1", "Für die Tippberechnung werden die ersten %1% ausgehend "
+                                                  "von der am häufigsten Gezogenen verwendet.")},
+        {ui.UpDown14, QT_TRANSLATE_NOOP("TForm1", "Für die Tippberechnung werden die ersten %1% ausgehend "
+                                                  "von der am seltesten Gezogenen verwendet.")},
+        {ui.UpDown13, QT_TRANSLATE_NOOP("TForm1", "Für die Tippberechnung werden die ersten %1% ausgehend "
+                                                  "von der am längsten Ausstehenden verwendet.")}};
+    for (const auto& [spin, text] : shares)
+        connect(spin, &UpDown::clicked, this,
+                [this, spin = spin, text = text] { ui.Label76->setText(tr(text).arg(spin->position())); });
+
+    // The position before the step.
+    connect(ui.UpDown7, &UpDown::changing, this, [this] { m_maxRuns = ui.UpDown7->position() * 1000; });
 
     // System bets: the change step runs on the user's picks and edits only.
     bind(ui.UpDown18, &UpDown::clicked, &TForm1::UpDown18Click);
@@ -162,7 +170,6 @@ void TForm1::connectControls() {
     bind(ui.CheckBox16, &QCheckBox::toggled, &TForm1::showTipListStake, true);
     bind(ui.CheckBox17, &QCheckBox::toggled, &TForm1::showTipListStake, true);
 
-    // Tip list, tip files and slips.
     bind(ui.BitBtn4, &QPushButton::clicked, &TForm1::Label28Click);
     bind(ui.SpeedEdit, &QToolButton::clicked, &TForm1::SpeedEditClick);
     bind(ui.SpeedButton11, &QToolButton::clicked, &TForm1::clearTipListWithUndo);
@@ -171,8 +178,8 @@ void TForm1::connectControls() {
     connect(ui.ListBox1->model(), &QAbstractItemModel::rowsInserted, this, [this] {
         if (!m_clearedTips.isEmpty()) forgetClearedTips();
     });
-    // Selections are mirrored whoever makes them, even while a run holds the other actions back;
-    // the lists being emptied (row -1) are left alone.
+    // Selections are mirrored even while a run holds the other actions back; the lists being
+    // emptied (row -1) are left alone.
     for (const auto& lists : {std::pair{ui.ListBox1, ui.ListBox2}, std::pair{ui.ListBox2, ui.ListBox1}})
         connect(lists.first, &QListWidget::currentRowChanged, this, [this, to = lists.second](int row) {
             if (row < 0 || m_mirroringSelection) return;
@@ -189,7 +196,6 @@ void TForm1::connectControls() {
     bind(ui.MenuSlips, &QAction::triggered, &TForm1::SlipsOpenButtonClick);
     bind(ui.AnalysisReportButton, &QPushButton::clicked, [this] { report()->showInside(this); }, true);
 
-    // Translation.
     bind(ui.Deutsch1, &QAction::triggered, &TForm1::Deutsch1Click);
     bind(ui.Englichen1, &QAction::triggered, &TForm1::Englichen1Click);
     bind(ui.Grichisch1, &QAction::triggered, &TForm1::Grichisch1Click);
@@ -202,8 +208,7 @@ void TForm1::FormCreate() {
     // An installed program makes the player's directory, with the bundled history, on the first start.
     runAction([this] { m_paths.prepareUserDirectory(); });
 
-    // Temporary files of a run killed mid-write are only clutter (one would hold a stale history);
-    // they go before anything of this run can write one.
+    // Temporary files of a run killed mid-write go before anything of this run can write one.
     SafeFile::removeStaleTemporaries(programDirectory());
     if (const QString historyDir = QFileInfo(historyPath()).absolutePath() + QLatin1Char('/');
         historyDir != programDirectory())
@@ -221,7 +226,6 @@ void TForm1::FormCreate() {
 
     restoreTipList();
 
-    m_winSoundFile = m_paths.winSoundPath();
     ui.DateTimePicker1->trySetDate(m_platform.clock->today());
     applyStartupLanguage(); // also names the controls for screen readers
 }
@@ -237,17 +241,15 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::FormActivate() {
     checkHistoryDamage();
     // An error shown by one step ends the activation; the later steps are skipped.
-    if (!runAction([this] { UpDown18Click(); })) return;
-    if (!runAction([this] { SpeedButton5Click(); })) return;
-    if (!runAction([this] { SpeedButton2Click(); })) return;
+    for (const auto step : {&TForm1::UpDown18Click, &TForm1::SpeedButton5Click, &TForm1::SpeedButton2Click})
+        if (!runAction([this, step] { (this->*step)(); })) return;
     runAction([this] { restoreStoredSystem(); });
     if (m_platform.updateAtStart) QTimer::singleShot(0, this, &TForm1::startUpUpdate);
 }
 
 bool TForm1::FormClose() {
     if (m_closed) return true;
-    // The tips are saved even when the settings fail: they are the user's work, the settings
-    // come back as defaults at worst.
+    // The tips are saved even when the settings fail: the settings come back as defaults at worst.
     QStringList failures;
     const auto saved = [&failures](const std::function<void()>& save) {
         try {
@@ -261,9 +263,8 @@ bool TForm1::FormClose() {
     };
     saved([this] { collectSettings().save(); });
     const bool tipsLost = !saved([this] { saveTipList(); });
-    if (!failures.isEmpty() && !offerToKeepTips(failures.join(QStringLiteral("\n\n")), tipsLost)) return false;
-    m_closed = true;
-    return true;
+    m_closed = failures.isEmpty() || offerToKeepTips(failures.join(QStringLiteral("\n\n")), tipsLost);
+    return m_closed;
 }
 
 bool TForm1::offerToKeepTips(const QString& failures, bool tipsLost) {
@@ -311,10 +312,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         ui.SpeedButton8->hide();
         m_download->abort();
     }
-    if (FormClose())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(FormClose());
 }
 
 bool TForm1::runAction(const std::function<void()>& action) {

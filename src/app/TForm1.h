@@ -1,6 +1,5 @@
 #pragma once
 #include "app/Form1Ui.h"
-#include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
 #include "generator/ProgramSettings.h"
 #include "evaluation/Winnings.h"
@@ -26,8 +25,8 @@ class AnalysisReport;
 class SlipsWindow;
 class DrawHistory;
 
-// The main window. It owns all working state; every operation is one of its methods, named
-// after the control event that starts it. The methods of one subject share a file.
+// The main window. Its operations are named after the control events that start them; the
+// methods of one subject share a file.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,7 +44,7 @@ public:
     void Handbuch1Click();
     QString aboutText() const;
 
-    // The controls show the settings; the values only kept are held until they are saved.
+    // The values without a control are held until they are saved.
     void applySettings(const ProgramSettings& settings);
     ProgramSettings collectSettings() const;
 
@@ -61,10 +60,9 @@ public:
     void setServerOverride(const QString& address) { m_serverOverride = address; }
     void setDownloadTimeout(std::chrono::milliseconds timeout) { m_downloadTimeout = timeout; }
     void showNextDraw();
-    // Once the window is shown: offers to leave the old local server (once per installation),
-    // then updates when the player wants it and a draw is due.
+    // Offers to leave the old local server (once per installation), then updates when the
+    // player wants it and a draw is due.
     void startUpUpdate();
-    // The newest stored draw is older than the last draw day before today.
     bool drawMissing() const;
     // The date of the newest stored draw; 0 when there is none or the history cannot be read.
     double newestDrawDate() const;
@@ -84,11 +82,9 @@ public:
     // first status panel (not when the lists are only shown again in another language).
     int Komplettcheck(bool announce = true);
     void Zettelcheck(const QString& line);
-    // Shows a system designation ("Normal", "Vollsystem", "VEW:609") in the selector without
-    // running its change step.
+    // Shows a system designation ("Normal", "Vollsystem", "VEW:609") without running the change step.
     void setSelectorText(const QString& text);
     SystemTables systemTables() { return {&m_systemTable, &m_systemTables}; }
-    void showTipListStake();
 
     void UpDown18Click();   // the system size changed (arrows, or a size typed into Edit5)
     void ComboBox1Change(); // the system selector changed
@@ -102,7 +98,7 @@ public:
     bool Secheroderfuenfer(const QString& tip, int minHits);
     // False when one of the recent draws reached minHits.
     bool kurzzeitCheck(const QString& tip, int minHits, int drawCount);
-    // "DDD dd.mm.yy", afterDate, each number after two blanks, beforeAdditional, the additional number.
+    // The weekday, afterDate, each number after two blanks, beforeAdditional, the additional number.
     static QString drawText(const CurrentDraw& draw, const QString& afterDate,
                             const QString& beforeAdditional);
 
@@ -113,7 +109,6 @@ public:
     // The tip list as the slips take it, grouped by "Tipps pro Schein", for the next draw.
     TipFiles::TipSheet tipSheet() const;
     QStringList tipText() const;
-    void restoreTipList();
     void saveTipList(); // throws FileError
 
     void Deutsch1Click();
@@ -121,41 +116,26 @@ public:
     void Grichisch1Click();
     void Dateiladen1Click();       // apply the selected translation file to every window
     void InDateispeichern1Click(); // write a translation template of every window
-    void applyStartupLanguage();
     // The main window, then the windows it owns, in creation order (the number choice window too).
     QList<QWidget*> ownedWindows();
-    QList<QWidget*> windowsMadeSoFar();
-    // The selected translation file, applied to the windows made so far; false when there is none.
-    bool applyTranslationFile();
 
     void Label28Click(); // the generation run
     RuleOptions ruleOptions() const;
     PoolOptions poolOptions() const;
-    // The last three draws back from the evaluation date; the current draw is the first of them.
-    RecentDraws takeRecentDraws();
     bool generating() const { return m_generating; }
 
-    // The report window: chance beside the results, rule reports, reduced systems, CSV.
-    AnalysisReport* report();
+    AnalysisReport* report(); // made on first use
     void ruleBackTestClick();
     void historyExportClick();
     void historyImportClick();
     void tipsExportClick();
-    // How one tip of the list is scored for the chance comparison.
-    Chance::TipShape tipShape() const;
-    // Price of one row on one draw from the fee fields; none when the field holds no amount.
+    Chance::TipShape tipShape() const; // how one tip of the list is scored for chance
+    // Price of one row on one draw; none when the fee field holds no amount.
     std::optional<double> stakePerRow() const;
-    // The prize tables the update keeps beside the history (read again when the file changed),
-    // or the source set here instead. Null when no dividend is known at all.
+    // The prize tables the update keeps beside the history, or the source set here instead.
+    // Null when no dividend is known at all.
     const DividendSource* dividendSource() const;
     void setDividendSource(const DividendSource* source) { m_dividends = source; }
-    Chance::SimulationSettings chanceSettings(std::uint32_t seed) const;
-    // Shows the comparison with random tips of `shape` on the same rounds in the report window;
-    // `streamed` players have been playing the rounds meanwhile and are only waited for.
-    void showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
-                              const std::array<std::int64_t, Chance::LevelCount>& actual, const Chance::Money& money,
-                              std::uint32_t seed, const Chance::TipShape& shape,
-                              Chance::StreamedPlayers* streamed = nullptr);
     // Counts of the last run (or, after a historic analysis, of all its runs).
     const RuleCounts& reportedRuleCounts() const { return m_reportCounts; }
     const GenerationState& generation() const { return *m_generation; }
@@ -164,38 +144,29 @@ public:
     QString slipsPath() const { return m_paths.slipsPath(); }
     // The announced next draw, else the next draw day.
     QDate nextSlipDraw() const;
-    // Checks the slips on the draws stored now but not in `before`; returns the status line.
-    QString checkSlipsOfNewDraws(const std::vector<DrawRecord>& before);
-    // The same, its status line put in front of the first status panel.
-    void showSlipChecks(const std::vector<DrawRecord>& before);
-    std::vector<DrawRecord> storedDraws() const; // none when missing or unreadable
 
     void SlipsOpenButtonClick(); // "Meine Scheine": the slips window, read anew from the files
     SlipsWindow* slipsWindow();  // made on first use
-    void refreshSlipsWindow(); // an open slips window shows the book and draws as they are
 
     void SpeedEditClick();       // edit the selected tip in the number choice window
     void SpeedButton11Click();   // clear the tip list and the hit list
     void clearTipListWithUndo(); // the bin button: clear, keeping the tips for an undo
     void undoTipListClear();
-    void forgetClearedTips();
 
     const QString& programDirectory() const { return m_paths.programDirectory(); }
     const Paths& paths() const { return m_paths; }
     QString historyPath() const { return m_paths.historyPath(); }
     QString prizeTablePath() const;
     QString nextDrawPath() const;
-    QString winSoundFile() const { return m_winSoundFile; }
+    QString winSoundFile() const { return m_paths.winSoundPath(); }
     DrawHistory history() const;
-    // The cached view of the history file, for the lookups a generation run repeats.
-    HistorySnapshot& historySnapshot();
+    HistorySnapshot& historySnapshot() { return m_historySnapshot; }
     const Platform& platform() const { return m_platform; }
     // The number choice window, made on first use (a generation run may replace it).
     TForm6* form6();
     bool activated() const { return m_activated; }
 
-    // Attempts per tip of a generation run.
-    int maxRuns() const { return m_maxRuns; }
+    int maxRuns() const { return m_maxRuns; } // attempts per tip of a generation run
     // False while a generation run is in progress: the tip list is not checked.
     bool evaluationEnabled() const { return m_evaluationEnabled; }
     void setEvaluationEnabled(bool enabled) { m_evaluationEnabled = enabled; }
@@ -210,8 +181,6 @@ public:
 
     // Runs an action, showing an error that ends it in the standard error box.
     bool runAction(const std::function<void()>& action);
-    void showError(const QString& text);
-    void showMessage(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -233,7 +202,7 @@ protected:
 
 private:
     Form1Ui ui;
-    ProgramSettings m_settings; // as read at start-up: the values only kept come from here
+    ProgramSettings m_settings; // as read at start-up: the values without a control come from here
     int m_maxRuns = 100000;
     bool m_evaluationEnabled = false;
     QString m_translationFile;
@@ -247,17 +216,36 @@ private:
                        const std::vector<DrawRecord>& before);
 
     void connectControls();
+    void showError(const QString& text);
+    void showMessage(const QString& text);
     // `again` draws the statistic anew when the start date changes.
     void showStatistic(const Plot& plot, const std::vector<DrawRecord>& records, std::function<void()> again);
     std::function<void()> m_chartStatistic;
-    void connectOptions();
     bool historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window);
+    void showTipListStake();
+    void restoreTipList();
+    void applyStartupLanguage();
+    QList<QWidget*> windowsMadeSoFar();
+    // The selected translation file, applied to the windows made so far; false when there is none.
+    bool applyTranslationFile();
+    Chance::SimulationSettings chanceSettings(std::uint32_t seed) const;
+    // The comparison with random tips of `shape` on the same rounds; `streamed` players have been
+    // playing the rounds meanwhile and are only waited for.
+    void showChanceComparison(const QString& title, const std::vector<Chance::Round>& rounds,
+                              const std::array<std::int64_t, Chance::LevelCount>& actual, const Chance::Money& money,
+                              std::uint32_t seed, const Chance::TipShape& shape,
+                              Chance::StreamedPlayers* streamed = nullptr);
+    // The slips checked on the draws stored now but not in `before`: the status line.
+    QString checkSlipsOfNewDraws(const std::vector<DrawRecord>& before);
+    // The same, its status line put in front of the first status panel.
+    void showSlipChecks(const std::vector<DrawRecord>& before);
+    std::vector<DrawRecord> storedDraws() const; // none when missing or unreadable
+    void refreshSlipsWindow(); // an open slips window shows the book and draws as they are
+    void forgetClearedTips();
 
     Paths m_paths;
     Platform m_platform;
-    // The reduced-system tables by code, each read once.
-    SystemTableSet m_systemTables;
-    QString m_winSoundFile;
+    SystemTableSet m_systemTables; // the reduced-system tables by code, each read once
     TForm6* m_form6 = nullptr;
     bool m_activated = false;
     // A long operation (download, generation run) is going on: other actions wait.
@@ -267,19 +255,16 @@ private:
     bool m_tipTestRunning = false;
     bool m_tipTestStop = false;
     QString m_serverOverride;
-    // The question about leaving the old local server was asked (a setting).
-    bool m_serverQuestionAsked = false;
     std::chrono::milliseconds m_downloadTimeout{15000};
     std::unique_ptr<HttpGetter> m_http;
     std::shared_ptr<DownloadView> m_downloadView; // lives as long as the window: a run reports to it
     std::unique_ptr<class DrawDownload> m_download;
-    std::unique_ptr<HistorySnapshot> m_historySnapshot;
+    HistorySnapshot m_historySnapshot;
     bool m_closed = false;
 
     void selectLanguage(QAction* item, const QString& file);
     void selectMessageLanguage();
-    // tipps.txt existed but could not be read at start-up.
-    bool m_tipListUnread = false;
+    bool m_tipListUnread = false; // tipps.txt existed but could not be read at start-up
     // The tip list as read from tipps.txt: saved unchanged it is not written again.
     std::optional<QStringList> m_tipListAsRead;
     void checkHistoryDamage();
@@ -294,20 +279,18 @@ private:
     bool m_chanceRunning = false;
     std::atomic<bool> m_chanceStop{false};
     QPointer<SlipsWindow> m_slipsWindow;
-    void noteRuleCounts(GenerationResult result);
     RuleCounts m_analysisCounts;
 
     friend class GenerationWindowHooks;
     std::unique_ptr<GenerationState> m_generation = std::make_unique<GenerationState>();
     bool m_generating = false;
     bool m_mirroringSelection = false;
-    // Hits of each line in the last whole-list check.
-    std::vector<int> m_lastLineHits;
+    std::vector<int> m_lastLineHits; // of each line in the last whole-list check
     // The tips the bin button removed last, until the list changes again.
     QStringList m_clearedTips;
 };
 
-// Busy mouse cursor for the lifetime of the object.
+// The busy mouse cursor while the object lives.
 class BusyCursor {
 public:
     BusyCursor();

@@ -17,17 +17,9 @@ class TForm1::DownloadView : public DrawDownloadView {
 public:
     explicit DownloadView(TForm1& form) : f(form) {}
 
-    void runStarted() override {
-        f.ui.BitBtn1->setEnabled(false);
-        f.ui.SpeedButton10->setEnabled(false);
-        f.ui.Aktualisieren1->setEnabled(false);
-        f.ui.SpeedButton8->show();
-    }
+    void runStarted() override { showRunning(true); }
     void runEnded() override {
-        f.ui.BitBtn1->setEnabled(true);
-        f.ui.SpeedButton10->setEnabled(true);
-        f.ui.Aktualisieren1->setEnabled(true);
-        f.ui.SpeedButton8->hide();
+        showRunning(false);
         f.ui.Label35->setText(f.ui.Label29->text());
         f.m_evaluationEnabled = true;
         // The run's last progress text gives way to the summary the window writes afterwards.
@@ -50,6 +42,13 @@ public:
     void setTipDrawText(const QString& text) override { f.ui.Label35->setText(text); }
 
 private:
+    void showRunning(bool running) {
+        f.ui.BitBtn1->setEnabled(!running);
+        f.ui.SpeedButton10->setEnabled(!running);
+        f.ui.Aktualisieren1->setEnabled(!running);
+        f.ui.SpeedButton8->setVisible(running);
+    }
+
     TForm1& f;
 };
 
@@ -96,8 +95,7 @@ void TForm1::downloadEnded(const DrawDownloadResult& result, const QString& addr
     showNextDraw();
     const QString checkStatus = ui.StatusBar1->panelText(0);
     const QString summary = result.summaryText();
-    if (!result.error.isEmpty() || !result.endReason.isEmpty() || result.failed > 0 || result.rejected > 0)
-        qCWarning(logUpdate).noquote() << address << summary;
+    if (result.wentWrong()) qCWarning(logUpdate).noquote() << address << summary;
     // The slips that cover the new draws come next: what the player played matters most.
     QString text = summary;
     for (const QString& part : {checkSlipsOfNewDraws(before), checkStatus})
@@ -122,15 +120,6 @@ bool TForm1::downloadRunning() const {
     return m_download && m_download->running();
 }
 
-namespace {
-
-// Euros without cents when there are none.
-QString euros(double amount) {
-    return QLocale().toString(amount, 'f', amount == std::floor(amount) ? 0 : 2);
-}
-
-} // namespace
-
 QString TForm1::nextDrawPath() const {
     return NextDraw::companionPath(historyPath());
 }
@@ -145,8 +134,11 @@ void TForm1::showNextDraw() {
     QString text = tr("Nächste Ziehung: %1, %2, %3 Uhr (griechische Zeit)")
                        .arg(QLocale().dayName(when.date().dayOfWeek(), QLocale::LongFormat),
                             when.date().toString(QStringLiteral("dd.MM.yyyy")), when.time().toString(QStringLiteral("HH:mm")));
-    text += QStringLiteral(" – ") +
-            (next->draw.jackpot ? tr("Jackpot: %1 €").arg(euros(*next->draw.jackpot)) : tr("Jackpot: unbekannt"));
+    const std::optional<double> jackpot = next->draw.jackpot;
+    // Euros without cents when there are none.
+    const int decimals = jackpot && *jackpot != std::floor(*jackpot) ? 2 : 0;
+    text += QStringLiteral(" – ") + (jackpot ? tr("Jackpot: %1 €").arg(QLocale().toString(*jackpot, 'f', decimals))
+                                             : tr("Jackpot: unbekannt"));
     // An announcement fetched before the newest stored draw may be out of date: its age shows.
     if (DayCount::fromDate(next->fetched) < newestDrawDate())
         text += QLatin1Char(' ') + tr("(Stand: %1)").arg(next->fetched.toString(QStringLiteral("dd.MM.yyyy")));
@@ -172,9 +164,9 @@ bool TForm1::drawMissing() const {
 
 void TForm1::startUpUpdate() {
     if (m_closed || m_busy || downloadRunning()) return;
-    if (!m_serverQuestionAsked && m_serverOverride.isEmpty() &&
+    if (!m_settings.serverQuestion && m_serverOverride.isEmpty() &&
         ui.DrawServerEdit->text().trimmed() == QLatin1String(DrawDownload::LocalServer)) {
-        m_serverQuestionAsked = true;
+        m_settings.serverQuestion = true;
         const QString question =
             tr("Die Ziehungen kommen bisher vom Ziehungsserver %1 auf diesem Rechner. Sollen sie künftig direkt "
                "vom Ergebnisdienst des Lottoveranstalters (%2) kommen? Die Adresse steht auf der Seite "

@@ -3,8 +3,6 @@
 #include "base/Rounding.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
-#include "evaluation/Matching.h"
-#include "evaluation/Winnings.h"
 #include "history/DrawHistory.h"
 #include "stats/DrawLookup.h"
 #include "stats/HistorySnapshot.h"
@@ -70,34 +68,31 @@ int TForm1::Komplettcheck(bool announce) {
     ui.ListBox2->clear();
     QStringList lines = tipLines();
     // Every line is scored by its own designation; a line without one follows the selector's
-    // text as the lines before it leave it. The selector itself keeps the player's choice.
+    // text as the lines before it leave it.
     QString selector = ui.selectorValue();
     const ListCheck check =
         ::checkTipList(lines, selector, m_parsedTicket, m_ticketResult, m_hitTally, systemTables(), m_currentDraw);
     for (auto it = check.removedLines.rbegin(); it != check.removedLines.rend(); ++it)
         delete ui.ListBox1->takeItem(*it);
 
-    // With the draw's prize table known, each winning line shows its tiers and euros and the total
-    // what the list won; the hint of a winning line tells what it won in any case.
+    // With the draw's prize table known, each winning line shows its tiers and euros; its hint
+    // tells what it won in any case.
     const Chance::TipShape shape = tipShape();
     const Chance::Round round = Winnings::roundOf(m_currentDraw, 1);
     const DividendSource* dividends = dividendSource();
     const bool prizesKnown = Winnings::prizesKnown(dividends, round.date);
     const std::optional<double> price = stakePerRow();
-    QStringList entries = check.hitTexts;
-    std::vector<QString> hints(static_cast<std::size_t>(entries.size()));
-    for (qsizetype i = 0; i < entries.size() && i < lines.size(); ++i) {
+    ui.ListBox2->addItems(check.hitTexts);
+    for (qsizetype i = 0; i < check.hitTexts.size() && i < lines.size(); ++i) {
         const auto at = static_cast<std::size_t>(i);
         if (!check.lineScored[at] || check.lineHits[at] < 3) continue;
         const Winnings::PlayedLine played = Winnings::playedLine(lines[i], m_systemTables, shape);
         if (!played.ticket) continue;
         const Winnings::Result result = Winnings::result(*played.ticket, round, price.value_or(0), dividends);
-        if (prizesKnown) entries[i] += QStringLiteral("  ") + Winnings::tierText(result);
-        hints[at] = Winnings::winningText(result.money);
+        QListWidgetItem* item = ui.ListBox2->item(static_cast<int>(i));
+        if (prizesKnown) item->setText(item->text() + QStringLiteral("  ") + Winnings::tierText(result));
+        if (const QString hint = Winnings::winningText(result.money); !hint.isEmpty()) item->setToolTip(hint);
     }
-    ui.ListBox2->addItems(entries);
-    for (std::size_t i = 0; i < hints.size(); ++i)
-        if (!hints[i].isEmpty()) ui.ListBox2->item(static_cast<int>(i))->setToolTip(hints[i]);
     ui.setHitListShowsMoney(prizesKnown);
     if (prizesKnown || check.winningLines > 0) {
         const Chance::Money money = Winnings::listMoney(Winnings::ticketsOf(lines, m_systemTables, shape), round,
@@ -109,7 +104,7 @@ int TForm1::Komplettcheck(bool announce) {
 
     m_lastLineHits = check.lineHits;
     if (announce) {
-        for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(m_winSoundFile);
+        for (int i = 0; i < check.winningLines; ++i) m_platform.sound->play(winSoundFile());
         ui.StatusBar1->setPanelText(0, check.status);
     }
     return check.maxHits;

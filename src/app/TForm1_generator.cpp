@@ -1,28 +1,23 @@
-// The generation run of the main window: the preference pool from the chart statistics, the
-// drawing loop with the history checks of its candidates, and the options it reads.
+// The generation run: the preference pool from the chart statistics, the drawing loop with the
+// history checks of its candidates, and the options it reads.
 #include "app/TForm1.h"
 #include "base/Lotto.h"
 #include "base/Tr.h"
-#include "evaluation/Matching.h"
 #include "generator/KeptTips.h"
 #include "gui/AnalysisReport.h"
 #include "gui/EventPulse.h"
 #include "gui/TForm6.h"
 #include "history/DrawBrowsing.h"
-#include "stats/HistoryCheck.h"
 #include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 
-#include <QCheckBox>
 #include <QScopeGuard>
-#include <optional>
 
 namespace {
 
-// The statistics of the pool phase, each computed as its chart button computes it and put into
-// the chart, from which the pool reads it back. The chart page is not brought to the front, nor
-// is each status text shown when set: nothing is painted before the phase ends.
+// The statistics of the pool phase, computed as their chart buttons do and read back from the
+// chart. Nothing is painted before the phase ends: neither the chart page nor each status text.
 class ChartPoolSource : public PoolSource {
 public:
     explicit ChartPoolSource(TForm1& form) : m_form(form) {}
@@ -30,19 +25,14 @@ public:
     StatisticBars compute(PoolStatistic statistic) override {
         using namespace Statistics;
         const std::shared_ptr<const HistoryRecords> history = m_form.historySnapshot().records();
-        const std::vector<DrawRecord>& records = history->records;
         const DrawFilter filter = m_form.drawFilter();
         BarChartModel* chart = m_form.controls().Chart1->model();
         Plot plot;
         switch (statistic) {
         case PoolStatistic::Pairs:
-            plot = runPlot(runCounts(records, filter, RunKind::Pairs));
-            break;
         case PoolStatistic::Triples:
-            plot = runPlot(runCounts(records, filter, RunKind::Triples));
-            break;
-        case PoolStatistic::Quadruples:
-            plot = runPlot(runCounts(records, filter, RunKind::Quadruples));
+        case PoolStatistic::Quadruples: // in the order of their run lengths 2, 3 and 4
+            plot = runPlot(runCounts(history->records, filter, static_cast<RunKind>(static_cast<int>(statistic) + 2)));
             break;
         case PoolStatistic::Frequencies:
             plot = frequencyPlot(frequenciesOf(*history, filter));
@@ -68,9 +58,9 @@ private:
 
 } // namespace
 
-// The window's side of the drawing loop. Showing the candidate, painting and taking the user's
-// input cost far more than testing a candidate, so they happen at most every event pulse; the
-// random sequence is drawn by the loop alone and does not depend on when they happen.
+// The window's side of the drawing loop. Showing the candidate and taking the user's input cost
+// far more than testing one, so they happen at most every event pulse; the random sequence does
+// not depend on when they happen.
 class GenerationWindowHooks : public GenerationHooks {
 public:
     GenerationWindowHooks(TForm1& form, int n) : m_form(form), m_n(n) {}
@@ -96,8 +86,7 @@ public:
 
     void accepted(int, const CandidateTip& tip) override {
         std::array<int, CandidateTip::MaxNumbers> numbers{};
-        for (int k = 1; k <= m_n; ++k)
-            numbers[static_cast<std::size_t>(k - 1)] = tip.pos[static_cast<std::size_t>(k)];
+        std::copy_n(tip.pos.begin() + 1, m_n, numbers.begin());
         m_form.ui.ListBox1->addItem(TipLine::makeLine(
             std::span<const int>(numbers.data(), static_cast<std::size_t>(m_n)), m_form.ui.selectorValue()));
     }
@@ -169,24 +158,6 @@ PoolOptions TForm1::poolOptions() const {
     return o;
 }
 
-RecentDraws TForm1::takeRecentDraws() {
-    RecentDraws recent;
-    SpeedButton5Click();
-    for (std::size_t i = 0; i < 8; ++i)
-        recent.groups[0][i] = static_cast<std::uint8_t>(m_currentDraw.numbers[i + 1]);
-    // The two draws before it, stepping back over switched-off weekdays as the browse button
-    // does, taken from the records in memory without moving the current draw there and back.
-    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
-    const std::vector<DrawRecord>& records = history->records;
-    const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
-    qint64 index = m_currentDraw.index;
-    for (std::size_t group = 1; group <= 2; ++group) {
-        if (const auto step = DrawBrowsing::back(records, index, rule); step.index) index = *step.index;
-        if (!records.empty()) recent.groups[group] = records[static_cast<std::size_t>(index)].numberBytes();
-    }
-    return recent;
-}
-
 void TForm1::Label28Click() {
     if (m_generating) return;
     m_generating = true;
@@ -197,15 +168,14 @@ void TForm1::Label28Click() {
     m_evaluationEnabled = false;
     m_maxRuns = ui.UpDown7->position() * 1000;
     const bool pairWasForced = ui.CheckBox8->isChecked();
-    const int last = ui.UpDown4->position();
-    const int secondLast = ui.UpDown5->position();
-    const int historyHits = ui.UpDown6->position();
+    const std::pair<UpDown*, int> spins[] = {{ui.UpDown4, ui.UpDown4->position()},
+                                             {ui.UpDown5, ui.UpDown5->position()},
+                                             {ui.UpDown6, ui.UpDown6->position()}};
     // Every way out, an error included, undoes what the run changed in the options.
     const auto restore = qScopeGuard([&] {
         m_evaluationEnabled = true;
         if (ui.CheckBox8->isChecked() != pairWasForced) ui.CheckBox8->setChecked(pairWasForced);
-        for (auto [spin, position] : {std::pair{ui.UpDown4, last}, std::pair{ui.UpDown5, secondLast},
-                                      std::pair{ui.UpDown6, historyHits}})
+        for (const auto& [spin, position] : spins)
             if (spin->position() != position) spin->setPosition(position);
         m_busy = wasBusy;
         m_generating = false;
@@ -214,7 +184,20 @@ void TForm1::Label28Click() {
     std::optional<BusyCursor> busy(std::in_place);
     // The whole run works on one reading of the history file.
     const HistorySnapshot::Hold oneHistory(historySnapshot());
-    const RecentDraws recent = takeRecentDraws();
+    // The last three draws back from the evaluation date, the current draw first; the two before
+    // it step back over switched-off weekdays as the browse button does.
+    RecentDraws recent;
+    SpeedButton5Click();
+    for (std::size_t i = 0; i < 8; ++i)
+        recent.groups[0][i] = static_cast<std::uint8_t>(m_currentDraw.numbers[i + 1]);
+    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
+    const std::vector<DrawRecord>& records = history->records;
+    const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
+    qint64 index = m_currentDraw.index;
+    for (std::size_t group = 1; group <= 2; ++group) {
+        if (const auto step = DrawBrowsing::back(records, index, rule); step.index) index = *step.index;
+        if (!records.empty()) recent.groups[group] = records[static_cast<std::size_t>(index)].numberBytes();
+    }
     // The history checks move the current draw; the list is evaluated against this one.
     const CurrentDraw chosenDraw = m_currentDraw;
 
@@ -225,8 +208,7 @@ void TForm1::Label28Click() {
         SpeedButton11Click();
     } else {
         kept = ui.ListBox1->count();
-        const QStringList lines = tipLines();
-        fillKeptRows(state.table, lines, n, ui.selectorValue(), m_parsedTicket, m_ticketResult, systemTables(),
+        fillKeptRows(state.table, tipLines(), n, ui.selectorValue(), m_parsedTicket, m_ticketResult, systemTables(),
                      m_currentDraw);
     }
     state.runCount = 0;
@@ -262,8 +244,7 @@ void TForm1::Label28Click() {
             ticked[static_cast<std::size_t>(k)] = chooser->box(k)->isChecked();
             texts[static_cast<std::size_t>(k)] = chooser->hint(k);
         }
-        // OK keeps the computed weights but only of the numbers the player left ticked;
-        // "Ändern" takes the weights from the boxes' hints as well.
+        // OK keeps the computed weights of the numbers left ticked; "Ändern" takes the hints' weights.
         if (result == TForm6::mrRetry)
             pool.rebuild(ticked, texts);
         else
@@ -293,11 +274,7 @@ void TForm1::Label28Click() {
                                 result == GenerationResult::Complete
                                     ? tr("Tipps wurden neu berechnet")
                                     : tr("Ändern Sie die Parameter um alle Tipps zuberechnen"));
-    noteRuleCounts(result);
-}
-
-void TForm1::noteRuleCounts(GenerationResult result) {
-    const RuleCounts& counts = m_generation->counts;
+    const RuleCounts& counts = state.counts;
     if (m_analysisRunning) {
         // The historic analysis reports the counts of all its runs together.
         m_analysisCounts.candidates += counts.candidates;
@@ -320,8 +297,8 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
     const HistoryRecords& history = *held;
     ui.Chart1->model()->prepareStatistic();
 
-    // A candidate carries the chosen system's designation and is scored by it; a reduced
-    // system by its own code's table (none: no rows, nothing reached).
+    // A candidate is scored by its designation; a reduced system by its code's table (none: no
+    // rows, nothing reached).
     QString selector = ui.selectorValue();
     const SystemTable* table = &m_systemTable;
     static const SystemTable noRows;
@@ -334,8 +311,7 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
     }
     const SystemKind kind = systemKindOf(selector);
 
-    // Single tips and full systems of different numbers count their hits with one AND of
-    // bit masks; everything else goes through the full check.
+    // Single tips and full systems of different numbers count their hits with one AND of bit masks.
     std::optional<std::uint64_t> mask;
     if (kind != SystemKind::Reduced && history.masksExact) mask = HistoryCheck::tipMask(m_parsedTicket);
     const HistoryCheck::ScanResult scan =
@@ -359,37 +335,4 @@ bool TForm1::Secheroderfuenfer(const QString& tip, int minHits) {
 
 bool TForm1::kurzzeitCheck(const QString& tip, int minHits, int drawCount) {
     return historyCheck(tip, minHits, HistoryCheck::recentWindow(drawFilter(), drawCount));
-}
-
-void TForm1::connectOptions() {
-    // Only the mouse moves the limits: typed values and restored settings are left alone.
-    connect(ui.UpDown3, &UpDown::mousePressed, this,
-            [this] { ui.UpDown1->setMaximum(ui.UpDown3->position()); });
-    connect(ui.UpDown1, &UpDown::mouseReleased, this,
-            [this] { ui.UpDown3->setMinimum(ui.UpDown1->position()); });
-    // Even and odd minimums never exceed six together.
-    const auto capEven = [this] { ui.UpDown16->setMaximum(6 - ui.UpDown17->position()); };
-    connect(ui.UpDown16, &UpDown::mouseReleased, this, capEven);
-    connect(ui.UpDown17, &UpDown::mousePressed, this, capEven);
-    connect(ui.UpDown17, &UpDown::mouseReleased, this,
-            [this] { ui.UpDown17->setMaximum(6 - ui.UpDown16->position()); });
-
-    connect(ui.UpDown12, &UpDown::clicked, this, [this] {
-        ui.Label76->setText(
-            tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am häufigsten Gezogenen verwendet.")
-                .arg(ui.UpDown12->position()));
-    });
-    connect(ui.UpDown14, &UpDown::clicked, this, [this] {
-        ui.Label76->setText(
-            tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am seltesten Gezogenen verwendet.")
-                .arg(ui.UpDown14->position()));
-    });
-    connect(ui.UpDown13, &UpDown::clicked, this, [this] {
-        ui.Label76->setText(
-            tr("Für die Tippberechnung werden die ersten %1% ausgehend von der am längsten Ausstehenden verwendet.")
-                .arg(ui.UpDown13->position()));
-    });
-
-    // The position before the step.
-    connect(ui.UpDown7, &UpDown::changing, this, [this] { m_maxRuns = ui.UpDown7->position() * 1000; });
 }

@@ -2,7 +2,6 @@
 #include "base/DayCount.h"
 #include "i18n/Translation.h"
 #include "gui/AnalysisReport.h"
-#include "gui/Controls.h"
 #include "gui/Language.h"
 #include "gui/TForm6.h"
 #include "gui/WindowTexts.h"
@@ -10,15 +9,12 @@
 
 #include <QFileInfo>
 #include <QLocale>
-#include <QMenu>
 
 namespace {
 
 const QString kGerman = QStringLiteral("Bezeich_de.txt");
 const QString kEnglish = QStringLiteral("Bezeich_en.txt");
 const QString kGreek = QStringLiteral("Bezeich_gr.txt");
-// English and Greek show the program's international name.
-const QString kInternationalTitle = QStringLiteral("Quintara for Greece");
 
 } // namespace
 
@@ -119,13 +115,12 @@ void TForm1::selectMessageLanguage() {
 }
 
 void TForm1::selectLanguage(QAction* item, const QString& file) {
-    // The number choice window is made before the language changes, so that it changes with
-    // the main window from the start-up language, as a window made at start-up would.
+    // The number choice window is made first, so that it changes from the start-up language too.
     form6();
     m_translationFile = m_paths.translationPath(file);
     for (QAction* language : {ui.Deutsch1, ui.Englichen1, ui.Grichisch1})
         language->setChecked(language == item);
-    if (item != ui.Deutsch1) setWindowTitle(kInternationalTitle);
+    if (item != ui.Deutsch1) setWindowTitle(QStringLiteral("Quintara for Greece")); // the international name
     selectMessageLanguage();
     Dateiladen1Click();
 }

@@ -79,12 +79,10 @@ void TForm1::BitBtn9Click() {
             ++totals.steps;
             const double evaluated = ui.DateTimePicker1->dayCount();
             totals.add(m_hitTally, DayCount::weekday(evaluated));
-            {
-                const DividendSource* dividends = dividendSource();
-                chance.add(Winnings::roundOf(m_currentDraw, 0), m_hitTally, Winnings::ticketsOf(tipLines(), m_systemTables, tipShape()),
-                           stakePerRow().value_or(0), dividends);
-                players->add(chance.rounds.back(), dividends);
-            }
+            const DividendSource* dividends = dividendSource();
+            chance.add(Winnings::roundOf(m_currentDraw, 0), m_hitTally,
+                       Winnings::ticketsOf(tipLines(), m_systemTables, tipShape()), stakePerRow().value_or(0), dividends);
+            players->add(chance.rounds.back(), dividends);
             s = evaluated;
             // Progress and the stop button once per pulse: painting costs far more than a step.
             if (pulse.due()) {
@@ -98,8 +96,7 @@ void TForm1::BitBtn9Click() {
         return;
     }
     if (m_closed) {
-        // Closed during the analysis: no box for a window that is gone, and the program ends as
-        // the close asked, even when it came while the analysis held the event loop.
+        // Closed during the analysis: no box for a window that is gone; the program ends as asked.
         QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         return;
     }

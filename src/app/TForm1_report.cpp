@@ -1,8 +1,6 @@
-// The report window's parts that need the main window: chance with the window's stake and
-// dividends, the rule back-test, and the CSV export and import of the history and tip list.
+// The report window's parts that need the main window: chance, the rule back-test, CSV files.
 #include "app/TForm1.h"
 #include "base/TextFile.h"
-#include "evaluation/Winnings.h"
 #include "generator/RuleReport.h"
 #include "gui/AnalysisReport.h"
 #include "gui/EventPulse.h"
@@ -34,8 +32,7 @@ std::optional<double> TForm1::stakePerRow() const {
 }
 
 const DividendSource* TForm1::dividendSource() const {
-    if (m_dividends) return m_dividends;
-    return m_prizeTables.dividends(prizeTablePath());
+    return m_dividends ? m_dividends : m_prizeTables.dividends(prizeTablePath());
 }
 
 Chance::SimulationSettings TForm1::chanceSettings(std::uint32_t seed) const {

@@ -1,5 +1,4 @@
-// The settings of the main window: given to the controls once at start-up, taken back from
-// them once at shutdown. What is read, its defaults and its rules are ProgramSettings'.
+// The settings: given to the controls at start-up, taken back from them at shutdown.
 #include "app/TForm1.h"
 
 namespace {
@@ -13,6 +12,19 @@ UpDown* storedUpDown(const QWidget* within, int n) {
     return within->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(n));
 }
 
+// The kept text fields.
+const std::pair<QLineEdit* Form1Ui::*, QString ProgramSettings::*> StoredTexts[] = {
+    {&Form1Ui::Edit2, &ProgramSettings::spielername},
+    {&Form1Ui::MaskEdit1, &ProgramSettings::passwort},
+    {&Form1Ui::Edit3, &ProgramSettings::einpreis},
+    {&Form1Ui::Edit4, &ProgramSettings::zweipreis},
+    {&Form1Ui::FileNameEdit, &ProgramSettings::fileNameEdit},
+    {&Form1Ui::URLEdit, &ProgramSettings::urlEdit},
+    {&Form1Ui::ProxyHostEdit, &ProgramSettings::proxyHostEdit},
+    {&Form1Ui::ProxyPortEdit, &ProgramSettings::proxyPortEdit},
+    {&Form1Ui::DrawServerEdit, &ProgramSettings::drawServer},
+};
+
 } // namespace
 
 void TForm1::applySettings(const ProgramSettings& settings) {
@@ -24,19 +36,10 @@ void TForm1::applySettings(const ProgramSettings& settings) {
     ui.Deutsch1->setChecked(settings.deutsch1);
     ui.Englichen1->setChecked(settings.englichen1);
     ui.Grichisch1->setChecked(settings.grichisch1);
-    ui.Edit2->setText(settings.spielername);
-    ui.MaskEdit1->setText(settings.passwort);
-    ui.Edit3->setText(settings.einpreis);
-    ui.Edit4->setText(settings.zweipreis);
+    for (const auto& [edit, text] : StoredTexts) (ui.*edit)->setText(settings.*text);
     ui.CheckBox21->setChecked(settings.browser);
-    ui.FileNameEdit->setText(settings.fileNameEdit);
-    ui.URLEdit->setText(settings.urlEdit);
-    ui.ProxyHostEdit->setText(settings.proxyHostEdit);
-    ui.ProxyPortEdit->setText(settings.proxyPortEdit);
     ui.DateTimePicker2->trySetDayCount(settings.dateTimePicker2);
-    ui.DrawServerEdit->setText(settings.drawServer);
     ui.UpdateAtStartCheck->setChecked(settings.updateAtStart);
-    m_serverQuestionAsked = settings.serverQuestion;
     ui.ChartZoom->setChecked(settings.chartZoom);
     ui.Chart1->setZoomed(settings.chartZoom);
     m_platform.dialogs->setSaveDirectory(settings.saveDirectory);
@@ -53,19 +56,10 @@ ProgramSettings TForm1::collectSettings() const {
     settings.grichisch1 = ui.Grichisch1->isChecked();
     // The choice the player made since the activation selected the stored one.
     settings.system = ui.ComboBox1->currentIndex();
-    settings.spielername = ui.Edit2->text();
-    settings.passwort = ui.MaskEdit1->text();
-    settings.einpreis = ui.Edit3->text();
-    settings.zweipreis = ui.Edit4->text();
+    for (const auto& [edit, text] : StoredTexts) settings.*text = (ui.*edit)->text();
     settings.browser = ui.CheckBox21->isChecked();
-    settings.fileNameEdit = ui.FileNameEdit->text();
-    settings.urlEdit = ui.URLEdit->text();
-    settings.proxyHostEdit = ui.ProxyHostEdit->text();
-    settings.proxyPortEdit = ui.ProxyPortEdit->text();
     settings.dateTimePicker2 = ui.DateTimePicker2->dayCount();
-    settings.drawServer = ui.DrawServerEdit->text();
     settings.updateAtStart = ui.UpdateAtStartCheck->isChecked();
-    settings.serverQuestion = m_serverQuestionAsked;
     settings.chartZoom = ui.ChartZoom->isChecked();
     settings.saveDirectory = m_platform.dialogs->saveDirectory();
     return settings;

@@ -1,5 +1,4 @@
-// The slips the player recorded as played: the button beside the tip list stores them, and
-// every operation that adds draws checks the slips that cover the new ones.
+// The slips the player recorded as played: stored from the tip list, checked on every new draw.
 #include "app/TForm1.h"
 #include "base/DayCount.h"
 #include "evaluation/Slips.h"
@@ -11,6 +10,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <set>
 
 std::vector<DrawRecord> TForm1::storedDraws() const {
     try {
@@ -78,13 +78,11 @@ void TForm1::SlipSaveButtonClick() {
 QString TForm1::checkSlipsOfNewDraws(const std::vector<DrawRecord>& before) {
     if (!QFileInfo::exists(slipsPath())) return {};
     const std::vector<DrawRecord> after = storedDraws();
-    std::vector<double> known;
-    known.reserve(before.size());
-    for (const DrawRecord& r : before) known.push_back(r.date);
-    std::sort(known.begin(), known.end());
+    std::set<double> known;
+    for (const DrawRecord& r : before) known.insert(r.date);
     std::vector<QDate> added;
     for (const DrawRecord& r : after)
-        if (!std::binary_search(known.begin(), known.end(), r.date)) added.push_back(DayCount::toDate(r.date));
+        if (!known.contains(r.date)) added.push_back(DayCount::toDate(r.date));
     if (added.empty()) return {};
 
     Slips::SlipBook book;
@@ -93,7 +91,7 @@ QString TForm1::checkSlipsOfNewDraws(const std::vector<DrawRecord>& before) {
     SystemTableSet tables(m_paths.dataDirectory());
     const std::vector<Slips::DrawCheck> checks = Slips::checkNew(book.slips(), after, added, dividendSource(), tables);
     if (std::any_of(checks.begin(), checks.end(), [](const Slips::DrawCheck& c) { return c.bestHits >= 3; }))
-        m_platform.sound->play(m_winSoundFile);
+        m_platform.sound->play(winSoundFile());
     QString text = Slips::summaryText(checks);
     if (!loaded.damagedLines.isEmpty())
         text += QLatin1Char(' ') + tr("(unlesbare Zeilen in %1: %2)")

@@ -1,6 +1,5 @@
 // The statistics of the draws in the analysis window as charts, and the chart saved as a picture.
 #include "app/TForm1.h"
-#include "gui/BarChartView.h"
 #include "history/DrawHistory.h"
 #include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
@@ -17,11 +16,10 @@ DrawFilter TForm1::drawFilter() const {
 
 void TForm1::SpeedButton2Click() {
     BusyCursor busy;
-    const DrawFilter filter = drawFilter();
     // A missing file ends here, chart untouched.
     const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
-    showStatistic(Statistics::frequencyPlot(Statistics::numberFrequencies(history->records, filter)), history->records,
-                  [this] { SpeedButton2Click(); });
+    showStatistic(Statistics::frequencyPlot(Statistics::numberFrequencies(history->records, drawFilter())),
+                  history->records, [this] { SpeedButton2Click(); });
 }
 
 void TForm1::showChartPage() {
@@ -31,8 +29,7 @@ void TForm1::showChartPage() {
 void TForm1::runSearch(int runLength) {
     BusyCursor busy;
     const auto records = history().readAll();
-    const auto runs =
-        Statistics::runCounts(records, drawFilter(), static_cast<Statistics::RunKind>(runLength));
+    const auto runs = Statistics::runCounts(records, drawFilter(), static_cast<Statistics::RunKind>(runLength));
     showStatistic(Statistics::runPlot(runs), records, [this, runLength] { runSearch(runLength); });
     showChartPage();
 }

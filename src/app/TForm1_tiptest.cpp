@@ -1,8 +1,7 @@
-// The tip test: the tip list replayed against every draw of the analysis window, with a box for
-// each draw that reached the chosen hits, and chance beside the result in the report window.
+// The tip test: the tip list replayed against every draw of the analysis window, with chance
+// beside the result in the report window.
 #include "app/TForm1.h"
 #include "base/Random.h"
-#include "evaluation/Winnings.h"
 #include "gui/EventPulse.h"
 #include "history/DrawHistory.h"
 #include "stats/TipTest.h"
