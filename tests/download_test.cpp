@@ -69,7 +69,7 @@ struct DownloadFixture : ::testing::Test {
     void SetUp() override { QDir().mkpath(dir.path()); }
 
     DrawDownloadResult runAgainst(const QString& address) {
-        DrawDownload download(client, historyPath, *DrawDownload::parseServerAddress(address));
+        DrawDownload download(client, historyPath, {DrawSource::PerDate, *DrawDownload::parseServerAddress(address)});
         return runToEnd(download, view);
     }
     // A history whose newest draw is on the given date, with recognisable reserved bytes.
@@ -485,7 +485,7 @@ TEST_F(DownloadFixture, AbortEndsAHangingRunAtOnceAndASecondStartIsRefused) {
     ScriptedHttpServer server;
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::hang(); };
     client.setTimeout(60s);
-    DrawDownload download(client, historyPath, QUrl(server.address()));
+    DrawDownload download(client, historyPath, {DrawSource::PerDate, QUrl(server.address())});
     std::optional<DrawDownloadResult> result;
     download.start(view, [&](const DrawDownloadResult& r) { result = r; });
     EXPECT_TRUE(download.running());
@@ -515,7 +515,7 @@ TEST_F(DownloadFixture, ADownloadDestroyedDuringItsRunCallsNothingBack) {
     client.setTimeout(200ms);
     bool finished = false;
     {
-        DrawDownload download(client, historyPath, QUrl(server.address()));
+        DrawDownload download(client, historyPath, {DrawSource::PerDate, QUrl(server.address())});
         download.start(view, [&](const DrawDownloadResult&) { finished = true; });
         ASSERT_TRUE(waitUntil([&] { return server.requests.size() == 1; }));
     }

@@ -197,10 +197,10 @@ TEST(HttpClient, GetReturnsAtOnceAndTheOutcomeComesFromTheEventLoopOrAnAbort) {
     HttpClient client;
     client.setTimeout(60s);
     std::optional<HttpResult> first, second;
-    client.get(at(server), {}, [&](const HttpResult& r) { first = r; });
+    client.get(at(server), {}, {}, [&](const HttpResult& r) { first = r; });
     EXPECT_TRUE(client.busy());
     // A second request while one runs is refused; the first goes on.
-    client.get(at(server), {}, [&](const HttpResult& r) { second = r; });
+    client.get(at(server), {}, {}, [&](const HttpResult& r) { second = r; });
     EXPECT_FALSE(first || second); // nothing is called back from inside get()
     ASSERT_TRUE(waitUntil([&] { return second && !server.requests.empty(); }));
     EXPECT_TRUE(second->errorText.contains(QStringLiteral("läuft bereits")));
@@ -219,8 +219,8 @@ TEST(HttpClient, GetReturnsAtOnceAndTheOutcomeComesFromTheEventLoopOrAnAbort) {
     // refused before sending (here: no HTTP address) also reports from the event loop.
     server.handler = [](const SeenRequest&) { return ScriptedAnswer::ok("1,2,3,4,5,6,7"); };
     std::optional<HttpResult> chained, invalid;
-    client.get(at(server), {}, [&](const HttpResult& r) {
-        client.get(QUrl(QStringLiteral("ftp://127.0.0.1/x")), {}, [&](const HttpResult& last) { invalid = last; });
+    client.get(at(server), {}, {}, [&](const HttpResult& r) {
+        client.get(QUrl(QStringLiteral("ftp://127.0.0.1/x")), {}, {}, [&](const HttpResult& last) { invalid = last; });
         chained = r;
     });
     ASSERT_TRUE(waitUntil([&] { return chained && invalid; }));
@@ -235,7 +235,7 @@ TEST(HttpClient, DestroyingTheClientDuringARequestCallsNothingBack) {
     auto* client = new HttpClient;
     client->setTimeout(200ms);
     bool called = false;
-    client->get(at(server), {}, [&](const HttpResult&) { called = true; });
+    client->get(at(server), {}, {}, [&](const HttpResult&) { called = true; });
     ASSERT_TRUE(waitUntil([&] { return !server.requests.empty(); }));
     delete client;
     // Past the time-out the request would have had.

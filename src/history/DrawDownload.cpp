@@ -8,7 +8,6 @@
 #include "history/PrizeTable.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <algorithm>
 #include <set>
 #include <cmath>
@@ -21,6 +20,14 @@ QString dateText(double dayCount) {
 }
 QString dateText(const QDate& date) {
     return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QString progressText(const QDate& reached, int stored) {
+    if (stored == 0)
+        return QCoreApplication::translate("DrawDownload", "Stand %1: noch keine neue Ziehung gespeichert").arg(dateText(reached));
+    if (stored == 1)
+        return QCoreApplication::translate("DrawDownload", "Stand %1: 1 neue Ziehung gespeichert").arg(dateText(reached));
+    return QCoreApplication::translate("DrawDownload", "Stand %1: %2 neue Ziehungen gespeichert").arg(dateText(reached)).arg(stored);
 }
 
 // A failed request in words: the transport error as the client words it, or the HTTP status.
@@ -88,12 +95,12 @@ DrawRecord recordOf(DrawRecord record, double day, const DrawAnswer& answer) {
     return record;
 }
 
-// An http or https address without user, query or fragment, its scheme in lower case.
+// An http or https address without user, port 0, query or fragment, its scheme in lower case.
 std::optional<QUrl> plainWebAddress(const QString& text) {
     QUrl url(text.trimmed(), QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) return {};
-    if (url.host().isEmpty() || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) return {};
+    if (url.host().isEmpty() || url.port() == 0 || !url.userInfo().isEmpty() || url.hasQuery() || url.hasFragment()) return {};
     url.setScheme(scheme);
     return url;
 }
@@ -106,7 +113,6 @@ DrawAnswer DrawAnswer::parse(const QString& body) {
     answer.numbers[0] = requiredField(beforeComma(rest));
     for (int i = 1; i < 6; ++i) {
         rest = afterComma(rest);
-        // A field that is no number counts as 0.
         if (!toFieldInt(beforeComma(rest), answer.numbers[i]) && answer.unreadableField == 0) answer.unreadableField = i + 1;
     }
     rest = afterComma(rest);
@@ -129,14 +135,6 @@ QString DrawAnswer::invalidReason() const {
         return QCoreApplication::translate("DrawDownload", "die Zusatzzahl %1 ist schon eine der Gewinnzahlen").arg(problem->value);
     }
     return {};
-}
-
-QString DrawDownload::progressText(const QDate& reached, int stored) {
-    if (stored == 0)
-        return QCoreApplication::translate("DrawDownload", "Stand %1: noch keine neue Ziehung gespeichert").arg(dateText(reached));
-    if (stored == 1)
-        return QCoreApplication::translate("DrawDownload", "Stand %1: 1 neue Ziehung gespeichert").arg(dateText(reached));
-    return QCoreApplication::translate("DrawDownload", "Stand %1: %2 neue Ziehungen gespeichert").arg(dateText(reached)).arg(stored);
 }
 
 QString DrawDownloadResult::summaryText() const {
@@ -178,7 +176,7 @@ QString DrawDownloadResult::summaryText() const {
 std::optional<DrawSource> DrawSource::parse(const QString& text) {
     if (const auto perDate = DrawDownload::parseServerAddress(text)) return DrawSource{PerDate, *perDate};
     const std::optional<QUrl> url = plainWebAddress(text);
-    if (!url || url->port() == 0) return {};
+    if (!url) return {};
     QString path = url->path();
     while (path.endsWith(QLatin1Char('/'))) path.chop(1);
     if (path.isEmpty()) return {};
@@ -187,23 +185,16 @@ std::optional<DrawSource> DrawSource::parse(const QString& text) {
     return DrawSource{Operator, address};
 }
 
-DrawDownload::DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress)
-    : DrawDownload(http, std::move(historyPath), DrawSource{DrawSource::PerDate, std::move(serverAddress)}) {}
-
 DrawDownload::DrawDownload(HttpGetter& http, QString historyPath, DrawSource source)
-    : m_http(http), m_historyPath(std::move(historyPath)), m_source(std::move(source)) {}
+    : m_http(http), m_historyPath(std::move(historyPath)), m_source(std::move(source)) {
+    m_pauseTimer.setSingleShot(true);
+    QObject::connect(&m_pauseTimer, &QTimer::timeout, [this] { step([this] { requestPage(); }); });
+}
 
 std::optional<QUrl> DrawDownload::parseServerAddress(const QString& text) {
     const std::optional<QUrl> url = plainWebAddress(text);
     if (!url || (!url->path().isEmpty() && url->path() != QLatin1String("/"))) return {};
-    QUrl address;
-    address.setScheme(url->scheme());
-    address.setHost(url->host());
-    if (url->port() != -1) {
-        if (url->port() < 1) return {};
-        address.setPort(url->port());
-    }
-    return address;
+    return url->adjusted(QUrl::RemovePath);
 }
 
 QUrl DrawDownload::requestUrl(const QUrl& serverAddress, double dayCount) {
@@ -232,11 +223,12 @@ DrawDownload::~DrawDownload() {
     m_http.abort();
 }
 
-bool DrawDownload::stopWanted() const {
-    return m_abort || m_view->stopRequested();
-}
-
-HttpProxy DrawDownload::readProxy() const {
+void DrawDownload::send(const QUrl& url, const HttpHeaders& headers, const QString& status,
+                        void (DrawDownload::*handler)(const HttpResult&)) {
+    if (m_abort || m_view->stopRequested()) {
+        stop();
+        return;
+    }
     const int port = toInt(m_view->proxyPortText());
     HttpProxy proxy;
     proxy.host = m_view->proxyHostText().trimmed();
@@ -245,7 +237,18 @@ HttpProxy DrawDownload::readProxy() const {
             throw ConversionError(QCoreApplication::translate("DrawDownload", "Der Proxy-Port %1 liegt nicht zwischen 1 und 65535").arg(port));
         proxy.port = static_cast<quint16>(port);
     }
-    return proxy;
+    m_view->setStatusText(0, status);
+    ++m_result.requests;
+    m_http.get(url, proxy, headers, [this, handler](const HttpResult& answer) {
+        if (!m_running) return;
+        step([&] {
+            // An abandoned request is the stop button's (or the window's) doing.
+            if (m_abort || answer.aborted)
+                stop();
+            else
+                (this->*handler)(answer);
+        });
+    });
 }
 
 void DrawDownload::start(DrawDownloadView& view, Finished finished) {
@@ -260,7 +263,6 @@ void DrawDownload::start(DrawDownloadView& view, Finished finished) {
     m_view = &view;
     m_finished = std::move(finished);
     m_result = DrawDownloadResult{};
-    m_range.reset();
     view.runStarted();
     step([this] { begin(); });
 }
@@ -278,32 +280,18 @@ void DrawDownload::step(const std::function<void()>& work) {
     }
 }
 
-HttpGetter::Done DrawDownload::onAnswer(void (DrawDownload::*handler)(const HttpResult&)) {
-    return [this, handler](const HttpResult& answer) {
-        if (!m_running) return;
-        step([&] {
-            // An abandoned request is the stop button's (or the window's) doing.
-            if (m_abort || answer.aborted)
-                stop();
-            else
-                (this->*handler)(answer);
-        });
-    };
-}
-
 void DrawDownload::stop() {
     m_result.stopped = true;
-    if (!m_rechecking) savePrizes();
+    if (m_file) savePrizes();
     end();
 }
 
 void DrawDownload::end() {
     if (!m_running) return;
     m_running = false;
-    if (m_pauseTimer) m_pauseTimer->stop();
+    m_pauseTimer.stop();
     m_http.abort(); // nothing is under way when a step ends the run; this only makes sure
     m_range.reset();
-    if (m_file) m_file->close();
     m_file.reset();
     DrawDownloadView& view = *m_view;
     const Finished finished = std::exchange(m_finished, nullptr);
@@ -316,7 +304,7 @@ void DrawDownload::end() {
 void DrawDownload::abort() {
     if (!m_running) return;
     m_abort = true;
-    if (m_pauseTimer && m_pauseTimer->isActive()) {
+    if (m_pauseTimer.isActive()) {
         m_result.stopped = true;
         end();
         return;
@@ -328,7 +316,6 @@ void DrawDownload::abort() {
 void DrawDownload::begin() {
     m_file = std::make_unique<HistoryAppender>(m_historyPath);
     m_buffer = m_file->lastRecord().value_or(DrawRecord{});
-    m_rechecking = false;
 
     // The run keeps its own request date and only mirrors it into the picker: a picker that
     // refuses a date must not keep the run from moving on.
@@ -342,7 +329,13 @@ void DrawDownload::begin() {
 
     if (m_source.kind == DrawSource::Operator) {
         m_http.setMaxBodySize(OperatorMaxBody);
-        beginRanges();
+        // A prize file that cannot be read is set aside rather than block the update.
+        m_prizes = m_prizePath.isEmpty() ? PrizeTable{} : PrizeTable::readForUpdate(m_prizePath);
+        m_prizesChanged = false;
+        m_result.prizeFileSetAside = m_prizes.setAsidePath();
+        m_result.prizeNotes = m_prizes.notes();
+        m_windowDays = MaxRangeDays;
+        requestRange();
         return;
     }
     m_http.setMaxBodySize(PerDateMaxBody);
@@ -371,14 +364,8 @@ void DrawDownload::requestDate() {
         end();
         return;
     }
-    if (stopWanted()) {
-        stop();
-        return;
-    }
-    const HttpProxy proxy = readProxy();
-    m_view->setStatusText(0, progressText(DayCount::toDate(m_date), m_result.stored));
-    ++m_result.requests;
-    m_http.get(requestUrl(m_source.address, m_date), proxy, onAnswer(&DrawDownload::takeDateAnswer));
+    send(requestUrl(m_source.address, m_date), {}, progressText(DayCount::toDate(m_date), m_result.stored),
+         &DrawDownload::takeDateAnswer);
 }
 
 void DrawDownload::takeDateAnswer(const HttpResult& answer) {
@@ -430,7 +417,6 @@ HttpHeaders DrawDownload::operatorHeaders() {
             {QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json")}};
 }
 
-// One date range being asked for, page by page.
 struct DrawDownload::RangeFetch {
     QDate from;
     QDate to;
@@ -454,19 +440,11 @@ void DrawDownload::fetchRange(const QDate& from, const QDate& to) {
 void DrawDownload::requestPage() {
     const RangeFetch& r = *m_range;
     if (r.page >= 1000) {
-        rangeDone(RangeEnd::Unreadable,
-                  QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(r.from)));
+        giveUp(QCoreApplication::translate("DrawDownload", "der Server liefert immer weitere Seiten für die Ziehungen ab dem %1").arg(dateText(r.from)));
         return;
     }
-    if (stopWanted()) {
-        rangeDone(RangeEnd::Stopped);
-        return;
-    }
-    const HttpProxy proxy = readProxy();
-    m_view->setStatusText(0, progressText(r.from, m_result.stored));
-    ++m_result.requests;
-    m_http.get(OperatorResults::rangeUrl(m_source.address, r.from, r.to, r.page), proxy, operatorHeaders(),
-               onAnswer(&DrawDownload::takePage));
+    send(OperatorResults::rangeUrl(m_source.address, r.from, r.to, r.page), operatorHeaders(),
+         progressText(r.from, m_result.stored), &DrawDownload::takePage);
 }
 
 void DrawDownload::takePage(const HttpResult& answer) {
@@ -485,24 +463,19 @@ void DrawDownload::takePage(const HttpResult& answer) {
             m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Der Server ist ausgelastet (%1); neuer Versuch in %2 s …")
                                          .arg(answer.failureText())
                                          .arg((wait.count() + 999) / 1000));
-            if (!m_pauseTimer) {
-                m_pauseTimer = std::make_unique<QTimer>();
-                m_pauseTimer->setSingleShot(true);
-                QObject::connect(m_pauseTimer.get(), &QTimer::timeout, [this] { step([this] { requestPage(); }); });
-            }
-            m_pauseTimer->start(wait);
+            m_pauseTimer.start(wait);
             return;
         }
         const QString words = failureWords(status, m_result.failureText);
-        rangeDone(status >= 400 && status < 600 && !busy ? RangeEnd::Refused : RangeEnd::Failed,
-                  complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')'));
+        rangeFailed(complaint.isEmpty() ? words : words + QStringLiteral(" (") + complaint + QLatin1Char(')'),
+                    status >= 400 && status < 600 && !busy);
         return;
     }
     r.retries = 0;
     if (!complaint.isEmpty()) {
         // An error object with status 200.
         ++m_result.failed;
-        rangeDone(RangeEnd::Refused, complaint);
+        rangeFailed(complaint, true);
         return;
     }
     QString error;
@@ -511,21 +484,21 @@ void DrawDownload::takePage(const HttpResult& answer) {
         ++m_result.rejected;
         const QString reason = QCoreApplication::translate("DrawDownload", "die Antwort für die Ziehungen ab dem %1 ist unbrauchbar: %2").arg(dateText(r.from), error);
         m_view->setStatusText(0, reason);
-        rangeDone(RangeEnd::Unreadable, reason);
+        giveUp(reason);
         return;
     }
     for (const OperatorDraw& draw : parsed.draws) {
         if (!r.seen.insert(draw.drawId).second) {
-            rangeDone(RangeEnd::Unreadable, QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
-                                                .arg(draw.drawId)
-                                                .arg(dateText(r.from)));
+            giveUp(QCoreApplication::translate("DrawDownload", "der Dienst lieferte die Ziehung %1 mehrfach (Ziehungen ab dem %2)")
+                       .arg(draw.drawId)
+                       .arg(dateText(r.from)));
             return;
         }
     }
     r.draws.insert(r.draws.end(), parsed.draws.begin(), parsed.draws.end());
     if (qint64(r.draws.size()) > r.from.daysTo(r.to) + 1) {
-        rangeDone(RangeEnd::Unreadable, QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
-                                            .arg(dateText(r.from), dateText(r.to)));
+        giveUp(QCoreApplication::translate("DrawDownload", "der Dienst lieferte mehr Ziehungen, als die Tage vom %1 bis %2 haben können")
+                   .arg(dateText(r.from), dateText(r.to)));
         return;
     }
     if (parsed.totalElements >= 0) r.announcedTotal = parsed.totalElements;
@@ -540,51 +513,44 @@ void DrawDownload::takePage(const HttpResult& answer) {
         return;
     }
     if (r.announcedTotal >= 0 && r.announcedTotal != qint64(r.draws.size())) {
-        rangeDone(RangeEnd::Unreadable, QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
-                                            .arg(r.announcedTotal)
-                                            .arg(dateText(r.from))
-                                            .arg(r.draws.size()));
+        giveUp(QCoreApplication::translate("DrawDownload", "der Dienst nannte %1 Ziehungen ab dem %2, lieferte aber %3")
+                   .arg(r.announcedTotal)
+                   .arg(dateText(r.from))
+                   .arg(r.draws.size()));
         return;
     }
-    rangeDone(RangeEnd::Complete);
+    // The fetch is over before its draws are taken: taking them may start the next one.
+    const std::unique_ptr<RangeFetch> done = std::move(m_range);
+    // The draws of the asked range in date order (the order of the answer is not relied on),
+    // the first one of each date that is not cancelled.
+    std::erase_if(r.draws, [&](const OperatorDraw& d) {
+        return !d.date.isValid() || d.date < r.from || d.date > r.to || d.state() == OperatorDraw::State::Cancelled;
+    });
+    std::stable_sort(r.draws.begin(), r.draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
+        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
+    });
+    r.draws.erase(std::unique(r.draws.begin(), r.draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) { return a.date == b.date; }),
+                  r.draws.end());
+    if (m_file)
+        takeWindow(r);
+    else
+        takeRecheck(r);
 }
 
-void DrawDownload::rangeDone(RangeEnd how, const QString& reason) {
-    // The fetch is over before its answer is taken: taking it may start the next one.
-    const std::unique_ptr<RangeFetch> done = std::move(m_range);
-    const QDate from = done->from;
-    if (how == RangeEnd::Stopped) {
-        stop();
-        return;
-    }
-    if (how == RangeEnd::Refused && from < done->to) {
-        m_windowDays = std::max(1, int(from.daysTo(done->to) + 1) / 2);
+void DrawDownload::rangeFailed(const QString& reason, bool refused) {
+    const RangeFetch& r = *m_range;
+    if (refused && r.from < r.to) {
+        m_windowDays = std::max(1, int(r.from.daysTo(r.to) + 1) / 2);
         requestRange();
         return;
     }
-    if (how != RangeEnd::Complete) {
-        m_result.endReason = how == RangeEnd::Unreadable
-                                 ? reason
-                                 : QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(from), reason);
-        if (!m_rechecking) savePrizes();
-        end();
-        return;
-    }
-    // The draws of the asked range in date order (the order of the answer is not relied on),
-    // the first one of each date that is not cancelled.
-    std::vector<OperatorDraw>& draws = done->draws;
-    std::erase_if(draws, [&](const OperatorDraw& d) {
-        return !d.date.isValid() || d.date < from || d.date > done->to || d.state() == OperatorDraw::State::Cancelled;
-    });
-    std::stable_sort(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) {
-        return a.date < b.date || (a.date == b.date && a.drawId < b.drawId);
-    });
-    draws.erase(std::unique(draws.begin(), draws.end(), [](const OperatorDraw& a, const OperatorDraw& b) { return a.date == b.date; }),
-                draws.end());
-    if (m_rechecking)
-        takeRecheck(*done);
-    else
-        takeWindow(*done);
+    giveUp(QCoreApplication::translate("DrawDownload", "die Ziehungen ab dem %1 kamen nicht an: %2").arg(dateText(r.from), reason));
+}
+
+void DrawDownload::giveUp(const QString& reason) {
+    m_result.endReason = reason;
+    if (m_file) savePrizes();
+    end();
 }
 
 void DrawDownload::savePrizes() {
@@ -600,36 +566,26 @@ void DrawDownload::savePrizes() {
     }
 }
 
-void DrawDownload::beginRanges() {
-    m_prizes = PrizeTable{};
-    m_prizesChanged = false;
-    if (!m_prizePath.isEmpty()) {
-        // A file that cannot be read is set aside rather than block the update.
-        m_prizes = PrizeTable::readForUpdate(m_prizePath);
-        m_result.prizeFileSetAside = m_prizes.setAsidePath();
-        m_result.prizeNotes = m_prizes.notes();
-    }
-    m_windowDays = MaxRangeDays;
-    requestRange();
-}
-
 void DrawDownload::requestRange() {
-    if (!m_rechecking) {
+    if (m_file) {
         const double today = DayCount::fromDate(m_view->today());
         if (today >= m_date) {
             fetchRange(DayCount::toDate(m_date), DayCount::toDate(std::min(today, m_date + m_windowDays - 1)));
             return;
         }
         // The appends are done: the history is rewritten from here on.
-        m_file->close();
-        m_rechecking = true;
+        m_file.reset();
         const std::vector<DrawRecord> history = DrawHistory(m_historyPath).readAll();
         m_storedDates.clear();
         for (const DrawRecord& r : history) m_storedDates.insert(r.date);
         m_recheck = recheckRanges(history, m_prizes, m_view->today());
     }
     if (m_recheck.empty()) {
-        fetchAnnounced();
+        if (m_nextDrawPath.isEmpty())
+            end();
+        else
+            send(OperatorResults::announcedUrl(m_source.address), operatorHeaders(),
+                 QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"), &DrawDownload::takeAnnounced);
         return;
     }
     const auto& [from, to] = m_recheck.front();
@@ -779,21 +735,6 @@ void DrawDownload::takeRecheck(const RangeFetch& fetched) {
     next.first = fetched.to.addDays(1);
     if (next.first > next.second) m_recheck.erase(m_recheck.begin());
     requestRange();
-}
-
-void DrawDownload::fetchAnnounced() {
-    if (m_nextDrawPath.isEmpty()) {
-        end();
-        return;
-    }
-    if (stopWanted()) {
-        stop();
-        return;
-    }
-    m_view->setStatusText(0, QCoreApplication::translate("DrawDownload", "Lade die nächste Ziehung …"));
-    ++m_result.requests;
-    m_http.get(OperatorResults::announcedUrl(m_source.address), readProxy(), operatorHeaders(),
-               onAnswer(&DrawDownload::takeAnnounced));
 }
 
 void DrawDownload::takeAnnounced(const HttpResult& answer) {

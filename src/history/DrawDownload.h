@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <array>
 #include <functional>
@@ -16,40 +17,34 @@
 #include <vector>
 
 class HistoryAppender;
-class QTimer;
 
-// What the update run needs from the window. The run calls these on the user-interface thread,
-// between the events the window handles while the run goes on. A view without a window (the
-// mirror) shows nothing: what only shows does nothing unless overridden.
+// What the update run needs from the window, called on the user-interface thread. What only
+// shows does nothing unless overridden: the mirror has no window.
 class DrawDownloadView {
 public:
     virtual ~DrawDownloadView() = default;
 
     // Start of a run: disable the start controls, show the stop button.
     virtual void runStarted() {}
-    // End of a run, in every case, after the history file has been closed. An error that ended
-    // the run is in DrawDownloadResult::error, reported after this call.
+    // End of a run, in every case, after the history file has been closed.
     virtual void runEnded() {}
 
-    // The request date lives in the date picker of the Datenbank tab during the run; the picker
-    // may refuse a date (the run goes on with its own date then).
+    // The date picker of the Datenbank tab; it may refuse a date.
     virtual double requestDate() const = 0;
     virtual bool setRequestDate(double dayCount) = 0;
     virtual QDate today() const = 0;
-    // Polled before every request: the stop button was pressed.
+    // The stop button was pressed.
     virtual bool stopRequested() const = 0;
-
-    // The proxy edits, read before every request.
+    // The proxy edits.
     virtual QString proxyHostText() const = 0;
     virtual QString proxyPortText() const = 0;
 
     // Status bar panel 0 (progress) and 1.
     virtual void setStatusText(int /*panel*/, const QString& /*text*/) {}
-    // The date of the draw being received becomes the current draw's date.
+    // The draw being received: its date and its text on the Datenbank tab.
     virtual void setCurrentDrawDate(double /*dayCount*/) {}
-    // The received draw, as the Datenbank tab shows it.
     virtual void setDrawText(const QString& /*text*/) {}
-    // After a stored draw: its cross-sum text and the draw text for the Lottotipp tab.
+    // After a stored draw: its cross sum and the draw text for the Lottotipp tab.
     virtual void setCrossSumText(const QString& /*text*/) {}
     virtual void setTipDrawText(const QString& /*text*/) {}
 };
@@ -71,17 +66,14 @@ struct DrawDownloadResult {
     double newestStored = 0; // the date of the newest draw stored by this run, 0 for none
     bool nextDrawStored = false; // the operator's announced next draw was stored
     QString prizeFileSetAside; // where an unreadable prize file was moved to
-    QStringList prizeNotes;    // what the player should know about the prize file (PrizeTable::notes())
-    // Why the prize tables could not be written (the draws were stored all the same, and a later
-    // update fetches their tables).
-    QString prizeError;
+    QStringList prizeNotes;    // PrizeTable::notes()
+    QString prizeError;        // why the prize tables could not be written
     int holesFilled = 0;  // draws missing between stored ones, put in by this run
     int tablesFilled = 0; // prize tables fetched for draws stored without one
 
     // What the run came to, in words, for the status bar.
     QString summaryText() const;
-    // Something went wrong that the player should read about: the run ended early, a request
-    // failed or an answer was no usable draw.
+    // The run ended early, a request failed or an answer was no usable draw.
     bool wentWrong() const { return !error.isEmpty() || !endReason.isEmpty() || failed > 0 || rejected > 0; }
 };
 
@@ -104,9 +96,8 @@ struct DrawAnswer {
     int unreadableField = 0; // 2 to 6: the first field that was no number (and counts as 0)
 
     // Field 1 is the text before the first comma, fields 2 to 6 the texts between the next
-    // commas (a text that is no number counts as 0), field 7 all the rest. Fields 1 and 7 must
-    // be whole numbers, optionally after blanks, with nothing after them: throws
-    // ConversionError otherwise.
+    // commas, field 7 all the rest. Fields 1 and 7 must be whole numbers, optionally after
+    // blanks, with nothing after them: throws ConversionError otherwise.
     static DrawAnswer parse(const QString& body);
 
     // Empty for a draw that may be stored: six distinct numbers 1 to 49 and an additional
@@ -147,8 +138,6 @@ public:
     // for ever.
     static constexpr int HoleLookbackDays = 366;
 
-    // A results server of the per-date protocol.
-    DrawDownload(HttpGetter& http, QString historyPath, QUrl serverAddress);
     DrawDownload(HttpGetter& http, QString historyPath, DrawSource source);
     // A run still going on is dropped: the request is abandoned, nothing more is called.
     ~DrawDownload();
@@ -184,8 +173,6 @@ public:
     // stored draws after the first one with a prize table that have none.
     static std::vector<std::pair<QDate, QDate>> recheckRanges(const std::vector<DrawRecord>& history,
                                                               const PrizeTable& prizes, const QDate& today);
-    // "Stand 03.09.2025: 2 neue Ziehungen gespeichert"
-    static QString progressText(const QDate& reached, int stored);
 
     bool running() const { return m_running; }
 
@@ -199,20 +186,15 @@ public:
 
 private:
     struct RangeFetch;
-    // How asking for a range ended: every page arrived and was read; an error status or an
-    // error object (a shorter range may be accepted); no answer, or a service that stays busy;
-    // an answer we do not understand (the reason says all); the stop.
-    enum class RangeEnd { Complete, Refused, Failed, Unreadable, Stopped };
 
     // An error a step raises ends the run with that error.
     void step(const std::function<void()>& work);
-    // The step for a request's answer, unless the run has ended meanwhile.
-    HttpGetter::Done onAnswer(void (DrawDownload::*handler)(const HttpResult&));
+    // The stop button ends the run instead; the answer goes to `handler` as the next step.
+    void send(const QUrl& url, const HttpHeaders& headers, const QString& status,
+              void (DrawDownload::*handler)(const HttpResult&));
     void begin();
     void stop();
     void end();
-    bool stopWanted() const;
-    HttpProxy readProxy() const;
     void noteFailure(const HttpResult& answer);
     void append(double day, const DrawAnswer& answer, const QString& text);
 
@@ -220,21 +202,22 @@ private:
     void requestDate();
     void takeDateAnswer(const HttpResult& answer);
     // Operator's service.
-    void beginRanges();
     // The next window of the appends or, once they have reached today, the next range asked
     // again.
     void requestRange();
     void fetchRange(const QDate& from, const QDate& to);
     void requestPage();
     void takePage(const HttpResult& answer);
-    void rangeDone(RangeEnd how, const QString& reason = {});
+    // No answer, or an error status or object (`refused`: a shorter range may be accepted).
+    void rangeFailed(const QString& reason, bool refused);
+    // Ends the run before today; no draw after the range is stored.
+    void giveUp(const QString& reason);
     void takeWindow(const RangeFetch& fetched);
     void takeRecheck(const RangeFetch& fetched);
     void notComplete(const QDate& date);
     void unusable(double day, const QString& invalid);
     // A failure to write is noted in the result and the run goes on.
     void savePrizes();
-    void fetchAnnounced();
     void takeAnnounced(const HttpResult& answer);
 
     HttpGetter& m_http;
@@ -246,13 +229,14 @@ private:
     std::chrono::milliseconds m_maxRetryPause{60000};
     bool m_running = false;
     bool m_abort = false;
-    std::unique_ptr<QTimer> m_pauseTimer; // asks for the page again after a busy answer
+    QTimer m_pauseTimer; // asks for the page again after a busy answer
 
     // The run under way.
     DrawDownloadView* m_view = nullptr;
     Finished m_finished;
     DrawDownloadResult m_result;
-    std::unique_ptr<HistoryAppender> m_file; // held open for the appends
+    // Held open for the appends, closed before the ranges asked again.
+    std::unique_ptr<HistoryAppender> m_file;
     // The newest record: new ones are assembled over it, so its reserved bytes carry over.
     DrawRecord m_buffer;
     double m_date = 0; // the next date asked for, or the first day of the next window
@@ -261,7 +245,6 @@ private:
     bool m_prizesChanged = false;
     int m_windowDays = MaxRangeDays;
     std::unique_ptr<RangeFetch> m_range;
-    bool m_rechecking = false; // the appends are done, the ranges asked again are under way
     std::vector<std::pair<QDate, QDate>> m_recheck; // still to ask, the first one next
     std::set<double> m_storedDates;
 };

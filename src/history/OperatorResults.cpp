@@ -8,6 +8,7 @@
 #include <QJsonValue>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -82,11 +83,11 @@ QDate greekDate(qint64 epochMs) {
     return greekTime(epochMs).date();
 }
 
-QUrl rangeUrl(const QUrl& base, const QDate& from, const QDate& to, int page, int limit) {
+QUrl rangeUrl(const QUrl& base, const QDate& from, const QDate& to, int page) {
     QUrl url = base;
     url.setPath(pathUnder(base, QStringLiteral("/draw-date/") + from.toString(Qt::ISODate) + QLatin1Char('/') +
                                     to.toString(Qt::ISODate)));
-    url.setQuery(QStringLiteral("limit=%1&page=%2").arg(limit).arg(page));
+    url.setQuery(QStringLiteral("limit=%1&page=%2").arg(PageSize).arg(page));
     return url;
 }
 
@@ -97,20 +98,10 @@ QUrl announcedUrl(const QUrl& base) {
 }
 
 std::optional<TierPlace> tierOf(int categoryId) {
-    switch (categoryId) {
-    case 1:
-        return TierPlace{6, false};
-    case 10:
-        return TierPlace{5, true};
-    case 2:
-        return TierPlace{5, false};
-    case 3:
-        return TierPlace{4, false};
-    case 4:
-        return TierPlace{3, false};
-    default:
-        return std::nullopt;
-    }
+    constexpr std::pair<int, TierPlace> places[] = {{1, {6, false}}, {10, {5, true}}, {2, {5, false}}, {3, {4, false}}, {4, {3, false}}};
+    for (const auto& [id, place] : places)
+        if (id == categoryId) return place;
+    return std::nullopt;
 }
 
 QString serviceError(const QByteArray& json) {

@@ -79,8 +79,8 @@ constexpr int PageSize = 100;
 // The Greek calendar date of an instant, and its wall-clock time in Greece.
 QDate greekDate(qint64 epochMs);
 QDateTime greekTime(qint64 epochMs);
-// <base>/draw-date/<from>/<to>?limit=<limit>&page=<page>
-QUrl rangeUrl(const QUrl& base, const QDate& from, const QDate& to, int page, int limit = PageSize);
+// <base>/draw-date/<from>/<to>?limit=<PageSize>&page=<page>
+QUrl rangeUrl(const QUrl& base, const QDate& from, const QDate& to, int page);
 // <base>/last-result-and-active
 QUrl announcedUrl(const QUrl& base);
 

@@ -191,19 +191,18 @@ void HttpClient::get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders&
     m_request = Request{};
     m_request.url = url;
     m_request.proxy = proxy;
-    m_request.maxBody = m_maxBody;
     QNetworkReply* reply = m_manager->get(request);
     m_reply = reply;
     // Each handler may end the request (and its `done` start the next one): it touches nothing
     // after that.
     connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > m_request.maxBody) stopForSize();
+        if (length.isValid() && length.toLongLong() > m_maxBody) stopForSize();
     });
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] {
         if (m_request.tooLarge) return;
         m_request.body += reply->readAll();
-        if (m_request.body.size() > m_request.maxBody) stopForSize();
+        if (m_request.body.size() > m_maxBody) stopForSize();
     });
     connect(reply, &QNetworkReply::sslErrors, this,
             [this](const QList<QSslError>& errors) { m_request.sslErrors += errors; });
@@ -222,15 +221,13 @@ void HttpClient::replyFinished() {
     reply->disconnect(this);
     reply->deleteLater();
     m_timer->stop();
-    const Request& r = m_request;
+    Request& r = m_request;
     const QString host = hostText(r.url);
 
     HttpResult result;
-    QByteArray body = r.body;
-    bool tooLarge = r.tooLarge;
-    if (!tooLarge && reply->isOpen()) {
-        body += reply->readAll();
-        if (body.size() > r.maxBody) tooLarge = true;
+    if (!r.tooLarge && reply->isOpen()) {
+        r.body += reply->readAll();
+        if (r.body.size() > m_maxBody) r.tooLarge = true;
     }
     result.statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.statusText =
@@ -245,10 +242,10 @@ void HttpClient::replyFinished() {
         result.timedOut = true;
         result.errorText = QCoreApplication::translate("HttpClient", "Zeitüberschreitung: %1 hat nicht innerhalb von %2 geantwortet")
                                .arg(host, durationText(m_timeout));
-    } else if (tooLarge) {
+    } else if (r.tooLarge) {
         result.errorText = QCoreApplication::translate("HttpClient", "Die Antwort von %1 ist zu groß (mehr als %2 Bytes)")
                                .arg(host)
-                               .arg(r.maxBody);
+                               .arg(m_maxBody);
     } else if (error == QNetworkReply::SslHandshakeFailedError) {
         result.tlsFailed = true;
         const QString why = sslErrorText(r.sslErrors, r.url);
@@ -257,7 +254,7 @@ void HttpClient::replyFinished() {
         result.errorText = transportErrorText(error, errorString, r.url, r.proxy);
     }
     // The body of an error status may say why (a service's error object).
-    if (result.succeeded() || (result.errorText.isEmpty() && result.statusCode > 0)) result.body = body;
+    if (result.succeeded() || (result.errorText.isEmpty() && result.statusCode > 0)) result.body = r.body;
     deliver(result);
 }
 

@@ -14,11 +14,8 @@ class QNetworkReply;
 class QTimer;
 
 // HttpGetter on Qt Network. One object keeps one cookie jar, so cookies a server sets live as
-// long as the client (the main window keeps one for the program run).
-//
-// The request is driven by the reply's signals: get() returns at once and the outcome arrives
-// through `done` when the reply has finished, failed, grown beyond the size cap or run out of
-// time. A get() while a request runs is refused with a failure.
+// long as the client (the main window keeps one for the program run). A get() while a request
+// runs is refused with a failure.
 class HttpClient : public QObject, public HttpGetter {
     Q_OBJECT
 public:
@@ -33,7 +30,6 @@ public:
     void setTimeout(std::chrono::milliseconds timeout) override { m_timeout = timeout; }
     void setMaxBodySize(qint64 bytes) override { m_maxBody = bytes; }
 
-    using HttpGetter::get;
     // Sends AcceptValue and UserAgentValue unless `headers` names others.
     void get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers, Done done) override;
     void abort() override;
@@ -48,7 +44,6 @@ private:
     struct Request {
         QUrl url;
         HttpProxy proxy;
-        qint64 maxBody = 0;
         QByteArray body;
         QList<QSslError> sslErrors;
         bool tooLarge = false;

@@ -1,7 +1,7 @@
 #pragma once
 // The HTTP interface the draw download and the mirror work against; HttpClient implements it on
-// Qt Network, tests with fakes. The main window reaches HttpClient only through this interface
-// (Platform::http), so nothing here needs Qt Network.
+// Qt Network. The main window reaches HttpClient only through this interface (Platform::http),
+// so nothing here needs Qt Network.
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -36,7 +36,10 @@ struct HttpResult {
     bool succeeded() const { return statusCode == 200 && errorText.isEmpty(); }
     // What the user reads for a failed request: "<code> <reason>" for an HTTP status, the
     // transport error otherwise.
-    QString failureText() const;
+    QString failureText() const {
+        if (!errorText.isEmpty()) return errorText;
+        return QString::number(statusCode) + QLatin1Char(' ') + statusText;
+    }
 };
 
 // An asynchronous GET as the draw download needs it: get() sends the request and returns at
@@ -48,8 +51,6 @@ public:
 
     virtual ~HttpGetter() = default;
     virtual void get(const QUrl& url, const HttpProxy& proxy, const HttpHeaders& headers, Done done) = 0;
-    // With the client's own headers only.
-    void get(const QUrl& url, const HttpProxy& proxy, Done done) { get(url, proxy, {}, std::move(done)); }
     // Ends the running request at once: its `done` is called with an aborted failure before
     // abort() returns. Nothing happens without a request.
     virtual void abort() = 0;

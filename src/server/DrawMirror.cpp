@@ -16,18 +16,17 @@
 // The mirror as the update run sees it: no window, today in Greece, nothing to show but the end.
 class MirrorView : public DrawDownloadView {
 public:
-    MirrorView(const DrawMirror& mirror, const DrawMirror::Options& options)
-        : m_mirror(mirror), m_start(DayCount::fromDate(options.since) - 1), m_proxy(options.proxy) {}
+    explicit MirrorView(const DrawMirror::Options& options)
+        : m_start(DayCount::fromDate(options.since) - 1), m_proxy(options.proxy) {}
     // An empty history starts on `since`: the run asks from the day after this one.
     double requestDate() const override { return m_start; }
     bool setRequestDate(double) override { return true; }
-    QDate today() const override { return m_mirror.today(); }
+    QDate today() const override { return OperatorResults::greekDate(QDateTime::currentMSecsSinceEpoch()); }
     bool stopRequested() const override { return false; }
     QString proxyHostText() const override { return m_proxy.host; }
     QString proxyPortText() const override { return QString::number(m_proxy.port); }
 
 private:
-    const DrawMirror& m_mirror;
     double m_start;
     HttpProxy m_proxy;
 };
@@ -44,10 +43,6 @@ DrawMirror::DrawMirror(QString historyPath, DrawSource upstream, DrawServer& ser
 // The run goes before the client it uses (a child, deleted after the members).
 DrawMirror::~DrawMirror() = default;
 
-QDate DrawMirror::today() const {
-    return OperatorResults::greekDate(QDateTime::currentMSecsSinceEpoch());
-}
-
 std::chrono::milliseconds DrawMirror::nextDelay(const Options& options, int failures) {
     if (failures <= 0) return options.period;
     auto delay = options.retryMin;
@@ -60,7 +55,7 @@ void DrawMirror::update() {
     m_timer->stop();
     m_download = std::make_unique<DrawDownload>(*m_http, m_path, m_upstream);
     m_download->setPrizeTablePath(PrizeTable::companionPath(m_path));
-    m_view = std::make_unique<MirrorView>(*this, m_options);
+    m_view = std::make_unique<MirrorView>(m_options);
     m_download->start(*m_view, [this](const DrawDownloadResult& result) { ended(result); });
 }
 
@@ -79,10 +74,6 @@ void DrawMirror::ended(const DrawDownloadResult& result) {
     const auto next = nextDelay(m_options, m_failures);
     m_timer->start(next);
     emit updated(result, next);
-}
-
-void DrawMirror::start() {
-    update();
 }
 
 // The meta-object code stays in this object file, so a program that links the library without

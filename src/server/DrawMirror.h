@@ -34,8 +34,6 @@ public:
                QObject* parent = nullptr);
     ~DrawMirror() override;
 
-    // Starts the first update now; each update schedules the next.
-    void start();
     // Starts one update now, unless one is going on. When it has ended the server serves the
     // file's draws, whatever the outcome, the next update is scheduled and `updated` says so.
     void update();
@@ -43,7 +41,6 @@ public:
     // The pause before the next update after one that failed `failures` times in a row.
     static std::chrono::milliseconds nextDelay(const Options& options, int failures);
     int failuresInARow() const { return m_failures; }
-    QDate today() const;
 
 signals:
     void updated(const DrawDownloadResult& result, std::chrono::milliseconds nextIn);

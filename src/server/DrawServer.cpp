@@ -30,20 +30,9 @@ QByteArray errorBody(const char* text) {
 }
 
 QByteArray reasonPhrase(int status) {
-    switch (status) {
-    case 200:
-        return "OK";
-    case 400:
-        return "Bad Request";
-    case 404:
-        return "Not Found";
-    case 405:
-        return "Method Not Allowed";
-    case 431:
-        return "Request Header Fields Too Large";
-    default:
-        return "Error";
-    }
+    static const QHash<int, QByteArray> phrases{
+        {200, "OK"}, {400, "Bad Request"}, {404, "Not Found"}, {405, "Method Not Allowed"}, {431, "Request Header Fields Too Large"}};
+    return phrases.value(status, "Error");
 }
 
 // The current time as HTTP wants it: "Sun, 06 Nov 1994 08:49:37 GMT".
@@ -138,6 +127,7 @@ RequestHead RequestHead::parse(QByteArrayView data, qsizetype& scanned, qsizetyp
         return h;
     }
     QByteArray connection;
+    bool hasBody = false;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines[i].indexOf(':');
         if (colon <= 0) continue;
@@ -148,11 +138,11 @@ RequestHead RequestHead::parse(QByteArrayView data, qsizetype& scanned, qsizetyp
         else if (name == "connection")
             connection = value.toLower();
         else if (name == "transfer-encoding" || (name == "content-length" && value != "0"))
-            h.hasBody = true;
+            hasBody = true;
     }
     const bool http11 = requestLine[2] == "HTTP/1.1";
     // Request bodies are not expected; rather than parse one, answer and close.
-    h.keepAlive = !h.hasBody && (http11 ? !connection.contains("close") : connection.contains("keep-alive"));
+    h.keepAlive = !hasBody && (http11 ? !connection.contains("close") : connection.contains("keep-alive"));
     h.method = requestLine[0];
     h.target = requestLine[1];
     h.state = State::Complete;
@@ -177,9 +167,6 @@ DrawServer::DrawServer(DrawTable draws, QObject* parent)
     m_server->setMaxPendingConnections(MaxConnections);
     connect(m_server, &QTcpServer::newConnection, this, &DrawServer::acceptConnections);
 }
-
-// Each connection's state lives as long as its socket, which the listening server owns.
-DrawServer::~DrawServer() = default;
 
 void DrawServer::replaceDraws(DrawTable draws) {
     m_draws = std::move(draws);

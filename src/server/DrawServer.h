@@ -17,8 +17,7 @@ class DrawTable {
 public:
     DrawTable() = default;
     explicit DrawTable(const std::vector<DrawRecord>& records);
-    // A results CSV ("*.csv") or a history file of 32-byte records (any other name).
-    // Throws AppError.
+    // A results CSV ("*.csv") or a history file (any other name). Throws AppError.
     static DrawTable fromFile(const QString& path);
 
     const DrawRecord* find(double dayCount) const;
@@ -41,7 +40,6 @@ struct RequestHead {
     QByteArray target;
     QByteArray cookies;  // all Cookie headers joined with "; "
     bool keepAlive = false;
-    bool hasBody = false;
 
     // data: the buffer from the first byte of this request. scanned: how far an earlier call
     // with the same request found no head end (updated; start at 0).
@@ -82,7 +80,6 @@ public:
     };
 
     explicit DrawServer(DrawTable draws, QObject* parent = nullptr);
-    ~DrawServer() override;
 
     // Port 0 picks a free port. Returns false with errorString() set when listening fails.
     bool listen(const QHostAddress& address, quint16 port);

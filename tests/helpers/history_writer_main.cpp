@@ -58,7 +58,7 @@ int download(const QString& history, const QString& drawsFile, const QDate& toda
     if (!server.listen(QHostAddress::LocalHost, 0)) return 3;
     HttpClient client;
     client.setTimeout(std::chrono::seconds(10));
-    DrawDownload run(client, history, QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server.port())));
+    DrawDownload run(client, history, {DrawSource::PerDate, QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server.port()))});
     QuietView view(today);
     ready();
     DrawDownloadResult result;

@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
                              std::fflush(stdout);
                          });
         // After the first banner line, so that scripts learn the port before the first update.
-        QTimer::singleShot(0, mirror.get(), [&mirror] { mirror->start(); });
+        QTimer::singleShot(0, mirror.get(), [&mirror] { mirror->update(); });
     }
     return app.exec();
 }
