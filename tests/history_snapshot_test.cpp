@@ -430,15 +430,12 @@ TEST_F(SnapshotTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
         });
 
         ScanResult plain;
-        DrawHistory(path()).scanRecords([&](const DrawRecord& r, qint64 i) {
-            if (!window.contains(r.date)) return true;
-            plain.lastExamined = static_cast<size_t>(i);
-            if (plainHits(r, tip) >= minHits) {
-                plain.reached = true;
-                return false;
-            }
-            return true;
-        });
+        const std::vector<DrawRecord> stored = DrawHistory(path()).readAll();
+        for (std::size_t i = 0; i < stored.size() && !plain.reached; ++i) {
+            if (!window.contains(stored[i].date)) continue;
+            plain.lastExamined = i;
+            plain.reached = plainHits(stored[i], tip) >= minHits;
+        }
         const ScanResult dispatched = firstInWindowReachingMask(h, window, minHits, tipMask);
         ASSERT_EQ(dispatched.reached, plain.reached) << round;
         ASSERT_EQ(dispatched.lastExamined, plain.lastExamined) << round;

@@ -15,12 +15,6 @@ QString asDirectory(QString path) {
     return path;
 }
 
-// The installed data directory for a program in programDirectory (need not exist).
-QString installedDataDirectory(const QString& programDirectory) {
-    return asDirectory(
-        QDir::cleanPath(asDirectory(programDirectory) + BuildInfo::dataDirectoryFromProgram()));
-}
-
 } // namespace
 
 const QString Paths::HistoryName = QStringLiteral("ZahlenGR.dat");
@@ -50,7 +44,8 @@ QString Paths::userDataHome() {
 
 Paths Paths::forProgram(const QString& programDirectory) {
     const QString program = asDirectory(programDirectory);
-    const QString installedData = installedDataDirectory(program);
+    const QString installedData =
+        asDirectory(QDir::cleanPath(program + BuildInfo::dataDirectoryFromProgram()));
     // An install tree keeps the player's files out of it even where it could be written (a
     // root session, a prefix in the home directory).
     if (QFileInfo(installedData).isDir()) return installed(program, installedData, userDataHome());

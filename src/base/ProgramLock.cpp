@@ -39,7 +39,6 @@ bool peerIsThisUser(int fd) {
     return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && peer.uid == ::geteuid();
 }
 
-// Waits at most timeoutMs for bytes and reads what came, at most 16 bytes.
 QByteArray readShortLine(int fd, int timeoutMs) {
     pollfd ready{fd, POLLIN, 0};
     int got;

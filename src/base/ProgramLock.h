@@ -25,7 +25,6 @@ public:
     ~ProgramLock() override;
 
     State state() const { return m_state; }
-    const QString& path() const { return m_path; }
     // The process that holds the lock (HeldElsewhere), 0 when it cannot be told.
     qint64 holderPid() const;
 

@@ -3,7 +3,6 @@
 namespace Rng {
 
 RandomSequence& program() {
-    // Created on first use, lives until the program ends.
     static RandomSequence sequence;
     return sequence;
 }

@@ -45,12 +45,12 @@ QString randomSuffix() {
     return s;
 }
 
-// Creates the temporary file exclusively; a fixed name left over from a killed run is removed
-// first. Returns the descriptor and sets tempPath.
-int createTemp(const QString& path, const ReplaceOptions& options, mode_t mode, QString& tempPath) {
-    const bool fixed = !options.tempPath.isEmpty();
+// Creates the temporary file exclusively, at fixedPath when given; a fixed name left over from a
+// killed run is removed first. Returns the descriptor and sets tempPath.
+int createTemp(const QString& path, const QString& fixedPath, mode_t mode, QString& tempPath) {
+    const bool fixed = !fixedPath.isEmpty();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = fixed ? options.tempPath : path + kTempMarker + randomSuffix();
+        tempPath = fixed ? fixedPath : path + kTempMarker + randomSuffix();
         struct stat st {};
         if (fixed && ::lstat(native(tempPath).constData(), &st) == 0 && !S_ISDIR(st.st_mode))
             ::unlink(native(tempPath).constData());
@@ -159,12 +159,10 @@ void syncDirectoryOf(const QString& path) {
     if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != EROFS) throw writeError(dir, errno);
 }
 
-void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& givenOptions) {
+void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions& options) {
     // Through a link the file it leads to is replaced, beside itself: a temporary file beside
     // the link could lie on another file system, and a rename there would replace the link.
     const QString file = writeTarget(path);
-    ReplaceOptions options = givenOptions;
-    if (file != path) options.tempPath.clear();
     const QByteArray target = native(file);
     // What is there now: its permissions decide whether it may be replaced, and carry over.
     struct stat old {};
@@ -185,8 +183,8 @@ void replace(const QString& path, const QByteArray& bytes, const ReplaceOptions&
 
     QString tempPath;
     // A new file gets its mode through the umask at creation; a replacement the old file's.
-    UniqueFd fd(createTemp(file, options, options.fixedMode != 0 ? options.fixedMode : exists ? 0600 : 0644,
-                     tempPath));
+    UniqueFd fd(createTemp(file, file == path ? options.tempPath : QString(),
+                           options.fixedMode != 0 ? options.fixedMode : exists ? 0600 : 0644, tempPath));
     const QByteArray temp = native(tempPath);
     try {
         if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
@@ -234,11 +232,7 @@ QByteArray readAll(const QString& path, qint64 maxBytes) {
     bytes.reserve(static_cast<qsizetype>(size));
     char buffer[65536];
     for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw readError(path, errno);
-        }
+        const qint64 got = readAt(fd.get(), buffer, sizeof buffer, bytes.size(), path);
         if (got == 0) break;
         // The file grew while it was read.
         if (bytes.size() + got > maxBytes) throw tooLarge(path, bytes.size() + got, maxBytes);

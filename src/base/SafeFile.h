@@ -14,14 +14,13 @@
 namespace SafeFile {
 
 struct ReplaceOptions {
-    // The temporary file; empty gives "<target>.qgr-XXXXXX" with six random letters or digits.
+    // Empty gives "<target>.qgr-XXXXXX" with six random letters or digits.
     QString tempPath;
-    // When not 0: the mode of the new file whatever the old one had (e.g. owner-only).
+    // When not 0: the mode of the new file whatever the old one had.
     mode_t fixedMode = 0;
-    // Text added to a failure message, e.g. that the previous content stays unchanged.
+    // Added to a failure message.
     QString failureNote;
-    // Creates the file only: one that exists, or appears while the new one is written, stays as
-    // it is and the bytes are dropped.
+    // Creates the file only: one that exists, or appears meanwhile, stays and the bytes are dropped.
     bool keepExisting = false;
 };
 
@@ -46,13 +45,13 @@ UniqueFd openForReading(const QString& path, qint64 maxBytes, qint64* size = nul
 // The same check on a descriptor opened elsewhere. Returns its size.
 qint64 requireRegularFile(int fd, const QString& path, qint64 maxBytes);
 
-// Reads n bytes at offset of an open file; fewer only at its end. Returns how many were read.
+// Reads n bytes at offset, fewer only at the file's end; returns how many were read. Writes all
+// n bytes at offset. Both throw FileError naming path.
 qint64 readAt(int fd, char* buffer, qint64 n, qint64 offset, const QString& path);
-// Writes all n bytes at offset of an open file. Both throw FileError naming path.
 void writeAt(int fd, const char* bytes, qint64 n, qint64 offset, const QString& path);
 
-// Where a write to path really goes: path itself, or the file a symbolic link (or a chain of
-// them) leads to. Throws FileError for a loop of links.
+// Where a write to path really goes: path itself, or the file a chain of symbolic links leads
+// to. Throws FileError for a loop of links.
 QString writeTarget(const QString& path);
 
 // Temporary files this program leaves only when it is killed mid-write: the fixed history

@@ -120,9 +120,8 @@ bool SettingsStore::hasValue(const QString& name) const {
 }
 
 std::optional<SettingsStore::Kind> SettingsStore::kind(const QString& name) const {
-    const Value* v = find(name);
-    if (!v) return std::nullopt;
-    return v->kind;
+    if (const Value* v = find(name)) return v->kind;
+    return std::nullopt;
 }
 
 QStringList SettingsStore::valueNames() const {

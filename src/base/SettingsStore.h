@@ -45,7 +45,6 @@ public:
     // The same for a file given directly.
     static SettingsStore openFile(const QString& filePath);
 
-    const QString& filePath() const { return m_filePath; }
     // Lines of the file that were skipped because they did not parse.
     int skippedLines() const { return m_skipped; }
     // Why the existing file could not be read (empty when it was read or did not exist); such
@@ -66,7 +65,6 @@ public:
     void writeString(const QString& name, const QString& value);
     void writeBinary(const QString& name, const QByteArray& value);
 
-    // The file is only touched by save().
     void clear() {
         m_values.clear();
         m_index.clear();

@@ -122,19 +122,16 @@ ImportPlan planImport(const std::vector<DrawRecord>& history, const QByteArray& 
         if (line.isEmpty() || (lineNo == 1 && line.startsWith("date,"))) continue;
         DrawRecord r;
         QString why = readLine(line, r);
-        if (why.isEmpty()) {
-            if (const auto it = seen.find(r.date); it != seen.end())
-                why = tr("das Datum steht schon in Zeile %1").arg(it->second);
-        }
+        if (why.isEmpty() && seen.contains(r.date))
+            why = tr("das Datum steht schon in Zeile %1").arg(seen[r.date]);
         if (!why.isEmpty()) {
             plan.refused << tr("Zeile %1: %2").arg(lineNo).arg(why);
             continue;
         }
         seen[r.date] = lineNo;
-        const auto it = byDate.find(r.date);
-        if (it == byDate.end()) {
+        const auto [it, isNew] = byDate.try_emplace(r.date, r);
+        if (isNew) {
             ++plan.added;
-            byDate[r.date] = r;
             continue;
         }
         // The numbers decide; the bytes the CSV does not carry stay as stored.

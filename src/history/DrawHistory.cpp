@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cmath>
 #include <fcntl.h>
+#include <iterator>
 #include <limits>
 #include <set>
 #include <sys/stat.h>
@@ -23,13 +24,6 @@ UniqueFd openHistory(const QString& path, qint64* size = nullptr) {
     return SafeFile::openForReading(path, DrawHistory::MaxFileBytes, size);
 }
 
-qint64 sizeOf(int fd, const QString& path) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) throw readError(path, errno);
-    if (S_ISDIR(st.st_mode)) throw openError(path, EISDIR);
-    return static_cast<qint64>(st.st_size);
-}
-
 // The record at a zero-based index of an open history file; none when the file ends before it.
 std::optional<DrawRecord> readRecord(int fd, qint64 index, const QString& path) {
     DrawRecord record;
@@ -37,6 +31,12 @@ std::optional<DrawRecord> readRecord(int fd, qint64 index, const QString& path) 
         DrawRecord::Size)
         return std::nullopt;
     return record;
+}
+
+// A failure on a replacement file names only that file, which the player never sees; this says
+// which history it was for and that the history itself is unchanged.
+QString unchangedNote(const QString& path) {
+    return QCoreApplication::translate("DrawHistory", "Die Ziehungen in \"%1\" bleiben unverändert.").arg(path);
 }
 
 } // namespace
@@ -60,12 +60,6 @@ qint64 DrawHistory::recordCount() const {
     qint64 size = 0;
     const UniqueFd fd = openHistory(m_path, &size);
     return size / DrawRecord::Size;
-}
-
-void DrawHistory::scanRecords(const std::function<bool(const DrawRecord&, qint64)>& visit) const {
-    const std::vector<DrawRecord> records = readAll();
-    for (std::size_t i = 0; i < records.size(); ++i)
-        if (!visit(records[i], static_cast<qint64>(i))) return;
 }
 
 std::vector<DrawRecord> DrawHistory::readAll() const {
@@ -92,38 +86,23 @@ DrawHistory::Reading DrawHistory::read() const {
 }
 
 std::optional<DrawRecord> DrawHistory::lastRecord() const {
-    const std::optional<Position> last = recordAt(std::numeric_limits<qint64>::max());
-    if (!last) return std::nullopt;
-    return last->record;
-}
-
-std::optional<DrawHistory::Position> DrawHistory::recordAt(qint64 index) const {
     qint64 size = 0;
     const UniqueFd fd = openHistory(m_path, &size);
     const qint64 count = size / DrawRecord::Size;
     if (count == 0) return std::nullopt;
-    const qint64 at = std::clamp<qint64>(index, 0, count - 1);
-    const std::optional<DrawRecord> record = readRecord(fd.get(), at, m_path);
-    if (!record) return std::nullopt;
-    return Position{*record, at + 1};
+    return readRecord(fd.get(), count - 1, m_path);
 }
 
 void DrawHistory::append(const DrawRecord& record) {
-    HistoryAppender appender(m_path);
-    appender.append(record);
-    appender.close();
+    HistoryAppender(m_path).append(record);
 }
 
 void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>& records) const {
     const QByteArray bytes(reinterpret_cast<const char*>(records.data()),
                            static_cast<qsizetype>(records.size() * DrawRecord::Size));
-    // A failure on the replacement file names only that file, which the player never sees;
-    // say which history it was for and that the history itself is unchanged. A read-only
-    // history is refused like an append to it, and the replacement keeps its mode and owner.
     SafeFile::ReplaceOptions options;
     options.tempPath = tempPath;
-    options.failureNote =
-        QCoreApplication::translate("DrawHistory", "Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path);
+    options.failureNote = unchangedNote(m_path);
     SafeFile::replace(m_path, bytes, options);
     OwnWrites::noteWritten(m_path);
 }
@@ -164,11 +143,8 @@ int DrawHistory::insertMissing(const std::vector<DrawRecord>& records) {
 }
 
 void DrawHistory::removeDate(double date) {
-    const std::vector<DrawRecord> old = readAll();
-    std::vector<DrawRecord> result;
-    result.reserve(old.size());
-    for (const DrawRecord& r : old)
-        if (r.date != date) result.push_back(r);
+    std::vector<DrawRecord> result = readAll();
+    std::erase_if(result, [date](const DrawRecord& r) { return r.date == date; });
     rewrite(removeTempPath(), result);
 }
 
@@ -211,9 +187,7 @@ DrawHistory::Damage DrawHistory::inspect(const std::vector<DrawRecord>& records,
         return d;
     }
     std::vector<DrawRecord> sound;
-    sound.reserve(records.size());
-    for (const DrawRecord& r : records)
-        if (plausible(r)) sound.push_back(r);
+    std::copy_if(records.begin(), records.end(), std::back_inserter(sound), plausible);
     // Date order; of several records of one date the first in the file stays.
     std::stable_sort(sound.begin(), sound.end(),
                      [](const DrawRecord& a, const DrawRecord& b) { return a.date < b.date; });
@@ -226,8 +200,7 @@ void DrawHistory::repair(const QString& backupPath) const {
     const Damage d = inspect();
     const QByteArray old = SafeFile::readAll(m_path, MaxFileBytes);
     SafeFile::ReplaceOptions backup;
-    backup.failureNote =
-        QCoreApplication::translate("DrawHistory", "Die Ziehungen in \"%1\" bleiben unverändert.").arg(m_path);
+    backup.failureNote = unchangedNote(m_path);
     SafeFile::replace(backupPath, old, backup);
     rewrite(insertTempPath(), d.good);
 }
@@ -247,20 +220,18 @@ HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     }
     if (m_fd.get() < 0) throw openError(m_path, errno);
     const qint64 size = SafeFile::requireRegularFile(m_fd.get(), m_path, DrawHistory::MaxFileBytes);
-    m_count = size / DrawRecord::Size;
     if (size == 0) OwnWrites::noteWritten(m_fd.get()); // perhaps created just now
-    if (m_count > 0) m_last = readRecord(m_fd.get(), m_count - 1, m_path);
+    if (size >= DrawRecord::Size) m_last = readRecord(m_fd.get(), size / DrawRecord::Size - 1, m_path);
 }
 
 void HistoryAppender::append(const DrawRecord& record) {
     if (m_fd.get() < 0) throw writeError(m_path, EBADF);
     // At the file's real end now (over a cut-off record), not where it ended when opened.
-    m_count = sizeOf(m_fd.get(), m_path) / DrawRecord::Size;
+    const qint64 size = SafeFile::requireRegularFile(m_fd.get(), m_path, std::numeric_limits<qint64>::max());
     SafeFile::writeAt(m_fd.get(), reinterpret_cast<const char*>(&record), DrawRecord::Size,
-                      m_count * DrawRecord::Size, m_path);
+                      size / DrawRecord::Size * DrawRecord::Size, m_path);
     if (::fdatasync(m_fd.get()) != 0 && errno != EINVAL) throw writeError(m_path, errno);
     OwnWrites::noteWritten(m_fd.get());
-    ++m_count;
     m_last = record;
 }
 

@@ -4,7 +4,6 @@
 #include "history/HistoryStamp.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,8 +30,6 @@ public:
     bool exists() const;
     qint64 recordCount() const;
 
-    // Every whole record from the first, until visit returns false.
-    void scanRecords(const std::function<bool(const DrawRecord&, qint64 index)>& visit) const;
     std::vector<DrawRecord> readAll() const;
 
     // The whole file with its stamp before and after the reading: equal stamps mean the
@@ -45,14 +42,6 @@ public:
     Reading read() const;
 
     std::optional<DrawRecord> lastRecord() const;
-
-    struct Position {
-        DrawRecord record;
-        qint64 recordsRead = 0;
-    };
-    // The record at a zero-based index, or the last record when the index lies at or beyond
-    // the end; none for an empty file.
-    std::optional<Position> recordAt(qint64 index) const;
 
     void append(const DrawRecord& record);
     // Puts the record before the first record of an equal or later date, dropping a record of
@@ -105,13 +94,11 @@ public:
     explicit HistoryAppender(const QString& filePath);
 
     std::optional<DrawRecord> lastRecord() const { return m_last; }
-    qint64 recordCount() const { return m_count; }
     void append(const DrawRecord& record);
     void close();
 
 private:
     QString m_path;
     UniqueFd m_fd;
-    qint64 m_count = 0;
     std::optional<DrawRecord> m_last;
 };

@@ -17,7 +17,6 @@ QString NextDraw::companionPath(const QString& historyPath) {
 }
 
 std::optional<NextDraw> NextDraw::read(const QString& path) {
-    if (!QFileInfo::exists(path)) return std::nullopt;
     QStringList lines;
     try {
         lines = TextFile::readLines(path, {64 * 1024, 10, 1024});

@@ -81,10 +81,6 @@ PrizeTable PrizeTable::read(const QString& path) {
     PrizeTable table;
     if (!QFileInfo::exists(path)) return table;
     const QStringList lines = TextFile::readLines(path, {MaxFileBytes, MaxFileLines});
-    auto keepUnread = [&](int i) {
-        if (table.m_unread.isEmpty()) table.m_firstUnreadLine = i + 1;
-        table.m_unread << lines[i];
-    };
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || (i == 0 && line == Header)) continue;
@@ -109,7 +105,8 @@ PrizeTable PrizeTable::read(const QString& path) {
         // left for the player to mend. So is a tier beyond the cap.
         DrawPrizes* draw = ok ? &table.m_draws[date.toJulianDay()] : nullptr;
         if (!draw || (draw->date.isValid() && (draw->drawId != drawId || int(draw->tiers.size()) >= MaxTiers))) {
-            keepUnread(i);
+            if (table.m_unread.isEmpty()) table.m_firstUnreadLine = i + 1;
+            table.m_unread << lines[i];
             continue;
         }
         // The hits follow from the category id, whatever the line says.
