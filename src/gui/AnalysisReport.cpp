@@ -373,8 +373,7 @@ void AnalysisReport::showChance(const ChanceView& view) {
     if (view.withMoney) {
         lines << tr("Geld der Tipps: %1").arg(moneyText(view.money));
         const Chance::Band& b = sim.balance;
-        bool known = true;
-        for (const auto& p : sim.players) known = known && p.money.complete();
+        const bool known = std::ranges::all_of(sim.players, [](const auto& p) { return p.money.complete(); });
         if (known)
             lines << tr("Saldo der Zufallsspieler: Median %1, 90 % zwischen %2 und %3")
                          .arg(euro(b.median), euro(b.low), euro(b.high));

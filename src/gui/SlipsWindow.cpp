@@ -263,8 +263,6 @@ void SlipsWindow::showRows() {
     else
         m_totalsLabel->setText(SlipLedger::totalsText(
             Slips::totals(SlipLedger::checksOf(m_ledger, m_shown), m_sources.dividends()), openDraws, openStake));
-    m_edit->setEnabled(false);
-    m_delete->setEnabled(false);
     m_export->setEnabled(!m_shown.empty());
     m_print->setEnabled(!m_shown.empty());
     showDetail();
