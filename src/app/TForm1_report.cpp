@@ -68,7 +68,7 @@ void TForm1::showChanceComparison(const QString& title, const std::vector<Chance
     view.withMoney = stakePerRow().has_value();
     EventPulse pulse;
     const auto progress = [&](int done, int) {
-        if (m_report) m_report->progressChance(done);
+        if (m_report) m_report->chanceProgress->setValue(done);
         if (pulse.due()) pulse.pass();
         if (m_closed) m_chanceStop = true;
     };

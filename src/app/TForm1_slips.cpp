@@ -2,7 +2,6 @@
 #include "app/TForm1.h"
 #include "base/DayCount.h"
 #include "evaluation/Slips.h"
-#include "gui/SlipSaveDialog.h"
 #include "gui/SlipsWindow.h"
 #include "history/DrawHistory.h"
 #include "history/NextDraw.h"

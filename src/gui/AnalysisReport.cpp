@@ -62,122 +62,110 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
     tabs = named(new QTabWidget(this), "AnalysisTabs");
     box->addWidget(tabs);
 
-    // ---- Chance ----
-    chancePage = named(new QWidget, "ChancePage");
-    {
-        auto* v = new QVBoxLayout(chancePage);
-        chanceTitle = named(new QLabel(chancePage), "ChanceTitle");
-        chanceTitle->setWordWrap(true);
-        chanceTable = named(new QTableWidget(Chance::LevelCount, 6, chancePage), "ChanceTable");
-        // The value columns as wide as their headers in any language; the verdict takes the rest.
-        for (int c = 0; c < 5; ++c) chanceTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-        chanceTable->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
-        chanceTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        chanceText = named(new QPlainTextEdit(chancePage), "ChanceText");
-        chanceText->setReadOnly(true);
-        auto* bar = new QHBoxLayout;
-        chanceProgress = named(new QProgressBar(chancePage), "ChanceProgress");
-        chanceProgress->setValue(0);
-        chanceStop = named(new QPushButton(chancePage), "ChanceStop");
-        chanceCopy = named(new QPushButton(chancePage), "ChanceCopy");
-        chanceSave = named(new QPushButton(chancePage), "ChanceSave");
-        bar->addWidget(chanceProgress, 1);
-        for (QPushButton* b : {chanceStop, chanceCopy, chanceSave}) {
-            b->setEnabled(false);
-            bar->addWidget(b);
-        }
-        v->addWidget(chanceTitle);
-        v->addWidget(chanceTable, 2);
-        v->addWidget(chanceText, 1);
-        v->addLayout(bar);
-    }
-    tabs->addTab(chancePage, QString());
+    // Each page is a tab with a column of controls; setTexts() names the tabs.
+    const auto page = [this](QWidget*& widget, const char* name) {
+        widget = named(new QWidget, name);
+        tabs->addTab(widget, QString());
+        return new QVBoxLayout(widget);
+    };
 
-    // ---- Rules ----
-    rulePage = named(new QWidget, "RulePage");
-    {
-        auto* v = new QVBoxLayout(rulePage);
-        ruleTitle = named(new QLabel(rulePage), "RuleTitle");
-        ruleTitle->setWordWrap(true);
-        ruleTable = named(new QTableWidget(RuleCounts::Rules, 4, rulePage), "RuleTable");
-        // The rule names are as wide as they are in every language; the numbers take the rest.
-        ruleTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        ruleTable->horizontalHeader()->setStretchLastSection(true);
-        ruleTable->setTextElideMode(Qt::ElideNone);
-        ruleTable->verticalHeader()->hide();
-        ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        for (int r = 1; r <= RuleCounts::Rules; ++r)
-            for (int c = 0; c < 4; ++c) ruleTable->setItem(r - 1, c, cell(QString(), c > 0));
-        auto* bar = new QHBoxLayout;
-        ruleBackTest = named(new QPushButton(rulePage), "RuleBackTest");
-        ruleCopy = named(new QPushButton(rulePage), "RuleCopy");
-        ruleSave = named(new QPushButton(rulePage), "RuleSave");
-        bar->addWidget(ruleBackTest);
-        bar->addStretch();
-        bar->addWidget(ruleCopy);
-        bar->addWidget(ruleSave);
-        v->addWidget(ruleTitle);
-        v->addWidget(ruleTable, 1);
-        v->addLayout(bar);
+    QVBoxLayout* chanceColumn = page(chancePage, "ChancePage");
+    chanceTitle = named(new QLabel(chancePage), "ChanceTitle");
+    chanceTitle->setWordWrap(true);
+    chanceTable = named(new QTableWidget(Chance::LevelCount, 6, chancePage), "ChanceTable");
+    // The value columns as wide as their headers in any language; the verdict takes the rest.
+    for (int c = 0; c < 5; ++c) chanceTable->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    chanceTable->horizontalHeader()->setSectionResizeMode(5, QHeaderView::Stretch);
+    chanceTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    chanceText = named(new QPlainTextEdit(chancePage), "ChanceText");
+    chanceText->setReadOnly(true);
+    auto* chanceBar = new QHBoxLayout;
+    chanceProgress = named(new QProgressBar(chancePage), "ChanceProgress");
+    chanceProgress->setValue(0);
+    chanceStop = named(new QPushButton(chancePage), "ChanceStop");
+    chanceCopy = named(new QPushButton(chancePage), "ChanceCopy");
+    chanceSave = named(new QPushButton(chancePage), "ChanceSave");
+    chanceBar->addWidget(chanceProgress, 1);
+    for (QPushButton* b : {chanceStop, chanceCopy, chanceSave}) {
+        b->setEnabled(false);
+        chanceBar->addWidget(b);
     }
-    tabs->addTab(rulePage, QString());
+    chanceColumn->addWidget(chanceTitle);
+    chanceColumn->addWidget(chanceTable, 2);
+    chanceColumn->addWidget(chanceText, 1);
+    chanceColumn->addLayout(chanceBar);
 
-    // ---- Wheels ----
-    wheelPage = named(new QWidget, "WheelPage");
-    {
-        auto* v = new QVBoxLayout(wheelPage);
-        auto* bar = new QHBoxLayout;
-        wheelCode = named(new QComboBox(wheelPage), "WheelCode");
-        wheelShow = named(new QPushButton(wheelPage), "WheelShow");
-        wheelOpen = named(new QPushButton(wheelPage), "WheelOpen");
-        m_wheelLabel = new QLabel(wheelPage);
-        bar->addWidget(m_wheelLabel);
-        bar->addWidget(wheelCode);
-        bar->addWidget(wheelShow);
-        bar->addStretch();
-        bar->addWidget(wheelOpen);
-        wheelText = named(new QPlainTextEdit(wheelPage), "WheelText");
-        wheelText->setReadOnly(true);
-        wheelText->setLineWrapMode(QPlainTextEdit::NoWrap);
-        QFont mono(QStringLiteral("monospace"));
-        mono.setStyleHint(QFont::TypeWriter);
-        wheelText->setFont(mono);
-        v->addLayout(bar);
-        v->addWidget(wheelText, 1);
-    }
-    tabs->addTab(wheelPage, QString());
+    QVBoxLayout* ruleColumn = page(rulePage, "RulePage");
+    ruleTitle = named(new QLabel(rulePage), "RuleTitle");
+    ruleTitle->setWordWrap(true);
+    ruleTable = named(new QTableWidget(RuleCounts::Rules, 4, rulePage), "RuleTable");
+    // The rule names are as wide as they are in every language; the numbers take the rest.
+    ruleTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ruleTable->horizontalHeader()->setStretchLastSection(true);
+    ruleTable->setTextElideMode(Qt::ElideNone);
+    ruleTable->verticalHeader()->hide();
+    ruleTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int r = 1; r <= RuleCounts::Rules; ++r)
+        for (int c = 0; c < 4; ++c) ruleTable->setItem(r - 1, c, cell(QString(), c > 0));
+    auto* ruleBar = new QHBoxLayout;
+    ruleBackTest = named(new QPushButton(rulePage), "RuleBackTest");
+    ruleCopy = named(new QPushButton(rulePage), "RuleCopy");
+    ruleSave = named(new QPushButton(rulePage), "RuleSave");
+    ruleBar->addWidget(ruleBackTest);
+    ruleBar->addStretch();
+    ruleBar->addWidget(ruleCopy);
+    ruleBar->addWidget(ruleSave);
+    ruleColumn->addWidget(ruleTitle);
+    ruleColumn->addWidget(ruleTable, 1);
+    ruleColumn->addLayout(ruleBar);
 
-    // ---- Data ----
-    dataPage = named(new QWidget, "DataPage");
-    {
-        auto* v = new QVBoxLayout(dataPage);
-        historyExport = named(new QPushButton(dataPage), "HistoryExport");
-        historyImport = named(new QPushButton(dataPage), "HistoryImport");
-        tipsExport = named(new QPushButton(dataPage), "TipsExport");
-        dataText = named(new QLabel(dataPage), "DataText");
-        dataText->setWordWrap(true);
-        for (QPushButton* b : {historyExport, historyImport, tipsExport}) {
-            auto* h = new QHBoxLayout;
-            h->addWidget(b);
-            h->addStretch();
-            v->addLayout(h);
-        }
-        v->addWidget(dataText);
-        v->addStretch();
+    QVBoxLayout* wheelColumn = page(wheelPage, "WheelPage");
+    auto* wheelBar = new QHBoxLayout;
+    wheelCode = named(new QComboBox(wheelPage), "WheelCode");
+    wheelShow = named(new QPushButton(wheelPage), "WheelShow");
+    wheelOpen = named(new QPushButton(wheelPage), "WheelOpen");
+    m_wheelLabel = new QLabel(wheelPage);
+    wheelBar->addWidget(m_wheelLabel);
+    wheelBar->addWidget(wheelCode);
+    wheelBar->addWidget(wheelShow);
+    wheelBar->addStretch();
+    wheelBar->addWidget(wheelOpen);
+    wheelText = named(new QPlainTextEdit(wheelPage), "WheelText");
+    wheelText->setReadOnly(true);
+    wheelText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont mono(QStringLiteral("monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    wheelText->setFont(mono);
+    wheelColumn->addLayout(wheelBar);
+    wheelColumn->addWidget(wheelText, 1);
+
+    QVBoxLayout* dataColumn = page(dataPage, "DataPage");
+    historyExport = named(new QPushButton(dataPage), "HistoryExport");
+    historyImport = named(new QPushButton(dataPage), "HistoryImport");
+    tipsExport = named(new QPushButton(dataPage), "TipsExport");
+    dataText = named(new QLabel(dataPage), "DataText");
+    dataText->setWordWrap(true);
+    for (QPushButton* b : {historyExport, historyImport, tipsExport}) {
+        auto* h = new QHBoxLayout;
+        h->addWidget(b);
+        h->addStretch();
+        dataColumn->addLayout(h);
     }
-    tabs->addTab(dataPage, QString());
+    dataColumn->addWidget(dataText);
+    dataColumn->addStretch();
     setTexts();
 
     const QDir vew(m_paths.dataDirectory() + QStringLiteral("vew"));
     for (const QString& file : vew.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
         wheelCode->addItem(file.chopped(4));
     connect(wheelShow, &QPushButton::clicked, this, [this] {
-        if (!wheelCode->currentText().isEmpty()) showWheelReported(wheelCode->currentText(), false);
+        const QString code = wheelCode->currentText();
+        if (!code.isEmpty()) reported([this, &code] { showWheel(code, false); });
     });
     connect(wheelOpen, &QPushButton::clicked, this, [this] {
         const QString path = m_dialogs->openFileName(
             this, {tr("VEW-Tabelle|*.txt"), QStringLiteral("txt"), {}, m_paths.dialogDirectory()});
-        if (!path.isEmpty()) showWheelReported(path, true);
+        if (!path.isEmpty()) reported([this, &path] { showWheel(path, true); });
     });
     connect(chanceCopy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(QString::fromUtf8(chanceCsv())); });
@@ -191,27 +179,21 @@ AnalysisReport::AnalysisReport(const Paths& paths, std::shared_ptr<Dialogs> dial
 void AnalysisReport::saveCsv(const QByteArray& csv, const QString& proposedName) {
     const QString path = m_dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), proposedName, m_paths.dialogDirectory()});
-    if (path.isEmpty()) return;
-    try {
-        TextFile::writeBytesAtomic(path, csv);
-    } catch (const std::exception& e) {
-        m_dialogs->error(this, errorText(e));
-    }
+    if (!path.isEmpty()) reported([&] { TextFile::writeBytesAtomic(path, csv); });
 }
 
 void AnalysisReport::showInside(const QWidget* over) {
     if (!m_placed) {
         m_placed = true;
-        const QScreen* screen = over && over->screen() ? over->screen() : QGuiApplication::primaryScreen();
-        const QRect room = screen->availableGeometry();
+        const QRect room = over->screen()->availableGeometry();
         // Before its first show the window has no frame yet; it gets one like the main window's.
-        const QSize frame = over ? over->frameGeometry().size() - over->size() : QSize(0, 0);
+        const QSize frame = over->frameGeometry().size() - over->size();
         // Wide enough for the rule table's columns where the screen allows it.
         const int wanted = ruleTable->horizontalHeader()->length() + ruleTable->verticalScrollBar()->sizeHint().width() + 48;
         const QSize inner = QSize(std::max(width(), wanted), height()).boundedTo(room.size() - frame);
         resize(inner);
         QRect outer(QPoint(0, 0), inner + frame);
-        outer.moveCenter(over ? over->frameGeometry().center() : room.center());
+        outer.moveCenter(over->frameGeometry().center());
         outer.moveLeft(std::clamp(outer.left(), room.left(), room.left() + room.width() - outer.width()));
         outer.moveTop(std::clamp(outer.top(), room.top(), room.top() + room.height() - outer.height()));
         move(outer.topLeft());
@@ -229,9 +211,9 @@ void AnalysisReport::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void AnalysisReport::showWheelReported(const QString& codeOrPath, bool ownTable) {
+void AnalysisReport::reported(const std::function<void()>& action) {
     try {
-        showWheel(codeOrPath, ownTable);
+        action();
     } catch (const std::exception& e) {
         m_dialogs->error(this, errorText(e));
     }
@@ -263,10 +245,8 @@ void AnalysisReport::showWheel(const QString& code, bool ownTable) {
 
 void AnalysisReport::setTexts() {
     setWindowTitle(tr("Auswertung"));
-    tabs->setTabText(tabs->indexOf(chancePage), tr("Zufallsvergleich"));
-    tabs->setTabText(tabs->indexOf(rulePage), tr("Regeln"));
-    tabs->setTabText(tabs->indexOf(wheelPage), tr("VEW-Systeme"));
-    tabs->setTabText(tabs->indexOf(dataPage), tr("Daten"));
+    const QStringList tabTexts = {tr("Zufallsvergleich"), tr("Regeln"), tr("VEW-Systeme"), tr("Daten")};
+    for (int i = 0; i < tabs->count(); ++i) tabs->setTabText(i, tabTexts[i]);
 
     if (!m_chanceStarted)
         chanceTitle->setText(
@@ -281,7 +261,7 @@ void AnalysisReport::setTexts() {
     for (QPushButton* copy : {chanceCopy, ruleCopy}) copy->setText(tr("Als CSV kopieren"));
     for (QPushButton* save : {chanceSave, ruleSave}) save->setText(tr("Als CSV speichern …"));
 
-    if (!m_countsShown) ruleTitle->setText(tr("Noch kein Lauf des Generators."));
+    if (!m_countsTitle) ruleTitle->setText(tr("Noch kein Lauf des Generators."));
     ruleTable->setHorizontalHeaderLabels(
         {tr("Regel"), tr("verwarf Kandidaten"), tr("verwarf echte Ziehungen"), tr("Anteil der Ziehungen")});
     for (int r = 1; r <= RuleCounts::Rules; ++r)
@@ -311,7 +291,7 @@ void AnalysisReport::retranslate(const std::function<QString(const QString&)>& s
     } else if (m_chanceStarted) {
         chanceTitle->setText(shownText(chanceTitle->text()));
     }
-    if (m_countsShown) showRuleCounts(shownText(m_countsTitle), m_counts);
+    if (m_countsTitle) showRuleCounts(shownText(*m_countsTitle), m_counts);
     if (m_backTest) showBackTest(*m_backTest);
     dataText->setText(shownText(dataText->text()));
     // The reduced-system report is made again, from the table it describes.
@@ -335,10 +315,6 @@ void AnalysisReport::startChance(const QString& title, int players) {
     chanceStop->setEnabled(true);
     chanceCopy->setEnabled(false);
     chanceSave->setEnabled(false);
-}
-
-void AnalysisReport::progressChance(int done) {
-    chanceProgress->setValue(done);
 }
 
 void AnalysisReport::showChance(const ChanceView& view) {
@@ -397,8 +373,7 @@ void AnalysisReport::showChance(const ChanceView& view) {
     if (view.withMoney) {
         lines << tr("Geld der Tipps: %1").arg(moneyText(view.money));
         const Chance::Band& b = sim.balance;
-        bool known = true;
-        for (const auto& p : sim.players) known = known && p.money.complete();
+        const bool known = std::ranges::all_of(sim.players, [](const auto& p) { return p.money.complete(); });
         if (known)
             lines << tr("Saldo der Zufallsspieler: Median %1, 90 % zwischen %2 und %3")
                          .arg(euro(b.median), euro(b.low), euro(b.high));
@@ -418,14 +393,9 @@ void AnalysisReport::showChance(const ChanceView& view) {
     chanceSave->setEnabled(true);
 }
 
-QByteArray AnalysisReport::chanceCsv() const {
-    return Chance::toCsv(m_chance.actual, m_chance.expected, m_chance.simulation);
-}
-
 void AnalysisReport::showRuleCounts(const QString& title, const RuleCounts& counts) {
     m_counts = counts;
     m_countsTitle = title;
-    m_countsShown = true;
     const QLocale locale;
     ruleTitle->setText(title + QLatin1Char(' ') +
                        tr("%1 Kandidaten gezogen, %2 angenommen.")

@@ -30,7 +30,6 @@ public:
 
     QTabWidget* tabs = nullptr;
 
-    // Chance
     QWidget* chancePage = nullptr;
     QLabel* chanceTitle = nullptr;
     QTableWidget* chanceTable = nullptr;
@@ -40,7 +39,6 @@ public:
     QPushButton* chanceCopy = nullptr;
     QPushButton* chanceSave = nullptr;
 
-    // Rules
     QWidget* rulePage = nullptr;
     QLabel* ruleTitle = nullptr;
     QTableWidget* ruleTable = nullptr;
@@ -48,14 +46,12 @@ public:
     QPushButton* ruleCopy = nullptr;
     QPushButton* ruleSave = nullptr;
 
-    // Wheels
     QWidget* wheelPage = nullptr;
     QComboBox* wheelCode = nullptr;
     QPushButton* wheelShow = nullptr;
     QPushButton* wheelOpen = nullptr;
     QPlainTextEdit* wheelText = nullptr;
 
-    // Data
     QWidget* dataPage = nullptr;
     QPushButton* historyExport = nullptr;
     QPushButton* historyImport = nullptr;
@@ -74,10 +70,11 @@ public:
         bool withMoney = false;
     };
     void startChance(const QString& title, int players);
-    void progressChance(int done);
     void showChance(const ChanceView& view);
     const ChanceView& chance() const { return m_chance; }
-    QByteArray chanceCsv() const;
+    QByteArray chanceCsv() const {
+        return Chance::toCsv(m_chance.actual, m_chance.expected, m_chance.simulation);
+    }
 
     void showRuleCounts(const QString& title, const RuleCounts& counts);
     void showBackTest(const RuleReport::BackTest& test);
@@ -103,8 +100,8 @@ protected:
 
 private:
     void setTexts();
-    // The window's own buttons: a failure is shown in the error box.
-    void showWheelReported(const QString& codeOrPath, bool ownTable);
+    // Runs what one of the window's own buttons does; a failure is shown in the error box.
+    void reported(const std::function<void()>& action);
     void saveCsv(const QByteArray& csv, const QString& proposedName);
 
     Paths m_paths;
@@ -116,8 +113,7 @@ private:
     QString m_dataHelp;
     bool m_chanceStarted = false; // a comparison was started: its title replaced the placeholder
     bool m_chanceShown = false;   // ... and its result is shown
-    bool m_countsShown = false;
-    QString m_countsTitle;
+    std::optional<QString> m_countsTitle; // set once the rule counts are shown
     ChanceView m_chance;
     RuleCounts m_counts;
     std::optional<RuleReport::BackTest> m_backTest;

@@ -8,16 +8,6 @@
 #include <QPushButton>
 #include <QMessageBox>
 
-// "Tippdatei|*.hlt" -> "Tippdatei (*.hlt)".
-static QString toQtFilter(const QString& filter) {
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << QStringLiteral("%1 (%2)").arg(
-            parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
-    return out.join(QStringLiteral(";;"));
-}
-
 int Dialogs::showModal(QDialog* dialog) {
     return dialog->exec();
 }
@@ -33,18 +23,12 @@ void WidgetDialogs::error(QWidget* parent, const QString& text) {
 Dialogs::Answer WidgetDialogs::question(QWidget* parent, const QString& text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel) buttons |= QMessageBox::Cancel;
-    const auto escape = withCancel ? QMessageBox::Cancel : QMessageBox::No;
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, buttons, parent);
     box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(escape);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return withCancel ? Answer::Cancel : Answer::No;
-    }
+    box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) return Answer::Yes;
+    return answer == QMessageBox::No || !withCancel ? Answer::No : Answer::Cancel;
 }
 
 bool WidgetDialogs::messageOrStop(QWidget* parent, const QString& text, const QString& stopCaption) {
@@ -63,7 +47,6 @@ QString WidgetDialogs::inputBox(QWidget* parent, const QString& caption, const Q
     dialog.setWindowTitle(caption);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(proposal);
-    // The question in the box itself, in bold, whole; the prompt below it.
     dialog.setLabelText(QStringLiteral("<b>%1</b><br>%2").arg(caption.toHtmlEscaped(), prompt.toHtmlEscaped()));
     dialog.setCancelButtonText(QCoreApplication::translate("Dialogs", "Abbrechen"));
     dialog.setOkButtonText(QCoreApplication::translate("Dialogs", "OK"));
@@ -83,7 +66,9 @@ static QString runFileDialog(QWidget* parent, const Dialogs::FileRequest& reques
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(toQtFilter(request.filter));
+    // "Tippdatei|*.hlt" -> "Tippdatei (*.hlt)".
+    dialog.setNameFilter(QString(request.filter).replace(QLatin1Char('|'), QStringLiteral(" (")) +
+                         QLatin1Char(')'));
     dialog.setDefaultSuffix(request.defaultSuffix);
     // Files are overwritten without asking, as everywhere in the program.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);

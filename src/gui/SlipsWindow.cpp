@@ -17,14 +17,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -64,10 +63,6 @@ public:
     // The window changes what the model shows only between these two.
     void beginChange() { beginResetModel(); }
     void endChange() { endResetModel(); }
-    void retranslate() {
-        emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-        if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(m_window.shownRows().size());
@@ -191,10 +186,9 @@ SlipsWindow::~SlipsWindow() {
 void SlipsWindow::setTexts() {
     setWindowTitle(tr("Meine Scheine"));
     m_filterLabel->setText(tr("&Anzeigen:"));
-    m_filter->setItemText(0, tr("Alle Ziehungen"));
-    m_filter->setItemText(1, tr("Offene Scheine"));
-    m_filter->setItemText(2, tr("Abgeschlossene Scheine"));
-    m_filter->setItemText(3, tr("Gewinne"));
+    const QStringList filters = {tr("Alle Ziehungen"), tr("Offene Scheine"), tr("Abgeschlossene Scheine"),
+                                 tr("Gewinne")};
+    for (int i = 0; i < filters.size(); ++i) m_filter->setItemText(i, filters[i]);
     m_filter->setToolTip(tr("Offen: Scheine, deren Ziehungen nicht alle gezogen sind; abgeschlossen: "
                             "alle Ziehungen gezogen; Gewinne: Ziehungen mit mindestens einer Gewinnreihe"));
     m_edit->setText(tr("&Bearbeiten …"));
@@ -213,7 +207,7 @@ void SlipsWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::LanguageChange) return;
     setTexts();
-    m_model->retranslate();
+    // The reset of the rows has the table ask for every text and header again.
     showRows();
 }
 
@@ -234,25 +228,19 @@ void SlipsWindow::reload() {
                                nullptr, damagedLines));
     }
     m_fileNote->setVisible(!loaded.error.isEmpty() || damagedLines > 0);
-    const std::vector<DrawRecord> history = m_sources.history ? m_sources.history() : std::vector<DrawRecord>{};
-    const DividendSource* dividends = m_sources.dividends ? m_sources.dividends() : nullptr;
     SystemTableSet tables(m_sources.dataDirectory);
     m_model->beginChange();
     m_slips = book.slips();
-    m_ledger = SlipLedger::build(m_slips, history, dividends, tables);
+    m_ledger = SlipLedger::build(m_slips, m_sources.history(), m_sources.dividends(), tables);
     m_shown.clear();
     m_model->endChange();
     showRows();
     // The row shown before stays selected when it is still there.
-    if (!keptId.isEmpty()) {
-        for (std::size_t i = 0; i < m_shown.size(); ++i) {
-            const int r = m_shown[i];
-            if (slipOf(r).id == keptId && m_ledger.rows[static_cast<std::size_t>(r)].date == keptDate) {
-                m_table->selectRow(static_cast<int>(i));
-                break;
-            }
-        }
-    }
+    const auto kept = std::find_if(m_shown.begin(), m_shown.end(), [&](int r) {
+        return !keptId.isEmpty() && slipOf(r).id == keptId &&
+               m_ledger.rows[static_cast<std::size_t>(r)].date == keptDate;
+    });
+    if (kept != m_shown.end()) m_table->selectRow(static_cast<int>(kept - m_shown.begin()));
 }
 
 void SlipsWindow::showRows() {
@@ -269,15 +257,12 @@ void SlipsWindow::showRows() {
         ++openDraws;
         openStake += row.stake;
     }
-    const DividendSource* dividends = m_sources.dividends ? m_sources.dividends() : nullptr;
     if (m_slips.empty())
         m_totalsLabel->setText(tr("Noch keine Scheine gespeichert: „Als gespielt speichern“ neben der Tippliste "
                                   "speichert die Tipps als Schein für die nächste Ziehung."));
     else
         m_totalsLabel->setText(SlipLedger::totalsText(
-            Slips::totals(SlipLedger::checksOf(m_ledger, m_shown), dividends), openDraws, openStake));
-    m_edit->setEnabled(false);
-    m_delete->setEnabled(false);
+            Slips::totals(SlipLedger::checksOf(m_ledger, m_shown), m_sources.dividends()), openDraws, openStake));
     m_export->setEnabled(!m_shown.empty());
     m_print->setEnabled(!m_shown.empty());
     showDetail();
@@ -335,13 +320,9 @@ void SlipsWindow::showDetail() {
     }
     const Slips::DrawCheck& check = m_ledger.checks[static_cast<std::size_t>(row.check)];
     std::uint64_t winning = 0;
-    QStringList drawn;
-    for (const int n : check.winning) {
-        winning |= std::uint64_t{1} << n;
-        drawn << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    }
+    for (const int n : check.winning) winning |= std::uint64_t{1} << n;
     QString numbers = tr("Gewinnzahlen vom %1: %2")
-                          .arg(locale.toString(check.date, QLocale::ShortFormat), drawn.join(QLatin1Char(' ')));
+                          .arg(locale.toString(check.date, QLocale::ShortFormat), numbersHtml(winning, 0));
     if (check.additionalNumber > 0)
         numbers += QStringLiteral(", ") + tr("Zusatzzahl %1").arg(check.additionalNumber, 2, 10, QLatin1Char('0'));
     html += QStringLiteral("<p>%1<br>%2: %3</p>")
@@ -484,4 +465,33 @@ void SlipsWindow::printClick() {
                                              .arg(QDir::toNativeSeparators(path)));
         });
     m_dialogs->showModal(dialog);
+}
+
+SlipSaveDialog::SlipSaveDialog(const QDate& firstDraw, int columns, double stakePerDraw, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("SlipSaveDialog"));
+    setWindowTitle(tr("Als gespielt speichern"));
+    auto* box = new QVBoxLayout(this);
+    const QLocale locale;
+    auto* info = new QLabel(tr("Erste Ziehung: %1, %2 Spalten, %3 € pro Ziehung")
+                                .arg(locale.toString(firstDraw, QStringLiteral("ddd dd.MM.yyyy")))
+                                .arg(columns)
+                                .arg(locale.toString(stakePerDraw, 'f', 2)),
+                            this);
+    box->addWidget(named(info, "SlipInfo"));
+
+    auto* form = new QFormLayout;
+    m_draws = named(new QSpinBox(this), "SlipDraws");
+    m_draws->setRange(1, Slips::MaxDraws);
+    m_draws->setValue(1);
+    m_name = named(new QLineEdit(firstDraw.toString(QStringLiteral("dd.MM.yyyy")), this), "SlipName");
+    form->addRow(tr("Anzahl der Ziehungen:"), m_draws);
+    form->addRow(tr("Name:"), m_name);
+    box->addLayout(form);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("SlipButtons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    box->addWidget(buttons);
 }

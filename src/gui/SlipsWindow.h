@@ -4,6 +4,10 @@
 #include "gui/Printing.h"
 #include "history/DrawRecord.h"
 
+#include <QDate>
+#include <QDialog>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -19,11 +23,9 @@ class QTextBrowser;
 class SlipTableModel;
 
 // The window "Meine Scheine": every slip the player recorded, one row per draw it covers, with
-// the columns, the stake, the best tier and the winnings of that draw; filters; the totals
-// beside what the same stake returns on average; the running balance as a chart; the hits of
-// every column of the selected row. Slips are edited and deleted here, the table exported as
-// CSV and printed. The book is read from its file whenever the window shows it and again
-// before every change, so a slip the main window added meanwhile is never lost.
+// totals, the running balance and the hits of the selected row. The book is read from its file
+// whenever the window shows it and again before every change, so a slip the main window added
+// meanwhile is never lost.
 class SlipsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -92,4 +94,19 @@ private:
     BarChartView* m_chart = nullptr;
     QLabel* m_totalsLabel = nullptr;
     QLabel* m_fileNote = nullptr;
+};
+
+// Asks what a slip recorded as played needs besides its tips: for how many draws it is valid
+// (1 to 10, from the next draw on) and its name. Shows the first draw and what one draw costs.
+class SlipSaveDialog : public QDialog {
+    Q_OBJECT
+public:
+    SlipSaveDialog(const QDate& firstDraw, int columns, double stakePerDraw, QWidget* parent = nullptr);
+
+    int draws() const { return m_draws->value(); }
+    QString name() const { return m_name->text().trimmed(); }
+
+private:
+    QSpinBox* m_draws = nullptr;
+    QLineEdit* m_name = nullptr; // prefilled with the first draw's date
 };

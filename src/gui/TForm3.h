@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -16,20 +17,13 @@ public:
     explicit TForm3(QWidget* parent = nullptr);
 
     DatePicker* DateTimePicker1;
-    UpDown* UpDown1;
-    UpDown* UpDown2;
-    UpDown* UpDown3;
-    UpDown* UpDown4;
-    UpDown* UpDown5;
-    UpDown* UpDown6;
     QLabel* Label1;
-    UpDown* UpDown7; // additional number, hidden
-    QLabel* Label2;
+    UpDown* UpDown7;      // additional number, hidden
     UpDown* UpDown8;      // eighth number byte, hidden
     QPushButton* BitBtn1; // "Abbruch"
     QPushButton* BitBtn2; // "OK"
 
-    UpDown* number(int i) const; // 1 to 6
+    UpDown* number(int i) const { return m_numbers[static_cast<std::size_t>(i - 1)]; } // 1 to 6
     // Today's date: a draw after it is refused. Invalid: no date is refused.
     QDate today;
 
@@ -43,4 +37,7 @@ public:
 
 public slots:
     void accept() override;
+
+private:
+    std::array<UpDown*, 6> m_numbers{};
 };

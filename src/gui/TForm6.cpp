@@ -9,13 +9,11 @@
 #include "gui/ScreenReaderNames.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QToolTip>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -58,7 +56,6 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
         b->setObjectName(QStringLiteral("CheckBox") + QString::number(n));
         b->setChecked(true);
         m_boxes[static_cast<std::size_t>(n)] = b;
-        m_colours[static_cast<std::size_t>(n)] = BoxColour::Normal;
         grid->addWidget(b, (n - 1) / 7, (n - 1) % 7);
     }
 
@@ -115,19 +112,11 @@ TForm6::TForm6(Platform platform, QWidget* parent) : QDialog(parent), m_platform
     connect(BitBtn1, &QPushButton::clicked, this, [this] { done(mrOk); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { done(mrAbort); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { done(mrRetry); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { runAction(&TForm6::BitBtn4Click); });
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm6::BitBtn4Click);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { runAction(&TForm6::SpeedButton1Click); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { runAction(&TForm6::SpeedButton2Click); });
     connect(Timer1, &QTimer::timeout, this, &TForm6::Timer1Timer);
     nameForScreenReaders(this);
-}
-
-QString TForm6::hint(int n) const {
-    return box(n)->toolTip();
-}
-
-void TForm6::setHint(int n, const QString& text) {
-    box(n)->setToolTip(text);
 }
 
 void TForm6::setBoxColour(int n, BoxColour colour) {
@@ -160,12 +149,8 @@ void TForm6::SpeedButton1Click() {
     if (path.isEmpty()) return;
     QStringList lines;
     for (int n = 1; n <= Lotto::HighestNumber; ++n) {
-        if (box(n)->isChecked()) {
-            if (hint(n).isEmpty()) setHint(n, QStringLiteral("1"));
-            lines << hint(n);
-        } else {
-            lines << QString();
-        }
+        if (box(n)->isChecked() && hint(n).isEmpty()) setHint(n, QStringLiteral("1"));
+        lines << (box(n)->isChecked() ? hint(n) : QString());
     }
     TextFile::writeLinesAtomic(path, lines);
 }
@@ -239,10 +224,6 @@ int TForm6::execute() {
     const int result = m_platform.dialogs->showModal(this);
     resetPick();
     return result;
-}
-
-QString TForm6::explanation(const QWidget* button) const {
-    return m_explanations.value(button);
 }
 
 bool TForm6::eventFilter(QObject* watched, QEvent* event) {

@@ -1,12 +1,12 @@
 #pragma once
 #include "gui/Platform.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QHash>
 #include <array>
 #include <cstdint>
 
-class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -26,8 +26,8 @@ public:
 
     // Box n (1..49) for number n.
     QCheckBox* box(int n) const { return m_boxes[static_cast<std::size_t>(n)]; }
-    QString hint(int n) const;
-    void setHint(int n, const QString& text);
+    QString hint(int n) const { return box(n)->toolTip(); }
+    void setHint(int n, const QString& text) { box(n)->setToolTip(text); }
     BoxColour boxColour(int n) const { return m_colours[static_cast<std::size_t>(n)]; }
     void setBoxColour(int n, BoxColour colour);
 
@@ -58,7 +58,7 @@ public:
     void done(int result) override;
 
     // The hint OK and "&Ändern" show while their own hints are empty: what each of them does.
-    QString explanation(const QWidget* button) const;
+    QString explanation(const QWidget* button) const { return m_explanations.value(button); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

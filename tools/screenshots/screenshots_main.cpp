@@ -9,7 +9,6 @@
 #include "base/Random.h"
 #include "app/TForm1.h"
 #include "gui/BarChartView.h"
-#include "gui/SlipSaveDialog.h"
 #include "gui/TForm3.h"
 #include "gui/AnalysisReport.h"
 #include "gui/SlipsWindow.h"
