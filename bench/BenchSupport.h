@@ -51,7 +51,7 @@ inline Platform quietPlatform() {
     auto silent = std::make_shared<SilentSoundAndShell>();
     // Never an update at start: a benchmark does not go online.
     return Platform{std::make_shared<QuietDialogs>(), std::make_shared<BenchClock>(), silent, silent,
-                    std::make_shared<TipPrinting>(), Platform::system().http, false};
+                    std::make_shared<Printing>(), Platform::system().http, false};
 }
 
 // count lines of ten-number full systems ("nn,...,nn:Vollsystem") from a fixed seed.

@@ -16,7 +16,6 @@
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"
 #include "gui/BarChartView.h"
-#include "gui/MenuOwnNames.h"
 #include "gui/ScreenReaderNames.h"
 
 #include <QAbstractButton>

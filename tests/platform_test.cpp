@@ -3,7 +3,6 @@
 #include "gui/Platform.h"
 #include "gui/TForm6.h"
 #include "gui/TipPrint.h"
-#include "gui/WavSound.h"
 #include "support/Awaiting.h"
 #include "support/LoopbackServers.h"
 #include "support/TestPlatform.h"
@@ -131,7 +130,7 @@ TEST(TipPrinting, EachTipIsAGridOfTheFortyNineNumbersWithItsOwnFilled) {
 }
 
 TEST(TipPrinting, ThePreviewShowsThePagesAndThePdfHoldsTheTipText) {
-    TipPrinting printing;
+    Printing printing;
     QWidget owner;
     const TipFiles::TipSheet sheet = tipSheet();
     Printing::Preview preview = printing.tipPreview(sheet, &owner);

@@ -7,7 +7,6 @@
 #include "generator/ProgramSettings.h"
 #include "tips/TipLine.h"
 #include "gui/InlineFields.h"
-#include "gui/MenuOwnNames.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -15,7 +15,6 @@
 #include <QtCharts/QBarSet>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QLegend>
-#include <QtCharts/QLegendMarker>
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
@@ -75,11 +74,7 @@ int labelStep(int categories, double axisWidth, double labelWidth) {
 
 } // namespace
 
-BarChartView::BarChartView(QWidget* parent) : BarChartView(new BarChartModel, parent) {
-    m_model->setParent(this);
-}
-
-BarChartView::BarChartView(BarChartModel* model, QWidget* parent) : QChartView(parent), m_model(model) {
+BarChartView::BarChartView(QWidget* parent) : QChartView(parent), m_model(new BarChartModel(this)) {
     setRenderHint(QPainter::Antialiasing, false);
     connect(m_model, &BarChartModel::changed, this, &BarChartView::scheduleRefresh);
 }
@@ -99,8 +94,14 @@ void BarChartView::ensureChart() {
 
     m_series->setBarWidth(0.8);
     m_chart->addSeries(m_series);
-    connect(m_series, &QStackedBarSeries::hovered, this,
-            [this](bool entered, int index, QBarSet*) { showBarValue(entered, index); });
+    connect(m_series, &QStackedBarSeries::hovered, this, [this](bool entered, int index, QBarSet*) {
+        const QString text = entered ? barText(index) : QString();
+        setToolTip(text);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(QCursor::pos(), text, this);
+    });
 
     // Bars stand at positions 0, 1, 2, ...; the axis names every bar where there is room, else
     // every second, fifth, tenth ... category.
@@ -129,24 +130,9 @@ void BarChartView::ensureChart() {
     m_dirty = true;
 }
 
-QValueAxis* BarChartView::valueAxis() const {
+const BarChartView& BarChartView::withChart() const {
     const_cast<BarChartView*>(this)->ensureChart();
-    return m_y;
-}
-
-QCategoryAxis* BarChartView::categoryAxis() const {
-    const_cast<BarChartView*>(this)->ensureChart();
-    return m_x;
-}
-
-QStackedBarSeries* BarChartView::barSeries() const {
-    const_cast<BarChartView*>(this)->ensureChart();
-    return m_series;
-}
-
-const std::map<BarColour, QBarSet*>& BarChartView::barSets() const {
-    const_cast<BarChartView*>(this)->ensureChart();
-    return m_sets;
+    return *this;
 }
 
 void BarChartView::scheduleRefresh() {
@@ -184,15 +170,6 @@ QString BarChartView::barText(int index) const {
     return QStringLiteral("%1: %2").arg(QLocale().toString(m_xs[index], 'g', 10), QLocale().toString(value, 'g', 10));
 }
 
-void BarChartView::showBarValue(bool entered, int index) {
-    const QString text = entered ? barText(index) : QString();
-    setToolTip(text);
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(QCursor::pos(), text, this);
-}
-
 BarChartView::AxisRange BarChartView::displayRange(double lo, double hi, bool zoomed) {
     if (hi < lo) std::swap(lo, hi);
     // Unzoomed, bars of counts stand on 0, so their heights compare truly.
@@ -219,21 +196,6 @@ BarChartView::AxisRange BarChartView::displayRange(double lo, double hi, bool zo
     return r;
 }
 
-QBarSet* BarChartView::setFor(BarColour colour) {
-    QBarSet*& set = m_sets[colour];
-    if (!set) {
-        set = new QBarSet(QString());
-        const QColor c = QColor::fromRgb(colour);
-        set->setBorderColor(c.darker(130));
-        if (colour == BarColours::Red)
-            set->setBrush(primeBrush(c));
-        else
-            set->setColor(c);
-        m_series->append(set);
-    }
-    return set;
-}
-
 void BarChartView::refresh() {
     ensureChart();
     m_dirty = false;
@@ -255,17 +217,24 @@ void BarChartView::refresh() {
     }
     m_series->setLabelsVisible(marks);
 
-    for (auto it = m_sets.begin(); it != m_sets.end();) {
-        if (values.count(it->first)) {
-            ++it;
-            continue;
-        }
-        m_series->remove(it->second); // deletes the set
-        it = m_sets.erase(it);
-    }
+    std::erase_if(m_sets, [&](const auto& entry) {
+        if (values.count(entry.first)) return false;
+        m_series->remove(entry.second); // deletes the set
+        return true;
+    });
     for (auto& [colour, v] : values) {
         while (v.size() < xs.size()) v.append(0);
-        QBarSet* set = setFor(colour);
+        QBarSet*& set = m_sets[colour];
+        if (!set) {
+            set = new QBarSet(QString());
+            const QColor c = QColor::fromRgb(colour);
+            set->setBorderColor(c.darker(130));
+            if (colour == BarColours::Red)
+                set->setBrush(primeBrush(c));
+            else
+                set->setColor(c);
+            m_series->append(set);
+        }
         const int size = static_cast<int>(v.size());
         int changed = 0;
         if (set->count() == size)
@@ -280,7 +249,12 @@ void BarChartView::refresh() {
             set->append(v);
         }
     }
-    updateLegend();
+    // The legend explains the pattern where prime bars stand beside the others.
+    for (auto& [colour, set] : m_sets)
+        set->setLabel(colour == BarColours::Red
+                          ? QCoreApplication::translate("BarChartView", "1 und Primzahlen (gestreift)")
+                          : QCoreApplication::translate("BarChartView", "übrige Zahlen"));
+    m_chart->legend()->setVisible(m_sets.size() >= 2 && m_sets.count(BarColours::Red));
 
     const int n = static_cast<int>(xs.size());
     m_x->setRange(-0.5, std::max(0.5, n - 0.5));
@@ -297,16 +271,6 @@ void BarChartView::refresh() {
 
     m_titleShown.clear();
     layoutTexts();
-}
-
-void BarChartView::updateLegend() {
-    // The legend explains the pattern where prime bars stand beside the others.
-    const bool primeChart = m_sets.size() >= 2 && m_sets.count(BarColours::Red);
-    for (auto& [colour, set] : m_sets)
-        set->setLabel(colour == BarColours::Red
-                          ? QCoreApplication::translate("BarChartView", "1 und Primzahlen (gestreift)")
-                          : QCoreApplication::translate("BarChartView", "übrige Zahlen"));
-    m_chart->legend()->setVisible(primeChart);
 }
 
 void BarChartView::layoutTexts() {

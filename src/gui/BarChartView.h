@@ -10,18 +10,14 @@ class QCategoryAxis;
 class QStackedBarSeries;
 class QValueAxis;
 
-// Shows a BarChartModel with Qt Charts, the one user of Qt Charts and Qt Svg. A change of the
-// model updates the bars and axes in place; redrawing is deferred to the event loop, so a run
-// that computes five statistics redraws once, and a hidden view is drawn when it is shown.
-// The model's own limits, which the generator reads, are never changed. Pointing at a bar
-// shows its value.
+// Shows a BarChartModel of its own with Qt Charts, the one user of Qt Charts and Qt Svg.
+// Redrawing is deferred to the event loop, so a run that computes five statistics redraws once,
+// and a hidden view is drawn when it is shown. The model's own limits, which the generator
+// reads, are never changed.
 class BarChartView : public QChartView {
     Q_OBJECT
 public:
-    // A view of a model of its own.
     explicit BarChartView(QWidget* parent = nullptr);
-    // A view of `model`, which outlives the view.
-    BarChartView(BarChartModel* model, QWidget* parent);
 
     BarChartModel* model() const { return m_model; }
     // Brings the drawing up to date now (tests, screenshots, export).
@@ -41,12 +37,11 @@ public:
     // axis and its value ("7: 312"); empty for no such bar.
     QString barText(int index) const;
 
-    // The chart's parts; asking for them makes the chart.
-    QValueAxis* valueAxis() const;
-    QCategoryAxis* categoryAxis() const;
-    QStackedBarSeries* barSeries() const;
-    // The bar sets by colour (one per colour in the chart).
-    const std::map<BarColour, QBarSet*>& barSets() const;
+    // The chart's parts; asking for them makes the chart. One bar set per colour in the chart.
+    QValueAxis* valueAxis() const { return withChart().m_y; }
+    QCategoryAxis* categoryAxis() const { return withChart().m_x; }
+    QStackedBarSeries* barSeries() const { return withChart().m_series; }
+    const std::map<BarColour, QBarSet*>& barSets() const { return withChart().m_sets; }
 
     // The chart as shown, as a PNG picture (twice the pixels) or an SVG drawing; false when the
     // file could not be written.
@@ -60,14 +55,12 @@ protected:
 private:
     // Most runs of the program never open the chart page: the chart is made when first needed.
     void ensureChart();
+    const BarChartView& withChart() const;
     // Draws the chart as shown, up to date, onto `painter` at the view's size.
     void paintChart(QPainter& painter);
     void scheduleRefresh();
-    QBarSet* setFor(BarColour colour);
-    void updateLegend();
     // Labels of the bottom axis and the wrapped title: both depend on the width.
     void layoutTexts();
-    void showBarValue(bool entered, int index);
 
     BarChartModel* m_model;
     QChart* m_chart = nullptr;

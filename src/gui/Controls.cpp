@@ -1,11 +1,10 @@
 #include "gui/Controls.h"
 
-#include "base/DayCount.h"
-
 #include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -26,10 +25,6 @@ UpDown::UpDown(const QString& upDownName, const QString& editName, int minimum, 
         if (m_typing) emit typed();
     });
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] { m_typing = false; });
-}
-
-QLineEdit* UpDown::edit() const {
-    return QSpinBox::lineEdit();
 }
 
 void UpDown::mousePressEvent(QMouseEvent* event) {
@@ -54,7 +49,6 @@ DatePicker::DatePicker(const QString& name, const QDate& earliest, const QDate& 
     setCalendarPopup(true);
     setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     setMinimumDate(earliest);
-    setMaximumDate(QDate(9999, 12, 31));
     setDate(initial);
 }
 
@@ -65,14 +59,6 @@ bool DatePicker::trySetDate(const QDate& date) {
     return true;
 }
 
-bool DatePicker::trySetDayCount(double dayCount) {
-    return trySetDate(DayCount::toDate(dayCount));
-}
-
-double DatePicker::dayCount() const {
-    return DayCount::fromDate(date());
-}
-
 PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, QWidget* parent)
     : QStatusBar(parent), m_widths(widths) {
     setObjectName(name);
@@ -80,8 +66,7 @@ PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, 
     for (int i = 0; i < widths.size(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("%1Panel%2").arg(name).arg(i));
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setMinimumWidth(widths[i]);
         const bool first = i == 0;
         if (first)
@@ -91,10 +76,6 @@ PanelStatusBar::PanelStatusBar(const QString& name, const QVector<int>& widths, 
         addWidget(label, first ? 1 : 0);
         m_panels.push_back(label);
     }
-}
-
-QString PanelStatusBar::panelText(int index) const {
-    return m_panels.at(index)->text();
 }
 
 void PanelStatusBar::setPanelText(int index, const QString& text) {
@@ -116,21 +97,13 @@ ClickLabel::ClickLabel(const QString& name, const QString& text, QWidget* parent
 namespace {
 
 // QLabel makes its text document when the text is set or measured while the label takes focus;
-// within this scope the label counts as one that takes none.
-class AsPlainLabel {
-public:
-    explicit AsPlainLabel(const QLabel* label)
-        : m_label(const_cast<QLabel*>(label)), m_policy(label->focusPolicy()) {
-        m_label->setFocusPolicy(Qt::NoFocus);
-    }
-    ~AsPlainLabel() { m_label->setFocusPolicy(m_policy); }
-    AsPlainLabel(const AsPlainLabel&) = delete;
-    AsPlainLabel& operator=(const AsPlainLabel&) = delete;
-
-private:
-    QLabel* m_label;
-    Qt::FocusPolicy m_policy;
-};
+// until the guard ends, the label counts as one that takes none.
+auto asPlain(const QLabel* label) {
+    auto* plain = const_cast<QLabel*>(label);
+    const Qt::FocusPolicy policy = plain->focusPolicy();
+    plain->setFocusPolicy(Qt::NoFocus);
+    return qScopeGuard([plain, policy] { plain->setFocusPolicy(policy); });
+}
 
 // A left-button release inside the widget is its click, handled there: a panel under a label
 // must not answer the same click.
@@ -144,28 +117,28 @@ bool acceptClick(const QWidget* widget, QMouseEvent* event) {
 } // namespace
 
 void ClickLabel::setText(const QString& text) {
-    const AsPlainLabel plain(this);
+    const auto plain = asPlain(this);
     QLabel::setText(text);
 }
 
 QSize ClickLabel::sizeHint() const {
-    const AsPlainLabel plain(this);
+    const auto plain = asPlain(this);
     return QLabel::sizeHint();
 }
 
 QSize ClickLabel::minimumSizeHint() const {
-    const AsPlainLabel plain(this);
+    const auto plain = asPlain(this);
     return QLabel::minimumSizeHint();
 }
 
 int ClickLabel::heightForWidth(int width) const {
-    const AsPlainLabel plain(this);
+    const auto plain = asPlain(this);
     return QLabel::heightForWidth(width);
 }
 
 bool ClickLabel::event(QEvent* event) {
     if (event->type() != QEvent::Polish) return QLabel::event(event);
-    const AsPlainLabel plain(this);
+    const auto plain = asPlain(this);
     return QLabel::event(event);
 }
 
@@ -175,16 +148,12 @@ void ClickLabel::focusInEvent(QFocusEvent* event) {
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (event->modifiers() & ~Qt::KeypadModifier) break;
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
         event->accept();
         emit clicked();
         return;
-    default:
-        break;
     }
     QLabel::keyPressEvent(event);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "base/DayCount.h"
+
 #include <QDateEdit>
 #include <QLabel>
 #include <QSpinBox>
@@ -8,16 +10,15 @@
 class QLineEdit;
 
 // An edit field with its up-down button: one spin box named after the up-down control, whose
-// line edit carries the edit's name (both resolve by findChild). The position is value(), the
-// limits are minimum() and maximum(). Mouse presses and releases on the arrows are reported,
-// because some option limits move only on those events.
+// line edit carries the edit's name (both resolve by findChild). Mouse presses and releases on
+// the arrows are reported, because some option limits move only on those events.
 class UpDown : public QSpinBox {
     Q_OBJECT
 public:
     UpDown(const QString& upDownName, const QString& editName, int minimum, int maximum, int position,
            QWidget* parent = nullptr);
 
-    QLineEdit* edit() const;
+    QLineEdit* edit() const { return lineEdit(); }
     int position() const { return value(); }
     void setPosition(int position) { setValue(position); }
 
@@ -50,8 +51,8 @@ public:
     DatePicker(const QString& name, const QDate& earliest, const QDate& initial, QWidget* parent = nullptr);
 
     bool trySetDate(const QDate& date);
-    bool trySetDayCount(double dayCount);
-    double dayCount() const;
+    bool trySetDayCount(double dayCount) { return trySetDate(DayCount::toDate(dayCount)); }
+    double dayCount() const { return DayCount::fromDate(date()); }
 };
 
 // The status bar with its text panels, each at least as wide as given. The first panel (progress
@@ -62,7 +63,7 @@ class PanelStatusBar : public QStatusBar {
 public:
     PanelStatusBar(const QString& name, const QVector<int>& widths, QWidget* parent = nullptr);
 
-    QString panelText(int index) const;
+    QString panelText(int index) const { return m_panels.at(index)->text(); }
     void setPanelText(int index, const QString& text);
     QLabel* panel(int index) const { return m_panels.at(index); }
 

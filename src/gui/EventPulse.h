@@ -13,20 +13,18 @@ public:
     // The first pass is due after one interval, or at once (a run that shows where it is from
     // its first step on).
     enum class First { AfterInterval, AtOnce };
-    explicit EventPulse(First first = First::AfterInterval) : m_passed(first == First::AfterInterval) {
-        m_clock.start();
+    explicit EventPulse(First first = First::AfterInterval) {
+        if (first == First::AfterInterval) m_clock.start();
     }
 
     // The interval since the start or the last pass is over.
-    bool due() const { return !m_passed || m_clock.elapsed() >= IntervalMs; }
+    bool due() const { return !m_clock.isValid() || m_clock.elapsed() >= IntervalMs; }
     // Handles the pending events now (painting what changed) and starts the next interval.
     void pass() {
         QCoreApplication::processEvents();
-        m_passed = true;
         m_clock.start();
     }
 
 private:
-    QElapsedTimer m_clock;
-    bool m_passed;
+    QElapsedTimer m_clock; // not started while the first pass is due at once
 };

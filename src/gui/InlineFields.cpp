@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -50,18 +51,12 @@ QList<QPair<int, int>> InlineFields::blankRuns(const QWidget* host) {
     const QString text = hostText(host);
     const QFontMetrics metrics(host->font());
     const int left = textLeft(host);
+    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
     QList<QPair<int, int>> runs;
-    for (qsizetype i = 0; i < text.size();) {
-        if (text.at(i) != QLatin1Char(' ')) {
-            ++i;
-            continue;
-        }
-        qsizetype j = i;
-        while (j < text.size() && text.at(j) == QLatin1Char(' ')) ++j;
-        if (j - i >= 2)
-            runs.append({left + metrics.horizontalAdvance(text.left(i)),
-                         left + metrics.horizontalAdvance(text.left(j))});
-        i = j;
+    for (auto it = blanks.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        runs.append({left + metrics.horizontalAdvance(text.left(m.capturedStart())),
+                     left + metrics.horizontalAdvance(text.left(m.capturedEnd()))});
     }
     return runs;
 }
@@ -72,12 +67,11 @@ void InlineFields::place() {
     if (!m_host->isVisible()) return;
     const QString text = hostText(m_host);
     const int left = textLeft(m_host);
-    if (!m_measured || text != m_placedText || left != m_measuredLeft || m_host->font() != m_measuredFont) {
+    if (text != m_placedText || left != m_measuredLeft || m_host->font() != m_measuredFont) {
         m_runs = blankRuns(m_host);
         m_textEnd = left + QFontMetrics(m_host->font()).horizontalAdvance(text);
         m_measuredFont = m_host->font();
         m_measuredLeft = left;
-        m_measured = true;
     }
     m_placedText = text;
     int after = m_textEnd + 2 * kFieldGap;

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 // Places fields (spin boxes) over the runs of two or more blanks in the caption of a label or
 // check box, so that the number stands inside the sentence ("maximal [4] Übereinstimmungen
@@ -31,9 +32,8 @@ private:
     QString m_placedText;
     // The caption's measures at the last placing, kept while caption, font and style stay:
     // sizes and shows of the host only move the fields.
-    bool m_measured = false;
     QFont m_measuredFont;
-    int m_measuredLeft = 0;
+    std::optional<int> m_measuredLeft;
     QList<QPair<int, int>> m_runs;
     int m_textEnd = 0;
 };

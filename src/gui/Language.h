@@ -5,21 +5,20 @@
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
-#include <QStringList>
 #include <optional>
+
+class QAction;
+class QMenu;
 
 // The language of the program's messages (status texts, message and input boxes, chart titles,
 // the texts of the windows created later) and of Qt's own dialog buttons. Captions and hints of
-// the windows come from the translation files in land/ instead. German is built in: selecting
-// it leaves only the catalogue of its plural forms, so the built-in texts show unchanged and a
-// count of one reads right.
+// the windows come from the translation files in land/ instead.
 namespace Language {
 
 using Id = MessageCatalogues::Language;
 
-// Installs the message catalogues of the language, replacing those of the previous one, and
-// makes its locale the default, so weekday names follow the language. Widgets receive a
-// LanguageChange event.
+// Installs the message catalogues of the language and makes its locale the default, so weekday
+// names follow the language.
 void select(Id id);
 Id current();
 
@@ -43,24 +42,32 @@ public:
         const char* context;
         const char* source;
     };
-    explicit Retranslator(QList<Message> messages);
+    explicit Retranslator(const QList<Message>& messages);
     QString retranslate(const QString& shown) const;
 
 private:
     // What every text before the switch must start and end with: the words before its first
     // and after its last placeholder (%1 ... %9); a text without placeholders is its head. The
-    // pattern has the placeholders as captures, `order` their numbers as they stand.
+    // pattern has the placeholders as captures, `order` their numbers as they stand (none for
+    // a text without placeholders).
     struct Frame {
+        Message message;
         QString head;
         QString tail;
-        bool placeholders = false;
         QRegularExpression pattern;
         QList<int> order;
     };
-    static Frame frameOf(const QString& text);
+    static Frame frameOf(const Message& message);
 
-    QList<Message> m_messages;
     QList<Frame> m_frames;
 };
 
 } // namespace Language
+
+// Menu items with this property (a language's name in that language) show it in the menu's
+// right-hand column ("Englisch      English") when their caption differs from it. The caption
+// itself stays as a translation file sets it.
+inline constexpr const char* OwnNameProperty = "ownName";
+void showOwnNames(QMenu* menu);
+// What the menu shows for an item: the caption, and after a tab the own name when it shows.
+QString shownMenuText(const QAction* item);

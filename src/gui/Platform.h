@@ -1,7 +1,6 @@
 #pragma once
 #include "gui/Dialogs.h"
 #include "gui/Printing.h"
-#include "gui/Sound.h"
 #include "net/HttpGetter.h"
 
 #include <QDate>
@@ -9,18 +8,14 @@
 #include <cstdint>
 #include <memory>
 
+class QSoundEffect;
+
 // Today's date and the high-resolution counter that seeds the random generator.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDate today() const = 0;
     virtual std::uint64_t counter() const = 0;
-};
-
-class SystemClock : public Clock {
-public:
-    QDate today() const override;
-    std::uint64_t counter() const override;
 };
 
 // Opens a web address or a file with the system's default handler. Returns false when no
@@ -31,9 +26,24 @@ public:
     virtual bool open(const QString& addressOrFile) = 0;
 };
 
-class DesktopShell : public Shell {
+// Plays a WAV file asynchronously; a new sound cuts off the one playing. A missing file or
+// sound device stays silent.
+class Sound {
 public:
-    bool open(const QString& addressOrFile) override;
+    virtual ~Sound() = default;
+    virtual void play(const QString& wavPath) = 0;
+};
+
+// Sound through Qt Multimedia, the one user of it. The sound effect is made on the first sound
+// that has a file to play.
+class WavSound : public Sound {
+public:
+    WavSound();
+    ~WavSound() override;
+    void play(const QString& wavPath) override;
+
+private:
+    std::unique_ptr<QSoundEffect> m_effect;
 };
 
 // The replaceable adapters one main window uses; tests give fakes.

@@ -12,7 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
-#include <functional>
+#include <algorithm>
 
 namespace {
 
@@ -31,18 +31,13 @@ QString ownText(QWidget* w) {
 QString labelBefore(QWidget* w) {
     QWidget* parent = w->parentWidget();
     if (!parent || !parent->layout()) return {};
-    // The layout that holds the widget, searched through the nested layouts.
-    std::function<QLayout*(QLayout*)> holder = [&](QLayout* layout) -> QLayout* {
-        for (int i = 0; i < layout->count(); ++i) {
-            QLayoutItem* item = layout->itemAt(i);
-            if (item->widget() == w) return layout;
-            if (item->layout())
-                if (QLayout* inner = holder(item->layout())) return inner;
-        }
-        return nullptr;
-    };
-    QLayout* layout = holder(parent->layout());
-    if (!layout) return {};
+    // The layout that holds the widget: the parent's or one nested in it (its child).
+    QList<QLayout*> layouts = parent->layout()->findChildren<QLayout*>();
+    layouts.prepend(parent->layout());
+    const auto holder =
+        std::find_if(layouts.cbegin(), layouts.cend(), [w](QLayout* l) { return l->indexOf(w) >= 0; });
+    if (holder == layouts.cend()) return {};
+    QLayout* layout = *holder;
     const int index = layout->indexOf(w);
     auto textOf = [](QLayoutItem* item) {
         auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
@@ -73,10 +68,8 @@ QString contextName(QWidget* w) {
         return pages.join(QStringLiteral(", "));
     }
     // A field inside a sentence: the sentence is its name.
-    if (QWidget* host = w->parentWidget()) {
-        if (qobject_cast<QLabel*>(host) || qobject_cast<QAbstractButton*>(host))
-            if (const QString t = ownText(host); !t.isEmpty()) return t;
-    }
+    if (QWidget* host = w->parentWidget())
+        if (const QString t = ownText(host); !t.isEmpty()) return t;
     if (const QString t = labelBefore(w); !t.isEmpty()) return t;
     // A control on a captioned panel, or whose parent has a hint.
     for (QWidget* up = w->parentWidget(); up && !up->isWindow(); up = up->parentWidget()) {

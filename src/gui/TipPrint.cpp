@@ -23,6 +23,7 @@ namespace {
 // by side stay inside the text width of an A4 page with its margins (482 units).
 constexpr double GridCell = 20;
 constexpr double TipWidth = 155;
+constexpr int TipsPerRow = 3;
 
 // The 49 numbers in rows of seven; the marked ones filled.
 void insertGrid(QTextCursor& cursor, std::uint64_t numbers, const QTextCharFormat& body) {
@@ -113,6 +114,18 @@ std::unique_ptr<QTextDocument> titled(const QString& titleText, QTextCursor& cur
     return doc;
 }
 
+// Lines of text in the fixed font, the first one as the title.
+std::unique_ptr<QTextDocument> textDocument(const QStringList& lines) {
+    QTextCursor cursor;
+    QTextCharFormat body;
+    auto doc = titled(lines.value(0), cursor, body);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        cursor.insertBlock(QTextBlockFormat(), body);
+        cursor.insertText(lines[i], body);
+    }
+    return doc;
+}
+
 } // namespace
 
 std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet) {
@@ -130,17 +143,6 @@ std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet) {
         cursor.insertText(TipFiles::ticketHeader(static_cast<int>(t) + 1), header);
         cursor.insertBlock(QTextBlockFormat(), body);
         insertTicket(cursor, sheet.tickets[t], body);
-    }
-    return doc;
-}
-
-std::unique_ptr<QTextDocument> textDocument(const QStringList& lines) {
-    QTextCursor cursor;
-    QTextCharFormat body;
-    auto doc = titled(lines.value(0), cursor, body);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        cursor.insertBlock(QTextBlockFormat(), body);
-        cursor.insertText(lines[i], body);
     }
     return doc;
 }
@@ -164,11 +166,6 @@ bool writePdf(const QTextDocument& doc, const QString& docName, const QString& p
     if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
     doc.print(&printer);
     return QFileInfo(path).size() > 0;
-}
-
-Printing::Preview previewOf(std::unique_ptr<TipPrintPreview> preview) {
-    QAction* save = preview->savePdfAction();
-    return {std::move(preview), save};
 }
 
 } // namespace
@@ -204,20 +201,20 @@ void TipPrintPreview::setUp(const QString& docName, std::function<std::unique_pt
     resize(920, 820);
 }
 
-TipPrintPreview::~TipPrintPreview() = default;
-
-Printing::Preview TipPrinting::tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) {
-    return previewOf(std::make_unique<TipPrintPreview>(sheet, parent));
+Printing::Preview Printing::tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) {
+    auto* preview = new TipPrintPreview(sheet, parent);
+    return {std::unique_ptr<QDialog>(preview), preview->savePdfAction()};
 }
 
-bool TipPrinting::saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) {
+bool Printing::saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) {
     return writePdf(*TipPrint::document(sheet), sheet.title, path);
 }
 
-Printing::Preview TipPrinting::textPreview(const QStringList& lines, QWidget* parent) {
-    return previewOf(std::make_unique<TipPrintPreview>(lines, parent));
+Printing::Preview Printing::textPreview(const QStringList& lines, QWidget* parent) {
+    auto* preview = new TipPrintPreview(lines, parent);
+    return {std::unique_ptr<QDialog>(preview), preview->savePdfAction()};
 }
 
-bool TipPrinting::saveTextPdf(const QStringList& lines, const QString& path) {
+bool Printing::saveTextPdf(const QStringList& lines, const QString& path) {
     return writePdf(*TipPrint::textDocument(lines), lines.value(0), path);
 }

@@ -15,14 +15,10 @@ class QTextDocument;
 // numbers 1 to 49, seven to a row, its numbers filled, with its line and note below.
 namespace TipPrint {
 
-// Tips side by side in a row of a ticket.
-inline constexpr int TipsPerRow = 3;
 // Numbers in a row of a tip's grid, as on the slip.
 inline constexpr int GridColumns = 7;
 
 std::unique_ptr<QTextDocument> document(const TipFiles::TipSheet& sheet);
-// Lines of text in the fixed font, the first one as the title.
-std::unique_ptr<QTextDocument> textDocument(const QStringList& lines);
 
 } // namespace TipPrint
 
@@ -32,9 +28,9 @@ class TipPrintPreview : public QPrintPreviewDialog {
     Q_OBJECT
 public:
     TipPrintPreview(TipFiles::TipSheet sheet, QWidget* parent = nullptr);
-    // The preview of lines of text (TipPrint::textDocument); its sheet is empty.
+    // The preview of lines of text in the fixed font, the first one as the title; its sheet is
+    // empty.
     TipPrintPreview(QStringList lines, QWidget* parent);
-    ~TipPrintPreview() override;
 
     // Triggered by the player; the owner asks for the file name and writes the PDF.
     QAction* savePdfAction() const { return m_savePdf; }
@@ -46,13 +42,4 @@ private:
 
     TipFiles::TipSheet m_sheet;
     QAction* m_savePdf = nullptr;
-};
-
-// The preview and the PDF as the program's printing.
-class TipPrinting : public Printing {
-public:
-    Preview tipPreview(const TipFiles::TipSheet& sheet, QWidget* parent) override;
-    bool saveTipPdf(const TipFiles::TipSheet& sheet, const QString& path) override;
-    Preview textPreview(const QStringList& lines, QWidget* parent) override;
-    bool saveTextPdf(const QStringList& lines, const QString& path) override;
 };

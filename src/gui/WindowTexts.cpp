@@ -2,11 +2,11 @@
 
 #include "gui/Controls.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -14,13 +14,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <optional>
 
 namespace WindowTexts {
@@ -47,13 +44,8 @@ std::optional<Kind> classify(QObject* o) {
             return Kind::MenuItem;
         return std::nullopt;
     }
-    if (qobject_cast<Panel*>(o)) return Kind::Panel;
     if (qobject_cast<QLabel*>(o)) return Kind::Label;
-    if (qobject_cast<QPushButton*>(o))
-        return o->objectName().startsWith(QLatin1String("BitBtn")) ? Kind::BitBtn : Kind::Button;
-    if (qobject_cast<QToolButton*>(o)) return Kind::SpeedButton;
-    if (qobject_cast<QCheckBox*>(o)) return Kind::CheckBox;
-    if (qobject_cast<QRadioButton*>(o)) return Kind::RadioButton;
+    if (qobject_cast<QAbstractButton*>(o)) return Kind::Button;
     if (tabsOfPage(o)) return Kind::TabSheet;
     if (qobject_cast<QGroupBox*>(o)) return Kind::RadioGroup;
     if (qobject_cast<QLineEdit*>(o)) return Kind::Edit;
@@ -94,6 +86,40 @@ void collect(QObject* parent, QList<Component>& out) {
     }
 }
 
+// A tab page has its caption and hint in its tab widget; every other kind in properties.
+int pageIndex(const Component& c) {
+    return tabsOfPage(c.object)->indexOf(static_cast<QWidget*>(c.object));
+}
+
+const char* captionProperty(Kind kind) {
+    return kind == Kind::RadioGroup ? "title" : "text";
+}
+
+const char* hintProperty(Kind kind) {
+    return kind == Kind::MenuItem ? "statusTip" : "toolTip";
+}
+
+bool isSeparator(const Component& c) {
+    const auto* action = qobject_cast<const QAction*>(c.object);
+    return action && action->isSeparator();
+}
+
+void setCaption(const Component& c, const QString& text) {
+    if (c.kind == Kind::TabSheet)
+        tabsOfPage(c.object)->setTabText(pageIndex(c), text);
+    else if (auto* click = qobject_cast<ClickLabel*>(c.object))
+        click->setText(text);
+    else if (c.kind != Kind::Edit && !isSeparator(c))
+        c.object->setProperty(captionProperty(c.kind), text);
+}
+
+void setHint(const Component& c, const QString& text) {
+    if (c.kind == Kind::TabSheet)
+        tabsOfPage(c.object)->setTabToolTip(pageIndex(c), text);
+    else
+        c.object->setProperty(hintProperty(c.kind), text);
+}
+
 } // namespace
 
 QList<Component> components(QWidget* window) {
@@ -103,84 +129,15 @@ QList<Component> components(QWidget* window) {
 }
 
 QString caption(const Component& c) {
-    switch (c.kind) {
-    case Kind::MenuItem: {
-        auto* action = static_cast<QAction*>(c.object);
-        return action->isSeparator() ? QStringLiteral("-") : action->text();
-    }
-    case Kind::Label:
-    case Kind::Panel:
-        return static_cast<QLabel*>(c.object)->text();
-    case Kind::TabSheet: {
-        QTabWidget* tabs = tabsOfPage(c.object);
-        return tabs->tabText(tabs->indexOf(static_cast<QWidget*>(c.object)));
-    }
-    case Kind::RadioGroup:
-        return static_cast<QGroupBox*>(c.object)->title();
-    case Kind::Edit:
-        return {};
-    default: // the buttons
-        return static_cast<QAbstractButton*>(c.object)->text();
-    }
-}
-
-void setCaption(const Component& c, const QString& text) {
-    switch (c.kind) {
-    case Kind::MenuItem: {
-        auto* action = static_cast<QAction*>(c.object);
-        if (!action->isSeparator()) action->setText(text);
-        break;
-    }
-    case Kind::Label:
-    case Kind::Panel:
-        if (auto* click = qobject_cast<ClickLabel*>(c.object))
-            click->setText(text);
-        else
-            static_cast<QLabel*>(c.object)->setText(text);
-        break;
-    case Kind::TabSheet: {
-        QTabWidget* tabs = tabsOfPage(c.object);
-        tabs->setTabText(tabs->indexOf(static_cast<QWidget*>(c.object)), text);
-        break;
-    }
-    case Kind::RadioGroup:
-        static_cast<QGroupBox*>(c.object)->setTitle(text);
-        break;
-    case Kind::Edit:
-        break;
-    default: // the buttons
-        static_cast<QAbstractButton*>(c.object)->setText(text);
-        break;
-    }
+    if (c.kind == Kind::TabSheet) return tabsOfPage(c.object)->tabText(pageIndex(c));
+    if (c.kind == Kind::Edit) return {};
+    if (isSeparator(c)) return QStringLiteral("-");
+    return c.object->property(captionProperty(c.kind)).toString();
 }
 
 QString hint(const Component& c) {
-    switch (c.kind) {
-    case Kind::MenuItem:
-        return static_cast<QAction*>(c.object)->statusTip();
-    case Kind::TabSheet: {
-        QTabWidget* tabs = tabsOfPage(c.object);
-        return tabs->tabToolTip(tabs->indexOf(static_cast<QWidget*>(c.object)));
-    }
-    default:
-        return static_cast<QWidget*>(c.object)->toolTip();
-    }
-}
-
-void setHint(const Component& c, const QString& text) {
-    switch (c.kind) {
-    case Kind::MenuItem:
-        static_cast<QAction*>(c.object)->setStatusTip(text);
-        break;
-    case Kind::TabSheet: {
-        QTabWidget* tabs = tabsOfPage(c.object);
-        tabs->setTabToolTip(tabs->indexOf(static_cast<QWidget*>(c.object)), text);
-        break;
-    }
-    default:
-        static_cast<QWidget*>(c.object)->setToolTip(text);
-        break;
-    }
+    if (c.kind == Kind::TabSheet) return tabsOfPage(c.object)->tabToolTip(pageIndex(c));
+    return c.object->property(hintProperty(c.kind)).toString();
 }
 
 int charset(const Component& c) {
@@ -188,10 +145,6 @@ int charset(const Component& c) {
     bool ok = false;
     const int value = c.object->property(CharsetProperty).toInt(&ok);
     return ok ? value : BaseCharset;
-}
-
-void setCharset(const Component& c, int value) {
-    if (c.kind != Kind::MenuItem) c.object->setProperty(CharsetProperty, value);
 }
 
 void apply(QWidget* window, const std::vector<Translation::Entry>& entries) {
@@ -205,7 +158,8 @@ void apply(QWidget* window, const std::vector<Translation::Entry>& entries) {
         if (!entry) continue;
         setCaption(c, entry->caption);
         setHint(c, entry->hint);
-        if (const auto number = Translation::charsetNumber(*entry)) setCharset(c, *number);
+        const auto number = Translation::charsetNumber(*entry);
+        if (number && c.kind != Kind::MenuItem) c.object->setProperty(CharsetProperty, *number);
     }
 }
 

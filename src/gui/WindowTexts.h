@@ -15,13 +15,8 @@ namespace WindowTexts {
 // In the order a template writer tries them: the first that fits a control names its kind.
 enum class Kind {
     MenuItem,    // named QAction of a menu bar or menu; hint = status tip, no font
-    Label,       // QLabel
-    Panel,       // Panel
-    BitBtn,      // QPushButton named "BitBtn..."
-    Button,      // any other QPushButton
-    SpeedButton, // QToolButton
-    CheckBox,
-    RadioButton,
+    Label,       // QLabel, Panel included
+    Button,      // push, tool and check buttons, radio buttons
     TabSheet,   // a page of a QTabWidget: caption = tab text, hint = tab tooltip
     RadioGroup, // QGroupBox
     Edit,       // QLineEdit, the edits of up-down spins included: hint only, its text is data
@@ -48,9 +43,6 @@ QList<Component> components(QWidget* window);
 QString caption(const Component& c);
 QString hint(const Component& c);
 int charset(const Component& c);
-void setCaption(const Component& c, const QString& text);
-void setHint(const Component& c, const QString& text);
-void setCharset(const Component& c, int charset);
 
 // Gives each control of the window that has an entry its caption (not for edits), hint and
 // character set (when the entry's line is a whole number; not for menu items). The window's

@@ -95,7 +95,7 @@ struct TestPlatform {
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
     std::shared_ptr<RecordingShell> shell = std::make_shared<RecordingShell>();
     // The real printing, so tests see the real preview and PDF.
-    std::shared_ptr<Printing> printing = std::make_shared<TipPrinting>();
+    std::shared_ptr<Printing> printing = std::make_shared<Printing>();
     // The real client: window tests download from their loopback servers.
     HttpGetterFactory http = [] { return std::unique_ptr<HttpGetter>(std::make_unique<HttpClient>()); };
     // No window of the tests updates by itself at start (its server would be the operator's
