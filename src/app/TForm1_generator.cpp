@@ -28,31 +28,8 @@ public:
     explicit ChartPoolSource(TForm1& form) : m_form(form) {}
 
     StatisticBars compute(PoolStatistic statistic) override {
-        using namespace Statistics;
         const std::shared_ptr<const HistoryRecords> history = m_form.historySnapshot().records();
-        const std::vector<DrawRecord>& records = history->records;
-        const DrawFilter filter = m_form.drawFilter();
-        BarChartModel* chart = m_form.controls().Chart1->model();
-        Plot plot;
-        switch (statistic) {
-        case PoolStatistic::Pairs:
-            plot = runPlot(runCounts(records, filter, RunKind::Pairs));
-            break;
-        case PoolStatistic::Triples:
-            plot = runPlot(runCounts(records, filter, RunKind::Triples));
-            break;
-        case PoolStatistic::Quadruples:
-            plot = runPlot(runCounts(records, filter, RunKind::Quadruples));
-            break;
-        case PoolStatistic::Frequencies:
-            plot = frequencyPlot(frequenciesOf(*history, filter));
-            break;
-        case PoolStatistic::Overdue:
-            plot = overduePlot(overdueOf(*history, filter));
-            break;
-        }
-        applyPlot(chart, plot);
-        return readStatistic(*chart);
+        return computeStatistic(*m_form.controls().Chart1->model(), *history, m_form.drawFilter(), statistic);
     }
 
     void status(const QString& text) override { m_status = text; }
