@@ -180,7 +180,8 @@ void BM_CandidatesCrossSumOnlyDomain(benchmark::State& state) {
     const DrawFilter filter = wholeHistory(*form);
     form->close();
     PreferencePool pool;
-    HistoryPoolSource source(setup().records, filter);
+    const HistoryRecords records = HistoryRecords::of(setup().records);
+    HistoryPoolSource source(records, filter);
     const RecentDraws recent = RecentDraws::fromHistory(setup().records, filter.to, {true, true});
     buildPool(pool, PoolOptions{}, recent, source);
     HistorySnapshot snapshot(setup().historyPath());

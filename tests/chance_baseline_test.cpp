@@ -94,7 +94,7 @@ TEST(Chance, SimulationIsReproducibleAndIndependentOfThreads) {
     mean /= static_cast<double>(one.players.size());
     const double sd = std::sqrt((*e)[Chance::Three]); // Poisson-like spread of one player
     EXPECT_NEAR(mean, (*e)[Chance::Three], 4 * sd / std::sqrt(200.0));
-    EXPECT_TRUE(one.bands[Chance::Three].contains((*e)[Chance::Three]));
+    EXPECT_EQ(Chance::compare(one.bands[Chance::Three], (*e)[Chance::Three]), 0);
     EXPECT_LT(one.bands[Chance::Three].low, one.bands[Chance::Three].high);
 }
 
@@ -154,7 +154,6 @@ TEST(Chance, StreamedPlayersMatchTheSimulation) {
             // Now and then the worker catches up, so it plays batches of every size.
             if (i % 97 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
-        EXPECT_EQ(streamed.roundsAdded(), static_cast<int>(rounds.size()));
         int lastDone = -1;
         const Chance::SimulationResult fed = streamed.finish([&](int done, int total) {
             EXPECT_GE(done, lastDone);

@@ -193,7 +193,6 @@ TEST(ApplyPlot, PreparesTheChartAndSetsAxesAndTitleAsDescribed) {
     BarChartModel chart;
     chart.series1()->setActive(true);
     chart.series2()->addBar(99, 99);
-    chart.setBottomAutomatic(false);
 
     std::array<int, 50> values{};
     values[2] = 5;
@@ -214,7 +213,6 @@ TEST(ApplyPlot, PreparesTheChartAndSetsAxesAndTitleAsDescribed) {
     EXPECT_FALSE(chart.leftAxis()->isAutomatic());
     EXPECT_EQ(chart.leftAxis()->minimum(), 0); // values[3]
     EXPECT_EQ(chart.leftAxis()->maximum(), 5);
-    EXPECT_TRUE(chart.bottomAutomatic());
     EXPECT_EQ(chart.bottomTitle(), QStringLiteral("T"));
 
     // A plot without axis or title leaves both as they were.
@@ -497,7 +495,6 @@ TEST(TipTest, ReportsEachDrawReachingTheThresholdInDateOrder) {
 
 TEST(TipTest, InputLabelsAndChart) {
     EXPECT_EQ(TipTest::caption(), QStringLiteral("Bei wievielen Zahlen Übereinstellung stoppen?"));
-    EXPECT_EQ(TipTest::prompt(), QStringLiteral("Tipp-Test"));
     EXPECT_EQ(TipTest::threshold(TipTest::proposal()), 6);
     EXPECT_EQ(TipTest::threshold(QStringLiteral(" 3 ")), 3);
     EXPECT_THROW(TipTest::threshold(QStringLiteral("drei")), ConversionError);

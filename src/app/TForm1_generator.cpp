@@ -23,26 +23,8 @@ public:
     explicit ChartPoolSource(TForm1& form) : m_form(form) {}
 
     StatisticBars compute(PoolStatistic statistic) override {
-        using namespace Statistics;
         const std::shared_ptr<const HistoryRecords> history = m_form.historySnapshot().records();
-        const DrawFilter filter = m_form.drawFilter();
-        BarChartModel* chart = m_form.controls().Chart1->model();
-        Plot plot;
-        switch (statistic) {
-        case PoolStatistic::Pairs:
-        case PoolStatistic::Triples:
-        case PoolStatistic::Quadruples: // in the order of their run lengths 2, 3 and 4
-            plot = runPlot(runCounts(history->records, filter, static_cast<RunKind>(static_cast<int>(statistic) + 2)));
-            break;
-        case PoolStatistic::Frequencies:
-            plot = frequencyPlot(frequenciesOf(*history, filter));
-            break;
-        case PoolStatistic::Overdue:
-            plot = overduePlot(overdueOf(*history, filter));
-            break;
-        }
-        applyPlot(chart, plot);
-        return readStatistic(*chart);
+        return computeStatistic(*m_form.controls().Chart1->model(), *history, m_form.drawFilter(), statistic);
     }
 
     void status(const QString& text) override { m_status = text; }

@@ -38,33 +38,11 @@ std::uint64_t CandidateTip::mask(int n) const {
     return m & ~std::uint64_t{1}; // position value 0 is "not drawn"
 }
 
-TicketTable::TicketTable() {
-    clear();
-}
-
-void TicketTable::clear() {
-    for (auto& row : m_rows) row.fill(0);
-    m_masks.fill(0);
-}
-
 void TicketTable::setRow(int t, std::span<const int> values, int n) {
-    auto& row = m_rows[static_cast<std::size_t>(t)];
-    row.fill(0);
     std::uint64_t m = 0;
-    const int count = std::min<int>(static_cast<int>(values.size()), Width);
-    for (int k = 1; k <= count; ++k) {
-        const int v = values[static_cast<std::size_t>(k - 1)];
-        if (v < 1 || v > Lotto::HighestNumber) continue;
-        row[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(v);
-        if (k <= n) m |= std::uint64_t{1} << v;
-    }
+    for (const int v : values.first(std::min(values.size(), static_cast<std::size_t>(n))))
+        if (v >= 1 && v <= Lotto::HighestNumber) m |= std::uint64_t{1} << v;
     m_masks[static_cast<std::size_t>(t)] = m;
-}
-
-void TicketTable::setRow(int t, const CandidateTip& tip, int n) {
-    std::array<int, Width> values{};
-    std::copy_n(tip.pos.begin() + 1, n, values.begin());
-    setRow(t, std::span<const int>(values.data(), static_cast<std::size_t>(n)), n);
 }
 
 namespace Rules {
@@ -73,6 +51,24 @@ namespace {
 int at(const CandidateTip& tip, int k) {
     return tip.pos[static_cast<std::size_t>(k)];
 }
+
+// Rule 1 for the candidate's numbers against rows 1..rows of the table.
+QUINTARA_POPCNT_CLONES
+bool ticketOptimisationFails(std::uint64_t candidate, const TicketTable& table, int rows,
+                             const RuleOptions& o) {
+    if (rows < 1) return false;
+    int most = 0;
+    int fewest = 64;
+    for (int r = 1; r <= rows; ++r) {
+        const int hits = std::popcount(candidate & table.mask(r));
+        most = std::max(most, hits);
+        fewest = std::min(fewest, hits);
+    }
+    const bool tooMany = most > o.maxMatches;
+    const bool tooFew = fewest < o.minMatches;
+    return (tooMany && o.maxMatchesOn) || (tooFew && o.minMatchesOn) || (o.everyPair && (tooMany || tooFew));
+}
+
 } // namespace
 
 int crossSum(const CandidateTip& tip, int n) {
@@ -109,22 +105,6 @@ int primeCount(const CandidateTip& tip, int width) {
     int c = 0;
     for (int k = 1; k <= std::min(width, CandidateTip::MaxNumbers); ++k) c += Statistics::isRedNumber(at(tip, k));
     return c;
-}
-
-QUINTARA_POPCNT_CLONES
-bool ticketOptimisationFails(std::uint64_t candidate, const TicketTable& table, int rows,
-                             const RuleOptions& o) {
-    if (rows < 1) return false;
-    int most = 0;
-    int fewest = 64;
-    for (int r = 1; r <= rows; ++r) {
-        const int hits = std::popcount(candidate & table.mask(r));
-        most = std::max(most, hits);
-        fewest = std::min(fewest, hits);
-    }
-    const bool tooMany = most > o.maxMatches;
-    const bool tooFew = fewest < o.minMatches;
-    return (tooMany && o.maxMatchesOn) || (tooFew && o.minMatchesOn) || (o.everyPair && (tooMany || tooFew));
 }
 
 int historyText(const CandidateTip& tip, int n, HistoryText& out) {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
-// The tip being drawn: positions 1..N hold a number 1..49, or 0 while not drawn yet. The
-// positions beyond N stay 0, so a count over more positions than N sees nothing there.
+// The tip being drawn: positions 1..N hold a number 1..49, or 0 while not drawn yet; the
+// positions beyond N stay 0.
 struct CandidateTip {
     static constexpr int MaxNumbers = 26;
 
@@ -19,29 +19,26 @@ struct CandidateTip {
     std::uint64_t mask(int n) const;
 };
 
-// One row per tip of the list, in list order: the rows of kept tips first, then the tips the run
-// accepts. Rule 1 compares a candidate with rows 1..t-1 on their first N values.
+// One row per tip of the list: kept tips first, then the tips the run accepts. Rule 1 compares
+// a candidate with rows 1..t-1 on their first N values.
 class TicketTable {
 public:
     static constexpr int Rows = 960;
     static constexpr int Width = 26;
 
-    TicketTable();
-    void clear();
-    // Row t (1..Rows) from up to Width values; values outside 1..49 are stored as 0 ("none":
-    // they could never equal a drawn number). n: how many leading values rule 1 compares.
+    void clear() { m_masks.fill(0); }
+    // Row t (1..Rows) from its first n values; values outside 1..49 could never equal a drawn
+    // number and are left out.
     void setRow(int t, std::span<const int> values, int n);
-    void setRow(int t, const CandidateTip& tip, int n);
-    int value(int t, int k) const { return m_rows[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)]; }
+    void setRow(int t, const CandidateTip& tip, int n) { m_masks[static_cast<std::size_t>(t)] = tip.mask(n); }
     std::uint64_t mask(int t) const { return m_masks[static_cast<std::size_t>(t)]; }
 
 private:
-    std::array<std::array<std::uint8_t, Width + 1>, Rows + 1> m_rows;
-    std::array<std::uint64_t, Rows + 1> m_masks;
+    std::array<std::uint64_t, Rows + 1> m_masks{};
 };
 
-// The option values the rules read. The window refreshes them whenever the user had a chance
-// to change a control, so every rule sees the controls as they are when it is tested.
+// The option values the rules read; the window refreshes them whenever the user had a chance
+// to change a control.
 struct RuleOptions {
     bool maxMatchesOn = true;  // CheckBox3
     int maxMatches = 4;        // UpDown3
@@ -74,9 +71,8 @@ struct RuleOptions {
     int maxRuns = 100000; // attempts per tip
 };
 
-// The two checks against the draw history (the all-time window and the recent draws). Each
-// gets the candidate as its history-check text and answers false when some draw reached the
-// hits.
+// The checks against the draw history: each gets the candidate's history-check text and
+// answers false when some draw reached the hits.
 class HistoryChecks {
 public:
     virtual ~HistoryChecks() = default;
@@ -97,18 +93,12 @@ int oddCount(const CandidateTip& tip, int n);
 // Positions 1..width holding 1 or a prime up to 47.
 int primeCount(const CandidateTip& tip, int width);
 
-// Rule 1 for the candidate's numbers against rows 1..rows of the table.
-bool ticketOptimisationFails(std::uint64_t candidate, const TicketTable& table, int rows,
-                             const RuleOptions& o);
-
-// The numbers in decimal without leading zeros, each followed by "," ("3,12,17,25,33,41,").
-// Returns the number of characters written; the buffer holds any tip of up to 26 numbers.
+// The numbers in decimal, each followed by "," ("3,12,17,25,33,41,"); returns the length.
 using HistoryText = std::array<char16_t, CandidateTip::MaxNumbers * 3>;
 int historyText(const CandidateTip& tip, int n, HistoryText& out);
 
-// Tests the rules in their order and returns the number (1..13) of the first that fails, or 0
-// when all pass. t: the tip's row; rows 1..t-1 take part in rule 1. The history checks are
-// called only for candidates that passed every rule before them.
+// The number (1..13) of the first rule that fails, or 0. t: the tip's row; rows 1..t-1 take
+// part in rule 1. The history checks are asked only when every rule before them passed.
 int firstFailingRule(const CandidateTip& tip, int n, int t, const TicketTable& table,
                      const RecentDraws& recent, const RuleOptions& o, HistoryChecks& checks);
 

@@ -5,8 +5,7 @@
 #include <array>
 #include <cstdint>
 
-// The replay of the generator over past draws: totals of the tips' hits per hit count, kept
-// apart for Saturday and Wednesday draws, and the summary shown at the end.
+// The replay of the generator over past draws: hit totals for Saturday and Wednesday draws.
 namespace HistoricAnalysis {
 
 inline const QString InputCaption = QString::fromUtf8(QT_TRANSLATE_NOOP("HistoricAnalysis", "Ihre GlücksZahl (1-99999999)?"));
@@ -19,8 +18,7 @@ QString seedStatus(int luckyNumber);
 // The range the lucky-number box asks for.
 constexpr int LowestLucky = 1;
 constexpr int HighestLucky = 99999999;
-// What the box proposes for a seed: the seed itself when it lies in the box's range (taking
-// the proposal changes nothing then), otherwise a number of that range made from it.
+// The seed itself when it lies in the box's range, otherwise a number of that range made from it.
 int luckyProposal(std::uint32_t seed);
 // The message for an answer that is no whole number.
 QString notALuckyNumber(const QString& answer);
@@ -31,8 +29,7 @@ struct Totals {
     std::array<std::array<std::int32_t, 2>, 7> wednesday{};
     int steps = 0;
 
-    // Adds the tally of one evaluation; draws evaluated on a Saturday or a Sunday count as
-    // Saturday draws, all others as Wednesday draws.
+    // Evaluations on a Saturday or a Sunday count as Saturday draws, all others as Wednesday.
     void add(const HitTally& tally, int weekday);
     QString summary() const;
 };

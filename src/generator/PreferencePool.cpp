@@ -4,7 +4,6 @@
 #include "base/Tr.h"
 #include "base/Errors.h"
 #include "base/Rounding.h"
-#include "stats/BarChartModel.h"
 #include "stats/HistorySnapshot.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
@@ -91,26 +90,10 @@ RecentDraws RecentDraws::fromHistory(const std::vector<DrawRecord>& records, dou
     return recent;
 }
 
-StatisticBars readStatistic(const BarChartModel& chart) {
-    StatisticBars bars;
-    const BarSeries* series = chart.series2();
-    bars.values.reserve(static_cast<std::size_t>(series->count()));
-    for (int i = 0; i < series->count(); ++i) bars.values.push_back(series->yValue(i));
-    bars.min = chart.leftAxis()->minimum();
-    bars.max = chart.leftAxis()->maximum();
-    return bars;
-}
-
 namespace PoolBands {
 
 // The numerators below are exact for whole bar values, and a quotient ending in .5 is exact in
 // binary, so an exact half is recognised as one and goes to the even integer.
-int frequentGroupLow(double min, double max) {
-    return static_cast<int>(roundHalfEven((10 * max - 3 * (max - min)) / 10));
-}
-int rareGroupHigh(double min, double max) {
-    return static_cast<int>(roundHalfEven((10 * min + 3 * (max - min)) / 10));
-}
 int frequentNumberLow(double min, double max, int percent, int divisor) {
     return static_cast<int>(roundHalfEven((divisor * max - percent * (max - min)) / divisor));
 }
@@ -128,7 +111,6 @@ QString statusText(int lo, int hi, int size, bool oneBlank) {
 
 namespace {
 
-// Status texts of the statistics as the pool phase computes them.
 QString poolStatisticText(PoolStatistic statistic) {
     static const char* const Texts[] = {
         QT_TRANSLATE_NOOP("PreferencePool", "Berechnung der Paarbildung"),
@@ -157,8 +139,9 @@ void groupBlocks(PreferencePool& pool, PoolSource& source, PoolStatistic statist
         }
     };
     if (frequent)
-        band(PoolBands::frequentGroupLow(bars.min, bars.max), static_cast<int>(roundHalfEven(bars.max)), false);
-    if (rare) band(0, PoolBands::rareGroupHigh(bars.min, bars.max), oneBlankInRare);
+        band(PoolBands::frequentNumberLow(bars.min, bars.max, 3, 10),
+             static_cast<int>(roundHalfEven(bars.max)), false);
+    if (rare) band(0, PoolBands::rareNumberHigh(bars.min, bars.max, 3, 10), oneBlankInRare);
 }
 
 // One pass of a number band: every bar with lo <= v <= hi gives `times` entries of its number.
@@ -224,15 +207,8 @@ PoolOutcome buildPool(PreferencePool& pool, const PoolOptions& o, const RecentDr
     return PoolOutcome::Ready;
 }
 
-HistoryPoolSource::HistoryPoolSource(const std::vector<DrawRecord>& records, const DrawFilter& filter)
-    : m_records(records), m_filter(filter), m_chart(std::make_unique<BarChartModel>()) {}
-
-HistoryPoolSource::HistoryPoolSource(const HistoryRecords& history, const DrawFilter& filter)
-    : m_records(history.records), m_history(&history), m_filter(filter), m_chart(std::make_unique<BarChartModel>()) {}
-
-HistoryPoolSource::~HistoryPoolSource() = default;
-
-StatisticBars HistoryPoolSource::compute(PoolStatistic statistic) {
+StatisticBars computeStatistic(BarChartModel& chart, const HistoryRecords& history, const DrawFilter& filter,
+                               PoolStatistic statistic) {
     using namespace Statistics;
     switch (statistic) {
     case PoolStatistic::Pairs:
@@ -240,17 +216,21 @@ StatisticBars HistoryPoolSource::compute(PoolStatistic statistic) {
     case PoolStatistic::Quadruples: {
         // Pairs, triples and quadruples come in the order of the run lengths 2, 3 and 4.
         const auto kind = static_cast<RunKind>(static_cast<int>(statistic) + 2);
-        applyPlot(m_chart.get(), runPlot(runCounts(m_records, m_filter, kind)));
+        applyPlot(&chart, runPlot(runCounts(history.records, filter, kind)));
         break;
     }
     case PoolStatistic::Frequencies:
-        applyPlot(m_chart.get(), frequencyPlot(m_history ? frequenciesOf(*m_history, m_filter)
-                                                         : numberFrequencies(m_records, m_filter)));
+        applyPlot(&chart, frequencyPlot(frequenciesOf(history, filter)));
         break;
     case PoolStatistic::Overdue:
-        applyPlot(m_chart.get(), overduePlot(m_history ? overdueOf(*m_history, m_filter)
-                                                       : overdueNumbers(m_records, m_filter)));
+        applyPlot(&chart, overduePlot(overdueOf(history, filter)));
         break;
     }
-    return readStatistic(*m_chart);
+    StatisticBars bars;
+    const BarSeries* series = chart.series2();
+    bars.values.reserve(static_cast<std::size_t>(series->count()));
+    for (int i = 0; i < series->count(); ++i) bars.values.push_back(series->yValue(i));
+    bars.min = chart.leftAxis()->minimum();
+    bars.max = chart.leftAxis()->maximum();
+    return bars;
 }

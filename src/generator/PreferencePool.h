@@ -2,28 +2,24 @@
 #include "base/Lotto.h"
 #include "history/DrawBrowsing.h"
 #include "history/DrawRecord.h"
+#include "stats/BarChartModel.h"
 #include "stats/DrawFilter.h"
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <vector>
 
-class BarChartModel;
+struct HistoryRecords;
 
-// The numbers the tips are drawn from, with weights: a number with three entries is three
-// times as likely to be picked as a number with one. The order of the entries decides which
-// number a given random value picks, so every step that builds the pool keeps it exactly.
+// The numbers the tips are drawn from, one entry per weight. The order of the entries decides
+// which number a given random value picks, so every step that builds the pool keeps it exactly.
 class PreferencePool {
 public:
     static constexpr int Capacity = 540;
 
-    // Appends `times` entries of n. Entries beyond the capacity are discarded, and so is a
-    // number outside 1..49 (a damaged draw record could make the neighbour block ask for one;
-    // it must never reach a tip).
+    // Appends `times` entries of n; entries beyond the capacity are discarded, and so is a
+    // number outside 1..49 (the neighbours of a damaged draw record).
     void add(int n, int times = 1);
     void clear() { m_size = 0; }
 
@@ -40,14 +36,12 @@ public:
     // examined in turn), and the pool shortens by one.
     void removeNumbers(std::uint64_t excluded);
 
-    // The pool as the number choice window's OK gives it back: the entries of the numbers still
-    // ticked keep their weights (removed as removeNumbers does), and each ticked number the pool
-    // did not hold gets one entry at the end. Boxes as the pool preset them change nothing.
+    // The number choice window's OK: unticked numbers are removed as removeNumbers does, and each
+    // ticked number the pool did not hold gets one entry at the end.
     void keepTicked(const std::array<bool, Lotto::NumberSlots>& ticked);
 
-    // The pool as the number choice window's "Ändern" gives it back: for n = 1..49 whose box is ticked,
-    // its weight text w converted to a whole number (ConversionError when it is none), w 0
-    // counted as 1, and w + 1 entries of n (none for a negative w).
+    // The number choice window's "Ändern": for each ticked n, w + 1 entries of n for its weight
+    // text w (ConversionError when no whole number; 0 counts as 1, a negative w gives none).
     void rebuild(const std::array<bool, Lotto::NumberSlots>& ticked, const std::array<QString, Lotto::NumberSlots>& weightTexts);
 
 private:
@@ -55,14 +49,12 @@ private:
     int m_size = 0;
 };
 
-// The values of the last three draws, as the generator's rules and the neighbour block use
-// them: each group holds the eight number bytes of a record (six numbers, additional number,
-// eighth byte) in stored order. Group 0 is the last draw, 1 the second-last, 2 the third-last.
+// The eight number bytes of the last three draws in stored order: group 0 the last draw, 1 the
+// second-last, 2 the third-last.
 struct RecentDraws {
     std::array<std::array<std::uint8_t, 8>, 3> groups{};
 
-    // Bit v set for each of the first seven values v (1..63) of a group: what the rules on
-    // recent draws compare with. A value 0 never matches.
+    // Bit v set for each of the first seven values v (1..63) of a group.
     std::uint64_t mask(int group) const;
 
     // The draw on or after `date` (the last draw when none is), then one draw back twice with
@@ -71,18 +63,18 @@ struct RecentDraws {
                                    const DrawBrowsing::WeekdayRule& rule);
 };
 
-// A statistic as the pool reads it back from the chart: the bar values of Series2 and the
-// value axis limits (the fixed range, or what the automatic scaling chose).
+// A statistic as the pool reads it back from the chart: the bars of Series2 and the axis limits.
 struct StatisticBars {
     std::vector<double> values;
     double min = 0;
     double max = 0;
 };
-StatisticBars readStatistic(const BarChartModel& chart);
-
 enum class PoolStatistic { Pairs, Triples, Quadruples, Frequencies, Overdue };
 
-// The options of the pool phase, read from the controls when the phase starts.
+// The statistic as its chart button computes it, put into the chart and read back.
+StatisticBars computeStatistic(BarChartModel& chart, const HistoryRecords& history, const DrawFilter& filter,
+                               PoolStatistic statistic);
+
 struct PoolOptions {
     bool frequentPairs = false;      // CheckBox1
     bool rarePairs = false;          // CheckBox11
@@ -103,11 +95,10 @@ struct PoolOptions {
     std::array<bool, 3> excludeDraw{true, false, false};
 };
 
-// Where the pool phase gets its statistics from and where it reports its progress.
 class PoolSource {
 public:
     virtual ~PoolSource() = default;
-    // Runs the statistic (its status text has been shown) and returns what the chart holds.
+    // Runs the statistic and returns what the chart holds.
     virtual StatisticBars compute(PoolStatistic statistic) = 0;
     virtual void status(const QString& /*text*/) {}
 };
@@ -120,44 +111,36 @@ inline const QString TooFewNumbersText = QString::fromUtf8(QT_TRANSLATE_NOOP(
     "Es stehen zu wenig Zahlen für eine Berechnung zu Verfügung. Ändern Sie die Einstellungen unter "
     "Optionen=>Statistisch"));
 
-// Band limits of the statistics; x rounded half to even, computed exactly for whole values.
+// Band limits of the statistics, rounded half to even.
 namespace PoolBands {
-// Group statistics, a fixed 30 % of the range: frequent round(max - 0.3 (max - min)) < v <= round(max),
-// rare 0 < v <= round(min + 0.3 (max - min)).
-int frequentGroupLow(double min, double max);
-int rareGroupHigh(double min, double max);
-// Number statistics with a percentage p: pass 1 takes p % of the range, pass 2 half of it.
-int frequentNumberLow(double min, double max, int percent, int divisor); // divisor 100 or 200
+// round(max - percent / divisor (max - min)) and round(min + percent / divisor (max - min)). The
+// group statistics take 3 / 10 of the range; the number statistics take `percent` / 100 in pass
+// 1 and half of that (divisor 200) in pass 2.
+int frequentNumberLow(double min, double max, int percent, int divisor);
 int rareNumberHigh(double min, double max, int percent, int divisor);
-// The status of one band: its limits and the pool size after it, "Min: lo  Max: hi  size" in
-// German; the rare group band of the quadruples and the first pass of the overdue band have
-// one blank before "Max" instead of two.
+// "Min: lo  Max: hi  size"; the rare quadruples and the first overdue pass have one blank
+// before "Max".
 QString statusText(int lo, int hi, int size, bool oneBlank = false);
 } // namespace PoolBands
 
 enum class PoolOutcome { Ready, TooFewNumbers };
 
-// Builds the pool: the statistic blocks in their fixed order, then the base entries (or the
-// shortage check when only preferred numbers are used), then the exclusion of recent draws.
+// The statistic blocks in their fixed order, then the base entries (or the shortage check when
+// only preferred numbers are used), then the exclusion of recent draws.
 PoolOutcome buildPool(PreferencePool& pool, const PoolOptions& options, const RecentDraws& recent,
                       PoolSource& source);
 
-struct HistoryRecords;
-
-// The statistics computed from history records into a chart model of its own, exactly as the
-// window's chart buttons compute them; for running the generator without the window.
+// The statistics computed into a chart model of its own.
 class HistoryPoolSource : public PoolSource {
 public:
-    HistoryPoolSource(const std::vector<DrawRecord>& records, const DrawFilter& filter);
-    // From a reading of the history file: the number frequencies and the overdue numbers come
-    // from its running counts, as the window's run takes them (same values as the walk).
-    HistoryPoolSource(const HistoryRecords& history, const DrawFilter& filter);
-    ~HistoryPoolSource() override;
-    StatisticBars compute(PoolStatistic statistic) override;
+    HistoryPoolSource(const HistoryRecords& history, const DrawFilter& filter)
+        : m_history(history), m_filter(filter) {}
+    StatisticBars compute(PoolStatistic statistic) override {
+        return computeStatistic(m_chart, m_history, m_filter, statistic);
+    }
 
 private:
-    const std::vector<DrawRecord>& m_records;
-    const HistoryRecords* m_history = nullptr;
+    const HistoryRecords& m_history;
     DrawFilter m_filter;
-    std::unique_ptr<BarChartModel> m_chart;
+    BarChartModel m_chart;
 };

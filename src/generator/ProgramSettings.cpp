@@ -24,8 +24,6 @@ constexpr std::array<ProgramSettings::SpinLimits, ProgramSettings::SpinCount> kS
 // The kept check boxes that are checked until the player changes them.
 constexpr int kCheckedBoxes[] = {3, 4, 5, 9, 10, 14, 18, 23, 24, 30, 31};
 
-const QString kOperatorHome = QStringLiteral("https://lottery-operator.example/");
-
 // The texts written one after the other, in the order of the key.
 constexpr std::pair<const char*, QString ProgramSettings::*> kTexts[] = {
     {"FileNameEdit", &ProgramSettings::fileNameEdit},   {"URLEdit", &ProgramSettings::urlEdit},
@@ -42,8 +40,7 @@ QString spinValue(int n) {
 }
 
 bool isKept(int n) {
-    return std::find(ProgramSettings::StoredCheckBoxes.begin(), ProgramSettings::StoredCheckBoxes.end(), n) !=
-           ProgramSettings::StoredCheckBoxes.end();
+    return std::ranges::find(ProgramSettings::StoredCheckBoxes, n) != ProgramSettings::StoredCheckBoxes.end();
 }
 
 QByteArray doubleBytes(double value) {
@@ -87,7 +84,7 @@ double ProgramSettings::earliestFromDate() {
 }
 
 ProgramSettings::ProgramSettings()
-    : urlEdit(kOperatorHome), dateTimePicker2(earliestFromDate()),
+    : urlEdit(QStringLiteral("https://lottery-operator.example/")), dateTimePicker2(earliestFromDate()),
       drawServer(QString::fromLatin1(DrawDownload::DefaultServer)) {
     for (const int n : kCheckedBoxes) m_checkBoxes.at(static_cast<std::size_t>(n)) = true;
     for (int n = 1; n <= SpinCount; ++n) m_spins.at(static_cast<std::size_t>(n)) = spinLimits(n).position;
@@ -121,11 +118,9 @@ ProgramSettings ProgramSettings::load(const SettingsStore& key, const QString& d
     integer(QStringLiteral("NeuerSchein"), s.neuerSchein);
     for (const int n : StoredCheckBoxes)
         if (const auto v = readInteger(key, checkBoxValue(n))) s.setCheckBox(n, *v != 0);
-    // The language flags are always assigned: an absent one takes its default, so a first
-    // start selects Greek.
-    s.deutsch1 = readInteger(key, QStringLiteral("Deutsch1")).value_or(0) != 0;
-    s.englichen1 = readInteger(key, QStringLiteral("Englichen1")).value_or(0) != 0;
-    s.grichisch1 = readInteger(key, QStringLiteral("Grichisch1")).value_or(1) != 0;
+    flag(QStringLiteral("Deutsch1"), s.deutsch1);
+    flag(QStringLiteral("Englichen1"), s.englichen1);
+    flag(QStringLiteral("Grichisch1"), s.grichisch1);
     integer(QStringLiteral("Land"), s.land);
     integer(QStringLiteral("TippTop"), s.tippTop);
     integer(QStringLiteral("TippLeft"), s.tippLeft);

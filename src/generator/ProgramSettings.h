@@ -1,10 +1,8 @@
 #pragma once
-// Every value the program keeps in its settings key between runs, with its default: the
-// generator options, the language, the internet page and a few values only kept and written
-// back. load() reads the key once at start-up, save() writes it once at shutdown; the main
-// window gives the values to its controls and takes them back.
+// Every value the program keeps in its settings key between runs, with its default; read once
+// at start-up and written once at shutdown.
 //
-// The value names and kinds in the key are those players' settings files already hold:
+// The value names and kinds are those players' settings already hold:
 // "Chekcbox<n>" (spelled so) and "UpDown<n>" as integers, texts as strings, "Preis" and
 // "DateTimePicker2" as 8-byte little-endian doubles.
 #include <QString>
@@ -64,15 +62,13 @@ struct ProgramSettings {
     bool chartZoom = false;       // the chart's value axis zoomed onto the bars instead of from 0
     QString saveDirectory;        // where the player last saved a file; empty: not yet
 
-    // Reads a key. A value that is absent, or stored with another kind than its own, keeps its
-    // default; an empty download file becomes `downloadFile`, an empty proxy host sets the
-    // port to "80".
+    // A value absent or of another kind keeps its default; an empty download file becomes
+    // `downloadFile`, an empty proxy host sets the port to "80".
     static ProgramSettings load(const SettingsStore& key, const QString& downloadFile);
     // The program's key (SettingsStore::ProgramKey).
     static ProgramSettings load(const QString& downloadFile);
 
-    // Writes every value into the key, in the order the program always wrote them; values of
-    // the key that this program does not know follow its own.
+    // Every value in the order the program always wrote them, then the key's unknown values.
     void writeTo(SettingsStore& key) const;
     // Throws FileError when the key cannot be written.
     void save() const;

@@ -56,17 +56,10 @@ QByteArray BackTest::toCsv() const {
 
 BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filter, const RuleOptions& o) {
     BackTest result;
-    result.enabled[2] = o.forcePair;
-    result.enabled[3] = o.noRunsOfThree;
-    result.enabled[4] = true;
-    for (int g = 0; g < 3; ++g)
-        result.enabled[static_cast<std::size_t>(5 + g)] = o.recentOn[static_cast<std::size_t>(g)];
-    result.enabled[8] = o.evenOn;
-    result.enabled[9] = o.oddOn;
-    result.enabled[10] = o.primesOn;
-    result.enabled[11] = o.historyOn;
-    result.enabled[12] = o.recentChecks[0].on;
-    result.enabled[13] = o.recentChecks[1].on;
+    // Index = rule number.
+    result.enabled = {false, false, o.forcePair, o.noRunsOfThree, true, o.recentOn[0], o.recentOn[1],
+                      o.recentOn[2], o.evenOn, o.oddOn, o.primesOn, o.historyOn, o.recentChecks[0].on,
+                      o.recentChecks[1].on};
 
     const HistoryRecords history = HistoryRecords::of(records);
     for (std::size_t i = 0; i < records.size(); ++i) {

@@ -8,9 +8,7 @@
 #include <array>
 #include <vector>
 
-// What the rules of the generator do: their names, and how many real draws each enabled rule
-// would itself have rejected (a rule that throws out many real draws shapes the tips more than
-// it filters bad ones).
+// The rules of the generator: their names, and how many real draws each would have rejected.
 namespace RuleReport {
 
 // The rule's name in the user's language, rule 1..13.
@@ -18,8 +16,7 @@ QString ruleName(int rule);
 
 struct BackTest {
     int draws = 0; // draws of the window tested
-    // Index = rule number; rule 1 compares the tips of one run with each other and is never
-    // tested against draws.
+    // Index = rule number; rule 1 compares tips with each other and is never tested.
     std::array<bool, 14> enabled{};
     std::array<int, 14> rejected{};
     double share(int rule) const {
@@ -29,10 +26,9 @@ struct BackTest {
     QByteArray toCsv() const;
 };
 
-// Each draw of the window (from <= date <= to, on a chosen weekday) is taken as a six-number
-// tip and tested against every enabled rule on its own, as the generator would have tested it
-// when the draw before it was the newest: the three draws before it are the recent draws, the
-// all-time check covers the window's draws before it, the recent checks the span before it.
+// Each draw of the window (from <= date <= to, on a chosen weekday) taken as a tip and tested
+// against every enabled rule on its own, as the generator would have when the draw before it
+// was the newest.
 BackTest backTest(const std::vector<DrawRecord>& records, const DrawFilter& filter,
                   const RuleOptions& options);
 

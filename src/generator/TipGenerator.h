@@ -12,13 +12,11 @@
 #include <cstdint>
 #include <vector>
 
-// What the drawing loop tells its owner, and asks it. Everything the loop does to the random
-// sequence happens inside the loop; a hook must never draw random numbers.
+// What the drawing loop tells its owner, and asks it. A hook must never draw random numbers.
 class GenerationHooks : public HistoryChecks {
 public:
-    // A complete candidate was drawn and sorted, before its rules are tested. The owner may
-    // show it, let the user interface run and refresh `options` from the controls. Returning
-    // false stops the run (the window was closed).
+    // A candidate was drawn and sorted, before its rules are tested; the owner may refresh
+    // `options` from the controls. False stops the run.
     virtual bool candidateDrawn(int /*t*/, const CandidateTip&, int /*qs*/, int /*runCount*/, RuleOptions&) {
         return true;
     }
@@ -28,8 +26,7 @@ public:
     virtual void accepted(int /*t*/, const CandidateTip&) {}
 };
 
-// How the candidates of one run fared: every complete candidate drawn is either rejected by
-// the first rule it fails or passes every rule.
+// How the candidates of one run fared: each is rejected by the first rule it fails or passes.
 struct RuleCounts {
     static constexpr int Rules = 13;
     std::int64_t candidates = 0;
@@ -37,8 +34,7 @@ struct RuleCounts {
     std::array<std::int64_t, Rules + 1> rejectedBy{}; // index = rule number 1..13; 0 unused
 
     std::int64_t rejected() const;
-    // The rules that rejected the most, most first: the leader and every rule that rejected at
-    // least half as many as it; empty when nothing was rejected.
+    // The leader and every rule that rejected at least half as many, most first.
     std::vector<int> leaders() const;
     // "Die meisten Kandidaten verwarf die Regel „Quersumme“ (1.998 von 2.000)." and the like;
     // empty when nothing was rejected.
@@ -61,8 +57,8 @@ enum class GenerationResult {
     Stopped,   // the owner stopped the run
 };
 
-// Draws tips t = kept + 1 .. target from the pool: for each, candidates are drawn from `random`
-// and tested until one passes every rule or options.maxRuns attempts are spent.
+// Draws tips t = kept + 1 .. target from the pool: candidates until one passes every rule or
+// options.maxRuns attempts are spent.
 GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& recent, int n, int kept,
                               int target, RuleOptions& options, GenerationState& state,
                               GenerationHooks& hooks, RandomSequence& random);
@@ -72,9 +68,8 @@ GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& rec
 QString candidateStatusText(int t, const CandidateTip& tip, int n, int qs);
 QString rejectionStatusText(int runCount);
 
-// History checks straight on the records of a history file, for running the generator without
-// the window: the hits of a draw are the common numbers of its six winning numbers and the tip,
-// as the window counts them for single tips. Every check sees the file as it is at that moment.
+// History checks straight on the records of a history file, counting hits as the window does
+// for single tips. Every check sees the file as it is at that moment.
 class RecordHistoryChecks : public GenerationHooks {
 public:
     RecordHistoryChecks(HistorySnapshot& history, const DrawFilter& filter)
@@ -91,10 +86,9 @@ private:
     ParsedTicket m_ticket;
 };
 
-// A generation run without the window, as the window's run does it, on one reading of a history
-// file held for the whole run: the last three draws up to filter.to, the pool, the drawing, and
-// the new lines ("nn,...:Normal") checked against the draw of filter.to. `observer` hears of the
-// candidates and tips; its history checks are not asked.
+// A generation run without the window on one held reading of a history file: the last three
+// draws up to filter.to, the pool, the drawing, and the new lines checked against the draw of
+// filter.to. `observer` hears of the candidates and tips; its history checks are not asked.
 struct HistoryRun {
     PoolOutcome pool = PoolOutcome::Ready;
     GenerationResult result = GenerationResult::Complete;

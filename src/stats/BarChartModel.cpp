@@ -45,22 +45,11 @@ void ValueAxis::setAutomatic(bool automatic) {
     emit changed();
 }
 
-void ValueAxis::setMinimum(double value) {
-    m_automatic = false;
-    m_min = value;
-    emit changed();
-}
-
-void ValueAxis::setMaximum(double value) {
-    m_automatic = false;
-    m_max = value;
-    emit changed();
-}
-
 void ValueAxis::setFixedRange(double smallest, double largest) {
-    setMinimum(std::min(0.0, largest));
-    setMaximum(largest);
-    setMinimum(smallest);
+    m_automatic = false;
+    m_min = smallest;
+    m_max = largest;
+    emit changed();
 }
 
 std::pair<double, double> ValueAxis::automaticRange() const {
@@ -91,11 +80,6 @@ BarChartModel::BarChartModel(QObject* parent)
     for (BarSeries* s : {m_series1, m_series2})
         connect(s, &BarSeries::changed, this, &BarChartModel::changed);
     connect(m_left, &ValueAxis::changed, this, &BarChartModel::changed);
-}
-
-void BarChartModel::setBottomAutomatic(bool automatic) {
-    m_bottomAutomatic = automatic;
-    emit changed();
 }
 
 void BarChartModel::setBottomTitle(const QString& title) {

@@ -5,8 +5,7 @@
 #include <optional>
 
 // The bar chart as the statistics fill it and the generator reads it back: two bar series, a
-// value (left) axis that is either fixed or scaled automatically, and a bottom axis title.
-// A plain model, so the values the generator relies on never depend on how the chart is drawn.
+// fixed or automatic value axis and a bottom title; the values never depend on the drawing.
 
 using BarColour = unsigned int; // 0xRRGGBB
 
@@ -59,16 +58,11 @@ public:
 
     bool isAutomatic() const { return m_automatic; }
     void setAutomatic(bool automatic);
-    // Fixed limits; setting either switches automatic scaling off.
-    void setMinimum(double value);
-    void setMaximum(double value);
+    // Fixed limits, automatic scaling off.
+    void setFixedRange(double smallest, double largest);
     // In automatic mode the limits the chart computes from the bars of its active series.
     double minimum() const;
     double maximum() const;
-
-    // The fixed range from the smallest to the largest bar, set in the order that never holds
-    // a minimum above the maximum: a lower limit of 0 first, then the maximum, then the minimum.
-    void setFixedRange(double smallest, double largest);
 
 signals:
     void changed();
@@ -90,8 +84,6 @@ public:
     BarSeries* series2() const { return m_series2; }
     ValueAxis* leftAxis() const { return m_left; }
 
-    bool bottomAutomatic() const { return m_bottomAutomatic; }
-    void setBottomAutomatic(bool automatic);
     QString bottomTitle() const { return m_bottomTitle; }
     void setBottomTitle(const QString& title);
 
@@ -105,6 +97,5 @@ private:
     BarSeries* m_series1;
     BarSeries* m_series2;
     ValueAxis* m_left;
-    bool m_bottomAutomatic = true;
     QString m_bottomTitle;
 };

@@ -286,30 +286,23 @@ struct Crowd {
         return last;
     }
 
-    // The bands of the finished players.
     SimulationResult summarize() {
-        SimulationResult result;
-        result.seed = seed;
-        for (std::size_t l = 0; l < LevelCount; ++l) {
+        const auto bandOver = [this](const auto& value) {
             std::vector<double> values;
             values.reserve(players.size());
-            for (const PlayerResult& p : players) values.push_back(static_cast<double>(p.levels[l]));
-            result.bands[l] = bandOf(std::move(values));
-        }
-        std::vector<double> balances;
-        balances.reserve(players.size());
-        for (const PlayerResult& p : players) balances.push_back(p.money.balance());
-        result.balance = bandOf(std::move(balances));
+            for (const PlayerResult& p : players) values.push_back(value(p));
+            return bandOf(std::move(values));
+        };
+        SimulationResult result;
+        result.seed = seed;
+        for (std::size_t l = 0; l < LevelCount; ++l)
+            result.bands[l] = bandOver([l](const PlayerResult& p) { return static_cast<double>(p.levels[l]); });
+        result.balance = bandOver([](const PlayerResult& p) { return p.money.balance(); });
         result.players = std::move(players);
         return result;
     }
 
-    SimulationResult stoppedResult() const {
-        SimulationResult result;
-        result.seed = seed;
-        result.stopped = true;
-        return result;
-    }
+    SimulationResult stoppedResult() const { return {{}, {}, {}, true, seed}; }
 
     TipShape shape;
     std::uint64_t seed;
@@ -376,11 +369,10 @@ struct StreamedPlayers::State {
     std::size_t played = 0;
     bool quit = false;
 
-    // The batch in play: rounds [played, batchEnd), copied out of `rounds`. The worker and,
+    // The batch in play: the rounds from `played` on, copied out of `rounds`. The worker and,
     // once the caller is waiting in finish(), the caller take its players one by one.
     std::vector<Round> batchRounds;
     std::vector<RoundPrizes> batchPrizes;
-    std::size_t batchEnd = 0;
     bool batchOpen = false;
 
     std::thread worker;
@@ -391,7 +383,7 @@ struct StreamedPlayers::State {
             return;
         {
             std::lock_guard lock(mutex);
-            played = batchEnd;
+            played += batchRounds.size();
             batchOpen = false;
         }
         roundsPlayed.notify_all();
@@ -406,7 +398,6 @@ struct StreamedPlayers::State {
             if (quit) return;
             // Takes every round added so far and plays it without holding the lock.
             const auto from = static_cast<std::ptrdiff_t>(played);
-            batchEnd = rounds.size();
             batchRounds.assign(rounds.begin() + from, rounds.end());
             batchPrizes.assign(prizes.begin() + from, prizes.end());
             crowd.done.store(0);
@@ -421,7 +412,6 @@ struct StreamedPlayers::State {
         }
     }
 
-    // Tells the worker to end and waits for it.
     void end() {
         {
             std::lock_guard lock(mutex);
@@ -456,11 +446,6 @@ void StreamedPlayers::add(const Round& round, const DividendSource* dividends) {
 
 const TipShape& StreamedPlayers::shape() const {
     return m_state->crowd.shape;
-}
-
-int StreamedPlayers::roundsAdded() const {
-    std::lock_guard lock(m_state->mutex);
-    return static_cast<int>(m_state->rounds.size());
 }
 
 SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& progress,
@@ -542,15 +527,13 @@ QByteArray toCsv(const std::array<std::int64_t, LevelCount>& actual,
     QByteArray out = "stufe,ergebnis,erwartet,median,p5,p95,bewertung\r\n";
     static const char* const Names[LevelCount] = {"3", "4", "5", "5+ZZ", "6"};
     static const char* const Verdicts[3] = {"unter", "im Bereich", "ueber"};
-    for (int l = 0; l < LevelCount; ++l) {
-        const Band& b = sim.bands[static_cast<std::size_t>(l)];
-        out +=
-            QByteArray(Names[l]) + ',' +
-            QByteArray::number(static_cast<qlonglong>(actual[static_cast<std::size_t>(l)])) + ',' +
-            (expected ? QByteArray::number((*expected)[static_cast<std::size_t>(l)], 'f', 4) : QByteArray()) +
-            ',' + QByteArray::number(b.median, 'f', 1) + ',' + QByteArray::number(b.low, 'f', 1) + ',' +
-            QByteArray::number(b.high, 'f', 1) + ',' +
-            Verdicts[compare(b, static_cast<double>(actual[static_cast<std::size_t>(l)])) + 1] + "\r\n";
+    for (std::size_t l = 0; l < LevelCount; ++l) {
+        const Band& b = sim.bands[l];
+        out += QByteArray(Names[l]) + ',' + QByteArray::number(static_cast<qlonglong>(actual[l])) + ',' +
+               (expected ? QByteArray::number((*expected)[l], 'f', 4) : QByteArray()) + ',' +
+               QByteArray::number(b.median, 'f', 1) + ',' + QByteArray::number(b.low, 'f', 1) + ',' +
+               QByteArray::number(b.high, 'f', 1) + ',' + Verdicts[compare(b, static_cast<double>(actual[l])) + 1] +
+               "\r\n";
     }
     out += "seed," + QByteArray::number(static_cast<qulonglong>(sim.seed)) + ",,,,,\r\n";
     return out;

@@ -12,8 +12,7 @@
 #include <vector>
 
 // What uniform random tips would have done on the same draws: the exact expectation of each
-// prize level and the spread over many simulated random players, so a result of the
-// generator or of the tip list can be read against chance.
+// prize level and the spread over many simulated random players.
 namespace Chance {
 
 enum Level { Three, Four, Five, FiveAdditional, Six };
@@ -23,8 +22,7 @@ int levelOf(int hits, bool additional);
 // "3er", "4er", "5er", "5er + ZZ", "6er".
 QString levelName(int level);
 
-// One draw played: its winning numbers as a bit set, its additional number (0: none), and how
-// many tips were played on it.
+// One draw played: winning numbers as a bit set, additional number (0: none), tips played.
 struct Round {
     QDate date;
     std::uint64_t winning = 0;
@@ -33,10 +31,9 @@ struct Round {
 };
 Round roundOf(const DrawRecord& record, int tips);
 
-// How one tip is scored. Without rows every number of the tip counts (single tip, full
-// system). With rows (a reduced system) each row is a set of positions of the tip's numbers in
-// ascending order; the best row decides, the earliest of equally good rows giving the
-// additional number.
+// Without rows every number of the tip counts (single tip, full system). With rows (a reduced
+// system) each row is a set of positions of the tip's numbers in ascending order; the best row
+// decides, the earliest of equally good rows giving the additional number.
 struct TipShape {
     int numbers = 6;
     std::vector<std::uint32_t> rows;
@@ -49,8 +46,7 @@ double probability(int n, int hits, bool additional, bool drawHasAdditional);
 std::optional<std::array<double, LevelCount>> expectation(const std::vector<Round>& rounds,
                                                           const TipShape& shape);
 
-// Money of the rounds played: what the rows cost and what they won. Wins whose dividend the
-// source does not know are counted apart and never valued.
+// What the rows cost and won; wins whose dividend the source does not know are counted apart.
 struct Money {
     double stake = 0;
     double knownReturn = 0;
@@ -68,7 +64,6 @@ struct Band {
     double low = 0; // 5th percentile
     double median = 0;
     double high = 0; // 95th percentile
-    bool contains(double v) const { return low <= v && v <= high; }
 };
 
 struct SimulationSettings {
@@ -100,9 +95,9 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
                           const std::atomic<bool>* stop = nullptr);
 
 // The random players of simulate(), fed one round at a time while the caller produces the
-// rounds (a historic analysis), and played on a thread of their own meanwhile. finish() gives
-// exactly what simulate() gives for the same rounds and settings (settings.dividends only tells
-// whether money is counted); add() looks the round's dividends up on the caller's thread.
+// rounds, and played on a thread of their own meanwhile. finish() gives exactly what simulate()
+// gives (settings.dividends only tells whether money is counted); add() looks the round's
+// dividends up on the caller's thread.
 class StreamedPlayers {
 public:
     StreamedPlayers(const TipShape& shape, const SimulationSettings& settings);
@@ -111,7 +106,6 @@ public:
     StreamedPlayers& operator=(const StreamedPlayers&) = delete;
 
     void add(const Round& round, const DividendSource* dividends);
-    int roundsAdded() const;
     const TipShape& shape() const;
     // Waits until every added round is played; progress and stop as for simulate().
     SimulationResult finish(const std::function<void(int done, int total)>& progress = {},
@@ -122,20 +116,20 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// Score of one tip (bit set of its numbers) against a round, as the evaluation counts it.
+// Score of one tip (bit set of its numbers) against a round.
 struct Score {
     int hits = 0;
     bool additional = false;
 };
 Score score(std::uint64_t tip, const TipShape& shape, const Round& round);
 
-// Stake and return of one tip (bit set of its numbers) on one round: every row it plays costs
-// stakePerRow, every row with three or more hits wins its dividend where the source knows it.
+// Stake and return of one tip on one round: every row costs stakePerRow, every row with three
+// or more hits wins its dividend where the source knows it.
 Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,
                   const DividendSource* dividends);
 
-// Columns of one tip (bit set of its numbers) that won on a round, by prize level (a three
-// with the additional number counts as a three). Whole numbers.
+// Columns of one tip that won on a round, by prize level (a three with the additional number
+// counts as a three).
 std::array<double, LevelCount> winningColumns(std::uint64_t tip, const TipShape& shape, const Round& round);
 
 // -1 below the band, 0 inside, 1 above.

@@ -12,27 +12,21 @@
 #include <utility>
 #include <vector>
 
-// The records of a history file as they are on disk, prepared for the history checks that
-// the generator runs for every candidate tip (hundreds of thousands of times in one run).
+// The records of a history file, prepared for the history checks of every candidate tip.
 struct HistoryRecords {
     std::vector<DrawRecord> records; // file order
     std::vector<double> dates;       // dates[i] == records[i].date, packed for searching
-    // Bit n set for each winning number n of the record (see Statistics::winningMask).
-    std::vector<std::uint64_t> winningMasks;
-    // Every record holds six different winning numbers below 64, as every draw written by
-    // this program does. Then the hits of a tip of different numbers are exactly
-    // popcount(winningMasks[i] & tipMask); otherwise count number by number.
+    std::vector<std::uint64_t> winningMasks; // Statistics::winningMask of each record
+    // Every record holds six different winning numbers below 64: then the hits of a tip are
+    // exactly popcount(winningMasks[i] & tipMask); otherwise count number by number.
     bool masksExact = true;
-    // Dates strictly ascending, as every writer of the history keeps them; lets a date
-    // window be found by binary search. A file from elsewhere may break the order, then
-    // every record is tested one by one.
+    // Dates strictly ascending, as every writer keeps them: date windows by binary search.
     bool ascending = true;
     // Bytes of a cut-off record after the last whole one when the file was read.
     std::int64_t trailingBytes = 0;
 
-    // Running counts for the statistics of every weekday: numbers[i][n] is how often n (0 to
-    // 49, as the statistics count) appears among records [0, i), crossSums[i] the sum of their
-    // cross sums. size() + 1 entries; empty for a file of more draws than the counts hold.
+    // numbers[i][n]: how often n (0 to 49) appears among records [0, i); crossSums[i] the sum
+    // of their cross sums. size() + 1 entries; empty for more draws than the counts hold.
     struct RunningCounts {
         std::vector<std::array<std::uint16_t, Lotto::NumberSlots>> numbers;
         std::vector<long long> crossSums;
@@ -45,9 +39,8 @@ struct HistoryRecords {
     // the whole file otherwise.
     std::pair<std::size_t, std::size_t> candidates(double start, double end) const;
 
-    // Worked out on the first call and kept: only the pool statistics of a generation need them
-    // (about 350 KB for 35 years of draws). Safe to call from several threads at once; the
-    // records must not change after the first call, a copy works out its own counts again.
+    // Worked out on the first call and kept (only the pool statistics need them). Safe from
+    // several threads; the records must not change after the first call.
     const RunningCounts& runningCounts() const;
 
 private:
@@ -67,25 +60,17 @@ private:
 
 // A cache of one history file that is never stale: every records() call checks the file
 // with stat() and reads it again when its stamp (device, inode, size, modification time,
-// change time) differs from what was read, or when the file may have changed unseen (below).
+// change time) differs from what was read, or when the file may have changed unseen.
 //
-// Timestamps advance in ticks of the file system's clock (a few milliseconds, up to two
-// seconds on some file systems), so a rewrite of the same size in the same tick as an
-// earlier change would leave every compared field alone. A reading is therefore trusted when
-// either
-//  - the stamp is the one the program's own writer left after its last write of the file
-//    (OwnWrites): the content is what the program wrote, however young the file; or
-//  - the file's change time lay at least `settleTime` before the moment it was read: any
-//    later change then stamps a change time past the recorded one, which stat() sees.
-// Any other file changed within settleTime of reading (changed by another program) is read
-// again on every call until it has been quiet that long. The change time cannot be set by
-// programs, and an append, a rewrite in place and a replacement by rename all update it (the
-// latter also the inode).
+// Timestamps advance in ticks of the file system's clock (up to two seconds), so a rewrite of
+// the same size in the same tick as an earlier change would leave every compared field alone.
+// A reading is therefore trusted only when its stamp is the one the program's own writer left
+// (OwnWrites), or when the file's change time lay at least `settleTime` before the reading:
+// any later change then stamps a later change time, which programs cannot set.
 //
 // Not covered: another program rewriting the file in place with the same size within one clock
 // tick of the program's own write; the clock stepped back; network file systems with stale
-// attribute caches. None applies to the program's own directory on a local disk. The snapshot
-// is used from one thread.
+// attribute caches. The snapshot is used from one thread.
 class HistorySnapshot {
 public:
     static constexpr std::chrono::nanoseconds DefaultSettleTime = std::chrono::seconds(2);
@@ -94,17 +79,14 @@ public:
 
     const QString& path() const { return m_path; }
 
-    // The file's records as they are now. Throws FileError when the file is missing, is a
-    // directory or cannot be read. The records stay valid as long as the caller holds them,
-    // whatever later calls read.
+    // The file's records as they are now; throws FileError when it cannot be read.
     std::shared_ptr<const HistoryRecords> records();
 
-    // How often the file has been read; lets tests tell a cached answer from a fresh one.
+    // How often the file has been read.
     std::uint64_t loadCount() const { return m_loads; }
 
-    // One generation run asks for the records hundreds of times and must see one history
-    // throughout: while a Hold lives, every records() call after the first answers with the
-    // first one's reading without looking at the file. Holds nest.
+    // While a Hold lives, every records() call after the first answers with the first one's
+    // reading without looking at the file, so one run sees one history. Holds nest.
     class Hold {
     public:
         explicit Hold(HistorySnapshot& snapshot) : m_snapshot(snapshot) { ++m_snapshot.m_holds; }

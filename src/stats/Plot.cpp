@@ -23,10 +23,7 @@ void applyPlot(BarChartModel* chart, const Plot& plot) {
     case Plot::LeftAxis::Unchanged:
         break;
     }
-    if (plot.title) {
-        chart->setBottomAutomatic(true);
-        chart->setBottomTitle(*plot.title);
-    }
+    if (plot.title) chart->setBottomTitle(*plot.title);
 }
 
 namespace Statistics {

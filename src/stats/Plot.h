@@ -7,9 +7,8 @@
 #include <optional>
 #include <vector>
 
-// What a statistic puts into the chart, computed without touching it. Every statistic fills the
-// chart through applyPlot(), so the generator reads back the same values whichever window
-// method produced them.
+// What a statistic puts into the chart, computed without touching it; every statistic fills
+// the chart through applyPlot().
 
 struct PlotBar {
     double x = 0;
@@ -31,18 +30,15 @@ struct Plot {
     LeftAxis leftAxis = LeftAxis::Automatic;
     double axisMin = 0;
     double axisMax = 0;
-    // With a title the bottom axis is also set to automatic; without one both stay as they are.
-    std::optional<QString> title;
+    std::optional<QString> title; // none: the bottom title stays
 };
 
-// Series2 active, Series1 inactive, Series2 cleared; then the bars, the left axis and the
-// bottom axis.
+// Series2 prepared (BarChartModel::prepareStatistic), then the bars and the axes.
 void applyPlot(BarChartModel* chart, const Plot& plot);
 
 namespace Statistics {
 
-// Bars 1 to 49 from values[1..49] with 1 and the primes red and the others green, the left
-// axis fixed from the smallest to the largest value.
+// Bars 1 to 49 with 1 and the primes red, the left axis fixed from the smallest to the largest.
 Plot numberPlot(const std::array<int, Lotto::NumberSlots>& values, const QString& title);
 
 } // namespace Statistics

@@ -22,9 +22,8 @@ std::uint64_t winningMask(const DrawRecord& record) {
 
 NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, const DrawFilter& filter) {
     NumberFrequencies f;
-    const bool everyWeekday = filter.saturdays && filter.wednesdays;
     for (const DrawRecord& r : records) {
-        if (!filter.inClosedWindow(r.date) || (!everyWeekday && !filter.passesWeekday(r.date))) continue;
+        if (!filter.inClosedWindow(r.date) || !filter.passesWeekday(r.date)) continue;
         int sum = 0;
         for (const std::uint8_t n : r.numbers) {
             if (n < f.count.size()) ++f.count[n];
@@ -219,8 +218,7 @@ Plot crossSumPlot(const CrossSums& sums) {
 
 namespace {
 
-// A field's value as tryToInt gives it (trimmed, base 10); the common field of one to nine
-// ASCII digits between ASCII blanks is read directly.
+// A field's value as tryToInt gives it; one to nine ASCII digits between blanks are read directly.
 bool fieldValue(QStringView field, int& value) {
     qsizetype a = 0, b = field.size();
     while (a < b && field[a] == u' ') ++a;
@@ -247,8 +245,7 @@ std::array<int, Lotto::NumberSlots> tipDistribution(const QStringList& tipLines)
     for (const QString& line : tipLines) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
         const QStringView numbers = colon < 0 ? QStringView(line) : QStringView(line).left(colon);
-        // Every field, the last one included, ends at a "," or at the end of the numbers. The
-        // fields are looked at in place: trimmed and converted as tryToInt does, without a copy.
+        // Every field ends at a "," or at the end of the numbers.
         for (qsizetype start = 0; start <= numbers.size();) {
             qsizetype comma = numbers.indexOf(QLatin1Char(','), start);
             if (comma < 0) comma = numbers.size();

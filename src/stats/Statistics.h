@@ -13,9 +13,8 @@
 
 struct HistoryRecords;
 
-// The statistics over the draw history, free of any display. Each takes the records of the
-// history file in file order and the analysis window, and returns its counts; the *Plot
-// functions turn those into what the chart shows (see applyPlot).
+// The statistics over the draw history in file order and the analysis window, free of any
+// display; the *Plot functions turn the counts into what the chart shows.
 namespace Statistics {
 
 // 1 and the primes up to 47: drawn red in the number charts, and the generator's primes.
@@ -28,8 +27,7 @@ inline bool isRedNumber(int n) {
     return n >= 0 && n < 64 && ((RedNumbers >> n) & 1) != 0;
 }
 
-// Bit n set for each of the six winning numbers n of the record (the additional number is
-// never part of a statistic). Numbers above 63 cannot be represented and are left out.
+// Bit n set for each of the six winning numbers n below 64 (never the additional number).
 std::uint64_t winningMask(const DrawRecord& record);
 
 // ---- Number frequencies ----
@@ -41,12 +39,10 @@ struct NumberFrequencies {
 };
 // Draws on or after the from date; the additional number is not counted.
 NumberFrequencies numberFrequencies(const std::vector<DrawRecord>& records, const DrawFilter& filter);
-
-// The same over the prepared records of a history file; where the dates ascend and every
-// weekday counts, from the running counts instead of a walk over every draw.
+// The same, from the running counts where the dates ascend and every weekday counts.
 NumberFrequencies frequenciesOf(const HistoryRecords& history, const DrawFilter& filter);
 
-// Average cross sum rounded half to even; 0 when no draw was counted.
+// Rounded half to even; 0 without draws.
 long long averageCrossSum(long long total, int draws);
 
 QString frequencyTitle(const NumberFrequencies& f);
@@ -66,12 +62,10 @@ struct RunCounts {
     int total = 0; // runs found over all counted draws
 };
 
-// Starting numbers searched: pairs 1..48, triples 1..47, quadruples 1..47 (the run from 47
-// would need a 50, so it is never found; its bar is kept for the chart's sake).
+// Pairs 1..48, triples and quadruples 1..47 (a quadruple from 47 is never found; its bar stays).
 int lastRunStart(RunKind kind);
 
-// Draws strictly after the from date; runs overlap freely, and only the six winning numbers
-// make up a run.
+// Draws strictly after the from date; runs overlap freely, of the six winning numbers only.
 RunCounts runCounts(const std::vector<DrawRecord>& records, const DrawFilter& filter, RunKind kind);
 QString runTitle(const RunCounts& runs);
 // Default colour; pairs and triples fix the left axis from the smallest to the largest bar,
@@ -88,16 +82,14 @@ struct Overdue {
 };
 // Draws strictly after the from date.
 Overdue overdueNumbers(const std::vector<DrawRecord>& records, const DrawFilter& filter);
-// The same over the prepared records; where the dates ascend, walking back from the end of the
-// window only until every number has been seen.
+// The same; where the dates ascend, walking back only until every number has been seen.
 Overdue overdueOf(const HistoryRecords& history, const DrawFilter& filter);
 Plot overduePlot(const Overdue& overdue);
 
 // ---- Cross-sum distribution ----
 
 struct CrossSums {
-    // Six number bytes of a record sum to at most 6 * 255; a history file written by other
-    // programs may hold any byte, so every possible sum has its counter.
+    // A history file written by other programs may hold any byte: every sum has its counter.
     static constexpr int MaxSum = 6 * 255;
     std::array<int, MaxSum + 1> occurrences{};
     int smallest = 0; // meaningful only when draws > 0
@@ -114,15 +106,13 @@ Plot crossSumPlot(const CrossSums& sums);
 
 // ---- The analysis window itself ----
 
-// When the window starts after the newest draw (no draw can fall into it), the chart title
-// that says so, naming the newest draw's date; none otherwise, or without any draw.
+// The chart title when the window starts after the newest draw, naming its date; none otherwise.
 std::optional<QString> windowAfterLastDraw(const std::vector<DrawRecord>& records, const DrawFilter& filter);
 
 // ---- Tip distribution ----
 
-// How often each number occurs in the tip lines: each line is cut at its first ":", its
-// comma-separated fields converted in turn; a field that does not convert ends that line,
-// values outside 0..49 are not counted. Index 0 to 49.
+// How often each number 0..49 occurs in the tip lines, each cut at its first ":"; a field that
+// does not convert ends that line.
 std::array<int, Lotto::NumberSlots> tipDistribution(const QStringList& tipLines);
 Plot tipDistributionPlot(const std::array<int, Lotto::NumberSlots>& count);
 

@@ -11,9 +11,6 @@ namespace TipTest {
 QString caption() {
     return QCoreApplication::translate("TipTest", "Bei wievielen Zahlen Übereinstellung stoppen?");
 }
-QString prompt() {
-    return QCoreApplication::translate("TipTest", "Tipp-Test");
-}
 QString proposal() {
     return QStringLiteral("6");
 }

@@ -9,13 +9,12 @@
 #include <functional>
 #include <vector>
 
-// The tip test: replays the draws of the analysis window against the whole tip list and
-// reports each draw on which the list reached a chosen number of hits.
+// The tip test: reports each draw of the analysis window on which the tip list reached a
+// chosen number of hits.
 namespace TipTest {
 
 // The input box asking for the threshold: caption, prompt, proposed answer.
 QString caption();
-QString prompt();
 QString proposal();
 // "Tipp-Test der Ziehungen vom <from> bis <to>": the player sees the window before the test.
 QString promptWithRange(const DrawFilter& filter);
@@ -32,9 +31,8 @@ QString drawLabel(const DrawRecord& record);
 QString crossSumLabel(const DrawRecord& record);
 QString hitMessage(double date);
 
-// Every record with from <= date <= to (no weekday test), in file order: examine(index,
-// record) returns the list's best hit count on it, and a result at or above the threshold is
-// reported before the next record is examined. Returns the number of records examined.
+// Every record with from <= date <= to (no weekday test), in file order: examine() returns the
+// list's best hits, reported at or above the threshold. Returns the records examined.
 int run(const std::vector<DrawRecord>& records, const DrawFilter& filter, int threshold,
         const std::function<int(std::size_t index, const DrawRecord& record)>& examine,
         const std::function<void(const QString& message)>& report,
@@ -49,11 +47,10 @@ struct LineHits {
     int draws = 0; // draws on which at least one line reached the threshold
 };
 
-// The box of one hit: the hit message, then every tip line that reached the threshold on that
-// draw, with its number in the list and its hits.
+// The hit message, then every tip line that reached the threshold, with its number and hits.
 QString hitBoxText(double date, const QStringList& lines, const std::vector<int>& hitsPerLine, int threshold);
-// The summary at the end: how many draws were examined (and whether the user stopped), how
-// many draws reached the threshold, and per tip line its count of such draws.
+// Draws examined (and whether the user stopped), draws that reached the threshold, and per
+// tip line its count of such draws.
 QString summaryText(const QStringList& lines, const LineHits& hits, int threshold, int examined, bool stopped);
 
 // What the chart shows afterwards: ten empty bars x = 0 to 9, axes and title left alone.
