@@ -1,6 +1,5 @@
 #pragma once
 #include "app/Form1Ui.h"
-#include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
 #include "generator/ProgramSettings.h"
 #include "evaluation/Winnings.h"
