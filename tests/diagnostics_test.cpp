@@ -115,7 +115,7 @@ TEST(Diagnostics, AnUpdateWithoutFailureWritesNothing) {
 TEST(Diagnostics, AFileThatCannotBeWrittenIsWrittenAsShownAndAMistypedNumberIsNot) {
     TestProgramDir dir;
     FormFixture f(dir);
-    ASSERT_TRUE(QDir().mkpath(dir.file(TipFiles::TextFileName)));
+    ASSERT_TRUE(QDir().mkpath(dir.file(Paths::TipTextName)));
     f->controls().ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
 
     LogCapture log;
@@ -124,7 +124,7 @@ TEST(Diagnostics, AFileThatCannotBeWrittenIsWrittenAsShownAndAMistypedNumberIsNo
     const auto warnings = log.warnings("quintara.files");
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].text, f.platform.dialogs->errors().last());
-    EXPECT_TRUE(warnings[0].text.contains(TipFiles::TextFileName));
+    EXPECT_TRUE(warnings[0].text.contains(Paths::TipTextName));
 
     // An error of the player's input is shown but is no file failure.
     f->runAction([] { toInt(QStringLiteral("zwölf")); });

@@ -1,7 +1,8 @@
 // The ledger behind the slips window: draws still to come, the filters, the running balance
 // over several slips, the totals line and the CSV and print forms.
 #include "base/DayCount.h"
-#include "evaluation/SlipLedger.h"
+#include "evaluation/Slips.h"
+#include "history/NextDraw.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -24,8 +25,8 @@ const QDate Wed(2025, 8, 27), Sat(2025, 8, 30);
 } // namespace
 
 TEST(SlipLedger, DrawsStillToComeAreDueOnTheNextRegularDrawDays) {
-    EXPECT_EQ(SlipLedger::nextDrawDay(Wed), Sat);
-    EXPECT_EQ(SlipLedger::nextDrawDay(Sat), QDate(2025, 9, 3));
+    EXPECT_EQ(NextDraw::drawDayAfter(Wed), Sat);
+    EXPECT_EQ(NextDraw::drawDayAfter(Sat), QDate(2025, 9, 3));
     SystemTableSet tables(QStringLiteral("/nonexistent/"));
     MemoryDividends dividends;
     dividends.set(Wed, {{3, false, 2.0}});
@@ -70,7 +71,7 @@ TEST(SlipLedger, TotalsLineCsvAndPrintedPage) {
     EXPECT_EQ(SlipLedger::totalsText(t, 0, 0),
               QStringLiteral("Einsatz 1,00 €, Gewinn 1,50 € + unbekannt, Saldo 0,50 € (ohne 2 Gewinnreihe(n) "
                              "unbekannter Quote) · derselbe Einsatz bringt im Mittel unbekannt"));
-    EXPECT_EQ(SlipLedger::winningsText({1, 0, 3}), QStringLiteral("unbekannt"));
+    EXPECT_EQ(Winnings::moneyText({1, 0, 3}), QStringLiteral("unbekannt"));
 
     SystemTableSet tables(QStringLiteral("/nonexistent/"));
     const std::vector<Slips::Slip> slips{slip(QStringLiteral("Der \"große\" Schein"), Sat, 2)};

@@ -1,5 +1,5 @@
 #include "support/TestPlatform.h"
-#include "tips/SystemTableSet.h"
+#include "tips/SystemTable.h"
 
 #include <QDir>
 #include <QFile>

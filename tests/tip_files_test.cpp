@@ -7,7 +7,6 @@
 #include "i18n/Translation.h"
 #include "support/FileBytes.h"
 #include "support/TestPlatform.h"
-#include "tips/TipCsv.h"
 #include "tips/TipFiles.h"
 
 #include <QDateTime>
@@ -299,7 +298,7 @@ TEST(TipListFile, ShutdownFailureIsSaidAndAnUnreadableListIsNotOverwrittenByNoth
 
 TEST(TipListCsv, OneRowPerLineWithItsSystem) {
     const QByteArray csv =
-        TipCsv::format({QStringLiteral("01,08,15,22,29,36:Normal"), QStringLiteral("  "),
+        TipFiles::csv({QStringLiteral("01,08,15,22,29,36:Normal"), QStringLiteral("  "),
                         QStringLiteral("02,09,16,23,30,37,44:007"), QStringLiteral("3,x,5")});
     EXPECT_EQ(csv, QByteArray("tipp,system,zahlen\r\n1,Normal,1,8,15,22,29,36\r\n2,007,2,9,16,23,30,37,44\r\n"
                               "3,,3,x,5\r\n"));

@@ -3,7 +3,7 @@
 #include "base/DayCount.h"
 #include "gui/TipPrint.h"
 #include "support/FileBytes.h"
-#include "evaluation/SlipTips.h"
+#include "evaluation/Winnings.h"
 #include "gui/Language.h"
 #include "support/TestPlatform.h"
 #include "support/Trigger.h"

@@ -4,7 +4,6 @@
 #include "base/Errors.h"
 #include "evaluation/Matching.h"
 #include "tips/SystemTable.h"
-#include "tips/WheelReport.h"
 
 #include <QFile>
 #include <algorithm>

@@ -4,6 +4,7 @@
 // name, and what the file held before must still be there, with no half-written file beside it.
 #include "base/DayCount.h"
 #include "base/Errors.h"
+#include "base/Paths.h"
 #include "base/SettingsStore.h"
 #include "base/TextFile.h"
 #include "gui/TForm6.h"
@@ -123,11 +124,11 @@ std::vector<Writer> writers() {
          }},
         {"history removal", QStringLiteral("ZahlenGR.dat"), oldHistory,
          [](const QString& path) { DrawHistory(path).removeDate(kFirstDay + 14); }},
-        {"tip list", TipFiles::ListFileName, oldText,
+        {"tip list", Paths::TipListName, oldText,
          [](const QString& path) { TipFiles::write(path, manyTips()); }},
         {"tip file", QStringLiteral("20250903.hlt"), oldText,
          [](const QString& path) { TipFiles::write(path, manyTips()); }},
-        {"tip text", TipFiles::TextFileName, oldText,
+        {"tip text", Paths::TipTextName, oldText,
          [](const QString& path) { TipFiles::write(path, TipFiles::tipText(manyTips(), 6, kFirstDay)); }},
         {"number list", QStringLiteral("20250903.hlw"), oldText,
          [](const QString& path) {
@@ -268,14 +269,14 @@ TEST(SettingsWriteFault, AFileWhereTheDirectoryBelongsFailsTheSave) {
 TEST(WindowWriteFault, TipTextThatCannotBeWrittenIsShownAndNotOpened) {
     TestProgramDir dir;
     FormFixture f(dir);
-    ASSERT_TRUE(QDir().mkpath(dir.file(TipFiles::TextFileName)));
+    ASSERT_TRUE(QDir().mkpath(dir.file(Paths::TipTextName)));
     f->controls().ListBox1->addItem(QStringLiteral("03,11,17,25,38,44:Normal"));
     const auto errorsBefore = f.platform.dialogs->errors().size();
     f->runAction([&] { f->BitBtn7Click(); });
     ASSERT_EQ(f.platform.dialogs->errors().size(), errorsBefore + 1);
-    EXPECT_TRUE(f.platform.dialogs->errors().last().contains(TipFiles::TextFileName));
+    EXPECT_TRUE(f.platform.dialogs->errors().last().contains(Paths::TipTextName));
     EXPECT_TRUE(f.platform.shell->opened.isEmpty());
-    EXPECT_TRUE(QFileInfo(dir.file(TipFiles::TextFileName)).isDir());
+    EXPECT_TRUE(QFileInfo(dir.file(Paths::TipTextName)).isDir());
 }
 
 // A tip file chosen in the save dialog that cannot be written leaves the old file and says so.

@@ -6,7 +6,7 @@
 #include "history/DrawHistory.h"
 #include "stats/DrawLookup.h"
 #include "stats/HistorySnapshot.h"
-#include "tips/SystemTableSet.h"
+#include "tips/SystemTable.h"
 
 QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
     QString text = DayCount::shortWeekdayText(draw.date) + afterDate;

@@ -6,7 +6,7 @@
 #include "gui/EventPulse.h"
 #include "history/DrawCsv.h"
 #include "history/DrawHistory.h"
-#include "tips/TipCsv.h"
+#include "tips/TipFiles.h"
 
 AnalysisReport* TForm1::report() {
     if (m_report) return m_report;
@@ -125,6 +125,6 @@ void TForm1::tipsExportClick() {
     const QString path = m_platform.dialogs->saveFile(
         this, {tr("CSV-Datei|*.csv"), QStringLiteral("csv"), QStringLiteral("tipps.csv"), m_paths.dialogDirectory()});
     if (path.isEmpty()) return;
-    TextFile::writeBytesAtomic(path, TipCsv::format(tipLines()));
+    TextFile::writeBytesAtomic(path, TipFiles::csv(tipLines()));
     report()->dataText->setText(tr("Tippliste nach %1 exportiert.").arg(path));
 }

@@ -5,7 +5,7 @@
 #include "base/Lotto.h"
 #include "base/Tr.h"
 #include "app/TForm1.h"
-#include "evaluation/SlipTips.h"
+#include "evaluation/Winnings.h"
 #include "gui/TForm6.h"
 #include "gui/Printing.h"
 #include "history/NextDraw.h"
@@ -161,7 +161,7 @@ void TForm1::TippDruckClick() {
         connect(preview.savePdf, &QAction::triggered, dialog, [this, dialog, sheet] {
             const QString path = m_platform.dialogs->saveFile(
                 dialog, {tr("PDF-Dokument|*.pdf"), QStringLiteral("pdf"),
-                         QFileInfo(TipFiles::TextFileName).completeBaseName() + QStringLiteral(".pdf"),
+                         QFileInfo(Paths::TipTextName).completeBaseName() + QStringLiteral(".pdf"),
                          m_paths.dialogDirectory()});
             if (path.isEmpty()) return;
             if (!m_platform.printing->saveTipPdf(sheet, path))

@@ -61,8 +61,7 @@ TicketResult checkAllNumbers(const ParsedTicket& ticket, const CurrentDraw& draw
 }
 
 TicketResult checkRows(const ParsedTicket& ticket, const SystemTable& table, const CurrentDraw& draw) {
-    int best = 0;
-    bool bestAdditional = false;
+    TicketResult best;
     const int rows = std::min(table.rowCount(), SystemTable::Capacity);
     for (int r = 1; r <= rows; ++r) {
         const SystemTable::Marks& marks = table.marks(r);
@@ -77,15 +76,9 @@ TicketResult checkRows(const ParsedTicket& ticket, const SystemTable& table, con
         }
         if (used == 0) continue; // no "x" within the line's fields
         const TicketResult row = countHits(values.data(), used, draw);
-        if (row.hits > best) {
-            best = row.hits;
-            bestAdditional = row.additionalHit;
-        }
+        if (row.hits > best.hits) best = row;
     }
-    TicketResult result;
-    result.hits = static_cast<std::uint8_t>(best);
-    result.additionalHit = bestAdditional;
-    return result;
+    return best;
 }
 
 } // namespace
@@ -96,9 +89,9 @@ TicketResult checkTicket(const ParsedTicket& ticket, SystemKind kind, const Syst
     return checkAllNumbers(ticket, draw);
 }
 
-LineOutcome zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
-                        const SystemTables& tables, const CurrentDraw& draw) {
-    LineOutcome outcome;
+std::optional<QString> zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText,
+                                   TicketResult& result, const SystemTables& tables,
+                                   const CurrentDraw& draw) {
     const std::optional<QString> shown = ticket.parse(line);
     if (shown) selectorText = *shown;
     result = TicketResult{};
@@ -107,13 +100,10 @@ LineOutcome zettelcheck(QStringView line, ParsedTicket& ticket, QString& selecto
     if (kind == SystemKind::Reduced && shown) {
         // Without the tables by code (a caller that holds none) the code's table is missing too.
         table = tables.byCode ? tables.byCode->table(ticket.systemCode) : nullptr;
-        if (!table) {
-            outcome.missingTable = ticket.systemCode;
-            return outcome;
-        }
+        if (!table) return ticket.systemCode;
     }
     result = checkTicket(ticket, kind, *table, draw);
-    return outcome;
+    return std::nullopt;
 }
 
 QString hitText(const TicketResult& result) {
@@ -142,11 +132,11 @@ ListCheck checkTipList(QStringList& lines, QString& selectorText, ParsedTicket& 
     try {
         for (const QString& line : std::as_const(lines)) {
             // A line whose table is missing has a zero result.
-            const LineOutcome outcome = zettelcheck(line, ticket, selectorText, result, tables, draw);
-            check.hitTexts << (outcome.missingTable ? missingTableText(*outcome.missingTable) : hitText(result));
+            const std::optional<QString> missing = zettelcheck(line, ticket, selectorText, result, tables, draw);
+            check.hitTexts << (missing ? missingTableText(*missing) : hitText(result));
             check.lineHits.push_back(result.hits);
-            check.lineScored.push_back(!outcome.missingTable);
-            if (outcome.missingTable) continue;
+            check.lineScored.push_back(!missing);
+            if (missing) continue;
             tally.add(result);
             if (result.hits >= 3) ++check.winningLines;
             check.maxHits = std::max<int>(check.maxHits, result.hits);

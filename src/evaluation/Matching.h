@@ -1,6 +1,6 @@
 #pragma once
-#include "evaluation/CurrentDraw.h"
-#include "tips/SystemTableSet.h"
+#include "history/DrawRecord.h"
+#include "tips/SystemTable.h"
 #include "tips/TipLine.h"
 
 #include <QString>
@@ -10,6 +10,25 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+// The draw of the evaluation date, against which the tip list is checked.
+struct CurrentDraw {
+    double date = 0.0;
+    // Index 1 to 6: the winning numbers in record order; 7: the additional number; 8: the
+    // eighth number byte. Index 0 is unused.
+    std::array<int, 9> numbers{};
+    // Zero-based position of the draw's record in the history file.
+    int index = 0;
+
+    void take(const DrawRecord& record) {
+        date = record.date;
+        const auto bytes = record.numberBytes();
+        for (int i = 0; i < 8; ++i) numbers[i + 1] = bytes[i];
+    }
+    int crossSum() const {
+        return numbers[1] + numbers[2] + numbers[3] + numbers[4] + numbers[5] + numbers[6];
+    }
+};
 
 // How a tip line is counted against a draw, from the text of the system selector: exactly
 // "Normal" a single tip, exactly "Vollsystem" a full system, anything else a reduced system.
@@ -45,15 +64,11 @@ struct SystemTables {
     SystemTableSet* byCode = nullptr;
 };
 
-struct LineOutcome {
-    // The code the line names when there is no table file for it: the line was not scored.
-    std::optional<QString> missingTable;
-};
-
 // Parse and check in one: the line's system code, when it has one, replaces selectorText.
-// result is zero when the check throws and when the line names a table that is missing.
-LineOutcome zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText, TicketResult& result,
-                        const SystemTables& tables, const CurrentDraw& draw);
+// result is zero when the check throws and when the line names a table that is missing; that
+// table's code is returned then (the line was not scored).
+std::optional<QString> zettelcheck(QStringView line, ParsedTicket& ticket, QString& selectorText,
+                                   TicketResult& result, const SystemTables& tables, const CurrentDraw& draw);
 
 // The hit-list entry of a line: "5 + Z" or the hit count.
 QString hitText(const TicketResult& result);

@@ -1,7 +1,6 @@
 #include "evaluation/Winnings.h"
 
-#include "tips/TipFiles.h"
-#include "tips/WheelReport.h"
+#include "base/Lotto.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,8 +62,7 @@ PlayedLine playedLine(const QString& line, SystemTableSet& tables, const Chance:
         played.ticket = ticketOf(line, selector ? Chance::TipShape{} : fallback);
         return played;
     }
-    const SystemTable* table = tables.table(parsed.systemCode);
-    if (table)
+    if (const SystemTable* table = tables.table(parsed.systemCode))
         played.ticket = ticketOf(line, listShape(parsed.count, SystemKind::Reduced, *table));
     else
         played.missingTable = parsed.systemCode;
@@ -73,26 +71,21 @@ PlayedLine playedLine(const QString& line, SystemTableSet& tables, const Chance:
 
 std::vector<Ticket> ticketsOf(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback) {
     std::vector<Ticket> tickets;
-    for (const QString& line : lines) {
-        if (TipLine::isBlank(line)) continue;
+    for (const QString& line : lines)
         if (PlayedLine played = playedLine(line, tables, fallback); played.ticket)
             tickets.push_back(std::move(*played.ticket));
-    }
     return tickets;
 }
 
 Chance::TipShape listShapeOf(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback) {
-    for (const QString& line : lines) {
-        if (TipLine::isBlank(line)) continue;
+    for (const QString& line : lines)
         if (const PlayedLine played = playedLine(line, tables, fallback); played.ticket) return played.ticket->shape;
-    }
     return fallback;
 }
 
 ListStake listStake(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback) {
     ListStake stake;
     for (const QString& line : lines) {
-        if (TipLine::isBlank(line)) continue;
         const PlayedLine played = playedLine(line, tables, fallback);
         if (played.ticket)
             stake.columns += played.ticket->columns();
@@ -238,3 +231,45 @@ const DividendSource* PrizeTableFile::dividends(const QString& path) {
 }
 
 } // namespace Winnings
+
+namespace SlipTips {
+
+std::vector<TipFiles::SlipTip> of(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback,
+                                  std::optional<double> pricePerRow) {
+    std::vector<TipFiles::SlipTip> out;
+    for (const QString& line : lines) {
+        const Winnings::PlayedLine played = Winnings::playedLine(line, tables, fallback);
+        if (!played.ticket || played.ticket->shape.rows.empty()) {
+            TipFiles::SlipTip tip = TipFiles::plainTip(line);
+            if (!played.missingTable.isEmpty())
+                tip.note = QCoreApplication::translate("SlipTips", "Tabelle %1 fehlt: das System kann nicht "
+                                                                   "aufgeschrieben werden")
+                               .arg(played.missingTable);
+            else if (played.ticket && played.ticket->shape.numbers > Lotto::DrawnNumbers) {
+                const int rows = played.ticket->columns();
+                const QString stake = pricePerRow ? QLocale().toString(rows * *pricePerRow, 'f', 2) + QStringLiteral(" €")
+                                                  : QCoreApplication::translate("SlipTips", "unbekannt");
+                tip.note = QCoreApplication::translate("SlipTips", "Vollsystem: %n Reihen, Einsatz %1", nullptr, rows)
+                               .arg(stake);
+            }
+            out.push_back(tip);
+            continue;
+        }
+        const std::vector<std::uint64_t> rows = played.ticket->expandedColumns();
+        const int count = static_cast<int>(rows.size());
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            TipFiles::SlipTip row;
+            row.numbers = rows[r];
+            std::vector<int> numbers;
+            for (std::uint64_t m = rows[r]; m; m &= m - 1) numbers.push_back(std::countr_zero(m));
+            row.line = TipLine::makeLine(numbers, TipLine::Normal);
+            // The first row says where the rows come from.
+            if (r == 0)
+                row.note = QCoreApplication::translate("SlipTips", "%n Reihen aus %1", nullptr, count).arg(line);
+            out.push_back(row);
+        }
+    }
+    return out;
+}
+
+} // namespace SlipTips

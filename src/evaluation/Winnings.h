@@ -1,11 +1,11 @@
 #pragma once
-#include "evaluation/CurrentDraw.h"
 #include "evaluation/Matching.h"
 #include "history/Dividends.h"
 #include "history/HistoryStamp.h"
 #include "history/PrizeTable.h"
 #include "stats/ChanceBaseline.h"
-#include "tips/SystemTableSet.h"
+#include "tips/SystemTable.h"
+#include "tips/TipFiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -120,3 +120,14 @@ private:
 };
 
 } // namespace Winnings
+
+// The tip list as the operator's slips take it: a reduced system as the six-number rows of its
+// table (the slip has no box for its code), a full system as one column with its rows and stake.
+namespace SlipTips {
+
+// Each line played by its own designation (Winnings::playedLine). A line that cannot be played
+// stays as it is, a missing table named below it. pricePerRow: none when it is not known.
+std::vector<TipFiles::SlipTip> of(const QStringList& lines, SystemTableSet& tables, const Chance::TipShape& fallback,
+                                  std::optional<double> pricePerRow);
+
+} // namespace SlipTips

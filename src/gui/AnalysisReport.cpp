@@ -4,7 +4,6 @@
 #include "base/TextFile.h"
 #include "gui/Dialogs.h"
 #include "tips/SystemTable.h"
-#include "tips/WheelReport.h"
 
 #include <QClipboard>
 #include <QDir>

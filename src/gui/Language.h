@@ -1,6 +1,6 @@
 #pragma once
 #include "base/SettingsStore.h"
-#include "i18n/MessageCatalogues.h"
+#include "i18n/Translation.h"
 
 #include <QList>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 #include "base/Errors.h"
 #include "base/SafeFile.h"
 #include "gui/BarChartView.h"
-#include "tips/SystemTableSet.h"
+#include "tips/SystemTable.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
@@ -96,7 +96,7 @@ public:
         case ColumnsColumn:
             return QLocale().toString(row.columns);
         case StakeColumn:
-            return SlipLedger::euro(row.stake);
+            return Winnings::euros(row.stake);
         case TierColumn:
             return SlipLedger::tierText(ledger, row);
         default:
@@ -327,7 +327,7 @@ void SlipsWindow::showDetail() {
         numbers += QStringLiteral(", ") + tr("Zusatzzahl %1").arg(check.additionalNumber, 2, 10, QLatin1Char('0'));
     html += QStringLiteral("<p>%1<br>%2: %3</p>")
                 .arg(numbers.toHtmlEscaped(), SlipLedger::headers().value(WinningsColumn).toHtmlEscaped(),
-                     SlipLedger::winningsText(check.money).toHtmlEscaped());
+                     Winnings::moneyText(check.money).toHtmlEscaped());
     const std::uint64_t additional = check.additionalNumber > 0 ? std::uint64_t{1} << check.additionalNumber : 0;
     for (const Slips::LineCheck& line : check.lines) {
         html += QStringLiteral("<p><b>%1</b>").arg(line.line.toHtmlEscaped());

@@ -1,5 +1,5 @@
 #pragma once
-#include "evaluation/SlipLedger.h"
+#include "evaluation/Slips.h"
 #include "gui/Dialogs.h"
 #include "gui/Printing.h"
 #include "history/DrawRecord.h"

@@ -12,6 +12,21 @@
 
 namespace TipFiles {
 
+namespace {
+
+QByteArray csvField(const QString& text) {
+    QByteArray t = text.toUtf8();
+    if (t.contains(',') || t.contains('"') || t.contains('\n') || t.contains('\r'))
+        t = '"' + t.replace('"', "\"\"") + '"';
+    return t;
+}
+
+QString titleText(double nextDraw) {
+    return QCoreApplication::translate("TipFiles", "Quintara Tipp für %1").arg(DayCount::longWeekdayText(nextDraw));
+}
+
+} // namespace
+
 QStringList read(const QString& path) {
     // A run makes at most 960 tips and a full system 462; tip lines are a few dozen characters.
     // Far beyond that a file is no tip list, and reading it would stall the window.
@@ -62,10 +77,6 @@ TipSheet sheet(const std::vector<SlipTip>& tips, int tipsPerTicket, double nextD
     return out;
 }
 
-QString titleText(double nextDraw) {
-    return QCoreApplication::translate("TipFiles", "Quintara Tipp für %1").arg(DayCount::longWeekdayText(nextDraw));
-}
-
 QString ticketHeader(int ticket) {
     return QCoreApplication::translate("TipFiles", "%1. Lotto-Schein").arg(ticket);
 }
@@ -94,6 +105,24 @@ QStringList tipText(const QStringList& tips, int tipsPerTicket, double nextDraw)
     plain.reserve(static_cast<std::size_t>(tips.size()));
     for (const QString& line : tips) plain.push_back(plainTip(line));
     return text(sheet(plain, tipsPerTicket, nextDraw));
+}
+
+QByteArray csv(const QStringList& lines) {
+    QByteArray out = "tipp,system,zahlen\r\n";
+    int index = 0;
+    for (const QString& line : lines) {
+        if (TipLine::isBlank(line)) continue;
+        ++index;
+        ParsedTicket ticket;
+        const bool hasCode = ticket.parse(line).has_value();
+        out += QByteArray::number(index) + ',' + csvField(hasCode ? ticket.systemCode : QString());
+        for (int k = 1; k <= ticket.count; ++k) {
+            const TicketSlot& slot = ticket.numbers[static_cast<std::size_t>(k)];
+            out += ',' + (slot.numeric ? QByteArray::number(slot.value) : csvField(slot.text()));
+        }
+        out += "\r\n";
+    }
+    return out;
 }
 
 } // namespace TipFiles

@@ -1,6 +1,5 @@
 #pragma once
-#include "base/Paths.h"
-
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -13,8 +12,6 @@
 // a byte-order mark honoured and any line end, written with CR LF and replaced in one step.
 namespace TipFiles {
 
-inline const QString& ListFileName = Paths::TipListName;
-inline const QString& TextFileName = Paths::TipTextName;
 // German source; shown through translated() (base/Tr.h).
 inline const QString Filter = QString::fromUtf8(QT_TRANSLATE_NOOP("TipFiles", "Tippdatei|*.hlt"));
 inline const QString Suffix = QStringLiteral("hlt");
@@ -48,14 +45,17 @@ struct TipSheet {
 TipSheet sheet(const std::vector<SlipTip>& tips, int tipsPerTicket, double nextDraw);
 
 // The texts of the sheet, in the player's language; the German ones are the tip text's own.
-QString titleText(double nextDraw); // "Quintara Tipp für " and the draw ("DDDD dd.mm.yy")
-QString ticketHeader(int ticket);   // "1. Lotto-Schein"
-QString tipLabel(int number);       // " 1. Tipp:  "
+QString ticketHeader(int ticket); // "1. Lotto-Schein"
+QString tipLabel(int number);     // " 1. Tipp:  "
 
 // The tip text: the title, a tilde line, and each ticket after a line holding one blank under
 // its header, each tip numbered within its ticket, its note (if any) on the line below.
 QStringList text(const TipSheet& sheet);
 // The tip text of tip lines as they stand, each line one tip.
 QStringList tipText(const QStringList& tips, int tipsPerTicket, double nextDraw);
+
+// The tip list as CSV for spreadsheets: "tipp,system,zahlen" header, then per line its number
+// in the list, its system code (empty when none) and each of its fields as they stand.
+QByteArray csv(const QStringList& lines);
 
 } // namespace TipFiles

@@ -5,7 +5,7 @@
 #include "base/BuildInfo.h"
 #include "base/Errors.h"
 #include "base/ProgramLock.h"
-#include "i18n/MessageCatalogues.h"
+#include "i18n/Translation.h"
 #include "server/DrawMirror.h"
 #include "server/DrawServer.h"
 #include "server/DrawServerCommandLine.h"
