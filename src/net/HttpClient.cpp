@@ -260,4 +260,4 @@ void HttpClient::replyFinished() {
 
 // The meta-object code stays in this object file, so a program that links the library without
 // using the class does not pull it in (and Qt Network with it).
-#include "moc_HttpClient.cpp"
+#include "moc_HttpClient.cpp" // NOLINT(bugprone-suspicious-include): moc's code for this file's classes

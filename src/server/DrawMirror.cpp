@@ -78,4 +78,4 @@ void DrawMirror::ended(const DrawDownloadResult& result) {
 
 // The meta-object code stays in this object file, so a program that links the library without
 // using the class does not pull it in (and Qt Network with it).
-#include "moc_DrawMirror.cpp"
+#include "moc_DrawMirror.cpp" // NOLINT(bugprone-suspicious-include): moc's code for this file's classes

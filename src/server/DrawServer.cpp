@@ -381,4 +381,4 @@ void DrawServer::serve(Connection* c) {
 
 // The meta-object code stays in this object file, so a program that links the library without
 // using the class does not pull it in (and Qt Network with it).
-#include "moc_DrawServer.cpp"
+#include "moc_DrawServer.cpp" // NOLINT(bugprone-suspicious-include): moc's code for this file's classes
