@@ -1,16 +1,15 @@
 // Secheroderfuenfer and kurzzeitCheck through the real main window, on the real history and
-// on a synthetic history of 10,000 draws.
+// on a synthetic history of 10,000 draws. Called alone, outside a run, each check reads the
+// history file once before it scans; within a run the checks scan the run's reading.
 #include "BenchSupport.h"
 #include "base/Random.h"
 #include "app/TForm1.h"
-#include "stats/HistorySnapshot.h"
 #include "history/DrawCsv.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -47,8 +46,6 @@ struct Fixture {
     explicit Fixture(const std::vector<DrawRecord>& records) {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("/config")));
         writeHistoryFile(dir.path() + QStringLiteral("/ZahlenGR.dat"), records);
-        // Let the file settle so the snapshot may answer from memory.
-        QThread::sleep(3);
         Platform p = Platform::system();
         p.dialogs = std::make_shared<SilentDialogs>();
         p.clock = std::make_shared<BenchClock>();
@@ -72,8 +69,6 @@ Fixture& fixture(int which) {
 void BM_Secheroderfuenfer(benchmark::State& state) {
     Fixture& f = fixture(static_cast<int>(state.range(0)));
     const QString tip = QStringLiteral("1,2,3,4,5,6,");
-    // As within a generation run: the history was looked at once when the run began.
-    const HistorySnapshot::Hold run(f.form->historySnapshot());
     for (auto _ : state) benchmark::DoNotOptimize(f.form->Secheroderfuenfer(tip, 6));
 }
 BENCHMARK(BM_Secheroderfuenfer)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -81,7 +76,6 @@ BENCHMARK(BM_Secheroderfuenfer)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_kurzzeitCheck(benchmark::State& state) {
     Fixture& f = fixture(static_cast<int>(state.range(0)));
     const QString tip = QStringLiteral("1,2,3,4,5,6,");
-    const HistorySnapshot::Hold run(f.form->historySnapshot());
     for (auto _ : state) benchmark::DoNotOptimize(f.form->kurzzeitCheck(tip, 4, 40));
 }
 BENCHMARK(BM_kurzzeitCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -91,7 +85,6 @@ void BM_SecheroderfuenferFullSystem(benchmark::State& state) {
     Fixture& f = fixture(0);
     f.form->setSelectorText(QStringLiteral("Vollsystem"));
     const QString tip = QStringLiteral("1,2,3,4,5,6,7,8,9,");
-    const HistorySnapshot::Hold run(f.form->historySnapshot());
     for (auto _ : state) benchmark::DoNotOptimize(f.form->Secheroderfuenfer(tip, 7));
     f.form->setSelectorText(QStringLiteral("Normal"));
 }

@@ -15,8 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <chrono>
-#include <thread>
 
 namespace {
 
@@ -43,9 +41,6 @@ struct Setup {
             f.write(reinterpret_cast<const char*>(b.data()), DrawRecord::Size);
         }
         f.close();
-        // A history file changed within the last two seconds is read again by every history
-        // check; a run meets a settled file.
-        std::this_thread::sleep_for(HistorySnapshot::DefaultSettleTime + std::chrono::milliseconds(200));
     }
     QString historyPath() const { return programDir + QStringLiteral("ZahlenGR.dat"); }
 };
@@ -62,7 +57,7 @@ std::unique_ptr<TForm1> makeWindow() {
     return form;
 }
 
-// The domain side of a run (runOnHistory): one reading of the history file held for the run,
+// The domain side of a run (runOnHistory): one reading of the history file taken for the run,
 // the last draws, the pool from the statistics, the drawing loop with the history checks on
 // that reading, the new lines checked against the draw.
 struct Count : GenerationHooks {
@@ -75,10 +70,10 @@ struct Count : GenerationHooks {
     bool recent(QStringView, int, int) override { return true; }
 };
 
-int domainRun(HistorySnapshot& snapshot, const DrawFilter& filter, GenerationState& state,
-              RuleOptions options) {
+int domainRun(const DrawFilter& filter, GenerationState& state, RuleOptions options) {
     Count count;
-    const HistoryRun run = runOnHistory(snapshot, filter, PoolOptions{}, options, 6, 6, state, Rng::program(), &count);
+    const std::shared_ptr<const HistoryRecords> history = HistoryRecords::read(setup().historyPath());
+    const HistoryRun run = runOnHistory(*history, filter, PoolOptions{}, options, 6, 6, state, Rng::program(), &count);
     benchmark::DoNotOptimize(run.check);
     g_candidates += count.candidates;
     g_checks += run.historyChecks;
@@ -111,14 +106,13 @@ void BM_DefaultRunDomain(benchmark::State& state) {
     auto form = makeWindow(); // only for the analysis window it starts with
     const DrawFilter filter = wholeHistory(*form);
     form->close();
-    HistorySnapshot snapshot(setup().historyPath());
     auto generation = std::make_unique<GenerationState>();
     std::size_t i = 0;
     int tips = 0;
     g_candidates = g_checks = 0;
     for (auto _ : state) {
         Rng::setSeed(Seeds[i++ % std::size(Seeds)]);
-        tips += domainRun(snapshot, filter, *generation, RuleOptions{});
+        tips += domainRun(filter, *generation, RuleOptions{});
     }
     state.counters["candidates"] =
         benchmark::Counter(static_cast<double>(g_candidates), benchmark::Counter::kAvgIterations);
@@ -148,14 +142,13 @@ void BM_HistoryHeavyRunDomain(benchmark::State& state) {
     auto form = makeWindow();
     const DrawFilter filter = wholeHistory(*form);
     form->close();
-    HistorySnapshot snapshot(setup().historyPath());
     auto generation = std::make_unique<GenerationState>();
     RuleOptions options;
     options.historyHits = 3;
     options.maxRuns = 2000;
     Rng::setSeed(5);
     for (auto _ : state) {
-        domainRun(snapshot, filter, *generation, options);
+        domainRun(filter, *generation, options);
         if (generation->runCount != 2000) state.SkipWithError("the run did not use every attempt");
     }
     state.SetItemsProcessed(state.iterations() * 2000);
@@ -184,8 +177,7 @@ void BM_CandidatesCrossSumOnlyDomain(benchmark::State& state) {
     HistoryPoolSource source(records, filter);
     const RecentDraws recent = RecentDraws::fromHistory(setup().records, filter.to, {true, true});
     buildPool(pool, PoolOptions{}, recent, source);
-    HistorySnapshot snapshot(setup().historyPath());
-    RecordHistoryChecks hooks(snapshot, filter);
+    RecordHistoryChecks hooks(records, filter);
     auto generation = std::make_unique<GenerationState>();
     constexpr int Attempts = 100000;
     Rng::setSeed(1);

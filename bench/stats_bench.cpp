@@ -1,6 +1,6 @@
 // Each chart statistic as the window runs it (read the history file, count, build the plot,
-// apply it to a chart model) and the history-check path (validate the snapshot, find the
-// window, scan it), on the real 1990-2025 history and on a synthetic 10,000-draw history.
+// apply it to a chart model) and the history-check path (read the history, find the window,
+// scan it), on the real 1990-2025 history and on a synthetic 10,000-draw history.
 #include "BenchSupport.h"
 #include "base/DayCount.h"
 #include "base/Random.h"
@@ -8,7 +8,7 @@
 #include "history/DrawHistory.h"
 #include "stats/BarChartModel.h"
 #include "stats/HistoryCheck.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 
@@ -18,10 +18,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <bit>
-#include <chrono>
 #include <cstdio>
-#include <sys/stat.h>
-#include <thread>
 
 namespace {
 
@@ -73,9 +70,6 @@ struct Histories {
         // The whole history, both weekday boxes on: every draw is counted.
         filters[Real] = {real.front().date - 1, real.back().date, true, true};
         filters[Synthetic] = {synthetic.front().date - 1, synthetic.back().date, true, true};
-        // The snapshot re-reads a file changed within the last two seconds on every call;
-        // a generation run meets a settled file, so measure that.
-        std::this_thread::sleep_for(HistorySnapshot::DefaultSettleTime + std::chrono::milliseconds(200));
     }
 };
 
@@ -157,7 +151,7 @@ void BM_TipDistribution(benchmark::State& state) {
     state.SetLabel("1000 tip lines");
 }
 
-// ---- History checks: validate the snapshot and scan the window ----
+// ---- History checks: read the history and scan the window ----
 
 // A tip that reaches at most a few hits anywhere, so the scan runs through the whole window:
 // the slowest case, and the one of most candidates.
@@ -169,37 +163,25 @@ std::uint64_t tipMask() {
     return m;
 }
 
-void BM_SnapshotValidate(benchmark::State& state) {
-    HistorySnapshot snapshot(histories().paths[state.range(0)]);
-    for (auto _ : state) benchmark::DoNotOptimize(snapshot.records()->size());
-    if (snapshot.loadCount() != 1) state.SkipWithError("the snapshot was read more than once");
-    label(state);
-}
-
-// A file changed within the settle time is read again on every call: the cost of a check in
-// the first two seconds after the history changed.
-void BM_SnapshotReload(benchmark::State& state) {
-    HistorySnapshot snapshot(histories().paths[state.range(0)], std::chrono::hours(24 * 365 * 100));
-    for (auto _ : state) benchmark::DoNotOptimize(snapshot.records()->size());
-    if (snapshot.loadCount() != static_cast<std::uint64_t>(state.iterations()))
-        state.SkipWithError("the snapshot was answered from memory");
+// The reading an action or a run starts with: the file, the masks and the running counts.
+void BM_HistoryRead(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(HistoryRecords::read(histories().paths[state.range(0)])->size());
     label(state);
 }
 
 // hits(records, record, index): the hit count of the tip on one draw.
 template <typename HitFunction>
 void runCheck(benchmark::State& state, const HistoryCheck::DateWindow& window, HitFunction&& hits) {
-    HistorySnapshot snapshot(histories().paths[state.range(0)]);
+    // Within a run: every check scans the run's reading.
+    const std::shared_ptr<const HistoryRecords> held = HistoryRecords::read(histories().paths[state.range(0)]);
+    const HistoryRecords& records = *held;
     std::size_t examined = 0;
     for (auto _ : state) {
-        const std::shared_ptr<const HistoryRecords> held = snapshot.records();
-        const HistoryRecords& records = *held;
         const HistoryCheck::ScanResult r = HistoryCheck::firstInWindowReaching(
             records, window, 6, [&](const DrawRecord& d, std::size_t i) { return hits(records, d, i); });
         benchmark::DoNotOptimize(r);
         examined = r.lastExamined ? *r.lastExamined : 0;
     }
-    if (snapshot.loadCount() != 1) state.SkipWithError("the snapshot was read more than once");
     state.counters["lastIndex"] = static_cast<double>(examined);
     label(state);
 }
@@ -244,8 +226,7 @@ BENCHMARK(BM_Quadruples) SOURCES->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OverdueNumbers) SOURCES->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CrossSums) SOURCES->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TipDistribution)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SnapshotValidate) SOURCES->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SnapshotReload) SOURCES->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HistoryRead) SOURCES->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HistoryCheckScanMask) SOURCES->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_HistoryCheckScanPlain) SOURCES->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecentCheckScan) SOURCES->Unit(benchmark::kMicrosecond);

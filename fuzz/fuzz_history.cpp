@@ -6,7 +6,7 @@
 #include "history/DrawBrowsing.h"
 #include "history/DrawHistory.h"
 #include "stats/HistoryCheck.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "stats/Statistics.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -46,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)DrawBrowsing::back(records, count - 1, rule);
         (void)DrawBrowsing::forward(records, 0, rule);
 
-        HistorySnapshot snapshot(path, std::chrono::nanoseconds(0));
-        const std::shared_ptr<const HistoryRecords> held = snapshot.records();
+        const std::shared_ptr<const HistoryRecords> held = HistoryRecords::read(path);
         const HistoryRecords& hr = *held;
         for (const auto& window :
              {HistoryCheck::historyWindow(filter), HistoryCheck::recentWindow(filter, recent)}) {

@@ -3,7 +3,7 @@
 #include "history/DrawBrowsing.h"
 #include "history/DrawHistory.h"
 #include "stats/BarChartModel.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 #include "stats/TipTest.h"
@@ -539,8 +539,7 @@ TEST(PreparedStatistics, AgreeWithTheWalkOverEveryDraw) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
         f.close();
-        HistorySnapshot snapshot(path);
-        const std::shared_ptr<const HistoryRecords> history = snapshot.records();
+        const std::shared_ptr<const HistoryRecords> history = HistoryRecords::read(path);
         ASSERT_EQ(history->size(), draws->size());
 
         std::vector<std::pair<double, double>> windows;

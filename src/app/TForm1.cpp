@@ -35,7 +35,7 @@ TForm1::TForm1(const QString& programDirectory, Platform platform, QWidget* pare
 
 TForm1::TForm1(Paths paths, Platform platform, QWidget* parent)
     : QMainWindow(parent), m_paths(std::move(paths)), m_platform(std::move(platform)),
-      m_systemTables(m_paths.dataDirectory()), m_historySnapshot(m_paths.historyPath()) {
+      m_systemTables(m_paths.dataDirectory()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintara for Greece"));
     QFont base(QStringLiteral("Arial"));

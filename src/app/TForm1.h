@@ -160,7 +160,6 @@ public:
     QString nextDrawPath() const;
     QString winSoundFile() const { return m_paths.winSoundPath(); }
     DrawHistory history() const;
-    HistorySnapshot& historySnapshot() { return m_historySnapshot; }
     const Platform& platform() const { return m_platform; }
     // The number choice window, made on first use (a generation run may replace it).
     TForm6* form6();
@@ -221,7 +220,14 @@ private:
     // `again` draws the statistic anew when the start date changes.
     void showStatistic(const Plot& plot, const std::vector<DrawRecord>& records, std::function<void()> again);
     std::function<void()> m_chartStatistic;
-    bool historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window);
+    bool historyCheck(const HistoryRecords& history, const QString& tip, int minHits,
+                      const HistoryCheck::DateWindow& window);
+    // The history file as it is now, for an action on the draw of the evaluation date. A missing
+    // file is told to the player first; then `mustExist` throws FileError, else the answer is null.
+    std::shared_ptr<const HistoryRecords> readDraws(bool mustExist);
+    void showDrawOfDate(const HistoryRecords& history); // SpeedButton5Click on a reading
+    // Label28Click on the reading of a run that goes on around it; null: reads the file.
+    void generate(std::shared_ptr<const HistoryRecords> history);
     void showTipListStake();
     void restoreTipList();
     void applyStartupLanguage();
@@ -259,7 +265,6 @@ private:
     std::unique_ptr<HttpGetter> m_http;
     std::shared_ptr<DownloadView> m_downloadView; // lives as long as the window: a run reports to it
     std::unique_ptr<class DrawDownload> m_download;
-    HistorySnapshot m_historySnapshot;
     bool m_closed = false;
 
     void selectLanguage(QAction* item, const QString& file);

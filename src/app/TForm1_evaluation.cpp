@@ -5,7 +5,7 @@
 #include "app/TForm1.h"
 #include "history/DrawHistory.h"
 #include "stats/DrawLookup.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "tips/SystemTable.h"
 
 QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, const QString& beforeAdditional) {
@@ -15,22 +15,26 @@ QString TForm1::drawText(const CurrentDraw& draw, const QString& afterDate, cons
     return text;
 }
 
-void TForm1::SpeedButton5Click() {
-    // The snapshot reads the file again only when it changed: a generation run repeats this.
-    std::shared_ptr<const HistoryRecords> history;
+std::shared_ptr<const HistoryRecords> TForm1::readDraws(bool mustExist) {
     try {
-        history = historySnapshot().records();
+        return HistoryRecords::read(historyPath());
     } catch (const FileError&) {
-        if (!this->history().exists()) {
-            showMessage(tr("Lesen Sie zuerst die Daten der Ziehungen ein"));
-            return;
-        }
-        throw;
+        if (history().exists()) throw;
+        showMessage(tr("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        if (mustExist) throw;
+        return nullptr;
     }
+}
+
+void TForm1::SpeedButton5Click() {
+    if (const std::shared_ptr<const HistoryRecords> history = readDraws(false)) showDrawOfDate(*history);
+}
+
+void TForm1::showDrawOfDate(const HistoryRecords& history) {
     const double target = static_cast<double>(roundHalfEven(ui.DateTimePicker1->dayCount()));
-    const DrawLookup lookup = lookupDraw(*history, target);
+    const DrawLookup lookup = lookupDraw(history, target);
     if (lookup.record) {
-        m_currentDraw.take(history->records[*lookup.record]);
+        m_currentDraw.take(history.records[*lookup.record]);
         ui.Label29->setText(drawText(m_currentDraw,
                                      lookup.firstRecord ? QStringLiteral("   ") : QStringLiteral("  "),
                                      QStringLiteral("   + ")));

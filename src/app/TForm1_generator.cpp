@@ -8,7 +8,7 @@
 #include "gui/EventPulse.h"
 #include "gui/TForm6.h"
 #include "history/DrawBrowsing.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 
@@ -20,11 +20,10 @@ namespace {
 // chart. Nothing is painted before the phase ends: neither the chart page nor each status text.
 class ChartPoolSource : public PoolSource {
 public:
-    explicit ChartPoolSource(TForm1& form) : m_form(form) {}
+    ChartPoolSource(TForm1& form, const HistoryRecords& history) : m_form(form), m_history(history) {}
 
     StatisticBars compute(PoolStatistic statistic) override {
-        const std::shared_ptr<const HistoryRecords> history = m_form.historySnapshot().records();
-        return computeStatistic(*m_form.controls().Chart1->model(), *history, m_form.drawFilter(), statistic);
+        return computeStatistic(*m_form.controls().Chart1->model(), m_history, m_form.drawFilter(), statistic);
     }
 
     void status(const QString& text) override { m_status = text; }
@@ -35,6 +34,7 @@ public:
 
 private:
     TForm1& m_form;
+    const HistoryRecords& m_history;
     QString m_status;
 };
 
@@ -45,7 +45,8 @@ private:
 // not depend on when they happen.
 class GenerationWindowHooks : public GenerationHooks {
 public:
-    GenerationWindowHooks(TForm1& form, int n) : m_form(form), m_n(n) {}
+    GenerationWindowHooks(TForm1& form, const HistoryRecords& history, int n)
+        : m_form(form), m_history(history), m_n(n) {}
 
     bool candidateDrawn(int t, const CandidateTip& tip, int qs, int, RuleOptions& options) override {
         // Looking at the clock every candidate would cost more than the cheap rules do.
@@ -74,15 +75,18 @@ public:
     }
 
     bool allTime(QStringView text, int minHits) override {
-        return m_form.Secheroderfuenfer(QString::fromRawData(text.data(), text.size()), minHits);
+        return m_form.historyCheck(m_history, QString::fromRawData(text.data(), text.size()), minHits,
+                                   HistoryCheck::historyWindow(m_form.drawFilter()));
     }
 
     bool recent(QStringView text, int minHits, int drawCount) override {
-        return m_form.kurzzeitCheck(QString::fromRawData(text.data(), text.size()), minHits, drawCount);
+        return m_form.historyCheck(m_history, QString::fromRawData(text.data(), text.size()), minHits,
+                                   HistoryCheck::recentWindow(m_form.drawFilter(), drawCount));
     }
 
 private:
     TForm1& m_form;
+    const HistoryRecords& m_history;
     int m_n;
     EventPulse m_pulse;
     int m_sinceLook = 0;
@@ -141,6 +145,10 @@ PoolOptions TForm1::poolOptions() const {
 }
 
 void TForm1::Label28Click() {
+    generate(nullptr);
+}
+
+void TForm1::generate(std::shared_ptr<const HistoryRecords> history) {
     if (m_generating) return;
     m_generating = true;
     const bool wasBusy = m_busy;
@@ -165,14 +173,13 @@ void TForm1::Label28Click() {
 
     std::optional<BusyCursor> busy(std::in_place);
     // The whole run works on one reading of the history file.
-    const HistorySnapshot::Hold oneHistory(historySnapshot());
+    if (!history) history = readDraws(true);
     // The last three draws back from the evaluation date, the current draw first; the two before
     // it step back over switched-off weekdays as the browse button does.
     RecentDraws recent;
-    SpeedButton5Click();
+    showDrawOfDate(*history);
     for (std::size_t i = 0; i < 8; ++i)
         recent.groups[0][i] = static_cast<std::uint8_t>(m_currentDraw.numbers[i + 1]);
-    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
     const std::vector<DrawRecord>& records = history->records;
     const DrawBrowsing::WeekdayRule rule{ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked()};
     qint64 index = m_currentDraw.index;
@@ -195,7 +202,7 @@ void TForm1::Label28Click() {
     }
     state.runCount = 0;
 
-    ChartPoolSource source(*this);
+    ChartPoolSource source(*this, *history);
     auto endInPoolPhase = [&](bool tooFew) {
         source.showStatus();
         busy.reset();
@@ -240,7 +247,7 @@ void TForm1::Label28Click() {
     ui.PageControl1->setCurrentWidget(ui.TabSheet1);
     m_maxRuns = ui.UpDown7->position() * 1000;
     RuleOptions options = ruleOptions();
-    GenerationWindowHooks hooks(*this, n);
+    GenerationWindowHooks hooks(*this, *history, n);
     const GenerationResult result =
         generateTips(pool, recent, n, kept, ui.UpDown9->position(), options, state, hooks, Rng::program());
 
@@ -273,10 +280,8 @@ void TForm1::Label28Click() {
                         .arg(counts.failureText()));
 }
 
-bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::DateWindow& window) {
-    // Asked for every candidate: the snapshot answers from memory while the file is unchanged.
-    const std::shared_ptr<const HistoryRecords> held = historySnapshot().records();
-    const HistoryRecords& history = *held;
+bool TForm1::historyCheck(const HistoryRecords& history, const QString& tip, int minHits,
+                          const HistoryCheck::DateWindow& window) {
     ui.Chart1->model()->prepareStatistic();
 
     // A candidate is scored by its designation; a reduced system by its code's table (none: no
@@ -312,9 +317,10 @@ bool TForm1::historyCheck(const QString& tip, int minHits, const HistoryCheck::D
 }
 
 bool TForm1::Secheroderfuenfer(const QString& tip, int minHits) {
-    return historyCheck(tip, minHits, HistoryCheck::historyWindow(drawFilter()));
+    return historyCheck(*HistoryRecords::read(historyPath()), tip, minHits, HistoryCheck::historyWindow(drawFilter()));
 }
 
 bool TForm1::kurzzeitCheck(const QString& tip, int minHits, int drawCount) {
-    return historyCheck(tip, minHits, HistoryCheck::recentWindow(drawFilter(), drawCount));
+    return historyCheck(*HistoryRecords::read(historyPath()), tip, minHits,
+                        HistoryCheck::recentWindow(drawFilter(), drawCount));
 }

@@ -6,7 +6,6 @@
 #include "history/DrawBrowsing.h"
 #include "history/DrawEntry.h"
 #include "history/DrawHistory.h"
-#include "stats/HistorySnapshot.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -88,8 +87,7 @@ void TForm1::checkHistoryDamage() {
     if (!file.exists()) return;
     DrawHistory::Damage damage;
     try {
-        const std::shared_ptr<const HistoryRecords> held = historySnapshot().records();
-        damage = DrawHistory::inspect(held->records, held->trailingBytes);
+        damage = file.inspect();
     } catch (const AppError&) {
         return; // the first reader of the activation reports it
     }

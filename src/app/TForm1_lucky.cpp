@@ -3,7 +3,6 @@
 #include "base/Tr.h"
 #include "app/TForm1.h"
 #include "generator/HistoricAnalysis.h"
-#include "stats/HistorySnapshot.h"
 #include "gui/AnalysisReport.h"
 #include "gui/EventPulse.h"
 
@@ -52,8 +51,8 @@ void TForm1::BitBtn9Click() {
     const QString answer = m_platform.dialogs->inputBox(this, translated("HistoricAnalysis", HistoricAnalysis::InputCaption),
                                                         translated("HistoricAnalysis", HistoricAnalysis::InputPrompt), proposal);
 
-    // Every step works on one reading of the history file.
-    const HistorySnapshot::Hold oneHistory(historySnapshot());
+    // Every step works on one reading of the history file, taken by the first.
+    std::shared_ptr<const HistoryRecords> history;
     HistoricAnalysis::Totals totals;
     Winnings::Tally chance;
     // The random players play each step's draw on a thread of their own while the analysis goes on.
@@ -71,11 +70,12 @@ void TForm1::BitBtn9Click() {
         while (previous != s && !m_analysisStop) {
             previous = s;
             Rng::setSeedSigned(lucky);
-            Label28Click();
+            if (!history) history = readDraws(true);
+            generate(history);
             const int days =
                 HistoricAnalysis::stepDays(ui.CheckBox16->isChecked(), ui.CheckBox17->isChecked());
             ui.DateTimePicker1->trySetDayCount(ui.DateTimePicker1->dayCount() + days);
-            SpeedButton5Click();
+            showDrawOfDate(*history);
             ++totals.steps;
             const double evaluated = ui.DateTimePicker1->dayCount();
             totals.add(m_hitTally, DayCount::weekday(evaluated));

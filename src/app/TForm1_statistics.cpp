@@ -1,7 +1,7 @@
 // The statistics of the draws in the analysis window as charts, and the chart saved as a picture.
 #include "app/TForm1.h"
 #include "history/DrawHistory.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 
@@ -17,7 +17,7 @@ DrawFilter TForm1::drawFilter() const {
 void TForm1::SpeedButton2Click() {
     BusyCursor busy;
     // A missing file ends here, chart untouched.
-    const std::shared_ptr<const HistoryRecords> history = historySnapshot().records();
+    const std::shared_ptr<const HistoryRecords> history = HistoryRecords::read(historyPath());
     showStatistic(Statistics::frequencyPlot(Statistics::numberFrequencies(history->records, drawFilter())),
                   history->records, [this] { SpeedButton2Click(); });
 }

@@ -4,7 +4,7 @@
 #include "base/Tr.h"
 #include "base/Errors.h"
 #include "base/Rounding.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "stats/Plot.h"
 #include "stats/Statistics.h"
 

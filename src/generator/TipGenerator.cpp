@@ -82,16 +82,15 @@ bool RecordHistoryChecks::check(QStringView text, int minHits, const HistoryChec
     // A candidate holds different numbers from 1 to 49, so the mask always exists.
     const std::optional<std::uint64_t> mask = HistoryCheck::tipMask(m_ticket);
     if (!mask) return true;
-    const std::shared_ptr<const HistoryRecords> history = m_history.records();
-    return !HistoryCheck::firstInWindowReachingMask(*history, window, minHits, *mask).reached;
+    return !HistoryCheck::firstInWindowReachingMask(m_history, window, minHits, *mask).reached;
 }
 
 namespace {
 
-// The history checks on the held reading; everything else goes to the observer.
+// The history checks on the run's reading; everything else goes to the observer.
 class RunHooks : public RecordHistoryChecks {
 public:
-    RunHooks(HistorySnapshot& history, const DrawFilter& filter, int n, GenerationHooks* observer)
+    RunHooks(const HistoryRecords& history, const DrawFilter& filter, int n, GenerationHooks* observer)
         : RecordHistoryChecks(history, filter), m_n(n), m_observer(observer) {}
 
     bool candidateDrawn(int t, const CandidateTip& tip, int qs, int runCount, RuleOptions& options) override {
@@ -120,28 +119,26 @@ private:
 
 } // namespace
 
-HistoryRun runOnHistory(HistorySnapshot& snapshot, const DrawFilter& filter, const PoolOptions& poolOptions,
+HistoryRun runOnHistory(const HistoryRecords& history, const DrawFilter& filter, const PoolOptions& poolOptions,
                         RuleOptions& options, int n, int target, GenerationState& state, RandomSequence& random,
                         GenerationHooks* observer) {
-    const HistorySnapshot::Hold oneHistory(snapshot);
-    const std::shared_ptr<const HistoryRecords> history = snapshot.records();
     const DrawBrowsing::WeekdayRule rule{filter.saturdays, filter.wednesdays};
-    const RecentDraws recent = RecentDraws::fromHistory(history->records, filter.to, rule);
+    const RecentDraws recent = RecentDraws::fromHistory(history.records, filter.to, rule);
 
     HistoryRun run;
-    HistoryPoolSource source(*history, filter);
+    HistoryPoolSource source(history, filter);
     PreferencePool pool;
     run.pool = buildPool(pool, poolOptions, recent, source);
     if (run.pool != PoolOutcome::Ready) return run;
     // No kept tips: rule 1 compares only with rows this run writes.
-    RunHooks hooks(snapshot, filter, n, observer);
+    RunHooks hooks(history, filter, n, observer);
     run.result = generateTips(pool, recent, n, 0, target, options, state, hooks, random);
     run.lines = hooks.lines;
     run.historyChecks = hooks.checks;
 
     CurrentDraw draw;
-    const DrawLookup lookup = lookupDraw(*history, static_cast<double>(roundHalfEven(filter.to)));
-    if (lookup.record) draw.take(history->records[*lookup.record]);
+    const DrawLookup lookup = lookupDraw(history, static_cast<double>(roundHalfEven(filter.to)));
+    if (lookup.record) draw.take(history.records[*lookup.record]);
     QString selector = TipLine::Normal;
     ParsedTicket ticket;
     TicketResult result;

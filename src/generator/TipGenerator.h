@@ -4,7 +4,7 @@
 #include "generator/GenerationRules.h"
 #include "generator/PreferencePool.h"
 #include "stats/HistoryCheck.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "tips/TipLine.h"
 
 #include <QString>
@@ -68,11 +68,11 @@ GenerationResult generateTips(const PreferencePool& pool, const RecentDraws& rec
 QString candidateStatusText(int t, const CandidateTip& tip, int n, int qs);
 QString rejectionStatusText(int runCount);
 
-// History checks straight on the records of a history file, counting hits as the window does
-// for single tips. Every check sees the file as it is at that moment.
+// History checks straight on one reading of a history file, counting hits as the window does
+// for single tips.
 class RecordHistoryChecks : public GenerationHooks {
 public:
-    RecordHistoryChecks(HistorySnapshot& history, const DrawFilter& filter)
+    RecordHistoryChecks(const HistoryRecords& history, const DrawFilter& filter)
         : m_history(history), m_filter(filter) {}
     bool allTime(QStringView text, int minHits) override;
     bool recent(QStringView text, int minHits, int drawCount) override;
@@ -81,12 +81,12 @@ public:
 
 private:
     bool check(QStringView text, int minHits, const HistoryCheck::DateWindow& window);
-    HistorySnapshot& m_history;
+    const HistoryRecords& m_history;
     DrawFilter m_filter;
     ParsedTicket m_ticket;
 };
 
-// A generation run without the window on one held reading of a history file: the last three
+// A generation run without the window on one reading of a history file: the last three
 // draws up to filter.to, the pool, the drawing, and the new lines checked against the draw of
 // filter.to. `observer` hears of the candidates and tips; its history checks are not asked.
 struct HistoryRun {
@@ -96,6 +96,6 @@ struct HistoryRun {
     ListCheck check;   // the lines against the draw
     long historyChecks = 0;
 };
-HistoryRun runOnHistory(HistorySnapshot& snapshot, const DrawFilter& filter, const PoolOptions& poolOptions,
+HistoryRun runOnHistory(const HistoryRecords& history, const DrawFilter& filter, const PoolOptions& poolOptions,
                         RuleOptions& options, int n, int target, GenerationState& state, RandomSequence& random,
                         GenerationHooks* observer = nullptr);

@@ -13,7 +13,6 @@
 #include <iterator>
 #include <limits>
 #include <set>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -67,21 +66,17 @@ std::vector<DrawRecord> DrawHistory::readAll() const {
 }
 
 DrawHistory::Reading DrawHistory::read() const {
-    const UniqueFd fd = openHistory(m_path);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
+    qint64 size = 0;
+    const UniqueFd fd = openHistory(m_path, &size);
     Reading reading;
-    reading.before = FileStamp::of(st);
+    reading.trailingBytes = size % DrawRecord::Size;
 
-    const qint64 count = static_cast<qint64>(st.st_size) / DrawRecord::Size;
+    const qint64 count = size / DrawRecord::Size;
     // One read straight into the records (about 110 KB for 35 years), no second buffer.
     reading.records.resize(static_cast<size_t>(count));
     auto* bytes = reinterpret_cast<char*>(reading.records.data());
     const qint64 got = SafeFile::readAt(fd.get(), bytes, count * DrawRecord::Size, 0, m_path) / DrawRecord::Size;
     reading.records.resize(static_cast<size_t>(got)); // the file shrank under us
-
-    if (::fstat(fd.get(), &st) != 0) throw readError(m_path, errno);
-    reading.after = FileStamp::of(st);
     return reading;
 }
 
@@ -104,7 +99,6 @@ void DrawHistory::rewrite(const QString& tempPath, const std::vector<DrawRecord>
     options.tempPath = tempPath;
     options.failureNote = unchangedNote(m_path);
     SafeFile::replace(m_path, bytes, options);
-    OwnWrites::noteWritten(m_path);
 }
 
 std::optional<DrawRecord> DrawHistory::insertOrReplace(const DrawRecord& record) {
@@ -163,7 +157,7 @@ DrawHistory::Damage DrawHistory::inspect() const {
 }
 
 DrawHistory::Damage DrawHistory::inspect(const Reading& reading) {
-    return inspect(reading.records, static_cast<qint64>(reading.before.size) % DrawRecord::Size);
+    return inspect(reading.records, reading.trailingBytes);
 }
 
 DrawHistory::Damage DrawHistory::inspect(const std::vector<DrawRecord>& records, qint64 trailingBytes) {
@@ -220,7 +214,6 @@ HistoryAppender::HistoryAppender(const QString& filePath) : m_path(filePath) {
     }
     if (m_fd.get() < 0) throw openError(m_path, errno);
     const qint64 size = SafeFile::requireRegularFile(m_fd.get(), m_path, DrawHistory::MaxFileBytes);
-    if (size == 0) OwnWrites::noteWritten(m_fd.get()); // perhaps created just now
     if (size >= DrawRecord::Size) m_last = readRecord(m_fd.get(), size / DrawRecord::Size - 1, m_path);
 }
 
@@ -231,7 +224,6 @@ void HistoryAppender::append(const DrawRecord& record) {
     SafeFile::writeAt(m_fd.get(), reinterpret_cast<const char*>(&record), DrawRecord::Size,
                       size / DrawRecord::Size * DrawRecord::Size, m_path);
     if (::fdatasync(m_fd.get()) != 0 && errno != EINVAL) throw writeError(m_path, errno);
-    OwnWrites::noteWritten(m_fd.get());
     m_last = record;
 }
 

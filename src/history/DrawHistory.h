@@ -1,7 +1,6 @@
 #pragma once
 #include "base/UniqueFd.h"
 #include "history/DrawRecord.h"
-#include "history/HistoryStamp.h"
 
 #include <QString>
 #include <optional>
@@ -9,8 +8,7 @@
 
 // The draw history file ZahlenGR.dat: DrawRecords back to back, dates strictly ascending.
 // Nothing is cached: every operation opens the file and closes it again. A trailing partial
-// record is never read; the next append writes over it. Every successful write is reported to
-// OwnWrites, so readers that cache the file know the program's own changes from others'.
+// record is never read; the next append writes over it.
 //
 // Rewrites go through SafeFile::replace, so the file always holds either the old or the new
 // history. Failures throw FileError and leave the old history untouched.
@@ -32,12 +30,10 @@ public:
 
     std::vector<DrawRecord> readAll() const;
 
-    // The whole file with its stamp before and after the reading: equal stamps mean the
-    // records are the file's content at one moment.
+    // The whole records of the file and the bytes of a cut-off record after them.
     struct Reading {
         std::vector<DrawRecord> records;
-        FileStamp before;
-        FileStamp after;
+        qint64 trailingBytes = 0;
     };
     Reading read() const;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 #include "stats/DrawFilter.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "tips/TipLine.h"
 
 #include <cstddef>

@@ -1,5 +1,5 @@
 #include "stats/Statistics.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "base/Lotto.h"
 
 #include "base/Errors.h"

@@ -3,7 +3,7 @@
 #include "base/Random.h"
 #include "history/DrawHistory.h"
 #include "stats/HistoryCheck.h"
-#include "stats/HistorySnapshot.h"
+#include "stats/HistoryRecords.h"
 #include "stats/Statistics.h"
 #include "support/TestPlatform.h"
 
@@ -13,10 +13,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <bit>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <thread>
 
 using namespace HistoryCheck;
 
@@ -30,25 +26,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-// Overwrites the start of the file without truncating it: same size, same inode.
-void overwriteInPlace(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-void appendFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::Append));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-void replaceByRename(const QString& path, const QByteArray& bytes) {
-    const QString temp = path + QStringLiteral(".new");
-    writeFile(temp, bytes);
-    ASSERT_EQ(std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()), 0);
 }
 
 int plainHits(const DrawRecord& r, const std::array<int, 6>& tip) {
@@ -65,7 +42,7 @@ std::vector<DrawRecord> threeDraws() {
             makeDraw(QDate(2025, 1, 8), {13, 14, 15, 16, 17, 18})};
 }
 
-class SnapshotTest : public ::testing::Test {
+class ReadingTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path() const { return dir.filePath(QStringLiteral("ZahlenGR.dat")); }
@@ -175,14 +152,13 @@ TEST(WindowScan, RecordsOutOfDateOrderAreStillScannedInFileOrder) {
     EXPECT_EQ(s.lastExamined, 4u);
 }
 
-// ---- The snapshot of the file ----
+// ---- Reading the file ----
 
-TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
+TEST_F(ReadingTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
     QByteArray bytes = recordBytes(threeDraws());
     bytes.append("partial", 7); // a trailing partial record is never read
     writeFile(path(), bytes);
-    HistorySnapshot snap(path());
-    const std::shared_ptr<const HistoryRecords> held = snap.records();
+    const std::shared_ptr<const HistoryRecords> held = HistoryRecords::read(path());
     const HistoryRecords& h = *held;
     ASSERT_EQ(h.size(), 3u);
     EXPECT_EQ(h.records, threeDraws());
@@ -194,7 +170,7 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
     std::vector<DrawRecord> shuffled = threeDraws();
     std::swap(shuffled[0], shuffled[2]);
     writeFile(path(), recordBytes(shuffled));
-    EXPECT_FALSE(snap.records()->ascending);
+    EXPECT_FALSE(HistoryRecords::read(path())->ascending);
 
     // A repeated number, or one the mask cannot hold, makes the masks undercount.
     for (const std::array<int, 6>& odd :
@@ -202,160 +178,13 @@ TEST_F(SnapshotTest, ReadsWholeRecordsAndRecognisesTheirOrder) {
         std::vector<DrawRecord> draws = threeDraws();
         draws.push_back(makeDraw(QDate(2025, 2, 1), odd));
         writeFile(path(), recordBytes(draws));
-        EXPECT_FALSE(snap.records()->masksExact);
+        EXPECT_FALSE(HistoryRecords::read(path())->masksExact);
     }
 }
 
-TEST_F(SnapshotTest, MissingFileOrDirectoryIsAFileError) {
-    HistorySnapshot missing(path());
-    EXPECT_THROW(missing.records(), FileError);
-    writeFile(path(), recordBytes(threeDraws()));
-    EXPECT_EQ(missing.records()->size(), 3u); // created after a failed call
-    ASSERT_TRUE(QFile::remove(path()));
-    EXPECT_THROW(missing.records(), FileError); // never answered from the old reading
-
-    HistorySnapshot directory(dir.path());
-    EXPECT_THROW(directory.records(), FileError);
-}
-
-TEST_F(SnapshotTest, ASettledFileIsAnsweredFromTheCacheUntilItChanges) {
-    writeFile(path(), recordBytes(threeDraws()));
-    // Settle time 0: the reading is trusted at once, so only stat() decides.
-    HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
-    EXPECT_EQ(snap.records()->size(), 3u);
-    EXPECT_EQ(snap.records()->size(), 3u);
-    EXPECT_EQ(snap.records()->size(), 3u);
-    EXPECT_EQ(snap.loadCount(), 1u);
-
-    // Append: the size changes.
-    appendFile(path(), recordBytes({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
-    EXPECT_EQ(snap.records()->size(), 4u);
-    EXPECT_EQ(snap.loadCount(), 2u);
-
-    // Replaced by rename with the same size: a new inode.
-    std::vector<DrawRecord> other = threeDraws();
-    other.push_back(makeDraw(QDate(2025, 1, 12), {25, 26, 27, 28, 29, 30}));
-    replaceByRename(path(), recordBytes(other));
-    EXPECT_EQ(snap.records()->records, other);
-
-    // Rewritten in place with the same size and an explicitly different modification time.
-    other[0].numbers = {40, 41, 42, 43, 44, 45};
-    overwriteInPlace(path(), recordBytes(other));
-    const timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
-    EXPECT_EQ(snap.records()->records, other);
-}
-
-TEST_F(SnapshotTest, FreshlyChangedFilesAreReadAgainOnEveryCall) {
-    writeFile(path(), recordBytes(threeDraws()));
-    // The file's change time lies within the settle time of every reading.
-    HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100));
-    snap.records();
-    snap.records();
-    EXPECT_EQ(snap.loadCount(), 2u);
-
-    // A rewrite in place of the same size, immediately after a reading (normally in the same
-    // timestamp tick), is seen with the default settle time.
-    HistorySnapshot normal(path());
-    std::vector<DrawRecord> draws = threeDraws();
-    EXPECT_EQ(normal.records()->records, draws);
-    for (int round = 0; round < 20; ++round) {
-        draws[1].numbers[0] = static_cast<std::uint8_t>(20 + round);
-        overwriteInPlace(path(), recordBytes(draws));
-        ASSERT_EQ(normal.records()->records, draws) << round;
-    }
-}
-
-TEST_F(SnapshotTest, HeldRecordsOutliveLaterReadings) {
-    writeFile(path(), recordBytes(threeDraws()));
-    HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
-    const std::shared_ptr<const HistoryRecords> before = snap.records();
-    appendFile(path(), recordBytes({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
-    const std::shared_ptr<const HistoryRecords> after = snap.records();
-    EXPECT_EQ(snap.loadCount(), 2u);
-    // The first reading is still whole while its holder keeps it.
-    EXPECT_EQ(before->records, threeDraws());
-    EXPECT_EQ(before->winningMasks.size(), 3u);
-    EXPECT_EQ(after->size(), 4u);
-    EXPECT_EQ(snap.records(), after); // unchanged file: the same reading
-}
-
-// A generation run holds the snapshot: one look at the file, then one reading for the whole run
-// (even of a file too young to be trusted), and the file's changes are seen after the run.
-TEST_F(SnapshotTest, AHoldAnswersEveryCallWithOneReading) {
-    writeFile(path(), recordBytes(threeDraws()));
-    HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100)); // never settles
-    {
-        const HistorySnapshot::Hold run(snap);
-        const std::shared_ptr<const HistoryRecords> first = snap.records();
-        appendFile(path(), recordBytes({makeDraw(QDate(2025, 1, 11), {19, 20, 21, 22, 23, 24})}));
-        {
-            const HistorySnapshot::Hold nested(snap);
-            EXPECT_EQ(snap.records(), first);
-        }
-        // The inner hold's end does not end the outer one.
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(snap.records(), first);
-        EXPECT_EQ(snap.loadCount(), 1u);
-        EXPECT_EQ(first->size(), 3u);
-    }
-    EXPECT_EQ(snap.records()->size(), 4u);
-    EXPECT_EQ(snap.loadCount(), 2u);
-    // Without a hold the young file is read on every call again.
-    snap.records();
-    EXPECT_EQ(snap.loadCount(), 3u);
-
-    // A file that is missing when the hold begins is an error on every call, not a reading.
-    ASSERT_TRUE(QFile::remove(path()));
-    const HistorySnapshot::Hold run(snap);
-    EXPECT_THROW(snap.records(), FileError);
-    writeFile(path(), recordBytes(threeDraws()));
-    EXPECT_EQ(snap.records()->size(), 3u);
-}
-
-TEST_F(SnapshotTest, TheProgramsOwnWritesAreTrustedAtOnceOtherChangesAreNot) {
-    // Every reading is young: only the own-write record can make it trusted.
-    HistorySnapshot snap(path(), std::chrono::hours(24 * 365 * 100));
-    const DrawHistory history(path());
-    for (const DrawRecord& r : threeDraws()) DrawHistory(path()).append(r);
-    EXPECT_EQ(snap.records()->size(), 3u);
-    EXPECT_EQ(snap.records()->size(), 3u);
-    EXPECT_EQ(snap.loadCount(), 1u);
-
-    // A rewrite by rename (entry), then a removal: read once each, then answered from memory.
-    DrawHistory(path()).insertOrReplace(makeDraw(QDate(2025, 1, 15), {31, 32, 33, 34, 35, 36}));
-    EXPECT_EQ(snap.records()->size(), 4u);
-    EXPECT_EQ(snap.records()->size(), 4u);
-    EXPECT_EQ(snap.loadCount(), 2u);
-    DrawHistory(path()).removeDate(day(2025, 1, 4));
-    EXPECT_EQ(snap.records()->size(), 3u);
-    EXPECT_EQ(snap.records()->size(), 3u);
-    EXPECT_EQ(snap.loadCount(), 3u);
-
-    // Another program appends: seen at once, and read again on every call while it is young.
-    appendFile(path(), recordBytes({makeDraw(QDate(2025, 2, 1), {41, 42, 43, 44, 45, 46})}));
-    EXPECT_EQ(snap.records()->size(), 4u);
-    EXPECT_EQ(snap.records()->size(), 4u);
-    EXPECT_EQ(snap.loadCount(), 5u);
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &st), 0);
-    EXPECT_FALSE(OwnWrites::isOwn(FileStamp::of(st)));
-
-    // The download's appender writes next: trusted again from its write on.
-    {
-        HistoryAppender appender(path());
-        appender.append(makeDraw(QDate(2025, 2, 4), {1, 3, 5, 7, 9, 11}));
-    }
-    EXPECT_EQ(snap.records()->size(), 5u);
-    EXPECT_EQ(snap.records()->size(), 5u);
-    EXPECT_EQ(snap.loadCount(), 6u);
-
-    // A rewrite in place by someone else after the program's write, with another time stamp.
-    std::vector<DrawRecord> now = history.readAll();
-    now[0].numbers = {2, 4, 6, 8, 10, 12};
-    overwriteInPlace(path(), recordBytes(now));
-    const timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path()).constData(), times, 0), 0);
-    EXPECT_EQ(snap.records()->records, now);
+TEST_F(ReadingTest, MissingFileOrDirectoryIsAFileError) {
+    EXPECT_THROW(HistoryRecords::read(path()), FileError);
+    EXPECT_THROW(HistoryRecords::read(dir.path()), FileError);
 }
 
 TEST(TipMask, OnlyDifferentNumbersUpToTheFirstFieldThatIsNone) {
@@ -391,11 +220,10 @@ TEST(TipMask, CountsNumberByNumberWhereTheDrawMasksAreNotExact) {
 
 // ---- A history check built on the pieces, over the real history ----
 
-TEST_F(SnapshotTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
+TEST_F(ReadingTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
     const std::vector<DrawRecord> real = realHistory();
     writeFile(path(), recordBytes(real));
-    HistorySnapshot snap(path());
-    const std::shared_ptr<const HistoryRecords> held = snap.records();
+    const std::shared_ptr<const HistoryRecords> held = HistoryRecords::read(path());
     const HistoryRecords& h = *held;
     ASSERT_TRUE(h.ascending);
 
@@ -447,7 +275,7 @@ TEST_F(SnapshotTest, MaskCountedChecksAgreeWithAPlainWalkOfTheFile) {
     }
 }
 
-// ---- Running counts, worked out on first use ----
+// ---- Running counts ----
 
 namespace {
 
@@ -478,7 +306,7 @@ void expectCountsOf(const HistoryRecords& h, std::size_t step) {
 
 } // namespace
 
-TEST_F(SnapshotTest, RunningCountsOnFirstUseMatchCountingFromScratch) {
+TEST_F(ReadingTest, RunningCountsMatchCountingFromScratch) {
     // The real history, a small file with a number outside the counted range and a cut-off
     // record, and an empty file.
     std::vector<DrawRecord> odd = threeDraws();
@@ -491,68 +319,36 @@ TEST_F(SnapshotTest, RunningCountsOnFirstUseMatchCountingFromScratch) {
     for (const auto& [bytes, step] : files) {
         SCOPED_TRACE(bytes.size());
         writeFile(path(), bytes);
-        HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
-        const std::shared_ptr<const HistoryRecords> held = snap.records();
+        const std::shared_ptr<const HistoryRecords> held = HistoryRecords::read(path());
         EXPECT_EQ(held->trailingBytes, bytes.size() % DrawRecord::Size);
         expectCountsOf(*held, step);
-        // Kept: a second call answers with the same counts.
-        EXPECT_EQ(&held->runningCounts(), &held->runningCounts());
     }
     if (HasFailure()) return;
     // The pool statistics over the small file: number 0 is counted, 200 is not.
     writeFile(path(), recordBytes(odd));
-    HistorySnapshot snap(path(), std::chrono::nanoseconds(0));
     DrawFilter all;
     all.from = 0;
     all.to = day(2100, 1, 1);
-    const Statistics::NumberFrequencies f = Statistics::frequenciesOf(*snap.records(), all);
+    const Statistics::NumberFrequencies f = Statistics::frequenciesOf(*HistoryRecords::read(path()), all);
     const Statistics::NumberFrequencies plain = Statistics::numberFrequencies(odd, all);
     EXPECT_EQ(f.count, plain.count);
     EXPECT_EQ(f.count[0], 1);
     EXPECT_EQ(f.crossSums, plain.crossSums);
 }
 
-TEST_F(SnapshotTest, RunningCountsAreWorkedOutOnceWhenManyThreadsAskAtOnce) {
-    writeFile(path(), recordBytes(realHistory()));
-    HistorySnapshot snap(path());
-    const std::shared_ptr<const HistoryRecords> held = snap.records();
-    std::vector<const HistoryRecords::RunningCounts*> seen(8, nullptr);
-    {
-        std::vector<std::thread> threads;
-        for (std::size_t t = 0; t < seen.size(); ++t)
-            threads.emplace_back([&held, &seen, t] { seen[t] = &held->runningCounts(); });
-        for (std::thread& t : threads) t.join();
-    }
-    for (const auto* c : seen) EXPECT_EQ(c, seen[0]);
-    expectCountsOf(*held, 211);
-}
-
-TEST(RunningCounts, ACopyCountsItsOwnRecordsAndTooManyDrawsGiveNone) {
-    HistoryRecords h;
-    h.records = threeDraws();
-    ASSERT_EQ(h.runningCounts().numbers.back()[1], 1);
-    HistoryRecords copy = h;
-    copy.records.push_back(copy.records[0]);
-    expectCountsOf(copy, 1);
-    EXPECT_EQ(copy.runningCounts().numbers.back()[1], 2);
-    copy = h;
-    expectCountsOf(copy, 1);
-    EXPECT_EQ(h.runningCounts().numbers.size(), 4u);
-
+TEST(RunningCounts, TooManyDrawsForTheirWidthGiveNone) {
     // The counts are 16 bits wide: a history of 65535 draws or more has none, and the
     // statistics count record by record.
-    HistoryRecords many;
-    many.records.assign(65534, threeDraws()[0]);
+    const HistoryRecords many = HistoryRecords::of(std::vector<DrawRecord>(65534, threeDraws()[0]));
     EXPECT_EQ(many.runningCounts().numbers.size(), 65535u);
     EXPECT_EQ(many.runningCounts().numbers.back()[1], 65534);
-    HistoryRecords tooMany;
-    tooMany.records.assign(65535, threeDraws()[0]);
+    const HistoryRecords tooMany = HistoryRecords::of(std::vector<DrawRecord>(65535, threeDraws()[0]));
     EXPECT_TRUE(tooMany.runningCounts().numbers.empty());
     EXPECT_TRUE(tooMany.runningCounts().crossSums.empty());
 }
 
-// The damage check on the snapshot's reading finds what the check of the file finds.
-TEST_F(SnapshotTest, DamageOfTheReadingIsTheDamageOfTheFile) {
+// The damage check on a reading finds what the check of the file finds.
+TEST_F(ReadingTest, DamageOfTheReadingIsTheDamageOfTheFile) {
     const std::vector<DrawRecord> good = threeDraws();
     DrawRecord garbage = good[1];
     garbage.numbers[3] = 60;
@@ -566,8 +362,7 @@ TEST_F(SnapshotTest, DamageOfTheReadingIsTheDamageOfTheFile) {
     for (const auto& [bytes, damaged] : files) {
         SCOPED_TRACE(bytes.toHex().toStdString());
         writeFile(path(), bytes);
-        HistorySnapshot snap(path());
-        const std::shared_ptr<const HistoryRecords> held = snap.records();
+        const std::shared_ptr<const HistoryRecords> held = HistoryRecords::read(path());
         const DrawHistory::Damage fromReading = DrawHistory::inspect(held->records, held->trailingBytes);
         const DrawHistory::Damage fromFile = DrawHistory(path()).inspect();
         EXPECT_EQ(fromReading.records, fromFile.records);
