@@ -430,6 +430,22 @@ TEST_F(GenerationRun, PoolShortageAndAbortEndTheRunWithoutTips) {
     EXPECT_FALSE(form().generating());
 }
 
+// A run works on the history as it was when it began: the file gone while the pool editor is
+// open changes neither the tips nor their history checks, and shows no error.
+TEST_F(GenerationRun, TheHistoryReadAtTheStartServesTheWholeRun) {
+    const QStringList expected = run(31);
+    ASSERT_EQ(expected.size(), 6);
+    form().controls().CheckBox20->setChecked(true);
+    dialogs().modalAnswers.push_back([&](QDialog*) {
+        EXPECT_TRUE(QFile::remove(dir.file(QStringLiteral("ZahlenGR.dat"))));
+        return int(TForm6::mrOk);
+    });
+    EXPECT_EQ(run(31), expected);
+    EXPECT_EQ(dialogs().modalCount, 1);
+    EXPECT_TRUE(dialogs().errors().isEmpty());
+    EXPECT_EQ(status(1), QStringLiteral("Tipps wurden neu berechnet"));
+}
+
 TEST_F(GenerationRun, OkInThePoolEditorTakesOnlyTheNumbersLeftTicked) {
     form().controls().CheckBox20->setChecked(true);
     std::set<int> unticked;
