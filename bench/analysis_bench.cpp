@@ -59,10 +59,9 @@ Analysis& analysis() {
 }
 
 // Right after the program wrote the history (an entry of the newest draw: the file is rewritten
-// and replaced), or with the file untouched for longer than the snapshot's settle time.
-// WrittenElsewhere: just written by another program, which the snapshot cannot trust until the
-// file has been quiet for two seconds; what every just-written file cost before the program
-// knew its own writes.
+// and replaced), right after another program wrote it, or with the file untouched for over two
+// seconds. The analysis reads the file once at its start, so all three cost the same; they are
+// kept to compare with the figures of the cache of the file the program once had.
 enum class FileState { JustWritten, WrittenElsewhere, Settled };
 
 void runAnalysis(benchmark::State& state, QDate from, FileState file) {
