@@ -123,7 +123,7 @@ case "${1:-}" in
     # The tests that run threads (the random players, the shared history reading), once more
     # under ThreadSanitizer.
     tsan="${QUINTARA_TSAN_BUILD_DIR:-$here/build-tsan}"
-    threaded=(chance_baseline_test history_snapshot_test)
+    threaded=(chance_baseline_test history_records_test)
     cmake -S "$here" -B "$tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" -DQUINTARA_TSAN=ON
     cmake --build "$tsan" -j "$(nproc)" --target "${threaded[@]}"
     (cd "$tsan" && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
