@@ -238,7 +238,7 @@ namespace {
 // so the players come out the same however their rounds are shared among threads.
 struct Crowd {
     Crowd(const TipShape& tipShape, const SimulationSettings& settings)
-        : shape(tipShape), seed(settings.seed), stakePerRow(settings.stakePerRow), rows(rowsPlayed(tipShape)),
+        : shape(tipShape), seed(settings.seed), stake(settings.stakePerRow * rowsPlayed(tipShape)),
           threads(settings.threads), withMoney(settings.dividends != nullptr || settings.stakePerRow != 0),
           players(static_cast<std::size_t>(std::max(0, settings.players))) {
         sequences.reserve(players.size());
@@ -247,12 +247,9 @@ struct Crowd {
                                          (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull});
     }
 
-    int total() const { return static_cast<int>(players.size()); }
-
     TipShape shape;
     std::uint64_t seed;
-    double stakePerRow;
-    int rows;
+    double stake; // of one tip
     int threads;
     bool withMoney;
     std::vector<PlayerResult> players;
@@ -264,7 +261,7 @@ QUINTARA_POPCNT_CLONES
 void playRounds(Crowd& crowd, std::size_t from, std::size_t to, const Round* rounds, const RoundPrizes* prizes,
                 std::size_t count) {
     const TipShape& shape = crowd.shape;
-    const double stake = crowd.stakePerRow * crowd.rows;
+    const double stake = crowd.stake;
     const bool withMoney = crowd.withMoney;
     for (std::size_t p = from; p < to; ++p) {
         PlayerResult& out = crowd.players[p];
@@ -289,7 +286,7 @@ void playRounds(Crowd& crowd, std::size_t from, std::size_t to, const Round* rou
 // progress and stop as for simulate().
 SimulationResult playAll(Crowd& crowd, const Round* rounds, const RoundPrizes* prizes, std::size_t count,
                          const std::function<void(int, int)>& progress, const std::atomic<bool>* stop) {
-    const int total = crowd.total();
+    const int total = static_cast<int>(crowd.players.size());
     const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     std::atomic<int> next{0};
     std::atomic<int> done{0};
