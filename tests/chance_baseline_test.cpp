@@ -207,6 +207,23 @@ TEST(Chance, StreamedPlayersMatchTheSimulation) {
     ASSERT_FALSE(empty.stopped);
     EXPECT_EQ(empty.players.size(), 10u);
     EXPECT_EQ(empty.bands[Chance::Three].high, 0);
+
+    // Every round played before finish(): nothing is left, and nothing is played twice.
+    const std::vector<Chance::Round> few(rounds.begin(), rounds.begin() + 5);
+    Chance::StreamedPlayers early({6, {}}, settings);
+    for (const Chance::Round& r : few) early.add(r, nullptr);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    int shown = -1;
+    const Chance::SimulationResult played = early.finish([&](int done, int) { shown = done; });
+    EXPECT_EQ(shown, settings.players);
+    settings.dividends = nullptr;
+    const Chance::SimulationResult alone = Chance::simulate(few, {6, {}}, settings);
+    ASSERT_EQ(played.players.size(), alone.players.size());
+    for (std::size_t p = 0; p < played.players.size(); ++p) {
+        EXPECT_EQ(played.players[p].levels, alone.players[p].levels) << p;
+        EXPECT_DOUBLE_EQ(played.players[p].money.stake, alone.players[p].money.stake) << p;
+        EXPECT_EQ(played.players[p].money.unknownWins, alone.players[p].money.unknownWins) << p;
+    }
 }
 
 TEST(Chance, ReducedSystemScoresItsBestRow) {
