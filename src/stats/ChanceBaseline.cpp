@@ -290,34 +290,26 @@ SimulationResult playAll(Crowd& crowd, const Round* rounds, const RoundPrizes* p
     const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     std::atomic<int> next{0};
     std::atomic<int> done{0};
-    std::mutex mutex;
-    std::condition_variable finished;
-    const auto work = [&] {
+    // The calling thread plays too, and tells the progress between its players.
+    const auto play = [&](bool reporting) {
+        auto told = std::chrono::steady_clock::now();
         for (int p = next.fetch_add(1); p < total && !stopped(); p = next.fetch_add(1)) {
             const auto i = static_cast<std::size_t>(p);
             playRounds(crowd, i, i + 1, rounds, prizes, count);
             done.fetch_add(1);
+            if (reporting && progress && std::chrono::steady_clock::now() - told >= std::chrono::milliseconds(40)) {
+                progress(done.load(), total);
+                told = std::chrono::steady_clock::now();
+            }
         }
-        std::lock_guard lock(mutex);
-        finished.notify_all();
     };
 
     int threads = crowd.threads > 0 ? crowd.threads : static_cast<int>(std::thread::hardware_concurrency());
     threads = std::clamp(threads, 1, std::max(1, total));
     std::vector<std::thread> workers;
-    workers.reserve(static_cast<std::size_t>(threads));
-    for (int i = 0; i < threads; ++i) workers.emplace_back(work);
-    {
-        std::unique_lock lock(mutex);
-        while (done.load() < total && !stopped()) {
-            finished.wait_for(lock, std::chrono::milliseconds(40));
-            if (progress) {
-                lock.unlock();
-                progress(done.load(), total);
-                lock.lock();
-            }
-        }
-    }
+    workers.reserve(static_cast<std::size_t>(threads - 1));
+    for (int i = 1; i < threads; ++i) workers.emplace_back(play, false);
+    play(true);
     for (std::thread& w : workers) w.join();
     if (done.load() < total) return {{}, {}, {}, true, crowd.seed};
     if (progress) progress(total, total);
