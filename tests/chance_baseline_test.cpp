@@ -134,8 +134,9 @@ TEST(Chance, StopEndsTheRunWithoutAResult) {
 }
 
 // The analysis feeds its draws to the players one at a time while it runs; the players must
-// come out exactly as a simulation of all draws at once, money included, whatever batches the
-// worker happened to take, and a stop or an early end must neither hang nor give a result.
+// come out exactly as a simulation of all draws at once, money included, however many draws the
+// worker played before finish() played the rest, and a stop or an early end must neither hang
+// nor give a result.
 TEST(Chance, StreamedPlayersMatchTheSimulation) {
     const std::vector<Chance::Round> rounds = realRounds(6, {2015, 1, 1});
     MemoryDividends dividends;
@@ -151,7 +152,7 @@ TEST(Chance, StreamedPlayersMatchTheSimulation) {
         Chance::StreamedPlayers streamed(shape, settings);
         for (std::size_t i = 0; i < rounds.size(); ++i) {
             streamed.add(rounds[i], &dividends);
-            // Now and then the worker catches up, so it plays batches of every size.
+            // Now and then the worker catches up, so finish() is left more or fewer draws.
             if (i % 97 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         int lastDone = -1;
@@ -173,7 +174,7 @@ TEST(Chance, StreamedPlayersMatchTheSimulation) {
         EXPECT_DOUBLE_EQ(fed.balance.low, whole.balance.low);
         EXPECT_EQ(fed.seed, whole.seed);
 
-        // Every round at once: the waiting caller plays players of the worker's batch beside it.
+        // Every round at once: finish() plays nearly all of them on every core.
         Chance::StreamedPlayers atOnce(shape, settings);
         for (const Chance::Round& r : rounds) atOnce.add(r, &dividends);
         const Chance::SimulationResult shared = atOnce.finish();
@@ -206,6 +207,23 @@ TEST(Chance, StreamedPlayersMatchTheSimulation) {
     ASSERT_FALSE(empty.stopped);
     EXPECT_EQ(empty.players.size(), 10u);
     EXPECT_EQ(empty.bands[Chance::Three].high, 0);
+
+    // Every round played before finish(): nothing is left, and nothing is played twice.
+    const std::vector<Chance::Round> few(rounds.begin(), rounds.begin() + 5);
+    Chance::StreamedPlayers early({6, {}}, settings);
+    for (const Chance::Round& r : few) early.add(r, nullptr);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    int shown = -1;
+    const Chance::SimulationResult played = early.finish([&](int done, int) { shown = done; });
+    EXPECT_EQ(shown, settings.players);
+    settings.dividends = nullptr;
+    const Chance::SimulationResult alone = Chance::simulate(few, {6, {}}, settings);
+    ASSERT_EQ(played.players.size(), alone.players.size());
+    for (std::size_t p = 0; p < played.players.size(); ++p) {
+        EXPECT_EQ(played.players[p].levels, alone.players[p].levels) << p;
+        EXPECT_DOUBLE_EQ(played.players[p].money.stake, alone.players[p].money.stake) << p;
+        EXPECT_EQ(played.players[p].money.unknownWins, alone.players[p].money.unknownWins) << p;
+    }
 }
 
 TEST(Chance, ReducedSystemScoresItsBestRow) {

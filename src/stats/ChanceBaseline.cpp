@@ -52,13 +52,11 @@ std::uint64_t randomTip(Sequence& seq, int n) {
 // The dividends of one round, looked up once before the players run: [hits 3..6][additional].
 using RoundPrizes = std::array<std::array<std::optional<double>, 2>, 7>;
 
-std::vector<RoundPrizes> prizesOf(const std::vector<Round>& rounds, const DividendSource* source) {
-    std::vector<RoundPrizes> prizes(rounds.size());
-    if (!source) return prizes;
-    for (std::size_t i = 0; i < rounds.size(); ++i)
+RoundPrizes prizesOf(const Round& round, const DividendSource* source) {
+    RoundPrizes prizes;
+    if (source)
         for (int h = 3; h <= 6; ++h)
-            for (int a = 0; a < 2; ++a)
-                prizes[i][h][a] = source->dividend(rounds[i].date, h, a == 1);
+            for (int a = 0; a < 2; ++a) prizes[h][a] = source->dividend(round.date, h, a == 1);
     return prizes;
 }
 
@@ -225,7 +223,6 @@ namespace {
             s.additional = at.additional >= 0 && (row >> at.additional & 1);
         }
     }
-    if (s.hits < 0) s.hits = 0;
     return s;
 }
 
@@ -237,31 +234,12 @@ Score score(std::uint64_t tip, const TipShape& shape, const Round& round) {
 
 namespace {
 
-// One random player over a run of rounds: the loop the comparison spends its time in.
-QUINTARA_POPCNT_CLONES
-void playRounds(PlayerResult& out, Sequence& seq, const Round* rounds, const RoundPrizes* prizes,
-                std::size_t count, const TipShape& shape, double stakePerRow, int rows, bool withMoney) {
-    for (std::size_t i = 0; i < count; ++i) {
-        const Round& round = rounds[i];
-        for (int t = 0; t < round.tips; ++t) {
-            const std::uint64_t tip = randomTip(seq, shape.numbers);
-            const Score s = scoreOf(tip, shape, round);
-            const int level = levelOf(s.hits, s.additional);
-            if (level >= 0) ++out.levels[static_cast<std::size_t>(level)];
-            if (withMoney) {
-                out.money.stake += stakePerRow * rows;
-                addWins(out.money, tip, shape, round, [&](int h, bool a) { return prizes[i][h][a ? 1 : 0]; });
-            }
-        }
-    }
-}
-
 // The random players and their sequences. Player p's sequence depends on the seed and p alone,
-// and player p is touched only by whoever took p from `next` for the rounds in play.
+// so the players come out the same however their rounds are shared among threads.
 struct Crowd {
     Crowd(const TipShape& tipShape, const SimulationSettings& settings)
-        : shape(tipShape), seed(settings.seed), stakePerRow(settings.stakePerRow), rows(rowsPlayed(tipShape)),
-          withMoney(settings.dividends != nullptr || settings.stakePerRow != 0),
+        : shape(tipShape), seed(settings.seed), stake(settings.stakePerRow * rowsPlayed(tipShape)),
+          threads(settings.threads), withMoney(settings.dividends != nullptr || settings.stakePerRow != 0),
           players(static_cast<std::size_t>(std::max(0, settings.players))) {
         sequences.reserve(players.size());
         for (std::size_t p = 0; p < players.size(); ++p)
@@ -269,53 +247,87 @@ struct Crowd {
                                          (static_cast<std::uint64_t>(p) + 1) * 0xD6E8FEB86659FD93ull});
     }
 
-    int total() const { return static_cast<int>(players.size()); }
-    bool stopped() const {
-        return abandon.load(std::memory_order_relaxed) || (stop && stop->load(std::memory_order_relaxed));
-    }
-
-    // Plays the rounds for one player after another until none is left or the crowd is
-    // stopped; true when this call finished the last player.
-    bool play(const Round* rounds, const RoundPrizes* prizes, std::size_t count) {
-        bool last = false;
-        for (int p = next.fetch_add(1); p < total() && !stopped(); p = next.fetch_add(1)) {
-            const auto i = static_cast<std::size_t>(p);
-            playRounds(players[i], sequences[i], rounds, prizes, count, shape, stakePerRow, rows, withMoney);
-            last = done.fetch_add(1) + 1 == total();
-        }
-        return last;
-    }
-
-    SimulationResult summarize() {
-        const auto bandOver = [this](const auto& value) {
-            std::vector<double> values;
-            values.reserve(players.size());
-            for (const PlayerResult& p : players) values.push_back(value(p));
-            return bandOf(std::move(values));
-        };
-        SimulationResult result;
-        result.seed = seed;
-        for (std::size_t l = 0; l < LevelCount; ++l)
-            result.bands[l] = bandOver([l](const PlayerResult& p) { return static_cast<double>(p.levels[l]); });
-        result.balance = bandOver([](const PlayerResult& p) { return p.money.balance(); });
-        result.players = std::move(players);
-        return result;
-    }
-
-    SimulationResult stoppedResult() const { return {{}, {}, {}, true, seed}; }
-
     TipShape shape;
     std::uint64_t seed;
-    double stakePerRow;
-    int rows;
+    double stake; // of one tip
+    int threads;
     bool withMoney;
     std::vector<PlayerResult> players;
     std::vector<Sequence> sequences;
+};
+
+// Players [from, to) over a run of rounds: the loop the comparison spends its time in.
+QUINTARA_POPCNT_CLONES
+void playRounds(Crowd& crowd, std::size_t from, std::size_t to, const Round* rounds, const RoundPrizes* prizes,
+                std::size_t count) {
+    const TipShape& shape = crowd.shape;
+    const double stake = crowd.stake;
+    const bool withMoney = crowd.withMoney;
+    for (std::size_t p = from; p < to; ++p) {
+        PlayerResult& out = crowd.players[p];
+        Sequence& seq = crowd.sequences[p];
+        for (std::size_t i = 0; i < count; ++i) {
+            const Round& round = rounds[i];
+            for (int t = 0; t < round.tips; ++t) {
+                const std::uint64_t tip = randomTip(seq, shape.numbers);
+                const Score s = scoreOf(tip, shape, round);
+                const int level = levelOf(s.hits, s.additional);
+                if (level >= 0) ++out.levels[static_cast<std::size_t>(level)];
+                if (withMoney) {
+                    out.money.stake += stake;
+                    addWins(out.money, tip, shape, round, [&](int h, bool a) { return prizes[i][h][a ? 1 : 0]; });
+                }
+            }
+        }
+    }
+}
+
+// Plays the rounds for one player after another on worker threads, then sums the players up;
+// progress and stop as for simulate().
+SimulationResult playAll(Crowd& crowd, const Round* rounds, const RoundPrizes* prizes, std::size_t count,
+                         const std::function<void(int, int)>& progress, const std::atomic<bool>* stop) {
+    const int total = static_cast<int>(crowd.players.size());
+    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     std::atomic<int> next{0};
     std::atomic<int> done{0};
-    std::atomic<bool> abandon{false}; // no further player is begun
-    const std::atomic<bool>* stop = nullptr;
-};
+    // The calling thread plays too, and tells the progress between its players.
+    const auto play = [&](bool reporting) {
+        auto told = std::chrono::steady_clock::now();
+        for (int p = next.fetch_add(1); p < total && !stopped(); p = next.fetch_add(1)) {
+            const auto i = static_cast<std::size_t>(p);
+            playRounds(crowd, i, i + 1, rounds, prizes, count);
+            done.fetch_add(1);
+            if (reporting && progress && std::chrono::steady_clock::now() - told >= std::chrono::milliseconds(40)) {
+                progress(done.load(), total);
+                told = std::chrono::steady_clock::now();
+            }
+        }
+    };
+
+    int threads = crowd.threads > 0 ? crowd.threads : static_cast<int>(std::thread::hardware_concurrency());
+    threads = std::clamp(threads, 1, std::max(1, total));
+    std::vector<std::thread> workers;
+    workers.reserve(static_cast<std::size_t>(threads - 1));
+    for (int i = 1; i < threads; ++i) workers.emplace_back(play, false);
+    play(true);
+    for (std::thread& w : workers) w.join();
+    if (done.load() < total) return {{}, {}, {}, true, crowd.seed};
+    if (progress) progress(total, total);
+
+    const auto bandOver = [&crowd](const auto& value) {
+        std::vector<double> values;
+        values.reserve(crowd.players.size());
+        for (const PlayerResult& p : crowd.players) values.push_back(value(p));
+        return bandOf(std::move(values));
+    };
+    SimulationResult result;
+    result.seed = crowd.seed;
+    for (std::size_t l = 0; l < LevelCount; ++l)
+        result.bands[l] = bandOver([l](const PlayerResult& p) { return static_cast<double>(p.levels[l]); });
+    result.balance = bandOver([](const PlayerResult& p) { return p.money.balance(); });
+    result.players = std::move(crowd.players);
+    return result;
+}
 
 } // namespace
 
@@ -323,92 +335,38 @@ SimulationResult simulate(const std::vector<Round>& rounds, const TipShape& shap
                           const SimulationSettings& settings, const std::function<void(int, int)>& progress,
                           const std::atomic<bool>* stop) {
     Crowd crowd(shape, settings);
-    crowd.stop = stop;
-    const int total = crowd.total();
-    const std::vector<RoundPrizes> prizes = prizesOf(rounds, settings.dividends);
-    std::mutex mutex;
-    std::condition_variable finished;
-    const auto work = [&] {
-        crowd.play(rounds.data(), prizes.data(), rounds.size());
-        std::lock_guard lock(mutex);
-        finished.notify_all();
-    };
-
-    int threads =
-        settings.threads > 0 ? settings.threads : static_cast<int>(std::thread::hardware_concurrency());
-    threads = std::clamp(threads, 1, std::max(1, total));
-    std::vector<std::thread> workers;
-    workers.reserve(static_cast<std::size_t>(threads));
-    for (int i = 0; i < threads; ++i) workers.emplace_back(work);
-    {
-        std::unique_lock lock(mutex);
-        while (crowd.done.load() < total && !crowd.stopped()) {
-            finished.wait_for(lock, std::chrono::milliseconds(40));
-            if (progress) {
-                lock.unlock();
-                progress(crowd.done.load(), total);
-                lock.lock();
-            }
-        }
-    }
-    for (std::thread& w : workers) w.join();
-    if (crowd.done.load() < total) return crowd.stoppedResult();
-    if (progress) progress(total, total);
-    return crowd.summarize();
+    std::vector<RoundPrizes> prizes;
+    prizes.reserve(rounds.size());
+    for (const Round& round : rounds) prizes.push_back(prizesOf(round, settings.dividends));
+    return playAll(crowd, rounds.data(), prizes.data(), rounds.size(), progress, stop);
 }
 
+// A worker plays each added round for every player as it comes; finish() stops it after the round
+// in play and plays the rest as simulate() does, on every core.
 struct StreamedPlayers::State {
     explicit State(const TipShape& shape, const SimulationSettings& settings) : crowd(shape, settings) {}
 
     Crowd crowd;
     std::mutex mutex;
-    std::condition_variable roundsAdded;  // wakes the worker
-    std::condition_variable roundsPlayed; // wakes finish() and the worker waiting for its helper
+    std::condition_variable added;
     std::vector<Round> rounds;
     std::vector<RoundPrizes> prizes;
-    std::size_t played = 0;
+    std::size_t played = 0; // rounds the worker played for every player
     bool quit = false;
-
-    // The batch in play: the rounds from `played` on, copied out of `rounds`. The worker and,
-    // once the caller is waiting in finish(), the caller take its players one by one.
-    std::vector<Round> batchRounds;
-    std::vector<RoundPrizes> batchPrizes;
-    bool batchOpen = false;
-
     std::thread worker;
-
-    // Plays players of the open batch; whoever played its last player closes it.
-    void playBatch() {
-        if (crowd.total() != 0 && !crowd.play(batchRounds.data(), batchPrizes.data(), batchRounds.size()))
-            return;
-        {
-            std::lock_guard lock(mutex);
-            played += batchRounds.size();
-            batchOpen = false;
-        }
-        roundsPlayed.notify_all();
-        roundsAdded.notify_all();
-    }
 
     void work() {
         std::unique_lock lock(mutex);
         for (;;) {
-            // A batch the caller is still finishing is not replaced before it is closed.
-            roundsAdded.wait(lock, [&] { return quit || (!batchOpen && played < rounds.size()); });
+            added.wait(lock, [&] { return quit || played < rounds.size(); });
             if (quit) return;
-            // Takes every round added so far and plays it without holding the lock.
-            const auto from = static_cast<std::ptrdiff_t>(played);
-            batchRounds.assign(rounds.begin() + from, rounds.end());
-            batchPrizes.assign(prizes.begin() + from, prizes.end());
-            crowd.done.store(0);
-            crowd.next.store(0);
-            batchOpen = true;
+            // Copied: the caller may grow the vectors meanwhile.
+            const Round round = rounds[played];
+            const RoundPrizes prize = prizes[played];
             lock.unlock();
-            playBatch();
+            playRounds(crowd, 0, crowd.players.size(), &round, &prize, 1);
             lock.lock();
-            // The caller may still be playing its last players of this batch: it closes it then.
-            roundsPlayed.wait(lock, [&] { return quit || !batchOpen; });
-            if (quit) return;
+            ++played;
         }
     }
 
@@ -417,8 +375,7 @@ struct StreamedPlayers::State {
             std::lock_guard lock(mutex);
             quit = true;
         }
-        roundsAdded.notify_all();
-        roundsPlayed.notify_all();
+        added.notify_all();
         if (worker.joinable()) worker.join();
     }
 };
@@ -429,19 +386,18 @@ StreamedPlayers::StreamedPlayers(const TipShape& shape, const SimulationSettings
 }
 
 StreamedPlayers::~StreamedPlayers() {
-    m_state->crowd.abandon = true;
     m_state->end();
 }
 
 void StreamedPlayers::add(const Round& round, const DividendSource* dividends) {
     // The prize tables are read here, on the caller's thread, where their owner lives.
-    RoundPrizes prizes = prizesOf({round}, dividends).front();
+    const RoundPrizes prizes = prizesOf(round, dividends);
     {
         std::lock_guard lock(m_state->mutex);
         m_state->rounds.push_back(round);
         m_state->prizes.push_back(prizes);
     }
-    m_state->roundsAdded.notify_one();
+    m_state->added.notify_one();
 }
 
 const TipShape& StreamedPlayers::shape() const {
@@ -451,36 +407,15 @@ const TipShape& StreamedPlayers::shape() const {
 SimulationResult StreamedPlayers::finish(const std::function<void(int, int)>& progress,
                                          const std::atomic<bool>* stop) {
     State& s = *m_state;
-    const int total = s.crowd.total();
-    const auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
-    std::unique_lock lock(s.mutex);
-    while (s.played < s.rounds.size() && !stopped() && !s.quit) {
-        if (s.batchOpen && s.crowd.next.load() < total) {
-            // Nothing more comes: the caller's thread plays players of the batch beside the
-            // worker, so the two halves of the machine finish the comparison together.
-            lock.unlock();
-            s.playBatch();
-            lock.lock();
-            continue;
-        }
-        s.roundsPlayed.wait_for(lock, std::chrono::milliseconds(40));
-        if (progress) {
-            // Rounds played, in the players' terms the progress of simulate() uses.
-            const auto done = static_cast<int>(static_cast<double>(total) * static_cast<double>(s.played) /
-                                               static_cast<double>(s.rounds.size()));
-            lock.unlock();
-            progress(done, total);
-            lock.lock();
-        }
-    }
-    const bool complete = s.played == s.rounds.size() && !s.quit;
-    // The worker waits for rounds (or is told to end): the players are the caller's now.
-    if (!complete) s.crowd.abandon = true;
-    lock.unlock();
     s.end();
-    if (!complete) return s.crowd.stoppedResult();
-    if (progress) progress(total, total);
-    return s.crowd.summarize();
+    const std::size_t all = s.rounds.size();
+    const std::size_t rest = all - s.played;
+    const auto roundsDone = [&](int done, int total) {
+        // Rounds played, in the players' terms the progress of simulate() uses.
+        const auto left = static_cast<std::size_t>(total - done) * rest / std::max<std::size_t>(all, 1);
+        if (progress) progress(total - static_cast<int>(left), total);
+    };
+    return playAll(s.crowd, s.rounds.data() + s.played, s.prizes.data() + s.played, rest, roundsDone, stop);
 }
 
 Money ticketMoney(std::uint64_t tip, const TipShape& shape, const Round& round, double stakePerRow,

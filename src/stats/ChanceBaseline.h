@@ -107,7 +107,8 @@ public:
 
     void add(const Round& round, const DividendSource* dividends);
     const TipShape& shape() const;
-    // Waits until every added round is played; progress and stop as for simulate().
+    // Plays the rounds the players' thread has not played yet as simulate() does; progress and
+    // stop as for simulate().
     SimulationResult finish(const std::function<void(int done, int total)>& progress = {},
                             const std::atomic<bool>* stop = nullptr);
 
